@@ -1,0 +1,107 @@
+#include "cli/terminal_prompter.h"
+
+#include <cctype>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace tpw::cli {
+
+namespace {
+
+// The program's texts use CR LF between lines; a terminal wants LF.
+std::string TerminalText(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+const char* ChoiceHint(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return "[ok]";
+    case Buttons::OkCancel:
+      return "[o]k/[c]ancel";
+    case Buttons::YesNo:
+      return "[y]es/[n]o";
+    case Buttons::YesNoCancel:
+      return "[y]es/[n]o/[c]ancel";
+    case Buttons::RetryCancel:
+      return "[r]etry/[c]ancel";
+  }
+  return "";
+}
+
+std::optional<Answer> ParseChoice(Buttons buttons, const std::string& line) {
+  const char c = line.empty() ? '\0' : static_cast<char>(std::tolower(line[0]));
+  const bool hasYes = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel;
+  const bool hasCancel = buttons != Buttons::Ok && buttons != Buttons::YesNo;
+  if (hasYes && c == 'y') return Answer::Yes;
+  if (hasYes && c == 'n') return Answer::No;
+  if (hasCancel && c == 'c') return Answer::Cancel;
+  if ((buttons == Buttons::OkCancel || buttons == Buttons::Ok) && c == 'o') return Answer::Ok;
+  if (buttons == Buttons::RetryCancel && c == 'r') return Answer::Retry;
+  return std::nullopt;
+}
+
+}  // namespace
+
+Answer AgreeingAnswer(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel:
+      return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+      return Answer::Yes;
+    case Buttons::RetryCancel:
+      return Answer::Retry;
+  }
+  return Answer::Ok;
+}
+
+Answer RefusingAnswer(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::YesNo:
+      return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel:
+      return Answer::Cancel;
+  }
+  return Answer::Cancel;
+}
+
+TerminalPrompter::TerminalPrompter(AnswerPolicy policy, std::istream& in, std::ostream& err,
+                                   bool interactive)
+    : policy_(policy), in_(in), err_(err), interactive_(interactive) {}
+
+void TerminalPrompter::message(Icon, std::string_view, std::string_view text) {
+  err_ << TerminalText(text) << '\n' << std::flush;
+}
+
+Answer TerminalPrompter::ask(Icon, std::string_view, std::string_view text, Buttons buttons,
+                             Answer defaultAnswer) {
+  err_ << TerminalText(text) << '\n';
+  if (policy_ == AnswerPolicy::Yes || policy_ == AnswerPolicy::No || !interactive_) {
+    const Answer answer =
+        policy_ == AnswerPolicy::Yes ? AgreeingAnswer(buttons) : RefusingAnswer(buttons);
+    err_ << "-> " << (answer == AgreeingAnswer(buttons) ? "agreed" : "refused") << '\n'
+         << std::flush;
+    return answer;
+  }
+  for (;;) {
+    err_ << ChoiceHint(buttons) << "? " << std::flush;
+    std::string line;
+    if (!std::getline(in_, line)) return RefusingAnswer(buttons);
+    if (line.empty()) return defaultAnswer;
+    if (auto answer = ParseChoice(buttons, line)) return *answer;
+  }
+}
+
+}  // namespace tpw::cli

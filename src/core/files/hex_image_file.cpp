@@ -1,0 +1,166 @@
+#include "files/hex_image_file.h"
+
+#include <string>
+
+#include "files/atomic_file.h"
+#include "image/channel_tables.h"
+#include "image/image_codec.h"
+#include "image/memory_map.h"
+
+namespace tpw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sets TransferBusy for the time a file is read or written.
+class BusyScope {
+ public:
+  explicit BusyScope(Workspace& ws) : ws_(ws) { ws_.flags.TransferBusy = true; }
+  ~BusyScope() { ws_.flags.TransferBusy = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Workspace& ws_;
+};
+
+void Refuse(Context& ctx, const char* text) {
+  ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps), text);
+  ctx.ws.flags.ErrorFlag = true;
+}
+
+// Region check of a file against the current image; true when the file may be taken.
+bool RegionAccepted(Context& ctx, int fileRegion, bool& changeAccepted) {
+  const int file = NormaliseRegion(fileRegion);
+  const int current = RegionOf(ctx.ws.image);
+  if (file == current) return true;
+  if (file == UsaRegion || current == UsaRegion) {
+    Refuse(ctx, "Region Unmatched !!");
+    return false;
+  }
+  const Answer answer = ctx.prompter.ask(Icon::Exclamation, MainTitle(ctx.ws.caps), RegionQuestion,
+                                         Buttons::YesNo, Answer::No);
+  if (answer != Answer::Yes) {
+    ctx.ws.flags.ErrorFlag = true;
+    return false;
+  }
+  changeAccepted = true;
+  return true;
+}
+
+}  // namespace
+
+ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
+                              std::error_code* ioError) {
+  std::string content;
+  if (const std::error_code error = ReadWholeFile(path, content)) {
+    if (ioError) *ioError = error;
+    return ImageFileStatus::Unreadable;
+  }
+  if (content.size() != ImageSize) return ImageFileStatus::BadSize;
+  ImageBytes bytes;
+  for (std::size_t i = 0; i < ImageSize; ++i) bytes[i] = static_cast<std::uint8_t>(content[i]);
+  scratch.assign(bytes);
+  return ImageVersionMatches(scratch, modelType) ? ImageFileStatus::Ok
+                                                 : ImageFileStatus::BadVersion;
+}
+
+bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch) {
+  Workspace& ws = ctx.ws;
+  std::error_code ioError;
+  ImageFileStatus status = ImageFileStatus::Unreadable;
+  {
+    ws.flags.ErrorFlag = false;
+    BusyScope busy(ws);
+    status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
+    ctx.host.settleAfterFile();
+  }
+  switch (status) {
+    case ImageFileStatus::Ok:
+      return true;
+    case ImageFileStatus::BadSize:
+      ctx.prompter.message(Icon::Critical, MainTitle(ws.caps), "bad file!!");
+      return false;
+    case ImageFileStatus::Unreadable:
+      ctx.diagnostics.errorLog("frmMain.ReadHexFileAs", NumberedDescription(ioError));
+      ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileRead Error!!");
+      ws.flags.ErrorFlag = true;
+      ws.flags.CancelFlag = true;
+      return false;
+    case ImageFileStatus::BadVersion:
+      Refuse(ctx, "ModelType Error !!");
+      return false;
+  }
+  return false;
+}
+
+ImageOpenResult ReadHexFileAs(Context& ctx, const fs::path& path) {
+  Workspace& ws = ctx.ws;
+  MemoryImage scratch;
+  ImageOpenResult result;
+  if (!LoadImageFile(ctx, path, scratch)) return result;
+  if (!RegionAccepted(ctx, scratch.at(addr::RegionCode), result.regionChangeAccepted)) {
+    result.regionChangeAccepted = false;
+    return result;
+  }
+  ws.image = scratch;
+  DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
+  ws.documentPath = path.string();
+  ws.flags.DataChanged = false;
+  result.loaded = true;
+  return result;
+}
+
+bool SaveHexFileAs(Context& ctx, const fs::path& path) {
+  Workspace& ws = ctx.ws;
+  ws.flags.ErrorFlag = false;
+  std::error_code error;
+  {
+    BusyScope busy(ws);
+    const ImageBytes& bytes = ws.image.bytes();
+    error = WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    ctx.host.settleAfterFile();
+  }
+  if (!error) return true;
+  ctx.diagnostics.errorLog("frmMain.SaveHexFileAs", NumberedDescription(error));
+  ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileSave Error!!");
+  ws.flags.ErrorFlag = true;
+  ws.flags.CancelFlag = true;
+  return false;
+}
+
+bool SaveImageFileCommand(Context& ctx, const fs::path& path) {
+  Workspace& ws = ctx.ws;
+  EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
+  SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
+  return SaveHexFileAs(ctx, path);
+}
+
+bool FileReadIni(Context& ctx, const fs::path& path) {
+  Workspace& ws = ctx.ws;
+  MemoryImage scratch;
+  std::error_code ioError;
+  ImageFileStatus status = ImageFileStatus::Unreadable;
+  {
+    ws.flags.ErrorFlag = false;
+    BusyScope busy(ws);
+    status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
+    ctx.host.settleAfterFile();
+  }
+  if (status == ImageFileStatus::Unreadable) {
+    ctx.diagnostics.errorLog("frmMain.FileReadIni", NumberedDescription(ioError));
+    ws.flags.CancelFlag = true;
+    return false;
+  }
+  if (status != ImageFileStatus::Ok) {
+    ws.flags.ErrorFlag = status == ImageFileStatus::BadVersion;
+    return false;
+  }
+  ws.image = scratch;
+  DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
+  return true;
+}
+
+}  // namespace tpw

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+
+#include "image/memory_image.h"
+#include "shell/workspace.h"
+
+// The image file: the radio's 2048 bytes, byte for byte, with no header. The same layout
+// under a destination's name is the factory template of that destination.
+namespace tpw {
+
+enum class ImageFileStatus { Ok, BadSize, Unreadable, BadVersion };
+
+// Reads and checks a file without telling anyone: its length must be exactly 2048 bytes
+// and its two model words must match the current model.
+ImageFileStatus ReadImageFile(const std::filesystem::path& path, int modelType,
+                              MemoryImage& scratch, std::error_code* ioError = nullptr);
+
+// Reads and checks a file into scratch, telling the user why a file is refused ("bad file!!",
+// "ModelType Error !!", "FileRead Error!!"). Nothing but scratch and the flags changes.
+bool LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch);
+
+struct ImageOpenResult {
+  bool loaded = false;
+  bool regionChangeAccepted = false;  // the caller moves the destination check mark
+};
+
+// Opens an image file over the current data set: length, model words and region are checked,
+// with their messages, before anything changes. On success the image is replaced and
+// decoded, the document path points at the file and DataChanged is cleared.
+ImageOpenResult ReadHexFileAs(Context& ctx, const std::filesystem::path& path);
+
+// Writes the image, byte for byte. False (with "FileSave Error!!") when it cannot be saved;
+// the previous file is then left whole.
+bool SaveHexFileAs(Context& ctx, const std::filesystem::path& path);
+
+// Encodes the settings into the image and corrects it as before a radio write, then saves.
+bool SaveImageFileCommand(Context& ctx, const std::filesystem::path& path);
+
+// The silent loader of destination templates: no region check, no message.
+bool FileReadIni(Context& ctx, const std::filesystem::path& path);
+
+// The region question asked when a file or a radio carries another region than the PC.
+inline constexpr const char* RegionQuestion =
+    "The region is unmatched.\r\nDo you want to change the region?";
+
+}  // namespace tpw

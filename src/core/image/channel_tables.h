@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "image/memory_image.h"
+#include "image/settings_model.h"
+
+// The built-in channel tables, the regions and the labels of stored codes.
+namespace tpw {
+
+struct ChannelDef {
+  std::int16_t flag = 0;  // -1 (true) for weather entries
+  std::string ChName;
+  double ShipTxFreq = 0;
+  double ShipRxFreq = 0;
+  double CoastFreq = 0;
+  bool Defined = false;
+  std::int16_t secondFlag = 0;
+  std::string secondLabel;  // weather entries: the frequency as text
+};
+
+inline constexpr int MarineChannelCount = 120;
+inline constexpr int WxChannelCount = 10;
+
+using MarineChannelTable = std::array<ChannelDef, MarineChannelCount>;
+// Entry k is weather channel k + 1.
+using WxChannelTable = std::array<ChannelDef, WxChannelCount>;
+
+MarineChannelTable BuildMarineChannelTable();
+WxChannelTable BuildWxChannelTable();
+// The tables, built once on first use and never changed.
+const MarineChannelTable& MarineChannels();
+const WxChannelTable& WxChannels();
+
+// Regions (image byte 0x0A0).
+inline constexpr int UsaRegion = 255;
+int NormaliseRegion(int value);
+std::string RegionName(int value);
+std::string GroupTwoName(int value);
+void SetRegion(MemoryImage& image, int value);
+int RegionOf(const MemoryImage& image);  // the normalised region byte
+std::string GroupLabelsLine(const SettingsModel& model);
+std::string ExpLabel();
+
+// Name and frequencies of a record of the 2-byte lists.
+std::string ChannelDisplayName(const ChannelRecord& record);
+std::string RxFreqText(const ChannelRecord& record);
+std::string TxFreqText(const ChannelRecord& record);
+// The receive and transmit frequencies a record uses, or 0 when it names no channel.
+double RecordRxFreq(const ChannelRecord& record);
+double RecordTxFreq(const ChannelRecord& record);
+
+// Labels of stored codes.
+std::string DuplexLabel(int duplex);
+std::string OnOffLabel(bool value);
+std::string OnDashLabel(bool value);
+std::string ModeSelectLabel(int value);
+std::string ResumeTimeLabel(int value);
+std::string WeaterLabel(int value);
+std::string AtisModeLabel(int value);
+std::string EnableLabel(bool value);
+std::string TxLabel(bool value);
+std::string LowLabel(bool value);
+std::string UpLabel(bool value);
+std::string MemLabel(bool value);
+std::string ScrambleLabel(int value);
+
+}  // namespace tpw

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <utility>
+
+#include "image/memory_image.h"
+#include "image/settings_model.h"
+
+namespace tpw {
+
+// Image -> model. DecodeHeader covers the groups, the common setup and ATIS; DecodeImage
+// also replaces the channel lists (CHWX only when the model has weather channels).
+void DecodeHeader(const MemoryImage& image, SettingsModel& model);
+void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupported);
+
+// Model -> image, changing only the bytes and bits the model covers. The display texts of
+// the 16-byte records come back padded to their two characters, as they were stored.
+void EncodeHeader(SettingsModel& model, MemoryImage& image);
+void EncodeImage(SettingsModel& model, MemoryImage& image, bool wxSupported);
+
+// Corrects the radio's current channel and the group channel references so that none points
+// at a channel the image no longer holds. Run after EncodeImage, before the image leaves.
+void SanitiseForWrite(MemoryImage& image, const SettingsModel& model, bool wxSupported);
+bool IsValidRef(const MemoryImage& image, int ref, int group);
+int FallbackRef(const SettingsModel& model, int group);
+
+// Fills the whole image with 0xFF.
+void ClearImage(MemoryImage& image);
+// The image of a new data set: for a QZ815 the default bytes over an 0xFF fill; in every case
+// the header is decoded again. The channel lists are left to the destination that follows.
+void NewDefaultImage(MemoryImage& image, SettingsModel& model, int modelType);
+
+// The model-word check: both words equal, 301, and the model is a QZ815.
+bool VersionMatches(int first, int second, int modelType);
+std::pair<int, int> VersionAddresses(int modelType);
+bool ImageVersionMatches(const MemoryImage& image, int modelType);
+
+}  // namespace tpw

@@ -1,0 +1,76 @@
+#include "image/encodings.h"
+#include "image/image_codec.h"
+#include "image/memory_map.h"
+
+namespace tpw {
+
+namespace {
+
+constexpr int kGroupEnableBitmap[4] = {0x100, 0x120, 0x140, 0x162};
+constexpr int kExpEnableBitmap = 0x162;
+
+bool GroupUsable(const MemoryImage& image, int group) {
+  return TestBit(image.at(addr::UsableGroups), 7 - group) == 1;
+}
+
+// The group the radio can be on when its current group is no longer usable.
+int CorrectedGroup(const MemoryImage& image, int group) {
+  if (group < 0 || group > 2 || GroupUsable(image, group)) return group;
+  static constexpr int kAlternatives[3][2] = {{1, 2}, {2, 0}, {0, 1}};
+  for (int alternative : kAlternatives[group]) {
+    if (GroupUsable(image, alternative)) return alternative;
+  }
+  return group;
+}
+
+void SanitiseGroupChannel(MemoryImage& image, const SettingsModel& model) {
+  const int group = CorrectedGroup(image, image.at(addr::CurrentGroup));
+  image.set(addr::CurrentGroup, static_cast<std::uint8_t>(group));
+  if (group < 0 || group > 2) return;
+  const int current = image.word(addr::CurrentChannel);
+  const int result = IsValidRef(image, current, group) ? current : FallbackRef(model, group);
+  if (result < 0) return;
+  WriteWordBE(image, addr::CurrentChannel, result);
+  WriteWordBE(image, addr::CurrentChannel2, result);
+}
+
+void SanitiseWeatherChannel(MemoryImage& image, const SettingsModel& model) {
+  const int wx = image.at(addr::CurrentWx);
+  const bool keep = wx < 0 || wx > 9 || BitmapEntry(image, Layout(ListId::CHWX).enableAddress, wx);
+  const int result = keep ? wx : FirstEnabledIndex(model.CHWX);
+  if (result < 0) return;
+  image.set(addr::CurrentWx, static_cast<std::uint8_t>(result));
+  WriteWordBE(image, addr::CurrentChannel, result);
+}
+
+}  // namespace
+
+bool IsValidRef(const MemoryImage& image, int ref, int group) {
+  if (ref < 0 || (ref >= 114 && ref <= 159) || ref > 199) return false;
+  if (ref <= 113) {
+    return group >= 0 && group <= 3 && GroupUsable(image, group) &&
+           BitmapEntry(image, kGroupEnableBitmap[group], ref);
+  }
+  const int entry = ref - 159;
+  return entry <= 39 && BitmapEntry(image, kExpEnableBitmap, entry);
+}
+
+int FallbackRef(const SettingsModel& model, int group) {
+  static constexpr ListId kLists[3] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN};
+  const int first = FirstEnabledIndex(model.list(kLists[group]));
+  return first != -1 ? first : FirstEnabledIndex(model.CHEXP);
+}
+
+void SanitiseForWrite(MemoryImage& image, const SettingsModel& model, bool wxSupported) {
+  const int mode = image.at(addr::CurrentMode);
+  if (mode == 0) SanitiseGroupChannel(image, model);
+  if (mode == 1 && wxSupported) SanitiseWeatherChannel(image, model);
+  for (int g = 0; g < 3; ++g) {
+    for (int i = 0; i < addr::GroupChannelRefCount; ++i) {
+      const int address = addr::GroupChannelRefs + addr::GroupStride * g + 2 * i;
+      if (!IsValidRef(image, image.word(address), g)) WriteWordBE(image, address, -1);
+    }
+  }
+}
+
+}  // namespace tpw

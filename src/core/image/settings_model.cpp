@@ -1,0 +1,72 @@
+#include "image/settings_model.h"
+
+#include <stdexcept>
+
+namespace tpw {
+
+namespace {
+
+// name, limit, enable, scan, bitmap bytes, records, slots, slot size, group
+constexpr std::array<ListLayout, 6> kLayouts = {{
+    {"CHUSA", 96, 0x100, 0x180, 12, 0x300, 96, 2, 0},
+    {"CHINT", 96, 0x120, 0x1A0, 12, 0x3C0, 96, 2, 1},
+    {"CHCAN", 96, 0x140, 0x1C0, 12, 0x480, 96, 2, 2},
+    {"CHWX", 16, 0x160, 0x1E0, 2, -1, 0, 0, -1},
+    {"CHRG", 12, 0x166, 0x1E6, 2, 0x540, 12, 16, -1},
+    {"CHEXP", 30, 0x162, 0x1E2, 4, 0x600, 30, 16, 3},
+}};
+
+}  // namespace
+
+const ListLayout& Layout(ListId list) {
+  return kLayouts.at(static_cast<std::size_t>(list));
+}
+
+void ChannelList::insert(int index, ChannelRecord record) {
+  if (index < 0 || index > size()) throw std::out_of_range("ChannelList::insert");
+  records_.insert(records_.begin() + index, std::move(record));
+}
+
+void ChannelList::erase(int index) {
+  if (index < 0 || index >= size()) throw std::out_of_range("ChannelList::erase");
+  records_.erase(records_.begin() + index);
+}
+
+ChannelList& SettingsModel::list(ListId id) {
+  return const_cast<ChannelList&>(std::as_const(*this).list(id));
+}
+
+const ChannelList& SettingsModel::list(ListId id) const {
+  switch (id) {
+    case ListId::CHUSA:
+      return CHUSA;
+    case ListId::CHINT:
+      return CHINT;
+    case ListId::CHCAN:
+      return CHCAN;
+    case ListId::CHWX:
+      return CHWX;
+    case ListId::CHRG:
+      return CHRG;
+    case ListId::CHEXP:
+      return CHEXP;
+  }
+  throw std::logic_error("unknown channel list");
+}
+
+bool IsListEmpty(const ChannelList& list) {
+  return list.isEmpty();
+}
+
+int FirstEnabledIndex(const ChannelList& list) {
+  for (int i = 0; i < list.size(); ++i) {
+    if (list[i].Enable) return i;
+  }
+  return -1;
+}
+
+void CopyChannelRecord(ChannelRecord& destination, const ChannelRecord& source) {
+  destination = source;
+}
+
+}  // namespace tpw

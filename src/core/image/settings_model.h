@@ -1,0 +1,130 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tpw {
+
+// One channel of any list. The field names are the keys of the channel data file.
+struct ChannelRecord {
+  std::int16_t Position = 0;
+  bool Enable = false;
+  bool LowPower = false;
+  bool PowUp = false;
+  std::int16_t Duplex = 0;
+  bool TxEnable = false;
+  bool ScanMemory = false;
+  std::int16_t Scramble = 0;
+  std::string CHDisplayL;
+  std::string CHDisplayR;
+  double Txfreq = 0;
+  double Rxfreq = 0;
+  bool ExpCB1 = false;
+  bool ExpCB2 = false;
+  bool ExpCB3 = false;
+  std::int16_t StatusIcon = 0;
+  std::int16_t StatusNo = 0;
+
+  bool operator==(const ChannelRecord&) const = default;
+};
+
+enum class ListId { CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP };
+inline constexpr std::array<ListId, 6> AllLists = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN,
+                                                   ListId::CHWX,  ListId::CHRG,  ListId::CHEXP};
+
+// Where a list lives in the radio's memory.
+struct ListLayout {
+  const char* name;    // section name in the channel data file
+  int limit;           // records the editor and the file reader allow
+  int enableAddress;   // enable bitmap: the record count as a run of 1 bits
+  int scanAddress;     // scan-memory bitmap, bit k for record k
+  int bitmapBytes;     // size of each bitmap
+  int recordsAddress;  // first slot, or -1 for a list without slots (CHWX)
+  int slotCount;
+  int slotSize;  // 2 or 16 bytes
+  int group;     // channel group, or -1
+};
+
+const ListLayout& Layout(ListId list);
+
+// A channel list. Empty is a state of its own ("never given a size"), distinct from a list
+// whose records all have Enable false.
+class ChannelList {
+ public:
+  bool isEmpty() const { return records_.empty(); }
+  int size() const { return static_cast<int>(records_.size()); }
+  void clear() { records_.clear(); }
+  void append(ChannelRecord record) { records_.push_back(std::move(record)); }
+  void insert(int index, ChannelRecord record);
+  void erase(int index);
+
+  ChannelRecord& operator[](int index) { return records_.at(static_cast<std::size_t>(index)); }
+  const ChannelRecord& operator[](int index) const {
+    return records_.at(static_cast<std::size_t>(index));
+  }
+  auto begin() { return records_.begin(); }
+  auto end() { return records_.end(); }
+  auto begin() const { return records_.begin(); }
+  auto end() const { return records_.end(); }
+
+  bool operator==(const ChannelList&) const = default;
+
+ private:
+  std::vector<ChannelRecord> records_;
+};
+
+struct ChannelGroup {
+  bool Usable = false;
+  // The stored word as read: 65535 means none; the panels may also set -1 (none).
+  std::int32_t PriorityCh = 0;
+  std::string GroupLabel;
+
+  bool operator==(const ChannelGroup&) const = default;
+};
+
+struct CommonSetup {
+  std::int16_t TxPoDisplay = 0;
+  bool Scan = false;
+  bool TimeDisplay = false;  // kept in data files only
+  std::int16_t ResumeTime = 0;
+  bool PttScanClear = false;
+  std::int16_t OffsetTime = 0;  // kept in data files only
+  std::int16_t Weater = 0;
+  bool DwTw = false;
+  std::int16_t ModeSelect = 0;
+
+  bool operator==(const CommonSetup&) const = default;
+};
+
+struct AtisSetup {
+  std::array<bool, 4> AtisChGroup{};
+  std::string AtisCode;
+  std::int16_t AtisMode = 0;
+
+  bool operator==(const AtisSetup&) const = default;
+};
+
+inline constexpr int GroupCount = 4;  // 0 USA, 1 INT, 2 CAN/region, 3 EXP
+
+// The decoded, editable settings of the radio.
+struct SettingsModel {
+  ChannelList CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP;
+  std::array<ChannelGroup, GroupCount> groups;
+  CommonSetup common;
+  AtisSetup atis;
+
+  ChannelList& list(ListId id);
+  const ChannelList& list(ListId id) const;
+
+  bool operator==(const SettingsModel&) const = default;
+};
+
+bool IsListEmpty(const ChannelList& list);
+// Index of the first record whose Enable is true, or -1 (also for an empty list).
+int FirstEnabledIndex(const ChannelList& list);
+void CopyChannelRecord(ChannelRecord& destination, const ChannelRecord& source);
+
+}  // namespace tpw

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+
+#include "image/memory_image.h"
+#include "image/settings_model.h"
+#include "shell/diagnostics.h"
+#include "shell/host.h"
+#include "shell/prompter.h"
+
+namespace tpw {
+
+inline constexpr const char* AppTitle = "TPW52";
+inline constexpr int QZ815ModelType = 1;
+inline constexpr int ModelVersion = 301;  // 0x012D, the model words of a QZ815
+
+// Flags through which long operations report: set when an operation starts, cleared by its
+// successful end; callers test them after each step.
+struct ProgramFlags {
+  bool ErrorFlag = false;
+  bool CancelFlag = false;
+  bool TransferBusy = false;
+  bool DataChanged = false;
+};
+
+// Switches of the command line.
+struct CommandLineFlags {
+  bool DebugMode = false;
+  bool LowSpeed = false;
+  bool EchoCheckSkip = true;
+
+  bool operator==(const CommandLineFlags&) const = default;
+};
+
+// The model the program serves and what it can do.
+struct ModelCaps {
+  int ModelType = QZ815ModelType;
+  std::string ModelName = "QZ815";
+  bool AtisSupported = true;
+  bool WxSupported = true;
+  bool ScrambleSupported = false;
+};
+
+std::string ModelNameOf(int modelType);
+// "PC Program for " + model name: the title of the main window's messages.
+std::string MainTitle(const ModelCaps& caps);
+
+// Everything one data set is made of, owned in one place and passed by reference.
+struct Workspace {
+  MemoryImage image;
+  SettingsModel model;
+  ProgramFlags flags;
+  CommandLineFlags options;
+  ModelCaps caps;
+  std::string documentPath;
+};
+
+// What an operation needs besides the data: the user, time, and the logs.
+struct Context {
+  Workspace& ws;
+  Prompter& prompter;
+  Host& host;
+  Diagnostics& diagnostics;
+};
+
+}  // namespace tpw

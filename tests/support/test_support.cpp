@@ -1,0 +1,72 @@
+#include "support/test_support.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "image/memory_map.h"
+
+namespace tpw::test {
+
+void RecordingPrompter::message(Icon icon, std::string_view title, std::string_view text) {
+  boxes.push_back({icon, std::string(title), std::string(text)});
+}
+
+Answer RecordingPrompter::ask(Icon icon, std::string_view title, std::string_view text,
+                              Buttons buttons, Answer defaultAnswer) {
+  boxes.push_back({icon, std::string(title), std::string(text), true, buttons, defaultAnswer});
+  if (planned_.empty()) return defaultAnswer;
+  const Answer answer = planned_.front();
+  planned_.pop_front();
+  return answer;
+}
+
+std::vector<std::string> RecordingPrompter::texts() const {
+  std::vector<std::string> result;
+  for (const Box& box : boxes) result.push_back(box.text);
+  return result;
+}
+
+void FakeHost::pause(std::chrono::milliseconds duration) {
+  pauses.push_back(duration);
+  now_ += duration;
+}
+
+TempDir::TempDir() {
+  std::random_device device;
+  path_ = std::filesystem::temp_directory_path() /
+          ("tpw52-test-" + std::to_string(device()) + std::to_string(device()));
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+MemoryImage ValidImage(std::uint8_t region) {
+  MemoryImage image;
+  image.set(addr::ModelVersionWord, 0x01);
+  image.set(addr::ModelVersionWord + 1, 0x2D);
+  image.set(addr::ModelVersionWord2, 0x01);
+  image.set(addr::ModelVersionWord2 + 1, 0x2D);
+  image.set(addr::RegionCode, region);
+  return image;
+}
+
+std::string ImageAsString(const MemoryImage& image) {
+  const ImageBytes& bytes = image.bytes();
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+}  // namespace tpw::test

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <chrono>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/workspace.h"
+
+namespace tpw::test {
+
+// Records every message box and question and answers from a script.
+class RecordingPrompter : public Prompter {
+ public:
+  struct Box {
+    Icon icon;
+    std::string title;
+    std::string text;
+    bool question = false;
+    Buttons buttons = Buttons::Ok;
+    Answer defaultAnswer = Answer::Ok;
+  };
+
+  void message(Icon icon, std::string_view title, std::string_view text) override;
+  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
+             Answer defaultAnswer) override;
+
+  // Answers the next questions in order; with none planned, a question gets its default.
+  void plan(Answer answer) { planned_.push_back(answer); }
+  std::vector<std::string> texts() const;
+
+  std::vector<Box> boxes;
+
+ private:
+  std::deque<Answer> planned_;
+};
+
+// Virtual time: pauses advance the clock instantly and are recorded.
+class FakeHost : public Host {
+ public:
+  void pause(std::chrono::milliseconds duration) override;
+  Clock::time_point now() override { return now_; }
+  void yield() override { ++yields; }
+  void settleAfterFile() override { ++fileSettles; }
+
+  std::vector<std::chrono::milliseconds> pauses;
+  int yields = 0;
+  int fileSettles = 0;
+
+ private:
+  Clock::time_point now_{};
+};
+
+class RecordingDiagnostics : public Diagnostics {
+ public:
+  void errorLog(std::string_view procedure, std::string_view message) override {
+    errors.push_back(std::string(procedure) + " -> " + std::string(message));
+  }
+  void traceLog(std::string_view message) override { traces.emplace_back(message); }
+
+  std::vector<std::string> errors;
+  std::vector<std::string> traces;
+};
+
+// A workspace with the recorders that tests look at.
+struct TestContext {
+  Workspace ws;
+  RecordingPrompter prompter;
+  FakeHost host;
+  RecordingDiagnostics diagnostics;
+  Context ctx{ws, prompter, host, diagnostics};
+};
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadBytes(const std::filesystem::path& path);
+
+// A valid QZ815 image (model words 301 at both ends) with the given region byte.
+MemoryImage ValidImage(std::uint8_t region = 0xFF);
+std::string ImageAsString(const MemoryImage& image);
+
+}  // namespace tpw::test
