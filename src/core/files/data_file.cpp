@@ -24,8 +24,7 @@ namespace {
 constexpr const char* kGroupSection = "Usable CH Group Setup";
 constexpr const char* kCommonSection = "Common Setup";
 constexpr const char* kAtisSection = "ATIS Setup";
-constexpr std::array<const char*, GroupCount> kGroupKeys = {"Group1", "Group2", "Group3",
-                                                            "Exp CH"};
+constexpr std::array<const char*, GroupCount> kGroupKeys = {"Group1", "Group2", "Group3", "Exp CH"};
 constexpr ListId kPlanLists[] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN};
 constexpr ListId kFreeLists[] = {ListId::CHRG, ListId::CHEXP};
 
@@ -191,8 +190,7 @@ void ReadAtis(const SectionTable& table, AtisSetup& atis) {
   in.text("Atis Code", atis.AtisCode);
 }
 
-void ReadPlanList(const SectionTable& table, ListId id, const ModelCaps& caps,
-                  ChannelList& list) {
+void ReadPlanList(const SectionTable& table, ListId id, const ModelCaps& caps, ChannelList& list) {
   const ListLayout& layout = Layout(id);
   list.clear();
   for (int n = 1; n <= layout.limit; ++n) {
@@ -222,8 +220,7 @@ void ReadWeatherList(const SectionTable& table, ChannelList& list) {
   }
 }
 
-void ReadFreeList(const SectionTable& table, ListId id, const ModelCaps& caps,
-                  ChannelList& list) {
+void ReadFreeList(const SectionTable& table, ListId id, const ModelCaps& caps, ChannelList& list) {
   const ListLayout& layout = Layout(id);
   list.clear();
   for (int n = 1; n <= layout.limit; ++n) {
@@ -272,7 +269,8 @@ bool MainSectionAccepted(Context& ctx, std::string_view content, int& fileRegion
     Refuse(ctx, MainTitle(caps), "ModelType Error !!");
     return false;
   }
-  const double region = RoundHalfEven(LeadingNumber(ReadIniValueFromText(content, "MAIN", "REGION")));
+  const double region =
+      RoundHalfEven(LeadingNumber(ReadIniValueFromText(content, "MAIN", "REGION")));
   fileRegion = region >= 0 && region <= 255 ? NormaliseRegion(static_cast<int>(region)) : UsaRegion;
   const int current = RegionOf(ctx.ws.image);
   if (fileRegion == current) return true;

@@ -33,7 +33,9 @@ std::optional<double> ParseDecimal(std::string_view text) {
   // A number too long for a double reads as its nearest representable neighbour or infinity;
   // the callers' range checks refuse what no field can hold.
   if (result.ec == std::errc::result_out_of_range) {
-    value = rest.find_first_not_of("0.") == std::string_view::npos ? 0.0 : std::numeric_limits<double>::infinity();
+    value = rest.find_first_not_of("0.") == std::string_view::npos
+                ? 0.0
+                : std::numeric_limits<double>::infinity();
   }
   return negative ? -value : value;
 }
