@@ -71,7 +71,6 @@ TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& obs
       break;
   }
   link.PortClose();
-  observer.progress(0);
   return result;
 }
 
