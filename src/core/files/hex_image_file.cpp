@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/atomic_file.h"
+#include "files/busy_scope.h"
 #include "image/channel_tables.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
@@ -12,18 +13,6 @@ namespace tpw {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sets TransferBusy for the time a file is read or written.
-class BusyScope {
- public:
-  explicit BusyScope(Workspace& ws) : ws_(ws) { ws_.flags.TransferBusy = true; }
-  ~BusyScope() { ws_.flags.TransferBusy = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  Workspace& ws_;
-};
 
 void Refuse(Context& ctx, const char* text) {
   ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps), text);
@@ -49,6 +38,17 @@ bool RegionAccepted(Context& ctx, int fileRegion, bool& changeAccepted) {
   return true;
 }
 
+// Reads a file into scratch with the window marked busy, then lets it settle.
+ImageFileStatus ReadWhileBusy(Context& ctx, const fs::path& path, MemoryImage& scratch,
+                              std::error_code& ioError) {
+  Workspace& ws = ctx.ws;
+  ws.flags.ErrorFlag = false;
+  BusyScope busy(ws);
+  const ImageFileStatus status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
+  ctx.host.settleAfterFile();
+  return status;
+}
+
 }  // namespace
 
 ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
@@ -69,13 +69,7 @@ ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& 
 bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch) {
   Workspace& ws = ctx.ws;
   std::error_code ioError;
-  ImageFileStatus status = ImageFileStatus::Unreadable;
-  {
-    ws.flags.ErrorFlag = false;
-    BusyScope busy(ws);
-    status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
-    ctx.host.settleAfterFile();
-  }
+  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
   switch (status) {
     case ImageFileStatus::Ok:
       return true;
@@ -142,13 +136,7 @@ bool FileReadIni(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
   std::error_code ioError;
-  ImageFileStatus status = ImageFileStatus::Unreadable;
-  {
-    ws.flags.ErrorFlag = false;
-    BusyScope busy(ws);
-    status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
-    ctx.host.settleAfterFile();
-  }
+  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
   if (status == ImageFileStatus::Unreadable) {
     ctx.diagnostics.errorLog("frmMain.FileReadIni", NumberedDescription(ioError));
     ws.flags.CancelFlag = true;
