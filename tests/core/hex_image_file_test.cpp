@@ -1,1 +1,228 @@
+#include "files/hex_image_file.h"
+
 #include <gtest/gtest.h>
+
+#include "image/image_codec.h"
+#include "image/memory_map.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+using test::ImageAsString;
+using test::ValidImage;
+
+constexpr const char* kTitle = "PC Program for QZ815";
+
+// A data set that a refused file must leave exactly as it was.
+struct OpenFixture : test::TestContext {
+  test::TempDir dir;
+
+  OpenFixture() {
+    ws.image = ValidImage(1);
+    ws.image.set(0x300, 16);
+    ws.model.CHUSA.append({.Position = 16, .Enable = true});
+    ws.documentPath = "keep.dat";
+    ws.flags.DataChanged = true;
+  }
+  std::filesystem::path file(const MemoryImage& image, const std::string& name = "in.hex") {
+    test::WriteBytes(dir / name, ImageAsString(image));
+    return dir / name;
+  }
+  void expectUnchanged(const MemoryImage& imageBefore, const SettingsModel& modelBefore) {
+    EXPECT_EQ(ws.image, imageBefore);
+    EXPECT_EQ(ws.model, modelBefore);
+    EXPECT_EQ(ws.documentPath, "keep.dat");
+    EXPECT_TRUE(ws.flags.DataChanged);
+    EXPECT_FALSE(ws.flags.TransferBusy);
+  }
+};
+
+TEST(ReadHexFileAs, RefusedFilesChangeNothing) {
+  struct Case {
+    std::string bytes;
+    const char* message;
+  };
+  const std::string good = ImageAsString(ValidImage(1));
+  MemoryImage halfVersion = ValidImage(1);
+  halfVersion.set(0x7FE, 0);
+  halfVersion.set(0x7FF, 0);
+  MemoryImage newImage = ValidImage(1);
+  newImage.set(0x081, 0x2C);
+  newImage.set(0x7FF, 0x2C);
+  MemoryImage usa = ValidImage(7);
+  const Case cases[] = {
+      {good.substr(0, 2047), "bad file!!"},
+      {good + "x", "bad file!!"},
+      {"", "bad file!!"},
+      {ImageAsString(halfVersion), "ModelType Error !!"},
+      {ImageAsString(newImage), "ModelType Error !!"},
+      {ImageAsString(usa), "Region Unmatched !!"},
+  };
+  for (const Case& c : cases) {
+    OpenFixture f;
+    const MemoryImage image = f.ws.image;
+    const SettingsModel model = f.ws.model;
+    test::WriteBytes(f.dir / "in.hex", c.bytes);
+    const ImageOpenResult result = ReadHexFileAs(f.ctx, f.dir / "in.hex");
+    EXPECT_FALSE(result.loaded);
+    ASSERT_EQ(f.prompter.boxes.size(), 1u) << c.message;
+    EXPECT_EQ(f.prompter.boxes[0].text, c.message);
+    EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
+    EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Critical);
+    EXPECT_FALSE(f.prompter.boxes[0].question);
+    f.expectUnchanged(image, model);
+  }
+}
+
+TEST(ReadHexFileAs, AnotherModelRefusesEveryFile) {
+  OpenFixture f;
+  f.ws.caps.ModelType = 2;
+  EXPECT_FALSE(ReadHexFileAs(f.ctx, f.file(ValidImage(1))).loaded);
+  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+}
+
+TEST(ReadHexFileAs, RegionQuestion) {
+  OpenFixture f;
+  f.ws.image.set(addr::RegionCode, 1);
+  const MemoryImage image = f.ws.image;
+  const SettingsModel model = f.ws.model;
+  const auto path = f.file(ValidImage(3));
+
+  f.prompter.plan(Answer::No);
+  EXPECT_FALSE(ReadHexFileAs(f.ctx, path).loaded);
+  ASSERT_EQ(f.prompter.boxes.size(), 1u);
+  const auto& box = f.prompter.boxes[0];
+  EXPECT_TRUE(box.question);
+  EXPECT_EQ(box.text, "The region is unmatched.\r\nDo you want to change the region?");
+  EXPECT_EQ(box.icon, Icon::Exclamation);
+  EXPECT_EQ(box.buttons, Buttons::YesNo);
+  EXPECT_EQ(box.defaultAnswer, Answer::No);
+  EXPECT_EQ(box.title, kTitle);
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+  f.expectUnchanged(image, model);
+
+  f.prompter.plan(Answer::Yes);
+  const ImageOpenResult result = ReadHexFileAs(f.ctx, path);
+  EXPECT_TRUE(result.loaded);
+  EXPECT_TRUE(result.regionChangeAccepted);
+  EXPECT_EQ(f.ws.image, ValidImage(3));
+  EXPECT_EQ(f.ws.model.groups[2].GroupLabel, "NL");
+  EXPECT_EQ(f.ws.model.CHUSA.size(), 96);  // the file's lists replace the old ones
+  EXPECT_EQ(f.ws.documentPath, path.string());
+  EXPECT_FALSE(f.ws.flags.DataChanged);
+  EXPECT_FALSE(f.ws.flags.ErrorFlag);
+}
+
+TEST(ReadHexFileAs, RegionsThatBothCountAsUsaNeedNoQuestion) {
+  OpenFixture f;
+  f.ws.image.set(addr::RegionCode, 9);
+  const ImageOpenResult result = ReadHexFileAs(f.ctx, f.file(ValidImage(7)));
+  EXPECT_TRUE(result.loaded);
+  EXPECT_FALSE(result.regionChangeAccepted);
+  EXPECT_TRUE(f.prompter.boxes.empty());
+  EXPECT_EQ(f.ws.image.at(addr::RegionCode), 7);
+}
+
+TEST(ReadHexFileAs, MissingFileIsAReadError) {
+  OpenFixture f;
+  const MemoryImage image = f.ws.image;
+  const SettingsModel model = f.ws.model;
+  EXPECT_FALSE(ReadHexFileAs(f.ctx, f.dir / "missing.hex").loaded);
+  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
+  ASSERT_EQ(f.diagnostics.errors.size(), 1u);
+  EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.ReadHexFileAs -> 2", 0), 0u);
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+  EXPECT_TRUE(f.ws.flags.CancelFlag);
+  f.expectUnchanged(image, model);
+}
+
+TEST(SaveHexFileAs, SavedImageReopensByteForByte) {
+  OpenFixture f;
+  MemoryImage image = ValidImage(1);
+  for (int a = 0; a < 0x80; ++a) image.set(a, static_cast<std::uint8_t>(a));  // not decoded
+  f.ws.image = image;
+  const auto path = f.dir / "out.hex";
+  test::WriteBytes(path, std::string(5000, 'x'));
+  ASSERT_TRUE(SaveHexFileAs(f.ctx, path));
+  EXPECT_EQ(test::ReadBytes(path), ImageAsString(image));
+  EXPECT_FALSE(f.ws.flags.TransferBusy);
+  EXPECT_EQ(f.host.fileSettles, 1);
+
+  f.ws.image = ValidImage(1);
+  EXPECT_TRUE(ReadHexFileAs(f.ctx, path).loaded);
+  EXPECT_EQ(f.ws.image, image);
+}
+
+TEST(SaveHexFileAs, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
+  OpenFixture f;
+  const auto target = f.dir / "folder.hex";
+  std::filesystem::create_directories(target);
+  test::WriteBytes(target / "inside", "kept");
+  EXPECT_FALSE(SaveHexFileAs(f.ctx, target));
+  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
+  ASSERT_EQ(f.diagnostics.errors.size(), 1u);
+  EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.SaveHexFileAs -> ", 0), 0u);
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+  EXPECT_TRUE(f.ws.flags.CancelFlag);
+  EXPECT_EQ(test::ReadBytes(target / "inside"), "kept");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(f.dir.path())) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(SaveImageFileCommand, EncodesAndCorrectsBeforeSaving) {
+  OpenFixture f;
+  f.ws.image = ValidImage(0xFF);
+  f.ws.model = {};
+  f.ws.model.CHINT.append({.Position = 16, .Enable = true});
+  f.ws.model.groups[1].Usable = true;
+  f.ws.image.set(addr::CurrentMode, 0);
+  f.ws.image.set(addr::CurrentGroup, 0);
+  const auto path = f.dir / "out.hex";
+  ASSERT_TRUE(SaveImageFileCommand(f.ctx, path));
+  MemoryImage saved;
+  ASSERT_EQ(ReadImageFile(path, 1, saved), ImageFileStatus::Ok);
+  EXPECT_EQ(saved.at(0x3C0), 16);
+  EXPECT_EQ(saved.at(0x120), 0x80);
+  EXPECT_EQ(saved.at(addr::CurrentGroup), 1);
+  EXPECT_EQ(saved.word(addr::CurrentChannel), 0);
+  EXPECT_EQ(saved, f.ws.image);
+}
+
+TEST(FileReadIni, LoadsTemplatesSilently) {
+  OpenFixture f;
+  MemoryImage templ = ValidImage(2);
+  templ.set(0x100, 0x80);
+  templ.set(0x300, 16);
+  EXPECT_TRUE(FileReadIni(f.ctx, f.file(templ, "QZ815_BE_012D.ini")));
+  EXPECT_EQ(f.ws.image, templ);  // no region check: the template brings its own
+  EXPECT_EQ(f.ws.model.CHUSA.size(), 1);
+  EXPECT_EQ(f.ws.model.groups[2].GroupLabel, "BE");
+  EXPECT_TRUE(f.prompter.boxes.empty());
+  EXPECT_FALSE(f.ws.flags.ErrorFlag);
+  EXPECT_FALSE(f.ws.flags.TransferBusy);
+
+  const MemoryImage image = f.ws.image;
+  test::WriteBytes(f.dir / "short.ini", std::string(100, '\xFF'));
+  EXPECT_FALSE(FileReadIni(f.ctx, f.dir / "short.ini"));
+  MemoryImage wrong = ValidImage(2);
+  wrong.set(0x081, 0x2C);
+  EXPECT_FALSE(FileReadIni(f.ctx, f.file(wrong, "wrong.ini")));
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+  EXPECT_FALSE(FileReadIni(f.ctx, f.dir / "missing.ini"));
+  EXPECT_TRUE(f.ws.flags.CancelFlag);
+  ASSERT_EQ(f.diagnostics.errors.size(), 1u);
+  EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.FileReadIni -> ", 0), 0u);
+  EXPECT_TRUE(f.prompter.boxes.empty());
+  EXPECT_EQ(f.ws.image, image);
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,1 +1,309 @@
+#include "image/image_codec.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
+
+#include "image/memory_map.h"
+
+namespace tpw {
+namespace {
+
+void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes) {
+  for (int b : bytes) image.set(address++, static_cast<std::uint8_t>(b));
+}
+
+TEST(DecodeImage, EnableBitmapIsARecordCount) {
+  MemoryImage image;
+  Fill(image, 0x100, {0xFF, 0xFF, 0x00});
+  Fill(image, 0x120, {0x7F});
+  Fill(image, 0x166, {0xFF, 0xE0});  // CHRG: eleven records
+  Fill(image, 0x1E6, {0x00, 0x3F});  // scan bits of records 10.. only
+  SettingsModel model;
+  DecodeImage(image, model, true);
+  EXPECT_EQ(model.CHUSA.size(), 16);
+  EXPECT_TRUE(model.CHINT.isEmpty());
+  ASSERT_EQ(model.CHRG.size(), 11);
+  EXPECT_FALSE(model.CHRG[9].ScanMemory);
+  EXPECT_TRUE(model.CHRG[10].ScanMemory);
+  for (const ChannelRecord& record : model.CHUSA) EXPECT_TRUE(record.Enable);
+}
+
+TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {
+  MemoryImage image;
+  for (int a = 0x100; a < 0x10C; ++a) image.set(a, 0xFF);
+  Fill(image, 0x300, {0xFF, 0x00});
+  SettingsModel model;
+  DecodeImage(image, model, true);
+  ASSERT_EQ(model.CHUSA.size(), 96);
+  for (const ChannelRecord& record : model.CHUSA) {
+    EXPECT_EQ(record, (ChannelRecord{.Enable = true, .ScanMemory = true}));
+  }
+
+  Fill(image, 0x300, {16, 0x9D, 17, 0x7E, 120, 0x00, 18, 0x00});
+  DecodeImage(image, model, true);
+  EXPECT_EQ(model.CHUSA[0].Position, 16);
+  EXPECT_EQ(model.CHUSA[0].Duplex, 2);
+  EXPECT_TRUE(model.CHUSA[0].TxEnable);
+  EXPECT_TRUE(model.CHUSA[0].LowPower);
+  EXPECT_FALSE(model.CHUSA[0].PowUp);
+  EXPECT_EQ(model.CHUSA[0].StatusIcon, 3);
+  EXPECT_EQ(model.CHUSA[0].StatusNo, 1);
+  EXPECT_EQ(model.CHUSA[1].Duplex, 1);
+  EXPECT_FALSE(model.CHUSA[1].PowUp);  // mode 3: high power
+  EXPECT_FALSE(model.CHUSA[1].LowPower);
+  EXPECT_EQ(model.CHUSA[1].StatusIcon, 3);
+  EXPECT_EQ(model.CHUSA[1].StatusNo, 2);
+  EXPECT_EQ(model.CHUSA[2].Position, 0);  // slot 2 holds 120: records from 2 keep defaults
+  EXPECT_EQ(model.CHUSA[3].Position, 0);
+}
+
+TEST(DecodeImage, SixteenByteRecords) {
+  MemoryImage image;
+  Fill(image, 0x162, {0xC0, 0, 0, 0});
+  Fill(image, 0x600, {0xB6, 'A', '*', 0xFF, 0x56, 0x02, 0x50, 0xFF, 0xFF, 0xFF});
+  Fill(image, 0x610, {0x4E, 0xFF, '7', 0xFF, 0x00, 0x00, 0x00, 0x60, 0x62, 0x50});
+  SettingsModel model;
+  DecodeImage(image, model, true);
+  ASSERT_EQ(model.CHEXP.size(), 2);
+  const ChannelRecord& first = model.CHEXP[0];
+  EXPECT_TRUE(first.TxEnable);
+  EXPECT_TRUE(first.PowUp);
+  EXPECT_FALSE(first.LowPower);
+  EXPECT_TRUE(first.ExpCB1);
+  EXPECT_FALSE(first.ExpCB2);
+  EXPECT_FALSE(first.ExpCB3);
+  EXPECT_EQ(first.CHDisplayL, "A");
+  EXPECT_DOUBLE_EQ(first.Rxfreq, 156.025);
+  EXPECT_EQ(first.Txfreq, 0);
+  const ChannelRecord& second = model.CHEXP[1];
+  EXPECT_FALSE(second.TxEnable);
+  EXPECT_TRUE(second.LowPower);
+  EXPECT_FALSE(second.ExpCB1);
+  EXPECT_EQ(second.CHDisplayL, " 7");
+  EXPECT_EQ(second.Rxfreq, 0);
+  EXPECT_DOUBLE_EQ(second.Txfreq, 160.625);
+}
+
+TEST(DecodeImage, WeatherListAndHeader) {
+  MemoryImage image;
+  Fill(image, 0x160, {0x7F, 0xFF});
+  Fill(image, 0x162, {0x80, 0, 0, 0});
+  Fill(image, 0x166, {0x80, 0});
+  Fill(image, 0x09E, {0xA5});
+  Fill(image, 0x21C, {0x00, 0x05});
+  Fill(image, 0x0A0, {3});
+  Fill(image, 0x08D, {2});
+  Fill(image, 0x090, {3, 0xFE, 0xFF, 0x00, 4, 1, 1});
+  Fill(image, 0x280, {0x5F, 1, 0x12, 0x34, 0x56, 0x78, 0x90});
+  SettingsModel model;
+  model.groups[3].PriorityCh = 42;
+  DecodeImage(image, model, true);
+  EXPECT_TRUE(model.CHWX.isEmpty());
+  EXPECT_EQ(model.CHEXP.size(), 1);  // the decode goes on after an empty weather list
+  EXPECT_EQ(model.CHRG.size(), 1);
+  EXPECT_TRUE(model.groups[0].Usable);
+  EXPECT_FALSE(model.groups[1].Usable);
+  EXPECT_TRUE(model.groups[2].Usable);
+  EXPECT_FALSE(model.groups[3].Usable);
+  EXPECT_EQ(model.groups[0].PriorityCh, 5);
+  EXPECT_EQ(model.groups[1].PriorityCh, 65535);
+  EXPECT_EQ(model.groups[3].PriorityCh, 42);
+  EXPECT_EQ(model.groups[2].GroupLabel, "NL");
+  EXPECT_EQ(model.groups[3].GroupLabel, "EXP");
+  EXPECT_EQ(model.common.TxPoDisplay, 2);
+  EXPECT_EQ(model.common.Weater, 3);
+  EXPECT_FALSE(model.common.Scan);
+  EXPECT_FALSE(model.common.PttScanClear);
+  EXPECT_EQ(model.common.ResumeTime, 4);
+  EXPECT_TRUE(model.common.DwTw);
+  EXPECT_EQ(model.common.ModeSelect, 1);
+  EXPECT_EQ(model.atis.AtisChGroup, (std::array<bool, 4>{false, true, false, true}));
+  EXPECT_EQ(model.atis.AtisMode, 1);
+  EXPECT_EQ(model.atis.AtisCode, "1234567890");
+
+  image.set(0x0A0, 0xFF);
+  DecodeHeader(image, model);
+  EXPECT_EQ(model.groups[2].GroupLabel, "CAN");
+  image.set(0x0A0, 0);
+  DecodeHeader(image, model);
+  EXPECT_EQ(model.groups[2].GroupLabel, "CAN");
+
+  // Without weather channels the weather list is neither read nor changed.
+  model.CHWX.append({.Enable = true});
+  Fill(image, 0x160, {0xFF, 0xFF});
+  DecodeImage(image, model, false);
+  EXPECT_EQ(model.CHWX.size(), 1);
+}
+
+TEST(EncodeImage, ListsBitmapsAndEmptySlots) {
+  MemoryImage image;
+  SettingsModel model;
+  for (int i = 0; i < 3; ++i) model.CHRG.append({.Enable = true, .ScanMemory = i == 1});
+  EncodeImage(model, image, true);
+  EXPECT_EQ(image.at(0x166), 0xE0);
+  EXPECT_EQ(image.at(0x167), 0x00);
+  EXPECT_EQ(image.at(0x1E6), 0x40);
+  EXPECT_TRUE(image.allFF(0x540 + 3 * 16, 9 * 16));
+  for (int a = 0x162; a < 0x166; ++a) EXPECT_EQ(image.at(a), 0x00);
+  for (int a = 0x1E2; a < 0x1E6; ++a) EXPECT_EQ(image.at(a), 0x00);
+  EXPECT_TRUE(image.allFF(0x600, 30 * 16));
+  EXPECT_TRUE(image.allFF(0x300, 3 * 192));
+  for (int a = 0x100; a < 0x10C; ++a) EXPECT_EQ(image.at(a), 0x00);
+}
+
+TEST(EncodeImage, TwoByteRecords) {
+  MemoryImage image;
+  SettingsModel model;
+  model.CHINT.append({.Position = 16,
+                      .Enable = true,
+                      .LowPower = true,
+                      .Duplex = 2,
+                      .TxEnable = true,
+                      .StatusIcon = 1,
+                      .StatusNo = 2});
+  model.CHINT.append({.Position = 20, .Enable = false, .TxEnable = true});
+  model.CHINT.append({.Position = 21,
+                      .Enable = true,
+                      .LowPower = true,
+                      .PowUp = true,
+                      .TxEnable = true,
+                      .ScanMemory = true});
+  EncodeImage(model, image, true);
+  EXPECT_EQ(image.at(0x3C0), 16);
+  EXPECT_EQ(image.at(0x3C1), 0x90 | 0x04 | 0x02);
+  EXPECT_EQ(image.at(0x3C2), 20);
+  EXPECT_EQ(image.at(0x3C3), 0x30);
+  EXPECT_EQ(image.at(0x3C5), 0x20);
+  // The disabled record ends the list for the next decode but keeps its slot.
+  EXPECT_EQ(image.at(0x120), 0xA0);
+  EXPECT_EQ(image.at(0x1A0), 0x20);
+  SettingsModel back;
+  DecodeImage(image, back, true);
+  EXPECT_EQ(back.CHINT.size(), 1);
+}
+
+TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
+  MemoryImage image;
+  Fill(image, 0x540, {0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6});
+  SettingsModel model;
+  model.CHRG.append({.Enable = true,
+                     .LowPower = false,
+                     .PowUp = true,
+                     .TxEnable = true,
+                     .CHDisplayL = "7",
+                     .Txfreq = 156.8,
+                     .Rxfreq = 161.4,
+                     .ExpCB1 = true,
+                     .ExpCB2 = false,
+                     .ExpCB3 = true});
+  EncodeImage(model, image, true);
+  const std::uint8_t expected[16] = {0xF4, '7',  ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
+                                     0x80, 0x00, 1,   2,    3,    4,    5,    6};
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(image.at(0x540 + i), expected[i]) << i;
+  EXPECT_EQ(model.CHRG[0].CHDisplayL, "7 ");
+}
+
+TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
+  MemoryImage image;
+  image.set(0x09E, 0x0F);
+  image.set(0x091, 0xFE);
+  image.set(0x280, 0x0A);
+  SettingsModel model;
+  model.groups[0].Usable = true;
+  model.groups[3].Usable = true;
+  model.groups[0].PriorityCh = -1;
+  model.groups[1].PriorityCh = 65535;
+  model.groups[2].PriorityCh = 12;
+  model.common = {.TxPoDisplay = 1,
+                  .Scan = true,
+                  .ResumeTime = 300,
+                  .PttScanClear = true,
+                  .Weater = 2,
+                  .DwTw = true,
+                  .ModeSelect = 1};
+  model.atis = {.AtisChGroup = {true, false, false, true}, .AtisCode = "12345", .AtisMode = 1};
+  EncodeHeader(model, image);
+  EXPECT_EQ(image.at(0x09E), 0x9F);
+  EXPECT_EQ(image.word(0x21C), 0xFFFF);
+  EXPECT_EQ(image.word(0x23C), 0xFFFF);
+  EXPECT_EQ(image.word(0x25C), 12);
+  EXPECT_EQ(image.at(0x08D), 1);
+  EXPECT_EQ(image.at(0x091), 0xFF);
+  EXPECT_EQ(image.at(0x094), 0xFF);  // 300 does not fit: the byte stays as it was
+  EXPECT_EQ(image.at(0x093), 1);
+  EXPECT_EQ(image.at(0x095), 1);
+  EXPECT_EQ(image.at(0x096), 1);
+  EXPECT_EQ(image.at(0x090), 2);
+  EXPECT_EQ(image.at(0x280), 0x9A);
+  EXPECT_EQ(image.at(0x281), 1);
+  EXPECT_EQ(image.at(0x284), 0x5F);
+}
+
+// The bits decode-then-encode may change: everything the model covers, and the whole of
+// every slot past the end of its list.
+std::array<std::uint8_t, ImageSize> CodecOwnedBits(const SettingsModel& model, bool wx) {
+  std::array<std::uint8_t, ImageSize> mask{};
+  auto own = [&](int address, int count, std::uint8_t bits = 0xFF) {
+    for (int a = address; a < address + count; ++a) mask[static_cast<std::size_t>(a)] |= bits;
+  };
+  own(0x08D, 1);
+  own(0x090, 1);
+  own(0x091, 1, 0x01);
+  own(0x093, 4);
+  own(0x09E, 1, 0xF0);
+  own(0x21C, 2);
+  own(0x23C, 2);
+  own(0x25C, 2);
+  own(0x280, 1, 0xF0);
+  own(0x281, 6);
+  for (ListId id : AllLists) {
+    if (id == ListId::CHWX && !wx) continue;
+    const ListLayout& layout = Layout(id);
+    own(layout.enableAddress, layout.bitmapBytes);
+    own(layout.scanAddress, layout.bitmapBytes);
+    for (int k = 0; k < layout.slotCount; ++k) {
+      const int slot = layout.recordsAddress + layout.slotSize * k;
+      if (layout.slotSize == 2 || k >= model.list(id).size()) {
+        own(slot, layout.slotSize);
+      } else {
+        own(slot, 1, 0xBF);
+        own(slot + 1, 9);
+      }
+    }
+  }
+  return mask;
+}
+
+TEST(ImageCodec, RandomImagesRoundTripWithinTheBytesTheCodecOwns) {
+  std::mt19937 random(815);
+  for (int round = 0; round < 300; ++round) {
+    const bool wx = round % 3 != 0;
+    ImageBytes bytes;
+    // Dense runs of 0xFF make long lists as often as short ones.
+    const int ffShare = static_cast<int>(random() % 100);
+    for (auto& b : bytes) {
+      b = static_cast<int>(random() % 100) < ffShare ? 0xFF : static_cast<std::uint8_t>(random());
+    }
+    const MemoryImage original(bytes);
+    MemoryImage image = original;
+    SettingsModel model;
+    ASSERT_NO_THROW(DecodeImage(image, model, wx));
+    const auto owned = CodecOwnedBits(model, wx);
+    EncodeImage(model, image, wx);
+    for (int a = 0; a <= ImageLastIndex; ++a) {
+      const auto changed = static_cast<std::uint8_t>(image.at(a) ^ original.at(a));
+      ASSERT_EQ(changed & ~owned[static_cast<std::size_t>(a)], 0)
+          << "round " << round << " address " << a;
+    }
+    const MemoryImage once = image;
+    SettingsModel again;
+    DecodeImage(image, again, wx);
+    EncodeImage(again, image, wx);
+    ASSERT_EQ(image, once) << "round " << round;
+    ASSERT_NO_THROW(SanitiseForWrite(image, again, wx));
+  }
+}
+
+}  // namespace
+}  // namespace tpw

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/atomic_file.h"
+#include "files/busy_scope.h"
 #include "image/channel_tables.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
@@ -12,18 +13,6 @@ namespace tpw {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sets TransferBusy for the time a file is read or written.
-class BusyScope {
- public:
-  explicit BusyScope(Workspace& ws) : ws_(ws) { ws_.flags.TransferBusy = true; }
-  ~BusyScope() { ws_.flags.TransferBusy = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  Workspace& ws_;
-};
 
 void Refuse(Context& ctx, const char* text) {
   ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps), text);

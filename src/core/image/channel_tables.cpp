@@ -193,4 +193,21 @@ std::string ScrambleLabel(int value) {
   return " " + std::to_string(value & 3);
 }
 
+ChannelList DefaultWeatherList() {
+  ChannelList list;
+  const WxChannelTable& table = WxChannels();
+  for (int k = 0; k < WxChannelCount; ++k) {
+    const ChannelDef& def = table[static_cast<std::size_t>(k)];
+    if (!def.Defined) continue;
+    ChannelRecord record;
+    record.Position = static_cast<std::int16_t>(k);
+    record.Enable = true;
+    record.TxEnable = def.ShipTxFreq > 0;
+    record.LowPower = def.flag != 0;
+    record.Duplex = def.secondFlag;
+    list.append(record);
+  }
+  return list;
+}
+
 }  // namespace tpw

@@ -67,4 +67,8 @@ std::string UpLabel(bool value);
 std::string MemLabel(bool value);
 std::string ScrambleLabel(int value);
 
+// The weather list of a new data set: one enabled record per entry of the weather table, in
+// table order, out of the scan memory.
+ChannelList DefaultWeatherList();
+
 }  // namespace tpw

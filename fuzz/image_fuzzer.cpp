@@ -1,0 +1,32 @@
+// Feeds arbitrary files to the image loader and every image to the decoder, the encoder and
+// the write corrections: none of them may fault, whatever the bytes.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "files/hex_image_file.h"
+#include "image/image_codec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("tpw52-image-fuzz-" + std::to_string(::getpid()));
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  tpw::MemoryImage image;
+  tpw::ReadImageFile(path, tpw::QZ815ModelType, image);
+  if (size >= tpw::ImageSize) {
+    tpw::ImageBytes bytes;
+    for (std::size_t i = 0; i < tpw::ImageSize; ++i) bytes[i] = data[i];
+    image.assign(bytes);
+  }
+  tpw::SettingsModel model;
+  tpw::DecodeImage(image, model, size % 2 == 0);
+  tpw::EncodeImage(model, image, size % 2 == 0);
+  tpw::SanitiseForWrite(image, model, size % 2 == 0);
+  return 0;
+}

@@ -1,0 +1,405 @@
+#include "files/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include "image/channel_tables.h"
+#include "image/memory_map.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+using test::TempDir;
+using test::TestContext;
+
+ChannelRecord PlanRecord(int position, int duplex, bool tx, bool low, bool up) {
+  ChannelRecord r;
+  r.Position = static_cast<std::int16_t>(position);
+  r.Enable = true;
+  r.Duplex = static_cast<std::int16_t>(duplex);
+  r.TxEnable = tx;
+  r.LowPower = low;
+  r.PowUp = up;
+  return r;
+}
+
+ChannelRecord FreeRecord(const char* display, double rx, double tx) {
+  ChannelRecord r;
+  r.Enable = true;
+  r.CHDisplayL = display;
+  r.CHDisplayR = "R";
+  r.Rxfreq = rx;
+  r.Txfreq = tx;
+  r.TxEnable = true;
+  r.ExpCB2 = true;
+  return r;
+}
+
+// A model touching every field the file carries.
+SettingsModel FullModel() {
+  SettingsModel m;
+  m.groups[0] = {true, 65535, "USA"};
+  m.groups[1] = {false, 3, "INT"};
+  m.groups[2] = {true, 0, "UK"};
+  m.groups[3] = {true, -1, "EXP"};
+  m.common = {1, true, true, 4, true, -7, 2, true, 1};
+  m.atis = {{true, false, true, false}, "0123456789", 1};
+  m.CHUSA.append(PlanRecord(16, 0, true, false, false));
+  ChannelRecord reverse = PlanRecord(78, 3, true, true, true);
+  reverse.StatusNo = 1;
+  reverse.StatusIcon = 2;
+  reverse.ScanMemory = true;
+  m.CHUSA.append(reverse);
+  m.CHINT.append(PlanRecord(1, 2, false, false, false));
+  m.CHWX = DefaultWeatherList();
+  m.CHWX[3].Enable = false;
+  m.CHWX[4].ScanMemory = true;
+  // 156.0 + 0.08 carries binary noise; the file must still say 156.08.
+  m.CHRG.append(FreeRecord("M1", 156.0 + 0.08, 157.85));
+  ChannelRecord exp = FreeRecord("7", 161.425, 0);
+  exp.ExpCB1 = true;
+  exp.ExpCB3 = true;
+  exp.LowPower = true;
+  exp.ScanMemory = true;
+  m.CHEXP.append(exp);
+  return m;
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  test::WriteBytes(path, text);
+}
+
+constexpr const char* kMainUk = "[MAIN]\r\nMODELTYPE=1\r\nREGION=1\r\n";
+
+TEST(DataFileWriter, WritesTheExactTextForm) {
+  SettingsModel m;
+  m.groups[0] = {true, 1, "USA"};
+  m.groups[3] = {false, 65535, "EXP"};
+  m.common.ResumeTime = 3;
+  m.atis.AtisCode = "12";
+  m.CHUSA.append(PlanRecord(16, 0, true, false, false));
+  m.CHWX.append(DefaultWeatherList()[0]);
+  m.CHEXP.append(FreeRecord("E1", 156.8, 0));
+  const std::string text = DataFileText(m, ModelCaps{}, 0xFF);
+  EXPECT_EQ(text,
+            "[MAIN]\r\nMODEL=#QZ815\r\nTYPE=#KVX\r\nVERSION=#1.00\r\nMODELTYPE=1\r\nREGION=255\r\n"
+            "[Usable CH Group Setup]\r\nGroup1=1\r\nGroup2=0\r\nGroup3=0\r\nExp CH=0\r\n"
+            "Priority CH0=1\r\nPriority CH1=0\r\nPriority CH2=0\r\nPriority CH3=65535\r\n"
+            "[Common Setup]\r\nTX Po Display=0\r\nSCAN=0\r\nResume Time=3\r\nPTT SCAN Clear=0\r\n"
+            "DW/TW=0\r\nMode Select=0\r\nOffset Time=0\r\nTime Display=0\r\nWeater=0\r\n"
+            "[ATIS Setup]\r\nUsable ATIS CH Group0=0\r\nUsable ATIS CH Group1=0\r\n"
+            "Usable ATIS CH Group2=0\r\nUsable ATIS CH Group3=0\r\nAtis Mode=#0\r\n"
+            "Atis Code=#12\r\n"
+            "[CHUSA1]\r\nPosition=16\r\nEnable=1\r\nLowPower=0\r\nPowUp=0\r\nDuplex=0\r\n"
+            "TxEnable=1\r\nStatusNo=0\r\nStatusIcon=0\r\nScanMemory=0\r\n"
+            "[CHWX0]\r\nEnable=1\r\nScanMemory=0\r\n"
+            "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=E1\r\nCHDisplayR=R\r\nRxfreq=156.8\r\n"
+            "Txfreq=0\r\nLowPower=0\r\nPowUp=0\r\nTxEnable=1\r\nScanMemory=0\r\nExpCB1=0\r\n"
+            "ExpCB2=1\r\nExpCB3=0\r\n");
+
+  ModelCaps bare;
+  bare.AtisSupported = false;
+  bare.WxSupported = false;
+  const std::string plain = DataFileText(m, bare, 3);
+  EXPECT_NE(plain.find("REGION=3\r\n"), std::string::npos);
+  EXPECT_EQ(plain.find("[ATIS Setup]"), std::string::npos);
+  EXPECT_EQ(plain.find("[CHWX0]"), std::string::npos);
+  EXPECT_EQ(DataFileText(m, bare, 9).find("REGION=255\r\n"), plain.find("REGION=3\r\n"));
+}
+
+TEST(DataFileWriter, FrequenciesInTheirShortestForm) {
+  EXPECT_EQ(FormatFileFrequency(156.0 + 0.08), "156.08");
+  EXPECT_EQ(FormatFileFrequency(156.8), "156.8");
+  EXPECT_EQ(FormatFileFrequency(157.425), "157.425");
+  EXPECT_EQ(FormatFileFrequency(0), "0");
+  EXPECT_EQ(FormatFileFrequency(-0.0), "0");
+  EXPECT_EQ(FormatFileFrequency(160), "160");
+  EXPECT_EQ(FormatFileFrequency(0.00001), "0.00001");
+  // The accumulated table frequency differs from 163.575 in its 15th digit.
+  EXPECT_EQ(FormatFileFrequency(MarineChannels()[119].CoastFreq), "163.575000000001");
+}
+
+TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
+  TempDir dir;
+  TestContext t;
+  t.ws.image = test::ValidImage(1);
+  t.ws.model = FullModel();
+  ASSERT_TRUE(SaveFileAs(t.ctx, dir / "full.dat"));
+  const std::string text = test::ReadBytes(dir / "full.dat");
+  EXPECT_NE(text.find("Priority CH0=65535\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Priority CH3=-1\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Duplex=3\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Rxfreq=156.08\r\n"), std::string::npos);
+
+  TestContext r;
+  r.ws.image = test::ValidImage(1);
+  r.ws.documentPath = "old.dat";
+  // The labels of groups 0, 1 and 3 come from the image, not from the file.
+  r.ws.model.groups[0].GroupLabel = "USA";
+  r.ws.model.groups[1].GroupLabel = "INT";
+  r.ws.model.groups[3].GroupLabel = "EXP";
+  ASSERT_TRUE(FileRead2(r.ctx, dir / "full.dat"));
+  EXPECT_TRUE(r.prompter.boxes.empty());
+  EXPECT_FALSE(r.ws.flags.ErrorFlag);
+  EXPECT_FALSE(r.ws.flags.TransferBusy);
+  EXPECT_EQ(r.ws.documentPath, "");
+  EXPECT_EQ(r.host.fileSettles, 1);
+  SettingsModel expected = FullModel();
+  expected.CHRG[0].Rxfreq = 156.08;
+  EXPECT_EQ(r.ws.model, expected);
+  EXPECT_EQ(DataFileText(r.ws.model, r.ws.caps, 1), text);
+}
+
+TEST(DataFileParse, SectionTableRules) {
+  const SectionTable table = ParseSectionTable(
+      "free text before any section\r\n"
+      "[ main ] trailing words\r\n"
+      "  modelType = #1\r\n"
+      "=not a key\r\n"
+      "blank line follows\r\n"
+      "\r\n"
+      "Region= 7 \r\n"
+      "[MAIN]\r\n"
+      "Later=x\r\n"
+      "ModelType=2\r\n"
+      "[]\r\n"
+      "Orphan=1\r\n"
+      "[ATIS Setup]\n"
+      "Atis Code=#\n"
+      "Hash=##5\r"
+      "[X]\r\n");
+  ASSERT_EQ(table.sections.size(), 4u);
+  EXPECT_EQ(table.sections[0].name, "MAIN");
+  // Values are not trimmed; a "#" is removed only as the very first character.
+  EXPECT_EQ(table.value("main", "MODELTYPE"), " #1");
+  EXPECT_EQ(table.value("Main", "region"), " 7 ");
+  // A key absent from the first section of a name is found in a later one.
+  EXPECT_EQ(table.value("MAIN", "LATER"), "x");
+  // "[]" opens nothing, so its keys are skipped.
+  EXPECT_EQ(table.value("", "ORPHAN"), "");
+  EXPECT_EQ(table.value("ATIS SETUP", "Atis Code"), "");
+  EXPECT_EQ(table.value("ATIS SETUP", "HASH"), "#5");
+  EXPECT_EQ(table.value("NOPE", "X"), "");
+  EXPECT_EQ(table.sections[3].name, "X");
+}
+
+TEST(DataFileParse, ReaderEdgeCases) {
+  TempDir dir;
+  TestContext t;
+  t.ws.image = test::ValidImage(1);
+  t.ws.model = FullModel();
+  const SettingsModel before = t.ws.model;
+  WriteText(dir / "edge.dat",
+            std::string(kMainUk) +
+                "[usable ch group setup]\r\n  group1 = 0\r\nEXP CH=True\r\nPriority CH1= 2.5\r\n"
+                "[Common Setup]\r\n  scan = 0\r\nResume Time=1.5\r\nWeater=abc\r\n"
+                "[CHUSA1]\r\nposition=5\r\nduplex=2\r\nTxEnable=false\r\n"
+                "  [CHUSA2]\r\nPosition=6\r\n"
+                "[CHUSA3]\r\nPosition=7\r\n"
+                "[CHINT1]\r\nPosition=1\r\n[CHINT2]\r\nPosition=2\r\n[CHINT4]\r\nPosition=4\r\n"
+                "[CHEXP1]\r\nEnable=1\r\nRxfreq=156.5\r\n[CHEXP2]\r\nEnable=0\r\n"
+                "[CHEXP3]\r\nEnable=1\r\n"
+                "[CHRG1]\r\nEnable=yes\r\n[CHRG2]\r\nEnable=0.4\r\n"
+                "[CHWX2]\r\nEnable=0\r\n"
+                "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
+  ASSERT_TRUE(FileRead2(t.ctx, dir / "edge.dat"));
+  const SettingsModel& m = t.ws.model;
+  EXPECT_FALSE(m.groups[0].Usable);
+  EXPECT_TRUE(m.groups[3].Usable);
+  EXPECT_EQ(m.groups[1].PriorityCh, 2);  // 2.5 rounds to the even 2
+  EXPECT_EQ(m.groups[0].PriorityCh, before.groups[0].PriorityCh);
+  EXPECT_FALSE(m.common.Scan);
+  EXPECT_EQ(m.common.ResumeTime, 2);
+  EXPECT_EQ(m.common.Weater, before.common.Weater);
+  // The indented header ends CHUSA1 and its keys are skipped, so CHUSA ends after one record.
+  ASSERT_EQ(m.CHUSA.size(), 1);
+  EXPECT_EQ(m.CHUSA[0].Position, 5);
+  EXPECT_EQ(m.CHUSA[0].Duplex, 2);
+  EXPECT_TRUE(m.CHUSA[0].Enable);
+  EXPECT_FALSE(m.CHUSA[0].TxEnable);
+  EXPECT_EQ(m.CHINT.size(), 2);
+  EXPECT_TRUE(m.CHCAN.isEmpty());
+  ASSERT_EQ(m.CHEXP.size(), 1);
+  EXPECT_EQ(m.CHEXP[0].Rxfreq, 156.5);
+  EXPECT_EQ(m.CHEXP[0].CHDisplayL, "");
+  // "yes" is neither a number that rounds to 0 nor a boolean: a record whose Enable stays false.
+  ASSERT_EQ(m.CHRG.size(), 1);
+  EXPECT_FALSE(m.CHRG[0].Enable);
+  ASSERT_EQ(m.CHWX.size(), WxChannelCount);
+  EXPECT_FALSE(m.CHWX[2].Enable);
+  EXPECT_TRUE(m.CHWX[3].Enable);
+  EXPECT_EQ(m.atis.AtisCode, "");
+  EXPECT_EQ((m.atis.AtisChGroup), (std::array<bool, 4>{false, false, false, true}));
+  EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
+  EXPECT_EQ(m.groups[2].GroupLabel, "UK");
+}
+
+TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
+  TempDir dir;
+  TestContext t;
+  t.ws.image = test::ValidImage(1);
+  t.ws.model = FullModel();
+  const SettingsModel before = t.ws.model;
+  WriteText(dir / "min.dat", kMainUk);
+  ASSERT_TRUE(FileRead2(t.ctx, dir / "min.dat"));
+  const SettingsModel& m = t.ws.model;
+  for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
+    EXPECT_TRUE(m.list(id).isEmpty());
+  }
+  EXPECT_EQ(m.groups, before.groups);
+  EXPECT_EQ(m.common, before.common);
+  EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
+  EXPECT_EQ(m.atis.AtisCode, "");
+  EXPECT_EQ((m.atis.AtisChGroup), (std::array<bool, 4>{}));
+  EXPECT_EQ(m.CHWX, DefaultWeatherList());
+
+  // Without ATIS the section is ignored even when present.
+  TestContext n;
+  n.ws.image = test::ValidImage(1);
+  n.ws.caps.AtisSupported = false;
+  n.ws.model = FullModel();
+  WriteText(dir / "atis.dat", std::string(kMainUk) + "[ATIS Setup]\r\nAtis Code=#99\r\n");
+  ASSERT_TRUE(FileRead2(n.ctx, dir / "atis.dat"));
+  EXPECT_EQ(n.ws.model.atis, before.atis);
+}
+
+TEST(DataFileParse, TheReaderStopsAtItsLimits) {
+  std::string text = "[MAIN]\r\nMODELTYPE=1\r\nREGION=255\r\n";
+  for (int n = 1; n <= 97; ++n) text += "[CHUSA" + std::to_string(n) + "]\r\nPosition=16\r\n";
+  for (int n = 1; n <= 31; ++n) text += "[CHEXP" + std::to_string(n) + "]\r\nEnable=1\r\n";
+  for (int n = 1; n <= 13; ++n) text += "[CHRG" + std::to_string(n) + "]\r\nEnable=1\r\n";
+  SettingsModel m;
+  ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
+  EXPECT_EQ(m.CHUSA.size(), 96);
+  EXPECT_EQ(m.CHEXP.size(), 30);
+  EXPECT_EQ(m.CHRG.size(), 12);
+}
+
+// Values that the radio's fields cannot hold are not convertible: the field keeps its value.
+TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
+  SettingsModel m = FullModel();
+  const SettingsModel before = m;
+  const std::string text =
+      "[Usable CH Group Setup]\r\nPriority CH0=65536\r\nPriority CH1=-2\r\nPriority CH2=1e3\r\n"
+      "[Common Setup]\r\nTX Po Display=256\r\nResume Time=-1\r\nMode Select=300\r\n"
+      "Weater=99999999999999999999\r\nOffset Time=40000\r\n"
+      "[ATIS Setup]\r\nAtis Mode=#256\r\nUsable ATIS CH Group0=1\r\n"
+      "[CHUSA1]\r\nPosition=256\r\nDuplex=4\r\nStatusNo=-1\r\nStatusIcon=70000\r\n"
+      "[CHUSA2]\r\nPosition=255\r\nDuplex=3\r\n"
+      "[CHRG1]\r\nEnable=1\r\nRxfreq=250\r\nTxfreq=100\r\n"
+      "[CHRG2]\r\nEnable=1\r\nRxfreq=199.99996\r\nTxfreq=100.00006\r\n"
+      "[CHRG3]\r\nEnable=1\r\nRxfreq=-156.8\r\nTxfreq=156,8\r\n"
+      "[CHRG4]\r\nEnable=1\r\nRxfreq= 199.99994 \r\nTxfreq=0.0\r\n";
+  ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
+  EXPECT_EQ(m.groups, before.groups);
+  EXPECT_EQ(m.common, before.common);
+  EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
+  ASSERT_EQ(m.CHUSA.size(), 2);
+  EXPECT_EQ(m.CHUSA[0], PlanRecord(0, 0, false, false, false));
+  EXPECT_EQ(m.CHUSA[1].Position, 255);
+  EXPECT_EQ(m.CHUSA[1].Duplex, 3);
+  ASSERT_EQ(m.CHRG.size(), 4);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(m.CHRG[i].Rxfreq, 0) << i;
+    EXPECT_EQ(m.CHRG[i].Txfreq, i == 1 ? 100.00006 : 0) << i;
+  }
+  EXPECT_EQ(m.CHRG[3].Rxfreq, 199.99994);
+}
+
+// A refused file changes nothing at all: settings, weather list, image, document path.
+TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
+  TempDir dir;
+  struct Case {
+    std::string text;
+    std::uint8_t region;
+    std::string box;
+    std::string title;
+  };
+  const std::vector<Case> cases = {
+      {"[CHUSA1]\r\nPosition=1\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
+      {"[MAIN]\r\nREGION=1\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
+      {"[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
+      {"[MAIN]\r\nMODELTYPE=one\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
+      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=7\r\n", 1, "Region Unmatched !!", "Read Binary Data"},
+      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n", 0xFF, "Region Unmatched !!", "Read Binary Data"},
+  };
+  for (const Case& c : cases) {
+    TestContext t;
+    t.ws.image = test::ValidImage(c.region);
+    t.ws.model = FullModel();
+    t.ws.model.CHWX[0].Enable = false;
+    t.ws.documentPath = "kept.dat";
+    const MemoryImage image = t.ws.image;
+    WriteText(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
+    EXPECT_FALSE(FileRead2(t.ctx, dir / "bad.dat")) << c.text;
+    ASSERT_EQ(t.prompter.boxes.size(), 1u);
+    EXPECT_EQ(t.prompter.boxes[0].text, c.box);
+    EXPECT_EQ(t.prompter.boxes[0].title, c.title);
+    EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Critical);
+    EXPECT_TRUE(t.ws.flags.ErrorFlag);
+    EXPECT_FALSE(t.ws.flags.TransferBusy);
+    SettingsModel expected = FullModel();
+    expected.CHWX[0].Enable = false;
+    EXPECT_EQ(t.ws.model, expected);
+    EXPECT_EQ(t.ws.image, image);
+    EXPECT_EQ(t.ws.documentPath, "kept.dat");
+  }
+
+  // A file that does not exist is refused by the model check.
+  TestContext missing;
+  EXPECT_FALSE(FileRead2(missing.ctx, dir / "none.dat"));
+  EXPECT_EQ(missing.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
+}
+
+TEST(DataFileRefusal, TheRegionQuestion) {
+  TempDir dir;
+  WriteText(dir / "be.dat", "[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n[CHUSA1]\r\nPosition=9\r\n");
+  for (Answer answer : {Answer::No, Answer::Yes}) {
+    TestContext t;
+    t.ws.image = test::ValidImage(1);
+    t.ws.model = FullModel();
+    t.prompter.plan(answer);
+    EXPECT_EQ(FileRead2(t.ctx, dir / "be.dat"), answer == Answer::Yes);
+    ASSERT_EQ(t.prompter.boxes.size(), 1u);
+    const auto& box = t.prompter.boxes[0];
+    EXPECT_TRUE(box.question);
+    EXPECT_EQ(box.text, "The region is unmatched.\r\nDo you want to change the region?");
+    EXPECT_EQ(box.icon, Icon::Exclamation);
+    EXPECT_EQ(box.buttons, Buttons::YesNo);
+    EXPECT_EQ(box.defaultAnswer, Answer::No);
+    EXPECT_EQ(t.ws.flags.ErrorFlag, answer == Answer::No);
+    EXPECT_EQ(t.ws.image.at(addr::RegionCode), answer == Answer::Yes ? 2 : 1);
+    EXPECT_EQ(t.ws.model.groups[2].GroupLabel, answer == Answer::Yes ? "BE" : "UK");
+    EXPECT_EQ(t.ws.model.CHUSA.size(), answer == Answer::Yes ? 1 : 2);
+  }
+
+  // A file of an unknown region over a USA image is taken without a question.
+  TestContext usa;
+  usa.ws.image = test::ValidImage(0xFF);
+  WriteText(dir / "seven.dat", "[MAIN]\r\nMODELTYPE=#1\r\nREGION=7\r\n");
+  EXPECT_TRUE(FileRead2(usa.ctx, dir / "seven.dat"));
+  EXPECT_TRUE(usa.prompter.boxes.empty());
+  EXPECT_EQ(usa.ws.image.at(addr::RegionCode), 0xFF);
+  EXPECT_EQ(usa.ws.model.groups[2].GroupLabel, "CAN");
+}
+
+TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
+  TempDir dir;
+  TestContext t;
+  EXPECT_FALSE(SaveFileAs(t.ctx, dir / "missing-folder" / "x.dat"));
+  EXPECT_EQ(t.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_TRUE(t.ws.flags.ErrorFlag);
+  EXPECT_TRUE(t.ws.flags.CancelFlag);
+  ASSERT_EQ(t.diagnostics.errors.size(), 1u);
+  EXPECT_EQ(t.diagnostics.errors[0].rfind("frmMain.SaveFileAs -> ", 0), 0u);
+
+  // Saving over an existing file replaces it whole.
+  WriteText(dir / "old.dat", "previous content that is longer than nothing");
+  TestContext s;
+  ASSERT_TRUE(SaveFileAs(s.ctx, dir / "old.dat"));
+  EXPECT_EQ(test::ReadBytes(dir / "old.dat"), DataFileText(s.ws.model, s.ws.caps, 0xFF));
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,0 +1,173 @@
+#include "shell/destinations.h"
+
+#include <gtest/gtest.h>
+
+#include "image/channel_tables.h"
+#include "image/image_codec.h"
+#include "image/memory_map.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+using test::TempDir;
+using test::TestContext;
+
+// A template whose CHUSA list holds `channels` records, so tests can tell templates apart.
+void WriteTemplate(const TempDir& dir, const std::string& file, std::uint8_t region, int channels) {
+  MemoryImage image = test::ValidImage(region);
+  for (int k = 0; k < channels; ++k) {
+    image.set(0x100 + k / 8, static_cast<std::uint8_t>(image.at(0x100 + k / 8) | 0x80 >> (k % 8)));
+    image.set(0x300 + 2 * k, 16);
+    image.set(0x301 + 2 * k, 0x30);
+  }
+  for (int k = channels; k < 96; ++k)
+    image.set(0x100 + k / 8, image.at(0x100 + k / 8) & ~(0x80 >> (k % 8)));
+  test::WriteBytes(dir / file, test::ImageAsString(image));
+}
+
+TEST(Destinations, NamesPathsAndRegions) {
+  EXPECT_EQ(VersionSuffix(1), "_012D");
+  EXPECT_EQ(VersionSuffix(2), "");
+  TempDir dir;
+  const char* files[] = {"qz815_usa_012d.ini", "QZ815_INTL_012D.INI", "QZ815_UK_012D.ini",
+                         "_012D.ini",          "QZ815_BE_012D.txt",   "global.ini"};
+  for (const char* file : files) test::WriteBytes(dir / file, "x");
+  std::filesystem::create_directory(dir / "QZ815_DIR_012D.ini");
+  EXPECT_EQ(ListDestinationNames(dir.path(), 1),
+            (std::vector<std::string>{"QZ815_INTL", "QZ815_UK", "QZ815_USA"}));
+  EXPECT_EQ(DestinationPath(dir.path(), "qz815_usa-m", 1), dir / "QZ815_USA_012D.ini");
+  EXPECT_EQ(DestinationPath(dir.path(), "X", 2), dir / "X.ini");
+
+  const std::vector<std::string> captions = {"QZ815_BE", "qz815_uk", "QZ815_USA", "UK"};
+  EXPECT_EQ(DestinationForRegion(captions, 1), 1);
+  EXPECT_EQ(DestinationForRegion(captions, 0xFF), 2);
+  EXPECT_EQ(DestinationForRegion(captions, 9), 2);
+  EXPECT_EQ(DestinationForRegion(captions, 2), 0);
+  EXPECT_EQ(DestinationForRegion(captions, 5), -1);
+  EXPECT_EQ(DestinationQuestion("QZ815_UK"), "Do you want to change to QZ815_UK?");
+}
+
+TEST(Destinations, AtMostNineSortedWithoutRegardToCase) {
+  TempDir dir;
+  for (char c = 'a'; c <= 'j'; ++c) {
+    test::WriteBytes(dir / (std::string(1, c) + (c % 2 ? "_X_012D.ini" : "_x_012D.ini")), "x");
+  }
+  const auto names = ListDestinationNames(dir.path(), 1);
+  ASSERT_EQ(names.size(), 9u);
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+  for (const std::string& name : names) EXPECT_EQ(name.substr(1), "_X");
+}
+
+TEST(Destinations, BuildLoadsTheRememberedOrTheFirst) {
+  TempDir dir;
+  WriteTemplate(dir, "QZ815_UK_012D.ini", 1, 2);
+  WriteTemplate(dir, "QZ815_USA_012D.ini", 0xFF, 3);
+  WriteTemplate(dir, "QZ815_INTL_012D.ini", 0, 1);
+
+  // Nothing remembered: the first in alphabetical order, which becomes the remembered one.
+  TestContext t;
+  MemorySettingsStore store;
+  DestinationMenu menu(dir.path());
+  menu.build(t.ctx, store);
+  EXPECT_TRUE(menu.enabled());
+  EXPECT_EQ(menu.captions(), (std::vector<std::string>{"QZ815_INTL", "QZ815_UK", "QZ815_USA"}));
+  EXPECT_EQ(menu.checked(), 0);
+  EXPECT_EQ(store.read("IniFilePath", "IniFileName_1", ""), "QZ815_INTL");
+  EXPECT_EQ(t.ws.model.CHUSA.size(), 1);
+  EXPECT_TRUE(t.prompter.boxes.empty());
+
+  // A remembered caption is loaded.
+  store.write("IniFilePath", "IniFileName_1", "QZ815_USA");
+  TestContext u;
+  menu.build(u.ctx, store);
+  EXPECT_EQ(menu.checked(), 2);
+  EXPECT_EQ(u.ws.model.CHUSA.size(), 3);
+
+  // A remembered caption without a file falls back to the first.
+  store.write("IniFilePath", "IniFileName_1", "QZ815_GONE");
+  TestContext g;
+  menu.build(g.ctx, store);
+  EXPECT_EQ(menu.checked(), 0);
+  EXPECT_EQ(store.read("IniFilePath", "IniFileName_1", ""), "QZ815_INTL");
+
+  // No destination at all: the default image stays.
+  TempDir empty;
+  DestinationMenu none(empty.path());
+  TestContext n;
+  const MemoryImage before = n.ws.image;
+  none.build(n.ctx, store);
+  EXPECT_TRUE(none.captions().empty());
+  EXPECT_EQ(none.checked(), -1);
+  EXPECT_EQ(n.ws.image, before);
+}
+
+TEST(Destinations, ABadTemplateChangesNothingAndRestoresTheCheck) {
+  TempDir dir;
+  WriteTemplate(dir, "QZ815_UK_012D.ini", 1, 2);
+  test::WriteBytes(dir / "QZ815_SHORT_012D.ini", std::string(2047, '\xFF'));
+  MemoryImage oldWords = test::ValidImage(0xFF);
+  oldWords.set(0x081, 0x2C);
+  oldWords.set(0x7FF, 0x2C);
+  test::WriteBytes(dir / "QZ815_OLD_012D.ini", test::ImageAsString(oldWords));
+
+  TestContext t;
+  MemorySettingsStore store;
+  DestinationMenu menu(dir.path());
+  menu.build(t.ctx, store);  // QZ815_OLD is first and fails quietly
+  ASSERT_EQ(menu.captions(), (std::vector<std::string>{"QZ815_OLD", "QZ815_SHORT", "QZ815_UK"}));
+  EXPECT_EQ(menu.checked(), -1);
+  EXPECT_TRUE(t.prompter.boxes.empty());
+
+  ASSERT_TRUE(menu.load(t.ctx, store, 2));
+  EXPECT_EQ(menu.checked(), 2);
+  EXPECT_EQ(store.read("IniFilePath", "IniFileName_1", ""), "QZ815_UK");
+  const MemoryImage image = t.ws.image;
+  const SettingsModel model = t.ws.model;
+  for (int bad : {0, 1}) {
+    EXPECT_FALSE(menu.load(t.ctx, store, bad));
+    EXPECT_EQ(menu.checked(), 2);
+    EXPECT_EQ(t.ws.image, image);
+    EXPECT_EQ(t.ws.model, model);
+  }
+  EXPECT_EQ(t.prompter.texts(),
+            (std::vector<std::string>{"IniFileRead Error!!", "IniFileRead Error!!"}));
+  EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(t.prompter.boxes[0].title, "PC Program for QZ815");
+  EXPECT_EQ(store.read("IniFilePath", "IniFileName_1", ""), "QZ815_UK");
+}
+
+TEST(Destinations, NewDataSetAndRegionSync) {
+  TempDir dir;
+  WriteTemplate(dir, "QZ815_UK_012D.ini", 1, 2);
+  WriteTemplate(dir, "QZ815_USA_012D.ini", 0xFF, 3);
+  TestContext t;
+  MemorySettingsStore store;
+  DestinationMenu menu(dir.path());
+  t.ws.documentPath = "x.dat";
+  t.ws.flags.DataChanged = true;
+  t.ws.model.CHRG.append(ChannelRecord{});
+  ASSERT_TRUE(NewDataSet(t.ctx, store, menu, -1));
+  EXPECT_TRUE(t.ws.model.CHRG.isEmpty());
+  EXPECT_EQ(t.ws.model.CHWX, DefaultWeatherList());
+  EXPECT_EQ(t.ws.documentPath, "");
+  EXPECT_FALSE(t.ws.flags.DataChanged);
+
+  menu.build(t.ctx, store);
+  ASSERT_TRUE(NewDataSet(t.ctx, store, menu, 1));
+  EXPECT_EQ(t.ws.image.at(addr::RegionCode), 0xFF);
+  EXPECT_EQ(t.ws.model.CHUSA.size(), 3);
+
+  // After reading a radio of region 1 the UK entry is checked; an unknown region checks none
+  // unless a USA entry exists.
+  menu.syncToRegion(test::ValidImage(1));
+  EXPECT_EQ(menu.checked(), 0);
+  menu.syncToRegion(test::ValidImage(4));
+  EXPECT_EQ(menu.checked(), -1);
+  menu.syncToRegion(test::ValidImage(0x42));
+  EXPECT_EQ(menu.checked(), 1);
+  EXPECT_EQ(menu.find("qz815_uk"), 0);
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,0 +1,103 @@
+// Command line, model definition file, ini values and per-user settings.
+#include <gtest/gtest.h>
+
+#include "files/ini_file.h"
+#include "files/settings_store.h"
+#include "shell/command_line.h"
+#include "shell/model_definition.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
+  EXPECT_EQ(ParseCommandLine(""), CommandLineFlags{});
+  const CommandLineFlags lower = ParseCommandLine("/d/nt");
+  EXPECT_TRUE(lower.DebugMode);
+  EXPECT_FALSE(lower.EchoCheckSkip);
+  EXPECT_FALSE(lower.LowSpeed);
+  const CommandLineFlags spaced = ParseCommandLine("ignored D E / E  /x/DD/");
+  EXPECT_EQ(spaced, (CommandLineFlags{false, true, true}));
+  EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"/D", "/e", "/D"}),
+            (CommandLineFlags{true, true, true}));
+}
+
+TEST(IniValue, ReadRules) {
+  const std::string text =
+      "; comment\r\n"
+      "[Model1]\r\n"
+      "  USE = #1  \r\n"
+      "atis=true\r\n"
+      "use=2\r\n"
+      "none=<NONE>\r\n"
+      "long=" +
+      std::string(200, 'x') +
+      "\r\n"
+      "nul=ab" +
+      std::string(1, '\0') +
+      "cd\r\n"
+      "[model2]\n"
+      "use=\n"
+      "[MODEL1]\n"
+      "wx=0\n";
+  EXPECT_EQ(ReadIniValueFromText(text, "model1", "use"), "1");
+  EXPECT_EQ(ReadIniValueFromText(text, "MODEL1", "ATIS"), "true");
+  EXPECT_EQ(ReadIniValueFromText(text, "model1", "wx"), "0");
+  EXPECT_EQ(ReadIniValueFromText(text, "model1", "none"), "");
+  EXPECT_EQ(ReadIniValueFromText(text, "model1", "long"), std::string(127, 'x'));
+  EXPECT_EQ(ReadIniValueFromText(text, "model1", "nul"), "ab");
+  EXPECT_EQ(ReadIniValueFromText(text, "model2", "use"), "");
+  EXPECT_EQ(ReadIniValueFromText(text, "model3", "use"), "");
+  EXPECT_EQ(ReadIniValue("/nonexistent/global.ini", "model1", "use"), "");
+}
+
+TEST(ModelDefinition, ScanAndCapabilities) {
+  test::TempDir dir;
+  const auto ini = dir / "global.ini";
+  EXPECT_TRUE(OfferedModels(ini).empty());
+  EXPECT_EQ(StartModel({}, 1), 0);
+
+  test::WriteBytes(ini,
+                   "[model1]\r\nuse=#1\r\natis=1\r\nwx=maybe\r\n"
+                   "[model2]\r\nuse=0\r\n[model3]\r\nuse=1\r\natis=False\r\nwx=TRUE\r\n"
+                   "[model5]\r\nuse=1\r\n");
+  EXPECT_EQ(OfferedModels(ini), (std::vector<int>{1, 3}));
+  EXPECT_EQ(StartModel({1, 3}, 1), 1);
+  EXPECT_EQ(StartModel({1, 3}, 2), 3);
+  EXPECT_EQ(StartModel({1, 3, 10}, 10), 10);  // the remembered 10 is not below ten entries...
+  EXPECT_EQ(StartModel({10, 3}, 10), 3);      // ...so the last offered model is taken
+
+  const ModelCaps one = LoadModelCaps(ini, 1);
+  EXPECT_EQ(one.ModelName, "QZ815");
+  EXPECT_TRUE(one.AtisSupported);
+  EXPECT_FALSE(one.WxSupported);  // "maybe" leaves it as it was
+  ModelCaps three = one;
+  three.WxSupported = false;
+  ApplyModel(ini, 3, three);
+  EXPECT_EQ(three.ModelType, 3);
+  EXPECT_EQ(three.ModelName, "Unknown model");
+  EXPECT_FALSE(three.AtisSupported);
+  EXPECT_TRUE(three.WxSupported);
+  EXPECT_EQ(MainTitle(three), "PC Program for Unknown model");
+}
+
+TEST(SettingsStoreTest, DefaultsAndConversions) {
+  MemorySettingsStore store;
+  EXPECT_EQ(ReadNumberSetting(store, setting::LastModel), 1);
+  EXPECT_EQ(ReadNumberSetting(store, setting::ComNum), 1);
+  EXPECT_FALSE(ReadFlagSetting(store, setting::HexVisible));
+  EXPECT_EQ(ReadSetting(store, setting::MainLeft), "");
+  EXPECT_EQ(store.read(setting::DestinationSection, DestinationSettingKey(1), ""), "");
+
+  WriteSetting(store, setting::ComNum, "4");
+  WriteSetting(store, setting::LastModel, "letters");
+  WriteSetting(store, setting::HexVisible, "True");
+  EXPECT_EQ(ReadNumberSetting(store, setting::ComNum), 4);
+  EXPECT_EQ(ReadNumberSetting(store, setting::LastModel), 1);
+  EXPECT_TRUE(ReadFlagSetting(store, setting::HexVisible));
+  EXPECT_EQ(DestinationSettingKey(1), "IniFileName_1");
+  EXPECT_TRUE(store.contains("ComPath", "ComNum"));
+}
+
+}  // namespace
+}  // namespace tpw
