@@ -9,7 +9,7 @@ QString ScriptedFileDialogs::next(const QString& folder) {
 
 GuiFixture::GuiFixture(std::filesystem::path programFolder)
     : window(std::make_unique<gui::MainWindow>(
-          t.ws, gui::MainWindowServices{t.prompter, t.host, t.diagnostics, dialogs,
+          t.ws, gui::MainWindowServices{t.prompter, t.host, t.diagnostics, dialogs, settings,
                                         std::move(programFolder)})) {}
 
 QAction* FindAction(QWidget& window, const QString& name) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "files/settings_store.h"
 #include "gui/shell/main_window.h"
 #include "support/test_support.h"
 
@@ -28,6 +29,7 @@ struct GuiFixture {
 
   TestContext t;
   ScriptedFileDialogs dialogs;
+  MemorySettingsStore settings;
   std::unique_ptr<gui::MainWindow> window;
 
   Workspace& ws() { return t.ws; }

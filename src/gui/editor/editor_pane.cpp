@@ -113,8 +113,16 @@ void EditorPane::updateGroupLabels() {
 }
 
 void EditorPane::rebuildTree() {
+  // The selected node stays selected when it is still in the tree, at its new index.
+  const int selected = selectedNodeIndex();
+  const std::string key = selected > 0 ? treeData_.node(selected).key : std::string();
+  const bool selectedIsCurrent = selected > 0 && selected == state_.CurrentNodeIndex;
   buildTree();
   updateGroupLabels();
+  const int index = key.empty() ? 0 : FindNodeByKey(treeData_, key);
+  if (index == 0) return;
+  selectItem(index);
+  if (selectedIsCurrent) state_.CurrentNodeIndex = static_cast<std::int16_t>(index);
 }
 
 void EditorPane::showNode(int treeIndex) {

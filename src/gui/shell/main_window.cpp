@@ -9,7 +9,7 @@
 
 #include "gui/about/about_box.h"
 #include "gui/shell/busy_window.h"
-#include "image/image_codec.h"
+#include "image/channel_tables.h"
 #include "shell/window_title.h"
 
 namespace tpw::gui {
@@ -25,7 +25,10 @@ constexpr const char* kNoHelp =
 }  // namespace
 
 MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent), ws_(ws), services_(std::move(services)) {
+    : QMainWindow(parent),
+      ws_(ws),
+      services_(std::move(services)),
+      destinations_(services_.programFolder) {
   setObjectName(QStringLiteral("frmMain"));
   menus_ = MainMenus::Build(*this);
   buildPanes();
@@ -85,6 +88,17 @@ void MainWindow::connectCommands() {
   connect(menus_.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
   connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::helpAbout);
   connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
+  connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
+  connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
+  connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
+  for (int i = 0; i < MainMenus::ModelEntries; ++i) {
+    connect(menus_.modelTypes[static_cast<std::size_t>(i)], &QAction::triggered, this,
+            [this, i] { chooseModel(i); });
+  }
+  for (int i = 0; i < MainMenus::DestinationEntries; ++i) {
+    connect(menus_.destinations[static_cast<std::size_t>(i)], &QAction::triggered, this,
+            [this, i] { chooseDestination(i); });
+  }
 }
 
 void MainWindow::setHint(const QString& hint) {
@@ -110,11 +124,9 @@ bool MainWindow::validateBeforeLeave() {
 
 void MainWindow::resetEditor(int initialise) {
   ws_.flags.TransferBusy = true;
-  if (initialise != -2) {
-    NewDefaultImage(ws_.image, ws_.model, ws_.caps.ModelType);
-    for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
-      ws_.model.list(id).clear();
-    }
+  if (initialise == -2) {
+    ws_.model.CHWX = DefaultWeatherList();
+  } else {
     setUpModel(initialise);
   }
   editor_->resetPanels();
@@ -128,7 +140,12 @@ void MainWindow::resetEditor(int initialise) {
   ws_.flags.TransferBusy = false;
 }
 
-void MainWindow::setUpModel(int) {}
+void MainWindow::setUpModel(int initialise) {
+  Context ctx = context();
+  NewDataSet(ctx, services_.settings, destinations_, initialise >= 0 ? initialise : -1);
+  if (initialise < 0) destinations_.build(ctx, services_.settings);
+  refreshDestinationMenu();
+}
 
 void MainWindow::fileNew() {
   if (!validateBeforeLeave()) return;

@@ -6,10 +6,12 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "files/settings_store.h"
 #include "gui/editor/editor_pane.h"
 #include "gui/link/hex_dump_view.h"
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
+#include "shell/destinations.h"
 #include "shell/workspace.h"
 
 namespace tpw::gui {
@@ -21,6 +23,7 @@ struct MainWindowServices {
   Host& host;
   Diagnostics& diagnostics;
   FileDialogs& dialogs;
+  SettingsStore& settings;
   std::filesystem::path programFolder;
 };
 
@@ -36,6 +39,10 @@ class MainWindow : public QMainWindow {
   const MainMenus& menus() const { return menus_; }
   Context context() { return {ws_, services_.prompter, services_.host, services_.diagnostics}; }
 
+  // The load sequence: models, capabilities, menus and the first data set. False when no
+  // model is offered; the user has been told and the program ends.
+  bool load();
+
   // Brings the editor to the start state of a new data set: -1 at start and for New, -2
   // before a data file is read (the image is kept).
   void resetEditor(int initialise);
@@ -49,12 +56,19 @@ class MainWindow : public QMainWindow {
 
   // The commands of the menus.
   void fileNew();
+  void fileOpen();
+  void fileSave();
+  void fileSaveAs();
+  void chooseModel(int entry);
+  void chooseDestination(int entry);
   void helpContents();
   void helpAbout();
   void toggleHexdump();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The unload sequence: the save question, then the window placement is recorded.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildPanes();
@@ -65,6 +79,12 @@ class MainWindow : public QMainWindow {
   // destination entry.
   void setUpModel(int initialise);
   void refreshModelChrome();
+  void setUpModelMenu(const std::vector<int>& offered);
+  void refreshDestinationMenu();
+  void saveDocumentTo(const QString& path);
+  bool unloadAccepted();
+  void storeWindowPlacement();
+  std::filesystem::path globalIni() const;
 
   Workspace& ws_;
   MainWindowServices services_;
@@ -76,6 +96,7 @@ class MainWindow : public QMainWindow {
   QLabel* portPanel_ = nullptr;
   QLabel* modelPanel_ = nullptr;
   QTimer* timer1_ = nullptr;
+  DestinationMenu destinations_;
 };
 
 // Sizes of the window in pixels: the designed size and the smallest the user may make it.
