@@ -37,5 +37,9 @@ void AddHexdumpCommand(CLI::App& app, CliSession& session);
 void AddConvertCommand(CLI::App& app, CliSession& session);
 void AddReportCommand(CLI::App& app, CliSession& session);
 void AddDestinationsCommand(CLI::App& app, CliSession& session);
+void AddPortsCommand(CLI::App& app, CliSession& session);
+void AddReadCommand(CLI::App& app, CliSession& session);
+void AddWriteCommand(CLI::App& app, CliSession& session);
+void AddClearAtisCommand(CLI::App& app, CliSession& session);
 
 }  // namespace tpw::cli

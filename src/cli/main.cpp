@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
   AddConvertCommand(app, session);
   AddReportCommand(app, session);
   AddDestinationsCommand(app, session);
+  AddPortsCommand(app, session);
+  AddReadCommand(app, session);
+  AddWriteCommand(app, session);
+  AddClearAtisCommand(app, session);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

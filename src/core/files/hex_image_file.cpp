@@ -38,6 +38,17 @@ bool RegionAccepted(Context& ctx, int fileRegion, bool& changeAccepted) {
   return true;
 }
 
+// Reads a file into scratch with the window marked busy, then lets it settle.
+ImageFileStatus ReadWhileBusy(Context& ctx, const fs::path& path, MemoryImage& scratch,
+                              std::error_code& ioError) {
+  Workspace& ws = ctx.ws;
+  ws.flags.ErrorFlag = false;
+  BusyScope busy(ws);
+  const ImageFileStatus status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
+  ctx.host.settleAfterFile();
+  return status;
+}
+
 }  // namespace
 
 ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
@@ -58,13 +69,7 @@ ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& 
 bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch) {
   Workspace& ws = ctx.ws;
   std::error_code ioError;
-  ImageFileStatus status = ImageFileStatus::Unreadable;
-  {
-    ws.flags.ErrorFlag = false;
-    BusyScope busy(ws);
-    status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
-    ctx.host.settleAfterFile();
-  }
+  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
   switch (status) {
     case ImageFileStatus::Ok:
       return true;
@@ -131,13 +136,7 @@ bool FileReadIni(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
   std::error_code ioError;
-  ImageFileStatus status = ImageFileStatus::Unreadable;
-  {
-    ws.flags.ErrorFlag = false;
-    BusyScope busy(ws);
-    status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
-    ctx.host.settleAfterFile();
-  }
+  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
   if (status == ImageFileStatus::Unreadable) {
     ctx.diagnostics.errorLog("frmMain.FileReadIni", NumberedDescription(ioError));
     ws.flags.CancelFlag = true;
