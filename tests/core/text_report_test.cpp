@@ -6,6 +6,7 @@
 
 #include "image/channel_tables.h"
 #include "report/print_layout.h"
+#include "sample_records.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -27,27 +28,8 @@ SettingsModel Labelled(const char* groupTwo) {
   return m;
 }
 
-ChannelRecord Plan(int position, int duplex, bool tx, bool low, bool up, bool mem) {
-  ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Enable = true;
-  r.Duplex = static_cast<std::int16_t>(duplex);
-  r.TxEnable = tx;
-  r.LowPower = low;
-  r.PowUp = up;
-  r.ScanMemory = mem;
-  return r;
-}
-
-ChannelRecord Free(const char* display, double rx, double tx) {
-  ChannelRecord r;
-  r.Enable = true;
-  r.CHDisplayL = display;
-  r.Rxfreq = rx;
-  r.Txfreq = tx;
-  r.TxEnable = tx > 0;
-  return r;
-}
+constexpr auto Plan = test::PlanRecord;
+constexpr auto Free = test::FreeRecord;
 
 // A data set like a US radio's: three plan lists, weather, EXP channels, ATIS.
 SettingsModel UsaModel() {
