@@ -28,7 +28,8 @@ TEST(QtSettingsStoreTest, KeepsValuesBetweenRuns) {
   EXPECT_EQ(next.read("IniFilePath", "IniFileName_1", ""), "QZ815_UK");
   EXPECT_EQ(ReadSetting(next, setting::MainLeft), "1234.5");
   EXPECT_FALSE(ReadFlagSetting(next, setting::HexVisible));
-  EXPECT_TRUE(next.location().contains("TPW52"));
+  EXPECT_TRUE(next.location().endsWith("/TPW52.conf") || next.location().contains("TPW52"));
+  EXPECT_FALSE(next.location().contains("Unknown"));
 }
 
 }  // namespace

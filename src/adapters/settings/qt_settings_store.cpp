@@ -12,8 +12,11 @@ QString Path(std::string_view section, std::string_view key) {
 
 }  // namespace
 
+// The application name stands where QSettings expects an organisation, so that the store is
+// "TPW52" itself (~/.config/TPW52.conf, HKCU\Software\TPW52) and not filed under an
+// "Unknown Organization".
 QtSettingsStore::QtSettingsStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, QString(), QString(AppTitle)) {}
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, QString(AppTitle), QString()) {}
 
 std::string QtSettingsStore::read(std::string_view section, std::string_view key,
                                   std::string_view defaultValue) const {

@@ -8,7 +8,7 @@ namespace tpw {
 
 // The per-user settings kept by the system under the application name AppTitle ("TPW52"), in
 // its native format and without an organisation: sections are QSettings groups, keys keep
-// their spelling, values are text.
+// their spelling, values are text. On Linux the file is ~/.config/TPW52.conf.
 class QtSettingsStore : public SettingsStore {
  public:
   QtSettingsStore();
