@@ -67,16 +67,22 @@ struct E2e : ::testing::Test {
   void SetUp() override { WriteBytes(dir / "base.hex", ImageAsString(BaseImage())); }
 };
 
-TEST_F(E2e, ReadSavesTheRadioOverTheBase) {
+TEST_F(E2e, ReadSavesTheRadioOverTheBaseAndItsDataFileWritesBack) {
   Sim sim(dir, {});
   ASSERT_FALSE(sim.path().empty());
   const auto result = RunCommand(Cli("read --port " + sim.path() + " --base " + file("base.hex") +
-                                     " --out " + file("out.hex")));
+                                     " --out " + file("out.hex") + " --dat " + file("out.dat")));
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "Complete!!\n");
   MemoryImage expected = RadioImage();
   expected.copyFrom(BaseImage(), 0x290, 0x70);
   EXPECT_EQ(ReadBytes(dir / "out.hex"), ImageAsString(expected));
+  EXPECT_TRUE(ReadBytes(dir / "out.dat").starts_with("[MAIN]"));
+
+  const auto write = RunCommand(
+      Cli("write --port " + sim.path() + " " + file("out.dat") + " --base " + file("base.hex")));
+  EXPECT_EQ(write.status, 0) << write.err;
+  EXPECT_EQ(write.err, "Complete!!\n");
   EXPECT_EQ(sim.stop(), 0);
 }
 
