@@ -20,6 +20,10 @@ TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
   EXPECT_EQ(spaced, (CommandLineFlags{false, true, true}));
   EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"/D", "/e", "/D"}),
             (CommandLineFlags{true, true, true}));
+  // The desktop application's own switch is found the same way and changes no flag.
+  EXPECT_TRUE(HasCommandLineOption({"/d", "/ demo "}, "DEMO"));
+  EXPECT_FALSE(HasCommandLineOption({"demo", "/DEMOS"}, "DEMO"));
+  EXPECT_EQ(ParseCommandLine("/DEMO"), CommandLineFlags{});
 }
 
 TEST(IniValue, ReadRules) {

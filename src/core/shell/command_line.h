@@ -12,6 +12,12 @@ namespace tpw {
 // upper-cased; "D" is debug mode, "E" low speed, "NT" echo checking. Other pieces, and the text
 // before the first "/", are ignored.
 CommandLineFlags ParseCommandLine(std::string_view commandLine);
+// The option names of a command line as the parse compares them: each piece after a "/",
+// trimmed and upper-cased, in order.
+std::vector<std::string> CommandLineOptions(std::string_view commandLine);
+// True when one of the options is name (upper case), for the switches of one program only
+// ("DEMO" of the desktop application).
+bool HasCommandLineOption(const std::vector<std::string>& arguments, std::string_view name);
 // The same over program arguments (without the program name), joined by blanks.
 CommandLineFlags ParseCommandLine(const std::vector<std::string>& arguments);
 

@@ -1,0 +1,117 @@
+#include "editor/channel_grid.h"
+
+#include "image/channel_tables.h"
+#include "image/encodings.h"
+
+namespace tpw {
+
+namespace {
+
+GridCell Text(std::string text) {
+  return {std::move(text), std::nullopt};
+}
+
+GridCell Check(bool value) {
+  return {{}, value};
+}
+
+std::string RowLabel(ListId list, int row) {
+  const std::string prefix = list == ListId::CHRG ? "RG" : ExpLabel();
+  return prefix + (row < 10 ? "0" : "") + std::to_string(row);
+}
+
+std::vector<GridColumn> GroupColumns(bool scrambleSupported) {
+  std::vector<GridColumn> columns = {{"CH", 800},   {"RX[MHz]", 1000}, {"TX[MHz]", 1000},
+                                     {"TX", 600},   {"LOW", 600},      {"UP", 600},
+                                     {"DUP", 1600}, {"MEM", 600}};
+  if (scrambleSupported) columns.push_back({"VS", 600});
+  return columns;
+}
+
+std::vector<GridColumn> FreeColumns(const SettingsModel& model, bool scrambleSupported) {
+  std::vector<GridColumn> columns = {{"CH", 800}};
+  for (int g = 0; g < 3; ++g) {
+    columns.push_back({model.groups[static_cast<std::size_t>(g)].GroupLabel, 700, true});
+  }
+  for (GridColumn column : std::vector<GridColumn>{{"DISP", 800},
+                                                   {"RX[MHz]", 1000},
+                                                   {"TX[MHz]", 1000},
+                                                   {"LOW", 600},
+                                                   {"UP", 600},
+                                                   {"MEM", 600}}) {
+    columns.push_back(std::move(column));
+  }
+  if (scrambleSupported) columns.push_back({"VS", 600});
+  return columns;
+}
+
+std::vector<GridCell> GroupRow(const ChannelRecord& r, bool scrambleSupported) {
+  std::vector<GridCell> row = {Text(ChannelDisplayName(r)), Text(RxFreqText(r)),
+                               Text(TxFreqText(r)),         Text(TxLabel(r.TxEnable)),
+                               Text(LowLabel(r.LowPower)),  Text(UpLabel(r.PowUp)),
+                               Text(DuplexLabel(r.Duplex)), Text(MemLabel(r.ScanMemory))};
+  if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.Scramble)));
+  return row;
+}
+
+std::vector<GridCell> FreeRow(ListId list, int index, const ChannelRecord& r,
+                              bool scrambleSupported) {
+  std::vector<GridCell> row = {Text(RowLabel(list, index + 1)),
+                               Check(r.ExpCB1),
+                               Check(r.ExpCB2),
+                               Check(r.ExpCB3),
+                               Text(r.CHDisplayL),
+                               Text(FormatFreq4(r.Rxfreq)),
+                               Text(FormatFreq4(r.Txfreq)),
+                               Text(LowLabel(r.LowPower)),
+                               Text(UpLabel(r.PowUp)),
+                               Text(MemLabel(r.ScanMemory))};
+  if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.Scramble)));
+  return row;
+}
+
+}  // namespace
+
+bool IsGroupLayout(ListId list) {
+  return list == ListId::CHUSA || list == ListId::CHINT || list == ListId::CHCAN;
+}
+
+bool IsGridList(ListId list) {
+  return IsGroupLayout(list) || list == ListId::CHRG || list == ListId::CHEXP;
+}
+
+ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported) {
+  ChannelGrid grid;
+  const bool group = IsGroupLayout(list);
+  grid.columns = group ? GroupColumns(scrambleSupported) : FreeColumns(model, scrambleSupported);
+  const ChannelList& records = model.list(list);
+  grid.rows.reserve(static_cast<std::size_t>(records.size()));
+  for (int k = 0; k < records.size(); ++k) {
+    grid.rows.push_back(group ? GroupRow(records[k], scrambleSupported)
+                              : FreeRow(list, k, records[k], scrambleSupported));
+  }
+  return grid;
+}
+
+GridSelection SelectInShownList(EditorState& state, ListId list, int recordCount) {
+  GridSelection selection;
+  const ListKind kind = ListKindOf(list);
+  if (state.CurrentListKind != kind) {
+    state.CurrentListKind = kind;
+    state.CurrentRow = -1;
+    selection.scrollToTop = true;
+  }
+  if (state.CurrentRow < 0) state.CurrentRow = 0;
+  if (recordCount < 1) return selection;
+  // A list that became shorter since the last visit (a file or a radio replaced it) keeps
+  // its last record selected rather than a row that no longer exists.
+  if (state.CurrentRow >= recordCount)
+    state.CurrentRow = static_cast<std::int16_t>(recordCount - 1);
+  selection.selectedRecord = state.CurrentRow;
+  selection.newEnabled = recordCount < Layout(list).limit;
+  selection.editEnabled = true;
+  selection.deleteEnabled = true;
+  return selection;
+}
+
+}  // namespace tpw

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/editor_state.h"
+#include "image/settings_model.h"
+
+// The read-only channel list grids: the two layouts with the text of every cell, and the
+// selection and button rules applied each time a list is shown.
+namespace tpw {
+
+struct GridColumn {
+  std::string header;
+  int widthTwips = 0;
+  bool checkMark = false;  // the cells show a ticked or an empty box instead of text
+};
+
+struct GridCell {
+  std::string text;
+  std::optional<bool> check;  // set for check-mark cells
+
+  bool operator==(const GridCell&) const = default;
+};
+
+struct ChannelGrid {
+  std::vector<GridColumn> columns;
+  std::vector<std::vector<GridCell>> rows;  // one per record, in list order
+};
+
+// The lists the grid shows: the three group lists (2-byte records), CHRG and CHEXP.
+bool IsGridList(ListId list);
+bool IsGroupLayout(ListId list);
+
+ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported);
+
+struct GridSelection {
+  int selectedRecord = -1;   // record to select, or -1 for none
+  bool scrollToTop = false;  // the list changed: bring the selection to the top
+  bool newEnabled = true;
+  bool editEnabled = false;
+  bool deleteEnabled = false;
+
+  bool operator==(const GridSelection&) const = default;
+};
+
+// Moves the editor's list and row to the list being shown and says what to select and which
+// buttons to enable. The row is kept between visits of the same list and reset on a change
+// of list; a row beyond a list that has become shorter selects the last record.
+GridSelection SelectInShownList(EditorState& state, ListId list, int recordCount);
+
+}  // namespace tpw

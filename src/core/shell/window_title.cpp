@@ -1,0 +1,18 @@
+#include "shell/window_title.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace tpw {
+
+std::string WindowTitle(const ModelCaps& caps, const std::string& documentPath) {
+  std::string title = std::string(AppTitle) + "  " + MainTitle(caps);
+  if (documentPath.empty()) return title;
+  std::string name = std::filesystem::path(documentPath).filename().string();
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return title + " - " + name;
+}
+
+}  // namespace tpw

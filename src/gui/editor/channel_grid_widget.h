@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include "editor/channel_grid.h"
+
+namespace tpw::gui {
+
+// The read-only channel grid (MSFlexGrid1): one row per record, a header row, whole-row
+// selection. Enter and a double click ask for the selected record to be edited; each wheel
+// step scrolls exactly one line (the usual several lines outside debug mode would skip past
+// channels).
+class ChannelGridWidget : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  // Marks a cell that shows a ticked or an empty box; the value is the flag.
+  static constexpr int CheckMarkRole = Qt::UserRole + 1;
+
+  explicit ChannelGridWidget(QWidget* parent = nullptr);
+
+  void setOneLineWheel(bool enabled) { oneLineWheel_ = enabled; }
+  // Replaces every row with the grid's, with painting off until the grid is complete.
+  void fill(const ChannelGrid& grid);
+  // Selects a record across all columns, or nothing for -1.
+  void selectRecord(int record, bool scrollToTop);
+  // The record of the current row, or -1.
+  int selectedRecord() const;
+
+ signals:
+  void editRequested();
+  void hintRequested(const QString& hint);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  bool oneLineWheel_ = true;
+  int wheelRemainder_ = 0;
+};
+
+// Draws the check-mark cells as a clear box, ticked or empty, centred in the cell.
+class CheckMarkDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+};
+
+// Pixels of a width given in twips at the usual 15 twips per pixel.
+int TwipsToPixels(int twips);
+
+}  // namespace tpw::gui

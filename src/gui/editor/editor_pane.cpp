@@ -1,0 +1,219 @@
+#include "gui/editor/editor_pane.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+#include "gui/editor/general_page.h"
+
+namespace tpw::gui {
+
+namespace {
+
+QString TreeHintText() {
+  return QString::fromLatin1(TreeHint.data(), static_cast<qsizetype>(TreeHint.size()));
+}
+
+// Keeps DataChanged as it was across the filling of controls, which is no edit.
+class KeepDataChanged {
+ public:
+  explicit KeepDataChanged(Workspace& ws) : ws_(ws), saved_(ws.flags.DataChanged) {}
+  ~KeepDataChanged() { ws_.flags.DataChanged = saved_; }
+  KeepDataChanged(const KeepDataChanged&) = delete;
+  KeepDataChanged& operator=(const KeepDataChanged&) = delete;
+
+ private:
+  Workspace& ws_;
+  bool saved_;
+};
+
+}  // namespace
+
+EditorPane::EditorPane(Workspace& ws, QWidget* parent)
+    : QObject(parent),
+      ws_(ws),
+      tree_(new QTreeWidget(parent)),
+      panels_(new QStackedWidget(parent)),
+      listPanel_(new ChannelListPanel(panels_)) {
+  tree_->setObjectName(QStringLiteral("tvTreeView"));
+  tree_->setHeaderHidden(true);
+  tree_->setRootIsDecorated(true);
+  tree_->installEventFilter(this);
+  panels_->setObjectName(QStringLiteral("panels"));
+
+  addPage(PanelId::General, new GeneralPage(panels_));
+  addPage(PanelId::Common,
+          new PlaceholderPage(QStringLiteral("pictCommon"), tr("Common Setup"), panels_));
+  addPage(PanelId::Grey, new PlaceholderPage(QStringLiteral("pictGrey"), QString(), panels_));
+  addPage(PanelId::ChannelList, listPanel_);
+  addPage(PanelId::ChannelEdit,
+          new PlaceholderPage(QStringLiteral("pictC"), tr("Channel"), panels_));
+  addPage(PanelId::Weather, new PlaceholderPage(QStringLiteral("pictD"), tr("Weather"), panels_));
+  hideAllPanels();
+
+  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+    if (quiet_ || current == nullptr) return;
+    const auto found = std::find(items_.begin(), items_.end(), current);
+    if (found != items_.end()) nodeClicked(static_cast<int>(found - items_.begin()) + 1);
+  });
+  connect(tree_, &QTreeWidget::itemClicked, this, [this] { setTreeHint(); });
+  connect(listPanel_, &ChannelListPanel::recordChosen, this,
+          [this](int record) { state_.CurrentRow = static_cast<std::int16_t>(record); });
+  connect(listPanel_, &ChannelListPanel::editRequested, this,
+          [this](int record) { openChannel(record, false); });
+  connect(listPanel_, &ChannelListPanel::newRequested, this,
+          [this](int record) { openChannel(record, true); });
+  connect(listPanel_, &ChannelListPanel::deleteRequested, this, [this](int record) {
+    if (record >= 0) emit channelDeleteRequested(listPanel_->list(), record);
+  });
+}
+
+void EditorPane::addPage(PanelId id, EditorPage* page) {
+  pages_[id] = page;
+  panels_->addWidget(page);
+  connect(page, &EditorPage::hintChanged, this, &EditorPane::hintChanged);
+}
+
+void EditorPane::setPage(PanelId id, EditorPage* page) {
+  EditorPage* old = pages_.at(id);
+  panels_->removeWidget(old);
+  old->deleteLater();
+  addPage(id, page);
+  hideAllPanels();
+  if (active_ == id) showPanel(id);
+}
+
+int EditorPane::selectedNodeIndex() const {
+  const auto found = std::find(items_.begin(), items_.end(), tree_->currentItem());
+  return found == items_.end() ? 0 : static_cast<int>(found - items_.begin()) + 1;
+}
+
+void EditorPane::buildTree() {
+  quiet_ = true;
+  tree_->clear();
+  items_.clear();
+  treeData_ = BuildTree(ws_.model, ws_.caps.WxSupported);
+  for (const TreeNode& node : treeData_.nodes) {
+    QTreeWidgetItem* item =
+        node.parent == 0 ? new QTreeWidgetItem(tree_)
+                         : new QTreeWidgetItem(items_[static_cast<std::size_t>(node.parent - 1)]);
+    item->setText(0, QString::fromStdString(node.text));
+    item->setData(0, Qt::UserRole, QString::fromStdString(node.key));
+    items_.push_back(item);
+  }
+  tree_->expandAll();
+  quiet_ = false;
+}
+
+void EditorPane::updateGroupLabels() {
+  UpdateGroupLabels(treeData_, ws_.model);
+  for (int i = 1; i <= treeData_.count(); ++i) {
+    items_[static_cast<std::size_t>(i - 1)]->setText(
+        0, QString::fromStdString(treeData_.node(i).text));
+  }
+}
+
+void EditorPane::rebuildTree() {
+  // The selected node stays selected when it is still in the tree, at its new index.
+  const int selected = selectedNodeIndex();
+  const std::string key = selected > 0 ? treeData_.node(selected).key : std::string();
+  const bool selectedIsCurrent = selected > 0 && selected == state_.CurrentNodeIndex;
+  buildTree();
+  updateGroupLabels();
+  const int index = key.empty() ? 0 : FindNodeByKey(treeData_, key);
+  if (index == 0) return;
+  selectItem(index);
+  if (selectedIsCurrent) state_.CurrentNodeIndex = static_cast<std::int16_t>(index);
+}
+
+void EditorPane::showNode(int treeIndex) {
+  KeepDataChanged keep(ws_);
+  const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
+  if (view) {
+    if (view->panel == PanelId::ChannelList && view->list) {
+      listPanel_->showList(ws_, *view->list, state_);
+    } else {
+      page(view->panel)->showData();
+    }
+    showPanel(view->panel);
+  }
+  setTreeHint();
+}
+
+void EditorPane::refreshCurrentNode() {
+  ws_.flags.TransferBusy = true;
+  state_.CurrentNodeIndex = static_cast<std::int16_t>(selectedNodeIndex());
+  showNode(state_.CurrentNodeIndex);
+  ws_.flags.TransferBusy = false;
+}
+
+void EditorPane::selectNodeByKey(const QString& key) {
+  const int index = FindNodeByKey(treeData_, key.toStdString());
+  if (index == 0) return;
+  selectItem(index);
+  nodeClicked(index);
+}
+
+void EditorPane::selectItem(int treeIndex) {
+  quiet_ = true;
+  tree_->setCurrentItem(items_[static_cast<std::size_t>(treeIndex - 1)]);
+  quiet_ = false;
+}
+
+void EditorPane::nodeClicked(int treeIndex) {
+  setTreeHint();
+  if (treeIndex == state_.CurrentNodeIndex) return;
+  if (validateBeforeLeave()) {
+    state_.CurrentNodeIndex = static_cast<std::int16_t>(treeIndex);
+    showNode(treeIndex);
+  } else if (state_.CurrentNodeIndex >= 1 && state_.CurrentNodeIndex <= treeData_.count()) {
+    selectItem(state_.CurrentNodeIndex);
+  }
+}
+
+void EditorPane::hideAllPanels() {
+  for (auto& [id, page] : pages_) page->setEnabled(false);
+}
+
+void EditorPane::showPanel(PanelId id) {
+  hideAllPanels();
+  EditorPage* shown = page(id);
+  panels_->setCurrentWidget(shown);
+  shown->setEnabled(true);
+  active_ = id;
+}
+
+bool EditorPane::validateBeforeLeave() {
+  EditorPage* shown = page(active_);
+  return !shown->isEnabled() || shown->validateBeforeLeave();
+}
+
+void EditorPane::resetPanels() {
+  for (auto& [id, page] : pages_) page->resetPage();
+  hideAllPanels();
+}
+
+void EditorPane::openChannel(int record, bool newRecord) {
+  const ChannelList& list = ws_.model.list(listPanel_->list());
+  state_.NewChannelMode = newRecord ? 1 : 0;
+  if (list.isEmpty()) {
+    if (!newRecord) return;
+    state_.CurrentRow = -1;
+  } else {
+    if (record < 0 || record >= list.size()) return;
+    state_.CurrentRow = static_cast<std::int16_t>(record);
+  }
+  emit channelEditRequested(listPanel_->list(), state_.CurrentRow, newRecord);
+  page(PanelId::ChannelEdit)->showData();
+  showPanel(PanelId::ChannelEdit);
+}
+
+void EditorPane::setTreeHint() {
+  emit hintChanged(TreeHintText());
+}
+
+bool EditorPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tree_ && event->type() == QEvent::FocusIn) setTreeHint();
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tpw::gui

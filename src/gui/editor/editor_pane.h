@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <map>
+#include <vector>
+
+#include "editor/editor_state.h"
+#include "editor/navigation_tree.h"
+#include "gui/editor/channel_list_panel.h"
+#include "gui/editor/editor_page.h"
+#include "shell/workspace.h"
+
+namespace tpw::gui {
+
+// The editor of the main window: the navigation tree (tvTreeView) on the left, the panels
+// of the right pane, and the editor's state. One panel is enabled and in front at a time;
+// a panel that holds a half-edited value is left only when it accepts the value.
+class EditorPane : public QObject {
+  Q_OBJECT
+
+ public:
+  EditorPane(Workspace& ws, QWidget* parent);
+
+  QTreeWidget* tree() const { return tree_; }
+  QStackedWidget* panels() const { return panels_; }
+  ChannelListPanel* listPanel() const { return listPanel_; }
+  EditorPage* page(PanelId id) const { return pages_.at(id); }
+  // Puts the real editor of a panel in place of its empty page.
+  void setPage(PanelId id, EditorPage* page);
+
+  EditorState& state() { return state_; }
+  const NavigationTree& treeData() const { return treeData_; }
+  PanelId activePanel() const { return active_; }
+  // The tree index of the selected node, or 0.
+  int selectedNodeIndex() const;
+
+  void buildTree();
+  void updateGroupLabels();
+  void rebuildTree();
+  void showNode(int treeIndex);
+  void refreshCurrentNode();
+  void selectNodeByKey(const QString& key);
+  void hideAllPanels();
+  void showPanel(PanelId id);
+  bool validateBeforeLeave();
+  // Every panel back to its empty state, none shown.
+  void resetPanels();
+
+ signals:
+  void hintChanged(const QString& hint);
+  // NEW or EDIT of the list panel: the channel edit panel is to show a record of the list
+  // (an existing one, or the new-record template inserted after it).
+  void channelEditRequested(ListId list, int record, bool newRecord);
+  void channelDeleteRequested(ListId list, int record);
+
+ private:
+  void nodeClicked(int treeIndex);
+  void selectItem(int treeIndex);
+  void setTreeHint();
+  void addPage(PanelId id, EditorPage* page);
+  void openChannel(int record, bool newRecord);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  Workspace& ws_;
+  EditorState state_;
+  NavigationTree treeData_;
+  QTreeWidget* tree_;
+  QStackedWidget* panels_;
+  ChannelListPanel* listPanel_;
+  std::map<PanelId, EditorPage*> pages_;
+  std::vector<QTreeWidgetItem*> items_;  // item of tree index i at i - 1
+  PanelId active_ = PanelId::Grey;
+  bool quiet_ = false;  // the tree is being built or re-selected by the program
+};
+
+}  // namespace tpw::gui

@@ -1,0 +1,25 @@
+#include "gui/link/hex_dump_view.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+#include "link/hex_dump.h"
+
+namespace tpw::gui {
+
+HexDumpView::HexDumpView(QWidget* parent) : QListWidget(parent) {
+  setObjectName(QStringLiteral("lstHex"));
+  setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  setUniformItemSizes(true);
+  setSelectionMode(QAbstractItemView::NoSelection);
+}
+
+void HexDumpView::refresh(const MemoryImage& image) {
+  clear();
+  if (isHidden()) return;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  for (const std::string& line : HexDumpLines(image)) addItem(QString::fromStdString(line));
+  QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace tpw::gui

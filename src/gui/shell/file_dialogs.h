@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace tpw::gui {
+
+// The file dialogs the main window opens. Each returns the chosen path, or an empty text
+// when the user cancelled. Tests answer them from a script.
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  virtual QString openDataFile(QWidget* parent, const QString& folder) = 0;
+  virtual QString saveDataFile(QWidget* parent, const QString& folder) = 0;
+};
+
+// The filter of the channel data file dialogs.
+QString DataFileFilter();
+
+class QtFileDialogs : public FileDialogs {
+ public:
+  QString openDataFile(QWidget* parent, const QString& folder) override;
+  QString saveDataFile(QWidget* parent, const QString& folder) override;
+};
+
+}  // namespace tpw::gui

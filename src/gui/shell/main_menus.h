@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QToolBar>
+#include <array>
+
+namespace tpw::gui {
+
+// The menu bar and the toolbar of the main window. Every entry carries its control name as
+// objectName; the entries of a control array share one name and carry their index in the
+// "index" property.
+struct MainMenus {
+  static constexpr int ModelEntries = 10;
+  static constexpr int DestinationEntries = 11;
+  static constexpr int PortEntries = 16;
+
+  QMenu* file = nullptr;
+  QAction* fileNew = nullptr;
+  QAction* fileOpen = nullptr;
+  QAction* fileSave = nullptr;
+  QAction* fileSaveAs = nullptr;
+  QAction* fileSaveAsDefault = nullptr;
+  QAction* filePrint = nullptr;
+  QAction* filePrintToFile = nullptr;
+  QAction* fileExit = nullptr;
+
+  QMenu* edit = nullptr;
+  QMenu* editModel = nullptr;
+  std::array<QAction*, ModelEntries> modelTypes{};
+
+  QMenu* transfer = nullptr;
+  QAction* transferProgram = nullptr;
+  QAction* transferRead = nullptr;
+
+  QMenu* destination = nullptr;
+  std::array<QAction*, DestinationEntries> destinations{};
+
+  QMenu* options = nullptr;
+  QMenu* serialPort = nullptr;
+  std::array<QAction*, PortEntries> ports{};
+  QAction* hexdump = nullptr;
+
+  QMenu* help = nullptr;
+  QAction* helpContents = nullptr;
+  QAction* helpAbout = nullptr;
+
+  QToolBar* toolBar = nullptr;
+
+  // Builds the menus into the window's menu bar and the toolbar above the panes.
+  static MainMenus Build(QMainWindow& window);
+};
+
+}  // namespace tpw::gui

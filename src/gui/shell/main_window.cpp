@@ -1,0 +1,196 @@
+#include "gui/shell/main_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "gui/about/about_box.h"
+#include "gui/shell/busy_window.h"
+#include "image/channel_tables.h"
+#include "shell/window_title.h"
+
+namespace tpw::gui {
+
+namespace {
+
+constexpr auto kNewDelay = std::chrono::milliseconds(100);
+constexpr auto kSettlePause = std::chrono::milliseconds(500);
+
+constexpr const char* kNoHelp =
+    "Unable to display Help Contents. There is no Help associated with this project.";
+
+}  // namespace
+
+MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      ws_(ws),
+      services_(std::move(services)),
+      destinations_(services_.programFolder) {
+  setObjectName(QStringLiteral("frmMain"));
+  menus_ = MainMenus::Build(*this);
+  buildPanes();
+  buildStatusBar();
+  connectCommands();
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setSingleShot(true);
+  connect(timer1_, &QTimer::timeout, this, &MainWindow::newDataSetNow);
+  setMinimumSize(MainWindowMinimum);
+  resize(MainWindowMinimum);
+  qApp->installEventFilter(this);
+  refreshTitle();
+  refreshModelChrome();
+}
+
+void MainWindow::buildPanes() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  splitter_ = new QSplitter(Qt::Horizontal, central);
+  splitter_->setObjectName(QStringLiteral("imgSplitter"));
+  splitter_->setChildrenCollapsible(false);
+  editor_ = new EditorPane(ws_, splitter_);
+  editor_->tree()->setMinimumWidth(SplitterMinimum);
+  editor_->panels()->setMinimumWidth(SplitterMinimum);
+  splitter_->addWidget(editor_->tree());
+  splitter_->addWidget(editor_->panels());
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({SplitterMinimum, MainWindowMinimum.width() - SplitterMinimum});
+  layout->addWidget(splitter_, 1);
+  hexView_ = new HexDumpView(central);
+  hexView_->setMinimumHeight(160);
+  hexView_->hide();
+  layout->addWidget(hexView_);
+  setCentralWidget(central);
+  connect(editor_, &EditorPane::hintChanged, this, &MainWindow::setHint);
+}
+
+void MainWindow::buildStatusBar() {
+  statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+  hintPanel_ = new QLabel(this);
+  hintPanel_->setObjectName(QStringLiteral("sbStatusBarPanel1"));
+  portPanel_ = new QLabel(this);
+  portPanel_->setObjectName(QStringLiteral("sbStatusBarPanel2"));
+  modelPanel_ = new QLabel(this);
+  modelPanel_->setObjectName(QStringLiteral("sbStatusBarPanel3"));
+  statusBar()->addWidget(hintPanel_, 1);
+  statusBar()->addPermanentWidget(portPanel_);
+  statusBar()->addPermanentWidget(modelPanel_);
+}
+
+void MainWindow::connectCommands() {
+  connect(menus_.fileNew, &QAction::triggered, this, &MainWindow::fileNew);
+  connect(menus_.fileExit, &QAction::triggered, this, &QWidget::close);
+  connect(menus_.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
+  connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::helpAbout);
+  connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
+  connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
+  connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
+  connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
+  for (int i = 0; i < MainMenus::ModelEntries; ++i) {
+    connect(menus_.modelTypes[static_cast<std::size_t>(i)], &QAction::triggered, this,
+            [this, i] { chooseModel(i); });
+  }
+  for (int i = 0; i < MainMenus::DestinationEntries; ++i) {
+    connect(menus_.destinations[static_cast<std::size_t>(i)], &QAction::triggered, this,
+            [this, i] { chooseDestination(i); });
+  }
+}
+
+void MainWindow::setHint(const QString& hint) {
+  hintPanel_->setText(hint);
+}
+
+void MainWindow::refreshTitle() {
+  setWindowTitle(QString::fromStdString(WindowTitle(ws_.caps, ws_.documentPath)));
+}
+
+void MainWindow::refreshModelChrome() {
+  modelPanel_->setText(QString::fromStdString(ws_.caps.ModelName));
+  if (menus_.edit->menuAction()->isVisible()) {
+    for (QAction* entry : menus_.modelTypes) {
+      if (!entry->isEnabled()) entry->setVisible(false);
+    }
+  }
+}
+
+bool MainWindow::validateBeforeLeave() {
+  return editor_->validateBeforeLeave();
+}
+
+void MainWindow::resetEditor(int initialise) {
+  ws_.flags.TransferBusy = true;
+  if (initialise == -2) {
+    ws_.model.CHWX = DefaultWeatherList();
+  } else {
+    setUpModel(initialise);
+  }
+  editor_->resetPanels();
+  editor_->buildTree();
+  editor_->selectNodeByKey(QStringLiteral("General"));
+  editor_->state().CurrentNodeIndex = -1;
+  setHint(QString());
+  ws_.documentPath.clear();
+  refreshTitle();
+  editor_->updateGroupLabels();
+  ws_.flags.TransferBusy = false;
+}
+
+void MainWindow::setUpModel(int initialise) {
+  Context ctx = context();
+  NewDataSet(ctx, services_.settings, destinations_, initialise >= 0 ? initialise : -1);
+  if (initialise < 0) destinations_.build(ctx, services_.settings);
+  refreshDestinationMenu();
+}
+
+void MainWindow::fileNew() {
+  if (!validateBeforeLeave()) return;
+  // The reset waits until the menu has closed.
+  timer1_->start(kNewDelay);
+}
+
+void MainWindow::newDataSetNow() {
+  timer1_->stop();
+  BusyWindow busy(this);
+  editor_->selectNodeByKey(QStringLiteral("General"));
+  services_.host.pause(kSettlePause);
+  resetEditor(-1);
+  ws_.flags.DataChanged = false;
+}
+
+void MainWindow::helpContents() {
+  services_.prompter.message(Icon::Information, AppTitle, kNoHelp);
+}
+
+void MainWindow::helpAbout() {
+  AboutBox about(this);
+  about.exec();
+}
+
+void MainWindow::toggleHexdump() {
+  // The action has already inverted its own check mark.
+  hexView_->setVisible(menus_.hexdump->isChecked());
+  hexView_->refresh(ws_.image);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees key strokes before its controls: Enter never puts a line break into a
+  // text box of this window, while the control with the focus still gets the key itself.
+  if (event->type() == QEvent::KeyPress) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (widget != nullptr && widget->window() == this &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (qobject_cast<QTextEdit*>(widget) != nullptr ||
+         qobject_cast<QPlainTextEdit*>(widget) != nullptr)) {
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tpw::gui

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QSplitter>
+#include <QTimer>
+#include <filesystem>
+
+#include "files/settings_store.h"
+#include "gui/editor/editor_pane.h"
+#include "gui/link/hex_dump_view.h"
+#include "gui/shell/file_dialogs.h"
+#include "gui/shell/main_menus.h"
+#include "shell/destinations.h"
+#include "shell/workspace.h"
+
+namespace tpw::gui {
+
+// What the main window needs from outside: the user, time, logs, the file dialogs and the
+// folder the program and its data live in.
+struct MainWindowServices {
+  Prompter& prompter;
+  Host& host;
+  Diagnostics& diagnostics;
+  FileDialogs& dialogs;
+  SettingsStore& settings;
+  std::filesystem::path programFolder;
+};
+
+// The main window (frmMain): menus, toolbar, status bar, the navigation tree and the panels.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(Workspace& ws, MainWindowServices services, QWidget* parent = nullptr);
+
+  Workspace& workspace() { return ws_; }
+  EditorPane& editor() { return *editor_; }
+  const MainMenus& menus() const { return menus_; }
+  Context context() { return {ws_, services_.prompter, services_.host, services_.diagnostics}; }
+
+  // The load sequence: models, capabilities, menus and the first data set. False when no
+  // model is offered; the user has been told and the program ends.
+  bool load();
+
+  // Brings the editor to the start state of a new data set: -1 at start and for New, -2
+  // before a data file is read (the image is kept).
+  void resetEditor(int initialise);
+  // True when the shown panel may be left; every command on the whole data set asks first.
+  bool validateBeforeLeave();
+  void refreshTitle();
+  void setHint(const QString& hint);
+  QString hint() const { return hintPanel_->text(); }
+  HexDumpView* hexView() const { return hexView_; }
+  QTimer* timer1() const { return timer1_; }
+
+  // The commands of the menus.
+  void fileNew();
+  void fileOpen();
+  void fileSave();
+  void fileSaveAs();
+  void chooseModel(int entry);
+  void chooseDestination(int entry);
+  void helpContents();
+  void helpAbout();
+  void toggleHexdump();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The unload sequence: the save question, then the window placement is recorded.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildPanes();
+  void buildStatusBar();
+  void connectCommands();
+  void newDataSetNow();
+  // The model's part of a new data set: the destination menu and template (-1), or one
+  // destination entry.
+  void setUpModel(int initialise);
+  void refreshModelChrome();
+  void setUpModelMenu(const std::vector<int>& offered);
+  void refreshDestinationMenu();
+  void saveDocumentTo(const QString& path);
+  bool unloadAccepted();
+  void storeWindowPlacement();
+  std::filesystem::path globalIni() const;
+
+  Workspace& ws_;
+  MainWindowServices services_;
+  MainMenus menus_;
+  EditorPane* editor_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  HexDumpView* hexView_ = nullptr;
+  QLabel* hintPanel_ = nullptr;
+  QLabel* portPanel_ = nullptr;
+  QLabel* modelPanel_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  DestinationMenu destinations_;
+};
+
+// Sizes of the window in pixels: the designed size and the smallest the user may make it.
+inline constexpr QSize MainWindowMinimum{607, 467};
+inline constexpr int SplitterMinimum = 167;  // each pane keeps at least this width
+
+}  // namespace tpw::gui

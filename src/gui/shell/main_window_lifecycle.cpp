@@ -1,0 +1,153 @@
+// The main window's load and unload sequences and the model and destination menus.
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "gui/shell/busy_window.h"
+#include "gui/shell/main_window.h"
+#include "shell/model_definition.h"
+
+namespace tpw::gui {
+
+namespace {
+
+constexpr auto kSettlePause = std::chrono::milliseconds(500);
+constexpr int kTwipsPerPixel = 15;
+
+constexpr const char* kSaveQuestion = "KVX data has changed.\r\nDo you want to save changes?";
+
+}  // namespace
+
+std::filesystem::path MainWindow::globalIni() const {
+  return services_.programFolder / ModelDefinitionFile;
+}
+
+bool MainWindow::load() {
+  menus_.edit->menuAction()->setVisible(false);
+  BusyWindow busy(this);
+  ws_.caps.ScrambleSupported = false;
+  const std::vector<int> offered = OfferedModels(globalIni());
+  if (offered.empty()) {
+    // The window has no model, hence no main title yet: the message carries the program's.
+    services_.prompter.message(Icon::Critical, AppTitle, "Unknown model!!");
+    return false;
+  }
+  setUpModelMenu(offered);
+  const int remembered = ReadNumberSetting(services_.settings, setting::LastModel);
+  ws_.caps = LoadModelCaps(globalIni(), StartModel(offered, remembered));
+  menus_.modelTypes[static_cast<std::size_t>(ws_.caps.ModelType - 1)]->setChecked(true);
+  refreshTitle();
+  refreshModelChrome();
+
+  const bool hexChecked = ReadFlagSetting(services_.settings, setting::HexVisible);
+  menus_.hexdump->setChecked(hexChecked);
+  menus_.hexdump->setVisible(ws_.options.DebugMode);
+
+  resetEditor(-1);
+  ws_.flags.DataChanged = false;
+  // The dump is shown at start exactly when its menu entry carries the mark.
+  hexView_->setVisible(ws_.options.DebugMode && hexChecked);
+  hexView_->refresh(ws_.image);
+  return true;
+}
+
+void MainWindow::setUpModelMenu(const std::vector<int>& offered) {
+  for (QAction* entry : menus_.modelTypes) {
+    entry->setChecked(false);
+    entry->setEnabled(false);
+  }
+  for (int model : offered) {
+    QAction* entry = menus_.modelTypes[static_cast<std::size_t>(model - 1)];
+    entry->setText(QString::fromStdString(ModelNameOf(model)));
+    entry->setVisible(true);
+    entry->setEnabled(true);
+  }
+  menus_.edit->menuAction()->setVisible(offered.size() >= 2);
+}
+
+void MainWindow::chooseModel(int entry) {
+  const int model = entry + 1;
+  QAction* chosen = menus_.modelTypes[static_cast<std::size_t>(entry)];
+  if (model == ws_.caps.ModelType) {
+    chosen->setChecked(true);
+    return;
+  }
+  const std::string question = "Do you want to program the " + ModelNameOf(model) + " series?";
+  if (services_.prompter.ask(Icon::Exclamation, MainTitle(ws_.caps), question, Buttons::OkCancel,
+                             Answer::Ok) != Answer::Ok) {
+    chosen->setChecked(false);
+    return;
+  }
+  for (QAction* other : menus_.modelTypes) other->setChecked(false);
+  chosen->setChecked(true);
+  ApplyModel(globalIni(), model, ws_.caps);
+  refreshTitle();
+  refreshModelChrome();
+  WriteSetting(services_.settings, setting::LastModel, std::to_string(model));
+  fileNew();
+}
+
+void MainWindow::refreshDestinationMenu() {
+  const std::vector<std::string>& captions = destinations_.captions();
+  menus_.destination->setEnabled(destinations_.enabled());
+  for (int i = 0; i < MainMenus::DestinationEntries; ++i) {
+    QAction* entry = menus_.destinations[static_cast<std::size_t>(i)];
+    const bool used = i < static_cast<int>(captions.size());
+    entry->setText(used ? QString::fromStdString(captions[static_cast<std::size_t>(i)])
+                        : QString());
+    entry->setVisible(used);
+    entry->setChecked(used && i == destinations_.checked());
+  }
+}
+
+void MainWindow::chooseDestination(int entry) {
+  const bool wasChecked = entry == destinations_.checked();
+  if (!wasChecked) {
+    const std::string caption = destinations_.captions().at(static_cast<std::size_t>(entry));
+    if (services_.prompter.ask(Icon::Exclamation, MainTitle(ws_.caps), DestinationQuestion(caption),
+                               Buttons::OkCancel, Answer::Ok) != Answer::Ok) {
+      refreshDestinationMenu();
+      return;
+    }
+  }
+  BusyWindow busy(this);
+  editor_->selectNodeByKey(QStringLiteral("General"));
+  services_.host.pause(kSettlePause);
+  resetEditor(entry);
+  ws_.flags.DataChanged = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!unloadAccepted()) {
+    event->ignore();
+    return;
+  }
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible()) window->close();
+  }
+  storeWindowPlacement();
+  event->accept();
+}
+
+bool MainWindow::unloadAccepted() {
+  if (!ws_.flags.DataChanged) return true;
+  const Answer answer = services_.prompter.ask(Icon::Exclamation, MainTitle(ws_.caps),
+                                               kSaveQuestion, Buttons::YesNoCancel, Answer::Yes);
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::No) return true;
+  if (!validateBeforeLeave()) return false;
+  fileSave();
+  return !ws_.flags.ErrorFlag && !ws_.flags.CancelFlag;
+}
+
+void MainWindow::storeWindowPlacement() {
+  if (isMinimized()) return;
+  const QRect frame = frameGeometry();
+  WriteSetting(services_.settings, setting::MainLeft, std::to_string(frame.x() * kTwipsPerPixel));
+  WriteSetting(services_.settings, setting::MainTop, std::to_string(frame.y() * kTwipsPerPixel));
+  WriteSetting(services_.settings, setting::MainWidth,
+               std::to_string(frame.width() * kTwipsPerPixel));
+  WriteSetting(services_.settings, setting::MainHeight,
+               std::to_string(frame.height() * kTwipsPerPixel));
+}
+
+}  // namespace tpw::gui

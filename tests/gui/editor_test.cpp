@@ -1,0 +1,282 @@
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "gui/editor/channel_grid_widget.h"
+#include "gui_test_support.h"
+
+using namespace tpw;
+using namespace tpw::test;
+using tpw::gui::ChannelGridWidget;
+
+namespace {
+
+// A panel that refuses to be left, as a channel panel holding an invalid frequency does.
+class RefusingPage : public gui::EditorPage {
+ public:
+  RefusingPage(Prompter& prompter) : prompter_(prompter) { setObjectName("pictCommon"); }
+  bool validateBeforeLeave() override {
+    prompter_.message(Icon::Exclamation, AppTitle, "Data Error!!\r\nPlease input correct data.");
+    return false;
+  }
+
+ private:
+  Prompter& prompter_;
+};
+
+ChannelRecord UsaRecord(int position) {
+  ChannelRecord r;
+  r.Position = static_cast<std::int16_t>(position);
+  r.Enable = r.TxEnable = true;
+  return r;
+}
+
+ChannelRecord FreeRecord(const std::string& name, double rx) {
+  ChannelRecord r;
+  r.Enable = r.TxEnable = true;
+  r.CHDisplayL = name;
+  r.Rxfreq = rx;
+  r.Txfreq = rx;
+  r.ExpCB2 = true;
+  return r;
+}
+
+QStringList TreeTexts(QTreeWidget* tree) {
+  QStringList texts;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) texts << (*it)->text(0);
+  return texts;
+}
+
+QStringList RowTexts(QTableWidget* grid, int row) {
+  QStringList texts;
+  for (int c = 0; c < grid->columnCount(); ++c) texts << grid->item(row, c)->text();
+  return texts;
+}
+
+QStringList Headers(QTableWidget* grid) {
+  QStringList headers;
+  for (int c = 0; c < grid->columnCount(); ++c) headers << grid->horizontalHeaderItem(c)->text();
+  return headers;
+}
+
+}  // namespace
+
+class EditorTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GuiFixture> f;
+  gui::EditorPane& editor() { return f->window->editor(); }
+  QPushButton* button(const char* name) {
+    return f->window->findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  ChannelGridWidget* grid() { return f->window->findChild<ChannelGridWidget*>("MSFlexGrid1"); }
+  void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
+
+  void useGroups(bool usa, bool intl, bool can, bool exp) {
+    f->ws().model.groups[0] = {usa, 0, "USA"};
+    f->ws().model.groups[1] = {intl, 0, "INT"};
+    f->ws().model.groups[2] = {can, 0, "NL"};
+    f->ws().model.groups[3] = {exp, 0, "EXP"};
+    editor().rebuildTree();
+  }
+
+ private slots:
+  void init() {
+    f = std::make_unique<GuiFixture>();
+    f->window->show();
+    f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+  }
+  void cleanup() { f.reset(); }
+
+  void treeFollowsTheUsableGroups() {
+    f->ws().caps.WxSupported = false;
+    useGroups(false, false, false, false);
+    QCOMPARE(TreeTexts(editor().tree()),
+             QStringList({"General", "Common Setup", "Programmable Channel", "RG Channel"}));
+    f->ws().caps.WxSupported = true;
+    useGroups(true, true, false, true);
+    QCOMPARE(TreeTexts(editor().tree()),
+             QStringList({"General", "Common Setup", "Programmable Channel", "Group1(USA)",
+                          "Group2(INT)", "RG Channel", "Weather", "EXP Channel(EXP)"}));
+    QCOMPARE(editor().tree()->objectName(), QString("tvTreeView"));
+    // Each node shows its panel; the hint is the tree's.
+    const std::pair<const char*, const char*> expected[] = {{"General", "pictGeneral"},
+                                                            {"Common", "pictCommon"},
+                                                            {"Program", "pictGrey"},
+                                                            {"PU", "pictB"},
+                                                            {"PW", "pictD"},
+                                                            {"EXPCHANNEL", "pictB"}};
+    for (const auto& [key, panel] : expected) {
+      select(key);
+      QCOMPARE(editor().panels()->currentWidget()->objectName(), QString(panel));
+      QVERIFY(editor().panels()->currentWidget()->isEnabled());
+    }
+    QCOMPARE(f->window->hint(), QString("[Up]/[Down]/[Left]/[Right]:Change of a Selection item."));
+    int enabled = 0;
+    for (int i = 0; i < editor().panels()->count(); ++i) {
+      enabled += editor().panels()->widget(i)->isEnabled() ? 1 : 0;
+    }
+    QCOMPARE(enabled, 1);
+  }
+
+  void refusedNodeClickKeepsTheOldNode() {
+    useGroups(true, false, false, false);
+    editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
+    select("Common");
+    QCOMPARE(editor().state().CurrentNodeIndex, 2);
+    QTreeWidgetItem* rg = editor().tree()->topLevelItem(1)->child(1);
+    QCOMPARE(rg->text(0), QString("RG Channel"));
+    editor().tree()->setCurrentItem(rg);  // as a click on the node does
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
+    QCOMPARE(editor().state().CurrentNodeIndex, 2);
+    QCOMPARE(editor().tree()->currentItem()->text(0), QString("Common Setup"));
+    QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
+    // The already selected node is not validated again; a lower-case key finds nothing.
+    select("Common");
+    select("general");
+    QCOMPARE(f->prompter().boxes.size(), 1u);
+  }
+
+  void groupGridShowsEveryCellAndTheLimits() {
+    useGroups(true, true, false, false);
+    for (int k = 0; k < 96; ++k) f->ws().model.CHUSA.append(UsaRecord(k % 60));
+    ChannelRecord duplex = UsaRecord(16);
+    duplex.Duplex = 2;
+    duplex.TxEnable = false;
+    f->ws().model.CHUSA[1] = duplex;
+    select("PU");
+    QCOMPARE(Headers(grid()),
+             QStringList({"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM"}));
+    QCOMPARE(grid()->rowCount(), 96);
+    QCOMPARE(RowTexts(grid(), 0),
+             QStringList({"00", "156.000", "156.000", "TX", "---", "--", "TX_SIMP", "---"}));
+    QCOMPARE(RowTexts(grid(), 1),
+             QStringList({"16", "161.400", "---.---", "--", "---", "--", "DUP", "---"}));
+    QCOMPARE(grid()->columnWidth(6), 1600 / 15);
+    QVERIFY(!button("cmdBNew")->isEnabled());
+    QVERIFY(button("cmdBEdit")->isEnabled());
+    QVERIFY(button("cmdBDELETE")->isEnabled());
+    QCOMPARE(grid()->currentRow(), 0);
+
+    f->ws().model.CHUSA.erase(95);
+    editor().refreshCurrentNode();
+    QVERIFY(button("cmdBNew")->isEnabled());
+
+    select("PI");  // an empty list: only NEW
+    QCOMPARE(grid()->rowCount(), 0);
+    QVERIFY(button("cmdBNew")->isEnabled());
+    QVERIFY(!button("cmdBEdit")->isEnabled());
+    QVERIFY(!button("cmdBDELETE")->isEnabled());
+  }
+
+  void freeGridShowsLabelsAndCheckMarks() {
+    useGroups(false, false, false, true);
+    for (int k = 0; k < 12; ++k)
+      f->ws().model.CHRG.append(FreeRecord("R" + std::to_string(k), 156.5));
+    f->ws().model.CHRG[0].Rxfreq = 0;
+    f->ws().model.CHEXP.append(FreeRecord("EX", 157.0));
+    select("PR");
+    QCOMPARE(Headers(grid()), QStringList({"CH", "USA", "INT", "NL", "DISP", "RX[MHz]", "TX[MHz]",
+                                           "LOW", "UP", "MEM"}));
+    QCOMPARE(grid()->item(0, 0)->text(), QString("RG01"));
+    QCOMPARE(grid()->item(9, 0)->text(), QString("RG10"));
+    QCOMPARE(grid()->item(0, 5)->text(), QString("---.----"));
+    QCOMPARE(grid()->item(1, 5)->text(), QString("156.5000"));
+    QCOMPARE(grid()->item(0, 1)->data(ChannelGridWidget::CheckMarkRole), QVariant(false));
+    QCOMPARE(grid()->item(0, 2)->data(ChannelGridWidget::CheckMarkRole), QVariant(true));
+    QVERIFY(!grid()->item(0, 4)->data(ChannelGridWidget::CheckMarkRole).isValid());
+    QVERIFY(!button("cmdBNew")->isEnabled());
+    select("EXPCHANNEL");
+    QCOMPARE(grid()->item(0, 0)->text(), QString("EXP01"));
+    QVERIFY(button("cmdBNew")->isEnabled());
+    grid()->grab();  // the check-mark cells paint
+  }
+
+  void selectionIsKeptPerList() {
+    useGroups(true, true, false, false);
+    for (int k = 0; k < 8; ++k) {
+      f->ws().model.CHRG.append(FreeRecord("R", 156.5));
+      f->ws().model.CHUSA.append(UsaRecord(k));
+      f->ws().model.CHINT.append(UsaRecord(k));
+    }
+    select("PR");
+    grid()->setCurrentCell(5, 0);
+    QCOMPARE(editor().state().CurrentRow, 5);
+    select("General");
+    select("PR");
+    QCOMPARE(grid()->currentRow(), 5);
+    QVERIFY(grid()->selectionModel()->isRowSelected(5, {}));
+    select("PU");
+    QCOMPARE(grid()->currentRow(), 0);
+    grid()->setCurrentCell(3, 0);
+    select("PI");
+    QCOMPARE(grid()->currentRow(), 0);
+  }
+
+  void enterAndDoubleClickOpenTheChannel() {
+    useGroups(true, false, false, false);
+    for (int k = 0; k < 5; ++k) f->ws().model.CHUSA.append(UsaRecord(k));
+    select("PU");
+    QSignalSpy opened(&editor(), &gui::EditorPane::channelEditRequested);
+    grid()->setFocus();
+    QCOMPARE(f->window->hint(), QString("[Double click],[Enter]:Jump the Setting screen."));
+    grid()->setCurrentCell(2, 0);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.at(0).at(1).toInt(), 2);
+    QCOMPARE(opened.at(0).at(2).toBool(), false);
+    QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
+    QCOMPARE(editor().state().NewChannelMode, 0);
+
+    select("General");
+    select("PU");
+    QCOMPARE(grid()->currentRow(), 2);
+    const QRect cell = grid()->visualItemRect(grid()->item(4, 1));
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(opened.count(), 2);
+    QCOMPARE(opened.at(1).at(1).toInt(), 4);
+
+    select("General");
+    select("PU");
+    button("cmdBNew")->click();
+    QCOMPARE(opened.count(), 3);
+    QCOMPARE(opened.at(2).at(2).toBool(), true);
+    QCOMPARE(editor().state().NewChannelMode, 1);
+  }
+
+  void wheelScrollsOneLinePerStep() {
+    useGroups(true, false, false, false);
+    for (int k = 0; k < 96; ++k) f->ws().model.CHUSA.append(UsaRecord(k % 60));
+    select("PU");
+    QScrollBar* bar = grid()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 10);
+    auto wheel = [&](int delta) {
+      const QPointF at(10, 10);
+      QWheelEvent event(at, grid()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(grid()->viewport(), &event);
+    };
+    wheel(-120);
+    QCOMPARE(bar->value(), 1);
+    wheel(-240);
+    QCOMPARE(bar->value(), 3);
+    wheel(60);  // half a step moves nothing yet
+    QCOMPARE(bar->value(), 3);
+    wheel(60);
+    QCOMPARE(bar->value(), 2);
+
+    grid()->setOneLineWheel(false);  // debug mode keeps the usual scrolling
+    bar->setValue(0);
+    wheel(-120);
+    QVERIFY(bar->value() > 1);
+  }
+};
+
+QTEST_MAIN(EditorTest)
+#include "editor_test.moc"

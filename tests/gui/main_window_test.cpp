@@ -1,0 +1,157 @@
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "gui_test_support.h"
+
+using namespace tpw;
+using namespace tpw::test;
+
+namespace {
+
+QStringList Captions(QMenu* menu) {
+  QStringList captions;
+  for (QAction* action : menu->actions()) {
+    captions << (action->isSeparator() ? QString("-") : action->text());
+  }
+  return captions;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GuiFixture> f;
+  QAction* action(const char* name) { return FindAction(*f->window, QString::fromLatin1(name)); }
+
+ private slots:
+  void init() {
+    f = std::make_unique<GuiFixture>();
+    f->window->resetEditor(-1);
+    f->window->show();
+  }
+  void cleanup() { f.reset(); }
+
+  void menusCarryEveryItemWithItsAccessKey() {
+    const auto& m = f->window->menus();
+    QStringList bar;
+    for (QAction* a : f->window->menuBar()->actions()) bar << a->text();
+    QCOMPARE(bar, QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
+    QCOMPARE(Captions(m.file),
+             QStringList({"&New", "&Open", "-", "&Save", "Save &As...", "Save As &Default", "-",
+                          "&Print", "P&rint to File", "-", "E&xit"}));
+    QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
+    QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio"}));
+    QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "&About KVX Version"}));
+    QCOMPARE(FindActions(*f->window, "mnuEditModelType").size(), 10);
+    QCOMPARE(FindActions(*f->window, "mnuDestinationChild").size(), 11);
+    const QList<QAction*> ports = FindActions(*f->window, "mnuOptionsSerialPort1");
+    QCOMPARE(ports.size(), 16);
+    QCOMPARE(ports[0]->text(), QString("COM&1"));
+    QCOMPARE(ports[8]->text(), QString("COM&9"));
+    QCOMPARE(ports[9]->text(), QString("COM10"));
+    QCOMPARE(ports[15]->property("index").toInt(), 15);
+    QCOMPARE(action("mnuOptionsSerialPort")->text(), QString("&SerialPort"));
+    QCOMPARE(action("mnuOptionsHexdump")->text(), QString("Hexdump"));
+    for (const char* name :
+         {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint",
+          "mnuFilePrintToFile", "mnuFileExit", "mnuTransferProgram", "mnuTransferRead",
+          "mnuHelpContents", "mnuHelpAbout", "mnuEditModel"}) {
+      QVERIFY2(action(name) != nullptr, name);
+    }
+  }
+
+  void toolbarButtonsRunTheirMenuCommandsOnlyWhileEnabled() {
+    auto* bar = f->window->findChild<QToolBar*>("tbToolBar");
+    QVERIFY(bar != nullptr);
+    QStringList visible, hidden;
+    for (QAction* a : bar->actions()) {
+      if (a->isSeparator()) continue;
+      (a->isVisible() ? visible : hidden) << a->property("key").toString();
+    }
+    QCOMPARE(visible, QStringList({"New", "Open", "Save", "Print", "Program", "Read"}));
+    QCOMPARE(hidden, QStringList({"Program2", "Read2"}));
+
+    int readRuns = 0;
+    QAction* read = action("mnuTransferRead");
+    connect(read, &QAction::triggered, this, [&] { ++readRuns; });
+    action("tbToolBar_Read2")->trigger();
+    action("tbToolBar_Read")->trigger();
+    QCOMPARE(readRuns, 2);
+    read->setEnabled(false);
+    action("tbToolBar_Read")->trigger();
+    QCOMPARE(readRuns, 2);
+  }
+
+  void windowPanesAndStatusBar() {
+    QCOMPARE(f->window->minimumSize(), QSize(607, 467));
+    auto* splitter = f->window->findChild<QSplitter*>("imgSplitter");
+    QVERIFY(splitter != nullptr);
+    splitter->setSizes({0, 1000});  // dragged to the far left
+    QVERIFY(splitter->sizes()[0] >= 167);
+    QCOMPARE(f->window->statusBar()->objectName(), QString("sbStatusBar"));
+    QCOMPARE(f->window->findChild<QLabel*>("sbStatusBarPanel3")->text(), QString("QZ815"));
+    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
+  }
+
+  void newResetsAfterTheMenuHasClosed() {
+    f->ws().model.groups[0].Usable = true;
+    f->ws().model.CHUSA.append(ChannelRecord{});
+    f->ws().model.CHRG.append(ChannelRecord{});
+    f->ws().documentPath = "/tmp/old.dat";
+    f->ws().flags.DataChanged = true;
+    f->window->editor().rebuildTree();
+    f->window->editor().selectNodeByKey("PR");
+
+    action("mnuFileNew")->trigger();
+    QTimer* timer1 = f->window->timer1();
+    QVERIFY(timer1->isActive());
+    QCOMPARE(timer1->interval(), 100);
+    QVERIFY(f->ws().flags.DataChanged);  // nothing yet: the menu closes first
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1->isActive(), 2000);
+
+    QCOMPARE(f->t.host.pauses,
+             std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(500)});
+    QVERIFY(!f->ws().flags.DataChanged);
+    QVERIFY(f->ws().model.CHUSA.isEmpty());
+    QVERIFY(f->ws().model.CHRG.isEmpty());
+    QVERIFY(f->ws().documentPath.empty());
+    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
+    QCOMPARE(f->window->editor().tree()->currentItem()->text(0), QString("General"));
+    QCOMPARE(f->window->editor().state().CurrentNodeIndex, -1);
+    QCOMPARE(f->window->hint(), QString());
+    QVERIFY(f->window->isEnabled());
+  }
+
+  void helpContentsSaysThereIsNoHelp() {
+    action("mnuHelpContents")->trigger();
+    QCOMPARE(f->prompter().boxes.size(), 1u);
+    QCOMPARE(f->prompter().boxes[0].text,
+             std::string("Unable to display Help Contents. There is no Help associated with "
+                         "this project."));
+    QCOMPARE(f->prompter().boxes[0].title, std::string("TPW52"));
+    QCOMPARE(f->prompter().boxes[0].icon, Icon::Information);
+  }
+
+  void hexdumpIsASnapshotShownWhileChecked() {
+    gui::HexDumpView* view = f->window->hexView();
+    QCOMPARE(view->objectName(), QString("lstHex"));
+    f->ws().image.set(0x7F0, 0x41);
+    action("mnuOptionsHexdump")->trigger();
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->count(), 130);
+    QCOMPARE(view->item(129)->text().left(9), QString(" 07F0: 41"));
+    f->ws().image.set(0x7F0, 0x42);
+    QCOMPARE(view->item(129)->text().left(9), QString(" 07F0: 41"));  // not refreshed by edits
+    action("mnuOptionsHexdump")->trigger();
+    QVERIFY(!view->isVisible());
+    QCOMPARE(view->count(), 0);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
