@@ -29,6 +29,10 @@ bool LoadBase(CliSession& session, const BaseOptions& options);
 // read over the base with its model and region checks. False when refused.
 bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseOptions& base);
 
+// Opens a file over the base as the desktop application's Open does: a channel data file, or
+// an image file with the region check against the base.
+bool OpenOverBase(CliSession& session, const std::filesystem::path& path);
+
 // Saves the data set as OUT: an image as a write to the radio would start from, a data file,
 // or the text report.
 bool SaveOutput(CliSession& session, const std::filesystem::path& out);
