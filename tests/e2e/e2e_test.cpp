@@ -4,8 +4,8 @@
 #include <csignal>
 #include <thread>
 
-#include "child_process.h"
 #include "image/memory_map.h"
+#include "support/child_process.h"
 #include "support/process.h"
 #include "support/test_support.h"
 
@@ -14,9 +14,7 @@ namespace {
 
 // A radio with an ATIS code, region 2, and a pattern the PC's base image does not have.
 MemoryImage RadioImage() {
-  MemoryImage image = ValidImage(2);
-  const std::string code = "TR381K";
-  for (int i = 0; i < 6; ++i) image.set(addr::ProductCode + i, static_cast<std::uint8_t>(code[i]));
+  MemoryImage image = ValidRadioImage(2);
   for (int a = 0x300; a < 0x7F0; ++a) image.set(a, static_cast<std::uint8_t>(a * 7));
   for (int a = 0x290; a < 0x300; ++a) image.set(a, 0x5A);
   image.set(addr::AtisCode, 0x12);
