@@ -1,6 +1,7 @@
 #include "cli/transfer_data_set.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -15,11 +16,6 @@
 namespace tpw::cli {
 
 namespace {
-
-std::filesystem::path ProgramFolder() {
-  serial::QtRuntime qt;
-  return QCoreApplication::applicationDirPath().toStdString();
-}
 
 bool LoadImageBase(CliSession& session, const std::string& path) {
   MemoryImage scratch;
@@ -48,8 +44,11 @@ bool LoadDestinationBase(CliSession& session, const std::string& wanted) {
   }
   auto chosen = names.begin();
   if (!wanted.empty()) {
+    // "QZ815_USA" may be given whole or by its region, "usa".
+    const std::string upper = ToUpper(wanted);
     chosen = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
-      return ToUpper(name) == ToUpper(wanted);
+      const std::string caption = ToUpper(name);
+      return caption == upper || caption.ends_with("_" + upper);
     });
     if (chosen == names.end()) {
       session.prompter.message(Icon::Critical, title,
@@ -64,6 +63,17 @@ bool LoadDestinationBase(CliSession& session, const std::string& wanted) {
 }
 
 }  // namespace
+
+std::filesystem::path ProgramFolder() {
+  serial::QtRuntime qt;
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::filesystem::path UserDataFolder() {
+  serial::QtRuntime qt;
+  QCoreApplication::setApplicationName(AppTitle);
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
 
 void AddBaseOptions(CLI::App& command, BaseChoice& choice) {
   auto* image =

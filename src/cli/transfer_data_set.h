@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "cli/cli_session.h"
@@ -22,5 +23,10 @@ bool LoadBase(CliSession& session, const BaseChoice& choice);
 bool OpenOverBase(CliSession& session, const std::string& path);
 
 bool IsDataFile(const std::string& path);
+
+// The folder of the program (destinations and logs live beside it) and the user's data folder
+// (for logs when the program's folder cannot be written).
+std::filesystem::path ProgramFolder();
+std::filesystem::path UserDataFolder();
 
 }  // namespace tpw::cli

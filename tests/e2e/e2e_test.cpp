@@ -137,6 +137,21 @@ TEST_F(E2e, CtrlCCancelsARead) {
   EXPECT_NE(log.find("\"from\":\"radio\",\"bytes\":\"\\u0006\""), std::string::npos);
 }
 
+TEST_F(E2e, ReadStartsFromADestinationBesideTheProgram) {
+  Sim sim(dir, {"--region", "255"});
+  const auto result =
+      RunCommand(Cli("read --port " + sim.path() + " --destination usa --out " + file("out.hex")));
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadBytes(dir / "out.hex").substr(0x300, 16),
+            ImageAsString(RadioImage()).substr(0x300, 16));
+  const auto unknown = RunCommand(
+      Cli("read --port " + sim.path() + " --destination MARS --out " + file("mars.hex")));
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_TRUE(unknown.err.starts_with("There is no destination \"MARS\". The destinations are: "))
+      << unknown.err;
+  EXPECT_EQ(sim.stop(), 0);
+}
+
 TEST_F(E2e, MissingPortIsExplained) {
   const auto result = RunCommand(Cli("read --port /dev/tpw52-no-such-port --base " +
                                      file("base.hex") + " --out " + file("out.hex")));
