@@ -41,6 +41,18 @@ void AddAnswerOptions(CLI::App& command, CliSession& session) {
       ->excludes(yes);
 }
 
+// "QZ815_USA" may be given whole, or by its region: "usa".
+int FindDestination(const DestinationMenu& menu, const std::string& wanted) {
+  const int whole = menu.find(wanted);
+  if (whole >= 0) return whole;
+  const auto& names = menu.captions();
+  const std::string ending = "_" + ToUpper(wanted);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (ToUpper(names[i]).ends_with(ending)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool LoadBase(CliSession& session, const BaseOptions& options) {
   Context& ctx = session.ctx;
   if (!options.image.empty()) {
@@ -53,7 +65,7 @@ bool LoadBase(CliSession& session, const BaseOptions& options) {
   DestinationMenu menu(session.programFolder);
   menu.scan(ctx.ws.caps.ModelType);
   const auto& names = menu.captions();
-  const int index = options.destination.empty() ? 0 : menu.find(options.destination);
+  const int index = options.destination.empty() ? 0 : FindDestination(menu, options.destination);
   if (names.empty() || index < 0) {
     std::string list;
     for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "shell/destinations.h"
 
 // The data set a command works on, and the files it comes from and goes to. The file kind
 // follows the extension: ".hex" (or a template's ".ini") an image, ".dat" a channel data file,
@@ -21,6 +22,9 @@ struct BaseOptions {
 };
 void AddBaseOptions(CLI::App& command, BaseOptions& options);
 void AddAnswerOptions(CLI::App& command, CliSession& session);
+
+// The destination of a name given in full ("QZ815_UK") or by its region ("uk"), or -1.
+int FindDestination(const DestinationMenu& menu, const std::string& wanted);
 
 // Loads the starting data set; false (with a message) when it cannot.
 bool LoadBase(CliSession& session, const BaseOptions& options);
