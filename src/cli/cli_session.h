@@ -27,5 +27,9 @@ struct CliSession {
 // Each command adds itself to the application; its callback sets session.exitStatus.
 void AddHexdumpCommand(CLI::App& app, CliSession& session);
 void AddConvertCommand(CLI::App& app, CliSession& session);
+void AddPortsCommand(CLI::App& app, CliSession& session);
+void AddReadCommand(CLI::App& app, CliSession& session);
+void AddWriteCommand(CLI::App& app, CliSession& session);
+void AddClearAtisCommand(CLI::App& app, CliSession& session);
 
 }  // namespace tpw::cli

@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   AddHexdumpCommand(app, session);
   AddConvertCommand(app, session);
+  AddPortsCommand(app, session);
+  AddReadCommand(app, session);
+  AddWriteCommand(app, session);
+  AddClearAtisCommand(app, session);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

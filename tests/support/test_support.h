@@ -43,6 +43,8 @@ class FakeHost : public Host {
   Clock::time_point now() override { return now_; }
   void yield() override { ++yields; }
   void settleAfterFile() override { ++fileSettles; }
+  // Lets time pass without a recorded pause, as a wait on a port does.
+  void advance(std::chrono::milliseconds duration) { now_ += duration; }
 
   std::vector<std::chrono::milliseconds> pauses;
   int yields = 0;

@@ -1,0 +1,99 @@
+#include "adapters/serial/qt_serial_port.h"
+
+#include <QCoreApplication>
+
+#include "adapters/serial/open_failure.h"
+
+namespace tpw::serial {
+
+namespace {
+
+QSerialPort::Parity ParityOf(char letter) {
+  switch (letter) {
+    case 'E':
+      return QSerialPort::EvenParity;
+    case 'O':
+      return QSerialPort::OddParity;
+    case 'M':
+      return QSerialPort::MarkParity;
+    case 'S':
+      return QSerialPort::SpaceParity;
+    default:
+      return QSerialPort::NoParity;
+  }
+}
+
+}  // namespace
+
+QtRuntime::QtRuntime() {
+  if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc_, argv_);
+}
+
+QtRuntime::~QtRuntime() = default;
+
+QtSerialPort::QtSerialPort(std::string device) : device_(std::move(device)) {
+  port_.setPortName(QString::fromStdString(device_));
+}
+
+bool QtSerialPort::open(std::string_view text) {
+  close();
+  const auto parsed = ParsePortSettings(text);
+  if (!parsed) {
+    failure_ = {static_cast<int>(QSerialPort::UnsupportedOperationError),
+                "The settings \"" + std::string(text) + "\" are not valid."};
+    return false;
+  }
+  port_.setBaudRate(parsed->baud);
+  port_.setDataBits(static_cast<QSerialPort::DataBits>(parsed->dataBits));
+  port_.setParity(ParityOf(parsed->parity));
+  port_.setStopBits(parsed->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+  port_.setFlowControl(QSerialPort::NoFlowControl);
+  if (!port_.open(QIODevice::ReadWrite)) {
+    failure_ = DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString());
+    return false;
+  }
+  settings_ = PortSettingsText(*parsed);
+  return true;
+}
+
+void QtSerialPort::close() {
+  if (port_.isOpen()) {
+    port_.waitForBytesWritten(1000);
+    port_.close();
+  }
+}
+
+int QtSerialPort::bytesWaiting() {
+  if (port_.bytesAvailable() == 0) port_.waitForReadyRead(0);
+  return static_cast<int>(port_.bytesAvailable());
+}
+
+std::optional<std::uint8_t> QtSerialPort::readByte(std::chrono::milliseconds slice) {
+  if (!port_.isOpen()) return std::nullopt;
+  if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(static_cast<int>(slice.count()))) {
+    return std::nullopt;
+  }
+  char byte = 0;
+  if (!port_.getChar(&byte)) return std::nullopt;
+  return static_cast<std::uint8_t>(byte);
+}
+
+bool QtSerialPort::write(std::span<const std::uint8_t> bytes) {
+  if (!port_.isOpen()) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
+  // Without an event loop the bytes leave only while someone waits for them.
+  while (port_.bytesToWrite() > 0) {
+    if (!port_.waitForBytesWritten(1000)) return false;
+  }
+  return true;
+}
+
+void QtSerialPort::discardInput() {
+  if (!port_.isOpen()) return;
+  port_.waitForReadyRead(0);
+  port_.readAll();
+  port_.clear(QSerialPort::Input);
+}
+
+}  // namespace tpw::serial

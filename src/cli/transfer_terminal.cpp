@@ -1,0 +1,146 @@
+#include "cli/transfer_terminal.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <ostream>
+#include <thread>
+
+#include "adapters/serial/qt_serial_port.h"
+
+namespace tpw::cli {
+
+namespace {
+
+// Holds SIGINT back while a transfer runs, so that Ctrl-C becomes a cancel the transfer sees
+// between two waits, exactly like the dialog's Cancel button, instead of ending the program.
+class InterruptWatch {
+ public:
+  InterruptWatch() {
+    sigemptyset(&interrupt_);
+    sigaddset(&interrupt_, SIGINT);
+    sigprocmask(SIG_BLOCK, &interrupt_, &previous_);
+  }
+  ~InterruptWatch() {
+    taken();
+    sigprocmask(SIG_SETMASK, &previous_, nullptr);
+  }
+  InterruptWatch(const InterruptWatch&) = delete;
+  InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+  // True (once per Ctrl-C) when the user pressed it.
+  bool taken() {
+    sigset_t pending;
+    sigpending(&pending);
+    if (!sigismember(&pending, SIGINT)) return false;
+    int signal = 0;
+    sigwait(&interrupt_, &signal);
+    return true;
+  }
+
+ private:
+  sigset_t interrupt_;
+  sigset_t previous_;
+};
+
+// Real time; between two waits the user's Ctrl-C becomes the transfer's cancel.
+class TerminalHost : public Host {
+ public:
+  TerminalHost(ProgramFlags& flags, InterruptWatch& interrupts)
+      : flags_(flags), interrupts_(interrupts) {}
+  void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
+  Clock::time_point now() override { return Clock::now(); }
+  void yield() override {
+    if (interrupts_.taken() && flags_.TransferBusy) flags_.CancelFlag = true;
+  }
+  void settleAfterFile() override {}
+
+ private:
+  ProgramFlags& flags_;
+  InterruptWatch& interrupts_;
+};
+
+// Keeps the progress bar and the messages on separate lines.
+class BarAwarePrompter : public Prompter {
+ public:
+  BarAwarePrompter(Prompter& inner, TerminalObserver& bar) : inner_(inner), bar_(bar) {}
+  void message(Icon icon, std::string_view title, std::string_view text) override {
+    bar_.breakLine();
+    inner_.message(icon, title, text);
+  }
+  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
+             Answer defaultAnswer) override {
+    bar_.breakLine();
+    return inner_.ask(icon, title, text, buttons, defaultAnswer);
+  }
+
+ private:
+  Prompter& inner_;
+  TerminalObserver& bar_;
+};
+
+constexpr int BarWidth = 40;
+
+}  // namespace
+
+void AddTransferOptions(CLI::App& command, TransferOptions& options) {
+  command.add_option("--port", options.port, "serial port of the programming cable")->required();
+  auto* yes = command.add_flag("--yes", options.yes, "answer every question with Yes/OK/Retry");
+  auto* no = command.add_flag("--no", options.no, "answer every question with No/Cancel");
+  yes->excludes(no);
+  command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
+  command.add_flag("--echo-check", options.echoCheck,
+                   "verify the echo of every byte sent, for cables that return it (/NT)");
+  command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
+}
+
+TerminalObserver::TerminalObserver(std::ostream& err, bool terminal, std::string caption)
+    : err_(err), terminal_(terminal), caption_(std::move(caption)) {}
+
+void TerminalObserver::progress(int percent) {
+  if (!terminal_) return;
+  percent = std::clamp(percent, 0, 100);
+  if (percent == shown_) return;
+  shown_ = percent;
+  const int filled = percent * BarWidth / 100;
+  err_ << '\r' << caption_ << " [" << std::string(static_cast<std::size_t>(filled), '#')
+       << std::string(static_cast<std::size_t>(BarWidth - filled), '.') << "] " << percent << "%"
+       << std::flush;
+  barOnLine_ = true;
+}
+
+void TerminalObserver::monitor(std::string_view text) {
+  breakLine();
+  err_ << "monitor: " << text << '\n' << std::flush;
+}
+
+void TerminalObserver::breakLine() {
+  if (!barOnLine_) return;
+  err_ << '\n';
+  barOnLine_ = false;
+  shown_ = -1;
+}
+
+int RunTerminalTransfer(CliSession& session, const TransferOptions& options, TransferMode mode,
+                        TransferResult& result) {
+  Workspace& ws = session.ws;
+  ws.options.LowSpeed = options.lowSpeed;
+  ws.options.EchoCheckSkip = !options.echoCheck;
+  ws.options.DebugMode = options.debug;
+  if (options.yes) session.prompter.setPolicy(AnswerPolicy::Yes);
+  if (options.no) session.prompter.setPolicy(AnswerPolicy::No);
+
+  serial::QtRuntime qt;
+  serial::QtSerialPort port(options.port);
+  InterruptWatch interrupts;
+  TerminalObserver observer(std::cerr, isatty(2) != 0, TransferCaption(mode));
+  BarAwarePrompter prompter(session.prompter, observer);
+  TerminalHost host(ws.flags, interrupts);
+  Context ctx{ws, prompter, host, session.diagnostics};
+  result = RunTransfer(ctx, port, observer, mode);
+  observer.breakLine();
+  if (result.TransferDone) return Success;
+  return ws.flags.CancelFlag ? Cancelled : Failed;
+}
+
+}  // namespace tpw::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "cli/cli_session.h"
+#include "link/transfer.h"
+
+namespace tpw::cli {
+
+// Options every transfer command shares.
+struct TransferOptions {
+  std::string port;
+  bool yes = false;
+  bool no = false;
+  bool lowSpeed = false;
+  bool echoCheck = false;
+  bool debug = false;
+};
+void AddTransferOptions(CLI::App& command, TransferOptions& options);
+
+// Progress as a bar on a terminal (nothing when stderr is not one), monitor texts in debug
+// mode, each on a line of its own.
+class TerminalObserver : public TransferObserver {
+ public:
+  TerminalObserver(std::ostream& err, bool terminal, std::string caption);
+  void progress(int percent) override;
+  void monitor(std::string_view text) override;
+  // Ends the bar's line so that the next text starts on its own line.
+  void breakLine();
+
+ private:
+  std::ostream& err_;
+  bool terminal_;
+  std::string caption_;
+  int shown_ = -1;
+  bool barOnLine_ = false;
+};
+
+// Runs a transfer on the named port with the terminal as the dialog: Ctrl-C is its Cancel
+// button. Returns the exit status; result gets what the transfer reported.
+int RunTerminalTransfer(CliSession& session, const TransferOptions& options, TransferMode mode,
+                        TransferResult& result);
+
+}  // namespace tpw::cli

@@ -1,0 +1,78 @@
+#include "link/clone_read.h"
+
+#include <cmath>
+
+#include "image/image_codec.h"
+#include "image/memory_map.h"
+#include "link/radio_checks.h"
+
+namespace tpw {
+
+namespace {
+
+constexpr int BlockSize = 16;
+constexpr std::chrono::milliseconds SettlePause{500};
+
+bool FlagsClear(RadioLink& link) {
+  return !link.flags().ErrorFlag && !link.flags().CancelFlag;
+}
+
+}  // namespace
+
+int BlockProgress(int address) {
+  return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
+}
+
+void TakeRadioBytes(MemoryImage& image, const MemoryImage& radio) {
+  image.copyFrom(radio, addr::KeptLowLast + 1, addr::KeptHighFirst - addr::KeptLowLast - 1);
+  image.copyFrom(radio, addr::KeptHighLast + 1, ImageLastIndex - addr::KeptHighLast);
+}
+
+void ReadData(RadioLink& link, MemoryImage& scratch) {
+  if (!link.PortOpen()) return;
+  link.observer().progress(0);
+  bool cancelled = false;
+  for (int address = 0; address <= ImageLastIndex; address += BlockSize) {
+    link.observer().progress(BlockProgress(address));
+    link.ReadBlock(scratch, address, BlockSize);
+    if (link.flags().ErrorFlag) break;
+    if (link.flags().CancelFlag) {
+      cancelled = true;
+      break;
+    }
+  }
+  if (cancelled || link.flags().CancelFlag) link.SendAbort();
+  link.PortClose();
+  if (link.flags().CancelFlag) return;
+  if (link.flags().ErrorFlag) {
+    link.context().prompter.message(Icon::Critical, "Read from Radio", "CommunicatiOn Error!!");
+    return;
+  }
+  link.context().host.pause(SettlePause);
+}
+
+TransferResult ReadProcedure(RadioLink& link) {
+  if (!CheckStatus(link)) {
+    ReportNotReady(link);
+    return {};
+  }
+  ReadDataChkModel(link);
+  bool regionChange = false;
+  if (FlagsClear(link)) ReadDataChkProduct(link);
+  if (FlagsClear(link)) regionChange = ReadDataChkRegion(link);
+  if (!FlagsClear(link)) return {};
+
+  link.Monitor("radio reading...");
+  Workspace& ws = link.context().ws;
+  MemoryImage scratch = ws.image;
+  ReadData(link, scratch);
+  if (!FlagsClear(link)) return {};
+
+  TakeRadioBytes(ws.image, scratch);
+  DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
+  link.Monitor("");
+  link.context().prompter.message(Icon::Information, link.caption(), "Complete!!");
+  return {true, regionChange};
+}
+
+}  // namespace tpw

@@ -1,0 +1,33 @@
+#include "link/port_selection.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "image/encodings.h"
+
+namespace tpw {
+
+std::optional<int> ComNumberOf(std::string_view friendlyName) {
+  const std::string upper = ToUpper(friendlyName);
+  const std::size_t open = upper.find("(COM");
+  if (open == std::string::npos) return std::nullopt;
+  const std::size_t close = upper.find(')', open);
+  const std::string inside =
+      upper.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+  if (inside.size() <= 3) return std::nullopt;
+  const double value = LeadingNumber(inside.substr(3));
+  if (!(value >= 1) || value > 1e6) return std::nullopt;
+  return static_cast<int>(std::floor(value));
+}
+
+std::vector<int> PortMenuNumbers(const std::vector<std::string>& friendlyNames) {
+  std::vector<int> numbers;
+  for (const std::string& name : friendlyNames) {
+    if (const auto number = ComNumberOf(name)) numbers.push_back(*number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  if (numbers.size() > PortMenuSize) numbers.resize(PortMenuSize);
+  return numbers;
+}
+
+}  // namespace tpw

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tpw {
+
+// Why a port could not be opened: a number for the log and a description the user can act on
+// (the port is missing, busy, or the user lacks the permission to use it).
+struct PortFailure {
+  int number = 0;
+  std::string description;
+};
+
+// Line settings as the program writes them: "19200,N,8,1".
+struct PortSettings {
+  int baud = 0;
+  char parity = 'N';
+  int dataBits = 8;
+  int stopBits = 1;
+};
+std::optional<PortSettings> ParsePortSettings(std::string_view text);
+std::string PortSettingsText(const PortSettings& settings);
+
+// A serial line to the radio: raw bytes, no flow control, no modem line driven by the program.
+// Reads wait at most one short slice, so callers can look after the user between slices.
+class SerialPort {
+ public:
+  virtual ~SerialPort() = default;
+
+  // Opens the port (closing it first when open) with settings such as "19200,N,8,1".
+  virtual bool open(std::string_view settings) = 0;
+  virtual void close() = 0;
+  virtual bool isOpen() const = 0;
+  // The settings string of the open port.
+  virtual std::string settings() const = 0;
+  // Why the last open failed.
+  virtual PortFailure lastFailure() const = 0;
+
+  virtual int bytesWaiting() = 0;
+  // The next received byte, waiting at most `slice` for one to arrive.
+  virtual std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) = 0;
+  virtual bool write(std::span<const std::uint8_t> bytes) = 0;
+  virtual void discardInput() = 0;
+};
+
+}  // namespace tpw

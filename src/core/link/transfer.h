@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string_view>
+
+#include "link/serial_port.h"
+#include "shell/workspace.h"
+
+// What the transfer dialog (or the command line) runs when the user starts a transfer, and
+// what it shows while it runs.
+namespace tpw {
+
+enum class TransferMode { Read = 0, Program = 1, ClearAtis = 10 };
+
+// The dialog's caption, which is also the title of the messages the transfer shows.
+const char* TransferCaption(TransferMode mode);
+
+// Where a running transfer shows itself: the progress bar and the monitor line.
+class TransferObserver {
+ public:
+  virtual ~TransferObserver() = default;
+  // 0 to 100.
+  virtual void progress(int percent) = 0;
+  // Trace texts, shown only in debug mode.
+  virtual void monitor(std::string_view text) = 0;
+};
+
+class SilentTransferObserver : public TransferObserver {
+ public:
+  void progress(int) override {}
+  void monitor(std::string_view) override {}
+};
+
+// Shows a monitor text in debug mode and gives the user half a second to read it.
+void Monitor(Context& ctx, TransferObserver& observer, std::string_view text);
+
+// What the main window learns from a transfer.
+struct TransferResult {
+  bool TransferDone = false;          // the operation completed
+  bool RegionChangeAccepted = false;  // a read brought in another region with the user's consent
+};
+
+// The dialog's OK button: starts the link on the port and, once it stands, runs the operation
+// of the mode (a write encodes the settings into the image first). TransferBusy is set while
+// it runs; CancelFlag, set from outside during a wait, stops it. Every failure has been shown
+// when it returns. The dialog then resets its progress bar and closes when ErrorFlag is clear.
+TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
+                           TransferMode mode);
+
+}  // namespace tpw

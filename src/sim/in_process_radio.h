@@ -1,0 +1,25 @@
+#pragma once
+
+#include "link/memory_serial_port.h"
+#include "sim/radio_simulator.h"
+
+namespace tpw::sim {
+
+// Runs a simulated radio on the radio end of an in-memory line: whenever the PC end finds
+// nothing to read, the radio takes what the PC sent and answers at once.
+class InProcessRadio {
+ public:
+  InProcessRadio(MemoryLine& line, RadioSimulator& radio);
+  InProcessRadio(const InProcessRadio&) = delete;
+  InProcessRadio& operator=(const InProcessRadio&) = delete;
+
+  void pump();
+
+ private:
+  void listenAt(int baud);
+
+  MemoryLine::End& end_;
+  RadioSimulator& radio_;
+};
+
+}  // namespace tpw::sim

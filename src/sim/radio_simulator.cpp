@@ -1,0 +1,174 @@
+#include "sim/radio_simulator.h"
+
+#include <cstdio>
+
+#include "image/encodings.h"
+#include "image/memory_map.h"
+#include "link/frame.h"
+
+namespace tpw::sim {
+
+namespace {
+
+constexpr std::size_t MaxLine = 512;
+constexpr const char* Acknowledge = "#CMDOK\r\n";
+constexpr const char* Rejection = "ERROR\r\n";
+
+}  // namespace
+
+RadioSimulator::RadioSimulator(const MemoryImage& memory, SimFaults faults)
+    : memory_(memory), faults_(std::move(faults)) {
+  if (faults_.modelWords) {
+    const auto [first, second] = *faults_.modelWords;
+    memory_.set(addr::ModelVersionWord, static_cast<std::uint8_t>(first >> 8));
+    memory_.set(addr::ModelVersionWord + 1, static_cast<std::uint8_t>(first));
+    memory_.set(addr::ModelVersionWord2, static_cast<std::uint8_t>(second >> 8));
+    memory_.set(addr::ModelVersionWord2 + 1, static_cast<std::uint8_t>(second));
+  }
+  if (faults_.productCode) {
+    for (int i = 0;
+         i < addr::ProductCodeLength && i < static_cast<int>(faults_.productCode->size()); ++i) {
+      memory_.set(addr::ProductCode + i, static_cast<std::uint8_t>((*faults_.productCode)[i]));
+    }
+  }
+  if (faults_.region) memory_.set(addr::RegionCode, static_cast<std::uint8_t>(*faults_.region));
+}
+
+std::string RadioSimulator::takeOutput() {
+  return std::exchange(output_, {});
+}
+
+void RadioSimulator::reply(std::string_view bytes) {
+  output_ += bytes;
+  if (log) log("radio", bytes);
+}
+
+void RadioSimulator::feed(char byte) {
+  if (faults_.echo) output_ += byte;
+  if (byte == Can) {
+    // The PC gave up: whatever was under way is dropped.
+    line_.clear();
+    ++aborts_;
+    if (log) log("pc", std::string_view(&byte, 1));
+    reply(std::string(1, Ack));
+    return;
+  }
+  if (line_.empty() && (byte == 'P' || byte == '0')) {
+    if (log) log("pc", std::string_view(&byte, 1));
+    if (byte == 'P') reply("P");
+    return;
+  }
+  line_ += byte;
+  if (line_.size() >= 2 && line_.compare(line_.size() - 2, 2, CrLf) == 0) {
+    std::string line = line_.substr(0, line_.size() - 2);
+    line_.clear();
+    if (log) log("pc", line + CrLf);
+    handleLine(line);
+  } else if (line_.size() > MaxLine) {
+    line_.clear();
+  }
+}
+
+void RadioSimulator::handleLine(const std::string& line) {
+  if (line == "ACMD:002") {
+    if (!faults_.silentSpeedCommand) reply("OK\r\n");
+    baud_ = 57600;
+  } else if (line == "#CMDSY") {
+    reply(Acknowledge);
+  } else if (line == "#CMDOK" || line == "#CMDSM" || line == "#CMDER" || line == "#CMDUN") {
+    // The PC's verdict on a reply: nothing to answer.
+  } else if (line.starts_with("#CEP")) {
+    handleFrame(line);
+  } else {
+    reply(Rejection);
+  }
+}
+
+void RadioSimulator::handleFrame(const std::string& line) {
+  if (!VerifyFrame(line)) {
+    reply(Rejection);
+    return;
+  }
+  const auto fields = SplitFields(line);
+  const std::string_view word = fields[0];
+  if (word == "#CEPSR") {
+    ++statusRequests_;
+    const bool busy = statusRequests_ <= faults_.busyStatusReplies;
+    reply(Acknowledge);
+    reply(BuildFrame("#CEPSD", busy ? "01" : "00"));
+    return;
+  }
+  const auto address = fields.size() > 2 ? HexNumber(fields[1]) : std::nullopt;
+  const auto length = fields.size() > 2 ? HexNumber(fields[2]) : std::nullopt;
+  if (!address || !length || *length < 1 || *length > 16 ||
+      *address + *length > ImageLastIndex + 1) {
+    reply(Rejection);
+    return;
+  }
+  if (strikes(faults_.silentAddress, *address)) return;
+  if (strikes(faults_.errorAddress, *address)) {
+    reply(Rejection);
+    return;
+  }
+  if (word == "#CEPRD" && fields.size() == 4) {
+    answerRead(*address, *length);
+  } else if (word == "#CEPWR" && fields.size() == 5) {
+    answerWrite(*address, *length, fields[3]);
+  } else {
+    reply(Rejection);
+  }
+}
+
+bool RadioSimulator::strikes(std::optional<AddressFault>& fault, int address) {
+  if (!fault || fault->address != address || fault->times == 0) return false;
+  if (fault->times > 0) --fault->times;
+  return true;
+}
+
+void RadioSimulator::answerRead(int address, int length) {
+  std::string data;
+  for (int i = 0; i < length; ++i) data += HexPad(memory_.at(address + i), 2);
+  std::string frame = BuildFrame("#CEPDT", HexPad(address, 4), HexPad(length, 2), data);
+  if (faults_.badChecksumAddress == address) {
+    faults_.badChecksumAddress.reset();
+    frame[frame.size() - 3] = frame[frame.size() - 3] == '0' ? '1' : '0';
+  }
+  reply(Acknowledge);
+  reply(frame);
+}
+
+void RadioSimulator::answerWrite(int address, int length, std::string_view data) {
+  const auto bytes = HexBytes(data);
+  if (!bytes || static_cast<int>(bytes->size()) != length) {
+    reply(Rejection);
+    return;
+  }
+  for (int i = 0; i < length; ++i) {
+    memory_.set(address + i, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(i)]));
+  }
+  writes_.push_back({address, length});
+  reply(Acknowledge);
+}
+
+std::string JsonLogLine(double milliseconds, std::string_view from, std::string_view bytes) {
+  char time[32];
+  std::snprintf(time, sizeof time, "%.3f", milliseconds);
+  std::string line =
+      std::string("{\"ms\":") + time + ",\"from\":\"" + std::string(from) + "\",\"bytes\":\"";
+  for (char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      line += '\\';
+      line += c;
+    } else if (u < 0x20 || u >= 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+      line += escaped;
+    } else {
+      line += c;
+    }
+  }
+  return line + "\"}";
+}
+
+}  // namespace tpw::sim

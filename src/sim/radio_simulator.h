@@ -1,0 +1,82 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "image/memory_image.h"
+
+namespace tpw::sim {
+
+// A fault that hits requests for one address: `times` requests (or every one when negative).
+struct AddressFault {
+  int address = -1;
+  int times = -1;
+};
+
+// What can be made to go wrong, as seen from the wire.
+struct SimFaults {
+  int busyStatusReplies = 0;                      // the first N status requests answer busy
+  std::optional<std::pair<int, int>> modelWords;  // served at 0x080 and 0x7FE
+  std::optional<std::string> productCode;         // six characters served at 0x270
+  std::optional<int> region;                      // served at 0x0A0
+  std::optional<int> badChecksumAddress;          // one data reply with a wrong checksum
+  std::optional<AddressFault> silentAddress;      // requests left without acknowledgement
+  std::optional<AddressFault> errorAddress;       // requests answered "ERROR"
+  bool echo = false;                              // the cable returns every byte sent
+  bool silentSpeedCommand = false;                // "ACMD:002" is obeyed but not answered
+};
+
+// The radio's side of the clone protocol, serving a 2048-byte memory: it takes the bytes the
+// PC sends and produces the bytes the radio answers, with nothing of its own about time.
+class RadioSimulator {
+ public:
+  struct Write {
+    int address;
+    int length;
+    bool operator==(const Write&) const = default;
+  };
+
+  explicit RadioSimulator(const MemoryImage& memory, SimFaults faults = {});
+
+  // Takes one received byte; the answer, if any, is waiting in output().
+  void feed(char byte);
+  // Everything produced since the last call.
+  std::string takeOutput();
+
+  // The speed the radio listens and answers at: 19200 until the speed command, then 57600.
+  int baud() const { return baud_; }
+  const MemoryImage& memory() const { return memory_; }
+  // Every acknowledged write, in order.
+  const std::vector<Write>& writes() const { return writes_; }
+  int statusRequests() const { return statusRequests_; }
+  int aborts() const { return aborts_; }
+
+  // Sees every line (or single byte) in each direction: "pc" or "radio", and its bytes.
+  std::function<void(std::string_view from, std::string_view bytes)> log;
+
+ private:
+  void handleLine(const std::string& line);
+  void handleFrame(const std::string& line);
+  void answerRead(int address, int length);
+  void answerWrite(int address, int length, std::string_view data);
+  bool strikes(std::optional<AddressFault>& fault, int address);
+  void reply(std::string_view bytes);
+
+  MemoryImage memory_;
+  SimFaults faults_;
+  std::string line_;
+  std::string output_;
+  int baud_ = 19200;
+  std::vector<Write> writes_;
+  int statusRequests_ = 0;
+  int aborts_ = 0;
+};
+
+// One JSON object per line: time in milliseconds since the start, the sender, the bytes.
+std::string JsonLogLine(double milliseconds, std::string_view from, std::string_view bytes);
+
+}  // namespace tpw::sim

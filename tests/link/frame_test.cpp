@@ -1,0 +1,66 @@
+#include "link/frame.h"
+
+#include <gtest/gtest.h>
+
+#include "link/serial_port.h"
+
+namespace tpw {
+namespace {
+
+TEST(Frame, BuildsFramesWithTheirChecksums) {
+  EXPECT_EQ(BuildFrame("#CEPSR", "00"), "#CEPSR\t00\t74\r\n");
+  EXPECT_EQ(BuildFrame("#CEPRD", "0000", "10"), "#CEPRD\t0000\t10\t6B\r\n");
+  EXPECT_EQ(BuildFrame("#CEPRD", "07F0", "10"), "#CEPRD\t07F0\t10\t1A\r\n");
+  EXPECT_EQ(BuildFrame("#CEPWR", "0282", "01", "FF"), "#CEPWR\t0282\t01\tFF\t79\r\n");
+  // An empty field is left out together with its TAB.
+  EXPECT_EQ(BuildFrame("#CEPSR", "", "00"), "#CEPSR\t00\t74\r\n");
+  EXPECT_EQ(FrameChecksum(std::string(1, '\x05')), "05");
+  EXPECT_EQ(FrameChecksum(""), "00");
+}
+
+TEST(Frame, VerifiesReceivedLines) {
+  EXPECT_TRUE(VerifyFrame("#CEPSD\t00\t62"));
+  EXPECT_FALSE(VerifyFrame("#CEPSD\t00\t63"));
+  EXPECT_FALSE(VerifyFrame("62"));
+  EXPECT_FALSE(VerifyFrame("#CEPSD\t00\tZZ"));
+  // A lower-case checksum is read as the number it is.
+  EXPECT_TRUE(VerifyFrame("#CEPRD\t07F0\t10\t1a"));
+  EXPECT_TRUE(
+      VerifyFrame("A\x41"
+                  "00"));
+}
+
+TEST(Frame, ReadsFieldsAndHex) {
+  const auto fields = SplitFields("#CEPDT\t0010\t01\tAB\t00");
+  ASSERT_EQ(fields.size(), 5u);
+  EXPECT_EQ(fields[1], "0010");
+  EXPECT_EQ(fields[4], "00");
+  EXPECT_EQ(HexNumber("07f0"), 0x7F0);
+  EXPECT_EQ(HexNumber(""), std::nullopt);
+  EXPECT_EQ(HexNumber("-1"), std::nullopt);
+  EXPECT_EQ(HexNumber("1G"), std::nullopt);
+  EXPECT_EQ(HexNumber("0x10"), std::nullopt);
+  EXPECT_EQ(HexBytes("00FFa5"), std::string("\x00\xFF\xA5", 3));
+  EXPECT_EQ(HexBytes("0G"), std::nullopt);
+  EXPECT_EQ(HexBytes("ABC"), std::nullopt);
+  EXPECT_EQ(HexBytes(" 1"), std::nullopt);
+  EXPECT_EQ(HexText(std::string("\x00\x7F", 2)), "007F");
+  EXPECT_EQ(HexDigits(0x270), "270");
+  EXPECT_EQ(HexDigits(0x0A), "A");
+  EXPECT_EQ(HexDigits(0), "0");
+}
+
+TEST(PortSettings, ParsesTheProgramsSettingStrings) {
+  const auto settings = ParsePortSettings("57600,N,8,1");
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(settings->baud, 57600);
+  EXPECT_EQ(PortSettingsText(*settings), "57600,N,8,1");
+  EXPECT_FALSE(ParsePortSettings("57600,N,8"));
+  EXPECT_FALSE(ParsePortSettings("fast,N,8,1"));
+  EXPECT_FALSE(ParsePortSettings("19200,X,8,1"));
+  EXPECT_FALSE(ParsePortSettings("19200,N,9,1"));
+  EXPECT_FALSE(ParsePortSettings("19200,N,8,3"));
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,0 +1,381 @@
+#include "link/transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "image/memory_map.h"
+#include "link/clone_write.h"
+#include "link/frame.h"
+#include "link_test_support.h"
+
+namespace tpw::test {
+namespace {
+
+using namespace std::chrono_literals;
+using sim::AddressFault;
+using sim::SimFaults;
+
+std::set<int> WrittenAddresses(const sim::RadioSimulator& radio) {
+  std::set<int> written;
+  for (const auto& w : radio.writes()) {
+    for (int i = 0; i < w.length; ++i) written.insert(w.address + i);
+  }
+  return written;
+}
+
+// Cancels the transfer (as the dialog's Cancel button does) when the radio sees this text.
+void CancelWhenRadioSees(SimBench& bench, std::string text) {
+  bench.radio.log = [&bench, text](std::string_view from, std::string_view bytes) {
+    if (from == "pc" && bytes.starts_with(text)) bench.t.ws.flags.CancelFlag = true;
+  };
+}
+
+struct Box {
+  Icon icon;
+  std::string title;
+  std::string text;
+  bool operator==(const Box&) const = default;
+};
+
+std::vector<Box> Boxes(const RecordingPrompter& prompter) {
+  std::vector<Box> boxes;
+  for (const auto& b : prompter.boxes) boxes.push_back({b.icon, b.title, b.text});
+  return boxes;
+}
+
+const Box ReadComplete{Icon::Information, "Read from Radio", "Complete!!"};
+const Box ReadCommError{Icon::Critical, "Read from Radio", "CommunicatiOn Error!!"};
+
+// ---- Read ----
+
+TEST(CloneRead, CopiesTheRadioExceptWhatThePcKeeps) {
+  const MemoryImage radioMemory = RadioMemory();
+  SimBench bench(radioMemory);
+  const MemoryImage pc = RadioMemory(0xFF, 0x55);
+  bench.usePcImage(pc);
+  const TransferResult result = bench.run(TransferMode::Read);
+  EXPECT_TRUE(result.TransferDone);
+  EXPECT_FALSE(result.RegionChangeAccepted);
+  EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{ReadComplete});
+  for (int a = 0; a <= ImageLastIndex; ++a) {
+    const bool kept =
+        a <= addr::KeptLowLast || (a >= addr::KeptHighFirst && a <= addr::KeptHighLast);
+    ASSERT_EQ(bench.t.ws.image.at(a), (kept ? pc : radioMemory).at(a)) << a;
+  }
+  EXPECT_FALSE(bench.t.ws.flags.ErrorFlag);
+  EXPECT_FALSE(bench.t.ws.flags.TransferBusy);
+  // Progress climbs block by block; the last block shows 99.
+  const auto& p = bench.observer.percents;
+  EXPECT_NE(std::find(p.begin(), p.end(), 99), p.end());
+  EXPECT_TRUE(std::is_sorted(p.begin(), p.end()));
+  // The link starts at 19200 and works at 57600; the radio followed.
+  EXPECT_EQ(bench.radio.baud(), 57600);
+  EXPECT_EQ(bench.line.pc().written.substr(0, 12), "P0ACMD:002\r\n");
+}
+
+TEST(CloneRead, DebugModeShowsTheMonitorTexts) {
+  SimBench bench(RadioMemory());
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  bench.t.ws.options.DebugMode = true;
+  bench.run(TransferMode::Read);
+  const auto& m = bench.observer.monitors;
+  const std::vector<std::string> start(m.begin(), m.begin() + 4);
+  EXPECT_EQ(start, (std::vector<std::string>{"startsync...", "19200,N,8,1", "sending 'ACMD:002'...",
+                                             "sending '#CMDSY'...(1)"}));
+  for (const char* text : {"sync ok", "status check..", "status check.. OK", "model check...",
+                           "product-code check...", "region check...", "radio reading...", ""}) {
+    EXPECT_NE(std::find(m.begin(), m.end(), text), m.end()) << text;
+  }
+}
+
+TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
+  SimFaults faults;
+  faults.busyStatusReplies = 2;
+  SimBench bench(RadioMemory(), faults);
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  bench.t.prompter.plan(Answer::Retry);
+  bench.t.prompter.plan(Answer::Retry);
+  EXPECT_TRUE(bench.run(TransferMode::Read).TransferDone);
+  EXPECT_EQ(bench.radio.statusRequests(), 3);
+  ASSERT_EQ(bench.t.prompter.boxes.size(), 3u);
+  const auto& busy = bench.t.prompter.boxes[0];
+  EXPECT_EQ(busy.text, "Radio is busy!!");
+  EXPECT_EQ(busy.icon, Icon::Exclamation);
+  EXPECT_EQ(busy.buttons, Buttons::RetryCancel);
+  EXPECT_EQ(busy.defaultAnswer, Answer::Cancel);
+
+  SimBench refused(RadioMemory(), faults);
+  const MemoryImage pc = RadioMemory(0xFF, 0x55);
+  refused.usePcImage(pc);
+  EXPECT_FALSE(refused.run(TransferMode::Read).TransferDone);
+  EXPECT_EQ(refused.t.prompter.texts(),
+            (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
+  EXPECT_TRUE(refused.t.ws.flags.ErrorFlag);  // the dialog stays open
+  EXPECT_EQ(refused.t.ws.image, pc);
+}
+
+TEST(CloneRead, IdentityChecksRefuseOtherRadios) {
+  const Box modelError{Icon::Critical, "Read from Radio", "ModelType Error !!"};
+  SimFaults words;
+  words.modelWords = {0x012D, 0x012C};
+  SimFaults older;
+  older.modelWords = {0x012C, 0x012C};
+  SimFaults product;
+  product.productCode = "TR381X";
+  for (const SimFaults& faults : {words, older, product}) {
+    SimBench bench(RadioMemory(), faults);
+    const MemoryImage pc = RadioMemory(0xFF, 0x55);
+    bench.usePcImage(pc);
+    EXPECT_FALSE(bench.run(TransferMode::Read).TransferDone);
+    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{modelError});
+    EXPECT_EQ(bench.t.ws.image, pc);
+  }
+  SimBench debug(RadioMemory(), product);
+  debug.usePcImage(RadioMemory(0xFF, 0x55));
+  debug.t.ws.options.DebugMode = true;
+  debug.run(TransferMode::Read);
+  EXPECT_EQ(Boxes(debug.t.prompter),
+            (std::vector<Box>{{Icon::Critical, "Product Code Error!", "address: 0x275 -> 0x58"},
+                              modelError}));
+  // The byte after the code is read but not compared.
+  MemoryImage other = RadioMemory();
+  other.set(0x276, 0x00);
+  SimBench passes(other);
+  passes.usePcImage(RadioMemory(0xFF, 0x55));
+  EXPECT_TRUE(passes.run(TransferMode::Read).TransferDone);
+}
+
+TEST(CloneRead, RegionsMustAgreeOrTheUserAcceptsTheRadios) {
+  struct Case {
+    int radio, pc;
+    std::vector<Answer> answers;
+    bool done, changed;
+    std::vector<std::string> texts;
+  };
+  const std::string question = "The region is unmatched.\r\nDo you want to change the region?";
+  const std::vector<Case> cases = {
+      {3, 3, {}, true, false, {"Complete!!"}},
+      {1, 4, {Answer::Yes}, true, true, {question, "Complete!!"}},
+      {1, 4, {Answer::No}, false, false, {question}},
+      {0xFF, 2, {}, false, false, {"Region Unmatched !!"}},
+      {7, 0xFF, {}, true, false, {"Complete!!"}},
+  };
+  for (const Case& c : cases) {
+    SimBench bench(RadioMemory(static_cast<std::uint8_t>(c.radio)));
+    const MemoryImage pc = RadioMemory(static_cast<std::uint8_t>(c.pc), 0x55);
+    bench.usePcImage(pc);
+    for (Answer a : c.answers) bench.t.prompter.plan(a);
+    const TransferResult result = bench.run(TransferMode::Read);
+    EXPECT_EQ(result.TransferDone, c.done) << c.radio << "/" << c.pc;
+    EXPECT_EQ(result.RegionChangeAccepted, c.changed);
+    EXPECT_EQ(bench.t.prompter.texts(), c.texts);
+    if (!c.done) {
+      EXPECT_EQ(bench.t.ws.image, pc);
+    }
+  }
+}
+
+TEST(CloneRead, FailedBlockLeavesTheImageAsItWas) {
+  SimFaults silent;
+  silent.silentAddress = AddressFault{0x3F0, -1};
+  SimFaults checksum;
+  checksum.badChecksumAddress = 0x3F0;
+  SimFaults errors;
+  errors.errorAddress = AddressFault{0x3F0, -1};
+  SimFaults echoAndSilent = silent;
+  echoAndSilent.echo = true;
+  for (const SimFaults& faults : {silent, checksum, errors, echoAndSilent}) {
+    SimBench bench(RadioMemory(), faults);
+    bench.t.ws.options.EchoCheckSkip = !faults.echo;
+    const MemoryImage pc = RadioMemory(0xFF, 0x55);
+    bench.usePcImage(pc);
+    bench.t.prompter.plan(Answer::Cancel);  // no resynchronisation after three "ERROR"s
+    EXPECT_FALSE(bench.run(TransferMode::Read).TransferDone);
+    EXPECT_EQ(bench.t.ws.image, pc);
+    EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+    ASSERT_FALSE(bench.t.prompter.boxes.empty());
+    EXPECT_EQ(Boxes(bench.t.prompter).back(), ReadCommError);
+  }
+}
+
+TEST(CloneRead, RecoversFromPassingFaults) {
+  SimFaults twoSilences;
+  twoSilences.silentAddress = AddressFault{0x3F0, 2};
+  SimFaults threeErrors;
+  threeErrors.errorAddress = AddressFault{0x3F0, 3};
+  SimFaults echo;
+  echo.echo = true;
+  SimFaults quietSpeed;
+  quietSpeed.silentSpeedCommand = true;
+  for (const SimFaults& faults : {twoSilences, threeErrors, echo, quietSpeed}) {
+    SimBench bench(RadioMemory(), faults);
+    bench.t.ws.options.EchoCheckSkip = !faults.echo;
+    bench.usePcImage(RadioMemory(0xFF, 0x55));
+    bench.t.prompter.plan(Answer::Ok);  // resynchronise after three "ERROR"s
+    EXPECT_TRUE(bench.run(TransferMode::Read).TransferDone);
+    EXPECT_EQ(bench.t.prompter.texts().back(), "Complete!!");
+  }
+}
+
+TEST(CloneRead, CancelAbortsTheRadioAndKeepsTheImage) {
+  SimBench bench(RadioMemory());
+  const MemoryImage pc = RadioMemory(0xFF, 0x55);
+  bench.usePcImage(pc);
+  CancelWhenRadioSees(bench, "#CEPRD\t0400");
+  const TransferResult result = bench.run(TransferMode::Read);
+  EXPECT_FALSE(result.TransferDone);
+  EXPECT_TRUE(bench.t.ws.flags.CancelFlag);
+  EXPECT_EQ(bench.t.ws.image, pc);
+  EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  EXPECT_EQ(bench.radio.aborts(), 1);
+  EXPECT_FALSE(bench.line.pc().isOpen());
+}
+
+// ---- Write ----
+
+MemoryImage WithoutAtisCode(MemoryImage image) {
+  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, 0xFF);
+  return image;
+}
+
+TEST(WritePlan, CountsAndNeverWrittenBytes) {
+  for (bool atisNew : {false, true}) {
+    int exchanges = 0;
+    int idleRows = 0;
+    std::set<int> written;
+    for (const PlanRow& row : WritePlan(atisNew)) {
+      idleRows += row.writes.empty();
+      for (const PlannedWrite& w : row.writes) {
+        ++exchanges;
+        for (int i = 0; i < w.length; ++i) written.insert(w.address + i);
+      }
+    }
+    EXPECT_EQ(exchanges, atisNew ? 167 : 162);  // the counter byte follows the plan
+    EXPECT_EQ(idleRows, 15);
+    for (int a = 0; a <= ImageLastIndex; ++a) {
+      const bool never = a <= 0x081 || a == 0x09F || (a >= 0x290 && a <= 0x2FF) || a >= 0x7FE ||
+                         a == addr::AtisCount || (!atisNew && a >= 0x282 && a <= 0x286);
+      EXPECT_EQ(written.count(a), never ? 0u : 1u) << a;
+    }
+  }
+}
+
+TEST(CloneWrite, RadioWithACodeKeepsIt) {
+  const MemoryImage radioMemory = RadioMemory();
+  SimBench bench(radioMemory);
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
+  EXPECT_EQ(bench.t.prompter.texts(), std::vector<std::string>{"Complete!!"});
+  EXPECT_EQ(bench.t.prompter.boxes[0].title, "Program to Radio");
+  EXPECT_EQ(bench.radio.writes().size(), 162u);
+  const std::set<int> written = WrittenAddresses(bench.radio);
+  for (int a = 0; a <= ImageLastIndex; ++a) {
+    const MemoryImage& source = written.count(a) ? bench.t.ws.image : radioMemory;
+    ASSERT_EQ(bench.radio.memory().at(a), source.at(a)) << a;
+  }
+  for (int a = 0x282; a <= 0x287; ++a) EXPECT_EQ(written.count(a), 0u);
+  EXPECT_EQ(std::count(bench.t.host.pauses.begin(), bench.t.host.pauses.end(), 20ms), 15);
+}
+
+TEST(CloneWrite, NewCodeIsProgrammedAndCounted) {
+  for (std::uint8_t counter : {std::uint8_t{4}, std::uint8_t{0xFF}}) {
+    MemoryImage radioMemory = WithoutAtisCode(RadioMemory());
+    radioMemory.set(addr::AtisCount, counter);
+    SimBench bench(radioMemory);
+    MemoryImage pc = RadioMemory(0xFF, 0x55);
+    pc.set(addr::AtisCode, 0x12);
+    bench.usePcImage(pc);
+    EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
+    EXPECT_EQ(bench.radio.writes().size(), 168u);
+    const std::uint8_t expected = counter == 0xFF ? 0xFF : counter + 1;
+    EXPECT_EQ(bench.radio.writes().back(), (sim::RadioSimulator::Write{addr::AtisCount, 1}));
+    EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), expected);
+    EXPECT_EQ(bench.t.ws.image.at(addr::AtisCount), expected);
+    for (int a = 0x282; a <= 0x286; ++a) {
+      EXPECT_EQ(bench.radio.memory().at(a), bench.t.ws.image.at(a));
+    }
+  }
+  // A PC without a code never clears the radio's empty code bytes nor counts.
+  SimBench empty(WithoutAtisCode(RadioMemory()));
+  empty.usePcImage(WithoutAtisCode(RadioMemory(0xFF, 0x55)));
+  EXPECT_TRUE(empty.run(TransferMode::Program).TransferDone);
+  EXPECT_EQ(empty.radio.writes().size(), 162u);
+}
+
+TEST(CloneWrite, FailedByteStopsThePlan) {
+  SimFaults faults;
+  faults.silentAddress = AddressFault{0x085, -1};
+  SimBench bench(RadioMemory(), faults);
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  EXPECT_FALSE(bench.run(TransferMode::Program).TransferDone);
+  const std::set<int> written = WrittenAddresses(bench.radio);
+  EXPECT_EQ(written, (std::set<int>{0x082, 0x083, 0x084}));
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"}}));
+  EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+}
+
+TEST(CloneWrite, CancelStopsAfterTheCurrentExchangeWithoutAMessage) {
+  SimBench bench(RadioMemory());
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  CancelWhenRadioSees(bench, "#CEPWR\t0400");
+  EXPECT_FALSE(bench.run(TransferMode::Program).TransferDone);
+  EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  EXPECT_EQ(bench.radio.writes().back().address, 0x400);  // the radio took the last one
+  EXPECT_EQ(bench.radio.aborts(), 0);
+}
+
+// ---- ATIS clear ----
+
+TEST(AtisClear, ErasesTheCodeOnBothSides) {
+  MemoryImage radioMemory = RadioMemory();
+  radioMemory.set(addr::AtisCount, 9);
+  SimBench bench(radioMemory);
+  MemoryImage pc = RadioMemory(0xFF, 0x55);
+  pc.set(addr::AtisCount, 3);
+  bench.usePcImage(pc);
+  EXPECT_TRUE(bench.run(TransferMode::ClearAtis).TransferDone);
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Information, "Clear ATIS Data", "Complete!!"}}));
+  EXPECT_TRUE(bench.t.ws.image.allFF(addr::AtisCode, addr::AtisCodeLength));
+  EXPECT_TRUE(bench.radio.memory().allFF(addr::AtisCode, addr::AtisCodeLength));
+  EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), 3);  // the PC's counter, not increased
+  EXPECT_EQ(bench.t.ws.model.atis.AtisCode, "");
+  EXPECT_EQ(bench.radio.writes().size(), 6u);
+  EXPECT_EQ(bench.observer.percents.back(), 100);
+
+  // The next write finds the radio empty and programs the PC's new code.
+  bench.t.ws.model.atis.AtisCode = "1234567890";
+  EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
+  EXPECT_EQ(bench.radio.writes().size(), 6u + 168u);
+  EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), 4);
+  EXPECT_EQ(bench.radio.memory().at(addr::AtisCode), 0x12);
+}
+
+TEST(AtisClear, FailureKeepsThePcsCode) {
+  SimFaults faults;
+  faults.silentAddress = AddressFault{0x284, -1};
+  SimBench bench(RadioMemory(), faults);
+  const MemoryImage pc = RadioMemory(0xFF, 0x55);
+  bench.usePcImage(pc);
+  const SettingsModel model = bench.t.ws.model;
+  EXPECT_FALSE(bench.run(TransferMode::ClearAtis).TransferDone);
+  EXPECT_EQ(WrittenAddresses(bench.radio), (std::set<int>{0x282, 0x283}));
+  EXPECT_EQ(bench.t.ws.image, pc);
+  EXPECT_EQ(bench.t.ws.model, model);
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Critical, "Clear Data ATIS", "CommunicatiOn Error!!"}}));
+}
+
+TEST(AtisClear, ChecksOnlyStatusAndModel) {
+  SimFaults faults;
+  faults.productCode = "XXXXXX";
+  faults.region = 2;
+  SimBench bench(RadioMemory(), faults);
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  EXPECT_TRUE(bench.run(TransferMode::ClearAtis).TransferDone);
+}
+
+}  // namespace
+}  // namespace tpw::test
