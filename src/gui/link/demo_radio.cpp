@@ -1,26 +1,19 @@
 #include "gui/link/demo_radio.h"
 
-#include "image/memory_map.h"
-#include "link/radio_checks.h"
-#include "shell/workspace.h"
-
 namespace tpw::gui {
 
-namespace {
+DemoRadio::DemoRadio(const MemoryImage& image)
+    : radio_(std::make_unique<sim::RadioSimulator>(sim::FactoryMemory(image))) {}
 
-MemoryImage FactoryMemory(MemoryImage image) {
-  for (int a : {addr::ModelVersionWord, addr::ModelVersionWord2}) {
-    image.set(a, ModelVersion >> 8);
-    image.set(a + 1, ModelVersion & 0xFF);
-  }
-  for (int i = 0; i < addr::ProductCodeLength; ++i) {
-    image.set(addr::ProductCode + i, static_cast<std::uint8_t>(ProductCodeText[i]));
-  }
-  return image;
+SerialPort& DemoRadio::switchOn() {
+  driver_.reset();
+  line_.pc().onIdle = nullptr;
+  // What was left on the line when the last transfer ended is gone with the power cycle.
+  line_.radio().discardInput();
+  line_.pc().discardInput();
+  radio_ = std::make_unique<sim::RadioSimulator>(radio_->memory());
+  driver_ = std::make_unique<sim::InProcessRadio>(line_, *radio_);
+  return line_.pc();
 }
-
-}  // namespace
-
-DemoRadio::DemoRadio(const MemoryImage& image) : radio_(FactoryMemory(image)) {}
 
 }  // namespace tpw::gui

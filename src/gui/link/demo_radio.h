@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "image/memory_image.h"
 #include "link/memory_serial_port.h"
 #include "sim/in_process_radio.h"
@@ -8,8 +10,8 @@
 namespace tpw::gui {
 
 // The radio of "/DEMO": the simulated radio in this process, on the far end of a line held
-// in memory. It keeps what is written to it for the whole run, so a program followed by a
-// read brings the programmed channels back.
+// in memory. It keeps its memory for the whole run, so a program followed by a read brings
+// the programmed channels back.
 class DemoRadio {
  public:
   // A radio as it left the factory with this image: the model words and the product code
@@ -18,13 +20,15 @@ class DemoRadio {
   DemoRadio(const DemoRadio&) = delete;
   DemoRadio& operator=(const DemoRadio&) = delete;
 
-  SerialPort& port() { return line_.pc(); }
-  const MemoryImage& memory() const { return radio_.memory(); }
+  // Switches the radio on in its PC-control mode, as the user does before every transfer:
+  // it listens at the opening speed again, with the memory it had.
+  SerialPort& switchOn();
+  const MemoryImage& memory() const { return radio_->memory(); }
 
  private:
   MemoryLine line_;
-  sim::RadioSimulator radio_;
-  sim::InProcessRadio driver_{line_, radio_};
+  std::unique_ptr<sim::RadioSimulator> radio_;
+  std::unique_ptr<sim::InProcessRadio> driver_;
 };
 
 }  // namespace tpw::gui

@@ -27,7 +27,8 @@ int ComNumber(const std::string& device) {
 QString ItemCaption(const serial::SerialPortEntry& port) {
   if (kNumberedPorts) return QStringLiteral("COM %1").arg(ComNumber(port.name));
   QString caption = QString::fromStdString(port.name);
-  if (!port.description.empty()) caption += QStringLiteral("  ") + QString::fromStdString(port.description);
+  if (!port.description.empty())
+    caption += QStringLiteral("  ") + QString::fromStdString(port.description);
   return caption;
 }
 
@@ -74,9 +75,9 @@ void SerialPortMenu::selectAtStart() {
   }
   for (int i = 0; i < static_cast<int>(devices_.size()); ++i) {
     const std::string& device = devices_[static_cast<std::size_t>(i)];
-    const bool remembered =
-        kNumberedPorts ? ComNumber(device) == ReadNumberSetting(settings_, setting::ComNum)
-                       : device == ReadSetting(settings_, ComPortSetting);
+    const bool remembered = kNumberedPorts
+                                ? ComNumber(device) == ReadNumberSetting(settings_, setting::ComNum)
+                                : device == ReadSetting(settings_, ComPortSetting);
     if (remembered) {
       select(i, false);
       return;
@@ -90,7 +91,8 @@ void SerialPortMenu::select(int index, bool save) {
   if (index >= 0 && index < static_cast<int>(devices_.size())) {
     items_[static_cast<std::size_t>(index)]->setChecked(true);
     const std::string& device = devices_[static_cast<std::size_t>(index)];
-    if (save && kNumberedPorts) WriteSetting(settings_, setting::ComNum, std::to_string(ComNumber(device)));
+    if (save && kNumberedPorts)
+      WriteSetting(settings_, setting::ComNum, std::to_string(ComNumber(device)));
     if (save && !kNumberedPorts) WriteSetting(settings_, ComPortSetting, device);
   }
   emit choiceChanged();
@@ -107,7 +109,8 @@ PortChoice SerialPortMenu::choice() const {
   if (demo_ != nullptr && demo_->isChecked()) return {{}, true};
   const int index = checkedIndex();
   if (index >= 0) return {devices_[static_cast<std::size_t>(index)], false};
-  if (kNumberedPorts) return {"COM" + std::to_string(ReadNumberSetting(settings_, setting::ComNum)), false};
+  if (kNumberedPorts)
+    return {"COM" + std::to_string(ReadNumberSetting(settings_, setting::ComNum)), false};
   const std::string remembered = ReadSetting(settings_, ComPortSetting);
   if (remembered.empty() && !devices_.empty()) return {devices_.front(), false};
   return {remembered, false};

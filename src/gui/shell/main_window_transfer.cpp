@@ -12,7 +12,7 @@ TransferResult MainWindow::runTransfer(TransferMode mode) {
     // The simulated radio is made once, from the factory data set of this start, and keeps
     // what is written to it until the program ends.
     if (!demo_) demo_ = std::make_unique<DemoRadio>(ws_.image);
-    port = &demo_->port();
+    port = &demo_->switchOn();
   } else {
     device = services_.ports.make(chosen.device);
     port = device.get();
