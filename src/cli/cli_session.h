@@ -1,6 +1,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -22,11 +23,20 @@ struct CliSession {
   NoDiagnostics diagnostics;
   Context ctx{ws, prompter, host, diagnostics};
   int exitStatus = Success;
+  // The folder of the executable, where "global.ini" and the destination templates are.
+  std::filesystem::path programFolder;
 };
+
+// The folder of the running executable; argv0 is the fallback where the system cannot say.
+std::filesystem::path ProgramFolder(const char* argv0);
+// Takes the model and its capabilities from "global.ini" beside the program, when it is there.
+void LoadModelDefinition(CliSession& session);
 
 // Each command adds itself to the application; its callback sets session.exitStatus.
 void AddHexdumpCommand(CLI::App& app, CliSession& session);
 void AddConvertCommand(CLI::App& app, CliSession& session);
+void AddReportCommand(CLI::App& app, CliSession& session);
+void AddDestinationsCommand(CLI::App& app, CliSession& session);
 void AddPortsCommand(CLI::App& app, CliSession& session);
 void AddReadCommand(CLI::App& app, CliSession& session);
 void AddWriteCommand(CLI::App& app, CliSession& session);

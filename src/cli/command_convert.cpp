@@ -1,28 +1,30 @@
 #include "cli/cli_session.h"
-#include "files/hex_image_file.h"
-#include "image/image_codec.h"
+#include "cli/data_set.h"
 
 namespace tpw::cli {
 
 void AddConvertCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "convert",
-      "Convert IN to OUT. An image is decoded, encoded and corrected as before a write to the "
-      "radio, so OUT holds exactly the bytes a write starts from.");
+      "Convert IN (.hex image or .dat data file) to OUT (.hex, .dat or .txt report). An image "
+      "is decoded, encoded and corrected as before a write to the radio, so an OUT image holds "
+      "exactly the bytes a write starts from. A data file is read over a base data set, with its "
+      "model and region checks.");
   auto in = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
-  command->add_option("IN", *in, "input image file (.hex)")->required();
-  command->add_option("OUT", *out, "output image file (.hex)")->required();
-  command->callback([&session, in, out] {
-    Context& ctx = session.ctx;
-    MemoryImage loaded;
-    if (!LoadImageFile(ctx, *in, loaded)) {
-      session.exitStatus = Failed;
+  auto base = std::make_shared<BaseOptions>();
+  command->add_option("IN", *in, "input: image file (.hex) or data file (.dat)")->required();
+  command->add_option("OUT", *out, "output: image (.hex), data file (.dat) or report (.txt)")
+      ->required();
+  AddBaseOptions(*command, *base);
+  AddAnswerOptions(*command, session);
+  command->callback([&session, in, out, base] {
+    if (KindOf(*out) == FileKind::Unknown) {
+      session.prompter.message(Icon::Critical, "", "OUT must end in .hex, .dat or .txt");
+      session.exitStatus = UsageError;
       return;
     }
-    ctx.ws.image = loaded;
-    DecodeImage(ctx.ws.image, ctx.ws.model, ctx.ws.caps.WxSupported);
-    if (!SaveImageFileCommand(ctx, *out)) session.exitStatus = Failed;
+    if (!OpenInput(session, *in, *base) || !SaveOutput(session, *out)) session.exitStatus = Failed;
   });
 }
 

@@ -5,17 +5,20 @@
 namespace tpw::cli {
 
 CliSession::CliSession() : prompter(AnswerPolicy::Ask, std::cin, std::cerr, isatty(0) != 0) {}
-
 }  // namespace tpw::cli
 
 int main(int argc, char** argv) {
   using namespace tpw::cli;
   CliSession session;
+  session.programFolder = ProgramFolder(argv[0]);
+  LoadModelDefinition(session);
   CLI::App app{"Programs the QZ815 marine VHF radio: image files, channel data files, reports.",
                "tpw52-cli"};
   app.require_subcommand(1);
   AddHexdumpCommand(app, session);
   AddConvertCommand(app, session);
+  AddReportCommand(app, session);
+  AddDestinationsCommand(app, session);
   AddPortsCommand(app, session);
   AddReadCommand(app, session);
   AddWriteCommand(app, session);

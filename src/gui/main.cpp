@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QStandardPaths>
 
-#include "files/settings_store.h"
+#include "adapters/settings/qt_settings_store.h"
+#include "files/error_log.h"
 #include "gui/shell/event_loop_host.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/message_box_prompter.h"
@@ -25,9 +27,13 @@ int main(int argc, char** argv) {
   ws.options = tpw::ParseCommandLine(arguments);
   tpw::gui::MessageBoxPrompter prompter;
   tpw::gui::EventLoopHost host;
-  tpw::NoDiagnostics diagnostics;
+  // The logs of debug mode go beside the program, or to the user's data folder when the
+  // program's folder is not writable.
+  tpw::ErrorLog diagnostics(
+      ws.options.DebugMode, QCoreApplication::applicationDirPath().toStdString(),
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
   tpw::gui::QtFileDialogs dialogs;
-  tpw::MemorySettingsStore settings;
+  tpw::QtSettingsStore settings;
   tpw::gui::QtPortAccess ports;
   tpw::gui::MainWindow window(ws, {prompter, host, diagnostics, dialogs, settings, ports,
                                    QCoreApplication::applicationDirPath().toStdString(),

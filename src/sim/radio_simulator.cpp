@@ -163,11 +163,12 @@ MemoryImage FactoryMemory(MemoryImage memory) {
   return memory;
 }
 
-std::string JsonLogLine(double milliseconds, std::string_view from, std::string_view bytes) {
+std::string JsonLogLine(double milliseconds, int baud, std::string_view from,
+                        std::string_view bytes) {
   char time[32];
   std::snprintf(time, sizeof time, "%.3f", milliseconds);
-  std::string line =
-      std::string("{\"ms\":") + time + ",\"from\":\"" + std::string(from) + "\",\"bytes\":\"";
+  std::string line = std::string("{\"ms\":") + time + ",\"baud\":" + std::to_string(baud) +
+                     ",\"from\":\"" + std::string(from) + "\",\"bytes\":\"";
   for (char c : bytes) {
     const auto u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     log.open(logPath, std::ios::app);
     radio.log = [&](std::string_view from, std::string_view bytes) {
       const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-      log << sim::JsonLogLine(ms, from, bytes) << '\n' << std::flush;
+      log << sim::JsonLogLine(ms, radio.baud(), from, bytes) << '\n' << std::flush;
     };
   }
   std::cout << terminal.path() << std::endl;

@@ -4,6 +4,7 @@
 
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
+#include "sample_records.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -12,28 +13,8 @@ namespace {
 using test::TempDir;
 using test::TestContext;
 
-ChannelRecord PlanRecord(int position, int duplex, bool tx, bool low, bool up) {
-  ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Enable = true;
-  r.Duplex = static_cast<std::int16_t>(duplex);
-  r.TxEnable = tx;
-  r.LowPower = low;
-  r.PowUp = up;
-  return r;
-}
-
-ChannelRecord FreeRecord(const char* display, double rx, double tx) {
-  ChannelRecord r;
-  r.Enable = true;
-  r.CHDisplayL = display;
-  r.CHDisplayR = "R";
-  r.Rxfreq = rx;
-  r.Txfreq = tx;
-  r.TxEnable = true;
-  r.ExpCB2 = true;
-  return r;
-}
+using test::FreeRecord;
+using test::PlanRecord;
 
 // A model touching every field the file carries.
 SettingsModel FullModel() {
@@ -55,8 +36,13 @@ SettingsModel FullModel() {
   m.CHWX[3].Enable = false;
   m.CHWX[4].ScanMemory = true;
   // 156.0 + 0.08 carries binary noise; the file must still say 156.08.
-  m.CHRG.append(FreeRecord("M1", 156.0 + 0.08, 157.85));
+  ChannelRecord m1 = FreeRecord("M1", 156.0 + 0.08, 157.85);
+  m1.CHDisplayR = "R";
+  m1.ExpCB2 = true;
+  m.CHRG.append(m1);
   ChannelRecord exp = FreeRecord("7", 161.425, 0);
+  exp.CHDisplayR = "R";
+  exp.TxEnable = true;
   exp.ExpCB1 = true;
   exp.ExpCB3 = true;
   exp.LowPower = true;
@@ -79,7 +65,11 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
   m.atis.AtisCode = "12";
   m.CHUSA.append(PlanRecord(16, 0, true, false, false));
   m.CHWX.append(DefaultWeatherList()[0]);
-  m.CHEXP.append(FreeRecord("E1", 156.8, 0));
+  ChannelRecord e1 = FreeRecord("E1", 156.8, 0);
+  e1.CHDisplayR = "R";
+  e1.TxEnable = true;
+  e1.ExpCB2 = true;
+  m.CHEXP.append(e1);
   const std::string text = DataFileText(m, ModelCaps{}, 0xFF);
   EXPECT_EQ(text,
             "[MAIN]\r\nMODEL=#QZ815\r\nTYPE=#KVX\r\nVERSION=#1.00\r\nMODELTYPE=1\r\nREGION=255\r\n"

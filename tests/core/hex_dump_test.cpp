@@ -13,8 +13,7 @@ TEST(HexDump, HeaderRuleAndRows) {
   image.set(0x013, 0x20);
   const std::vector<std::string> lines = HexDumpLines(image);
   ASSERT_EQ(lines.size(), 130u);
-  EXPECT_EQ(lines[0],
-            "       00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
+  EXPECT_EQ(lines[0], "       00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F");
   EXPECT_EQ(lines[1], " ----  -- -- -- -- -- -- -- -- -- -- -- -- -- -- -- --");
   EXPECT_EQ(lines[2],
             " 0000: FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF     ................");

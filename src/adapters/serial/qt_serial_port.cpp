@@ -57,10 +57,9 @@ bool QtSerialPort::open(std::string_view text) {
 }
 
 void QtSerialPort::close() {
-  if (port_.isOpen()) {
-    port_.waitForBytesWritten(1000);
-    port_.close();
-  }
+  if (!port_.isOpen()) return;
+  if (port_.bytesToWrite() > 0) port_.waitForBytesWritten(1000);
+  port_.close();
 }
 
 int QtSerialPort::bytesWaiting() {

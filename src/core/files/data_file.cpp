@@ -8,6 +8,7 @@
 
 #include "files/atomic_file.h"
 #include "files/busy_scope.h"
+#include "files/file_save.h"
 #include "files/hex_image_file.h"
 #include "files/ini_file.h"
 #include "files/text_values.h"
@@ -411,17 +412,9 @@ bool FileRead2(Context& ctx, const fs::path& path) {
 }
 
 bool SaveFileAs(Context& ctx, const fs::path& path) {
-  Workspace& ws = ctx.ws;
-  ws.flags.ErrorFlag = false;
-  std::error_code error;
-  {
-    BusyScope busy(ws);
-    error = WriteFileAtomically(path, DataFileText(ws.model, ws.caps, RegionOf(ws.image)));
-    ctx.host.settleAfterFile();
-  }
-  if (!error) return true;
-  UnexpectedFailure(ctx, "frmMain.SaveFileAs", NumberedDescription(error), "FileSave Error!!");
-  return false;
+  const Workspace& ws = ctx.ws;
+  return SaveDocument(ctx, path, DataFileText(ws.model, ws.caps, RegionOf(ws.image)),
+                      "frmMain.SaveFileAs");
 }
 
 }  // namespace tpw

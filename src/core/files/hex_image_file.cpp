@@ -4,6 +4,7 @@
 
 #include "files/atomic_file.h"
 #include "files/busy_scope.h"
+#include "files/file_save.h"
 #include "image/channel_tables.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
@@ -107,22 +108,10 @@ ImageOpenResult ReadHexFileAs(Context& ctx, const fs::path& path) {
 }
 
 bool SaveHexFileAs(Context& ctx, const fs::path& path) {
-  Workspace& ws = ctx.ws;
-  ws.flags.ErrorFlag = false;
-  std::error_code error;
-  {
-    BusyScope busy(ws);
-    const ImageBytes& bytes = ws.image.bytes();
-    error = WriteFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    ctx.host.settleAfterFile();
-  }
-  if (!error) return true;
-  ctx.diagnostics.errorLog("frmMain.SaveHexFileAs", NumberedDescription(error));
-  ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileSave Error!!");
-  ws.flags.ErrorFlag = true;
-  ws.flags.CancelFlag = true;
-  return false;
+  const ImageBytes& bytes = ctx.ws.image.bytes();
+  return SaveDocument(ctx, path,
+                      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                      "frmMain.SaveHexFileAs");
 }
 
 bool SaveImageFileCommand(Context& ctx, const fs::path& path) {

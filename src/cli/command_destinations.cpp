@@ -1,0 +1,34 @@
+#include <iomanip>
+#include <iostream>
+
+#include "cli/cli_session.h"
+#include "files/hex_image_file.h"
+#include "image/channel_tables.h"
+#include "shell/destinations.h"
+
+namespace tpw::cli {
+
+void AddDestinationsCommand(CLI::App& app, CliSession& session) {
+  auto* command = app.add_subcommand(
+      "destinations",
+      "List the destination templates beside the program: name, region and file, in the order "
+      "of the destination menu.");
+  command->callback([&session] {
+    const int model = session.ws.caps.ModelType;
+    const auto names = ListDestinationNames(session.programFolder, model);
+    if (names.empty()) {
+      std::cerr << "No destination template in " << session.programFolder.string() << '\n';
+      session.exitStatus = Failed;
+      return;
+    }
+    for (const std::string& name : names) {
+      const auto path = DestinationPath(session.programFolder, name, model);
+      MemoryImage image;
+      const bool good = ReadImageFile(path, model, image) == ImageFileStatus::Ok;
+      std::cout << std::left << std::setw(14) << name << std::setw(10)
+                << (good ? RegionName(RegionOf(image)) : "bad file") << path.string() << '\n';
+    }
+  });
+}
+
+}  // namespace tpw::cli

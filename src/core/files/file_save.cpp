@@ -1,0 +1,26 @@
+#include "files/file_save.h"
+
+#include "files/atomic_file.h"
+#include "files/busy_scope.h"
+
+namespace tpw {
+
+bool SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_view content,
+                  std::string_view procedure) {
+  Workspace& ws = ctx.ws;
+  ws.flags.ErrorFlag = false;
+  std::error_code error;
+  {
+    BusyScope busy(ws);
+    error = WriteFileAtomically(path, content);
+    ctx.host.settleAfterFile();
+  }
+  if (!error) return true;
+  ctx.diagnostics.errorLog(procedure, NumberedDescription(error));
+  ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileSave Error!!");
+  ws.flags.ErrorFlag = true;
+  ws.flags.CancelFlag = true;
+  return false;
+}
+
+}  // namespace tpw

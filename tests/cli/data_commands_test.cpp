@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "files/data_file.h"
+#include "files/hex_image_file.h"
+#include "image/image_codec.h"
+#include "report/text_report.h"
+#include "shell/destinations.h"
+#include "support/process.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+using test::RunCommand;
+
+const std::filesystem::path kBin = std::filesystem::path(TPW52_CLI).parent_path();
+
+std::string Cli(const std::string& arguments) {
+  return std::string(TPW52_CLI) + " " + arguments;
+}
+
+std::filesystem::path Template(const std::string& name) {
+  return DestinationPath(kBin, "QZ815_" + name, QZ815ModelType);
+}
+
+TEST(CliDataCommands, DestinationsListsTheSevenTemplates) {
+  const auto result = RunCommand(Cli("destinations"));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  std::string expected;
+  for (const auto& [name, region] :
+       std::vector<std::pair<std::string, std::string>>{{"BE", "BE"},
+                                                        {"GRMN", "GRMN"},
+                                                        {"INTL", "INTL"},
+                                                        {"NL", "NL"},
+                                                        {"SW", "SW"},
+                                                        {"UK", "UK"},
+                                                        {"USA", "USA"}}) {
+    std::string line = "QZ815_" + name;
+    line.resize(14, ' ');
+    line += region;
+    line.resize(24, ' ');
+    expected += line + Template(name).string() + "\n";
+  }
+  EXPECT_EQ(result.out, expected);
+}
+
+// Every template converts to a data file and back, and reports the same either way.
+TEST(CliDataCommands, ConvertAndReportOnEveryTemplate) {
+  test::TempDir dir;
+  for (const char* name : {"BE", "GRMN", "INTL", "NL", "SW", "UK", "USA"}) {
+    SCOPED_TRACE(name);
+    const std::string in = Template(name).string();
+    const std::string dat = (dir / "t.dat").string();
+    const std::string hex = (dir / "t.hex").string();
+    const std::string base = std::string(" --destination QZ815_") + name;
+    ASSERT_EQ(RunCommand(Cli("convert " + in + " " + dat)).status, 0);
+    ASSERT_EQ(RunCommand(Cli("convert " + dat + " " + hex + base)).status, 0);
+    // A template is already what a write starts from: through a data file it comes back whole.
+    EXPECT_EQ(test::ReadBytes(hex), test::ReadBytes(in));
+    const auto fromImage = RunCommand(Cli("report " + in));
+    const auto fromData = RunCommand(Cli("report " + dat + base));
+    EXPECT_EQ(fromImage.status, 0);
+    EXPECT_EQ(fromImage.out, fromData.out);
+  }
+  const std::string txt = (dir / "t.txt").string();
+  ASSERT_EQ(RunCommand(Cli("convert " + Template("SW").string() + " " + txt)).status, 0);
+  std::string file = test::ReadBytes(txt);
+  std::erase(file, '\r');
+  EXPECT_EQ(RunCommand(Cli("report " + Template("SW").string())).out, file);
+  // The report is the report of the decoded template.
+  test::TestContext t;
+  MemoryImage image;
+  ASSERT_EQ(ReadImageFile(Template("UK"), 1, image), ImageFileStatus::Ok);
+  DecodeImage(image, t.ws.model, true);
+  std::string expected = BuildTextReport(t.ws.model, t.ws.caps) + "\n";
+  std::erase(expected, '\r');
+  EXPECT_EQ(RunCommand(Cli("report " + Template("UK").string())).out, expected);
+}
+
+TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
+  test::TempDir dir;
+  const std::string uk = (dir / "uk.dat").string();
+  const std::string out = (dir / "out.hex").string();
+  ASSERT_EQ(RunCommand(Cli("convert " + Template("UK").string() + " " + uk)).status, 0);
+
+  // Over the first destination (BE) the region question comes; without a terminal the answer
+  // is No, and --no says so too.
+  for (const char* answer : {"", " --no"}) {
+    const auto refused = RunCommand(Cli("convert " + uk + " " + out + answer));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "The region is unmatched.\nDo you want to change the region?\n-> refused\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+  const auto accepted = RunCommand(Cli("convert " + uk + " " + out + " --yes"));
+  EXPECT_EQ(accepted.status, 0);
+  EXPECT_EQ(test::ReadBytes(out).at(0xA0), 1);
+
+  // Over an image file, and over the USA template (no question: refused outright).
+  EXPECT_EQ(
+      RunCommand(Cli("convert " + uk + " " + out + " --base " + Template("UK").string())).status,
+      0);
+  const auto usa = RunCommand(Cli("convert " + uk + " " + out + " --destination qz815_usa"));
+  EXPECT_EQ(usa.status, 1);
+  EXPECT_EQ(usa.err, "Region Unmatched !!\n");
+
+  const auto unknown = RunCommand(Cli("convert " + uk + " " + out + " --destination MARS"));
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.err, "Unknown destination MARS; `tpw52-cli destinations` lists them.\n");
+
+  EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + (dir / "out.bin").string())).status, 2);
+  EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + out + " --yes --no")).status, 2);
+  EXPECT_EQ(RunCommand(Cli("report")).status, 2);
+  EXPECT_EQ(RunCommand(Cli("report --help")).status, 0);
+  EXPECT_EQ(RunCommand(Cli("destinations --help")).status, 0);
+
+  test::WriteBytes(dir / "other.dat", "[MAIN]\r\nMODELTYPE=2\r\n");
+  const auto model = RunCommand(Cli("report " + (dir / "other.dat").string()));
+  EXPECT_EQ(model.status, 1);
+  EXPECT_EQ(model.err, "ModelType Error !!\n");
+  EXPECT_EQ(model.out, "");
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,0 +1,113 @@
+// The data shipped beside the programs: "global.ini" and the seven destination templates.
+#include <gtest/gtest.h>
+
+#include "files/data_file.h"
+#include "files/hex_image_file.h"
+#include "files/settings_store.h"
+#include "image/channel_tables.h"
+#include "image/image_codec.h"
+#include "image/memory_map.h"
+#include "shell/destinations.h"
+#include "shell/model_definition.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+const std::filesystem::path kData = TPW52_DATA_DIR;
+
+TEST(ShippedData, GlobalIniOffersTheQz815WithAtisAndWeather) {
+  const auto ini = kData / ModelDefinitionFile;
+  EXPECT_EQ(OfferedModels(ini), std::vector<int>{1});
+  const ModelCaps caps = LoadModelCaps(ini, 1);
+  EXPECT_TRUE(caps.AtisSupported);
+  EXPECT_TRUE(caps.WxSupported);
+  EXPECT_FALSE(caps.ScrambleSupported);
+}
+
+TEST(ShippedData, SevenTemplatesOneForEachRegion) {
+  const auto names = ListDestinationNames(kData, QZ815ModelType);
+  ASSERT_EQ(names, (std::vector<std::string>{"QZ815_BE", "QZ815_GRMN", "QZ815_INTL", "QZ815_NL",
+                                             "QZ815_SW", "QZ815_UK", "QZ815_USA"}));
+  for (int region : {0, 1, 2, 3, 4, 5, 0xFF}) {
+    const int index = DestinationForRegion(names, region);
+    ASSERT_GE(index, 0) << region;
+    MemoryImage image;
+    ASSERT_EQ(ReadImageFile(DestinationPath(kData, names[index], 1), 1, image),
+              ImageFileStatus::Ok);
+    EXPECT_EQ(image.at(addr::RegionCode), region);
+  }
+}
+
+TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
+  for (const std::string& name : ListDestinationNames(kData, QZ815ModelType)) {
+    SCOPED_TRACE(name);
+    MemoryImage image;
+    ASSERT_EQ(ReadImageFile(DestinationPath(kData, name, 1), 1, image), ImageFileStatus::Ok);
+    EXPECT_EQ(test::ImageAsString(image).substr(addr::ProductCode, 6), "TR381K");
+    EXPECT_TRUE(image.allFF(addr::AtisCode, addr::AtisCodeLength));
+
+    SettingsModel model;
+    MemoryImage again = image;
+    DecodeImage(again, model, true);
+    EncodeImage(model, again, true);
+    SanitiseForWrite(again, model, true);
+    EXPECT_EQ(again, image);
+
+    // Channel 16 is the priority channel of the three groups and the current channel.
+    for (int g = 0; g < 3; ++g) {
+      const ChannelList& list = model.list(static_cast<ListId>(g));
+      ASSERT_FALSE(list.isEmpty());
+      EXPECT_EQ(ChannelDisplayName(list[model.groups[g].PriorityCh - 1]), "16");
+    }
+    const int group = image.at(addr::CurrentGroup);
+    ASSERT_TRUE(model.groups[group].Usable);
+    EXPECT_EQ(ChannelDisplayName(
+                  model.list(static_cast<ListId>(group))[image.word(addr::CurrentChannel)]),
+              "16");
+    EXPECT_EQ(model.CHWX.size(), WxChannelCount);
+
+    // Saved as a data file and read back over the template, nothing changes.
+    test::TempDir dir;
+    test::TestContext t;
+    t.ws.image = image;
+    t.ws.model = model;
+    ASSERT_TRUE(SaveFileAs(t.ctx, dir / "t.dat"));
+    t.ws.model = SettingsModel{};
+    DecodeHeader(image, t.ws.model);
+    ASSERT_TRUE(FileRead2(t.ctx, dir / "t.dat"));
+    // The weather list is rebuilt from the weather table, whose records carry more than the
+    // image's two bits; those two bits come back.
+    for (int k = 0; k < WxChannelCount; ++k) {
+      EXPECT_EQ(t.ws.model.CHWX[k].Enable, model.CHWX[k].Enable);
+      EXPECT_EQ(t.ws.model.CHWX[k].ScanMemory, model.CHWX[k].ScanMemory);
+    }
+    t.ws.model.CHWX = model.CHWX;
+    EXPECT_EQ(t.ws.model, model);
+    EncodeImage(t.ws.model, t.ws.image, true);
+    EXPECT_EQ(t.ws.image, image);
+  }
+}
+
+TEST(ShippedData, RegionalChannelsOfTheEuropeanTemplates) {
+  test::TestContext t;
+  MemorySettingsStore store;
+  DestinationMenu menu(kData);
+  menu.build(t.ctx, store);
+  ASSERT_TRUE(menu.load(t.ctx, store, menu.find("QZ815_SW")));
+  ASSERT_EQ(t.ws.model.CHRG.size(), 5);
+  EXPECT_EQ(t.ws.model.CHRG[0].CHDisplayL, "L1");
+  EXPECT_EQ(t.ws.model.CHRG[0].Rxfreq, 155.5);
+  EXPECT_FALSE(t.ws.model.CHRG[4].TxEnable);  // F3: fishing vessels only
+  ASSERT_TRUE(menu.load(t.ctx, store, menu.find("QZ815_GRMN")));
+  EXPECT_TRUE(t.ws.model.CHRG.isEmpty());
+  EXPECT_FALSE(t.ws.model.groups[0].Usable);
+  EXPECT_TRUE(t.ws.model.atis.AtisChGroup[1]);
+  ASSERT_TRUE(menu.load(t.ctx, store, menu.find("QZ815_USA")));
+  EXPECT_TRUE(t.ws.model.groups[0].Usable);
+  EXPECT_EQ(t.ws.model.groups[2].GroupLabel, "CAN");
+  EXPECT_TRUE(t.prompter.boxes.empty());
+}
+
+}  // namespace
+}  // namespace tpw

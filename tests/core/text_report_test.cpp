@@ -1,0 +1,202 @@
+#include "report/text_report.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "image/channel_tables.h"
+#include "report/print_layout.h"
+#include "sample_records.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+ModelCaps Caps(bool atis, bool wx) {
+  ModelCaps caps;
+  caps.AtisSupported = atis;
+  caps.WxSupported = wx;
+  return caps;
+}
+
+SettingsModel Labelled(const char* groupTwo) {
+  SettingsModel m;
+  m.groups[0].GroupLabel = "USA";
+  m.groups[1].GroupLabel = "INT";
+  m.groups[2].GroupLabel = groupTwo;
+  m.groups[3].GroupLabel = "EXP";
+  return m;
+}
+
+constexpr auto Plan = test::PlanRecord;
+constexpr auto Free = test::FreeRecord;
+
+// A data set like a US radio's: three plan lists, weather, EXP channels, ATIS.
+SettingsModel UsaModel() {
+  SettingsModel m = Labelled("CAN");
+  m.groups[0] = {true, 2, "USA"};
+  m.groups[1] = {true, 65535, "INT"};
+  m.groups[2] = {false, 1, "CAN"};
+  m.groups[3].Usable = true;
+  m.common = {0, true, false, 3, true, 0, 1, true, 1};
+  m.atis = {{true, false, true, true}, "1234567890123", 1};
+  ChannelRecord a1078 = Plan(78, 0, true, false, false, true);
+  a1078.StatusNo = 1;
+  a1078.StatusIcon = 1;
+  m.CHUSA.append(Plan(6, 0, true, false, false, false));
+  m.CHUSA.append(Plan(16, 0, true, false, false, true));
+  m.CHUSA.append(a1078);
+  ChannelRecord disabled = Plan(9, 0, true, false, false, false);
+  disabled.Enable = false;
+  m.CHUSA.append(disabled);
+  m.CHUSA.append(Plan(13, 0, true, true, true, false));
+  m.CHUSA.append(Plan(15, 1, false, false, false, false));
+  m.CHINT.append(Plan(1, 2, true, false, false, false));
+  m.CHINT.append(Plan(1, 2, false, false, false, false));
+  m.CHINT.append(Plan(60, 3, true, true, false, true));
+  m.CHINT.append(Plan(200, 0, true, false, false, false));  // not in the channel table
+  ChannelRecord b21 = Plan(21, 1, false, false, false, false);
+  b21.StatusIcon = 2;
+  m.CHCAN.append(b21);
+  m.CHWX = DefaultWeatherList();
+  m.CHWX[1].Enable = false;
+  m.CHWX[2].ScanMemory = true;
+  ChannelRecord e = Free("E1", 157.1, 161.7);
+  e.ExpCB1 = true;
+  e.ExpCB3 = true;
+  e.LowPower = true;
+  m.CHEXP.append(e);
+  for (int i = 0; i < 10; ++i) m.CHEXP.append(Free("", 155.0 + i * 0.0125, 0));
+  return m;
+}
+
+// A UK data set without ATIS or weather: international channels and national RG channels.
+SettingsModel UkModel() {
+  SettingsModel m = Labelled("UK");
+  m.groups[1] = {true, 1, "INT"};
+  m.groups[2] = {true, 2, "UK"};
+  m.common.ResumeTime = 9;
+  m.common.ModeSelect = 4;
+  m.CHINT.append(Plan(16, 0, true, false, false, false));
+  m.CHCAN.append(Plan(37, 0, true, false, false, true));
+  m.CHCAN.append(Plan(80, 2, true, false, false, false));
+  ChannelRecord m1 = Free("M1", 157.85, 157.85);
+  m1.ExpCB2 = true;
+  m1.ExpCB3 = true;
+  m.CHRG.append(m1);
+  m.CHRG.append(Free("7", 161.425, 0));
+  m.CHRG.append(Free("", 156.0 + 0.08, 156.0 + 0.08));
+  return m;
+}
+
+// Compares with the golden file; TPW52_UPDATE_GOLDEN=1 writes it instead (check it by eye).
+void ExpectGolden(const std::string& name, const std::string& report) {
+  const std::filesystem::path path = std::filesystem::path(TPW52_TEST_DATA) / "report" / name;
+  if (std::getenv("TPW52_UPDATE_GOLDEN")) test::WriteBytes(path, report);
+  EXPECT_EQ(report, test::ReadBytes(path)) << path;
+}
+
+TEST(TextReport, EmptyModelWithoutAtisAndWeather) {
+  const std::string report = BuildTextReport(Labelled("CAN"), Caps(false, false));
+  const std::string blank18(18, ' ');
+  EXPECT_EQ(report,
+            "##### Common Setup #####\r\n"
+            "[Usable Channel Groups]\r\n" +
+                std::string(35, ' ') + "USA               INT               " +
+                "CAN               EXP CH            \r\n"
+                "Enable                             Off               Off               "
+                "Off               Off               \r\n"
+                "Priority CH                        " +
+                blank18 + blank18 + blank18 +
+                "\r\n\r\n"
+                "[Scanning Function]\r\n"
+                "SCAN:                              Off               \r\n"
+                "Resume Time:                       --                \r\n"
+                "PTT SCAN Clear:                    Off               \r\n\r\n"
+                "[DW/TW Function]\r\n"
+                "DW/TW:                             Off               \r\n"
+                "Mode Select:                       DW                \r\n");
+}
+
+TEST(TextReport, GoldenReports) {
+  ExpectGolden("usa.txt", BuildTextReport(UsaModel(), Caps(true, true)));
+  ExpectGolden("uk.txt", BuildTextReport(UkModel(), Caps(false, false)));
+  ExpectGolden("uk-atis.txt", BuildTextReport(UkModel(), Caps(true, false)));
+}
+
+TEST(TextReport, CellRules) {
+  const std::string uk = BuildTextReport(UkModel(), Caps(false, false));
+  EXPECT_NE(uk.find("\r\nCH     USA  INT  UK  DISP  RX(MHz)"), std::string::npos);
+  EXPECT_NE(uk.find("\r\nRG02   ---  ---  ---  7     161.4250  ---.----  ---"), std::string::npos);
+  EXPECT_NE(uk.find("\r\nRG03   ---  ---  ---  --    156.0800  156.0800  "), std::string::npos);
+  // Without ATIS two empty lines stand between the settings and the first table.
+  EXPECT_NE(uk.find("\r\n\r\n\r\n##### Programmable International"), std::string::npos);
+  const std::string usa = BuildTextReport(UsaModel(), Caps(true, true));
+  EXPECT_EQ(usa.find("\r\n09 "), std::string::npos);  // the disabled record is left out
+  EXPECT_NE(usa.find("\r\nCH     USA  INT  CAN  DISP"), std::string::npos);
+}
+
+TEST(TextReport, SavedFileEndsWithOneMoreLineEnd) {
+  test::TempDir dir;
+  test::TestContext t;
+  const std::string report = BuildTextReport(UkModel(), t.ws.caps);
+  ASSERT_TRUE(SaveReportAs(t.ctx, dir / "r.txt", report));
+  ASSERT_TRUE(SaveReportAs(t.ctx, dir / "r.txt", report));
+  EXPECT_EQ(test::ReadBytes(dir / "r.txt"), report + "\r\n");
+
+  EXPECT_FALSE(SaveReportAs(t.ctx, dir / "no" / "r.txt", report));
+  ASSERT_EQ(t.prompter.boxes.size(), 1u);
+  EXPECT_EQ(t.prompter.boxes[0].title, "QZ815 PC Program for QZ815");
+  EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_FALSE(t.prompter.boxes[0].text.empty());
+  EXPECT_TRUE(t.ws.flags.ErrorFlag);
+  EXPECT_TRUE(t.ws.flags.CancelFlag);
+  EXPECT_TRUE(t.diagnostics.errors.empty());
+}
+
+TEST(PrintLayout, Pages) {
+  EXPECT_EQ(ColumnPositions("0, 12, 17, 17, 8, 9, 8, 20, 9, 8"),
+            (std::vector<double>{0, 12, 29, 46, 54, 63, 71, 91, 100, 108}));
+
+  const auto empty = BuildPrintLayout(Labelled("CAN"), Caps(false, false));
+  ASSERT_EQ(empty.size(), 1u);
+  const auto& items = empty[0].items;
+  EXPECT_EQ(items[0], (PrintItem{0, "QZ815 Velstrand", true}));
+  EXPECT_EQ(items[1], (PrintItem{0, "", true}));
+  EXPECT_EQ(items[2], (PrintItem{0, "", true}));
+  EXPECT_EQ(items[3], (PrintItem{0, "##### Common Setup #####", true}));
+  EXPECT_EQ(items[5], (PrintItem{50, "USA", false}));
+  EXPECT_EQ(items[8], (PrintItem{140, "Exp CH Group", true}));
+  EXPECT_EQ(empty[0].lineCount(), 17);
+  EXPECT_EQ(empty[0].items.back(), (PrintItem{50, "DW", true}));
+
+  // No weather, RG not empty: the region page follows the last plan page directly.
+  const auto uk = BuildPrintLayout(UkModel(), Caps(true, false));
+  ASSERT_EQ(uk.size(), 4u);
+  EXPECT_EQ(uk[1].items[2].text, "##### Programmable International Channel #####");
+  EXPECT_EQ(uk[3].items[2].text, "##### Programable REGION Channel #####");
+  EXPECT_EQ(uk[0].items.back(), (PrintItem{0, "", true}));
+  const std::vector<PrintItem> row(uk[1].items.end() - 8, uk[1].items.end());
+  EXPECT_EQ(row[0], (PrintItem{0, "16", false}));
+  EXPECT_EQ(row[1], (PrintItem{12, "156.800", false}));
+  EXPECT_EQ(row[6], (PrintItem{71, "TX_SIMP", false}));
+  EXPECT_EQ(row[7], (PrintItem{91, "---", true}));
+
+  // Disabled records are left out of plan pages but printed in the weather page.
+  const auto usa = BuildPrintLayout(UsaModel(), Caps(true, true));
+  ASSERT_EQ(usa.size(), 6u);
+  EXPECT_EQ(usa[1].lineCount(), 3 + 2 + 5);
+  EXPECT_EQ(usa[4].items[2].text, "##### Programable WX Channel #####");
+  EXPECT_EQ(usa[4].lineCount(), 3 + 2 + WxChannelCount);
+  EXPECT_EQ(usa[5].items[2].text, "##### Programmable EXP Channel #####");
+  for (const PrintPage& page : usa) {
+    double last = -1;
+    for (const PrintItem& item : page.items) {
+      EXPECT_GT(item.x, last) << item.text;  // items of a line run left to right
+      last = item.endsLine ? -1 : item.x;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tpw
