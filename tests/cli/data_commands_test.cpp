@@ -107,7 +107,9 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
 
   const auto unknown = RunCommand(Cli("convert " + uk + " " + out + " --destination MARS"));
   EXPECT_EQ(unknown.status, 1);
-  EXPECT_EQ(unknown.err, "Unknown destination MARS; `tpw52-cli destinations` lists them.\n");
+  EXPECT_EQ(unknown.err,
+            "There is no destination \"MARS\". The destinations are: QZ815_BE, QZ815_GRMN, "
+            "QZ815_INTL, QZ815_NL, QZ815_SW, QZ815_UK, QZ815_USA.\n");
 
   EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + (dir / "out.bin").string())).status, 2);
   EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + out + " --yes --no")).status, 2);
