@@ -37,6 +37,9 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   connect(portMenu_, &SerialPortMenu::choiceChanged, this,
           [this] { portPanel_->setText(portMenu_->caption()); });
   connectCommands();
+  // The report window and printing are not part of this version yet.
+  menus_.filePrint->setEnabled(false);
+  menus_.filePrintToFile->setEnabled(false);
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setSingleShot(true);
@@ -70,6 +73,16 @@ void MainWindow::buildPanes() {
   layout->addWidget(hexView_);
   setCentralWidget(central);
   connect(editor_, &EditorPane::hintChanged, this, &MainWindow::setHint);
+}
+
+void MainWindow::fitTreePane() {
+  // The splitter starts where the longest node text fits (2500 twips in the fonts of old),
+  // never left of the pane's minimum.
+  QTreeWidget* tree = editor_->tree();
+  tree->resizeColumnToContents(0);
+  const int fitting = tree->columnWidth(0) + 2 * tree->frameWidth() + 4;
+  const int left = std::max(SplitterMinimum, fitting);
+  splitter_->setSizes({left, std::max(SplitterMinimum, width() - left)});
 }
 
 void MainWindow::buildStatusBar() {

@@ -85,6 +85,7 @@ class MainWindow : public QMainWindow {
  private:
   void buildPanes();
   void buildStatusBar();
+  void fitTreePane();
   void connectCommands();
   void newDataSetNow();
   // The model's part of a new data set: the destination menu and template (-1), or one

@@ -46,6 +46,7 @@ bool MainWindow::load() {
 
   resetEditor(-1);
   ws_.flags.DataChanged = false;
+  fitTreePane();
   // The dump is shown at start exactly when its menu entry carries the mark.
   hexView_->setVisible(ws_.options.DebugMode && hexChecked);
   hexView_->refresh(ws_.image);
