@@ -59,7 +59,8 @@ bool QtSerialPort::open(std::string_view text) {
     return false;
   }
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
-    failure_ = DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString());
+    failure_ = DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString(),
+                                   InspectDevice(device_));
     return false;
   }
   settings_ = PortSettingsText(*parsed);
