@@ -42,11 +42,15 @@ bool RadioLink::OpenPort(const std::string& settings, std::string_view procedure
   return false;
 }
 
+void RadioLink::ShowPortFailure() {
+  const PortFailure failure = port_.lastFailure();
+  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
+                        std::to_string(failure.number) + failure.description);
+}
+
 bool RadioLink::PortInit() {
   if (!OpenPort(StartSettings, "frmRadio.PortInit")) {
-    const PortFailure failure = port_.lastFailure();
-    ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                          std::to_string(failure.number) + failure.description);
+    ShowPortFailure();
     return false;
   }
   Monitor(port_.settings());
@@ -62,9 +66,7 @@ bool RadioLink::PortOpen() {
   if (OpenPort(WorkingSettings(), "frmRadio.PortOpen")) return true;
   // A port lost in the middle of a transfer (a cable pulled out) fails the step that needed
   // it, and the user is told why, instead of the step passing unnoticed.
-  const PortFailure failure = port_.lastFailure();
-  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description);
+  ShowPortFailure();
   flags().ErrorFlag = true;
   return false;
 }
