@@ -5,6 +5,8 @@
 #include "image/encodings.h"
 #include "image/memory_map.h"
 #include "link/frame.h"
+#include "link/radio_checks.h"
+#include "shell/workspace.h"
 
 namespace tpw::sim {
 
@@ -148,6 +150,17 @@ void RadioSimulator::answerWrite(int address, int length, std::string_view data)
   }
   writes_.push_back({address, length});
   reply(Acknowledge);
+}
+
+MemoryImage FactoryMemory(MemoryImage memory) {
+  for (int a : {addr::ModelVersionWord, addr::ModelVersionWord2}) {
+    memory.set(a, ModelVersion >> 8);
+    memory.set(a + 1, ModelVersion & 0xFF);
+  }
+  for (int i = 0; i < addr::ProductCodeLength; ++i) {
+    memory.set(addr::ProductCode + i, static_cast<std::uint8_t>(ProductCodeText[i]));
+  }
+  return memory;
 }
 
 std::string JsonLogLine(double milliseconds, int baud, std::string_view from,

@@ -76,6 +76,10 @@ class RadioSimulator {
   int aborts_ = 0;
 };
 
+// A radio's memory as it leaves the factory: the given bytes (blank by default) with the
+// model words and the product code of a QZ815.
+MemoryImage FactoryMemory(MemoryImage memory = MemoryImage());
+
 // One JSON object per line: time in milliseconds since the start, the line speed, the sender
 // ("pc" or "radio") and the bytes.
 std::string JsonLogLine(double milliseconds, int baud, std::string_view from,

@@ -33,6 +33,9 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   menus_ = MainMenus::Build(*this);
   buildPanes();
   buildStatusBar();
+  portMenu_ = new SerialPortMenu(menus_.serialPort, menus_.ports, services_.settings, this);
+  connect(portMenu_, &SerialPortMenu::choiceChanged, this,
+          [this] { portPanel_->setText(portMenu_->caption()); });
   connectCommands();
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -88,6 +91,8 @@ void MainWindow::connectCommands() {
   connect(menus_.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
   connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::helpAbout);
   connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
+  connect(menus_.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
+  connect(menus_.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
   connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
