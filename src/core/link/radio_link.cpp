@@ -36,7 +36,6 @@ std::string RadioLink::WorkingSettings() const {
 }
 
 bool RadioLink::OpenPort(const std::string& settings, std::string_view procedure) {
-  port_.close();
   if (port_.open(settings)) return true;
   const PortFailure failure = port_.lastFailure();
   ctx_.diagnostics.errorLog(procedure, std::to_string(failure.number) + failure.description);
