@@ -152,6 +152,16 @@ TEST_F(E2e, ReadStartsFromADestinationBesideTheProgram) {
   EXPECT_EQ(sim.stop(), 0);
 }
 
+TEST_F(E2e, PortsListsWhatThereIs) {
+  const auto result = RunCommand(Cli("ports"));
+  if (result.status == 0) {
+    EXPECT_TRUE(result.out.starts_with("/dev/") || result.out.starts_with("COM")) << result.out;
+  } else {
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "There is no port that can be used!!\n");
+  }
+}
+
 TEST_F(E2e, MissingPortIsExplained) {
   const auto result = RunCommand(Cli("read --port /dev/tpw52-no-such-port --base " +
                                      file("base.hex") + " --out " + file("out.hex")));

@@ -36,18 +36,21 @@ std::string RadioLink::WorkingSettings() const {
 }
 
 bool RadioLink::OpenPort(const std::string& settings, std::string_view procedure) {
-  port_.close();
   if (port_.open(settings)) return true;
   const PortFailure failure = port_.lastFailure();
   ctx_.diagnostics.errorLog(procedure, std::to_string(failure.number) + failure.description);
   return false;
 }
 
+void RadioLink::ShowPortFailure() {
+  const PortFailure failure = port_.lastFailure();
+  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
+                        std::to_string(failure.number) + failure.description);
+}
+
 bool RadioLink::PortInit() {
   if (!OpenPort(StartSettings, "frmRadio.PortInit")) {
-    const PortFailure failure = port_.lastFailure();
-    ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                          std::to_string(failure.number) + failure.description);
+    ShowPortFailure();
     return false;
   }
   Monitor(port_.settings());
@@ -63,9 +66,7 @@ bool RadioLink::PortOpen() {
   if (OpenPort(WorkingSettings(), "frmRadio.PortOpen")) return true;
   // A port lost in the middle of a transfer (a cable pulled out) fails the step that needed
   // it, and the user is told why, instead of the step passing unnoticed.
-  const PortFailure failure = port_.lastFailure();
-  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description);
+  ShowPortFailure();
   flags().ErrorFlag = true;
   return false;
 }

@@ -98,6 +98,7 @@ class RadioLink {
  private:
   bool PingRadio();
   bool OpenPort(const std::string& settings, std::string_view procedure);
+  void ShowPortFailure();
   void Send(std::string_view bytes);
   bool ConfirmResync();
   // Receives the rest of a data reply after its word; true when its bytes were stored.
