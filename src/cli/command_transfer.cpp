@@ -3,7 +3,7 @@
 
 #include "adapters/serial/serial_port_list.h"
 #include "cli/cli_session.h"
-#include "cli/transfer_data_set.h"
+#include "cli/data_set.h"
 #include "cli/transfer_terminal.h"
 #include "files/data_file.h"
 #include "files/hex_image_file.h"
@@ -32,7 +32,7 @@ void AddReadCommand(CLI::App& app, CliSession& session) {
       "(.hex), a channel data file (.dat), or both. The bytes the radio does not own "
       "(0x000-0x001, 0x290-0x2FF) and the region check come from the base.");
   auto options = std::make_shared<TransferOptions>();
-  auto base = std::make_shared<BaseChoice>();
+  auto base = std::make_shared<BaseOptions>();
   auto out = std::make_shared<std::string>();
   auto dat = std::make_shared<std::string>();
   AddTransferOptions(*command, *options);
@@ -62,13 +62,14 @@ void AddWriteCommand(CLI::App& app, CliSession& session) {
       "Radio. A data file is opened over the base (default: the first destination); "
       "an image file is its own base unless --base or --destination is given.");
   auto options = std::make_shared<TransferOptions>();
-  auto base = std::make_shared<BaseChoice>();
+  auto base = std::make_shared<BaseOptions>();
   auto in = std::make_shared<std::string>();
   AddTransferOptions(*command, *options);
   AddBaseOptions(*command, *base);
   command->add_option("IN", *in, "image file (.hex) or channel data file (.dat)")->required();
   command->callback([&session, options, base, in] {
-    const bool ownBase = !IsDataFile(*in) && base->image.empty() && base->destination.empty();
+    const bool ownBase =
+        KindOf(*in) != FileKind::DataFile && base->image.empty() && base->destination.empty();
     const bool loaded = ownBase ? LoadBase(session, {*in, ""})
                                 : LoadBase(session, *base) && OpenOverBase(session, *in);
     if (!loaded) {
@@ -86,7 +87,7 @@ void AddClearAtisCommand(CLI::App& app, CliSession& session) {
       "Erase the ATIS code in the radio, so that the next write can program a new "
       "one. The radio's ATIS counter takes the base's value.");
   auto options = std::make_shared<TransferOptions>();
-  auto base = std::make_shared<BaseChoice>();
+  auto base = std::make_shared<BaseOptions>();
   auto out = std::make_shared<std::string>();
   AddTransferOptions(*command, *options);
   AddBaseOptions(*command, *base);

@@ -41,6 +41,18 @@ void AddAnswerOptions(CLI::App& command, CliSession& session) {
       ->excludes(yes);
 }
 
+// "QZ815_USA" may be given whole, or by its region: "usa".
+int FindDestination(const DestinationMenu& menu, const std::string& wanted) {
+  const int whole = menu.find(wanted);
+  if (whole >= 0) return whole;
+  const auto& names = menu.captions();
+  const std::string ending = "_" + ToUpper(wanted);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (ToUpper(names[i]).ends_with(ending)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool LoadBase(CliSession& session, const BaseOptions& options) {
   Context& ctx = session.ctx;
   if (!options.image.empty()) {
@@ -50,20 +62,29 @@ bool LoadBase(CliSession& session, const BaseOptions& options) {
     DecodeImage(ctx.ws.image, ctx.ws.model, ctx.ws.caps.WxSupported);
     return true;
   }
-  // The command line remembers nothing between runs.
-  MemorySettingsStore store;
   DestinationMenu menu(session.programFolder);
-  menu.build(ctx, store);
-  const int index = options.destination.empty() ? 0 : menu.find(options.destination);
-  if (menu.captions().empty() || index < 0) {
+  menu.scan(ctx.ws.caps.ModelType);
+  const auto& names = menu.captions();
+  const int index = options.destination.empty() ? 0 : FindDestination(menu, options.destination);
+  if (names.empty() || index < 0) {
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
     ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps),
-                         menu.captions().empty()
-                             ? "No destination template beside the program; give --base IMAGE.hex."
-                             : "Unknown destination " + options.destination +
-                                   "; `tpw52-cli destinations` lists them.");
+                         names.empty() ? "No destination image was found in " +
+                                             session.programFolder.string() +
+                                             ". Give the image to start from with --base IMAGE.hex."
+                                       : "There is no destination \"" + options.destination +
+                                             "\". The destinations are: " + list + ".");
     return false;
   }
+  // The command line remembers nothing between runs.
+  MemorySettingsStore store;
   return NewDataSet(ctx, store, menu, index);
+}
+
+bool OpenOverBase(CliSession& session, const std::filesystem::path& path) {
+  if (KindOf(path) == FileKind::DataFile) return FileRead2(session.ctx, path);
+  return ReadHexFileAs(session.ctx, path).loaded;
 }
 
 bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseOptions& base) {

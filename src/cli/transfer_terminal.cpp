@@ -7,6 +7,8 @@
 #include <thread>
 
 #include "adapters/serial/qt_serial_port.h"
+#include "cli/transfer_data_set.h"
+#include "files/error_log.h"
 
 namespace tpw::cli {
 
@@ -136,7 +138,8 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   TerminalObserver observer(std::cerr, isatty(2) != 0, TransferCaption(mode));
   BarAwarePrompter prompter(session.prompter, observer);
   TerminalHost host(ws.flags, interrupts);
-  Context ctx{ws, prompter, host, session.diagnostics};
+  ErrorLog log(options.debug, ProgramFolder(), UserDataFolder());
+  Context ctx{ws, prompter, host, log};
   result = RunTransfer(ctx, port, observer, mode);
   observer.breakLine();
   if (result.TransferDone) return Success;

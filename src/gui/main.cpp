@@ -34,8 +34,10 @@ int main(int argc, char** argv) {
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
   tpw::gui::QtFileDialogs dialogs;
   tpw::QtSettingsStore settings;
-  tpw::gui::MainWindow window(ws, {prompter, host, diagnostics, dialogs, settings,
-                                   QCoreApplication::applicationDirPath().toStdString()});
+  tpw::gui::QtPortAccess ports;
+  tpw::gui::MainWindow window(ws, {prompter, host, diagnostics, dialogs, settings, ports,
+                                   QCoreApplication::applicationDirPath().toStdString(),
+                                   tpw::HasCommandLineOption(arguments, "DEMO")});
   prompter.setFallbackParent(&window);
   if (!window.load()) return 1;
   window.show();

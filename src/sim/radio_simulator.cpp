@@ -5,6 +5,8 @@
 #include "image/encodings.h"
 #include "image/memory_map.h"
 #include "link/frame.h"
+#include "link/radio_checks.h"
+#include "shell/workspace.h"
 
 namespace tpw::sim {
 
@@ -150,11 +152,23 @@ void RadioSimulator::answerWrite(int address, int length, std::string_view data)
   reply(Acknowledge);
 }
 
-std::string JsonLogLine(double milliseconds, std::string_view from, std::string_view bytes) {
+MemoryImage FactoryMemory(MemoryImage memory) {
+  for (int a : {addr::ModelVersionWord, addr::ModelVersionWord2}) {
+    memory.set(a, ModelVersion >> 8);
+    memory.set(a + 1, ModelVersion & 0xFF);
+  }
+  for (int i = 0; i < addr::ProductCodeLength; ++i) {
+    memory.set(addr::ProductCode + i, static_cast<std::uint8_t>(ProductCodeText[i]));
+  }
+  return memory;
+}
+
+std::string JsonLogLine(double milliseconds, int baud, std::string_view from,
+                        std::string_view bytes) {
   char time[32];
   std::snprintf(time, sizeof time, "%.3f", milliseconds);
-  std::string line =
-      std::string("{\"ms\":") + time + ",\"from\":\"" + std::string(from) + "\",\"bytes\":\"";
+  std::string line = std::string("{\"ms\":") + time + ",\"baud\":" + std::to_string(baud) +
+                     ",\"from\":\"" + std::string(from) + "\",\"bytes\":\"";
   for (char c : bytes) {
     const auto u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {

@@ -76,7 +76,13 @@ class RadioSimulator {
   int aborts_ = 0;
 };
 
-// One JSON object per line: time in milliseconds since the start, the sender, the bytes.
-std::string JsonLogLine(double milliseconds, std::string_view from, std::string_view bytes);
+// A radio's memory as it leaves the factory: the given bytes (blank by default) with the
+// model words and the product code of a QZ815.
+MemoryImage FactoryMemory(MemoryImage memory = MemoryImage());
+
+// One JSON object per line: time in milliseconds since the start, the line speed, the sender
+// ("pc" or "radio") and the bytes.
+std::string JsonLogLine(double milliseconds, int baud, std::string_view from,
+                        std::string_view bytes);
 
 }  // namespace tpw::sim

@@ -18,19 +18,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace tpw;
 
-// A radio fresh from the factory: blank memory with the model words and the product code.
-MemoryImage FactoryMemory() {
-  MemoryImage memory;
-  for (int a : {addr::ModelVersionWord, addr::ModelVersionWord2}) {
-    memory.set(a, ModelVersion >> 8);
-    memory.set(a + 1, ModelVersion & 0xFF);
-  }
-  for (int i = 0; i < addr::ProductCodeLength; ++i) {
-    memory.set(addr::ProductCode + i, static_cast<std::uint8_t>(ProductCodeText[i]));
-  }
-  return memory;
-}
-
 // "ADDR" or "ADDR:TIMES", numbers in hex for the address.
 sim::AddressFault ParseAddressFault(const std::string& text) {
   const std::size_t colon = text.find(':');
@@ -110,7 +97,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  MemoryImage memory = FactoryMemory();
+  MemoryImage memory = sim::FactoryMemory();
   if (!imagePath.empty()) {
     // An image with other model words is served as it is: that is a fault worth trying.
     const ImageFileStatus status = ReadImageFile(imagePath, QZ815ModelType, memory);
@@ -129,7 +116,7 @@ int main(int argc, char** argv) {
     log.open(logPath, std::ios::app);
     radio.log = [&](std::string_view from, std::string_view bytes) {
       const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-      log << sim::JsonLogLine(ms, from, bytes) << '\n' << std::flush;
+      log << sim::JsonLogLine(ms, radio.baud(), from, bytes) << '\n' << std::flush;
     };
   }
   std::cout << terminal.path() << std::endl;

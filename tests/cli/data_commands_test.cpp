@@ -53,24 +53,21 @@ TEST(CliDataCommands, ConvertAndReportOnEveryTemplate) {
     const std::string in = Template(name).string();
     const std::string dat = (dir / "t.dat").string();
     const std::string hex = (dir / "t.hex").string();
-    const std::string direct = (dir / "direct.hex").string();
-    const std::string txt = (dir / "t.txt").string();
     const std::string base = std::string(" --destination QZ815_") + name;
     ASSERT_EQ(RunCommand(Cli("convert " + in + " " + dat)).status, 0);
-    ASSERT_EQ(RunCommand(Cli("convert " + in + " " + direct)).status, 0);
     ASSERT_EQ(RunCommand(Cli("convert " + dat + " " + hex + base)).status, 0);
-    EXPECT_EQ(test::ReadBytes(hex), test::ReadBytes(direct));
-    EXPECT_EQ(test::ReadBytes(direct), test::ReadBytes(in));
-
-    ASSERT_EQ(RunCommand(Cli("convert " + dat + " " + txt + base)).status, 0);
+    // A template is already what a write starts from: through a data file it comes back whole.
+    EXPECT_EQ(test::ReadBytes(hex), test::ReadBytes(in));
     const auto fromImage = RunCommand(Cli("report " + in));
     const auto fromData = RunCommand(Cli("report " + dat + base));
     EXPECT_EQ(fromImage.status, 0);
     EXPECT_EQ(fromImage.out, fromData.out);
-    std::string file = test::ReadBytes(txt);
-    std::erase(file, '\r');
-    EXPECT_EQ(fromImage.out, file);
   }
+  const std::string txt = (dir / "t.txt").string();
+  ASSERT_EQ(RunCommand(Cli("convert " + Template("SW").string() + " " + txt)).status, 0);
+  std::string file = test::ReadBytes(txt);
+  std::erase(file, '\r');
+  EXPECT_EQ(RunCommand(Cli("report " + Template("SW").string())).out, file);
   // The report is the report of the decoded template.
   test::TestContext t;
   MemoryImage image;
@@ -110,7 +107,9 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
 
   const auto unknown = RunCommand(Cli("convert " + uk + " " + out + " --destination MARS"));
   EXPECT_EQ(unknown.status, 1);
-  EXPECT_EQ(unknown.err, "Unknown destination MARS; `tpw52-cli destinations` lists them.\n");
+  EXPECT_EQ(unknown.err,
+            "There is no destination \"MARS\". The destinations are: QZ815_BE, QZ815_GRMN, "
+            "QZ815_INTL, QZ815_NL, QZ815_SW, QZ815_UK, QZ815_USA.\n");
 
   EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + (dir / "out.bin").string())).status, 2);
   EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + out + " --yes --no")).status, 2);

@@ -384,6 +384,16 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   ASSERT_EQ(t.diagnostics.errors.size(), 1u);
   EXPECT_EQ(t.diagnostics.errors[0].rfind("frmMain.SaveFileAs -> ", 0), 0u);
 
+  // A target that cannot be replaced keeps what it held, and no temporary file is left.
+  std::filesystem::create_directory(dir / "taken.dat");
+  WriteText(dir / "taken.dat" / "inside", "kept");
+  TestContext busy;
+  EXPECT_FALSE(SaveFileAs(busy.ctx, dir / "taken.dat"));
+  EXPECT_EQ(test::ReadBytes(dir / "taken.dat" / "inside"), "kept");
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
+  }
+
   // Saving over an existing file replaces it whole.
   WriteText(dir / "old.dat", "previous content that is longer than nothing");
   TestContext s;

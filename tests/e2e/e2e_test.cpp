@@ -4,8 +4,8 @@
 #include <csignal>
 #include <thread>
 
-#include "child_process.h"
 #include "image/memory_map.h"
+#include "support/child_process.h"
 #include "support/process.h"
 #include "support/test_support.h"
 
@@ -14,9 +14,7 @@ namespace {
 
 // A radio with an ATIS code, region 2, and a pattern the PC's base image does not have.
 MemoryImage RadioImage() {
-  MemoryImage image = ValidImage(2);
-  const std::string code = "TR381K";
-  for (int i = 0; i < 6; ++i) image.set(addr::ProductCode + i, static_cast<std::uint8_t>(code[i]));
+  MemoryImage image = ValidRadioImage(2);
   for (int a = 0x300; a < 0x7F0; ++a) image.set(a, static_cast<std::uint8_t>(a * 7));
   for (int a = 0x290; a < 0x300; ++a) image.set(a, 0x5A);
   image.set(addr::AtisCode, 0x12);
@@ -137,6 +135,31 @@ TEST_F(E2e, CtrlCCancelsARead) {
   EXPECT_NE(log.find("{\"ms\":"), std::string::npos);
   EXPECT_NE(log.find("\"from\":\"pc\",\"bytes\":\"\\u0018\""), std::string::npos);
   EXPECT_NE(log.find("\"from\":\"radio\",\"bytes\":\"\\u0006\""), std::string::npos);
+}
+
+TEST_F(E2e, ReadStartsFromADestinationBesideTheProgram) {
+  Sim sim(dir, {"--region", "255"});
+  const auto result =
+      RunCommand(Cli("read --port " + sim.path() + " --destination usa --out " + file("out.hex")));
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadBytes(dir / "out.hex").substr(0x300, 16),
+            ImageAsString(RadioImage()).substr(0x300, 16));
+  const auto unknown = RunCommand(
+      Cli("read --port " + sim.path() + " --destination MARS --out " + file("mars.hex")));
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_TRUE(unknown.err.starts_with("There is no destination \"MARS\". The destinations are: "))
+      << unknown.err;
+  EXPECT_EQ(sim.stop(), 0);
+}
+
+TEST_F(E2e, PortsListsWhatThereIs) {
+  const auto result = RunCommand(Cli("ports"));
+  if (result.status == 0) {
+    EXPECT_TRUE(result.out.starts_with("/dev/") || result.out.starts_with("COM")) << result.out;
+  } else {
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "There is no port that can be used!!\n");
+  }
 }
 
 TEST_F(E2e, MissingPortIsExplained) {

@@ -7,10 +7,45 @@ QString ScriptedFileDialogs::next(const QString& folder) {
   return planned.isEmpty() ? QString() : planned.takeFirst();
 }
 
-GuiFixture::GuiFixture(std::filesystem::path programFolder)
+void EventLoopFakeHost::yield() {
+  FakeHost::yield();
+  // A wait that nobody answers still reaches its deadline.
+  pause(std::chrono::milliseconds(1));
+  QCoreApplication::processEvents();
+  if (onYield) onYield();
+}
+
+namespace {
+
+// A port whose device is not there.
+class MissingPort : public SerialPort {
+ public:
+  explicit MissingPort(std::string device) : device_(std::move(device)) {}
+  bool open(std::string_view) override { return false; }
+  void close() override {}
+  bool isOpen() const override { return false; }
+  std::string settings() const override { return {}; }
+  PortFailure lastFailure() const override { return {2, device_ + " does not exist."}; }
+  int bytesWaiting() override { return 0; }
+  std::optional<std::uint8_t> readByte(std::chrono::milliseconds) override { return {}; }
+  bool write(std::span<const std::uint8_t>) override { return false; }
+  void discardInput() override {}
+
+ private:
+  std::string device_;
+};
+
+}  // namespace
+
+std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
+  made.push_back(device);
+  return std::make_unique<MissingPort>(device);
+}
+
+GuiFixture::GuiFixture(std::filesystem::path programFolder, bool offerDemo)
     : window(std::make_unique<gui::MainWindow>(
-          t.ws, gui::MainWindowServices{t.prompter, t.host, t.diagnostics, dialogs, settings,
-                                        std::move(programFolder)})) {}
+          workspace, gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports,
+                                             std::move(programFolder), offerDemo})) {}
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "files/settings_store.h"
@@ -23,21 +26,56 @@ class ScriptedFileDialogs : public gui::FileDialogs {
   QString next(const QString& folder);
 };
 
+// Virtual time whose waits still let the window run, with a hook for the test: each yield
+// of a running transfer may press a button.
+class EventLoopFakeHost : public FakeHost {
+ public:
+  void yield() override;
+  std::function<void()> onYield;
+};
+
+// The system's ports as a test wants them; every port made fails to open, as a port that has
+// gone away does.
+class FakePortAccess : public gui::PortAccess {
+ public:
+  std::vector<serial::SerialPortEntry> list() override { return entries; }
+  std::unique_ptr<SerialPort> make(const std::string& device) override;
+
+  std::vector<serial::SerialPortEntry> entries;
+  std::vector<std::string> made;
+};
+
 // A main window over a test workspace, with recorders for the user, time and logs.
 struct GuiFixture {
-  explicit GuiFixture(std::filesystem::path programFolder = {});
+  explicit GuiFixture(std::filesystem::path programFolder = {}, bool offerDemo = false);
 
-  TestContext t;
+  Workspace workspace;
+  RecordingPrompter recorder;
+  EventLoopFakeHost host;
+  RecordingDiagnostics diagnostics;
   ScriptedFileDialogs dialogs;
   MemorySettingsStore settings;
+  FakePortAccess ports;
   std::unique_ptr<gui::MainWindow> window;
 
-  Workspace& ws() { return t.ws; }
-  RecordingPrompter& prompter() { return t.prompter; }
+  Workspace& ws() { return workspace; }
+  RecordingPrompter& prompter() { return recorder; }
 };
 
 // The action of the main window with that objectName (the first of a control array).
 QAction* FindAction(QWidget& window, const QString& name);
 QList<QAction*> FindActions(QWidget& window, const QString& name);
+
+// Runs action on the next modal dialog of type T once it is open (from within its exec()).
+template <typename T>
+void WhenModalOpens(std::function<void(T*)> action) {
+  QTimer::singleShot(0, [action] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      action(dialog);
+    } else {
+      WhenModalOpens<T>(action);
+    }
+  });
+}
 
 }  // namespace tpw::test

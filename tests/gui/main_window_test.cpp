@@ -1,4 +1,5 @@
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
@@ -78,6 +79,7 @@ class MainWindowTest : public QObject {
 
     int readRuns = 0;
     QAction* read = action("mnuTransferRead");
+    QObject::disconnect(read, nullptr, f->window.get(), nullptr);  // count, open no dialog
     connect(read, &QAction::triggered, this, [&] { ++readRuns; });
     action("tbToolBar_Read2")->trigger();
     action("tbToolBar_Read")->trigger();
@@ -114,7 +116,7 @@ class MainWindowTest : public QObject {
     QVERIFY(f->ws().flags.DataChanged);  // nothing yet: the menu closes first
     QTRY_VERIFY_WITH_TIMEOUT(!timer1->isActive(), 2000);
 
-    QCOMPARE(f->t.host.pauses,
+    QCOMPARE(f->host.pauses,
              std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(500)});
     QVERIFY(!f->ws().flags.DataChanged);
     QVERIFY(f->ws().model.CHUSA.isEmpty());
@@ -125,6 +127,42 @@ class MainWindowTest : public QObject {
     QCOMPARE(f->window->editor().state().CurrentNodeIndex, -1);
     QCOMPARE(f->window->hint(), QString());
     QVERIFY(f->window->isEnabled());
+  }
+
+  void newIsRefusedByAPanelHoldingABadValue() {
+    // A panel that refuses to be left, as a channel panel with "---.----" in its RX box does.
+    class Refusing : public gui::EditorPage {
+     public:
+      explicit Refusing(Prompter& p) : p_(p) {}
+      bool validateBeforeLeave() override {
+        p_.message(Icon::Exclamation, AppTitle, "Data Error!!\r\nPlease input correct data.");
+        return false;
+      }
+      Prompter& p_;
+    };
+    f->window->editor().setPage(PanelId::Common, new Refusing(f->prompter()));
+    f->window->editor().selectNodeByKey("Common");
+    f->ws().model.CHRG.append(ChannelRecord{});
+    action("mnuFileNew")->trigger();
+    QVERIFY(!f->window->timer1()->isActive());
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
+    QCOMPARE(f->ws().model.CHRG.size(), 1);
+    // The other commands on the whole data set ask the panel first as well.
+    action("mnuFileSaveAs")->trigger();
+    action("mnuTransferRead")->trigger();
+    QCOMPARE(f->prompter().boxes.size(), 3u);
+    QVERIFY(f->dialogs.folders.isEmpty());
+  }
+
+  void enterNeverReachesATextBoxAsALineBreak() {
+    auto* box = new QPlainTextEdit(f->window->editor().page(PanelId::General));
+    box->show();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->toPlainText(), QString());
+    QTest::keyClick(box, Qt::Key_A);
+    QCOMPARE(box->toPlainText(), QString("a"));
   }
 
   void helpContentsSaysThereIsNoHelp() {

@@ -49,6 +49,7 @@ class StartupTest : public QObject {
       WriteBytes(*dir / "QZ815_ZZ_012D.ini", "short");
     }
     f = std::make_unique<GuiFixture>(dir->path());
+    f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}};
   }
   QList<QAction*> destinations() { return FindActions(*f->window, "mnuDestinationChild"); }
   QAction* destination(const char* caption) {

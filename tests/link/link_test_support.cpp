@@ -35,15 +35,12 @@ LinkBench::LinkBench() {
 }
 
 MemoryImage RadioMemory(std::uint8_t region, std::uint8_t seed) {
-  MemoryImage image = ValidImage(region);
+  MemoryImage image = ValidRadioImage(region);
   for (int a = 0; a <= ImageLastIndex; ++a) {
     const bool identity = (a >= addr::ModelVersionWord && a <= addr::ModelVersionWord + 1) ||
                           a >= addr::ModelVersionWord2 || a == addr::RegionCode ||
                           (a >= addr::ProductCode && a < addr::ProductCode + 6);
     if (!identity) image.set(a, static_cast<std::uint8_t>(a * 7 + seed));
-  }
-  for (int i = 0; i < 6; ++i) {
-    image.set(addr::ProductCode + i, static_cast<std::uint8_t>(ProductCodeText[i]));
   }
   return image;
 }

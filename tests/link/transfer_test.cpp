@@ -377,5 +377,27 @@ TEST(AtisClear, ChecksOnlyStatusAndModel) {
   EXPECT_TRUE(bench.run(TransferMode::ClearAtis).TransferDone);
 }
 
+// ---- Unexpected failures ----
+
+TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
+  SimBench bench(RadioMemory());
+  const MemoryImage pc = RadioMemory(0xFF, 0x55);
+  bench.usePcImage(pc);
+  bench.radio.log = [&bench](std::string_view from, std::string_view bytes) {
+    if (from == "pc" && bytes.starts_with("#CEPWR\t0284")) {
+      throw std::system_error(std::make_error_code(std::errc::io_error), "cable");
+    }
+  };
+  EXPECT_FALSE(bench.run(TransferMode::ClearAtis).TransferDone);
+  EXPECT_EQ(bench.t.ws.image, pc);
+  EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+  EXPECT_FALSE(bench.t.ws.flags.TransferBusy);
+  ASSERT_EQ(bench.t.prompter.boxes.size(), 1u);
+  EXPECT_EQ(bench.t.prompter.boxes[0].title, "Clear ATIS Data");
+  EXPECT_TRUE(bench.t.prompter.boxes[0].text.starts_with(std::to_string(EIO) + "\r\n\r\ncable"));
+  ASSERT_EQ(bench.t.diagnostics.errors.size(), 1u);
+  EXPECT_TRUE(bench.t.diagnostics.errors[0].starts_with("frmRadio.ClearDataATIS -> 5cable"));
+}
+
 }  // namespace
 }  // namespace tpw::test

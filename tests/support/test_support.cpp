@@ -64,6 +64,15 @@ MemoryImage ValidImage(std::uint8_t region) {
   return image;
 }
 
+MemoryImage ValidRadioImage(std::uint8_t region) {
+  MemoryImage image = ValidImage(region);
+  const std::string code = "TR381K";
+  for (int i = 0; i < addr::ProductCodeLength; ++i) {
+    image.set(addr::ProductCode + i, static_cast<std::uint8_t>(code[static_cast<std::size_t>(i)]));
+  }
+  return image;
+}
+
 std::string ImageAsString(const MemoryImage& image) {
   const ImageBytes& bytes = image.bytes();
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

@@ -94,5 +94,7 @@ std::string ReadBytes(const std::filesystem::path& path);
 // A valid QZ815 image (model words 301 at both ends) with the given region byte.
 MemoryImage ValidImage(std::uint8_t region = 0xFF);
 std::string ImageAsString(const MemoryImage& image);
+// A valid image that also carries the product code "TR381K": what a radio holds.
+MemoryImage ValidRadioImage(std::uint8_t region = 0xFF);
 
 }  // namespace tpw::test

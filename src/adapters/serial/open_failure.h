@@ -7,9 +7,17 @@
 
 namespace tpw::serial {
 
+// What the system says about a device before it is opened.
+struct DeviceAccess {
+  bool exists = true;
+  bool permitted = true;  // the user may read and write it
+  std::string group;      // the group that owns it (Linux and macOS)
+};
+DeviceAccess InspectDevice(const std::string& device);
+
 // Why a device could not be opened, in words that say what to do about it: plug the cable in,
 // close the other program, or join the group that owns the device.
 PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPortError error,
-                                const std::string& systemText);
+                                const std::string& systemText, const DeviceAccess& access);
 
 }  // namespace tpw::serial

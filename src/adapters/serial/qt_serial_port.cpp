@@ -36,20 +36,31 @@ QtSerialPort::QtSerialPort(std::string device) : device_(std::move(device)) {
 }
 
 bool QtSerialPort::open(std::string_view text) {
-  close();
   const auto parsed = ParsePortSettings(text);
   if (!parsed) {
+    close();
     failure_ = {static_cast<int>(QSerialPort::UnsupportedOperationError),
                 "The settings \"" + std::string(text) + "\" are not valid."};
     return false;
   }
-  port_.setBaudRate(parsed->baud);
-  port_.setDataBits(static_cast<QSerialPort::DataBits>(parsed->dataBits));
-  port_.setParity(ParityOf(parsed->parity));
-  port_.setStopBits(parsed->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
-  port_.setFlowControl(QSerialPort::NoFlowControl);
-  if (!port_.open(QIODevice::ReadWrite)) {
-    failure_ = DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString());
+  // An open port changes its settings in place: closing it would drop the modem lines for a
+  // moment, and reopening takes the device's lock again.
+  const bool applied =
+      port_.setBaudRate(parsed->baud) &&
+      port_.setDataBits(static_cast<QSerialPort::DataBits>(parsed->dataBits)) &&
+      port_.setParity(ParityOf(parsed->parity)) &&
+      port_.setStopBits(parsed->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+      port_.setFlowControl(QSerialPort::NoFlowControl);
+  if (port_.isOpen() && !applied) {
+    failure_ = {static_cast<int>(port_.error()),
+                "The port " + device_ + " does not accept the settings " + std::string(text) +
+                    ": " + port_.errorString().toStdString()};
+    close();
+    return false;
+  }
+  if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
+    failure_ = DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString(),
+                                   InspectDevice(device_));
     return false;
   }
   settings_ = PortSettingsText(*parsed);

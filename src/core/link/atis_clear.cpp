@@ -9,11 +9,6 @@ namespace tpw {
 
 namespace {
 
-constexpr std::chrono::milliseconds SettlePause{500};
-
-bool FlagsClear(RadioLink& link) {
-  return !link.flags().ErrorFlag && !link.flags().CancelFlag;
-}
 
 }  // namespace
 
@@ -22,32 +17,22 @@ void ClearDataATIS(RadioLink& link) {
   link.observer().progress(0);
   for (int address = addr::AtisCode; address <= addr::AtisCount; ++address) {
     link.WriteBlock(address, 1);
-    if (!FlagsClear(link)) break;
+    if (!link.FlagsClear()) break;
   }
-  link.PortClose();
-  if (link.flags().CancelFlag) return;
-  if (link.flags().ErrorFlag) {
-    link.context().prompter.message(Icon::Critical, "Clear Data ATIS", "CommunicatiOn Error!!");
-    return;
-  }
-  link.observer().progress(100);
-  link.context().host.pause(SettlePause);
+  if (link.FlagsClear()) link.observer().progress(100);
+  link.EndTransfer("Clear Data ATIS");
 }
 
 TransferResult ClearProcedure(RadioLink& link) {
-  if (!CheckStatus(link)) {
-    ReportNotReady(link);
-    return {};
-  }
-  ReadDataChkModel(link);
-  if (!FlagsClear(link)) return {};
+  bool unused = false;
+  if (!PassChecks(link, Checks::StatusAndModel, unused)) return {};
 
   link.Monitor("radio clear ATIS...");
   Workspace& ws = link.context().ws;
   const MemoryImage before = ws.image;
   for (int i = 0; i < addr::AtisCodeLength; ++i) ws.image.set(addr::AtisCode + i, 0xFF);
   ClearDataATIS(link);
-  if (!FlagsClear(link)) {
+  if (!link.FlagsClear()) {
     ws.image.copyFrom(before, addr::AtisCode, addr::AtisCodeLength);
     return {};
   }

@@ -11,11 +11,6 @@ namespace tpw {
 namespace {
 
 constexpr int BlockSize = 16;
-constexpr std::chrono::milliseconds SettlePause{500};
-
-bool FlagsClear(RadioLink& link) {
-  return !link.flags().ErrorFlag && !link.flags().CancelFlag;
-}
 
 }  // namespace
 
@@ -42,31 +37,18 @@ void ReadData(RadioLink& link, MemoryImage& scratch) {
     }
   }
   if (cancelled || link.flags().CancelFlag) link.SendAbort();
-  link.PortClose();
-  if (link.flags().CancelFlag) return;
-  if (link.flags().ErrorFlag) {
-    link.context().prompter.message(Icon::Critical, "Read from Radio", "CommunicatiOn Error!!");
-    return;
-  }
-  link.context().host.pause(SettlePause);
+  link.EndTransfer("Read from Radio");
 }
 
 TransferResult ReadProcedure(RadioLink& link) {
-  if (!CheckStatus(link)) {
-    ReportNotReady(link);
-    return {};
-  }
-  ReadDataChkModel(link);
   bool regionChange = false;
-  if (FlagsClear(link)) ReadDataChkProduct(link);
-  if (FlagsClear(link)) regionChange = ReadDataChkRegion(link);
-  if (!FlagsClear(link)) return {};
+  if (!PassChecks(link, Checks::Full, regionChange)) return {};
 
   link.Monitor("radio reading...");
   Workspace& ws = link.context().ws;
   MemoryImage scratch = ws.image;
   ReadData(link, scratch);
-  if (!FlagsClear(link)) return {};
+  if (!link.FlagsClear()) return {};
 
   TakeRadioBytes(ws.image, scratch);
   DecodeImage(ws.image, ws.model, ws.caps.WxSupported);

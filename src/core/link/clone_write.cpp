@@ -11,11 +11,6 @@ namespace {
 
 constexpr int BlockSize = 16;
 constexpr std::chrono::milliseconds SkippedBlockPause{20};
-constexpr std::chrono::milliseconds SettlePause{500};
-
-bool FlagsClear(RadioLink& link) {
-  return !link.flags().ErrorFlag && !link.flags().CancelFlag;
-}
 
 // Bytes that the single-byte rows leave out: the model words, 0x09F, the ATIS counter, and the
 // ATIS code unless the radio has none and the PC brings one.
@@ -91,11 +86,11 @@ void WriteData(RadioLink& link) {
   for (const PlanRow& row : WritePlan(atisNew)) {
     link.observer().progress(BlockProgress(row.block));
     if (row.writes.empty()) link.context().host.pause(SkippedBlockPause);
-    if (!FlagsClear(link)) completed = false;
+    if (!link.FlagsClear()) completed = false;
     for (const PlannedWrite& write : row.writes) {
       if (!completed) break;
       link.WriteBlock(write.address, write.length);
-      completed = FlagsClear(link);
+      completed = link.FlagsClear();
     }
     if (!completed) break;
   }
@@ -107,27 +102,15 @@ void WriteData(RadioLink& link) {
       link.flags().ErrorFlag = true;
     }
   }
-  link.PortClose();
-  if (link.flags().CancelFlag) return;
-  if (link.flags().ErrorFlag) {
-    link.context().prompter.message(Icon::Critical, "Program to Radio", "CommunicatiOn Error!!");
-    return;
-  }
-  link.context().host.pause(SettlePause);
+  link.EndTransfer("Program to Radio");
 }
 
 TransferResult WriteProcedure(RadioLink& link) {
-  if (!CheckStatus(link)) {
-    ReportNotReady(link);
-    return {};
-  }
-  ReadDataChkModel(link);
-  if (FlagsClear(link)) ReadDataChkProduct(link);
-  if (FlagsClear(link)) ReadDataChkRegion(link);
-  if (!FlagsClear(link)) return {};
+  bool unused = false;  // a write takes the PC's region into the radio
+  if (!PassChecks(link, Checks::Full, unused)) return {};
   link.Monitor("radio writing...");
   WriteData(link);
-  if (!FlagsClear(link)) return {};
+  if (!link.FlagsClear()) return {};
   link.Monitor("");
   link.context().prompter.message(Icon::Information, link.caption(), "Complete!!");
   return {true, false};

@@ -18,40 +18,13 @@ enum class Status { Ready, Busy, NotReady };
 // The status reply that follows the acknowledged request.
 Status ReceiveStatus(RadioLink& link) {
   const Received word = link.ReadReplyWord();
-  switch (word.result) {
-    case LinkResult::Ok:
-      break;
-    case LinkResult::BadReply:
-      link.Alert("error!!");
-      return Status::NotReady;
-    case LinkResult::Cancelled:
-      link.Alert("cancel!!");
-      return Status::NotReady;
-    case LinkResult::TimedOut:
-      link.Alert("time out!!");
-      return Status::NotReady;
-    case LinkResult::ErrorReply:
-      return Status::NotReady;
-  }
+  if (!link.ReplyArrived(word.result)) return Status::NotReady;
   if (word.text != "#CEPSD") {
     link.SendLine("#CMDUN");
     return Status::NotReady;
   }
   const Received rest = link.ReadLine(StatusTimeout);
-  switch (rest.result) {
-    case LinkResult::Ok:
-      break;
-    case LinkResult::Cancelled:
-      link.Alert("cancel!!");
-      return Status::NotReady;
-    case LinkResult::TimedOut:
-      link.Alert("time out!!");
-      return Status::NotReady;
-    case LinkResult::BadReply:
-    case LinkResult::ErrorReply:
-      link.Alert("error!!");
-      return Status::NotReady;
-  }
+  if (!link.ReplyArrived(rest.result)) return Status::NotReady;
   const std::string line = "#CEPSD" + rest.text;
   if (!VerifyFrame(line)) {
     link.SendLine("#CMDSM");
@@ -98,11 +71,6 @@ bool CheckStatus(RadioLink& link) {
     link.Monitor(status == Status::Ready ? "status check.. OK" : "status check.. NG!!");
     return status == Status::Ready;
   }
-}
-
-void ReportNotReady(RadioLink& link) {
-  link.flags().ErrorFlag = true;
-  link.Alert("Radio not ready!!");
 }
 
 void ReadDataChkModel(RadioLink& link) {
@@ -163,6 +131,19 @@ bool ReadDataChkRegion(RadioLink& link) {
   if (answer == Answer::Yes) return true;
   link.flags().ErrorFlag = true;
   return false;
+}
+
+bool PassChecks(RadioLink& link, Checks checks, bool& regionChangeAccepted) {
+  regionChangeAccepted = false;
+  if (!CheckStatus(link)) {
+    link.flags().ErrorFlag = true;
+    link.Alert("Radio not ready!!");
+    return false;
+  }
+  ReadDataChkModel(link);
+  if (checks == Checks::Full && link.FlagsClear()) ReadDataChkProduct(link);
+  if (checks == Checks::Full && link.FlagsClear()) regionChangeAccepted = ReadDataChkRegion(link);
+  return link.FlagsClear();
 }
 
 }  // namespace tpw

@@ -14,6 +14,7 @@ constexpr std::chrono::milliseconds SendPause{10};
 constexpr std::chrono::milliseconds SpeedSwitchPause{1000};
 constexpr Seconds ReplyTimeout{10};
 constexpr Seconds EchoTimeout{100};
+constexpr std::chrono::milliseconds SettlePause{500};
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
   return text.size() == word.size() &&
@@ -35,18 +36,21 @@ std::string RadioLink::WorkingSettings() const {
 }
 
 bool RadioLink::OpenPort(const std::string& settings, std::string_view procedure) {
-  port_.close();
   if (port_.open(settings)) return true;
   const PortFailure failure = port_.lastFailure();
   ctx_.diagnostics.errorLog(procedure, std::to_string(failure.number) + failure.description);
   return false;
 }
 
+void RadioLink::ShowPortFailure() {
+  const PortFailure failure = port_.lastFailure();
+  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
+                        std::to_string(failure.number) + failure.description);
+}
+
 bool RadioLink::PortInit() {
   if (!OpenPort(StartSettings, "frmRadio.PortInit")) {
-    const PortFailure failure = port_.lastFailure();
-    ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                          std::to_string(failure.number) + failure.description);
+    ShowPortFailure();
     return false;
   }
   Monitor(port_.settings());
@@ -62,9 +66,7 @@ bool RadioLink::PortOpen() {
   if (OpenPort(WorkingSettings(), "frmRadio.PortOpen")) return true;
   // A port lost in the middle of a transfer (a cable pulled out) fails the step that needed
   // it, and the user is told why, instead of the step passing unnoticed.
-  const PortFailure failure = port_.lastFailure();
-  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description);
+  ShowPortFailure();
   flags().ErrorFlag = true;
   return false;
 }
@@ -351,21 +353,7 @@ void RadioLink::ReadBlock(MemoryImage& buffer, int address, int length) {
   f.ErrorFlag = true;
   f.CancelFlag = false;
   const Received word = ReadReplyWord();
-  switch (word.result) {
-    case LinkResult::Ok:
-      break;
-    case LinkResult::BadReply:
-      Alert("error!!");
-      return;
-    case LinkResult::Cancelled:
-      Alert("cancel!!");
-      return;
-    case LinkResult::TimedOut:
-      Alert("time out!!");
-      return;
-    case LinkResult::ErrorReply:
-      return;
-  }
+  if (!ReplyArrived(word.result)) return;
   if (word.text != "#CEPDT") {
     SendLine("#CMDER");
     f.ErrorFlag = true;  // the answer's echo check must not turn the refusal into success
@@ -381,19 +369,7 @@ void RadioLink::ReadBlock(MemoryImage& buffer, int address, int length) {
 
 bool RadioLink::StoreDataReply(MemoryImage& buffer, int address, int length) {
   const Received rest = ReadLine(ReplyTimeout);
-  switch (rest.result) {
-    case LinkResult::Ok:
-      break;
-    case LinkResult::TimedOut:
-      Alert("time out!!");
-      return false;
-    case LinkResult::BadReply:
-      Alert("error!!");
-      return false;
-    case LinkResult::Cancelled:
-    case LinkResult::ErrorReply:
-      return false;
-  }
+  if (!ReplyArrived(rest.result, true)) return false;
   const std::string line = "#CEPDT" + rest.text;
   if (!VerifyFrame(line)) {
     SendLine("#CMDSM");
@@ -422,6 +398,35 @@ void RadioLink::WriteBlock(int address, int length) {
   std::string data;
   for (int i = 0; i < length; ++i) data += HexPad(ctx_.ws.image.at(address + i), 2);
   Exchange(BuildFrame("#CEPWR", HexPad(address, 4), HexPad(length, 2), data), Flush::BeforeEach);
+}
+
+bool RadioLink::ReplyArrived(LinkResult result, bool quietCancel) {
+  switch (result) {
+    case LinkResult::Ok:
+      return true;
+    case LinkResult::BadReply:
+      Alert("error!!");
+      return false;
+    case LinkResult::Cancelled:
+      if (!quietCancel) Alert("cancel!!");
+      return false;
+    case LinkResult::TimedOut:
+      Alert("time out!!");
+      return false;
+    case LinkResult::ErrorReply:
+      return false;
+  }
+  return false;
+}
+
+void RadioLink::EndTransfer(std::string_view failureTitle) {
+  PortClose();
+  if (flags().CancelFlag) return;
+  if (flags().ErrorFlag) {
+    ctx_.prompter.message(Icon::Critical, failureTitle, "CommunicatiOn Error!!");
+    return;
+  }
+  ctx_.host.pause(SettlePause);
 }
 
 void RadioLink::Monitor(std::string_view text) {

@@ -83,6 +83,14 @@ class RadioLink {
   void ReadBlock(MemoryImage& buffer, int address, int length);
   void WriteBlock(int address, int length);
 
+  // True when a reply arrived; otherwise the reason is shown ("error!!", "cancel!!",
+  // "time out!!"; nothing after "ERROR", nor after a cancel when quietCancel).
+  bool ReplyArrived(LinkResult result, bool quietCancel = false);
+  bool FlagsClear() { return !flags().ErrorFlag && !flags().CancelFlag; }
+  // The end of a read, write or clear: the port closes; a failure is shown under the given
+  // title, a cancel silently; success rests half a second.
+  void EndTransfer(std::string_view failureTitle);
+
   void Monitor(std::string_view text);
   // A critical message titled with the dialog's caption.
   void Alert(std::string_view text);
@@ -90,6 +98,7 @@ class RadioLink {
  private:
   bool PingRadio();
   bool OpenPort(const std::string& settings, std::string_view procedure);
+  void ShowPortFailure();
   void Send(std::string_view bytes);
   bool ConfirmResync();
   // Receives the rest of a data reply after its word; true when its bytes were stored.

@@ -32,7 +32,8 @@ class SerialPort {
  public:
   virtual ~SerialPort() = default;
 
-  // Opens the port (closing it first when open) with settings such as "19200,N,8,1".
+  // Opens the port with settings such as "19200,N,8,1"; a port already open takes the new
+  // settings.
   virtual bool open(std::string_view settings) = 0;
   virtual void close() = 0;
   virtual bool isOpen() const = 0;

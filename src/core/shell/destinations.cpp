@@ -76,12 +76,15 @@ fs::path DestinationMenu::path(int index, int modelType) const {
   return DestinationPath(folder_, captions_.at(static_cast<std::size_t>(index)), modelType);
 }
 
+void DestinationMenu::scan(int modelType) {
+  checked_ = -1;
+  captions_ = ListDestinationNames(folder_, modelType);
+  enabled_ = true;
+}
+
 void DestinationMenu::build(Context& ctx, SettingsStore& store) {
   const int model = ctx.ws.caps.ModelType;
-  enabled_ = false;
-  checked_ = -1;
-  captions_ = ListDestinationNames(folder_, model);
-  enabled_ = true;
+  scan(model);
   if (captions_.empty()) return;
   const std::string key = DestinationSettingKey(model);
   const std::string remembered = store.read(setting::DestinationSection, key, "");

@@ -39,6 +39,9 @@ class DestinationMenu {
  public:
   explicit DestinationMenu(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
+  // Lists the destinations of a model without loading any; no entry is checked.
+  void scan(int modelType);
+
   // Lists the destinations of the current model and loads the remembered one (or the first,
   // which then becomes the remembered one). Without a destination file the data set keeps its
   // default image. A remembered template that fails to load leaves no entry checked.

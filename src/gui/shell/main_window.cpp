@@ -33,7 +33,13 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   menus_ = MainMenus::Build(*this);
   buildPanes();
   buildStatusBar();
+  portMenu_ = new SerialPortMenu(menus_.serialPort, menus_.ports, services_.settings, this);
+  connect(portMenu_, &SerialPortMenu::choiceChanged, this,
+          [this] { portPanel_->setText(portMenu_->caption()); });
   connectCommands();
+  // The report window and printing are not part of this version yet.
+  menus_.filePrint->setEnabled(false);
+  menus_.filePrintToFile->setEnabled(false);
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setSingleShot(true);
@@ -69,6 +75,16 @@ void MainWindow::buildPanes() {
   connect(editor_, &EditorPane::hintChanged, this, &MainWindow::setHint);
 }
 
+void MainWindow::fitTreePane() {
+  // The splitter starts where the longest node text fits (2500 twips in the fonts of old),
+  // never left of the pane's minimum.
+  QTreeWidget* tree = editor_->tree();
+  tree->resizeColumnToContents(0);
+  const int fitting = tree->columnWidth(0) + 2 * tree->frameWidth() + 4;
+  const int left = std::max(SplitterMinimum, fitting);
+  splitter_->setSizes({left, std::max(SplitterMinimum, width() - left)});
+}
+
 void MainWindow::buildStatusBar() {
   statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
   hintPanel_ = new QLabel(this);
@@ -88,6 +104,8 @@ void MainWindow::connectCommands() {
   connect(menus_.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
   connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::helpAbout);
   connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
+  connect(menus_.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
+  connect(menus_.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
   connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);

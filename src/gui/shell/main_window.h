@@ -8,9 +8,13 @@
 
 #include "files/settings_store.h"
 #include "gui/editor/editor_pane.h"
+#include "gui/link/demo_radio.h"
 #include "gui/link/hex_dump_view.h"
+#include "gui/link/port_access.h"
+#include "gui/link/serial_port_menu.h"
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
+#include "link/transfer.h"
 #include "shell/destinations.h"
 #include "shell/workspace.h"
 
@@ -24,7 +28,9 @@ struct MainWindowServices {
   Diagnostics& diagnostics;
   FileDialogs& dialogs;
   SettingsStore& settings;
+  PortAccess& ports;
   std::filesystem::path programFolder;
+  bool offerDemo = false;  // "/DEMO": the simulated radio is one of the ports
 };
 
 // The main window (frmMain): menus, toolbar, status bar, the navigation tree and the panels.
@@ -60,6 +66,12 @@ class MainWindow : public QMainWindow {
   void fileSave();
   void fileSaveAs();
   void chooseModel(int entry);
+  void transferRead();
+  void transferProgram();
+  // Opens the transfer dialog in a mode on the chosen port and returns what it did.
+  TransferResult runTransfer(TransferMode mode);
+  SerialPortMenu& portMenu() { return *portMenu_; }
+  DemoRadio* demoRadio() const { return demo_.get(); }
   void chooseDestination(int entry);
   void helpContents();
   void helpAbout();
@@ -73,6 +85,7 @@ class MainWindow : public QMainWindow {
  private:
   void buildPanes();
   void buildStatusBar();
+  void fitTreePane();
   void connectCommands();
   void newDataSetNow();
   // The model's part of a new data set: the destination menu and template (-1), or one
@@ -97,6 +110,8 @@ class MainWindow : public QMainWindow {
   QLabel* modelPanel_ = nullptr;
   QTimer* timer1_ = nullptr;
   DestinationMenu destinations_;
+  SerialPortMenu* portMenu_ = nullptr;
+  std::unique_ptr<DemoRadio> demo_;
 };
 
 // Sizes of the window in pixels: the designed size and the smallest the user may make it.

@@ -41,9 +41,12 @@ bool MainWindow::load() {
   const bool hexChecked = ReadFlagSetting(services_.settings, setting::HexVisible);
   menus_.hexdump->setChecked(hexChecked);
   menus_.hexdump->setVisible(ws_.options.DebugMode);
+  portMenu_->build(services_.ports.list(), services_.offerDemo, services_.prompter);
+  portMenu_->selectAtStart();
 
   resetEditor(-1);
   ws_.flags.DataChanged = false;
+  fitTreePane();
   // The dump is shown at start exactly when its menu entry carries the mark.
   hexView_->setVisible(ws_.options.DebugMode && hexChecked);
   hexView_->refresh(ws_.image);

@@ -19,7 +19,8 @@ class ChildProcess {
   std::string readLine();
   void signal(int number);
   // Waits for the end; the exit status, or -1 when the program did not exit normally.
-  int wait();
+  // cpuSeconds, when given, receives the user and system time the program used.
+  int wait(double* cpuSeconds = nullptr);
 
  private:
   pid_t pid_ = -1;

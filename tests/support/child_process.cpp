@@ -1,6 +1,7 @@
-#include "child_process.h"
+#include "support/child_process.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,9 +50,14 @@ void ChildProcess::signal(int number) {
   kill(pid_, number);
 }
 
-int ChildProcess::wait() {
+int ChildProcess::wait(double* cpuSeconds) {
   int status = 0;
-  waitpid(pid_, &status, 0);
+  rusage usage{};
+  wait4(pid_, &status, 0, &usage);
+  if (cpuSeconds) {
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    *cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+  }
   ended_ = true;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -1,0 +1,70 @@
+// Start-up of the main window with the data shipped beside the program, and the rebuild of
+// a full channel grid. Runs on the offscreen platform unless another is asked for.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "gui_test_support.h"
+#include "image/memory_map.h"
+
+using namespace tpw;
+
+namespace {
+
+// The shipped data when the build has put it beside the programs; otherwise a folder with
+// one model and one destination template.
+std::filesystem::path ProgramFolder(test::TempDir& fallback) {
+  const std::filesystem::path beside =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+  if (std::filesystem::exists(beside / "global.ini")) return beside;
+  test::WriteBytes(fallback / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+  MemoryImage image = test::ValidImage(0xFF);
+  image.set(addr::UsableGroups, 0xF0);
+  test::WriteBytes(fallback / "QZ815_USA_012D.ini", test::ImageAsString(image));
+  return fallback.path();
+}
+
+// From the window's creation to the window shown with its first data set.
+void StartUp(benchmark::State& state) {
+  test::TempDir fallback;
+  const std::filesystem::path folder = ProgramFolder(fallback);
+  for (auto _ : state) {
+    test::GuiFixture f(folder);
+    if (!f.window->load()) state.SkipWithError("no model in global.ini");
+    f.window->show();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
+
+// Showing a list of 96 channels again, as after every edit.
+void RebuildGrid96(benchmark::State& state) {
+  test::GuiFixture f;
+  f.window->resetEditor(-1);
+  f.ws().model.groups[0].Usable = true;
+  for (int k = 0; k < 96; ++k) {
+    ChannelRecord r;
+    r.Position = static_cast<std::int16_t>(k % 60);
+    r.Enable = r.TxEnable = true;
+    f.ws().model.CHUSA.append(r);
+  }
+  f.window->editor().rebuildTree();
+  f.window->show();
+  f.window->editor().selectNodeByKey("PU");
+  for (auto _ : state) {
+    f.window->editor().refreshCurrentNode();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(RebuildGrid96)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

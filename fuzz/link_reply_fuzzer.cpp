@@ -1,0 +1,66 @@
+// Feeds arbitrary bytes to the PC as the radio's answers to a block read and a status request:
+// nothing may fault, and a block read stores bytes only at the addresses it asked for.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "link/memory_serial_port.h"
+#include "link/radio_checks.h"
+#include "link/radio_link.h"
+
+namespace {
+
+class QuietPrompter : public tpw::Prompter {
+ public:
+  void message(tpw::Icon, std::string_view, std::string_view) override {}
+  tpw::Answer ask(tpw::Icon, std::string_view, std::string_view, tpw::Buttons,
+                  tpw::Answer defaultAnswer) override {
+    return defaultAnswer;
+  }
+};
+
+class VirtualHost : public tpw::Host {
+ public:
+  void pause(std::chrono::milliseconds duration) override { now_ += duration; }
+  Clock::time_point now() override { return now_; }
+  void yield() override {}
+  void settleAfterFile() override {}
+  void advance(std::chrono::milliseconds duration) { now_ += duration; }
+
+ private:
+  Clock::time_point now_{};
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  tpw::Workspace ws;
+  QuietPrompter prompter;
+  VirtualHost host;
+  tpw::NoDiagnostics diagnostics;
+  tpw::Context ctx{ws, prompter, host, diagnostics};
+  tpw::MemoryLine line;
+  line.pc().open(tpw::RadioLink::HighSpeedSettings);
+  line.radio().open(tpw::RadioLink::HighSpeedSettings);
+  // The radio answers each of the PC's first messages with a slice of the input.
+  std::size_t offset = 0;
+  line.pc().onIdle = [&] {
+    if (offset >= size || line.radio().bytesWaiting() == 0) return;
+    const std::size_t length = std::min<std::size_t>(size - offset, 1 + data[offset] % 96);
+    line.radio().write({data + offset, length});
+    line.radio().discardInput();
+    offset += length;
+  };
+  line.pc().onWait = [&](std::chrono::milliseconds slice) { host.advance(slice); };
+  tpw::SilentTransferObserver observer;
+  tpw::RadioLink link(ctx, line.pc(), observer, "Read from Radio");
+
+  tpw::MemoryImage buffer;
+  const tpw::MemoryImage before = buffer;
+  link.ReadBlock(buffer, 0x100, 16);
+  for (int a = 0; a <= tpw::ImageLastIndex; ++a) {
+    if ((a < 0x100 || a >= 0x110) && buffer.at(a) != before.at(a)) std::abort();
+  }
+  tpw::CheckStatus(link);
+  return 0;
+}

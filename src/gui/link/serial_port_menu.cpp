@@ -1,0 +1,125 @@
+#include "gui/link/serial_port_menu.h"
+
+#include "shell/workspace.h"
+
+namespace tpw::gui {
+
+namespace {
+
+constexpr const char* kNoPort = "There is no port that can be used!!";
+
+#ifdef Q_OS_WIN
+constexpr bool kNumberedPorts = true;
+#else
+constexpr bool kNumberedPorts = false;
+#endif
+
+// "COM12" -> 12; 0 for a name without a number.
+int ComNumber(const std::string& device) {
+  if (device.rfind("COM", 0) != 0) return 0;
+  try {
+    return std::stoi(device.substr(3));
+  } catch (...) {
+    return 0;
+  }
+}
+
+QString ItemCaption(const serial::SerialPortEntry& port) {
+  if (kNumberedPorts) return QStringLiteral("COM %1").arg(ComNumber(port.name));
+  QString caption = QString::fromStdString(port.name);
+  if (!port.description.empty())
+    caption += QStringLiteral("  ") + QString::fromStdString(port.description);
+  return caption;
+}
+
+}  // namespace
+
+SerialPortMenu::SerialPortMenu(QMenu* menu, const std::array<QAction*, Items>& items,
+                               SettingsStore& settings, QObject* parent)
+    : QObject(parent), menu_(menu), items_(items), settings_(settings) {
+  for (int i = 0; i < Items; ++i) {
+    connect(items_[static_cast<std::size_t>(i)], &QAction::triggered, this,
+            [this, i] { select(i, true); });
+  }
+}
+
+void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bool offerDemo,
+                           Prompter& prompter) {
+  devices_.clear();
+  for (int i = 0; i < Items; ++i) {
+    QAction* item = items_[static_cast<std::size_t>(i)];
+    const bool used = i < static_cast<int>(ports.size());
+    item->setChecked(false);
+    item->setVisible(used);
+    item->setEnabled(used);
+    if (!used) continue;
+    item->setText(ItemCaption(ports[static_cast<std::size_t>(i)]));
+    devices_.push_back(ports[static_cast<std::size_t>(i)].name);
+  }
+  if (offerDemo && demo_ == nullptr) {
+    menu_->addSeparator();
+    demo_ = menu_->addAction(tr("Simulated radio (demo)"));
+    demo_->setObjectName(QStringLiteral("mnuOptionsSerialPortDemo"));
+    demo_->setCheckable(true);
+    connect(demo_, &QAction::triggered, this, [this] { select(Items, true); });
+  }
+  menu_->setEnabled(!devices_.empty() || demo_ != nullptr);
+  // With the simulated radio offered there is always a port to use.
+  if (devices_.empty() && demo_ == nullptr) prompter.message(Icon::None, AppTitle, kNoPort);
+}
+
+void SerialPortMenu::selectAtStart() {
+  if (demo_ != nullptr) {
+    select(Items, false);
+    return;
+  }
+  for (int i = 0; i < static_cast<int>(devices_.size()); ++i) {
+    const std::string& device = devices_[static_cast<std::size_t>(i)];
+    const bool remembered = kNumberedPorts
+                                ? ComNumber(device) == ReadNumberSetting(settings_, setting::ComNum)
+                                : device == ReadSetting(settings_, ComPortSetting);
+    if (remembered) {
+      select(i, false);
+      return;
+    }
+  }
+}
+
+void SerialPortMenu::select(int index, bool save) {
+  for (QAction* item : items_) item->setChecked(false);
+  if (demo_ != nullptr) demo_->setChecked(index == Items);
+  if (index >= 0 && index < static_cast<int>(devices_.size())) {
+    items_[static_cast<std::size_t>(index)]->setChecked(true);
+    const std::string& device = devices_[static_cast<std::size_t>(index)];
+    if (save && kNumberedPorts)
+      WriteSetting(settings_, setting::ComNum, std::to_string(ComNumber(device)));
+    if (save && !kNumberedPorts) WriteSetting(settings_, ComPortSetting, device);
+  }
+  emit choiceChanged();
+}
+
+int SerialPortMenu::checkedIndex() const {
+  for (int i = 0; i < static_cast<int>(devices_.size()); ++i) {
+    if (items_[static_cast<std::size_t>(i)]->isChecked()) return i;
+  }
+  return -1;
+}
+
+PortChoice SerialPortMenu::choice() const {
+  if (demo_ != nullptr && demo_->isChecked()) return {{}, true};
+  const int index = checkedIndex();
+  if (index >= 0) return {devices_[static_cast<std::size_t>(index)], false};
+  if (kNumberedPorts)
+    return {"COM" + std::to_string(ReadNumberSetting(settings_, setting::ComNum)), false};
+  const std::string remembered = ReadSetting(settings_, ComPortSetting);
+  if (remembered.empty() && !devices_.empty()) return {devices_.front(), false};
+  return {remembered, false};
+}
+
+QString SerialPortMenu::caption() const {
+  const PortChoice chosen = choice();
+  if (chosen.demo) return tr("Simulated radio");
+  return QString::fromStdString(chosen.device);
+}
+
+}  // namespace tpw::gui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "adapters/serial/serial_port_list.h"
+#include "files/settings_store.h"
+#include "shell/prompter.h"
+
+namespace tpw::gui {
+
+// The port a transfer goes through: a device of the system, or the built-in simulated radio.
+struct PortChoice {
+  std::string device;
+  bool demo = false;
+};
+
+// The Options > SerialPort menu: at most 16 ports, the chosen one checked and remembered.
+// On Windows the items read "COM 3" and the number is kept under "ComNum"; elsewhere they are
+// the device paths with their USB description, and the path is kept under "ComPort". With the
+// demo switch one more item offers the simulated radio.
+class SerialPortMenu : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int Items = 16;
+
+  SerialPortMenu(QMenu* menu, const std::array<QAction*, Items>& items, SettingsStore& settings,
+                 QObject* parent = nullptr);
+
+  // Fills the items from the system's ports (and the demo item when offered). Without any
+  // port the user is told, and the menu is disabled.
+  void build(const std::vector<serial::SerialPortEntry>& ports, bool offerDemo, Prompter& prompter);
+  // Checks the remembered port, or the demo radio when it is offered.
+  void selectAtStart();
+  // Checks item index (Items for the demo); saved only when asked (the window is visible).
+  void select(int index, bool save);
+
+  // The checked port, or else the remembered one (a port that is not present then fails to
+  // open, telling the user why).
+  PortChoice choice() const;
+  QAction* demoItem() const { return demo_; }
+  // The status bar's text for the choice.
+  QString caption() const;
+
+ signals:
+  void choiceChanged();
+
+ private:
+  int checkedIndex() const;
+
+  QMenu* menu_;
+  std::array<QAction*, Items> items_;
+  QAction* demo_ = nullptr;
+  SettingsStore& settings_;
+  std::vector<std::string> devices_;  // device of item i
+};
+
+// The key under which the chosen port's device path is kept outside Windows.
+inline constexpr SettingKey ComPortSetting{"ComPath", "ComPort", ""};
+
+}  // namespace tpw::gui

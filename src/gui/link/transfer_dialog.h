@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/link/device_pictures.h"
+#include "link/transfer.h"
+#include "shell/workspace.h"
+
+namespace tpw::gui {
+
+// The progress bar of the transfer dialog: a label (lblPercent) that slides into its frame
+// (pictProgress) from the left as the transfer advances.
+class TransferProgress : public QFrame {
+  Q_OBJECT
+
+ public:
+  explicit TransferProgress(QWidget* parent = nullptr);
+  void setPercent(int percent);
+  int percent() const { return percent_; }
+  QLabel* bar() const { return bar_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void place();
+
+  QLabel* bar_;
+  int percent_ = 0;
+};
+
+// The modal dialog in which every radio operation runs (frmRadio): how to connect the radio,
+// the two pictures with the data flowing left to right, progress, the monitor line in debug
+// mode, and OK, Cancel and Help. The operation runs on this thread; its waits run the event
+// loop, so Cancel stays live and the dialog repaints.
+class TransferDialog : public QDialog, public TransferObserver {
+  Q_OBJECT
+
+ public:
+  TransferDialog(Context ctx, SerialPort& port, TransferMode mode, QWidget* parent = nullptr);
+
+  TransferResult result() const { return result_; }
+  TransferMode mode() const { return mode_; }
+
+  // What the running transfer shows.
+  void progress(int percent) override;
+  void monitor(std::string_view text) override;
+
+  void pressOk();
+  void pressCancel();
+  void pressHelp();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  void buildPictures(QWidget* row);
+
+  Context ctx_;
+  SerialPort& port_;
+  TransferMode mode_;
+  TransferResult result_;
+  QLabel* instructions_;
+  TransferProgress* progress_;
+  DataFlowArrow* flow_ = nullptr;
+  QLabel* monitor_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
+  QPushButton* help_;
+};
+
+// The dialog's instructions, one line each, joined by CR LF.
+const char* TransferInstructions();
+
+}  // namespace tpw::gui

@@ -1,0 +1,46 @@
+// The radio commands of the main window: read, program, and the transfer dialog they open.
+#include "gui/link/transfer_dialog.h"
+#include "gui/shell/main_window.h"
+
+namespace tpw::gui {
+
+TransferResult MainWindow::runTransfer(TransferMode mode) {
+  const PortChoice chosen = portMenu_->choice();
+  std::unique_ptr<SerialPort> device;
+  SerialPort* port = nullptr;
+  if (chosen.demo) {
+    // The simulated radio is made once, from the factory data set of this start, and keeps
+    // what is written to it until the program ends.
+    if (!demo_) demo_ = std::make_unique<DemoRadio>(ws_.image);
+    port = &demo_->switchOn();
+  } else {
+    device = services_.ports.make(chosen.device);
+    port = device.get();
+  }
+  TransferDialog dialog(context(), *port, mode, this);
+  dialog.exec();
+  return dialog.result();
+}
+
+void MainWindow::transferRead() {
+  if (!validateBeforeLeave()) return;
+  const TransferResult result = runTransfer(TransferMode::Read);
+  if (!result.TransferDone) return;
+  editor_->selectNodeByKey(QStringLiteral("General"));
+  editor_->refreshCurrentNode();
+  editor_->rebuildTree();
+  ws_.documentPath.clear();
+  refreshTitle();
+  if (result.RegionChangeAccepted) {
+    destinations_.syncToRegion(ws_.image);
+    refreshDestinationMenu();
+  }
+  ws_.flags.DataChanged = false;
+}
+
+void MainWindow::transferProgram() {
+  if (!validateBeforeLeave()) return;
+  runTransfer(TransferMode::Program);
+}
+
+}  // namespace tpw::gui

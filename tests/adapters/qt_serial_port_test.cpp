@@ -1,0 +1,76 @@
+#include "adapters/serial/qt_serial_port.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "adapters/serial/open_failure.h"
+#include "sim/pseudo_terminal.h"
+
+namespace tpw::serial {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool Write(SerialPort& port, std::string_view text) {
+  return port.write({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+TEST(QtSerialPort, CarriesBytesBothWaysAndChangesSpeedInPlace) {
+  QtRuntime qt;
+  sim::PseudoTerminal terminal;
+  QtSerialPort port(terminal.path());
+  ASSERT_TRUE(port.open("19200,N,8,1")) << port.lastFailure().description;
+  EXPECT_EQ(port.settings(), "19200,N,8,1");
+  EXPECT_TRUE(Write(port, "#CMDSY\r\n"));
+  EXPECT_EQ(terminal.read(1000ms), "#CMDSY\r\n");
+
+  terminal.write("OK");
+  EXPECT_EQ(port.readByte(1000ms), 'O');
+  EXPECT_EQ(port.readByte(1000ms), 'K');
+  EXPECT_EQ(port.readByte(5ms), std::nullopt);
+
+  terminal.write("stale");
+  for (int i = 0; i < 100 && port.bytesWaiting() < 5; ++i) usleep(1000);
+  port.discardInput();
+  EXPECT_EQ(port.bytesWaiting(), 0);
+
+  ASSERT_TRUE(port.open("57600,N,8,1"));
+  EXPECT_TRUE(port.isOpen());
+  EXPECT_EQ(port.settings(), "57600,N,8,1");
+  EXPECT_FALSE(port.open("fast"));
+  EXPECT_FALSE(port.isOpen());
+}
+
+TEST(QtSerialPort, ExplainsWhyAPortCannotBeOpened) {
+  QtRuntime qt;
+  QtSerialPort missing("/dev/tpw52-no-such-port");
+  EXPECT_FALSE(missing.open("19200,N,8,1"));
+  EXPECT_TRUE(missing.lastFailure().description.starts_with(
+      "The port /dev/tpw52-no-such-port does not exist. Check that the programming cable"));
+
+  sim::PseudoTerminal terminal;
+  QtSerialPort first(terminal.path());
+  ASSERT_TRUE(first.open("19200,N,8,1"));
+  QtSerialPort second(terminal.path());
+  EXPECT_FALSE(second.open("19200,N,8,1"));
+  EXPECT_EQ(second.lastFailure().description,
+            "The port " + terminal.path() +
+                " is in use by another program. Close that program and try again.");
+}
+
+TEST(QtSerialPort, NamesTheGroupThatMayUseTheDevice) {
+  DeviceAccess access;
+  access.permitted = false;
+  access.group = "uucp";
+  const PortFailure failure = DescribeOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError,
+                                                  "Permission denied", access);
+  EXPECT_EQ(failure.number, static_cast<int>(QSerialPort::PermissionError));
+  EXPECT_EQ(failure.description,
+            "You have no permission to use the port /dev/ttyUSB0. Add your user to the group "
+            "\"uucp\" (for example: sudo usermod -aG uucp $USER), then log out and in again.");
+  EXPECT_EQ(InspectDevice("/dev/tpw52-no-such-port").exists, false);
+  EXPECT_EQ(InspectDevice("/dev/null").exists, true);
+}
+
+}  // namespace
+}  // namespace tpw::serial

@@ -1,0 +1,222 @@
+// Reading, programming and clearing ATIS through the transfer dialog against the simulated
+// radio, and the serial port menu.
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/link/transfer_dialog.h"
+#include "gui_test_support.h"
+#include "image/memory_map.h"
+#include "sim/radio_simulator.h"
+
+using namespace tpw;
+using namespace tpw::test;
+using gui::TransferDialog;
+
+namespace {
+
+void PressButton(TransferDialog* dialog, const char* name) {
+  dialog->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+// OK; when the transfer failed, the dialog is still open and Cancel closes it.
+void PressOk(TransferDialog* dialog) {
+  PressButton(dialog, "cmdOK");
+  if (dialog->isVisible()) PressButton(dialog, "cmdCancel");
+}
+
+}  // namespace
+
+class TransferTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempDir> dir;
+  std::unique_ptr<GuiFixture> f;
+
+  void start(bool demo, bool debug = false) {
+    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+    MemoryImage image = sim::FactoryMemory(ValidImage(1));  // a template carries the product code
+    image.set(addr::UsableGroups, 0x80);
+    WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(image));
+    f = std::make_unique<GuiFixture>(dir->path(), demo);
+    f->ws().options.DebugMode = debug;
+    f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}, {"/dev/ttyUSB1", ""}};
+    QVERIFY(f->window->load());
+    f->window->show();
+  }
+  // Runs a transfer, pressing OK once the dialog is open; the dialog closes on success.
+  TransferResult transfer(TransferMode mode) {
+    WhenModalOpens<TransferDialog>(PressOk);
+    return f->window->runTransfer(mode);
+  }
+  std::vector<std::string> texts() { return f->prompter().texts(); }
+
+ private slots:
+  void init() { dir = std::make_unique<TempDir>(); }
+  void cleanup() {
+    f.reset();
+    dir.reset();
+  }
+
+  void programThenReadBringsTheChannelsBack() {
+    start(true);
+    QVERIFY(f->window->portMenu().demoItem()->isChecked());
+    QCOMPARE(f->window->findChild<QLabel*>("sbStatusBarPanel2")->text(),
+             QString("Simulated radio"));
+    const SettingsModel programmed = f->ws().model;
+    QVERIFY(programmed.CHUSA.size() > 0);
+
+    int maxProgress = 0;
+    f->host.onYield = [&] {
+      if (auto* d = qobject_cast<TransferDialog*>(QApplication::activeModalWidget())) {
+        maxProgress = std::max(maxProgress, d->findChild<gui::TransferProgress*>()->percent());
+      }
+    };
+    WhenModalOpens<TransferDialog>(PressOk);
+    f->window->menus().transferProgram->trigger();
+    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    QCOMPARE(f->prompter().boxes[0].title, std::string("Program to Radio"));
+    QVERIFY(maxProgress >= 90);
+    QVERIFY(f->window->demoRadio() != nullptr);
+
+    f->ws().model.CHUSA.clear();
+    f->ws().flags.DataChanged = true;
+    f->ws().documentPath = "/tmp/x.dat";
+    f->window->editor().selectNodeByKey("PU");
+    WhenModalOpens<TransferDialog>(PressOk);
+    f->window->menus().transferRead->trigger();
+    QCOMPARE(texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
+    QCOMPARE(f->prompter().boxes.back().title, std::string("Read from Radio"));
+    QCOMPARE(f->ws().model.CHUSA, programmed.CHUSA);
+    QVERIFY(!f->ws().flags.DataChanged);
+    QVERIFY(f->ws().documentPath.empty());
+    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
+    QCOMPARE(f->window->editor().tree()->currentItem()->text(0), QString("General"));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
+  void cancelInTheMiddleKeepsTheDataAndTheDialog() {
+    start(true);
+    const MemoryImage before = f->ws().image;
+    const SettingsModel model = f->ws().model;
+    f->window->demoRadio();
+    bool refusedClose = false;
+    f->host.onYield = [&] {
+      auto* d = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+      if (d == nullptr || f->host.yields != 40) return;
+      refusedClose = !d->close();  // the window's own close is refused while busy
+      PressButton(d, "cmdCancel");
+    };
+    bool stayedOpen = false;
+    WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
+      PressButton(d, "cmdOK");
+      stayedOpen = d->isVisible();
+      QVERIFY(d->findChild<QPushButton*>("cmdOK")->isEnabled());
+      PressButton(d, "cmdCancel");  // nothing runs now: the dialog closes
+    });
+    const TransferResult result = f->window->runTransfer(TransferMode::Read);
+    QVERIFY(refusedClose);
+    QVERIFY(stayedOpen);
+    QVERIFY(!result.TransferDone);
+    QVERIFY(f->ws().image == before);
+    QVERIFY(f->ws().model == model);
+    QVERIFY(f->ws().flags.CancelFlag);
+  }
+
+  void aPortThatFailsKeepsTheDialogOpen() {
+    start(false);
+    QCOMPARE(texts(), std::vector<std::string>{});
+    const QList<QAction*> items = FindActions(*f->window, "mnuOptionsSerialPort1");
+    QCOMPARE(items[0]->text(), QString("/dev/ttyUSB0  FT232R USB UART"));
+    QCOMPARE(items[1]->text(), QString("/dev/ttyUSB1"));
+    QVERIFY(!items[2]->isVisible());
+    items[1]->trigger();
+    QCOMPARE(f->settings.read("ComPath", "ComPort", ""), std::string("/dev/ttyUSB1"));
+    const MemoryImage before = f->ws().image;
+    bool okAgain = false;
+    WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
+      PressButton(d, "cmdOK");
+      okAgain = d->isVisible() && d->findChild<QPushButton*>("cmdOK")->isEnabled();
+      PressButton(d, "cmdCancel");
+    });
+    f->window->runTransfer(TransferMode::Read);
+    QVERIFY(okAgain);
+    QCOMPARE(f->ports.made, std::vector<std::string>{"/dev/ttyUSB1"});
+    QVERIFY(!texts().empty());
+    QVERIFY(f->ws().image == before);
+
+    // The remembered port is checked at the next start.
+    auto again = std::make_unique<GuiFixture>(dir->path());
+    again->settings.write("ComPath", "ComPort", "/dev/ttyUSB1");
+    again->ports.entries = f->ports.entries;
+    QVERIFY(again->window->load());
+    QVERIFY(FindActions(*again->window, "mnuOptionsSerialPort1")[1]->isChecked());
+    QVERIFY(!FindActions(*again->window, "mnuOptionsSerialPort1")[0]->isChecked());
+  }
+
+  void noPortAtAll() {
+    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\n");
+    f = std::make_unique<GuiFixture>(dir->path());
+    QVERIFY(f->window->load());
+    QCOMPARE(texts(), std::vector<std::string>{"There is no port that can be used!!"});
+    QCOMPARE(f->prompter().boxes[0].icon, Icon::None);
+    QVERIFY(!f->window->menus().serialPort->isEnabled());
+  }
+
+  void clearAtisThroughTheDialog() {
+    start(true);
+    f->ws().model.atis.AtisCode = "1234567890";
+    transfer(TransferMode::Program);
+    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    const TransferResult result = transfer(TransferMode::ClearAtis);
+    QVERIFY(result.TransferDone);
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string());
+    QCOMPARE(f->prompter().boxes.back().title, std::string("Clear ATIS Data"));
+  }
+
+  void dialogLooksAsItsModeSays() {
+    start(true, true);
+    QStringList checked;
+    for (TransferMode mode : {TransferMode::Read, TransferMode::Program, TransferMode::ClearAtis}) {
+      WhenModalOpens<TransferDialog>([&, mode](TransferDialog* d) {
+        QCOMPARE(d->windowTitle(), QString(TransferCaption(mode)));
+        QCOMPARE(d->size(), QSize(465, 290));
+        QCOMPARE(d->findChild<QLabel*>("lblmess")->text(),
+                 QString("1.Connect the KVX cable between the PC serial port and the radio.\n"
+                         "2.On the radio, press and hold [PRESET] keys while\n"
+                         "   turning the power on.\n"
+                         "   The Radio display will show PC CONTROL.\n"
+                         "3.Press the [OK] button to start."));
+        QLabel* monitor = d->findChild<QLabel*>("lblmon");
+        QVERIFY(monitor->isVisible());
+        QCOMPARE(monitor->text(), QString("starting at debug mode.."));
+        const int radio = d->findChild<QWidget*>("pictHandy")->x();
+        const int pc = d->findChild<QWidget*>("pictB")->x();
+        QCOMPARE(radio < pc, mode == TransferMode::Read);
+        PressButton(d, "cmdHelp");
+        checked << d->windowTitle();
+        PressButton(d, "cmdCancel");
+      });
+      f->window->runTransfer(mode);
+    }
+    QCOMPARE(checked, QStringList({"Read from Radio", "Program to Radio", "Clear ATIS Data"}));
+    QCOMPARE(f->prompter().boxes.back().text,
+             std::string("Unable to display Help Contents. There is no Help associated with "
+                         "this project."));
+    QCOMPARE(f->prompter().boxes.back().title, std::string("Clear ATIS Data"));
+  }
+
+  void progressBarFillsFromTheLeft() {
+    gui::TransferProgress bar;
+    bar.resize(200, 20);
+    bar.setPercent(0);
+    QCOMPARE(bar.bar()->geometry(), QRect(-200, 0, 200, 20));
+    bar.setPercent(25);
+    QCOMPARE(bar.bar()->x(), -150);
+    bar.setPercent(130);
+    QCOMPARE(bar.bar()->x(), 0);
+  }
+};
+
+QTEST_MAIN(TransferTest)
+#include "transfer_test.moc"
