@@ -12,7 +12,7 @@ tpw::MemoryImage FullImage() {
   for (int a = 0x120; a < 0x12C; ++a) image.set(a, 0xFF);  // CHINT
   for (int a = 0x140; a < 0x14C; ++a) image.set(a, 0xFF);  // CHCAN
   image.set(0x160, 0xFF);
-  image.set(0x161, 0xC0);  // ten weather channels
+  image.set(0x161, 0xC0);                                  // ten weather channels
   for (int a = 0x162; a < 0x166; ++a) image.set(a, 0xFF);  // CHEXP
   image.set(0x166, 0xFF);
   image.set(0x167, 0xF0);  // twelve RG channels

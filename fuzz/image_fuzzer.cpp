@@ -1,11 +1,11 @@
 // Feeds arbitrary files to the image loader and every image to the decoder, the encoder and
 // the write corrections: none of them may fault, whatever the bytes.
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "files/hex_image_file.h"
 #include "image/image_codec.h"

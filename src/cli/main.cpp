@@ -1,10 +1,9 @@
-#include <unistd.h>
-
 #include "cli/cli_session.h"
+#include "cli/console.h"
 
 namespace tpw::cli {
 
-CliSession::CliSession() : prompter(AnswerPolicy::Ask, std::cin, std::cerr, isatty(0) != 0) {}
+CliSession::CliSession() : prompter(AnswerPolicy::Ask, std::cin, std::cerr, IsTerminal(0)) {}
 }  // namespace tpw::cli
 
 int main(int argc, char** argv) {

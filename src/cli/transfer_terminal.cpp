@@ -1,49 +1,16 @@
 #include "cli/transfer_terminal.h"
 
-#include <unistd.h>
-
-#include <csignal>
 #include <ostream>
 #include <thread>
 
 #include "adapters/serial/qt_serial_port.h"
+#include "cli/console.h"
 #include "cli/transfer_data_set.h"
 #include "files/error_log.h"
 
 namespace tpw::cli {
 
 namespace {
-
-// Holds SIGINT back while a transfer runs, so that Ctrl-C becomes a cancel the transfer sees
-// between two waits, exactly like the dialog's Cancel button, instead of ending the program.
-class InterruptWatch {
- public:
-  InterruptWatch() {
-    sigemptyset(&interrupt_);
-    sigaddset(&interrupt_, SIGINT);
-    sigprocmask(SIG_BLOCK, &interrupt_, &previous_);
-  }
-  ~InterruptWatch() {
-    taken();
-    sigprocmask(SIG_SETMASK, &previous_, nullptr);
-  }
-  InterruptWatch(const InterruptWatch&) = delete;
-  InterruptWatch& operator=(const InterruptWatch&) = delete;
-
-  // True (once per Ctrl-C) when the user pressed it.
-  bool taken() {
-    sigset_t pending;
-    sigpending(&pending);
-    if (!sigismember(&pending, SIGINT)) return false;
-    int signal = 0;
-    sigwait(&interrupt_, &signal);
-    return true;
-  }
-
- private:
-  sigset_t interrupt_;
-  sigset_t previous_;
-};
 
 // Real time; between two waits the user's Ctrl-C becomes the transfer's cancel.
 class TerminalHost : public Host {
@@ -135,7 +102,7 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   serial::QtRuntime qt;
   serial::QtSerialPort port(options.port);
   InterruptWatch interrupts;
-  TerminalObserver observer(std::cerr, isatty(2) != 0, TransferCaption(mode));
+  TerminalObserver observer(std::cerr, IsTerminal(2), TransferCaption(mode));
   BarAwarePrompter prompter(session.prompter, observer);
   TerminalHost host(ws.flags, interrupts);
   ErrorLog log(options.debug, ProgramFolder(), UserDataFolder());

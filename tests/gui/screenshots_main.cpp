@@ -53,15 +53,15 @@ int main(int argc, char** argv) {
   Save(window, folder, QStringLiteral("channel-grid"));
   // The free channels of the first destination that has some.
   const QList<QAction*> destinations = test::FindActions(window, "mnuDestinationChild");
-  for (int i = 0; i < destinations.size() && f.ws().model.CHRG.isEmpty() &&
-                  f.ws().model.CHEXP.isEmpty();
+  for (int i = 0;
+       i < destinations.size() && f.ws().model.CHRG.isEmpty() && f.ws().model.CHEXP.isEmpty();
        ++i) {
     if (!destinations[i]->isVisible()) continue;
     f.recorder.plan(Answer::Ok);
     window.chooseDestination(i);
   }
-  window.editor().selectNodeByKey(
-      f.ws().model.CHRG.isEmpty() ? QStringLiteral("EXPCHANNEL") : QStringLiteral("PR"));
+  window.editor().selectNodeByKey(f.ws().model.CHRG.isEmpty() ? QStringLiteral("EXPCHANNEL")
+                                                              : QStringLiteral("PR"));
   Save(window, folder, QStringLiteral("free-channels"));
   gui::AboutBox about(&window);
   about.show();

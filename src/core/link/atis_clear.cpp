@@ -7,10 +7,7 @@
 
 namespace tpw {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 void ClearDataATIS(RadioLink& link) {
   if (!link.PortOpen()) return;

@@ -10,7 +10,7 @@ namespace tpw {
 
 namespace {
 
-constexpr int BlockSize = 16;
+constexpr int BlockSize = RadioLink::BlockSize;
 
 }  // namespace
 

@@ -9,7 +9,7 @@ namespace tpw {
 
 namespace {
 
-constexpr int BlockSize = 16;
+constexpr int BlockSize = RadioLink::BlockSize;
 constexpr std::chrono::milliseconds SkippedBlockPause{20};
 
 // Bytes that the single-byte rows leave out: the model words, 0x09F, the ATIS counter, and the

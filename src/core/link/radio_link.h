@@ -30,6 +30,8 @@ using Seconds = std::chrono::seconds;
 class RadioLink {
  public:
   static constexpr int RetryCount = 3;
+  // Whole-memory transfers move 16-byte blocks, the largest the radio takes in one frame.
+  static constexpr int BlockSize = 16;
   static constexpr const char* StartSettings = "19200,N,8,1";
   static constexpr const char* HighSpeedSettings = "57600,N,8,1";
   // The longest line the radio sends is a data reply of about fifty characters.
