@@ -273,14 +273,16 @@ bool MainSectionAccepted(Context& ctx, std::string_view content, int& fileRegion
   const double region =
       RoundHalfEven(LeadingNumber(ReadIniValueFromText(content, "MAIN", "REGION")));
   fileRegion = region >= 0 && region <= 255 ? NormaliseRegion(static_cast<int>(region)) : UsaRegion;
-  const int current = RegionOf(ctx.ws.image);
-  if (fileRegion == current) return true;
-  if (fileRegion == UsaRegion || current == UsaRegion) {
-    Refuse(ctx, "Read Binary Data", "Region Unmatched !!");
-    return false;
+  switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
+    case RegionMatch::Same:
+      return true;
+    case RegionMatch::Refused:
+      Refuse(ctx, "Read Binary Data", "Region Unmatched !!");
+      return false;
+    case RegionMatch::Question:
+      break;
   }
-  if (ctx.prompter.ask(Icon::Exclamation, MainTitle(caps), RegionQuestion, Buttons::YesNo,
-                       Answer::No) != Answer::Yes) {
+  if (!AgreesToRegionChange(ctx.prompter, MainTitle(caps))) {
     ctx.ws.flags.ErrorFlag = true;
     return false;
   }

@@ -22,16 +22,16 @@ void Refuse(Context& ctx, const char* text) {
 
 // Region check of a file against the current image; true when the file may be taken.
 bool RegionAccepted(Context& ctx, int fileRegion, bool& changeAccepted) {
-  const int file = NormaliseRegion(fileRegion);
-  const int current = RegionOf(ctx.ws.image);
-  if (file == current) return true;
-  if (file == UsaRegion || current == UsaRegion) {
-    Refuse(ctx, "Region Unmatched !!");
-    return false;
+  switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
+    case RegionMatch::Same:
+      return true;
+    case RegionMatch::Refused:
+      Refuse(ctx, "Region Unmatched !!");
+      return false;
+    case RegionMatch::Question:
+      break;
   }
-  const Answer answer = ctx.prompter.ask(Icon::Exclamation, MainTitle(ctx.ws.caps), RegionQuestion,
-                                         Buttons::YesNo, Answer::No);
-  if (answer != Answer::Yes) {
+  if (!AgreesToRegionChange(ctx.prompter, MainTitle(ctx.ws.caps))) {
     ctx.ws.flags.ErrorFlag = true;
     return false;
   }
@@ -51,6 +51,11 @@ ImageFileStatus ReadWhileBusy(Context& ctx, const fs::path& path, MemoryImage& s
 }
 
 }  // namespace
+
+bool AgreesToRegionChange(Prompter& prompter, std::string_view title) {
+  return prompter.ask(Icon::Exclamation, title, RegionQuestion, Buttons::YesNo, Answer::No) ==
+         Answer::Yes;
+}
 
 ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
                               std::error_code* ioError) {

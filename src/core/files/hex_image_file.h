@@ -43,5 +43,7 @@ bool FileReadIni(Context& ctx, const std::filesystem::path& path);
 // The region question asked when a file or a radio carries another region than the PC.
 inline constexpr const char* RegionQuestion =
     "The region is unmatched.\r\nDo you want to change the region?";
+// Asks that question (No preselected); true when the user answers Yes.
+bool AgreesToRegionChange(Prompter& prompter, std::string_view title);
 
 }  // namespace tpw

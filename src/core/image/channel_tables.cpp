@@ -91,6 +91,14 @@ int RegionOf(const MemoryImage& image) {
   return NormaliseRegion(image.at(addr::RegionCode));
 }
 
+RegionMatch CompareRegions(int first, int second) {
+  const int a = NormaliseRegion(first);
+  const int b = NormaliseRegion(second);
+  if (a == b) return RegionMatch::Same;
+  if (a == UsaRegion || b == UsaRegion) return RegionMatch::Refused;
+  return RegionMatch::Question;
+}
+
 std::string GroupLabelsLine(const SettingsModel& model) {
   std::string line;
   for (int g = 0; g < 3; ++g) {

@@ -41,6 +41,10 @@ std::string RegionName(int value);
 std::string GroupTwoName(int value);
 void SetRegion(MemoryImage& image, int value);
 int RegionOf(const MemoryImage& image);  // the normalised region byte
+// How the regions of two data sets meet: the same region; one side the USA region, which is
+// never mixed with another; or two other regions, between which the user may switch.
+enum class RegionMatch { Same, Refused, Question };
+RegionMatch CompareRegions(int first, int second);
 std::string GroupLabelsLine(const SettingsModel& model);
 std::string ExpLabel();
 

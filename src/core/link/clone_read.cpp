@@ -8,11 +8,7 @@
 
 namespace tpw {
 
-namespace {
-
-constexpr int BlockSize = RadioLink::BlockSize;
-
-}  // namespace
+namespace {}  // namespace
 
 int BlockProgress(int address) {
   return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
@@ -27,9 +23,9 @@ void ReadData(RadioLink& link, MemoryImage& scratch) {
   if (!link.PortOpen()) return;
   link.observer().progress(0);
   bool cancelled = false;
-  for (int address = 0; address <= ImageLastIndex; address += BlockSize) {
+  for (int address = 0; address <= ImageLastIndex; address += RadioLink::BlockSize) {
     link.observer().progress(BlockProgress(address));
-    link.ReadBlock(scratch, address, BlockSize);
+    link.ReadBlock(scratch, address, RadioLink::BlockSize);
     if (link.flags().ErrorFlag) break;
     if (link.flags().CancelFlag) {
       cancelled = true;

@@ -9,7 +9,6 @@ namespace tpw {
 
 namespace {
 
-constexpr int BlockSize = RadioLink::BlockSize;
 constexpr std::chrono::milliseconds SkippedBlockPause{20};
 
 // Bytes that the single-byte rows leave out: the model words, 0x09F, the ATIS counter, and the
@@ -32,9 +31,9 @@ bool WrittenByteByByte(int block) {
 std::vector<PlannedWrite> RowWrites(int block, bool atisNew) {
   if (block < addr::ModelVersionWord) return {};
   if (block >= addr::KeptHighFirst && block <= addr::KeptHighLast) return {};
-  if (!WrittenByteByByte(block)) return {{block, BlockSize}};
+  if (!WrittenByteByByte(block)) return {{block, RadioLink::BlockSize}};
   std::vector<PlannedWrite> writes;
-  for (int address = block; address < block + BlockSize; ++address) {
+  for (int address = block; address < block + RadioLink::BlockSize; ++address) {
     if (!LeftOut(address, atisNew)) writes.push_back({address, 1});
   }
   return writes;
@@ -44,7 +43,7 @@ std::vector<PlannedWrite> RowWrites(int block, bool atisNew) {
 
 std::vector<PlanRow> WritePlan(bool atisCodeNew) {
   std::vector<PlanRow> plan;
-  for (int block = 0; block <= ImageLastIndex; block += BlockSize) {
+  for (int block = 0; block <= ImageLastIndex; block += RadioLink::BlockSize) {
     plan.push_back({block, RowWrites(block, atisCodeNew)});
   }
   return plan;

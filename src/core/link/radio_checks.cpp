@@ -118,17 +118,17 @@ bool ReadDataChkRegion(RadioLink& link) {
     ReportCheckFailure(link, link.caption());
     return false;
   }
-  const int radio = NormaliseRegion(scratch.at(addr::RegionCode));
-  const int pc = RegionOf(link.context().ws.image);
-  if (radio == pc) return false;
-  if (radio == UsaRegion || pc == UsaRegion) {
-    link.Alert("Region Unmatched !!");
-    link.flags().ErrorFlag = true;
-    return false;
+  switch (CompareRegions(scratch.at(addr::RegionCode), RegionOf(link.context().ws.image))) {
+    case RegionMatch::Same:
+      return false;
+    case RegionMatch::Refused:
+      link.Alert("Region Unmatched !!");
+      link.flags().ErrorFlag = true;
+      return false;
+    case RegionMatch::Question:
+      break;
   }
-  const Answer answer = link.context().prompter.ask(Icon::Exclamation, link.caption(),
-                                                    RegionQuestion, Buttons::YesNo, Answer::No);
-  if (answer == Answer::Yes) return true;
+  if (AgreesToRegionChange(link.context().prompter, link.caption())) return true;
   link.flags().ErrorFlag = true;
   return false;
 }
