@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "cli/terminal_prompter.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::cli {
 

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "shell/prompter.h"
+#include "session/prompter.h"
 
 namespace tpw::cli {
 

@@ -6,7 +6,7 @@
 #include "image/memory_map.h"
 #include "link/frame.h"
 #include "link/radio_checks.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::sim {
 

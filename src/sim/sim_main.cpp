@@ -9,7 +9,7 @@
 #include "files/hex_image_file.h"
 #include "image/memory_map.h"
 #include "link/radio_checks.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/radio_simulator.h"
 

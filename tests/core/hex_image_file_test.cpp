@@ -4,6 +4,7 @@
 
 #include "image/image_codec.h"
 #include "image/memory_map.h"
+#include "session/flag_guard.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -222,6 +223,17 @@ TEST(FileReadIni, LoadsTemplatesSilently) {
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.FileReadIni -> ", 0), 0u);
   EXPECT_TRUE(f.prompter.boxes.empty());
   EXPECT_EQ(f.ws.image, image);
+}
+
+TEST(FileReadIni, ReadInsideABusyResetLeavesTheWindowBusy) {
+  OpenFixture f;
+  const std::filesystem::path templ = f.file(ValidImage(2), "QZ815_BE_012D.ini");
+  {
+    FlagGuard reset(f.ws.flags.TransferBusy, true);
+    EXPECT_TRUE(FileReadIni(f.ctx, templ));
+    EXPECT_TRUE(f.ws.flags.TransferBusy);
+  }
+  EXPECT_FALSE(f.ws.flags.TransferBusy);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
+#include "image/model_identity.h"
 #include "image/settings_model.h"
 
 namespace tpw {

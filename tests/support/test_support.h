@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::test {
 

@@ -21,8 +21,9 @@
 #include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
+#include "image/model_identity.h"
+#include "session/workspace.h"
 #include "shell/destinations.h"
-#include "shell/workspace.h"
 
 namespace fs = std::filesystem;
 using namespace tpw;

@@ -1,6 +1,6 @@
 #include "adapters/settings/qt_settings_store.h"
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw {
 

@@ -7,14 +7,14 @@
 #include <limits>
 
 #include "files/atomic_file.h"
-#include "files/busy_scope.h"
 #include "files/file_save.h"
-#include "files/hex_image_file.h"
 #include "files/ini_file.h"
 #include "files/text_values.h"
 #include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "session/flag_guard.h"
+#include "session/region_question.h"
 
 namespace tpw {
 
@@ -385,7 +385,7 @@ bool FileRead2(Context& ctx, const fs::path& path) {
   ws.flags.ErrorFlag = false;
   bool loaded = false;
   {
-    BusyScope busy(ws);
+    FlagGuard busy(ws.flags.TransferBusy, true);
     std::string content;
     const std::error_code error = ReadWholeFile(path, content);
     std::error_code ignored;

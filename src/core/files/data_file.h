@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "image/settings_model.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // The channel data file (".dat"): the whole settings model as ini-like text. It holds no image;
 // only the region byte of the image travels with it.

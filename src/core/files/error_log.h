@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "shell/diagnostics.h"
+#include "session/diagnostics.h"
 
 namespace tpw {
 

@@ -1,7 +1,7 @@
 #include "files/file_save.h"
 
 #include "files/atomic_file.h"
-#include "files/busy_scope.h"
+#include "session/flag_guard.h"
 
 namespace tpw {
 
@@ -11,7 +11,7 @@ bool SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_v
   ws.flags.ErrorFlag = false;
   std::error_code error;
   {
-    BusyScope busy(ws);
+    FlagGuard busy(ws.flags.TransferBusy, true);
     error = WriteFileAtomically(path, content);
     ctx.host.settleAfterFile();
   }

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw {
 

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "files/atomic_file.h"
-#include "files/busy_scope.h"
 #include "files/file_save.h"
 #include "image/channel_tables.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
+#include "image/model_identity.h"
+#include "session/flag_guard.h"
+#include "session/region_question.h"
 
 namespace tpw {
 
@@ -44,18 +46,13 @@ ImageFileStatus ReadWhileBusy(Context& ctx, const fs::path& path, MemoryImage& s
                               std::error_code& ioError) {
   Workspace& ws = ctx.ws;
   ws.flags.ErrorFlag = false;
-  BusyScope busy(ws);
+  FlagGuard busy(ws.flags.TransferBusy, true);
   const ImageFileStatus status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
   ctx.host.settleAfterFile();
   return status;
 }
 
 }  // namespace
-
-bool AgreesToRegionChange(Prompter& prompter, std::string_view title) {
-  return prompter.ask(Icon::Exclamation, title, RegionQuestion, Buttons::YesNo, Answer::No) ==
-         Answer::Yes;
-}
 
 ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
                               std::error_code* ioError) {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "image/memory_image.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // The image file: the radio's 2048 bytes, byte for byte, with no header. The same layout
 // under a destination's name is the factory template of that destination.
@@ -39,11 +39,5 @@ bool SaveImageFileCommand(Context& ctx, const std::filesystem::path& path);
 
 // The silent loader of destination templates: no region check, no message.
 bool FileReadIni(Context& ctx, const std::filesystem::path& path);
-
-// The region question asked when a file or a radio carries another region than the PC.
-inline constexpr const char* RegionQuestion =
-    "The region is unmatched.\r\nDo you want to change the region?";
-// Asks that question (No preselected); true when the user answers Yes.
-bool AgreesToRegionChange(Prompter& prompter, std::string_view title);
 
 }  // namespace tpw

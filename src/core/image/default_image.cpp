@@ -1,6 +1,6 @@
 #include "image/image_codec.h"
 #include "image/memory_map.h"
-#include "shell/workspace.h"
+#include "image/model_identity.h"
 
 namespace tpw {
 
@@ -30,19 +30,6 @@ void NewDefaultImage(MemoryImage& image, SettingsModel& model, int modelType) {
     }
   }
   DecodeHeader(image, model);
-}
-
-bool VersionMatches(int first, int second, int modelType) {
-  return first == second && modelType == QZ815ModelType && first == ModelVersion;
-}
-
-std::pair<int, int> VersionAddresses(int modelType) {
-  return {modelType == QZ815ModelType ? addr::ModelVersionWord : 0, ImageLastIndex - 1};
-}
-
-bool ImageVersionMatches(const MemoryImage& image, int modelType) {
-  const auto [first, second] = VersionAddresses(modelType);
-  return VersionMatches(image.word(first), image.word(second), modelType);
 }
 
 }  // namespace tpw

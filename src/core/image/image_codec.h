@@ -1,7 +1,5 @@
 #pragma once
 
-#include <utility>
-
 #include "image/memory_image.h"
 #include "image/settings_model.h"
 
@@ -28,10 +26,5 @@ void ClearImage(MemoryImage& image);
 // The image of a new data set: for a QZ815 the default bytes over an 0xFF fill; in every case
 // the header is decoded again. The channel lists are left to the destination that follows.
 void NewDefaultImage(MemoryImage& image, SettingsModel& model, int modelType);
-
-// The model-word check: both words equal, 301, and the model is a QZ815.
-bool VersionMatches(int first, int second, int modelType);
-std::pair<int, int> VersionAddresses(int modelType);
-bool ImageVersionMatches(const MemoryImage& image, int modelType);
 
 }  // namespace tpw

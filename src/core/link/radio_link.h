@@ -8,7 +8,7 @@
 #include "image/memory_image.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw {
 

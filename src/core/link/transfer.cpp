@@ -7,24 +7,13 @@
 #include "link/clone_read.h"
 #include "link/clone_write.h"
 #include "link/radio_link.h"
+#include "session/flag_guard.h"
 
 namespace tpw {
 
 namespace {
 
 constexpr std::chrono::milliseconds MonitorPause{500};
-
-// TransferBusy for the time a transfer runs.
-class TransferBusyScope {
- public:
-  explicit TransferBusyScope(ProgramFlags& flags) : flags_(flags) { flags_.TransferBusy = true; }
-  ~TransferBusyScope() { flags_.TransferBusy = false; }
-  TransferBusyScope(const TransferBusyScope&) = delete;
-  TransferBusyScope& operator=(const TransferBusyScope&) = delete;
-
- private:
-  ProgramFlags& flags_;
-};
 
 TransferResult RunOperation(Context& ctx, RadioLink& link, TransferMode mode) {
   switch (mode) {
@@ -90,7 +79,7 @@ void Monitor(Context& ctx, TransferObserver& observer, std::string_view text) {
 
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode) {
-  TransferBusyScope busy(ctx.ws.flags);
+  FlagGuard busy(ctx.ws.flags.TransferBusy, true);
   RadioLink link(ctx, port, observer, TransferCaption(mode));
   link.Monitor("startsync...");
   if (!link.StartLink()) {

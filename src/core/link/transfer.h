@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "link/serial_port.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // What the transfer dialog (or the command line) runs when the user starts a transfer, and
 // what it shows while it runs.

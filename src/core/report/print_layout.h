@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "image/settings_model.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // The printed report as data: pages of text items placed at millimetre positions. A painter
 // only loops: each item at (PrintLeftMarginMm + x) from the paper's left edge, on the current

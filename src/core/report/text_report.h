@@ -4,7 +4,7 @@
 #include <string>
 
 #include "image/settings_model.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // The plain-text report of the settings: fixed-width columns, CR LF between lines, ASCII only.
 namespace tpw {

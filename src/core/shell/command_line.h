@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw {
 

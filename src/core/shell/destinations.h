@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "files/settings_store.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // Destinations: the factory data sets of the sales regions, stored beside the program as raw
 // 2048-byte images named after the destination ("QZ815_USA_012D.ini"), and the menu that

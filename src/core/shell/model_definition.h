@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 // The model definition file "global.ini" beside the program: which models are offered and
 // what each can do. The program only reads it.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw {
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/link/device_pictures.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::gui {
 

@@ -6,7 +6,7 @@
 #include "editor/editor_state.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui/editor/editor_page.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::gui {
 

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 
 #include "gui/editor/general_page.h"
+#include "session/flag_guard.h"
 
 namespace tpw::gui {
 
@@ -12,19 +13,6 @@ namespace {
 QString TreeHintText() {
   return QString::fromLatin1(TreeHint.data(), static_cast<qsizetype>(TreeHint.size()));
 }
-
-// Keeps DataChanged as it was across the filling of controls, which is no edit.
-class KeepDataChanged {
- public:
-  explicit KeepDataChanged(Workspace& ws) : ws_(ws), saved_(ws.flags.DataChanged) {}
-  ~KeepDataChanged() { ws_.flags.DataChanged = saved_; }
-  KeepDataChanged(const KeepDataChanged&) = delete;
-  KeepDataChanged& operator=(const KeepDataChanged&) = delete;
-
- private:
-  Workspace& ws_;
-  bool saved_;
-};
 
 }  // namespace
 
@@ -126,7 +114,8 @@ void EditorPane::rebuildTree() {
 }
 
 void EditorPane::showNode(int treeIndex) {
-  KeepDataChanged keep(ws_);
+  // Filling the controls of a panel is no edit.
+  FlagGuard keepDataChanged(ws_.flags.DataChanged);
   const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
   if (view) {
     if (view->panel == PanelId::ChannelList && view->list) {
@@ -140,10 +129,9 @@ void EditorPane::showNode(int treeIndex) {
 }
 
 void EditorPane::refreshCurrentNode() {
-  ws_.flags.TransferBusy = true;
+  FlagGuard busy(ws_.flags.TransferBusy, true);
   state_.CurrentNodeIndex = static_cast<std::int16_t>(selectedNodeIndex());
   showNode(state_.CurrentNodeIndex);
-  ws_.flags.TransferBusy = false;
 }
 
 void EditorPane::selectNodeByKey(const QString& key) {

@@ -10,7 +10,7 @@
 #include "editor/navigation_tree.h"
 #include "gui/editor/channel_list_panel.h"
 #include "gui/editor/editor_page.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::gui {
 

@@ -1,6 +1,6 @@
 #include "gui/link/serial_port_menu.h"
 
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::gui {
 

@@ -9,7 +9,7 @@
 
 #include "adapters/serial/serial_port_list.h"
 #include "files/settings_store.h"
-#include "shell/prompter.h"
+#include "session/prompter.h"
 
 namespace tpw::gui {
 

@@ -7,7 +7,7 @@
 
 #include "gui/link/device_pictures.h"
 #include "link/transfer.h"
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 namespace tpw::gui {
 

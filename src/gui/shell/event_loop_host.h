@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/host.h"
+#include "session/host.h"
 
 namespace tpw::gui {
 

@@ -10,6 +10,7 @@
 #include "gui/about/about_box.h"
 #include "gui/shell/busy_window.h"
 #include "image/channel_tables.h"
+#include "session/flag_guard.h"
 #include "shell/window_title.h"
 
 namespace tpw::gui {
@@ -141,7 +142,7 @@ bool MainWindow::validateBeforeLeave() {
 }
 
 void MainWindow::resetEditor(int initialise) {
-  ws_.flags.TransferBusy = true;
+  FlagGuard busy(ws_.flags.TransferBusy, true);
   if (initialise == -2) {
     ws_.model.CHWX = DefaultWeatherList();
   } else {
@@ -155,7 +156,6 @@ void MainWindow::resetEditor(int initialise) {
   ws_.documentPath.clear();
   refreshTitle();
   editor_->updateGroupLabels();
-  ws_.flags.TransferBusy = false;
 }
 
 void MainWindow::setUpModel(int initialise) {

@@ -15,8 +15,8 @@
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
 #include "link/transfer.h"
+#include "session/workspace.h"
 #include "shell/destinations.h"
-#include "shell/workspace.h"
 
 namespace tpw::gui {
 

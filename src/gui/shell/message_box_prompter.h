@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "shell/prompter.h"
+#include "session/prompter.h"
 
 namespace tpw::gui {
 

@@ -3,16 +3,15 @@
 #include <string>
 
 #include "image/memory_image.h"
+#include "image/model_identity.h"
 #include "image/settings_model.h"
-#include "shell/diagnostics.h"
-#include "shell/host.h"
-#include "shell/prompter.h"
+#include "session/diagnostics.h"
+#include "session/host.h"
+#include "session/prompter.h"
 
 namespace tpw {
 
 inline constexpr const char* AppTitle = "TPW52";
-inline constexpr int QZ815ModelType = 1;
-inline constexpr int ModelVersion = 301;  // 0x012D, the model words of a QZ815
 
 // Flags through which long operations report: set when an operation starts, cleared by its
 // successful end; callers test them after each step.
@@ -41,7 +40,6 @@ struct ModelCaps {
   bool ScrambleSupported = false;
 };
 
-std::string ModelNameOf(int modelType);
 // "PC Program for " + model name: the title of the main window's messages.
 std::string MainTitle(const ModelCaps& caps);
 

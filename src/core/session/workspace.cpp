@@ -1,4 +1,4 @@
-#include "shell/workspace.h"
+#include "session/workspace.h"
 
 #include <thread>
 
@@ -6,10 +6,6 @@ namespace tpw {
 
 void SystemHost::pause(std::chrono::milliseconds duration) {
   std::this_thread::sleep_for(duration);
-}
-
-std::string ModelNameOf(int modelType) {
-  return modelType == QZ815ModelType ? "QZ815" : "Unknown model";
 }
 
 std::string MainTitle(const ModelCaps& caps) {
