@@ -1,22 +1,17 @@
 // Feeds arbitrary files to the image loader and every image to the decoder, the encoder and
 // the write corrections: none of them may fault, whatever the bytes.
-#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "files/hex_image_file.h"
 #include "image/image_codec.h"
+#include "support/test_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / ("tpw52-image-fuzz-" + std::to_string(::getpid()));
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  static const tpw::test::TempDir folder;
+  const std::filesystem::path path = folder / "image.hex";
+  tpw::test::WriteBytes(path, std::string(reinterpret_cast<const char*>(data), size));
   tpw::MemoryImage image;
   tpw::ReadImageFile(path, tpw::QZ815ModelType, image);
   if (size >= tpw::ImageSize) {

@@ -7,38 +7,13 @@
 #include "link/memory_serial_port.h"
 #include "link/radio_checks.h"
 #include "link/radio_link.h"
-
-namespace {
-
-class QuietPrompter : public tpw::Prompter {
- public:
-  void message(tpw::Icon, std::string_view, std::string_view) override {}
-  tpw::Answer ask(tpw::Icon, std::string_view, std::string_view, tpw::Buttons,
-                  tpw::Answer defaultAnswer) override {
-    return defaultAnswer;
-  }
-};
-
-class VirtualHost : public tpw::Host {
- public:
-  void pause(std::chrono::milliseconds duration) override { now_ += duration; }
-  Clock::time_point now() override { return now_; }
-  void yield() override {}
-  void settleAfterFile() override {}
-  void advance(std::chrono::milliseconds duration) { now_ += duration; }
-
- private:
-  Clock::time_point now_{};
-};
-
-}  // namespace
+#include "support/test_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  tpw::Workspace ws;
-  QuietPrompter prompter;
-  VirtualHost host;
-  tpw::NoDiagnostics diagnostics;
-  tpw::Context ctx{ws, prompter, host, diagnostics};
+  // Every question gets its default answer; time moves only when the PC waits.
+  tpw::test::TestContext test;
+  tpw::Context& ctx = test.ctx;
+  tpw::test::FakeHost& host = test.host;
   tpw::MemoryLine line;
   line.pc().open(tpw::RadioLink::HighSpeedSettings);
   line.radio().open(tpw::RadioLink::HighSpeedSettings);
