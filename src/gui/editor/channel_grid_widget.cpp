@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "editor/editor_state.h"
+#include "gui/shell/twips.h"
 
 namespace tpw::gui {
 
@@ -15,10 +16,6 @@ namespace {
 constexpr int kWheelStep = 120;  // one notch of a wheel, in eighths of a degree
 
 }  // namespace
-
-int TwipsToPixels(int twips) {
-  return twips / 15;
-}
 
 ChannelGridWidget::ChannelGridWidget(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("MSFlexGrid1"));

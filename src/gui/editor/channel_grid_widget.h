@@ -53,7 +53,4 @@ class CheckMarkDelegate : public QStyledItemDelegate {
              const QModelIndex& index) const override;
 };
 
-// Pixels of a width given in twips at the usual 15 twips per pixel.
-int TwipsToPixels(int twips);
-
 }  // namespace tpw::gui

@@ -34,10 +34,10 @@ QString ItemCaption(const serial::SerialPortEntry& port) {
 
 }  // namespace
 
-SerialPortMenu::SerialPortMenu(QMenu* menu, const std::array<QAction*, Items>& items,
+SerialPortMenu::SerialPortMenu(QMenu* menu, const std::array<QAction*, PortMenuSize>& items,
                                SettingsStore& settings, QObject* parent)
     : QObject(parent), menu_(menu), items_(items), settings_(settings) {
-  for (int i = 0; i < Items; ++i) {
+  for (int i = 0; i < PortMenuSize; ++i) {
     connect(items_[static_cast<std::size_t>(i)], &QAction::triggered, this,
             [this, i] { select(i, true); });
   }
@@ -46,7 +46,7 @@ SerialPortMenu::SerialPortMenu(QMenu* menu, const std::array<QAction*, Items>& i
 void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bool offerDemo,
                            Prompter& prompter) {
   devices_.clear();
-  for (int i = 0; i < Items; ++i) {
+  for (int i = 0; i < PortMenuSize; ++i) {
     QAction* item = items_[static_cast<std::size_t>(i)];
     const bool used = i < static_cast<int>(ports.size());
     item->setChecked(false);
@@ -61,7 +61,7 @@ void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bo
     demo_ = menu_->addAction(tr("Simulated radio (demo)"));
     demo_->setObjectName(QStringLiteral("mnuOptionsSerialPortDemo"));
     demo_->setCheckable(true);
-    connect(demo_, &QAction::triggered, this, [this] { select(Items, true); });
+    connect(demo_, &QAction::triggered, this, [this] { select(DemoItem, true); });
   }
   menu_->setEnabled(!devices_.empty() || demo_ != nullptr);
   // With the simulated radio offered there is always a port to use.
@@ -70,7 +70,7 @@ void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bo
 
 void SerialPortMenu::selectAtStart() {
   if (demo_ != nullptr) {
-    select(Items, false);
+    select(DemoItem, false);
     return;
   }
   for (int i = 0; i < static_cast<int>(devices_.size()); ++i) {
@@ -87,7 +87,7 @@ void SerialPortMenu::selectAtStart() {
 
 void SerialPortMenu::select(int index, bool save) {
   for (QAction* item : items_) item->setChecked(false);
-  if (demo_ != nullptr) demo_->setChecked(index == Items);
+  if (demo_ != nullptr) demo_->setChecked(index == DemoItem);
   if (index >= 0 && index < static_cast<int>(devices_.size())) {
     items_[static_cast<std::size_t>(index)]->setChecked(true);
     const std::string& device = devices_[static_cast<std::size_t>(index)];

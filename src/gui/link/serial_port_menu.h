@@ -9,6 +9,7 @@
 
 #include "adapters/serial/serial_port_list.h"
 #include "files/settings_store.h"
+#include "link/port_selection.h"
 #include "session/prompter.h"
 
 namespace tpw::gui {
@@ -27,17 +28,18 @@ class SerialPortMenu : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int Items = 16;
+  // The index of the demo item, after the port items.
+  static constexpr int DemoItem = PortMenuSize;
 
-  SerialPortMenu(QMenu* menu, const std::array<QAction*, Items>& items, SettingsStore& settings,
-                 QObject* parent = nullptr);
+  SerialPortMenu(QMenu* menu, const std::array<QAction*, PortMenuSize>& items,
+                 SettingsStore& settings, QObject* parent = nullptr);
 
   // Fills the items from the system's ports (and the demo item when offered). Without any
   // port the user is told, and the menu is disabled.
   void build(const std::vector<serial::SerialPortEntry>& ports, bool offerDemo, Prompter& prompter);
   // Checks the remembered port, or the demo radio when it is offered.
   void selectAtStart();
-  // Checks item index (Items for the demo); saved only when asked (the window is visible).
+  // Checks item index (DemoItem for the demo); saved only when asked (the window is visible).
   void select(int index, bool save);
 
   // The checked port, or else the remembered one (a port that is not present then fails to
@@ -54,7 +56,7 @@ class SerialPortMenu : public QObject {
   int checkedIndex() const;
 
   QMenu* menu_;
-  std::array<QAction*, Items> items_;
+  std::array<QAction*, PortMenuSize> items_;
   QAction* demo_ = nullptr;
   SettingsStore& settings_;
   std::vector<std::string> devices_;  // device of item i

@@ -53,7 +53,7 @@ void BuildFileMenu(MainMenus& m, QMenuBar* bar) {
 void BuildOtherMenus(MainMenus& m, QMenuBar* bar) {
   m.edit = Menu(bar, QObject::tr("&Edit"), "mnuEdit");
   m.editModel = SubMenu(m.edit, QObject::tr("&Model"), "mnuEditModel");
-  for (int i = 0; i < MainMenus::ModelEntries; ++i) {
+  for (int i = 0; i < ModelMenuEntries; ++i) {
     m.modelTypes[static_cast<std::size_t>(i)] = Item(m.editModel, QString(), "mnuEditModelType", i);
     m.modelTypes[static_cast<std::size_t>(i)]->setCheckable(true);
   }
@@ -72,7 +72,7 @@ void BuildOtherMenus(MainMenus& m, QMenuBar* bar) {
 
   m.options = Menu(bar, QObject::tr("&Options"), "mnuOptions");
   m.serialPort = SubMenu(m.options, QObject::tr("&SerialPort"), "mnuOptionsSerialPort");
-  for (int i = 0; i < MainMenus::PortEntries; ++i) {
+  for (int i = 0; i < PortMenuSize; ++i) {
     QAction* entry = Item(m.serialPort, PortCaption(i), "mnuOptionsSerialPort1", i);
     entry->setCheckable(true);
     m.ports[static_cast<std::size_t>(i)] = entry;

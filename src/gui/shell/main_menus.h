@@ -6,15 +6,16 @@
 #include <QToolBar>
 #include <array>
 
+#include "link/port_selection.h"
+#include "shell/model_definition.h"
+
 namespace tpw::gui {
 
 // The menu bar and the toolbar of the main window. Every entry carries its control name as
 // objectName; the entries of a control array share one name and carry their index in the
 // "index" property.
 struct MainMenus {
-  static constexpr int ModelEntries = 10;
   static constexpr int DestinationEntries = 11;
-  static constexpr int PortEntries = 16;
 
   QMenu* file = nullptr;
   QAction* fileNew = nullptr;
@@ -28,7 +29,7 @@ struct MainMenus {
 
   QMenu* edit = nullptr;
   QMenu* editModel = nullptr;
-  std::array<QAction*, ModelEntries> modelTypes{};
+  std::array<QAction*, ModelMenuEntries> modelTypes{};
 
   QMenu* transfer = nullptr;
   QAction* transferProgram = nullptr;
@@ -39,7 +40,7 @@ struct MainMenus {
 
   QMenu* options = nullptr;
   QMenu* serialPort = nullptr;
-  std::array<QAction*, PortEntries> ports{};
+  std::array<QAction*, PortMenuSize> ports{};
   QAction* hexdump = nullptr;
 
   QMenu* help = nullptr;

@@ -110,7 +110,7 @@ void MainWindow::connectCommands() {
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
   connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
-  for (int i = 0; i < MainMenus::ModelEntries; ++i) {
+  for (int i = 0; i < ModelMenuEntries; ++i) {
     connect(menus_.modelTypes[static_cast<std::size_t>(i)], &QAction::triggered, this,
             [this, i] { chooseModel(i); });
   }

@@ -14,6 +14,7 @@
 #include "gui/link/serial_port_menu.h"
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
+#include "gui/shell/twips.h"
 #include "link/transfer.h"
 #include "session/workspace.h"
 #include "shell/destinations.h"
@@ -114,8 +115,9 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<DemoRadio> demo_;
 };
 
-// Sizes of the window in pixels: the designed size and the smallest the user may make it.
-inline constexpr QSize MainWindowMinimum{607, 467};
-inline constexpr int SplitterMinimum = 167;  // each pane keeps at least this width
+// The smallest window the user may make (9105 × 7000 twips), also its size at start, and the
+// width each pane keeps at least (2500 twips).
+inline constexpr QSize MainWindowMinimum{PixelsCovering(9105), PixelsCovering(7000)};
+inline constexpr int SplitterMinimum = PixelsCovering(2500);
 
 }  // namespace tpw::gui

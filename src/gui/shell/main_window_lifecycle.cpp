@@ -4,6 +4,7 @@
 
 #include "gui/shell/busy_window.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/twips.h"
 #include "shell/model_definition.h"
 
 namespace tpw::gui {
@@ -11,7 +12,6 @@ namespace tpw::gui {
 namespace {
 
 constexpr auto kSettlePause = std::chrono::milliseconds(500);
-constexpr int kTwipsPerPixel = 15;
 
 constexpr const char* kSaveQuestion = "KVX data has changed.\r\nDo you want to save changes?";
 
@@ -145,12 +145,12 @@ bool MainWindow::unloadAccepted() {
 void MainWindow::storeWindowPlacement() {
   if (isMinimized()) return;
   const QRect frame = frameGeometry();
-  WriteSetting(services_.settings, setting::MainLeft, std::to_string(frame.x() * kTwipsPerPixel));
-  WriteSetting(services_.settings, setting::MainTop, std::to_string(frame.y() * kTwipsPerPixel));
+  WriteSetting(services_.settings, setting::MainLeft, std::to_string(frame.x() * TwipsPerPixel));
+  WriteSetting(services_.settings, setting::MainTop, std::to_string(frame.y() * TwipsPerPixel));
   WriteSetting(services_.settings, setting::MainWidth,
-               std::to_string(frame.width() * kTwipsPerPixel));
+               std::to_string(frame.width() * TwipsPerPixel));
   WriteSetting(services_.settings, setting::MainHeight,
-               std::to_string(frame.height() * kTwipsPerPixel));
+               std::to_string(frame.height() * TwipsPerPixel));
 }
 
 }  // namespace tpw::gui
