@@ -75,11 +75,10 @@ int EditorPane::selectedNodeIndex() const {
   return found == items_.end() ? 0 : static_cast<int>(found - items_.begin()) + 1;
 }
 
-void EditorPane::buildTree() {
+void EditorPane::paintTree() {
   quiet_ = true;
   tree_->clear();
   items_.clear();
-  treeData_ = BuildTree(ws_.model, ws_.caps.WxSupported);
   for (const TreeNode& node : treeData_.nodes) {
     QTreeWidgetItem* item =
         node.parent == 0 ? new QTreeWidgetItem(tree_)
@@ -90,6 +89,11 @@ void EditorPane::buildTree() {
   }
   tree_->expandAll();
   quiet_ = false;
+}
+
+void EditorPane::buildTree() {
+  treeData_ = BuildTree(ws_.model, ws_.caps.WxSupported);
+  paintTree();
 }
 
 void EditorPane::updateGroupLabels() {
@@ -105,8 +109,8 @@ void EditorPane::rebuildTree() {
   const int selected = selectedNodeIndex();
   const std::string key = selected > 0 ? treeData_.node(selected).key : std::string();
   const bool selectedIsCurrent = selected > 0 && selected == state_.CurrentNodeIndex;
-  buildTree();
-  updateGroupLabels();
+  treeData_ = RebuildTree(ws_.model, ws_.caps.WxSupported);
+  paintTree();
   const int index = key.empty() ? 0 : FindNodeByKey(treeData_, key);
   if (index == 0) return;
   selectItem(index);

@@ -36,8 +36,12 @@ class EditorPane : public QObject {
   // The tree index of the selected node, or 0.
   int selectedNodeIndex() const;
 
+  // The nodes of the data set without their group labels, as a reset of the editor first
+  // shows them.
   void buildTree();
+  // Adds the group labels to the group nodes.
   void updateGroupLabels();
+  // The nodes with their labels anew, after a load or a change of the usable groups.
   void rebuildTree();
   void showNode(int treeIndex);
   void refreshCurrentNode();
@@ -56,6 +60,8 @@ class EditorPane : public QObject {
   void channelDeleteRequested(ListId list, int record);
 
  private:
+  // Shows the nodes of treeData_ as the items of the tree, all expanded.
+  void paintTree();
   void nodeClicked(int treeIndex);
   void selectItem(int treeIndex);
   void setTreeHint();
