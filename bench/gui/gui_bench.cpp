@@ -40,7 +40,7 @@ BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
 // Showing a list of 96 channels again, as after every edit.
 void RebuildGrid96(benchmark::State& state) {
   test::GuiFixture f;
-  f.window->resetEditor(-1);
+  f.window->resetEditor(gui::MainWindow::EditorReset::NewDataSet);
   f.ws().model.groups[0].Usable = true;
   for (int k = 0; k < 96; ++k) {
     ChannelRecord r;

@@ -32,7 +32,7 @@ class MainWindowTest : public QObject {
  private slots:
   void init() {
     f = std::make_unique<GuiFixture>();
-    f->window->resetEditor(-1);
+    f->window->resetEditor(gui::MainWindow::EditorReset::NewDataSet);
     f->window->show();
   }
   void cleanup() { f.reset(); }
@@ -110,11 +110,11 @@ class MainWindowTest : public QObject {
     f->window->editor().selectNodeByKey("PR");
 
     action("mnuFileNew")->trigger();
-    QTimer* timer1 = f->window->timer1();
-    QVERIFY(timer1->isActive());
-    QCOMPARE(timer1->interval(), 100);
+    QTimer* timer = f->window->newDataSetTimer();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 100);
     QVERIFY(f->ws().flags.DataChanged);  // nothing yet: the menu closes first
-    QTRY_VERIFY_WITH_TIMEOUT(!timer1->isActive(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 2000);
 
     QCOMPARE(f->host.pauses,
              std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(500)});
@@ -144,7 +144,7 @@ class MainWindowTest : public QObject {
     f->window->editor().selectNodeByKey("Common");
     f->ws().model.CHRG.append(ChannelRecord{});
     action("mnuFileNew")->trigger();
-    QVERIFY(!f->window->timer1()->isActive());
+    QVERIFY(!f->window->newDataSetTimer()->isActive());
     QCOMPARE(f->prompter().texts(),
              std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
     QCOMPARE(f->ws().model.CHRG.size(), 1);

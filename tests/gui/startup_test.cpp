@@ -169,7 +169,7 @@ class StartupTest : public QObject {
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for Unknown model"));
     QCOMPARE(Visible(models), QStringList({"QZ815", "Unknown model*"}));
     QCOMPARE(f->settings.read("Settings", "lastmodel", ""), std::string("2"));
-    QVERIFY(f->window->timer1()->isActive());
+    QVERIFY(f->window->newDataSetTimer()->isActive());
   }
 
   void saveOpenAndTheTitle() {

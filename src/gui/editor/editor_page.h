@@ -19,7 +19,7 @@ class EditorPage : public QWidget {
   // Back to the empty state of a new data set.
   virtual void resetPage() {}
   // Fills the controls from the settings before the page is shown.
-  virtual void showData() {}
+  virtual void fillControls() {}
 
  signals:
   // The one-line key hint of the focused control.

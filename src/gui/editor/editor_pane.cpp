@@ -36,12 +36,12 @@ EditorPane::EditorPane(Workspace& ws, QWidget* parent)
   addPage(PanelId::ChannelEdit,
           new PlaceholderPage(QStringLiteral("pictC"), tr("Channel"), panels_));
   addPage(PanelId::Weather, new PlaceholderPage(QStringLiteral("pictD"), tr("Weather"), panels_));
-  hideAllPanels();
+  disableAllPanels();
 
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-    if (quiet_ || current == nullptr) return;
-    const auto found = std::find(items_.begin(), items_.end(), current);
-    if (found != items_.end()) nodeClicked(static_cast<int>(found - items_.begin()) + 1);
+    if (selectingByProgram_ || current == nullptr) return;
+    const auto found = std::find(treeItems_.begin(), treeItems_.end(), current);
+    if (found != treeItems_.end()) nodeClicked(static_cast<int>(found - treeItems_.begin()) + 1);
   });
   connect(tree_, &QTreeWidget::itemClicked, this, [this] { setTreeHint(); });
   connect(listPanel_, &ChannelListPanel::recordChosen, this,
@@ -66,29 +66,30 @@ void EditorPane::setPage(PanelId id, EditorPage* page) {
   panels_->removeWidget(old);
   old->deleteLater();
   addPage(id, page);
-  hideAllPanels();
+  disableAllPanels();
   if (active_ == id) showPanel(id);
 }
 
 int EditorPane::selectedNodeIndex() const {
-  const auto found = std::find(items_.begin(), items_.end(), tree_->currentItem());
-  return found == items_.end() ? 0 : static_cast<int>(found - items_.begin()) + 1;
+  const auto found = std::find(treeItems_.begin(), treeItems_.end(), tree_->currentItem());
+  return found == treeItems_.end() ? 0 : static_cast<int>(found - treeItems_.begin()) + 1;
 }
 
 void EditorPane::paintTree() {
-  quiet_ = true;
+  selectingByProgram_ = true;
   tree_->clear();
-  items_.clear();
+  treeItems_.clear();
   for (const TreeNode& node : treeData_.nodes) {
     QTreeWidgetItem* item =
-        node.parent == 0 ? new QTreeWidgetItem(tree_)
-                         : new QTreeWidgetItem(items_[static_cast<std::size_t>(node.parent - 1)]);
+        node.parent == 0
+            ? new QTreeWidgetItem(tree_)
+            : new QTreeWidgetItem(treeItems_[static_cast<std::size_t>(node.parent - 1)]);
     item->setText(0, QString::fromStdString(node.text));
     item->setData(0, Qt::UserRole, QString::fromStdString(node.key));
-    items_.push_back(item);
+    treeItems_.push_back(item);
   }
   tree_->expandAll();
-  quiet_ = false;
+  selectingByProgram_ = false;
 }
 
 void EditorPane::buildTree() {
@@ -99,7 +100,7 @@ void EditorPane::buildTree() {
 void EditorPane::updateGroupLabels() {
   UpdateGroupLabels(treeData_, ws_.model);
   for (int i = 1; i <= treeData_.count(); ++i) {
-    items_[static_cast<std::size_t>(i - 1)]->setText(
+    treeItems_[static_cast<std::size_t>(i - 1)]->setText(
         0, QString::fromStdString(treeData_.node(i).text));
   }
 }
@@ -113,7 +114,7 @@ void EditorPane::rebuildTree() {
   paintTree();
   const int index = key.empty() ? 0 : FindNodeByKey(treeData_, key);
   if (index == 0) return;
-  selectItem(index);
+  selectTreeItem(index);
   if (selectedIsCurrent) state_.CurrentNodeIndex = static_cast<std::int16_t>(index);
 }
 
@@ -125,7 +126,7 @@ void EditorPane::showNode(int treeIndex) {
     if (view->panel == PanelId::ChannelList && view->list) {
       listPanel_->showList(ws_, *view->list, state_);
     } else {
-      page(view->panel)->showData();
+      page(view->panel)->fillControls();
     }
     showPanel(view->panel);
   }
@@ -141,14 +142,14 @@ void EditorPane::refreshCurrentNode() {
 void EditorPane::selectNodeByKey(const QString& key) {
   const int index = FindNodeByKey(treeData_, key.toStdString());
   if (index == 0) return;
-  selectItem(index);
+  selectTreeItem(index);
   nodeClicked(index);
 }
 
-void EditorPane::selectItem(int treeIndex) {
-  quiet_ = true;
-  tree_->setCurrentItem(items_[static_cast<std::size_t>(treeIndex - 1)]);
-  quiet_ = false;
+void EditorPane::selectTreeItem(int treeIndex) {
+  selectingByProgram_ = true;
+  tree_->setCurrentItem(treeItems_[static_cast<std::size_t>(treeIndex - 1)]);
+  selectingByProgram_ = false;
 }
 
 void EditorPane::nodeClicked(int treeIndex) {
@@ -158,16 +159,16 @@ void EditorPane::nodeClicked(int treeIndex) {
     state_.CurrentNodeIndex = static_cast<std::int16_t>(treeIndex);
     showNode(treeIndex);
   } else if (state_.CurrentNodeIndex >= 1 && state_.CurrentNodeIndex <= treeData_.count()) {
-    selectItem(state_.CurrentNodeIndex);
+    selectTreeItem(state_.CurrentNodeIndex);
   }
 }
 
-void EditorPane::hideAllPanels() {
+void EditorPane::disableAllPanels() {
   for (auto& [id, page] : pages_) page->setEnabled(false);
 }
 
 void EditorPane::showPanel(PanelId id) {
-  hideAllPanels();
+  disableAllPanels();
   EditorPage* shown = page(id);
   panels_->setCurrentWidget(shown);
   shown->setEnabled(true);
@@ -181,7 +182,7 @@ bool EditorPane::validateBeforeLeave() {
 
 void EditorPane::resetPanels() {
   for (auto& [id, page] : pages_) page->resetPage();
-  hideAllPanels();
+  disableAllPanels();
 }
 
 void EditorPane::openChannel(int record, bool newRecord) {
@@ -195,7 +196,7 @@ void EditorPane::openChannel(int record, bool newRecord) {
     state_.CurrentRow = static_cast<std::int16_t>(record);
   }
   emit channelEditRequested(listPanel_->list(), state_.CurrentRow, newRecord);
-  page(PanelId::ChannelEdit)->showData();
+  page(PanelId::ChannelEdit)->fillControls();
   showPanel(PanelId::ChannelEdit);
 }
 

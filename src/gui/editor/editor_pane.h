@@ -43,10 +43,15 @@ class EditorPane : public QObject {
   void updateGroupLabels();
   // The nodes with their labels anew, after a load or a change of the usable groups.
   void rebuildTree();
+  // Shows the panel of a node, filled from the settings; DataChanged stays as it was.
   void showNode(int treeIndex);
+  // Shows the selected node again, after its data changed.
   void refreshCurrentNode();
+  // Selects the first node whose key is exactly key and goes there as a click does.
   void selectNodeByKey(const QString& key);
-  void hideAllPanels();
+  // Disables every panel; the one in front stays in front until another is shown.
+  void disableAllPanels();
+  // Brings a panel to the front as the only enabled one.
   void showPanel(PanelId id);
   bool validateBeforeLeave();
   // Every panel back to its empty state, none shown.
@@ -62,8 +67,10 @@ class EditorPane : public QObject {
  private:
   // Shows the nodes of treeData_ as the items of the tree, all expanded.
   void paintTree();
+  // A node chosen by the user or the program: shown when the current panel may be left, else
+  // the current node is selected again.
   void nodeClicked(int treeIndex);
-  void selectItem(int treeIndex);
+  void selectTreeItem(int treeIndex);
   void setTreeHint();
   void addPage(PanelId id, EditorPage* page);
   void openChannel(int record, bool newRecord);
@@ -76,9 +83,9 @@ class EditorPane : public QObject {
   QStackedWidget* panels_;
   ChannelListPanel* listPanel_;
   std::map<PanelId, EditorPage*> pages_;
-  std::vector<QTreeWidgetItem*> items_;  // item of tree index i at i - 1
+  std::vector<QTreeWidgetItem*> treeItems_;  // item of tree index i at i - 1
   PanelId active_ = PanelId::Grey;
-  bool quiet_ = false;  // the tree is being built or re-selected by the program
+  bool selectingByProgram_ = false;  // the tree is being built or re-selected by the program
 };
 
 }  // namespace tpw::gui

@@ -43,20 +43,20 @@ TransferProgress::TransferProgress(QWidget* parent) : QFrame(parent), bar_(new Q
   bar_->setBackgroundRole(QPalette::Highlight);
   bar_->setForegroundRole(QPalette::HighlightedText);
   bar_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  place();
+  placeBar();
 }
 
 void TransferProgress::setPercent(int percent) {
   percent_ = qBound(0, percent, 100);
-  place();
+  placeBar();
 }
 
 void TransferProgress::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
-  place();
+  placeBar();
 }
 
-void TransferProgress::place() {
+void TransferProgress::placeBar() {
   // The label as wide as the frame, its left edge at width / 100 * p - width: it fills the
   // frame from the left.
   const int w = width();

@@ -26,7 +26,7 @@ class TransferProgress : public QFrame {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void place();
+  void placeBar();
 
   QLabel* bar_;
   int percent_ = 0;

@@ -7,25 +7,26 @@ namespace tpw::gui {
 
 namespace {
 
-QAction* Item(QMenu* menu, const QString& caption, const char* name, int index = -1) {
+QAction* AddItem(QMenu* menu, const QString& caption, const char* name, int index = -1) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
   if (index >= 0) action->setProperty("index", index);
   return action;
 }
 
-QMenu* Menu(QMenuBar* bar, const QString& caption, const char* name) {
-  QMenu* menu = bar->addMenu(caption);
+// A menu carries its control name, and so does the entry that opens it.
+QMenu* Named(QMenu* menu, const char* name) {
   menu->setObjectName(QString::fromLatin1(name));
   menu->menuAction()->setObjectName(QString::fromLatin1(name));
   return menu;
 }
 
-QMenu* SubMenu(QMenu* parent, const QString& caption, const char* name) {
-  QMenu* menu = parent->addMenu(caption);
-  menu->setObjectName(QString::fromLatin1(name));
-  menu->menuAction()->setObjectName(QString::fromLatin1(name));
-  return menu;
+QMenu* AddMenu(QMenuBar* bar, const QString& caption, const char* name) {
+  return Named(bar->addMenu(caption), name);
+}
+
+QMenu* AddSubMenu(QMenu* parent, const QString& caption, const char* name) {
+  return Named(parent->addMenu(caption), name);
 }
 
 // "COM&1" to "COM&9" carry an access key; the two-digit ports do not.
@@ -35,60 +36,69 @@ QString PortCaption(int index) {
 }
 
 void BuildFileMenu(MainMenus& m, QMenuBar* bar) {
-  m.file = Menu(bar, QObject::tr("&File"), "mnuFile");
-  m.fileNew = Item(m.file, QObject::tr("&New"), "mnuFileNew");
-  m.fileOpen = Item(m.file, QObject::tr("&Open"), "mnuFileOpen");
+  m.file = AddMenu(bar, QObject::tr("&File"), "mnuFile");
+  m.fileNew = AddItem(m.file, QObject::tr("&New"), "mnuFileNew");
+  m.fileOpen = AddItem(m.file, QObject::tr("&Open"), "mnuFileOpen");
   m.file->addSeparator();
-  m.fileSave = Item(m.file, QObject::tr("&Save"), "mnuFileSave");
-  m.fileSaveAs = Item(m.file, QObject::tr("Save &As..."), "mnuFileSaveAs");
-  m.fileSaveAsDefault = Item(m.file, QObject::tr("Save As &Default"), "mnuFileSaveAsDefault");
+  m.fileSave = AddItem(m.file, QObject::tr("&Save"), "mnuFileSave");
+  m.fileSaveAs = AddItem(m.file, QObject::tr("Save &As..."), "mnuFileSaveAs");
+  m.fileSaveAsDefault = AddItem(m.file, QObject::tr("Save As &Default"), "mnuFileSaveAsDefault");
   m.fileSaveAsDefault->setVisible(false);
   m.file->addSeparator();
-  m.filePrint = Item(m.file, QObject::tr("&Print"), "mnuFilePrint");
-  m.filePrintToFile = Item(m.file, QObject::tr("P&rint to File"), "mnuFilePrintToFile");
+  m.filePrint = AddItem(m.file, QObject::tr("&Print"), "mnuFilePrint");
+  m.filePrintToFile = AddItem(m.file, QObject::tr("P&rint to File"), "mnuFilePrintToFile");
   m.file->addSeparator();
-  m.fileExit = Item(m.file, QObject::tr("E&xit"), "mnuFileExit");
+  m.fileExit = AddItem(m.file, QObject::tr("E&xit"), "mnuFileExit");
 }
 
-void BuildOtherMenus(MainMenus& m, QMenuBar* bar) {
-  m.edit = Menu(bar, QObject::tr("&Edit"), "mnuEdit");
-  m.editModel = SubMenu(m.edit, QObject::tr("&Model"), "mnuEditModel");
+void BuildEditMenu(MainMenus& m, QMenuBar* bar) {
+  m.edit = AddMenu(bar, QObject::tr("&Edit"), "mnuEdit");
+  m.editModel = AddSubMenu(m.edit, QObject::tr("&Model"), "mnuEditModel");
   for (int i = 0; i < ModelMenuEntries; ++i) {
-    m.modelTypes[static_cast<std::size_t>(i)] = Item(m.editModel, QString(), "mnuEditModelType", i);
+    m.modelTypes[static_cast<std::size_t>(i)] =
+        AddItem(m.editModel, QString(), "mnuEditModelType", i);
     m.modelTypes[static_cast<std::size_t>(i)]->setCheckable(true);
   }
+}
 
-  m.transfer = Menu(bar, QObject::tr("&Transfer"), "mnuTransfer");
-  m.transferProgram = Item(m.transfer, QObject::tr("&Program to Radio"), "mnuTransferProgram");
-  m.transferRead = Item(m.transfer, QObject::tr("&Read from Radio"), "mnuTransferRead");
+void BuildTransferMenu(MainMenus& m, QMenuBar* bar) {
+  m.transfer = AddMenu(bar, QObject::tr("&Transfer"), "mnuTransfer");
+  m.transferProgram = AddItem(m.transfer, QObject::tr("&Program to Radio"), "mnuTransferProgram");
+  m.transferRead = AddItem(m.transfer, QObject::tr("&Read from Radio"), "mnuTransferRead");
+}
 
-  m.destination = Menu(bar, QObject::tr("&Region"), "mnuDestination");
+void BuildRegionMenu(MainMenus& m, QMenuBar* bar) {
+  m.destination = AddMenu(bar, QObject::tr("&Region"), "mnuDestination");
   for (int i = 0; i < MainMenus::DestinationEntries; ++i) {
-    QAction* entry = Item(m.destination, QString(), "mnuDestinationChild", i);
+    QAction* entry = AddItem(m.destination, QString(), "mnuDestinationChild", i);
     entry->setCheckable(true);
     entry->setVisible(false);
     m.destinations[static_cast<std::size_t>(i)] = entry;
   }
+}
 
-  m.options = Menu(bar, QObject::tr("&Options"), "mnuOptions");
-  m.serialPort = SubMenu(m.options, QObject::tr("&SerialPort"), "mnuOptionsSerialPort");
+void BuildOptionsMenu(MainMenus& m, QMenuBar* bar) {
+  m.options = AddMenu(bar, QObject::tr("&Options"), "mnuOptions");
+  m.serialPort = AddSubMenu(m.options, QObject::tr("&SerialPort"), "mnuOptionsSerialPort");
   for (int i = 0; i < PortMenuSize; ++i) {
-    QAction* entry = Item(m.serialPort, PortCaption(i), "mnuOptionsSerialPort1", i);
+    QAction* entry = AddItem(m.serialPort, PortCaption(i), "mnuOptionsSerialPort1", i);
     entry->setCheckable(true);
     m.ports[static_cast<std::size_t>(i)] = entry;
   }
-  m.hexdump = Item(m.options, QObject::tr("Hexdump"), "mnuOptionsHexdump");
+  m.hexdump = AddItem(m.options, QObject::tr("Hexdump"), "mnuOptionsHexdump");
   m.hexdump->setCheckable(true);
+}
 
-  m.help = Menu(bar, QObject::tr("&Help"), "mnuHelp");
-  m.helpContents = Item(m.help, QObject::tr("&Contents"), "mnuHelpContents");
+void BuildHelpMenu(MainMenus& m, QMenuBar* bar) {
+  m.help = AddMenu(bar, QObject::tr("&Help"), "mnuHelp");
+  m.helpContents = AddItem(m.help, QObject::tr("&Contents"), "mnuHelpContents");
   m.help->addSeparator();
-  m.helpAbout = Item(m.help, QObject::tr("&About KVX Version"), "mnuHelpAbout");
+  m.helpAbout = AddItem(m.help, QObject::tr("&About KVX Version"), "mnuHelpAbout");
 }
 
 // A toolbar button runs its menu command, and only while that menu item is enabled.
-QAction* Button(QToolBar* bar, QAction* command, const QString& key, const QString& caption,
-                QStyle::StandardPixmap icon) {
+QAction* AddToolButton(QToolBar* bar, QAction* command, const QString& key, const QString& caption,
+                       QStyle::StandardPixmap icon) {
   QAction* button = bar->addAction(bar->style()->standardIcon(icon), caption);
   button->setObjectName(QStringLiteral("tbToolBar_") + key);
   button->setProperty("key", key);
@@ -105,21 +115,26 @@ void BuildToolBar(MainMenus& m, QMainWindow& window) {
   m.toolBar->setMovable(false);
   m.toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   QToolBar* bar = m.toolBar;
-  Button(bar, m.fileNew, QStringLiteral("New"), QObject::tr("New"), QStyle::SP_FileIcon);
-  Button(bar, m.fileOpen, QStringLiteral("Open"), QObject::tr("Open"), QStyle::SP_DialogOpenButton);
-  Button(bar, m.fileSave, QStringLiteral("Save"), QObject::tr("Save"), QStyle::SP_DialogSaveButton);
+  AddToolButton(bar, m.fileNew, QStringLiteral("New"), QObject::tr("New"), QStyle::SP_FileIcon);
+  AddToolButton(bar, m.fileOpen, QStringLiteral("Open"), QObject::tr("Open"),
+                QStyle::SP_DialogOpenButton);
+  AddToolButton(bar, m.fileSave, QStringLiteral("Save"), QObject::tr("Save"),
+                QStyle::SP_DialogSaveButton);
   bar->addSeparator();
-  Button(bar, m.filePrint, QStringLiteral("Print"), QObject::tr("Print"),
-         QStyle::SP_FileDialogDetailedView);
+  AddToolButton(bar, m.filePrint, QStringLiteral("Print"), QObject::tr("Print"),
+                QStyle::SP_FileDialogDetailedView);
   bar->addSeparator();
-  Button(bar, m.transferProgram, QStringLiteral("Program"), QObject::tr("Program"),
-         QStyle::SP_ArrowUp);
-  Button(bar, m.transferRead, QStringLiteral("Read"), QObject::tr("Read"), QStyle::SP_ArrowDown);
-  // The second program and read buttons are kept but hidden, as they have always been.
-  Button(bar, m.transferProgram, QStringLiteral("Program2"), QObject::tr("Program"),
-         QStyle::SP_ArrowUp)
+  AddToolButton(bar, m.transferProgram, QStringLiteral("Program"), QObject::tr("Program"),
+                QStyle::SP_ArrowUp);
+  AddToolButton(bar, m.transferRead, QStringLiteral("Read"), QObject::tr("Read"),
+                QStyle::SP_ArrowDown);
+  // A second Program and Read button, hidden, under keys of their own: they run the same
+  // commands as the first.
+  AddToolButton(bar, m.transferProgram, QStringLiteral("Program2"), QObject::tr("Program"),
+                QStyle::SP_ArrowUp)
       ->setVisible(false);
-  Button(bar, m.transferRead, QStringLiteral("Read2"), QObject::tr("Read"), QStyle::SP_ArrowDown)
+  AddToolButton(bar, m.transferRead, QStringLiteral("Read2"), QObject::tr("Read"),
+                QStyle::SP_ArrowDown)
       ->setVisible(false);
 }
 
@@ -130,7 +145,11 @@ MainMenus MainMenus::Build(QMainWindow& window) {
   QMenuBar* bar = window.menuBar();
   bar->setObjectName(QStringLiteral("menuBar"));
   BuildFileMenu(m, bar);
-  BuildOtherMenus(m, bar);
+  BuildEditMenu(m, bar);
+  BuildTransferMenu(m, bar);
+  BuildRegionMenu(m, bar);
+  BuildOptionsMenu(m, bar);
+  BuildHelpMenu(m, bar);
   BuildToolBar(m, window);
   return m;
 }

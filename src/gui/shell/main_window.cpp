@@ -41,15 +41,15 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   // The report window and printing are not part of this version yet.
   menus_.filePrint->setEnabled(false);
   menus_.filePrintToFile->setEnabled(false);
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName(QStringLiteral("Timer1"));
-  timer1_->setSingleShot(true);
-  connect(timer1_, &QTimer::timeout, this, &MainWindow::newDataSetNow);
+  newDataSetTimer_ = new QTimer(this);
+  newDataSetTimer_->setObjectName(QStringLiteral("Timer1"));
+  newDataSetTimer_->setSingleShot(true);
+  connect(newDataSetTimer_, &QTimer::timeout, this, &MainWindow::newDataSetNow);
   setMinimumSize(MainWindowMinimum);
   resize(MainWindowMinimum);
   qApp->installEventFilter(this);
   refreshTitle();
-  refreshModelChrome();
+  showCurrentModel();
 }
 
 void MainWindow::buildPanes() {
@@ -77,8 +77,8 @@ void MainWindow::buildPanes() {
 }
 
 void MainWindow::fitTreePane() {
-  // The splitter starts where the longest node text fits (2500 twips in the fonts of old),
-  // never left of the pane's minimum.
+  // The splitter starts where the longest node text fits, and never left of the width each
+  // pane keeps.
   QTreeWidget* tree = editor_->tree();
   tree->resizeColumnToContents(0);
   const int fitting = tree->columnWidth(0) + 2 * tree->frameWidth() + 4;
@@ -128,7 +128,7 @@ void MainWindow::refreshTitle() {
   setWindowTitle(QString::fromStdString(WindowTitle(ws_.caps, ws_.documentPath)));
 }
 
-void MainWindow::refreshModelChrome() {
+void MainWindow::showCurrentModel() {
   modelPanel_->setText(QString::fromStdString(ws_.caps.ModelName));
   if (menus_.edit->menuAction()->isVisible()) {
     for (QAction* entry : menus_.modelTypes) {
@@ -141,13 +141,29 @@ bool MainWindow::validateBeforeLeave() {
   return editor_->validateBeforeLeave();
 }
 
-void MainWindow::resetEditor(int initialise) {
+void MainWindow::resetEditor(EditorReset reset) {
   FlagGuard busy(ws_.flags.TransferBusy, true);
-  if (initialise == -2) {
+  if (reset == EditorReset::KeepImage) {
     ws_.model.CHWX = DefaultWeatherList();
   } else {
-    setUpModel(initialise);
+    Context ctx = context();
+    // No entry is loaded here: building the menu loads the remembered one.
+    NewDataSet(ctx, services_.settings, destinations_, -1);
+    destinations_.build(ctx, services_.settings);
+    refreshDestinationMenu();
   }
+  showStartState();
+}
+
+void MainWindow::resetEditorToDestination(int entry) {
+  FlagGuard busy(ws_.flags.TransferBusy, true);
+  Context ctx = context();
+  NewDataSet(ctx, services_.settings, destinations_, entry);
+  refreshDestinationMenu();
+  showStartState();
+}
+
+void MainWindow::showStartState() {
   editor_->resetPanels();
   editor_->buildTree();
   editor_->selectNodeByKey(QStringLiteral("General"));
@@ -158,25 +174,26 @@ void MainWindow::resetEditor(int initialise) {
   editor_->updateGroupLabels();
 }
 
-void MainWindow::setUpModel(int initialise) {
-  Context ctx = context();
-  NewDataSet(ctx, services_.settings, destinations_, initialise >= 0 ? initialise : -1);
-  if (initialise < 0) destinations_.build(ctx, services_.settings);
-  refreshDestinationMenu();
-}
-
 void MainWindow::fileNew() {
   if (!validateBeforeLeave()) return;
   // The reset waits until the menu has closed.
-  timer1_->start(kNewDelay);
+  newDataSetTimer_->start(kNewDelay);
 }
 
 void MainWindow::newDataSetNow() {
-  timer1_->stop();
+  newDataSetTimer_->stop();
+  replaceDataSet(std::nullopt);
+}
+
+void MainWindow::replaceDataSet(std::optional<int> destination) {
   BusyWindow busy(this);
   editor_->selectNodeByKey(QStringLiteral("General"));
   services_.host.pause(kSettlePause);
-  resetEditor(-1);
+  if (destination) {
+    resetEditorToDestination(*destination);
+  } else {
+    resetEditor(EditorReset::NewDataSet);
+  }
   ws_.flags.DataChanged = false;
 }
 

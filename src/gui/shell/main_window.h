@@ -5,6 +5,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <filesystem>
+#include <optional>
 
 #include "files/settings_store.h"
 #include "gui/editor/editor_pane.h"
@@ -50,16 +51,24 @@ class MainWindow : public QMainWindow {
   // model is offered; the user has been told and the program ends.
   bool load();
 
-  // Brings the editor to the start state of a new data set: -1 at start and for New, -2
-  // before a data file is read (the image is kept).
-  void resetEditor(int initialise);
+  // What a reset of the editor starts the data set from.
+  enum class EditorReset {
+    NewDataSet,  // the default image and the remembered destination (at start and for New)
+    KeepImage,   // the image as it is: a channel data file is read into it next
+  };
+  // Brings the editor to the start state of a data set: the default weather list, every panel
+  // empty, the tree built with General selected, no document.
+  void resetEditor(EditorReset reset);
+  // The same from the default image and the destination of a menu entry.
+  void resetEditorToDestination(int entry);
   // True when the shown panel may be left; every command on the whole data set asks first.
   bool validateBeforeLeave();
   void refreshTitle();
   void setHint(const QString& hint);
   QString hint() const { return hintPanel_->text(); }
   HexDumpView* hexView() const { return hexView_; }
-  QTimer* timer1() const { return timer1_; }
+  // Runs the reset of New once the menu has closed.
+  QTimer* newDataSetTimer() const { return newDataSetTimer_; }
 
   // The commands of the menus.
   void fileNew();
@@ -89,16 +98,19 @@ class MainWindow : public QMainWindow {
   void fitTreePane();
   void connectCommands();
   void newDataSetNow();
-  // The model's part of a new data set: the destination menu and template (-1), or one
-  // destination entry.
-  void setUpModel(int initialise);
-  void refreshModelChrome();
+  // New and a destination choice: the General page, a short rest, then the new data set
+  // (the remembered destination, or the one given) replaces the old one without a question.
+  void replaceDataSet(std::optional<int> destination);
+  // The end of every reset of the editor: panels, tree, hint, document and title.
+  void showStartState();
+  // The model's name in the status bar, and only the offered models in the model menu.
+  void showCurrentModel();
   void setUpModelMenu(const std::vector<int>& offered);
   void refreshDestinationMenu();
   void saveDocumentTo(const QString& path);
   bool unloadAccepted();
   void storeWindowPlacement();
-  std::filesystem::path globalIni() const;
+  std::filesystem::path modelDefinitionFile() const;
 
   Workspace& ws_;
   MainWindowServices services_;
@@ -109,7 +121,7 @@ class MainWindow : public QMainWindow {
   QLabel* hintPanel_ = nullptr;
   QLabel* portPanel_ = nullptr;
   QLabel* modelPanel_ = nullptr;
-  QTimer* timer1_ = nullptr;
+  QTimer* newDataSetTimer_ = nullptr;
   DestinationMenu destinations_;
   SerialPortMenu* portMenu_ = nullptr;
   std::unique_ptr<DemoRadio> demo_;

@@ -12,7 +12,7 @@ void MainWindow::fileOpen() {
   const QString path = services_.dialogs.openDataFile(
       this, QString::fromStdString(services_.programFolder.string()));
   if (!path.isEmpty()) {
-    resetEditor(-2);
+    resetEditor(EditorReset::KeepImage);
     Context ctx = context();
     FileRead2(ctx, path.toStdString());
     editor_->rebuildTree();

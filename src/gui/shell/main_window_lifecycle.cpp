@@ -11,13 +11,11 @@ namespace tpw::gui {
 
 namespace {
 
-constexpr auto kSettlePause = std::chrono::milliseconds(500);
-
 constexpr const char* kSaveQuestion = "KVX data has changed.\r\nDo you want to save changes?";
 
 }  // namespace
 
-std::filesystem::path MainWindow::globalIni() const {
+std::filesystem::path MainWindow::modelDefinitionFile() const {
   return services_.programFolder / ModelDefinitionFile;
 }
 
@@ -25,7 +23,7 @@ bool MainWindow::load() {
   menus_.edit->menuAction()->setVisible(false);
   BusyWindow busy(this);
   ws_.caps.ScrambleSupported = false;
-  const std::vector<int> offered = OfferedModels(globalIni());
+  const std::vector<int> offered = OfferedModels(modelDefinitionFile());
   if (offered.empty()) {
     // The window has no model, hence no main title yet: the message carries the program's.
     services_.prompter.message(Icon::Critical, AppTitle, "Unknown model!!");
@@ -33,10 +31,10 @@ bool MainWindow::load() {
   }
   setUpModelMenu(offered);
   const int remembered = ReadNumberSetting(services_.settings, setting::LastModel);
-  ws_.caps = LoadModelCaps(globalIni(), StartModel(offered, remembered));
+  ws_.caps = LoadModelCaps(modelDefinitionFile(), StartModel(offered, remembered));
   menus_.modelTypes[static_cast<std::size_t>(ws_.caps.ModelType - 1)]->setChecked(true);
   refreshTitle();
-  refreshModelChrome();
+  showCurrentModel();
 
   const bool hexChecked = ReadFlagSetting(services_.settings, setting::HexVisible);
   menus_.hexdump->setChecked(hexChecked);
@@ -44,7 +42,7 @@ bool MainWindow::load() {
   portMenu_->build(services_.ports.list(), services_.offerDemo, services_.prompter);
   portMenu_->selectAtStart();
 
-  resetEditor(-1);
+  resetEditor(EditorReset::NewDataSet);
   ws_.flags.DataChanged = false;
   fitTreePane();
   // The dump is shown at start exactly when its menu entry carries the mark.
@@ -82,9 +80,9 @@ void MainWindow::chooseModel(int entry) {
   }
   for (QAction* other : menus_.modelTypes) other->setChecked(false);
   chosen->setChecked(true);
-  ApplyModel(globalIni(), model, ws_.caps);
+  ApplyModel(modelDefinitionFile(), model, ws_.caps);
   refreshTitle();
-  refreshModelChrome();
+  showCurrentModel();
   WriteSetting(services_.settings, setting::LastModel, std::to_string(model));
   fileNew();
 }
@@ -112,11 +110,7 @@ void MainWindow::chooseDestination(int entry) {
       return;
     }
   }
-  BusyWindow busy(this);
-  editor_->selectNodeByKey(QStringLiteral("General"));
-  services_.host.pause(kSettlePause);
-  resetEditor(entry);
-  ws_.flags.DataChanged = false;
+  replaceDataSet(entry);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
