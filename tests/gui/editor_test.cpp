@@ -14,6 +14,11 @@ using tpw::gui::ChannelGridWidget;
 
 namespace {
 
+// The check mark a cell shows (ticked or empty), or nothing for a text cell.
+QVariant CheckMark(QTableWidget* grid, int row, int column) {
+  return grid->model()->index(row, column).data(ChannelGridWidget::CheckMarkRole);
+}
+
 // A panel that refuses to be left, as a channel panel holding an invalid frequency does.
 class RefusingPage : public gui::EditorPage {
  public:
@@ -52,13 +57,16 @@ QStringList TreeTexts(QTreeWidget* tree) {
 
 QStringList RowTexts(QTableWidget* grid, int row) {
   QStringList texts;
-  for (int c = 0; c < grid->columnCount(); ++c) texts << grid->item(row, c)->text();
+  for (int c = 0; c < grid->columnCount(); ++c) texts << CellText(*grid, row, c);
   return texts;
 }
 
 QStringList Headers(QTableWidget* grid) {
   QStringList headers;
-  for (int c = 0; c < grid->columnCount(); ++c) headers << grid->horizontalHeaderItem(c)->text();
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    const QTableWidgetItem* header = grid->horizontalHeaderItem(c);
+    headers << (header != nullptr ? header->text() : QStringLiteral("(none)"));
+  }
   return headers;
 }
 
@@ -90,6 +98,8 @@ class EditorTest : public QObject {
     f->window->show();
     f->window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    QVERIFY(grid() != nullptr);
+    for (const char* name : {"cmdBNew", "cmdBEdit", "cmdBDELETE"}) QVERIFY2(button(name), name);
   }
   void cleanup() { f.reset(); }
 
@@ -129,13 +139,15 @@ class EditorTest : public QObject {
     editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
     select("Common");
     QCOMPARE(editor().state().CurrentNodeIndex, 2);
-    QTreeWidgetItem* rg = editor().tree()->topLevelItem(1)->child(1);
-    QCOMPARE(rg->text(0), QString("RG Channel"));
+    QTreeWidgetItem* program = editor().tree()->topLevelItem(1);
+    QVERIFY(program != nullptr);
+    QTreeWidgetItem* rg = program->child(1);
+    QCOMPARE(TextOf(rg), QString("RG Channel"));
     editor().tree()->setCurrentItem(rg);  // as a click on the node does
     QCOMPARE(f->prompter().texts(),
              std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
     QCOMPARE(editor().state().CurrentNodeIndex, 2);
-    QCOMPARE(editor().tree()->currentItem()->text(0), QString("Common Setup"));
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
     QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
     // The already selected node is not validated again; a lower-case key finds nothing.
     select("Common");
@@ -158,7 +170,7 @@ class EditorTest : public QObject {
              QStringList({"00", "156.000", "156.000", "TX", "---", "--", "TX_SIMP", "---"}));
     QCOMPARE(RowTexts(grid(), 1),
              QStringList({"16", "161.400", "---.---", "--", "---", "--", "DUP", "---"}));
-    QCOMPARE(grid()->columnWidth(6), 1600 / 15);
+    QCOMPARE(grid()->columnWidth(6), 106);  // 1600 twips
     QVERIFY(!button("cmdBNew")->isEnabled());
     QVERIFY(button("cmdBEdit")->isEnabled());
     QVERIFY(button("cmdBDELETE")->isEnabled());
@@ -184,16 +196,16 @@ class EditorTest : public QObject {
     select("PR");
     QCOMPARE(Headers(grid()), QStringList({"CH", "USA", "INT", "NL", "DISP", "RX[MHz]", "TX[MHz]",
                                            "LOW", "UP", "MEM"}));
-    QCOMPARE(grid()->item(0, 0)->text(), QString("RG01"));
-    QCOMPARE(grid()->item(9, 0)->text(), QString("RG10"));
-    QCOMPARE(grid()->item(0, 5)->text(), QString("---.----"));
-    QCOMPARE(grid()->item(1, 5)->text(), QString("156.5000"));
-    QCOMPARE(grid()->item(0, 1)->data(ChannelGridWidget::CheckMarkRole), QVariant(false));
-    QCOMPARE(grid()->item(0, 2)->data(ChannelGridWidget::CheckMarkRole), QVariant(true));
-    QVERIFY(!grid()->item(0, 4)->data(ChannelGridWidget::CheckMarkRole).isValid());
+    QCOMPARE(CellText(*grid(), 0, 0), QString("RG01"));
+    QCOMPARE(CellText(*grid(), 9, 0), QString("RG10"));
+    QCOMPARE(CellText(*grid(), 0, 5), QString("---.----"));
+    QCOMPARE(CellText(*grid(), 1, 5), QString("156.5000"));
+    QCOMPARE(CheckMark(grid(), 0, 1), QVariant(false));
+    QCOMPARE(CheckMark(grid(), 0, 2), QVariant(true));
+    QVERIFY(!CheckMark(grid(), 0, 4).isValid());
     QVERIFY(!button("cmdBNew")->isEnabled());
     select("EXPCHANNEL");
-    QCOMPARE(grid()->item(0, 0)->text(), QString("EXP01"));
+    QCOMPARE(CellText(*grid(), 0, 0), QString("EXP01"));
     QVERIFY(button("cmdBNew")->isEnabled());
     grid()->grab();  // the check-mark cells paint
   }
@@ -237,7 +249,7 @@ class EditorTest : public QObject {
     select("General");
     select("PU");
     QCOMPARE(grid()->currentRow(), 2);
-    const QRect cell = grid()->visualItemRect(grid()->item(4, 1));
+    const QRect cell = grid()->visualRect(grid()->model()->index(4, 1));
     QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(opened.count(), 2);
     QCOMPARE(opened.at(1).at(1).toInt(), 4);

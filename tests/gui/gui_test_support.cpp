@@ -49,11 +49,28 @@ GuiFixture::GuiFixture(std::filesystem::path programFolder, bool offerDemo)
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);
-  return found.isEmpty() ? nullptr : found.constFirst();
+  if (!found.isEmpty()) return found.constFirst();
+  auto* placeholder =
+      new QAction(QStringLiteral("(missing ") + name + QStringLiteral(")"), &window);
+  return placeholder;
 }
 
 QList<QAction*> FindActions(QWidget& window, const QString& name) {
   return window.findChildren<QAction*>(name);
+}
+
+const RecordingPrompter::Box& LastBox(const RecordingPrompter& prompter) {
+  static const RecordingPrompter::Box none{Icon::None, "(no message box)", ""};
+  return prompter.boxes.empty() ? none : prompter.boxes.back();
+}
+
+QString TextOf(const QTreeWidgetItem* item) {
+  return item != nullptr ? item->text(0) : QStringLiteral("(none)");
+}
+
+QString CellText(const QTableWidget& grid, int row, int column) {
+  const QTableWidgetItem* cell = grid.item(row, column);
+  return cell != nullptr ? cell->text() : QStringLiteral("(none)");
 }
 
 }  // namespace tpw::test

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 #include <memory>
 
@@ -62,9 +64,19 @@ struct GuiFixture {
   RecordingPrompter& prompter() { return recorder; }
 };
 
-// The action of the main window with that objectName (the first of a control array).
+// The action of the main window with that objectName (the first of a control array). An
+// action the window lacks comes back as a placeholder that does nothing, so that the test
+// fails on what the action should have done instead of crashing.
 QAction* FindAction(QWidget& window, const QString& name);
 QList<QAction*> FindActions(QWidget& window, const QString& name);
+
+// The last message box or question, or an empty box titled "(no message box)" when none was
+// shown.
+const RecordingPrompter::Box& LastBox(const RecordingPrompter& prompter);
+
+// The text of a tree item or of a grid cell, or "(none)" when there is no such item.
+QString TextOf(const QTreeWidgetItem* item);
+QString CellText(const QTableWidget& grid, int row, int column);
 
 // Runs action on the next modal dialog of type T once it is open (from within its exec()).
 template <typename T>

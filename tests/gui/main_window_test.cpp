@@ -62,7 +62,7 @@ class MainWindowTest : public QObject {
          {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint",
           "mnuFilePrintToFile", "mnuFileExit", "mnuTransferProgram", "mnuTransferRead",
           "mnuHelpContents", "mnuHelpAbout", "mnuEditModel"}) {
-      QVERIFY2(action(name) != nullptr, name);
+      QVERIFY2(!FindActions(*f->window, name).isEmpty(), name);
     }
   }
 
@@ -94,9 +94,13 @@ class MainWindowTest : public QObject {
     auto* splitter = f->window->findChild<QSplitter*>("imgSplitter");
     QVERIFY(splitter != nullptr);
     splitter->setSizes({0, 1000});  // dragged to the far left
-    QVERIFY(splitter->sizes()[0] >= 167);
+    const QList<int> sizes = splitter->sizes();
+    QCOMPARE(sizes.size(), 2);
+    QVERIFY(sizes[0] >= 167);
     QCOMPARE(f->window->statusBar()->objectName(), QString("sbStatusBar"));
-    QCOMPARE(f->window->findChild<QLabel*>("sbStatusBarPanel3")->text(), QString("QZ815"));
+    auto* modelPanel = f->window->findChild<QLabel*>("sbStatusBarPanel3");
+    QVERIFY(modelPanel != nullptr);
+    QCOMPARE(modelPanel->text(), QString("QZ815"));
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
   }
 
@@ -123,7 +127,7 @@ class MainWindowTest : public QObject {
     QVERIFY(f->ws().model.CHRG.isEmpty());
     QVERIFY(f->ws().documentPath.empty());
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
-    QCOMPARE(f->window->editor().tree()->currentItem()->text(0), QString("General"));
+    QCOMPARE(TextOf(f->window->editor().tree()->currentItem()), QString("General"));
     QCOMPARE(f->window->editor().state().CurrentNodeIndex, -1);
     QCOMPARE(f->window->hint(), QString());
     QVERIFY(f->window->isEnabled());

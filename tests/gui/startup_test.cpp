@@ -52,14 +52,17 @@ class StartupTest : public QObject {
     f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}};
   }
   QList<QAction*> destinations() { return FindActions(*f->window, "mnuDestinationChild"); }
+  // The destination entry with that caption, or a placeholder that does nothing.
   QAction* destination(const char* caption) {
     for (QAction* a : destinations()) {
       if (a->text() == caption) return a;
     }
-    return nullptr;
+    return FindAction(*f->window, QString::fromLatin1(caption));
   }
-  QString treeText(int row) {
-    return f->window->editor().tree()->topLevelItem(1)->child(row)->text(0);
+  // The text of a child of "Programmable Channel".
+  QString programChildText(int row) {
+    const QTreeWidgetItem* program = f->window->editor().tree()->topLevelItem(1);
+    return TextOf(program != nullptr ? program->child(row) : nullptr);
   }
 
  private slots:
@@ -96,7 +99,7 @@ class StartupTest : public QObject {
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK*", "QZ815_USA", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_UK"));
     QCOMPARE(RegionOf(f->ws().image), 1);
-    QCOMPARE(treeText(0), QString("Group1(USA)"));
+    QCOMPARE(programChildText(0), QString("Group1(USA)"));
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
     QVERIFY(!f->ws().flags.DataChanged);
   }
@@ -120,8 +123,8 @@ class StartupTest : public QObject {
     f->ws().flags.DataChanged = true;
     f->prompter().plan(Answer::Cancel);
     destination("QZ815_USA")->trigger();
-    QCOMPARE(f->prompter().boxes.back().text, std::string("Do you want to change to QZ815_USA?"));
-    QCOMPARE(f->prompter().boxes.back().buttons, Buttons::OkCancel);
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Do you want to change to QZ815_USA?"));
+    QCOMPARE(LastBox(f->prompter()).buttons, Buttons::OkCancel);
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK*", "QZ815_USA", "QZ815_ZZ"}));
     QVERIFY(f->ws().flags.DataChanged);
 
@@ -139,8 +142,8 @@ class StartupTest : public QObject {
 
     f->prompter().plan(Answer::Ok);
     destination("QZ815_ZZ")->trigger();  // a bad template
-    QCOMPARE(f->prompter().boxes.back().text, std::string("IniFileRead Error!!"));
-    QCOMPARE(f->prompter().boxes.back().icon, Icon::Exclamation);
+    QCOMPARE(LastBox(f->prompter()).text, std::string("IniFileRead Error!!"));
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK", "QZ815_USA*", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_USA"));
   }
@@ -150,6 +153,7 @@ class StartupTest : public QObject {
     QVERIFY(f->window->load());
     QVERIFY(f->window->menus().edit->menuAction()->isVisible());
     const QList<QAction*> models = FindActions(*f->window, "mnuEditModelType");
+    QCOMPARE(models.size(), 10);
     QCOMPARE(Visible(models), QStringList({"QZ815*", "Unknown model"}));
     // The remembered model is the first; the last offered one starts when none is remembered.
     QCOMPARE(f->ws().caps.ModelType, 1);
@@ -158,7 +162,7 @@ class StartupTest : public QObject {
     QVERIFY(f->prompter().boxes.empty());
     f->prompter().plan(Answer::Cancel);
     models[1]->trigger();
-    QCOMPARE(f->prompter().boxes.back().text,
+    QCOMPARE(LastBox(f->prompter()).text,
              std::string("Do you want to program the Unknown model series?"));
     QCOMPARE(f->ws().caps.ModelType, 1);
     QCOMPARE(Visible(models), QStringList({"QZ815*", "Unknown model"}));
@@ -183,7 +187,7 @@ class StartupTest : public QObject {
     f->window->fileSave();  // no document yet: Save As, cancelled
     QVERIFY(f->ws().flags.CancelFlag);
     QVERIFY(f->ws().flags.DataChanged);
-    QCOMPARE(f->dialogs.folders.back(), QString::fromStdString(dir->path().string()));
+    QCOMPARE(f->dialogs.folders, QStringList({QString::fromStdString(dir->path().string())}));
 
     f->dialogs.planned << path;
     f->window->fileSave();
@@ -215,7 +219,7 @@ class StartupTest : public QObject {
                "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n[CHUSA1]\r\nPosition=9\r\n");
     f->dialogs.planned << other;
     f->window->fileOpen();
-    QCOMPARE(f->prompter().boxes.back().text, std::string("ModelType Error !!"));
+    QCOMPARE(LastBox(f->prompter()).text, std::string("ModelType Error !!"));
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
     QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
@@ -229,9 +233,9 @@ class StartupTest : public QObject {
 
     f->prompter().plan(Answer::Cancel);
     QVERIFY(!f->window->close());
-    QCOMPARE(f->prompter().boxes.back().text,
+    QCOMPARE(LastBox(f->prompter()).text,
              std::string("KVX data has changed.\r\nDo you want to save changes?"));
-    QCOMPARE(f->prompter().boxes.back().buttons, Buttons::YesNoCancel);
+    QCOMPARE(LastBox(f->prompter()).buttons, Buttons::YesNoCancel);
     QVERIFY(!f->settings.contains("Settings", "MainWidth"));
 
     f->prompter().plan(Answer::Yes);  // then the save dialog is cancelled

@@ -14,8 +14,32 @@ using gui::TransferDialog;
 
 namespace {
 
+// What runs inside the open dialog only looks and presses, and never asserts: a check that
+// returned early would leave the modal dialog open. The test checks after the dialog closed.
+// A button the dialog lacks closes it, so that the test fails instead of waiting.
 void PressButton(TransferDialog* dialog, const char* name) {
-  dialog->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+  if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name))) {
+    button->click();
+  } else {
+    dialog->done(QDialog::Rejected);
+  }
+}
+
+bool ButtonEnabled(TransferDialog* dialog, const char* name) {
+  auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+  return button != nullptr && button->isEnabled();
+}
+
+QString LabelText(TransferDialog* dialog, const char* name) {
+  auto* label = dialog->findChild<QLabel*>(QString::fromLatin1(name));
+  return label != nullptr ? label->text() : QStringLiteral("(none)");
+}
+
+// The progress of the open transfer dialog, or -1 when none is open.
+int ShownProgress() {
+  auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+  auto* progress = dialog != nullptr ? dialog->findChild<gui::TransferProgress*>() : nullptr;
+  return progress != nullptr ? progress->percent() : -1;
 }
 
 // OK; when the transfer failed, the dialog is still open and Cancel closes it.
@@ -67,11 +91,7 @@ class TransferTest : public QObject {
     QVERIFY(programmed.CHUSA.size() > 0);
 
     int maxProgress = 0;
-    f->host.onYield = [&] {
-      if (auto* d = qobject_cast<TransferDialog*>(QApplication::activeModalWidget())) {
-        maxProgress = std::max(maxProgress, d->findChild<gui::TransferProgress*>()->percent());
-      }
-    };
+    f->host.onYield = [&] { maxProgress = std::max(maxProgress, ShownProgress()); };
     WhenModalOpens<TransferDialog>(PressOk);
     f->window->menus().transferProgram->trigger();
     QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
@@ -86,12 +106,12 @@ class TransferTest : public QObject {
     WhenModalOpens<TransferDialog>(PressOk);
     f->window->menus().transferRead->trigger();
     QCOMPARE(texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
-    QCOMPARE(f->prompter().boxes.back().title, std::string("Read from Radio"));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Read from Radio"));
     QCOMPARE(f->ws().model.CHUSA, programmed.CHUSA);
     QVERIFY(!f->ws().flags.DataChanged);
     QVERIFY(f->ws().documentPath.empty());
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
-    QCOMPARE(f->window->editor().tree()->currentItem()->text(0), QString("General"));
+    QCOMPARE(TextOf(f->window->editor().tree()->currentItem()), QString("General"));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
   }
 
@@ -108,15 +128,17 @@ class TransferTest : public QObject {
       PressButton(d, "cmdCancel");
     };
     bool stayedOpen = false;
+    bool okAgain = false;
     WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
       PressButton(d, "cmdOK");
       stayedOpen = d->isVisible();
-      QVERIFY(d->findChild<QPushButton*>("cmdOK")->isEnabled());
+      okAgain = ButtonEnabled(d, "cmdOK");
       PressButton(d, "cmdCancel");  // nothing runs now: the dialog closes
     });
     const TransferResult result = f->window->runTransfer(TransferMode::Read);
     QVERIFY(refusedClose);
     QVERIFY(stayedOpen);
+    QVERIFY(okAgain);
     QVERIFY(!result.TransferDone);
     QVERIFY(f->ws().image == before);
     QVERIFY(f->ws().model == model);
@@ -127,6 +149,7 @@ class TransferTest : public QObject {
     start(false);
     QCOMPARE(texts(), std::vector<std::string>{});
     const QList<QAction*> items = FindActions(*f->window, "mnuOptionsSerialPort1");
+    QCOMPARE(items.size(), 16);
     QCOMPARE(items[0]->text(), QString("/dev/ttyUSB0  FT232R USB UART"));
     QCOMPARE(items[1]->text(), QString("/dev/ttyUSB1"));
     QVERIFY(!items[2]->isVisible());
@@ -136,7 +159,7 @@ class TransferTest : public QObject {
     bool okAgain = false;
     WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
       PressButton(d, "cmdOK");
-      okAgain = d->isVisible() && d->findChild<QPushButton*>("cmdOK")->isEnabled();
+      okAgain = d->isVisible() && ButtonEnabled(d, "cmdOK");
       PressButton(d, "cmdCancel");
     });
     f->window->runTransfer(TransferMode::Read);
@@ -150,8 +173,10 @@ class TransferTest : public QObject {
     again->settings.write("ComPath", "ComPort", "/dev/ttyUSB1");
     again->ports.entries = f->ports.entries;
     QVERIFY(again->window->load());
-    QVERIFY(FindActions(*again->window, "mnuOptionsSerialPort1")[1]->isChecked());
-    QVERIFY(!FindActions(*again->window, "mnuOptionsSerialPort1")[0]->isChecked());
+    const QList<QAction*> itemsAgain = FindActions(*again->window, "mnuOptionsSerialPort1");
+    QCOMPARE(itemsAgain.size(), 16);
+    QVERIFY(itemsAgain[1]->isChecked());
+    QVERIFY(!itemsAgain[0]->isChecked());
   }
 
   void noPortAtAll() {
@@ -171,39 +196,54 @@ class TransferTest : public QObject {
     const TransferResult result = transfer(TransferMode::ClearAtis);
     QVERIFY(result.TransferDone);
     QCOMPARE(f->ws().model.atis.AtisCode, std::string());
-    QCOMPARE(f->prompter().boxes.back().title, std::string("Clear ATIS Data"));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }
 
   void dialogLooksAsItsModeSays() {
     start(true, true);
-    QStringList checked;
+    struct Look {
+      QString title;
+      QSize size;
+      QString instructions;
+      bool monitorShown = false;
+      QString monitor;
+      bool radioOnTheLeft = false;
+    };
+    std::vector<Look> looks;
     for (TransferMode mode : {TransferMode::Read, TransferMode::Program, TransferMode::ClearAtis}) {
-      WhenModalOpens<TransferDialog>([&, mode](TransferDialog* d) {
-        QCOMPARE(d->windowTitle(), QString(TransferCaption(mode)));
-        QCOMPARE(d->size(), QSize(465, 290));
-        QCOMPARE(d->findChild<QLabel*>("lblmess")->text(),
-                 QString("1.Connect the KVX cable between the PC serial port and the radio.\n"
-                         "2.On the radio, press and hold [PRESET] keys while\n"
-                         "   turning the power on.\n"
-                         "   The Radio display will show PC CONTROL.\n"
-                         "3.Press the [OK] button to start."));
-        QLabel* monitor = d->findChild<QLabel*>("lblmon");
-        QVERIFY(monitor->isVisible());
-        QCOMPARE(monitor->text(), QString("starting at debug mode.."));
-        const int radio = d->findChild<QWidget*>("pictHandy")->x();
-        const int pc = d->findChild<QWidget*>("pictB")->x();
-        QCOMPARE(radio < pc, mode == TransferMode::Read);
+      WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
+        auto* monitor = d->findChild<QLabel*>("lblmon");
+        auto* radio = d->findChild<QWidget*>("pictHandy");
+        auto* pc = d->findChild<QWidget*>("pictB");
+        looks.push_back({d->windowTitle(), d->size(), LabelText(d, "lblmess"),
+                         monitor != nullptr && monitor->isVisible(), LabelText(d, "lblmon"),
+                         radio != nullptr && pc != nullptr && radio->x() < pc->x()});
         PressButton(d, "cmdHelp");
-        checked << d->windowTitle();
         PressButton(d, "cmdCancel");
       });
       f->window->runTransfer(mode);
     }
-    QCOMPARE(checked, QStringList({"Read from Radio", "Program to Radio", "Clear ATIS Data"}));
-    QCOMPARE(f->prompter().boxes.back().text,
+    QCOMPARE(looks.size(), 3u);
+    QStringList titles;
+    for (const Look& look : looks) {
+      titles << look.title;
+      QCOMPARE(look.size, QSize(465, 290));
+      QCOMPARE(look.instructions,
+               QString("1.Connect the KVX cable between the PC serial port and the radio.\n"
+                       "2.On the radio, press and hold [PRESET] keys while\n"
+                       "   turning the power on.\n"
+                       "   The Radio display will show PC CONTROL.\n"
+                       "3.Press the [OK] button to start."));
+      QVERIFY(look.monitorShown);
+      QCOMPARE(look.monitor, QString("starting at debug mode.."));
+      // The data flows from left to right: the radio is on the left only when reading.
+      QCOMPARE(look.radioOnTheLeft, look.title == "Read from Radio");
+    }
+    QCOMPARE(titles, QStringList({"Read from Radio", "Program to Radio", "Clear ATIS Data"}));
+    QCOMPARE(LastBox(f->prompter()).text,
              std::string("Unable to display Help Contents. There is no Help associated with "
                          "this project."));
-    QCOMPARE(f->prompter().boxes.back().title, std::string("Clear ATIS Data"));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }
 
   void progressBarFillsFromTheLeft() {
