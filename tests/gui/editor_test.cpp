@@ -19,19 +19,6 @@ QVariant CheckMark(QTableWidget* grid, int row, int column) {
   return grid->model()->index(row, column).data(ChannelGridWidget::CheckMarkRole);
 }
 
-// A panel that refuses to be left, as a channel panel holding an invalid frequency does.
-class RefusingPage : public gui::EditorPage {
- public:
-  RefusingPage(Prompter& prompter) : prompter_(prompter) { setObjectName("pictCommon"); }
-  bool validateBeforeLeave() override {
-    prompter_.message(Icon::Exclamation, AppTitle, "Data Error!!\r\nPlease input correct data.");
-    return false;
-  }
-
- private:
-  Prompter& prompter_;
-};
-
 ChannelRecord UsaRecord(int position) {
   ChannelRecord r;
   r.Position = static_cast<std::int16_t>(position);

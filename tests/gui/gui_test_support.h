@@ -15,6 +15,22 @@
 
 namespace tpw::test {
 
+// The common setup panel (pictCommon) refusing to be left, as a channel panel holding an
+// invalid frequency does: it shows "Data Error!!" and keeps the user there.
+class RefusingPage : public gui::EditorPage {
+ public:
+  explicit RefusingPage(Prompter& prompter) : prompter_(prompter) {
+    setObjectName(QStringLiteral("pictCommon"));
+  }
+  bool validateBeforeLeave() override {
+    prompter_.message(Icon::Exclamation, AppTitle, "Data Error!!\r\nPlease input correct data.");
+    return false;
+  }
+
+ private:
+  Prompter& prompter_;
+};
+
 // File dialogs that answer from a script: the next planned path, or cancel when none is left.
 class ScriptedFileDialogs : public gui::FileDialogs {
  public:

@@ -134,17 +134,7 @@ class MainWindowTest : public QObject {
   }
 
   void newIsRefusedByAPanelHoldingABadValue() {
-    // A panel that refuses to be left, as a channel panel with "---.----" in its RX box does.
-    class Refusing : public gui::EditorPage {
-     public:
-      explicit Refusing(Prompter& p) : p_(p) {}
-      bool validateBeforeLeave() override {
-        p_.message(Icon::Exclamation, AppTitle, "Data Error!!\r\nPlease input correct data.");
-        return false;
-      }
-      Prompter& p_;
-    };
-    f->window->editor().setPage(PanelId::Common, new Refusing(f->prompter()));
+    f->window->editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
     f->window->editor().selectNodeByKey("Common");
     f->ws().model.CHRG.append(ChannelRecord{});
     action("mnuFileNew")->trigger();
