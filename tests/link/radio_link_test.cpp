@@ -312,7 +312,9 @@ TEST(RadioLinkStart, PortThatCannotOpenIsExplained) {
   EXPECT_FALSE(bench.link.reopenPort());
   EXPECT_EQ(bench.t.prompter.texts(),
             (std::vector<std::string>{"2The port is busy.", "2The port is busy."}));
-  EXPECT_EQ(bench.t.diagnostics.errors.back(), "frmRadio.PortOpen -> 2The port is busy.");
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            (std::vector<std::string>{"frmRadio.PortInit -> 2The port is busy.",
+                                      "frmRadio.PortOpen -> 2The port is busy."}));
 }
 
 TEST(RadioLinkAbort, WaitsForTheRadioWhateverTheCancel) {
