@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
 #include "link/protocol.h"
 #include "link/radio_checks.h"
 #include "link/radio_link.h"

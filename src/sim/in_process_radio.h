@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
 #include "sim/radio_simulator.h"
 
 namespace tpw::sim {

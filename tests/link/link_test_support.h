@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
 #include "link/radio_link.h"
 #include "sim/in_process_radio.h"
 #include "sim/radio_simulator.h"
