@@ -98,7 +98,8 @@ class RadioLink {
   Outcome exchange(std::string_view frame, Flush flush);
 
   // The block exchanges. A failure is logged under the procedure's name with the block it hit.
-  // Bytes read are stored at their own addresses in buffer, and only when the reply is good.
+  // Bytes read are stored at their own addresses in buffer once the reply has passed every
+  // check; the block still fails when the cable then does not echo the PC's acknowledgement.
   Outcome readBlock(MemoryImage& buffer, int address, int length, std::string_view procedure);
   Outcome writeBlock(int address, int length, std::string_view procedure);
   // The block of the exchange under way; it stays set when an exchange ends unexpectedly.
