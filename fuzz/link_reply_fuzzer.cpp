@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
+#include "link/protocol.h"
 #include "link/radio_checks.h"
 #include "link/radio_link.h"
 #include "support/test_support.h"
@@ -15,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tpw::Context& ctx = test.ctx;
   tpw::test::FakeHost& host = test.host;
   tpw::MemoryLine line;
-  line.pc().open(tpw::RadioLink::HighSpeedSettings);
-  line.radio().open(tpw::RadioLink::HighSpeedSettings);
+  line.pc().open(tpw::LineSettings(tpw::protocol::WorkingBaud));
+  line.radio().open(tpw::LineSettings(tpw::protocol::WorkingBaud));
   // The radio answers each of the PC's first messages with a slice of the input.
   std::size_t offset = 0;
   line.pc().onIdle = [&] {
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   tpw::MemoryImage buffer;
   const tpw::MemoryImage before = buffer;
-  link.ReadBlock(buffer, 0x100, 16);
+  link.readBlock(buffer, 0x100, 16, "frmRadio.ReadData");
   for (int a = 0; a <= tpw::ImageLastIndex; ++a) {
     if ((a < 0x100 || a >= 0x110) && buffer.at(a) != before.at(a)) std::abort();
   }

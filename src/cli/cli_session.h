@@ -32,6 +32,9 @@ std::filesystem::path ProgramFolder(const char* argv0);
 // Takes the model and its capabilities from "global.ini" beside the program, when it is there.
 void LoadModelDefinition(CliSession& session);
 
+// --yes and --no: how the questions of a command are answered without asking.
+void AddAnswerOptions(CLI::App& command, CliSession& session);
+
 // Each command adds itself to the application; its callback sets session.exitStatus.
 void AddHexdumpCommand(CLI::App& app, CliSession& session);
 void AddConvertCommand(CLI::App& app, CliSession& session);

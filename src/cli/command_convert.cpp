@@ -19,12 +19,15 @@ void AddConvertCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, in, out, base] {
-    if (KindOf(*out) == FileKind::Unknown) {
+    if (FileKindOf(*out) == FileKind::Unknown) {
       session.prompter.message(Icon::Critical, "", "OUT must end in .hex, .dat or .txt");
       session.exitStatus = UsageError;
       return;
     }
-    if (!OpenInput(session, *in, *base) || !SaveOutput(session, *out)) session.exitStatus = Failed;
+    if (!OpenInputFile(session, *in, *base) ||
+        !Saved(session, SaveOutputFile(session, *out), *out)) {
+      session.exitStatus = Failed;
+    }
   });
 }
 

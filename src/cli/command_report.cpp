@@ -17,7 +17,7 @@ void AddReportCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, in, base] {
-    if (!OpenInput(session, *in, *base)) {
+    if (!OpenInputFile(session, *in, *base)) {
       session.exitStatus = Failed;
       return;
     }

@@ -4,13 +4,27 @@
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
 #include "image/encodings.h"
-#include "image/image_codec.h"
 #include "report/text_report.h"
 #include "shell/destinations.h"
 
 namespace tpw::cli {
 
-FileKind KindOf(const std::filesystem::path& path) {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads and checks an image file, telling the user why it is refused, and takes it as the
+// data set.
+bool TakeImageFile(CliSession& session, const fs::path& path) {
+  MemoryImage loaded;
+  if (!LoadImageFile(session.ctx, path, loaded)) return false;
+  TakeImage(session.ws, loaded);
+  return true;
+}
+
+}  // namespace
+
+FileKind FileKindOf(const fs::path& path) {
   const std::string extension = ToUpper(path.extension().string());
   // A destination template (".ini") is an image under another name.
   if (extension == ".HEX" || extension == ".INI") return FileKind::Image;
@@ -30,17 +44,6 @@ void AddBaseOptions(CLI::App& command, BaseOptions& options) {
       ->excludes(image);
 }
 
-void AddAnswerOptions(CLI::App& command, CliSession& session) {
-  auto* yes = command.add_flag_callback(
-      "--yes", [&session] { session.prompter.setPolicy(AnswerPolicy::Yes); },
-      "answer every question with Yes/OK (the region question, for one)");
-  command
-      .add_flag_callback(
-          "--no", [&session] { session.prompter.setPolicy(AnswerPolicy::No); },
-          "answer every question with No/Cancel (the default without a terminal)")
-      ->excludes(yes);
-}
-
 // "QZ815_USA" may be given whole, or by its region: "usa".
 int FindDestination(const DestinationMenu& menu, const std::string& wanted) {
   const int whole = menu.find(wanted);
@@ -53,15 +56,9 @@ int FindDestination(const DestinationMenu& menu, const std::string& wanted) {
   return -1;
 }
 
-bool LoadBase(CliSession& session, const BaseOptions& options) {
+bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
   Context& ctx = session.ctx;
-  if (!options.image.empty()) {
-    MemoryImage loaded;
-    if (!LoadImageFile(ctx, options.image, loaded)) return false;
-    ctx.ws.image = loaded;
-    DecodeImage(ctx.ws.image, ctx.ws.model, ctx.ws.caps.WxSupported);
-    return true;
-  }
+  if (!options.image.empty()) return TakeImageFile(session, options.image);
   DestinationMenu menu(session.programFolder);
   menu.scan(ctx.ws.caps.ModelType);
   const auto& names = menu.captions();
@@ -82,23 +79,18 @@ bool LoadBase(CliSession& session, const BaseOptions& options) {
   return NewDataSet(ctx, store, menu, index);
 }
 
-bool OpenOverBase(CliSession& session, const std::filesystem::path& path) {
-  if (KindOf(path) == FileKind::DataFile) return FileRead2(session.ctx, path);
+bool OpenFileOverBase(CliSession& session, const fs::path& path) {
+  if (FileKindOf(path) == FileKind::DataFile) return FileRead2(session.ctx, path);
   return ReadHexFileAs(session.ctx, path).loaded;
 }
 
-bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseOptions& base) {
+bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& base) {
   Context& ctx = session.ctx;
-  switch (KindOf(in)) {
-    case FileKind::Image: {
-      MemoryImage loaded;
-      if (!LoadImageFile(ctx, in, loaded)) return false;
-      ctx.ws.image = loaded;
-      DecodeImage(ctx.ws.image, ctx.ws.model, ctx.ws.caps.WxSupported);
-      return true;
-    }
+  switch (FileKindOf(in)) {
+    case FileKind::Image:
+      return TakeImageFile(session, in);
     case FileKind::DataFile:
-      return LoadBase(session, base) && FileRead2(ctx, in);
+      return LoadBaseDataSet(session, base) && FileRead2(ctx, in);
     case FileKind::Report:
     case FileKind::Unknown:
       break;
@@ -109,9 +101,9 @@ bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseO
   return false;
 }
 
-bool SaveOutput(CliSession& session, const std::filesystem::path& out) {
+bool SaveOutputFile(CliSession& session, const fs::path& out) {
   Context& ctx = session.ctx;
-  switch (KindOf(out)) {
+  switch (FileKindOf(out)) {
     case FileKind::Image:
       return SaveImageFileCommand(ctx, out);
     case FileKind::DataFile:
@@ -125,6 +117,26 @@ bool SaveOutput(CliSession& session, const std::filesystem::path& out) {
                        "Cannot write " + out.string() +
                            ": give an image (.hex), a data file (.dat) or a report (.txt).");
   return false;
+}
+
+bool OutputFolderExists(CliSession& session, const fs::path& out) {
+  const fs::path folder = out.parent_path().empty() ? fs::path(".") : out.parent_path();
+  std::error_code error;
+  if (fs::is_directory(folder, error)) return true;
+  session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
+                           "Cannot save " + out.string() + ": the folder " + folder.string() +
+                               " does not exist. Create it or give a file in another folder.");
+  return false;
+}
+
+bool Saved(CliSession& session, bool saved, const fs::path& path) {
+  if (!saved) {
+    session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
+                             "Nothing was saved to " + path.string() +
+                                 ". Check that its folder can be written, then run the command "
+                                 "again.");
+  }
+  return saved;
 }
 
 }  // namespace tpw::cli

@@ -12,7 +12,7 @@
 namespace tpw::cli {
 
 enum class FileKind { Image, DataFile, Report, Unknown };
-FileKind KindOf(const std::filesystem::path& path);
+FileKind FileKindOf(const std::filesystem::path& path);
 
 // Where a data set starts when a data file is read over it: an image file (--base), a
 // destination template by name (--destination), or by default the first destination.
@@ -21,24 +21,31 @@ struct BaseOptions {
   std::string destination;
 };
 void AddBaseOptions(CLI::App& command, BaseOptions& options);
-void AddAnswerOptions(CLI::App& command, CliSession& session);
 
 // The destination of a name given in full ("QZ815_UK") or by its region ("uk"), or -1.
 int FindDestination(const DestinationMenu& menu, const std::string& wanted);
 
 // Loads the starting data set; false (with a message) when it cannot.
-bool LoadBase(CliSession& session, const BaseOptions& options);
+bool LoadBaseDataSet(CliSession& session, const BaseOptions& options);
 
 // Opens IN: an image replaces the data set (after its size and model checks); a data file is
 // read over the base with its model and region checks. False when refused.
-bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseOptions& base);
+bool OpenInputFile(CliSession& session, const std::filesystem::path& in, const BaseOptions& base);
 
 // Opens a file over the base as the desktop application's Open does: a channel data file, or
 // an image file with the region check against the base.
-bool OpenOverBase(CliSession& session, const std::filesystem::path& path);
+bool OpenFileOverBase(CliSession& session, const std::filesystem::path& path);
 
 // Saves the data set as OUT: an image as a write to the radio would start from, a data file,
 // or the text report.
-bool SaveOutput(CliSession& session, const std::filesystem::path& out);
+bool SaveOutputFile(CliSession& session, const std::filesystem::path& out);
+
+// True when out's folder exists; otherwise the user is told which file cannot be saved where.
+// Checked before a transfer, so that the radio is not read for a file that cannot be saved.
+bool OutputFolderExists(CliSession& session, const std::filesystem::path& out);
+
+// Passes saved on; after a failed save the user learns which file was not saved and what to
+// do about it.
+bool Saved(CliSession& session, bool saved, const std::filesystem::path& path);
 
 }  // namespace tpw::cli

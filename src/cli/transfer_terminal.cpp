@@ -52,11 +52,9 @@ constexpr int BarWidth = 40;
 
 }  // namespace
 
-void AddTransferOptions(CLI::App& command, TransferOptions& options) {
+void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session) {
   command.add_option("--port", options.port, "serial port of the programming cable")->required();
-  auto* yes = command.add_flag("--yes", options.yes, "answer every question with Yes/OK/Retry");
-  auto* no = command.add_flag("--no", options.no, "answer every question with No/Cancel");
-  yes->excludes(no);
+  AddAnswerOptions(command, session);
   command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
   command.add_flag("--echo-check", options.echoCheck,
                    "verify the echo of every byte sent, for cables that return it (/NT)");
@@ -96,8 +94,6 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   ws.options.LowSpeed = options.lowSpeed;
   ws.options.EchoCheckSkip = !options.echoCheck;
   ws.options.DebugMode = options.debug;
-  if (options.yes) session.prompter.setPolicy(AnswerPolicy::Yes);
-  if (options.no) session.prompter.setPolicy(AnswerPolicy::No);
 
   serial::QtRuntime qt;
   serial::QtSerialPort port(options.port);

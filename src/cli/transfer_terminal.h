@@ -9,16 +9,14 @@
 
 namespace tpw::cli {
 
-// Options every transfer command shares.
+// Options every transfer command shares, --yes and --no among them.
 struct TransferOptions {
   std::string port;
-  bool yes = false;
-  bool no = false;
   bool lowSpeed = false;
   bool echoCheck = false;
   bool debug = false;
 };
-void AddTransferOptions(CLI::App& command, TransferOptions& options);
+void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session);
 
 // Progress as a bar on a terminal (nothing when stderr is not one), monitor texts in debug
 // mode, each on a line of its own.

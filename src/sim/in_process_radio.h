@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
 #include "sim/radio_simulator.h"
 
 namespace tpw::sim {
@@ -13,7 +13,8 @@ class InProcessRadio {
   InProcessRadio(const InProcessRadio&) = delete;
   InProcessRadio& operator=(const InProcessRadio&) = delete;
 
-  void pump();
+  // Takes every byte the PC has sent and puts the radio's answers on the line.
+  void answerPending();
 
  private:
   void listenAt(int baud);

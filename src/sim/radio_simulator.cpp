@@ -5,6 +5,7 @@
 #include "image/encodings.h"
 #include "image/memory_map.h"
 #include "link/frame.h"
+#include "link/protocol.h"
 #include "link/radio_checks.h"
 #include "session/workspace.h"
 
@@ -13,8 +14,10 @@ namespace tpw::sim {
 namespace {
 
 constexpr std::size_t MaxLine = 512;
-constexpr const char* Acknowledge = "#CMDOK\r\n";
-constexpr const char* Rejection = "ERROR\r\n";
+
+std::string Line(std::string_view text) {
+  return std::string(text) + CrLf;
+}
 
 }  // namespace
 
@@ -47,17 +50,17 @@ void RadioSimulator::reply(std::string_view bytes) {
 
 void RadioSimulator::feed(char byte) {
   if (faults_.echo) output_ += byte;
-  if (byte == Can) {
+  if (byte == protocol::Abort) {
     // The PC gave up: whatever was under way is dropped.
     line_.clear();
     ++aborts_;
     if (log) log("pc", std::string_view(&byte, 1));
-    reply(std::string(1, Ack));
+    reply(std::string(1, protocol::AbortAcknowledged));
     return;
   }
-  if (line_.empty() && (byte == 'P' || byte == '0')) {
+  if (line_.empty() && (byte == protocol::Ping || byte == protocol::PingFollowUp)) {
     if (log) log("pc", std::string_view(&byte, 1));
-    if (byte == 'P') reply("P");
+    if (byte == protocol::Ping) reply(std::string(1, protocol::Ping));
     return;
   }
   line_ += byte;
@@ -72,56 +75,57 @@ void RadioSimulator::feed(char byte) {
 }
 
 void RadioSimulator::handleLine(const std::string& line) {
-  if (line == "ACMD:002") {
-    if (!faults_.silentSpeedCommand) reply("OK\r\n");
-    baud_ = 57600;
-  } else if (line == "#CMDSY") {
-    reply(Acknowledge);
-  } else if (line == "#CMDOK" || line == "#CMDSM" || line == "#CMDER" || line == "#CMDUN") {
+  if (line == protocol::SpeedCommand) {
+    if (!faults_.silentSpeedCommand) reply(Line(protocol::SpeedAccepted));
+    baud_ = protocol::WorkingBaud;
+  } else if (line == protocol::SyncRequest) {
+    reply(Line(protocol::Acknowledge));
+  } else if (line == protocol::Acknowledge || line == protocol::ChecksumWrong ||
+             line == protocol::NotDataReply || line == protocol::Unknown) {
     // The PC's verdict on a reply: nothing to answer.
-  } else if (line.starts_with("#CEP")) {
+  } else if (line.starts_with(protocol::FramePrefix)) {
     handleFrame(line);
   } else {
-    reply(Rejection);
+    reply(Line(protocol::Rejected));
   }
 }
 
 void RadioSimulator::handleFrame(const std::string& line) {
   if (!VerifyFrame(line)) {
-    reply(Rejection);
+    reply(Line(protocol::Rejected));
     return;
   }
   const auto fields = SplitFields(line);
   const std::string_view word = fields[0];
-  if (word == "#CEPSR") {
+  if (word == protocol::StatusRequest) {
     ++statusRequests_;
     const bool busy = statusRequests_ <= faults_.busyStatusReplies;
-    reply(Acknowledge);
-    reply(BuildFrame("#CEPSD", busy ? "01" : "00"));
+    reply(Line(protocol::Acknowledge));
+    reply(BuildFrame(protocol::StatusReply, busy ? protocol::StatusBusy : protocol::StatusReady));
     return;
   }
   const auto address = fields.size() > 2 ? HexNumber(fields[1]) : std::nullopt;
   const auto length = fields.size() > 2 ? HexNumber(fields[2]) : std::nullopt;
-  if (!address || !length || *length < 1 || *length > 16 ||
+  if (!address || !length || *length < 1 || *length > protocol::MaxBlockLength ||
       *address + *length > ImageLastIndex + 1) {
-    reply(Rejection);
+    reply(Line(protocol::Rejected));
     return;
   }
-  if (strikes(faults_.silentAddress, *address)) return;
-  if (strikes(faults_.errorAddress, *address)) {
-    reply(Rejection);
+  if (faultStrikes(faults_.silentAddress, *address)) return;
+  if (faultStrikes(faults_.errorAddress, *address)) {
+    reply(Line(protocol::Rejected));
     return;
   }
-  if (word == "#CEPRD" && fields.size() == 4) {
+  if (word == protocol::ReadRequest && fields.size() == 4) {
     answerRead(*address, *length);
-  } else if (word == "#CEPWR" && fields.size() == 5) {
+  } else if (word == protocol::WriteRequest && fields.size() == 5) {
     answerWrite(*address, *length, fields[3]);
   } else {
-    reply(Rejection);
+    reply(Line(protocol::Rejected));
   }
 }
 
-bool RadioSimulator::strikes(std::optional<AddressFault>& fault, int address) {
+bool RadioSimulator::faultStrikes(std::optional<AddressFault>& fault, int address) {
   if (!fault || fault->address != address || fault->times == 0) return false;
   if (fault->times > 0) --fault->times;
   return true;
@@ -130,26 +134,26 @@ bool RadioSimulator::strikes(std::optional<AddressFault>& fault, int address) {
 void RadioSimulator::answerRead(int address, int length) {
   std::string data;
   for (int i = 0; i < length; ++i) data += HexPad(memory_.at(address + i), 2);
-  std::string frame = BuildFrame("#CEPDT", HexPad(address, 4), HexPad(length, 2), data);
+  std::string frame = BuildFrame(protocol::DataReply, HexPad(address, 4), HexPad(length, 2), data);
   if (faults_.badChecksumAddress == address) {
     faults_.badChecksumAddress.reset();
     frame[frame.size() - 3] = frame[frame.size() - 3] == '0' ? '1' : '0';
   }
-  reply(Acknowledge);
+  reply(Line(protocol::Acknowledge));
   reply(frame);
 }
 
 void RadioSimulator::answerWrite(int address, int length, std::string_view data) {
   const auto bytes = HexBytes(data);
   if (!bytes || static_cast<int>(bytes->size()) != length) {
-    reply(Rejection);
+    reply(Line(protocol::Rejected));
     return;
   }
   for (int i = 0; i < length; ++i) {
     memory_.set(address + i, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(i)]));
   }
   writes_.push_back({address, length});
-  reply(Acknowledge);
+  reply(Line(protocol::Acknowledge));
 }
 
 MemoryImage FactoryMemory(MemoryImage memory) {

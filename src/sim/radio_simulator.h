@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/memory_image.h"
+#include "link/protocol.h"
 
 namespace tpw::sim {
 
@@ -63,14 +64,15 @@ class RadioSimulator {
   void handleFrame(const std::string& line);
   void answerRead(int address, int length);
   void answerWrite(int address, int length, std::string_view data);
-  bool strikes(std::optional<AddressFault>& fault, int address);
+  // True when the fault hits this request (and counts it).
+  bool faultStrikes(std::optional<AddressFault>& fault, int address);
   void reply(std::string_view bytes);
 
   MemoryImage memory_;
   SimFaults faults_;
   std::string line_;
   std::string output_;
-  int baud_ = 19200;
+  int baud_ = protocol::StartBaud;
   std::vector<Write> writes_;
   int statusRequests_ = 0;
   int aborts_ = 0;

@@ -7,8 +7,6 @@
 
 #include "files/atomic_file.h"
 #include "files/hex_image_file.h"
-#include "image/memory_map.h"
-#include "link/radio_checks.h"
 #include "session/workspace.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/radio_simulator.h"

@@ -95,7 +95,9 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
   }
   const auto accepted = RunCommand(Cli("convert " + uk + " " + out + " --yes"));
   EXPECT_EQ(accepted.status, 0);
-  EXPECT_EQ(test::ReadBytes(out).at(0xA0), 1);
+  const std::string converted = test::ReadBytes(out);
+  ASSERT_EQ(converted.size(), 2048u);
+  EXPECT_EQ(converted[0xA0], 1);
 
   // Over an image file, and over the USA template (no question: refused outright).
   EXPECT_EQ(
@@ -114,8 +116,6 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
   EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + (dir / "out.bin").string())).status, 2);
   EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + out + " --yes --no")).status, 2);
   EXPECT_EQ(RunCommand(Cli("report")).status, 2);
-  EXPECT_EQ(RunCommand(Cli("report --help")).status, 0);
-  EXPECT_EQ(RunCommand(Cli("destinations --help")).status, 0);
 
   test::WriteBytes(dir / "other.dat", "[MAIN]\r\nMODELTYPE=2\r\n");
   const auto model = RunCommand(Cli("report " + (dir / "other.dat").string()));

@@ -76,12 +76,22 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "FileRead Error!!\n");
 
+  // A save that fails says which file was not saved.
+  test::WriteBytes(dir / "in.hex", test::ImageAsString(test::ValidImage(1)));
+  const std::string missing = (dir / "missing" / "out.hex").string();
+  result = RunCommand(Cli("convert " + (dir / "in.hex").string() + " " + missing));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "FileSave Error!!\nNothing was saved to " + missing +
+                            ". Check that its folder can be written, then run the command "
+                            "again.\n");
+
   EXPECT_EQ(RunCommand(Cli("convert only-one-argument")).status, 2);
   EXPECT_EQ(RunCommand(Cli("no-such-command")).status, 2);
   EXPECT_EQ(RunCommand(Cli("")).status, 2);
+  // --yes and --no exclude each other on every command that asks questions.
+  EXPECT_EQ(RunCommand(Cli("read --port /dev/null --out x.hex --yes --no")).status, 2);
   EXPECT_EQ(RunCommand(Cli("--help")).status, 0);
   EXPECT_EQ(RunCommand(Cli("convert --help")).status, 0);
-  EXPECT_EQ(RunCommand(Cli("hexdump --help")).status, 0);
 }
 
 }  // namespace

@@ -98,10 +98,14 @@ TEST_F(E2e, WriteProgramsTheRadioAndClearAtisErasesTheCode) {
   // The blocks the write sends now hold the bytes a write starts from (what "convert" makes of
   // the file); the area the PC keeps still holds the radio's own bytes.
   ASSERT_EQ(RunCommand(Cli("convert " + file("base.hex") + " " + file("sent.hex"))).status, 0);
-  EXPECT_EQ(saved.substr(0x300, 0x4F0), ReadBytes(dir / "sent.hex").substr(0x300, 0x4F0));
+  const std::string sent = ReadBytes(dir / "sent.hex");
+  const std::string cleared = ReadBytes(dir / "cleared.hex");
+  ASSERT_EQ(sent.size(), 2048u);
+  ASSERT_EQ(cleared.size(), 2048u);
+  EXPECT_EQ(saved.substr(0x300, 0x4F0), sent.substr(0x300, 0x4F0));
   EXPECT_EQ(saved.substr(0x290, 0x70), std::string(0x70, '\x5A'));
   EXPECT_EQ(saved.substr(0x282, 5), std::string(5, '\xFF'));
-  EXPECT_EQ(ReadBytes(dir / "cleared.hex").substr(0x282, 5), std::string(5, '\xFF'));
+  EXPECT_EQ(cleared.substr(0x282, 5), std::string(5, '\xFF'));
 }
 
 TEST_F(E2e, BusyRadioWithYesAndNo) {
@@ -142,14 +146,32 @@ TEST_F(E2e, ReadStartsFromADestinationBesideTheProgram) {
   const auto result =
       RunCommand(Cli("read --port " + sim.path() + " --destination usa --out " + file("out.hex")));
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(ReadBytes(dir / "out.hex").substr(0x300, 16),
-            ImageAsString(RadioImage()).substr(0x300, 16));
+  const std::string out = ReadBytes(dir / "out.hex");
+  ASSERT_EQ(out.size(), 2048u);
+  EXPECT_EQ(out.substr(0x300, 16), ImageAsString(RadioImage()).substr(0x300, 16));
   const auto unknown = RunCommand(
       Cli("read --port " + sim.path() + " --destination MARS --out " + file("mars.hex")));
   EXPECT_EQ(unknown.status, 1);
   EXPECT_TRUE(unknown.err.starts_with("There is no destination \"MARS\". The destinations are: "))
       << unknown.err;
   EXPECT_EQ(sim.stop(), 0);
+}
+
+TEST_F(E2e, OutputIntoAMissingFolderIsRefusedBeforeTheRadioIsRead) {
+  Sim sim(dir, {});
+  const std::string missing = file("no-such-folder") + "/out.hex";
+  const auto read = RunCommand(
+      Cli("read --port " + sim.path() + " --base " + file("base.hex") + " --out " + missing));
+  EXPECT_EQ(read.status, 1);
+  EXPECT_EQ(read.err, "Cannot save " + missing + ": the folder " + file("no-such-folder") +
+                          " does not exist. Create it or give a file in another folder.\n");
+  const auto clear = RunCommand(
+      Cli("clear-atis --port " + sim.path() + " --base " + file("base.hex") + " --out " + missing));
+  EXPECT_EQ(clear.status, 1);
+  EXPECT_EQ(clear.err, read.err);
+  EXPECT_EQ(sim.stop(), 0);
+  EXPECT_EQ(ReadBytes(dir / "log.jsonl"), "");  // the radio heard nothing
+  EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
 }
 
 TEST_F(E2e, PortsListsWhatThereIs) {

@@ -44,7 +44,6 @@ TEST(Frame, ReadsFieldsAndHex) {
   EXPECT_EQ(HexBytes("0G"), std::nullopt);
   EXPECT_EQ(HexBytes("ABC"), std::nullopt);
   EXPECT_EQ(HexBytes(" 1"), std::nullopt);
-  EXPECT_EQ(HexText(std::string("\x00\x7F", 2)), "007F");
   EXPECT_EQ(HexDigits(0x270), "270");
   EXPECT_EQ(HexDigits(0x0A), "A");
   EXPECT_EQ(HexDigits(0), "0");
@@ -60,6 +59,7 @@ TEST(PortSettings, ParsesTheProgramsSettingStrings) {
   EXPECT_FALSE(ParsePortSettings("19200,X,8,1"));
   EXPECT_FALSE(ParsePortSettings("19200,N,9,1"));
   EXPECT_FALSE(ParsePortSettings("19200,N,8,3"));
+  EXPECT_EQ(LineSettings(19200), "19200,N,8,1");
 }
 
 }  // namespace

@@ -1,26 +1,31 @@
 #include "link_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "link/frame.h"
+#include "link/protocol.h"
 #include "link/radio_checks.h"
 
 namespace tpw::test {
 
-ScriptedRadio::ScriptedRadio(MemoryLine& line) : line_(line) {
-  line_.pc().onIdle = [this] { pump(); };
+ScriptedRadio::ScriptedRadio(MemoryLine& line, FakeHost* clock) : line_(line), clock_(clock) {
+  line_.pc().onIdle = [this] { answerPending(); };
   line_.radio().anySpeed = true;
 }
 
-void ScriptedRadio::pump() {
+void ScriptedRadio::answerPending() {
   MemoryLine::End& end = line_.radio();
   while (end.bytesWaiting() > 0) {
     pending_ += static_cast<char>(*end.readByte(std::chrono::milliseconds(0)));
-    const bool single =
-        pending_.size() == 1 && (pending_ == "P" || pending_ == "0" || pending_[0] == Can);
+    const bool single = pending_.size() == 1 &&
+                        (pending_[0] == protocol::Ping || pending_[0] == protocol::PingFollowUp ||
+                         pending_[0] == protocol::Abort);
     const bool line = pending_.size() >= 2 && pending_.ends_with(CrLf);
     if (!single && !line) continue;
     received_.push_back(std::exchange(pending_, {}));
+    if (clock_) receivedAt_.push_back(clock_->now());
     if (answers_.empty()) continue;
     const std::string answer = answers_.front();
     answers_.pop_front();
@@ -28,10 +33,18 @@ void ScriptedRadio::pump() {
   }
 }
 
+void RefuseUnplannedQuestions(RecordingPrompter& prompter) {
+  prompter.unplanned = [](const RecordingPrompter::Box& box) {
+    ADD_FAILURE() << "a question no answer was planned for: " << box.text;
+    return box.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  };
+}
+
 LinkBench::LinkBench() {
+  RefuseUnplannedQuestions(t.prompter);
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
-  line.pc().open(RadioLink::HighSpeedSettings);
-  line.radio().open(RadioLink::HighSpeedSettings);
+  line.pc().open(LineSettings(protocol::WorkingBaud));
+  line.radio().open(LineSettings(protocol::WorkingBaud));
 }
 
 MemoryImage RadioMemory(std::uint8_t region, std::uint8_t seed) {
@@ -47,12 +60,19 @@ MemoryImage RadioMemory(std::uint8_t region, std::uint8_t seed) {
 
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
+  RefuseUnplannedQuestions(t.prompter);
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
 }
 
 void SimBench::usePcImage(const MemoryImage& image) {
   t.ws.image = image;
   DecodeImage(t.ws.image, t.ws.model, t.ws.caps.WxSupported);
+}
+
+void SimBench::cancelWhenRadioSees(std::string text) {
+  radio.log = [this, text](std::string_view from, std::string_view bytes) {
+    if (from == "pc" && bytes.starts_with(text)) t.ws.flags.CancelFlag = true;
+  };
 }
 
 TransferResult SimBench::run(TransferMode mode) {

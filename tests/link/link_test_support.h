@@ -1,11 +1,12 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
 #include "link/radio_link.h"
 #include "sim/in_process_radio.h"
 #include "sim/radio_simulator.h"
@@ -17,40 +18,51 @@ namespace tpw::test {
 class RecordingObserver : public TransferObserver {
  public:
   void progress(int percent) override { percents.push_back(percent); }
-  void monitor(std::string_view text) override { monitors.emplace_back(text); }
+  void monitor(std::string_view text) override {
+    monitors.emplace_back(text);
+    if (onMonitor) onMonitor(text);
+  }
   std::vector<int> percents;
   std::vector<std::string> monitors;
+  std::function<void(std::string_view)> onMonitor;
 };
 
 // A radio that answers from a script: every message the PC completes (a CR LF line, or one of
-// the single bytes "P", "0", CAN) takes the next planned answer, which may be nothing.
+// the single bytes "P", "0", CAN) takes the next planned answer, which may be nothing. With a
+// host, it notes the time at which each message was complete.
 class ScriptedRadio {
  public:
-  explicit ScriptedRadio(MemoryLine& line);
+  explicit ScriptedRadio(MemoryLine& line, FakeHost* clock = nullptr);
   void answer(std::string bytes) { answers_.push_back(std::move(bytes)); }
   // The messages received so far, CR LF included.
   const std::vector<std::string>& received() {
-    pump();
+    answerPending();
     return received_;
   }
+  const std::vector<Host::Clock::time_point>& receivedAt() const { return receivedAt_; }
   void clear() { received_.clear(); }
 
  private:
-  void pump();
+  void answerPending();
   MemoryLine& line_;
+  FakeHost* clock_;
   std::vector<std::string> received_;
+  std::vector<Host::Clock::time_point> receivedAt_;
   std::string pending_;
   std::deque<std::string> answers_;
 };
 
-// The PC end of an in-memory line on virtual time, with both ends at 57600 baud.
+// A question nobody planned an answer for fails the test and is refused, so that a faulty
+// link cannot keep asking for ever.
+void RefuseUnplannedQuestions(RecordingPrompter& prompter);
+
+// The PC end of an in-memory line on virtual time, with both ends at the working speed.
 struct LinkBench {
   LinkBench();
   TestContext t;
   MemoryLine line;
   RecordingObserver observer;
   RadioLink link{t.ctx, line.pc(), observer, "Read from Radio"};
-  ProgramFlags& flags() { return t.ws.flags; }
 };
 
 // Radio memory that passes every check (model words, product code, region), with a pattern
@@ -63,6 +75,9 @@ struct SimBench {
   TransferResult run(TransferMode mode);
   // The PC starts from this image, decoded as the desktop application would.
   void usePcImage(const MemoryImage& image);
+  // Cancels the transfer (as the dialog's Cancel button does) when the radio sees a message
+  // from the PC that starts with this text.
+  void cancelWhenRadioSees(std::string text);
 
   TestContext t;
   MemoryLine line;

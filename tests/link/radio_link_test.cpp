@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/frame.h"
+#include "link/protocol.h"
 #include "link_test_support.h"
 
 namespace tpw::test {
@@ -14,89 +15,87 @@ void RadioSends(LinkBench& bench, std::string_view bytes) {
   bench.line.radio().write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
 }
 
-TEST(RadioLinkReceive, ReadCharsStopsAtErrorAndAtDeadlines) {
+std::vector<std::string> FirstOf(const std::vector<std::string>& messages, std::size_t count) {
+  return {messages.begin(), messages.begin() + static_cast<long>(std::min(count, messages.size()))};
+}
+
+TEST(RadioLinkReceive, ReadCharactersStopsAtErrorAndAtDeadlines) {
   LinkBench bench;
   RadioSends(bench, "eRrOr\r\n");
-  const Received error = bench.link.ReadChars(6, 10s);
+  const Received error = bench.link.readCharacters(6, 10s);
   EXPECT_EQ(error.result, LinkResult::ErrorReply);
   EXPECT_EQ(error.text, "eRrOr");
 
   RadioSends(bench, "#C");
   const auto start = bench.t.host.now();
-  const Received partial = bench.link.ReadChars(6, 10s);
+  const Received partial = bench.link.readCharacters(6, 10s);
   EXPECT_EQ(partial.result, LinkResult::TimedOut);
   EXPECT_EQ(partial.text, "\r\n#C");  // what "ERROR" left is read by whoever reads next
   EXPECT_GE(bench.t.host.now() - start, 10s);
   EXPECT_LT(bench.t.host.now() - start, 10s + 20ms);
   EXPECT_GT(bench.t.host.yields, 100);  // waits hand control back between slices
 
-  bench.flags().CancelFlag = true;
+  bench.t.ws.flags.CancelFlag = true;
   RadioSends(bench, "#CMDOK");
-  EXPECT_EQ(bench.link.ReadChars(6, 10s).result, LinkResult::Cancelled);
+  EXPECT_EQ(bench.link.readCharacters(6, 10s).result, LinkResult::Cancelled);
 }
 
 TEST(RadioLinkReceive, LinesAndTheirEnds) {
   LinkBench bench;
   RadioSends(bench, "OK\rX\n");
-  const Received lenient = bench.link.ReadLine(1s);
+  const Received lenient = bench.link.readLine(1s);
   EXPECT_EQ(lenient.result, LinkResult::Ok);
   EXPECT_EQ(lenient.text, "OK");
 
   RadioSends(bench, "OK\rX\n");
-  EXPECT_EQ(bench.link.ReadLineStrict(1s).result, LinkResult::BadReply);
+  EXPECT_EQ(bench.link.readLineStrict(1s).result, LinkResult::BadReply);
   bench.line.pc().discardInput();
 
   RadioSends(bench, "OK");
-  EXPECT_EQ(bench.link.ReadLine(1s).result, LinkResult::TimedOut);
+  EXPECT_EQ(bench.link.readLine(1s).result, LinkResult::TimedOut);
 
   // Noise that never ends a line is refused once it is longer than any reply, not at the
   // deadline and not by growing without end.
   const auto start = bench.t.host.now();
   RadioSends(bench, std::string(RadioLink::MaxLineLength + 1, 'x'));
-  EXPECT_EQ(bench.link.ReadLine(10s).result, LinkResult::BadReply);
+  EXPECT_EQ(bench.link.readLine(10s).result, LinkResult::BadReply);
   EXPECT_LT(bench.t.host.now() - start, 1s);
 }
 
 TEST(RadioLinkReceive, AcknowledgementNeedsItsLineEnd) {
   LinkBench bench;
-  bench.flags().ErrorFlag = true;
   RadioSends(bench, "#CMDOK\r\n");
-  EXPECT_EQ(bench.link.WaitCmdOk(), LinkResult::Ok);
-  EXPECT_FALSE(bench.flags().ErrorFlag);
+  EXPECT_EQ(bench.link.waitForAcknowledgement(), LinkResult::Ok);
 
-  bench.flags().ErrorFlag = true;
   RadioSends(bench, "#CMDOKX");
-  EXPECT_EQ(bench.link.WaitCmdOk(), LinkResult::BadReply);
-  EXPECT_TRUE(bench.flags().ErrorFlag);
+  EXPECT_EQ(bench.link.waitForAcknowledgement(), LinkResult::BadReply);
 
   RadioSends(bench, "#CMDOK");
-  EXPECT_EQ(bench.link.WaitCmdOk(), LinkResult::BadReply);
+  EXPECT_EQ(bench.link.waitForAcknowledgement(), LinkResult::BadReply);
 
   RadioSends(bench, "#CMDSM\r\n");
-  EXPECT_EQ(bench.link.WaitCmdOk(), LinkResult::BadReply);
+  EXPECT_EQ(bench.link.waitForAcknowledgement(), LinkResult::BadReply);
   bench.line.pc().discardInput();
 
   // After "ERROR" the rest of that reply is gone, so the next reply reads cleanly.
   RadioSends(bench, "ERROR\r\n#CMDOK\r\n");
-  EXPECT_EQ(bench.link.WaitCmdOk(), LinkResult::ErrorReply);
-  EXPECT_EQ(bench.link.WaitCmdOk(), LinkResult::Ok);
+  EXPECT_EQ(bench.link.waitForAcknowledgement(), LinkResult::ErrorReply);
+  EXPECT_EQ(bench.link.waitForAcknowledgement(), LinkResult::Ok);
 }
 
 TEST(RadioLinkSend, PausesAndSendsExactlyWhatIsAsked) {
   LinkBench bench;
-  bench.link.SendCommand8("ACMD:02");
-  EXPECT_EQ(bench.line.pc().written, "");
-  bench.link.SendCommand8("ACMD:002");
-  bench.link.SendFrame(BuildFrame("#CEPSR", "00"));
+  bench.link.sendSpeedCommand();
+  bench.link.sendFrame(BuildFrame("#CEPSR", "00"));
   EXPECT_EQ(bench.line.pc().written, "ACMD:002\r\n#CEPSR\t00\t74\r\n");
   EXPECT_EQ(bench.t.host.pauses, (std::vector<std::chrono::milliseconds>{10ms, 10ms}));
 
-  // Without echo verification nothing is read back; SendLine keeps what is waiting.
+  // Without echo verification nothing is read back; sendLine keeps what is waiting.
   RadioSends(bench, "X");
-  bench.link.SendLine("#CMDSY");
+  EXPECT_EQ(bench.link.sendLine("#CMDSY"), LinkResult::Ok);
   EXPECT_EQ(bench.line.pc().bytesWaiting(), 1);
-  // SendByte discards it first.
-  bench.link.SendByte('P');
+  // sendByte discards it first.
+  bench.link.sendByte('P');
   EXPECT_EQ(bench.line.pc().bytesWaiting(), 0);
 }
 
@@ -104,19 +103,21 @@ TEST(RadioLinkSend, EchoVerification) {
   LinkBench bench;
   bench.t.ws.options.EchoCheckSkip = false;
   RadioSends(bench, "#CMDSY\r\n");
-  bench.link.SendLine("#CMDSY");
-  EXPECT_FALSE(bench.flags().ErrorFlag);
+  EXPECT_EQ(bench.link.sendLine("#CMDSY"), LinkResult::Ok);
+  EXPECT_EQ(bench.line.pc().bytesWaiting(), 0);  // the echo was read, and only the echo
 
   RadioSends(bench, "#CMDSX\r\n");
-  bench.link.SendLine("#CMDSY");
-  EXPECT_TRUE(bench.flags().ErrorFlag);
-
+  EXPECT_EQ(bench.link.sendLine("#CMDSY"), LinkResult::BadReply);
   bench.line.pc().discardInput();
-  bench.flags().CancelFlag = true;  // the check starts by clearing a stale cancel
-  RadioSends(bench, "#CMDOK\r\n");
-  bench.link.SendLine("#CMDOK");
-  EXPECT_FALSE(bench.flags().ErrorFlag);
-  EXPECT_FALSE(bench.flags().CancelFlag);
+
+  // An echo that never comes is given 100 seconds.
+  const auto start = bench.t.host.now();
+  EXPECT_EQ(bench.link.sendLine("#CMDOK"), LinkResult::TimedOut);
+  EXPECT_GE(bench.t.host.now() - start, 100s);
+  EXPECT_LT(bench.t.host.now() - start, 101s);
+
+  bench.t.ws.flags.CancelFlag = true;
+  EXPECT_EQ(bench.link.sendLine("#CMDOK"), LinkResult::Cancelled);
 }
 
 TEST(RadioLinkExchange, RetriesSilenceAndGivesUpAfterThree) {
@@ -126,15 +127,35 @@ TEST(RadioLinkExchange, RetriesSilenceAndGivesUpAfterThree) {
   radio.answer("");
   radio.answer("#CMDOK\r\n");
   const std::string frame = BuildFrame("#CEPSR", "00");
-  EXPECT_TRUE(bench.link.Exchange(frame, RadioLink::Flush::Never));
+  EXPECT_EQ(bench.link.exchange(frame, RadioLink::Flush::Never), Outcome::Done);
   EXPECT_EQ(radio.received(), std::vector<std::string>(3, frame));
-  EXPECT_FALSE(bench.flags().ErrorFlag);
 
   radio.clear();
-  EXPECT_FALSE(bench.link.Exchange(frame, RadioLink::Flush::Never));
+  EXPECT_EQ(bench.link.exchange(frame, RadioLink::Flush::Never), Outcome::Failed);
   EXPECT_EQ(radio.received().size(), 3u);
-  EXPECT_TRUE(bench.flags().ErrorFlag);
   EXPECT_TRUE(bench.t.prompter.boxes.empty());
+}
+
+TEST(RadioLinkExchange, SilentRadioFailsOnlyAfterEveryReplyTimeout) {
+  LinkBench bench;
+  ScriptedRadio radio(bench.line, &bench.t.host);
+  const auto start = bench.t.host.now();
+  EXPECT_EQ(bench.link.writeBlock(0x282, 1, "frmRadio.WriteData"), Outcome::Failed);
+  ASSERT_EQ(radio.received().size(), 3u);
+  ASSERT_EQ(radio.receivedAt().size(), 3u);
+  // Each attempt waits the whole reply time-out of 10 s before the next one is sent, and the
+  // exchange gives up only when the last one has waited as long.
+  const std::vector<Host::Clock::time_point> sent = radio.receivedAt();
+  const std::vector<Host::Clock::time_point> ends = {sent[1], sent[2], bench.t.host.now()};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_GE(ends[i] - sent[i], 10s) << i;
+    EXPECT_LT(ends[i] - sent[i], 10s + 50ms) << i;
+  }
+  EXPECT_LT(sent[0] - start, 50ms);
+  // The log names the block that failed and why.
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            std::vector<std::string>{
+                "frmRadio.WriteData -> block 0x282, 1 byte: no acknowledgement after 3 attempts"});
 }
 
 TEST(RadioLinkExchange, ErrorIsRetriedOnACleanLine) {
@@ -144,11 +165,13 @@ TEST(RadioLinkExchange, ErrorIsRetriedOnACleanLine) {
   radio.answer("#CMDOK\r\n");
   // The status request never discards input, so only dropping the rest of "ERROR" makes the
   // second attempt readable.
-  EXPECT_TRUE(bench.link.Exchange(BuildFrame("#CEPSR", "00"), RadioLink::Flush::Never));
+  EXPECT_EQ(bench.link.exchange(BuildFrame("#CEPSR", "00"), RadioLink::Flush::Never),
+            Outcome::Done);
   EXPECT_EQ(radio.received().size(), 2u);
 }
 
 TEST(RadioLinkExchange, ThreeErrorsAskToResynchronise) {
+  const std::string frame = BuildFrame("#CEPWR", "0282", "01", "FF");
   for (Answer answer : {Answer::Ok, Answer::Cancel}) {
     LinkBench bench;
     ScriptedRadio radio(bench.line);
@@ -157,8 +180,7 @@ TEST(RadioLinkExchange, ThreeErrorsAskToResynchronise) {
     radio.answer("#CMDOK\r\n");  // #CMDSY, pass 2
     radio.answer("#CMDOK\r\n");  // the one more attempt
     bench.t.prompter.plan(answer);
-    const bool done =
-        bench.link.Exchange(BuildFrame("#CEPWR", "0282", "01", "FF"), RadioLink::Flush::BeforeEach);
+    const Outcome outcome = bench.link.exchange(frame, RadioLink::Flush::BeforeEach);
     ASSERT_EQ(bench.t.prompter.boxes.size(), 1u);
     const auto& box = bench.t.prompter.boxes[0];
     EXPECT_EQ(box.text, "confirm the synchronization of the communication");
@@ -166,14 +188,12 @@ TEST(RadioLinkExchange, ThreeErrorsAskToResynchronise) {
     EXPECT_EQ(box.icon, Icon::Question);
     EXPECT_EQ(box.buttons, Buttons::OkCancel);
     if (answer == Answer::Ok) {
-      EXPECT_TRUE(done);
-      EXPECT_EQ(radio.received().size(), 6u);
-      EXPECT_EQ(radio.received()[3], "#CMDSY\r\n");
-      EXPECT_FALSE(bench.flags().ErrorFlag);
+      EXPECT_EQ(outcome, Outcome::Done);
+      EXPECT_EQ(radio.received(),
+                (std::vector<std::string>{frame, frame, frame, "#CMDSY\r\n", "#CMDSY\r\n", frame}));
     } else {
-      EXPECT_FALSE(done);
-      EXPECT_EQ(radio.received().size(), 3u);
-      EXPECT_TRUE(bench.flags().ErrorFlag);
+      EXPECT_EQ(outcome, Outcome::Failed);
+      EXPECT_EQ(radio.received(), std::vector<std::string>(3, frame));
     }
   }
 }
@@ -182,9 +202,15 @@ TEST(RadioLinkExchange, CancelAndBadRepliesEndAtOnce) {
   LinkBench bench;
   ScriptedRadio radio(bench.line);
   radio.answer("#CMDXX\r\n");
-  EXPECT_FALSE(bench.link.Exchange(BuildFrame("#CEPSR", "00"), RadioLink::Flush::Never));
+  EXPECT_EQ(bench.link.exchange(BuildFrame("#CEPSR", "00"), RadioLink::Flush::Never),
+            Outcome::Failed);
   EXPECT_EQ(radio.received().size(), 1u);
-  EXPECT_TRUE(bench.flags().ErrorFlag);
+
+  radio.clear();
+  bench.t.ws.flags.CancelFlag = true;
+  EXPECT_EQ(bench.link.exchange(BuildFrame("#CEPSR", "00"), RadioLink::Flush::Never),
+            Outcome::Cancelled);
+  EXPECT_EQ(radio.received().size(), 1u);
 }
 
 TEST(RadioLinkSync, NeedsBothPasses) {
@@ -193,34 +219,50 @@ TEST(RadioLinkSync, NeedsBothPasses) {
   ScriptedRadio radio(bench.line);
   for (int i = 0; i < 3; ++i) radio.answer("");
   radio.answer("#CMDOK\r\n");
-  EXPECT_FALSE(bench.link.SyncLink());
+  EXPECT_EQ(bench.link.synchronise(), Outcome::Failed);
   EXPECT_EQ(radio.received().size(), 4u);
-  EXPECT_EQ(bench.observer.monitors.front(), "sending '#CMDSY'...(1)");
-  EXPECT_EQ(bench.observer.monitors[3], "sending '#CMDSY'...(2)");
-  EXPECT_EQ(bench.observer.monitors.back(), "can'not Receive '#CMDOK' !!");
+  const std::vector<std::string> expected = {"sending '#CMDSY'...(1)", "sending '#CMDSY'...(1)",
+                                             "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)",
+                                             "can'not Receive '#CMDOK' !!"};
+  EXPECT_EQ(bench.observer.monitors, expected);
 
   // A reply that is neither silence nor "ERROR" ends both passes.
   LinkBench other;
   ScriptedRadio garbled(other.line);
   garbled.answer("#CMDOK\r\n");
   garbled.answer("#CMDXX\r\n");
-  EXPECT_FALSE(other.link.SyncLink());
+  EXPECT_EQ(other.link.synchronise(), Outcome::Failed);
   EXPECT_EQ(garbled.received().size(), 2u);
+}
+
+TEST(RadioLinkSync, AnswerOnTheThirdTryOfAPassIsEnough) {
+  for (int silentPass : {1, 2}) {
+    LinkBench bench;
+    ScriptedRadio radio(bench.line);
+    if (silentPass == 2) radio.answer("#CMDOK\r\n");
+    radio.answer("");
+    radio.answer("ERROR\r\n");
+    radio.answer("#CMDOK\r\n");
+    if (silentPass == 1) radio.answer("#CMDOK\r\n");
+    EXPECT_EQ(bench.link.synchronise(), Outcome::Done) << silentPass;
+    EXPECT_EQ(radio.received(), std::vector<std::string>(4, "#CMDSY\r\n")) << silentPass;
+    EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  }
 }
 
 TEST(RadioLinkStart, SpeedCommandAnswers) {
   struct Case {
     std::string answer;
-    bool started;
+    Outcome started;
     std::vector<std::string> messages;
   };
   const std::vector<Case> cases = {
-      {"OK\r\n", true, {}},
-      {"#CMDUN\r\n", true, {}},
-      {"", true, {}},  // no answer at all still switches
-      {"ERROR\r\n", false, {"ACMD Command error!!"}},
-      {"FAST\r\n", false, {"error!!"}},
-      {"OK\rX", true, {"error!!"}},
+      {"OK\r\n", Outcome::Done, {}},
+      {"#CMDUN\r\n", Outcome::Done, {}},
+      {"", Outcome::Done, {}},  // no answer at all still switches
+      {"ERROR\r\n", Outcome::Failed, {"ACMD Command error!!"}},
+      {"FAST\r\n", Outcome::Failed, {"error!!"}},
+      {"OK\rX", Outcome::Done, {"error!!"}},
   };
   for (const Case& c : cases) {
     LinkBench bench;
@@ -230,13 +272,13 @@ TEST(RadioLinkStart, SpeedCommandAnswers) {
     radio.answer(c.answer);
     radio.answer("#CMDOK\r\n");
     radio.answer("#CMDOK\r\n");
-    EXPECT_EQ(bench.link.StartLink(), c.started) << c.answer;
+    EXPECT_EQ(bench.link.startLink(), c.started) << c.answer;
     EXPECT_EQ(bench.t.prompter.texts(), c.messages) << c.answer;
     for (const auto& box : bench.t.prompter.boxes) EXPECT_EQ(box.title, "Read from Radio");
-    EXPECT_EQ(radio.received()[0], "P");
-    EXPECT_EQ(radio.received()[1], "0");
-    EXPECT_EQ(radio.received()[2], "ACMD:002\r\n");
-    EXPECT_EQ(bench.line.pc().settings(), c.started ? "57600,N,8,1" : "19200,N,8,1") << c.answer;
+    EXPECT_EQ(FirstOf(radio.received(), 3), (std::vector<std::string>{"P", "0", "ACMD:002\r\n"}))
+        << c.answer;
+    const bool switched = c.started == Outcome::Done;
+    EXPECT_EQ(bench.line.pc().settings(), switched ? "57600,N,8,1" : "19200,N,8,1") << c.answer;
   }
 }
 
@@ -248,7 +290,7 @@ TEST(RadioLinkStart, LowSpeedStaysAt19200WithoutAskingTheRadio) {
   radio.answer("");
   radio.answer("#CMDOK\r\n");
   radio.answer("#CMDOK\r\n");
-  EXPECT_TRUE(bench.link.StartLink());
+  EXPECT_EQ(bench.link.startLink(), Outcome::Done);
   EXPECT_EQ(radio.received(), (std::vector<std::string>{"P", "0", "#CMDSY\r\n", "#CMDSY\r\n"}));
   EXPECT_EQ(bench.line.pc().settings(), "19200,N,8,1");
 }
@@ -257,7 +299,7 @@ TEST(RadioLinkStart, PortThatCannotOpenIsExplained) {
   LinkBench bench;
   bench.t.ws.options.DebugMode = true;
   bench.line.pc().failOpens({2, "The port is busy."});
-  EXPECT_FALSE(bench.link.StartLink());
+  EXPECT_EQ(bench.link.startLink(), Outcome::Failed);
   ASSERT_EQ(bench.t.prompter.boxes.size(), 1u);
   EXPECT_EQ(bench.t.prompter.boxes[0].title, "Port Inicialize Error!!");
   EXPECT_EQ(bench.t.prompter.boxes[0].text, "2The port is busy.");
@@ -265,54 +307,70 @@ TEST(RadioLinkStart, PortThatCannotOpenIsExplained) {
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{"frmRadio.PortInit -> 2The port is busy."});
 
-  // Lost in the middle of a transfer, the port fails the step that needs it.
-  bench.t.prompter.boxes.clear();
-  bench.link.PortClose();
-  EXPECT_FALSE(bench.link.PortOpen());
-  EXPECT_TRUE(bench.flags().ErrorFlag);
-  EXPECT_EQ(bench.t.diagnostics.errors.back(), "frmRadio.PortOpen -> 2The port is busy.");
+  // Lost in the middle of a transfer, the port fails the step that needs it, and says why.
+  bench.link.closePort();
+  EXPECT_FALSE(bench.link.reopenPort());
+  EXPECT_EQ(bench.t.prompter.texts(),
+            (std::vector<std::string>{"2The port is busy.", "2The port is busy."}));
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            (std::vector<std::string>{"frmRadio.PortInit -> 2The port is busy.",
+                                      "frmRadio.PortOpen -> 2The port is busy."}));
 }
 
 TEST(RadioLinkAbort, WaitsForTheRadioWhateverTheCancel) {
   LinkBench bench;
   ScriptedRadio radio(bench.line);
   radio.answer("");  // the radio is slow to leave
-  bench.flags().CancelFlag = true;
+  bench.t.ws.flags.CancelFlag = true;
   const auto start = bench.t.host.now();
-  bench.link.SendAbort();
+  bench.link.sendAbort();
   EXPECT_GE(bench.t.host.now() - start, 10s);
-  EXPECT_TRUE(bench.flags().CancelFlag);
-  EXPECT_EQ(radio.received(), std::vector<std::string>{std::string(1, Can)});
+  EXPECT_TRUE(bench.t.ws.flags.CancelFlag);
+  EXPECT_EQ(radio.received(), std::vector<std::string>{std::string(1, protocol::Abort)});
 
   LinkBench quick;
   ScriptedRadio answering(quick.line);
-  answering.answer(std::string(1, Ack));
-  quick.flags().CancelFlag = true;
+  answering.answer(std::string(1, protocol::AbortAcknowledged));
+  quick.t.ws.flags.CancelFlag = true;
   const auto begin = quick.t.host.now();
-  quick.link.SendAbort();
+  quick.link.sendAbort();
   EXPECT_LT(quick.t.host.now() - begin, 1s);
-  EXPECT_TRUE(quick.flags().CancelFlag);
+  EXPECT_TRUE(quick.t.ws.flags.CancelFlag);
 }
 
 struct DataReplyCase {
   std::string reply;  // what follows the acknowledgement
   std::vector<std::string> messages;
   std::string answer;  // the PC's answer to the reply, if any
+  std::string logged;  // why the block failed, in the error log
 };
 
 TEST(RadioLinkReadBlock, RefusesEveryFaultyDataReply) {
   const std::string data16 = "00112233445566778899AABBCCDDEEFF";
+  const std::string wrongData = "a data reply of another length or with other than hex digits";
   const std::vector<DataReplyCase> cases = {
-      {BuildFrame("#CEPDT", "0010", "10", data16), {"address error!!"}, ""},
-      {BuildFrame("#CEPDT", "0000", "10", data16.substr(0, 30)), {"data error!!"}, ""},
-      {BuildFrame("#CEPDT", "0000", "08", data16), {"data error!!"}, ""},
-      {BuildFrame("#CEPDT", "0000", "10", "ZZ" + data16.substr(2)), {"data error!!"}, ""},
-      {BuildFrame("#CEPDT", "0000", "10", " 0" + data16.substr(2)), {"data error!!"}, ""},
-      {"#CEPDT\t0000\t10\t" + data16 + "\t00\r\n", {}, "#CMDSM\r\n"},
-      {BuildFrame("#CEPXX", "0000", "10", data16), {}, "#CMDER\r\n"},
-      {"ERROR\r\n", {}, ""},
-      {"", {"time out!!"}, ""},
-      {"#CEPDT\t0000", {"time out!!"}, ""},
+      {BuildFrame("#CEPDT", "0010", "10", data16),
+       {"address error!!"},
+       "",
+       "a data reply for another address"},
+      {BuildFrame("#CEPDT", "0000", "10", data16.substr(0, 30)), {"data error!!"}, "", wrongData},
+      {BuildFrame("#CEPDT", "0000", "08", data16), {"data error!!"}, "", wrongData},
+      {BuildFrame("#CEPDT", "0000", "10", "ZZ" + data16.substr(2)),
+       {"data error!!"},
+       "",
+       wrongData},
+      {BuildFrame("#CEPDT", "0000", "10", " 0" + data16.substr(2)),
+       {"data error!!"},
+       "",
+       wrongData},
+      {"#CEPDT\t0000\t10\t" + data16 + "\t00\r\n",
+       {},
+       "#CMDSM\r\n",
+       "a data reply with a wrong checksum"},
+      {BuildFrame("#CEPXX", "0000", "10", data16), {}, "#CMDER\r\n", "another reply than data"},
+      {"ERROR\r\n", {}, "", "the radio answered ERROR instead of the data"},
+      {"", {"time out!!"}, "", "no data reply"},
+      {"#CEPDT\t0000", {"time out!!"}, "", "the data reply stopped before its end"},
   };
   for (const DataReplyCase& c : cases) {
     LinkBench bench;
@@ -320,13 +378,16 @@ TEST(RadioLinkReadBlock, RefusesEveryFaultyDataReply) {
     radio.answer("#CMDOK\r\n" + c.reply);
     MemoryImage buffer;
     const MemoryImage before = buffer;
-    bench.link.ReadBlock(buffer, 0x000, 16);
-    EXPECT_TRUE(bench.flags().ErrorFlag) << c.reply;
+    EXPECT_EQ(bench.link.readBlock(buffer, 0x000, 16, "frmRadio.ReadData"), Outcome::Failed)
+        << c.reply;
     EXPECT_EQ(buffer, before) << c.reply;
     EXPECT_EQ(bench.t.prompter.texts(), c.messages) << c.reply;
-    const std::vector<std::string> answers(radio.received().begin() + 1, radio.received().end());
-    EXPECT_EQ(answers,
-              c.answer.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.answer})
+    const std::vector<std::string> expected = {BuildFrame("#CEPRD", "0000", "10")};
+    std::vector<std::string> sent = expected;
+    if (!c.answer.empty()) sent.push_back(c.answer);
+    EXPECT_EQ(radio.received(), sent) << c.reply;
+    EXPECT_EQ(bench.t.diagnostics.errors,
+              std::vector<std::string>{"frmRadio.ReadData -> block 0x000, 16 bytes: " + c.logged})
         << c.reply;
   }
 }
@@ -336,21 +397,43 @@ TEST(RadioLinkReadBlock, StoresAGoodReplyAndAcknowledgesIt) {
   ScriptedRadio radio(bench.line);
   radio.answer("#CMDOK\r\n" + BuildFrame("#CEPDT", "07F0", "02", "ABcd"));
   MemoryImage buffer;
-  bench.link.ReadBlock(buffer, 0x7F0, 2);
-  EXPECT_FALSE(bench.flags().ErrorFlag);
+  EXPECT_EQ(bench.link.readBlock(buffer, 0x7F0, 2, "frmRadio.ReadData"), Outcome::Done);
   EXPECT_EQ(buffer.at(0x7F0), 0xAB);
   EXPECT_EQ(buffer.at(0x7F1), 0xCD);
   EXPECT_EQ(buffer.at(0x7F2), 0xFF);
   EXPECT_EQ(radio.received(),
             (std::vector<std::string>{BuildFrame("#CEPRD", "07F0", "02"), "#CMDOK\r\n"}));
+  EXPECT_TRUE(bench.t.diagnostics.errors.empty());
+}
+
+TEST(RadioLinkReadBlock, AcknowledgementOfTheDataMustEchoWhenEchoesAreChecked) {
+  const std::string request = BuildFrame("#CEPRD", "07F0", "01");
+  const std::string reply = "#CMDOK\r\n" + BuildFrame("#CEPDT", "07F0", "01", "AB");
+  for (const std::string ackEcho : {"#CMDOK\r\n", "#CMDOX\r\n"}) {
+    LinkBench bench;
+    bench.t.ws.options.EchoCheckSkip = false;
+    ScriptedRadio radio(bench.line);
+    radio.answer(request + reply);
+    radio.answer(ackEcho);
+    MemoryImage buffer;
+    const Outcome outcome = bench.link.readBlock(buffer, 0x7F0, 1, "frmRadio.ReadData");
+    if (ackEcho == "#CMDOK\r\n") {
+      EXPECT_EQ(outcome, Outcome::Done);
+      EXPECT_TRUE(bench.t.diagnostics.errors.empty());
+    } else {
+      EXPECT_EQ(outcome, Outcome::Failed);
+      EXPECT_EQ(bench.t.diagnostics.errors,
+                std::vector<std::string>{"frmRadio.ReadData -> block 0x7F0, 1 byte: the cable "
+                                         "did not echo the acknowledgement of the data"});
+    }
+  }
 }
 
 TEST(RadioLinkWriteBlock, SendsTheImageBytes) {
   LinkBench bench;
   ScriptedRadio radio(bench.line);
   radio.answer("#CMDOK\r\n");
-  bench.link.WriteBlock(0x282, 1);
-  EXPECT_FALSE(bench.flags().ErrorFlag);
+  EXPECT_EQ(bench.link.writeBlock(0x282, 1, "frmRadio.WriteData"), Outcome::Done);
   EXPECT_EQ(radio.received(), std::vector<std::string>{"#CEPWR\t0282\t01\tFF\t79\r\n"});
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/frame.h"
+#include "link/protocol.h"
 #include "link_test_support.h"
 
 namespace tpw::test {
@@ -30,7 +31,8 @@ TEST(RadioSimulator, AnswersLikeTheRadio) {
   EXPECT_EQ(Feed(radio, BuildFrame("#CEPWR", "0100", "02", "A55A")), "#CMDOK\r\n");
   EXPECT_EQ(radio.memory().at(0x100), 0xA5);
   EXPECT_EQ(radio.memory().at(0x101), 0x5A);
-  EXPECT_EQ(Feed(radio, std::string(1, Can)), std::string(1, Ack));
+  EXPECT_EQ(Feed(radio, std::string(1, protocol::Abort)),
+            std::string(1, protocol::AbortAcknowledged));
   EXPECT_EQ(radio.aborts(), 1);
 }
 

@@ -24,13 +24,6 @@ std::set<int> WrittenAddresses(const sim::RadioSimulator& radio) {
   return written;
 }
 
-// Cancels the transfer (as the dialog's Cancel button does) when the radio sees this text.
-void CancelWhenRadioSees(SimBench& bench, std::string text) {
-  bench.radio.log = [&bench, text](std::string_view from, std::string_view bytes) {
-    if (from == "pc" && bytes.starts_with(text)) bench.t.ws.flags.CancelFlag = true;
-  };
-}
-
 struct Box {
   Icon icon;
   std::string title;
@@ -80,6 +73,7 @@ TEST(CloneRead, DebugModeShowsTheMonitorTexts) {
   bench.t.ws.options.DebugMode = true;
   bench.run(TransferMode::Read);
   const auto& m = bench.observer.monitors;
+  ASSERT_GE(m.size(), 4u);
   const std::vector<std::string> start(m.begin(), m.begin() + 4);
   EXPECT_EQ(start, (std::vector<std::string>{"startsync...", "19200,N,8,1", "sending 'ACMD:002'...",
                                              "sending '#CMDSY'...(1)"}));
@@ -108,10 +102,12 @@ TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
   SimBench refused(RadioMemory(), faults);
   const MemoryImage pc = RadioMemory(0xFF, 0x55);
   refused.usePcImage(pc);
+  refused.t.prompter.plan(Answer::Cancel);
   EXPECT_FALSE(refused.run(TransferMode::Read).TransferDone);
   EXPECT_EQ(refused.t.prompter.texts(),
             (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
-  EXPECT_TRUE(refused.t.ws.flags.ErrorFlag);  // the dialog stays open
+  EXPECT_TRUE(refused.t.ws.flags.ErrorFlag);    // the dialog stays open
+  EXPECT_FALSE(refused.t.ws.flags.CancelFlag);  // the user refused to retry; nothing was cancelled
   EXPECT_EQ(refused.t.ws.image, pc);
 }
 
@@ -185,17 +181,26 @@ TEST(CloneRead, FailedBlockLeavesTheImageAsItWas) {
   errors.errorAddress = AddressFault{0x3F0, -1};
   SimFaults echoAndSilent = silent;
   echoAndSilent.echo = true;
-  for (const SimFaults& faults : {silent, checksum, errors, echoAndSilent}) {
+  const std::string block = "frmRadio.ReadData -> block 0x3F0, 16 bytes: ";
+  const std::vector<std::pair<SimFaults, std::string>> cases = {
+      {silent, block + "no acknowledgement after 3 attempts"},
+      {checksum, block + "a data reply with a wrong checksum"},
+      {errors, block + "the radio answered ERROR and the link was not synchronised"},
+      {echoAndSilent, block + "no acknowledgement after 3 attempts"},
+  };
+  for (const auto& [faults, logged] : cases) {
     SimBench bench(RadioMemory(), faults);
     bench.t.ws.options.EchoCheckSkip = !faults.echo;
     const MemoryImage pc = RadioMemory(0xFF, 0x55);
     bench.usePcImage(pc);
-    bench.t.prompter.plan(Answer::Cancel);  // no resynchronisation after three "ERROR"s
+    if (faults.errorAddress) bench.t.prompter.plan(Answer::Cancel);  // no resynchronisation
     EXPECT_FALSE(bench.run(TransferMode::Read).TransferDone);
     EXPECT_EQ(bench.t.ws.image, pc);
     EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+    EXPECT_FALSE(bench.t.ws.flags.CancelFlag);
     ASSERT_FALSE(bench.t.prompter.boxes.empty());
     EXPECT_EQ(Boxes(bench.t.prompter).back(), ReadCommError);
+    EXPECT_EQ(bench.t.diagnostics.errors, std::vector<std::string>{logged});
   }
 }
 
@@ -212,9 +217,11 @@ TEST(CloneRead, RecoversFromPassingFaults) {
     SimBench bench(RadioMemory(), faults);
     bench.t.ws.options.EchoCheckSkip = !faults.echo;
     bench.usePcImage(RadioMemory(0xFF, 0x55));
-    bench.t.prompter.plan(Answer::Ok);  // resynchronise after three "ERROR"s
+    if (faults.errorAddress) bench.t.prompter.plan(Answer::Ok);  // resynchronise
     EXPECT_TRUE(bench.run(TransferMode::Read).TransferDone);
+    ASSERT_FALSE(bench.t.prompter.boxes.empty());
     EXPECT_EQ(bench.t.prompter.texts().back(), "Complete!!");
+    EXPECT_TRUE(bench.t.diagnostics.errors.empty());
   }
 }
 
@@ -222,14 +229,36 @@ TEST(CloneRead, CancelAbortsTheRadioAndKeepsTheImage) {
   SimBench bench(RadioMemory());
   const MemoryImage pc = RadioMemory(0xFF, 0x55);
   bench.usePcImage(pc);
-  CancelWhenRadioSees(bench, "#CEPRD\t0400");
+  bench.cancelWhenRadioSees("#CEPRD\t0400");
   const TransferResult result = bench.run(TransferMode::Read);
   EXPECT_FALSE(result.TransferDone);
   EXPECT_TRUE(bench.t.ws.flags.CancelFlag);
+  EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);  // the dialog stays open
   EXPECT_EQ(bench.t.ws.image, pc);
   EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  EXPECT_TRUE(bench.t.diagnostics.errors.empty());  // a cancel is no failure
   EXPECT_EQ(bench.radio.aborts(), 1);
   EXPECT_FALSE(bench.line.pc().isOpen());
+}
+
+TEST(CloneRead, CancelBetweenTwoStepsIsNotLost) {
+  SimBench bench(RadioMemory());
+  const MemoryImage pc = RadioMemory(0xFF, 0x55);
+  bench.usePcImage(pc);
+  bench.t.ws.options.DebugMode = true;
+  // Pressed while the monitor shows a text (the program rests half a second there) before
+  // the product-code check: that check stops at its first wait, and nothing follows.
+  bench.observer.onMonitor = [&bench](std::string_view text) {
+    if (text == "product-code check...") bench.t.ws.flags.CancelFlag = true;
+  };
+  bench.radio.log = [](std::string_view from, std::string_view bytes) {
+    EXPECT_FALSE(from == "pc" && bytes.starts_with("#CEPRD\t00A0")) << "read after the cancel";
+  };
+  EXPECT_FALSE(bench.run(TransferMode::Read).TransferDone);
+  EXPECT_TRUE(bench.t.ws.flags.CancelFlag);
+  EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+  EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  EXPECT_EQ(bench.t.ws.image, pc);
 }
 
 // ---- Write ----
@@ -266,8 +295,8 @@ TEST(CloneWrite, RadioWithACodeKeepsIt) {
   SimBench bench(radioMemory);
   bench.usePcImage(RadioMemory(0xFF, 0x55));
   EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
-  EXPECT_EQ(bench.t.prompter.texts(), std::vector<std::string>{"Complete!!"});
-  EXPECT_EQ(bench.t.prompter.boxes[0].title, "Program to Radio");
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Information, "Program to Radio", "Complete!!"}}));
   EXPECT_EQ(bench.radio.writes().size(), 162u);
   const std::set<int> written = WrittenAddresses(bench.radio);
   for (int a = 0; a <= ImageLastIndex; ++a) {
@@ -287,7 +316,7 @@ TEST(CloneWrite, NewCodeIsProgrammedAndCounted) {
     pc.set(addr::AtisCode, 0x12);
     bench.usePcImage(pc);
     EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
-    EXPECT_EQ(bench.radio.writes().size(), 168u);
+    ASSERT_EQ(bench.radio.writes().size(), 168u);
     const std::uint8_t expected = counter == 0xFF ? 0xFF : counter + 1;
     EXPECT_EQ(bench.radio.writes().back(), (sim::RadioSimulator::Write{addr::AtisCount, 1}));
     EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), expected);
@@ -314,16 +343,37 @@ TEST(CloneWrite, FailedByteStopsThePlan) {
   EXPECT_EQ(Boxes(bench.t.prompter),
             (std::vector<Box>{{Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"}}));
   EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            std::vector<std::string>{
+                "frmRadio.WriteData -> block 0x085, 1 byte: no acknowledgement after 3 attempts"});
+}
+
+TEST(CloneWrite, FailedLookAtTheRadiosCodeStopsBeforeAnyWrite) {
+  SimFaults faults;
+  faults.silentAddress = AddressFault{addr::AtisCode, -1};
+  SimBench bench(RadioMemory(), faults);
+  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  EXPECT_FALSE(bench.run(TransferMode::Program).TransferDone);
+  EXPECT_TRUE(bench.radio.writes().empty());
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"},
+                              {Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"}}));
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            std::vector<std::string>{"frmRadio.GetChkNullData -> block 0x282, 5 bytes: no "
+                                     "acknowledgement after 3 attempts"});
 }
 
 TEST(CloneWrite, CancelStopsAfterTheCurrentExchangeWithoutAMessage) {
   SimBench bench(RadioMemory());
   bench.usePcImage(RadioMemory(0xFF, 0x55));
-  CancelWhenRadioSees(bench, "#CEPWR\t0400");
+  bench.cancelWhenRadioSees("#CEPWR\t0400");
   EXPECT_FALSE(bench.run(TransferMode::Program).TransferDone);
   EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  ASSERT_FALSE(bench.radio.writes().empty());
   EXPECT_EQ(bench.radio.writes().back().address, 0x400);  // the radio took the last one
   EXPECT_EQ(bench.radio.aborts(), 0);
+  EXPECT_TRUE(bench.t.ws.flags.CancelFlag);
+  EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
 }
 
 // ---- ATIS clear ----
@@ -343,6 +393,7 @@ TEST(AtisClear, ErasesTheCodeOnBothSides) {
   EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), 3);  // the PC's counter, not increased
   EXPECT_EQ(bench.t.ws.model.atis.AtisCode, "");
   EXPECT_EQ(bench.radio.writes().size(), 6u);
+  ASSERT_FALSE(bench.observer.percents.empty());
   EXPECT_EQ(bench.observer.percents.back(), 100);
 
   // The next write finds the radio empty and programs the PC's new code.
@@ -366,6 +417,9 @@ TEST(AtisClear, FailureKeepsThePcsCode) {
   EXPECT_EQ(bench.t.ws.model, model);
   EXPECT_EQ(Boxes(bench.t.prompter),
             (std::vector<Box>{{Icon::Critical, "Clear Data ATIS", "CommunicatiOn Error!!"}}));
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            std::vector<std::string>{"frmRadio.ClearDataATIS -> block 0x284, 1 byte: no "
+                                     "acknowledgement after 3 attempts"});
 }
 
 TEST(AtisClear, ChecksOnlyStatusAndModel) {
@@ -392,11 +446,13 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   EXPECT_EQ(bench.t.ws.image, pc);
   EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
   EXPECT_FALSE(bench.t.ws.flags.TransferBusy);
-  ASSERT_EQ(bench.t.prompter.boxes.size(), 1u);
-  EXPECT_EQ(bench.t.prompter.boxes[0].title, "Clear ATIS Data");
-  EXPECT_TRUE(bench.t.prompter.boxes[0].text.starts_with(std::to_string(EIO) + "\r\n\r\ncable"));
-  ASSERT_EQ(bench.t.diagnostics.errors.size(), 1u);
-  EXPECT_TRUE(bench.t.diagnostics.errors[0].starts_with("frmRadio.ClearDataATIS -> 5cable"));
+  const std::string description = std::system_error(EIO, std::generic_category(), "cable").what();
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Critical, "Clear ATIS Data",
+                               std::to_string(EIO) + "\r\n\r\n" + description}}));
+  EXPECT_EQ(bench.t.diagnostics.errors,
+            std::vector<std::string>{"frmRadio.ClearDataATIS -> " + std::to_string(EIO) +
+                                     description + "; block 0x284, 1 byte"});
 }
 
 }  // namespace

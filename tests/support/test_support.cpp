@@ -15,7 +15,7 @@ void RecordingPrompter::message(Icon icon, std::string_view title, std::string_v
 Answer RecordingPrompter::ask(Icon icon, std::string_view title, std::string_view text,
                               Buttons buttons, Answer defaultAnswer) {
   boxes.push_back({icon, std::string(title), std::string(text), true, buttons, defaultAnswer});
-  if (planned_.empty()) return defaultAnswer;
+  if (planned_.empty()) return unplanned ? unplanned(boxes.back()) : defaultAnswer;
   const Answer answer = planned_.front();
   planned_.pop_front();
   return answer;

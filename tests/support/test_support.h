@@ -3,6 +3,7 @@
 #include <chrono>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,15 @@ class RecordingPrompter : public Prompter {
   Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
              Answer defaultAnswer) override;
 
-  // Answers the next questions in order; with none planned, a question gets its default.
+  // Answers the next questions in order; with none planned, a question gets its default, or
+  // the answer of `unplanned` when it is set.
   void plan(Answer answer) { planned_.push_back(answer); }
   std::vector<std::string> texts() const;
 
   std::vector<Box> boxes;
+  // Answers a question no answer was planned for; tests set it when a default answer could
+  // keep a faulty program asking for ever.
+  std::function<Answer(const Box&)> unplanned;
 
  private:
   std::deque<Answer> planned_;

@@ -92,6 +92,11 @@ bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch) {
   return false;
 }
 
+void TakeImage(Workspace& ws, const MemoryImage& image) {
+  ws.image = image;
+  DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
+}
+
 ImageOpenResult ReadHexFileAs(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
@@ -101,8 +106,7 @@ ImageOpenResult ReadHexFileAs(Context& ctx, const fs::path& path) {
     result.regionChangeAccepted = false;
     return result;
   }
-  ws.image = scratch;
-  DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
+  TakeImage(ws, scratch);
   ws.documentPath = path.string();
   ws.flags.DataChanged = false;
   result.loaded = true;
@@ -137,8 +141,7 @@ bool FileReadIni(Context& ctx, const fs::path& path) {
     ws.flags.ErrorFlag = status == ImageFileStatus::BadVersion;
     return false;
   }
-  ws.image = scratch;
-  DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
+  TakeImage(ws, scratch);
   return true;
 }
 

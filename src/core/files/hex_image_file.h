@@ -20,6 +20,11 @@ ImageFileStatus ReadImageFile(const std::filesystem::path& path, int modelType,
 // "ModelType Error !!", "FileRead Error!!"). Nothing but scratch and the flags changes.
 bool LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch);
 
+// The step every loader of an image file ends with (a destination template, an opened file,
+// the command line's inputs): the checked image becomes the data set's image and is decoded
+// into the settings.
+void TakeImage(Workspace& ws, const MemoryImage& image);
+
 struct ImageOpenResult {
   bool loaded = false;
   bool regionChangeAccepted = false;  // the caller moves the destination check mark

@@ -1,42 +1,39 @@
 #include "link/atis_clear.h"
 
-#include <array>
-
 #include "image/memory_map.h"
 #include "link/radio_checks.h"
+#include "session/message_texts.h"
 
 namespace tpw {
 
-namespace {}  // namespace
-
-void ClearDataATIS(RadioLink& link) {
-  if (!link.PortOpen()) return;
+Outcome EraseAtisCodeInRadio(RadioLink& link) {
+  if (!link.reopenPort()) return Outcome::Failed;
   link.observer().progress(0);
-  for (int address = addr::AtisCode; address <= addr::AtisCount; ++address) {
-    link.WriteBlock(address, 1);
-    if (!link.FlagsClear()) break;
+  Outcome outcome = Outcome::Done;
+  for (int address = addr::AtisCode; address <= addr::AtisCount && outcome == Outcome::Done;
+       ++address) {
+    outcome = link.honourCancel(link.writeBlock(address, 1, "frmRadio.ClearDataATIS"));
   }
-  if (link.FlagsClear()) link.observer().progress(100);
-  link.EndTransfer("Clear Data ATIS");
+  if (outcome == Outcome::Done) link.observer().progress(100);
+  return link.endOperation(outcome, msg::ClearAtisFailureTitle);
 }
 
-TransferResult ClearProcedure(RadioLink& link) {
-  bool unused = false;
-  if (!PassChecks(link, Checks::StatusAndModel, unused)) return {};
+Outcome ClearRadioAtis(RadioLink& link) {
+  const Outcome checked = RunChecks(link, Checks::StatusAndModel).outcome;
+  if (checked != Outcome::Done) return checked;
 
-  link.Monitor("radio clear ATIS...");
+  link.monitor("radio clear ATIS...");
   Workspace& ws = link.context().ws;
   const MemoryImage before = ws.image;
   for (int i = 0; i < addr::AtisCodeLength; ++i) ws.image.set(addr::AtisCode + i, 0xFF);
-  ClearDataATIS(link);
-  if (!link.FlagsClear()) {
+  const Outcome erased = EraseAtisCodeInRadio(link);
+  if (erased != Outcome::Done) {
     ws.image.copyFrom(before, addr::AtisCode, addr::AtisCodeLength);
-    return {};
+    return erased;
   }
-  link.Monitor("");
-  link.context().prompter.message(Icon::Information, link.caption(), "Complete!!");
+  link.showComplete();
   ws.model.atis.AtisCode.clear();
-  return {true, false};
+  return Outcome::Done;
 }
 
 }  // namespace tpw

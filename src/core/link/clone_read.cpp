@@ -5,52 +5,53 @@
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "link/radio_checks.h"
+#include "session/message_texts.h"
 
 namespace tpw {
 
-namespace {}  // namespace
+namespace {
 
-int BlockProgress(int address) {
-  return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
-}
-
+// The image takes the radio's bytes except those the PC keeps for itself.
 void TakeRadioBytes(MemoryImage& image, const MemoryImage& radio) {
   image.copyFrom(radio, addr::KeptLowLast + 1, addr::KeptHighFirst - addr::KeptLowLast - 1);
   image.copyFrom(radio, addr::KeptHighLast + 1, ImageLastIndex - addr::KeptHighLast);
 }
 
-void ReadData(RadioLink& link, MemoryImage& scratch) {
-  if (!link.PortOpen()) return;
-  link.observer().progress(0);
-  bool cancelled = false;
-  for (int address = 0; address <= ImageLastIndex; address += RadioLink::BlockSize) {
-    link.observer().progress(BlockProgress(address));
-    link.ReadBlock(scratch, address, RadioLink::BlockSize);
-    if (link.flags().ErrorFlag) break;
-    if (link.flags().CancelFlag) {
-      cancelled = true;
-      break;
-    }
-  }
-  if (cancelled || link.flags().CancelFlag) link.SendAbort();
-  link.EndTransfer("Read from Radio");
+}  // namespace
+
+int BlockProgress(int address) {
+  return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
 }
 
-TransferResult ReadProcedure(RadioLink& link) {
-  bool regionChange = false;
-  if (!PassChecks(link, Checks::Full, regionChange)) return {};
+Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
+  if (!link.reopenPort()) return Outcome::Failed;
+  link.observer().progress(0);
+  Outcome outcome = Outcome::Done;
+  for (int address = 0; address <= ImageLastIndex && outcome == Outcome::Done;
+       address += RadioLink::BlockSize) {
+    link.observer().progress(BlockProgress(address));
+    outcome = link.honourCancel(
+        link.readBlock(scratch, address, RadioLink::BlockSize, "frmRadio.ReadData"));
+  }
+  if (outcome == Outcome::Cancelled) link.sendAbort();
+  return link.endOperation(outcome, msg::ReadCaption);
+}
 
-  link.Monitor("radio reading...");
+Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted) {
+  const CheckResult checked = RunChecks(link, Checks::Full);
+  if (checked.outcome != Outcome::Done) return checked.outcome;
+
+  link.monitor("radio reading...");
   Workspace& ws = link.context().ws;
   MemoryImage scratch = ws.image;
-  ReadData(link, scratch);
-  if (!link.FlagsClear()) return {};
+  const Outcome read = ReadAllBlocks(link, scratch);
+  if (read != Outcome::Done) return read;
 
   TakeRadioBytes(ws.image, scratch);
   DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
-  link.Monitor("");
-  link.context().prompter.message(Icon::Information, link.caption(), "Complete!!");
-  return {true, regionChange};
+  regionChangeAccepted = checked.regionChangeAccepted;
+  link.showComplete();
+  return Outcome::Done;
 }
 
 }  // namespace tpw

@@ -4,16 +4,14 @@
 
 namespace tpw {
 
-// Reads the radio's whole memory into a copy of the image; the image and the settings change
-// only when every block has arrived, so a failed or cancelled read leaves them as they were.
-TransferResult ReadProcedure(RadioLink& link);
+// Reads the radio's whole memory into a copy of the image after the checks; the image and the
+// settings change only when every block has arrived, so a failed or cancelled read leaves them
+// as they were. regionChangeAccepted tells whether the user agreed to take the radio's region.
+Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted);
 
-// Reads the 128 blocks into scratch; success is both flags clear. A cancel sends the abort
-// byte and waits for the radio to leave the transfer.
-void ReadData(RadioLink& link, MemoryImage& scratch);
-
-// The image takes the radio's bytes except those the PC keeps for itself.
-void TakeRadioBytes(MemoryImage& image, const MemoryImage& radio);
+// Reads the 128 blocks into scratch. A cancel sends the abort byte and waits for the radio to
+// leave the transfer.
+Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch);
 
 // Progress shown while the block at this address is on its way.
 int BlockProgress(int address);

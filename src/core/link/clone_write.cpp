@@ -4,6 +4,7 @@
 #include "link/clone_read.h"
 #include "link/frame.h"
 #include "link/radio_checks.h"
+#include "session/message_texts.h"
 
 namespace tpw {
 
@@ -49,70 +50,68 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew) {
   return plan;
 }
 
-bool GetChkNullData(RadioLink& link, int address, int length) {
-  if (!link.PortOpen()) return false;
+Outcome GetChkNullData(RadioLink& link, int address, int length, bool& allFF) {
+  allFF = false;
+  if (!link.reopenPort()) return Outcome::Failed;
   MemoryImage scratch;
-  link.ReadBlock(scratch, address, length);
-  if (link.flags().CancelFlag) return false;
-  if (link.flags().ErrorFlag) {
-    link.Alert("CommunicatiOn Error!!");
-    return false;
-  }
-  return scratch.allFF(address, length);
+  const Outcome read =
+      link.honourCancel(link.readBlock(scratch, address, length, "frmRadio.GetChkNullData"));
+  if (read == Outcome::Failed) link.showFailure(msg::CommunicationError);
+  allFF = read == Outcome::Done && scratch.allFF(address, length);
+  return read;
 }
 
-std::optional<std::uint8_t> GetIncrimentData(RadioLink& link, int address) {
-  if (!link.PortOpen()) return std::nullopt;
-  link.Monitor("get address data(Hex" + HexDigits(address) + ")...");
+Outcome GetIncrimentData(RadioLink& link, int address, std::uint8_t& next) {
+  if (!link.reopenPort()) return Outcome::Failed;
+  link.monitor("get address data(Hex" + HexDigits(address) + ")...");
   MemoryImage scratch;
-  link.ReadBlock(scratch, address, 1);
-  if (link.flags().ErrorFlag) {
-    link.Alert("CommunicatiOn Error!!");
-    return std::nullopt;
-  }
-  if (link.flags().CancelFlag) return std::nullopt;
+  const Outcome read = link.readBlock(scratch, address, 1, "frmRadio.GetIncrimentData");
+  if (read == Outcome::Failed) link.showFailure(msg::CommunicationError);
+  if (read != Outcome::Done) return link.honourCancel(read);
   const std::uint8_t value = scratch.at(address);
-  return value < 0xFF ? static_cast<std::uint8_t>(value + 1) : value;
+  next = value < 0xFF ? static_cast<std::uint8_t>(value + 1) : value;
+  return Outcome::Done;
 }
 
-void WriteData(RadioLink& link) {
-  if (!link.PortOpen()) return;
+Outcome WriteByPlan(RadioLink& link) {
+  constexpr const char* Procedure = "frmRadio.WriteData";
+  if (!link.reopenPort()) return Outcome::Failed;
   MemoryImage& image = link.context().ws.image;
-  const bool radioEmpty = GetChkNullData(link, addr::AtisCode, addr::AtisCodeLength);
+  bool radioEmpty = false;
+  // A failed or cancelled look at the radio's code stops the plan at its first block.
+  Outcome outcome = GetChkNullData(link, addr::AtisCode, addr::AtisCodeLength, radioEmpty);
   const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
   link.observer().progress(0);
-  bool completed = true;
   for (const PlanRow& row : WritePlan(atisNew)) {
     link.observer().progress(BlockProgress(row.block));
     if (row.writes.empty()) link.context().host.pause(SkippedBlockPause);
-    if (!link.FlagsClear()) completed = false;
+    outcome = link.honourCancel(outcome);
     for (const PlannedWrite& write : row.writes) {
-      if (!completed) break;
-      link.WriteBlock(write.address, write.length);
-      completed = link.FlagsClear();
+      if (outcome != Outcome::Done) break;
+      outcome = link.honourCancel(link.writeBlock(write.address, write.length, Procedure));
     }
-    if (!completed) break;
+    if (outcome != Outcome::Done) break;
   }
-  if (completed && atisNew) {
-    if (const auto count = GetIncrimentData(link, addr::AtisCount)) {
-      image.set(addr::AtisCount, *count);
-      link.WriteBlock(addr::AtisCount, 1);
-    } else if (!link.flags().CancelFlag) {
-      link.flags().ErrorFlag = true;
+  if (outcome == Outcome::Done && atisNew) {
+    std::uint8_t count = 0;
+    outcome = GetIncrimentData(link, addr::AtisCount, count);
+    if (outcome == Outcome::Done) {
+      image.set(addr::AtisCount, count);
+      outcome = link.writeBlock(addr::AtisCount, 1, Procedure);
     }
   }
-  link.EndTransfer("Program to Radio");
+  return link.endOperation(outcome, msg::ProgramCaption);
 }
 
-TransferResult WriteProcedure(RadioLink& link) {
-  bool unused = false;  // a write takes the PC's region into the radio
-  if (!PassChecks(link, Checks::Full, unused)) return {};
-  link.Monitor("radio writing...");
-  WriteData(link);
-  if (!link.FlagsClear()) return {};
-  link.Monitor("");
-  link.context().prompter.message(Icon::Information, link.caption(), "Complete!!");
-  return {true, false};
+Outcome ProgramRadio(RadioLink& link) {
+  // The region check's consent is not needed: a write takes the PC's region into the radio.
+  const Outcome checked = RunChecks(link, Checks::Full).outcome;
+  if (checked != Outcome::Done) return checked;
+  link.monitor("radio writing...");
+  const Outcome written = WriteByPlan(link);
+  if (written != Outcome::Done) return written;
+  link.showComplete();
+  return Outcome::Done;
 }
 
 }  // namespace tpw

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
 #include "link/radio_link.h"
@@ -24,13 +23,15 @@ struct PlanRow {
 // 0x09F and the ATIS counter are never written; the ATIS code only when it is new to the radio.
 std::vector<PlanRow> WritePlan(bool atisCodeNew);
 
-// Writes the image to the radio after the checks; "Complete!!" on success.
-TransferResult WriteProcedure(RadioLink& link);
-void WriteData(RadioLink& link);
+// Writes the image to the radio after the checks; "Complete!!" on success. A write that stops
+// early leaves in the radio what was written up to then.
+Outcome ProgramRadio(RadioLink& link);
+// Writes by the plan, and counts a new ATIS code in the radio.
+Outcome WriteByPlan(RadioLink& link);
 
-// True when the radio's bytes address .. address+length-1 all hold 0xFF.
-bool GetChkNullData(RadioLink& link, int address, int length);
-// The radio's byte at address plus one (0xFF stays 0xFF); nothing when the read failed.
-std::optional<std::uint8_t> GetIncrimentData(RadioLink& link, int address);
+// Whether the radio's bytes address .. address+length-1 all hold 0xFF (allFF), when Done.
+Outcome GetChkNullData(RadioLink& link, int address, int length, bool& allFF);
+// The radio's byte at address plus one (0xFF stays 0xFF) in next, when Done.
+Outcome GetIncrimentData(RadioLink& link, int address, std::uint8_t& next);
 
 }  // namespace tpw

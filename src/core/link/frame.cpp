@@ -68,10 +68,4 @@ std::string HexDigits(int value) {
   return first == std::string::npos ? "0" : padded.substr(first);
 }
 
-std::string HexText(std::string_view bytes) {
-  std::string text;
-  for (char c : bytes) text += HexPad(static_cast<std::uint8_t>(c), 2);
-  return text;
-}
-
 }  // namespace tpw

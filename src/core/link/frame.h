@@ -12,8 +12,6 @@ namespace tpw {
 inline constexpr char Tab = '\t';
 inline constexpr char Cr = '\r';
 inline constexpr char Lf = '\n';
-inline constexpr char Can = 0x18;
-inline constexpr char Ack = 0x06;
 inline constexpr const char* CrLf = "\r\n";
 
 // The command word, each non-empty field followed by TAB, the checksum, CR LF.
@@ -32,7 +30,5 @@ std::optional<int> HexNumber(std::string_view text);
 std::optional<std::string> HexBytes(std::string_view text);
 // Upper-case hex digits without leading zeros, as messages show numbers.
 std::string HexDigits(int value);
-// Bytes as upper-case hex digit pairs.
-std::string HexText(std::string_view bytes);
 
 }  // namespace tpw

@@ -1,6 +1,5 @@
 #include "link/port_selection.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "image/encodings.h"
@@ -18,16 +17,6 @@ std::optional<int> ComNumberOf(std::string_view friendlyName) {
   const double value = LeadingNumber(inside.substr(3));
   if (!(value >= 1) || value > 1e6) return std::nullopt;
   return static_cast<int>(std::floor(value));
-}
-
-std::vector<int> PortMenuNumbers(const std::vector<std::string>& friendlyNames) {
-  std::vector<int> numbers;
-  for (const std::string& name : friendlyNames) {
-    if (const auto number = ComNumberOf(name)) numbers.push_back(*number);
-  }
-  std::sort(numbers.begin(), numbers.end());
-  if (numbers.size() > PortMenuSize) numbers.resize(PortMenuSize);
-  return numbers;
 }
 
 }  // namespace tpw

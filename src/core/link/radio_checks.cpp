@@ -2,10 +2,11 @@
 
 #include "image/channel_tables.h"
 #include "image/encodings.h"
-#include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
 #include "link/frame.h"
+#include "link/protocol.h"
+#include "session/message_texts.h"
 #include "session/region_question.h"
 
 namespace tpw {
@@ -18,49 +19,50 @@ enum class Status { Ready, Busy, NotReady };
 
 // The status reply that follows the acknowledged request.
 Status ReceiveStatus(RadioLink& link) {
-  const Received word = link.ReadReplyWord();
-  if (!link.ReplyArrived(word.result)) return Status::NotReady;
-  if (word.text != "#CEPSD") {
-    link.SendLine("#CMDUN");
+  const Received word = link.readReplyWord();
+  if (!link.replyArrived(word.result)) return Status::NotReady;
+  if (word.text != protocol::StatusReply) {
+    link.sendLine(protocol::Unknown);
     return Status::NotReady;
   }
-  const Received rest = link.ReadLine(StatusTimeout);
-  if (!link.ReplyArrived(rest.result)) return Status::NotReady;
-  const std::string line = "#CEPSD" + rest.text;
+  const Received rest = link.readLine(StatusTimeout);
+  if (!link.replyArrived(rest.result)) return Status::NotReady;
+  const std::string line = protocol::StatusReply + rest.text;
   if (!VerifyFrame(line)) {
-    link.SendLine("#CMDSM");
+    link.sendLine(protocol::ChecksumWrong);
     return Status::NotReady;
   }
-  link.SendLine("#CMDOK");
+  link.sendLine(protocol::Acknowledge);
   const auto fields = SplitFields(line);
   const std::string_view state = fields.size() > 1 ? fields[1] : std::string_view();
-  if (state == "00") return Status::Ready;
-  return state == "01" ? Status::Busy : Status::NotReady;
+  if (state == protocol::StatusReady) return Status::Ready;
+  return state == protocol::StatusBusy ? Status::Busy : Status::NotReady;
 }
 
-// Reads `length` radio bytes at address into scratch; false after a failure or cancel, which
-// the check reports under the given title (a cancel silently).
-bool ReadForCheck(RadioLink& link, MemoryImage& scratch, int address, int length) {
-  link.ReadBlock(scratch, address, length);
-  return !link.flags().ErrorFlag && !link.flags().CancelFlag;
+// A read of the check that did not succeed: a failure is shown under the given title, a
+// cancel silently.
+Outcome ReadFailed(RadioLink& link, Outcome read, const std::string& title) {
+  const Outcome outcome = link.honourCancel(read);
+  if (outcome == Outcome::Failed) {
+    link.context().prompter.message(Icon::Critical, title, msg::CommunicationError);
+  }
+  return outcome;
 }
 
-void ReportCheckFailure(RadioLink& link, const std::string& title) {
-  if (link.flags().CancelFlag) return;
-  link.context().prompter.message(Icon::Critical, title, "CommunicatiOn Error!!");
-}
-
-void RefuseModel(RadioLink& link) {
-  link.flags().ErrorFlag = true;
-  link.context().prompter.message(Icon::Critical, "Read from Radio", "ModelType Error !!");
+// Every operation titles it as a read.
+Outcome RefuseModel(RadioLink& link) {
+  link.context().prompter.message(Icon::Critical, msg::ReadCaption, msg::ModelTypeError);
+  return Outcome::Failed;
 }
 
 }  // namespace
 
-bool CheckStatus(RadioLink& link) {
+Outcome CheckStatus(RadioLink& link) {
   for (;;) {
-    link.Monitor("status check..");
-    if (!link.Exchange(BuildFrame("#CEPSR", "00"), RadioLink::Flush::Never)) return false;
+    link.monitor("status check..");
+    const Outcome exchanged = link.exchange(
+        BuildFrame(protocol::StatusRequest, protocol::StatusQuery), RadioLink::Flush::Never);
+    if (exchanged != Outcome::Done) return exchanged;
     Status status = ReceiveStatus(link);
     if (status == Status::Busy) {
       const Answer answer =
@@ -69,34 +71,34 @@ bool CheckStatus(RadioLink& link) {
       if (answer == Answer::Retry) continue;
       status = Status::NotReady;
     }
-    link.Monitor(status == Status::Ready ? "status check.. OK" : "status check.. NG!!");
-    return status == Status::Ready;
+    link.monitor(status == Status::Ready ? "status check.. OK" : "status check.. NG!!");
+    return status == Status::Ready ? Outcome::Done : link.honourCancel(Outcome::Failed);
   }
 }
 
-void ReadDataChkModel(RadioLink& link) {
-  if (!link.PortOpen()) return;
-  link.Monitor("model check...");
+Outcome CheckModel(RadioLink& link) {
+  constexpr const char* Procedure = "frmRadio.ReadDataChkModel";
+  if (!link.reopenPort()) return Outcome::Failed;
+  link.monitor("model check...");
   MemoryImage scratch;
-  if (!ReadForCheck(link, scratch, addr::ModelVersionWord, 2) ||
-      !ReadForCheck(link, scratch, addr::ModelVersionWord2, 2)) {
-    ReportCheckFailure(link, "Model Check");
-    return;
-  }
+  Outcome read = link.readBlock(scratch, addr::ModelVersionWord, 2, Procedure);
+  if (read == Outcome::Done) read = link.readBlock(scratch, addr::ModelVersionWord2, 2, Procedure);
+  if (read != Outcome::Done) return ReadFailed(link, read, msg::ModelCheckTitle);
   if (!VersionMatches(scratch.word(addr::ModelVersionWord), scratch.word(addr::ModelVersionWord2),
                       link.context().ws.caps.ModelType)) {
-    RefuseModel(link);
+    return RefuseModel(link);
   }
+  return Outcome::Done;
 }
 
-void ReadDataChkProduct(RadioLink& link) {
-  if (!link.PortOpen()) return;
-  link.Monitor("product-code check...");
+Outcome CheckProductCode(RadioLink& link) {
+  if (!link.reopenPort()) return Outcome::Failed;
+  link.monitor("product-code check...");
   MemoryImage scratch;
-  if (!ReadForCheck(link, scratch, addr::ProductCode, addr::ProductCodeLength + 1)) {
-    ReportCheckFailure(link, "Model Check");
-    return;
-  }
+  // The byte after the code is read with it but not compared.
+  const Outcome read = link.readBlock(scratch, addr::ProductCode, addr::ProductCodeLength + 1,
+                                      "frmRadio.ReadDataChkProduct");
+  if (read != Outcome::Done) return ReadFailed(link, read, msg::ModelCheckTitle);
   for (int i = 0; i < addr::ProductCodeLength; ++i) {
     const int address = addr::ProductCode + i;
     const std::uint8_t byte = scratch.at(address);
@@ -106,45 +108,43 @@ void ReadDataChkProduct(RadioLink& link) {
           Icon::Critical, "Product Code Error!",
           "address: 0x" + HexDigits(address) + " -> 0x" + HexDigits(byte));
     }
-    RefuseModel(link);
-    return;
+    return RefuseModel(link);
   }
+  return Outcome::Done;
 }
 
-bool ReadDataChkRegion(RadioLink& link) {
-  if (!link.PortOpen()) return false;
-  link.Monitor("region check...");
+CheckResult CheckRegion(RadioLink& link) {
+  if (!link.reopenPort()) return {Outcome::Failed};
+  link.monitor("region check...");
   MemoryImage scratch;
-  if (!ReadForCheck(link, scratch, addr::RegionCode, 1)) {
-    ReportCheckFailure(link, link.caption());
-    return false;
-  }
+  const Outcome read = link.readBlock(scratch, addr::RegionCode, 1, "frmRadio.ReadDataChkRegion");
+  if (read != Outcome::Done) return {ReadFailed(link, read, link.caption())};
   switch (CompareRegions(scratch.at(addr::RegionCode), RegionOf(link.context().ws.image))) {
     case RegionMatch::Same:
-      return false;
+      return {Outcome::Done};
     case RegionMatch::Refused:
-      link.Alert("Region Unmatched !!");
-      link.flags().ErrorFlag = true;
-      return false;
+      link.showFailure(msg::RegionUnmatched);
+      return {Outcome::Failed};
     case RegionMatch::Question:
       break;
   }
-  if (AgreesToRegionChange(link.context().prompter, link.caption())) return true;
-  link.flags().ErrorFlag = true;
-  return false;
+  if (AgreesToRegionChange(link.context().prompter, link.caption())) return {Outcome::Done, true};
+  return {Outcome::Failed};
 }
 
-bool PassChecks(RadioLink& link, Checks checks, bool& regionChangeAccepted) {
-  regionChangeAccepted = false;
-  if (!CheckStatus(link)) {
-    link.flags().ErrorFlag = true;
-    link.Alert("Radio not ready!!");
-    return false;
+CheckResult RunChecks(RadioLink& link, Checks checks) {
+  const Outcome status = CheckStatus(link);
+  if (status != Outcome::Done) {
+    link.showFailure("Radio not ready!!");
+    return {status};
   }
-  ReadDataChkModel(link);
-  if (checks == Checks::Full && link.FlagsClear()) ReadDataChkProduct(link);
-  if (checks == Checks::Full && link.FlagsClear()) regionChangeAccepted = ReadDataChkRegion(link);
-  return link.FlagsClear();
+  const Outcome model = link.honourCancel(CheckModel(link));
+  if (checks == Checks::StatusAndModel || model != Outcome::Done) return {model};
+  const Outcome product = link.honourCancel(CheckProductCode(link));
+  if (product != Outcome::Done) return {product};
+  CheckResult region = CheckRegion(link);
+  region.outcome = link.honourCancel(region.outcome);
+  return region;
 }
 
 }  // namespace tpw

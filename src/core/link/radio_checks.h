@@ -3,24 +3,30 @@
 #include "link/radio_link.h"
 
 // The checks made before anything moves: the radio is ready, is the model this program
-// serves with its product code, and agrees with the PC on the region.
+// serves with its product code, and agrees with the PC on the region. Each check shows its own
+// failure; a cancel ends it silently.
 namespace tpw {
 
-// True when the radio reports ready. A busy radio may be retried as often as the user asks.
-bool CheckStatus(RadioLink& link);
-
-// Each leaves ErrorFlag set after a failure (shown by the check) and CancelFlag after a cancel.
-void ReadDataChkModel(RadioLink& link);
-void ReadDataChkProduct(RadioLink& link);
-// True when the regions differ and the user agreed to take the radio's region.
-bool ReadDataChkRegion(RadioLink& link);
-
-// The checks an operation makes before anything moves, in order, each only while the flags
-// are clear: the status ("Radio not ready!!" when it is not), the model, and for a read or a
-// write also the product code and the region. True when all passed.
-enum class Checks { StatusAndModel, Full };
-bool PassChecks(RadioLink& link, Checks checks, bool& regionChangeAccepted);
-
 inline constexpr const char* ProductCodeText = "TR381K";
+
+// Done when the radio reports ready. A busy radio may be retried as often as the user asks.
+Outcome CheckStatus(RadioLink& link);
+
+// The model words at both ends of the radio's memory.
+Outcome CheckModel(RadioLink& link);
+Outcome CheckProductCode(RadioLink& link);
+
+struct CheckResult {
+  Outcome outcome = Outcome::Failed;
+  // The regions differed and the user agreed to take the radio's.
+  bool regionChangeAccepted = false;
+};
+CheckResult CheckRegion(RadioLink& link);
+
+// The checks an operation makes before anything moves, in order, each only after the one
+// before passed: the status ("Radio not ready!!" when it is not), the model, and for a read
+// or a write also the product code and the region.
+enum class Checks { StatusAndModel, Full };
+CheckResult RunChecks(RadioLink& link, Checks checks);
 
 }  // namespace tpw

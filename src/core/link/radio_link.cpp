@@ -1,10 +1,11 @@
 #include "link/radio_link.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "image/encodings.h"
 #include "link/frame.h"
+#include "link/protocol.h"
+#include "session/message_texts.h"
 
 namespace tpw {
 
@@ -14,6 +15,7 @@ constexpr std::chrono::milliseconds SendPause{10};
 constexpr std::chrono::milliseconds SpeedSwitchPause{1000};
 constexpr Seconds ReplyTimeout{10};
 constexpr Seconds EchoTimeout{100};
+constexpr Seconds AbortTimeout{10};
 constexpr std::chrono::milliseconds SettlePause{500};
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
@@ -22,143 +24,6 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
            return std::toupper(static_cast<unsigned char>(a)) == b;
          });
 }
-
-}  // namespace
-
-RadioLink::RadioLink(Context& ctx, SerialPort& port, TransferObserver& observer,
-                     std::string caption)
-    : ctx_(ctx), port_(port), observer_(observer), caption_(std::move(caption)) {}
-
-// ---- Port control ----
-
-std::string RadioLink::WorkingSettings() const {
-  return ctx_.ws.options.LowSpeed ? StartSettings : HighSpeedSettings;
-}
-
-bool RadioLink::OpenPort(const std::string& settings, std::string_view procedure) {
-  if (port_.open(settings)) return true;
-  const PortFailure failure = port_.lastFailure();
-  ctx_.diagnostics.errorLog(procedure, std::to_string(failure.number) + failure.description);
-  return false;
-}
-
-void RadioLink::ShowPortFailure() {
-  const PortFailure failure = port_.lastFailure();
-  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description);
-}
-
-bool RadioLink::PortInit() {
-  if (!OpenPort(StartSettings, "frmRadio.PortInit")) {
-    ShowPortFailure();
-    return false;
-  }
-  Monitor(port_.settings());
-  return true;
-}
-
-bool RadioLink::PortInitCP() {
-  return OpenPort(WorkingSettings(), "frmRadio.PortInitCP");
-}
-
-bool RadioLink::PortOpen() {
-  if (port_.isOpen()) return true;
-  if (OpenPort(WorkingSettings(), "frmRadio.PortOpen")) return true;
-  // A port lost in the middle of a transfer (a cable pulled out) fails the step that needed
-  // it, and the user is told why, instead of the step passing unnoticed.
-  ShowPortFailure();
-  flags().ErrorFlag = true;
-  return false;
-}
-
-void RadioLink::PortClose() {
-  if (port_.isOpen()) port_.close();
-}
-
-void RadioLink::FlushInput() {
-  port_.discardInput();
-}
-
-// ---- Sending ----
-
-void RadioLink::Send(std::string_view bytes) {
-  ctx_.host.pause(SendPause);
-  port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-  CheckEcho(bytes);
-}
-
-void RadioLink::SendByte(std::uint8_t byte) {
-  FlushInput();
-  const char c = static_cast<char>(byte);
-  Send(std::string_view(&c, 1));
-}
-
-void RadioLink::SendCommand8(std::string_view text) {
-  if (text.size() != 8) return;
-  SendLine(text);
-}
-
-void RadioLink::SendLine(std::string_view text) {
-  Send(std::string(text) + CrLf);
-}
-
-void RadioLink::SendFrame(std::string_view frame) {
-  Send(frame);
-}
-
-void RadioLink::CheckEcho(std::string_view sent) {
-  if (ctx_.ws.options.EchoCheckSkip) return;
-  ProgramFlags& f = flags();
-  f.ErrorFlag = true;
-  f.CancelFlag = false;
-  const auto deadline = ctx_.host.now() + EchoTimeout;
-  for (std::size_t k = 0; k < sent.size();) {
-    const auto byte = port_.readByte(Slice);
-    ctx_.host.yield();
-    if (byte && *byte != static_cast<std::uint8_t>(sent[k])) return;
-    if (byte) ++k;
-    if (f.CancelFlag || ctx_.host.now() > deadline) return;
-  }
-  f.ErrorFlag = false;
-}
-
-// ---- Receiving ----
-
-template <typename Consume, typename Finished>
-LinkResult RadioLink::Receive(Seconds timeout, Consume consume, Finished finished) {
-  const auto deadline = ctx_.host.now() + timeout;
-  for (;;) {
-    if (const auto byte = port_.readByte(Slice)) consume(*byte);
-    ctx_.host.yield();
-    if (flags().CancelFlag) return LinkResult::Cancelled;
-    if (ctx_.host.now() > deadline) return LinkResult::TimedOut;
-    if (const std::optional<LinkResult> result = finished()) return *result;
-  }
-}
-
-LinkResult RadioLink::WaitByte(std::uint8_t value, Seconds timeout) {
-  std::optional<std::uint8_t> last;
-  return Receive(
-      timeout, [&](std::uint8_t byte) { last = byte; },
-      [&]() -> std::optional<LinkResult> {
-        if (last == value) return LinkResult::Ok;
-        return std::nullopt;
-      });
-}
-
-Received RadioLink::ReadChars(std::size_t count, Seconds timeout) {
-  Received received;
-  received.result = Receive(
-      timeout, [&](std::uint8_t byte) { received.text += static_cast<char>(byte); },
-      [&]() -> std::optional<LinkResult> {
-        if (EqualsIgnoringCase(received.text, "ERROR")) return LinkResult::ErrorReply;
-        if (received.text.size() >= count) return LinkResult::Ok;
-        return std::nullopt;
-      });
-  return received;
-}
-
-namespace {
 
 // The two stages of a line: its text up to CR, then its end up to LF.
 struct LineReader {
@@ -190,96 +55,249 @@ struct LineReader {
 
 }  // namespace
 
-Received RadioLink::ReadLineUntil(Seconds timeout, bool strict) {
+std::string BlockName(int address, int length) {
+  return "block 0x" + HexPad(address, 3) + ", " + std::to_string(length) +
+         (length == 1 ? " byte" : " bytes");
+}
+
+RadioLink::RadioLink(Context& ctx, SerialPort& port, TransferObserver& observer,
+                     std::string caption)
+    : ctx_(ctx), port_(port), observer_(observer), caption_(std::move(caption)) {}
+
+Outcome RadioLink::honourCancel(Outcome outcome) const {
+  return cancelRequested() ? Outcome::Cancelled : outcome;
+}
+
+// ---- Port control ----
+
+std::string RadioLink::workingSettings() const {
+  return LineSettings(ctx_.ws.options.LowSpeed ? protocol::StartBaud : protocol::WorkingBaud);
+}
+
+bool RadioLink::openWith(const std::string& settings, std::string_view procedure) {
+  if (port_.open(settings)) return true;
+  const PortFailure failure = port_.lastFailure();
+  ctx_.diagnostics.errorLog(procedure, std::to_string(failure.number) + failure.description);
+  return false;
+}
+
+void RadioLink::showPortFailure() {
+  const PortFailure failure = port_.lastFailure();
+  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
+                        std::to_string(failure.number) + failure.description);
+}
+
+bool RadioLink::openAtStartSpeed() {
+  if (!openWith(LineSettings(protocol::StartBaud), "frmRadio.PortInit")) {
+    showPortFailure();
+    return false;
+  }
+  monitor(port_.settings());
+  return true;
+}
+
+bool RadioLink::switchToWorkingSpeed() {
+  return openWith(workingSettings(), "frmRadio.PortInitCP");
+}
+
+bool RadioLink::reopenPort() {
+  if (port_.isOpen()) return true;
+  if (openWith(workingSettings(), "frmRadio.PortOpen")) return true;
+  // A port lost in the middle of a transfer (a cable pulled out) fails the step that needed
+  // it, and the user is told why, instead of the step passing unnoticed.
+  showPortFailure();
+  return false;
+}
+
+void RadioLink::closePort() {
+  if (port_.isOpen()) port_.close();
+}
+
+void RadioLink::discardInput() {
+  port_.discardInput();
+}
+
+// ---- Sending ----
+
+LinkResult RadioLink::send(std::string_view bytes) {
+  ctx_.host.pause(SendPause);
+  port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  return checkEcho(bytes);
+}
+
+LinkResult RadioLink::sendByte(char byte) {
+  discardInput();
+  return send(std::string_view(&byte, 1));
+}
+
+LinkResult RadioLink::sendSpeedCommand() {
+  // The radio takes this command as exactly eight characters.
+  static_assert(std::string_view(protocol::SpeedCommand).size() == 8);
+  return sendLine(protocol::SpeedCommand);
+}
+
+LinkResult RadioLink::sendLine(std::string_view text) {
+  return send(std::string(text) + CrLf);
+}
+
+LinkResult RadioLink::sendFrame(std::string_view frame) {
+  return send(frame);
+}
+
+LinkResult RadioLink::checkEcho(std::string_view sent) {
+  if (ctx_.ws.options.EchoCheckSkip) return LinkResult::Ok;
+  std::size_t matched = 0;
+  bool differed = false;
+  return receive(
+      EchoTimeout,
+      [&](std::uint8_t byte) {
+        if (differed || matched == sent.size()) return;
+        if (byte == static_cast<std::uint8_t>(sent[matched])) {
+          ++matched;
+        } else {
+          differed = true;
+        }
+      },
+      [&]() -> std::optional<LinkResult> {
+        if (differed) return LinkResult::BadReply;
+        if (matched == sent.size()) return LinkResult::Ok;
+        return std::nullopt;
+      });
+}
+
+// ---- Receiving ----
+
+template <typename Consume, typename Finished>
+LinkResult RadioLink::receive(Seconds timeout, Consume consume, Finished finished) {
+  const auto deadline = ctx_.host.now() + timeout;
+  for (;;) {
+    if (const auto byte = port_.readByte(Slice)) consume(*byte);
+    ctx_.host.yield();
+    if (cancelRequested()) return LinkResult::Cancelled;
+    if (ctx_.host.now() > deadline) return LinkResult::TimedOut;
+    if (const std::optional<LinkResult> result = finished()) return *result;
+  }
+}
+
+LinkResult RadioLink::waitForByte(char value, Seconds timeout) {
+  std::optional<std::uint8_t> last;
+  return receive(
+      timeout, [&](std::uint8_t byte) { last = byte; },
+      [&]() -> std::optional<LinkResult> {
+        if (last == static_cast<std::uint8_t>(value)) return LinkResult::Ok;
+        return std::nullopt;
+      });
+}
+
+Received RadioLink::readCharacters(std::size_t count, Seconds timeout) {
+  Received received;
+  received.result = receive(
+      timeout, [&](std::uint8_t byte) { received.text += static_cast<char>(byte); },
+      [&]() -> std::optional<LinkResult> {
+        if (EqualsIgnoringCase(received.text, protocol::Rejected)) return LinkResult::ErrorReply;
+        if (received.text.size() >= count) return LinkResult::Ok;
+        return std::nullopt;
+      });
+  return received;
+}
+
+Received RadioLink::readLineUntil(Seconds timeout, bool strict) {
   LineReader reader(strict);
-  const LinkResult result = Receive(
+  const LinkResult result = receive(
       timeout, [&](std::uint8_t byte) { reader.consume(byte); }, [&] { return reader.outcome; });
   return {reader.text, result};
 }
 
-Received RadioLink::ReadLine(Seconds timeout) {
-  return ReadLineUntil(timeout, false);
+Received RadioLink::readLine(Seconds timeout) {
+  return readLineUntil(timeout, false);
 }
 
-Received RadioLink::ReadLineStrict(Seconds timeout) {
-  return ReadLineUntil(timeout, true);
+Received RadioLink::readLineStrict(Seconds timeout) {
+  return readLineUntil(timeout, true);
 }
 
-bool RadioLink::WaitCRLF() {
-  return WaitByte(Cr, Seconds(1)) == LinkResult::Ok && WaitByte(Lf, Seconds(1)) == LinkResult::Ok;
+bool RadioLink::waitForLineEnd() {
+  return waitForByte(Cr, Seconds(1)) == LinkResult::Ok &&
+         waitForByte(Lf, Seconds(1)) == LinkResult::Ok;
 }
 
-Received RadioLink::ReadReplyWord() {
-  Received word = ReadChars(6, ReplyTimeout);
-  if (word.result == LinkResult::ErrorReply) ReadLine(Seconds(1));
+Received RadioLink::readReplyWord() {
+  Received word = readCharacters(protocol::WordLength, ReplyTimeout);
+  if (word.result == LinkResult::ErrorReply) readLine(Seconds(1));
   return word;
 }
 
-LinkResult RadioLink::WaitCmdOk() {
-  const Received word = ReadReplyWord();
+LinkResult RadioLink::waitForAcknowledgement() {
+  const Received word = readReplyWord();
   if (word.result != LinkResult::Ok) return word.result;
-  if (word.text != "#CMDOK" || !WaitCRLF()) return LinkResult::BadReply;
-  flags().ErrorFlag = false;
+  if (word.text != protocol::Acknowledge || !waitForLineEnd()) return LinkResult::BadReply;
   return LinkResult::Ok;
 }
 
 // ---- Start-up and recovery ----
 
-bool RadioLink::PingRadio() {
-  SendByte('P');
-  if (WaitByte('P', Seconds(1)) != LinkResult::Ok) return false;
-  SendByte('0');
+bool RadioLink::pingRadio() {
+  sendByte(protocol::Ping);
+  if (waitForByte(protocol::Ping, Seconds(1)) != LinkResult::Ok) return false;
+  sendByte(protocol::PingFollowUp);
   return true;
 }
 
-bool RadioLink::StartLink() {
-  flags().CancelFlag = false;
-  if (!PortInit()) return false;
+// Asks the radio for the working speed. Silence and a garbled answer still lead to the switch.
+Outcome RadioLink::switchSpeed() {
+  monitor(std::string("sending '") + protocol::SpeedCommand + "'...");
+  sendSpeedCommand();
+  const Received reply = readLineStrict(Seconds(1));
+  switch (reply.result) {
+    case LinkResult::Ok:
+      if (reply.text == protocol::Rejected) {
+        showFailure("ACMD Command error!!");
+        return Outcome::Failed;
+      }
+      if (reply.text != protocol::SpeedAccepted && reply.text != protocol::Unknown) {
+        showFailure(msg::ReplyError);
+        return Outcome::Failed;
+      }
+      return Outcome::Done;
+    case LinkResult::Cancelled:
+      return Outcome::Cancelled;
+    case LinkResult::BadReply:
+      showFailure(msg::ReplyError);
+      return Outcome::Done;
+    case LinkResult::TimedOut:
+    case LinkResult::ErrorReply:
+      return Outcome::Done;
+  }
+  return Outcome::Done;
+}
+
+Outcome RadioLink::startLink() {
+  if (!openAtStartSpeed()) return Outcome::Failed;
   bool answered = false;
-  for (int attempt = 0; attempt < 3 && !answered; ++attempt) answered = PingRadio();
-  if (!answered) Monitor("sync failed!!");
+  for (int attempt = 0; attempt < 3 && !answered; ++attempt) answered = pingRadio();
+  if (!answered) monitor("sync failed!!");
 
   // At low speed the radio is not asked to change its speed, so both ends stay at 19200.
   if (!ctx_.ws.options.LowSpeed) {
-    Monitor("sending 'ACMD:002'...");
-    SendCommand8("ACMD:002");
-    const Received reply = ReadLineStrict(Seconds(1));
-    switch (reply.result) {
-      case LinkResult::Ok:
-        if (reply.text == "ERROR") {
-          Alert("ACMD Command error!!");
-          return false;
-        }
-        if (reply.text != "OK" && reply.text != "#CMDUN") {
-          Alert("error!!");
-          return false;
-        }
-        break;
-      case LinkResult::Cancelled:
-        return false;
-      case LinkResult::BadReply:
-        Alert("error!!");
-        break;
-      case LinkResult::TimedOut:
-      case LinkResult::ErrorReply:
-        break;
-    }
+    const Outcome speed = switchSpeed();
+    if (speed != Outcome::Done) return speed;
   }
-  if (!PortInitCP()) {
-    Alert("port inicialize error!!");
-    return false;
+  if (!switchToWorkingSpeed()) {
+    showFailure("port inicialize error!!");
+    return Outcome::Failed;
   }
   ctx_.host.pause(SpeedSwitchPause);
-  return SyncLink();
+  return synchronise();
 }
 
-bool RadioLink::SyncLink() {
+Outcome RadioLink::synchronise() {
   int successes = 0;
   for (int pass = 1; pass <= 2; ++pass) {
     for (int attempts = RetryCount; attempts > 0; --attempts) {
-      Monitor("sending '#CMDSY'...(" + std::to_string(pass) + ")");
-      SendLine("#CMDSY");
-      const LinkResult result = WaitCmdOk();
+      monitor(std::string("sending '") + protocol::SyncRequest + "'...(" + std::to_string(pass) +
+              ")");
+      sendLine(protocol::SyncRequest);
+      const LinkResult result = waitForAcknowledgement();
       if (result == LinkResult::Ok) {
         ++successes;
         break;
@@ -290,128 +308,166 @@ bool RadioLink::SyncLink() {
       }
     }
   }
-  if (successes == 2) return true;
-  Monitor("can'not Receive '#CMDOK' !!");
-  return false;
+  if (successes == 2) return Outcome::Done;
+  monitor(std::string("can'not Receive '") + protocol::Acknowledge + "' !!");
+  return honourCancel(Outcome::Failed);
 }
 
-void RadioLink::SendAbort() {
-  FlushInput();
-  SendByte(Can);
-  // The radio must have left the transfer before the port closes, so its ACK is awaited even
-  // though the user has already cancelled; a second cancel still ends the wait.
-  flags().CancelFlag = false;
-  WaitByte(Ack, Seconds(10));
-  flags().CancelFlag = true;
+void RadioLink::sendAbort() {
+  // The radio must have left the transfer before the port closes, so the abort goes out and
+  // its ACK is awaited although the user has cancelled. The cancel is re-armed for the wait:
+  // a second cancel still ends it, and the operation stays cancelled.
+  bool& cancel = ctx_.ws.flags.CancelFlag;
+  cancel = false;
+  sendByte(protocol::Abort);
+  waitForByte(protocol::AbortAcknowledged, AbortTimeout);
+  cancel = true;
 }
 
 // ---- Exchanges ----
 
-bool RadioLink::ConfirmResync() {
+Outcome RadioLink::fail(std::string reason) {
+  failure_ = std::move(reason);
+  return Outcome::Failed;
+}
+
+bool RadioLink::confirmResync() {
   const Answer answer = ctx_.prompter.ask(Icon::Question, caption_,
                                           "confirm the synchronization of the communication",
                                           Buttons::OkCancel, Answer::Ok);
-  return answer == Answer::Ok && SyncLink();
+  return answer == Answer::Ok && synchronise() == Outcome::Done;
 }
 
-bool RadioLink::Exchange(std::string_view frame, Flush flush) {
-  ProgramFlags& f = flags();
-  if (flush == Flush::BeforeFirst) FlushInput();
+Outcome RadioLink::exchange(std::string_view frame, Flush flush) {
+  if (flush == Flush::BeforeFirst) discardInput();
   for (int attempts = RetryCount;;) {
-    f.ErrorFlag = true;
-    f.CancelFlag = false;
-    if (flush == Flush::BeforeEach) FlushInput();
-    SendFrame(frame);
+    if (flush == Flush::BeforeEach) discardInput();
     // Only the radio's acknowledgement counts as success, whatever the echo check found.
-    f.ErrorFlag = true;
-    switch (WaitCmdOk()) {
+    sendFrame(frame);
+    switch (waitForAcknowledgement()) {
       case LinkResult::Ok:
-        return true;
+        return Outcome::Done;
       case LinkResult::TimedOut:
         if (--attempts > 0) continue;
-        return false;
+        return fail("no acknowledgement after " + std::to_string(RetryCount) + " attempts");
       case LinkResult::ErrorReply:
         if (--attempts > 0) continue;
-        if (!ConfirmResync()) {
-          f.ErrorFlag = true;
-          return false;
+        if (!confirmResync()) {
+          return honourCancel(fail("the radio answered ERROR and the link was not synchronised"));
         }
         attempts = 1;
         continue;
       case LinkResult::Cancelled:
+        return Outcome::Cancelled;
       case LinkResult::BadReply:
-        return false;
+        return fail("another reply than the acknowledgement");
     }
   }
 }
 
-void RadioLink::ReadBlock(MemoryImage& buffer, int address, int length) {
-  const std::string frame = BuildFrame("#CEPRD", HexPad(address, 4), HexPad(length, 2));
-  if (!Exchange(frame, Flush::BeforeFirst)) return;
+Outcome RadioLink::readBlock(MemoryImage& buffer, int address, int length,
+                             std::string_view procedure) {
+  blockInProgress_ = BlockName(address, length);
+  const std::string frame =
+      BuildFrame(protocol::ReadRequest, HexPad(address, 4), HexPad(length, 2));
+  Outcome outcome = exchange(frame, Flush::BeforeFirst);
+  if (outcome == Outcome::Done) outcome = receiveDataReply(buffer, address, length);
+  if (outcome == Outcome::Failed) logBlockFailure(procedure, address, length);
+  blockInProgress_.reset();
+  return outcome;
+}
 
-  ProgramFlags& f = flags();
-  f.ErrorFlag = true;
-  f.CancelFlag = false;
-  const Received word = ReadReplyWord();
-  if (!ReplyArrived(word.result)) return;
-  if (word.text != "#CEPDT") {
-    SendLine("#CMDER");
-    f.ErrorFlag = true;  // the answer's echo check must not turn the refusal into success
-    return;
+// The data reply that follows the acknowledged request; there is no second attempt.
+Outcome RadioLink::receiveDataReply(MemoryImage& buffer, int address, int length) {
+  const Received word = readReplyWord();
+  if (!replyArrived(word.result)) {
+    switch (word.result) {
+      case LinkResult::Cancelled:
+        return Outcome::Cancelled;
+      case LinkResult::ErrorReply:
+        return fail("the radio answered ERROR instead of the data");
+      case LinkResult::TimedOut:
+        return fail("no data reply");
+      default:
+        return fail("an unreadable data reply");
+    }
   }
-  if (StoreDataReply(buffer, address, length)) {
-    f.ErrorFlag = false;
-    SendLine("#CMDOK");
-  } else {
-    f.ErrorFlag = true;
+  if (word.text != protocol::DataReply) {
+    sendLine(protocol::NotDataReply);
+    return fail("another reply than data");
+  }
+  const Outcome stored = storeDataReply(buffer, address, length);
+  if (stored != Outcome::Done) return stored;
+  switch (sendLine(protocol::Acknowledge)) {
+    case LinkResult::Ok:
+      return Outcome::Done;
+    case LinkResult::Cancelled:
+      return Outcome::Cancelled;
+    default:
+      return fail("the cable did not echo the acknowledgement of the data");
   }
 }
 
-bool RadioLink::StoreDataReply(MemoryImage& buffer, int address, int length) {
-  const Received rest = ReadLine(ReplyTimeout);
-  if (!ReplyArrived(rest.result, true)) return false;
-  const std::string line = "#CEPDT" + rest.text;
+Outcome RadioLink::storeDataReply(MemoryImage& buffer, int address, int length) {
+  const Received rest = readLine(ReplyTimeout);
+  if (!replyArrived(rest.result, true)) {
+    if (rest.result == LinkResult::Cancelled) return Outcome::Cancelled;
+    return fail(rest.result == LinkResult::TimedOut
+                    ? "the data reply stopped before its end"
+                    : "a data reply longer than any the radio sends");
+  }
+  const std::string line = protocol::DataReply + rest.text;
   if (!VerifyFrame(line)) {
-    SendLine("#CMDSM");
-    return false;
+    sendLine(protocol::ChecksumWrong);
+    return fail("a data reply with a wrong checksum");
   }
   const auto fields = SplitFields(line);
   const auto field = [&](std::size_t i) {
     return i < fields.size() ? fields[i] : std::string_view();
   };
   if (HexNumber(field(1)) != address) {
-    Alert("address error!!");
-    return false;
+    showFailure("address error!!");
+    return fail("a data reply for another address");
   }
   const auto data = HexBytes(field(3));
   if (HexNumber(field(2)) != length || !data || static_cast<int>(data->size()) != length) {
-    Alert("data error!!");
-    return false;
+    showFailure("data error!!");
+    return fail("a data reply of another length or with other than hex digits");
   }
   for (int i = 0; i < length; ++i) {
     buffer.set(address + i, static_cast<std::uint8_t>((*data)[static_cast<std::size_t>(i)]));
   }
-  return true;
+  return Outcome::Done;
 }
 
-void RadioLink::WriteBlock(int address, int length) {
+Outcome RadioLink::writeBlock(int address, int length, std::string_view procedure) {
+  blockInProgress_ = BlockName(address, length);
   std::string data;
   for (int i = 0; i < length; ++i) data += HexPad(ctx_.ws.image.at(address + i), 2);
-  Exchange(BuildFrame("#CEPWR", HexPad(address, 4), HexPad(length, 2), data), Flush::BeforeEach);
+  const Outcome outcome =
+      exchange(BuildFrame(protocol::WriteRequest, HexPad(address, 4), HexPad(length, 2), data),
+               Flush::BeforeEach);
+  if (outcome == Outcome::Failed) logBlockFailure(procedure, address, length);
+  blockInProgress_.reset();
+  return outcome;
 }
 
-bool RadioLink::ReplyArrived(LinkResult result, bool quietCancel) {
+void RadioLink::logBlockFailure(std::string_view procedure, int address, int length) {
+  ctx_.diagnostics.errorLog(procedure, BlockName(address, length) + ": " + failure_);
+}
+
+bool RadioLink::replyArrived(LinkResult result, bool quietCancel) {
   switch (result) {
     case LinkResult::Ok:
       return true;
     case LinkResult::BadReply:
-      Alert("error!!");
+      showFailure(msg::ReplyError);
       return false;
     case LinkResult::Cancelled:
-      if (!quietCancel) Alert("cancel!!");
+      if (!quietCancel) showFailure("cancel!!");
       return false;
     case LinkResult::TimedOut:
-      Alert("time out!!");
+      showFailure("time out!!");
       return false;
     case LinkResult::ErrorReply:
       return false;
@@ -419,22 +475,28 @@ bool RadioLink::ReplyArrived(LinkResult result, bool quietCancel) {
   return false;
 }
 
-void RadioLink::EndTransfer(std::string_view failureTitle) {
-  PortClose();
-  if (flags().CancelFlag) return;
-  if (flags().ErrorFlag) {
-    ctx_.prompter.message(Icon::Critical, failureTitle, "CommunicatiOn Error!!");
-    return;
+Outcome RadioLink::endOperation(Outcome outcome, std::string_view failureTitle) {
+  closePort();
+  outcome = honourCancel(outcome);
+  if (outcome == Outcome::Failed) {
+    ctx_.prompter.message(Icon::Critical, failureTitle, msg::CommunicationError);
   }
+  if (outcome != Outcome::Done) return outcome;
   ctx_.host.pause(SettlePause);
+  return honourCancel(outcome);
 }
 
-void RadioLink::Monitor(std::string_view text) {
-  tpw::Monitor(ctx_, observer_, text);
+void RadioLink::monitor(std::string_view text) {
+  Monitor(ctx_, observer_, text);
 }
 
-void RadioLink::Alert(std::string_view text) {
+void RadioLink::showFailure(std::string_view text) {
   ctx_.prompter.message(Icon::Critical, caption_, text);
+}
+
+void RadioLink::showComplete() {
+  monitor("");
+  ctx_.prompter.message(Icon::Information, caption_, msg::Complete);
 }
 
 }  // namespace tpw

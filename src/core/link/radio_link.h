@@ -1,17 +1,19 @@
 #pragma once
 
 #include <chrono>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "image/memory_image.h"
+#include "link/protocol.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
 #include "session/workspace.h"
 
 namespace tpw {
 
+// What one receive found.
 enum class LinkResult : int { Ok = 0, Cancelled = 1, TimedOut = 3, ErrorReply = 8, BadReply = -1 };
 
 struct Received {
@@ -19,21 +21,25 @@ struct Received {
   LinkResult result = LinkResult::TimedOut;
 };
 
+// How an exchange, a check or an operation ended. A cancel is what the user asked for, so it
+// is never reported as a failure.
+enum class Outcome { Done, Failed, Cancelled };
+
 using Seconds = std::chrono::seconds;
 
 // The byte-level conversation with the radio over one port: sending with the pause the radio
-// needs, receiving with deadlines, the framing, the acknowledgement of every command, retries,
-// the start-up with its speed switch, and the block read and write exchanges.
+// needs, receiving with deadlines, the acknowledgement of every command, retries, the start-up
+// with its speed switch, and the block read and write exchanges.
 //
-// Results are reported the way the transfer operations test them: ErrorFlag is set when an
-// exchange starts and cleared only by its success; CancelFlag records the user's cancel.
+// Every step returns how it ended. The user's cancel arrives from outside (the dialog's Cancel
+// button, Ctrl-C on a terminal) through CancelFlag, which every wait watches; the link itself
+// only re-arms it while an abort waits for the radio. The transfer sets ErrorFlag and
+// CancelFlag from the outcome when it ends.
 class RadioLink {
  public:
   static constexpr int RetryCount = 3;
-  // Whole-memory transfers move 16-byte blocks, the largest the radio takes in one frame.
-  static constexpr int BlockSize = 16;
-  static constexpr const char* StartSettings = "19200,N,8,1";
-  static constexpr const char* HighSpeedSettings = "57600,N,8,1";
+  // Whole-memory transfers move blocks as large as the radio takes in one frame.
+  static constexpr int BlockSize = protocol::MaxBlockLength;
   // The longest line the radio sends is a data reply of about fifty characters.
   static constexpr std::size_t MaxLineLength = 256;
   // How long one wait blocks on the port before it looks after the user again.
@@ -42,79 +48,105 @@ class RadioLink {
   RadioLink(Context& ctx, SerialPort& port, TransferObserver& observer, std::string caption);
 
   Context& context() { return ctx_; }
-  ProgramFlags& flags() { return ctx_.ws.flags; }
   TransferObserver& observer() { return observer_; }
   const std::string& caption() const { return caption_; }
+  bool cancelRequested() const { return ctx_.ws.flags.CancelFlag; }
+  // A cancel asked for meanwhile outranks how a step ended: the operation stops as cancelled.
+  Outcome honourCancel(Outcome outcome) const;
 
-  // Port control.
-  bool PortInit();
-  bool PortInitCP();
-  bool PortOpen();
-  void PortClose();
-  void FlushInput();
-  std::string WorkingSettings() const;
+  // Port control. A port that cannot be opened is logged with what the system said.
+  // The start speed; a failure is also shown.
+  bool openAtStartSpeed();
+  // The working speed, on the open port; the caller tells the user.
+  bool switchToWorkingSpeed();
+  // Reopens a port closed in the middle of an operation at the working speed; a failure is
+  // also shown, since the step that needs the port fails with it.
+  bool reopenPort();
+  void closePort();
+  void discardInput();
+  std::string workingSettings() const;
 
-  // Sending: each waits 10 ms first and checks the cable's echo when asked to.
-  void SendByte(std::uint8_t byte);
-  void SendCommand8(std::string_view text);
-  void SendLine(std::string_view text);
-  void SendFrame(std::string_view frame);
-  void CheckEcho(std::string_view sent);
+  // Sending: each waits 10 ms first and then, with echo verification on, reads back what the
+  // cable echoes. The result is Ok when the echo matched (or was not checked), BadReply when a
+  // byte differed, TimedOut or Cancelled when the check stopped waiting.
+  LinkResult sendByte(char byte);  // discards waiting input first
+  LinkResult sendSpeedCommand();
+  LinkResult sendLine(std::string_view text);
+  LinkResult sendFrame(std::string_view frame);
 
   // Receiving: one deadline per call, one byte at a time.
-  LinkResult WaitByte(std::uint8_t value, Seconds timeout);
-  Received ReadChars(std::size_t count, Seconds timeout);
-  Received ReadLine(Seconds timeout);
-  Received ReadLineStrict(Seconds timeout);
-  bool WaitCRLF();
+  LinkResult waitForByte(char value, Seconds timeout);
+  Received readCharacters(std::size_t count, Seconds timeout);
+  // Text up to CR; then anything up to LF is dropped (readLine) or must be LF at once
+  // (readLineStrict, else BadReply).
+  Received readLine(Seconds timeout);
+  Received readLineStrict(Seconds timeout);
+  bool waitForLineEnd();
   // The six characters of a reply word; after "ERROR" the rest of that reply is dropped, so
   // the next attempt starts on a clean line.
-  Received ReadReplyWord();
-  LinkResult WaitCmdOk();
+  Received readReplyWord();
+  LinkResult waitForAcknowledgement();
 
   // Start-up and recovery.
-  bool StartLink();
-  bool SyncLink();
-  void SendAbort();
+  Outcome startLink();
+  Outcome synchronise();
+  void sendAbort();
 
-  // One command with its acknowledgement, retried as the radio allows. True when the radio
-  // acknowledged; the caller then handles what follows.
+  // One command with its acknowledgement, retried as the radio allows; Done when the radio
+  // acknowledged, and the caller then handles what follows.
   enum class Flush { Never, BeforeFirst, BeforeEach };
-  bool Exchange(std::string_view frame, Flush flush);
+  Outcome exchange(std::string_view frame, Flush flush);
 
-  void ReadBlock(MemoryImage& buffer, int address, int length);
-  void WriteBlock(int address, int length);
+  // The block exchanges. A failure is logged under the procedure's name with the block it hit.
+  // Bytes read are stored at their own addresses in buffer once the reply has passed every
+  // check; the block still fails when the cable then does not echo the PC's acknowledgement.
+  Outcome readBlock(MemoryImage& buffer, int address, int length, std::string_view procedure);
+  Outcome writeBlock(int address, int length, std::string_view procedure);
+  // The block of the exchange under way; it stays set when an exchange ends unexpectedly.
+  std::optional<std::string> blockInProgress() const { return blockInProgress_; }
 
   // True when a reply arrived; otherwise the reason is shown ("error!!", "cancel!!",
   // "time out!!"; nothing after "ERROR", nor after a cancel when quietCancel).
-  bool ReplyArrived(LinkResult result, bool quietCancel = false);
-  bool FlagsClear() { return !flags().ErrorFlag && !flags().CancelFlag; }
+  bool replyArrived(LinkResult result, bool quietCancel = false);
   // The end of a read, write or clear: the port closes; a failure is shown under the given
   // title, a cancel silently; success rests half a second.
-  void EndTransfer(std::string_view failureTitle);
+  Outcome endOperation(Outcome outcome, std::string_view failureTitle);
 
-  void Monitor(std::string_view text);
+  void monitor(std::string_view text);
   // A critical message titled with the dialog's caption.
-  void Alert(std::string_view text);
+  void showFailure(std::string_view text);
+  // The end of every operation that succeeded: the monitor line empties and "Complete!!" is
+  // shown under the dialog's caption.
+  void showComplete();
 
  private:
-  bool PingRadio();
-  bool OpenPort(const std::string& settings, std::string_view procedure);
-  void ShowPortFailure();
-  void Send(std::string_view bytes);
-  bool ConfirmResync();
-  // Receives the rest of a data reply after its word; true when its bytes were stored.
-  Received ReadLineUntil(Seconds timeout, bool strict);
-  bool StoreDataReply(MemoryImage& buffer, int address, int length);
+  bool pingRadio();
+  bool openWith(const std::string& settings, std::string_view procedure);
+  void showPortFailure();
+  LinkResult send(std::string_view bytes);
+  LinkResult checkEcho(std::string_view sent);
+  Outcome switchSpeed();
+  bool confirmResync();
+  Outcome fail(std::string reason);
+  Outcome receiveDataReply(MemoryImage& buffer, int address, int length);
+  Outcome storeDataReply(MemoryImage& buffer, int address, int length);
+  void logBlockFailure(std::string_view procedure, int address, int length);
+  Received readLineUntil(Seconds timeout, bool strict);
 
-  // Reads until `finished` gives a result; CancelFlag and the deadline are tested on every pass.
+  // Reads until `finished` gives a result; the cancel and the deadline are tested on every pass.
   template <typename Consume, typename Finished>
-  LinkResult Receive(Seconds timeout, Consume consume, Finished finished);
+  LinkResult receive(Seconds timeout, Consume consume, Finished finished);
 
   Context& ctx_;
   SerialPort& port_;
   TransferObserver& observer_;
   std::string caption_;
+  // Why the last exchange failed, for the error log.
+  std::string failure_;
+  std::optional<std::string> blockInProgress_;
 };
+
+// "block 0x3F0, 16 bytes": how the error log names a block.
+std::string BlockName(int address, int length);
 
 }  // namespace tpw

@@ -46,4 +46,8 @@ std::string PortSettingsText(const PortSettings& settings) {
          std::to_string(settings.dataBits) + "," + std::to_string(settings.stopBits);
 }
 
+std::string LineSettings(int baud) {
+  return PortSettingsText({baud, 'N', 8, 1});
+}
+
 }  // namespace tpw

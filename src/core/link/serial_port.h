@@ -25,6 +25,8 @@ struct PortSettings {
 };
 std::optional<PortSettings> ParsePortSettings(std::string_view text);
 std::string PortSettingsText(const PortSettings& settings);
+// The radio's line at a speed: no parity, 8 data bits, 1 stop bit ("19200,N,8,1").
+std::string LineSettings(int baud);
 
 // A serial line to the radio: raw bytes, no flow control, no modem line driven by the program.
 // Reads wait at most one short slice, so callers can look after the user between slices.

@@ -8,6 +8,7 @@
 #include "link/clone_write.h"
 #include "link/radio_link.h"
 #include "session/flag_guard.h"
+#include "session/message_texts.h"
 
 namespace tpw {
 
@@ -15,18 +16,18 @@ namespace {
 
 constexpr std::chrono::milliseconds MonitorPause{500};
 
-TransferResult RunOperation(Context& ctx, RadioLink& link, TransferMode mode) {
+Outcome RunOperation(Context& ctx, RadioLink& link, TransferMode mode, bool& regionChange) {
   switch (mode) {
     case TransferMode::Read:
-      return ReadProcedure(link);
+      return ReadRadio(link, regionChange);
     case TransferMode::Program:
       EncodeImage(ctx.ws.model, ctx.ws.image, ctx.ws.caps.WxSupported);
       SanitiseForWrite(ctx.ws.image, ctx.ws.model, ctx.ws.caps.WxSupported);
-      return WriteProcedure(link);
+      return ProgramRadio(link);
     case TransferMode::ClearAtis:
-      return ClearProcedure(link);
+      return ClearRadioAtis(link);
   }
-  return {};
+  return Outcome::Failed;
 }
 
 const char* ProcedureName(TransferMode mode) {
@@ -41,20 +42,21 @@ const char* ProcedureName(TransferMode mode) {
   return "";
 }
 
-// A failure nobody expected (the port's driver, the memory, a fault of the program) is logged
-// and shown with its number and description; a read or a clear leaves the PC's data as they
-// were, and the operation counts as failed so that the dialog stays open.
-void ReportUnexpected(Context& ctx, TransferMode mode, const std::exception& failure,
-                      const Workspace& before) {
+// A failure nobody expected (the port's driver, the memory, a fault of the program) is logged,
+// with the block under way if there was one, and shown with its number and description; a read
+// or a clear leaves the PC's data as they were.
+void ReportUnexpected(Context& ctx, const RadioLink& link, TransferMode mode,
+                      const std::exception& failure, const Workspace& before) {
   const auto* system = dynamic_cast<const std::system_error*>(&failure);
   const std::string number = std::to_string(system ? system->code().value() : 0);
-  ctx.diagnostics.errorLog(ProcedureName(mode), number + failure.what());
+  const auto block = link.blockInProgress();
+  ctx.diagnostics.errorLog(ProcedureName(mode),
+                           number + failure.what() + (block ? "; " + *block : std::string()));
   ctx.prompter.message(Icon::Critical, TransferCaption(mode), number + "\r\n\r\n" + failure.what());
   if (mode != TransferMode::Program) {
     ctx.ws.image = before.image;
     ctx.ws.model = before.model;
   }
-  ctx.ws.flags.ErrorFlag = true;
 }
 
 }  // namespace
@@ -62,11 +64,11 @@ void ReportUnexpected(Context& ctx, TransferMode mode, const std::exception& fai
 const char* TransferCaption(TransferMode mode) {
   switch (mode) {
     case TransferMode::Read:
-      return "Read from Radio";
+      return msg::ReadCaption;
     case TransferMode::Program:
-      return "Program to Radio";
+      return msg::ProgramCaption;
     case TransferMode::ClearAtis:
-      return "Clear ATIS Data";
+      return msg::ClearAtisCaption;
   }
   return "";
 }
@@ -79,25 +81,30 @@ void Monitor(Context& ctx, TransferObserver& observer, std::string_view text) {
 
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode) {
-  FlagGuard busy(ctx.ws.flags.TransferBusy, true);
+  ProgramFlags& flags = ctx.ws.flags;
+  FlagGuard busy(flags.TransferBusy, true);
+  flags.CancelFlag = false;  // a cancel of an earlier transfer does not stop this one
   RadioLink link(ctx, port, observer, TransferCaption(mode));
-  link.Monitor("startsync...");
-  if (!link.StartLink()) {
-    link.Monitor("can not syncing!!");
-    link.PortClose();
-    ctx.ws.flags.ErrorFlag = true;
-    return {};
+  link.monitor("startsync...");
+  Outcome outcome = link.startLink();
+  bool regionChange = false;
+  if (outcome != Outcome::Done) {
+    link.monitor("can not syncing!!");
+  } else {
+    link.monitor("sync ok");
+    const Workspace before = ctx.ws;
+    try {
+      outcome = RunOperation(ctx, link, mode, regionChange);
+    } catch (const std::exception& failure) {
+      ReportUnexpected(ctx, link, mode, failure, before);
+      outcome = Outcome::Failed;
+    }
   }
-  link.Monitor("sync ok");
-  TransferResult result;
-  const Workspace before = ctx.ws;
-  try {
-    result = RunOperation(ctx, link, mode);
-  } catch (const std::exception& failure) {
-    ReportUnexpected(ctx, mode, failure, before);
-  }
-  link.PortClose();
-  return result;
+  link.closePort();
+  // The window and the dialog read how the transfer ended from the flags.
+  flags.ErrorFlag = outcome != Outcome::Done;
+  flags.CancelFlag = outcome == Outcome::Cancelled;
+  return {outcome == Outcome::Done, outcome == Outcome::Done && regionChange};
 }
 
 }  // namespace tpw

@@ -41,8 +41,10 @@ struct TransferResult {
 
 // The dialog's OK button: starts the link on the port and, once it stands, runs the operation
 // of the mode (a write encodes the settings into the image first). TransferBusy is set while
-// it runs; CancelFlag, set from outside during a wait, stops it. Every failure has been shown
-// when it returns. The dialog then resets its progress bar and closes when ErrorFlag is clear.
+// it runs; CancelFlag, set from outside, stops it at its next wait or step. Every failure has
+// been shown when it returns, and the flags tell how it ended: ErrorFlag unless it completed,
+// CancelFlag when the user cancelled it. The dialog then resets its progress bar and closes
+// when ErrorFlag is clear.
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode);
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "image/memory_image.h"
-#include "link/memory_serial_port.h"
+#include "link/memory_line.h"
 #include "sim/in_process_radio.h"
 #include "sim/radio_simulator.h"
 

@@ -1,12 +1,11 @@
 #include "gui/link/serial_port_menu.h"
 
+#include "session/message_texts.h"
 #include "session/workspace.h"
 
 namespace tpw::gui {
 
 namespace {
-
-constexpr const char* kNoPort = "There is no port that can be used!!";
 
 #ifdef Q_OS_WIN
 constexpr bool kNumberedPorts = true;
@@ -65,7 +64,7 @@ void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bo
   }
   menu_->setEnabled(!devices_.empty() || demo_ != nullptr);
   // With the simulated radio offered there is always a port to use.
-  if (devices_.empty() && demo_ == nullptr) prompter.message(Icon::None, AppTitle, kNoPort);
+  if (devices_.empty() && demo_ == nullptr) prompter.message(Icon::None, AppTitle, msg::NoPort);
 }
 
 void SerialPortMenu::selectAtStart() {

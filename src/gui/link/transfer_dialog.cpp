@@ -5,14 +5,13 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "session/message_texts.h"
+
 namespace tpw::gui {
 
 namespace {
 
 constexpr QSize kDialogSize{465, 290};
-
-constexpr const char* kNoHelp =
-    "Unable to display Help Contents. There is no Help associated with this project.";
 
 // Keeps the wait cursor up for the length of a scope.
 class WaitCursor {
@@ -160,7 +159,7 @@ void TransferDialog::pressCancel() {
 }
 
 void TransferDialog::pressHelp() {
-  ctx_.prompter.message(Icon::Information, TransferCaption(mode_), kNoHelp);
+  ctx_.prompter.message(Icon::Information, TransferCaption(mode_), msg::NoHelp);
 }
 
 void TransferDialog::reject() {

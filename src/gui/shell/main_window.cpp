@@ -11,6 +11,7 @@
 #include "gui/shell/busy_window.h"
 #include "image/channel_tables.h"
 #include "session/flag_guard.h"
+#include "session/message_texts.h"
 #include "shell/window_title.h"
 
 namespace tpw::gui {
@@ -19,9 +20,6 @@ namespace {
 
 constexpr auto kNewDelay = std::chrono::milliseconds(100);
 constexpr auto kSettlePause = std::chrono::milliseconds(500);
-
-constexpr const char* kNoHelp =
-    "Unable to display Help Contents. There is no Help associated with this project.";
 
 }  // namespace
 
@@ -198,7 +196,7 @@ void MainWindow::replaceDataSet(std::optional<int> destination) {
 }
 
 void MainWindow::helpContents() {
-  services_.prompter.message(Icon::Information, AppTitle, kNoHelp);
+  services_.prompter.message(Icon::Information, AppTitle, msg::NoHelp);
 }
 
 void MainWindow::helpAbout() {

@@ -1,0 +1,29 @@
+#pragma once
+
+// Message texts and titles that more than one place shows. They are the program's own words,
+// which users, dealers and their scripts recognise, so they stay exactly as written here,
+// odd spellings included.
+namespace tpw::msg {
+
+inline constexpr const char* Complete = "Complete!!";
+// The capital O is how the program has always spelled it.
+inline constexpr const char* CommunicationError = "CommunicatiOn Error!!";
+// The space before "!!" is part of both texts.
+inline constexpr const char* ModelTypeError = "ModelType Error !!";
+inline constexpr const char* RegionUnmatched = "Region Unmatched !!";
+// What a reply the link cannot read at all is called.
+inline constexpr const char* ReplyError = "error!!";
+inline constexpr const char* NoPort = "There is no port that can be used!!";
+inline constexpr const char* NoHelp =
+    "Unable to display Help Contents. There is no Help associated with this project.";
+
+// Titles of the transfers: the dialog's caption and the title of most of its messages.
+inline constexpr const char* ReadCaption = "Read from Radio";
+inline constexpr const char* ProgramCaption = "Program to Radio";
+inline constexpr const char* ClearAtisCaption = "Clear ATIS Data";
+// A failed ATIS clear is titled with the words the other way round from the dialog's caption.
+inline constexpr const char* ClearAtisFailureTitle = "Clear Data ATIS";
+// The title of a failed read during the model and product-code checks.
+inline constexpr const char* ModelCheckTitle = "Model Check";
+
+}  // namespace tpw::msg
