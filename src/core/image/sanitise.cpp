@@ -13,14 +13,20 @@ bool GroupUsable(const MemoryImage& image, int group) {
   return TestBit(image.at(addr::UsableGroups), 7 - group) == 1;
 }
 
-// The group the radio can be on when its current group is no longer usable.
+// The group the radio goes to when its current group is no longer usable. Group 0 tries
+// group 1, then group 2, and stays when neither is usable; groups 1 and 2 try their first
+// alternative and otherwise take the second one, usable or not.
 int CorrectedGroup(const MemoryImage& image, int group) {
   if (group < 0 || group > 2 || GroupUsable(image, group)) return group;
-  static constexpr int kAlternatives[3][2] = {{1, 2}, {2, 0}, {0, 1}};
-  for (int alternative : kAlternatives[group]) {
-    if (GroupUsable(image, alternative)) return alternative;
+  switch (group) {
+    case 0:
+      if (GroupUsable(image, 1)) return 1;
+      return GroupUsable(image, 2) ? 2 : 0;
+    case 1:
+      return GroupUsable(image, 2) ? 2 : 0;
+    default:
+      return GroupUsable(image, 0) ? 0 : 1;
   }
-  return group;
 }
 
 void SanitiseGroupChannel(MemoryImage& image, const SettingsModel& model) {
