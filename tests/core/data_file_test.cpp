@@ -200,7 +200,7 @@ TEST(DataFileParse, ReaderEdgeCases) {
   EXPECT_EQ(m.groups[0].PriorityCh, before.groups[0].PriorityCh);
   EXPECT_FALSE(m.common.Scan);
   EXPECT_EQ(m.common.ResumeTime, 2);
-  EXPECT_EQ(m.common.Weater, before.common.Weater);
+  EXPECT_EQ(m.common.WeatherAlert, before.common.WeatherAlert);
   // The indented header ends CHUSA1 and its keys are skipped, so CHUSA ends after one record.
   ASSERT_EQ(m.CHUSA.size(), 1);
   EXPECT_EQ(m.CHUSA[0].Position, 5);

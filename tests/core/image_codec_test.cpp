@@ -112,7 +112,7 @@ TEST(DecodeImage, WeatherListAndHeader) {
   EXPECT_EQ(model.groups[2].GroupLabel, "NL");
   EXPECT_EQ(model.groups[3].GroupLabel, "EXP");
   EXPECT_EQ(model.common.TxPoDisplay, 2);
-  EXPECT_EQ(model.common.Weater, 3);
+  EXPECT_EQ(model.common.WeatherAlert, 3);
   EXPECT_FALSE(model.common.Scan);
   EXPECT_FALSE(model.common.PttScanClear);
   EXPECT_EQ(model.common.ResumeTime, 4);
@@ -219,7 +219,7 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
                   .Scan = true,
                   .ResumeTime = 300,
                   .PttScanClear = true,
-                  .Weater = 2,
+                  .WeatherAlert = 2,
                   .DwTw = true,
                   .ModeSelect = 1};
   model.atis = {.AtisChGroup = {true, false, false, true}, .AtisCode = "12345", .AtisMode = 1};

@@ -208,7 +208,7 @@ MemoryImage BuildTemplate(const Plan& plan, const fs::path& channelPlans) {
   c.PttScanClear = plan.number("common", "pttscanclear") != 0;
   c.DwTw = plan.number("common", "dwtw") != 0;
   c.ModeSelect = static_cast<std::int16_t>(plan.number("common", "modeselect"));
-  c.Weater = static_cast<std::int16_t>(plan.number("common", "weater"));
+  c.WeatherAlert = static_cast<std::int16_t>(plan.number("common", "weatheralert"));
   model.atis.AtisChGroup = {};
   for (const std::string& group : Words(plan("atis", "groups"))) {
     model.atis.AtisChGroup[static_cast<std::size_t>(GroupIndex(group))] = true;

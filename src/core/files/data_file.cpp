@@ -101,7 +101,7 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   out.number("Mode Select", c.ModeSelect);
   out.number("Offset Time", c.OffsetTime);
   out.flag("Time Display", c.TimeDisplay);
-  out.number("Weater", c.Weater);
+  out.number("Weater", c.WeatherAlert);
 
   if (caps.AtisSupported) {
     out.section(kAtisSection);
@@ -179,7 +179,7 @@ void ReadCommon(const SectionTable& table, CommonSetup& c) {
   in.number("Mode Select", c.ModeSelect, 0, 255);
   in.number("Offset Time", c.OffsetTime, kInt16Low, kInt16High);
   in.flag("Time Display", c.TimeDisplay);
-  in.number("Weater", c.Weater, 0, 255);
+  in.number("Weater", c.WeatherAlert, 0, 255);
 }
 
 void ReadAtis(const SectionTable& table, AtisSetup& atis) {

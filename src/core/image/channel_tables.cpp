@@ -171,7 +171,7 @@ std::string ResumeTimeLabel(int value) {
   return {};
 }
 
-std::string WeaterLabel(int value) {
+std::string WeatherAlertLabel(int value) {
   static constexpr std::array<const char*, 4> kLabels = {"OFF", "On Wx", "On SCAN", "WX and SCAN"};
   return value >= 0 && value <= 3 ? kLabels[static_cast<std::size_t>(value)] : "";
 }

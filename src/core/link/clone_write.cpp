@@ -23,13 +23,20 @@ bool LeftOut(int address, bool atisNew) {
   return code && !atisNew;
 }
 
+// The address of the block that holds address.
+constexpr int BlockOf(int address) {
+  return address - address % RadioLink::BlockSize;
+}
+
+// The blocks that hold a byte never written: they are written a byte at a time.
 bool WrittenByteByByte(int block) {
-  return block == addr::ModelVersionWord || block == addr::NotWritten09F - 15 ||
-         block == addr::AtisChGroup || block == addr::ModelVersionWord2 - 14;
+  return block == BlockOf(addr::ModelVersionWord) || block == BlockOf(addr::NotWritten09F) ||
+         block == BlockOf(addr::AtisCount) || block == BlockOf(addr::ModelVersionWord2);
 }
 
 std::vector<PlannedWrite> RowWrites(int block, bool atisNew) {
-  if (block < addr::ModelVersionWord) return {};
+  // Nothing below the block of the first model word, nothing of the PC's own high area.
+  if (block < BlockOf(addr::ModelVersionWord)) return {};
   if (block >= addr::KeptHighFirst && block <= addr::KeptHighLast) return {};
   if (!WrittenByteByByte(block)) return {{block, RadioLink::BlockSize}};
   std::vector<PlannedWrite> writes;
