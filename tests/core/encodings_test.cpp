@@ -89,15 +89,10 @@ TEST(Frequencies, EncodeRoundsToFourDecimalsAndPacksSixDigits) {
 }
 
 TEST(Frequencies, SnapKeepsChannelStepsAndRoundsOthersDown) {
-  double f = 156.0125;
-  EXPECT_DOUBLE_EQ(SnapFreq(f), 156.0125);
-  f = 156.005;
-  EXPECT_DOUBLE_EQ(SnapFreq(f), 156.005);
-  f = 156.0137;
-  EXPECT_DOUBLE_EQ(SnapFreq(f), 156.01);
-  EXPECT_DOUBLE_EQ(f, 156.01);  // stored back
-  f = 156.0249;
-  EXPECT_DOUBLE_EQ(SnapFreq(f), 156.02);
+  EXPECT_DOUBLE_EQ(SnapFreq(156.0125), 156.0125);
+  EXPECT_DOUBLE_EQ(SnapFreq(156.005), 156.005);
+  EXPECT_DOUBLE_EQ(SnapFreq(156.0137), 156.01);
+  EXPECT_DOUBLE_EQ(SnapFreq(156.0249), 156.02);
   EXPECT_TRUE(IsStep25k(156.025));
   EXPECT_TRUE(IsStep25k(157.1));
   EXPECT_FALSE(IsStep25k(156.0125));
@@ -135,18 +130,15 @@ TEST(Characters, TheEncoderAcceptsPunctuationTheDecoderDrops) {
   EXPECT_EQ(CharFromCode(0x00), "");
 
   MemoryImage image;
-  std::string text = "7";
-  EncodeText(image, 0x541, text, 2);
-  EXPECT_EQ(text, "7 ");
+  EncodeText(image, 0x541, "7", 2);
   EXPECT_EQ(image.at(0x541), '7');
   EXPECT_EQ(image.at(0x542), ' ');
-  text = "-5X";
-  EncodeText(image, 0x541, text, 2);
-  EXPECT_EQ(text, "-5");
+  EncodeText(image, 0x541, "-5X", 2);
   EXPECT_EQ(image.at(0x541), '-');
+  EXPECT_EQ(image.at(0x542), '5');
+  EXPECT_EQ(image.at(0x543), 0xFF);  // cut to the width
   EXPECT_EQ(DecodeText(image, 0x541, 2), "5");
-  text = "#";
-  EncodeText(image, 0x541, text, 2);
+  EncodeText(image, 0x541, "#", 2);
   EXPECT_EQ(image.at(0x541), 0xFF);
   EXPECT_EQ(DecodeText(image, 0x541, 2), "  ");
 }

@@ -186,8 +186,11 @@ TEST(SaveImageFileCommand, EncodesAndCorrectsBeforeSaving) {
   f.ws.model.groups[1].Usable = true;
   f.ws.image.set(addr::CurrentMode, 0);
   f.ws.image.set(addr::CurrentGroup, 0);
+  f.ws.model.CHRG.append({.Enable = true, .CHDisplayL = "7", .Rxfreq = 156.0137});
+  const SettingsModel model = f.ws.model;
   const auto path = f.dir / "out.hex";
   ASSERT_TRUE(SaveImageFileCommand(f.ctx, path));
+  EXPECT_EQ(f.ws.model, model);  // saving never changes the settings
   MemoryImage saved;
   ASSERT_EQ(ReadImageFile(path, 1, saved), ImageFileStatus::Ok);
   EXPECT_EQ(saved.at(0x3C0), 16);

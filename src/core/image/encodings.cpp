@@ -135,14 +135,12 @@ std::string FormatFreq3Masked(double value, bool mask) {
   return mask ? "---.---" : FormatFreq3(value);
 }
 
-double SnapFreq(double& value) {
+double SnapFreq(double value) {
   const auto n = static_cast<std::int64_t>(RoundHalfEven(value * 10000));
-  if (n % 50 != 0 && n % 125 != 0) {
-    // The largest multiple of 5 kHz not above the value.
-    const std::int64_t below = n - ((n % 50) + 50) % 50;
-    value = static_cast<double>(below) / 10000;
-  }
-  return value;
+  if (n % 50 == 0 || n % 125 == 0) return value;
+  // The largest multiple of 5 kHz not above the value.
+  const std::int64_t below = n - ((n % 50) + 50) % 50;
+  return static_cast<double>(below) / 10000;
 }
 
 std::string FormatFreq4(double value) {
@@ -169,10 +167,11 @@ std::string CharFromCode(std::uint8_t code) {
   return {};
 }
 
-void EncodeText(MemoryImage& image, int address, std::string& text, int width) {
-  text = PadRight(text, width);
-  for (int i = 0; i < width; ++i)
-    image.set(address + i, CharCode(text[static_cast<std::size_t>(i)]));
+void EncodeText(MemoryImage& image, int address, std::string_view text, int width) {
+  const std::string padded = PadRight(text, width);
+  for (int i = 0; i < width; ++i) {
+    image.set(address + i, CharCode(padded[static_cast<std::size_t>(i)]));
+  }
 }
 
 std::string DecodeText(const MemoryImage& image, int address, int count) {

@@ -43,14 +43,17 @@ void EncodeFreqAt(MemoryImage& image, int address, double frequency);
 // Frequency display.
 std::string FormatFreq3(double value);
 std::string FormatFreq3Masked(double value, bool mask);
-double SnapFreq(double& value);
+// The value on a 5 kHz or 12.5 kHz step: kept when it is on one, otherwise the 5 kHz step
+// below it.
+double SnapFreq(double value);
 std::string FormatFreq4(double value);
 bool IsStep25k(double value);
 
 // Channel display characters. The encoder accepts some punctuation the decoder drops.
 std::uint8_t CharCode(char c);
 std::string CharFromCode(std::uint8_t code);
-void EncodeText(MemoryImage& image, int address, std::string& text, int width);
+// Writes the text padded with blanks and cut to width characters.
+void EncodeText(MemoryImage& image, int address, std::string_view text, int width);
 std::string DecodeText(const MemoryImage& image, int address, int count);
 
 // ATIS digit strings: ten digits in five bytes, high nibble first.

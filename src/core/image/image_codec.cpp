@@ -106,7 +106,7 @@ void EncodeShortSlot(const ChannelRecord& record, MemoryImage& image, int addres
   image.set(address + short_slot::Flags, flags);
 }
 
-void EncodeLongSlot(ChannelRecord& record, MemoryImage& image, int address) {
+void EncodeLongSlot(const ChannelRecord& record, MemoryImage& image, int address) {
   std::uint8_t flags = 0;
   SetBit(flags, TestBit(image.at(address + long_slot::Flags), long_slot::KeptBit),
          long_slot::KeptBit);
@@ -123,7 +123,7 @@ void EncodeLongSlot(ChannelRecord& record, MemoryImage& image, int address) {
   EncodeFreqAt(image, address + long_slot::TxFreq, record.Txfreq);
 }
 
-void EncodeList(ChannelList& list, const ListLayout& layout, MemoryImage& image) {
+void EncodeList(const ChannelList& list, const ListLayout& layout, MemoryImage& image) {
   EncodeBitmap(image, layout.enableAddress, layout.bitmapBytes, list, &ChannelRecord::Enable);
   EncodeBitmap(image, layout.scanAddress, layout.bitmapBytes, list, &ChannelRecord::ScanMemory);
   for (int k = 0; k < layout.slotCount; ++k) {
@@ -175,7 +175,7 @@ void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupporte
   }
 }
 
-void EncodeHeader(SettingsModel& model, MemoryImage& image) {
+void EncodeHeader(const SettingsModel& model, MemoryImage& image) {
   std::uint8_t usable = image.at(addr::UsableGroups);
   for (int g = 0; g < GroupCount; ++g) {
     const ChannelGroup& group = model.groups[static_cast<std::size_t>(g)];
@@ -205,7 +205,7 @@ void EncodeHeader(SettingsModel& model, MemoryImage& image) {
   EncodeDigits(image, addr::AtisCode, atis.AtisCode);
 }
 
-void EncodeImage(SettingsModel& model, MemoryImage& image, bool wxSupported) {
+void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupported) {
   EncodeHeader(model, image);
   for (ListId id : kCodecOrder) {
     if (id == ListId::CHWX && !wxSupported) continue;
