@@ -49,8 +49,8 @@ void AddReadCommand(CLI::App& app, CliSession& session) {
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::Read, result);
     if (!result.TransferDone) return;
-    if (!out->empty() && !SaveHexFileAs(session.ctx, *out)) session.exitStatus = Failed;
-    if (!dat->empty() && !SaveFileAs(session.ctx, *dat)) session.exitStatus = Failed;
+    if (!out->empty() && !SaveImageBytes(session.ctx, *out)) session.exitStatus = Failed;
+    if (!dat->empty() && !SaveDataFile(session.ctx, *dat)) session.exitStatus = Failed;
   });
 }
 
@@ -99,7 +99,7 @@ void AddClearAtisCommand(CLI::App& app, CliSession& session) {
     }
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::ClearAtis, result);
-    if (result.TransferDone && !out->empty() && !SaveHexFileAs(session.ctx, *out)) {
+    if (result.TransferDone && !out->empty() && !SaveImageBytes(session.ctx, *out)) {
       session.exitStatus = Failed;
     }
   });

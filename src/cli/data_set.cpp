@@ -83,8 +83,8 @@ bool LoadBase(CliSession& session, const BaseOptions& options) {
 }
 
 bool OpenOverBase(CliSession& session, const std::filesystem::path& path) {
-  if (KindOf(path) == FileKind::DataFile) return FileRead2(session.ctx, path);
-  return ReadHexFileAs(session.ctx, path).loaded;
+  if (KindOf(path) == FileKind::DataFile) return OpenDataFile(session.ctx, path);
+  return OpenImageFile(session.ctx, path).loaded;
 }
 
 bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseOptions& base) {
@@ -98,7 +98,7 @@ bool OpenInput(CliSession& session, const std::filesystem::path& in, const BaseO
       return true;
     }
     case FileKind::DataFile:
-      return LoadBase(session, base) && FileRead2(ctx, in);
+      return LoadBase(session, base) && OpenDataFile(ctx, in);
     case FileKind::Report:
     case FileKind::Unknown:
       break;
@@ -113,9 +113,9 @@ bool SaveOutput(CliSession& session, const std::filesystem::path& out) {
   Context& ctx = session.ctx;
   switch (KindOf(out)) {
     case FileKind::Image:
-      return SaveImageFileCommand(ctx, out);
+      return SaveImageFile(ctx, out);
     case FileKind::DataFile:
-      return SaveFileAs(ctx, out);
+      return SaveDataFile(ctx, out);
     case FileKind::Report:
       return SaveReportAs(ctx, out, BuildTextReport(ctx.ws.model, ctx.ws.caps));
     case FileKind::Unknown:

@@ -29,12 +29,23 @@ TEST(ChannelTables, MarineChannelsAndTheirFrequencies) {
 TEST(ChannelTables, WeatherChannels) {
   const WxChannelTable& table = WxChannels();
   EXPECT_EQ(table[0].ChName, "WX01[162.550MHz]");
-  EXPECT_EQ(table[0].secondLabel, "162.550MHZ");
+  EXPECT_EQ(table[0].FrequencyLabel, "162.550MHZ");
   EXPECT_EQ(table[9].ChName, "WX10[163.275MHz]");
   EXPECT_DOUBLE_EQ(table[7].ShipRxFreq, 161.65);
   EXPECT_DOUBLE_EQ(table[7].CoastFreq, 161.65);
   EXPECT_EQ(table[7].ShipTxFreq, 0);
-  EXPECT_EQ(table[7].flag, -1);
+
+  // A new weather list: every channel present, receive only on low power, out of the scan.
+  const ChannelList list = DefaultWeatherList();
+  ASSERT_EQ(list.size(), WxChannelCount);
+  for (int k = 0; k < WxChannelCount; ++k) {
+    EXPECT_EQ(list[k], (ChannelRecord{.Position = static_cast<std::int16_t>(k),
+                                      .Enable = true,
+                                      .LowPower = true,
+                                      .Duplex = 0,
+                                      .TxEnable = false}))
+        << k;
+  }
 }
 
 TEST(ChannelTables, NamesOfPlanRecords) {

@@ -72,10 +72,10 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     test::TestContext t;
     t.ws.image = image;
     t.ws.model = model;
-    ASSERT_TRUE(SaveFileAs(t.ctx, dir / "t.dat"));
+    ASSERT_TRUE(SaveDataFile(t.ctx, dir / "t.dat"));
     t.ws.model = SettingsModel{};
     DecodeHeader(image, t.ws.model);
-    ASSERT_TRUE(FileRead2(t.ctx, dir / "t.dat"));
+    ASSERT_TRUE(OpenDataFile(t.ctx, dir / "t.dat"));
     // The weather list is rebuilt from the weather table, whose records carry more than the
     // image's two bits; those two bits come back.
     for (int k = 0; k < WxChannelCount; ++k) {

@@ -46,14 +46,14 @@ WxChannelTable BuildWxChannelTable() {
   for (int k = 0; k < WxChannelCount; ++k) {
     const std::string text = kFrequencies[static_cast<std::size_t>(k)];
     ChannelDef& def = table[static_cast<std::size_t>(k)];
-    def.flag = -1;
     def.ChName = "WX" + TwoDigits(k + 1) + "[" + text + "MHz]";
     def.ShipTxFreq = 0;
     def.ShipRxFreq = std::strtod(text.c_str(), nullptr);
     def.CoastFreq = def.ShipRxFreq;
     def.Defined = true;
-    def.secondFlag = 0;
-    def.secondLabel = text + "MHZ";
+    def.RecordLowPower = true;
+    def.RecordDuplex = 0;
+    def.FrequencyLabel = text + "MHZ";
   }
   return table;
 }
@@ -211,8 +211,8 @@ ChannelList DefaultWeatherList() {
     record.Position = static_cast<std::int16_t>(k);
     record.Enable = true;
     record.TxEnable = def.ShipTxFreq > 0;
-    record.LowPower = def.flag != 0;
-    record.Duplex = def.secondFlag;
+    record.LowPower = def.RecordLowPower;
+    record.Duplex = def.RecordDuplex;
     list.append(record);
   }
   return list;

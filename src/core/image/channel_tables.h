@@ -11,14 +11,15 @@
 namespace tpw {
 
 struct ChannelDef {
-  std::int16_t flag = 0;  // -1 (true) for weather entries
   std::string ChName;
   double ShipTxFreq = 0;
   double ShipRxFreq = 0;
   double CoastFreq = 0;
   bool Defined = false;
-  std::int16_t secondFlag = 0;
-  std::string secondLabel;  // weather entries: the frequency as text
+  // What a new record of this channel starts with: weather channels are on low power, simplex.
+  bool RecordLowPower = false;
+  std::int16_t RecordDuplex = 0;
+  std::string FrequencyLabel;  // weather channels: the frequency as text, "162.550MHZ"
 };
 
 inline constexpr int MarineChannelCount = 120;

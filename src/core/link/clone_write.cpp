@@ -56,7 +56,7 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew) {
   return plan;
 }
 
-bool GetChkNullData(RadioLink& link, int address, int length) {
+bool RadioBytesAllFF(RadioLink& link, int address, int length) {
   if (!link.PortOpen()) return false;
   MemoryImage scratch;
   link.ReadBlock(scratch, address, length);
@@ -68,7 +68,7 @@ bool GetChkNullData(RadioLink& link, int address, int length) {
   return scratch.allFF(address, length);
 }
 
-std::optional<std::uint8_t> GetIncrimentData(RadioLink& link, int address) {
+std::optional<std::uint8_t> ReadRadioCountPlusOne(RadioLink& link, int address) {
   if (!link.PortOpen()) return std::nullopt;
   link.Monitor("get address data(Hex" + HexDigits(address) + ")...");
   MemoryImage scratch;
@@ -85,7 +85,7 @@ std::optional<std::uint8_t> GetIncrimentData(RadioLink& link, int address) {
 void WriteData(RadioLink& link) {
   if (!link.PortOpen()) return;
   MemoryImage& image = link.context().ws.image;
-  const bool radioEmpty = GetChkNullData(link, addr::AtisCode, addr::AtisCodeLength);
+  const bool radioEmpty = RadioBytesAllFF(link, addr::AtisCode, addr::AtisCodeLength);
   const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
   link.observer().progress(0);
   bool completed = true;
@@ -101,7 +101,7 @@ void WriteData(RadioLink& link) {
     if (!completed) break;
   }
   if (completed && atisNew) {
-    if (const auto count = GetIncrimentData(link, addr::AtisCount)) {
+    if (const auto count = ReadRadioCountPlusOne(link, addr::AtisCount)) {
       image.set(addr::AtisCount, *count);
       link.WriteBlock(addr::AtisCount, 1);
     } else if (!link.flags().CancelFlag) {

@@ -29,8 +29,8 @@ TransferResult WriteProcedure(RadioLink& link);
 void WriteData(RadioLink& link);
 
 // True when the radio's bytes address .. address+length-1 all hold 0xFF.
-bool GetChkNullData(RadioLink& link, int address, int length);
+bool RadioBytesAllFF(RadioLink& link, int address, int length);
 // The radio's byte at address plus one (0xFF stays 0xFF); nothing when the read failed.
-std::optional<std::uint8_t> GetIncrimentData(RadioLink& link, int address);
+std::optional<std::uint8_t> ReadRadioCountPlusOne(RadioLink& link, int address);
 
 }  // namespace tpw

@@ -109,7 +109,7 @@ bool DestinationMenu::load(Context& ctx, SettingsStore& store, int index) {
 bool DestinationMenu::readInto(Context& ctx, SettingsStore& store, int index) {
   if (index < 0 || index >= static_cast<int>(captions_.size())) return false;
   const int model = ctx.ws.caps.ModelType;
-  if (!FileReadIni(ctx, path(index, model))) return false;
+  if (!LoadDestinationImage(ctx, path(index, model))) return false;
   checked_ = index;
   store.write(setting::DestinationSection, DestinationSettingKey(model),
               captions_[static_cast<std::size_t>(index)]);
