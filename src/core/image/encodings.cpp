@@ -46,16 +46,6 @@ void SetBit(std::uint8_t& byte, int value, int bit) {
       value == 1 ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
 }
 
-bool TestBitPos(std::uint8_t byte, int position) {
-  if (position < 1 || position > 8) return false;
-  return TestBit(byte, position - 1) == 1;
-}
-
-int BitMask(int flag, int position) {
-  if (position < 1 || position > 8 || flag == 0) return 0;
-  return 1 << (position - 1);
-}
-
 int GetField(std::uint8_t byte, int width, int topBit) {
   if (width < 1) return 0;
   int value = 0;
@@ -70,10 +60,6 @@ void SetField(std::uint8_t& byte, int width, int topBit, int value) {
 
 bool BitmapEntry(const MemoryImage& image, int address, int index) {
   return TestBit(image.at(address + index / 8), 7 - index % 8) == 1;
-}
-
-int ReadWordBE(const MemoryImage& image, int address) {
-  return image.word(address);
 }
 
 void WriteWordBE(MemoryImage& image, int address, std::int64_t value) {
@@ -228,18 +214,8 @@ std::string FieldOrDashes(std::string_view text) {
   return text.empty() ? "--" : PadRight(text, 2);
 }
 
-std::string TrimmedOrEmpty(std::string_view text) {
-  return Trim(text);
-}
-
 bool IsNonZeroText(std::string_view text) {
   return LeadingNumber(text) != 0;
-}
-
-std::string TextBeforeNul(std::string_view buffer) {
-  const auto nul = buffer.find('\0');
-  if (nul == std::string_view::npos) return {};
-  return std::string(buffer.substr(0, nul));
 }
 
 std::string Trim(std::string_view text) {

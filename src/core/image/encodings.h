@@ -12,11 +12,9 @@
 // text forms in which frequencies are shown.
 namespace tpw {
 
-// Bits and small fields. Bits are numbered 7 (most significant) to 0; "positions" 1..8.
+// Bits and small fields. Bits are numbered 7 (most significant) to 0.
 int TestBit(std::uint8_t byte, int bit);
 void SetBit(std::uint8_t& byte, int value, int bit);
-bool TestBitPos(std::uint8_t byte, int position);
-int BitMask(int flag, int position);
 int GetField(std::uint8_t byte, int width, int topBit);
 void SetField(std::uint8_t& byte, int width, int topBit, int value);
 inline int BoolToBit(bool value) {
@@ -26,8 +24,7 @@ inline int BoolToBit(bool value) {
 // Bit `index` of a bitmap that starts at address, most significant bit first.
 bool BitmapEntry(const MemoryImage& image, int address, int index);
 
-// Words, big-endian.
-int ReadWordBE(const MemoryImage& image, int address);
+// A big-endian word; a negative value (none) gives 0xFF 0xFF. MemoryImage::word reads one.
 void WriteWordBE(MemoryImage& image, int address, std::int64_t value);
 
 // Stores a model value in a byte; values outside 0..255 leave the byte as it was.
@@ -64,9 +61,7 @@ void EncodeDigits(MemoryImage& image, int address, std::string_view text);
 std::string HexPad(std::int64_t number, int width);
 std::string PadRight(std::string_view text, int width);
 std::string FieldOrDashes(std::string_view text);
-std::string TrimmedOrEmpty(std::string_view text);
 bool IsNonZeroText(std::string_view text);
-std::string TextBeforeNul(std::string_view buffer);
 std::string Trim(std::string_view text);
 std::string ToUpper(std::string_view text);
 

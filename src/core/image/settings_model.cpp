@@ -66,10 +66,6 @@ const ChannelList& SettingsModel::list(ListId id) const {
   throw std::logic_error("unknown channel list");
 }
 
-bool IsListEmpty(const ChannelList& list) {
-  return list.isEmpty();
-}
-
 int FirstEnabledIndex(const ChannelList& list) {
   for (int i = 0; i < list.size(); ++i) {
     if (list[i].Enable) return i;

@@ -124,7 +124,6 @@ struct SettingsModel {
   bool operator==(const SettingsModel&) const = default;
 };
 
-bool IsListEmpty(const ChannelList& list);
 // Index of the first record whose Enable is true, or -1 (also for an empty list).
 int FirstEnabledIndex(const ChannelList& list);
 void CopyChannelRecord(ChannelRecord& destination, const ChannelRecord& source);
