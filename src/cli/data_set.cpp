@@ -3,8 +3,8 @@
 #include "files/data_file.h"
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
-#include "image/encodings.h"
 #include "image/image_codec.h"
+#include "image/text_values.h"
 #include "report/text_report.h"
 #include "shell/destinations.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "image/channel_tables.h"
+#include "image/display_text.h"
 
 namespace tpw {
 namespace {

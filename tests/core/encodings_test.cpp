@@ -88,21 +88,6 @@ TEST(Frequencies, SnapKeepsChannelStepsAndRoundsOthersDown) {
   EXPECT_FALSE(IsStep25k(156.0125));
 }
 
-TEST(Frequencies, DisplayTexts) {
-  EXPECT_EQ(FormatFreq3(156.8), "156.800");
-  EXPECT_EQ(FormatFreq3(160.65), "160.650");
-  EXPECT_EQ(FormatFreq3(5.5), "005.500");
-  EXPECT_EQ(FormatFreq3(0), "---.---");
-  EXPECT_EQ(FormatFreq3(-1), "---.---");
-  EXPECT_EQ(FormatFreq3Masked(156.8, true), "---.---");
-  EXPECT_EQ(FormatFreq3Masked(156.8, false), "156.800");
-  EXPECT_EQ(FormatFreq4(0), "---.----");
-  EXPECT_EQ(FormatFreq4(156.0125), "156.0125");
-  const double shown = 156.0137;
-  EXPECT_EQ(FormatFreq4(shown), "156.0100");
-  EXPECT_DOUBLE_EQ(shown, 156.0137);
-}
-
 TEST(Characters, TheEncoderAcceptsPunctuationTheDecoderDrops) {
   EXPECT_EQ(CharCode('A'), 'A');
   EXPECT_EQ(CharCode('z'), 'z');
@@ -158,24 +143,7 @@ TEST(Digits, AtisCodes) {
   EXPECT_EQ(image.at(0x287), 0xFF);  // never beyond the five bytes
 }
 
-TEST(TextHelpers, PaddingTrimmingAndNumbers) {
-  EXPECT_EQ(HexPad(0x7F0, 4), "07F0");
-  EXPECT_EQ(HexPad(0x12345, 4), "2345");
-  EXPECT_EQ(HexPad(0xab, 2), "AB");
-  EXPECT_EQ(HexPad(0, 2), "00");
-  EXPECT_EQ(PadRight("abc", 2), "ab");
-  EXPECT_EQ(PadRight("a", 3), "a  ");
-  EXPECT_EQ(FieldOrDashes(""), "--");
-  EXPECT_EQ(FieldOrDashes("7"), "7 ");
-  EXPECT_EQ(Trim(" \t x y  "), "x y");
-  EXPECT_EQ(LeadingNumber(" 1"), 1);
-  EXPECT_EQ(LeadingNumber("12abc"), 12);
-  EXPECT_EQ(LeadingNumber("-3.5x"), -3.5);
-  EXPECT_EQ(LeadingNumber("abc"), 0);
-  EXPECT_EQ(LeadingNumber(""), 0);
-  EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
-  EXPECT_FALSE(IsNonZeroText("0.0"));
-  EXPECT_TRUE(IsNonZeroText("2"));
+TEST(Numbers, RoundHalfEven) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"

@@ -5,6 +5,7 @@
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
 #include "image/channel_tables.h"
+#include "image/display_text.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "shell/destinations.h"

@@ -16,12 +16,14 @@
 
 #include "files/atomic_file.h"
 #include "files/ini_file.h"
-#include "files/text_values.h"
 #include "image/channel_tables.h"
+#include "image/display_text.h"
 #include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
+#include "image/text_values.h"
 #include "session/workspace.h"
 #include "shell/destinations.h"
 

@@ -1,6 +1,6 @@
 #include "editor/navigation_tree.h"
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

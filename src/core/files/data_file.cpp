@@ -9,10 +9,11 @@
 #include "files/atomic_file.h"
 #include "files/file_save.h"
 #include "files/ini_file.h"
-#include "files/text_values.h"
 #include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/regions.h"
+#include "image/text_values.h"
 #include "session/flag_guard.h"
 #include "session/region_question.h"
 

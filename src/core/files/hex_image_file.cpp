@@ -4,10 +4,10 @@
 
 #include "files/atomic_file.h"
 #include "files/file_save.h"
-#include "image/channel_tables.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
 #include "session/flag_guard.h"
 #include "session/region_question.h"
 

@@ -3,6 +3,7 @@
 #include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/regions.h"
 
 namespace tpw {
 

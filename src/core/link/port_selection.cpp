@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

@@ -1,10 +1,9 @@
 #include "link/radio_checks.h"
 
-#include "image/channel_tables.h"
-#include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
 #include "link/frame.h"
 #include "session/region_question.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 #include "link/frame.h"
 
 namespace tpw {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "image/channel_tables.h"
+#include "image/display_text.h"
 #include "report/report_cells.h"
 
 namespace tpw {

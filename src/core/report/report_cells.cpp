@@ -1,7 +1,7 @@
 #include "report/report_cells.h"
 
 #include "image/channel_tables.h"
-#include "image/encodings.h"
+#include "image/display_text.h"
 
 namespace tpw {
 

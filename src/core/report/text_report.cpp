@@ -3,8 +3,8 @@
 #include <initializer_list>
 
 #include "files/atomic_file.h"
-#include "image/channel_tables.h"
-#include "image/encodings.h"
+#include "image/display_text.h"
+#include "image/text_values.h"
 #include "report/report_cells.h"
 
 namespace tpw {

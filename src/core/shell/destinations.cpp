@@ -4,8 +4,9 @@
 
 #include "files/hex_image_file.h"
 #include "image/channel_tables.h"
-#include "image/encodings.h"
 #include "image/image_codec.h"
+#include "image/regions.h"
+#include "image/text_values.h"
 
 namespace tpw {
 
