@@ -7,8 +7,6 @@
 
 namespace tpw {
 
-namespace {}  // namespace
-
 void ClearDataATIS(RadioLink& link) {
   if (!link.PortOpen()) return;
   link.observer().progress(0);

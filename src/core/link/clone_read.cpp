@@ -8,8 +8,6 @@
 
 namespace tpw {
 
-namespace {}  // namespace
-
 int BlockProgress(int address) {
   return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
 }
