@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/atomic_file.h"
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
 #include "sample_records.h"
@@ -339,6 +340,25 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   TestContext missing;
   EXPECT_FALSE(OpenDataFile(missing.ctx, dir / "none.dat"));
   EXPECT_EQ(missing.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
+
+  // A folder named like a data file cannot be read: a read error, logged, nothing changed.
+  TestContext folder;
+  folder.ws.model = FullModel();
+  folder.ws.documentPath = "kept.dat";
+  std::filesystem::create_directory(dir / "folder.dat");
+  EXPECT_FALSE(OpenDataFile(folder.ctx, dir / "folder.dat"));
+  ASSERT_EQ(folder.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  EXPECT_EQ(folder.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(folder.prompter.boxes[0].title, "PC Program for QZ815");
+  EXPECT_EQ(folder.diagnostics.errors,
+            std::vector<std::string>{
+                "frmMain.FileRead2 -> " +
+                NumberedDescription(std::make_error_code(std::errc::is_a_directory))});
+  EXPECT_TRUE(folder.ws.flags.ErrorFlag);
+  EXPECT_TRUE(folder.ws.flags.CancelFlag);
+  EXPECT_FALSE(folder.ws.flags.TransferBusy);
+  EXPECT_EQ(folder.ws.model, FullModel());
+  EXPECT_EQ(folder.ws.documentPath, "kept.dat");
 }
 
 TEST(DataFileRefusal, TheRegionQuestion) {
@@ -377,7 +397,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   TempDir dir;
   TestContext t;
   EXPECT_FALSE(SaveDataFile(t.ctx, dir / "missing-folder" / "x.dat"));
-  EXPECT_EQ(t.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  ASSERT_EQ(t.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_TRUE(t.ws.flags.ErrorFlag);
   EXPECT_TRUE(t.ws.flags.CancelFlag);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/atomic_file.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "session/flag_guard.h"
@@ -131,10 +132,27 @@ TEST(OpenImageFile, MissingFileIsAReadError) {
   const MemoryImage image = f.ws.image;
   const SettingsModel model = f.ws.model;
   EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "missing.hex").loaded);
-  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.ReadHexFileAs -> 2", 0), 0u);
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+  EXPECT_TRUE(f.ws.flags.CancelFlag);
+  f.expectUnchanged(image, model);
+}
+
+TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
+  OpenFixture f;
+  const MemoryImage image = f.ws.image;
+  const SettingsModel model = f.ws.model;
+  std::filesystem::create_directory(f.dir / "folder.hex");
+  EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "folder.hex").loaded);
+  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
+  EXPECT_EQ(f.diagnostics.errors, std::vector<std::string>{"frmMain.ReadHexFileAs -> " +
+                                                           NumberedDescription(std::make_error_code(
+                                                               std::errc::is_a_directory))});
   EXPECT_TRUE(f.ws.flags.ErrorFlag);
   EXPECT_TRUE(f.ws.flags.CancelFlag);
   f.expectUnchanged(image, model);
@@ -163,7 +181,7 @@ TEST(SaveImageBytes, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   std::filesystem::create_directories(target);
   test::WriteBytes(target / "inside", "kept");
   EXPECT_FALSE(SaveImageBytes(f.ctx, target));
-  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);

@@ -58,6 +58,7 @@ TEST(NavigationTree, GroupLabelsAreAddedOnceAndLeftOffWhenEmpty) {
   UpdateGroupLabels(tree, model);
   EXPECT_EQ(tree.node(4).text, "Group1(CAN)");
 
+  ASSERT_EQ(tree.count(), 6);
   tree.nodes[4].text = "Group3(x)";  // a text ending with ")" after the cut keeps its label
   model.groups[2].GroupLabel = "GRMN";
   UpdateGroupLabels(tree, model);
@@ -82,6 +83,7 @@ TEST(NavigationTree, KeysAreFoundExactlyAndDispatchedUpperCased) {
   EXPECT_FALSE(ViewOfNode(tree, 0));
   EXPECT_FALSE(ViewOfNode(tree, 10));
 
+  ASSERT_EQ(tree.count(), 9);
   tree.nodes[0].key = "gEnErAl";  // the dispatch ignores case
   EXPECT_EQ(ViewOfNode(tree, 2), (NodeView{PanelId::Common, std::nullopt}));
 }
