@@ -7,8 +7,7 @@ namespace tpw {
 
 namespace {
 
-// The model words of a new image: one below a radio's, so that no radio takes a new image
-// that has not been through a destination.
+// The model words of a new image: 300, one below a radio's, which the identity check refuses.
 constexpr int kNewImageModelVersion = ModelVersion - 1;
 constexpr int kNewImageCurrentChannel = 30;
 // Only the high byte of each priority word is set; the low byte stays 0xFF.
