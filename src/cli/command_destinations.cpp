@@ -3,7 +3,7 @@
 
 #include "cli/cli_session.h"
 #include "files/hex_image_file.h"
-#include "image/channel_tables.h"
+#include "image/regions.h"
 #include "shell/destinations.h"
 
 namespace tpw::cli {

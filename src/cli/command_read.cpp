@@ -36,10 +36,10 @@ void AddReadCommand(CLI::App& app, CliSession& session) {
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::Read, result);
     if (!result.TransferDone) return;
-    if (!out->empty() && !Saved(session, SaveHexFileAs(session.ctx, *out), *out)) {
+    if (!out->empty() && !Saved(session, SaveImageBytes(session.ctx, *out), *out)) {
       session.exitStatus = Failed;
     }
-    if (!dat->empty() && !Saved(session, SaveFileAs(session.ctx, *dat), *dat)) {
+    if (!dat->empty() && !Saved(session, SaveDataFile(session.ctx, *dat), *dat)) {
       session.exitStatus = Failed;
     }
   });

@@ -3,7 +3,7 @@
 #include "files/data_file.h"
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
-#include "image/encodings.h"
+#include "image/text_values.h"
 #include "report/text_report.h"
 #include "shell/destinations.h"
 
@@ -80,8 +80,8 @@ bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
 }
 
 bool OpenFileOverBase(CliSession& session, const fs::path& path) {
-  if (FileKindOf(path) == FileKind::DataFile) return FileRead2(session.ctx, path);
-  return ReadHexFileAs(session.ctx, path).loaded;
+  if (FileKindOf(path) == FileKind::DataFile) return OpenDataFile(session.ctx, path);
+  return OpenImageFile(session.ctx, path).loaded;
 }
 
 bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& base) {
@@ -90,7 +90,7 @@ bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& b
     case FileKind::Image:
       return TakeImageFile(session, in);
     case FileKind::DataFile:
-      return LoadBaseDataSet(session, base) && FileRead2(ctx, in);
+      return LoadBaseDataSet(session, base) && OpenDataFile(ctx, in);
     case FileKind::Report:
     case FileKind::Unknown:
       break;
@@ -105,9 +105,9 @@ bool SaveOutputFile(CliSession& session, const fs::path& out) {
   Context& ctx = session.ctx;
   switch (FileKindOf(out)) {
     case FileKind::Image:
-      return SaveImageFileCommand(ctx, out);
+      return SaveImageFile(ctx, out);
     case FileKind::DataFile:
-      return SaveFileAs(ctx, out);
+      return SaveDataFile(ctx, out);
     case FileKind::Report:
       return SaveReportAs(ctx, out, BuildTextReport(ctx.ws.model, ctx.ws.caps));
     case FileKind::Unknown:

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/text_values.h"
 #include "link/frame.h"
 #include "link/protocol.h"
 #include "link/radio_checks.h"

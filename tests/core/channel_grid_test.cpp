@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "image/channel_tables.h"
-
 namespace tpw {
 namespace {
 
@@ -41,7 +39,7 @@ TEST(ChannelGrid, GroupLayoutCells) {
   model.CHUSA.append(GroupRecord(200, 0, true));
 
   const ChannelGrid grid = BuildChannelGrid(model, ListId::CHUSA, false);
-  EXPECT_EQ(Headers(grid), (std::vector<std::string>{"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP",
+  ASSERT_EQ(Headers(grid), (std::vector<std::string>{"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP",
                                                      "DUP", "MEM"}));
   EXPECT_EQ(grid.columns[6].widthTwips, 1600);
   ASSERT_EQ(grid.rows.size(), 4u);
@@ -50,19 +48,20 @@ TEST(ChannelGrid, GroupLayoutCells) {
   EXPECT_EQ(RowTexts(grid, 1), (std::vector<std::string>{"06", "156.300", "156.300", "TX", "LOW",
                                                          "UP", "TX_SIMP", "MEM"}));
   // Out of range duplex or position: empty frequencies, the duplex label of "any other".
-  EXPECT_EQ(RowTexts(grid, 2)[1], "");
-  EXPECT_EQ(RowTexts(grid, 2)[2], "");
-  EXPECT_EQ(RowTexts(grid, 2)[6], "TX_SIMP");
-  EXPECT_EQ(RowTexts(grid, 3)[0], "");
-  EXPECT_EQ(RowTexts(grid, 3)[1], "");
+  EXPECT_EQ(RowTexts(grid, 2),
+            (std::vector<std::string>{"06", "", "", "TX", "---", "--", "TX_SIMP", "---"}));
+  EXPECT_EQ(RowTexts(grid, 3),
+            (std::vector<std::string>{"", "", "", "TX", "---", "--", "TX_SIMP", "---"}));
 
   ChannelRecord scrambled = GroupRecord(6, 0, true);
   scrambled.Scramble = 6;
   model.CHINT.append(scrambled);
   const ChannelGrid withVs = BuildChannelGrid(model, ListId::CHINT, true);
-  EXPECT_EQ(withVs.columns.size(), 9u);
+  ASSERT_EQ(withVs.columns.size(), 9u);
   EXPECT_EQ(withVs.columns.back().header, "VS");
-  EXPECT_EQ(withVs.rows[0].back().text, ScrambleLabel(6));
+  ASSERT_EQ(withVs.rows.size(), 1u);
+  ASSERT_EQ(withVs.rows[0].size(), 9u);
+  EXPECT_EQ(withVs.rows[0].back().text, " 2");
 }
 
 TEST(ChannelGrid, SixteenByteLayoutCells) {
@@ -82,8 +81,11 @@ TEST(ChannelGrid, SixteenByteLayoutCells) {
     model.CHRG.append(r);
   }
   const ChannelGrid grid = BuildChannelGrid(model, ListId::CHRG, false);
-  EXPECT_EQ(Headers(grid), (std::vector<std::string>{"CH", "USA", "INT", "NL", "DISP", "RX[MHz]",
+  ASSERT_EQ(Headers(grid), (std::vector<std::string>{"CH", "USA", "INT", "NL", "DISP", "RX[MHz]",
                                                      "TX[MHz]", "LOW", "UP", "MEM"}));
+  ASSERT_EQ(grid.rows.size(), 10u);
+  ASSERT_EQ(grid.rows[0].size(), 10u);
+  ASSERT_EQ(grid.rows[9].size(), 10u);
   EXPECT_TRUE(grid.columns[1].checkMark);
   EXPECT_FALSE(grid.columns[4].checkMark);
   EXPECT_EQ(grid.rows[0][0].text, "RG01");
@@ -97,8 +99,10 @@ TEST(ChannelGrid, SixteenByteLayoutCells) {
 
   model.CHEXP.append(model.CHRG[0]);
   const ChannelGrid exp = BuildChannelGrid(model, ListId::CHEXP, true);
-  EXPECT_EQ(exp.rows[0][0].text, "EXP01");
   EXPECT_EQ(exp.columns.size(), 11u);
+  ASSERT_EQ(exp.rows.size(), 1u);
+  ASSERT_FALSE(exp.rows[0].empty());
+  EXPECT_EQ(exp.rows[0][0].text, "EXP01");
 }
 
 TEST(ChannelGrid, SelectionIsKeptPerListAndButtonsFollowTheLimits) {
@@ -122,10 +126,15 @@ TEST(ChannelGrid, SelectionIsKeptPerListAndButtonsFollowTheLimits) {
   EXPECT_FALSE(SelectInShownList(state, ListId::CHEXP, 30).newEnabled);
   EXPECT_TRUE(SelectInShownList(state, ListId::CHEXP, 29).newEnabled);
 
-  // A list that became shorter keeps its last record selected.
+  // A list that became shorter keeps its last record selected, also when the kept row is
+  // just past its end.
   state.CurrentRow = 7;
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 3).selectedRecord, 2);
   EXPECT_EQ(state.CurrentRow, 2);
+  state.CurrentRow = 3;
+  EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 3).selectedRecord, 2);
+  EXPECT_EQ(state.CurrentRow, 2);
+  EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 3).selectedRecord, 2);  // and stays
   // A deletion of the first record steps back to -1 and shows the first row again.
   state.CurrentRow = -1;
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 2).selectedRecord, 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/atomic_file.h"
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
 #include "sample_records.h"
@@ -114,7 +115,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   TestContext t;
   t.ws.image = test::ValidImage(1);
   t.ws.model = FullModel();
-  ASSERT_TRUE(SaveFileAs(t.ctx, dir / "full.dat"));
+  ASSERT_TRUE(SaveDataFile(t.ctx, dir / "full.dat"));
   const std::string text = test::ReadBytes(dir / "full.dat");
   EXPECT_NE(text.find("Priority CH0=65535\r\n"), std::string::npos);
   EXPECT_NE(text.find("Priority CH3=-1\r\n"), std::string::npos);
@@ -128,7 +129,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   r.ws.model.groups[0].GroupLabel = "USA";
   r.ws.model.groups[1].GroupLabel = "INT";
   r.ws.model.groups[3].GroupLabel = "EXP";
-  ASSERT_TRUE(FileRead2(r.ctx, dir / "full.dat"));
+  ASSERT_TRUE(OpenDataFile(r.ctx, dir / "full.dat"));
   EXPECT_TRUE(r.prompter.boxes.empty());
   EXPECT_FALSE(r.ws.flags.ErrorFlag);
   EXPECT_FALSE(r.ws.flags.TransferBusy);
@@ -192,7 +193,7 @@ TEST(DataFileParse, ReaderEdgeCases) {
                 "[CHRG1]\r\nEnable=yes\r\n[CHRG2]\r\nEnable=0.4\r\n"
                 "[CHWX2]\r\nEnable=0\r\n"
                 "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
-  ASSERT_TRUE(FileRead2(t.ctx, dir / "edge.dat"));
+  ASSERT_TRUE(OpenDataFile(t.ctx, dir / "edge.dat"));
   const SettingsModel& m = t.ws.model;
   EXPECT_FALSE(m.groups[0].Usable);
   EXPECT_TRUE(m.groups[3].Usable);
@@ -200,7 +201,7 @@ TEST(DataFileParse, ReaderEdgeCases) {
   EXPECT_EQ(m.groups[0].PriorityCh, before.groups[0].PriorityCh);
   EXPECT_FALSE(m.common.Scan);
   EXPECT_EQ(m.common.ResumeTime, 2);
-  EXPECT_EQ(m.common.Weater, before.common.Weater);
+  EXPECT_EQ(m.common.WeatherAlert, before.common.WeatherAlert);
   // The indented header ends CHUSA1 and its keys are skipped, so CHUSA ends after one record.
   ASSERT_EQ(m.CHUSA.size(), 1);
   EXPECT_EQ(m.CHUSA[0].Position, 5);
@@ -231,7 +232,7 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   t.ws.model = FullModel();
   const SettingsModel before = t.ws.model;
   WriteText(dir / "min.dat", kMainUk);
-  ASSERT_TRUE(FileRead2(t.ctx, dir / "min.dat"));
+  ASSERT_TRUE(OpenDataFile(t.ctx, dir / "min.dat"));
   const SettingsModel& m = t.ws.model;
   for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
     EXPECT_TRUE(m.list(id).isEmpty());
@@ -249,7 +250,7 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   n.ws.caps.AtisSupported = false;
   n.ws.model = FullModel();
   WriteText(dir / "atis.dat", std::string(kMainUk) + "[ATIS Setup]\r\nAtis Code=#99\r\n");
-  ASSERT_TRUE(FileRead2(n.ctx, dir / "atis.dat"));
+  ASSERT_TRUE(OpenDataFile(n.ctx, dir / "atis.dat"));
   EXPECT_EQ(n.ws.model.atis, before.atis);
 }
 
@@ -321,7 +322,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     t.ws.documentPath = "kept.dat";
     const MemoryImage image = t.ws.image;
     WriteText(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
-    EXPECT_FALSE(FileRead2(t.ctx, dir / "bad.dat")) << c.text;
+    EXPECT_FALSE(OpenDataFile(t.ctx, dir / "bad.dat")) << c.text;
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
     EXPECT_EQ(t.prompter.boxes[0].text, c.box);
     EXPECT_EQ(t.prompter.boxes[0].title, c.title);
@@ -337,8 +338,27 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
 
   // A file that does not exist is refused by the model check.
   TestContext missing;
-  EXPECT_FALSE(FileRead2(missing.ctx, dir / "none.dat"));
+  EXPECT_FALSE(OpenDataFile(missing.ctx, dir / "none.dat"));
   EXPECT_EQ(missing.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
+
+  // A folder named like a data file cannot be read: a read error, logged, nothing changed.
+  TestContext folder;
+  folder.ws.model = FullModel();
+  folder.ws.documentPath = "kept.dat";
+  std::filesystem::create_directory(dir / "folder.dat");
+  EXPECT_FALSE(OpenDataFile(folder.ctx, dir / "folder.dat"));
+  ASSERT_EQ(folder.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  EXPECT_EQ(folder.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(folder.prompter.boxes[0].title, "PC Program for QZ815");
+  EXPECT_EQ(folder.diagnostics.errors,
+            std::vector<std::string>{
+                "frmMain.FileRead2 -> " +
+                NumberedDescription(std::make_error_code(std::errc::is_a_directory))});
+  EXPECT_TRUE(folder.ws.flags.ErrorFlag);
+  EXPECT_TRUE(folder.ws.flags.CancelFlag);
+  EXPECT_FALSE(folder.ws.flags.TransferBusy);
+  EXPECT_EQ(folder.ws.model, FullModel());
+  EXPECT_EQ(folder.ws.documentPath, "kept.dat");
 }
 
 TEST(DataFileRefusal, TheRegionQuestion) {
@@ -349,7 +369,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
     t.ws.image = test::ValidImage(1);
     t.ws.model = FullModel();
     t.prompter.plan(answer);
-    EXPECT_EQ(FileRead2(t.ctx, dir / "be.dat"), answer == Answer::Yes);
+    EXPECT_EQ(OpenDataFile(t.ctx, dir / "be.dat"), answer == Answer::Yes);
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
     const auto& box = t.prompter.boxes[0];
     EXPECT_TRUE(box.question);
@@ -367,7 +387,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   TestContext usa;
   usa.ws.image = test::ValidImage(0xFF);
   WriteText(dir / "seven.dat", "[MAIN]\r\nMODELTYPE=#1\r\nREGION=7\r\n");
-  EXPECT_TRUE(FileRead2(usa.ctx, dir / "seven.dat"));
+  EXPECT_TRUE(OpenDataFile(usa.ctx, dir / "seven.dat"));
   EXPECT_TRUE(usa.prompter.boxes.empty());
   EXPECT_EQ(usa.ws.image.at(addr::RegionCode), 0xFF);
   EXPECT_EQ(usa.ws.model.groups[2].GroupLabel, "CAN");
@@ -376,8 +396,8 @@ TEST(DataFileRefusal, TheRegionQuestion) {
 TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   TempDir dir;
   TestContext t;
-  EXPECT_FALSE(SaveFileAs(t.ctx, dir / "missing-folder" / "x.dat"));
-  EXPECT_EQ(t.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  EXPECT_FALSE(SaveDataFile(t.ctx, dir / "missing-folder" / "x.dat"));
+  ASSERT_EQ(t.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_TRUE(t.ws.flags.ErrorFlag);
   EXPECT_TRUE(t.ws.flags.CancelFlag);
@@ -388,7 +408,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   std::filesystem::create_directory(dir / "taken.dat");
   WriteText(dir / "taken.dat" / "inside", "kept");
   TestContext busy;
-  EXPECT_FALSE(SaveFileAs(busy.ctx, dir / "taken.dat"));
+  EXPECT_FALSE(SaveDataFile(busy.ctx, dir / "taken.dat"));
   EXPECT_EQ(test::ReadBytes(dir / "taken.dat" / "inside"), "kept");
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
@@ -397,7 +417,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   // Saving over an existing file replaces it whole.
   WriteText(dir / "old.dat", "previous content that is longer than nothing");
   TestContext s;
-  ASSERT_TRUE(SaveFileAs(s.ctx, dir / "old.dat"));
+  ASSERT_TRUE(SaveDataFile(s.ctx, dir / "old.dat"));
   EXPECT_EQ(test::ReadBytes(dir / "old.dat"), DataFileText(s.ws.model, s.ws.caps, 0xFF));
 }
 

@@ -130,7 +130,7 @@ TEST(Destinations, ABadTemplateChangesNothingAndRestoresTheCheck) {
     EXPECT_EQ(t.ws.image, image);
     EXPECT_EQ(t.ws.model, model);
   }
-  EXPECT_EQ(t.prompter.texts(),
+  ASSERT_EQ(t.prompter.texts(),
             (std::vector<std::string>{"IniFileRead Error!!", "IniFileRead Error!!"}));
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(t.prompter.boxes[0].title, "PC Program for QZ815");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/atomic_file.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "session/flag_guard.h"
@@ -39,7 +40,7 @@ struct OpenFixture : test::TestContext {
   }
 };
 
-TEST(ReadHexFileAs, RefusedFilesChangeNothing) {
+TEST(OpenImageFile, RefusedFilesChangeNothing) {
   struct Case {
     std::string bytes;
     const char* message;
@@ -65,7 +66,7 @@ TEST(ReadHexFileAs, RefusedFilesChangeNothing) {
     const MemoryImage image = f.ws.image;
     const SettingsModel model = f.ws.model;
     test::WriteBytes(f.dir / "in.hex", c.bytes);
-    const ImageOpenResult result = ReadHexFileAs(f.ctx, f.dir / "in.hex");
+    const ImageOpenResult result = OpenImageFile(f.ctx, f.dir / "in.hex");
     EXPECT_FALSE(result.loaded);
     ASSERT_EQ(f.prompter.boxes.size(), 1u) << c.message;
     EXPECT_EQ(f.prompter.boxes[0].text, c.message);
@@ -76,15 +77,15 @@ TEST(ReadHexFileAs, RefusedFilesChangeNothing) {
   }
 }
 
-TEST(ReadHexFileAs, AnotherModelRefusesEveryFile) {
+TEST(OpenImageFile, AnotherModelRefusesEveryFile) {
   OpenFixture f;
   f.ws.caps.ModelType = 2;
-  EXPECT_FALSE(ReadHexFileAs(f.ctx, f.file(ValidImage(1))).loaded);
+  EXPECT_FALSE(OpenImageFile(f.ctx, f.file(ValidImage(1))).loaded);
   EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
   EXPECT_TRUE(f.ws.flags.ErrorFlag);
 }
 
-TEST(ReadHexFileAs, RegionQuestion) {
+TEST(OpenImageFile, RegionQuestion) {
   OpenFixture f;
   f.ws.image.set(addr::RegionCode, 1);
   const MemoryImage image = f.ws.image;
@@ -92,7 +93,7 @@ TEST(ReadHexFileAs, RegionQuestion) {
   const auto path = f.file(ValidImage(3));
 
   f.prompter.plan(Answer::No);
-  EXPECT_FALSE(ReadHexFileAs(f.ctx, path).loaded);
+  EXPECT_FALSE(OpenImageFile(f.ctx, path).loaded);
   ASSERT_EQ(f.prompter.boxes.size(), 1u);
   const auto& box = f.prompter.boxes[0];
   EXPECT_TRUE(box.question);
@@ -105,7 +106,7 @@ TEST(ReadHexFileAs, RegionQuestion) {
   f.expectUnchanged(image, model);
 
   f.prompter.plan(Answer::Yes);
-  const ImageOpenResult result = ReadHexFileAs(f.ctx, path);
+  const ImageOpenResult result = OpenImageFile(f.ctx, path);
   EXPECT_TRUE(result.loaded);
   EXPECT_TRUE(result.regionChangeAccepted);
   EXPECT_EQ(f.ws.image, ValidImage(3));
@@ -116,22 +117,22 @@ TEST(ReadHexFileAs, RegionQuestion) {
   EXPECT_FALSE(f.ws.flags.ErrorFlag);
 }
 
-TEST(ReadHexFileAs, RegionsThatBothCountAsUsaNeedNoQuestion) {
+TEST(OpenImageFile, RegionsThatBothCountAsUsaNeedNoQuestion) {
   OpenFixture f;
   f.ws.image.set(addr::RegionCode, 9);
-  const ImageOpenResult result = ReadHexFileAs(f.ctx, f.file(ValidImage(7)));
+  const ImageOpenResult result = OpenImageFile(f.ctx, f.file(ValidImage(7)));
   EXPECT_TRUE(result.loaded);
   EXPECT_FALSE(result.regionChangeAccepted);
   EXPECT_TRUE(f.prompter.boxes.empty());
   EXPECT_EQ(f.ws.image.at(addr::RegionCode), 7);
 }
 
-TEST(ReadHexFileAs, MissingFileIsAReadError) {
+TEST(OpenImageFile, MissingFileIsAReadError) {
   OpenFixture f;
   const MemoryImage image = f.ws.image;
   const SettingsModel model = f.ws.model;
-  EXPECT_FALSE(ReadHexFileAs(f.ctx, f.dir / "missing.hex").loaded);
-  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "missing.hex").loaded);
+  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.ReadHexFileAs -> 2", 0), 0u);
@@ -140,30 +141,47 @@ TEST(ReadHexFileAs, MissingFileIsAReadError) {
   f.expectUnchanged(image, model);
 }
 
-TEST(SaveHexFileAs, SavedImageReopensByteForByte) {
+TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
+  OpenFixture f;
+  const MemoryImage image = f.ws.image;
+  const SettingsModel model = f.ws.model;
+  std::filesystem::create_directory(f.dir / "folder.hex");
+  EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "folder.hex").loaded);
+  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
+  EXPECT_EQ(f.diagnostics.errors, std::vector<std::string>{"frmMain.ReadHexFileAs -> " +
+                                                           NumberedDescription(std::make_error_code(
+                                                               std::errc::is_a_directory))});
+  EXPECT_TRUE(f.ws.flags.ErrorFlag);
+  EXPECT_TRUE(f.ws.flags.CancelFlag);
+  f.expectUnchanged(image, model);
+}
+
+TEST(SaveImageBytes, SavedImageReopensByteForByte) {
   OpenFixture f;
   MemoryImage image = ValidImage(1);
   for (int a = 0; a < 0x80; ++a) image.set(a, static_cast<std::uint8_t>(a));  // not decoded
   f.ws.image = image;
   const auto path = f.dir / "out.hex";
   test::WriteBytes(path, std::string(5000, 'x'));
-  ASSERT_TRUE(SaveHexFileAs(f.ctx, path));
+  ASSERT_TRUE(SaveImageBytes(f.ctx, path));
   EXPECT_EQ(test::ReadBytes(path), ImageAsString(image));
   EXPECT_FALSE(f.ws.flags.TransferBusy);
   EXPECT_EQ(f.host.fileSettles, 1);
 
   f.ws.image = ValidImage(1);
-  EXPECT_TRUE(ReadHexFileAs(f.ctx, path).loaded);
+  EXPECT_TRUE(OpenImageFile(f.ctx, path).loaded);
   EXPECT_EQ(f.ws.image, image);
 }
 
-TEST(SaveHexFileAs, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
+TEST(SaveImageBytes, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   OpenFixture f;
   const auto target = f.dir / "folder.hex";
   std::filesystem::create_directories(target);
   test::WriteBytes(target / "inside", "kept");
-  EXPECT_FALSE(SaveHexFileAs(f.ctx, target));
-  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  EXPECT_FALSE(SaveImageBytes(f.ctx, target));
+  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
@@ -178,7 +196,7 @@ TEST(SaveHexFileAs, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   EXPECT_EQ(entries, 1);
 }
 
-TEST(SaveImageFileCommand, EncodesAndCorrectsBeforeSaving) {
+TEST(SaveImageFile, EncodesAndCorrectsBeforeSaving) {
   OpenFixture f;
   f.ws.image = ValidImage(0xFF);
   f.ws.model = {};
@@ -186,8 +204,11 @@ TEST(SaveImageFileCommand, EncodesAndCorrectsBeforeSaving) {
   f.ws.model.groups[1].Usable = true;
   f.ws.image.set(addr::CurrentMode, 0);
   f.ws.image.set(addr::CurrentGroup, 0);
+  f.ws.model.CHRG.append({.Enable = true, .CHDisplayL = "7", .Rxfreq = 156.0137});
+  const SettingsModel model = f.ws.model;
   const auto path = f.dir / "out.hex";
-  ASSERT_TRUE(SaveImageFileCommand(f.ctx, path));
+  ASSERT_TRUE(SaveImageFile(f.ctx, path));
+  EXPECT_EQ(f.ws.model, model);  // saving never changes the settings
   MemoryImage saved;
   ASSERT_EQ(ReadImageFile(path, 1, saved), ImageFileStatus::Ok);
   EXPECT_EQ(saved.at(0x3C0), 16);
@@ -197,12 +218,12 @@ TEST(SaveImageFileCommand, EncodesAndCorrectsBeforeSaving) {
   EXPECT_EQ(saved, f.ws.image);
 }
 
-TEST(FileReadIni, LoadsTemplatesSilently) {
+TEST(LoadDestinationImage, LoadsTemplatesSilently) {
   OpenFixture f;
   MemoryImage templ = ValidImage(2);
   templ.set(0x100, 0x80);
   templ.set(0x300, 16);
-  EXPECT_TRUE(FileReadIni(f.ctx, f.file(templ, "QZ815_BE_012D.ini")));
+  EXPECT_TRUE(LoadDestinationImage(f.ctx, f.file(templ, "QZ815_BE_012D.ini")));
   EXPECT_EQ(f.ws.image, templ);  // no region check: the template brings its own
   EXPECT_EQ(f.ws.model.CHUSA.size(), 1);
   EXPECT_EQ(f.ws.model.groups[2].GroupLabel, "BE");
@@ -212,12 +233,12 @@ TEST(FileReadIni, LoadsTemplatesSilently) {
 
   const MemoryImage image = f.ws.image;
   test::WriteBytes(f.dir / "short.ini", std::string(100, '\xFF'));
-  EXPECT_FALSE(FileReadIni(f.ctx, f.dir / "short.ini"));
+  EXPECT_FALSE(LoadDestinationImage(f.ctx, f.dir / "short.ini"));
   MemoryImage wrong = ValidImage(2);
   wrong.set(0x081, 0x2C);
-  EXPECT_FALSE(FileReadIni(f.ctx, f.file(wrong, "wrong.ini")));
+  EXPECT_FALSE(LoadDestinationImage(f.ctx, f.file(wrong, "wrong.ini")));
   EXPECT_TRUE(f.ws.flags.ErrorFlag);
-  EXPECT_FALSE(FileReadIni(f.ctx, f.dir / "missing.ini"));
+  EXPECT_FALSE(LoadDestinationImage(f.ctx, f.dir / "missing.ini"));
   EXPECT_TRUE(f.ws.flags.CancelFlag);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.FileReadIni -> ", 0), 0u);
@@ -225,12 +246,12 @@ TEST(FileReadIni, LoadsTemplatesSilently) {
   EXPECT_EQ(f.ws.image, image);
 }
 
-TEST(FileReadIni, ReadInsideABusyResetLeavesTheWindowBusy) {
+TEST(LoadDestinationImage, ReadInsideABusyResetLeavesTheWindowBusy) {
   OpenFixture f;
   const std::filesystem::path templ = f.file(ValidImage(2), "QZ815_BE_012D.ini");
   {
     FlagGuard reset(f.ws.flags.TransferBusy, true);
-    EXPECT_TRUE(FileReadIni(f.ctx, templ));
+    EXPECT_TRUE(LoadDestinationImage(f.ctx, templ));
     EXPECT_TRUE(f.ws.flags.TransferBusy);
   }
   EXPECT_FALSE(f.ws.flags.TransferBusy);

@@ -112,7 +112,7 @@ TEST(DecodeImage, WeatherListAndHeader) {
   EXPECT_EQ(model.groups[2].GroupLabel, "NL");
   EXPECT_EQ(model.groups[3].GroupLabel, "EXP");
   EXPECT_EQ(model.common.TxPoDisplay, 2);
-  EXPECT_EQ(model.common.Weater, 3);
+  EXPECT_EQ(model.common.WeatherAlert, 3);
   EXPECT_FALSE(model.common.Scan);
   EXPECT_FALSE(model.common.PttScanClear);
   EXPECT_EQ(model.common.ResumeTime, 4);
@@ -201,7 +201,28 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
   const std::uint8_t expected[16] = {0xF4, '7',  ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
                                      0x80, 0x00, 1,   2,    3,    4,    5,    6};
   for (int i = 0; i < 16; ++i) EXPECT_EQ(image.at(0x540 + i), expected[i]) << i;
-  EXPECT_EQ(model.CHRG[0].CHDisplayL, "7 ");
+}
+
+TEST(EncodeImage, LeavesTheModelAsItWas) {
+  SettingsModel model;
+  model.groups[0] = {true, -1, "USA"};
+  model.common.ResumeTime = 300;  // no byte holds it
+  model.atis.AtisCode = "12a";
+  model.CHUSA.append({.Position = 200, .Enable = true, .Duplex = 7, .StatusNo = 9});
+  model.CHRG.append({.Enable = true, .CHDisplayL = "7", .Txfreq = 156.0137, .Rxfreq = 99});
+  model.CHEXP.append({.Enable = false, .CHDisplayL = "", .Rxfreq = 161.97499999});
+  model.CHEXP.append({.Enable = true, .CHDisplayL = "LONG"});
+  model.CHWX.append({.Enable = true, .ScanMemory = true});
+  const SettingsModel before = model;
+  MemoryImage image;
+  EncodeImage(model, image, true);
+  SanitiseForWrite(image, model, true);
+  EXPECT_EQ(model, before);
+  EXPECT_EQ(image.at(0x541), '7');
+  EXPECT_EQ(image.at(0x542), ' ');  // the blank is in the image only
+  EXPECT_EQ(image.at(0x601), ' ');
+  EXPECT_EQ(image.at(0x612), 'O');
+  EXPECT_EQ(image.at(0x613), 0xFF);  // the filler byte, not the third letter
 }
 
 TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
@@ -219,7 +240,7 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
                   .Scan = true,
                   .ResumeTime = 300,
                   .PttScanClear = true,
-                  .Weater = 2,
+                  .WeatherAlert = 2,
                   .DwTw = true,
                   .ModeSelect = 1};
   model.atis = {.AtisChGroup = {true, false, false, true}, .AtisCode = "12345", .AtisMode = 1};

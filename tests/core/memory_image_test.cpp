@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
@@ -71,39 +70,16 @@ TEST(MemoryImage, VersionWordsAndTheirAddresses) {
 
 TEST(ChannelList, EmptyIsDistinctFromAllDisabled) {
   ChannelList list;
-  EXPECT_TRUE(IsListEmpty(list));
+  EXPECT_TRUE(list.isEmpty());
   EXPECT_EQ(FirstEnabledIndex(list), -1);
   list.append({});
   list.append({});
-  EXPECT_FALSE(IsListEmpty(list));
+  EXPECT_FALSE(list.isEmpty());
   EXPECT_EQ(FirstEnabledIndex(list), -1);
   list[1].Enable = true;
   EXPECT_EQ(FirstEnabledIndex(list), 1);
   list.clear();
-  EXPECT_TRUE(IsListEmpty(list));
-}
-
-TEST(ChannelList, CopyChannelRecordCopiesEveryField) {
-  const ChannelRecord source{.Position = 7,
-                             .Enable = true,
-                             .LowPower = true,
-                             .PowUp = true,
-                             .Duplex = 3,
-                             .TxEnable = true,
-                             .ScanMemory = true,
-                             .Scramble = 5,
-                             .CHDisplayL = "A1",
-                             .CHDisplayR = "R",
-                             .Txfreq = 157.1,
-                             .Rxfreq = 161.7,
-                             .ExpCB1 = true,
-                             .ExpCB2 = true,
-                             .ExpCB3 = true,
-                             .StatusIcon = 2,
-                             .StatusNo = 1};
-  ChannelRecord destination;
-  CopyChannelRecord(destination, source);
-  EXPECT_EQ(destination, source);
+  EXPECT_TRUE(list.isEmpty());
 }
 
 }  // namespace

@@ -24,14 +24,14 @@ TEST(NavigationTree, NodesFollowTheUsableGroupsAndWeather) {
   const NavigationTree bare = RebuildTree(ModelWithGroups(false, false, false, false), false);
   EXPECT_EQ(Texts(bare), (std::vector<std::string>{"General", "Common Setup",
                                                    "Programmable Channel", "RG Channel"}));
-  EXPECT_EQ(bare.GroupNodeIndex, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(bare.groupNodeIndex, (std::array<int, 4>{0, 0, 0, 0}));
 
   const NavigationTree full = RebuildTree(ModelWithGroups(true, true, true, true), true);
   EXPECT_EQ(Texts(full),
             (std::vector<std::string>{"General", "Common Setup", "Programmable Channel",
                                       "Group1(USA)", "Group2(INT)", "Group3(UK)", "RG Channel",
                                       "Weather", "EXP Channel(EXP)"}));
-  EXPECT_EQ(full.GroupNodeIndex, (std::array<int, 4>{4, 5, 6, 9}));
+  EXPECT_EQ(full.groupNodeIndex, (std::array<int, 4>{4, 5, 6, 9}));
   EXPECT_EQ(full.node(4).parent, 3);
   EXPECT_EQ(full.node(9).parent, 0);
 
@@ -41,7 +41,7 @@ TEST(NavigationTree, NodesFollowTheUsableGroupsAndWeather) {
   const NavigationTree withInt = RebuildTree(ModelWithGroups(true, true, false, false), true);
   EXPECT_EQ(withInt.node(5).text, "Group2(INT)");
   EXPECT_EQ(withInt.node(6).key, "PR");
-  EXPECT_EQ(withInt.GroupNodeIndex, (std::array<int, 4>{4, 5, 0, 0}));
+  EXPECT_EQ(withInt.groupNodeIndex, (std::array<int, 4>{4, 5, 0, 0}));
 }
 
 TEST(NavigationTree, GroupLabelsAreAddedOnceAndLeftOffWhenEmpty) {
@@ -58,6 +58,7 @@ TEST(NavigationTree, GroupLabelsAreAddedOnceAndLeftOffWhenEmpty) {
   UpdateGroupLabels(tree, model);
   EXPECT_EQ(tree.node(4).text, "Group1(CAN)");
 
+  ASSERT_EQ(tree.count(), 6);
   tree.nodes[4].text = "Group3(x)";  // a text ending with ")" after the cut keeps its label
   model.groups[2].GroupLabel = "GRMN";
   UpdateGroupLabels(tree, model);
@@ -82,16 +83,9 @@ TEST(NavigationTree, KeysAreFoundExactlyAndDispatchedUpperCased) {
   EXPECT_FALSE(ViewOfNode(tree, 0));
   EXPECT_FALSE(ViewOfNode(tree, 10));
 
+  ASSERT_EQ(tree.count(), 9);
   tree.nodes[0].key = "gEnErAl";  // the dispatch ignores case
   EXPECT_EQ(ViewOfNode(tree, 2), (NodeView{PanelId::Common, std::nullopt}));
-}
-
-TEST(EditorState, ListKindsKeepTheirNumbers) {
-  EXPECT_EQ(static_cast<int>(ListKindOf(ListId::CHRG)), 4);
-  EXPECT_EQ(static_cast<int>(ListKindOf(ListId::CHWX)), 5);
-  EXPECT_EQ(static_cast<int>(ListKindOf(ListId::CHEXP)), 6);
-  EXPECT_EQ(ListOfKind(ListKind::CHCAN), ListId::CHCAN);
-  EXPECT_FALSE(ListOfKind(ListKind::None));
 }
 
 }  // namespace

@@ -34,19 +34,78 @@ TEST(SanitiseForWrite, CurrentGroupMovesToAUsableGroup) {
   EXPECT_EQ(f.image.word(addr::CurrentChannel), 5);  // record 5 of group 1 exists
   EXPECT_EQ(f.image.word(addr::CurrentChannel2), 5);
 
-  // Group 2 not usable goes to group 0 first, then 1; none usable keeps the group.
+  // Group 2 not usable goes to group 0 when it is usable.
   f.encode(0xC0);
   f.image.set(addr::CurrentGroup, 2);
   SanitiseForWrite(f.image, f.model, true);
   EXPECT_EQ(f.image.at(addr::CurrentGroup), 0);
   EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);  // 5 is past CHUSA: its first record
+}
 
+TEST(SanitiseForWrite, CurrentGroupCorrectionForEveryUsableSet) {
+  struct Case {
+    std::uint8_t usable;  // bit 7 group 0, bit 6 group 1, bit 5 group 2
+    int group;
+    int corrected;
+  };
+  const Case cases[] = {
+      // Group 0: group 1, else group 2, else itself.
+      {0x40, 0, 1},
+      {0x60, 0, 1},
+      {0x20, 0, 2},
+      {0x00, 0, 0},
+      // Group 1: group 2 if usable, else group 0 whether usable or not.
+      {0x20, 1, 2},
+      {0xA0, 1, 2},
+      {0x80, 1, 0},
+      {0x00, 1, 0},
+      // Group 2: group 0 if usable, else group 1 whether usable or not.
+      {0x80, 2, 0},
+      {0xC0, 2, 0},
+      {0x40, 2, 1},
+      {0x00, 2, 1},
+      // A usable group and a value outside 0..2 stay.
+      {0x20, 2, 2},
+      {0x00, 3, 3},
+      {0xE0, 0xFF, 0xFF},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    f.encode(c.usable);
+    f.image.set(addr::CurrentMode, 0);
+    f.image.set(addr::CurrentGroup, static_cast<std::uint8_t>(c.group));
+    SanitiseForWrite(f.image, f.model, true);
+    EXPECT_EQ(f.image.at(addr::CurrentGroup), c.corrected)
+        << "usable " << int{c.usable} << " group " << c.group;
+  }
+}
+
+TEST(SanitiseForWrite, WithNoGroupUsableTheChannelIsCheckedAgainstTheNewGroup) {
+  Fixture f;
+  f.add(ListId::CHUSA, 3);
+  f.add(ListId::CHINT, 6, false);
+  f.model.CHINT[4].Enable = true;
   f.encode(0x00);
+  f.image.set(addr::CurrentMode, 0);
   f.image.set(addr::CurrentGroup, 2);
-  WriteWordBE(f.image, addr::CurrentChannel, 7);
+  WriteWordBE(f.image, addr::CurrentChannel, 1);
   SanitiseForWrite(f.image, f.model, true);
-  EXPECT_EQ(f.image.at(addr::CurrentGroup), 2);
-  EXPECT_EQ(f.image.word(addr::CurrentChannel), 7);  // no record anywhere: left alone
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 1);
+  // Group 1 is not usable, so no reference into it is valid: its first enabled record.
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 4);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel2), 4);
+
+  // Without any enabled record in the group or the EXP list the channel is left alone.
+  Fixture none;
+  none.encode(0x00);
+  none.image.set(addr::CurrentMode, 0);
+  none.image.set(addr::CurrentGroup, 1);
+  WriteWordBE(none.image, addr::CurrentChannel, 7);
+  WriteWordBE(none.image, addr::CurrentChannel2, 9);
+  SanitiseForWrite(none.image, none.model, true);
+  EXPECT_EQ(none.image.at(addr::CurrentGroup), 0);
+  EXPECT_EQ(none.image.word(addr::CurrentChannel), 7);
+  EXPECT_EQ(none.image.word(addr::CurrentChannel2), 9);
 }
 
 TEST(SanitiseForWrite, FallbackToTheExpListAndExpReferences) {

@@ -5,6 +5,7 @@
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
 #include "image/channel_tables.h"
+#include "image/display_text.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "shell/destinations.h"
@@ -72,10 +73,10 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     test::TestContext t;
     t.ws.image = image;
     t.ws.model = model;
-    ASSERT_TRUE(SaveFileAs(t.ctx, dir / "t.dat"));
+    ASSERT_TRUE(SaveDataFile(t.ctx, dir / "t.dat"));
     t.ws.model = SettingsModel{};
     DecodeHeader(image, t.ws.model);
-    ASSERT_TRUE(FileRead2(t.ctx, dir / "t.dat"));
+    ASSERT_TRUE(OpenDataFile(t.ctx, dir / "t.dat"));
     // The weather list is rebuilt from the weather table, whose records carry more than the
     // image's two bits; those two bits come back.
     for (int k = 0; k < WxChannelCount; ++k) {

@@ -154,13 +154,28 @@ TEST(TextReport, SavedFileEndsWithOneMoreLineEnd) {
   EXPECT_TRUE(t.diagnostics.errors.empty());
 }
 
-TEST(PrintLayout, Pages) {
-  EXPECT_EQ(ColumnPositions("0, 12, 17, 17, 8, 9, 8, 20, 9, 8"),
-            (std::vector<double>{0, 12, 29, 46, 54, 63, 71, 91, 100, 108}));
+// The items of line n (from 0) of a page.
+std::vector<PrintItem> Line(const PrintPage& page, int n) {
+  std::vector<PrintItem> line;
+  int current = 0;
+  for (const PrintItem& item : page.items) {
+    if (current == n) line.push_back(item);
+    if (item.endsLine) ++current;
+  }
+  return line;
+}
 
+std::vector<double> Positions(const std::vector<PrintItem>& line) {
+  std::vector<double> x;
+  for (const PrintItem& item : line) x.push_back(item.x);
+  return x;
+}
+
+TEST(PrintLayout, Pages) {
   const auto empty = BuildPrintLayout(Labelled("CAN"), Caps(false, false));
   ASSERT_EQ(empty.size(), 1u);
   const auto& items = empty[0].items;
+  ASSERT_GE(items.size(), 9u);
   EXPECT_EQ(items[0], (PrintItem{0, "QZ815 Velstrand", true}));
   EXPECT_EQ(items[1], (PrintItem{0, "", true}));
   EXPECT_EQ(items[2], (PrintItem{0, "", true}));
@@ -173,6 +188,8 @@ TEST(PrintLayout, Pages) {
   // No weather, RG not empty: the region page follows the last plan page directly.
   const auto uk = BuildPrintLayout(UkModel(), Caps(true, false));
   ASSERT_EQ(uk.size(), 4u);
+  ASSERT_GE(uk[1].items.size(), 8u);
+  ASSERT_GE(uk[3].items.size(), 3u);
   EXPECT_EQ(uk[1].items[2].text, "##### Programmable International Channel #####");
   EXPECT_EQ(uk[3].items[2].text, "##### Programable REGION Channel #####");
   EXPECT_EQ(uk[0].items.back(), (PrintItem{0, "", true}));
@@ -181,13 +198,25 @@ TEST(PrintLayout, Pages) {
   EXPECT_EQ(row[1], (PrintItem{12, "156.800", false}));
   EXPECT_EQ(row[6], (PrintItem{71, "TX_SIMP", false}));
   EXPECT_EQ(row[7], (PrintItem{91, "---", true}));
+  // Plan heads stand at the running sums of 0, 12, 17, 17, 8, 9, 8, 20, 9, 8 millimetres.
+  EXPECT_EQ(Positions(Line(uk[1], 3)), (std::vector<double>{0, 12, 29, 46, 54, 63, 71, 91}));
+  EXPECT_EQ(Positions(Line(uk[1], 4)), Positions(Line(uk[1], 3)));  // the rules
+  // Region heads, rules and rows share one set of columns.
+  const std::vector<double> free = {0, 16, 28, 40, 52, 66, 92, 118, 130, 140};
+  for (int n = 3; n < uk[3].lineCount(); ++n) EXPECT_EQ(Positions(Line(uk[3], n)), free) << n;
+  const std::vector<PrintItem> heads = Line(uk[3], 3);
+  ASSERT_EQ(heads.size(), 10u);
+  EXPECT_EQ(heads[3].text, "UK");
 
   // Disabled records are left out of plan pages but printed in the weather page.
   const auto usa = BuildPrintLayout(UsaModel(), Caps(true, true));
   ASSERT_EQ(usa.size(), 6u);
+  ASSERT_GE(usa[4].items.size(), 3u);
+  ASSERT_GE(usa[5].items.size(), 3u);
   EXPECT_EQ(usa[1].lineCount(), 3 + 2 + 5);
   EXPECT_EQ(usa[4].items[2].text, "##### Programable WX Channel #####");
   EXPECT_EQ(usa[4].lineCount(), 3 + 2 + WxChannelCount);
+  EXPECT_EQ(Positions(Line(usa[4], 5)), (std::vector<double>{0, 9, 28}));
   EXPECT_EQ(usa[5].items[2].text, "##### Programmable EXP Channel #####");
   for (const PrintPage& page : usa) {
     double last = -1;

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "gui_test_support.h"
-#include "image/channel_tables.h"
 #include "image/memory_map.h"
+#include "image/regions.h"
 
 using namespace tpw;
 using namespace tpw::test;

@@ -16,12 +16,14 @@
 
 #include "files/atomic_file.h"
 #include "files/ini_file.h"
-#include "files/text_values.h"
 #include "image/channel_tables.h"
+#include "image/display_text.h"
 #include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
+#include "image/text_values.h"
 #include "session/workspace.h"
 #include "shell/destinations.h"
 
@@ -208,7 +210,7 @@ MemoryImage BuildTemplate(const Plan& plan, const fs::path& channelPlans) {
   c.PttScanClear = plan.number("common", "pttscanclear") != 0;
   c.DwTw = plan.number("common", "dwtw") != 0;
   c.ModeSelect = static_cast<std::int16_t>(plan.number("common", "modeselect"));
-  c.Weater = static_cast<std::int16_t>(plan.number("common", "weater"));
+  c.WeatherAlert = static_cast<std::int16_t>(plan.number("common", "weatheralert"));
   model.atis.AtisChGroup = {};
   for (const std::string& group : Words(plan("atis", "groups"))) {
     model.atis.AtisChGroup[static_cast<std::size_t>(GroupIndex(group))] = true;

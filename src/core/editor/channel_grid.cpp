@@ -1,7 +1,6 @@
 #include "editor/channel_grid.h"
 
-#include "image/channel_tables.h"
-#include "image/encodings.h"
+#include "image/display_text.h"
 
 namespace tpw {
 

@@ -20,11 +20,4 @@ ListKind ListKindOf(ListId list) {
   return ListKind::None;
 }
 
-std::optional<ListId> ListOfKind(ListKind kind) {
-  for (ListId list : AllLists) {
-    if (ListKindOf(list) == kind) return list;
-  }
-  return std::nullopt;
-}
-
 }  // namespace tpw

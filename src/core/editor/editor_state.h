@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "image/settings_model.h"
@@ -11,7 +10,7 @@ namespace tpw {
 // The panels that share the right pane; exactly one is enabled and in front at a time.
 enum class PanelId { General, Common, Grey, ChannelList, ChannelEdit, Weather };
 
-// Which list the channel list panel shows, numbered as the editor has always numbered them.
+// Which list the channel list panel shows. The numbers are those of the editor's state.
 enum class ListKind : std::uint16_t {
   None = 0,
   CHUSA = 1,
@@ -23,7 +22,6 @@ enum class ListKind : std::uint16_t {
 };
 
 ListKind ListKindOf(ListId list);
-std::optional<ListId> ListOfKind(ListKind kind);
 
 // The editor's position, shared by the tree, the grids and the channel panel.
 struct EditorState {

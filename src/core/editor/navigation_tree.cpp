@@ -1,6 +1,6 @@
 #include "editor/navigation_tree.h"
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 
@@ -42,18 +42,18 @@ NavigationTree BuildTree(const SettingsModel& model, bool wxSupported) {
   const int program = AddNode(tree, "Program", "Programmable Channel", 0);
   for (const ProgramChild& child : kGroupChildren) {
     if (!Usable(model, child.group)) continue;
-    tree.GroupNodeIndex[static_cast<std::size_t>(child.group)] =
+    tree.groupNodeIndex[static_cast<std::size_t>(child.group)] =
         AddNode(tree, child.key, child.text, program);
   }
   AddNode(tree, "PR", "RG Channel", program);
   if (wxSupported) AddNode(tree, "PW", "Weather", program);
-  if (Usable(model, 3)) tree.GroupNodeIndex[3] = AddNode(tree, "EXPCHANNEL", "EXP Channel", 0);
+  if (Usable(model, 3)) tree.groupNodeIndex[3] = AddNode(tree, "EXPCHANNEL", "EXP Channel", 0);
   return tree;
 }
 
 void UpdateGroupLabels(NavigationTree& tree, const SettingsModel& model) {
   for (int g = 0; g < GroupCount; ++g) {
-    const int index = tree.GroupNodeIndex[static_cast<std::size_t>(g)];
+    const int index = tree.groupNodeIndex[static_cast<std::size_t>(g)];
     if (index < 1 || index > tree.count()) continue;
     std::string& text = tree.nodes[static_cast<std::size_t>(index - 1)].text;
     text = text.substr(0, text.find('('));

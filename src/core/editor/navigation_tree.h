@@ -22,7 +22,7 @@ struct TreeNode {
 struct NavigationTree {
   std::vector<TreeNode> nodes;
   // Tree index of the node of each channel group (0 USA, 1 INT, 2 CAN/region, 3 EXP), or 0.
-  std::array<int, GroupCount> GroupNodeIndex{};
+  std::array<int, GroupCount> groupNodeIndex{};
 
   int count() const { return static_cast<int>(nodes.size()); }
   const TreeNode& node(int treeIndex) const {

@@ -43,8 +43,12 @@ std::error_code WriteFileAtomically(const fs::path& target, std::string_view con
 
 std::error_code ReadWholeFile(const fs::path& path, std::string& content) {
   std::error_code error;
-  if (!fs::is_regular_file(path, error)) {
-    return error ? error : std::make_error_code(std::errc::no_such_file_or_directory);
+  const fs::file_status status = fs::status(path, error);
+  if (error) return error;
+  // A folder named like a file is said to be one, so the log tells what was found.
+  if (fs::is_directory(status)) return std::make_error_code(std::errc::is_a_directory);
+  if (!fs::is_regular_file(status)) {
+    return std::make_error_code(std::errc::no_such_file_or_directory);
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::make_error_code(std::errc::permission_denied);

@@ -9,10 +9,11 @@
 #include "files/atomic_file.h"
 #include "files/file_save.h"
 #include "files/ini_file.h"
-#include "files/text_values.h"
 #include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/regions.h"
+#include "image/text_values.h"
 #include "session/flag_guard.h"
 #include "session/region_question.h"
 
@@ -28,6 +29,9 @@ constexpr const char* kAtisSection = "ATIS Setup";
 constexpr std::array<const char*, GroupCount> kGroupKeys = {"Group1", "Group2", "Group3", "Exp CH"};
 constexpr ListId kPlanLists[] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN};
 constexpr ListId kFreeLists[] = {ListId::CHRG, ListId::CHEXP};
+// The names under which failures of opening and saving are written into err.log.
+constexpr const char* kOpenLogName = "frmMain.FileRead2";
+constexpr const char* kSaveLogName = "frmMain.SaveFileAs";
 
 // ---- writing ----
 
@@ -101,7 +105,7 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   out.number("Mode Select", c.ModeSelect);
   out.number("Offset Time", c.OffsetTime);
   out.flag("Time Display", c.TimeDisplay);
-  out.number("Weater", c.Weater);
+  out.number("Weater", c.WeatherAlert);
 
   if (caps.AtisSupported) {
     out.section(kAtisSection);
@@ -179,7 +183,7 @@ void ReadCommon(const SectionTable& table, CommonSetup& c) {
   in.number("Mode Select", c.ModeSelect, 0, 255);
   in.number("Offset Time", c.OffsetTime, kInt16Low, kInt16High);
   in.flag("Time Display", c.TimeDisplay);
-  in.number("Weater", c.Weater, 0, 255);
+  in.number("Weater", c.WeatherAlert, 0, 255);
 }
 
 void ReadAtis(const SectionTable& table, AtisSetup& atis) {
@@ -380,7 +384,7 @@ void ReadDataFileSettings(const SectionTable& table, const ModelCaps& caps, Sett
   for (ListId id : kFreeLists) ReadFreeList(table, id, caps, model.list(id));
 }
 
-bool FileRead2(Context& ctx, const fs::path& path) {
+bool OpenDataFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   ws.flags.ErrorFlag = false;
   bool loaded = false;
@@ -390,7 +394,7 @@ bool FileRead2(Context& ctx, const fs::path& path) {
     const std::error_code error = ReadWholeFile(path, content);
     std::error_code ignored;
     if (error && fs::exists(path, ignored)) {
-      UnexpectedFailure(ctx, "frmMain.FileRead2", NumberedDescription(error), "FileRead Error!!");
+      UnexpectedFailure(ctx, kOpenLogName, NumberedDescription(error), "FileRead Error!!");
     } else {
       // A file that does not exist reads as empty and is refused by the model check.
       int fileRegion = UsaRegion;
@@ -404,7 +408,7 @@ bool FileRead2(Context& ctx, const fs::path& path) {
           ws.documentPath.clear();
           loaded = true;
         } catch (const std::exception& e) {
-          UnexpectedFailure(ctx, "frmMain.FileRead2", e.what(), "FileRead Error!!");
+          UnexpectedFailure(ctx, kOpenLogName, e.what(), "FileRead Error!!");
         }
       }
     }
@@ -413,10 +417,9 @@ bool FileRead2(Context& ctx, const fs::path& path) {
   return loaded;
 }
 
-bool SaveFileAs(Context& ctx, const fs::path& path) {
+bool SaveDataFile(Context& ctx, const fs::path& path) {
   const Workspace& ws = ctx.ws;
-  return SaveDocument(ctx, path, DataFileText(ws.model, ws.caps, RegionOf(ws.image)),
-                      "frmMain.SaveFileAs");
+  return SaveDocument(ctx, path, DataFileText(ws.model, ws.caps, RegionOf(ws.image)), kSaveLogName);
 }
 
 }  // namespace tpw

@@ -43,10 +43,10 @@ void ReadDataFileSettings(const SectionTable& table, const ModelCaps& caps, Sett
 // the region question); a refused or unreadable file changes nothing but the flags. On success
 // the settings are replaced, the image takes the file's region and the document path is
 // cleared (the caller sets it). False when the file was refused.
-bool FileRead2(Context& ctx, const std::filesystem::path& path);
+bool OpenDataFile(Context& ctx, const std::filesystem::path& path);
 
 // Writes the settings to path through a temporary file; the previous file stays whole when
 // that fails ("FileSave Error!!", ErrorFlag and CancelFlag set).
-bool SaveFileAs(Context& ctx, const std::filesystem::path& path);
+bool SaveDataFile(Context& ctx, const std::filesystem::path& path);
 
 }  // namespace tpw

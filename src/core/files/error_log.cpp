@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

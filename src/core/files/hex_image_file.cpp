@@ -4,10 +4,10 @@
 
 #include "files/atomic_file.h"
 #include "files/file_save.h"
-#include "image/channel_tables.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
 #include "session/flag_guard.h"
 #include "session/region_question.h"
 
@@ -16,6 +16,11 @@ namespace tpw {
 namespace fs = std::filesystem;
 
 namespace {
+
+// The names under which failures are written into err.log.
+constexpr const char* kOpenLogName = "frmMain.ReadHexFileAs";
+constexpr const char* kSaveLogName = "frmMain.SaveHexFileAs";
+constexpr const char* kDestinationLogName = "frmMain.FileReadIni";
 
 void Refuse(Context& ctx, const char* text) {
   ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps), text);
@@ -80,7 +85,7 @@ bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch) {
       ctx.prompter.message(Icon::Critical, MainTitle(ws.caps), "bad file!!");
       return false;
     case ImageFileStatus::Unreadable:
-      ctx.diagnostics.errorLog("frmMain.ReadHexFileAs", NumberedDescription(ioError));
+      ctx.diagnostics.errorLog(kOpenLogName, NumberedDescription(ioError));
       ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileRead Error!!");
       ws.flags.ErrorFlag = true;
       ws.flags.CancelFlag = true;
@@ -97,7 +102,7 @@ void TakeImage(Workspace& ws, const MemoryImage& image) {
   DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
 }
 
-ImageOpenResult ReadHexFileAs(Context& ctx, const fs::path& path) {
+ImageOpenResult OpenImageFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
   ImageOpenResult result;
@@ -113,27 +118,27 @@ ImageOpenResult ReadHexFileAs(Context& ctx, const fs::path& path) {
   return result;
 }
 
-bool SaveHexFileAs(Context& ctx, const fs::path& path) {
+bool SaveImageBytes(Context& ctx, const fs::path& path) {
   const ImageBytes& bytes = ctx.ws.image.bytes();
   return SaveDocument(ctx, path,
                       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                      "frmMain.SaveHexFileAs");
+                      kSaveLogName);
 }
 
-bool SaveImageFileCommand(Context& ctx, const fs::path& path) {
+bool SaveImageFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
   SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
-  return SaveHexFileAs(ctx, path);
+  return SaveImageBytes(ctx, path);
 }
 
-bool FileReadIni(Context& ctx, const fs::path& path) {
+bool LoadDestinationImage(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
   std::error_code ioError;
   const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
   if (status == ImageFileStatus::Unreadable) {
-    ctx.diagnostics.errorLog("frmMain.FileReadIni", NumberedDescription(ioError));
+    ctx.diagnostics.errorLog(kDestinationLogName, NumberedDescription(ioError));
     ws.flags.CancelFlag = true;
     return false;
   }

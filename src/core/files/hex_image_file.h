@@ -33,16 +33,17 @@ struct ImageOpenResult {
 // Opens an image file over the current data set: length, model words and region are checked,
 // with their messages, before anything changes. On success the image is replaced and
 // decoded, the document path points at the file and DataChanged is cleared.
-ImageOpenResult ReadHexFileAs(Context& ctx, const std::filesystem::path& path);
+ImageOpenResult OpenImageFile(Context& ctx, const std::filesystem::path& path);
 
 // Writes the image, byte for byte. False (with "FileSave Error!!") when it cannot be saved;
 // the previous file is then left whole.
-bool SaveHexFileAs(Context& ctx, const std::filesystem::path& path);
+bool SaveImageBytes(Context& ctx, const std::filesystem::path& path);
 
-// Encodes the settings into the image and corrects it as before a radio write, then saves.
-bool SaveImageFileCommand(Context& ctx, const std::filesystem::path& path);
+// The File command: encodes the settings into the image and corrects it as before a radio
+// write, then saves the image byte for byte.
+bool SaveImageFile(Context& ctx, const std::filesystem::path& path);
 
 // The silent loader of destination templates: no region check, no message.
-bool FileReadIni(Context& ctx, const std::filesystem::path& path);
+bool LoadDestinationImage(Context& ctx, const std::filesystem::path& path);
 
 }  // namespace tpw

@@ -1,8 +1,7 @@
 #include "files/ini_file.h"
 
 #include "files/atomic_file.h"
-#include "files/text_values.h"
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "files/text_values.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

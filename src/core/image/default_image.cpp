@@ -1,8 +1,27 @@
+#include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
 
 namespace tpw {
+
+namespace {
+
+// The model words of a new image: 300, one below a radio's, which the identity check refuses.
+constexpr int kNewImageModelVersion = ModelVersion - 1;
+constexpr int kNewImageCurrentChannel = 30;
+// Only the high byte of each priority word is set; the low byte stays 0xFF.
+constexpr std::uint8_t kNewImagePriorityHighByte = 0x20;
+constexpr std::uint8_t kNewImageResumeTime = 3;
+// The CHEXP bitmap (4 bytes), the CHRG bitmap (2) and the two bytes after them, for both the
+// enable and the scan bitmaps.
+constexpr int kZeroedBitmapBytes = 8;
+
+void FillBytes(MemoryImage& image, int address, int count, std::uint8_t value) {
+  for (int a = address; a < address + count; ++a) image.set(a, value);
+}
+
+}  // namespace
 
 void ClearImage(MemoryImage& image) {
   image.fill(0xFF);
@@ -11,23 +30,23 @@ void ClearImage(MemoryImage& image) {
 void NewDefaultImage(MemoryImage& image, SettingsModel& model, int modelType) {
   if (modelType == QZ815ModelType) {
     ClearImage(image);
-    struct Default {
-      int address;
-      std::uint8_t value;
-    };
-    static constexpr Default kDefaults[] = {
-        {0x080, 0x01}, {0x081, 0x2C}, {0x084, 0x00}, {0x08D, 0x00}, {0x08E, 0x00}, {0x085, 0x00},
-        {0x086, 0x00}, {0x08B, 0x00}, {0x098, 0x00}, {0x087, 0x00}, {0x088, 30},   {0x089, 0x00},
-        {0x08A, 30},   {0x09E, 0x00}, {0x21C, 0x20}, {0x23C, 0x20}, {0x25C, 0x20}, {0x094, 3},
-        {0x280, 0xFF}, {0x7FE, 0x01}, {0x7FF, 0x2C},
-    };
-    for (const Default& d : kDefaults) image.set(d.address, d.value);
-    // Empty EXP and RG lists: their enable and scan bitmaps are zero.
-    for (int a = 0x162; a <= 0x169; ++a) image.set(a, 0x00);
-    for (int a = 0x1E2; a <= 0x1E9; ++a) image.set(a, 0x00);
-    for (int a = addr::AtisCode; a < addr::AtisCode + addr::AtisCodeLength; ++a) {
-      image.set(a, 0xFF);
+    WriteWordBE(image, addr::ModelVersionWord, kNewImageModelVersion);
+    WriteWordBE(image, addr::ModelVersionWord2, kNewImageModelVersion);
+    for (int address : {addr::Unknown084, addr::TxPoDisplay, addr::Unknown08E, addr::CurrentGroup,
+                        addr::CurrentMode, addr::CurrentWx, addr::Unknown098, addr::UsableGroups}) {
+      image.set(address, 0x00);
     }
+    WriteWordBE(image, addr::CurrentChannel, kNewImageCurrentChannel);
+    WriteWordBE(image, addr::CurrentChannel2, kNewImageCurrentChannel);
+    for (int g = 0; g < addr::PlanGroupCount; ++g) {
+      image.set(addr::PriorityChOf(g), kNewImagePriorityHighByte);
+    }
+    image.set(addr::ResumeTime, kNewImageResumeTime);
+    image.set(addr::AtisChGroup, 0xFF);
+    // Empty EXP and RG lists. The ATIS code stays 0xFF: no code.
+    const ListLayout& exp = Layout(ListId::CHEXP);
+    FillBytes(image, exp.enableAddress, kZeroedBitmapBytes, 0x00);
+    FillBytes(image, exp.scanAddress, kZeroedBitmapBytes, 0x00);
   }
   DecodeHeader(image, model);
 }

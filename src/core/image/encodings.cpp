@@ -1,35 +1,16 @@
 #include "image/encodings.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstring>
+
+#include "image/text_values.h"
 
 namespace tpw {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-// The value with the given number of decimals and at least three integer digits, as the
-// display patterns "000.000" and "000.0000" give it.
-std::string FixedWithThreeIntegerDigits(double value, int decimals) {
-  char buffer[64];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  std::string text(buffer, result.ptr);
-  const auto point = text.find('.');
-  const std::size_t integerDigits = point == std::string::npos ? text.size() : point;
-  if (integerDigits < 3) text.insert(0, 3 - integerDigits, '0');
-  return text;
 }
 
 }  // namespace
@@ -46,16 +27,6 @@ void SetBit(std::uint8_t& byte, int value, int bit) {
       value == 1 ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
 }
 
-bool TestBitPos(std::uint8_t byte, int position) {
-  if (position < 1 || position > 8) return false;
-  return TestBit(byte, position - 1) == 1;
-}
-
-int BitMask(int flag, int position) {
-  if (position < 1 || position > 8 || flag == 0) return 0;
-  return 1 << (position - 1);
-}
-
 int GetField(std::uint8_t byte, int width, int topBit) {
   if (width < 1) return 0;
   int value = 0;
@@ -70,10 +41,6 @@ void SetField(std::uint8_t& byte, int width, int topBit, int value) {
 
 bool BitmapEntry(const MemoryImage& image, int address, int index) {
   return TestBit(image.at(address + index / 8), 7 - index % 8) == 1;
-}
-
-int ReadWordBE(const MemoryImage& image, int address) {
-  return image.word(address);
 }
 
 void WriteWordBE(MemoryImage& image, int address, std::int64_t value) {
@@ -108,7 +75,7 @@ FreqBytes EncodeFreq(double frequency) {
   const std::string digits = text.substr(0, 2) + text.substr(3, 4);
   auto nibble = [&](std::size_t i) {
     const char c = i < digits.size() ? digits[i] : '0';
-    return static_cast<std::uint8_t>((IsDigit(c) ? c - '0' : 0) & 0x0F);
+    return static_cast<std::uint8_t>((IsDecimalDigit(c) ? c - '0' : 0) & 0x0F);
   };
   FreqBytes bytes{};
   for (std::size_t b = 0; b < 3; ++b) {
@@ -126,28 +93,12 @@ void EncodeFreqAt(MemoryImage& image, int address, double frequency) {
   for (int i = 0; i < 3; ++i) image.set(address + i, bytes[static_cast<std::size_t>(i)]);
 }
 
-std::string FormatFreq3(double value) {
-  if (!(value > 0)) return "---.---";
-  return FixedWithThreeIntegerDigits(value, 3);
-}
-
-std::string FormatFreq3Masked(double value, bool mask) {
-  return mask ? "---.---" : FormatFreq3(value);
-}
-
-double SnapFreq(double& value) {
+double SnapFreq(double value) {
   const auto n = static_cast<std::int64_t>(RoundHalfEven(value * 10000));
-  if (n % 50 != 0 && n % 125 != 0) {
-    // The largest multiple of 5 kHz not above the value.
-    const std::int64_t below = n - ((n % 50) + 50) % 50;
-    value = static_cast<double>(below) / 10000;
-  }
-  return value;
-}
-
-std::string FormatFreq4(double value) {
-  if (!(value > 0)) return "---.----";
-  return FixedWithThreeIntegerDigits(SnapFreq(value), 4);
+  if (n % 50 == 0 || n % 125 == 0) return value;
+  // The largest multiple of 5 kHz not above the value.
+  const std::int64_t below = n - ((n % 50) + 50) % 50;
+  return static_cast<double>(below) / 10000;
 }
 
 bool IsStep25k(double value) {
@@ -156,7 +107,7 @@ bool IsStep25k(double value) {
 
 std::uint8_t CharCode(char c) {
   static constexpr std::string_view kPunctuation = "-+().*/ ,";
-  if (IsDigit(c) || IsLetter(c) || kPunctuation.find(c) != std::string_view::npos) {
+  if (IsDecimalDigit(c) || IsLetter(c) || kPunctuation.find(c) != std::string_view::npos) {
     return static_cast<std::uint8_t>(c);
   }
   return 255;
@@ -165,14 +116,15 @@ std::uint8_t CharCode(char c) {
 std::string CharFromCode(std::uint8_t code) {
   if (code == 255) return " ";
   const auto c = static_cast<char>(code);
-  if (IsDigit(c) || IsLetter(c) || c == ' ') return std::string(1, c);
+  if (IsDecimalDigit(c) || IsLetter(c) || c == ' ') return std::string(1, c);
   return {};
 }
 
-void EncodeText(MemoryImage& image, int address, std::string& text, int width) {
-  text = PadRight(text, width);
-  for (int i = 0; i < width; ++i)
-    image.set(address + i, CharCode(text[static_cast<std::size_t>(i)]));
+void EncodeText(MemoryImage& image, int address, std::string_view text, int width) {
+  const std::string padded = PadRight(text, width);
+  for (int i = 0; i < width; ++i) {
+    image.set(address + i, CharCode(padded[static_cast<std::size_t>(i)]));
+  }
 }
 
 std::string DecodeText(const MemoryImage& image, int address, int count) {
@@ -200,85 +152,11 @@ void EncodeDigits(MemoryImage& image, int address, std::string_view text) {
   const std::string padded = std::string(text) + std::string(10, ' ');
   auto nibble = [&](int i) {
     const char c = padded[static_cast<std::size_t>(i)];
-    return IsDigit(c) ? c - '0' : 0x0F;
+    return IsDecimalDigit(c) ? c - '0' : 0x0F;
   };
   for (int i = 0; i < 5; ++i) {
     image.set(address + i, static_cast<std::uint8_t>(nibble(2 * i) << 4 | nibble(2 * i + 1)));
   }
-}
-
-std::string HexPad(std::int64_t number, int width) {
-  char buffer[32];
-  const auto value =
-      number < 0 ? static_cast<std::uint32_t>(number) : static_cast<std::uint64_t>(number);
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
-  std::string text(buffer, result.ptr);
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const auto w = static_cast<std::size_t>(width);
-  if (text.size() < w) text.insert(0, w - text.size(), '0');
-  return text.substr(text.size() - w);
-}
-
-std::string PadRight(std::string_view text, int width) {
-  std::string result(text.substr(0, static_cast<std::size_t>(width)));
-  result.resize(static_cast<std::size_t>(width), ' ');
-  return result;
-}
-
-std::string FieldOrDashes(std::string_view text) {
-  return text.empty() ? "--" : PadRight(text, 2);
-}
-
-std::string TrimmedOrEmpty(std::string_view text) {
-  return Trim(text);
-}
-
-bool IsNonZeroText(std::string_view text) {
-  return LeadingNumber(text) != 0;
-}
-
-std::string TextBeforeNul(std::string_view buffer) {
-  const auto nul = buffer.find('\0');
-  if (nul == std::string_view::npos) return {};
-  return std::string(buffer.substr(0, nul));
-}
-
-std::string Trim(std::string_view text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return std::string(text.substr(first, last - first));
-}
-
-std::string ToUpper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
-
-double LeadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  const std::size_t start = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  bool digits = false;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    if (IsDigit(text[i])) {
-      digits = true;
-    } else if (text[i] == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
-  if (!digits) return 0;
-  std::string number(text.substr(start, i - start));
-  if (number[0] == '+') number.erase(0, 1);
-  double value = 0;
-  std::from_chars(number.data(), number.data() + number.size(), value);
-  return value;
 }
 
 double RoundHalfEven(double value) {

@@ -3,12 +3,18 @@
 #include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/regions.h"
 
 namespace tpw {
 
 namespace {
 
-constexpr int kPriorityAddress[3] = {0x21C, 0x23C, 0x25C};
+using addr::AtisChGroupBit;
+using addr::PriorityChOf;
+using addr::UsableGroupBit;
+namespace long_slot = addr::long_slot;
+namespace short_slot = addr::short_slot;
+
 constexpr const char* kFixedLabels[4] = {"USA", "INT", nullptr, "EXP"};
 
 // The channel lists in the order they are decoded and encoded.
@@ -28,26 +34,31 @@ int TxMode(const ChannelRecord& record) {
   return record.PowUp ? 2 : 1;
 }
 
+// A 2-bit field of a short slot's flags byte.
+std::int16_t ShortField(std::uint8_t flags, int topBit) {
+  return static_cast<std::int16_t>(GetField(flags, short_slot::FieldWidth, topBit));
+}
+
 void DecodeShortSlot(const MemoryImage& image, int address, ChannelRecord& record) {
-  record.Position = image.at(address);
-  const std::uint8_t flags = image.at(address + 1);
-  record.Duplex = static_cast<std::int16_t>(GetField(flags, 2, 7));
-  ApplyTxMode(record, GetField(flags, 2, 5));
-  record.StatusIcon = static_cast<std::int16_t>(GetField(flags, 2, 3));
-  record.StatusNo = static_cast<std::int16_t>(GetField(flags, 2, 1));
+  record.Position = image.at(address + short_slot::Position);
+  const std::uint8_t flags = image.at(address + short_slot::Flags);
+  record.Duplex = ShortField(flags, short_slot::DuplexTopBit);
+  ApplyTxMode(record, ShortField(flags, short_slot::TxModeTopBit));
+  record.StatusIcon = ShortField(flags, short_slot::StatusIconTopBit);
+  record.StatusNo = ShortField(flags, short_slot::StatusNoTopBit);
 }
 
 void DecodeLongSlot(const MemoryImage& image, int address, ChannelRecord& record) {
-  const std::uint8_t flags = image.at(address);
-  record.ExpCB1 = TestBit(flags, 3) == 0;
-  record.ExpCB2 = TestBit(flags, 2) == 0;
-  record.ExpCB3 = TestBit(flags, 1) == 0;
-  record.TxEnable = TestBit(flags, 7) == 1;
-  record.PowUp = TestBit(flags, 5) == 1;
-  record.LowPower = TestBit(flags, 4) == 0;
-  record.CHDisplayL = DecodeText(image, address + 1, 2);
-  record.Rxfreq = DecodeFreqAt(image, address + 4);
-  record.Txfreq = DecodeFreqAt(image, address + 7);
+  const std::uint8_t flags = image.at(address + long_slot::Flags);
+  record.ExpCB1 = TestBit(flags, long_slot::NotExpCB1Bit) == 0;
+  record.ExpCB2 = TestBit(flags, long_slot::NotExpCB2Bit) == 0;
+  record.ExpCB3 = TestBit(flags, long_slot::NotExpCB3Bit) == 0;
+  record.TxEnable = TestBit(flags, long_slot::TxEnableBit) == 1;
+  record.PowUp = TestBit(flags, long_slot::PowUpBit) == 1;
+  record.LowPower = TestBit(flags, long_slot::HighPowerBit) == 0;
+  record.CHDisplayL = DecodeText(image, address + long_slot::Display, long_slot::DisplayLength);
+  record.Rxfreq = DecodeFreqAt(image, address + long_slot::RxFreq);
+  record.Txfreq = DecodeFreqAt(image, address + long_slot::TxFreq);
 }
 
 void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList& list) {
@@ -64,9 +75,9 @@ void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList&
   }
   for (int k = 0; k < list.size() && k < layout.slotCount; ++k) {
     const int address = layout.recordsAddress + layout.slotSize * k;
-    if (layout.slotSize == 2) {
+    if (layout.slotSize == short_slot::Size) {
       // A slot without a valid channel position ends the records; the rest keep defaults.
-      if (image.at(address) >= MarineChannelCount) break;
+      if (image.at(address + short_slot::Position) >= MarineChannelCount) break;
       DecodeShortSlot(image, address, list[k]);
     } else {
       DecodeLongSlot(image, address, list[k]);
@@ -87,38 +98,40 @@ void EncodeBitmap(MemoryImage& image, int address, int bytes, const ChannelList&
 }
 
 void EncodeShortSlot(const ChannelRecord& record, MemoryImage& image, int address) {
-  image.set(address, static_cast<std::uint8_t>(record.Position & 0xFF));
-  std::uint8_t flags = image.at(address + 1);
-  SetField(flags, 2, 7, record.Duplex);
-  SetField(flags, 2, 5, TxMode(record));
-  SetField(flags, 2, 3, record.StatusIcon);
-  SetField(flags, 2, 1, record.StatusNo);
-  image.set(address + 1, flags);
+  image.set(address + short_slot::Position, static_cast<std::uint8_t>(record.Position & 0xFF));
+  std::uint8_t flags = image.at(address + short_slot::Flags);
+  SetField(flags, short_slot::FieldWidth, short_slot::DuplexTopBit, record.Duplex);
+  SetField(flags, short_slot::FieldWidth, short_slot::TxModeTopBit, TxMode(record));
+  SetField(flags, short_slot::FieldWidth, short_slot::StatusIconTopBit, record.StatusIcon);
+  SetField(flags, short_slot::FieldWidth, short_slot::StatusNoTopBit, record.StatusNo);
+  image.set(address + short_slot::Flags, flags);
 }
 
-void EncodeLongSlot(ChannelRecord& record, MemoryImage& image, int address) {
-  std::uint8_t flags = image.at(address) & 0x40;  // bit 6 is the radio's own
-  if (!record.ExpCB1) flags |= 0x08;
-  if (!record.ExpCB2) flags |= 0x04;
-  if (!record.ExpCB3) flags |= 0x02;
-  if (record.TxEnable) flags |= 0x80;
-  if (record.PowUp) flags |= 0x20;
-  if (!record.LowPower) flags |= 0x10;
-  image.set(address, flags);
-  EncodeText(image, address + 1, record.CHDisplayL, 2);
-  image.set(address + 3, 0xFF);
-  EncodeFreqAt(image, address + 4, record.Rxfreq);
-  EncodeFreqAt(image, address + 7, record.Txfreq);
+void EncodeLongSlot(const ChannelRecord& record, MemoryImage& image, int address) {
+  std::uint8_t flags = 0;
+  SetBit(flags, TestBit(image.at(address + long_slot::Flags), long_slot::KeptBit),
+         long_slot::KeptBit);
+  SetBit(flags, BoolToBit(!record.ExpCB1), long_slot::NotExpCB1Bit);
+  SetBit(flags, BoolToBit(!record.ExpCB2), long_slot::NotExpCB2Bit);
+  SetBit(flags, BoolToBit(!record.ExpCB3), long_slot::NotExpCB3Bit);
+  SetBit(flags, BoolToBit(record.TxEnable), long_slot::TxEnableBit);
+  SetBit(flags, BoolToBit(record.PowUp), long_slot::PowUpBit);
+  SetBit(flags, BoolToBit(!record.LowPower), long_slot::HighPowerBit);
+  image.set(address + long_slot::Flags, flags);
+  EncodeText(image, address + long_slot::Display, record.CHDisplayL, long_slot::DisplayLength);
+  image.set(address + long_slot::Filler, 0xFF);
+  EncodeFreqAt(image, address + long_slot::RxFreq, record.Rxfreq);
+  EncodeFreqAt(image, address + long_slot::TxFreq, record.Txfreq);
 }
 
-void EncodeList(ChannelList& list, const ListLayout& layout, MemoryImage& image) {
+void EncodeList(const ChannelList& list, const ListLayout& layout, MemoryImage& image) {
   EncodeBitmap(image, layout.enableAddress, layout.bitmapBytes, list, &ChannelRecord::Enable);
   EncodeBitmap(image, layout.scanAddress, layout.bitmapBytes, list, &ChannelRecord::ScanMemory);
   for (int k = 0; k < layout.slotCount; ++k) {
     const int address = layout.recordsAddress + layout.slotSize * k;
     if (k >= list.size()) {
       for (int i = 0; i < layout.slotSize; ++i) image.set(address + i, 0xFF);
-    } else if (layout.slotSize == 2) {
+    } else if (layout.slotSize == short_slot::Size) {
       EncodeShortSlot(list[k], image, address);
     } else {
       EncodeLongSlot(list[k], image, address);
@@ -132,24 +145,24 @@ void DecodeHeader(const MemoryImage& image, SettingsModel& model) {
   const std::uint8_t usable = image.at(addr::UsableGroups);
   for (int g = 0; g < GroupCount; ++g) {
     ChannelGroup& group = model.groups[static_cast<std::size_t>(g)];
-    group.Usable = TestBit(usable, 7 - g) == 1;
-    if (g < 3) group.PriorityCh = image.word(kPriorityAddress[g]);
+    group.Usable = TestBit(usable, UsableGroupBit(g)) == 1;
+    if (g < addr::PlanGroupCount) group.PriorityCh = image.word(PriorityChOf(g));
     group.GroupLabel = g == 2 ? GroupTwoName(image.at(addr::RegionCode)) : kFixedLabels[g];
   }
 
   CommonSetup& common = model.common;
   common.TxPoDisplay = image.at(addr::TxPoDisplay);
-  common.Scan = TestBit(image.at(addr::Scan), 0) == 1;
+  common.Scan = TestBit(image.at(addr::Scan), addr::ScanBit) == 1;
   common.PttScanClear = image.at(addr::PttScanClear) != 0;
   common.ResumeTime = image.at(addr::ResumeTime);
   common.DwTw = image.at(addr::DwTw) != 0;
   common.ModeSelect = image.at(addr::ModeSelect);
-  common.Weater = image.at(addr::Weater);
+  common.WeatherAlert = image.at(addr::WeatherAlert);
 
   AtisSetup& atis = model.atis;
   for (int i = 0; i < 4; ++i) {
     atis.AtisChGroup[static_cast<std::size_t>(i)] =
-        TestBit(image.at(addr::AtisChGroup), 7 - i) == 1;
+        TestBit(image.at(addr::AtisChGroup), AtisChGroupBit(i)) == 1;
   }
   atis.AtisMode = image.at(addr::AtisMode);
   atis.AtisCode = DecodeDigits(image, addr::AtisCode);
@@ -163,37 +176,37 @@ void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupporte
   }
 }
 
-void EncodeHeader(SettingsModel& model, MemoryImage& image) {
+void EncodeHeader(const SettingsModel& model, MemoryImage& image) {
   std::uint8_t usable = image.at(addr::UsableGroups);
   for (int g = 0; g < GroupCount; ++g) {
     const ChannelGroup& group = model.groups[static_cast<std::size_t>(g)];
-    SetBit(usable, BoolToBit(group.Usable), 7 - g);
-    if (g < 3) WriteWordBE(image, kPriorityAddress[g], group.PriorityCh);
+    SetBit(usable, BoolToBit(group.Usable), UsableGroupBit(g));
+    if (g < addr::PlanGroupCount) WriteWordBE(image, PriorityChOf(g), group.PriorityCh);
   }
   image.set(addr::UsableGroups, usable);
 
   const CommonSetup& common = model.common;
   StoreByte(image, addr::TxPoDisplay, common.TxPoDisplay);
   std::uint8_t scan = image.at(addr::Scan);
-  SetBit(scan, BoolToBit(common.Scan), 0);
+  SetBit(scan, BoolToBit(common.Scan), addr::ScanBit);
   image.set(addr::Scan, scan);
   StoreByte(image, addr::ResumeTime, common.ResumeTime);
   StoreByte(image, addr::PttScanClear, BoolToBit(common.PttScanClear));
   StoreByte(image, addr::DwTw, BoolToBit(common.DwTw));
   StoreByte(image, addr::ModeSelect, common.ModeSelect);
-  StoreByte(image, addr::Weater, common.Weater);
+  StoreByte(image, addr::WeatherAlert, common.WeatherAlert);
 
   const AtisSetup& atis = model.atis;
   std::uint8_t groups = image.at(addr::AtisChGroup);
   for (int i = 0; i < 4; ++i) {
-    SetBit(groups, BoolToBit(atis.AtisChGroup[static_cast<std::size_t>(i)]), 7 - i);
+    SetBit(groups, BoolToBit(atis.AtisChGroup[static_cast<std::size_t>(i)]), AtisChGroupBit(i));
   }
   image.set(addr::AtisChGroup, groups);
   StoreByte(image, addr::AtisMode, atis.AtisMode);
   EncodeDigits(image, addr::AtisCode, atis.AtisCode);
 }
 
-void EncodeImage(SettingsModel& model, MemoryImage& image, bool wxSupported) {
+void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupported) {
   EncodeHeader(model, image);
   for (ListId id : kCodecOrder) {
     if (id == ListId::CHWX && !wxSupported) continue;

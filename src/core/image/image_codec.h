@@ -10,10 +10,10 @@ namespace tpw {
 void DecodeHeader(const MemoryImage& image, SettingsModel& model);
 void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupported);
 
-// Model -> image, changing only the bytes and bits the model covers. The display texts of
-// the 16-byte records come back padded to their two characters, as they were stored.
-void EncodeHeader(SettingsModel& model, MemoryImage& image);
-void EncodeImage(SettingsModel& model, MemoryImage& image, bool wxSupported);
+// Model -> image, changing only the bytes and bits the model covers. The model is left as it
+// is: a display text is padded to its two characters only in the image.
+void EncodeHeader(const SettingsModel& model, MemoryImage& image);
+void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupported);
 
 // Corrects the radio's current channel and the group channel references so that none points
 // at a channel the image no longer holds. Run after EncodeImage, before the image leaves.

@@ -13,7 +13,7 @@ bool VersionMatches(int first, int second, int modelType) {
 }
 
 std::pair<int, int> VersionAddresses(int modelType) {
-  return {modelType == QZ815ModelType ? addr::ModelVersionWord : 0, ImageLastIndex - 1};
+  return {modelType == QZ815ModelType ? addr::ModelVersionWord : 0, addr::ModelVersionWord2};
 }
 
 bool ImageVersionMatches(const MemoryImage& image, int modelType) {

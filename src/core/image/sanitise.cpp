@@ -1,3 +1,4 @@
+#include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
@@ -6,27 +7,34 @@ namespace tpw {
 
 namespace {
 
-constexpr int kGroupEnableBitmap[4] = {0x100, 0x120, 0x140, 0x162};
-constexpr int kExpEnableBitmap = 0x162;
-
 bool GroupUsable(const MemoryImage& image, int group) {
-  return TestBit(image.at(addr::UsableGroups), 7 - group) == 1;
+  return TestBit(image.at(addr::UsableGroups), addr::UsableGroupBit(group)) == 1;
 }
 
-// The group the radio can be on when its current group is no longer usable.
+bool IsPlanGroup(int group) {
+  return group >= 0 && group < addr::PlanGroupCount;
+}
+
+// The group the radio goes to when its current group is no longer usable. Group 0 tries
+// group 1, then group 2, and stays when neither is usable; groups 1 and 2 try their first
+// alternative and otherwise take the second one, usable or not.
 int CorrectedGroup(const MemoryImage& image, int group) {
-  if (group < 0 || group > 2 || GroupUsable(image, group)) return group;
-  static constexpr int kAlternatives[3][2] = {{1, 2}, {2, 0}, {0, 1}};
-  for (int alternative : kAlternatives[group]) {
-    if (GroupUsable(image, alternative)) return alternative;
+  if (!IsPlanGroup(group) || GroupUsable(image, group)) return group;
+  switch (group) {
+    case 0:
+      if (GroupUsable(image, 1)) return 1;
+      return GroupUsable(image, 2) ? 2 : 0;
+    case 1:
+      return GroupUsable(image, 2) ? 2 : 0;
+    default:
+      return GroupUsable(image, 0) ? 0 : 1;
   }
-  return group;
 }
 
 void SanitiseGroupChannel(MemoryImage& image, const SettingsModel& model) {
   const int group = CorrectedGroup(image, image.at(addr::CurrentGroup));
   image.set(addr::CurrentGroup, static_cast<std::uint8_t>(group));
-  if (group < 0 || group > 2) return;
+  if (!IsPlanGroup(group)) return;
   const int current = image.word(addr::CurrentChannel);
   const int result = IsValidRef(image, current, group) ? current : FallbackRef(model, group);
   if (result < 0) return;
@@ -36,7 +44,8 @@ void SanitiseGroupChannel(MemoryImage& image, const SettingsModel& model) {
 
 void SanitiseWeatherChannel(MemoryImage& image, const SettingsModel& model) {
   const int wx = image.at(addr::CurrentWx);
-  const bool keep = wx < 0 || wx > 9 || BitmapEntry(image, Layout(ListId::CHWX).enableAddress, wx);
+  const bool keep =
+      wx >= WxChannelCount || BitmapEntry(image, Layout(ListId::CHWX).enableAddress, wx);
   const int result = keep ? wx : FirstEnabledIndex(model.CHWX);
   if (result < 0) return;
   image.set(addr::CurrentWx, static_cast<std::uint8_t>(result));
@@ -46,18 +55,20 @@ void SanitiseWeatherChannel(MemoryImage& image, const SettingsModel& model) {
 }  // namespace
 
 bool IsValidRef(const MemoryImage& image, int ref, int group) {
-  if (ref < 0 || (ref >= 114 && ref <= 159) || ref > 199) return false;
-  if (ref <= 113) {
-    return group >= 0 && group <= 3 && GroupUsable(image, group) &&
-           BitmapEntry(image, kGroupEnableBitmap[group], ref);
+  if (ref >= 0 && ref <= addr::LastRecordRef) {
+    return group >= 0 && group < GroupCount && GroupUsable(image, group) &&
+           BitmapEntry(image, Layout(GroupList(group)).enableAddress, ref);
   }
-  const int entry = ref - 159;
-  return entry <= 39 && BitmapEntry(image, kExpEnableBitmap, entry);
+  if (ref >= addr::FirstExpRef && ref <= addr::LastExpRef) {
+    const int entry = ref - addr::ExpEntryBase;
+    return entry <= addr::LastExpEntry &&
+           BitmapEntry(image, Layout(ListId::CHEXP).enableAddress, entry);
+  }
+  return false;
 }
 
 int FallbackRef(const SettingsModel& model, int group) {
-  static constexpr ListId kLists[3] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN};
-  const int first = FirstEnabledIndex(model.list(kLists[group]));
+  const int first = FirstEnabledIndex(model.list(GroupList(group)));
   return first != -1 ? first : FirstEnabledIndex(model.CHEXP);
 }
 
@@ -65,9 +76,9 @@ void SanitiseForWrite(MemoryImage& image, const SettingsModel& model, bool wxSup
   const int mode = image.at(addr::CurrentMode);
   if (mode == 0) SanitiseGroupChannel(image, model);
   if (mode == 1 && wxSupported) SanitiseWeatherChannel(image, model);
-  for (int g = 0; g < 3; ++g) {
+  for (int g = 0; g < addr::PlanGroupCount; ++g) {
     for (int i = 0; i < addr::GroupChannelRefCount; ++i) {
-      const int address = addr::GroupChannelRefs + addr::GroupStride * g + 2 * i;
+      const int address = addr::GroupChannelRef(g, i);
       if (!IsValidRef(image, image.word(address), g)) WriteWordBE(image, address, -1);
     }
   }

@@ -2,24 +2,36 @@
 
 #include <stdexcept>
 
+#include "image/memory_map.h"
+
 namespace tpw {
 
 namespace {
 
+constexpr int kShort = addr::short_slot::Size;
+constexpr int kLong = addr::long_slot::Size;
+
 // name, limit, enable, scan, bitmap bytes, records, slots, slot size, group
 constexpr std::array<ListLayout, 6> kLayouts = {{
-    {"CHUSA", 96, 0x100, 0x180, 12, 0x300, 96, 2, 0},
-    {"CHINT", 96, 0x120, 0x1A0, 12, 0x3C0, 96, 2, 1},
-    {"CHCAN", 96, 0x140, 0x1C0, 12, 0x480, 96, 2, 2},
+    {"CHUSA", 96, 0x100, 0x180, 12, 0x300, 96, kShort, 0},
+    {"CHINT", 96, 0x120, 0x1A0, 12, 0x3C0, 96, kShort, 1},
+    {"CHCAN", 96, 0x140, 0x1C0, 12, 0x480, 96, kShort, 2},
     {"CHWX", 16, 0x160, 0x1E0, 2, -1, 0, 0, -1},
-    {"CHRG", 12, 0x166, 0x1E6, 2, 0x540, 12, 16, -1},
-    {"CHEXP", 30, 0x162, 0x1E2, 4, 0x600, 30, 16, 3},
+    {"CHRG", 12, 0x166, 0x1E6, 2, 0x540, 12, kLong, -1},
+    {"CHEXP", 30, 0x162, 0x1E2, 4, 0x600, 30, kLong, 3},
 }};
 
 }  // namespace
 
 const ListLayout& Layout(ListId list) {
   return kLayouts.at(static_cast<std::size_t>(list));
+}
+
+ListId GroupList(int group) {
+  for (ListId list : AllLists) {
+    if (Layout(list).group == group) return list;
+  }
+  throw std::out_of_range("no channel group " + std::to_string(group));
 }
 
 void ChannelList::insert(int index, ChannelRecord record) {
@@ -52,10 +64,6 @@ const ChannelList& SettingsModel::list(ListId id) const {
       return CHEXP;
   }
   throw std::logic_error("unknown channel list");
-}
-
-bool IsListEmpty(const ChannelList& list) {
-  return list.isEmpty();
 }
 
 int FirstEnabledIndex(const ChannelList& list) {

@@ -44,11 +44,13 @@ struct ListLayout {
   int bitmapBytes;     // size of each bitmap
   int recordsAddress;  // first slot, or -1 for a list without slots (CHWX)
   int slotCount;
-  int slotSize;  // 2 or 16 bytes
+  int slotSize;  // a short (2-byte) or a long (16-byte) slot
   int group;     // channel group, or -1
 };
 
 const ListLayout& Layout(ListId list);
+// The list of channel group 0..3: CHUSA, CHINT, CHCAN, CHEXP.
+ListId GroupList(int group);
 
 // A channel list. Empty is a state of its own ("never given a size"), distinct from a list
 // whose records all have Enable false.
@@ -92,7 +94,7 @@ struct CommonSetup {
   std::int16_t ResumeTime = 0;
   bool PttScanClear = false;
   std::int16_t OffsetTime = 0;  // kept in data files only
-  std::int16_t Weater = 0;
+  std::int16_t WeatherAlert = 0;
   bool DwTw = false;
   std::int16_t ModeSelect = 0;
 
@@ -122,7 +124,6 @@ struct SettingsModel {
   bool operator==(const SettingsModel&) const = default;
 };
 
-bool IsListEmpty(const ChannelList& list);
 // Index of the first record whose Enable is true, or -1 (also for an empty list).
 int FirstEnabledIndex(const ChannelList& list);
 void CopyChannelRecord(ChannelRecord& destination, const ChannelRecord& source);

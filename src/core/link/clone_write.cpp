@@ -24,13 +24,20 @@ bool LeftOut(int address, bool atisNew) {
   return code && !atisNew;
 }
 
+// The address of the block that holds address.
+constexpr int BlockOf(int address) {
+  return address - address % RadioLink::BlockSize;
+}
+
+// The blocks that hold a byte never written: they are written a byte at a time.
 bool WrittenByteByByte(int block) {
-  return block == addr::ModelVersionWord || block == addr::NotWritten09F - 15 ||
-         block == addr::AtisChGroup || block == addr::ModelVersionWord2 - 14;
+  return block == BlockOf(addr::ModelVersionWord) || block == BlockOf(addr::NotWritten09F) ||
+         block == BlockOf(addr::AtisCount) || block == BlockOf(addr::ModelVersionWord2);
 }
 
 std::vector<PlannedWrite> RowWrites(int block, bool atisNew) {
-  if (block < addr::ModelVersionWord) return {};
+  // Nothing below the block of the first model word, nothing of the PC's own high area.
+  if (block < BlockOf(addr::ModelVersionWord)) return {};
   if (block >= addr::KeptHighFirst && block <= addr::KeptHighLast) return {};
   if (!WrittenByteByByte(block)) return {{block, RadioLink::BlockSize}};
   std::vector<PlannedWrite> writes;
@@ -50,7 +57,7 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew) {
   return plan;
 }
 
-Outcome GetChkNullData(RadioLink& link, int address, int length, bool& allFF) {
+Outcome RadioBytesAllFF(RadioLink& link, int address, int length, bool& allFF) {
   allFF = false;
   if (!link.reopenPort()) return Outcome::Failed;
   MemoryImage scratch;
@@ -61,7 +68,7 @@ Outcome GetChkNullData(RadioLink& link, int address, int length, bool& allFF) {
   return read;
 }
 
-Outcome GetIncrimentData(RadioLink& link, int address, std::uint8_t& next) {
+Outcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& next) {
   if (!link.reopenPort()) return Outcome::Failed;
   link.monitor("get address data(Hex" + HexDigits(address) + ")...");
   MemoryImage scratch;
@@ -79,7 +86,7 @@ Outcome WriteByPlan(RadioLink& link) {
   MemoryImage& image = link.context().ws.image;
   bool radioEmpty = false;
   // A failed or cancelled look at the radio's code stops the plan at its first block.
-  Outcome outcome = GetChkNullData(link, addr::AtisCode, addr::AtisCodeLength, radioEmpty);
+  Outcome outcome = RadioBytesAllFF(link, addr::AtisCode, addr::AtisCodeLength, radioEmpty);
   const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
   link.observer().progress(0);
   for (const PlanRow& row : WritePlan(atisNew)) {
@@ -94,7 +101,7 @@ Outcome WriteByPlan(RadioLink& link) {
   }
   if (outcome == Outcome::Done && atisNew) {
     std::uint8_t count = 0;
-    outcome = GetIncrimentData(link, addr::AtisCount, count);
+    outcome = ReadRadioCountPlusOne(link, addr::AtisCount, count);
     if (outcome == Outcome::Done) {
       image.set(addr::AtisCount, count);
       outcome = link.writeBlock(addr::AtisCount, 1, Procedure);

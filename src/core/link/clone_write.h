@@ -30,8 +30,8 @@ Outcome ProgramRadio(RadioLink& link);
 Outcome WriteByPlan(RadioLink& link);
 
 // Whether the radio's bytes address .. address+length-1 all hold 0xFF (allFF), when Done.
-Outcome GetChkNullData(RadioLink& link, int address, int length, bool& allFF);
+Outcome RadioBytesAllFF(RadioLink& link, int address, int length, bool& allFF);
 // The radio's byte at address plus one (0xFF stays 0xFF) in next, when Done.
-Outcome GetIncrimentData(RadioLink& link, int address, std::uint8_t& next);
+Outcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& next);
 
 }  // namespace tpw

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

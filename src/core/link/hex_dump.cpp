@@ -1,6 +1,6 @@
 #include "link/hex_dump.h"
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

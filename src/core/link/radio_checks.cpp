@@ -1,9 +1,8 @@
 #include "link/radio_checks.h"
 
-#include "image/channel_tables.h"
-#include "image/encodings.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
 #include "link/frame.h"
 #include "link/protocol.h"
 #include "session/message_texts.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image/encodings.h"
+#include "image/text_values.h"
 #include "link/frame.h"
 #include "link/protocol.h"
 #include "session/message_texts.h"

@@ -1,19 +1,31 @@
 #include "report/print_layout.h"
 
-#include <sstream>
+#include <array>
+#include <span>
 
-#include "image/channel_tables.h"
-#include "report/report_cells.h"
+#include "image/display_text.h"
+#include "report/report_rows.h"
 
 namespace tpw {
 
 namespace {
 
-constexpr const char* kPlanWidths = "0, 12, 17, 17, 8, 9, 8, 20, 9, 8";
+// Column positions in millimetres: the running sums of a list of widths.
+template <std::size_t N>
+constexpr std::array<double, N> RunningSums(const std::array<double, N>& widths) {
+  std::array<double, N> sums{};
+  double sum = 0;
+  for (std::size_t i = 0; i < N; ++i) sums[i] = sum += widths[i];
+  return sums;
+}
+
+constexpr auto kPlanColumns = RunningSums(std::array<double, 10>{0, 12, 17, 17, 8, 9, 8, 20, 9, 8});
+constexpr std::array<double, 3> kWeatherColumns = {0, 9, 28};
 // The region and EXP rows: name, three group flags, display, receive, transmit, LOW, UP, MEM,
 // spaced so that the frequencies do not run into their neighbours.
-constexpr const char* kFreeWidths = "0, 16, 12, 12, 12, 14, 26, 26, 12, 10";
-constexpr double kValueColumns[] = {50, 80, 110, 140};
+constexpr auto kFreeColumns =
+    RunningSums(std::array<double, 10>{0, 16, 12, 12, 12, 14, 26, 26, 12, 10});
+constexpr std::array<double, 4> kValueColumns = {50, 80, 110, 140};
 
 class PageBuilder {
  public:
@@ -31,10 +43,13 @@ class PageBuilder {
   // A label at 0 and values at the value columns.
   void setting(const std::string& label, const std::vector<std::string>& values) {
     std::vector<std::pair<double, std::string>> items = {{0, label}};
-    for (std::size_t i = 0; i < values.size(); ++i) items.emplace_back(kValueColumns[i], values[i]);
+    for (std::size_t i = 0; i < values.size() && i < kValueColumns.size(); ++i) {
+      items.emplace_back(kValueColumns[i], values[i]);
+    }
     line(items);
   }
-  void cells(const std::vector<double>& positions, const std::vector<std::string>& texts) {
+  // Cells at the given positions; cells beyond the last position are not printed.
+  void cells(std::span<const double> positions, const std::vector<std::string>& texts) {
     std::vector<std::pair<double, std::string>> items;
     for (std::size_t i = 0; i < texts.size() && i < positions.size(); ++i) {
       items.emplace_back(positions[i], texts[i]);
@@ -59,10 +74,8 @@ PrintPage CommonPage(const SettingsModel& m, const ModelCaps& caps) {
   page.line({{0, "##### Common Setup #####"}});
   page.line({{0, "[Usable Channel Groups]"}});
   page.line({{50, "USA"}, {80, "INT"}, {110, m.groups[2].GroupLabel}, {140, "Exp CH Group"}});
-  page.setting("Enable", {OnOffLabel(m.groups[0].Usable), OnOffLabel(m.groups[1].Usable),
-                          OnOffLabel(m.groups[2].Usable), OnOffLabel(m.groups[3].Usable)});
-  page.setting("Priority CH",
-               {PriorityChannelName(m, 0), PriorityChannelName(m, 1), PriorityChannelName(m, 2)});
+  page.setting("Enable", GroupUsableTexts(m));
+  page.setting("Priority CH", PriorityChannelNames(m));
   page.empty();
   page.line({{0, "[Scanning Function]"}});
   page.setting("SCAN:", {OnOffLabel(m.common.Scan)});
@@ -73,51 +86,39 @@ PrintPage CommonPage(const SettingsModel& m, const ModelCaps& caps) {
   page.setting("DW/TW:", {OnOffLabel(m.common.DwTw)});
   page.setting("ModeSelect:", {ModeSelectLabel(m.common.ModeSelect)});
   if (caps.AtisSupported) {
-    const AtisSetup& atis = m.atis;
     page.empty();
     page.line({{0, "[ATIS Function]"}});
-    page.setting("Usable ATIS CH Group:",
-                 {OnOffLabel(atis.AtisChGroup[0]), OnOffLabel(atis.AtisChGroup[1]),
-                  OnOffLabel(atis.AtisChGroup[2]), OnOffLabel(atis.AtisChGroup[3])});
-    page.setting("ATIS Mode:", {AtisModeLabel(atis.AtisMode)});
-    page.setting("ATIS Code:", {atis.AtisCode});
+    page.setting("Usable ATIS CH Group:", AtisGroupTexts(m.atis));
+    page.setting("ATIS Mode:", {AtisModeLabel(m.atis.AtisMode)});
+    page.setting("ATIS Code:", {m.atis.AtisCode});
     page.empty();
   }
   return page.take();
 }
 
-PrintPage PlanPage(const ChannelList& list, const char* title, const ModelCaps& caps) {
-  const std::vector<double> x = ColumnPositions(kPlanWidths);
+PrintPage TablePage(const SettingsModel& m, const ReportTable& table, const ModelCaps& caps) {
   PageBuilder page(caps);
-  page.line({{0, title}});
-  page.cells(x, {"CH", "RX(MHz)", "TX(MHz)", "TX", "LOW", "UP", "DUP", "MEM"});
-  page.cells(x, Rules({4, 7, 7, 2, 3, 2, 11, 3}));
-  for (const ChannelRecord& r : list) {
-    if (r.Enable) page.cells(x, PlanRowCells(r));
+  page.line({{0, table.printTitle}});
+  std::span<const double> x;
+  switch (table.kind) {
+    case TableKind::Plan:
+      x = kPlanColumns;
+      page.cells(x, {"CH", "RX(MHz)", "TX(MHz)", "TX", "LOW", "UP", "DUP", "MEM"});
+      page.cells(x, Rules({4, 7, 7, 2, 3, 2, 11, 3}));
+      break;
+    case TableKind::Weather:
+      x = kWeatherColumns;
+      page.cells(x, {"CH", "ENABLE", "MEM"});
+      page.cells(x, Rules({2, 5, 3}));
+      break;
+    case TableKind::Free:
+      x = kFreeColumns;
+      page.cells(x, {"CH", m.groups[0].GroupLabel, m.groups[1].GroupLabel, m.groups[2].GroupLabel,
+                     "DISP", "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM"});
+      page.cells(x, Rules({4, 3, 3, 3, 4, 8, 8, 3, 2, 3}));
+      break;
   }
-  return page.take();
-}
-
-PrintPage WeatherPage(const ChannelList& list, const ModelCaps& caps) {
-  const std::vector<double> x = {0, 9, 28};
-  PageBuilder page(caps);
-  page.line({{0, "##### Programable WX Channel #####"}});
-  page.cells(x, {"CH", "ENABLE", "MEM"});
-  page.cells(x, {"--", "-----", "---"});
-  for (int i = 0; i < list.size(); ++i) page.cells(x, WeatherRowCells(list[i], i));
-  return page.take();
-}
-
-PrintPage FreePage(const SettingsModel& m, ListId id, const char* title, const char* prefix,
-                   const ModelCaps& caps) {
-  const std::vector<double> x = ColumnPositions(kFreeWidths);
-  const ChannelList& list = m.list(id);
-  PageBuilder page(caps);
-  page.line({{0, title}});
-  page.cells(x, {"CH", m.groups[0].GroupLabel, m.groups[1].GroupLabel, m.groups[2].GroupLabel,
-                 "DISP", "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM"});
-  page.cells(x, Rules({4, 3, 3, 3, 4, 8, 8, 3, 2, 3}));
-  for (int i = 0; i < list.size(); ++i) page.cells(x, FreeRowCells(list[i], prefix, i));
+  for (const auto& cells : TableRows(table, m)) page.cells(x, cells);
   return page.take();
 }
 
@@ -129,34 +130,10 @@ int PrintPage::lineCount() const {
   return lines;
 }
 
-std::vector<double> ColumnPositions(const char* widths) {
-  std::vector<double> positions;
-  std::istringstream in(widths);
-  double sum = 0;
-  double width = 0;
-  char comma = 0;
-  while (in >> width) {
-    sum += width;
-    positions.push_back(sum);
-    in >> comma;
-  }
-  return positions;
-}
-
 std::vector<PrintPage> BuildPrintLayout(const SettingsModel& m, const ModelCaps& caps) {
   std::vector<PrintPage> pages = {CommonPage(m, caps)};
-  for (const PlanTable& table : PlanTables) {
-    if (!m.list(table.list).isEmpty())
-      pages.push_back(PlanPage(m.list(table.list), table.title, caps));
-  }
-  if (caps.WxSupported) pages.push_back(WeatherPage(m.CHWX, caps));
-  if (!m.CHRG.isEmpty()) {
-    pages.push_back(
-        FreePage(m, ListId::CHRG, "##### Programable REGION Channel #####", "RG", caps));
-  }
-  if (!m.CHEXP.isEmpty()) {
-    pages.push_back(
-        FreePage(m, ListId::CHEXP, "##### Programmable EXP Channel #####", "EXP", caps));
+  for (const ReportTable& table : ReportTables) {
+    if (IsTableShown(table, m, caps)) pages.push_back(TablePage(m, table, caps));
   }
   return pages;
 }

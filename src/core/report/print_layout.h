@@ -33,7 +33,4 @@ struct PrintPage {
 // region and EXP pages when their lists are not empty.
 std::vector<PrintPage> BuildPrintLayout(const SettingsModel& model, const ModelCaps& caps);
 
-// Column positions from a list of widths: the running sums of "0, 12, 17, ...".
-std::vector<double> ColumnPositions(const char* widths);
-
 }  // namespace tpw

@@ -1,11 +1,13 @@
 #include "report/text_report.h"
 
-#include <initializer_list>
+#include <array>
+#include <span>
+#include <string_view>
 
 #include "files/atomic_file.h"
-#include "image/channel_tables.h"
-#include "image/encodings.h"
-#include "report/report_cells.h"
+#include "image/display_text.h"
+#include "image/text_values.h"
+#include "report/report_rows.h"
 
 namespace tpw {
 
@@ -13,9 +15,10 @@ namespace {
 
 constexpr int kLabelWidth = 35;
 constexpr int kValueWidth = 18;
-constexpr int kPlanWidths[] = {6, 9, 9, 4, 5, 4, 13, 5};
-constexpr int kWeatherWidths[] = {4, 8, 5};
-constexpr int kFreeWidths[] = {7, 5, 5, 5, 6, 10, 10, 5, 4, 5};
+constexpr std::array kPlanWidths = {6, 9, 9, 4, 5, 4, 13, 5};
+// The weather name has no width: it is written as it is.
+constexpr std::array kWeatherWidths = {4, 8, 5};
+constexpr std::array kFreeWidths = {7, 5, 5, 5, 6, 10, 10, 5, 4, 5};
 
 class ReportText {
  public:
@@ -27,17 +30,16 @@ class ReportText {
   }
   void endParagraph() { text_ += "\r\n"; }
   // A label cell and value cells.
-  void setting(const char* label, std::initializer_list<std::string> values) {
+  void setting(std::string_view label, const std::vector<std::string>& values) {
     std::string text = PadRight(label, kLabelWidth);
     for (const std::string& value : values) text += PadRight(value, kValueWidth);
     line(text);
   }
-  // Cells of the given widths; a cell without a width (the weather name) is written as it is.
-  template <std::size_t N>
-  void row(const std::vector<std::string>& cells, const int (&widths)[N]) {
+  // Cells of the given widths; a cell without a width is written as it is.
+  void row(const std::vector<std::string>& cells, std::span<const int> widths) {
     std::string text;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      text += i < N ? PadRight(cells[i], widths[i]) : cells[i];
+      text += i < widths.size() ? PadRight(cells[i], widths[i]) : cells[i];
     }
     line(text);
   }
@@ -52,10 +54,8 @@ void CommonSection(ReportText& out, const SettingsModel& m) {
   out.line("##### Common Setup #####");
   out.line("[Usable Channel Groups]");
   out.setting("", {"USA", "INT", m.groups[2].GroupLabel, "EXP CH"});
-  out.setting("Enable", {OnOffLabel(m.groups[0].Usable), OnOffLabel(m.groups[1].Usable),
-                         OnOffLabel(m.groups[2].Usable), OnOffLabel(m.groups[3].Usable)});
-  out.setting("Priority CH",
-              {PriorityChannelName(m, 0), PriorityChannelName(m, 1), PriorityChannelName(m, 2)});
+  out.setting("Enable", GroupUsableTexts(m));
+  out.setting("Priority CH", PriorityChannelNames(m));
   out.endParagraph();
   out.line("[Scanning Function]");
   out.setting("SCAN:", {OnOffLabel(m.common.Scan)});
@@ -70,22 +70,33 @@ void CommonSection(ReportText& out, const SettingsModel& m) {
 
 void AtisSection(ReportText& out, const AtisSetup& atis) {
   out.line("[ATIS Function]");
-  out.setting("Usable ATIS CH Group:",
-              {OnOffLabel(atis.AtisChGroup[0]), OnOffLabel(atis.AtisChGroup[1]),
-               OnOffLabel(atis.AtisChGroup[2]), OnOffLabel(atis.AtisChGroup[3])});
+  out.setting("Usable ATIS CH Group:", AtisGroupTexts(atis));
   out.setting("ATIS Mode:", {AtisModeLabel(atis.AtisMode)});
   out.setting("ATIS Code:", {atis.AtisCode});
 }
 
-void FreeTable(ReportText& out, const SettingsModel& m, ListId id, const char* title,
-               const char* prefix) {
-  const ChannelList& list = m.list(id);
-  if (list.isEmpty()) return;
+void ChannelTable(ReportText& out, const SettingsModel& m, const ReportTable& table) {
   out.endParagraph();
-  out.line(title);
-  out.line("CH     " + GroupLabelsLine(m) + "DISP  RX(MHz)   TX(MHz)   LOW  UP  MEM");
-  out.line("-----  ---  ---  ---  ----  --------  --------  ---  --  ---");
-  for (int i = 0; i < list.size(); ++i) out.row(FreeRowCells(list[i], prefix, i), kFreeWidths);
+  out.line(table.textTitle);
+  std::span<const int> widths;
+  switch (table.kind) {
+    case TableKind::Plan:
+      out.line("CH    RX(MHz)  TX(MHz)  TX  LOW  UP  DUP          MEM");
+      out.line("----  -------  -------  --  ---  --  -----------  ---");
+      widths = kPlanWidths;
+      break;
+    case TableKind::Weather:
+      out.line("CH  ENABLE  MEM  CH Name");
+      out.line("--  ------  ---  ------------");
+      widths = kWeatherWidths;
+      break;
+    case TableKind::Free:
+      out.line("CH     " + GroupLabelsLine(m) + "DISP  RX(MHz)   TX(MHz)   LOW  UP  MEM");
+      out.line("-----  ---  ---  ---  ----  --------  --------  ---  --  ---");
+      widths = kFreeWidths;
+      break;
+  }
+  for (const auto& cells : TableRows(table, m)) out.row(cells, widths);
 }
 
 }  // namespace
@@ -94,26 +105,9 @@ std::string BuildTextReport(const SettingsModel& m, const ModelCaps& caps) {
   ReportText out;
   CommonSection(out, m);
   if (caps.AtisSupported) AtisSection(out, m.atis);
-  for (const PlanTable& table : PlanTables) {
-    const ChannelList& list = m.list(table.list);
-    if (list.isEmpty()) continue;
-    out.endParagraph();
-    out.line(table.title);
-    out.line("CH    RX(MHz)  TX(MHz)  TX  LOW  UP  DUP          MEM");
-    out.line("----  -------  -------  --  ---  --  -----------  ---");
-    for (const ChannelRecord& r : list) {
-      if (r.Enable) out.row(PlanRowCells(r), kPlanWidths);
-    }
+  for (const ReportTable& table : ReportTables) {
+    if (IsTableShown(table, m, caps)) ChannelTable(out, m, table);
   }
-  if (caps.WxSupported) {
-    out.endParagraph();
-    out.line("##### Programmable Wx Channel #####");
-    out.line("CH  ENABLE  MEM  CH Name");
-    out.line("--  ------  ---  ------------");
-    for (int i = 0; i < m.CHWX.size(); ++i) out.row(WeatherRowCells(m.CHWX[i], i), kWeatherWidths);
-  }
-  FreeTable(out, m, ListId::CHRG, "##### Programable Region Channel #####", "RG");
-  FreeTable(out, m, ListId::CHEXP, "##### Programable Exp Channel #####", "EXP");
   return out.take();
 }
 

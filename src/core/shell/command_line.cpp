@@ -1,6 +1,6 @@
 #include "shell/command_line.h"
 
-#include "files/text_values.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

@@ -4,8 +4,9 @@
 
 #include "files/hex_image_file.h"
 #include "image/channel_tables.h"
-#include "image/encodings.h"
 #include "image/image_codec.h"
+#include "image/regions.h"
+#include "image/text_values.h"
 
 namespace tpw {
 
@@ -109,7 +110,7 @@ bool DestinationMenu::load(Context& ctx, SettingsStore& store, int index) {
 bool DestinationMenu::readInto(Context& ctx, SettingsStore& store, int index) {
   if (index < 0 || index >= static_cast<int>(captions_.size())) return false;
   const int model = ctx.ws.caps.ModelType;
-  if (!FileReadIni(ctx, path(index, model))) return false;
+  if (!LoadDestinationImage(ctx, path(index, model))) return false;
   checked_ = index;
   store.write(setting::DestinationSection, DestinationSettingKey(model),
               captions_[static_cast<std::size_t>(index)]);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "files/ini_file.h"
-#include "files/text_values.h"
+#include "image/text_values.h"
 
 namespace tpw {
 

@@ -14,7 +14,7 @@ void MainWindow::fileOpen() {
   if (!path.isEmpty()) {
     resetEditor(EditorReset::KeepImage);
     Context ctx = context();
-    FileRead2(ctx, path.toStdString());
+    OpenDataFile(ctx, path.toStdString());
     editor_->rebuildTree();
     if (!ws_.flags.ErrorFlag) {
       destinations_.syncToRegion(ws_.image);
@@ -51,7 +51,7 @@ void MainWindow::saveDocumentTo(const QString& path) {
   {
     BusyWindow busy(this);
     Context ctx = context();
-    SaveFileAs(ctx, path.toStdString());
+    SaveDataFile(ctx, path.toStdString());
   }
   if (ws_.flags.ErrorFlag) return;
   ws_.documentPath = path.toStdString();

@@ -1,0 +1,83 @@
+#include "image/display_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tpw {
+namespace {
+
+TEST(DisplayText, Frequencies) {
+  EXPECT_EQ(FormatFreq3(156.8), "156.800");
+  EXPECT_EQ(FormatFreq3(160.65), "160.650");
+  EXPECT_EQ(FormatFreq3(5.5), "005.500");
+  EXPECT_EQ(FormatFreq3(0), "---.---");
+  EXPECT_EQ(FormatFreq3(-1), "---.---");
+  EXPECT_EQ(FormatFreq3Masked(156.8, true), "---.---");
+  EXPECT_EQ(FormatFreq3Masked(156.8, false), "156.800");
+  EXPECT_EQ(FormatFreq4(0), "---.----");
+  EXPECT_EQ(FormatFreq4(156.0125), "156.0125");
+  EXPECT_EQ(FormatFreq4(156.0137), "156.0100");  // shown on its 5 kHz step
+}
+
+TEST(DisplayText, NamesOfPlanRecords) {
+  EXPECT_EQ(ChannelDisplayName({.Position = 78, .StatusIcon = 1, .StatusNo = 1}), "1078A");
+  EXPECT_EQ(ChannelDisplayName({.Position = 5, .StatusNo = 1}), "1005");
+  EXPECT_EQ(ChannelDisplayName({.Position = 5, .StatusIcon = 3}), "05");
+  EXPECT_EQ(ChannelDisplayName({.Position = 21, .StatusIcon = 2, .StatusNo = 2}), "2021B");
+  EXPECT_EQ(ChannelDisplayName({.Position = 120}), "");
+}
+
+TEST(DisplayText, FrequencyTextsFollowTheDuplexCode) {
+  const ChannelRecord dup{.Position = 1, .Duplex = 2, .TxEnable = false};
+  EXPECT_EQ(RxFreqText(dup), "160.650");
+  EXPECT_EQ(TxFreqText(dup), "---.---");
+  const ChannelRecord reverse{.Position = 1, .Duplex = 3, .TxEnable = true};
+  EXPECT_EQ(RxFreqText(reverse), "156.050");
+  EXPECT_EQ(TxFreqText(reverse), "160.650");
+  const ChannelRecord rxSimplex{.Position = 16, .Duplex = 1, .TxEnable = true};
+  EXPECT_EQ(RxFreqText(rxSimplex), "161.400");
+  EXPECT_EQ(TxFreqText(rxSimplex), "161.400");
+  EXPECT_EQ(RxFreqText({.Position = 16, .Duplex = 4}), "");
+  EXPECT_EQ(TxFreqText({.Position = -1}), "");
+}
+
+TEST(DisplayText, GroupLabelsLine) {
+  SettingsModel model;
+  model.groups[0].GroupLabel = "USA";
+  model.groups[1].GroupLabel = "INT";
+  model.groups[2].GroupLabel = "GRMN";
+  EXPECT_EQ(GroupLabelsLine(model), "USA  INT  GRMN ");
+  model.groups[2].GroupLabel = "UK";
+  EXPECT_EQ(GroupLabelsLine(model), "USA  INT  UK  ");
+}
+
+TEST(DisplayText, LabelsOfStoredCodes) {
+  EXPECT_EQ(DuplexLabel(1), "RX_SIMP");
+  EXPECT_EQ(DuplexLabel(-2), "DUP");
+  EXPECT_EQ(DuplexLabel(3), "Reverse DUP");
+  EXPECT_EQ(DuplexLabel(9), "TX_SIMP");
+  EXPECT_EQ(ModeSelectLabel(1), "TW");
+  EXPECT_EQ(ModeSelectLabel(2), "");
+  EXPECT_EQ(ResumeTimeLabel(0), "--");
+  EXPECT_EQ(ResumeTimeLabel(5), "5Sec");
+  EXPECT_EQ(ResumeTimeLabel(6), "");
+  EXPECT_EQ(WeatherAlertLabel(3), "WX and SCAN");
+  EXPECT_EQ(WeatherAlertLabel(4), "");
+  EXPECT_EQ(AtisModeLabel(1), "Special");
+  EXPECT_EQ(AtisModeLabel(-1), "");
+  EXPECT_EQ(EnableLabel(false), "------");
+  EXPECT_EQ(TxLabel(false), "--");
+  EXPECT_EQ(LowLabel(true), "LOW");
+  EXPECT_EQ(UpLabel(false), "--");
+  EXPECT_EQ(MemLabel(false), "---");
+  EXPECT_EQ(OnDashLabel(false), "---");
+  EXPECT_EQ(OnOffLabel(false), "Off");
+  EXPECT_EQ(ScrambleLabel(6), " 2");
+  EXPECT_EQ(ScrambleLabel(3), "---");
+  EXPECT_EQ(ExpLabel(), "EXP");
+  EXPECT_EQ(FieldOrDashes(""), "--");
+  EXPECT_EQ(FieldOrDashes("7"), "7 ");
+  EXPECT_EQ(FieldOrDashes("ABC"), "AB");
+}
+
+}  // namespace
+}  // namespace tpw
