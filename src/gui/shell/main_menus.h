@@ -6,6 +6,8 @@
 #include <QToolBar>
 #include <array>
 
+#include "files/recent_files.h"
+
 namespace tpw::gui {
 
 // The menu bar and the toolbar of the main window. Every entry carries its control name as
@@ -24,6 +26,9 @@ struct MainMenus {
   QAction* fileSaveAsDefault = nullptr;
   QAction* filePrint = nullptr;
   QAction* filePrintToFile = nullptr;
+  // The recent files, the newest first, above Exit; hidden while unused.
+  std::array<QAction*, RecentFiles::Limit> recentFiles{};
+  QAction* recentSeparator = nullptr;
   QAction* fileExit = nullptr;
 
   QMenu* edit = nullptr;
