@@ -7,6 +7,7 @@
 
 #include "cli/terminal_prompter.h"
 #include "session/workspace.h"
+#include "shell/program_folders.h"
 
 namespace tpw::cli {
 
@@ -23,13 +24,11 @@ struct CliSession {
   NoDiagnostics diagnostics;
   Context ctx{ws, prompter, host, diagnostics};
   int exitStatus = Success;
-  // The folder of the executable, where "global.ini" and the destination templates are.
-  std::filesystem::path programFolder;
+  // Where "global.ini" and the destination templates are, and where logs go.
+  ProgramFolders folders;
 };
 
-// The folder of the running executable; argv0 is the fallback where the system cannot say.
-std::filesystem::path ProgramFolder(const char* argv0);
-// Takes the model and its capabilities from "global.ini" beside the program, when it is there.
+// Takes the model and its capabilities from "global.ini" in the data folder, when it is there.
 void LoadModelDefinition(CliSession& session);
 
 // --yes and --no: how the questions of a command are answered without asking.

@@ -9,20 +9,26 @@
 namespace tpw::cli {
 
 void AddDestinationsCommand(CLI::App& app, CliSession& session) {
-  auto* command = app.add_subcommand(
-      "destinations",
-      "List the destination templates beside the program: name, region and file, in the order "
-      "of the destination menu.");
+  auto* command = app.add_subcommand("destinations",
+                                     "List the destination templates of the program's data folder: "
+                                     "name, region and file, in the order "
+                                     "of the destination menu.");
   command->callback([&session] {
     const int model = session.ws.caps.ModelType;
-    const auto names = ListDestinationNames(session.programFolder, model);
+    const std::filesystem::path& data = session.folders.data;
+    if (data.empty()) {
+      std::cerr << NoDataFolderMessage(session.folders.searched) << '\n';
+      session.exitStatus = Failed;
+      return;
+    }
+    const auto names = ListDestinationNames(data, model);
     if (names.empty()) {
-      std::cerr << "No destination template in " << session.programFolder.string() << '\n';
+      std::cerr << "No destination template in " << data.string() << '\n';
       session.exitStatus = Failed;
       return;
     }
     for (const std::string& name : names) {
-      const auto path = DestinationPath(session.programFolder, name, model);
+      const auto path = DestinationPath(data, name, model);
       MemoryImage image;
       const bool good = ReadImageFile(path, model, image) == ImageFileStatus::Ok;
       std::cout << std::left << std::setw(14) << name << std::setw(10)

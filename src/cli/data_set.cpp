@@ -59,7 +59,14 @@ int FindDestination(const DestinationMenu& menu, const std::string& wanted) {
 bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
   Context& ctx = session.ctx;
   if (!options.image.empty()) return TakeImageFile(session, options.image);
-  DestinationMenu menu(session.programFolder);
+  const std::filesystem::path& data = session.folders.data;
+  if (data.empty()) {
+    ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps),
+                         NoDataFolderMessage(session.folders.searched) +
+                             " Or give the image to start from with --base IMAGE.hex.");
+    return false;
+  }
+  DestinationMenu menu(data);
   menu.scan(ctx.ws.caps.ModelType);
   const auto& names = menu.captions();
   const int index = options.destination.empty() ? 0 : FindDestination(menu, options.destination);
@@ -67,8 +74,7 @@ bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
     std::string list;
     for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
     ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps),
-                         names.empty() ? "No destination image was found in " +
-                                             session.programFolder.string() +
+                         names.empty() ? "No destination image was found in " + data.string() +
                                              ". Give the image to start from with --base IMAGE.hex."
                                        : "There is no destination \"" + options.destination +
                                              "\". The destinations are: " + list + ".");

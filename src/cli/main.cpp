@@ -1,5 +1,9 @@
+#include <QCoreApplication>
+
+#include "adapters/folders/qt_program_folders.h"
 #include "cli/cli_session.h"
 #include "cli/console.h"
+#include "program_info.h"
 
 namespace tpw::cli {
 
@@ -8,12 +12,17 @@ CliSession::CliSession() : prompter(AnswerPolicy::Ask, std::cin, std::cerr, IsTe
 
 int main(int argc, char** argv) {
   using namespace tpw::cli;
+  // Qt tells where the executable and the system's data folders are, and drives the serial
+  // ports; both need the application object for the whole run.
+  QCoreApplication qt(argc, argv);
   CliSession session;
-  session.programFolder = ProgramFolder(argv[0]);
+  session.folders = tpw::LocateProgramFolders();
   LoadModelDefinition(session);
   CLI::App app{"Programs the QZ815 marine VHF radio: image files, channel data files, reports.",
                "tpw52-cli"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("tpw52-cli ") + tpw::ProgramVersion,
+                       "Print the version and exit");
   AddHexdumpCommand(app, session);
   AddConvertCommand(app, session);
   AddReportCommand(app, session);
@@ -24,10 +33,8 @@ int main(int argc, char** argv) {
   AddClearAtisCommand(app, session);
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
-  } catch (const CLI::CallForAllHelp& e) {
-    return app.exit(e);
+  } catch (const CLI::Success& e) {
+    return app.exit(e);  // --help and --version
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return UsageError;

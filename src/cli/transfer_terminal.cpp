@@ -5,7 +5,6 @@
 
 #include "adapters/serial/qt_serial_port.h"
 #include "cli/console.h"
-#include "cli/transfer_data_set.h"
 #include "files/error_log.h"
 
 namespace tpw::cli {
@@ -95,13 +94,12 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   ws.options.EchoCheckSkip = !options.echoCheck;
   ws.options.DebugMode = options.debug;
 
-  serial::QtRuntime qt;
   serial::QtSerialPort port(options.port);
   InterruptWatch interrupts;
   TerminalObserver observer(std::cerr, IsTerminal(2), TransferCaption(mode));
   BarAwarePrompter prompter(session.prompter, observer);
   TerminalHost host(ws.flags, interrupts);
-  ErrorLog log(options.debug, ProgramFolder(), UserDataFolder());
+  ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
   Context ctx{ws, prompter, host, log};
   result = RunTransfer(ctx, port, observer, mode);
   observer.breakLine();

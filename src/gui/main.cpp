@@ -1,14 +1,34 @@
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
+#include <QTimer>
+#include <cstdio>
 
+#include "adapters/folders/qt_program_folders.h"
 #include "adapters/settings/qt_settings_store.h"
 #include "files/error_log.h"
 #include "gui/shell/event_loop_host.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/message_box_prompter.h"
+#include "program_info.h"
 #include "shell/command_line.h"
 
 namespace {
+
+constexpr const char* kHelp =
+    "Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO]\n"
+    "The PC programming tool of the QZ815 marine VHF radio: reads the radio's channels and\n"
+    "settings over the programming cable, edits them, writes them back, keeps them in channel\n"
+    "data files and prints them.\n"
+    "\n"
+    "  FILE       a channel data file (.dat) to open at start, as File > Open does\n"
+    "  /D         diagnostic mode: protocol trace, hex dump, image files, err.log\n"
+    "  /E         low speed: the serial port stays at 19200 baud\n"
+    "  /NT        check the echo of every byte sent, for cables that return it\n"
+    "  /DEMO      offer a simulated radio as a serial port, to try the program\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n";
 
 std::vector<std::string> Arguments(const QStringList& arguments) {
   std::vector<std::string> result;
@@ -16,30 +36,68 @@ std::vector<std::string> Arguments(const QStringList& arguments) {
   return result;
 }
 
+// The icon of the installed theme, or the one built into the program when it runs from its
+// own folder.
+QIcon ProgramIcon() {
+  QIcon builtIn;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    builtIn.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
+  }
+  return QIcon::fromTheme(QString::fromLatin1(tpw::DesktopId), builtIn);
+}
+
+std::filesystem::path DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return (QDir(documents).exists() ? documents : QDir::homePath()).toStdU16String();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Help and version need no window, so they work without a display.
+  const tpw::StartArguments asked =
+      tpw::SplitStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (asked.help || asked.version) {
+    if (asked.help) std::fputs(kHelp, stdout);
+    if (asked.version) std::printf("tpw52 %s\n", tpw::ProgramVersion);
+    return 0;
+  }
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(tpw::AppTitle));
-  const std::vector<std::string> arguments = Arguments(QApplication::arguments());
+  QApplication::setApplicationVersion(QString::fromLatin1(tpw::ProgramVersion));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(tpw::DesktopId));
+  QApplication::setWindowIcon(ProgramIcon());
+  const tpw::ProgramFolders folders = tpw::LocateProgramFolders();
+  const tpw::StartArguments start = tpw::SplitStartArguments(Arguments(QApplication::arguments()));
+  for (const std::string& file : start.ignoredFiles) {
+    std::fprintf(stderr, "tpw52: opens one file at a time; %s is not opened\n", file.c_str());
+  }
 
   tpw::Workspace ws;
-  ws.options = tpw::ParseCommandLine(arguments);
+  ws.options = tpw::ParseCommandLine(start.switches);
   tpw::gui::MessageBoxPrompter prompter;
   tpw::gui::EventLoopHost host;
-  // The logs of debug mode go beside the program, or to the user's data folder when the
-  // program's folder is not writable.
-  tpw::ErrorLog diagnostics(
-      ws.options.DebugMode, QCoreApplication::applicationDirPath().toStdString(),
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  if (folders.data.empty()) {
+    prompter.message(tpw::Icon::Critical, tpw::AppTitle,
+                     "Unknown model!!\r\n\r\n" + tpw::NoDataFolderMessage(folders.searched));
+    return 1;
+  }
+  // The logs of debug mode go beside the program when it runs from its own folder, otherwise
+  // to the user's data folder; never into a system folder.
+  tpw::ErrorLog diagnostics(ws.options.DebugMode, folders.programLogFolder(), folders.userData);
   tpw::gui::QtFileDialogs dialogs;
   tpw::QtSettingsStore settings;
   tpw::gui::QtPortAccess ports;
-  tpw::gui::MainWindow window(ws, {prompter, host, diagnostics, dialogs, settings, ports,
-                                   QCoreApplication::applicationDirPath().toStdString(),
-                                   tpw::HasCommandLineOption(arguments, "DEMO")});
+  tpw::gui::MainWindow window(
+      ws, {prompter, host, diagnostics, dialogs, settings, ports, folders.data,
+           tpw::HasCommandLineOption(start.switches, "DEMO"), DocumentsFolder()});
   prompter.setFallbackParent(&window);
   if (!window.load()) return 1;
   window.show();
+  if (!start.dataFile.empty()) {
+    // After the normal start-up, as the user's own File > Open would.
+    const QString file = QString::fromStdString(start.dataFile);
+    QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
+  }
   return QApplication::exec();
 }

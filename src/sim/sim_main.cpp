@@ -7,6 +7,7 @@
 
 #include "files/atomic_file.h"
 #include "files/hex_image_file.h"
+#include "program_info.h"
 #include "session/workspace.h"
 #include "sim/pseudo_terminal.h"
 #include "sim/radio_simulator.h"
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
   std::string imagePath, savePath, logPath, modelWords, productCode, badChecksum, noAck, errorReply;
   int busy = 0, region = -1;
   bool pace = false, echo = false, silentSpeed = false;
+  app.set_version_flag("--version", std::string("qz815-sim ") + ProgramVersion,
+                       "Print the version and exit");
   app.add_option("--image", imagePath, "image file (.hex) to serve (default: a blank radio)");
   app.add_option("--save", savePath, "save the radio's memory to this file when stopped");
   app.add_option("--log", logPath, "write every exchange to this file, one JSON object a line");

@@ -1,7 +1,9 @@
 #include "adapters/serial/qt_serial_port.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include "adapters/serial/open_failure.h"
 #include "sim/pseudo_terminal.h"
@@ -11,12 +13,20 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// QSerialPort needs the application object that every program makes at its start.
+struct Application {
+  int argc = 1;
+  char name[6] = "tests";
+  char* argv[2] = {name, nullptr};
+  QCoreApplication app{argc, argv};
+};
+
 bool Write(SerialPort& port, std::string_view text) {
   return port.write({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 TEST(QtSerialPort, CarriesBytesBothWaysAndChangesSpeedInPlace) {
-  QtRuntime qt;
+  Application qt;
   sim::PseudoTerminal terminal;
   QtSerialPort port(terminal.path());
   ASSERT_TRUE(port.open("19200,N,8,1")) << port.lastFailure().description;
@@ -42,7 +52,7 @@ TEST(QtSerialPort, CarriesBytesBothWaysAndChangesSpeedInPlace) {
 }
 
 TEST(QtSerialPort, ExplainsWhyAPortCannotBeOpened) {
-  QtRuntime qt;
+  Application qt;
   QtSerialPort missing("/dev/tpw52-no-such-port");
   EXPECT_FALSE(missing.open("19200,N,8,1"));
   EXPECT_TRUE(missing.lastFailure().description.starts_with(

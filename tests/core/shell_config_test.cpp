@@ -26,6 +26,24 @@ TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
   EXPECT_EQ(ParseCommandLine("/DEMO"), CommandLineFlags{});
 }
 
+TEST(CommandLine, StartArgumentsKeepFilePathsApartFromSwitches) {
+  test::TempDir dir;
+  const std::string existing = (dir / "E").string();  // a path made of switch-like pieces
+  test::WriteBytes(existing, "");
+  const std::string missing = (dir / "nt" / "boat.DAT").string();
+  const StartArguments start =
+      SplitStartArguments({"/d", missing, existing, "/DEMO", "--version", "/e/missing"});
+  EXPECT_EQ(start.dataFile, missing);  // a missing .dat is still the file, refused when opened
+  EXPECT_EQ(start.ignoredFiles, std::vector<std::string>{existing});
+  EXPECT_EQ(start.switches, (std::vector<std::string>{"/d", "/DEMO", "/e/missing"}));
+  EXPECT_TRUE(start.version);
+  EXPECT_FALSE(start.help);
+  // The slashes of the file's path set no flag; only the switches do.
+  EXPECT_EQ(ParseCommandLine(start.switches), (CommandLineFlags{true, true, true}));
+  EXPECT_TRUE(SplitStartArguments({"-h"}).help);
+  EXPECT_EQ(SplitStartArguments({}).dataFile, "");
+}
+
 TEST(IniValue, ReadRules) {
   const std::string text =
       "; comment\r\n"

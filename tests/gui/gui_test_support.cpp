@@ -42,10 +42,11 @@ std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
   return std::make_unique<MissingPort>(device);
 }
 
-GuiFixture::GuiFixture(std::filesystem::path programFolder, bool offerDemo)
+GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
     : window(std::make_unique<gui::MainWindow>(
           workspace, gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports,
-                                             std::move(programFolder), offerDemo})) {}
+                                             std::move(dataFolder), offerDemo, documents.path()})) {
+}
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);

@@ -65,8 +65,9 @@ class FakePortAccess : public gui::PortAccess {
 
 // A main window over a test workspace, with recorders for the user, time and logs.
 struct GuiFixture {
-  explicit GuiFixture(std::filesystem::path programFolder = {}, bool offerDemo = false);
+  explicit GuiFixture(std::filesystem::path dataFolder = {}, bool offerDemo = false);
 
+  TempDir documents;  // the user's documents folder
   Workspace workspace;
   RecordingPrompter recorder;
   EventLoopFakeHost host;

@@ -187,7 +187,9 @@ class StartupTest : public QObject {
     f->window->fileSave();  // no document yet: Save As, cancelled
     QVERIFY(f->ws().flags.CancelFlag);
     QVERIFY(f->ws().flags.DataChanged);
-    QCOMPARE(f->dialogs.folders, QStringList({QString::fromStdString(dir->path().string())}));
+    // No file yet: the dialog opens in the user's documents, never in the program's folder.
+    QCOMPARE(f->dialogs.folders,
+             QStringList({QString::fromStdString(f->documents.path().string())}));
 
     f->dialogs.planned << path;
     f->window->fileSave();
@@ -206,6 +208,7 @@ class StartupTest : public QObject {
     WriteBytes(path.toStdString(), saved);
     f->dialogs.planned << path;
     f->window->fileOpen();
+    QCOMPARE(f->dialogs.folders.back(), QString::fromStdString(dir->path().string()));
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
     QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
     QVERIFY(!f->ws().flags.DataChanged);

@@ -1,7 +1,5 @@
 #include "adapters/serial/qt_serial_port.h"
 
-#include <QCoreApplication>
-
 #include "adapters/serial/open_failure.h"
 
 namespace tpw::serial {
@@ -24,12 +22,6 @@ QSerialPort::Parity ParityOf(char letter) {
 }
 
 }  // namespace
-
-QtRuntime::QtRuntime() {
-  if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc_, argv_);
-}
-
-QtRuntime::~QtRuntime() = default;
 
 QtSerialPort::QtSerialPort(std::string device) : device_(std::move(device)) {
   port_.setPortName(QString::fromStdString(device_));

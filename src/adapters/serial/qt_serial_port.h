@@ -1,30 +1,11 @@
 #pragma once
 
 #include <QSerialPort>
-#include <memory>
 #include <string>
 
 #include "link/serial_port.h"
 
-class QCoreApplication;
-
 namespace tpw::serial {
-
-// QSerialPort waits without an event loop, but it needs an application object to exist; a
-// program without a window makes one for the time it uses a port.
-class QtRuntime {
- public:
-  QtRuntime();
-  ~QtRuntime();
-  QtRuntime(const QtRuntime&) = delete;
-  QtRuntime& operator=(const QtRuntime&) = delete;
-
- private:
-  int argc_ = 1;
-  char name_[8] = "tpw52";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QCoreApplication> app_;
-};
 
 // A real serial port (or pseudo-terminal) by its device name: "/dev/ttyUSB0", "COM3".
 // Opened exclusively, without flow control; the program drives no modem line.

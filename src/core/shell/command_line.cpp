@@ -1,5 +1,8 @@
 #include "shell/command_line.h"
 
+#include <filesystem>
+
+#include "image/encodings.h"
 #include "image/text_values.h"
 
 namespace tpw {
@@ -10,6 +13,12 @@ std::string Joined(const std::vector<std::string>& arguments) {
   std::string joined;
   for (const std::string& argument : arguments) joined += argument + " ";
   return joined;
+}
+
+bool NamesDataFile(const std::string& argument) {
+  if (ToUpper(std::filesystem::path(argument).extension().string()) == ".DAT") return true;
+  std::error_code error;
+  return std::filesystem::is_regular_file(argument, error);
 }
 
 }  // namespace
@@ -44,6 +53,26 @@ bool HasCommandLineOption(const std::vector<std::string>& arguments, std::string
     if (option == name) return true;
   }
   return false;
+}
+
+StartArguments SplitStartArguments(const std::vector<std::string>& arguments) {
+  StartArguments start;
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {
+      start.help = true;
+    } else if (argument == "--version") {
+      start.version = true;
+    } else if (NamesDataFile(argument)) {
+      if (start.dataFile.empty()) {
+        start.dataFile = argument;
+      } else {
+        start.ignoredFiles.push_back(argument);
+      }
+    } else {
+      start.switches.push_back(argument);
+    }
+  }
+  return start;
 }
 
 }  // namespace tpw

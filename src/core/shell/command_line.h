@@ -21,4 +21,17 @@ bool HasCommandLineOption(const std::vector<std::string>& arguments, std::string
 // The same over program arguments (without the program name), joined by blanks.
 CommandLineFlags ParseCommandLine(const std::vector<std::string>& arguments);
 
+// The arguments of the desktop application: "--help" (or "-h") and "--version" ask for a text
+// and no window; an argument that ends in ".dat" or names an existing file is the channel data
+// file to open at start (the first such; a path's slashes are never read as switches); the
+// rest are the switches.
+struct StartArguments {
+  bool help = false;
+  bool version = false;
+  std::string dataFile;
+  std::vector<std::string> ignoredFiles;  // further data files: one is opened at a time
+  std::vector<std::string> switches;
+};
+StartArguments SplitStartArguments(const std::vector<std::string>& arguments);
+
 }  // namespace tpw

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/link/device_pictures.h"
+#include "program_info.h"
 #include "session/workspace.h"
 
 namespace tpw::gui {
@@ -30,7 +31,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
          "<p style='color:gray'>This program is provided as is, without warranty of any kind. "
          "Check every channel against the rules of your waters before you use the radio; "
          "transmitting on a channel you are not licensed for may be unlawful.</p>")
-          .arg(QString::fromLatin1(AppTitle), QStringLiteral(TPW52_VERSION)));
+          .arg(QString::fromLatin1(AppTitle), QString::fromLatin1(ProgramVersion)));
   row->addWidget(text, 1);
   layout->addLayout(row);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -48,6 +48,14 @@ void BuildFileMenu(MainMenus& m, QMenuBar* bar) {
   m.filePrint = AddItem(m.file, QObject::tr("&Print"), "mnuFilePrint");
   m.filePrintToFile = AddItem(m.file, QObject::tr("P&rint to File"), "mnuFilePrintToFile");
   m.file->addSeparator();
+  for (int i = 0; i < RecentFiles::Limit; ++i) {
+    QAction* entry = AddItem(m.file, QString(), "mnuFileRecent", i);
+    entry->setVisible(false);
+    m.recentFiles[static_cast<std::size_t>(i)] = entry;
+  }
+  m.recentSeparator = m.file->addSeparator();
+  m.recentSeparator->setVisible(false);
+  m.file->setToolTipsVisible(true);  // a recent file's tooltip is its full path
   m.fileExit = AddItem(m.file, QObject::tr("E&xit"), "mnuFileExit");
 }
 

@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <array>
 
+#include "files/recent_files.h"
 #include "link/port_selection.h"
 #include "shell/model_definition.h"
 
@@ -25,6 +26,9 @@ struct MainMenus {
   QAction* fileSaveAsDefault = nullptr;
   QAction* filePrint = nullptr;
   QAction* filePrintToFile = nullptr;
+  // The recent files, the newest first, above Exit; hidden while unused.
+  std::array<QAction*, RecentFiles::Limit> recentFiles{};
+  QAction* recentSeparator = nullptr;
   QAction* fileExit = nullptr;
 
   QMenu* edit = nullptr;

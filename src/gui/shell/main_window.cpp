@@ -27,7 +27,8 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
     : QMainWindow(parent),
       ws_(ws),
       services_(std::move(services)),
-      destinations_(services_.programFolder) {
+      destinations_(services_.dataFolder),
+      recent_(services_.settings) {
   setObjectName(QStringLiteral("frmMain"));
   menus_ = MainMenus::Build(*this);
   buildPanes();
@@ -36,6 +37,8 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   connect(portMenu_, &SerialPortMenu::choiceChanged, this,
           [this] { portPanel_->setText(portMenu_->caption()); });
   connectCommands();
+  refreshRecentMenu();
+  setAcceptDrops(true);
   // The report window and printing are not part of this version yet.
   menus_.filePrint->setEnabled(false);
   menus_.filePrintToFile->setEnabled(false);
@@ -115,6 +118,10 @@ void MainWindow::connectCommands() {
   for (int i = 0; i < MainMenus::DestinationEntries; ++i) {
     connect(menus_.destinations[static_cast<std::size_t>(i)], &QAction::triggered, this,
             [this, i] { chooseDestination(i); });
+  }
+  for (int i = 0; i < RecentFiles::Limit; ++i) {
+    connect(menus_.recentFiles[static_cast<std::size_t>(i)], &QAction::triggered, this,
+            [this, i] { openRecentFile(i); });
   }
 }
 

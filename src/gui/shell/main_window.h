@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/recent_files.h"
 #include "files/settings_store.h"
 #include "gui/editor/editor_pane.h"
 #include "gui/link/demo_radio.h"
@@ -23,7 +24,7 @@
 namespace tpw::gui {
 
 // What the main window needs from outside: the user, time, logs, the file dialogs and the
-// folder the program and its data live in.
+// folders of the program's data and of the user's documents.
 struct MainWindowServices {
   Prompter& prompter;
   Host& host;
@@ -31,8 +32,9 @@ struct MainWindowServices {
   FileDialogs& dialogs;
   SettingsStore& settings;
   PortAccess& ports;
-  std::filesystem::path programFolder;
-  bool offerDemo = false;  // "/DEMO": the simulated radio is one of the ports
+  std::filesystem::path dataFolder;       // "global.ini" and the destination templates
+  bool offerDemo = false;                 // "/DEMO": the simulated radio is one of the ports
+  std::filesystem::path documentsFolder;  // where file dialogs open without a recent file
 };
 
 // The main window (frmMain): menus, toolbar, status bar, the navigation tree and the panels.
@@ -75,6 +77,11 @@ class MainWindow : public QMainWindow {
   void fileOpen();
   void fileSave();
   void fileSaveAs();
+  // Opens a channel data file as File > Open does once the file is chosen: from the command
+  // line, a drop on the window or the recent files. An empty path asks with the dialog.
+  void openFile(const QString& path);
+  void openRecentFile(int entry);
+  const RecentFiles& recentFiles() const { return recent_; }
   void chooseModel(int entry);
   void transferRead();
   void transferProgram();
@@ -91,6 +98,8 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The unload sequence: the save question, then the window placement is recorded.
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildPanes();
@@ -108,6 +117,9 @@ class MainWindow : public QMainWindow {
   void setUpModelMenu(const std::vector<int>& offered);
   void refreshDestinationMenu();
   void saveDocumentTo(const QString& path);
+  void rememberFile(const QString& path);
+  void refreshRecentMenu();
+  QString dialogFolder() const;
   bool unloadAccepted();
   void storeWindowPlacement();
   std::filesystem::path modelDefinitionFile() const;
@@ -123,6 +135,7 @@ class MainWindow : public QMainWindow {
   QLabel* modelPanel_ = nullptr;
   QTimer* newDataSetTimer_ = nullptr;
   DestinationMenu destinations_;
+  RecentFiles recent_;
   SerialPortMenu* portMenu_ = nullptr;
   std::unique_ptr<DemoRadio> demo_;
 };

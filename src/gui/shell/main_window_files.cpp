@@ -1,16 +1,38 @@
-// The File commands of the main window over the channel data file.
+// The File commands of the main window over the channel data file, the recent files and the
+// files dropped on the window.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+
 #include "files/data_file.h"
 #include "gui/shell/busy_window.h"
 #include "gui/shell/main_window.h"
 
 namespace tpw::gui {
 
+namespace {
+
+// The one local channel data file a drag carries, or an empty text.
+QString DroppedDataFile(const QMimeData* data) {
+  if (data == nullptr || data->urls().size() != 1) return {};
+  const QString path = data->urls().constFirst().toLocalFile();
+  return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
 void MainWindow::fileOpen() {
+  openFile(QString());
+}
+
+void MainWindow::openFile(const QString& given) {
   if (!validateBeforeLeave()) return;
   BusyWindow busy(this);
   ws_.flags.CancelFlag = true;
-  const QString path = services_.dialogs.openDataFile(
-      this, QString::fromStdString(services_.programFolder.string()));
+  const QString path =
+      given.isEmpty() ? services_.dialogs.openDataFile(this, dialogFolder()) : given;
   if (!path.isEmpty()) {
     resetEditor(EditorReset::KeepImage);
     Context ctx = context();
@@ -21,11 +43,26 @@ void MainWindow::fileOpen() {
       refreshDestinationMenu();
       ws_.documentPath = path.toStdString();
       refreshTitle();
+      rememberFile(path);
       ws_.flags.CancelFlag = false;
       ws_.flags.DataChanged = false;
     }
   }
   if (!ws_.flags.CancelFlag) editor_->refreshCurrentNode();
+}
+
+void MainWindow::openRecentFile(int entry) {
+  const std::string path = recent_.paths().at(static_cast<std::size_t>(entry));
+  if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    recent_.remove(path);
+    refreshRecentMenu();
+    services_.prompter.message(Icon::Exclamation, MainTitle(ws_.caps),
+                               "The file\r\n" + path +
+                                   "\r\nno longer exists and has been removed from the recent "
+                                   "files. Open it with File > Open from where it is now.");
+    return;
+  }
+  openFile(QString::fromStdString(path));
 }
 
 void MainWindow::fileSave() {
@@ -39,8 +76,7 @@ void MainWindow::fileSave() {
 
 void MainWindow::fileSaveAs() {
   if (!validateBeforeLeave()) return;
-  saveDocumentTo(services_.dialogs.saveDataFile(
-      this, QString::fromStdString(services_.programFolder.string())));
+  saveDocumentTo(services_.dialogs.saveDataFile(this, dialogFolder()));
 }
 
 void MainWindow::saveDocumentTo(const QString& path) {
@@ -56,8 +92,50 @@ void MainWindow::saveDocumentTo(const QString& path) {
   if (ws_.flags.ErrorFlag) return;
   ws_.documentPath = path.toStdString();
   refreshTitle();
+  rememberFile(path);
   ws_.flags.CancelFlag = false;
   ws_.flags.DataChanged = false;
+}
+
+void MainWindow::rememberFile(const QString& path) {
+  recent_.add(QFileInfo(path).absoluteFilePath().toStdString());
+  refreshRecentMenu();
+}
+
+void MainWindow::refreshRecentMenu() {
+  const std::vector<std::string>& paths = recent_.paths();
+  for (int i = 0; i < RecentFiles::Limit; ++i) {
+    QAction* entry = menus_.recentFiles[static_cast<std::size_t>(i)];
+    const bool used = i < static_cast<int>(paths.size());
+    const QString path = used ? QString::fromStdString(paths[static_cast<std::size_t>(i)]) : "";
+    // "&" in a file name is shown as itself, not as the access key.
+    const QString name = QFileInfo(path).fileName().replace('&', QStringLiteral("&&"));
+    entry->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(name) : QString());
+    entry->setToolTip(path);
+    entry->setVisible(used);
+  }
+  menus_.recentSeparator->setVisible(!paths.empty());
+}
+
+QString MainWindow::dialogFolder() const {
+  const auto folder = DialogStartFolder(
+      recent_.paths(), services_.documentsFolder, [](const std::filesystem::path& candidate) {
+        return QFileInfo(QString::fromStdU16String(candidate.u16string())).isWritable();
+      });
+  return QString::fromStdU16String(folder.u16string());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedDataFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedDataFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opened once the drop has ended, so that the program the file came from is not kept
+  // waiting while the questions of the open are asked.
+  QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 }  // namespace tpw::gui

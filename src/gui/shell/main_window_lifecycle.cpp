@@ -16,7 +16,7 @@ constexpr const char* kSaveQuestion = "KVX data has changed.\r\nDo you want to s
 }  // namespace
 
 std::filesystem::path MainWindow::modelDefinitionFile() const {
-  return services_.programFolder / ModelDefinitionFile;
+  return services_.dataFolder / ModelDefinitionFile;
 }
 
 bool MainWindow::load() {
