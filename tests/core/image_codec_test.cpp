@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "image/channel_tables.h"
 #include "image/memory_map.h"
 
 namespace tpw {
@@ -99,8 +100,9 @@ TEST(DecodeImage, WeatherListAndHeader) {
   SettingsModel model;
   model.groups[3].PriorityCh = 42;
   DecodeImage(image, model, true);
-  EXPECT_TRUE(model.CHWX.isEmpty());
-  EXPECT_EQ(model.CHEXP.size(), 1);  // the decode goes on after an empty weather list
+  ASSERT_EQ(model.CHWX.size(), WxChannelCount);
+  EXPECT_FALSE(model.CHWX[0].Enable);
+  EXPECT_EQ(model.CHEXP.size(), 1);
   EXPECT_EQ(model.CHRG.size(), 1);
   EXPECT_TRUE(model.groups[0].Usable);
   EXPECT_FALSE(model.groups[1].Usable);
@@ -130,10 +132,83 @@ TEST(DecodeImage, WeatherListAndHeader) {
   EXPECT_EQ(model.groups[2].GroupLabel, "CAN");
 
   // Without weather channels the weather list is neither read nor changed.
+  model.CHWX.clear();
   model.CHWX.append({.Enable = true});
   Fill(image, 0x160, {0xFF, 0xFF});
   DecodeImage(image, model, false);
   EXPECT_EQ(model.CHWX.size(), 1);
+}
+
+// The two bits of every weather channel, record k from bit k of each bitmap.
+std::vector<std::pair<bool, bool>> WeatherBits(const ChannelList& list) {
+  std::vector<std::pair<bool, bool>> bits;
+  for (const ChannelRecord& r : list) bits.emplace_back(r.Enable, r.ScanMemory);
+  return bits;
+}
+
+TEST(WeatherList, OneRecordPerWeatherChannelFromItsOwnBits) {
+  MemoryImage image;
+  // WX02 and WX10 off, WX01 and WX03 scanned; bits 10-15 hold noise that is not read.
+  Fill(image, 0x160, {0xBF, 0x80 | 0x15});
+  Fill(image, 0x1E0, {0xA0, 0x3F});
+  SettingsModel model;
+  DecodeImage(image, model, true);
+  std::vector<std::pair<bool, bool>> expected(WxChannelCount, {true, false});
+  expected[0] = {true, true};
+  expected[1] = {false, false};
+  expected[2] = {true, true};
+  expected[9] = {false, false};
+  EXPECT_EQ(WeatherBits(model.CHWX), expected);
+  // Apart from the two bits each record is that of a new data set.
+  ChannelList defaults = DefaultWeatherList();
+  for (int k = 0; k < WxChannelCount; ++k) {
+    defaults[k].Enable = model.CHWX[k].Enable;
+    defaults[k].ScanMemory = model.CHWX[k].ScanMemory;
+  }
+  EXPECT_EQ(model.CHWX, defaults);
+
+  // A blank radio has ten channels, not sixteen; a cleared bitmap ten disabled ones.
+  Fill(image, 0x160, {0xFF, 0xFF});
+  Fill(image, 0x1E0, {0xFF, 0xFF});
+  DecodeImage(image, model, true);
+  EXPECT_EQ(WeatherBits(model.CHWX),
+            (std::vector<std::pair<bool, bool>>(WxChannelCount, {true, true})));
+  Fill(image, 0x160, {0x00, 0x00});
+  Fill(image, 0x1E0, {0x00, 0x00});
+  DecodeImage(image, model, true);
+  EXPECT_EQ(WeatherBits(model.CHWX),
+            (std::vector<std::pair<bool, bool>>(WxChannelCount, {false, false})));
+}
+
+TEST(WeatherList, EncodesTenBitsAndKeepsTheRest) {
+  MemoryImage image;
+  Fill(image, 0x160, {0x00, 0x2A});
+  Fill(image, 0x1E0, {0xFF, 0xFF});
+  SettingsModel model;
+  model.CHWX = DefaultWeatherList();
+  model.CHWX[0].Enable = false;  // WX01 unticked
+  model.CHWX[9].ScanMemory = true;
+  EncodeImage(model, image, true);
+  EXPECT_EQ(image.at(0x160), 0x7F);
+  EXPECT_EQ(image.at(0x161), 0xC0 | 0x2A);
+  EXPECT_EQ(image.at(0x1E0), 0x00);
+  EXPECT_EQ(image.at(0x1E1), 0x40 | 0x3F);
+  // Programmed and read back, the list is the same: the other nine channels stay.
+  SettingsModel back;
+  DecodeImage(image, back, true);
+  EXPECT_EQ(back.CHWX, model.CHWX);
+
+  // Channels the list holds no record for are written as off.
+  model.CHWX = DefaultWeatherList();
+  while (model.CHWX.size() > 5) model.CHWX.erase(model.CHWX.size() - 1);
+  EncodeImage(model, image, true);
+  EXPECT_EQ(image.at(0x160), 0xF8);
+  EXPECT_EQ(image.at(0x161), 0x00 | 0x2A);
+
+  // Without weather channels neither bitmap is touched.
+  Fill(image, 0x160, {0x12, 0x34});
+  EncodeImage(model, image, false);
+  EXPECT_EQ(image.word(0x160), 0x1234);
 }
 
 TEST(EncodeImage, ListsBitmapsAndEmptySlots) {

@@ -85,6 +85,16 @@ void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList&
   }
 }
 
+// The weather list holds one record per channel of the weather table: record k is enabled and
+// scanned when bit k of the two bitmaps is set. The bits after the last channel are not read.
+void DecodeWeatherList(const MemoryImage& image, const ListLayout& layout, ChannelList& list) {
+  list = DefaultWeatherList();
+  for (int k = 0; k < list.size(); ++k) {
+    list[k].Enable = BitmapEntry(image, layout.enableAddress, k);
+    list[k].ScanMemory = BitmapEntry(image, layout.scanAddress, k);
+  }
+}
+
 void EncodeBitmap(MemoryImage& image, int address, int bytes, const ChannelList& list,
                   bool ChannelRecord::*flag) {
   for (int b = 0; b < bytes; ++b) {
@@ -122,6 +132,22 @@ void EncodeLongSlot(const ChannelRecord& record, MemoryImage& image, int address
   image.set(address + long_slot::Filler, 0xFF);
   EncodeFreqAt(image, address + long_slot::RxFreq, record.Rxfreq);
   EncodeFreqAt(image, address + long_slot::TxFreq, record.Txfreq);
+}
+
+// Bit k of a bitmap for the weather channels, the bits after the last channel kept.
+void EncodeWeatherBits(MemoryImage& image, int address, const ChannelList& list,
+                       bool ChannelRecord::*flag) {
+  for (int k = 0; k < WxChannelCount; ++k) {
+    const int byteAddress = address + k / 8;
+    std::uint8_t byte = image.at(byteAddress);
+    SetBit(byte, BoolToBit(k < list.size() && list[k].*flag), 7 - k % 8);
+    image.set(byteAddress, byte);
+  }
+}
+
+void EncodeWeatherList(const ChannelList& list, const ListLayout& layout, MemoryImage& image) {
+  EncodeWeatherBits(image, layout.enableAddress, list, &ChannelRecord::Enable);
+  EncodeWeatherBits(image, layout.scanAddress, list, &ChannelRecord::ScanMemory);
 }
 
 void EncodeList(const ChannelList& list, const ListLayout& layout, MemoryImage& image) {
@@ -171,8 +197,11 @@ void DecodeHeader(const MemoryImage& image, SettingsModel& model) {
 void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupported) {
   DecodeHeader(image, model);
   for (ListId id : kCodecOrder) {
-    if (id == ListId::CHWX && !wxSupported) continue;
-    DecodeList(image, Layout(id), model.list(id));
+    if (id != ListId::CHWX) {
+      DecodeList(image, Layout(id), model.list(id));
+    } else if (wxSupported) {
+      DecodeWeatherList(image, Layout(id), model.list(id));
+    }
   }
 }
 
@@ -209,8 +238,11 @@ void EncodeHeader(const SettingsModel& model, MemoryImage& image) {
 void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupported) {
   EncodeHeader(model, image);
   for (ListId id : kCodecOrder) {
-    if (id == ListId::CHWX && !wxSupported) continue;
-    EncodeList(model.list(id), Layout(id), image);
+    if (id != ListId::CHWX) {
+      EncodeList(model.list(id), Layout(id), image);
+    } else if (wxSupported) {
+      EncodeWeatherList(model.list(id), Layout(id), image);
+    }
   }
 }
 

@@ -6,7 +6,8 @@
 namespace tpw {
 
 // Image -> model. DecodeHeader covers the groups, the common setup and ATIS; DecodeImage
-// also replaces the channel lists (CHWX only when the model has weather channels).
+// also replaces the channel lists (CHWX only when the model has weather channels). The weather
+// list always holds one record per weather channel, enabled and scanned by its own bits.
 void DecodeHeader(const MemoryImage& image, SettingsModel& model);
 void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupported);
 
