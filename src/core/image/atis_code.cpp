@@ -1,0 +1,24 @@
+#include "image/atis_code.h"
+
+#include <algorithm>
+
+#include "image/text_values.h"
+
+namespace tpw {
+
+std::optional<std::string> AcceptedAtisCode(std::string_view text) {
+  std::string code = Trim(text);
+  if (code.empty()) return code;
+  if (code.size() != AtisCodeDigits || !std::all_of(code.begin(), code.end(), IsDecimalDigit)) {
+    return std::nullopt;
+  }
+  return code;
+}
+
+std::string AtisCodeKeys(std::string_view text) {
+  std::string digits;
+  std::copy_if(text.begin(), text.end(), std::back_inserter(digits), IsDecimalDigit);
+  return digits;
+}
+
+}  // namespace tpw
