@@ -36,5 +36,9 @@ struct EditorState {
 inline constexpr std::string_view TreeHint =
     "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
 inline constexpr std::string_view GridHint = "[Double click],[Enter]:Jump the Setting screen.";
+inline constexpr std::string_view SelectionHint = "[Up]/[Down]:Change of a Selection item.";
+inline constexpr std::string_view ToggleHint = "[Space]:An effective and invalid change.";
+inline constexpr std::string_view AtisCodeHint = "Numeric Only. Indispensable 10 figures.";
+inline constexpr std::string_view WeatherEnableHint = "Select[x]Enable/[]Disable.";
 
 }  // namespace tpw

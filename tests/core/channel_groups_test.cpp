@@ -1,0 +1,66 @@
+#include "editor/channel_groups.h"
+
+#include <gtest/gtest.h>
+
+namespace tpw {
+namespace {
+
+ChannelRecord Channel(int position, bool enable, int statusNo = 0, int statusIcon = 0) {
+  return {.Position = static_cast<std::int16_t>(position),
+          .Enable = enable,
+          .StatusIcon = static_cast<std::int16_t>(statusIcon),
+          .StatusNo = static_cast<std::int16_t>(statusNo)};
+}
+
+TEST(PriorityChannels, EntriesAreTheEnabledRecordsNumberedFromOne) {
+  SettingsModel model;
+  model.CHUSA.append(Channel(6, true));
+  model.CHUSA.append(Channel(16, false));
+  model.CHUSA.append(Channel(78, true, 1, 1));
+  model.CHEXP.append({.Enable = true});
+  EXPECT_EQ(PriorityEntries(model, 0), (std::vector<PriorityEntry>{{"06", 1}, {"1078A", 3}}));
+  EXPECT_TRUE(PriorityEntries(model, 1).empty());  // a list without records
+  EXPECT_TRUE(PriorityEntries(model, 3).empty());  // the EXP group has no priority channel
+  EXPECT_FALSE(HasPriorityChannel(3));
+  EXPECT_TRUE(HasPriorityChannel(2));
+}
+
+TEST(PriorityChannels, ANameOfNoEnabledRecordBecomesTheFirstEntry) {
+  SettingsModel model;
+  model.CHUSA.append(Channel(6, true));
+  model.CHUSA.append(Channel(16, true));
+  model.CHINT.append(Channel(9, false));  // no enabled record: the priority is kept
+  model.CHCAN.append(Channel(9, true));
+  model.groups[0].PriorityCh = 2;
+  model.groups[1].PriorityCh = 1;
+  model.groups[2].PriorityCh = 65535;  // none
+  model.groups[3].PriorityCh = 42;
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 2), 2);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 3), 1);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 1), 1), std::nullopt);
+
+  EXPECT_TRUE(SettlePriorityChannels(model));
+  EXPECT_EQ(model.groups[0].PriorityCh, 2);
+  EXPECT_EQ(model.groups[1].PriorityCh, 1);
+  EXPECT_EQ(model.groups[2].PriorityCh, 1);
+  EXPECT_EQ(model.groups[3].PriorityCh, 42);
+  EXPECT_FALSE(SettlePriorityChannels(model));  // nothing left to replace
+
+  // A priority channel that has since been disabled gives way to the first enabled one.
+  model.CHUSA[1].Enable = false;
+  EXPECT_TRUE(SettlePriorityChannels(model));
+  EXPECT_EQ(model.groups[0].PriorityCh, 1);
+}
+
+TEST(PriorityChannels, AtisControlsFollowTheUsableGroups) {
+  SettingsModel model;
+  EXPECT_FALSE(IsAtisCodeEnabled(model));
+  for (int g = 0; g < GroupCount; ++g) EXPECT_FALSE(IsAtisGroupEnabled(model, g));
+  model.groups[3].Usable = true;
+  EXPECT_TRUE(IsAtisCodeEnabled(model));
+  EXPECT_TRUE(IsAtisGroupEnabled(model, 3));
+  EXPECT_FALSE(IsAtisGroupEnabled(model, 0));
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,0 +1,112 @@
+#include "editor/common_options.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tpw {
+namespace {
+
+std::vector<std::string> Texts(CommonOption option) {
+  std::vector<std::string> texts;
+  for (const OptionEntry& entry : OptionListOf(option).entries) {
+    texts.emplace_back(entry.text);
+  }
+  return texts;
+}
+
+TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Texts(CommonOption::Scan), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::ResumeTime), (V{"Off", "1Sec", "2Sec", "3Sec", "4Sec", "5Sec"}));
+  EXPECT_EQ(Texts(CommonOption::PttScanClear), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::DwTw), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::ModeSelect), (V{"DW", "TW"}));
+  EXPECT_EQ(Texts(CommonOption::WeatherAlert), (V{"Off", "On Wx", "On Scan", "Wx and Scan"}));
+  EXPECT_EQ(Texts(CommonOption::DualWatch), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::AtisMode), (V{"Normal", "Special"}));
+  std::set<std::string_view> names;
+  for (const OptionList& list : CommonOptionLists()) {
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+      EXPECT_EQ(list.entries[i].value, static_cast<int>(i)) << list.objectName;
+    }
+    names.insert(list.objectName);
+  }
+  EXPECT_EQ(names, (std::set<std::string_view>{
+                       "cmbCommonScan", "cmbCommonResume", "cmbCommonPTTSCAN", "cmbCommonDWTW",
+                       "cmbCommonModeSelect", "cmbCommonWeater", "cmbCommonDual", "cmbAtisMode"}));
+}
+
+TEST(CommonOptions, ChoicesStoreTheirFieldAndLoadBack) {
+  SettingsModel model;
+  const SettingsModel untouched = model;
+  EXPECT_FALSE(StoreChoice(model, CommonOption::DualWatch, 1));
+  EXPECT_EQ(model, untouched);
+  EXPECT_EQ(ShownValue(model, CommonOption::DualWatch), std::nullopt);
+
+  EXPECT_TRUE(StoreChoice(model, CommonOption::Scan, 1));
+  EXPECT_TRUE(StoreChoice(model, CommonOption::ResumeTime, 5));
+  EXPECT_TRUE(StoreChoice(model, CommonOption::PttScanClear, 1));
+  EXPECT_TRUE(StoreChoice(model, CommonOption::DwTw, 1));
+  EXPECT_TRUE(StoreChoice(model, CommonOption::ModeSelect, 1));
+  EXPECT_TRUE(StoreChoice(model, CommonOption::WeatherAlert, 2));  // "On Scan"
+  EXPECT_TRUE(StoreChoice(model, CommonOption::AtisMode, 1));
+  EXPECT_EQ(model.common, (CommonSetup{.Scan = true,
+                                       .ResumeTime = 5,
+                                       .PttScanClear = true,
+                                       .WeatherAlert = 2,
+                                       .DwTw = true,
+                                       .ModeSelect = 1}));
+  EXPECT_EQ(model.atis.AtisMode, 1);
+  for (const OptionList& list : CommonOptionLists()) {
+    if (list.option == CommonOption::DualWatch) continue;
+    EXPECT_EQ(ShownValue(model, list.option), list.option == CommonOption::ResumeTime     ? 5
+                                              : list.option == CommonOption::WeatherAlert ? 2
+                                                                                          : 1)
+        << list.objectName;
+  }
+}
+
+TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
+  SettingsModel model;
+  model.common.ResumeTime = 7;
+  model.common.ModeSelect = 2;
+  model.common.WeatherAlert = -1;
+  model.atis.AtisMode = 255;
+  for (CommonOption option : {CommonOption::ResumeTime, CommonOption::ModeSelect,
+                              CommonOption::WeatherAlert, CommonOption::AtisMode}) {
+    EXPECT_EQ(ShownValue(model, option), std::nullopt);
+  }
+  EXPECT_EQ(model.common.ResumeTime, 7);
+}
+
+TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
+  SettingsModel model;
+  model.common.ResumeTime = 4;
+  model.common.ModeSelect = 1;
+  for (CommonOption dependent : {CommonOption::ResumeTime, CommonOption::PttScanClear}) {
+    EXPECT_EQ(ControllingOption(dependent), CommonOption::Scan);
+    EXPECT_FALSE(IsOptionEnabled(model, dependent));
+  }
+  EXPECT_EQ(ControllingOption(CommonOption::ModeSelect), CommonOption::DwTw);
+  EXPECT_FALSE(IsOptionEnabled(model, CommonOption::ModeSelect));
+  for (CommonOption free : {CommonOption::Scan, CommonOption::DwTw, CommonOption::WeatherAlert,
+                            CommonOption::DualWatch, CommonOption::AtisMode}) {
+    EXPECT_EQ(ControllingOption(free), std::nullopt);
+    EXPECT_TRUE(IsOptionEnabled(model, free));
+  }
+  StoreChoice(model, CommonOption::Scan, 1);
+  EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ResumeTime));
+  EXPECT_TRUE(IsOptionEnabled(model, CommonOption::PttScanClear));
+  EXPECT_FALSE(IsOptionEnabled(model, CommonOption::ModeSelect));
+  StoreChoice(model, CommonOption::DwTw, 1);
+  EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ModeSelect));
+  // Switching a function off keeps the values of its lists.
+  StoreChoice(model, CommonOption::Scan, 0);
+  StoreChoice(model, CommonOption::DwTw, 0);
+  EXPECT_EQ(model.common.ResumeTime, 4);
+  EXPECT_EQ(model.common.ModeSelect, 1);
+}
+
+}  // namespace
+}  // namespace tpw
