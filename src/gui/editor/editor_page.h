@@ -24,6 +24,9 @@ class EditorPage : public QWidget {
  signals:
   // The one-line key hint of the focused control.
   void hintChanged(const QString& hint);
+  // Filling the controls corrected the settings (a value the page cannot show was replaced):
+  // a change of the data, although filling alone is none.
+  void settingsCorrected();
 };
 
 // A page whose editor comes in a later version: a calm empty page with its name.

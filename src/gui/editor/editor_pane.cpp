@@ -59,6 +59,7 @@ void EditorPane::addPage(PanelId id, EditorPage* page) {
   pages_[id] = page;
   panels_->addWidget(page);
   connect(page, &EditorPage::hintChanged, this, &EditorPane::hintChanged);
+  connect(page, &EditorPage::settingsCorrected, this, [this] { settingsCorrected_ = true; });
 }
 
 void EditorPane::setPage(PanelId id, EditorPage* page) {
@@ -119,17 +120,21 @@ void EditorPane::rebuildTree() {
 }
 
 void EditorPane::showNode(int treeIndex) {
-  // Filling the controls of a panel is no edit.
-  FlagGuard keepDataChanged(ws_.flags.DataChanged);
-  const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
-  if (view) {
-    if (view->panel == PanelId::ChannelList && view->list) {
-      listPanel_->showList(ws_, *view->list, state_);
-    } else {
-      page(view->panel)->fillControls();
+  settingsCorrected_ = false;
+  {
+    // Filling the controls of a panel is no edit.
+    FlagGuard keepDataChanged(ws_.flags.DataChanged);
+    const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
+    if (view) {
+      if (view->panel == PanelId::ChannelList && view->list) {
+        listPanel_->showList(ws_, *view->list, state_);
+      } else {
+        page(view->panel)->fillControls();
+      }
+      showPanel(view->panel);
     }
-    showPanel(view->panel);
   }
+  if (settingsCorrected_) ws_.flags.DataChanged = true;
   setTreeHint();
 }
 

@@ -86,6 +86,7 @@ class EditorPane : public QObject {
   std::vector<QTreeWidgetItem*> treeItems_;  // item of tree index i at i - 1
   PanelId active_ = PanelId::Grey;
   bool selectingByProgram_ = false;  // the tree is being built or re-selected by the program
+  bool settingsCorrected_ = false;   // the shown page corrected the settings while filling
 };
 
 }  // namespace tpw::gui

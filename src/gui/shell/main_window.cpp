@@ -62,6 +62,7 @@ void MainWindow::buildPanes() {
   splitter_->setObjectName(QStringLiteral("imgSplitter"));
   splitter_->setChildrenCollapsible(false);
   editor_ = new EditorPane(ws_, splitter_);
+  installSetupPages();
   editor_->tree()->setMinimumWidth(SplitterMinimum);
   editor_->panels()->setMinimumWidth(SplitterMinimum);
   splitter_->addWidget(editor_->tree());

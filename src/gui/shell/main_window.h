@@ -85,6 +85,8 @@ class MainWindow : public QMainWindow {
   void chooseModel(int entry);
   void transferRead();
   void transferProgram();
+  // "ATIS Clear" of the Common Setup page: erases the code in the radio and on the PC.
+  void clearAtis();
   // Opens the transfer dialog in a mode on the chosen port and returns what it did.
   TransferResult runTransfer(TransferMode mode);
   SerialPortMenu& portMenu() { return *portMenu_; }
@@ -103,6 +105,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildPanes();
+  // The Common Setup and Weather pages in place of their empty pages.
+  void installSetupPages();
   void buildStatusBar();
   void fitTreePane();
   void connectCommands();

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "gui/editor/focus_hints.h"
+#include "session/workspace.h"
+
+namespace tpw::gui {
+
+// The ATIS section of the Common Setup page (pictATIS_2): the groups the radio sends its ATIS
+// identification on, the mode, the ten-digit code, how often a code was programmed, and
+// "ATIS Clear".
+//
+// A typed code is stored once it is accepted: when the user leaves the box towards a control
+// that asks for validation (every control of the window except "ATIS Clear"), or when a
+// command asks the page. A code that is neither empty nor ten digits is refused there with
+// "Data Error!!" and the focus stays in the box; leaving towards "ATIS Clear" puts the stored
+// code back silently instead.
+class AtisSection : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, QWidget* parent = nullptr);
+
+  // Empties every control; the settings stay as they are.
+  void clear();
+  // Shows the ATIS settings and what the usable groups allow.
+  void load();
+  // The radio's counter of programmed codes, as the image holds it.
+  void showCount();
+  // True unless a typed code waits in the focused code box and is refused; the user has then
+  // been told.
+  bool acceptBeforeLeave();
+
+  QLineEdit* codeBox() const { return code_; }
+
+ signals:
+  void clearRequested();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void codeEdited(const QString& typed);
+  void showCode(const std::string& code);
+  // Stores a typed code when it is acceptable. A refused code is reported (tellUser) or
+  // replaced by the stored one.
+  bool takeTypedCode(bool tellUser);
+  bool asksForValidation(const QWidget* next) const;
+  bool codeHasFocus() const;
+
+  Workspace& ws_;
+  Prompter& prompter_;
+  std::array<QCheckBox*, GroupCount> groups_{};
+  QComboBox* mode_;
+  QLabel* codeLabel_;
+  QLineEdit* code_;
+  QLineEdit* count_;
+  QPushButton* clear_;
+  QString shownCode_;       // what the box holds, to tell a real change from a dropped key
+  bool codeTyped_ = false;  // typed into since the code was last accepted or shown
+};
+
+}  // namespace tpw::gui

@@ -1,0 +1,248 @@
+#include "gui/editor/common_setup_page.h"
+
+#include <QGridLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "editor/channel_groups.h"
+#include "editor/editor_state.h"
+#include "gui/editor/option_box.h"
+#include "session/flag_guard.h"
+
+namespace tpw::gui {
+
+namespace {
+
+// The names under the "Priority CH" heading.
+constexpr const char* kPriorityLabels[GroupCount] = {"USA", "INT", "CAN", "EXP"};
+
+}  // namespace
+
+CommonSetupPage::CommonSetupPage(Workspace& ws, Prompter& prompter, QWidget* parent)
+    : EditorPage(parent), ws_(ws), hints_(new FocusHints(this)) {
+  setObjectName(QStringLiteral("pictCommon"));
+  connect(hints_, &FocusHints::hintChanged, this, &EditorPage::hintChanged);
+
+  auto* content = new QWidget;
+  auto* grid = new QGridLayout(content);
+  atis_ = new AtisSection(ws_, prompter, *hints_, content);
+  connect(atis_, &AtisSection::clearRequested, this, &CommonSetupPage::atisClearRequested);
+  grid->addWidget(buildGroupsFrame(), 0, 0);
+  grid->addWidget(atis_, 1, 0);
+  auto* functions = new QVBoxLayout;
+  functions->addWidget(buildScanFrame());
+  functions->addWidget(buildWatchFrame());
+  functions->addWidget(buildWeatherFrame());
+  functions->addStretch(1);
+  grid->addLayout(functions, 0, 1, 2, 1);
+  grid->setRowStretch(2, 1);
+  grid->setColumnStretch(2, 1);
+
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("scrollCommon"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  // A click on the page between its controls moves the focus nowhere.
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setWidget(content);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+  resetPage();
+}
+
+QGroupBox* CommonSetupPage::buildGroupsFrame() {
+  auto* frame = new QGroupBox(tr("Usable Channel Groups"));
+  frame->setObjectName(QStringLiteral("fraUsable"));
+  auto* grid = new QGridLayout(frame);
+  auto* heading = new QLabel(tr("Priority CH"), frame);
+  heading->setObjectName(QStringLiteral("lblPri"));
+  grid->addWidget(heading, 0, 1, 1, 2);
+  for (int g = 0; g < GroupCount; ++g) {
+    const std::size_t i = static_cast<std::size_t>(g);
+    usable_[i] = new QCheckBox(frame);
+    NameArrayMember(usable_[i], "chkUsable", g);
+    hints_->add(usable_[i], ToggleHint);
+    connect(usable_[i], &QCheckBox::clicked, this,
+            [this, g](bool ticked) { usableClicked(g, ticked); });
+
+    priorityLabels_[i] = new QLabel(QString::fromLatin1(kPriorityLabels[g]), frame);
+    NameArrayMember(priorityLabels_[i], "lblUsablePri", g);
+    priorities_[i] = new QComboBox(frame);
+    NameArrayMember(priorities_[i], "cmbUsablePri", g);
+    priorityLabels_[i]->setBuddy(priorities_[i]);
+    priorities_[i]->setAccessibleName(heading->text() + QLatin1Char(' ') +
+                                      priorityLabels_[i]->text());
+    priorities_[i]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    priorities_[i]->setMinimumContentsLength(5);
+    hints_->add(priorities_[i], SelectionHint);
+    connect(priorities_[i], &QComboBox::activated, this, [this, g] {
+      if (ws_.flags.TransferBusy) return;
+      const int chosen = SelectedValue(priorities_[static_cast<std::size_t>(g)]);
+      if (chosen < 0) return;
+      ws_.model.groups[static_cast<std::size_t>(g)].PriorityCh = chosen;
+      ws_.flags.DataChanged = true;
+    });
+    // The EXP group never has a priority channel: its list is not shown.
+    priorityLabels_[i]->setVisible(HasPriorityChannel(g));
+    priorities_[i]->setVisible(HasPriorityChannel(g));
+
+    grid->addWidget(usable_[i], g + 1, 0);
+    grid->addWidget(priorityLabels_[i], g + 1, 1);
+    grid->addWidget(priorities_[i], g + 1, 2);
+  }
+  grid->setColumnStretch(2, 1);
+  return frame;
+}
+
+QComboBox* CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption option) {
+  const OptionList& list = OptionListOf(option);
+  QWidget* parent = grid->parentWidget();
+  auto* label = new QLabel(FromView(list.label), parent);
+  label->setObjectName(FromView(list.labelName));
+  auto* box = new QComboBox(parent);
+  box->setObjectName(FromView(list.objectName));
+  label->setBuddy(box);
+  hints_->add(box, SelectionHint);
+  connect(box, &QComboBox::activated, this, [this, option] { optionChosen(option); });
+  // The first column holds the connector lines.
+  grid->addWidget(label, row, 1);
+  grid->addWidget(box, row, 2);
+  options_[option] = box;
+  optionLabels_[option] = label;
+  return box;
+}
+
+QGroupBox* CommonSetupPage::buildScanFrame() {
+  auto* frame = new QGroupBox(tr("Scanning Function"));
+  frame->setObjectName(QStringLiteral("fraScan"));
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(0);
+  addOption(grid, 0, CommonOption::Scan);
+  addOption(grid, 1, CommonOption::ResumeTime);
+  addOption(grid, 2, CommonOption::PttScanClear);
+  const ConnectorLine::Shape shapes[] = {ConnectorLine::Shape::Start, ConnectorLine::Shape::Branch,
+                                         ConnectorLine::Shape::Corner};
+  for (int i = 0; i < 3; ++i) {
+    auto* line = new ConnectorLine(shapes[i], frame);
+    NameArrayMember(line, "linScan", i);
+    scanLines_.push_back(line);
+  }
+  for (int i = 0; i < 3; ++i) grid->addWidget(scanLines_[static_cast<std::size_t>(i)], i, 0);
+  grid->setColumnStretch(2, 1);
+  return frame;
+}
+
+QGroupBox* CommonSetupPage::buildWatchFrame() {
+  auto* frame = new QGroupBox(tr("DW/TW Function"));
+  frame->setObjectName(QStringLiteral("fraDwtw"));
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(0);
+  addOption(grid, 0, CommonOption::DwTw);
+  addOption(grid, 1, CommonOption::ModeSelect);
+  watchLine_ = new ConnectorLine(ConnectorLine::Shape::Bracket, frame);
+  watchLine_->setObjectName(QStringLiteral("linDwtw"));
+  grid->addWidget(watchLine_, 0, 0, 2, 1);
+  grid->setColumnStretch(2, 1);
+  return frame;
+}
+
+QGroupBox* CommonSetupPage::buildWeatherFrame() {
+  // The radio's weather alert and the dual watch list are kept out of sight: the alert is
+  // loaded and stored like every other list, "Dual Watch" is neither.
+  auto* frame = new QGroupBox(tr("Weather CH Function"));
+  frame->setObjectName(QStringLiteral("pictCommonWeater"));
+  auto* grid = new QGridLayout(frame);
+  addOption(grid, 0, CommonOption::WeatherAlert);
+  addOption(grid, 1, CommonOption::DualWatch);
+  frame->hide();
+  return frame;
+}
+
+void CommonSetupPage::resetPage() {
+  FlagGuard busy(ws_.flags.TransferBusy, true);
+  for (const OptionList& list : CommonOptionLists()) {
+    if (list.option != CommonOption::AtisMode) FillOptions(options_.at(list.option), list.entries);
+  }
+  for (int g = 0; g < GroupCount; ++g) {
+    usable_[static_cast<std::size_t>(g)]->setChecked(false);
+    priorities_[static_cast<std::size_t>(g)]->clear();
+  }
+  atis_->clear();
+  atis_->setVisible(ws_.caps.AtisSupported);
+}
+
+void CommonSetupPage::fillControls() {
+  FlagGuard busy(ws_.flags.TransferBusy, true);
+  // The lists show each priority channel among the enabled records of its group; one that is
+  // none of them is replaced, a change of the data the page reports.
+  const bool corrected = SettlePriorityChannels(ws_.model);
+  loadGroups();
+  loadCommonSetup();
+  atis_->load();
+  if (corrected) emit settingsCorrected();
+}
+
+void CommonSetupPage::loadGroups() {
+  const SettingsModel& model = ws_.model;
+  for (int g = 0; g < GroupCount; ++g) {
+    const std::size_t i = static_cast<std::size_t>(g);
+    const ChannelGroup& group = model.groups[i];
+    QComboBox* list = priorities_[i];
+    list->clear();
+    const std::vector<PriorityEntry> entries = PriorityEntries(model, g);
+    for (const PriorityEntry& entry : entries) {
+      list->addItem(QString::fromStdString(entry.text), entry.value);
+    }
+    list->setCurrentIndex(-1);
+    SelectValue(list, ShownPriority(entries, group.PriorityCh));
+    usable_[i]->setText(QString::fromStdString(group.GroupLabel));
+    usable_[i]->setChecked(group.Usable);
+    list->setEnabled(group.Usable);
+    priorityLabels_[i]->setEnabled(group.Usable);
+  }
+}
+
+void CommonSetupPage::loadCommonSetup() {
+  for (auto& [option, box] : options_) SelectValue(box, ShownValue(ws_.model, option));
+  applyDependencies();
+}
+
+void CommonSetupPage::applyDependencies() {
+  for (auto& [option, box] : options_) {
+    const bool enabled = IsOptionEnabled(ws_.model, option);
+    box->setEnabled(enabled);
+    optionLabels_.at(option)->setEnabled(enabled);
+  }
+  for (ConnectorLine* line : scanLines_) {
+    line->setOn(IsOptionEnabled(ws_.model, CommonOption::ResumeTime));
+  }
+  watchLine_->setOn(IsOptionEnabled(ws_.model, CommonOption::ModeSelect));
+}
+
+void CommonSetupPage::usableClicked(int group, bool ticked) {
+  if (ws_.flags.TransferBusy) return;
+  const std::size_t i = static_cast<std::size_t>(group);
+  ws_.model.groups[i].Usable = ticked;
+  priorities_[i]->setEnabled(ticked);
+  priorityLabels_[i]->setEnabled(ticked);
+  if (isEnabled()) {
+    atis_->load();
+    emit usableGroupsChanged();
+  }
+  ws_.flags.DataChanged = true;
+}
+
+void CommonSetupPage::optionChosen(CommonOption option) {
+  if (ws_.flags.TransferBusy) return;
+  if (StoreChoice(ws_.model, option, SelectedValue(options_.at(option)))) {
+    ws_.flags.DataChanged = true;
+  }
+  applyDependencies();
+}
+
+bool CommonSetupPage::validateBeforeLeave() {
+  return atis_->acceptBeforeLeave();
+}
+
+}  // namespace tpw::gui

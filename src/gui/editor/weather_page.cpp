@@ -1,0 +1,119 @@
+#include "gui/editor/weather_page.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "editor/editor_state.h"
+#include "editor/weather_rows.h"
+#include "gui/editor/option_box.h"
+#include "session/flag_guard.h"
+
+namespace tpw::gui {
+
+namespace {
+
+const QString kFocusMark = QStringLiteral(">");
+const QString kNoMark = QStringLiteral(" ");
+
+QCheckBox* MarkedBox(QWidget* parent, const char* objectName, int row, const QString& name) {
+  auto* box = new QCheckBox(kNoMark, parent);
+  NameArrayMember(box, objectName, row);
+  box->setAccessibleName(name);
+  return box;
+}
+
+}  // namespace
+
+WeatherPage::WeatherPage(Workspace& ws, QWidget* parent)
+    : EditorPage(parent), ws_(ws), hints_(new FocusHints(this)) {
+  setObjectName(QStringLiteral("pictD"));
+  connect(hints_, &FocusHints::hintChanged, this, &EditorPage::hintChanged);
+  auto* grid = new QGridLayout;
+  auto* enableHeading = new QLabel(tr("Enable"), this);
+  enableHeading->setObjectName(QStringLiteral("lblDEnable"));
+  auto* scanHeading = new QLabel(tr("Scan"), this);
+  scanHeading->setObjectName(QStringLiteral("lblDScan"));
+  grid->addWidget(enableHeading, 0, 1);
+  grid->addWidget(scanHeading, 0, 2);
+  const WeatherRows rows = WeatherRowsOf(ws_.model);
+  for (int k = 0; k < WxChannelCount; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    const QString name = QString::fromStdString(rows[i].name);
+    names_[i] = new QLabel(name, this);
+    NameArrayMember(names_[i], "lblWX", k);
+    enable_[i] = MarkedBox(this, "chkDEnable", k, name + QLatin1Char(' ') + enableHeading->text());
+    scan_[i] = MarkedBox(this, "chkDScan", k, name + QLatin1Char(' ') + scanHeading->text());
+    hints_->add(enable_[i], WeatherEnableHint);
+    hints_->add(scan_[i], ToggleHint);
+    for (QCheckBox* box : {enable_[i], scan_[i]}) box->installEventFilter(this);
+    connect(enable_[i], &QCheckBox::clicked, this,
+            [this, k](bool ticked) { enableClicked(k, ticked); });
+    connect(scan_[i], &QCheckBox::clicked, this,
+            [this, k](bool ticked) { scanClicked(k, ticked); });
+    grid->addWidget(names_[i], k + 1, 0);
+    grid->addWidget(enable_[i], k + 1, 1);
+    grid->addWidget(scan_[i], k + 1, 2);
+  }
+  grid->setColumnMinimumWidth(1, 60);
+  grid->setColumnMinimumWidth(2, 60);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addStretch(1);
+  resetPage();
+}
+
+void WeatherPage::resetPage() {
+  FlagGuard busy(ws_.flags.TransferBusy, true);
+  for (int k = 0; k < WxChannelCount; ++k) {
+    enable_[static_cast<std::size_t>(k)]->setChecked(false);
+    scan_[static_cast<std::size_t>(k)]->setChecked(false);
+  }
+  fillControls();
+}
+
+void WeatherPage::fillControls() {
+  FlagGuard busy(ws_.flags.TransferBusy, true);
+  const WeatherRows rows = WeatherRowsOf(ws_.model);
+  for (int k = 0; k < WxChannelCount; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    const WeatherRow& row = rows[i];
+    names_[i]->setText(QString::fromStdString(row.name));
+    enable_[i]->setChecked(row.enable);
+    enable_[i]->setEnabled(row.present);
+    scan_[i]->setChecked(row.scan);
+    scan_[i]->setEnabled(row.scanUsable);
+  }
+}
+
+void WeatherPage::enableClicked(int row, bool ticked) {
+  if (ws_.flags.TransferBusy) return;
+  const std::size_t i = static_cast<std::size_t>(row);
+  if (!SetWeatherEnable(ws_.model, row, ticked)) {
+    enable_[i]->setChecked(false);
+    return;
+  }
+  // The scan tick stays while the channel is off; it only cannot be changed.
+  scan_[i]->setEnabled(ticked);
+  ws_.flags.DataChanged = true;
+}
+
+void WeatherPage::scanClicked(int row, bool ticked) {
+  if (ws_.flags.TransferBusy) return;
+  if (!SetWeatherScan(ws_.model, row, ticked)) {
+    scan_[static_cast<std::size_t>(row)]->setChecked(false);
+    return;
+  }
+  ws_.flags.DataChanged = true;
+}
+
+bool WeatherPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    if (auto* box = qobject_cast<QCheckBox*>(watched)) {
+      box->setText(event->type() == QEvent::FocusIn ? kFocusMark : kNoMark);
+    }
+  }
+  return EditorPage::eventFilter(watched, event);
+}
+
+}  // namespace tpw::gui
