@@ -216,7 +216,7 @@ class StartupTest : public QObject {
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK*", "QZ815_USA", "QZ815_ZZ"}));
 
-    // A file of another model is refused and changes no setting.
+    // A file of another model is refused and changes nothing, the document included.
     const QString other = QString::fromStdString((*dir / "other.dat").string());
     WriteBytes(other.toStdString(),
                "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n[CHUSA1]\r\nPosition=9\r\n");
@@ -225,7 +225,7 @@ class StartupTest : public QObject {
     QCOMPARE(LastBox(f->prompter()).text, std::string("ModelType Error !!"));
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
     QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
-    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
+    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
   }
 
   void unloadAsksToSaveAndRecordsTheWindow() {

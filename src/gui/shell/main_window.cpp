@@ -9,7 +9,6 @@
 
 #include "gui/about/about_box.h"
 #include "gui/shell/busy_window.h"
-#include "image/channel_tables.h"
 #include "session/flag_guard.h"
 #include "session/message_texts.h"
 #include "shell/window_title.h"
@@ -149,9 +148,7 @@ bool MainWindow::validateBeforeLeave() {
 
 void MainWindow::resetEditor(EditorReset reset) {
   FlagGuard busy(ws_.flags.TransferBusy, true);
-  if (reset == EditorReset::KeepImage) {
-    ws_.model.CHWX = DefaultWeatherList();
-  } else {
+  if (reset == EditorReset::NewDataSet) {
     Context ctx = context();
     // No entry is loaded here: building the menu loads the remembered one.
     NewDataSet(ctx, services_.settings, destinations_, -1);

@@ -56,10 +56,10 @@ class MainWindow : public QMainWindow {
   // What a reset of the editor starts the data set from.
   enum class EditorReset {
     NewDataSet,  // the default image and the remembered destination (at start and for New)
-    KeepImage,   // the image as it is: a channel data file is read into it next
+    KeepImage,   // the image and the settings as they are: a channel data file was just read
   };
-  // Brings the editor to the start state of a data set: the default weather list, every panel
-  // empty, the tree built with General selected, no document.
+  // Brings the editor to the start state of a data set: every panel empty, the tree built with
+  // General selected, no document. TransferBusy stays set for the whole reset.
   void resetEditor(EditorReset reset);
   // The same from the default image and the destination of a menu entry.
   void resetEditorToDestination(int entry);

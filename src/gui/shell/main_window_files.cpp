@@ -33,20 +33,18 @@ void MainWindow::openFile(const QString& given) {
   ws_.flags.CancelFlag = true;
   const QString path =
       given.isEmpty() ? services_.dialogs.openDataFile(this, dialogFolder()) : given;
-  if (!path.isEmpty()) {
+  Context ctx = context();
+  // A refused file changes nothing: the editor starts again only from an accepted one.
+  if (!path.isEmpty() && OpenDataFile(ctx, path.toStdString())) {
     resetEditor(EditorReset::KeepImage);
-    Context ctx = context();
-    OpenDataFile(ctx, path.toStdString());
     editor_->rebuildTree();
-    if (!ws_.flags.ErrorFlag) {
-      destinations_.syncToRegion(ws_.image);
-      refreshDestinationMenu();
-      ws_.documentPath = path.toStdString();
-      refreshTitle();
-      rememberFile(path);
-      ws_.flags.CancelFlag = false;
-      ws_.flags.DataChanged = false;
-    }
+    destinations_.syncToRegion(ws_.image);
+    refreshDestinationMenu();
+    ws_.documentPath = path.toStdString();
+    refreshTitle();
+    rememberFile(path);
+    ws_.flags.CancelFlag = false;
+    ws_.flags.DataChanged = false;
   }
   if (!ws_.flags.CancelFlag) editor_->refreshCurrentNode();
 }
