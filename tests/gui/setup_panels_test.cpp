@@ -1,0 +1,626 @@
+// The Common Setup page (usable groups and priority channels, scanning and watch, ATIS) and
+// the Weather page, on real widgets over a destination template, with the demo radio where a
+// setting has to survive the radio.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/editor/connector_line.h"
+#include "gui/link/transfer_dialog.h"
+#include "gui_test_support.h"
+#include "image/encodings.h"
+#include "image/memory_map.h"
+#include "sim/radio_simulator.h"
+
+using namespace tpw;
+using namespace tpw::test;
+using gui::ConnectorLine;
+using gui::TransferDialog;
+
+namespace {
+
+void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes) {
+  for (int b : bytes) image.set(address++, static_cast<std::uint8_t>(b));
+}
+
+// A UK template as a radio holds it: USA, INT and UK usable, three USA and two INT channels
+// (no others),
+// USA's priority channel 16, INT's a record it does not have; scan on, resume 3 s, watch off
+// in triple mode; ATIS on USA and UK, no code, programmed twice; every weather channel on.
+MemoryImage UkTemplate() {
+  MemoryImage image = sim::FactoryMemory(ValidImage(1));
+  Fill(image, addr::UsableGroups, {0xE0});
+  Fill(image, 0x100, {0xE0});
+  Fill(image, 0x300, {6, 0x30, 16, 0x30, 72, 0x30});
+  Fill(image, 0x120, {0xC0});
+  Fill(image, 0x3C0, {9, 0x30, 16, 0x30});
+  Fill(image, 0x140, {0x00});
+  Fill(image, 0x162, {0, 0, 0, 0, 0, 0});
+  Fill(image, addr::PriorityCh, {0x00, 0x02});
+  Fill(image, addr::PriorityCh + addr::GroupStride, {0x00, 0x05});
+  Fill(image, addr::PriorityCh + 2 * addr::GroupStride, {0x00, 0x20});
+  Fill(image, addr::WeatherAlert, {0, 0x01, 0, 0, 3, 0, 1});
+  Fill(image, addr::AtisChGroup, {0xA0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 2});
+  Fill(image, 0x160, {0xFF, 0xC0});
+  Fill(image, 0x1E0, {0x00, 0x00});
+  return image;
+}
+
+// The control of a window with that objectName and, for a member of a control array, index.
+template <typename T>
+T* Control(QWidget& window, const char* name, int index = -1) {
+  for (T* control : window.findChildren<T*>(QString::fromLatin1(name))) {
+    if (index < 0 || control->property("index").toInt() == index) return control;
+  }
+  return nullptr;
+}
+
+QStringList Items(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+// A choice in a list as the user makes it: the entry is selected and announced as chosen.
+void Choose(QComboBox* box, const QString& text) {
+  const int index = box->findText(text);
+  box->setCurrentIndex(index);
+  emit box->activated(index);
+}
+
+// What assistive tools call a control: the label that names it, else its own name.
+QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  if (face == nullptr) return {};
+  const auto labels = face->relations(QAccessible::Label);
+  return labels.isEmpty() ? face->text(QAccessible::Name)
+                          : labels.constFirst().first->text(QAccessible::Name);
+}
+
+bool AccessiblyChecked(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  return face != nullptr && face->state().checked;
+}
+
+QStringList TreeTexts(QTreeWidget* tree) {
+  QStringList texts;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) texts << (*it)->text(0);
+  return texts;
+}
+
+// The dialog's OK; a transfer that failed leaves it open, and Cancel closes it.
+void PressOk(TransferDialog* dialog) {
+  dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  if (dialog->isVisible()) dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+}
+
+// What the setup pages edit, and what the radio keeps of it.
+struct SetupSettings {
+  std::array<bool, GroupCount> usable{};
+  std::array<std::int32_t, 3> priority{};
+  CommonSetup common;
+  AtisSetup atis;
+  std::vector<std::pair<bool, bool>> weather;
+  bool operator==(const SetupSettings&) const = default;
+};
+
+SetupSettings SetupOf(const SettingsModel& model) {
+  SetupSettings s;
+  for (int g = 0; g < GroupCount; ++g) s.usable[g] = model.groups[g].Usable;
+  for (int g = 0; g < 3; ++g) s.priority[g] = model.groups[g].PriorityCh;
+  s.common = model.common;
+  s.atis = model.atis;
+  for (const ChannelRecord& r : model.CHWX) s.weather.emplace_back(r.Enable, r.ScanMemory);
+  return s;
+}
+
+}  // namespace
+
+class SetupPanelsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempDir> dir;
+  std::unique_ptr<GuiFixture> f;
+
+  gui::MainWindow& window() { return *f->window; }
+  gui::EditorPane& editor() { return f->window->editor(); }
+  void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
+  template <typename T>
+  T* control(const char* name, int index = -1) {
+    T* found = Control<T>(window(), name, index);
+    if (found == nullptr) qFatal("no control %s(%d)", name, index);
+    return found;
+  }
+  QComboBox* list(const char* name, int index = -1) { return control<QComboBox>(name, index); }
+  QCheckBox* box(const char* name, int index = -1) { return control<QCheckBox>(name, index); }
+  QLineEdit* code() { return control<QLineEdit>("txtATIScode"); }
+  // Types into a control that has the focus, key by key.
+  void type(QWidget* widget, const QString& keys) { QTest::keyClicks(widget, keys); }
+  void focus(QWidget* widget, Qt::FocusReason reason = Qt::TabFocusReason) {
+    widget->setFocus(reason);
+  }
+  TransferResult transfer(TransferMode mode) {
+    WhenModalOpens<TransferDialog>(PressOk);
+    return window().runTransfer(mode);
+  }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<TempDir>();
+    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+    WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(UkTemplate()));
+    MemoryImage usa = sim::FactoryMemory(ValidImage(0xFF));
+    Fill(usa, addr::UsableGroups, {0x80});
+    Fill(usa, addr::AtisChGroup, {0x40});
+    WriteBytes(*dir / "QZ815_USA_012D.ini", ImageAsString(usa));
+    f = std::make_unique<GuiFixture>(dir->path(), true);
+    f->settings.write("IniFilePath", "IniFileName_1", "QZ815_UK");
+    QVERIFY(window().load());
+    window().show();
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QCOMPARE(f->ws().model.groups[2].GroupLabel, std::string("UK"));
+  }
+  void cleanup() {
+    f.reset();
+    dir.reset();
+  }
+
+  void commonSetupShowsTheSettingsInItsThreeSections() {
+    QVERIFY(!f->ws().flags.DataChanged);
+    select("Common");
+    QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
+    // Usable groups and priority channels.
+    QStringList captions;
+    for (int g = 0; g < 4; ++g) {
+      captions << box("chkUsable", g)->text();
+      QCOMPARE(box("chkUsable", g)->isChecked(), g < 3);
+      QCOMPARE(AccessiblyChecked(box("chkUsable", g)), g < 3);
+    }
+    QCOMPARE(captions, QStringList({"USA", "INT", "UK", "EXP"}));
+    QCOMPARE(control<QLabel>("lblPri")->text(), QString("Priority CH"));
+    QCOMPARE(control<QLabel>("lblUsablePri", 2)->text(), QString("CAN"));
+    QCOMPARE(Items(list("cmbUsablePri", 0)), QStringList({"06", "16", "72"}));
+    QCOMPARE(list("cmbUsablePri", 0)->currentText(), QString("16"));
+    QCOMPARE(Items(list("cmbUsablePri", 1)), QStringList({"09", "16"}));
+    QCOMPARE(list("cmbUsablePri", 1)->currentText(), QString("09"));
+    QVERIFY(Items(list("cmbUsablePri", 2)).isEmpty());
+    QVERIFY(!list("cmbUsablePri", 3)->isVisible());  // the EXP group has no priority channel
+    // The common setup.
+    const std::pair<const char*, const char*> shown[] = {
+        {"cmbCommonScan", "On"},  {"cmbCommonResume", "3Sec"},   {"cmbCommonPTTSCAN", "Off"},
+        {"cmbCommonDWTW", "Off"}, {"cmbCommonModeSelect", "TW"}, {"cmbCommonWeater", "Off"}};
+    for (const auto& [name, text] : shown) QCOMPARE(list(name)->currentText(), QString(text));
+    QCOMPARE(Items(list("cmbCommonWeater")),
+             QStringList({"Off", "On Wx", "On Scan", "Wx and Scan"}));
+    QVERIFY(!control<QWidget>("pictCommonWeater")->isVisible());
+    QVERIFY(!list("cmbCommonDual")->isVisible());
+    QCOMPARE(list("cmbCommonDual")->count(), 2);
+    // ATIS.
+    QCOMPARE(control<QGroupBox>("pictATIS_2")->title(), QString("ATIS Function"));
+    QStringList atisBoxes;
+    for (int i = 0; i < 3; ++i) atisBoxes << box("chkATISChGroup", i)->text();
+    QCOMPARE(atisBoxes, QStringList({"USA", "INT", "UK"}));
+    QVERIFY(box("chkATISChGroup", 0)->isChecked());
+    QVERIFY(!box("chkATISChGroup", 1)->isChecked());
+    QVERIFY(box("chkATISChGroup", 2)->isChecked());
+    QVERIFY(!box("chkATISChGroup", 3)->isVisible());
+    QCOMPARE(list("cmbAtisMode")->currentText(), QString("Normal"));
+    QCOMPARE(code()->text(), QString());
+    QCOMPARE(control<QLineEdit>("txtACount")->text(), QString("2"));
+    QCOMPARE(control<QPushButton>("cmdAtisClear")->text(), QString("ATIS Clear"));
+
+    // Every control the user can reach has a name for assistive tools.
+    for (QWidget* w : control<QWidget>("pictCommon")->findChildren<QWidget*>()) {
+      const bool controlKind = qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w) ||
+                               qobject_cast<QLineEdit*>(w) || qobject_cast<QPushButton*>(w);
+      if (controlKind && w->isVisible() && w->focusPolicy() != Qt::NoFocus) {
+        QVERIFY2(!AccessibleName(w).trimmed().isEmpty(), qPrintable(w->objectName()));
+      }
+    }
+    QCOMPARE(AccessibleName(list("cmbCommonResume")), QString("Resume Time"));
+    QCOMPARE(AccessibleName(code()), QString("ATIS Code"));
+    QCOMPARE(AccessibleName(list("cmbUsablePri", 1)), QString("INT"));
+
+    // The focused control's hint; the code box selects its whole text.
+    const std::pair<QWidget*, const char*> hints[] = {
+        {list("cmbCommonScan"), "[Up]/[Down]:Change of a Selection item."},
+        {list("cmbUsablePri", 0), "[Up]/[Down]:Change of a Selection item."},
+        {box("chkUsable", 1), "[Space]:An effective and invalid change."},
+        {box("chkATISChGroup", 0), "[Space]:An effective and invalid change."},
+        {list("cmbAtisMode"), "[Up]/[Down]:Change of a Selection item."},
+        {code(), "Numeric Only. Indispensable 10 figures."}};
+    for (const auto& [widget, hint] : hints) {
+      focus(widget);
+      QCOMPARE(window().hint(), QString(hint));
+    }
+  }
+
+  void showingAPageChangesDataOnlyWhenAPriorityIsReplaced() {
+    select("Common");
+    // INT's priority channel 5 is none of its two channels: the first takes its place.
+    QCOMPARE(f->ws().model.groups[1].PriorityCh, 1);
+    QVERIFY(f->ws().flags.DataChanged);
+    // CAN has no channel to offer and keeps its priority.
+    QCOMPARE(f->ws().model.groups[2].PriorityCh, 32);
+    f->ws().flags.DataChanged = false;
+    const SettingsModel before = f->ws().model;
+    for (const char* key : {"General", "Common", "PW", "Common"}) select(key);
+    QVERIFY(!f->ws().flags.DataChanged);
+    QCOMPARE(f->ws().model, before);
+    // A priority channel that has since been disabled is replaced by the first channel.
+    f->ws().model.CHUSA[1].Enable = false;
+    editor().refreshCurrentNode();
+    QCOMPARE(f->ws().model.groups[0].PriorityCh, 1);
+    QCOMPARE(list("cmbUsablePri", 0)->currentText(), QString("06"));
+    QVERIFY(f->ws().flags.DataChanged);
+  }
+
+  void scanAndWatchGovernTheirListsAndKeepTheirValues() {
+    const CommonSetup start = f->ws().model.common;
+    select("Common");
+    const QList<ConnectorLine*> lines = window().findChildren<ConnectorLine*>("linScan");
+    QCOMPARE(lines.size(), 3);
+    auto* watchLine = control<ConnectorLine>("linDwtw");
+    const QColor on = watchLine->palette().color(QPalette::Active, QPalette::WindowText);
+    QVERIFY(!list("cmbCommonModeSelect")->isEnabled());  // DW/TW is off
+    QVERIFY(!control<QLabel>("lblCommonModeSelect")->isEnabled());
+    QVERIFY(watchLine->colour() != on);
+
+    f->ws().flags.DataChanged = false;
+    Choose(list("cmbCommonScan"), "Off");
+    QVERIFY(!f->ws().model.common.Scan);
+    QVERIFY(f->ws().flags.DataChanged);
+    for (const char* name : {"cmbCommonResume", "cmbCommonPTTSCAN"}) {
+      QVERIFY2(!list(name)->isEnabled(), name);
+    }
+    for (const char* name : {"lblCommonResume", "lblCommonPTTSCAN"}) {
+      QVERIFY2(!control<QLabel>(name)->isEnabled(), name);
+    }
+    for (ConnectorLine* line : lines) QVERIFY(line->colour() != on);
+    QCOMPARE(list("cmbCommonResume")->currentText(), QString("3Sec"));
+    QCOMPARE(f->ws().model.common.ResumeTime, 3);
+    Choose(list("cmbCommonScan"), "On");
+    QVERIFY(list("cmbCommonResume")->isEnabled());
+    QVERIFY(list("cmbCommonPTTSCAN")->isEnabled());
+    QCOMPARE(list("cmbCommonResume")->currentText(), QString("3Sec"));
+    for (ConnectorLine* line : lines) QCOMPARE(line->colour(), on);
+
+    Choose(list("cmbCommonDWTW"), "On");
+    QVERIFY(f->ws().model.common.DwTw);
+    QVERIFY(list("cmbCommonModeSelect")->isEnabled());
+    QCOMPARE(watchLine->colour(), on);
+    Choose(list("cmbCommonModeSelect"), "DW");
+    Choose(list("cmbCommonResume"), "5Sec");
+    Choose(list("cmbCommonPTTSCAN"), "On");
+    Choose(list("cmbCommonWeater"), "On Scan");
+    CommonSetup expected = start;
+    expected.Scan = expected.PttScanClear = expected.DwTw = true;
+    expected.ResumeTime = 5;
+    expected.WeatherAlert = 2;
+    expected.ModeSelect = 0;
+    QCOMPARE(f->ws().model.common, expected);
+
+    // "Dual Watch" changes nothing at all.
+    f->ws().flags.DataChanged = false;
+    const SettingsModel before = f->ws().model;
+    Choose(list("cmbCommonDual"), "On");
+    QVERIFY(!f->ws().flags.DataChanged);
+    QCOMPARE(f->ws().model, before);
+
+    // A stored value without an entry leaves the list where it was and the value as it is.
+    f->ws().model.common.ResumeTime = 7;
+    editor().refreshCurrentNode();
+    QCOMPARE(list("cmbCommonResume")->currentText(), QString("5Sec"));
+    QCOMPARE(f->ws().model.common.ResumeTime, 7);
+    QVERIFY(!f->ws().flags.DataChanged);
+  }
+
+  void untickingAGroupTakesItFromTheTreeAndTheAtisSection() {
+    select("Common");
+    QVERIFY(TreeTexts(editor().tree()).contains("Group2(INT)"));
+    f->ws().flags.DataChanged = false;
+    box("chkUsable", 1)->click();
+    QVERIFY(!f->ws().model.groups[1].Usable);
+    QVERIFY(f->ws().flags.DataChanged);
+    QCOMPARE(TreeTexts(editor().tree()),
+             QStringList({"General", "Common Setup", "Programmable Channel", "Group1(USA)",
+                          "Group3(UK)", "RG Channel", "Weather"}));
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
+    QVERIFY(!list("cmbUsablePri", 1)->isEnabled());
+    QVERIFY(!control<QLabel>("lblUsablePri", 1)->isEnabled());
+    QVERIFY(!box("chkATISChGroup", 1)->isEnabled());
+    QCOMPARE(f->ws().model.groups[1].PriorityCh, 1);  // the priority stays
+    QVERIFY(code()->isEnabled());
+
+    box("chkUsable", 3)->click();
+    QVERIFY(TreeTexts(editor().tree()).contains("EXP Channel(EXP)"));
+    for (int g : {0, 2, 3}) {
+      if (box("chkUsable", g)->isChecked()) box("chkUsable", g)->click();
+    }
+    for (int i = 0; i < 4; ++i) QVERIFY(!box("chkATISChGroup", i)->isEnabled());
+    QVERIFY(!code()->isEnabled());
+    QVERIFY(!control<QLabel>("lblATISCode")->isEnabled());
+    // The ATIS groups themselves are kept.
+    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{true, false, true, false}));
+
+    box("chkUsable", 1)->click();
+    QVERIFY(box("chkATISChGroup", 1)->isEnabled());
+    box("chkATISChGroup", 1)->click();
+    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{true, true, true, false}));
+    Choose(list("cmbAtisMode"), "Special");
+    QCOMPARE(f->ws().model.atis.AtisMode, 1);
+  }
+
+  void atisCodeIsTenDigitsOrNone() {
+    f->ws().model.atis.AtisCode = "3660000001";
+    select("Common");
+    QCOMPARE(code()->text(), QString("3660000001"));
+    focus(code());
+    QCOMPARE(code()->selectedText(), QString("3660000001"));
+
+    // Five digits and a move to another control: refused, the focus stays.
+    f->ws().flags.DataChanged = false;
+    type(code(), "12345");
+    QVERIFY(f->ws().flags.DataChanged);
+    QTest::keyClick(code(), Qt::Key_Tab);
+    QCOMPARE(f->prompter().texts(), std::vector<std::string>{"Data Error!!"});
+    QCOMPARE(LastBox(f->prompter()).title, std::string("ATISNo"));
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
+    QVERIFY(code()->hasFocus());
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("3660000001"));
+    // A click on another list is not carried out.
+    QTest::mouseClick(list("cmbAtisMode"), Qt::LeftButton);
+    QCOMPARE(f->prompter().boxes.size(), 2u);
+    QVERIFY(code()->hasFocus());
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    // Another node, or a command on the whole data set, first asks the box.
+    select("PR");
+    QCOMPARE(f->prompter().boxes.size(), 3u);
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
+    window().fileSaveAs();
+    QCOMPARE(f->prompter().boxes.size(), 4u);
+    QVERIFY(f->dialogs.folders.isEmpty());
+
+    // Towards "ATIS Clear" the stored code comes back without a word.
+    focus(control<QPushButton>("cmdAtisClear"));
+    QCOMPARE(code()->text(), QString("3660000001"));
+    QCOMPARE(f->prompter().boxes.size(), 4u);
+    QVERIFY(window().validateBeforeLeave());
+
+    // Only digits get in, typed, pasted or dropped; blanks around a pasted code are dropped.
+    focus(code());
+    QTest::keyClick(code(), Qt::Key_Backspace);
+    type(code(), "ABCDEFGHIJ");
+    QCOMPARE(code()->text(), QString());
+    QGuiApplication::clipboard()->setText("ABCDEFGHIJ");
+    code()->paste();
+    QCOMPARE(code()->text(), QString());
+    QGuiApplication::clipboard()->setText(" 1234567890 ");
+    code()->paste();
+    QCOMPARE(code()->text(), QString("1234567890"));
+    QTest::keyClick(code(), Qt::Key_Tab);
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("1234567890"));
+    QCOMPARE(f->prompter().boxes.size(), 4u);
+
+    focus(code());
+    QTest::keyClick(code(), Qt::Key_Backspace);
+    QMimeData dragged;
+    dragged.setText("98-76 54\t32x10");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(code(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(code(), &drop);
+    QCOMPARE(code()->text(), QString("9876543210"));
+    QVERIFY(window().validateBeforeLeave());
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("9876543210"));
+
+    // Deleting the whole code stores none.
+    focus(code());
+    code()->selectAll();
+    QTest::keyClick(code(), Qt::Key_Backspace);
+    focus(list("cmbAtisMode"));
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string());
+    QCOMPARE(f->prompter().boxes.size(), 4u);
+
+    // A key that does not get in is no change.
+    f->ws().flags.DataChanged = false;
+    focus(code());
+    type(code(), "x");
+    QVERIFY(!f->ws().flags.DataChanged);
+  }
+
+  void atisClearAgainstTheDemoRadio() {
+    f->ws().model.atis.AtisCode = "3660000001";
+    QVERIFY(transfer(TransferMode::Program).TransferDone);
+    QVERIFY(window().demoRadio() != nullptr);
+    QCOMPARE(DecodeDigits(window().demoRadio()->memory(), addr::AtisCode),
+             std::string("3660000001"));
+    select("Common");
+    f->ws().flags.DataChanged = false;
+    // A half-typed code gives way to the clear without a message.
+    focus(code());
+    type(code(), "12");
+    WhenModalOpens<TransferDialog>(PressOk);
+    QTest::mouseClick(control<QPushButton>("cmdAtisClear"), Qt::LeftButton);
+    QCOMPARE(f->prompter().texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
+    QCOMPARE(code()->text(), QString());
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string());
+    QVERIFY(window().demoRadio()->memory().allFF(addr::AtisCode, addr::AtisCodeLength));
+    QCOMPARE(control<QLineEdit>("txtACount")->text(),
+             QString::number(f->ws().image.at(addr::AtisCount)));
+    QCOMPARE(window().demoRadio()->memory().at(addr::AtisCount), f->ws().image.at(addr::AtisCount));
+    QVERIFY(f->ws().flags.DataChanged);
+  }
+
+  void weatherPageShowsTheRecordsItHolds() {
+    select("PW");
+    QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictD"));
+    QCOMPARE(control<QLabel>("lblWX", 0)->text(), QString("WX01[162.550MHz]"));
+    QCOMPARE(control<QLabel>("lblWX", 9)->text(), QString("WX10[163.275MHz]"));
+    for (int k = 0; k < 10; ++k) {
+      QVERIFY(box("chkDEnable", k)->isChecked());
+      QVERIFY(AccessiblyChecked(box("chkDEnable", k)));
+      QVERIFY(box("chkDScan", k)->isEnabled());
+      QVERIFY(!box("chkDScan", k)->isChecked());
+    }
+    QCOMPARE(AccessibleName(box("chkDScan", 2)), QString("WX03[162.475MHz] Scan"));
+
+    // The box with the focus shows ">" and the hint of its column.
+    focus(box("chkDScan", 2));
+    QCOMPARE(box("chkDScan", 2)->text(), QString(">"));
+    QCOMPARE(window().hint(), QString("[Space]:An effective and invalid change."));
+    box("chkDScan", 2)->click();
+    QVERIFY(f->ws().model.CHWX[2].ScanMemory);
+    focus(box("chkDEnable", 2));
+    QCOMPARE(box("chkDScan", 2)->text(), QString(" "));
+    QCOMPARE(window().hint(), QString("Select[x]Enable/[]Disable."));
+    f->ws().flags.DataChanged = false;
+    box("chkDEnable", 2)->click();
+    QVERIFY(!f->ws().model.CHWX[2].Enable);
+    QVERIFY(f->ws().flags.DataChanged);
+    QVERIFY(!box("chkDScan", 2)->isEnabled());
+    QVERIFY(box("chkDScan", 2)->isChecked());
+    QVERIFY(f->ws().model.CHWX[2].ScanMemory);  // kept while the channel is off
+
+    // Five records: the other rows are empty and take no click.
+    while (f->ws().model.CHWX.size() > 5) f->ws().model.CHWX.erase(f->ws().model.CHWX.size() - 1);
+    editor().refreshCurrentNode();
+    for (int k = 5; k < 10; ++k) {
+      QVERIFY(!box("chkDEnable", k)->isEnabled());
+      QVERIFY(!box("chkDEnable", k)->isChecked());
+      QVERIFY(!box("chkDScan", k)->isEnabled());
+      box("chkDEnable", k)->click();
+    }
+    QCOMPARE(f->ws().model.CHWX.size(), 5);
+    QVERIFY(box("chkDEnable", 4)->isEnabled());
+    // No records: every row is empty.
+    f->ws().model.CHWX.clear();
+    editor().refreshCurrentNode();
+    for (int k = 0; k < 10; ++k) {
+      QVERIFY(!box("chkDEnable", k)->isEnabled());
+      QVERIFY(!box("chkDEnable", k)->isChecked());
+      QVERIFY(!box("chkDScan", k)->isChecked());
+    }
+    QVERIFY(f->ws().model.CHWX.isEmpty());
+  }
+
+  void resetsKeepTheTemplatesAtisGroupsAndStayBusy() {
+    select("Common");
+    // A page that notes whether the window was busy while it was emptied.
+    struct BusyWitness : gui::EditorPage {
+      explicit BusyWitness(Workspace& ws) : ws_(ws) {}
+      void resetPage() override { busy.push_back(ws_.flags.TransferBusy); }
+      Workspace& ws_;
+      std::vector<bool> busy;
+    };
+    auto* witness = new BusyWitness(f->ws());
+    editor().setPage(PanelId::Grey, witness);
+
+    window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);  // what New runs
+    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{true, false, true, false}));
+    QVERIFY(!box("chkATISChGroup", 0)->isChecked());  // the page is empty until shown
+    f->recorder.plan(Answer::Ok);
+    const QList<QAction*> destinations = FindActions(window(), "mnuDestinationChild");
+    QCOMPARE(destinations[1]->text(), QString("QZ815_USA"));
+    window().chooseDestination(1);
+    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{false, true, false, false}));
+    QVERIFY(!f->ws().flags.DataChanged);
+    QCOMPARE(witness->busy, (std::vector<bool>{true, true}));
+    QVERIFY(!f->ws().flags.TransferBusy);
+    select("Common");
+    QVERIFY(box("chkATISChGroup", 1)->isChecked());
+  }
+
+  void aRefusedFileChangesNothing() {
+    // An accepted file starts the editor again, with the weather list the file carries.
+    select("PW");
+    box("chkDEnable", 0)->click();
+    const QString saved = QString::fromStdString((*dir / "boat.dat").string());
+    f->dialogs.planned << saved;
+    window().fileSaveAs();
+    f->dialogs.planned << saved;
+    window().fileOpen();
+    QCOMPARE(QString::fromStdString(f->ws().documentPath), saved);
+    QVERIFY(!f->ws().model.CHWX[0].Enable);
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("General"));
+
+    // A refused one changes nothing at all.
+    select("PW");
+    box("chkDScan", 3)->click();
+    select("Common");
+    const SettingsModel model = f->ws().model;
+    const QString title = window().windowTitle();
+    const QStringList tree = TreeTexts(editor().tree());
+    const int node = editor().state().CurrentNodeIndex;
+
+    const auto refused = *dir / "other.dat";
+    WriteBytes(refused, "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n");
+    f->dialogs.planned << QString::fromStdString(refused.string());
+    window().fileOpen();
+    QCOMPARE(LastBox(f->prompter()).text, std::string("ModelType Error !!"));
+    QCOMPARE(f->ws().model, model);
+    QVERIFY(f->ws().model.CHWX[3].ScanMemory);
+    QCOMPARE(QString::fromStdString(f->ws().documentPath), saved);
+    QCOMPARE(window().windowTitle(), title);
+    QCOMPARE(TreeTexts(editor().tree()), tree);
+    QCOMPARE(editor().state().CurrentNodeIndex, node);
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
+    QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
+    QVERIFY(editor().panels()->currentWidget()->isEnabled());
+    QCOMPARE(list("cmbCommonScan")->currentText(), QString("On"));
+  }
+
+  void everySettingSurvivesProgrammingAndReadingTheRadio() {
+    select("Common");
+    box("chkUsable", 1)->click();  // INT off
+    box("chkUsable", 3)->click();  // EXP on
+    Choose(list("cmbUsablePri", 0), "72");
+    Choose(list("cmbCommonResume"), "5Sec");
+    Choose(list("cmbCommonPTTSCAN"), "On");
+    Choose(list("cmbCommonScan"), "Off");
+    Choose(list("cmbCommonDWTW"), "On");
+    Choose(list("cmbCommonModeSelect"), "DW");
+    box("chkATISChGroup", 0)->click();
+    Choose(list("cmbAtisMode"), "Special");
+    focus(code());
+    type(code(), "3660000001");
+    select("PW");
+    box("chkDEnable", 1)->click();
+    box("chkDScan", 4)->click();
+    box("chkDScan", 9)->click();
+    const SetupSettings programmed = SetupOf(f->ws().model);
+    QCOMPARE(programmed.atis.AtisCode, std::string("3660000001"));
+    QCOMPARE(programmed.priority[0], 3);
+
+    QVERIFY(transfer(TransferMode::Program).TransferDone);
+    window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);
+    QVERIFY(SetupOf(f->ws().model) != programmed);
+    QVERIFY(transfer(TransferMode::Read).TransferDone);
+    QCOMPARE(SetupOf(f->ws().model), programmed);
+    QCOMPARE(f->prompter().texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
+
+    // And the pages show them.
+    select("Common");
+    QCOMPARE(list("cmbUsablePri", 0)->currentText(), QString("72"));
+    QCOMPARE(list("cmbCommonResume")->currentText(), QString("5Sec"));
+    QVERIFY(!list("cmbCommonResume")->isEnabled());
+    QCOMPARE(code()->text(), QString("3660000001"));
+    select("PW");
+    QVERIFY(!box("chkDEnable", 1)->isChecked());
+    QVERIFY(box("chkDScan", 9)->isChecked());
+  }
+};
+
+QTEST_MAIN(SetupPanelsTest)
+#include "setup_panels_test.moc"
