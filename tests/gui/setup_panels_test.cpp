@@ -216,6 +216,8 @@ class SetupPanelsTest : public QObject {
     QVERIFY(!box("chkATISChGroup", 3)->isVisible());
     QCOMPARE(list("cmbAtisMode")->currentText(), QString("Normal"));
     QCOMPARE(code()->text(), QString());
+    QVERIFY(code()->isEnabled());
+    QVERIFY(control<QLabel>("lblATISCode")->isEnabled());
     QCOMPARE(control<QLineEdit>("txtACount")->text(), QString("2"));
     QCOMPARE(control<QPushButton>("cmdAtisClear")->text(), QString("ATIS Clear"));
 

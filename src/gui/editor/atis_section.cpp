@@ -4,7 +4,6 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "editor/channel_groups.h"
 #include "editor/common_options.h"
@@ -34,16 +33,9 @@ QWidget* FocusTakerOfPress(QWidget* pressed) {
 }  // namespace
 
 AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, QWidget* parent)
-    : QGroupBox(tr("ATIS Function"), parent),
-      ws_(ws),
-      prompter_(prompter),
-      mode_(new QComboBox(this)),
-      codeLabel_(new QLabel(tr("ATIS Code"), this)),
-      code_(new QLineEdit(this)),
-      count_(new QLineEdit(this)),
-      clear_(new QPushButton(tr("ATIS Clear"), this)) {
+    : QGroupBox(tr("ATIS Function"), parent), ws_(ws), prompter_(prompter) {
   setObjectName(QStringLiteral("pictATIS_2"));
-  auto* layout = new QVBoxLayout(this);
+  // The controls are made in the order the Tab key visits them.
 
   auto* groupFrame = new QGroupBox(tr("Usable ATIS CH Group"), this);
   groupFrame->setObjectName(QStringLiteral("fraATISChGroup"));
@@ -62,10 +54,11 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
     groups_[static_cast<std::size_t>(i)] = box;
   }
   groupRow->addStretch(1);
-  layout->addWidget(groupFrame);
 
-  auto* grid = new QGridLayout;
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(groupFrame, 0, 0, 1, 3);
   const OptionList& modes = OptionListOf(CommonOption::AtisMode);
+  mode_ = new QComboBox(this);
   auto* modeLabel = new QLabel(FromView(modes.label), this);
   modeLabel->setObjectName(FromView(modes.labelName));
   modeLabel->setBuddy(mode_);
@@ -77,29 +70,32 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
       ws_.flags.DataChanged = true;
     }
   });
-  grid->addWidget(modeLabel, 0, 0);
-  grid->addWidget(mode_, 0, 1);
+  grid->addWidget(modeLabel, 1, 0);
+  grid->addWidget(mode_, 1, 1);
 
+  codeLabel_ = new QLabel(tr("ATIS Code"), this);
+  code_ = new QLineEdit(this);
   codeLabel_->setObjectName(QStringLiteral("lblATISCode"));
   codeLabel_->setBuddy(code_);
   code_->setObjectName(QStringLiteral("txtATIScode"));
   code_->setPlaceholderText(tr("10 digits"));
   hints.add(code_, AtisCodeHint);
   connect(code_, &QLineEdit::textEdited, this, &AtisSection::codeEdited);
-  grid->addWidget(codeLabel_, 1, 0);
-  grid->addWidget(code_, 1, 1);
+  grid->addWidget(codeLabel_, 2, 0);
+  grid->addWidget(code_, 2, 1);
 
   auto* countLabel = new QLabel(tr("Times programmed"), this);
+  count_ = new QLineEdit(this);
   countLabel->setObjectName(QStringLiteral("lblACount"));
   countLabel->setBuddy(count_);
   count_->setObjectName(QStringLiteral("txtACount"));
   count_->setReadOnly(true);
   count_->setMaximumWidth(60);
-  grid->addWidget(countLabel, 2, 0);
-  grid->addWidget(count_, 2, 1, Qt::AlignLeft);
-  grid->setColumnStretch(1, 1);
-  layout->addLayout(grid);
+  grid->addWidget(countLabel, 3, 0);
+  grid->addWidget(count_, 3, 1, Qt::AlignLeft);
+  grid->setColumnStretch(2, 1);
 
+  clear_ = new QPushButton(tr("ATIS Clear"), this);
   clear_->setObjectName(QStringLiteral("cmdAtisClear"));
   clear_->setToolTip(
       tr("Erase the ATIS code in the radio: the only way to change a code the "
@@ -108,7 +104,7 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
     emit clearRequested();
     showCount();
   });
-  layout->addWidget(clear_, 0, Qt::AlignLeft);
+  grid->addWidget(clear_, 3, 2, Qt::AlignLeft);
 
   FillOptions(mode_, modes.entries);
   // Sees the focus events of the code box and the mouse presses on every other control.
@@ -134,7 +130,7 @@ void AtisSection::load() {
   showCode(model.atis.AtisCode);
   showCount();
   code_->setEnabled(IsAtisCodeEnabled(model));
-  codeLabel_->setEnabled(code_->isEnabled());
+  codeLabel_->setEnabled(IsAtisCodeEnabled(model));
 }
 
 void AtisSection::showCount() {

@@ -58,11 +58,11 @@ class AtisSection : public QGroupBox {
   Workspace& ws_;
   Prompter& prompter_;
   std::array<QCheckBox*, GroupCount> groups_{};
-  QComboBox* mode_;
-  QLabel* codeLabel_;
-  QLineEdit* code_;
-  QLineEdit* count_;
-  QPushButton* clear_;
+  QComboBox* mode_ = nullptr;
+  QLabel* codeLabel_ = nullptr;
+  QLineEdit* code_ = nullptr;
+  QLineEdit* count_ = nullptr;
+  QPushButton* clear_ = nullptr;
   QString shownCode_;       // what the box holds, to tell a real change from a dropped key
   bool codeTyped_ = false;  // typed into since the code was last accepted or shown
 };

@@ -13,6 +13,15 @@ namespace tpw::gui {
 
 namespace {
 
+// A frame's grid with small margins: the page has to fit beside the tree of the smallest
+// window.
+QGridLayout* CompactGrid(QGroupBox* frame) {
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setHorizontalSpacing(4);
+  return grid;
+}
+
 // The names under the "Priority CH" heading.
 constexpr const char* kPriorityLabels[GroupCount] = {"USA", "INT", "CAN", "EXP"};
 
@@ -25,16 +34,19 @@ CommonSetupPage::CommonSetupPage(Workspace& ws, Prompter& prompter, QWidget* par
 
   auto* content = new QWidget;
   auto* grid = new QGridLayout(content);
-  atis_ = new AtisSection(ws_, prompter, *hints_, content);
-  connect(atis_, &AtisSection::clearRequested, this, &CommonSetupPage::atisClearRequested);
-  grid->addWidget(buildGroupsFrame(), 0, 0);
-  grid->addWidget(atis_, 1, 0);
+  // Narrow enough for the right pane of the smallest window: the groups beside the
+  // functions, ATIS below both.
+  grid->setContentsMargins(6, 6, 6, 6);
+  grid->addWidget(buildGroupsFrame(), 0, 0, Qt::AlignTop);
   auto* functions = new QVBoxLayout;
   functions->addWidget(buildScanFrame());
   functions->addWidget(buildWatchFrame());
   functions->addWidget(buildWeatherFrame());
   functions->addStretch(1);
-  grid->addLayout(functions, 0, 1, 2, 1);
+  grid->addLayout(functions, 0, 1);
+  atis_ = new AtisSection(ws_, prompter, *hints_, content);
+  connect(atis_, &AtisSection::clearRequested, this, &CommonSetupPage::atisClearRequested);
+  grid->addWidget(atis_, 1, 0, 1, 2);
   grid->setRowStretch(2, 1);
   grid->setColumnStretch(2, 1);
 
@@ -54,7 +66,7 @@ CommonSetupPage::CommonSetupPage(Workspace& ws, Prompter& prompter, QWidget* par
 QGroupBox* CommonSetupPage::buildGroupsFrame() {
   auto* frame = new QGroupBox(tr("Usable Channel Groups"));
   frame->setObjectName(QStringLiteral("fraUsable"));
-  auto* grid = new QGridLayout(frame);
+  auto* grid = CompactGrid(frame);
   auto* heading = new QLabel(tr("Priority CH"), frame);
   heading->setObjectName(QStringLiteral("lblPri"));
   grid->addWidget(heading, 0, 1, 1, 2);
@@ -73,8 +85,9 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
     priorityLabels_[i]->setBuddy(priorities_[i]);
     priorities_[i]->setAccessibleName(heading->text() + QLatin1Char(' ') +
                                       priorityLabels_[i]->text());
+    // As wide as the longest channel name the list holds.
     priorities_[i]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    priorities_[i]->setMinimumContentsLength(5);
+    priorities_[i]->setMinimumContentsLength(3);
     hints_->add(priorities_[i], SelectionHint);
     connect(priorities_[i], &QComboBox::activated, this, [this, g] {
       if (ws_.flags.TransferBusy) return;
@@ -116,7 +129,7 @@ QComboBox* CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption o
 QGroupBox* CommonSetupPage::buildScanFrame() {
   auto* frame = new QGroupBox(tr("Scanning Function"));
   frame->setObjectName(QStringLiteral("fraScan"));
-  auto* grid = new QGridLayout(frame);
+  auto* grid = CompactGrid(frame);
   grid->setVerticalSpacing(0);
   addOption(grid, 0, CommonOption::Scan);
   addOption(grid, 1, CommonOption::ResumeTime);
@@ -136,7 +149,7 @@ QGroupBox* CommonSetupPage::buildScanFrame() {
 QGroupBox* CommonSetupPage::buildWatchFrame() {
   auto* frame = new QGroupBox(tr("DW/TW Function"));
   frame->setObjectName(QStringLiteral("fraDwtw"));
-  auto* grid = new QGridLayout(frame);
+  auto* grid = CompactGrid(frame);
   grid->setVerticalSpacing(0);
   addOption(grid, 0, CommonOption::DwTw);
   addOption(grid, 1, CommonOption::ModeSelect);
@@ -152,7 +165,7 @@ QGroupBox* CommonSetupPage::buildWeatherFrame() {
   // loaded and stored like every other list, "Dual Watch" is neither.
   auto* frame = new QGroupBox(tr("Weather CH Function"));
   frame->setObjectName(QStringLiteral("pictCommonWeater"));
-  auto* grid = new QGridLayout(frame);
+  auto* grid = CompactGrid(frame);
   addOption(grid, 0, CommonOption::WeatherAlert);
   addOption(grid, 1, CommonOption::DualWatch);
   frame->hide();

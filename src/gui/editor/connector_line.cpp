@@ -5,7 +5,7 @@
 namespace tpw::gui {
 
 ConnectorLine::ConnectorLine(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape) {
-  setFixedWidth(16);
+  setFixedWidth(12);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 }
 

@@ -34,8 +34,8 @@ WeatherPage::WeatherPage(Workspace& ws, QWidget* parent)
   enableHeading->setObjectName(QStringLiteral("lblDEnable"));
   auto* scanHeading = new QLabel(tr("Scan"), this);
   scanHeading->setObjectName(QStringLiteral("lblDScan"));
-  grid->addWidget(enableHeading, 0, 1);
-  grid->addWidget(scanHeading, 0, 2);
+  grid->addWidget(enableHeading, 0, 1, Qt::AlignHCenter);
+  grid->addWidget(scanHeading, 0, 2, Qt::AlignHCenter);
   const WeatherRows rows = WeatherRowsOf(ws_.model);
   for (int k = 0; k < WxChannelCount; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
@@ -52,11 +52,12 @@ WeatherPage::WeatherPage(Workspace& ws, QWidget* parent)
     connect(scan_[i], &QCheckBox::clicked, this,
             [this, k](bool ticked) { scanClicked(k, ticked); });
     grid->addWidget(names_[i], k + 1, 0);
-    grid->addWidget(enable_[i], k + 1, 1);
-    grid->addWidget(scan_[i], k + 1, 2);
+    grid->addWidget(enable_[i], k + 1, 1, Qt::AlignHCenter);
+    grid->addWidget(scan_[i], k + 1, 2, Qt::AlignHCenter);
   }
   grid->setColumnMinimumWidth(1, 60);
   grid->setColumnMinimumWidth(2, 60);
+  grid->setColumnStretch(3, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addStretch(1);
