@@ -1,6 +1,6 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
-// the window as it starts with the data shipped beside the program, two channel lists, and a
-// read from the demo radio in progress.
+// the window as it starts with the data shipped beside the program, two channel lists, the
+// Common Setup and Weather pages, and a read from the demo radio in progress.
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -15,6 +15,8 @@ using namespace tpw;
 namespace {
 
 void Save(QWidget& widget, const QDir& folder, const QString& name) {
+  // The layouts settle (scroll areas fit their pages) before the picture is taken.
+  QCoreApplication::processEvents();
   widget.grab().save(folder.filePath(name + QStringLiteral(".png")));
 }
 
@@ -51,6 +53,10 @@ int main(int argc, char** argv) {
   ShootTransfer(f, folder);
   window.editor().selectNodeByKey(QStringLiteral("PU"));
   Save(window, folder, QStringLiteral("channel-grid"));
+  window.editor().selectNodeByKey(QStringLiteral("Common"));
+  Save(window, folder, QStringLiteral("common-setup"));
+  window.editor().selectNodeByKey(QStringLiteral("PW"));
+  Save(window, folder, QStringLiteral("weather"));
   // The free channels of the first destination that has some.
   const QList<QAction*> destinations = test::FindActions(window, "mnuDestinationChild");
   for (int i = 0;
