@@ -13,13 +13,20 @@ namespace tpw::gui {
 
 namespace {
 
-// A frame's grid with small margins: the page has to fit beside the tree of the smallest
-// window.
-QGridLayout* CompactGrid(QGroupBox* frame) {
-  auto* grid = new QGridLayout(frame);
+struct Frame {
+  QGroupBox* box;
+  QGridLayout* grid;
+};
+
+// A titled frame of the page with its grid. The margins are small: the page has to fit beside
+// the tree of the smallest window.
+Frame NewFrame(const QString& title, const char* objectName) {
+  auto* box = new QGroupBox(title);
+  box->setObjectName(QString::fromLatin1(objectName));
+  auto* grid = new QGridLayout(box);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setHorizontalSpacing(4);
-  return grid;
+  return {box, grid};
 }
 
 // The names under the "Priority CH" heading.
@@ -64,9 +71,7 @@ CommonSetupPage::CommonSetupPage(Workspace& ws, Prompter& prompter, QWidget* par
 }
 
 QGroupBox* CommonSetupPage::buildGroupsFrame() {
-  auto* frame = new QGroupBox(tr("Usable Channel Groups"));
-  frame->setObjectName(QStringLiteral("fraUsable"));
-  auto* grid = CompactGrid(frame);
+  const auto [frame, grid] = NewFrame(tr("Usable Channel Groups"), "fraUsable");
   auto* heading = new QLabel(tr("Priority CH"), frame);
   heading->setObjectName(QStringLiteral("lblPri"));
   grid->addWidget(heading, 0, 1, 1, 2);
@@ -108,7 +113,7 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
   return frame;
 }
 
-QComboBox* CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption option) {
+void CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption option) {
   const OptionList& list = OptionListOf(option);
   QWidget* parent = grid->parentWidget();
   auto* label = new QLabel(FromView(list.label), parent);
@@ -118,38 +123,32 @@ QComboBox* CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption o
   label->setBuddy(box);
   hints_->add(box, SelectionHint);
   connect(box, &QComboBox::activated, this, [this, option] { optionChosen(option); });
-  // The first column holds the connector lines.
   grid->addWidget(label, row, 1);
   grid->addWidget(box, row, 2);
   options_[option] = box;
   optionLabels_[option] = label;
-  return box;
 }
 
 QGroupBox* CommonSetupPage::buildScanFrame() {
-  auto* frame = new QGroupBox(tr("Scanning Function"));
-  frame->setObjectName(QStringLiteral("fraScan"));
-  auto* grid = CompactGrid(frame);
+  const auto [frame, grid] = NewFrame(tr("Scanning Function"), "fraScan");
   grid->setVerticalSpacing(0);
-  addOption(grid, 0, CommonOption::Scan);
-  addOption(grid, 1, CommonOption::ResumeTime);
-  addOption(grid, 2, CommonOption::PttScanClear);
+  const CommonOption rows[] = {CommonOption::Scan, CommonOption::ResumeTime,
+                               CommonOption::PttScanClear};
   const ConnectorLine::Shape shapes[] = {ConnectorLine::Shape::Start, ConnectorLine::Shape::Branch,
                                          ConnectorLine::Shape::Corner};
   for (int i = 0; i < 3; ++i) {
+    addOption(grid, i, rows[i]);
     auto* line = new ConnectorLine(shapes[i], frame);
     NameArrayMember(line, "linScan", i);
+    grid->addWidget(line, i, 0);
     scanLines_.push_back(line);
   }
-  for (int i = 0; i < 3; ++i) grid->addWidget(scanLines_[static_cast<std::size_t>(i)], i, 0);
   grid->setColumnStretch(2, 1);
   return frame;
 }
 
 QGroupBox* CommonSetupPage::buildWatchFrame() {
-  auto* frame = new QGroupBox(tr("DW/TW Function"));
-  frame->setObjectName(QStringLiteral("fraDwtw"));
-  auto* grid = CompactGrid(frame);
+  const auto [frame, grid] = NewFrame(tr("DW/TW Function"), "fraDwtw");
   grid->setVerticalSpacing(0);
   addOption(grid, 0, CommonOption::DwTw);
   addOption(grid, 1, CommonOption::ModeSelect);
@@ -163,9 +162,7 @@ QGroupBox* CommonSetupPage::buildWatchFrame() {
 QGroupBox* CommonSetupPage::buildWeatherFrame() {
   // The radio's weather alert and the dual watch list are kept out of sight: the alert is
   // loaded and stored like every other list, "Dual Watch" is neither.
-  auto* frame = new QGroupBox(tr("Weather CH Function"));
-  frame->setObjectName(QStringLiteral("pictCommonWeater"));
-  auto* grid = CompactGrid(frame);
+  const auto [frame, grid] = NewFrame(tr("Weather CH Function"), "pictCommonWeater");
   addOption(grid, 0, CommonOption::WeatherAlert);
   addOption(grid, 1, CommonOption::DualWatch);
   frame->hide();

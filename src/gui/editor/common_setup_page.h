@@ -42,7 +42,8 @@ class CommonSetupPage : public EditorPage {
 
  private:
   QGroupBox* buildGroupsFrame();
-  QComboBox* addOption(QGridLayout* grid, int row, CommonOption option);
+  // A list with its label in a row of a frame; the first column holds connector lines.
+  void addOption(QGridLayout* grid, int row, CommonOption option);
   QGroupBox* buildScanFrame();
   QGroupBox* buildWatchFrame();
   QGroupBox* buildWeatherFrame();
