@@ -593,6 +593,7 @@ class SetupPanelsTest : public QObject {
     Choose(list("cmbCommonScan"), "Off");
     Choose(list("cmbCommonDWTW"), "On");
     Choose(list("cmbCommonModeSelect"), "DW");
+    Choose(list("cmbCommonWeater"), "Wx and Scan");  // kept out of sight, stored all the same
     box("chkATISChGroup", 0)->click();
     Choose(list("cmbAtisMode"), "Special");
     focus(code());
@@ -604,6 +605,7 @@ class SetupPanelsTest : public QObject {
     const SetupSettings programmed = SetupOf(f->ws().model);
     QCOMPARE(programmed.atis.AtisCode, std::string("3660000001"));
     QCOMPARE(programmed.priority[0], 3);
+    QCOMPARE(programmed.common.WeatherAlert, 3);
 
     QVERIFY(transfer(TransferMode::Program).TransferDone);
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);
