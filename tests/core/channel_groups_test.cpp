@@ -52,15 +52,5 @@ TEST(PriorityChannels, ANameOfNoEnabledRecordBecomesTheFirstEntry) {
   EXPECT_EQ(model.groups[0].PriorityCh, 1);
 }
 
-TEST(PriorityChannels, AtisControlsFollowTheUsableGroups) {
-  SettingsModel model;
-  EXPECT_FALSE(IsAtisCodeEnabled(model));
-  for (int g = 0; g < GroupCount; ++g) EXPECT_FALSE(IsAtisGroupEnabled(model, g));
-  model.groups[3].Usable = true;
-  EXPECT_TRUE(IsAtisCodeEnabled(model));
-  EXPECT_TRUE(IsAtisGroupEnabled(model, 3));
-  EXPECT_FALSE(IsAtisGroupEnabled(model, 0));
-}
-
 }  // namespace
 }  // namespace tpw
