@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <optional>
 
 #include "gui/editor/general_page.h"
 #include "session/flag_guard.h"
@@ -121,19 +122,19 @@ void EditorPane::rebuildTree() {
 
 void EditorPane::showNode(int treeIndex) {
   settingsCorrected_ = false;
-  {
-    // Filling the controls of a panel is no edit.
-    FlagGuard keepDataChanged(ws_.flags.DataChanged);
-    const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
-    if (view) {
-      if (view->panel == PanelId::ChannelList && view->list) {
-        listPanel_->showList(ws_, *view->list, state_);
-      } else {
-        page(view->panel)->fillControls();
-      }
-      showPanel(view->panel);
+  // Filling the controls of a panel is no edit.
+  std::optional<FlagGuard> keepDataChanged(std::in_place, ws_.flags.DataChanged);
+  const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
+  if (view) {
+    if (view->panel == PanelId::ChannelList && view->list) {
+      listPanel_->showList(ws_, *view->list, state_);
+    } else {
+      page(view->panel)->fillControls();
     }
+    showPanel(view->panel);
   }
+  keepDataChanged.reset();
+  // A correction the page made while it filled is a change of the data.
   if (settingsCorrected_) ws_.flags.DataChanged = true;
   setTreeHint();
 }
