@@ -70,6 +70,11 @@ TEST(ChannelForm, OptionListsAndTheirValues) {
   EXPECT_EQ(ValueOfItem(ScramblerOptions(), 5), -1);
   EXPECT_EQ(ValueOfItem(ScramblerOptions(), -1), -1);
   EXPECT_EQ(ItemOfValue(StatusNoOptions(), TemplateStatusNo), -1);
+  // The template's status number keeps the item shown, or shows "None".
+  EXPECT_EQ(StatusNoItem(TemplateStatusNo, 2), 2);
+  EXPECT_EQ(StatusNoItem(TemplateStatusNo, -1), 0);
+  EXPECT_EQ(StatusNoItem(1, 2), 1);
+  EXPECT_EQ(StatusNoItem(3, 1), -1);
   // The free form shows the scrambler by its bits: off unless bit 2 is set.
   EXPECT_EQ(FreeFormScramblerItem(0), 0);
   EXPECT_EQ(FreeFormScramblerItem(3), 0);
@@ -190,12 +195,12 @@ TEST(ChannelForm, FreeFormRecordAndItsCheck) {
 }
 
 TEST(ChannelForm, LeavingTheFreeForm) {
-  EXPECT_TRUE(FreeFormMayBeLeft("156.0500", "16"));
-  EXPECT_FALSE(FreeFormMayBeLeft("---.----", "16"));
-  EXPECT_FALSE(FreeFormMayBeLeft("", "16"));
-  EXPECT_FALSE(FreeFormMayBeLeft("156.0600", "16"));
-  EXPECT_FALSE(FreeFormMayBeLeft("156.0500", ""));
-  EXPECT_FALSE(FreeFormMayBeLeft("156.0500", " "));
+  EXPECT_EQ(FreeFormMissing("156.0500", "16"), MissingEntry::None);
+  EXPECT_EQ(FreeFormMissing("---.----", "16"), MissingEntry::RxFrequency);
+  EXPECT_EQ(FreeFormMissing("", "16"), MissingEntry::RxFrequency);
+  EXPECT_EQ(FreeFormMissing("156.0600", "16"), MissingEntry::RxFrequency);
+  EXPECT_EQ(FreeFormMissing("156.0500", ""), MissingEntry::Name);
+  EXPECT_EQ(FreeFormMissing("---.----", " "), MissingEntry::Name);
 }
 
 }  // namespace

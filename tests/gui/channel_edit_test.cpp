@@ -406,6 +406,7 @@ class ChannelEditTest : public QObject {
     QCOMPARE(LastBox(f->prompter()).title, std::string("TPW52"));
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("RG Channel"));
     QCOMPARE(panel()->objectName(), QString("pictC"));
+    QCOMPARE(QApplication::focusWidget(), box("txtCRF"));  // back to what needs correcting
 
     // An empty box reads as no frequency: the box takes it, leaving the panel does not.
     typeInto("txtCRF", "");
@@ -471,6 +472,9 @@ class ChannelEditTest : public QObject {
     QCOMPARE(panel()->objectName(), QString("pictB"));
     QCOMPARE(ws().model, before);
     QVERIFY(!ws().flags.DataChanged);
+    // Back in the list the grid has the focus, so Enter opens the next channel.
+    QCOMPARE(QApplication::focusWidget(), grid());
+    QCOMPARE(f->window->hint(), QString("[Double click],[Enter]:Jump the Setting screen."));
   }
 
   void everyControlIsNamedForScreenReaders() {
@@ -556,6 +560,7 @@ class ChannelEditTest : public QObject {
     button("cmdSave")->click();
     select("PU");
     button("cmdBNew")->click();
+    QCOMPARE(list("cmbStatusNo")->currentText(), QString("None"));  // what NEW will store
     list("cmbBaseChNo")->setCurrentIndex(72);
     list("cmbStatusIcon")->setCurrentIndex(1);
     check("chkCTXOnly")->click();

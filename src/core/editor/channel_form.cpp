@@ -16,6 +16,7 @@ namespace {
 constexpr int kLastBaseChannel = 99;
 constexpr int kScramblerBit = 4;
 constexpr int kScramblerCodeMask = 3;
+constexpr int kNoStatus = 0;  // "None"
 
 OptionList BuildBaseChannelOptions() {
   OptionList options;
@@ -85,6 +86,11 @@ int ValueOfItem(const OptionList& options, int index) {
   return options[static_cast<std::size_t>(index)].value;
 }
 
+int StatusNoItem(int statusNo, int shownItem) {
+  if (statusNo != TemplateStatusNo) return ItemOfValue(StatusNoOptions(), statusNo);
+  return shownItem >= 0 ? shownItem : ItemOfValue(StatusNoOptions(), kNoStatus);
+}
+
 int FreeFormScramblerItem(int scramble) {
   if ((scramble & kScramblerBit) == 0) return 0;
   return (scramble & kScramblerCodeMask) + 1;
@@ -139,8 +145,9 @@ ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& 
   r.Position = ChosenValue(BaseChannelOptions(), entry.positionItem, shown.Position);
   r.Duplex = ChosenValue(DuplexOptions(), entry.duplexItem, shown.Duplex);
   r.StatusIcon = ChosenValue(StatusIconOptions(), entry.statusIconItem, shown.StatusIcon);
-  const std::int16_t ownStatusNo = shown.StatusNo == TemplateStatusNo ? 0 : shown.StatusNo;
-  r.StatusNo = ChosenValue(StatusNoOptions(), entry.statusNoItem, ownStatusNo);
+  const int statusItem =
+      entry.statusNoItem >= 0 ? entry.statusNoItem : StatusNoItem(shown.StatusNo, -1);
+  r.StatusNo = ChosenValue(StatusNoOptions(), statusItem, shown.StatusNo);
   r.Scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, shown.Scramble);
   const ChannelEnables enables = EnablesFor(true, entry.txEnable, entry.lowPower);
   r.TxEnable = entry.txEnable;
@@ -177,8 +184,10 @@ FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& ent
   return save;
 }
 
-bool FreeFormMayBeLeft(std::string_view rxText, std::string_view name) {
-  return ReadFrequencyEntry(rxText).stored() > 0 && !Trim(name).empty();
+MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name) {
+  if (Trim(name).empty()) return MissingEntry::Name;
+  if (!(ReadFrequencyEntry(rxText).stored() > 0)) return MissingEntry::RxFrequency;
+  return MissingEntry::None;
 }
 
 }  // namespace tpw

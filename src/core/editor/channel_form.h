@@ -41,6 +41,9 @@ const OptionList& ScramblerOptions();
 int ItemOfValue(const OptionList& options, int value);
 // The value of the item at index, or -1 for none.
 int ValueOfItem(const OptionList& options, int index);
+// The status item shown for a status number. The template's keeps the item the list showed
+// (shownItem), or "None" when it showed none.
+int StatusNoItem(int statusNo, int shownItem);
 // The scrambler item the free form shows: "Off" while the scrambler bit (value 4) is clear,
 // otherwise the item of the code in bits 1..0.
 int FreeFormScramblerItem(int scramble);
@@ -98,7 +101,7 @@ struct GroupFormEntry {
   bool scanMemory = false;
 };
 // The record SAVE writes from the group form, starting from the record shown. A box without
-// an item keeps the record's own value (the template's status number becomes "None"). A short
+// an item keeps the record's own value (the template's status number is "None" then). A short
 // slot holds one transmit mode, so a tick in a disabled box does not count.
 ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& entry);
 
@@ -125,8 +128,9 @@ struct FreeFormSave {
 // padded to the two characters the radio holds, the frequencies as the radio gives them back.
 FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& entry);
 
-// The free form may be left unless its receive frequency is unusable or its name is blank.
-bool FreeFormMayBeLeft(std::string_view rxText, std::string_view name);
+// What keeps the free form from being left: a blank name or an unusable receive frequency.
+enum class MissingEntry { None, Name, RxFrequency };
+MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name);
 
 // Messages and titles of the panel.
 inline constexpr const char* DataErrorText = "Data Error!!";

@@ -314,7 +314,7 @@ void ChannelEditPanel::layOutForm(bool freeForm) {
   positionLabel_->setBuddy(freeForm ? static_cast<QWidget*>(txtCNN_) : cmbBaseChNo_);
 }
 
-void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record, bool newRecord) {
+void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record) {
   list_ = list;
   shown_ = record;
   layOutForm(!IsGroupLayout(list));
@@ -323,7 +323,7 @@ void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record, boo
     if (freeForm_) {
       fillFreeForm(record);
     } else {
-      fillGroupForm(record, newRecord);
+      fillGroupForm(record);
     }
     chkCEnable_->setChecked(record.Enable);
     chkCTXEnable_->setChecked(record.TxEnable);
@@ -336,16 +336,13 @@ void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record, boo
   applyEnableRules();
 }
 
-void ChannelEditPanel::fillGroupForm(const ChannelRecord& record, bool newRecord) {
+void ChannelEditPanel::fillGroupForm(const ChannelRecord& record) {
   // A stored value the list does not offer (a position of 100 or more, a status code of 3)
   // shows no item, and SAVE keeps the record's own value.
   cmbBaseChNo_->setCurrentIndex(ItemOfValue(BaseChannelOptions(), record.Position));
   cmbCDUP_->setCurrentIndex(ItemOfValue(DuplexOptions(), record.Duplex));
   cmbStatusIcon_->setCurrentIndex(ItemOfValue(StatusIconOptions(), record.StatusIcon));
-  // The template's status number keeps the item the status list showed.
-  if (!(newRecord && record.StatusNo == TemplateStatusNo)) {
-    cmbStatusNo_->setCurrentIndex(ItemOfValue(StatusNoOptions(), record.StatusNo));
-  }
+  cmbStatusNo_->setCurrentIndex(StatusNoItem(record.StatusNo, cmbStatusNo_->currentIndex()));
   // The table's frequencies, the transmit one shown even while Tx Enable is off.
   const FrequencyTexts texts = GroupFormFrequencies(record.Position, record.Duplex, false);
   txtCRF_->setText(QString::fromStdString(texts.rx));
@@ -441,10 +438,12 @@ bool ChannelEditPanel::validateBeforeLeave() {
   if (focused == txtCRF_ && !frequencyMayBeLeft(txtCRF_, RxFrequencyTitle)) return false;
   if (focused == txtCTF_ && !frequencyMayBeLeft(txtCTF_, TxFrequencyTitle)) return false;
   if (!chkCEnable_->isChecked() || txtCRF_->isReadOnly()) return true;
-  if (FreeFormMayBeLeft(txtCRF_->text().toStdString(), txtCNN_->text().toStdString())) {
-    return true;
-  }
+  const MissingEntry missing =
+      FreeFormMissing(txtCRF_->text().toStdString(), txtCNN_->text().toStdString());
+  if (missing == MissingEntry::None) return true;
   prompter_.message(Icon::Exclamation, AppTitle, IncompleteChannelText);
+  // Back to what needs correcting.
+  (missing == MissingEntry::Name ? txtCNN_ : txtCRF_)->setFocus(Qt::OtherFocusReason);
   return false;
 }
 

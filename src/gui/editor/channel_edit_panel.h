@@ -31,7 +31,7 @@ class ChannelEditPanel : public EditorPage {
                    QWidget* parent = nullptr);
 
   // Fills the panel with a record of a list (the template for NEW) in the list's form.
-  void showChannel(ListId list, const ChannelRecord& record, bool newRecord);
+  void showChannel(ListId list, const ChannelRecord& record);
   // Puts the focus on the first control the user changes.
   void focusFirstControl();
 
@@ -56,7 +56,7 @@ class ChannelEditPanel : public EditorPage {
   QGroupBox* buildTransmitFrame();
   // Shows the group form or the free form: which boxes are locked, which frames are shown.
   void layOutForm(bool freeForm);
-  void fillGroupForm(const ChannelRecord& record, bool newRecord);
+  void fillGroupForm(const ChannelRecord& record);
   void fillFreeForm(const ChannelRecord& record);
   void applyEnableRules();
   void rewriteGroupFrequencies();

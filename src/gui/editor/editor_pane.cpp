@@ -54,9 +54,15 @@ EditorPane::EditorPane(Workspace& ws, Prompter& prompter, QWidget* parent)
   connect(listPanel_, &ChannelListPanel::newRequested, this,
           [this](int record) { openChannel(record, true); });
   connect(listPanel_, &ChannelListPanel::deleteRequested, this, &EditorPane::deleteChannel);
-  connect(channelPanel_, &ChannelEditPanel::saved, this, &EditorPane::refreshCurrentNode);
-  connect(channelPanel_, &ChannelEditPanel::cancelled, this,
-          [this] { showPanel(PanelId::ChannelList); });
+  // Back in the list, the grid has the focus: Enter opens the next channel.
+  connect(channelPanel_, &ChannelEditPanel::saved, this, [this] {
+    refreshCurrentNode();
+    listPanel_->grid()->setFocus();
+  });
+  connect(channelPanel_, &ChannelEditPanel::cancelled, this, [this] {
+    showPanel(PanelId::ChannelList);
+    listPanel_->grid()->setFocus();
+  });
 }
 
 void EditorPane::addPage(PanelId id, EditorPage* page) {
@@ -202,7 +208,7 @@ void EditorPane::openChannel(int record, bool newRecord) {
     state_.CurrentRow = static_cast<std::int16_t>(record);
   }
   channelPanel_->showChannel(listPanel_->list(),
-                             newRecord ? NewChannelTemplate() : list[state_.CurrentRow], newRecord);
+                             newRecord ? NewChannelTemplate() : list[state_.CurrentRow]);
   showPanel(PanelId::ChannelEdit);
   channelPanel_->focusFirstControl();
 }
