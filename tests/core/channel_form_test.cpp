@@ -111,7 +111,7 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
 
   // Boxes without an item keep the record's own values; the ticks are taken.
   GroupFormEntry unchanged;
-  unchanged.txEnable = unchanged.scanMemory = true;
+  unchanged.shared.txEnable = unchanged.shared.scanMemory = true;
   ChannelRecord expected = shown;
   expected.TxEnable = expected.ScanMemory = true;
   EXPECT_EQ(GroupFormRecord(shown, unchanged), expected);
@@ -121,8 +121,8 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
   chosen.duplexItem = 3;
   chosen.statusNoItem = 1;
   chosen.statusIconItem = 2;
-  chosen.scramblerItem = 0;
-  chosen.txEnable = chosen.lowPower = chosen.powUp = true;
+  chosen.shared.scramblerItem = 0;
+  chosen.shared.txEnable = chosen.shared.lowPower = chosen.shared.powUp = true;
   const ChannelRecord r = GroupFormRecord(shown, chosen);
   EXPECT_EQ(r.Position, 16);
   EXPECT_EQ(r.Duplex, 3);
@@ -140,11 +140,11 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
 
   // A short slot holds one transmit mode: ticks of disabled boxes do not count.
   GroupFormEntry receiveOnly;
-  receiveOnly.lowPower = receiveOnly.powUp = true;
+  receiveOnly.shared.lowPower = receiveOnly.shared.powUp = true;
   const ChannelRecord rx = GroupFormRecord(shown, receiveOnly);
   EXPECT_FALSE(rx.TxEnable || rx.LowPower || rx.PowUp);
   GroupFormEntry highPower;
-  highPower.txEnable = highPower.powUp = true;
+  highPower.shared.txEnable = highPower.shared.powUp = true;
   const ChannelRecord high = GroupFormRecord(shown, highPower);
   EXPECT_TRUE(high.TxEnable);
   EXPECT_FALSE(high.LowPower || high.PowUp);
@@ -159,7 +159,8 @@ TEST(ChannelForm, FreeFormRecordAndItsCheck) {
   entry.rxText = "156.05";
   entry.txText = "156.0500";
   entry.groups = {true, false, true};
-  entry.lowPower = entry.powUp = entry.scanMemory = true;  // ticks stand, Tx Enable or not
+  entry.shared.lowPower = entry.shared.powUp = entry.shared.scanMemory =
+      true;  // ticks stand, Tx Enable or not
 
   const FreeFormSave save = FreeFormRecord(shown, entry);
   EXPECT_TRUE(save.complete);
@@ -190,7 +191,7 @@ TEST(ChannelForm, FreeFormRecordAndItsCheck) {
   blank.name = "  ";
   EXPECT_FALSE(FreeFormRecord(shown, blank).complete);
   FreeFormEntry scrambled = entry;
-  scrambled.scramblerItem = 4;
+  scrambled.shared.scramblerItem = 4;
   EXPECT_EQ(FreeFormRecord(shown, scrambled).record.Scramble, 7);
 }
 

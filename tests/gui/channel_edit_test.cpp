@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/sample_records.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
@@ -24,20 +25,9 @@ namespace {
 
 const std::string kIncomplete = "Data Error!!\r\nPlease input correct data.";
 
+// A transmitting channel of the marine table.
 ChannelRecord GroupRecord(int position, int duplex = 0) {
-  ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Duplex = static_cast<std::int16_t>(duplex);
-  r.Enable = r.TxEnable = true;
-  return r;
-}
-
-ChannelRecord FreeRecord(const std::string& name, double frequency) {
-  ChannelRecord r;
-  r.Enable = r.TxEnable = true;
-  r.CHDisplayL = name;
-  r.Rxfreq = r.Txfreq = frequency;
-  return r;
+  return PlanRecord(position, duplex, true, false, false);
 }
 
 std::vector<int> Positions(const ChannelList& list) {
@@ -273,7 +263,7 @@ class ChannelEditTest : public QObject {
     QVERIFY(ws().flags.DataChanged);
 
     // A free channel keeps its second display text, which the panel does not show.
-    ChannelRecord free = FreeRecord("AB", 157.0);
+    ChannelRecord free = FreeRecord("AB", 157.0, 157.0);
     free.CHDisplayR = "note";
     ws().model.CHEXP.append(free);
     select("EXPCHANNEL");
@@ -327,7 +317,7 @@ class ChannelEditTest : public QObject {
     f->prompter().plan(Answer::Yes);
     button("cmdBDELETE")->click();
     QVERIFY(button("cmdBNew")->isEnabled());
-    for (int k = 0; k < 11; ++k) ws().model.CHRG.append(FreeRecord("R", 156.5));
+    for (int k = 0; k < 11; ++k) ws().model.CHRG.append(FreeRecord("R", 156.5, 156.5));
     select("PR");
     QVERIFY(button("cmdBNew")->isEnabled());
     button("cmdBNew")->click();
@@ -385,7 +375,7 @@ class ChannelEditTest : public QObject {
   }
 
   void unusableFrequencyKeepsTheUser() {
-    ws().model.CHRG.append(FreeRecord("16", 156.8));
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
     select("PR");
     button("cmdBEdit")->click();
     typeInto("txtCRF", "1x56.06");  // the letter is discarded as typed
@@ -431,7 +421,7 @@ class ChannelEditTest : public QObject {
   }
 
   void freeFormChecksAndPasting() {
-    ws().model.CHEXP.append(FreeRecord("16", 156.8));
+    ws().model.CHEXP.append(FreeRecord("16", 156.8, 156.8));
     select("EXPCHANNEL");
     button("cmdBEdit")->click();
     // EXP channels are checked by SAVE only: the box lets go and is rewritten.
@@ -462,7 +452,7 @@ class ChannelEditTest : public QObject {
   }
 
   void cancelDropsTheEditWithoutChecks() {
-    ws().model.CHRG.append(FreeRecord("16", 156.8));
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
     const SettingsModel before = ws().model;
     select("PR");
     button("cmdBEdit")->click();
@@ -480,7 +470,7 @@ class ChannelEditTest : public QObject {
   void everyControlIsNamedForScreenReaders() {
     ws().caps.ScrambleSupported = true;
     ws().model.CHUSA.append(GroupRecord(1));
-    ws().model.CHRG.append(FreeRecord("16", 156.8));
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
     for (const char* key : {"PU", "PR"}) {
       select(key);
       button("cmdBEdit")->click();
@@ -510,8 +500,8 @@ class ChannelEditTest : public QObject {
   }
 
   void gridIsATableForScreenReaders() {
-    ws().model.CHRG.append(FreeRecord("16", 156.8));
-    ws().model.CHRG.append(FreeRecord("17", 156.85));
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
+    ws().model.CHRG.append(FreeRecord("17", 156.85, 156.85));
     ws().model.CHRG[1].ExpCB2 = true;
     select("PR");
     selectRow(1);

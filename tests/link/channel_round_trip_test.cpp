@@ -25,10 +25,10 @@ std::vector<ChannelRecord> GroupFormRecords() {
           entry.duplexItem = duplex;
           entry.statusNoItem = statusNo;
           entry.statusIconItem = icon;
-          entry.txEnable = (ticks & 1) != 0;
-          entry.lowPower = (ticks & 2) != 0;
-          entry.powUp = (ticks & 4) != 0;
-          entry.scanMemory = (ticks & 8) != 0;
+          entry.shared.txEnable = (ticks & 1) != 0;
+          entry.shared.lowPower = (ticks & 2) != 0;
+          entry.shared.powUp = (ticks & 4) != 0;
+          entry.shared.scanMemory = (ticks & 8) != 0;
           records.push_back(GroupFormRecord(NewChannelTemplate(), entry));
         }
       }
@@ -54,10 +54,10 @@ std::vector<ChannelRecord> FreeFormRecords() {
     entry.rxText = frequencies[k % frequencies.size()];
     entry.txText = frequencies[(k + 3) % frequencies.size()];
     entry.groups = {(k & 1) != 0, (k & 2) != 0, (k & 4) != 0};
-    entry.txEnable = (k & 8) != 0;
-    entry.lowPower = (k & 16) != 0;
-    entry.powUp = (k & 32) != 0;
-    entry.scanMemory = (k % 3) == 0;
+    entry.shared.txEnable = (k & 8) != 0;
+    entry.shared.lowPower = (k & 16) != 0;
+    entry.shared.powUp = (k & 32) != 0;
+    entry.shared.scanMemory = (k % 3) == 0;
     const FreeFormSave save = FreeFormRecord(NewChannelTemplate(), entry);
     EXPECT_TRUE(save.complete) << entry.name;
     records.push_back(save.record);

@@ -33,6 +33,16 @@ std::int16_t ChosenValue(const OptionList& options, int item, std::int16_t own) 
   return value < 0 ? own : static_cast<std::int16_t>(value);
 }
 
+// The ticks as they stand and the scrambler item over the record (a hidden or empty scrambler
+// list keeps its value).
+void ApplySharedEntry(const SharedEntry& entry, ChannelRecord& r) {
+  r.TxEnable = entry.txEnable;
+  r.LowPower = entry.lowPower;
+  r.PowUp = entry.powUp;
+  r.ScanMemory = entry.scanMemory;
+  r.Scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, r.Scramble);
+}
+
 }  // namespace
 
 ChannelRecord NewChannelTemplate() {
@@ -148,12 +158,10 @@ ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& 
   const int statusItem =
       entry.statusNoItem >= 0 ? entry.statusNoItem : StatusNoItem(shown.StatusNo, -1);
   r.StatusNo = ChosenValue(StatusNoOptions(), statusItem, shown.StatusNo);
-  r.Scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, shown.Scramble);
-  const ChannelEnables enables = EnablesFor(true, entry.txEnable, entry.lowPower);
-  r.TxEnable = entry.txEnable;
-  r.LowPower = entry.lowPower && enables.lowPowerOnly;
-  r.PowUp = entry.powUp && enables.powerUp;
-  r.ScanMemory = entry.scanMemory;
+  ApplySharedEntry(entry.shared, r);
+  const ChannelEnables enables = EnablesFor(true, r.TxEnable, r.LowPower);
+  r.LowPower = r.LowPower && enables.lowPowerOnly;
+  r.PowUp = r.PowUp && enables.powerUp;
   return r;
 }
 
@@ -175,11 +183,7 @@ FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& ent
   r.Txfreq = tx.stored();
   save.rxShown = rx.shown;
   save.txShown = tx.shown;
-  r.TxEnable = entry.txEnable;
-  r.LowPower = entry.lowPower;
-  r.PowUp = entry.powUp;
-  r.ScanMemory = entry.scanMemory;
-  r.Scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, shown.Scramble);
+  ApplySharedEntry(entry.shared, r);
   save.complete = r.Rxfreq > 0 && r.Txfreq > 0 && !Trim(entry.name).empty();
   return save;
 }

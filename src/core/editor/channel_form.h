@@ -88,17 +88,23 @@ bool IsDisplayNameCharacter(char c);
 inline constexpr int FrequencyLength = 8;
 inline constexpr int DisplayNameLength = 2;
 
+// The boxes both forms share, as ticked, and the scrambler item (-1 for none, and while the
+// model has no scrambler).
+struct SharedEntry {
+  bool txEnable = false;
+  bool lowPower = false;
+  bool powUp = false;
+  bool scanMemory = false;
+  int scramblerItem = -1;
+};
+
 // What the group form holds when SAVE is pressed. An item of -1 means the box shows no item.
 struct GroupFormEntry {
   int positionItem = -1;
   int duplexItem = -1;
   int statusNoItem = -1;
   int statusIconItem = -1;
-  int scramblerItem = -1;  // -1 as well while the model has no scrambler
-  bool txEnable = false;
-  bool lowPower = false;
-  bool powUp = false;
-  bool scanMemory = false;
+  SharedEntry shared;
 };
 // The record SAVE writes from the group form, starting from the record shown. A box without
 // an item keeps the record's own value (the template's status number is "None" then). A short
@@ -111,11 +117,7 @@ struct FreeFormEntry {
   std::string rxText;
   std::string txText;
   std::array<bool, 3> groups{};
-  bool txEnable = false;
-  bool lowPower = false;
-  bool powUp = false;
-  bool scanMemory = false;
-  int scramblerItem = -1;  // -1 while the model has no scrambler
+  SharedEntry shared;
 };
 struct FreeFormSave {
   ChannelRecord record;

@@ -453,11 +453,7 @@ GroupFormEntry ChannelEditPanel::groupFormEntry() const {
   entry.duplexItem = cmbCDUP_->currentIndex();
   entry.statusNoItem = cmbStatusNo_->currentIndex();
   entry.statusIconItem = cmbStatusIcon_->currentIndex();
-  entry.scramblerItem = ws_.caps.ScrambleSupported ? cmbScramble_->currentIndex() : -1;
-  entry.txEnable = chkCTXEnable_->isChecked();
-  entry.lowPower = chkCTXOnly_->isChecked();
-  entry.powUp = chkCTXPower_->isChecked();
-  entry.scanMemory = chkCScan_->isChecked();
+  entry.shared = sharedEntry();
   return entry;
 }
 
@@ -467,11 +463,17 @@ FreeFormEntry ChannelEditPanel::freeFormEntry() const {
   entry.rxText = txtCRF_->text().toStdString();
   entry.txText = txtCTF_->text().toStdString();
   for (std::size_t k = 0; k < chkCBExp_.size(); ++k) entry.groups[k] = chkCBExp_[k]->isChecked();
-  entry.scramblerItem = ws_.caps.ScrambleSupported ? cmbScramble_->currentIndex() : -1;
+  entry.shared = sharedEntry();
+  return entry;
+}
+
+SharedEntry ChannelEditPanel::sharedEntry() const {
+  SharedEntry entry;
   entry.txEnable = chkCTXEnable_->isChecked();
   entry.lowPower = chkCTXOnly_->isChecked();
   entry.powUp = chkCTXPower_->isChecked();
   entry.scanMemory = chkCScan_->isChecked();
+  entry.scramblerItem = ws_.caps.ScrambleSupported ? cmbScramble_->currentIndex() : -1;
   return entry;
 }
 

@@ -62,6 +62,7 @@ class ChannelEditPanel : public EditorPage {
   void rewriteGroupFrequencies();
   GroupFormEntry groupFormEntry() const;
   FreeFormEntry freeFormEntry() const;
+  SharedEntry sharedEntry() const;
   void save();
   void cancel();
 
