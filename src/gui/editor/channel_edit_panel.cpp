@@ -1,7 +1,6 @@
 #include "gui/editor/channel_edit_panel.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
