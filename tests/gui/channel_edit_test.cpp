@@ -411,6 +411,23 @@ class ChannelEditTest : public QObject {
     QVERIFY(!f->window->newDataSetTimer()->isActive());
     f->prompter().boxes.clear();
 
+    // Closing the window with saving is refused the same way.
+    ws().flags.DataChanged = true;
+    f->prompter().plan(Answer::Yes);
+    f->window->close();
+    QVERIFY(f->window->isVisible());
+    QCOMPARE(texts().back(), kIncomplete);
+    ws().flags.DataChanged = false;
+
+    // The transmit box has the same check, under its own title.
+    typeInto("txtCTF", "174.1");
+    QTest::keyClick(box("txtCTF"), Qt::Key_Tab);
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Data Error!!"));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Tx frequency"));
+    QCOMPARE(QApplication::focusWidget(), box("txtCTF"));
+    typeInto("txtCTF", "156.8");
+    f->prompter().boxes.clear();
+
     // A usable frequency lets the user go; the edit is dropped.
     typeInto("txtCRF", "156.05");
     clickNode("General");
@@ -564,9 +581,12 @@ class ChannelEditTest : public QObject {
     QVERIFY(!ws().flags.DataChanged);
     ws().model.CHRG.clear();
     ws().model.CHUSA.clear();
+    select("PU");
+    button("cmdBNew")->click();
     f->dialogs.planned << path;
     f->window->fileOpen();
     QCOMPARE(texts(), std::vector<std::string>{});
+    QVERIFY(!control("pictC")->isEnabled());  // the new channel went with the old data
     for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
       QCOMPARE(ws().model.list(list), saved.list(list));
     }
@@ -592,6 +612,11 @@ class ChannelEditTest : public QObject {
     QVERIFY(!control("pictC")->isEnabled());
     QCOMPARE(box("txtCRF")->text(), QString());
     QCOMPARE(ws().model.CHUSA.size(), usaRecords);
+
+    openAndCheck();
+    f->window->chooseDestination(0);  // the region's data set again
+    QVERIFY(!control("pictC")->isEnabled());
+    QCOMPARE(box("txtCRF")->text(), QString());
 
     openAndCheck();
     f->window->fileNew();
