@@ -284,8 +284,7 @@ void ChannelEditPanel::resetPage() {
   FlagGuard busy(ws_.flags.TransferBusy, true);
   shown_ = ChannelRecord();
   for (QCheckBox* box : chkCBExp_) box->setChecked(false);
-  for (QLineEdit* box : {static_cast<QLineEdit*>(txtCNN_), static_cast<QLineEdit*>(txtCRF_),
-                         static_cast<QLineEdit*>(txtCTF_)}) {
+  for (QLineEdit* box : std::initializer_list<QLineEdit*>{txtCNN_, txtCRF_, txtCTF_}) {
     box->clear();
   }
   // The record's own box: it shows that the channel is in use, the user never changes it.
@@ -301,8 +300,7 @@ void ChannelEditPanel::resetPage() {
 
 void ChannelEditPanel::layOutForm(bool freeForm) {
   freeForm_ = freeForm;
-  for (QLineEdit* box : {static_cast<QLineEdit*>(txtCNN_), static_cast<QLineEdit*>(txtCRF_),
-                         static_cast<QLineEdit*>(txtCTF_)}) {
+  for (QLineEdit* box : std::initializer_list<QLineEdit*>{txtCNN_, txtCRF_, txtCTF_}) {
     Lock(box, !freeForm);
   }
   txtCNN_->setVisible(freeForm);

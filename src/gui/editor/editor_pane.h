@@ -27,7 +27,6 @@ class EditorPane : public QObject {
   QTreeWidget* tree() const { return tree_; }
   QStackedWidget* panels() const { return panels_; }
   ChannelListPanel* listPanel() const { return listPanel_; }
-  ChannelEditPanel* channelPanel() const { return channelPanel_; }
   EditorPage* page(PanelId id) const { return pages_.at(id); }
   // Puts the real editor of a panel in place of its empty page.
   void setPage(PanelId id, EditorPage* page);
