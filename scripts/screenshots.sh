@@ -3,7 +3,7 @@
 # pictures of the README).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)" --target tpw52-screenshots
 QT_QPA_PLATFORM=offscreen build/bin/tpw52-screenshots docs/screenshots
 ls docs/screenshots

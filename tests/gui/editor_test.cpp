@@ -1,7 +1,7 @@
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -14,9 +14,9 @@ using tpw::gui::ChannelGridWidget;
 
 namespace {
 
-// The check mark a cell shows (ticked or empty), or nothing for a text cell.
+// The check mark a cell shows (Qt::Checked or Qt::Unchecked), or nothing for a text cell.
 QVariant CheckMark(QTableWidget* grid, int row, int column) {
-  return grid->model()->index(row, column).data(ChannelGridWidget::CheckMarkRole);
+  return grid->model()->index(row, column).data(Qt::CheckStateRole);
 }
 
 ChannelRecord UsaRecord(int position) {
@@ -187,8 +187,8 @@ class EditorTest : public QObject {
     QCOMPARE(CellText(*grid(), 9, 0), QString("RG10"));
     QCOMPARE(CellText(*grid(), 0, 5), QString("---.----"));
     QCOMPARE(CellText(*grid(), 1, 5), QString("156.5000"));
-    QCOMPARE(CheckMark(grid(), 0, 1), QVariant(false));
-    QCOMPARE(CheckMark(grid(), 0, 2), QVariant(true));
+    QCOMPARE(CheckMark(grid(), 0, 1).toInt(), int(Qt::Unchecked));
+    QCOMPARE(CheckMark(grid(), 0, 2).toInt(), int(Qt::Checked));
     QVERIFY(!CheckMark(grid(), 0, 4).isValid());
     QVERIFY(!button("cmdBNew")->isEnabled());
     select("EXPCHANNEL");
@@ -222,31 +222,32 @@ class EditorTest : public QObject {
     useGroups(true, false, false, false);
     for (int k = 0; k < 5; ++k) f->ws().model.CHUSA.append(UsaRecord(k));
     select("PU");
-    QSignalSpy opened(&editor(), &gui::EditorPane::channelEditRequested);
     grid()->setFocus();
     QCOMPARE(f->window->hint(), QString("[Double click],[Enter]:Jump the Setting screen."));
     grid()->setCurrentCell(2, 0);
     QTest::keyClick(grid(), Qt::Key_Return);
-    QCOMPARE(opened.count(), 1);
-    QCOMPARE(opened.at(0).at(1).toInt(), 2);
-    QCOMPARE(opened.at(0).at(2).toBool(), false);
     QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
+    QCOMPARE(editor().state().CurrentRow, 2);
     QCOMPARE(editor().state().NewChannelMode, 0);
+    auto* base = f->window->findChild<QComboBox*>("cmbBaseChNo");
+    QVERIFY(base != nullptr);
+    QCOMPARE(base->currentText(), QString("02"));
 
     select("General");
     select("PU");
     QCOMPARE(grid()->currentRow(), 2);
     const QRect cell = grid()->visualRect(grid()->model()->index(4, 1));
     QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(opened.count(), 2);
-    QCOMPARE(opened.at(1).at(1).toInt(), 4);
+    QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
+    QCOMPARE(editor().state().CurrentRow, 4);
+    QCOMPARE(base->currentText(), QString("04"));
 
     select("General");
     select("PU");
     button("cmdBNew")->click();
-    QCOMPARE(opened.count(), 3);
-    QCOMPARE(opened.at(2).at(2).toBool(), true);
+    QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
     QCOMPARE(editor().state().NewChannelMode, 1);
+    QCOMPARE(base->currentText(), QString("00"));
   }
 
   void wheelScrollsOneLinePerStep() {

@@ -1,12 +1,14 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
-// the window as it starts with the data shipped beside the program, two channel lists, the
-// Common Setup and Weather pages, and a read from the demo radio in progress.
+// the window as it starts with the data shipped beside the program, two channel lists with a
+// channel of each open in the edit panel, the Common Setup and Weather pages, and a read from
+// the demo radio in progress.
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 
 #include "gui/about/about_box.h"
+#include "gui/editor/channel_grid_widget.h"
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
 
@@ -37,6 +39,13 @@ void ShootTransfer(test::GuiFixture& f, const QDir& folder) {
   f.host.onYield = nullptr;
 }
 
+// Opens a row of the shown list in the channel edit panel, as EDIT does.
+void EditRow(gui::MainWindow& window, int row) {
+  gui::ChannelGridWidget* grid = window.editor().listPanel()->grid();
+  grid->setCurrentCell(std::min(row, grid->rowCount() - 1), 0);
+  window.findChild<QPushButton*>(QStringLiteral("cmdBEdit"))->click();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +62,8 @@ int main(int argc, char** argv) {
   ShootTransfer(f, folder);
   window.editor().selectNodeByKey(QStringLiteral("PU"));
   Save(window, folder, QStringLiteral("channel-grid"));
+  EditRow(window, 15);
+  Save(window, folder, QStringLiteral("channel-edit-group"));
   window.editor().selectNodeByKey(QStringLiteral("Common"));
   Save(window, folder, QStringLiteral("common-setup"));
   window.editor().selectNodeByKey(QStringLiteral("PW"));
@@ -69,6 +80,8 @@ int main(int argc, char** argv) {
   window.editor().selectNodeByKey(f.ws().model.CHRG.isEmpty() ? QStringLiteral("EXPCHANNEL")
                                                               : QStringLiteral("PR"));
   Save(window, folder, QStringLiteral("free-channels"));
+  EditRow(window, 0);
+  Save(window, folder, QStringLiteral("channel-edit-free"));
   gui::AboutBox about(&window);
   about.show();
   Save(about, folder, QStringLiteral("about"));

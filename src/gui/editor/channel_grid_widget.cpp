@@ -53,7 +53,7 @@ void ChannelGridWidget::fill(const ChannelGrid& grid) {
       auto* item = new QTableWidgetItem(QString::fromStdString(cell.text));
       item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      if (cell.check) item->setData(CheckMarkRole, *cell.check);
+      if (cell.check) item->setData(Qt::CheckStateRole, *cell.check ? Qt::Checked : Qt::Unchecked);
       setItem(r, c, item);
     }
   }
@@ -115,7 +115,7 @@ void ChannelGridWidget::focusInEvent(QFocusEvent* event) {
 
 void CheckMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
-  const QVariant mark = index.data(ChannelGridWidget::CheckMarkRole);
+  const QVariant mark = index.data(Qt::CheckStateRole);
   QStyledItemDelegate::paint(painter, option, index);
   if (!mark.isValid()) return;
   const bool selected = option.state.testFlag(QStyle::State_Selected);
@@ -128,7 +128,7 @@ void CheckMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   painter->setPen(QPen(ink, 1.2));
   painter->setBrush(Qt::NoBrush);
   painter->drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
-  if (mark.toBool()) {
+  if (mark.toInt() == Qt::Checked) {
     QPen tick(ink, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter->setPen(tick);
     const QRectF r = QRectF(box).adjusted(2.5, 2.5, -2.5, -2.5);
@@ -137,6 +137,12 @@ void CheckMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->drawPolyline(points, 3);
   }
   painter->restore();
+}
+
+void CheckMarkDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                        const QModelIndex& index) const {
+  QStyledItemDelegate::initStyleOption(option, index);
+  option->features &= ~QStyleOptionViewItem::HasCheckIndicator;
 }
 
 }  // namespace tpw::gui

@@ -10,14 +10,12 @@ namespace tpw::gui {
 // The read-only channel grid (MSFlexGrid1): one row per record, a header row, whole-row
 // selection. Enter and a double click ask for the selected record to be edited; each wheel
 // step scrolls exactly one line (the usual several lines outside debug mode would skip past
-// channels).
+// channels). Screen readers see a table: its rows, columns, headers, cell texts, the selected
+// row, and a check-mark cell as checked or not (its Qt::CheckStateRole).
 class ChannelGridWidget : public QTableWidget {
   Q_OBJECT
 
  public:
-  // Marks a cell that shows a ticked or an empty box; the value is the flag.
-  static constexpr int CheckMarkRole = Qt::UserRole + 1;
-
   explicit ChannelGridWidget(QWidget* parent = nullptr);
 
   void setOneLineWheel(bool enabled) { oneLineWheel_ = enabled; }
@@ -43,7 +41,8 @@ class ChannelGridWidget : public QTableWidget {
   int wheelRemainder_ = 0;
 };
 
-// Draws the check-mark cells as a clear box, ticked or empty, centred in the cell.
+// Draws the check-mark cells as a clear box, ticked or empty, centred in the cell, instead of
+// the style's check indicator at the cell's left.
 class CheckMarkDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -51,6 +50,9 @@ class CheckMarkDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
 
 }  // namespace tpw::gui

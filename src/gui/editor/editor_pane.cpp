@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <optional>
 
+#include "editor/channel_form.h"
+#include "editor/channel_list_edit.h"
 #include "gui/editor/general_page.h"
 #include "session/flag_guard.h"
 
@@ -17,12 +19,14 @@ QString TreeHintText() {
 
 }  // namespace
 
-EditorPane::EditorPane(Workspace& ws, QWidget* parent)
+EditorPane::EditorPane(Workspace& ws, Prompter& prompter, QWidget* parent)
     : QObject(parent),
       ws_(ws),
+      prompter_(prompter),
       tree_(new QTreeWidget(parent)),
       panels_(new QStackedWidget(parent)),
-      listPanel_(new ChannelListPanel(panels_)) {
+      listPanel_(new ChannelListPanel(panels_)),
+      channelPanel_(new ChannelEditPanel(ws, state_, prompter, panels_)) {
   tree_->setObjectName(QStringLiteral("tvTreeView"));
   tree_->setHeaderHidden(true);
   tree_->setRootIsDecorated(true);
@@ -34,8 +38,7 @@ EditorPane::EditorPane(Workspace& ws, QWidget* parent)
           new PlaceholderPage(QStringLiteral("pictCommon"), tr("Common Setup"), panels_));
   addPage(PanelId::Grey, new PlaceholderPage(QStringLiteral("pictGrey"), QString(), panels_));
   addPage(PanelId::ChannelList, listPanel_);
-  addPage(PanelId::ChannelEdit,
-          new PlaceholderPage(QStringLiteral("pictC"), tr("Channel"), panels_));
+  addPage(PanelId::ChannelEdit, channelPanel_);
   addPage(PanelId::Weather, new PlaceholderPage(QStringLiteral("pictD"), tr("Weather"), panels_));
   disableAllPanels();
 
@@ -51,8 +54,15 @@ EditorPane::EditorPane(Workspace& ws, QWidget* parent)
           [this](int record) { openChannel(record, false); });
   connect(listPanel_, &ChannelListPanel::newRequested, this,
           [this](int record) { openChannel(record, true); });
-  connect(listPanel_, &ChannelListPanel::deleteRequested, this, [this](int record) {
-    if (record >= 0) emit channelDeleteRequested(listPanel_->list(), record);
+  connect(listPanel_, &ChannelListPanel::deleteRequested, this, &EditorPane::deleteChannel);
+  // Back in the list, the grid has the focus: Enter opens the next channel.
+  connect(channelPanel_, &ChannelEditPanel::saved, this, [this] {
+    refreshCurrentNode();
+    listPanel_->grid()->setFocus();
+  });
+  connect(channelPanel_, &ChannelEditPanel::cancelled, this, [this] {
+    showPanel(PanelId::ChannelList);
+    listPanel_->grid()->setFocus();
   });
 }
 
@@ -95,6 +105,7 @@ void EditorPane::paintTree() {
 }
 
 void EditorPane::buildTree() {
+  dropOpenChannel();
   treeData_ = BuildTree(ws_.model, ws_.caps.WxSupported);
   paintTree();
 }
@@ -112,6 +123,7 @@ void EditorPane::rebuildTree() {
   const int selected = selectedNodeIndex();
   const std::string key = selected > 0 ? treeData_.node(selected).key : std::string();
   const bool selectedIsCurrent = selected > 0 && selected == state_.CurrentNodeIndex;
+  dropOpenChannel();
   treeData_ = RebuildTree(ws_.model, ws_.caps.WxSupported);
   paintTree();
   const int index = key.empty() ? 0 : FindNodeByKey(treeData_, key);
@@ -201,9 +213,24 @@ void EditorPane::openChannel(int record, bool newRecord) {
     if (record < 0 || record >= list.size()) return;
     state_.CurrentRow = static_cast<std::int16_t>(record);
   }
-  emit channelEditRequested(listPanel_->list(), state_.CurrentRow, newRecord);
-  page(PanelId::ChannelEdit)->fillControls();
+  channelPanel_->showChannel(listPanel_->list(),
+                             newRecord ? NewChannelTemplate() : list[state_.CurrentRow]);
   showPanel(PanelId::ChannelEdit);
+  channelPanel_->focusFirstControl();
+}
+
+void EditorPane::deleteChannel(int record) {
+  if (DeleteChannel(ws_, prompter_, listPanel_->list(), record) != ListEdit::Done) return;
+  // The record before the deleted one is selected; the first when the first went.
+  state_.CurrentRow = static_cast<std::int16_t>(record - 1);
+  refreshCurrentNode();
+}
+
+void EditorPane::dropOpenChannel() {
+  // The tree is built anew for a new data set (New, Open, Read, a region) or new groups: a
+  // record still in the edit panel would be saved into a list it no longer belongs to.
+  channelPanel_->resetPage();
+  channelPanel_->setEnabled(false);
 }
 
 void EditorPane::setTreeHint() {

@@ -8,6 +8,7 @@
 
 #include "editor/editor_state.h"
 #include "editor/navigation_tree.h"
+#include "gui/editor/channel_edit_panel.h"
 #include "gui/editor/channel_list_panel.h"
 #include "gui/editor/editor_page.h"
 #include "session/workspace.h"
@@ -21,7 +22,7 @@ class EditorPane : public QObject {
   Q_OBJECT
 
  public:
-  EditorPane(Workspace& ws, QWidget* parent);
+  EditorPane(Workspace& ws, Prompter& prompter, QWidget* parent);
 
   QTreeWidget* tree() const { return tree_; }
   QStackedWidget* panels() const { return panels_; }
@@ -59,10 +60,6 @@ class EditorPane : public QObject {
 
  signals:
   void hintChanged(const QString& hint);
-  // NEW or EDIT of the list panel: the channel edit panel is to show a record of the list
-  // (an existing one, or the new-record template inserted after it).
-  void channelEditRequested(ListId list, int record, bool newRecord);
-  void channelDeleteRequested(ListId list, int record);
 
  private:
   // Shows the nodes of treeData_ as the items of the tree, all expanded.
@@ -73,15 +70,22 @@ class EditorPane : public QObject {
   void selectTreeItem(int treeIndex);
   void setTreeHint();
   void addPage(PanelId id, EditorPage* page);
+  // NEW and EDIT: the channel edit panel shows the record (or the template to insert after
+  // it); DELETE: the record goes once the user confirms.
   void openChannel(int record, bool newRecord);
+  void deleteChannel(int record);
+  // A channel held in the edit panel belongs to the data set it was opened from.
+  void dropOpenChannel();
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   Workspace& ws_;
+  Prompter& prompter_;
   EditorState state_;
   NavigationTree treeData_;
   QTreeWidget* tree_;
   QStackedWidget* panels_;
   ChannelListPanel* listPanel_;
+  ChannelEditPanel* channelPanel_;
   std::map<PanelId, EditorPage*> pages_;
   std::vector<QTreeWidgetItem*> treeItems_;  // item of tree index i at i - 1
   PanelId active_ = PanelId::Grey;

@@ -60,7 +60,7 @@ void MainWindow::buildPanes() {
   splitter_ = new QSplitter(Qt::Horizontal, central);
   splitter_->setObjectName(QStringLiteral("imgSplitter"));
   splitter_->setChildrenCollapsible(false);
-  editor_ = new EditorPane(ws_, splitter_);
+  editor_ = new EditorPane(ws_, services_.prompter, splitter_);
   installSetupPages();
   editor_->tree()->setMinimumWidth(SplitterMinimum);
   editor_->panels()->setMinimumWidth(SplitterMinimum);

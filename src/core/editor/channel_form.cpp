@@ -1,0 +1,197 @@
+#include "editor/channel_form.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "image/channel_tables.h"
+#include "image/display_text.h"
+#include "image/encodings.h"
+#include "image/text_values.h"
+
+namespace tpw {
+
+namespace {
+
+// The highest table index the base channel list offers.
+constexpr int kLastBaseChannel = 99;
+constexpr int kScramblerBit = 4;
+constexpr int kScramblerCodeMask = 3;
+constexpr int kNoStatus = 0;  // "None"
+
+ChannelOptionList BuildBaseChannelOptions() {
+  ChannelOptionList options;
+  const int last = std::min(kLastBaseChannel, MarineChannelCount - 1);
+  for (int n = 0; n <= last; ++n) {
+    options.push_back({MarineChannels()[static_cast<std::size_t>(n)].ChName, n});
+  }
+  return options;
+}
+
+// The value of the selected item, or the record's own when the box shows none.
+std::int16_t ChosenValue(const ChannelOptionList& options, int item, std::int16_t own) {
+  const int value = ValueOfItem(options, item);
+  return value < 0 ? own : static_cast<std::int16_t>(value);
+}
+
+// The ticks as they stand and the scrambler item over the record (a hidden or empty scrambler
+// list keeps its value).
+void ApplySharedEntry(const SharedEntry& entry, ChannelRecord& r) {
+  r.TxEnable = entry.txEnable;
+  r.LowPower = entry.lowPower;
+  r.PowUp = entry.powUp;
+  r.ScanMemory = entry.scanMemory;
+  r.Scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, r.Scramble);
+}
+
+}  // namespace
+
+ChannelRecord NewChannelTemplate() {
+  ChannelRecord r;
+  r.Position = 0;
+  r.Enable = true;
+  r.TxEnable = true;
+  r.ScanMemory = false;
+  r.Duplex = 2;
+  r.StatusIcon = 0;
+  r.StatusNo = TemplateStatusNo;
+  r.CHDisplayR.clear();
+  return r;
+}
+
+const ChannelOptionList& BaseChannelOptions() {
+  static const ChannelOptionList options = BuildBaseChannelOptions();
+  return options;
+}
+
+const ChannelOptionList& DuplexOptions() {
+  static const ChannelOptionList options = {
+      {"TX_SIMP", 0}, {"RX_SIMP", 1}, {"DUPLEX", 2}, {"Reverse DUP", 3}};
+  return options;
+}
+
+const ChannelOptionList& StatusNoOptions() {
+  static const ChannelOptionList options = {{"None", 0}, {"10", 1}, {"20", 2}};
+  return options;
+}
+
+const ChannelOptionList& StatusIconOptions() {
+  static const ChannelOptionList options = {{"-", 0}, {"A", 1}, {"B", 2}};
+  return options;
+}
+
+const ChannelOptionList& ScramblerOptions() {
+  static const ChannelOptionList options = {{"Off", 0}, {"0", 4}, {"1", 5}, {"2", 6}, {"3", 7}};
+  return options;
+}
+
+int ItemOfValue(const ChannelOptionList& options, int value) {
+  if (value < 0) return -1;
+  const auto found = std::find_if(options.begin(), options.end(),
+                                  [value](const ChannelOption& o) { return o.value == value; });
+  return found == options.end() ? -1 : static_cast<int>(found - options.begin());
+}
+
+int ValueOfItem(const ChannelOptionList& options, int index) {
+  if (index < 0 || index >= static_cast<int>(options.size())) return -1;
+  return options[static_cast<std::size_t>(index)].value;
+}
+
+int StatusNoItem(int statusNo, int shownItem) {
+  if (statusNo != TemplateStatusNo) return ItemOfValue(StatusNoOptions(), statusNo);
+  return shownItem >= 0 ? shownItem : ItemOfValue(StatusNoOptions(), kNoStatus);
+}
+
+int FreeFormScramblerItem(int scramble) {
+  if ((scramble & kScramblerBit) == 0) return 0;
+  return (scramble & kScramblerCodeMask) + 1;
+}
+
+ChannelEnables EnablesFor(bool channelEnabled, bool txEnableTicked, bool lowPowerTicked) {
+  ChannelEnables enables;
+  enables.channelControls = channelEnabled;
+  // Each box of the chain is usable only while the box above it is ticked and usable.
+  enables.lowPowerOnly = txEnableTicked && enables.channelControls;
+  enables.powerUp = lowPowerTicked && enables.lowPowerOnly;
+  return enables;
+}
+
+FrequencyTexts GroupFormFrequencies(int position, int duplex, bool maskTx) {
+  ChannelRecord r;
+  r.Position = static_cast<std::int16_t>(position);
+  r.Duplex = static_cast<std::int16_t>(duplex);
+  r.TxEnable = !maskTx;
+  return {RxFreqText(r), TxFreqText(r)};
+}
+
+double FrequencyEntry::stored() const {
+  if (!accepted || !(value > 0)) return 0;
+  // The packed digits keep 100 Hz; the quotient of the whole count is the value that reading
+  // those digits back gives, so the record equals the radio's own.
+  return RoundHalfEven(value * 10000) / 10000;
+}
+
+FrequencyEntry ReadFrequencyEntry(std::string_view text) {
+  FrequencyEntry entry;
+  entry.value = LeadingNumber(text);
+  entry.accepted = text.empty() || (entry.value >= LowestFrequency &&
+                                    entry.value <= HighestFrequency && IsStep25k(entry.value));
+  entry.shown = FormatFreq4(entry.value);
+  return entry;
+}
+
+bool IsFrequencyCharacter(char c) {
+  return IsDecimalDigit(c) || c == '.';
+}
+
+bool IsDisplayNameCharacter(char c) {
+  // The characters the radio's two-character display can show.
+  static constexpr std::string_view kLetters = "ACEFHIJKLMPQSbdnorty ";
+  return IsDecimalDigit(c) || (c != '\0' && kLetters.find(c) != std::string_view::npos);
+}
+
+ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& entry) {
+  ChannelRecord r = shown;
+  r.Enable = true;
+  r.Position = ChosenValue(BaseChannelOptions(), entry.positionItem, shown.Position);
+  r.Duplex = ChosenValue(DuplexOptions(), entry.duplexItem, shown.Duplex);
+  r.StatusIcon = ChosenValue(StatusIconOptions(), entry.statusIconItem, shown.StatusIcon);
+  const int statusItem =
+      entry.statusNoItem >= 0 ? entry.statusNoItem : StatusNoItem(shown.StatusNo, -1);
+  r.StatusNo = ChosenValue(StatusNoOptions(), statusItem, shown.StatusNo);
+  ApplySharedEntry(entry.shared, r);
+  const ChannelEnables enables = EnablesFor(true, r.TxEnable, r.LowPower);
+  r.LowPower = r.LowPower && enables.lowPowerOnly;
+  r.PowUp = r.PowUp && enables.powerUp;
+  return r;
+}
+
+FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& entry) {
+  FreeFormSave save;
+  ChannelRecord& r = save.record;
+  r = shown;
+  // A free channel has no table position, duplex mode or status codes: the radio and the
+  // channel data file give them back as 0, whatever the template held.
+  r.Position = r.Duplex = r.StatusNo = r.StatusIcon = 0;
+  r.Enable = true;
+  r.ExpCB1 = entry.groups[0];
+  r.ExpCB2 = entry.groups[1];
+  r.ExpCB3 = entry.groups[2];
+  r.CHDisplayL = PadRight(entry.name, DisplayNameLength);
+  const FrequencyEntry rx = ReadFrequencyEntry(entry.rxText);
+  const FrequencyEntry tx = ReadFrequencyEntry(entry.txText);
+  r.Rxfreq = rx.stored();
+  r.Txfreq = tx.stored();
+  save.rxShown = rx.shown;
+  save.txShown = tx.shown;
+  ApplySharedEntry(entry.shared, r);
+  save.complete = r.Rxfreq > 0 && r.Txfreq > 0 && !Trim(entry.name).empty();
+  return save;
+}
+
+MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name) {
+  if (Trim(name).empty()) return MissingEntry::Name;
+  if (!(ReadFrequencyEntry(rxText).stored() > 0)) return MissingEntry::RxFrequency;
+  return MissingEntry::None;
+}
+
+}  // namespace tpw

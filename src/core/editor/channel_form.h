@@ -1,0 +1,152 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/settings_model.h"
+
+// The rules of the channel edit panel: the record NEW starts from, the option lists of its
+// list boxes, which boxes are enabled, the frequencies and names the boxes accept, and the
+// record SAVE writes. The panel has two forms: the group form for the short-slot lists
+// (CHUSA, CHINT, CHCAN), whose channel comes from the marine table, and the free form for
+// CHRG and CHEXP, whose name and frequencies are typed in.
+namespace tpw {
+
+// The template's status number matches no item of the status list on purpose: the list keeps
+// the item it showed, so a run of new channels shares one status number.
+inline constexpr std::int16_t TemplateStatusNo = 127;
+
+// The record NEW shows, for both forms.
+ChannelRecord NewChannelTemplate();
+
+// An item of a list box: the text shown and the value it stores.
+struct ChannelOption {
+  std::string text;
+  int value = 0;
+  bool operator==(const ChannelOption&) const = default;
+};
+using ChannelOptionList = std::vector<ChannelOption>;
+
+// "00" to "99": the channels of the marine table a short slot can be given.
+const ChannelOptionList& BaseChannelOptions();
+const ChannelOptionList& DuplexOptions();
+const ChannelOptionList& StatusNoOptions();
+const ChannelOptionList& StatusIconOptions();
+const ChannelOptionList& ScramblerOptions();
+
+// The index of the item that stores value, or -1 when no item does (a negative value too).
+int ItemOfValue(const ChannelOptionList& options, int value);
+// The value of the item at index, or -1 for none.
+int ValueOfItem(const ChannelOptionList& options, int index);
+// The status item shown for a status number. The template's keeps the item the list showed
+// (shownItem), or "None" when it showed none.
+int StatusNoItem(int statusNo, int shownItem);
+// The scrambler item the free form shows: "Off" while the scrambler bit (value 4) is clear,
+// otherwise the item of the code in bits 1..0.
+int FreeFormScramblerItem(int scramble);
+
+// Which controls are enabled, from the ticks of the three boxes that govern them.
+struct ChannelEnables {
+  bool channelControls = false;  // name, frequencies, Tx Enable, Scan Memory, group boxes
+  bool lowPowerOnly = false;
+  bool powerUp = false;
+  bool operator==(const ChannelEnables&) const = default;
+};
+ChannelEnables EnablesFor(bool channelEnabled, bool txEnableTicked, bool lowPowerTicked);
+
+// The receive and transmit texts of the group form: the table's frequencies of a base channel
+// in a duplex mode; the transmit text is dashes while masked.
+struct FrequencyTexts {
+  std::string rx;
+  std::string tx;
+  bool operator==(const FrequencyTexts&) const = default;
+};
+FrequencyTexts GroupFormFrequencies(int position, int duplex, bool maskTx);
+
+// The band of the free channels, in MHz.
+inline constexpr double LowestFrequency = 137.0;
+inline constexpr double HighestFrequency = 174.0;
+
+// A frequency as typed into a box of the free form.
+struct FrequencyEntry {
+  double value = 0;       // the text's leading number; 0 for an empty text
+  bool accepted = false;  // empty (no frequency), or in the band on a 25 kHz step
+  std::string shown;      // how the box is rewritten: FormatFreq4 of the value
+
+  // The frequency the record gets: an accepted value exactly as the radio gives it back, or
+  // 0 (none) for an empty or refused text.
+  double stored() const;
+};
+FrequencyEntry ReadFrequencyEntry(std::string_view text);
+
+// The characters the boxes accept, as typed, pasted or dropped.
+bool IsFrequencyCharacter(char c);
+bool IsDisplayNameCharacter(char c);
+inline constexpr int FrequencyLength = 8;
+inline constexpr int DisplayNameLength = 2;
+
+// The boxes both forms share, as ticked, and the scrambler item (-1 for none, and while the
+// model has no scrambler).
+struct SharedEntry {
+  bool txEnable = false;
+  bool lowPower = false;
+  bool powUp = false;
+  bool scanMemory = false;
+  int scramblerItem = -1;
+};
+
+// What the group form holds when SAVE is pressed. An item of -1 means the box shows no item.
+struct GroupFormEntry {
+  int positionItem = -1;
+  int duplexItem = -1;
+  int statusNoItem = -1;
+  int statusIconItem = -1;
+  SharedEntry shared;
+};
+// The record SAVE writes from the group form, starting from the record shown. A box without
+// an item keeps the record's own value (the template's status number is "None" then). A short
+// slot holds one transmit mode, so a tick in a disabled box does not count.
+ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& entry);
+
+// What the free form holds when SAVE is pressed.
+struct FreeFormEntry {
+  std::string name;
+  std::string rxText;
+  std::string txText;
+  std::array<bool, 3> groups{};
+  SharedEntry shared;
+};
+struct FreeFormSave {
+  ChannelRecord record;
+  std::string rxShown;  // the frequency boxes rewritten
+  std::string txShown;
+  // Both frequencies in the band and a name that is not blank: only then is it written.
+  bool complete = false;
+};
+// The record SAVE writes from the free form, starting from the record shown. The name is kept
+// padded to the two characters the radio holds, the frequencies as the radio gives them back.
+FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& entry);
+
+// What keeps the free form from being left: a blank name or an unusable receive frequency.
+enum class MissingEntry { None, Name, RxFrequency };
+MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name);
+
+// Messages and titles of the panel.
+inline constexpr const char* DataErrorText = "Data Error!!";
+inline constexpr const char* IncompleteChannelText = "Data Error!!\r\nPlease input correct data.";
+inline constexpr const char* RxFrequencyTitle = "Rx frequency";
+inline constexpr const char* TxFrequencyTitle = "Tx frequency";
+
+// The one-line hints of the panel's controls.
+inline constexpr std::string_view CheckBoxHint = "[Space]:An effective and invalid change.";
+inline constexpr std::string_view ListBoxHint = "[Up]/[Down]:Change of a Selection item.";
+inline constexpr std::string_view DisplayNameHint = "Indispensable 2 figures.";
+inline constexpr std::string_view RxFrequencyHint = "Rx frequency";
+inline constexpr std::string_view TxFrequencyHint = "Tx frequency";
+inline constexpr std::string_view SaveHint = "SAVE: write this channel into the list.";
+inline constexpr std::string_view CancelHint = "CANCEL: back to the list without writing.";
+
+}  // namespace tpw

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "image/settings_model.h"
+#include "session/prompter.h"
+#include "session/workspace.h"
+
+// Adding, changing and deleting the records of a channel list. Each operation sets ErrorFlag
+// when it starts and clears it, and sets DataChanged, only when it changed the list; callers
+// act on the result it returns.
+namespace tpw {
+
+enum class ListEdit {
+  Done,
+  NoRecord,  // the row names no record of the list (and the list is not empty for an insert)
+  ListFull,  // the list already holds as many records as its slots
+  Declined,  // the user answered No
+};
+
+inline constexpr const char* DeleteQuestion = "Are you sure ?";
+
+// Puts the record after currentRow (at the start of an empty list, where currentRow must be
+// -1) and moves currentRow to it.
+ListEdit InsertChannel(Workspace& ws, ListId list, const ChannelRecord& record,
+                       std::int16_t& currentRow);
+// Writes the record over the one at currentRow.
+ListEdit OverwriteChannel(Workspace& ws, ListId list, const ChannelRecord& record, int currentRow);
+// Asks "Are you sure ?" and removes the record at index; the records after it move up.
+ListEdit DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int index);
+
+}  // namespace tpw

@@ -1,0 +1,208 @@
+#include "editor/channel_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "image/encodings.h"
+
+namespace tpw {
+namespace {
+
+TEST(ChannelForm, FrequencyAcceptance) {
+  const FrequencyEntry on25k = ReadFrequencyEntry("156.05");
+  EXPECT_TRUE(on25k.accepted);
+  EXPECT_EQ(on25k.shown, "156.0500");
+  EXPECT_EQ(on25k.stored(), 156.05);
+
+  // Off the 25 kHz raster or outside the band: refused, shown as typed would read, stored 0.
+  const FrequencyEntry offRaster = ReadFrequencyEntry("156.06");
+  EXPECT_FALSE(offRaster.accepted);
+  EXPECT_EQ(offRaster.shown, "156.0600");
+  EXPECT_EQ(offRaster.stored(), 0);
+  EXPECT_FALSE(ReadFrequencyEntry("136.975").accepted);
+  EXPECT_FALSE(ReadFrequencyEntry("174.025").accepted);
+  EXPECT_TRUE(ReadFrequencyEntry("137").accepted);
+  const FrequencyEntry top = ReadFrequencyEntry("174");
+  EXPECT_TRUE(top.accepted);
+  EXPECT_EQ(top.shown, "174.0000");
+
+  // An empty box is no frequency: the box takes it, a record cannot.
+  const FrequencyEntry empty = ReadFrequencyEntry("");
+  EXPECT_TRUE(empty.accepted);
+  EXPECT_EQ(empty.shown, "---.----");
+  EXPECT_EQ(empty.stored(), 0);
+  EXPECT_FALSE(ReadFrequencyEntry("---.----").accepted);
+  // A second point ends the number.
+  EXPECT_EQ(ReadFrequencyEntry("156.0.5").shown, "156.0000");
+
+  // Every frequency of the band is stored exactly as the radio gives it back.
+  for (int khz = 137000; khz <= 174000; khz += 25) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%03d", khz / 1000, khz % 1000);
+    const double stored = ReadFrequencyEntry(text).stored();
+    ASSERT_GT(stored, 0) << text;
+    ASSERT_EQ(DecodeFreq(EncodeFreq(stored)), stored) << text;
+  }
+}
+
+TEST(ChannelForm, CharactersTheBoxesAccept) {
+  for (char c : std::string("0123456789ACEFHIJKLMPQSbdnorty ")) {
+    EXPECT_TRUE(IsDisplayNameCharacter(c)) << c;
+  }
+  for (char c : std::string("xGBaDz-.*\t")) EXPECT_FALSE(IsDisplayNameCharacter(c)) << c;
+  EXPECT_FALSE(IsDisplayNameCharacter('\0'));
+  for (char c : std::string("0123456789.")) EXPECT_TRUE(IsFrequencyCharacter(c)) << c;
+  for (char c : std::string("-,e ")) EXPECT_FALSE(IsFrequencyCharacter(c)) << c;
+}
+
+TEST(ChannelForm, OptionListsAndTheirValues) {
+  const ChannelOptionList& base = BaseChannelOptions();
+  ASSERT_EQ(base.size(), 100u);
+  EXPECT_EQ(base.front(), (ChannelOption{"00", 0}));
+  EXPECT_EQ(base.back(), (ChannelOption{"99", 99}));
+  // Positions 100 to 119 and status codes 3 are stored values no item offers.
+  EXPECT_EQ(ItemOfValue(base, 105), -1);
+  EXPECT_EQ(ItemOfValue(StatusNoOptions(), 3), -1);
+  EXPECT_EQ(ItemOfValue(StatusIconOptions(), 2), 2);
+  EXPECT_EQ(ItemOfValue(DuplexOptions(), -1), -1);
+  EXPECT_EQ(ValueOfItem(ScramblerOptions(), 2), 5);
+  EXPECT_EQ(ValueOfItem(ScramblerOptions(), 5), -1);
+  EXPECT_EQ(ValueOfItem(ScramblerOptions(), -1), -1);
+  EXPECT_EQ(ItemOfValue(StatusNoOptions(), TemplateStatusNo), -1);
+  // The template's status number keeps the item shown, or shows "None".
+  EXPECT_EQ(StatusNoItem(TemplateStatusNo, 2), 2);
+  EXPECT_EQ(StatusNoItem(TemplateStatusNo, -1), 0);
+  EXPECT_EQ(StatusNoItem(1, 2), 1);
+  EXPECT_EQ(StatusNoItem(3, 1), -1);
+  // The free form shows the scrambler by its bits: off unless bit 2 is set.
+  EXPECT_EQ(FreeFormScramblerItem(0), 0);
+  EXPECT_EQ(FreeFormScramblerItem(3), 0);
+  EXPECT_EQ(FreeFormScramblerItem(6), 3);
+  EXPECT_EQ(FreeFormScramblerItem(12), 1);
+}
+
+TEST(ChannelForm, EnableChain) {
+  EXPECT_EQ(EnablesFor(true, true, true), (ChannelEnables{true, true, true}));
+  EXPECT_EQ(EnablesFor(true, true, false), (ChannelEnables{true, true, false}));
+  // Tx Enable unticked disables Low Power Only, and with it Power Up, whatever their ticks.
+  EXPECT_EQ(EnablesFor(true, false, true), (ChannelEnables{true, false, false}));
+  EXPECT_EQ(EnablesFor(false, true, true), (ChannelEnables{false, false, false}));
+}
+
+TEST(ChannelForm, GroupFormFrequenciesFollowTheTable) {
+  EXPECT_EQ(GroupFormFrequencies(1, 2, false), (FrequencyTexts{"160.650", "156.050"}));
+  EXPECT_EQ(GroupFormFrequencies(1, 2, true), (FrequencyTexts{"160.650", "---.---"}));
+  EXPECT_EQ(GroupFormFrequencies(16, 1, false), (FrequencyTexts{"161.400", "161.400"}));
+  EXPECT_EQ(GroupFormFrequencies(16, 3, false), (FrequencyTexts{"156.800", "161.400"}));
+  EXPECT_EQ(GroupFormFrequencies(88, 0, false), (FrequencyTexts{"157.425", "157.425"}));
+  EXPECT_EQ(GroupFormFrequencies(16, 7, false), (FrequencyTexts{}));
+}
+
+TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
+  ChannelRecord shown;
+  shown.Position = 105;
+  shown.Enable = true;
+  shown.Duplex = 1;
+  shown.StatusNo = 3;
+  shown.StatusIcon = 3;
+  shown.Scramble = 9;
+  shown.CHDisplayR = "note";
+
+  // Boxes without an item keep the record's own values; the ticks are taken.
+  GroupFormEntry unchanged;
+  unchanged.shared.txEnable = unchanged.shared.scanMemory = true;
+  ChannelRecord expected = shown;
+  expected.TxEnable = expected.ScanMemory = true;
+  EXPECT_EQ(GroupFormRecord(shown, unchanged), expected);
+
+  GroupFormEntry chosen;
+  chosen.positionItem = 16;
+  chosen.duplexItem = 3;
+  chosen.statusNoItem = 1;
+  chosen.statusIconItem = 2;
+  chosen.shared.scramblerItem = 0;
+  chosen.shared.txEnable = chosen.shared.lowPower = chosen.shared.powUp = true;
+  const ChannelRecord r = GroupFormRecord(shown, chosen);
+  EXPECT_EQ(r.Position, 16);
+  EXPECT_EQ(r.Duplex, 3);
+  EXPECT_EQ(r.StatusNo, 1);
+  EXPECT_EQ(r.StatusIcon, 2);
+  EXPECT_EQ(r.Scramble, 0);
+  EXPECT_TRUE(r.TxEnable && r.LowPower && r.PowUp);
+  EXPECT_EQ(r.CHDisplayR, "note");
+
+  // The template's status number asks the box to keep its item; with none it is "None".
+  EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).StatusNo, 0);
+  GroupFormEntry twenty = unchanged;
+  twenty.statusNoItem = 2;
+  EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), twenty).StatusNo, 2);
+
+  // A short slot holds one transmit mode: ticks of disabled boxes do not count.
+  GroupFormEntry receiveOnly;
+  receiveOnly.shared.lowPower = receiveOnly.shared.powUp = true;
+  const ChannelRecord rx = GroupFormRecord(shown, receiveOnly);
+  EXPECT_FALSE(rx.TxEnable || rx.LowPower || rx.PowUp);
+  GroupFormEntry highPower;
+  highPower.shared.txEnable = highPower.shared.powUp = true;
+  const ChannelRecord high = GroupFormRecord(shown, highPower);
+  EXPECT_TRUE(high.TxEnable);
+  EXPECT_FALSE(high.LowPower || high.PowUp);
+}
+
+TEST(ChannelForm, FreeFormRecordAndItsCheck) {
+  ChannelRecord shown = NewChannelTemplate();
+  shown.CHDisplayR = "kept";
+  shown.Scramble = 9;
+  FreeFormEntry entry;
+  entry.name = "7";
+  entry.rxText = "156.05";
+  entry.txText = "156.0500";
+  entry.groups = {true, false, true};
+  entry.shared.lowPower = entry.shared.powUp = entry.shared.scanMemory =
+      true;  // ticks stand, Tx Enable or not
+
+  const FreeFormSave save = FreeFormRecord(shown, entry);
+  EXPECT_TRUE(save.complete);
+  EXPECT_EQ(save.rxShown, "156.0500");
+  ChannelRecord expected;
+  expected.Enable = true;
+  expected.CHDisplayL = "7 ";
+  expected.CHDisplayR = "kept";
+  expected.Scramble = 9;
+  expected.Rxfreq = expected.Txfreq = 156.05;
+  expected.ExpCB1 = expected.ExpCB3 = true;
+  expected.LowPower = expected.PowUp = expected.ScanMemory = true;
+  // The template's duplex mode and status number are no part of a free channel.
+  EXPECT_EQ(save.record, expected);
+
+  FreeFormEntry noTx = entry;
+  noTx.txText = "";
+  const FreeFormSave missing = FreeFormRecord(shown, noTx);
+  EXPECT_FALSE(missing.complete);
+  EXPECT_EQ(missing.txShown, "---.----");
+  FreeFormEntry offRaster = entry;
+  offRaster.rxText = "156.06";
+  const FreeFormSave refused = FreeFormRecord(shown, offRaster);
+  EXPECT_FALSE(refused.complete);
+  EXPECT_EQ(refused.record.Rxfreq, 0);
+  EXPECT_EQ(refused.rxShown, "156.0600");
+  FreeFormEntry blank = entry;
+  blank.name = "  ";
+  EXPECT_FALSE(FreeFormRecord(shown, blank).complete);
+  FreeFormEntry scrambled = entry;
+  scrambled.shared.scramblerItem = 4;
+  EXPECT_EQ(FreeFormRecord(shown, scrambled).record.Scramble, 7);
+}
+
+TEST(ChannelForm, LeavingTheFreeForm) {
+  EXPECT_EQ(FreeFormMissing("156.0500", "16"), MissingEntry::None);
+  EXPECT_EQ(FreeFormMissing("---.----", "16"), MissingEntry::RxFrequency);
+  EXPECT_EQ(FreeFormMissing("", "16"), MissingEntry::RxFrequency);
+  EXPECT_EQ(FreeFormMissing("156.0600", "16"), MissingEntry::RxFrequency);
+  EXPECT_EQ(FreeFormMissing("156.0500", ""), MissingEntry::Name);
+  EXPECT_EQ(FreeFormMissing("---.----", " "), MissingEntry::Name);
+}
+
+}  // namespace
+}  // namespace tpw

@@ -1,0 +1,631 @@
+// The channel edit panel (pictC) with NEW, EDIT and DELETE of the list panel, on real widgets:
+// both forms, the enable chain, the frequency and name boxes, the checks before the panel is
+// left, and what SAVE and DELETE leave in the settings, the grid and the files.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/sample_records.h"
+#include "gui/editor/channel_grid_widget.h"
+#include "gui/link/transfer_dialog.h"
+#include "gui_test_support.h"
+#include "image/memory_map.h"
+#include "sim/radio_simulator.h"
+
+using namespace tpw;
+using namespace tpw::test;
+using gui::ChannelGridWidget;
+
+namespace {
+
+const std::string kIncomplete = "Data Error!!\r\nPlease input correct data.";
+
+// A transmitting channel of the marine table.
+ChannelRecord GroupRecord(int position, int duplex = 0) {
+  return PlanRecord(position, duplex, true, false, false);
+}
+
+std::vector<int> Positions(const ChannelList& list) {
+  std::vector<int> positions;
+  for (const ChannelRecord& r : list) positions.push_back(r.Position);
+  return positions;
+}
+
+// What a screen reader calls a control: the label that names it (a list box on Linux names
+// itself after its shown item and points to its label), else its own name.
+// A destination template with every group usable, three USA channels and no others.
+MemoryImage TemplateImage() {
+  MemoryImage image = sim::FactoryMemory(ValidImage(1));
+  image.set(addr::UsableGroups, 0xF0);
+  for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
+    const ListLayout& layout = Layout(list);
+    for (int b = 0; b < layout.bitmapBytes; ++b) {
+      image.set(layout.enableAddress + b, 0);
+      image.set(layout.scanAddress + b, 0);
+    }
+  }
+  const ListLayout& usa = Layout(ListId::CHUSA);
+  image.set(usa.enableAddress, 0xE0);
+  for (int k = 0; k < 3; ++k) {
+    image.set(usa.recordsAddress + 2 * k, static_cast<std::uint8_t>(16 + k));
+    image.set(usa.recordsAddress + 2 * k + 1, 0x30);  // simplex, high power
+  }
+  return image;
+}
+
+QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  if (face == nullptr) return QStringLiteral("(none)");
+  const auto labels = face->relations(QAccessible::Label);
+  for (const auto& [label, relation] : labels) {
+    if (label->role() == QAccessible::StaticText) return label->text(QAccessible::Name);
+  }
+  return face->text(QAccessible::Name);
+}
+
+}  // namespace
+
+class ChannelEditTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempDir> dir;
+  std::unique_ptr<GuiFixture> f;
+
+  gui::EditorPane& editor() { return f->window->editor(); }
+  Workspace& ws() { return f->ws(); }
+  template <typename T = QWidget>
+  T* control(const char* name) {
+    T* found = f->window->findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
+  QCheckBox* check(const char* name) { return control<QCheckBox>(name); }
+  QComboBox* list(const char* name) { return control<QComboBox>(name); }
+  QPushButton* button(const char* name) { return control<QPushButton>(name); }
+  ChannelGridWidget* grid() { return control<ChannelGridWidget>("MSFlexGrid1"); }
+  QWidget* panel() { return editor().panels()->currentWidget(); }
+  void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
+  void selectRow(int row) { grid()->setCurrentCell(row, 0); }
+  // Every group usable, so that each list has its node.
+  void useAllGroups() {
+    ws().model.groups[0] = {true, 65535, "USA"};
+    ws().model.groups[1] = {true, 65535, "INT"};
+    ws().model.groups[2] = {true, 65535, "UK"};
+    ws().model.groups[3] = {true, 65535, "EXP"};
+    editor().rebuildTree();
+  }
+  // Types into a box as the user does: focus first, everything selected, then the keys.
+  void typeInto(const char* name, const QString& text) {
+    QLineEdit* target = box(name);
+    target->setFocus(Qt::TabFocusReason);
+    target->selectAll();
+    QTest::keyClicks(target, text);
+  }
+  // A click on a tree node, as the user gives it: the press moves the focus first.
+  void clickNode(const QString& text) {
+    QTreeWidget* tree = editor().tree();
+    const QList<QTreeWidgetItem*> items =
+        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY2(items.size() == 1, qPrintable(text));
+    const QRect rect = tree->visualItemRect(items[0]);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+  std::vector<std::string> texts() { return f->prompter().texts(); }
+  // A window started as the program starts, from a data folder with the template above.
+  void start(bool demo) {
+    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+    WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(TemplateImage()));
+    f = std::make_unique<GuiFixture>(dir->path(), demo);
+    f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}};
+    QVERIFY(f->window->load());
+    f->window->show();
+    QCOMPARE(texts(), std::vector<std::string>{});
+  }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<TempDir>();
+    f = std::make_unique<GuiFixture>();
+    f->window->show();
+    f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    useAllGroups();
+  }
+  void cleanup() {
+    f.reset();
+    dir.reset();
+  }
+
+  void newOnAnEmptyRgListThenSave() {
+    select("PR");
+    QVERIFY(ws().model.CHRG.isEmpty());
+    button("cmdBNew")->click();
+    QCOMPARE(panel()->objectName(), QString("pictC"));
+    QVERIFY(panel()->isEnabled());
+    // The free form: name and frequencies typed in, the group boxes instead of the modes.
+    QVERIFY(box("txtCNN")->isVisible());
+    QVERIFY(!list("cmbBaseChNo")->isVisible());
+    QCOMPARE(control<QLabel>("lblCNN")->text(), QString("CH Display"));
+    QVERIFY(control<QGroupBox>("fraCBExp")->isVisible());
+    QVERIFY(!control<QGroupBox>("fraCDUP")->isVisible());
+    QVERIFY(!box("txtCRF")->isReadOnly());
+    QCOMPARE(box("txtCRF")->text(), QString("---.----"));
+    QVERIFY(check("chkCEnable")->isChecked());
+    QVERIFY(!check("chkCEnable")->isEnabled());
+    QVERIFY(check("chkCTXEnable")->isChecked());
+    QVERIFY(!list("cmbScramble")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), box("txtCNN"));
+
+    // Only the characters of the radio's display are taken.
+    QTest::keyClicks(box("txtCNN"), "xG1aC");
+    QCOMPARE(box("txtCNN")->text(), QString("1C"));
+    QCOMPARE(f->window->hint(), QString("Indispensable 2 figures."));
+    typeInto("txtCRF", "156.05");
+    QCOMPARE(f->window->hint(), QString("Rx frequency"));
+    typeInto("txtCTF", "156.1");
+    QTest::keyClick(box("txtCTF"), Qt::Key_Tab);
+    QCOMPARE(box("txtCTF")->text(), QString("156.1000"));
+    QCOMPARE(box("txtCRF")->text(), QString("156.0500"));
+    check("chkCBExp")->click();
+    button("cmdSave")->click();
+
+    QCOMPARE(texts(), std::vector<std::string>{});
+    QCOMPARE(ws().model.CHRG.size(), 1);
+    ChannelRecord expected;
+    expected.Enable = expected.TxEnable = expected.ExpCB1 = true;
+    expected.CHDisplayL = "1C";
+    expected.Rxfreq = 156.05;
+    expected.Txfreq = 156.1;
+    QCOMPARE(ws().model.CHRG[0], expected);
+    QCOMPARE(panel()->objectName(), QString("pictB"));
+    QCOMPARE(CellText(*grid(), 0, 0), QString("RG01"));
+    QCOMPARE(grid()->currentRow(), 0);
+    QVERIFY(ws().flags.DataChanged);
+  }
+
+  void newInTheMiddleOfAGroupList() {
+    for (int k = 0; k < 5; ++k) ws().model.CHUSA.append(GroupRecord(10 + k));
+    ws().model.CHUSA[4].StatusNo = 1;
+    ws().model.groups[0].PriorityCh = 4;  // the record at index 3
+    select("PU");
+    // The status list keeps the item of the channel shown before NEW.
+    selectRow(4);
+    button("cmdBEdit")->click();
+    QCOMPARE(list("cmbStatusNo")->currentText(), QString("10"));
+    button("cmdCancel")->click();
+    QCOMPARE(panel()->objectName(), QString("pictB"));
+    QVERIFY(!ws().flags.DataChanged);
+
+    selectRow(2);
+    button("cmdBNew")->click();
+    QCOMPARE(panel()->objectName(), QString("pictC"));
+    QVERIFY(list("cmbBaseChNo")->isVisible());
+    QVERIFY(!box("txtCNN")->isVisible());
+    QCOMPARE(control<QLabel>("lblCNN")->text(), QString("BASE CH No."));
+    QVERIFY(box("txtCRF")->isReadOnly());
+    QCOMPARE(list("cmbBaseChNo")->currentText(), QString("00"));
+    QCOMPARE(list("cmbCDUP")->currentText(), QString("DUPLEX"));
+    QCOMPARE(list("cmbStatusIcon")->currentText(), QString("-"));
+    QCOMPARE(list("cmbStatusNo")->currentText(), QString("10"));
+    QCOMPARE(box("txtCRF")->text(), QString("160.600"));
+    QCOMPARE(box("txtCTF")->text(), QString("156.000"));
+    list("cmbBaseChNo")->setCurrentIndex(16);
+    QCOMPARE(box("txtCRF")->text(), QString("161.400"));
+    QCOMPARE(box("txtCTF")->text(), QString("156.800"));
+    button("cmdSave")->click();
+
+    QCOMPARE(Positions(ws().model.CHUSA), (std::vector<int>{10, 11, 12, 16, 13, 14}));
+    ChannelRecord expected = GroupRecord(16, 2);
+    expected.StatusNo = 1;
+    QCOMPARE(ws().model.CHUSA[3], expected);
+    QCOMPARE(grid()->currentRow(), 3);
+    QVERIFY(grid()->selectionModel()->isRowSelected(3, {}));
+    QCOMPARE(CellText(*grid(), 3, 0), QString("1016"));
+    QCOMPARE(CellText(*grid(), 4, 0), QString("13"));
+    QCOMPARE(ws().model.groups[0].PriorityCh, 5);  // still the channel 13
+    QVERIFY(ws().flags.DataChanged);
+  }
+
+  void editScanMemoryKeepsWhatThePanelDoesNotShow() {
+    ChannelRecord odd = GroupRecord(105, 1);
+    odd.StatusNo = 3;
+    odd.StatusIcon = 3;
+    ws().model.CHINT.append(GroupRecord(1));
+    ws().model.CHINT.append(odd);
+    select("PI");
+    selectRow(0);
+    button("cmdBEdit")->click();
+    QCOMPARE(list("cmbStatusNo")->currentText(), QString("None"));
+    button("cmdCancel")->click();
+    selectRow(1);
+    button("cmdBEdit")->click();
+    // Values the lists do not offer show no item rather than the last channel's.
+    QCOMPARE(list("cmbBaseChNo")->currentIndex(), -1);
+    QCOMPARE(list("cmbStatusNo")->currentIndex(), -1);
+    QCOMPARE(list("cmbStatusIcon")->currentIndex(), -1);
+    QCOMPARE(CellText(*grid(), 1, 7), QString("---"));
+    check("chkCScan")->setFocus();
+    QCOMPARE(f->window->hint(), QString("[Space]:An effective and invalid change."));
+    check("chkCScan")->click();
+    button("cmdSave")->click();
+    ChannelRecord expected = odd;
+    expected.ScanMemory = true;
+    QCOMPARE(ws().model.CHINT[1], expected);
+    QCOMPARE(CellText(*grid(), 1, 7), QString("MEM"));
+    QCOMPARE(grid()->currentRow(), 1);
+    QVERIFY(ws().flags.DataChanged);
+
+    // A free channel keeps its second display text, which the panel does not show.
+    ChannelRecord free = FreeRecord("AB", 157.0, 157.0);
+    free.CHDisplayR = "note";
+    ws().model.CHEXP.append(free);
+    select("EXPCHANNEL");
+    button("cmdBEdit")->click();
+    QCOMPARE(box("txtCNN")->text(), QString("AB"));
+    QCOMPARE(box("txtCRF")->text(), QString("157.0000"));
+    typeInto("txtCNN", "C");
+    button("cmdSave")->click();
+    free.CHDisplayL = "C ";
+    QCOMPARE(ws().model.CHEXP[0], free);
+  }
+
+  void deleteAsksAndMovesTheSelection() {
+    for (int k = 0; k < 3; ++k) ws().model.CHCAN.append(GroupRecord(20 + k));
+    ws().model.groups[2].PriorityCh = 2;
+    select("PC");
+    selectRow(1);
+    f->prompter().plan(Answer::No);
+    button("cmdBDELETE")->click();
+    QCOMPARE(texts(), std::vector<std::string>{"Are you sure ?"});
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Critical);
+    QCOMPARE(LastBox(f->prompter()).title, std::string("TPW52"));
+    QCOMPARE(Positions(ws().model.CHCAN), (std::vector<int>{20, 21, 22}));
+    QCOMPARE(grid()->currentRow(), 1);
+    QVERIFY(!ws().flags.DataChanged);
+
+    f->prompter().plan(Answer::Yes);
+    button("cmdBDELETE")->click();
+    QCOMPARE(Positions(ws().model.CHCAN), (std::vector<int>{20, 22}));
+    QCOMPARE(grid()->rowCount(), 2);
+    QCOMPARE(grid()->currentRow(), 0);  // the record before the deleted one
+    QCOMPARE(ws().model.groups[2].PriorityCh, 65535);
+    QVERIFY(ws().flags.DataChanged);
+
+    f->prompter().plan(Answer::Yes);
+    button("cmdBDELETE")->click();  // the first row: the first row stays selected
+    QCOMPARE(Positions(ws().model.CHCAN), (std::vector<int>{22}));
+    QCOMPARE(grid()->currentRow(), 0);
+    f->prompter().plan(Answer::Yes);
+    button("cmdBDELETE")->click();
+    QVERIFY(ws().model.CHCAN.isEmpty());
+    QVERIFY(button("cmdBNew")->isEnabled());
+    QVERIFY(!button("cmdBEdit")->isEnabled());
+    QVERIFY(!button("cmdBDELETE")->isEnabled());
+  }
+
+  void listLimitsOfNew() {
+    for (int k = 0; k < 96; ++k) ws().model.CHUSA.append(GroupRecord(k % 60));
+    select("PU");
+    QVERIFY(!button("cmdBNew")->isEnabled());
+    f->prompter().plan(Answer::Yes);
+    button("cmdBDELETE")->click();
+    QVERIFY(button("cmdBNew")->isEnabled());
+    for (int k = 0; k < 11; ++k) ws().model.CHRG.append(FreeRecord("R", 156.5, 156.5));
+    select("PR");
+    QVERIFY(button("cmdBNew")->isEnabled());
+    button("cmdBNew")->click();
+    typeInto("txtCNN", "12");
+    typeInto("txtCRF", "156.5");
+    typeInto("txtCTF", "156.5");
+    button("cmdSave")->click();
+    QCOMPARE(ws().model.CHRG.size(), 12);
+    QVERIFY(!button("cmdBNew")->isEnabled());
+  }
+
+  void enableChainKeepsTheTicks() {
+    ChannelRecord full = GroupRecord(6);
+    full.LowPower = full.PowUp = true;
+    ws().model.CHUSA.append(full);
+    select("PU");
+    button("cmdBEdit")->click();
+    QVERIFY(check("chkCTXOnly")->isEnabled());
+    QVERIFY(check("chkCTXPower")->isEnabled());
+    QVERIFY(control("linCTXPower")->property("lit").toBool());
+    check("chkCTXEnable")->click();
+    QVERIFY(!check("chkCTXOnly")->isEnabled());
+    QVERIFY(!check("chkCTXPower")->isEnabled());
+    QVERIFY(check("chkCTXOnly")->isChecked());
+    QVERIFY(check("chkCTXPower")->isChecked());
+    QVERIFY(!control("linCTXOnly")->property("lit").toBool());
+    QVERIFY(!control("linCTXPower")->property("lit").toBool());
+    check("chkCTXEnable")->click();
+    QVERIFY(check("chkCTXPower")->isEnabled());
+    check("chkCTXOnly")->click();
+    QVERIFY(!check("chkCTXPower")->isEnabled());
+    QVERIFY(check("chkCTXPower")->isChecked());
+
+    // A short slot holds one transmit mode: the tick of a disabled box is not saved.
+    check("chkCTXEnable")->click();
+    button("cmdSave")->click();
+    const ChannelRecord& saved = ws().model.CHUSA[0];
+    QVERIFY(!saved.TxEnable && !saved.LowPower && !saved.PowUp);
+    QCOMPARE(CellText(*grid(), 0, 2), QString("---.---"));
+
+    // Group form frequencies follow the mode and the Tx Enable box.
+    button("cmdBEdit")->click();
+    list("cmbCDUP")->setCurrentIndex(1);  // RX_SIMP: the coast frequency both ways
+    QCOMPARE(box("txtCRF")->text(), QString("160.900"));
+    QCOMPARE(box("txtCTF")->text(), QString("---.---"));
+    check("chkCTXEnable")->click();
+    list("cmbCDUP")->setCurrentIndex(0);
+    QCOMPARE(box("txtCTF")->text(), QString("156.300"));
+    check("chkCTXEnable")->click();
+    list("cmbCDUP")->setCurrentIndex(2);  // DUPLEX with Tx Enable unticked
+    QCOMPARE(box("txtCRF")->text(), QString("160.900"));
+    QCOMPARE(box("txtCTF")->text(), QString("---.---"));
+    list("cmbCDUP")->setFocus();
+    QCOMPARE(f->window->hint(), QString("[Up]/[Down]:Change of a Selection item."));
+  }
+
+  void unusableFrequencyKeepsTheUser() {
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
+    select("PR");
+    button("cmdBEdit")->click();
+    typeInto("txtCRF", "1x56.06");  // the letter is discarded as typed
+    QCOMPARE(box("txtCRF")->text(), QString("156.06"));
+    clickNode("General");
+    QCOMPARE(texts(), std::vector<std::string>{"Data Error!!"});
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Rx frequency"));
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("RG Channel"));
+    QCOMPARE(panel()->objectName(), QString("pictC"));
+    QCOMPARE(QApplication::focusWidget(), box("txtCRF"));
+    QCOMPARE(box("txtCRF")->text(), QString("156.06"));
+    QCOMPARE(box("txtCRF")->selectedText(), QString("156.06"));
+
+    // The user insists: the box lets go once, the panel still refuses to be left.
+    clickNode("General");
+    QCOMPARE(texts(), (std::vector<std::string>{"Data Error!!", kIncomplete}));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("TPW52"));
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("RG Channel"));
+    QCOMPARE(panel()->objectName(), QString("pictC"));
+    QCOMPARE(QApplication::focusWidget(), box("txtCRF"));  // back to what needs correcting
+
+    // An empty box reads as no frequency: the box takes it, leaving the panel does not.
+    typeInto("txtCRF", "");
+    QTest::keyClick(box("txtCRF"), Qt::Key_Delete);
+    QTest::keyClick(box("txtCRF"), Qt::Key_Tab);
+    QCOMPARE(box("txtCRF")->text(), QString("---.----"));
+    f->prompter().boxes.clear();
+    f->window->menus().fileSaveAs->trigger();
+    QCOMPARE(texts(), std::vector<std::string>{kIncomplete});
+    QVERIFY(f->dialogs.folders.isEmpty());  // the command did not run
+    f->window->menus().fileNew->trigger();
+    QVERIFY(!f->window->newDataSetTimer()->isActive());
+    f->prompter().boxes.clear();
+
+    // Closing the window with saving is refused the same way.
+    ws().flags.DataChanged = true;
+    f->prompter().plan(Answer::Yes);
+    f->window->close();
+    QVERIFY(f->window->isVisible());
+    QCOMPARE(texts().back(), kIncomplete);
+    ws().flags.DataChanged = false;
+
+    // The transmit box has the same check, under its own title.
+    typeInto("txtCTF", "174.1");
+    QTest::keyClick(box("txtCTF"), Qt::Key_Tab);
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Data Error!!"));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Tx frequency"));
+    QCOMPARE(QApplication::focusWidget(), box("txtCTF"));
+    typeInto("txtCTF", "156.8");
+    f->prompter().boxes.clear();
+
+    // A usable frequency lets the user go; the edit is dropped.
+    typeInto("txtCRF", "156.05");
+    clickNode("General");
+    QCOMPARE(texts(), std::vector<std::string>{});
+    QCOMPARE(panel()->objectName(), QString("pictGeneral"));
+    QCOMPARE(ws().model.CHRG[0].Rxfreq, 156.8);
+    QVERIFY(!ws().flags.DataChanged);
+  }
+
+  void freeFormChecksAndPasting() {
+    ws().model.CHEXP.append(FreeRecord("16", 156.8, 156.8));
+    select("EXPCHANNEL");
+    button("cmdBEdit")->click();
+    // EXP channels are checked by SAVE only: the box lets go and is rewritten.
+    typeInto("txtCRF", "156.06");
+    QTest::keyClick(box("txtCRF"), Qt::Key_Tab);
+    QCOMPARE(texts(), std::vector<std::string>{});
+    QCOMPARE(box("txtCRF")->text(), QString("156.0600"));
+    button("cmdSave")->click();
+    QCOMPARE(texts(), std::vector<std::string>{kIncomplete});
+    QCOMPARE(ws().model.CHEXP[0].Rxfreq, 156.8);
+    QCOMPARE(panel()->objectName(), QString("pictC"));
+
+    // Pasted and dropped text loses what typing could not enter.
+    box("txtCRF")->selectAll();
+    box("txtCRF")->insert("157.0 MHz");
+    QCOMPARE(box("txtCRF")->text(), QString("157.0"));
+    box("txtCNN")->selectAll();
+    box("txtCNN")->insert("by!");
+    QCOMPARE(box("txtCNN")->text(), QString("by"));
+    box("txtCNN")->selectAll();
+    box("txtCNN")->insert(" ");
+    button("cmdSave")->click();
+    QCOMPARE(texts(), (std::vector<std::string>{kIncomplete, kIncomplete}));
+    typeInto("txtCNN", "by");
+    button("cmdSave")->click();
+    QCOMPARE(ws().model.CHEXP[0].CHDisplayL, std::string("by"));
+    QCOMPARE(ws().model.CHEXP[0].Rxfreq, 157.0);
+  }
+
+  void cancelDropsTheEditWithoutChecks() {
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
+    const SettingsModel before = ws().model;
+    select("PR");
+    button("cmdBEdit")->click();
+    typeInto("txtCRF", "1");
+    QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+    QCOMPARE(texts(), std::vector<std::string>{});
+    QCOMPARE(panel()->objectName(), QString("pictB"));
+    QCOMPARE(ws().model, before);
+    QVERIFY(!ws().flags.DataChanged);
+    // Back in the list the grid has the focus, so Enter opens the next channel.
+    QCOMPARE(QApplication::focusWidget(), grid());
+    QCOMPARE(f->window->hint(), QString("[Double click],[Enter]:Jump the Setting screen."));
+  }
+
+  void everyControlIsNamedForScreenReaders() {
+    ws().caps.ScrambleSupported = true;
+    ws().model.CHUSA.append(GroupRecord(1));
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
+    for (const char* key : {"PU", "PR"}) {
+      select(key);
+      button("cmdBEdit")->click();
+      QVERIFY(list("cmbScramble")->isVisible());
+      int named = 0;
+      for (QWidget* w : panel()->findChildren<QWidget*>()) {
+        const bool isControl = qobject_cast<QAbstractButton*>(w) != nullptr ||
+                               qobject_cast<QLineEdit*>(w) != nullptr ||
+                               qobject_cast<QComboBox*>(w) != nullptr;
+        if (!isControl || !w->isVisible()) continue;
+        QVERIFY2(!AccessibleName(w).isEmpty(), qPrintable(key + (" " + w->objectName())));
+        ++named;
+      }
+      QVERIFY(named >= 12);
+      QCOMPARE(AccessibleName(list("cmbScramble")), QString("Scrambler"));
+      QCOMPARE(AccessibleName(box("txtCRF")), QString("Rx Frequency"));
+      QCOMPARE(AccessibleName(check("chkCTXOnly")), QString("Low Power Only"));
+      QCOMPARE(AccessibleName(button("cmdSave")), QString("SAVE"));
+      button("cmdCancel")->click();
+    }
+    QCOMPARE(AccessibleName(box("txtCNN")), QString("CH Display"));
+    QCOMPARE(AccessibleName(check("chkCBExp")), QString("[USA]"));
+    select("PU");
+    button("cmdBEdit")->click();
+    QCOMPARE(AccessibleName(list("cmbBaseChNo")), QString("BASE CH No."));
+    QCOMPARE(AccessibleName(list("cmbStatusNo")), QString("CH Status No."));
+  }
+
+  void gridIsATableForScreenReaders() {
+    ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
+    ws().model.CHRG.append(FreeRecord("17", 156.85, 156.85));
+    ws().model.CHRG[1].ExpCB2 = true;
+    select("PR");
+    selectRow(1);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(grid());
+    QVERIFY(face != nullptr);
+    QCOMPARE(face->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = face->tableInterface();
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->columnCount(), 10);
+    QCOMPARE(table->columnDescription(4), QString("DISP"));
+    QCOMPARE(table->cellAt(1, 0)->text(QAccessible::Name), QString("RG02"));
+    QCOMPARE(table->cellAt(1, 5)->text(QAccessible::Name), QString("156.8500"));
+    QVERIFY(table->cellAt(1, 2)->state().checked);
+    QVERIFY(!table->cellAt(1, 1)->state().checked);
+    QCOMPARE(table->selectedRows(), QList<int>{1});
+  }
+
+  void scramblerOnlyWhenTheModelHasIt() {
+    ws().model.CHUSA.append(GroupRecord(1));
+    ws().model.CHUSA[0].Scramble = 6;
+    select("PU");
+    button("cmdBEdit")->click();
+    QVERIFY(!list("cmbScramble")->isVisible());
+    QVERIFY(!control<QLabel>("lblScramble")->isVisible());
+    button("cmdSave")->click();
+    QCOMPARE(ws().model.CHUSA[0].Scramble, 6);  // kept while hidden
+    ws().caps.ScrambleSupported = true;
+    button("cmdBEdit")->click();
+    QVERIFY(list("cmbScramble")->isVisible());
+    QCOMPARE(list("cmbScramble")->currentText(), QString("2"));
+    list("cmbScramble")->setCurrentIndex(0);
+    button("cmdSave")->click();
+    QCOMPARE(ws().model.CHUSA[0].Scramble, 0);
+  }
+
+  void saveFileAndReopenGiveTheSameChannels() {
+    start(false);
+    select("PR");
+    button("cmdBNew")->click();
+    typeInto("txtCNN", "7");
+    typeInto("txtCRF", "161.975");
+    typeInto("txtCTF", "161.975");
+    check("chkCTXEnable")->click();
+    check("chkCScan")->click();
+    button("cmdSave")->click();
+    select("PU");
+    button("cmdBNew")->click();
+    QCOMPARE(list("cmbStatusNo")->currentText(), QString("None"));  // what NEW will store
+    list("cmbBaseChNo")->setCurrentIndex(72);
+    list("cmbStatusIcon")->setCurrentIndex(1);
+    check("chkCTXOnly")->click();
+    button("cmdSave")->click();
+    QVERIFY(ws().flags.DataChanged);
+    const SettingsModel saved = ws().model;
+
+    const QString path = QString::fromStdString((*dir / "boat.dat").string());
+    f->dialogs.planned << path;
+    f->window->fileSaveAs();
+    QVERIFY(!ws().flags.DataChanged);
+    ws().model.CHRG.clear();
+    ws().model.CHUSA.clear();
+    select("PU");
+    button("cmdBNew")->click();
+    f->dialogs.planned << path;
+    f->window->fileOpen();
+    QCOMPARE(texts(), std::vector<std::string>{});
+    QVERIFY(!control("pictC")->isEnabled());  // the new channel went with the old data
+    for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
+      QCOMPARE(ws().model.list(list), saved.list(list));
+    }
+  }
+
+  void replacedDataClosesThePanel() {
+    start(true);
+    const int usaRecords = ws().model.CHUSA.size();
+    QVERIFY(usaRecords > 0);
+
+    auto openAndCheck = [this] {
+      select("PU");
+      button("cmdBEdit")->click();
+      QCOMPARE(panel()->objectName(), QString("pictC"));
+    };
+    openAndCheck();
+    WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+      if (auto* ok = dialog->findChild<QPushButton*>("cmdOK")) ok->click();
+      if (dialog->isVisible()) dialog->done(QDialog::Rejected);
+    });
+    f->window->transferRead();
+    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    QVERIFY(!control("pictC")->isEnabled());
+    QCOMPARE(box("txtCRF")->text(), QString());
+    QCOMPARE(ws().model.CHUSA.size(), usaRecords);
+
+    openAndCheck();
+    f->window->chooseDestination(0);  // the region's data set again
+    QVERIFY(!control("pictC")->isEnabled());
+    QCOMPARE(box("txtCRF")->text(), QString());
+
+    openAndCheck();
+    f->window->fileNew();
+    QTRY_VERIFY_WITH_TIMEOUT(!f->window->newDataSetTimer()->isActive(), 2000);
+    QVERIFY(!control("pictC")->isEnabled());
+    QCOMPARE(box("txtCRF")->text(), QString());
+    QCOMPARE(panel()->objectName(), QString("pictGeneral"));
+  }
+};
+
+QTEST_MAIN(ChannelEditTest)
+#include "channel_edit_test.moc"
