@@ -14,6 +14,12 @@ void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes) {
   for (int b : bytes) image.set(address++, static_cast<std::uint8_t>(b));
 }
 
+std::vector<int> Bytes(const MemoryImage& image, int address, int count) {
+  std::vector<int> bytes;
+  for (int i = 0; i < count; ++i) bytes.push_back(image.at(address + i));
+  return bytes;
+}
+
 TEST(DecodeImage, EnableBitmapIsARecordCount) {
   MemoryImage image;
   Fill(image, 0x100, {0xFF, 0xFF, 0x00});
@@ -28,6 +34,31 @@ TEST(DecodeImage, EnableBitmapIsARecordCount) {
   EXPECT_FALSE(model.CHRG[9].ScanMemory);
   EXPECT_TRUE(model.CHRG[10].ScanMemory);
   for (const ChannelRecord& record : model.CHUSA) EXPECT_TRUE(record.Enable);
+}
+
+TEST(DecodeImage, ABlankRadioHasNoRecordBeyondItsSlots) {
+  // A radio never programmed: every bitmap bit set, the RG bitmap counting sixteen records
+  // for twelve slots, the EXP bitmap thirty-two for thirty.
+  const MemoryImage blank;
+  SettingsModel model;
+  DecodeImage(blank, model, true);
+  EXPECT_EQ(model.CHUSA.size(), 96);
+  EXPECT_EQ(model.CHRG.size(), 12);
+  EXPECT_EQ(model.CHEXP.size(), 30);
+
+  // Programmed back, the bitmaps count what the slots hold, and a second round changes
+  // nothing.
+  MemoryImage encoded = blank;
+  EncodeImage(model, encoded, true);
+  const std::vector<int> counted = {0xFF, 0xFF, 0xFF, 0xFC, 0xFF, 0xF0};
+  EXPECT_EQ(Bytes(encoded, 0x162, 6), counted);  // EXP enable, RG enable
+  EXPECT_EQ(Bytes(encoded, 0x1E2, 6), counted);  // EXP scan, RG scan
+  SettingsModel again;
+  DecodeImage(encoded, again, true);
+  EXPECT_EQ(again, model);
+  MemoryImage reencoded = encoded;
+  EncodeImage(again, reencoded, true);
+  EXPECT_EQ(reencoded.bytes(), encoded.bytes());
 }
 
 TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {

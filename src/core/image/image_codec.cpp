@@ -1,5 +1,7 @@
 #include "image/image_codec.h"
 
+#include <algorithm>
+
 #include "image/channel_tables.h"
 #include "image/encodings.h"
 #include "image/memory_map.h"
@@ -63,8 +65,11 @@ void DecodeLongSlot(const MemoryImage& image, int address, ChannelRecord& record
 
 void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList& list) {
   list.clear();
-  // The enable bitmap holds the record count as a leading run of 1 bits.
-  for (int k = 0; k < 8 * layout.bitmapBytes && BitmapEntry(image, layout.enableAddress, k); ++k) {
+  // The enable bitmap holds the record count as a leading run of 1 bits. The radio has no
+  // record beyond its slots, whatever the bitmap's spare bits say: a blank radio's RG bitmap
+  // (0xFF 0xFF) counts sixteen for twelve slots, the EXP bitmap thirty-two for thirty.
+  const int countable = std::min(8 * layout.bitmapBytes, layout.slotCount);
+  for (int k = 0; k < countable && BitmapEntry(image, layout.enableAddress, k); ++k) {
     ChannelRecord record;
     record.Enable = true;
     list.append(record);
@@ -73,7 +78,7 @@ void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList&
   for (int k = 0; k < list.size(); ++k) {
     list[k].ScanMemory = BitmapEntry(image, layout.scanAddress, k);
   }
-  for (int k = 0; k < list.size() && k < layout.slotCount; ++k) {
+  for (int k = 0; k < list.size(); ++k) {
     const int address = layout.recordsAddress + layout.slotSize * k;
     if (layout.slotSize == short_slot::Size) {
       // A slot without a valid channel position ends the records; the rest keep defaults.
