@@ -57,29 +57,29 @@ TEST(ChannelForm, CharactersTheBoxesAccept) {
 }
 
 TEST(ChannelForm, OptionListsAndTheirValues) {
-  const ChannelOptionList& base = BaseChannelOptions();
-  ASSERT_EQ(base.size(), 100u);
-  EXPECT_EQ(base.front(), (ChannelOption{"00", 0}));
-  EXPECT_EQ(base.back(), (ChannelOption{"99", 99}));
+  const OptionList& base = BaseChannelOptions();
+  ASSERT_EQ(base.size(), 100);
+  EXPECT_EQ(base.entries().front(), (OptionEntry{"00", 0}));
+  EXPECT_EQ(base.entries().back(), (OptionEntry{"99", 99}));
   // Positions 100 to 119 and status codes 3 are stored values no item offers.
-  EXPECT_EQ(ItemOfValue(base, 105), -1);
-  EXPECT_EQ(ItemOfValue(StatusNoOptions(), 3), -1);
-  EXPECT_EQ(ItemOfValue(StatusIconOptions(), 2), 2);
-  EXPECT_EQ(ItemOfValue(DuplexOptions(), -1), -1);
-  EXPECT_EQ(ValueOfItem(ScramblerOptions(), 2), 5);
-  EXPECT_EQ(ValueOfItem(ScramblerOptions(), 5), -1);
-  EXPECT_EQ(ValueOfItem(ScramblerOptions(), -1), -1);
-  EXPECT_EQ(ItemOfValue(StatusNoOptions(), TemplateStatusNo), -1);
-  // The template's status number keeps the item shown, or shows "None".
-  EXPECT_EQ(StatusNoItem(TemplateStatusNo, 2), 2);
-  EXPECT_EQ(StatusNoItem(TemplateStatusNo, -1), 0);
-  EXPECT_EQ(StatusNoItem(1, 2), 1);
-  EXPECT_EQ(StatusNoItem(3, 1), -1);
+  EXPECT_EQ(base.indexOf(105), std::nullopt);
+  EXPECT_EQ(StatusNoOptions().indexOf(3), std::nullopt);
+  EXPECT_EQ(StatusIconOptions().indexOf(2), 2);
+  EXPECT_EQ(DuplexOptions().indexOf(-1), std::nullopt);
+  EXPECT_EQ(ScramblerOptions().valueAt(2), 5);
+  EXPECT_EQ(ScramblerOptions().valueAt(5), std::nullopt);
+  EXPECT_EQ(ScramblerOptions().valueAt(-1), std::nullopt);
+  EXPECT_EQ(StatusNoOptions().indexOf(TemplateStatusNo), std::nullopt);
+  // The template's status number keeps the value shown, or shows "None".
+  EXPECT_EQ(ShownStatusNo(TemplateStatusNo, 2), 2);
+  EXPECT_EQ(ShownStatusNo(TemplateStatusNo, std::nullopt), 0);
+  EXPECT_EQ(ShownStatusNo(1, 2), 1);
+  EXPECT_EQ(ShownStatusNo(3, 1), 3);
   // The free form shows the scrambler by its bits: off unless bit 2 is set.
-  EXPECT_EQ(FreeFormScramblerItem(0), 0);
-  EXPECT_EQ(FreeFormScramblerItem(3), 0);
-  EXPECT_EQ(FreeFormScramblerItem(6), 3);
-  EXPECT_EQ(FreeFormScramblerItem(12), 1);
+  EXPECT_EQ(FreeFormScramblerValue(0), 0);
+  EXPECT_EQ(FreeFormScramblerValue(3), 0);
+  EXPECT_EQ(FreeFormScramblerValue(6), 6);
+  EXPECT_EQ(FreeFormScramblerValue(12), 4);
 }
 
 TEST(ChannelForm, EnableChain) {
@@ -97,6 +97,18 @@ TEST(ChannelForm, GroupFormFrequenciesFollowTheTable) {
   EXPECT_EQ(GroupFormFrequencies(16, 3, false), (FrequencyTexts{"156.800", "161.400"}));
   EXPECT_EQ(GroupFormFrequencies(88, 0, false), (FrequencyTexts{"157.425", "157.425"}));
   EXPECT_EQ(GroupFormFrequencies(16, 7, false), (FrequencyTexts{}));
+
+  // While the user chooses: a box without an item keeps the record's own value, and the
+  // transmit text is masked while Tx Enable is unticked.
+  ChannelRecord shown;
+  shown.Position = 16;
+  shown.Duplex = 3;
+  GroupFormEntry entry;
+  EXPECT_EQ(ChosenFrequencies(shown, entry), (FrequencyTexts{"156.800", "---.---"}));
+  entry.positionItem = 1;
+  entry.duplexItem = 2;
+  entry.shared.txEnable = true;
+  EXPECT_EQ(ChosenFrequencies(shown, entry), (FrequencyTexts{"160.650", "156.050"}));
 }
 
 TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {

@@ -18,7 +18,7 @@ TEST(PriorityChannels, EntriesAreTheEnabledRecordsNumberedFromOne) {
   model.CHUSA.append(Channel(16, false));
   model.CHUSA.append(Channel(78, true, 1, 1));
   model.CHEXP.append({.Enable = true});
-  EXPECT_EQ(PriorityEntries(model, 0), (std::vector<PriorityEntry>{{"06", 1}, {"1078A", 3}}));
+  EXPECT_EQ(PriorityEntries(model, 0), (OptionList{{"06", 1}, {"1078A", 3}}));
   EXPECT_TRUE(PriorityEntries(model, 1).empty());  // a list without records
   EXPECT_TRUE(PriorityEntries(model, 3).empty());  // the EXP group has no priority channel
   EXPECT_FALSE(HasPriorityChannel(3));

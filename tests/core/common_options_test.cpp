@@ -9,7 +9,7 @@ namespace {
 
 std::vector<std::string> Texts(CommonOption option) {
   std::vector<std::string> texts;
-  for (const OptionEntry& entry : OptionListOf(option).entries) {
+  for (const OptionEntry& entry : CommonOptionBoxOf(option).options.entries()) {
     texts.emplace_back(entry.text);
   }
   return texts;
@@ -26,11 +26,11 @@ TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
   EXPECT_EQ(Texts(CommonOption::DualWatch), (V{"Off", "On"}));
   EXPECT_EQ(Texts(CommonOption::AtisMode), (V{"Normal", "Special"}));
   std::set<std::string_view> names;
-  for (const OptionList& list : CommonOptionLists()) {
-    for (std::size_t i = 0; i < list.entries.size(); ++i) {
-      EXPECT_EQ(list.entries[i].value, static_cast<int>(i)) << list.objectName;
+  for (const CommonOptionBox& box : CommonOptionBoxes()) {
+    for (int i = 0; i < box.options.size(); ++i) {
+      EXPECT_EQ(box.options.valueAt(i), i) << box.objectName;
     }
-    names.insert(list.objectName);
+    names.insert(box.objectName);
   }
   EXPECT_EQ(names, (std::set<std::string_view>{
                        "cmbCommonScan", "cmbCommonResume", "cmbCommonPTTSCAN", "cmbCommonDWTW",

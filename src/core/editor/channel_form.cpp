@@ -16,21 +16,21 @@ namespace {
 constexpr int kLastBaseChannel = 99;
 constexpr int kScramblerBit = 4;
 constexpr int kScramblerCodeMask = 3;
+constexpr int kScramblerOff = 0;
 constexpr int kNoStatus = 0;  // "None"
 
-ChannelOptionList BuildBaseChannelOptions() {
-  ChannelOptionList options;
+OptionList BuildBaseChannelOptions() {
+  std::vector<OptionEntry> entries;
   const int last = std::min(kLastBaseChannel, MarineChannelCount - 1);
   for (int n = 0; n <= last; ++n) {
-    options.push_back({MarineChannels()[static_cast<std::size_t>(n)].ChName, n});
+    entries.push_back({MarineChannels()[static_cast<std::size_t>(n)].ChName, n});
   }
-  return options;
+  return OptionList(std::move(entries));
 }
 
 // The value of the selected item, or the record's own when the box shows none.
-std::int16_t ChosenValue(const ChannelOptionList& options, int item, std::int16_t own) {
-  const int value = ValueOfItem(options, item);
-  return value < 0 ? own : static_cast<std::int16_t>(value);
+std::int16_t ChosenValue(const OptionList& options, int item, std::int16_t own) {
+  return static_cast<std::int16_t>(options.valueAt(item).value_or(own));
 }
 
 // The ticks as they stand and the scrambler item over the record (a hidden or empty scrambler
@@ -58,52 +58,40 @@ ChannelRecord NewChannelTemplate() {
   return r;
 }
 
-const ChannelOptionList& BaseChannelOptions() {
-  static const ChannelOptionList options = BuildBaseChannelOptions();
+const OptionList& BaseChannelOptions() {
+  static const OptionList options = BuildBaseChannelOptions();
   return options;
 }
 
-const ChannelOptionList& DuplexOptions() {
-  static const ChannelOptionList options = {
+const OptionList& DuplexOptions() {
+  static const OptionList options = {
       {"TX_SIMP", 0}, {"RX_SIMP", 1}, {"DUPLEX", 2}, {"Reverse DUP", 3}};
   return options;
 }
 
-const ChannelOptionList& StatusNoOptions() {
-  static const ChannelOptionList options = {{"None", 0}, {"10", 1}, {"20", 2}};
+const OptionList& StatusNoOptions() {
+  static const OptionList options = {{"None", 0}, {"10", 1}, {"20", 2}};
   return options;
 }
 
-const ChannelOptionList& StatusIconOptions() {
-  static const ChannelOptionList options = {{"-", 0}, {"A", 1}, {"B", 2}};
+const OptionList& StatusIconOptions() {
+  static const OptionList options = {{"-", 0}, {"A", 1}, {"B", 2}};
   return options;
 }
 
-const ChannelOptionList& ScramblerOptions() {
-  static const ChannelOptionList options = {{"Off", 0}, {"0", 4}, {"1", 5}, {"2", 6}, {"3", 7}};
+const OptionList& ScramblerOptions() {
+  static const OptionList options = {{"Off", 0}, {"0", 4}, {"1", 5}, {"2", 6}, {"3", 7}};
   return options;
 }
 
-int ItemOfValue(const ChannelOptionList& options, int value) {
-  if (value < 0) return -1;
-  const auto found = std::find_if(options.begin(), options.end(),
-                                  [value](const ChannelOption& o) { return o.value == value; });
-  return found == options.end() ? -1 : static_cast<int>(found - options.begin());
+int ShownStatusNo(int statusNo, std::optional<int> shownValue) {
+  if (statusNo != TemplateStatusNo) return statusNo;
+  return shownValue.value_or(kNoStatus);
 }
 
-int ValueOfItem(const ChannelOptionList& options, int index) {
-  if (index < 0 || index >= static_cast<int>(options.size())) return -1;
-  return options[static_cast<std::size_t>(index)].value;
-}
-
-int StatusNoItem(int statusNo, int shownItem) {
-  if (statusNo != TemplateStatusNo) return ItemOfValue(StatusNoOptions(), statusNo);
-  return shownItem >= 0 ? shownItem : ItemOfValue(StatusNoOptions(), kNoStatus);
-}
-
-int FreeFormScramblerItem(int scramble) {
-  if ((scramble & kScramblerBit) == 0) return 0;
-  return (scramble & kScramblerCodeMask) + 1;
+int FreeFormScramblerValue(int scramble) {
+  if ((scramble & kScramblerBit) == 0) return kScramblerOff;
+  return kScramblerBit | (scramble & kScramblerCodeMask);
 }
 
 ChannelEnables EnablesFor(bool channelEnabled, bool txEnableTicked, bool lowPowerTicked) {
@@ -155,14 +143,18 @@ ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& 
   r.Position = ChosenValue(BaseChannelOptions(), entry.positionItem, shown.Position);
   r.Duplex = ChosenValue(DuplexOptions(), entry.duplexItem, shown.Duplex);
   r.StatusIcon = ChosenValue(StatusIconOptions(), entry.statusIconItem, shown.StatusIcon);
-  const int statusItem =
-      entry.statusNoItem >= 0 ? entry.statusNoItem : StatusNoItem(shown.StatusNo, -1);
-  r.StatusNo = ChosenValue(StatusNoOptions(), statusItem, shown.StatusNo);
+  r.StatusNo = ChosenValue(StatusNoOptions(), entry.statusNoItem,
+                           static_cast<std::int16_t>(ShownStatusNo(shown.StatusNo, {})));
   ApplySharedEntry(entry.shared, r);
   const ChannelEnables enables = EnablesFor(true, r.TxEnable, r.LowPower);
   r.LowPower = r.LowPower && enables.lowPowerOnly;
   r.PowUp = r.PowUp && enables.powerUp;
   return r;
+}
+
+FrequencyTexts ChosenFrequencies(const ChannelRecord& shown, const GroupFormEntry& entry) {
+  const ChannelRecord chosen = GroupFormRecord(shown, entry);
+  return GroupFormFrequencies(chosen.Position, chosen.Duplex, !entry.shared.txEnable);
 }
 
 FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& entry) {

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/option_list.h"
 #include "image/settings_model.h"
 
 // The rules of the channel edit panel: the record NEW starts from, the option lists of its
@@ -22,31 +24,19 @@ inline constexpr std::int16_t TemplateStatusNo = 127;
 // The record NEW shows, for both forms.
 ChannelRecord NewChannelTemplate();
 
-// An item of a list box: the text shown and the value it stores.
-struct ChannelOption {
-  std::string text;
-  int value = 0;
-  bool operator==(const ChannelOption&) const = default;
-};
-using ChannelOptionList = std::vector<ChannelOption>;
-
 // "00" to "99": the channels of the marine table a short slot can be given.
-const ChannelOptionList& BaseChannelOptions();
-const ChannelOptionList& DuplexOptions();
-const ChannelOptionList& StatusNoOptions();
-const ChannelOptionList& StatusIconOptions();
-const ChannelOptionList& ScramblerOptions();
+const OptionList& BaseChannelOptions();
+const OptionList& DuplexOptions();
+const OptionList& StatusNoOptions();
+const OptionList& StatusIconOptions();
+const OptionList& ScramblerOptions();
 
-// The index of the item that stores value, or -1 when no item does (a negative value too).
-int ItemOfValue(const ChannelOptionList& options, int value);
-// The value of the item at index, or -1 for none.
-int ValueOfItem(const ChannelOptionList& options, int index);
-// The status item shown for a status number. The template's keeps the item the list showed
-// (shownItem), or "None" when it showed none.
-int StatusNoItem(int statusNo, int shownItem);
-// The scrambler item the free form shows: "Off" while the scrambler bit (value 4) is clear,
-// otherwise the item of the code in bits 1..0.
-int FreeFormScramblerItem(int scramble);
+// The status number the status list shows for a record's. The template's keeps the value the
+// list showed (shownValue), or "None" when it showed none.
+int ShownStatusNo(int statusNo, std::optional<int> shownValue);
+// The scrambler value the free form shows: "Off" while the scrambler bit (value 4) is clear,
+// otherwise the entry of the code in bits 1..0.
+int FreeFormScramblerValue(int scramble);
 
 // Which controls are enabled, from the ticks of the three boxes that govern them.
 struct ChannelEnables {
@@ -89,7 +79,7 @@ inline constexpr int FrequencyLength = 8;
 inline constexpr int DisplayNameLength = 2;
 
 // The boxes both forms share, as ticked, and the scrambler item (-1 for none, and while the
-// model has no scrambler).
+// model has no scrambler). Items are indexes into the option lists above.
 struct SharedEntry {
   bool txEnable = false;
   bool lowPower = false;
@@ -110,6 +100,9 @@ struct GroupFormEntry {
 // an item keeps the record's own value (the template's status number is "None" then). A short
 // slot holds one transmit mode, so a tick in a disabled box does not count.
 ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& entry);
+// The frequency texts while the user chooses: those of the base channel and duplex mode SAVE
+// would store, the transmit text masked while Tx Enable is unticked.
+FrequencyTexts ChosenFrequencies(const ChannelRecord& shown, const GroupFormEntry& entry);
 
 // What the free form holds when SAVE is pressed.
 struct FreeFormEntry {
@@ -134,9 +127,7 @@ FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& ent
 enum class MissingEntry { None, Name, RxFrequency };
 MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name);
 
-// Messages and titles of the panel.
-inline constexpr const char* DataErrorText = "Data Error!!";
-inline constexpr const char* IncompleteChannelText = "Data Error!!\r\nPlease input correct data.";
+// The titles of a refused frequency.
 inline constexpr const char* RxFrequencyTitle = "Rx frequency";
 inline constexpr const char* TxFrequencyTitle = "Tx frequency";
 

@@ -11,22 +11,19 @@ bool HasPriorityChannel(int group) {
   return group >= 0 && group < addr::PlanGroupCount;
 }
 
-std::vector<PriorityEntry> PriorityEntries(const SettingsModel& model, int group) {
-  std::vector<PriorityEntry> entries;
-  if (!HasPriorityChannel(group)) return entries;
+OptionList PriorityEntries(const SettingsModel& model, int group) {
+  std::vector<OptionEntry> entries;
+  if (!HasPriorityChannel(group)) return {};
   const ChannelList& list = model.list(GroupList(group));
   for (int k = 0; k < list.size(); ++k) {
     if (list[k].Enable) entries.push_back({ChannelDisplayName(list[k]), k + 1});
   }
-  return entries;
+  return OptionList(std::move(entries));
 }
 
-std::optional<int> ShownPriority(const std::vector<PriorityEntry>& entries,
-                                 std::int32_t priorityCh) {
+std::optional<int> ShownPriority(const OptionList& entries, std::int32_t priorityCh) {
   if (entries.empty()) return std::nullopt;
-  const bool listed = std::any_of(entries.begin(), entries.end(),
-                                  [priorityCh](const auto& e) { return e.value == priorityCh; });
-  return listed ? priorityCh : entries.front().value;
+  return entries.stores(priorityCh) ? priorityCh : entries.entries().front().value;
 }
 
 bool SettlePriorityChannels(SettingsModel& model) {

@@ -2,34 +2,25 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <vector>
 
+#include "editor/option_list.h"
 #include "image/settings_model.h"
 
 // The usable channel groups of the Common Setup page: each group's priority channel, chosen
 // among the enabled records of its list, and what the usable groups allow in the ATIS section.
 namespace tpw {
 
-// One entry of a priority list: the channel's name and the number PriorityCh stores for it
-// (the record's index in its list, plus 1).
-struct PriorityEntry {
-  std::string text;
-  int value = 0;
-
-  bool operator==(const PriorityEntry&) const = default;
-};
-
 // Groups 0 to 2 have a priority channel; the EXP group has none.
 bool HasPriorityChannel(int group);
 
-// The enabled records of the group's list, in list order; none for the EXP group.
-std::vector<PriorityEntry> PriorityEntries(const SettingsModel& model, int group);
+// The priority list of a group: the enabled records of the group's list, in list order, each
+// with the number PriorityCh stores for it (the record's index in its list, plus 1); none for
+// the EXP group.
+OptionList PriorityEntries(const SettingsModel& model, int group);
 
 // The value a priority list selects: the group's PriorityCh when an entry has it, else the
 // first entry; nothing for a list without entries (PriorityCh is then kept).
-std::optional<int> ShownPriority(const std::vector<PriorityEntry>& entries,
-                                 std::int32_t priorityCh);
+std::optional<int> ShownPriority(const OptionList& entries, std::int32_t priorityCh);
 
 // Puts each group's PriorityCh on the entry its list shows, as showing the page does: a
 // channel that is no longer an enabled record of the list becomes the list's first. True when

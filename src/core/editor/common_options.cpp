@@ -1,6 +1,5 @@
 #include "editor/common_options.h"
 
-#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -8,33 +7,41 @@ namespace tpw {
 
 namespace {
 
-constexpr OptionEntry kOffOn[] = {{"Off", 0}, {"On", 1}};
-constexpr OptionEntry kResumeTimes[] = {{"Off", 0},  {"1Sec", 1}, {"2Sec", 2},
-                                        {"3Sec", 3}, {"4Sec", 4}, {"5Sec", 5}};
-constexpr OptionEntry kWatchModes[] = {{"DW", 0}, {"TW", 1}};
-constexpr OptionEntry kWeatherAlerts[] = {
-    {"Off", 0}, {"On Wx", 1}, {"On Scan", 2}, {"Wx and Scan", 3}};
-constexpr OptionEntry kAtisModes[] = {{"Normal", 0}, {"Special", 1}};
-
-constexpr std::array<OptionList, 8> kLists = {{
-    {CommonOption::Scan, "cmbCommonScan", "SCAN", "lblCommonScan", kOffOn},
-    {CommonOption::ResumeTime, "cmbCommonResume", "Resume Time", "lblCommonResume", kResumeTimes},
-    {CommonOption::PttScanClear, "cmbCommonPTTSCAN", "PTT SCAN Clear", "lblCommonPTTSCAN", kOffOn},
-    {CommonOption::DwTw, "cmbCommonDWTW", "DW/TW", "lblCommonDWTW", kOffOn},
-    {CommonOption::ModeSelect, "cmbCommonModeSelect", "Mode Select", "lblCommonModeSelect",
-     kWatchModes},
-    {CommonOption::WeatherAlert, "cmbCommonWeater", "Weather Alert", "lblCommonWeater",
-     kWeatherAlerts},
-    {CommonOption::DualWatch, "cmbCommonDual", "Dual Watch", "lblCommonDual", kOffOn},
-    {CommonOption::AtisMode, "cmbAtisMode", "ATIS Mode", "lblAtisMode", kAtisModes},
-}};
+const std::array<CommonOptionBox, 8>& Boxes() {
+  static const OptionList offOn = {{"Off", 0}, {"On", 1}};
+  static const std::array<CommonOptionBox, 8> boxes = {{
+      {CommonOption::Scan, "cmbCommonScan", "SCAN", "lblCommonScan", offOn},
+      {CommonOption::ResumeTime,
+       "cmbCommonResume",
+       "Resume Time",
+       "lblCommonResume",
+       {{"Off", 0}, {"1Sec", 1}, {"2Sec", 2}, {"3Sec", 3}, {"4Sec", 4}, {"5Sec", 5}}},
+      {CommonOption::PttScanClear, "cmbCommonPTTSCAN", "PTT SCAN Clear", "lblCommonPTTSCAN", offOn},
+      {CommonOption::DwTw, "cmbCommonDWTW", "DW/TW", "lblCommonDWTW", offOn},
+      {CommonOption::ModeSelect,
+       "cmbCommonModeSelect",
+       "Mode Select",
+       "lblCommonModeSelect",
+       {{"DW", 0}, {"TW", 1}}},
+      {CommonOption::WeatherAlert,
+       "cmbCommonWeater",
+       "Weather Alert",
+       "lblCommonWeater",
+       {{"Off", 0}, {"On Wx", 1}, {"On Scan", 2}, {"Wx and Scan", 3}}},
+      {CommonOption::DualWatch, "cmbCommonDual", "Dual Watch", "lblCommonDual", offOn},
+      {CommonOption::AtisMode,
+       "cmbAtisMode",
+       "ATIS Mode",
+       "lblAtisMode",
+       {{"Normal", 0}, {"Special", 1}}},
+  }};
+  return boxes;
+}
 
 // A stored number the list has an entry for.
 std::optional<int> EntryFor(CommonOption option, int stored) {
-  const auto entries = OptionListOf(option).entries;
-  const bool listed = std::any_of(entries.begin(), entries.end(),
-                                  [stored](const OptionEntry& e) { return e.value == stored; });
-  return listed ? std::optional<int>(stored) : std::nullopt;
+  if (!CommonOptionBoxOf(option).options.stores(stored)) return std::nullopt;
+  return stored;
 }
 
 std::int16_t Stored(int value) {
@@ -43,13 +50,13 @@ std::int16_t Stored(int value) {
 
 }  // namespace
 
-std::span<const OptionList> CommonOptionLists() {
-  return kLists;
+std::span<const CommonOptionBox> CommonOptionBoxes() {
+  return Boxes();
 }
 
-const OptionList& OptionListOf(CommonOption option) {
-  for (const OptionList& list : kLists) {
-    if (list.option == option) return list;
+const CommonOptionBox& CommonOptionBoxOf(CommonOption option) {
+  for (const CommonOptionBox& box : Boxes()) {
+    if (box.option == option) return box;
   }
   throw std::logic_error("no list for this option");
 }

@@ -4,17 +4,12 @@
 #include <span>
 #include <string_view>
 
+#include "editor/option_list.h"
 #include "image/settings_model.h"
 
 // The drop-down lists of the Common Setup page: their entries, the field each one edits, and
 // which lists a function's "Off" makes unusable. The page only shows and forwards.
 namespace tpw {
-
-// One entry of a drop-down list: the text shown and the value stored.
-struct OptionEntry {
-  std::string_view text;
-  int value = 0;
-};
 
 enum class CommonOption {
   Scan,
@@ -27,17 +22,18 @@ enum class CommonOption {
   AtisMode,
 };
 
-struct OptionList {
+// A list box of the page with its label.
+struct CommonOptionBox {
   CommonOption option;
   std::string_view objectName;  // the list box
   std::string_view label;
   std::string_view labelName;  // the label's objectName
-  std::span<const OptionEntry> entries;
+  OptionList options;
 };
 
 // Every list of the page, in the order the page fills them.
-std::span<const OptionList> CommonOptionLists();
-const OptionList& OptionListOf(CommonOption option);
+std::span<const CommonOptionBox> CommonOptionBoxes();
+const CommonOptionBox& CommonOptionBoxOf(CommonOption option);
 
 // The value a list selects for the settings; nothing when it keeps its selection: a stored
 // value without an entry ("Resume Time" 7 stays 7 until the user chooses), and "Dual Watch".

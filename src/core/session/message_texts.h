@@ -17,6 +17,11 @@ inline constexpr const char* NoPort = "There is no port that can be used!!";
 inline constexpr const char* NoHelp =
     "Unable to display Help Contents. There is no Help associated with this project.";
 
+// A typed value that cannot be taken: a frequency, an ATIS code.
+inline constexpr const char* DataError = "Data Error!!";
+// A channel that cannot be kept as it stands: a blank name or an unusable frequency.
+inline constexpr const char* InputCorrectData = "Data Error!!\r\nPlease input correct data.";
+
 // Titles of the transfers: the dialog's caption and the title of most of its messages.
 inline constexpr const char* ReadCaption = "Read from Radio";
 inline constexpr const char* ProgramCaption = "Program to Radio";

@@ -11,13 +11,13 @@
 #include "gui/editor/option_box.h"
 #include "image/atis_code.h"
 #include "image/memory_map.h"
+#include "session/message_texts.h"
 
 namespace tpw::gui {
 
 namespace {
 
 constexpr const char* kCodeRefusedTitle = "ATISNo";
-constexpr const char* kCodeRefused = "Data Error!!";
 // The EXP group sends no ATIS identification: its box is never shown.
 constexpr int kShownAtisGroups = 3;
 
@@ -57,7 +57,7 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(groupFrame, 0, 0, 1, 3);
-  const OptionList& modes = OptionListOf(CommonOption::AtisMode);
+  const CommonOptionBox& modes = CommonOptionBoxOf(CommonOption::AtisMode);
   mode_ = new QComboBox(this);
   auto* modeLabel = new QLabel(FromView(modes.label), this);
   modeLabel->setObjectName(FromView(modes.labelName));
@@ -66,7 +66,8 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
   hints.add(mode_, SelectionHint);
   connect(mode_, &QComboBox::activated, this, [this] {
     if (ws_.flags.TransferBusy) return;
-    if (StoreChoice(ws_.model, CommonOption::AtisMode, SelectedValue(mode_))) {
+    const std::optional<int> chosen = SelectedValue(mode_);
+    if (chosen && StoreChoice(ws_.model, CommonOption::AtisMode, *chosen)) {
       ws_.flags.DataChanged = true;
     }
   });
@@ -106,14 +107,14 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
   });
   grid->addWidget(clear_, 3, 2, Qt::AlignLeft);
 
-  FillOptions(mode_, modes.entries);
+  FillOptions(mode_, modes.options);
   // Sees the focus events of the code box and the mouse presses on every other control.
   qApp->installEventFilter(this);
 }
 
 void AtisSection::clear() {
   for (QCheckBox* box : groups_) box->setChecked(false);
-  FillOptions(mode_, OptionListOf(CommonOption::AtisMode).entries);
+  FillOptions(mode_, CommonOptionBoxOf(CommonOption::AtisMode).options);
   showCode({});
   count_->clear();
 }
@@ -126,7 +127,8 @@ void AtisSection::load() {
     box->setText(QString::fromStdString(model.groups[static_cast<std::size_t>(i)].GroupLabel));
     box->setEnabled(IsAtisGroupEnabled(model, i));
   }
-  SelectValue(mode_, ShownValue(model, CommonOption::AtisMode));
+  SelectValue(mode_, CommonOptionBoxOf(CommonOption::AtisMode).options,
+              ShownValue(model, CommonOption::AtisMode));
   showCode(model.atis.AtisCode);
   showCount();
   code_->setEnabled(IsAtisCodeEnabled(model));
@@ -166,7 +168,7 @@ bool AtisSection::takeTypedCode(bool tellUser) {
     return true;
   }
   if (tellUser) {
-    prompter_.message(Icon::Exclamation, kCodeRefusedTitle, kCodeRefused);
+    prompter_.message(Icon::Exclamation, kCodeRefusedTitle, msg::DataError);
     code_->setFocus(Qt::OtherFocusReason);
     return false;
   }

@@ -9,8 +9,10 @@
 
 #include "editor/channel_grid.h"
 #include "editor/channel_list_edit.h"
+#include "gui/editor/option_box.h"
 #include "image/display_text.h"
 #include "session/flag_guard.h"
+#include "session/message_texts.h"
 
 namespace tpw::gui {
 
@@ -45,23 +47,16 @@ namespace {
 
 constexpr const char* kHintProperty = "hint";
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QCheckBox* MakeCheckBox(const char* name, const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
   box->setObjectName(QString::fromLatin1(name));
   return box;
 }
 
-QComboBox* MakeListBox(const char* name, const ChannelOptionList& options, QWidget* parent) {
+QComboBox* MakeListBox(const char* name, const OptionList& options, QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->setObjectName(QString::fromLatin1(name));
-  for (const ChannelOption& option : options) {
-    list->addItem(QString::fromStdString(option.text), option.value);
-  }
-  list->setCurrentIndex(-1);
+  FillOptions(list, options);
   return list;
 }
 
@@ -264,7 +259,7 @@ QGroupBox* ChannelEditPanel::buildTransmitFrame() {
 }
 
 void ChannelEditPanel::setHint(QWidget* control, std::string_view hint) {
-  control->setProperty(kHintProperty, Text(hint));
+  control->setProperty(kHintProperty, FromView(hint));
   control->installEventFilter(this);
 }
 
@@ -336,16 +331,17 @@ void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record) {
 void ChannelEditPanel::fillGroupForm(const ChannelRecord& record) {
   // A stored value the list does not offer (a position of 100 or more, a status code of 3)
   // shows no item, and SAVE keeps the record's own value.
-  cmbBaseChNo_->setCurrentIndex(ItemOfValue(BaseChannelOptions(), record.Position));
-  cmbCDUP_->setCurrentIndex(ItemOfValue(DuplexOptions(), record.Duplex));
-  cmbStatusIcon_->setCurrentIndex(ItemOfValue(StatusIconOptions(), record.StatusIcon));
-  cmbStatusNo_->setCurrentIndex(StatusNoItem(record.StatusNo, cmbStatusNo_->currentIndex()));
+  SelectValue(cmbBaseChNo_, BaseChannelOptions(), record.Position);
+  SelectValue(cmbCDUP_, DuplexOptions(), record.Duplex);
+  SelectValue(cmbStatusIcon_, StatusIconOptions(), record.StatusIcon);
+  SelectValue(cmbStatusNo_, StatusNoOptions(),
+              ShownStatusNo(record.StatusNo, SelectedValue(cmbStatusNo_)));
   // The table's frequencies, the transmit one shown even while Tx Enable is off.
   const FrequencyTexts texts = GroupFormFrequencies(record.Position, record.Duplex, false);
   txtCRF_->setText(QString::fromStdString(texts.rx));
   txtCTF_->setText(QString::fromStdString(texts.tx));
   if (ws_.caps.ScrambleSupported) {
-    cmbScramble_->setCurrentIndex(ItemOfValue(ScramblerOptions(), record.Scramble));
+    SelectValue(cmbScramble_, ScramblerOptions(), record.Scramble);
   }
 }
 
@@ -354,7 +350,7 @@ void ChannelEditPanel::fillFreeForm(const ChannelRecord& record) {
   txtCRF_->setText(QString::fromStdString(FormatFreq4(record.Rxfreq)));
   txtCTF_->setText(QString::fromStdString(FormatFreq4(record.Txfreq)));
   if (ws_.caps.ScrambleSupported) {
-    cmbScramble_->setCurrentIndex(FreeFormScramblerItem(record.Scramble));
+    SelectValue(cmbScramble_, ScramblerOptions(), FreeFormScramblerValue(record.Scramble));
   }
   const std::array<bool, 3> ticks = {record.ExpCB1, record.ExpCB2, record.ExpCB3};
   for (std::size_t k = 0; k < chkCBExp_.size(); ++k) {
@@ -383,11 +379,7 @@ void ChannelEditPanel::applyEnableRules() {
 }
 
 void ChannelEditPanel::rewriteGroupFrequencies() {
-  const int chosenPosition = ValueOfItem(BaseChannelOptions(), cmbBaseChNo_->currentIndex());
-  const int chosenDuplex = ValueOfItem(DuplexOptions(), cmbCDUP_->currentIndex());
-  const FrequencyTexts texts = GroupFormFrequencies(
-      chosenPosition < 0 ? shown_.Position : chosenPosition,
-      chosenDuplex < 0 ? shown_.Duplex : chosenDuplex, !chkCTXEnable_->isChecked());
+  const FrequencyTexts texts = ChosenFrequencies(shown_, groupFormEntry());
   txtCRF_->setText(QString::fromStdString(texts.rx));
   txtCTF_->setText(QString::fromStdString(texts.tx));
 }
@@ -406,7 +398,7 @@ void ChannelEditPanel::frequencyGotFocus(ValidatingLineEdit* box, std::string_vi
   // A click places the cursor after the focus has come: select once it has.
   QTimer::singleShot(0, box, &QLineEdit::selectAll);
   state_.FieldEdited = false;
-  emit hintChanged(Text(hint));
+  emit hintChanged(FromView(hint));
 }
 
 bool ChannelEditPanel::frequencyMayBeLeft(ValidatingLineEdit* box, const char* title) {
@@ -418,7 +410,7 @@ bool ChannelEditPanel::frequencyMayBeLeft(ValidatingLineEdit* box, const char* t
     box->setText(QString::fromStdString(entry.shown));
     return true;
   }
-  prompter_.message(Icon::Exclamation, title, DataErrorText);
+  prompter_.message(Icon::Exclamation, title, msg::DataError);
   state_.FieldEdited = false;
   return false;
 }
@@ -438,7 +430,7 @@ bool ChannelEditPanel::validateBeforeLeave() {
   const MissingEntry missing =
       FreeFormMissing(txtCRF_->text().toStdString(), txtCNN_->text().toStdString());
   if (missing == MissingEntry::None) return true;
-  prompter_.message(Icon::Exclamation, AppTitle, IncompleteChannelText);
+  prompter_.message(Icon::Exclamation, AppTitle, msg::InputCorrectData);
   // Back to what needs correcting.
   (missing == MissingEntry::Name ? txtCNN_ : txtCRF_)->setFocus(Qt::OtherFocusReason);
   return false;
@@ -482,7 +474,7 @@ void ChannelEditPanel::save() {
     txtCRF_->setText(QString::fromStdString(save.rxShown));
     txtCTF_->setText(QString::fromStdString(save.txShown));
     if (!save.complete) {
-      prompter_.message(Icon::Exclamation, AppTitle, IncompleteChannelText);
+      prompter_.message(Icon::Exclamation, AppTitle, msg::InputCorrectData);
       return;
     }
     record = save.record;

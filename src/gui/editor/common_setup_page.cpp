@@ -96,9 +96,9 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
     hints_->add(priorities_[i], SelectionHint);
     connect(priorities_[i], &QComboBox::activated, this, [this, g] {
       if (ws_.flags.TransferBusy) return;
-      const int chosen = SelectedValue(priorities_[static_cast<std::size_t>(g)]);
-      if (chosen < 0) return;
-      ws_.model.groups[static_cast<std::size_t>(g)].PriorityCh = chosen;
+      const std::optional<int> chosen = SelectedValue(priorities_[static_cast<std::size_t>(g)]);
+      if (!chosen) return;
+      ws_.model.groups[static_cast<std::size_t>(g)].PriorityCh = *chosen;
       ws_.flags.DataChanged = true;
     });
     // The EXP group never has a priority channel: its list is not shown.
@@ -114,7 +114,7 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
 }
 
 void CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption option) {
-  const OptionList& list = OptionListOf(option);
+  const CommonOptionBox& list = CommonOptionBoxOf(option);
   QWidget* parent = grid->parentWidget();
   auto* label = new QLabel(FromView(list.label), parent);
   label->setObjectName(FromView(list.labelName));
@@ -171,8 +171,8 @@ QGroupBox* CommonSetupPage::buildWeatherFrame() {
 
 void CommonSetupPage::resetPage() {
   FlagGuard busy(ws_.flags.TransferBusy, true);
-  for (const OptionList& list : CommonOptionLists()) {
-    if (list.option != CommonOption::AtisMode) FillOptions(options_.at(list.option), list.entries);
+  for (const CommonOptionBox& list : CommonOptionBoxes()) {
+    if (list.option != CommonOption::AtisMode) FillOptions(options_.at(list.option), list.options);
   }
   for (int g = 0; g < GroupCount; ++g) {
     usable_[static_cast<std::size_t>(g)]->setChecked(false);
@@ -199,13 +199,9 @@ void CommonSetupPage::loadGroups() {
     const std::size_t i = static_cast<std::size_t>(g);
     const ChannelGroup& group = model.groups[i];
     QComboBox* list = priorities_[i];
-    list->clear();
-    const std::vector<PriorityEntry> entries = PriorityEntries(model, g);
-    for (const PriorityEntry& entry : entries) {
-      list->addItem(QString::fromStdString(entry.text), entry.value);
-    }
-    list->setCurrentIndex(-1);
-    SelectValue(list, ShownPriority(entries, group.PriorityCh));
+    const OptionList entries = PriorityEntries(model, g);
+    FillOptions(list, entries);
+    SelectValue(list, entries, ShownPriority(entries, group.PriorityCh));
     usable_[i]->setText(QString::fromStdString(group.GroupLabel));
     usable_[i]->setChecked(group.Usable);
     list->setEnabled(group.Usable);
@@ -214,7 +210,9 @@ void CommonSetupPage::loadGroups() {
 }
 
 void CommonSetupPage::loadCommonSetup() {
-  for (auto& [option, box] : options_) SelectValue(box, ShownValue(ws_.model, option));
+  for (auto& [option, box] : options_) {
+    SelectValue(box, CommonOptionBoxOf(option).options, ShownValue(ws_.model, option));
+  }
   applyDependencies();
 }
 
@@ -245,9 +243,8 @@ void CommonSetupPage::usableClicked(int group, bool ticked) {
 
 void CommonSetupPage::optionChosen(CommonOption option) {
   if (ws_.flags.TransferBusy) return;
-  if (StoreChoice(ws_.model, option, SelectedValue(options_.at(option)))) {
-    ws_.flags.DataChanged = true;
-  }
+  const std::optional<int> chosen = SelectedValue(options_.at(option));
+  if (chosen && StoreChoice(ws_.model, option, *chosen)) ws_.flags.DataChanged = true;
   applyDependencies();
 }
 

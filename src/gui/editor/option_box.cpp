@@ -6,20 +6,21 @@ QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void FillOptions(QComboBox* box, std::span<const OptionEntry> entries) {
+void FillOptions(QComboBox* box, const OptionList& list) {
   box->clear();
-  for (const OptionEntry& entry : entries) box->addItem(FromView(entry.text), entry.value);
+  for (const OptionEntry& entry : list.entries()) {
+    box->addItem(QString::fromStdString(entry.text), entry.value);
+  }
   box->setCurrentIndex(-1);
 }
 
-void SelectValue(QComboBox* box, std::optional<int> value) {
-  if (!value) return;
-  const int index = box->findData(*value);
-  if (index >= 0) box->setCurrentIndex(index);
+void SelectValue(QComboBox* box, const OptionList& list, std::optional<int> value) {
+  if (value) box->setCurrentIndex(list.indexOf(*value).value_or(-1));
 }
 
-int SelectedValue(const QComboBox* box) {
-  return box->currentIndex() < 0 ? -1 : box->currentData().toInt();
+std::optional<int> SelectedValue(const QComboBox* box) {
+  if (box->currentIndex() < 0) return std::nullopt;
+  return box->currentData().toInt();
 }
 
 void NameArrayMember(QWidget* widget, const char* objectName, int index) {

@@ -2,24 +2,23 @@
 
 #include <QComboBox>
 #include <optional>
-#include <span>
 #include <string_view>
 
-#include "editor/common_options.h"
+#include "editor/option_list.h"
 
-// Drop-down lists whose entries carry the value they store: the panels select an entry by the
-// stored value and store the value of the chosen entry.
+// The list boxes of the panels, filled from the core's option lists: a panel shows the entry
+// of a stored value and stores the value of the chosen entry.
 namespace tpw::gui {
 
 QString FromView(std::string_view text);
 
-// Replaces the entries of a list; no entry is selected afterwards.
-void FillOptions(QComboBox* box, std::span<const OptionEntry> entries);
-// Selects the entry whose value is the given one; nothing, or a value without an entry, keeps
-// the selection.
-void SelectValue(QComboBox* box, std::optional<int> value);
-// The value of the selected entry, or -1 when none is selected.
-int SelectedValue(const QComboBox* box);
+// Replaces the entries of a box with those of a list; none is selected afterwards.
+void FillOptions(QComboBox* box, const OptionList& list);
+// Shows the entry of the list that stores value; a value no entry stores shows none, and
+// nothing keeps the selection as it is.
+void SelectValue(QComboBox* box, const OptionList& list, std::optional<int> value);
+// The value of the selected entry; nothing when none is selected.
+std::optional<int> SelectedValue(const QComboBox* box);
 
 // A member of a control array: the shared objectName and its index.
 void NameArrayMember(QWidget* widget, const char* objectName, int index);
