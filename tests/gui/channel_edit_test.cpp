@@ -12,6 +12,7 @@
 
 #include "core/sample_records.h"
 #include "gui/editor/channel_grid_widget.h"
+#include "gui/editor/connector_line.h"
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
 #include "image/memory_map.h"
@@ -89,6 +90,7 @@ class ChannelEditTest : public QObject {
   QCheckBox* check(const char* name) { return control<QCheckBox>(name); }
   QComboBox* list(const char* name) { return control<QComboBox>(name); }
   QPushButton* button(const char* name) { return control<QPushButton>(name); }
+  gui::ConnectorLine* line(const char* name) { return control<gui::ConnectorLine>(name); }
   ChannelGridWidget* grid() { return control<ChannelGridWidget>("MSFlexGrid1"); }
   QWidget* panel() { return editor().panels()->currentWidget(); }
   void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
@@ -337,14 +339,14 @@ class ChannelEditTest : public QObject {
     button("cmdBEdit")->click();
     QVERIFY(check("chkCTXOnly")->isEnabled());
     QVERIFY(check("chkCTXPower")->isEnabled());
-    QVERIFY(control("linCTXPower")->property("lit").toBool());
+    QVERIFY(line("linCTXPower")->isOn());
     check("chkCTXEnable")->click();
     QVERIFY(!check("chkCTXOnly")->isEnabled());
     QVERIFY(!check("chkCTXPower")->isEnabled());
     QVERIFY(check("chkCTXOnly")->isChecked());
     QVERIFY(check("chkCTXPower")->isChecked());
-    QVERIFY(!control("linCTXOnly")->property("lit").toBool());
-    QVERIFY(!control("linCTXPower")->property("lit").toBool());
+    QVERIFY(!line("linCTXOnly")->isOn());
+    QVERIFY(!line("linCTXPower")->isOn());
     check("chkCTXEnable")->click();
     QVERIFY(check("chkCTXPower")->isEnabled());
     check("chkCTXOnly")->click();

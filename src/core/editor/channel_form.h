@@ -131,9 +131,8 @@ MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name);
 inline constexpr const char* RxFrequencyTitle = "Rx frequency";
 inline constexpr const char* TxFrequencyTitle = "Tx frequency";
 
-// The one-line hints of the panel's controls.
-inline constexpr std::string_view CheckBoxHint = "[Space]:An effective and invalid change.";
-inline constexpr std::string_view ListBoxHint = "[Up]/[Down]:Change of a Selection item.";
+// The one-line hints of the panel's own controls; its check and list boxes show the toggle
+// and selection hints of every panel.
 inline constexpr std::string_view DisplayNameHint = "Indispensable 2 figures.";
 inline constexpr std::string_view RxFrequencyHint = "Rx frequency";
 inline constexpr std::string_view TxFrequencyHint = "Tx frequency";

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "editor/channel_grid.h"
 #include "editor/channel_list_edit.h"
+#include "gui/editor/connector_line.h"
 #include "gui/editor/option_box.h"
 #include "image/display_text.h"
 #include "session/flag_guard.h"
@@ -16,36 +16,7 @@
 
 namespace tpw::gui {
 
-// The line from a box to the box that depends on it: in the window's text colour while the
-// dependent box is usable, greyed otherwise.
-class ConnectorLine : public QWidget {
- public:
-  ConnectorLine(const QString& name, QWidget* parent) : QWidget(parent) {
-    setObjectName(name);
-    setFixedWidth(18);
-    setLit(false);
-  }
-  void setLit(bool lit) {
-    setProperty("lit", lit);
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    const bool lit = property("lit").toBool();
-    painter.setPen(QPen(
-        palette().color(lit ? QPalette::Active : QPalette::Disabled, QPalette::WindowText), 1));
-    const int x = width() / 2;
-    const int y = height() / 2;
-    painter.drawLine(x, 0, x, y);
-    painter.drawLine(x, y, width() - 1, y);
-  }
-};
-
 namespace {
-
-constexpr const char* kHintProperty = "hint";
 
 QCheckBox* MakeCheckBox(const char* name, const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
@@ -99,8 +70,13 @@ void Lock(QLineEdit* box, bool locked) {
 
 ChannelEditPanel::ChannelEditPanel(Workspace& ws, EditorState& state, Prompter& prompter,
                                    QWidget* parent)
-    : EditorPage(parent), ws_(ws), state_(state), prompter_(prompter) {
+    : EditorPage(parent),
+      ws_(ws),
+      state_(state),
+      prompter_(prompter),
+      hints_(new FocusHints(this)) {
   setObjectName(QStringLiteral("pictC"));
+  connect(hints_, &FocusHints::hintChanged, this, &EditorPage::hintChanged);
   buildControls();
   resetPage();
   layOutForm(false);
@@ -143,15 +119,15 @@ void ChannelEditPanel::buildControls() {
   layout->addLayout(buttons);
 
   for (QCheckBox* box : {chkCTXEnable_, chkCTXOnly_, chkCTXPower_, chkCScan_}) {
-    setHint(box, CheckBoxHint);
+    hints_->add(box, ToggleHint);
   }
-  for (QCheckBox* box : chkCBExp_) setHint(box, CheckBoxHint);
+  for (QCheckBox* box : chkCBExp_) hints_->add(box, ToggleHint);
   for (QComboBox* list : {cmbBaseChNo_, cmbCDUP_, cmbStatusIcon_, cmbStatusNo_, cmbScramble_}) {
-    setHint(list, ListBoxHint);
+    hints_->add(list, SelectionHint);
   }
-  setHint(txtCNN_, DisplayNameHint);
-  setHint(cmdSave_, SaveHint);
-  setHint(cmdCancel_, CancelHint);
+  hints_->add(txtCNN_, DisplayNameHint);
+  hints_->add(cmdSave_, SaveHint);
+  hints_->add(cmdCancel_, CancelHint);
 
   for (QCheckBox* box : {chkCTXEnable_, chkCTXOnly_}) {
     connect(box, &QCheckBox::toggled, this, [this] {
@@ -231,8 +207,8 @@ QGroupBox* ChannelEditPanel::buildGroupsFrame() {
   const QString defaults[] = {tr("[USA]"), tr("[INT]"), tr("[CAN]")};
   for (std::size_t k = 0; k < chkCBExp_.size(); ++k) {
     // One control name for the three boxes, told apart by their index.
-    chkCBExp_[k] = MakeCheckBox("chkCBExp", defaults[k], groupsFrame_);
-    chkCBExp_[k]->setProperty("index", static_cast<int>(k));
+    chkCBExp_[k] = new QCheckBox(defaults[k], groupsFrame_);
+    NameArrayMember(chkCBExp_[k], "chkCBExp", static_cast<int>(k));
     column->addWidget(chkCBExp_[k]);
   }
   column->addStretch(1);
@@ -245,8 +221,10 @@ QGroupBox* ChannelEditPanel::buildTransmitFrame() {
   chkCTXEnable_ = MakeCheckBox("chkCTXEnable", tr("Tx Enable"), frame);
   chkCTXOnly_ = MakeCheckBox("chkCTXOnly", tr("Low Power Only"), frame);
   chkCTXPower_ = MakeCheckBox("chkCTXPower", tr("Power Up"), frame);
-  lowPowerLine_ = new ConnectorLine(QStringLiteral("linCTXOnly"), frame);
-  powerUpLine_ = new ConnectorLine(QStringLiteral("linCTXPower"), frame);
+  lowPowerLine_ = new ConnectorLine(ConnectorLine::Shape::Corner, frame);
+  lowPowerLine_->setObjectName(QStringLiteral("linCTXOnly"));
+  powerUpLine_ = new ConnectorLine(ConnectorLine::Shape::Corner, frame);
+  powerUpLine_->setObjectName(QStringLiteral("linCTXPower"));
   auto* grid = new QGridLayout(frame);
   grid->setHorizontalSpacing(2);
   grid->addWidget(chkCTXEnable_, 0, 0, 1, 3);
@@ -256,19 +234,6 @@ QGroupBox* ChannelEditPanel::buildTransmitFrame() {
   grid->addWidget(chkCTXPower_, 2, 2);
   grid->setRowStretch(3, 1);
   return frame;
-}
-
-void ChannelEditPanel::setHint(QWidget* control, std::string_view hint) {
-  control->setProperty(kHintProperty, FromView(hint));
-  control->installEventFilter(this);
-}
-
-bool ChannelEditPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    const QVariant hint = watched->property(kHintProperty);
-    if (hint.isValid()) emit hintChanged(hint.toString());
-  }
-  return EditorPage::eventFilter(watched, event);
 }
 
 bool ChannelEditPanel::idle() const {
@@ -373,9 +338,9 @@ void ChannelEditPanel::applyEnableRules() {
     for (QCheckBox* box : chkCBExp_) box->setEnabled(enables.channelControls);
   }
   chkCTXOnly_->setEnabled(enables.lowPowerOnly);
-  lowPowerLine_->setLit(enables.lowPowerOnly);
+  lowPowerLine_->setOn(enables.lowPowerOnly);
   chkCTXPower_->setEnabled(enables.powerUp);
-  powerUpLine_->setLit(enables.powerUp);
+  powerUpLine_->setOn(enables.powerUp);
 }
 
 void ChannelEditPanel::rewriteGroupFrequencies() {

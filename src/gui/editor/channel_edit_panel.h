@@ -11,6 +11,7 @@
 #include "editor/channel_form.h"
 #include "editor/editor_state.h"
 #include "gui/editor/editor_page.h"
+#include "gui/editor/focus_hints.h"
 #include "gui/editor/validating_line_edit.h"
 #include "session/prompter.h"
 #include "session/workspace.h"
@@ -45,9 +46,6 @@ class ChannelEditPanel : public EditorPage {
   void saved();
   void cancelled();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void buildControls();
   QWidget* buildFieldArea();
@@ -73,11 +71,11 @@ class ChannelEditPanel : public EditorPage {
   void frequencyLostFocus(ValidatingLineEdit* box);
   // The handlers do nothing while the program fills controls or the panel is not in front.
   bool idle() const;
-  void setHint(QWidget* control, std::string_view hint);
 
   Workspace& ws_;
   EditorState& state_;
   Prompter& prompter_;
+  FocusHints* hints_;
   ListId list_ = ListId::CHUSA;
   ChannelRecord shown_;
   bool freeForm_ = false;
