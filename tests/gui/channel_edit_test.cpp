@@ -121,8 +121,8 @@ class ChannelEditTest : public QObject {
   }
   std::vector<std::string> texts() { return f->prompter().texts(); }
   // A window started as the program starts, from a data folder with the template above.
-  void start(bool demo) {
-    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+  void start(bool demo, const char* models = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n") {
+    WriteBytes(*dir / "global.ini", models);
     WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(TemplateImage()));
     f = std::make_unique<GuiFixture>(dir->path(), demo);
     f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}};
@@ -592,6 +592,53 @@ class ChannelEditTest : public QObject {
     for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
       QCOMPARE(ws().model.list(list), saved.list(list));
     }
+  }
+
+  void aRegionOrModelChoiceAsksTheOpenChannelFirst() {
+    start(false, "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n[model2]\r\nuse=1\r\n");
+    f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    QAction* region = f->window->menus().destinations[0];
+    QAction* otherModel = f->window->menus().modelTypes[1];
+    QVERIFY(region->isChecked());
+    QVERIFY(otherModel->isEnabled());
+    select("PR");
+    button("cmdBNew")->click();
+    typeInto("txtCNN", "7");  // no receive frequency yet
+    const SettingsModel model = ws().model;
+    const MemoryImage image = ws().image;
+    auto nothingChanged = [&] {
+      QCOMPARE(ws().model, model);
+      QCOMPARE(ws().image.bytes(), image.bytes());
+      QCOMPARE(ws().caps.ModelType, 1);
+      QVERIFY(region->isChecked());
+      QVERIFY(!otherModel->isChecked());
+      QVERIFY(!f->window->newDataSetTimer()->isActive());
+      QVERIFY(f->host.pauses.empty());
+      QVERIFY(control("pictC")->isEnabled());
+      QCOMPARE(box("txtCNN")->text(), QString("7"));
+    };
+
+    // Refused with the panel's message, and no question asked.
+    region->trigger();
+    otherModel->trigger();
+    QCOMPARE(texts(), (std::vector<std::string>{kIncomplete, kIncomplete}));
+    nothingChanged();
+    QVERIFY(box("txtCRF")->hasFocus());
+
+    // A typed frequency off the raster: refused by its box.
+    QTest::keyClicks(box("txtCRF"), "156.06");
+    region->trigger();
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Data Error!!"));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Rx frequency"));
+    nothingChanged();
+
+    // A usable channel lets the destination load again; it closes the panel.
+    typeInto("txtCRF", "156.05");
+    region->trigger();
+    QCOMPARE(f->prompter().boxes.size(), 3u);
+    QVERIFY(!control("pictC")->isEnabled());
+    QCOMPARE(f->host.pauses.size(), 1u);
   }
 
   void replacedDataClosesThePanel() {

@@ -441,6 +441,45 @@ class SetupPanelsTest : public QObject {
     QVERIFY(!f->ws().flags.DataChanged);
   }
 
+  void aRegionChoiceAsksTheTypedCodeFirst() {
+    f->ws().model.atis.AtisCode = "3660000001";
+    select("Common");
+    focus(code());
+    type(code(), "12345");
+    const SettingsModel model = f->ws().model;
+    const MemoryImage image = f->ws().image;
+    QAction* uk = window().menus().destinations[0];
+    QAction* usa = window().menus().destinations[1];
+    QCOMPARE(usa->text(), QString("QZ815_USA"));
+
+    // Another destination, or the checked one again: refused as leaving the box is, with no
+    // question and no change of the data, the menu or the page.
+    for (QAction* entry : {usa, uk}) {
+      entry->trigger();
+      QCOMPARE(LastBox(f->prompter()).text, std::string("Data Error!!"));
+      QCOMPARE(LastBox(f->prompter()).title, std::string("ATISNo"));
+    }
+    QCOMPARE(f->prompter().boxes.size(), 2u);
+    QCOMPARE(f->ws().model, model);
+    QCOMPARE(f->ws().image.bytes(), image.bytes());
+    QVERIFY(f->ws().flags.DataChanged);
+    QVERIFY(uk->isChecked());
+    QVERIFY(!usa->isChecked());
+    QVERIFY(f->host.pauses.empty());
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
+    QVERIFY(code()->hasFocus());
+    QCOMPARE(code()->text(), QString("12345"));
+
+    // Completed, the code is taken and the question comes.
+    code()->end(false);
+    type(code(), "67890");
+    f->prompter().plan(Answer::Cancel);
+    usa->trigger();
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("1234567890"));
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Do you want to change to QZ815_USA?"));
+    QVERIFY(uk->isChecked());
+  }
+
   void atisClearAgainstTheDemoRadio() {
     f->ws().model.atis.AtisCode = "3660000001";
     QVERIFY(transfer(TransferMode::Program).TransferDone);

@@ -72,6 +72,11 @@ void MainWindow::chooseModel(int entry) {
     chosen->setChecked(true);
     return;
   }
+  // A new model starts a new data set: a value half typed is taken or refused first.
+  if (!validateBeforeLeave()) {
+    chosen->setChecked(false);
+    return;
+  }
   const std::string question = "Do you want to program the " + ModelNameOf(model) + " series?";
   if (services_.prompter.ask(Icon::Exclamation, MainTitle(ws_.caps), question, Buttons::OkCancel,
                              Answer::Ok) != Answer::Ok) {
@@ -101,6 +106,12 @@ void MainWindow::refreshDestinationMenu() {
 }
 
 void MainWindow::chooseDestination(int entry) {
+  // The destination replaces the data set: a value half typed is taken or refused first, and a
+  // refusal leaves the menu as it was.
+  if (!validateBeforeLeave()) {
+    refreshDestinationMenu();
+    return;
+  }
   const bool wasChecked = entry == destinations_.checked();
   if (!wasChecked) {
     const std::string caption = destinations_.captions().at(static_cast<std::size_t>(entry));
