@@ -24,6 +24,19 @@ std::vector<int> Positions(const ChannelList& list) {
   return positions;
 }
 
+TEST(ChannelListEdit, NewAndEditOpenOnlyARecordOfTheList) {
+  const ChannelList empty;
+  EXPECT_EQ(RowToOpen(empty, -1, true), -1);  // NEW on an empty list: the first record
+  EXPECT_EQ(RowToOpen(empty, 0, true), -1);
+  EXPECT_EQ(RowToOpen(empty, 0, false), std::nullopt);  // nothing to edit
+  const ChannelList three = NumberedList(3);
+  for (bool newRecord : {true, false}) {
+    EXPECT_EQ(RowToOpen(three, 2, newRecord), 2);
+    EXPECT_EQ(RowToOpen(three, 3, newRecord), std::nullopt);
+    EXPECT_EQ(RowToOpen(three, -1, newRecord), std::nullopt);
+  }
+}
+
 TEST(ChannelListEdit, InsertAfterTheRowAndMoveTheRow) {
   Workspace ws;
   std::int16_t row = -1;

@@ -127,6 +127,10 @@ FrequencyEntry ReadFrequencyEntry(std::string_view text) {
   return entry;
 }
 
+bool ChecksFrequencyOnLeave(ListId list) {
+  return list != ListId::CHEXP;
+}
+
 bool IsFrequencyCharacter(char c) {
   return IsDecimalDigit(c) || c == '.';
 }

@@ -72,6 +72,10 @@ struct FrequencyEntry {
 };
 FrequencyEntry ReadFrequencyEntry(std::string_view text);
 
+// A typed frequency is checked as the focus leaves its box, except in the EXP list, whose
+// channels are checked by SAVE only.
+bool ChecksFrequencyOnLeave(ListId list);
+
 // The characters the boxes accept, as typed, pasted or dropped.
 bool IsFrequencyCharacter(char c);
 bool IsDisplayNameCharacter(char c);

@@ -47,6 +47,12 @@ ListEdit Changed(Workspace& ws) {
 
 }  // namespace
 
+std::optional<std::int16_t> RowToOpen(const ChannelList& list, int index, bool newRecord) {
+  if (list.isEmpty()) return newRecord ? std::optional<std::int16_t>(-1) : std::nullopt;
+  if (index < 0 || index >= list.size()) return std::nullopt;
+  return static_cast<std::int16_t>(index);
+}
+
 ListEdit InsertChannel(Workspace& ws, ListId list, const ChannelRecord& record,
                        std::int16_t& currentRow) {
   ws.flags.ErrorFlag = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "image/settings_model.h"
 #include "session/prompter.h"
@@ -19,6 +20,11 @@ enum class ListEdit {
 };
 
 inline constexpr const char* DeleteQuestion = "Are you sure ?";
+
+// The CurrentRow NEW or EDIT opens the panel with: the index of the record; -1 for NEW on an
+// empty list (SAVE puts the record at its start); nothing when the index names no record, as
+// for EDIT on an empty list.
+std::optional<std::int16_t> RowToOpen(const ChannelList& list, int index, bool newRecord);
 
 // Puts the record after currentRow (at the start of an empty list, where currentRow must be
 // -1) and moves currentRow to it.

@@ -368,8 +368,7 @@ void ChannelEditPanel::frequencyGotFocus(ValidatingLineEdit* box, std::string_vi
 
 bool ChannelEditPanel::frequencyMayBeLeft(ValidatingLineEdit* box, const char* title) {
   if (idle() || box->isReadOnly()) return true;
-  // EXP channels are checked by SAVE only.
-  if (!state_.FieldEdited || list_ == ListId::CHEXP) return true;
+  if (!state_.FieldEdited || !ChecksFrequencyOnLeave(list_)) return true;
   const FrequencyEntry entry = ReadFrequencyEntry(box->text().toStdString());
   if (entry.accepted) {
     box->setText(QString::fromStdString(entry.shown));

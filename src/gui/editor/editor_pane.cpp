@@ -206,15 +206,10 @@ void EditorPane::resetPanels() {
 void EditorPane::openChannel(int record, bool newRecord) {
   const ChannelList& list = ws_.model.list(listPanel_->list());
   state_.NewChannelMode = newRecord ? 1 : 0;
-  if (list.isEmpty()) {
-    if (!newRecord) return;
-    state_.CurrentRow = -1;
-  } else {
-    if (record < 0 || record >= list.size()) return;
-    state_.CurrentRow = static_cast<std::int16_t>(record);
-  }
-  channelPanel_->showChannel(listPanel_->list(),
-                             newRecord ? NewChannelTemplate() : list[state_.CurrentRow]);
+  const std::optional<std::int16_t> row = RowToOpen(list, record, newRecord);
+  if (!row) return;
+  state_.CurrentRow = *row;
+  channelPanel_->showChannel(listPanel_->list(), newRecord ? NewChannelTemplate() : list[*row]);
   showPanel(PanelId::ChannelEdit);
   channelPanel_->focusFirstControl();
 }
