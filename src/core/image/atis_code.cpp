@@ -15,10 +15,8 @@ std::optional<std::string> AcceptedAtisCode(std::string_view text) {
   return code;
 }
 
-std::string AtisCodeKeys(std::string_view text) {
-  std::string digits;
-  std::copy_if(text.begin(), text.end(), std::back_inserter(digits), IsDecimalDigit);
-  return digits;
+bool IsAtisCodeCharacter(char c) {
+  return IsDecimalDigit(c);
 }
 
 }  // namespace tpw

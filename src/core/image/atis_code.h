@@ -14,8 +14,7 @@ inline constexpr int AtisCodeDigits = 10;
 // exactly ten digits; nothing when the radio could not hold it.
 std::optional<std::string> AcceptedAtisCode(std::string_view text);
 
-// What typing a text into the code box leaves of it: its digits, in order. Pasting and
-// dropping a text go through the same filter as the keys.
-std::string AtisCodeKeys(std::string_view text);
+// The characters the code box takes, as typed, pasted or dropped: the digits.
+bool IsAtisCodeCharacter(char c);
 
 }  // namespace tpw

@@ -1,7 +1,5 @@
 #include "gui/editor/atis_section.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 
@@ -20,15 +18,6 @@ namespace {
 constexpr const char* kCodeRefusedTitle = "ATISNo";
 // The EXP group sends no ATIS identification: its box is never shown.
 constexpr int kShownAtisGroups = 3;
-
-// The control a mouse press gives the focus to, as the window picks it: the first enabled
-// widget from the one pressed up to its window that takes the focus by a click.
-QWidget* FocusTakerOfPress(QWidget* pressed) {
-  for (QWidget* w = pressed; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
-    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) return w;
-  }
-  return nullptr;
-}
 
 }  // namespace
 
@@ -75,13 +64,19 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
   grid->addWidget(mode_, 1, 1);
 
   codeLabel_ = new QLabel(tr("ATIS Code"), this);
-  code_ = new QLineEdit(this);
+  code_ = new ValidatingLineEdit(this);
   codeLabel_->setObjectName(QStringLiteral("lblATISCode"));
   codeLabel_->setBuddy(code_);
   code_->setObjectName(QStringLiteral("txtATIScode"));
   code_->setPlaceholderText(tr("10 digits"));
   hints.add(code_, AtisCodeHint);
+  // Only digits get in, whether typed, pasted or dropped.
+  CharacterFilter::Install(code_, IsAtisCodeCharacter);
   connect(code_, &QLineEdit::textEdited, this, &AtisSection::codeEdited);
+  connect(code_, &ValidatingLineEdit::gotFocus, code_, &QLineEdit::selectAll);
+  code_->setLeaveCheck([this] { return takeTypedCode(true); });
+  // Left without the check (towards "ATIS Clear"): a refused code gives way to the stored one.
+  connect(code_, &ValidatingLineEdit::lostFocus, this, [this] { takeTypedCode(false); });
   grid->addWidget(codeLabel_, 2, 0);
   grid->addWidget(code_, 2, 1);
 
@@ -98,6 +93,8 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
 
   clear_ = new QPushButton(tr("ATIS Clear"), this);
   clear_->setObjectName(QStringLiteral("cmdAtisClear"));
+  // Clearing the radio's code needs no code typed here: the box lets the focus go unchecked.
+  clear_->setProperty("causesValidation", false);
   clear_->setToolTip(
       tr("Erase the ATIS code in the radio: the only way to change a code the "
          "radio already holds."));
@@ -108,8 +105,6 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
   grid->addWidget(clear_, 3, 2, Qt::AlignLeft);
 
   FillOptions(mode_, modes.options);
-  // Sees the focus events of the code box and the mouse presses on every other control.
-  qApp->installEventFilter(this);
 }
 
 void AtisSection::clear() {
@@ -145,14 +140,9 @@ void AtisSection::showCode(const std::string& code) {
   codeTyped_ = false;
 }
 
-void AtisSection::codeEdited(const QString& typed) {
-  // Only digits get in, whether typed, pasted or dropped.
-  const QString digits = QString::fromStdString(AtisCodeKeys(typed.toStdString()));
-  if (digits != typed) {
-    const auto cursor = AtisCodeKeys(typed.left(code_->cursorPosition()).toStdString()).size();
-    code_->setText(digits);
-    code_->setCursorPosition(static_cast<int>(cursor));
-  }
+void AtisSection::codeEdited() {
+  // The filter has already taken out what is no digit: a text without a digit is no change.
+  const QString digits = code_->text();
   if (digits == shownCode_) return;
   shownCode_ = digits;
   if (!isEnabled() || ws_.flags.TransferBusy) return;
@@ -169,7 +159,6 @@ bool AtisSection::takeTypedCode(bool tellUser) {
   }
   if (tellUser) {
     prompter_.message(Icon::Exclamation, kCodeRefusedTitle, msg::DataError);
-    code_->setFocus(Qt::OtherFocusReason);
     return false;
   }
   showCode(ws_.model.atis.AtisCode);
@@ -182,30 +171,6 @@ bool AtisSection::codeHasFocus() const {
 
 bool AtisSection::acceptBeforeLeave() {
   return !codeHasFocus() || takeTypedCode(true);
-}
-
-bool AtisSection::asksForValidation(const QWidget* next) const {
-  return next != nullptr && next != clear_ && next->window() == code_->window();
-}
-
-bool AtisSection::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == code_ && event->type() == QEvent::FocusIn) {
-    code_->selectAll();
-  } else if (watched == code_ && event->type() == QEvent::FocusOut && codeTyped_) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    // Another window or a menu only borrows the focus; the typed code waits for the user.
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-        reason != Qt::MenuBarFocusReason) {
-      QWidget* next = QApplication::focusWidget();
-      takeTypedCode(asksForValidation(next));
-    }
-  } else if (event->type() == QEvent::MouseButtonPress && codeTyped_ && codeHasFocus()) {
-    // The press has already tried to move the focus, and the typed code was refused: the
-    // click on the control that asked for validation is not carried out either.
-    QWidget* next = FocusTakerOfPress(qobject_cast<QWidget*>(watched));
-    if (next != nullptr && next != code_ && asksForValidation(next)) return true;
-  }
-  return QGroupBox::eventFilter(watched, event);
 }
 
 }  // namespace tpw::gui

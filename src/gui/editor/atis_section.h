@@ -9,6 +9,7 @@
 #include <array>
 
 #include "gui/editor/focus_hints.h"
+#include "gui/editor/validating_line_edit.h"
 #include "session/workspace.h"
 
 namespace tpw::gui {
@@ -20,8 +21,8 @@ namespace tpw::gui {
 // A typed code is stored once it is accepted: when the user leaves the box towards a control
 // that asks for validation (every control of the window except "ATIS Clear"), or when a
 // command asks the page. A code that is neither empty nor ten digits is refused there with
-// "Data Error!!" and the focus stays in the box; leaving towards "ATIS Clear" puts the stored
-// code back silently instead.
+// "Data Error!!" and the focus stays in the box (a ValidatingLineEdit); leaving towards
+// "ATIS Clear" puts the stored code back silently instead.
 class AtisSection : public QGroupBox {
   Q_OBJECT
 
@@ -38,21 +39,15 @@ class AtisSection : public QGroupBox {
   // been told.
   bool acceptBeforeLeave();
 
-  QLineEdit* codeBox() const { return code_; }
-
  signals:
   void clearRequested();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  void codeEdited(const QString& typed);
+  void codeEdited();
   void showCode(const std::string& code);
   // Stores a typed code when it is acceptable. A refused code is reported (tellUser) or
   // replaced by the stored one.
   bool takeTypedCode(bool tellUser);
-  bool asksForValidation(const QWidget* next) const;
   bool codeHasFocus() const;
 
   Workspace& ws_;
@@ -60,7 +55,7 @@ class AtisSection : public QGroupBox {
   std::array<QCheckBox*, GroupCount> groups_{};
   QComboBox* mode_ = nullptr;
   QLabel* codeLabel_ = nullptr;
-  QLineEdit* code_ = nullptr;
+  ValidatingLineEdit* code_ = nullptr;
   QLineEdit* count_ = nullptr;
   QPushButton* clear_ = nullptr;
   QString shownCode_;       // what the box holds, to tell a real change from a dropped key

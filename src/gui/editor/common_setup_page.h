@@ -32,8 +32,6 @@ class CommonSetupPage : public EditorPage {
   // The usable groups and priority channels first, then the common setup, then ATIS.
   void fillControls() override;
 
-  AtisSection* atis() const { return atis_; }
-
  signals:
   // A usable group was ticked or unticked: the tree lists the usable groups.
   void usableGroupsChanged();

@@ -9,9 +9,11 @@ namespace tpw::gui {
 
 namespace {
 
-// Focus that moves between windows or into a popup is not the user leaving the box.
+// Focus that moves between windows, into a popup or to the menu bar is not the user leaving
+// the box: the command chosen there asks the box's panel.
 bool IsWindowFocusChange(Qt::FocusReason reason) {
-  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+         reason == Qt::MenuBarFocusReason;
 }
 
 }  // namespace
