@@ -1,6 +1,6 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
-// the window as it starts with the data shipped beside the program, two channel lists, and a
-// read from the demo radio in progress.
+// the window as it starts with the data shipped beside the program, two channel lists, a read
+// from the demo radio in progress and the report window.
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -8,6 +8,7 @@
 
 #include "gui/about/about_box.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/report/report_window.h"
 #include "gui_test_support.h"
 
 using namespace tpw;
@@ -35,6 +36,16 @@ void ShootTransfer(test::GuiFixture& f, const QDir& folder) {
   f.host.onYield = nullptr;
 }
 
+// The report window once its report is built.
+void ShootReport(test::GuiFixture& f, const QDir& folder) {
+  gui::ReportWindow report(f.window->context(), f.dialogs, QString(), f.window.get());
+  QEventLoop built;
+  QObject::connect(&report, &gui::ReportWindow::reportBuilt, &built, &QEventLoop::quit);
+  report.show();
+  built.exec();
+  Save(report, folder, QStringLiteral("report-window"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,6 +62,7 @@ int main(int argc, char** argv) {
   ShootTransfer(f, folder);
   window.editor().selectNodeByKey(QStringLiteral("PU"));
   Save(window, folder, QStringLiteral("channel-grid"));
+  ShootReport(f, folder);
   // The free channels of the first destination that has some.
   const QList<QAction*> destinations = test::FindActions(window, "mnuDestinationChild");
   for (int i = 0;

@@ -1,7 +1,6 @@
 #include "adapters/print/report_painter.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageRanges>
 #include <QPainter>
@@ -69,11 +68,17 @@ void PaintSheet(QPainter& painter, const PrintPage& sheet, const SheetGeometry& 
 
 }  // namespace
 
+bool IsMonospaced(const QFont& font) {
+  // Measured rather than asked: fontconfig does not call every fixed-pitch font so.
+  const QFontMetricsF metrics(font);
+  return metrics.horizontalAdvance(QStringLiteral("iiii")) ==
+         metrics.horizontalAdvance(QStringLiteral("WWWW"));
+}
+
 QFont ReportFont(qreal pointSize) {
   QFont font(QStringLiteral("Courier New"));
   font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  if (!QFontInfo(font).fixedPitch()) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (!IsMonospaced(font)) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSizeF(pointSize);
   return font;
 }

@@ -8,6 +8,9 @@
 
 namespace tpw {
 
+// True when every character of the font takes the same width.
+bool IsMonospaced(const QFont& font);
+
 // The fixed-pitch font of the report: "Courier New", or the font the system puts in its
 // place, or else the system's own fixed-pitch font.
 QFont ReportFont(qreal pointSize);

@@ -8,6 +8,21 @@ QString DataFileFilter() {
   return QStringLiteral("dat files(*.dat);;All files(*.*)");
 }
 
+namespace {
+
+// A save dialog that asks before it replaces a file; the suffix is added to a name without
+// one.
+QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter,
+                     const QString& suffix) {
+  QFileDialog dialog(parent, QObject::tr("Save As"), folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
 QString QtFileDialogs::openDataFile(QWidget* parent, const QString& folder) {
   // A name that does not exist may be typed; the reader then refuses it.
   QFileDialog dialog(parent, QObject::tr("Open"), folder, DataFileFilter());
@@ -18,11 +33,12 @@ QString QtFileDialogs::openDataFile(QWidget* parent, const QString& folder) {
 }
 
 QString QtFileDialogs::saveDataFile(QWidget* parent, const QString& folder) {
-  QFileDialog dialog(parent, QObject::tr("Save As"), folder, DataFileFilter());
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("dat"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  return SaveFileName(parent, folder, DataFileFilter(), QStringLiteral("dat"));
+}
+
+QString QtFileDialogs::saveReportFile(QWidget* parent, const QString& folder) {
+  return SaveFileName(parent, folder, QStringLiteral("Text files(*.txt);;All files(*.*)"),
+                      QStringLiteral("txt"));
 }
 
 }  // namespace tpw::gui

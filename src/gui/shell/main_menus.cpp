@@ -46,6 +46,7 @@ void BuildFileMenu(MainMenus& m, QMenuBar* bar) {
   m.fileSaveAsDefault->setVisible(false);
   m.file->addSeparator();
   m.filePrint = AddItem(m.file, QObject::tr("&Print"), "mnuFilePrint");
+  m.filePrintPreview = AddItem(m.file, QObject::tr("Print Pre&view"), "mnuFilePrintPreview");
   m.filePrintToFile = AddItem(m.file, QObject::tr("P&rint to File"), "mnuFilePrintToFile");
   m.file->addSeparator();
   for (int i = 0; i < RecentFiles::Limit; ++i) {

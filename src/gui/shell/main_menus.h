@@ -25,6 +25,7 @@ struct MainMenus {
   QAction* fileSaveAs = nullptr;
   QAction* fileSaveAsDefault = nullptr;
   QAction* filePrint = nullptr;
+  QAction* filePrintPreview = nullptr;
   QAction* filePrintToFile = nullptr;
   // The recent files, the newest first, above Exit; hidden while unused.
   std::array<QAction*, RecentFiles::Limit> recentFiles{};

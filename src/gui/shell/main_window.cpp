@@ -39,9 +39,6 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   connectCommands();
   refreshRecentMenu();
   setAcceptDrops(true);
-  // The report window and printing are not part of this version yet.
-  menus_.filePrint->setEnabled(false);
-  menus_.filePrintToFile->setEnabled(false);
   newDataSetTimer_ = new QTimer(this);
   newDataSetTimer_->setObjectName(QStringLiteral("Timer1"));
   newDataSetTimer_->setSingleShot(true);
@@ -111,6 +108,9 @@ void MainWindow::connectCommands() {
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
   connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
+  connect(menus_.filePrint, &QAction::triggered, this, &MainWindow::filePrint);
+  connect(menus_.filePrintPreview, &QAction::triggered, this, &MainWindow::filePrintPreview);
+  connect(menus_.filePrintToFile, &QAction::triggered, this, &MainWindow::filePrintToFile);
   for (int i = 0; i < ModelMenuEntries; ++i) {
     connect(menus_.modelTypes[static_cast<std::size_t>(i)], &QAction::triggered, this,
             [this, i] { chooseModel(i); });
