@@ -43,6 +43,12 @@ class ScriptedFileDialogs : public gui::FileDialogs {
   QString saveReportFile(QWidget*, const QString& folder) override {
     return next(QStringLiteral("saveReportFile"), folder);
   }
+  QString openImageFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("openImageFile"), folder);
+  }
+  QString saveImageFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("saveImageFile"), folder);
+  }
 
   QStringList planned;
   QStringList folders;  // the folder each dialog opened in

@@ -10,6 +10,10 @@ QString DataFileFilter() {
 
 namespace {
 
+QString ImageFileFilter() {
+  return QStringLiteral("hex files(*.hex);;All files(*.*)");
+}
+
 // A save dialog that asks before it replaces a file; the suffix is added to a name without
 // one.
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter,
@@ -39,6 +43,18 @@ QString QtFileDialogs::saveDataFile(QWidget* parent, const QString& folder) {
 QString QtFileDialogs::saveReportFile(QWidget* parent, const QString& folder) {
   return SaveFileName(parent, folder, QStringLiteral("Text files(*.txt);;All files(*.*)"),
                       QStringLiteral("txt"));
+}
+
+QString QtFileDialogs::openImageFile(QWidget* parent, const QString& folder) {
+  QFileDialog dialog(parent, QObject::tr("Open"), folder, ImageFileFilter());
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogs::saveImageFile(QWidget* parent, const QString& folder) {
+  return SaveFileName(parent, folder, ImageFileFilter(), QStringLiteral("hex"));
 }
 
 }  // namespace tpw::gui

@@ -96,6 +96,10 @@ void BuildOptionsMenu(MainMenus& m, QMenuBar* bar) {
   }
   m.hexdump = AddItem(m.options, QObject::tr("Hexdump"), "mnuOptionsHexdump");
   m.hexdump->setCheckable(true);
+  m.openImage = AddItem(m.options, QObject::tr("&Open Image File..."), "mnuOptionsOpenImage");
+  m.openImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+  m.saveImage = AddItem(m.options, QObject::tr("Sa&ve Image File..."), "mnuOptionsSaveImage");
+  m.saveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3));
 }
 
 void BuildHelpMenu(MainMenus& m, QMenuBar* bar) {

@@ -47,6 +47,9 @@ struct MainMenus {
   QMenu* serialPort = nullptr;
   std::array<QAction*, PortMenuSize> ports{};
   QAction* hexdump = nullptr;
+  // The image files of the diagnostic mode (Ctrl+F2, Ctrl+F3), shown only in that mode.
+  QAction* openImage = nullptr;
+  QAction* saveImage = nullptr;
 
   QMenu* help = nullptr;
   QAction* helpContents = nullptr;

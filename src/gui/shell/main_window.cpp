@@ -111,6 +111,8 @@ void MainWindow::connectCommands() {
   connect(menus_.filePrint, &QAction::triggered, this, &MainWindow::filePrint);
   connect(menus_.filePrintPreview, &QAction::triggered, this, &MainWindow::filePrintPreview);
   connect(menus_.filePrintToFile, &QAction::triggered, this, &MainWindow::filePrintToFile);
+  connect(menus_.openImage, &QAction::triggered, this, &MainWindow::openImageFile);
+  connect(menus_.saveImage, &QAction::triggered, this, &MainWindow::saveImageFile);
   for (int i = 0; i < ModelMenuEntries; ++i) {
     connect(menus_.modelTypes[static_cast<std::size_t>(i)], &QAction::triggered, this,
             [this, i] { chooseModel(i); });
@@ -177,6 +179,20 @@ void MainWindow::showStartState() {
   ws_.documentPath.clear();
   refreshTitle();
   editor_->updateGroupLabels();
+}
+
+void MainWindow::showReplacedImage(bool regionChangeAccepted) {
+  closeChannelPanel();
+  editor_->selectNodeByKey(QStringLiteral("General"));
+  editor_->refreshCurrentNode();
+  editor_->rebuildTree();
+  refreshTitle();
+  if (regionChangeAccepted) {
+    destinations_.syncToRegion(ws_.image);
+    refreshDestinationMenu();
+  }
+  hexView_->refresh(ws_.image);
+  ws_.flags.DataChanged = false;
 }
 
 void MainWindow::fileNew() {

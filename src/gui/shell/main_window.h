@@ -88,6 +88,9 @@ class MainWindow : public QMainWindow {
   void filePrint();
   void filePrintPreview();
   void filePrintToFile();
+  // The image files of the diagnostic mode: Ctrl+F2 opens one, Ctrl+F3 saves the image.
+  void openImageFile();
+  void saveImageFile();
   void chooseModel(int entry);
   void transferRead();
   void transferProgram();
@@ -123,6 +126,13 @@ class MainWindow : public QMainWindow {
   void setUpModelMenu(const std::vector<int>& offered);
   void refreshDestinationMenu();
   void saveDocumentTo(const QString& path);
+  // After the image was replaced as a whole (a read, an opened image file): the General node,
+  // the tree, grids and panels, the title and the hex dump show it; the destination menu
+  // follows an accepted region change; the data set counts as unchanged.
+  void showReplacedImage(bool regionChangeAccepted);
+  // The channel edit panel is closed whenever the whole data set is replaced, so that it
+  // never saves into a list that has gone. The channel panel connects here.
+  void closeChannelPanel() {}
   void rememberFile(const QString& path);
   void refreshRecentMenu();
   QString dialogFolder() const;
@@ -142,6 +152,9 @@ class MainWindow : public QMainWindow {
   QTimer* newDataSetTimer_ = nullptr;
   DestinationMenu destinations_;
   RecentFiles recent_;
+  // The image file last opened: its name is the document's in the title, but File > Save
+  // writes channel data text, so it asks for a data file name rather than write over it.
+  std::string openedImagePath_;
   SerialPortMenu* portMenu_ = nullptr;
   std::unique_ptr<DemoRadio> demo_;
 };
