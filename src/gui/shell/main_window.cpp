@@ -182,7 +182,6 @@ void MainWindow::showStartState() {
 }
 
 void MainWindow::showReplacedImage(bool regionChangeAccepted) {
-  closeChannelPanel();
   editor_->selectNodeByKey(QStringLiteral("General"));
   editor_->refreshCurrentNode();
   editor_->rebuildTree();

@@ -130,9 +130,6 @@ class MainWindow : public QMainWindow {
   // the tree, grids and panels, the title and the hex dump show it; the destination menu
   // follows an accepted region change; the data set counts as unchanged.
   void showReplacedImage(bool regionChangeAccepted);
-  // The channel edit panel is closed whenever the whole data set is replaced, so that it
-  // never saves into a list that has gone. The channel panel connects here.
-  void closeChannelPanel() {}
   void rememberFile(const QString& path);
   void refreshRecentMenu();
   QString dialogFolder() const;
