@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-serialport-dev libgl-dev
   xvfb xauth
+  poppler-utils  # pdftotext: the tests read the printed report back from its PDF
   desktop-file-utils appstream dpkg-dev
 )
 

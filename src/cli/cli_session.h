@@ -38,6 +38,7 @@ void AddAnswerOptions(CLI::App& command, CliSession& session);
 void AddHexdumpCommand(CLI::App& app, CliSession& session);
 void AddConvertCommand(CLI::App& app, CliSession& session);
 void AddReportCommand(CLI::App& app, CliSession& session);
+void AddPrintCommand(CLI::App& app, CliSession& session);
 void AddDestinationsCommand(CLI::App& app, CliSession& session);
 void AddPortsCommand(CLI::App& app, CliSession& session);
 void AddReadCommand(CLI::App& app, CliSession& session);

@@ -1,4 +1,7 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
+#include <string_view>
 
 #include "adapters/folders/qt_program_folders.h"
 #include "cli/cli_session.h"
@@ -8,13 +11,35 @@
 namespace tpw::cli {
 
 CliSession::CliSession() : prompter(AnswerPolicy::Ask, std::cin, std::cerr, IsTerminal(0)) {}
+
+namespace {
+
+// Only Qt's critical messages reach the user; its remarks on the session (no runtime folder,
+// when run without a desktop login) are no concern of a command, which reports its own
+// failures.
+void ShowQtFailures(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
+
+// Qt's application object for the whole run. Printing needs fonts, hence the graphical one, on
+// the platform that needs no display; every other command makes do with the core one.
+std::unique_ptr<QCoreApplication> QtApplication(int& argc, char** argv) {
+  if (argc > 1 && std::string_view(argv[1]) == "print") {
+    qInstallMessageHandler(ShowQtFailures);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+  }
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+}  // namespace
 }  // namespace tpw::cli
 
 int main(int argc, char** argv) {
   using namespace tpw::cli;
   // Qt tells where the executable and the system's data folders are, and drives the serial
   // ports; both need the application object for the whole run.
-  QCoreApplication qt(argc, argv);
+  const std::unique_ptr<QCoreApplication> qt = QtApplication(argc, argv);
   CliSession session;
   session.folders = tpw::LocateProgramFolders();
   LoadModelDefinition(session);
@@ -26,6 +51,7 @@ int main(int argc, char** argv) {
   AddHexdumpCommand(app, session);
   AddConvertCommand(app, session);
   AddReportCommand(app, session);
+  AddPrintCommand(app, session);
   AddDestinationsCommand(app, session);
   AddPortsCommand(app, session);
   AddReadCommand(app, session);

@@ -88,8 +88,9 @@ int main(int argc, char** argv) {
   tpw::gui::QtFileDialogs dialogs;
   tpw::QtSettingsStore settings;
   tpw::gui::QtPortAccess ports;
+  tpw::gui::QtPrinterChoice printers;
   tpw::gui::MainWindow window(
-      ws, {prompter, host, diagnostics, dialogs, settings, ports, folders.data,
+      ws, {prompter, host, diagnostics, dialogs, settings, ports, printers, folders.data,
            tpw::HasCommandLineOption(start.switches, "DEMO"), DocumentsFolder()});
   prompter.setFallbackParent(&window);
   if (!window.load()) return 1;

@@ -148,7 +148,14 @@ TEST(TextReport, SavedFileEndsWithOneMoreLineEnd) {
   ASSERT_EQ(t.prompter.boxes.size(), 1u);
   EXPECT_EQ(t.prompter.boxes[0].title, "QZ815 PC Program for QZ815");
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
-  EXPECT_FALSE(t.prompter.boxes[0].text.empty());
+  // The system's description first, then the file and what to do.
+  const std::string& text = t.prompter.boxes[0].text;
+  const std::string rest = "\r\nThe report was not saved to " + (dir / "no" / "r.txt").string() +
+                           ".\r\nChoose a folder you may write to, or another name, and save it "
+                           "again.";
+  ASSERT_GT(text.size(), rest.size());
+  EXPECT_EQ(text.substr(text.size() - rest.size()), rest);
+  EXPECT_EQ(text.find("\r\n"), text.size() - rest.size());
   EXPECT_TRUE(t.ws.flags.ErrorFlag);
   EXPECT_TRUE(t.ws.flags.CancelFlag);
   EXPECT_TRUE(t.diagnostics.errors.empty());

@@ -2,9 +2,31 @@
 
 namespace tpw::test {
 
-QString ScriptedFileDialogs::next(const QString& folder) {
+QString ScriptedFileDialogs::next(const QString& dialog, const QString& folder) {
+  asked << dialog;
   folders << folder;
   return planned.isEmpty() ? QString() : planned.takeFirst();
+}
+
+std::unique_ptr<QPrinter> ScriptedPrinters::choosePrinter(QWidget*) {
+  ++dialogs;
+  if (planned.empty()) return nullptr;
+  std::unique_ptr<QPrinter> next = std::move(planned.front());
+  planned.erase(planned.begin());
+  return next;
+}
+
+std::unique_ptr<QPrinter> ScriptedPrinters::previewPrinter() {
+  return PdfPrinter({});
+}
+
+std::unique_ptr<QPrinter> ScriptedPrinters::PdfPrinter(const std::filesystem::path& file) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+  if (!file.empty()) printer->setOutputFileName(QString::fromStdString(file.string()));
+  return printer;
 }
 
 void EventLoopFakeHost::yield() {
@@ -44,9 +66,9 @@ std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
 
 GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
     : window(std::make_unique<gui::MainWindow>(
-          workspace, gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports,
-                                             std::move(dataFolder), offerDemo, documents.path()})) {
-}
+          workspace,
+          gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports, printers,
+                                  std::move(dataFolder), offerDemo, documents.path()})) {}
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);

@@ -34,14 +34,42 @@ class RefusingPage : public gui::EditorPage {
 // File dialogs that answer from a script: the next planned path, or cancel when none is left.
 class ScriptedFileDialogs : public gui::FileDialogs {
  public:
-  QString openDataFile(QWidget*, const QString& folder) override { return next(folder); }
-  QString saveDataFile(QWidget*, const QString& folder) override { return next(folder); }
+  QString openDataFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("openDataFile"), folder);
+  }
+  QString saveDataFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("saveDataFile"), folder);
+  }
+  QString saveReportFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("saveReportFile"), folder);
+  }
+  QString openImageFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("openImageFile"), folder);
+  }
+  QString saveImageFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("saveImageFile"), folder);
+  }
 
   QStringList planned;
   QStringList folders;  // the folder each dialog opened in
+  QStringList asked;    // the dialogs opened, by the name of their function
 
  private:
-  QString next(const QString& folder);
+  QString next(const QString& dialog, const QString& folder);
+};
+
+// Printers that a test hands over in place of the print dialog: the next planned one, or a
+// cancelled dialog when none is left. The preview shows an A4 sheet with 5 mm margins.
+class ScriptedPrinters : public gui::PrinterChoice {
+ public:
+  std::unique_ptr<QPrinter> choosePrinter(QWidget*) override;
+  std::unique_ptr<QPrinter> previewPrinter() override;
+
+  // A printer that writes a PDF file (none for the preview), on A4 with 5 mm margins.
+  static std::unique_ptr<QPrinter> PdfPrinter(const std::filesystem::path& file);
+
+  std::vector<std::unique_ptr<QPrinter>> planned;
+  int dialogs = 0;  // the print dialogs shown
 };
 
 // Virtual time whose waits still let the window run, with a hook for the test: each yield
@@ -75,6 +103,7 @@ struct GuiFixture {
   ScriptedFileDialogs dialogs;
   MemorySettingsStore settings;
   FakePortAccess ports;
+  ScriptedPrinters printers;
   std::unique_ptr<gui::MainWindow> window;
 
   Workspace& ws() { return workspace; }

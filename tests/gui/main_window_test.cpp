@@ -51,6 +51,7 @@ class MainWindowTest : public QObject {
                                             "Save As &Default",
                                             "-",
                                             "&Print",
+                                            "Print Pre&view",
                                             "P&rint to File",
                                             "-",
                                             "",

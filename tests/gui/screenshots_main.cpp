@@ -1,7 +1,7 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
 // the window as it starts with the data shipped beside the program, two channel lists with a
-// channel of each open in the edit panel, the Common Setup and Weather pages, and a read from
-// the demo radio in progress.
+// channel of each open in the edit panel, the Common Setup and Weather pages, a read from the
+// demo radio in progress and the report window.
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -10,6 +10,7 @@
 #include "gui/about/about_box.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/report/report_window.h"
 #include "gui_test_support.h"
 
 using namespace tpw;
@@ -46,6 +47,16 @@ void EditRow(gui::MainWindow& window, int row) {
   window.findChild<QPushButton*>(QStringLiteral("cmdBEdit"))->click();
 }
 
+// The report window once its report is built.
+void ShootReport(test::GuiFixture& f, const QDir& folder) {
+  gui::ReportWindow report(f.window->context(), f.dialogs, QString(), f.window.get());
+  QEventLoop built;
+  QObject::connect(&report, &gui::ReportWindow::reportBuilt, &built, &QEventLoop::quit);
+  report.show();
+  built.exec();
+  Save(report, folder, QStringLiteral("report-window"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +79,7 @@ int main(int argc, char** argv) {
   Save(window, folder, QStringLiteral("common-setup"));
   window.editor().selectNodeByKey(QStringLiteral("PW"));
   Save(window, folder, QStringLiteral("weather"));
+  ShootReport(f, folder);
   // The free channels of the first destination that has some.
   const QList<QAction*> destinations = test::FindActions(window, "mnuDestinationChild");
   for (int i = 0;

@@ -32,7 +32,10 @@ class PageBuilder {
   explicit PageBuilder(const ModelCaps& caps) {
     line({{0, caps.ModelName + " Velstrand"}});
     empty();
+    endHead();
   }
+  // The lines so far are the head of the page.
+  void endHead() { page_.headLines = page_.lineCount(); }
   // Items of one line, the last one ending it.
   void line(const std::vector<std::pair<double, std::string>>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -118,6 +121,7 @@ PrintPage TablePage(const SettingsModel& m, const ReportTable& table, const Mode
       page.cells(x, Rules({4, 3, 3, 3, 4, 8, 8, 3, 2, 3}));
       break;
   }
+  page.endHead();
   for (const auto& cells : TableRows(table, m)) page.cells(x, cells);
   return page.take();
 }

@@ -26,7 +26,12 @@ struct PrintItem {
 
 struct PrintPage {
   std::vector<PrintItem> items;
+  // The lines at the top that a continuation sheet repeats: the page header, and on a
+  // channel page the title and the column heads.
+  int headLines = 0;
   int lineCount() const;
+
+  bool operator==(const PrintPage&) const = default;
 };
 
 // Common setup; one page per non-empty USA, INT and CAN list; weather when the model has it;

@@ -118,7 +118,9 @@ bool SaveReportAs(Context& ctx, const std::filesystem::path& path, const std::st
   ctx.host.settleAfterFile();
   if (!error) return true;
   ctx.prompter.message(Icon::Exclamation, ws.caps.ModelName + " " + MainTitle(ws.caps),
-                       error.message());
+                       error.message() + "\r\nThe report was not saved to " + path.string() +
+                           ".\r\nChoose a folder you may write to, or another name, and save "
+                           "it again.");
   ws.flags.ErrorFlag = true;
   ws.flags.CancelFlag = true;
   return false;

@@ -14,8 +14,8 @@ namespace tpw {
 std::string BuildTextReport(const SettingsModel& model, const ModelCaps& caps);
 
 // Saves a report as a text file: the text and one more CR LF, through a temporary file. A
-// failure shows the system's description of it (caption: model name, a blank, the main
-// title) and sets ErrorFlag and CancelFlag.
+// failure shows the system's description of it, the file and what to do (caption: model
+// name, a blank, the main title) and sets ErrorFlag and CancelFlag.
 bool SaveReportAs(Context& ctx, const std::filesystem::path& path, const std::string& report);
 
 }  // namespace tpw

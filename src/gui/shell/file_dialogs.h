@@ -12,6 +12,11 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   virtual QString openDataFile(QWidget* parent, const QString& folder) = 0;
   virtual QString saveDataFile(QWidget* parent, const QString& folder) = 0;
+  // The report window's Save As: a text file, the overwrite confirmed.
+  virtual QString saveReportFile(QWidget* parent, const QString& folder) = 0;
+  // The image files of the diagnostic mode: an existing file to open, a file to save.
+  virtual QString openImageFile(QWidget* parent, const QString& folder) = 0;
+  virtual QString saveImageFile(QWidget* parent, const QString& folder) = 0;
 };
 
 // The filter of the channel data file dialogs.
@@ -21,6 +26,9 @@ class QtFileDialogs : public FileDialogs {
  public:
   QString openDataFile(QWidget* parent, const QString& folder) override;
   QString saveDataFile(QWidget* parent, const QString& folder) override;
+  QString saveReportFile(QWidget* parent, const QString& folder) override;
+  QString openImageFile(QWidget* parent, const QString& folder) override;
+  QString saveImageFile(QWidget* parent, const QString& folder) override;
 };
 
 }  // namespace tpw::gui

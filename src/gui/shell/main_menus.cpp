@@ -46,6 +46,7 @@ void BuildFileMenu(MainMenus& m, QMenuBar* bar) {
   m.fileSaveAsDefault->setVisible(false);
   m.file->addSeparator();
   m.filePrint = AddItem(m.file, QObject::tr("&Print"), "mnuFilePrint");
+  m.filePrintPreview = AddItem(m.file, QObject::tr("Print Pre&view"), "mnuFilePrintPreview");
   m.filePrintToFile = AddItem(m.file, QObject::tr("P&rint to File"), "mnuFilePrintToFile");
   m.file->addSeparator();
   for (int i = 0; i < RecentFiles::Limit; ++i) {
@@ -95,6 +96,10 @@ void BuildOptionsMenu(MainMenus& m, QMenuBar* bar) {
   }
   m.hexdump = AddItem(m.options, QObject::tr("Hexdump"), "mnuOptionsHexdump");
   m.hexdump->setCheckable(true);
+  m.openImage = AddItem(m.options, QObject::tr("&Open Image File..."), "mnuOptionsOpenImage");
+  m.openImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+  m.saveImage = AddItem(m.options, QObject::tr("Sa&ve Image File..."), "mnuOptionsSaveImage");
+  m.saveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3));
 }
 
 void BuildHelpMenu(MainMenus& m, QMenuBar* bar) {

@@ -25,6 +25,7 @@ struct MainMenus {
   QAction* fileSaveAs = nullptr;
   QAction* fileSaveAsDefault = nullptr;
   QAction* filePrint = nullptr;
+  QAction* filePrintPreview = nullptr;
   QAction* filePrintToFile = nullptr;
   // The recent files, the newest first, above Exit; hidden while unused.
   std::array<QAction*, RecentFiles::Limit> recentFiles{};
@@ -46,6 +47,9 @@ struct MainMenus {
   QMenu* serialPort = nullptr;
   std::array<QAction*, PortMenuSize> ports{};
   QAction* hexdump = nullptr;
+  // The image files of the diagnostic mode (Ctrl+F2, Ctrl+F3), shown only in that mode.
+  QAction* openImage = nullptr;
+  QAction* saveImage = nullptr;
 
   QMenu* help = nullptr;
   QAction* helpContents = nullptr;

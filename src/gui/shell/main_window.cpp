@@ -38,9 +38,6 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   connectCommands();
   refreshRecentMenu();
   setAcceptDrops(true);
-  // The report window and printing are not part of this version yet.
-  menus_.filePrint->setEnabled(false);
-  menus_.filePrintToFile->setEnabled(false);
   newDataSetTimer_ = new QTimer(this);
   newDataSetTimer_->setObjectName(QStringLiteral("Timer1"));
   newDataSetTimer_->setSingleShot(true);
@@ -111,6 +108,11 @@ void MainWindow::connectCommands() {
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
   connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
+  connect(menus_.filePrint, &QAction::triggered, this, &MainWindow::filePrint);
+  connect(menus_.filePrintPreview, &QAction::triggered, this, &MainWindow::filePrintPreview);
+  connect(menus_.filePrintToFile, &QAction::triggered, this, &MainWindow::filePrintToFile);
+  connect(menus_.openImage, &QAction::triggered, this, &MainWindow::openImageFile);
+  connect(menus_.saveImage, &QAction::triggered, this, &MainWindow::saveImageFile);
   for (int i = 0; i < ModelMenuEntries; ++i) {
     connect(menus_.modelTypes[static_cast<std::size_t>(i)], &QAction::triggered, this,
             [this, i] { chooseModel(i); });
@@ -175,6 +177,19 @@ void MainWindow::showStartState() {
   ws_.documentPath.clear();
   refreshTitle();
   editor_->updateGroupLabels();
+}
+
+void MainWindow::showReplacedImage(bool regionChangeAccepted) {
+  editor_->selectNodeByKey(QStringLiteral("General"));
+  editor_->refreshCurrentNode();
+  editor_->rebuildTree();
+  refreshTitle();
+  if (regionChangeAccepted) {
+    destinations_.syncToRegion(ws_.image);
+    refreshDestinationMenu();
+  }
+  hexView_->refresh(ws_.image);
+  ws_.flags.DataChanged = false;
 }
 
 void MainWindow::fileNew() {

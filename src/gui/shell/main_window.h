@@ -14,6 +14,7 @@
 #include "gui/link/hex_dump_view.h"
 #include "gui/link/port_access.h"
 #include "gui/link/serial_port_menu.h"
+#include "gui/report/report_printing.h"
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
 #include "gui/shell/twips.h"
@@ -23,8 +24,8 @@
 
 namespace tpw::gui {
 
-// What the main window needs from outside: the user, time, logs, the file dialogs and the
-// folders of the program's data and of the user's documents.
+// What the main window needs from outside: the user, time, logs, the file dialogs, the
+// printers and the folders of the program's data and of the user's documents.
 struct MainWindowServices {
   Prompter& prompter;
   Host& host;
@@ -32,6 +33,7 @@ struct MainWindowServices {
   FileDialogs& dialogs;
   SettingsStore& settings;
   PortAccess& ports;
+  PrinterChoice& printers;
   std::filesystem::path dataFolder;       // "global.ini" and the destination templates
   bool offerDemo = false;                 // "/DEMO": the simulated radio is one of the ports
   std::filesystem::path documentsFolder;  // where file dialogs open without a recent file
@@ -82,6 +84,13 @@ class MainWindow : public QMainWindow {
   void openFile(const QString& path);
   void openRecentFile(int entry);
   const RecentFiles& recentFiles() const { return recent_; }
+  // The report: on the printer, in the print preview, and in the report window (Print to File).
+  void filePrint();
+  void filePrintPreview();
+  void filePrintToFile();
+  // The image files of the diagnostic mode: Ctrl+F2 opens one, Ctrl+F3 saves the image.
+  void openImageFile();
+  void saveImageFile();
   void chooseModel(int entry);
   void transferRead();
   void transferProgram();
@@ -121,6 +130,10 @@ class MainWindow : public QMainWindow {
   void setUpModelMenu(const std::vector<int>& offered);
   void refreshDestinationMenu();
   void saveDocumentTo(const QString& path);
+  // After the image was replaced as a whole (a read, an opened image file): the General node,
+  // the tree, grids and panels, the title and the hex dump show it; the destination menu
+  // follows an accepted region change; the data set counts as unchanged.
+  void showReplacedImage(bool regionChangeAccepted);
   void rememberFile(const QString& path);
   void refreshRecentMenu();
   QString dialogFolder() const;
@@ -140,6 +153,9 @@ class MainWindow : public QMainWindow {
   QTimer* newDataSetTimer_ = nullptr;
   DestinationMenu destinations_;
   RecentFiles recent_;
+  // The image file last opened: its name is the document's in the title, but File > Save
+  // writes channel data text, so it asks for a data file name rather than write over it.
+  std::string openedImagePath_;
   SerialPortMenu* portMenu_ = nullptr;
   std::unique_ptr<DemoRadio> demo_;
 };

@@ -65,7 +65,8 @@ void MainWindow::openRecentFile(int entry) {
 
 void MainWindow::fileSave() {
   if (!validateBeforeLeave()) return;
-  if (ws_.documentPath.empty()) {
+  // An opened image file is binary: the channel data text goes to a file the user names.
+  if (ws_.documentPath.empty() || ws_.documentPath == openedImagePath_) {
     fileSaveAs();
     return;
   }

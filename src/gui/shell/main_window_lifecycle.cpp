@@ -39,6 +39,8 @@ bool MainWindow::load() {
   const bool hexChecked = ReadFlagSetting(services_.settings, setting::HexVisible);
   menus_.hexdump->setChecked(hexChecked);
   menus_.hexdump->setVisible(ws_.options.DebugMode);
+  menus_.openImage->setVisible(ws_.options.DebugMode);
+  menus_.saveImage->setVisible(ws_.options.DebugMode);
   portMenu_->build(services_.ports.list(), services_.offerDemo, services_.prompter);
   portMenu_->selectAtStart();
 

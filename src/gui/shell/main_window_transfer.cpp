@@ -26,16 +26,8 @@ void MainWindow::transferRead() {
   if (!validateBeforeLeave()) return;
   const TransferResult result = runTransfer(TransferMode::Read);
   if (!result.TransferDone) return;
-  editor_->selectNodeByKey(QStringLiteral("General"));
-  editor_->refreshCurrentNode();
-  editor_->rebuildTree();
   ws_.documentPath.clear();
-  refreshTitle();
-  if (result.RegionChangeAccepted) {
-    destinations_.syncToRegion(ws_.image);
-    refreshDestinationMenu();
-  }
-  ws_.flags.DataChanged = false;
+  showReplacedImage(result.RegionChangeAccepted);
 }
 
 void MainWindow::transferProgram() {

@@ -1,0 +1,78 @@
+#include "gui/report/print_preview.h"
+
+#include <QAction>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "adapters/print/report_painter.h"
+
+namespace tpw::gui {
+
+namespace {
+
+QAction* AddButton(QToolBar* bar, const QString& caption, const char* name,
+                   const QKeySequence& keys = {}) {
+  QAction* action = bar->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(keys);
+  return action;
+}
+
+}  // namespace
+
+PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWidget* parent)
+    : QDialog(parent), layout_(std::move(layout)) {
+  setObjectName(QStringLiteral("frmPreview"));
+  setWindowTitle(tr("Print Preview"));
+  auto* bar = new QToolBar(this);
+  bar->setObjectName(QStringLiteral("tbPreview"));
+  bar->setAccessibleName(tr("Print Preview"));
+  view_ = new QPrintPreviewWidget(&printer, this);
+  view_->setObjectName(QStringLiteral("pictPreview"));
+  view_->setAccessibleName(tr("Pages"));
+  connect(view_, &QPrintPreviewWidget::paintRequested, this,
+          [this](QPrinter* target) { PaintReport(*target, layout_); });
+  connect(view_, &QPrintPreviewWidget::previewChanged, this, &PrintPreview::showPageNumber);
+
+  connect(AddButton(bar, tr("&Print..."), "cmdPrint", QKeySequence::Print), &QAction::triggered,
+          this, &PrintPreview::printRequested);
+  bar->addSeparator();
+  connect(AddButton(bar, tr("Pre&vious Page"), "cmdPreviousPage", QKeySequence::MoveToPreviousPage),
+          &QAction::triggered, this, [this] { showPage(view_->currentPage() - 1); });
+  connect(AddButton(bar, tr("&Next Page"), "cmdNextPage", QKeySequence::MoveToNextPage),
+          &QAction::triggered, this, [this] { showPage(view_->currentPage() + 1); });
+  pageNumber_ = new QLabel(this);
+  pageNumber_->setObjectName(QStringLiteral("lblPage"));
+  pageNumber_->setContentsMargins(8, 0, 8, 0);
+  bar->addWidget(pageNumber_);
+  bar->addSeparator();
+  connect(AddButton(bar, tr("Zoom &In"), "cmdZoomIn", QKeySequence::ZoomIn), &QAction::triggered,
+          view_, [this] { view_->zoomIn(); });
+  connect(AddButton(bar, tr("Zoom &Out"), "cmdZoomOut", QKeySequence::ZoomOut), &QAction::triggered,
+          view_, [this] { view_->zoomOut(); });
+  connect(AddButton(bar, tr("Fit &Width"), "cmdFitWidth"), &QAction::triggered, view_,
+          &QPrintPreviewWidget::fitToWidth);
+  connect(AddButton(bar, tr("&Whole Page"), "cmdWholePage"), &QAction::triggered, view_,
+          &QPrintPreviewWidget::fitInView);
+  bar->addSeparator();
+  connect(AddButton(bar, tr("&Close"), "cmdClose"), &QAction::triggered, this, &QDialog::reject);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(bar);
+  column->addWidget(view_, 1);
+  view_->fitInView();
+  resize(720, 860);
+}
+
+void PrintPreview::showPage(int page) {
+  view_->setCurrentPage(page);
+  showPageNumber();
+}
+
+void PrintPreview::showPageNumber() {
+  pageNumber_->setText(tr("Page %1 of %2").arg(view_->currentPage()).arg(view_->pageCount()));
+}
+
+}  // namespace tpw::gui

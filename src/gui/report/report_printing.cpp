@@ -1,0 +1,86 @@
+#include "gui/report/report_printing.h"
+
+#include <QPrintDialog>
+
+#include "adapters/print/report_painter.h"
+#include "gui/report/print_preview.h"
+#include "gui/shell/busy_window.h"
+#include "report/print_layout.h"
+
+namespace tpw::gui {
+
+namespace {
+
+// A printer that writes a PDF file; Qt also stands one in, without a file, where the system
+// has no printer.
+bool WritesFile(const QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+// What the report was sent to, as the user knows it.
+std::string TargetName(const QPrinter& printer) {
+  if (WritesFile(printer)) return "the PDF file " + printer.outputFileName().toStdString();
+  return "the printer \"" + printer.printerName().toStdString() + "\"";
+}
+
+std::string PrintFailure(const QPrinter& printer, const PaintResult& result) {
+  if (!WritesFile(printer) && printer.printerName().isEmpty()) {
+    return "The report was not printed: no printer is set up on this computer.\r\n"
+           "Set up a printer in the system's settings, then print again. File > Print Preview "
+           "shows the pages without a printer.";
+  }
+  if (result.outcome == PaintOutcome::NotStarted) {
+    if (WritesFile(printer)) {
+      return "The report was not printed: " + TargetName(printer) +
+             " could not be written.\r\nChoose a folder you may write to, then print again.";
+    }
+    return "The report was not printed: " + TargetName(printer) +
+           " could not be started.\r\nCheck that it is switched on, connected and ready, or "
+           "choose another printer, then print again.";
+  }
+  return "Printing stopped on " + TargetName(printer) + " after " + std::to_string(result.sheets) +
+         " sheet(s): the report is not complete.\r\nCheck the printer, then print the report "
+         "again.";
+}
+
+}  // namespace
+
+std::unique_ptr<QPrinter> QtPrinterChoice::choosePrinter(QWidget* parent) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), parent);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return printer;
+}
+
+std::unique_ptr<QPrinter> QtPrinterChoice::previewPrinter() {
+  return std::make_unique<QPrinter>(QPrinter::HighResolution);
+}
+
+bool ReportPrinting::print(QWidget* window) {
+  const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(window);
+  if (!printer) return false;
+  PaintResult result;
+  if (printer->isValid()) {
+    BusyWindow busy(window);
+    result = PaintReport(*printer, BuildPrintLayout(ctx_.ws.model, ctx_.ws.caps));
+  }
+  if (result.outcome == PaintOutcome::Printed && printer->printerState() != QPrinter::Error) {
+    return true;
+  }
+  ctx_.prompter.message(Icon::Exclamation, MainTitle(ctx_.ws.caps), PrintFailure(*printer, result));
+  return false;
+}
+
+void ReportPrinting::preview(QWidget* window) {
+  const std::unique_ptr<QPrinter> printer = printers_.previewPrinter();
+  PrintPreview dialog(*printer, BuildPrintLayout(ctx_.ws.model, ctx_.ws.caps), window);
+  QObject::connect(&dialog, &PrintPreview::printRequested, &dialog, [this, &dialog] {
+    if (print(&dialog)) dialog.accept();
+  });
+  dialog.exec();
+}
+
+}  // namespace tpw::gui

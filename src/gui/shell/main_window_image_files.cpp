@@ -1,0 +1,47 @@
+// The image files of the diagnostic mode: Ctrl+F2 opens one in place of the image, Ctrl+F3
+// saves the image as a write to the radio would start from.
+#include "files/hex_image_file.h"
+#include "gui/shell/busy_window.h"
+#include "gui/shell/main_window.h"
+
+namespace tpw::gui {
+
+namespace {
+
+// The file chosen in a dialog; an empty answer (the dialog was cancelled) cancels the command.
+QString Chosen(QString path, ProgramFlags& flags) {
+  if (path.isEmpty()) flags.CancelFlag = true;
+  return path;
+}
+
+}  // namespace
+
+void MainWindow::openImageFile() {
+  if (!ws_.options.DebugMode || !validateBeforeLeave()) return;
+  const QString path = Chosen(services_.dialogs.openImageFile(this, dialogFolder()), ws_.flags);
+  if (path.isEmpty()) return;
+  ImageOpenResult opened;
+  {
+    BusyWindow busy(this);
+    Context ctx = context();
+    opened = OpenImageFile(ctx, path.toStdString());
+  }
+  if (!opened.loaded) return;
+  openedImagePath_ = ws_.documentPath;
+  showReplacedImage(opened.regionChangeAccepted);
+}
+
+void MainWindow::saveImageFile() {
+  if (!ws_.options.DebugMode || !validateBeforeLeave()) return;
+  const QString path = Chosen(services_.dialogs.saveImageFile(this, dialogFolder()), ws_.flags);
+  if (path.isEmpty()) return;
+  {
+    BusyWindow busy(this);
+    Context ctx = context();
+    SaveImageFile(ctx, path.toStdString());
+  }
+  // Encoding wrote the settings into the image.
+  hexView_->refresh(ws_.image);
+}
+
+}  // namespace tpw::gui
