@@ -80,6 +80,11 @@ void TerminalObserver::monitor(std::string_view text) {
   err_ << "monitor: " << text << '\n' << std::flush;
 }
 
+void TerminalObserver::waiting(std::string_view text) {
+  breakLine();
+  err_ << text << '\n' << std::flush;
+}
+
 void TerminalObserver::breakLine() {
   if (!barOnLine_) return;
   err_ << '\n';

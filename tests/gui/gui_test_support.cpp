@@ -21,11 +21,13 @@ namespace {
 class MissingPort : public SerialPort {
  public:
   explicit MissingPort(std::string device) : device_(std::move(device)) {}
+  std::string name() const override { return device_; }
   bool open(std::string_view) override { return false; }
   void close() override {}
   bool isOpen() const override { return false; }
   std::string settings() const override { return {}; }
   PortFailure lastFailure() const override { return {2, device_ + " does not exist."}; }
+  bool lost() const override { return false; }
   int bytesWaiting() override { return 0; }
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds) override { return {}; }
   bool write(std::span<const std::uint8_t>) override { return false; }
