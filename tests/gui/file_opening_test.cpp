@@ -84,7 +84,8 @@ class FileOpeningTest : public QObject {
   void init() {
     dir = std::make_unique<TempDir>();
     WriteBytes(*dir / "global.ini", kOneModel);
-    MemoryImage image = ValidImage(UsaRegion);
+    // Lists no longer than a radio's, so a data file saved from it reads back without a warning.
+    MemoryImage image = WithRadioListLengths(ValidImage(UsaRegion));
     image.set(addr::UsableGroups, 0x80);
     WriteBytes(*dir / "QZ815_USA_012D.ini", ImageAsString(image));
   }
@@ -106,7 +107,10 @@ class FileOpeningTest : public QObject {
     QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{7});
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - boat.dat"));
     f->window->openFile(refused);
-    QCOMPARE(f->prompter().texts(), std::vector<std::string>{"ModelType Error !!"});
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{"ModelType Error !!\r\n" + refused.toStdString() +
+                                      ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 "
+                                      "has MODELTYPE=1."});
     QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{7});  // the refused file changed nothing
     QVERIFY(f->dialogs.folders.isEmpty());                      // and no dialog was shown
   }

@@ -222,7 +222,9 @@ class StartupTest : public QObject {
                "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n[CHUSA1]\r\nPosition=9\r\n");
     f->dialogs.planned << other;
     f->window->fileOpen();
-    QCOMPARE(LastBox(f->prompter()).text, std::string("ModelType Error !!"));
+    QCOMPARE(LastBox(f->prompter()).text,
+             "ModelType Error !!\r\n" + other.toStdString() +
+                 ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.");
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
     QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
