@@ -1,6 +1,8 @@
 #include "cli/data_set.h"
 
+#include "files/atomic_file.h"
 #include "files/data_file.h"
+#include "files/file_failure.h"
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
 #include "image/text_values.h"
@@ -125,22 +127,29 @@ bool SaveOutputFile(CliSession& session, const fs::path& out) {
   return false;
 }
 
-bool OutputFolderExists(CliSession& session, const fs::path& out) {
-  const fs::path folder = out.parent_path().empty() ? fs::path(".") : out.parent_path();
-  std::error_code error;
-  if (fs::is_directory(folder, error)) return true;
+bool OutputCanBeSaved(CliSession& session, const fs::path& out, FileKind kind,
+                      std::string_view option) {
+  std::string problem;
+  if (FileKindOf(out) != kind) {
+    const bool image = kind == FileKind::Image;
+    problem = std::string(option) + " takes " +
+              (image ? "an image file (.hex)" : "a channel data file (.dat)") +
+              ". Give a name ending in " + (image ? ".hex." : ".dat.");
+  } else if (const std::error_code error = CheckFileCanBeSaved(out)) {
+    problem = FileFailureFinding(out, error, FileAction::Save);
+  } else {
+    return true;
+  }
   session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                           "Cannot save " + out.string() + ": the folder " + folder.string() +
-                               " does not exist. Create it or give a file in another folder.");
+                           "Cannot save " + out.string() + ": " + problem);
   return false;
 }
 
-bool Saved(CliSession& session, bool saved, const fs::path& path) {
+bool SavedAfterTransfer(CliSession& session, bool saved, const fs::path& path) {
   if (!saved) {
     session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                             "Nothing was saved to " + path.string() +
-                                 ". Check that its folder can be written, then run the command "
-                                 "again.");
+                             "The radio's data were not saved to " + path.string() +
+                                 "; run the command again once that file can be saved.");
   }
   return saved;
 }

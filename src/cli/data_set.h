@@ -40,12 +40,15 @@ bool OpenFileOverBase(CliSession& session, const std::filesystem::path& path);
 // or the text report.
 bool SaveOutputFile(CliSession& session, const std::filesystem::path& out);
 
-// True when out's folder exists; otherwise the user is told which file cannot be saved where.
-// Checked before a transfer, so that the radio is not read for a file that cannot be saved.
-bool OutputFolderExists(CliSession& session, const std::filesystem::path& out);
+// True when out can take what the option saves: the extension of its kind, and a place where
+// a file can be saved (its folder exists and may be written, no folder stands in its way).
+// Otherwise the user is told which file cannot be saved and why. Checked before the port is
+// opened, so that no transfer is wasted on a file that cannot be saved.
+bool OutputCanBeSaved(CliSession& session, const std::filesystem::path& out, FileKind kind,
+                      std::string_view option);
 
-// Passes saved on; after a failed save the user learns which file was not saved and what to
-// do about it.
-bool Saved(CliSession& session, bool saved, const std::filesystem::path& path);
+// Passes saved on; after a failed save that follows a transfer, the user learns that the
+// radio's data were not saved there (the save said why).
+bool SavedAfterTransfer(CliSession& session, bool saved, const std::filesystem::path& path);
 
 }  // namespace tpw::cli

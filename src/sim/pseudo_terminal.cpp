@@ -19,6 +19,9 @@ PseudoTerminal::PseudoTerminal() {
   path_ = ptsname(master_);
   slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY);
   if (slave_ < 0) throw std::runtime_error("cannot open " + path_);
+  // A program started from this one must not hold the line open: closing it is a hang-up.
+  fcntl(master_, F_SETFD, FD_CLOEXEC);
+  fcntl(slave_, F_SETFD, FD_CLOEXEC);
   termios raw{};
   tcgetattr(slave_, &raw);
   cfmakeraw(&raw);
