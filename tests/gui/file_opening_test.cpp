@@ -115,6 +115,27 @@ class FileOpeningTest : public QObject {
     QVERIFY(f->dialogs.folders.isEmpty());                      // and no dialog was shown
   }
 
+  // A hand-edited file opens as before; what it holds that the radio cannot is listed in one
+  // warning, and the file is the window's document.
+  void handEditedFileOpensWithOneWarning() {
+    const QString edited = Path(*dir / "edited.dat");
+    WriteBytes(edited.toStdString(),
+               "[MAIN]\r\nMODELTYPE=1\r\nREGION=255\r\n[CHUSA1]\r\nPosition=200\r\n"
+               "[CHUSA2]\r\nPosition=7\r\n");
+    auto f = started();
+    f->window->openFile(edited);
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{
+                 edited.toStdString() +
+                 " was opened, but not everything in it was taken as written. Check these "
+                 "settings before you program the radio:\r\n[CHUSA1] Position=200 (line 5): not "
+                 "a channel position from 0 to 119; kept as 0."});
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
+    QCOMPARE(OutcomeOf(*f).usaPositions, (std::vector<int>{0, 7}));
+    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - edited.dat"));
+    QVERIFY(!f->ws().flags.ErrorFlag);
+  }
+
   void droppedDataFileOpens() {
     const QString good = savedDataFile("Drop.DAT", 9);
     auto f = started();
