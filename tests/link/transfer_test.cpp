@@ -462,6 +462,18 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{"frmRadio.ClearDataATIS -> " + std::to_string(EIO) +
                                      description + "; block 0x284, 1 byte"});
+
+  // Running out of memory in the middle of a read ends it with a message, not an abort.
+  SimBench memory(RadioMemory());
+  memory.usePcImage(pc);
+  memory.radio.log = [](std::string_view from, std::string_view bytes) {
+    if (from == "pc" && bytes.starts_with("#CEPRD\t0400")) throw std::bad_alloc();
+  };
+  EXPECT_FALSE(memory.run(TransferMode::Read).TransferDone);
+  EXPECT_EQ(memory.t.ws.image, pc);
+  EXPECT_EQ(Boxes(memory.t.prompter),
+            (std::vector<Box>{
+                {Icon::Critical, "Read from Radio", "0\r\n\r\nThe computer ran out of memory."}}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "link/transfer.h"
 
+#include <new>
 #include <system_error>
 
 #include "image/image_codec.h"
@@ -58,10 +59,14 @@ void ReportUnexpected(Context& ctx, const RadioLink& link, TransferMode mode,
                       const std::exception& failure, const Workspace& before) {
   const auto* system = dynamic_cast<const std::system_error*>(&failure);
   const std::string number = std::to_string(system ? system->code().value() : 0);
+  // The library's own word for running out of memory means nothing to the user.
+  const std::string description = dynamic_cast<const std::bad_alloc*>(&failure)
+                                      ? "The computer ran out of memory."
+                                      : failure.what();
   const auto block = link.blockInProgress();
   ctx.diagnostics.errorLog(ProcedureName(mode),
-                           number + failure.what() + (block ? "; " + *block : std::string()));
-  ctx.prompter.message(Icon::Critical, TransferCaption(mode), number + "\r\n\r\n" + failure.what());
+                           number + description + (block ? "; " + *block : std::string()));
+  ctx.prompter.message(Icon::Critical, TransferCaption(mode), number + "\r\n\r\n" + description);
   const std::string left =
       UnfinishedOperationText(mode, link.portName(), link.writeProgress(), false);
   if (!left.empty()) ctx.prompter.message(Icon::Exclamation, TransferCaption(mode), left);
