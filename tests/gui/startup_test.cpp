@@ -142,7 +142,9 @@ class StartupTest : public QObject {
 
     f->prompter().plan(Answer::Ok);
     destination("QZ815_ZZ")->trigger();  // a bad template
-    QCOMPARE(LastBox(f->prompter()).text, std::string("IniFileRead Error!!"));
+    QCOMPARE(LastBox(f->prompter()).text,
+             "IniFileRead Error!!\r\n" + (*dir / "QZ815_ZZ_012D.ini").string() +
+                 ": expected 2048 bytes and found 5, so it is no image of the radio's memory.");
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK", "QZ815_USA*", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_USA"));

@@ -64,6 +64,24 @@ std::string Word(int value) {
   return "0x" + HexPad(value, 4);
 }
 
+// What was found in a file the loaders refuse, as the second line of its message says it.
+std::string RefusalFinding(const fs::path& path, ImageFileStatus status,
+                           const ImageFileFinding& found, const MemoryImage& scratch,
+                           int modelType) {
+  switch (status) {
+    case ImageFileStatus::BadSize:
+      return "expected " + std::to_string(ImageSize) + " bytes and found " +
+             std::to_string(found.size) + ", so it is no image of the radio's memory.";
+    case ImageFileStatus::Unreadable:
+      return FileFailureFinding(path, found.error, FileAction::Read);
+    case ImageFileStatus::BadVersion:
+      return ModelWordsFinding(scratch, modelType);
+    case ImageFileStatus::Ok:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string ModelWordsFinding(const MemoryImage& image, int modelType) {
@@ -99,27 +117,23 @@ bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch, Mod
   Workspace& ws = ctx.ws;
   ImageFileFinding found;
   const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, found);
+  const std::string finding = RefusalFinding(path, status, found, scratch, ws.caps.ModelType);
   switch (status) {
     case ImageFileStatus::Ok:
       return true;
     case ImageFileStatus::BadSize:
       ctx.prompter.message(Icon::Critical, MainTitle(ws.caps),
-                           FileMessage("bad file!!", path,
-                                       "expected " + std::to_string(ImageSize) +
-                                           " bytes and found " + std::to_string(found.size) +
-                                           ", so it is no image of the radio's memory."));
+                           FileMessage("bad file!!", path, finding));
       return false;
     case ImageFileStatus::Unreadable:
       ctx.diagnostics.errorLog(kOpenLogName, NumberedDescription(found.error));
       ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps),
-                           FileMessage("FileRead Error!!", path,
-                                       FileFailureFinding(path, found.error, FileAction::Read)));
+                           FileMessage("FileRead Error!!", path, finding));
       ws.flags.ErrorFlag = true;
       ws.flags.CancelFlag = true;
       return false;
     case ImageFileStatus::BadVersion: {
-      const std::string text =
-          FileMessage("ModelType Error !!", path, ModelWordsFinding(scratch, ws.caps.ModelType));
+      const std::string text = FileMessage("ModelType Error !!", path, finding);
       if (words == ModelWords::Required) {
         Refuse(ctx, text);
         return false;
@@ -166,11 +180,12 @@ bool SaveImageFile(Context& ctx, const fs::path& path) {
   return SaveImageBytes(ctx, path);
 }
 
-bool LoadDestinationImage(Context& ctx, const fs::path& path) {
+bool LoadDestinationImage(Context& ctx, const fs::path& path, std::string* finding) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
   ImageFileFinding found;
   const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, found);
+  if (finding) *finding = RefusalFinding(path, status, found, scratch, ws.caps.ModelType);
   if (status == ImageFileStatus::Unreadable) {
     ctx.diagnostics.errorLog(kDestinationLogName, NumberedDescription(found.error));
     ws.flags.CancelFlag = true;

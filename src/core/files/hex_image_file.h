@@ -62,7 +62,9 @@ bool SaveImageBytes(Context& ctx, const std::filesystem::path& path);
 // write, then saves the image byte for byte.
 bool SaveImageFile(Context& ctx, const std::filesystem::path& path);
 
-// The silent loader of destination templates: no region check, no message.
-bool LoadDestinationImage(Context& ctx, const std::filesystem::path& path);
+// The silent loader of destination templates: no region check, no message. When it refuses
+// a template, finding (if given) says what was found, for the caller's message.
+bool LoadDestinationImage(Context& ctx, const std::filesystem::path& path,
+                          std::string* finding = nullptr);
 
 }  // namespace tpw
