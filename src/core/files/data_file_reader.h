@@ -16,7 +16,6 @@ namespace tpw {
 struct ReadingNote {
   int line = 0;
   std::string text;
-  bool operator==(const ReadingNote&) const = default;
 };
 
 // Reads the settings of a parsed data file over model. Lists are rebuilt from the file; a
