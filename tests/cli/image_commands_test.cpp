@@ -121,6 +121,33 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   EXPECT_EQ(RunCommand(Cli("convert --help")).status, 0);
 }
 
+// Data without the product code are refused before the port is even opened, whether they come
+// as an image or as the base of a data file.
+TEST(CliImageCommands, AWriteOfDataWithAnotherProductCodeTouchesNoPort) {
+  test::TempDir dir;
+  MemoryImage foreign = test::WithRadioListLengths(test::ValidRadioImage(1));
+  foreign.set(addr::ProductCode + 5, 'X');
+  test::WriteBytes(dir / "foreign.hex", test::ImageAsString(foreign));
+  const std::string expected =
+      "ModelType Error !!\nThe data to be written do not carry the product code TR381K at "
+      "0x270-0x275, and a radio that took them would refuse every later read and write. "
+      "Nothing was written. Start from the radio's own data or from a destination, then "
+      "program again.\n";
+  const std::string port = " --port /dev/tpw52-no-such-port ";
+  auto result = RunCommand(Cli("write" + port + (dir / "foreign.hex").string()));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, expected);  // and nothing about the port, which was never opened
+
+  ASSERT_EQ(RunCommand(Cli("convert " + (dir / "foreign.hex").string() + " " +
+                           (dir / "boat.dat").string()))
+                .status,
+            0);
+  result = RunCommand(Cli("write" + port + (dir / "boat.dat").string() + " --base " +
+                          (dir / "foreign.hex").string()));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, expected);
+}
+
 // A full disk, on a small disk of its own where the test may make one: the real reason, and
 // the previous file left whole.
 TEST(CliImageCommands, AFullDiskIsSaidToBeFull) {

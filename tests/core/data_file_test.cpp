@@ -354,7 +354,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
         "[CHUSA1] Postion=6 (line 4): not a key the program reads here; ignored.",
         "[CHUSA3] (line 5): the list CHUSA ends before it; its lines are ignored."}},
       {"[CHEXP1]\nEnable=1\nCHDisplayL=ABC\nRxfreq=250\n[CHEXP2]\nEnable=0\nRxfreq=156.5\n"
-       "[CHWX10]\nEnable=0\n[Radio]\nColour=red\n",
+       "[CHWX10]\nEnable=0\n[CHWX11]\nEnable=0\n[Radio]\nColour=red\n",
        [](const SettingsModel& m) {
          ASSERT_EQ(m.CHEXP.size(), 1);
          EXPECT_EQ(m.CHEXP[0].CHDisplayL, "");
@@ -366,8 +366,9 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
         "[CHEXP1] Rxfreq=250 (line 4): not 0 nor a frequency above 100 and below 200 MHz; kept "
         "as 0.",
         "[CHEXP2] (line 5): its Enable is 0, which ends the list CHEXP; its lines are ignored.",
-        "[CHWX10] (line 8): the list CHWX holds no more records; its lines are ignored.",
-        "[Radio] (line 10): no such section; its lines are ignored."}},
+        "[CHWX10] to [CHWX11] (lines 8 to 10): the list CHWX holds no more records; their "
+        "lines are ignored.",
+        "[Radio] (line 12): no such section; its lines are ignored."}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

@@ -358,16 +358,58 @@ bool TakenBefore(const SectionTable& table, const SectionTable::Section& section
   return false;
 }
 
+// Whole sections not read, one note for a run of them that follows one another for the same
+// reason ("[CHRG13] to [CHRG16] (lines 3117 to 3156): ...").
+class IgnoredSections {
+ public:
+  explicit IgnoredSections(Notes& notes) : notes_(notes) {}
+  ~IgnoredSections() { flush(); }
+  void add(const SectionTable::Section& section, const std::string& why) {
+    if (run_ && run_->why == why && run_->next == &section) {
+      run_->last = &section;
+    } else {
+      flush();
+      run_ = Run{&section, &section, why, nullptr};
+    }
+    run_->next = &section + 1;
+  }
+  // A section that is read ends a run.
+  void flush() {
+    if (!run_) return;
+    const SectionTable::Section& first = *run_->first;
+    const SectionTable::Section& last = *run_->last;
+    const bool one = &first == &last;
+    notes_.add(first.line,
+               "[" + first.written + "]" +
+                   (one ? " (line " + std::to_string(first.line)
+                        : " to [" + last.written + "] (lines " + std::to_string(first.line) +
+                              " to " + std::to_string(last.line)) +
+                   "): " + run_->why + (one ? "; its" : "; their") + " lines are ignored.");
+    run_.reset();
+  }
+
+ private:
+  struct Run {
+    const SectionTable::Section* first;
+    const SectionTable::Section* last;
+    std::string why;
+    const SectionTable::Section* next;  // the section that would continue the run
+  };
+  Notes& notes_;
+  std::optional<Run> run_;
+};
+
 // Sections and keys the reader did not take, each noted with why.
 void NoteWhatWasNotRead(const SectionTable& table, const ModelCaps& caps, const ListEnds& ends,
                         Notes& notes) {
+  IgnoredSections ignored(notes);
   for (const SectionTable::Section& section : table.sections) {
     if (section.keys.empty()) continue;
     if (const auto why = UnreadSection(table, section, caps, ends)) {
-      notes.add(section.line, "[" + section.written + "] (line " + std::to_string(section.line) +
-                                  "): " + *why + "; its lines are ignored.");
+      ignored.add(section, *why);
       continue;
     }
+    ignored.flush();
     for (const SectionTable::Key& key : section.keys) {
       if (key.taken) continue;
       notes.refused(key, section.written,
