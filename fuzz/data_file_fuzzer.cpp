@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "files/data_file.h"
+#include "files/data_file_reader.h"
 #include "files/ini_file.h"
 #include "image/image_codec.h"
 

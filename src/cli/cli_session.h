@@ -31,6 +31,10 @@ struct CliSession {
 // Takes the model and its capabilities from "global.ini" in the data folder, when it is there.
 void LoadModelDefinition(CliSession& session);
 
+// Writes text to the standard output; false, with a message saying why, when it cannot be
+// written (a full disk, a closed pipe).
+bool PrintOut(CliSession& session, std::string_view text);
+
 // --yes and --no: how the questions of a command are answered without asking.
 void AddAnswerOptions(CLI::App& command, CliSession& session);
 

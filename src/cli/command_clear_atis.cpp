@@ -17,14 +17,15 @@ void AddClearAtisCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   command->add_option("--out", *out, "save the PC's data, without the code, to this image file");
   command->callback([&session, options, base, out] {
-    if ((!out->empty() && !OutputFolderExists(session, *out)) || !LoadBaseDataSet(session, *base)) {
+    if ((!out->empty() && !OutputCanBeSaved(session, *out, FileKind::Image, "--out")) ||
+        !LoadBaseDataSet(session, *base)) {
       session.exitStatus = Failed;
       return;
     }
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::ClearAtis, result);
     if (result.TransferDone && !out->empty() &&
-        !Saved(session, SaveImageBytes(session.ctx, *out), *out)) {
+        !SavedAfterTransfer(session, SaveImageBytes(session.ctx, *out), *out)) {
       session.exitStatus = Failed;
     }
   });

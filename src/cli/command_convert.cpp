@@ -24,8 +24,7 @@ void AddConvertCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = UsageError;
       return;
     }
-    if (!OpenInputFile(session, *in, *base) ||
-        !Saved(session, SaveOutputFile(session, *out), *out)) {
+    if (!OpenInputFile(session, *in, *base) || !SaveOutputFile(session, *out)) {
       session.exitStatus = Failed;
     }
   });

@@ -1,5 +1,6 @@
 #include <iomanip>
 #include <iostream>
+#include <sstream>
 
 #include "cli/cli_session.h"
 #include "files/hex_image_file.h"
@@ -27,13 +28,15 @@ void AddDestinationsCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = Failed;
       return;
     }
+    std::ostringstream list;
     for (const std::string& name : names) {
       const auto path = DestinationPath(data, name, model);
       MemoryImage image;
       const bool good = ReadImageFile(path, model, image) == ImageFileStatus::Ok;
-      std::cout << std::left << std::setw(14) << name << std::setw(10)
-                << (good ? RegionName(RegionOf(image)) : "bad file") << path.string() << '\n';
+      list << std::left << std::setw(14) << name << std::setw(10)
+           << (good ? RegionName(RegionOf(image)) : "bad file") << path.string() << '\n';
     }
+    if (!PrintOut(session, list.str())) session.exitStatus = Failed;
   });
 }
 

@@ -1,5 +1,3 @@
-#include <iostream>
-
 #include "cli/cli_session.h"
 #include "files/hex_image_file.h"
 #include "link/hex_dump.h"
@@ -7,16 +5,21 @@
 namespace tpw::cli {
 
 void AddHexdumpCommand(CLI::App& app, CliSession& session) {
-  auto* command = app.add_subcommand("hexdump", "Print the hex dump of an image file (.hex).");
+  auto* command = app.add_subcommand(
+      "hexdump",
+      "Print the hex dump of any file of 2048 bytes, an image file (.hex) or not; model words "
+      "that are not those of a QZ815 are reported, and the dump is printed all the same.");
   auto path = std::make_shared<std::string>();
-  command->add_option("IMAGE", *path, "image file of 2048 bytes")->required();
+  command->add_option("IMAGE", *path, "file of 2048 bytes")->required();
   command->callback([&session, path] {
     MemoryImage image;
-    if (!LoadImageFile(session.ctx, *path, image)) {
+    if (!LoadImageFile(session.ctx, *path, image, ModelWords::Shown)) {
       session.exitStatus = Failed;
       return;
     }
-    for (const std::string& line : HexDumpLines(image)) std::cout << line << '\n';
+    std::string dump;
+    for (const std::string& line : HexDumpLines(image)) dump += line + '\n';
+    if (!PrintOut(session, dump)) session.exitStatus = Failed;
   });
 }
 

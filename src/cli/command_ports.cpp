@@ -1,5 +1,5 @@
 #include <iomanip>
-#include <iostream>
+#include <sstream>
 
 #include "adapters/serial/serial_port_list.h"
 #include "cli/cli_session.h"
@@ -16,9 +16,11 @@ void AddPortsCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = Failed;
       return;
     }
+    std::ostringstream list;
     for (const auto& port : ports) {
-      std::cout << std::left << std::setw(16) << port.name << ' ' << port.description << '\n';
+      list << std::left << std::setw(16) << port.name << ' ' << port.description << '\n';
     }
+    if (!PrintOut(session, list.str())) session.exitStatus = Failed;
   });
 }
 

@@ -5,6 +5,7 @@
 #include "cli/cli_session.h"
 #include "cli/data_set.h"
 #include "files/atomic_file.h"
+#include "files/file_failure.h"
 #include "image/text_values.h"
 #include "program_info.h"
 #include "report/print_layout.h"
@@ -59,7 +60,7 @@ void AddPrintCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = UsageError;
       return;
     }
-    if (!OutputFolderExists(session, out) || !OpenInputFile(session, *in, *base)) {
+    if (!OutputPlaceUsable(session, out) || !OpenInputFile(session, *in, *base)) {
       session.exitStatus = Failed;
       return;
     }
@@ -72,10 +73,7 @@ void AddPrintCommand(CLI::App& app, CliSession& session) {
             ? std::make_error_code(std::errc::io_error)
             : WriteFileAtomically(out, std::string_view(document.constData(), document.size()));
     if (error) {
-      session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                               "Cannot save " + out.string() + ": " + error.message() +
-                                   ". Check that its folder can be written and the disk has "
-                                   "room, then run the command again.");
+      RefuseOutput(session, out, FileFailureFinding(out, error, FileAction::Save));
       session.exitStatus = Failed;
     }
   });

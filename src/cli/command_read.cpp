@@ -23,11 +23,10 @@ void AddReadCommand(CLI::App& app, CliSession& session) {
   command->callback([&session, options, base, out, dat] {
     if (out->empty() && dat->empty())
       throw CLI::ValidationError("read", "--out or --dat is needed");
-    for (const std::string* file : {out.get(), dat.get()}) {
-      if (!file->empty() && !OutputFolderExists(session, *file)) {
-        session.exitStatus = Failed;
-        return;
-      }
+    if ((!out->empty() && !OutputCanBeSaved(session, *out, FileKind::Image, "--out")) ||
+        (!dat->empty() && !OutputCanBeSaved(session, *dat, FileKind::DataFile, "--dat"))) {
+      session.exitStatus = Failed;
+      return;
     }
     if (!LoadBaseDataSet(session, *base)) {
       session.exitStatus = Failed;
@@ -36,10 +35,10 @@ void AddReadCommand(CLI::App& app, CliSession& session) {
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::Read, result);
     if (!result.TransferDone) return;
-    if (!out->empty() && !Saved(session, SaveImageBytes(session.ctx, *out), *out)) {
+    if (!out->empty() && !SavedAfterTransfer(session, SaveImageBytes(session.ctx, *out), *out)) {
       session.exitStatus = Failed;
     }
-    if (!dat->empty() && !Saved(session, SaveDataFile(session.ctx, *dat), *dat)) {
+    if (!dat->empty() && !SavedAfterTransfer(session, SaveDataFile(session.ctx, *dat), *dat)) {
       session.exitStatus = Failed;
     }
   });

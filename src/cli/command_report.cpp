@@ -1,5 +1,3 @@
-#include <iostream>
-
 #include "cli/cli_session.h"
 #include "cli/data_set.h"
 #include "report/text_report.h"
@@ -23,7 +21,7 @@ void AddReportCommand(CLI::App& app, CliSession& session) {
     }
     std::string text = BuildTextReport(session.ws.model, session.ws.caps);
     std::erase(text, '\r');
-    std::cout << text << '\n';
+    if (!PrintOut(session, text + '\n')) session.exitStatus = Failed;
   });
 }
 

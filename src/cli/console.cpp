@@ -1,26 +1,54 @@
 #include "cli/console.h"
 
+#include <array>
+#include <csignal>
+
 #if defined(_WIN32)
 #include <io.h>
 
 #include <atomic>
-#include <csignal>
 #else
 #include <unistd.h>
-
-#include <csignal>
 #endif
 
 namespace tpw::cli {
+
+namespace {
+
+#if defined(_WIN32)
+constexpr std::array kStopSignals = {SIGINT, SIGTERM, SIGBREAK};
+#else
+constexpr std::array kStopSignals = {SIGINT, SIGTERM, SIGHUP};
+#endif
+
+}  // namespace
+
+std::string StopSignalName(int signal) {
+  switch (signal) {
+    case SIGINT:
+      return "Ctrl-C (SIGINT)";
+    case SIGTERM:
+      return "a request to end the program (SIGTERM)";
+#if defined(_WIN32)
+    case SIGBREAK:
+      return "Ctrl-Break (SIGBREAK)";
+#else
+    case SIGHUP:
+      return "the terminal hanging up (SIGHUP)";
+#endif
+    default:
+      return "signal " + std::to_string(signal);
+  }
+}
 
 #if defined(_WIN32)
 
 namespace {
 // A signal handler can only reach the program through a flag of its own.
-std::atomic<int> gInterrupts{0};
-void CountInterrupt(int) {
-  ++gInterrupts;
-  std::signal(SIGINT, CountInterrupt);
+std::atomic<int> gStopSignal{0};
+void NoteStop(int signal) {
+  gStopSignal = signal;
+  std::signal(signal, NoteStop);
 }
 }  // namespace
 
@@ -29,27 +57,27 @@ bool IsTerminal(int stream) {
 }
 
 InterruptWatch::InterruptWatch() {
-  std::signal(SIGINT, CountInterrupt);
+  for (int signal : kStopSignals) std::signal(signal, NoteStop);
 }
 InterruptWatch::~InterruptWatch() {
-  std::signal(SIGINT, SIG_DFL);
+  for (int signal : kStopSignals) std::signal(signal, SIG_DFL);
 }
 
-bool InterruptWatch::taken() {
-  if (gInterrupts.load() == 0) return false;
-  --gInterrupts;
-  return true;
+std::optional<int> InterruptWatch::taken() {
+  const int signal = gStopSignal.exchange(0);
+  if (signal == 0) return std::nullopt;
+  return signal;
 }
 
 #else
 
 namespace {
-// SIGINT is held back while the watch lives and taken from the pending set by taken(): no
-// handler and no flag shared with one.
-sigset_t InterruptSet() {
+// The stop signals are held back while the watch lives and taken from the pending set by
+// taken(): no handler and no flag shared with one.
+sigset_t StopSet() {
   sigset_t set;
   sigemptyset(&set);
-  sigaddset(&set, SIGINT);
+  for (int signal : kStopSignals) sigaddset(&set, signal);
   return set;
 }
 }  // namespace
@@ -59,24 +87,30 @@ bool IsTerminal(int stream) {
 }
 
 InterruptWatch::InterruptWatch() {
-  const sigset_t interrupt = InterruptSet();
-  sigprocmask(SIG_BLOCK, &interrupt, nullptr);
+  const sigset_t stop = StopSet();
+  sigprocmask(SIG_BLOCK, &stop, nullptr);
 }
 
 InterruptWatch::~InterruptWatch() {
-  taken();
-  const sigset_t interrupt = InterruptSet();
-  sigprocmask(SIG_UNBLOCK, &interrupt, nullptr);
+  while (taken()) {
+  }
+  const sigset_t stop = StopSet();
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
 }
 
-bool InterruptWatch::taken() {
+std::optional<int> InterruptWatch::taken() {
   sigset_t pending;
   sigpending(&pending);
-  if (!sigismember(&pending, SIGINT)) return false;
-  const sigset_t interrupt = InterruptSet();
-  int signal = 0;
-  sigwait(&interrupt, &signal);
-  return true;
+  for (int signal : kStopSignals) {
+    if (!sigismember(&pending, signal)) continue;
+    sigset_t one;
+    sigemptyset(&one);
+    sigaddset(&one, signal);
+    int received = 0;
+    sigwait(&one, &received);
+    return received;
+  }
+  return std::nullopt;
 }
 
 #endif

@@ -1,6 +1,8 @@
 #include "cli/data_set.h"
 
+#include "files/atomic_file.h"
 #include "files/data_file.h"
+#include "files/file_failure.h"
 #include "files/hex_image_file.h"
 #include "files/settings_store.h"
 #include "image/text_values.h"
@@ -125,22 +127,35 @@ bool SaveOutputFile(CliSession& session, const fs::path& out) {
   return false;
 }
 
-bool OutputFolderExists(CliSession& session, const fs::path& out) {
-  const fs::path folder = out.parent_path().empty() ? fs::path(".") : out.parent_path();
-  std::error_code error;
-  if (fs::is_directory(folder, error)) return true;
+void RefuseOutput(CliSession& session, const fs::path& out, const std::string& problem) {
   session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                           "Cannot save " + out.string() + ": the folder " + folder.string() +
-                               " does not exist. Create it or give a file in another folder.");
-  return false;
+                           "Cannot save " + out.string() + ": " + problem);
 }
 
-bool Saved(CliSession& session, bool saved, const fs::path& path) {
+bool OutputPlaceUsable(CliSession& session, const fs::path& out) {
+  const std::error_code error = CheckFileCanBeSaved(out);
+  if (error) RefuseOutput(session, out, FileFailureFinding(out, error, FileAction::Save));
+  return !error;
+}
+
+bool OutputCanBeSaved(CliSession& session, const fs::path& out, FileKind kind,
+                      std::string_view option) {
+  if (FileKindOf(out) != kind) {
+    const bool image = kind == FileKind::Image;
+    RefuseOutput(session, out,
+                 std::string(option) + " takes " +
+                     (image ? "an image file (.hex)" : "a channel data file (.dat)") +
+                     ". Give a name ending in " + (image ? ".hex." : ".dat."));
+    return false;
+  }
+  return OutputPlaceUsable(session, out);
+}
+
+bool SavedAfterTransfer(CliSession& session, bool saved, const fs::path& path) {
   if (!saved) {
     session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                             "Nothing was saved to " + path.string() +
-                                 ". Check that its folder can be written, then run the command "
-                                 "again.");
+                             "The radio's data were not saved to " + path.string() +
+                                 "; run the command again once that file can be saved.");
   }
   return saved;
 }

@@ -40,12 +40,22 @@ bool OpenFileOverBase(CliSession& session, const std::filesystem::path& path);
 // or the text report.
 bool SaveOutputFile(CliSession& session, const std::filesystem::path& out);
 
-// True when out's folder exists; otherwise the user is told which file cannot be saved where.
-// Checked before a transfer, so that the radio is not read for a file that cannot be saved.
-bool OutputFolderExists(CliSession& session, const std::filesystem::path& out);
+// Tells the user why out cannot be saved (the system's reason and what to do), when its folder
+// is missing or cannot be written, or a folder stands in its way; then false.
+bool OutputPlaceUsable(CliSession& session, const std::filesystem::path& out);
+// Tells the user why a save to out failed; the previous file, if any, is left whole.
+void RefuseOutput(CliSession& session, const std::filesystem::path& out,
+                  const std::string& problem);
 
-// Passes saved on; after a failed save the user learns which file was not saved and what to
-// do about it.
-bool Saved(CliSession& session, bool saved, const std::filesystem::path& path);
+// True when out can take what the option saves: the extension of its kind, and a place where
+// a file can be saved (its folder exists and may be written, no folder stands in its way).
+// Otherwise the user is told which file cannot be saved and why. Checked before the port is
+// opened, so that no transfer is wasted on a file that cannot be saved.
+bool OutputCanBeSaved(CliSession& session, const std::filesystem::path& out, FileKind kind,
+                      std::string_view option);
+
+// Passes saved on; after a failed save that follows a transfer, the user learns that the
+// radio's data were not saved there (the save said why).
+bool SavedAfterTransfer(CliSession& session, bool saved, const std::filesystem::path& path);
 
 }  // namespace tpw::cli

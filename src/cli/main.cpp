@@ -64,6 +64,13 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return UsageError;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "tpw52-cli: the program ran out of memory and stopped. Close other programs, "
+                 "then run the command again.\n";
+    return Failed;
+  } catch (const std::exception& e) {
+    std::cerr << "tpw52-cli: the program stopped on an unexpected failure: " << e.what() << '\n';
+    return Failed;
   }
   return session.exitStatus;
 }

@@ -49,34 +49,6 @@ std::optional<Answer> ParseChoice(Buttons buttons, const std::string& line) {
 
 }  // namespace
 
-Answer AgreeingAnswer(Buttons buttons) {
-  switch (buttons) {
-    case Buttons::Ok:
-    case Buttons::OkCancel:
-      return Answer::Ok;
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-      return Answer::Yes;
-    case Buttons::RetryCancel:
-      return Answer::Retry;
-  }
-  return Answer::Ok;
-}
-
-Answer RefusingAnswer(Buttons buttons) {
-  switch (buttons) {
-    case Buttons::Ok:
-      return Answer::Ok;
-    case Buttons::YesNo:
-      return Answer::No;
-    case Buttons::OkCancel:
-    case Buttons::YesNoCancel:
-    case Buttons::RetryCancel:
-      return Answer::Cancel;
-  }
-  return Answer::Cancel;
-}
-
 TerminalPrompter::TerminalPrompter(AnswerPolicy policy, std::istream& in, std::ostream& err,
                                    bool interactive)
     : policy_(policy), in_(in), err_(err), interactive_(interactive) {}
@@ -88,12 +60,15 @@ void TerminalPrompter::message(Icon, std::string_view, std::string_view text) {
 Answer TerminalPrompter::ask(Icon, std::string_view, std::string_view text, Buttons buttons,
                              Answer defaultAnswer) {
   err_ << TerminalText(text) << '\n';
-  if (policy_ == AnswerPolicy::Yes || policy_ == AnswerPolicy::No || !interactive_) {
-    const Answer answer =
-        policy_ == AnswerPolicy::Yes ? AgreeingAnswer(buttons) : RefusingAnswer(buttons);
-    err_ << "-> " << (answer == AgreeingAnswer(buttons) ? "agreed" : "refused") << '\n'
-         << std::flush;
-    return answer;
+  if (policy_ != AnswerPolicy::Ask || !interactive_) {
+    const auto decision = automatic_.answer(policy_, text, buttons);
+    err_ << "-> " << (decision.answer == AgreeingAnswer(buttons) ? "agreed" : "refused");
+    if (decision.limitReached) {
+      err_ << " (--yes agreed to this question " << AutomaticAnswers::AgreementLimit
+           << " times already)";
+    }
+    err_ << '\n' << std::flush;
+    return decision.answer;
   }
   for (;;) {
     err_ << ChoiceHint(buttons) << "? " << std::flush;

@@ -2,15 +2,14 @@
 
 #include <iosfwd>
 
+#include "session/automatic_answers.h"
 #include "session/prompter.h"
 
 namespace tpw::cli {
 
-// How questions are answered without a window.
-enum class AnswerPolicy { Ask, Yes, No };
-
-// Messages go to stderr in the program's own words; questions are answered by --yes/--no,
-// asked on the terminal, or, with no terminal to ask on, given the safe answer (No/Cancel).
+// Messages go to stderr in the program's own words; questions are answered by --yes/--no
+// (agreeing to one question at most AutomaticAnswers::AgreementLimit times), asked on the
+// terminal, or, with no terminal to ask on, given the safe answer (No/Cancel).
 class TerminalPrompter : public Prompter {
  public:
   TerminalPrompter(AnswerPolicy policy, std::istream& in, std::ostream& err, bool interactive);
@@ -26,10 +25,7 @@ class TerminalPrompter : public Prompter {
   std::istream& in_;
   std::ostream& err_;
   bool interactive_;
+  AutomaticAnswers automatic_;
 };
-
-// Yes, OK or Retry for a question with these buttons; No or Cancel for the refusal.
-Answer AgreeingAnswer(Buttons buttons);
-Answer RefusingAnswer(Buttons buttons);
 
 }  // namespace tpw::cli

@@ -11,7 +11,8 @@ namespace tpw::cli {
 
 namespace {
 
-// Real time; between two waits the user's Ctrl-C becomes the transfer's cancel.
+// Real time; between two waits a stop signal (Ctrl-C, SIGTERM, SIGHUP) becomes the
+// transfer's cancel, and the first one is remembered to tell why the transfer stopped.
 class TerminalHost : public Host {
  public:
   TerminalHost(ProgramFlags& flags, InterruptWatch& interrupts)
@@ -19,9 +20,14 @@ class TerminalHost : public Host {
   void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
   Clock::time_point now() override { return Clock::now(); }
   void yield() override {
-    if (interrupts_.taken() && flags_.TransferBusy) flags_.CancelFlag = true;
+    const std::optional<int> signal = interrupts_.taken();
+    if (!signal || !flags_.TransferBusy) return;
+    flags_.CancelFlag = true;
+    if (!stoppedBy) stoppedBy = signal;
   }
   void settleAfterFile() override {}
+
+  std::optional<int> stoppedBy;
 
  private:
   ProgramFlags& flags_;
@@ -80,6 +86,11 @@ void TerminalObserver::monitor(std::string_view text) {
   err_ << "monitor: " << text << '\n' << std::flush;
 }
 
+void TerminalObserver::waiting(std::string_view text) {
+  breakLine();
+  err_ << text << '\n' << std::flush;
+}
+
 void TerminalObserver::breakLine() {
   if (!barOnLine_) return;
   err_ << '\n';
@@ -104,7 +115,13 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   result = RunTransfer(ctx, port, observer, mode);
   observer.breakLine();
   if (result.TransferDone) return Success;
-  return ws.flags.CancelFlag ? Cancelled : Failed;
+  if (!ws.flags.CancelFlag) return Failed;
+  // The user learns why it stopped, whatever the transfer had to say about the radio.
+  session.prompter.message(
+      Icon::Exclamation, TransferCaption(mode),
+      "The transfer was cancelled by " +
+          (host.stoppedBy ? StopSignalName(*host.stoppedBy) : std::string("a stop request")) + ".");
+  return Cancelled;
 }
 
 }  // namespace tpw::cli

@@ -25,6 +25,7 @@ class TerminalObserver : public TransferObserver {
   TerminalObserver(std::ostream& err, bool terminal, std::string caption);
   void progress(int percent) override;
   void monitor(std::string_view text) override;
+  void waiting(std::string_view text) override;
   // Ends the bar's line so that the next text starts on its own line.
   void breakLine();
 

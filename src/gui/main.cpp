@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <new>
 
 #include "adapters/folders/qt_program_folders.h"
 #include "adapters/settings/qt_settings_store.h"
@@ -46,6 +48,24 @@ QIcon ProgramIcon() {
   return QIcon::fromTheme(QString::fromLatin1(tpw::DesktopId), builtIn);
 }
 
+// Running out of memory in a command ends that command with a message instead of the
+// program: the window stays, so the user can save under a new name.
+class Application : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+      QMessageBox::critical(activeWindow(), QString::fromLatin1(tpw::AppTitle),
+                            QStringLiteral("The computer ran out of memory, and the last command "
+                                           "was not finished.\nSave your data under a new name, "
+                                           "then restart the program."));
+      return false;
+    }
+  }
+};
+
 std::filesystem::path DocumentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return (QDir(documents).exists() ? documents : QDir::homePath()).toStdU16String();
@@ -63,7 +83,7 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   QApplication::setApplicationVersion(QString::fromLatin1(tpw::ProgramVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(tpw::DesktopId));
   QApplication::setWindowIcon(ProgramIcon());

@@ -7,7 +7,7 @@
 namespace tpw::sim {
 
 InProcessRadio::InProcessRadio(MemoryLine& line, RadioSimulator& radio)
-    : end_(line.radio()), radio_(radio) {
+    : line_(line), end_(line.radio()), radio_(radio) {
   listenAt(radio_.baud());
   line.pc().onIdle = [this] { answerPending(); };
 }
@@ -24,6 +24,7 @@ void InProcessRadio::answerPending() {
     end_.write({reinterpret_cast<const std::uint8_t*>(answer.data()), answer.size()});
     if (end_.settings() != LineSettings(radio_.baud())) listenAt(radio_.baud());
   }
+  if (radio_.hungUp()) line_.pc().loseLine({0, "the line hung up"});
 }
 
 }  // namespace tpw::sim

@@ -6,7 +6,8 @@
 namespace tpw::sim {
 
 // Runs a simulated radio on the radio end of an in-memory line: whenever the PC end finds
-// nothing to read, the radio takes what the PC sent and answers at once.
+// nothing to read, the radio takes what the PC sent and answers at once. A radio that hangs
+// up takes the line away from the PC's end.
 class InProcessRadio {
  public:
   InProcessRadio(MemoryLine& line, RadioSimulator& radio);
@@ -19,6 +20,7 @@ class InProcessRadio {
  private:
   void listenAt(int baud);
 
+  MemoryLine& line_;
   MemoryLine::End& end_;
   RadioSimulator& radio_;
 };

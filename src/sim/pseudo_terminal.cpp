@@ -19,6 +19,9 @@ PseudoTerminal::PseudoTerminal() {
   path_ = ptsname(master_);
   slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY);
   if (slave_ < 0) throw std::runtime_error("cannot open " + path_);
+  // A program started from this one must not hold the line open: closing it is a hang-up.
+  fcntl(master_, F_SETFD, FD_CLOEXEC);
+  fcntl(slave_, F_SETFD, FD_CLOEXEC);
   termios raw{};
   tcgetattr(slave_, &raw);
   cfmakeraw(&raw);
@@ -26,11 +29,17 @@ PseudoTerminal::PseudoTerminal() {
 }
 
 PseudoTerminal::~PseudoTerminal() {
+  hangUp();
+}
+
+void PseudoTerminal::hangUp() {
   if (slave_ >= 0) ::close(slave_);
   if (master_ >= 0) ::close(master_);
+  slave_ = master_ = -1;
 }
 
 std::string PseudoTerminal::read(std::chrono::milliseconds timeout) {
+  // After a hang-up the descriptor is -1, which poll leaves alone: the call only waits.
   pollfd fd{master_, POLLIN, 0};
   if (poll(&fd, 1, static_cast<int>(timeout.count())) <= 0 || !(fd.revents & POLLIN)) return {};
   char buffer[4096];
@@ -40,7 +49,7 @@ std::string PseudoTerminal::read(std::chrono::milliseconds timeout) {
 
 void PseudoTerminal::write(const std::string& bytes) {
   std::size_t done = 0;
-  while (done < bytes.size()) {
+  while (master_ >= 0 && done < bytes.size()) {
     const ssize_t count = ::write(master_, bytes.data() + done, bytes.size() - done);
     if (count <= 0) return;
     done += static_cast<std::size_t>(count);

@@ -20,6 +20,9 @@ class PseudoTerminal {
   // Waits at most `timeout` for bytes from the program; empty when none came.
   std::string read(std::chrono::milliseconds timeout);
   void write(const std::string& bytes);
+  // Closes the terminal, as a radio switched off or a cable pulled out: the program on the
+  // other side sees its line hang up. Reads then wait and bring nothing; writes go nowhere.
+  void hangUp();
 
  private:
   int master_ = -1;

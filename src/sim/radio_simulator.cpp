@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "image/memory_map.h"
+#include "image/model_identity.h"
 #include "image/text_values.h"
 #include "link/frame.h"
 #include "link/protocol.h"
-#include "link/radio_checks.h"
 #include "session/workspace.h"
 
 namespace tpw::sim {
@@ -49,6 +49,7 @@ void RadioSimulator::reply(std::string_view bytes) {
 }
 
 void RadioSimulator::feed(char byte) {
+  if (hungUp_) return;
   if (faults_.echo) output_ += byte;
   if (byte == protocol::Abort) {
     // The PC gave up: whatever was under way is dropped.
@@ -109,6 +110,10 @@ void RadioSimulator::handleFrame(const std::string& line) {
   if (!address || !length || *length < 1 || *length > protocol::MaxBlockLength ||
       *address + *length > ImageLastIndex + 1) {
     reply(Line(protocol::Rejected));
+    return;
+  }
+  if (faults_.hangUpAddress == *address) {
+    hungUp_ = true;
     return;
   }
   if (faultStrikes(faults_.silentAddress, *address)) return;

@@ -29,6 +29,7 @@ struct SimFaults {
   std::optional<AddressFault> errorAddress;       // requests answered "ERROR"
   bool echo = false;                              // the cable returns every byte sent
   bool silentSpeedCommand = false;                // "ACMD:002" is obeyed but not answered
+  std::optional<int> hangUpAddress;               // a request for it: the line goes dead
 };
 
 // The radio's side of the clone protocol, serving a 2048-byte memory: it takes the bytes the
@@ -55,6 +56,9 @@ class RadioSimulator {
   const std::vector<Write>& writes() const { return writes_; }
   int statusRequests() const { return statusRequests_; }
   int aborts() const { return aborts_; }
+  // The radio was switched off (or its cable pulled out) by the hang-up fault: it hears and
+  // answers nothing more, and whoever runs it closes the line.
+  bool hungUp() const { return hungUp_; }
 
   // Sees every line (or single byte) in each direction: "pc" or "radio", and its bytes.
   std::function<void(std::string_view from, std::string_view bytes)> log;
@@ -76,6 +80,7 @@ class RadioSimulator {
   std::vector<Write> writes_;
   int statusRequests_ = 0;
   int aborts_ = 0;
+  bool hungUp_ = false;
 };
 
 // A radio's memory as it leaves the factory: the given bytes (blank by default) with the

@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
       "A simulated QZ815 radio on a pseudo-terminal, for trying tpw52 and tpw52-cli "
       "without a radio. Prints the terminal's path first; stop it with Ctrl-C.",
       "qz815-sim"};
-  std::string imagePath, savePath, logPath, modelWords, productCode, badChecksum, noAck, errorReply;
+  std::string imagePath, savePath, logPath, modelWords, productCode, badChecksum, noAck, errorReply,
+      hangUp;
   int busy = 0, region = -1;
   bool pace = false, echo = false, silentSpeed = false;
   app.set_version_flag("--version", std::string("qz815-sim ") + ProgramVersion,
@@ -76,6 +77,8 @@ int main(int argc, char** argv) {
   app.add_option("--error-reply", errorReply, "answer requests for ADDR with ERROR: ADDR[:TIMES]");
   app.add_flag("--echo", echo, "return every byte like a cable with echo");
   app.add_flag("--silent-speed", silentSpeed, "obey the speed command without answering it");
+  app.add_option("--hang-up", hangUp,
+                 "hang up the line, as a radio switched off, at a request for ADDR (hex)");
   CLI11_PARSE(app, argc, argv);
 
   sim::SimFaults faults;
@@ -93,6 +96,7 @@ int main(int argc, char** argv) {
     if (!errorReply.empty()) faults.errorAddress = ParseAddressFault(errorReply);
     faults.echo = echo;
     faults.silentSpeedCommand = silentSpeed;
+    if (!hangUp.empty()) faults.hangUpAddress = std::stoi(hangUp, nullptr, 16);
   } catch (const std::exception&) {
     std::cerr << "qz815-sim: a fault option has a number it cannot read\n";
     return 2;
@@ -135,6 +139,8 @@ int main(int argc, char** argv) {
       pacer.answer(answer.size(), baud);
       terminal.write(answer);
     }
+    // Switched off: the line goes dead, and the memory waits for the stop to be saved.
+    if (radio.hungUp()) terminal.hangUp();
   }
 
   if (!savePath.empty()) {

@@ -4,8 +4,9 @@
 
 #include <unistd.h>
 #include <QCoreApplication>
+#include <memory>
 
-#include "adapters/serial/open_failure.h"
+#include "adapters/serial/port_failure.h"
 #include "sim/pseudo_terminal.h"
 
 namespace tpw::serial {
@@ -49,6 +50,24 @@ TEST(QtSerialPort, CarriesBytesBothWaysAndChangesSpeedInPlace) {
   EXPECT_EQ(port.settings(), "57600,N,8,1");
   EXPECT_FALSE(port.open("fast"));
   EXPECT_FALSE(port.isOpen());
+}
+
+TEST(QtSerialPort, ALineThatHangsUpIsLostAtOnce) {
+  Application qt;
+  auto terminal = std::make_unique<sim::PseudoTerminal>();
+  QtSerialPort port(terminal->path());
+  ASSERT_TRUE(port.open("57600,N,8,1"));
+  EXPECT_EQ(port.readByte(5ms), std::nullopt);
+  EXPECT_FALSE(port.lost());  // a quiet line is not a lost one
+  terminal->hangUp();
+  // The first read notices; the port stays lost, reads come back empty and writes fail.
+  EXPECT_EQ(port.readByte(5ms), std::nullopt);
+  EXPECT_TRUE(port.lost());
+  EXPECT_EQ(port.lastFailure().description, "the line hung up");
+  EXPECT_FALSE(Write(port, "P"));
+  EXPECT_EQ(port.readByte(5ms), std::nullopt);
+  port.close();
+  EXPECT_FALSE(port.lost());
 }
 
 TEST(QtSerialPort, ExplainsWhyAPortCannotBeOpened) {

@@ -110,7 +110,9 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
       0);
   const auto usa = RunCommand(Cli("convert " + uk + " " + out + " --destination qz815_usa"));
   EXPECT_EQ(usa.status, 1);
-  EXPECT_EQ(usa.err, "Region Unmatched !!\n");
+  EXPECT_EQ(usa.err, "Region Unmatched !!\n" + uk +
+                         ": the file is for the region UK and the data set for USA, and the USA "
+                         "region is never mixed with another.\n");
 
   const auto unknown = RunCommand(Cli("convert " + uk + " " + out + " --destination MARS"));
   EXPECT_EQ(unknown.status, 1);
@@ -125,7 +127,9 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
   test::WriteBytes(dir / "other.dat", "[MAIN]\r\nMODELTYPE=2\r\n");
   const auto model = RunCommand(Cli("report " + (dir / "other.dat").string()));
   EXPECT_EQ(model.status, 1);
-  EXPECT_EQ(model.err, "ModelType Error !!\n");
+  EXPECT_EQ(model.err, "ModelType Error !!\n" + (dir / "other.dat").string() +
+                           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has "
+                           "MODELTYPE=1.\n");
   EXPECT_EQ(model.out, "");
 }
 
@@ -213,7 +217,7 @@ TEST(CliPrint, PaperAndRefusals) {
   EXPECT_EQ(folder.status, 1);
   EXPECT_EQ(folder.err, "Cannot save " + missing.string() + ": the folder " +
                             (dir / "no").string() +
-                            " does not exist. Create it or give a file in another folder.\n");
+                            " does not exist. Create it or choose another folder.\n");
 
   // A refused input writes nothing and keeps an older PDF as it was.
   test::WriteBytes(dir / "short.hex", std::string(2047, '\0'));
@@ -225,6 +229,42 @@ TEST(CliPrint, PaperAndRefusals) {
 
   EXPECT_EQ(RunCommand(Cli("print " + in)).status, 2);  // --pdf is required
   EXPECT_EQ(RunCommand(Cli("print " + in + " --paper A3 --pdf " + letter.string())).status, 2);
+}
+
+// A hand-edited file opens as before, and each line not taken as written is listed on stderr.
+TEST(CliDataCommands, HandEditedFilesListWhatWasNotTaken) {
+  test::TempDir dir;
+  const std::string edited = (dir / "edited.dat").string();
+  test::WriteBytes(edited,
+                   "[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n"
+                   "[CHUSA1]\r\nPosition=200\r\n"
+                   "[ATIS Setup]\r\nAtis Code=#12AB\r\n");
+  const auto result = RunCommand(Cli("report " + edited + " --destination be"));
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err,
+            edited +
+                " was opened, but not everything in it was taken as written. Check these "
+                "settings before you program the radio:\n"
+                "[CHUSA1] Position=200 (line 5): not a channel position from 0 to 119; kept as "
+                "0.\n"
+                "[ATIS Setup] Atis Code=12AB (line 7): not an ATIS code (empty or ten digits); "
+                "read as no code, so none is programmed.\n");
+  EXPECT_NE(result.out.find("ATIS"), std::string::npos);
+}
+
+// What a command prints on the standard output must arrive: a full disk is a failure.
+TEST(CliDataCommands, OutputThatCannotBeWrittenFails) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const std::string message =
+      "Cannot write to the standard output: No space left on device. Check where the output "
+      "goes (a full disk, a closed pipe), then run the command again.\n";
+  const std::string uk = Template("UK").string();
+  for (const std::string& command :
+       std::vector<std::string>{"destinations", "report " + uk, "hexdump " + uk}) {
+    const auto result = RunCommand("sh -c '" + Cli(command) + " > /dev/full'");
+    EXPECT_EQ(result.status, 1) << command;
+    EXPECT_EQ(result.err, message) << command;
+  }
 }
 
 }  // namespace

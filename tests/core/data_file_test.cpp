@@ -1,8 +1,13 @@
 #include "files/data_file.h"
+#include "files/data_file_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
 #include "files/atomic_file.h"
+#include "files/section_table.h"
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
 #include "sample_records.h"
@@ -21,8 +26,8 @@ using test::PlanRecord;
 SettingsModel FullModel() {
   SettingsModel m;
   m.groups[0] = {true, 65535, "USA"};
-  m.groups[1] = {false, 3, "INT"};
-  m.groups[2] = {true, 0, "UK"};
+  m.groups[1] = {false, 1, "INT"};
+  m.groups[2] = {true, -1, "UK"};
   m.groups[3] = {true, -1, "EXP"};
   m.common = {1, true, true, 4, true, -7, 2, true, 1};
   m.atis = {{true, false, true, false}, "0123456789", 1};
@@ -266,6 +271,116 @@ TEST(DataFileParse, TheReaderStopsAtItsLimits) {
   EXPECT_EQ(m.CHRG.size(), 12);
 }
 
+// Hand-edited lines, each read over the full model: the value is taken or refused (the field
+// keeps its value), and every line not taken as written is noted with its section, key or line
+// number and what was done with it.
+TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
+  using Check = std::function<void(const SettingsModel&)>;
+  struct Case {
+    std::string text;
+    Check check;
+    std::vector<std::string> notes;
+  };
+  const SettingsModel full = FullModel();
+  const std::vector<Case> cases = {
+      {"[CHUSA1]\nPosition=200\n",
+       [](const SettingsModel& m) {
+         ASSERT_EQ(m.CHUSA.size(), 1);
+         EXPECT_EQ(m.CHUSA[0].Position, 0);
+       },
+       {"[CHUSA1] Position=200 (line 2): not a channel position from 0 to 119; kept as 0."}},
+      {"[CHUSA1]\nPosition=x\n[CHUSA2]\nPosition=119\n",
+       [](const SettingsModel& m) {
+         ASSERT_EQ(m.CHUSA.size(), 2);
+         EXPECT_EQ(m.CHUSA[0].Position, 0);
+         EXPECT_EQ(m.CHUSA[1].Position, 119);
+       },
+       {"[CHUSA1] Position=x (line 2): not a channel position from 0 to 119; kept as 0."}},
+      {"[ATIS Setup]\nAtis Code=#12345A7890\n",
+       [](const SettingsModel& m) { EXPECT_EQ(m.atis.AtisCode, ""); },
+       {"[ATIS Setup] Atis Code=12345A7890 (line 2): not an ATIS code (empty or ten digits); "
+        "read as no code, so none is programmed."}},
+      {"[ATIS Setup]\nAtis Code=#123\n",
+       [](const SettingsModel& m) { EXPECT_EQ(m.atis.AtisCode, ""); },
+       {"[ATIS Setup] Atis Code=123 (line 2): not an ATIS code (empty or ten digits); read as "
+        "no code, so none is programmed."}},
+      {"[ATIS Setup]\nAtis Code=#9876543210\n",
+       [](const SettingsModel& m) { EXPECT_EQ(m.atis.AtisCode, "9876543210"); },
+       {}},
+      {"[Usable CH Group Setup]\nPriority CH0=32768\nPriority CH2=0\nPriority CH3=31\n",
+       [&full](const SettingsModel& m) { EXPECT_EQ(m.groups, full.groups); },
+       {"[Usable CH Group Setup] Priority CH0=32768 (line 2): not a channel of CHUSA (1 to 96) "
+        "nor none (-1 or 65535); kept as 65535.",
+        "[Usable CH Group Setup] Priority CH2=0 (line 3): not a channel of CHCAN (1 to 96) nor "
+        "none (-1 or 65535); kept as -1.",
+        "[Usable CH Group Setup] Priority CH3=31 (line 4): not a channel of CHEXP (1 to 30) nor "
+        "none (-1 or 65535); kept as -1."}},
+      {"[Usable CH Group Setup]\nPriority CH0=96\nPriority CH1=-1\nPriority CH2=65535\n"
+       "Priority CH3=0\n",
+       [](const SettingsModel& m) {
+         EXPECT_EQ(m.groups[0].PriorityCh, 96);
+         EXPECT_EQ(m.groups[1].PriorityCh, -1);
+         EXPECT_EQ(m.groups[2].PriorityCh, 65535);
+         EXPECT_EQ(m.groups[3].PriorityCh, 0);
+       },
+       {}},
+      {"[CHUSA1]\nPosition=5\n  [CHUSA2]\nPosition=6\n",
+       [](const SettingsModel& m) { EXPECT_EQ(m.CHUSA.size(), 1); },
+       {"line 3: skipped, not a section header (a header starts in the first column); it ends "
+        "[CHUSA1], and the lines up to the next header are skipped.",
+        "line 4: skipped, outside any section."}},
+      {"[CHUSA1]\nPosition=5\n; see [CHUSA2]\nLowPower=1\n",
+       [](const SettingsModel& m) {
+         ASSERT_EQ(m.CHUSA.size(), 1);
+         EXPECT_FALSE(m.CHUSA[0].LowPower);
+       },
+       {"line 3: skipped, not a section header; it ends [CHUSA1], and the lines up to the next "
+        "header are skipped.",
+        "line 4: skipped, outside any section."}},
+      {"[Common Setup]\n; the scan stays off\n\nSCAN=0\nSCAN=1\n",
+       [](const SettingsModel& m) { EXPECT_FALSE(m.common.Scan); },
+       {"line 2: skipped, not a key line.",
+        "[Common Setup] SCAN=1 (line 5): the same key comes earlier; ignored."}},
+      {"[Common Setup]\nSCAN=maybe\nResume Time=256\n",
+       [&full](const SettingsModel& m) { EXPECT_EQ(m.common, full.common); },
+       {"[Common Setup] SCAN=maybe (line 2): not 0, 1, True or False; kept as 1.",
+        "[Common Setup] Resume Time=256 (line 3): not a whole number from 0 to 255; kept as 4."}},
+      {"[CHUSA1]\nPosition=5\nEnable=0\nPostion=6\n[CHUSA3]\nPosition=7\n",
+       [](const SettingsModel& m) {
+         ASSERT_EQ(m.CHUSA.size(), 1);
+         EXPECT_TRUE(m.CHUSA[0].Enable);
+       },
+       {"[CHUSA1] Enable=0 (line 3): the records of CHUSA are always enabled; taken as 1.",
+        "[CHUSA1] Postion=6 (line 4): not a key the program reads here; ignored.",
+        "[CHUSA3] (line 5): the list CHUSA ends before it; its lines are ignored."}},
+      {"[CHEXP1]\nEnable=1\nCHDisplayL=ABC\nRxfreq=250\n[CHEXP2]\nEnable=0\nRxfreq=156.5\n"
+       "[CHWX10]\nEnable=0\n[CHWX11]\nEnable=0\n[Radio]\nColour=red\n",
+       [](const SettingsModel& m) {
+         ASSERT_EQ(m.CHEXP.size(), 1);
+         EXPECT_EQ(m.CHEXP[0].CHDisplayL, "");
+         EXPECT_EQ(m.CHEXP[0].Rxfreq, 0);
+         EXPECT_EQ(m.CHWX.size(), WxChannelCount);
+       },
+       {"[CHEXP1] CHDisplayL=ABC (line 3): not a channel name the radio can show (two letters, "
+        "digits or -+().*/,); kept empty.",
+        "[CHEXP1] Rxfreq=250 (line 4): not 0 nor a frequency above 100 and below 200 MHz; kept "
+        "as 0.",
+        "[CHEXP2] (line 5): its Enable is 0, which ends the list CHEXP; its lines are ignored.",
+        "[CHWX10] to [CHWX11] (lines 8 to 10): the list CHWX holds no more records; their "
+        "lines are ignored.",
+        "[Radio] (line 12): no such section; its lines are ignored."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    SettingsModel m = FullModel();
+    const std::vector<ReadingNote> notes = ReadDataFileSettings(ParseSectionTable(c.text), {}, m);
+    c.check(m);
+    std::vector<std::string> texts;
+    for (const ReadingNote& note : notes) texts.push_back(note.text);
+    EXPECT_EQ(texts, c.notes);
+  }
+}
+
 // Values that the radio's fields cannot hold are not convertible: the field keeps its value.
 TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   SettingsModel m = FullModel();
@@ -276,18 +391,18 @@ TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
       "Weater=99999999999999999999\r\nOffset Time=40000\r\n"
       "[ATIS Setup]\r\nAtis Mode=#256\r\nUsable ATIS CH Group0=1\r\n"
       "[CHUSA1]\r\nPosition=256\r\nDuplex=4\r\nStatusNo=-1\r\nStatusIcon=70000\r\n"
-      "[CHUSA2]\r\nPosition=255\r\nDuplex=3\r\n"
+      "[CHUSA2]\r\nPosition=119\r\nDuplex=3\r\n"
       "[CHRG1]\r\nEnable=1\r\nRxfreq=250\r\nTxfreq=100\r\n"
       "[CHRG2]\r\nEnable=1\r\nRxfreq=199.99996\r\nTxfreq=100.00006\r\n"
       "[CHRG3]\r\nEnable=1\r\nRxfreq=-156.8\r\nTxfreq=156,8\r\n"
       "[CHRG4]\r\nEnable=1\r\nRxfreq= 199.99994 \r\nTxfreq=0.0\r\n";
-  ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
+  const auto notes = ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
   EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
   ASSERT_EQ(m.CHUSA.size(), 2);
   EXPECT_EQ(m.CHUSA[0], PlanRecord(0, 0, false, false, false));
-  EXPECT_EQ(m.CHUSA[1].Position, 255);
+  EXPECT_EQ(m.CHUSA[1].Position, 119);
   EXPECT_EQ(m.CHUSA[1].Duplex, 3);
   ASSERT_EQ(m.CHRG.size(), 4);
   for (int i = 0; i < 3; ++i) {
@@ -295,6 +410,36 @@ TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
     EXPECT_EQ(m.CHRG[i].Txfreq, i == 1 ? 100.00006 : 0) << i;
   }
   EXPECT_EQ(m.CHRG[3].Rxfreq, 199.99994);
+  // Each refused value is noted, on its line.
+  std::vector<int> lines;
+  for (const ReadingNote& note : notes) lines.push_back(note.line);
+  EXPECT_EQ(lines,
+            (std::vector<int>{2, 3, 4, 6, 7, 8, 9, 10, 12, 15, 16, 17, 18, 24, 25, 28, 32, 33}));
+}
+
+// The warning of an opened file lists its notes under the file's path, at most twenty.
+TEST(DataFileParse, NotesAreShownInOneWarning) {
+  TempDir dir;
+  TestContext t;
+  t.ws.image = test::ValidImage(1);
+  std::string text = std::string(kMainUk) + "[CHUSA1]\r\nPosition=1\r\n";
+  for (int i = 0; i < 22; ++i) text += "Junk" + std::to_string(i) + "=1\r\n";
+  WriteText(dir / "junk.dat", text);
+  ASSERT_TRUE(OpenDataFile(t.ctx, dir / "junk.dat"));
+  EXPECT_FALSE(t.ws.flags.ErrorFlag);
+  ASSERT_EQ(t.prompter.boxes.size(), 1u);
+  const auto& box = t.prompter.boxes[0];
+  EXPECT_EQ(box.icon, Icon::Exclamation);
+  EXPECT_EQ(box.title, "PC Program for QZ815");
+  std::string expected = (dir / "junk.dat").string() +
+                         " was opened, but not everything in it was taken as written. Check "
+                         "these settings before you program the radio:";
+  for (int i = 0; i < 20; ++i) {
+    expected += "\r\n[CHUSA1] Junk" + std::to_string(i) + "=1 (line " + std::to_string(i + 6) +
+                "): not a key the program reads here; ignored.";
+  }
+  EXPECT_EQ(box.text, expected + "\r\n... and 2 more.");
+  ASSERT_EQ(t.ws.model.CHUSA.size(), 1);
 }
 
 // A refused file changes nothing at all: settings, weather list, image, document path.
@@ -303,16 +448,34 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   struct Case {
     std::string text;
     std::uint8_t region;
-    std::string box;
+    std::string box;  // the first line, then the path and what was found
     std::string title;
   };
+  const std::string path = (dir / "bad.dat").string();
+  const std::string noModel =
+      "ModelType Error !!\r\n" + path +
+      ": it has no MODELTYPE in [MAIN], so it is no channel data file; a data file of the "
+      "QZ815 has MODELTYPE=1.";
+  const std::string mixed = ", and the USA region is never mixed with another.";
   const std::vector<Case> cases = {
-      {"[CHUSA1]\r\nPosition=1\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
-      {"[MAIN]\r\nREGION=1\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
-      {"[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
-      {"[MAIN]\r\nMODELTYPE=one\r\n", 1, "ModelType Error !!", "PC Program for QZ815"},
-      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=7\r\n", 1, "Region Unmatched !!", "Read Binary Data"},
-      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n", 0xFF, "Region Unmatched !!", "Read Binary Data"},
+      {"[CHUSA1]\r\nPosition=1\r\n", 1, noModel, "PC Program for QZ815"},
+      {"[MAIN]\r\nREGION=1\r\n", 1, noModel, "PC Program for QZ815"},
+      {"[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n", 1,
+       "ModelType Error !!\r\n" + path +
+           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.",
+       "PC Program for QZ815"},
+      {"[MAIN]\r\nMODELTYPE=one\r\n", 1,
+       "ModelType Error !!\r\n" + path +
+           ": it has MODELTYPE=one in [MAIN]; a data file of the QZ815 has MODELTYPE=1.",
+       "PC Program for QZ815"},
+      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=7\r\n", 1,
+       "Region Unmatched !!\r\n" + path +
+           ": the file is for the region USA and the data set for UK" + mixed,
+       "Read Binary Data"},
+      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n", 0xFF,
+       "Region Unmatched !!\r\n" + path +
+           ": the file is for the region BE and the data set for USA" + mixed,
+       "Read Binary Data"},
   };
   for (const Case& c : cases) {
     TestContext t;
@@ -336,10 +499,26 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     EXPECT_EQ(t.ws.documentPath, "kept.dat");
   }
 
-  // A file that does not exist is refused by the model check.
+  // A file that does not exist is refused by the model check, and so is one larger than any
+  // data file, by its size alone: nothing of it is read.
   TestContext missing;
   EXPECT_FALSE(OpenDataFile(missing.ctx, dir / "none.dat"));
-  EXPECT_EQ(missing.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
+  EXPECT_EQ(missing.prompter.texts(),
+            std::vector<std::string>{"ModelType Error !!\r\n" + (dir / "none.dat").string() +
+                                     ": the file does not exist. Check its name and folder."});
+  {
+    std::ofstream large(dir / "large.dat", std::ios::binary);
+    large << "[MAIN]\r\nMODELTYPE=1\r\n";
+  }
+  std::filesystem::resize_file(dir / "large.dat", 3'000'000'000ULL);  // sparse: nothing written
+  TestContext huge;
+  huge.ws.model = FullModel();
+  EXPECT_FALSE(OpenDataFile(huge.ctx, dir / "large.dat"));
+  EXPECT_EQ(huge.prompter.texts(),
+            std::vector<std::string>{"ModelType Error !!\r\n" + (dir / "large.dat").string() +
+                                     ": it holds 3000000000 bytes, more than any channel data file "
+                                     "(at most 1048576), so it is no channel data file."});
+  EXPECT_EQ(huge.ws.model, FullModel());
 
   // A folder named like a data file cannot be read: a read error, logged, nothing changed.
   TestContext folder;
@@ -347,7 +526,9 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   folder.ws.documentPath = "kept.dat";
   std::filesystem::create_directory(dir / "folder.dat");
   EXPECT_FALSE(OpenDataFile(folder.ctx, dir / "folder.dat"));
-  ASSERT_EQ(folder.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  ASSERT_EQ(folder.prompter.texts(),
+            std::vector<std::string>{"FileRead Error!!\r\n" + (dir / "folder.dat").string() +
+                                     ": it is a folder, not a file. Choose a file."});
   EXPECT_EQ(folder.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(folder.prompter.boxes[0].title, "PC Program for QZ815");
   EXPECT_EQ(folder.diagnostics.errors,
@@ -396,8 +577,12 @@ TEST(DataFileRefusal, TheRegionQuestion) {
 TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   TempDir dir;
   TestContext t;
-  EXPECT_FALSE(SaveDataFile(t.ctx, dir / "missing-folder" / "x.dat"));
-  ASSERT_EQ(t.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  const std::filesystem::path missing = dir / "missing-folder";
+  EXPECT_FALSE(SaveDataFile(t.ctx, missing / "x.dat"));
+  ASSERT_EQ(t.prompter.texts(),
+            std::vector<std::string>{"FileSave Error!!\r\n" + (missing / "x.dat").string() +
+                                     ": the folder " + missing.string() +
+                                     " does not exist. Create it or choose another folder."});
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_TRUE(t.ws.flags.ErrorFlag);
   EXPECT_TRUE(t.ws.flags.CancelFlag);
@@ -409,6 +594,9 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   WriteText(dir / "taken.dat" / "inside", "kept");
   TestContext busy;
   EXPECT_FALSE(SaveDataFile(busy.ctx, dir / "taken.dat"));
+  EXPECT_EQ(busy.prompter.texts(),
+            std::vector<std::string>{"FileSave Error!!\r\n" + (dir / "taken.dat").string() +
+                                     ": it is a folder, not a file. Choose a file name."});
   EXPECT_EQ(test::ReadBytes(dir / "taken.dat" / "inside"), "kept");
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);

@@ -130,8 +130,15 @@ TEST(Destinations, ABadTemplateChangesNothingAndRestoresTheCheck) {
     EXPECT_EQ(t.ws.image, image);
     EXPECT_EQ(t.ws.model, model);
   }
+  // Each says which template was refused and what was found in it.
   ASSERT_EQ(t.prompter.texts(),
-            (std::vector<std::string>{"IniFileRead Error!!", "IniFileRead Error!!"}));
+            (std::vector<std::string>{
+                "IniFileRead Error!!\r\n" + (dir / "QZ815_OLD_012D.ini").string() +
+                    ": the model words at 0x080 and 0x7FE hold 0x012C and 0x012C; an image of "
+                    "the QZ815 holds 0x012D in both.",
+                "IniFileRead Error!!\r\n" + (dir / "QZ815_SHORT_012D.ini").string() +
+                    ": expected 2048 bytes and found 2047, so it is no image of the radio's "
+                    "memory."}));
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(t.prompter.boxes[0].title, "PC Program for QZ815");
   EXPECT_EQ(store.read("IniFilePath", "IniFileName_1", ""), "QZ815_UK");

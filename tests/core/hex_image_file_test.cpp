@@ -43,7 +43,7 @@ struct OpenFixture : test::TestContext {
 TEST(OpenImageFile, RefusedFilesChangeNothing) {
   struct Case {
     std::string bytes;
-    const char* message;
+    std::string message;  // the first line; the second is the path and what was found
   };
   const std::string good = ImageAsString(ValidImage(1));
   MemoryImage halfVersion = ValidImage(1);
@@ -53,16 +53,23 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
   newImage.set(0x081, 0x2C);
   newImage.set(0x7FF, 0x2C);
   MemoryImage usa = ValidImage(7);
+  const std::string size = "bad file!!\r\n{}: expected 2048 bytes and found ";
+  const std::string words = "ModelType Error !!\r\n{}: the model words at 0x080 and 0x7FE hold ";
   const Case cases[] = {
-      {good.substr(0, 2047), "bad file!!"},
-      {good + "x", "bad file!!"},
-      {"", "bad file!!"},
-      {ImageAsString(halfVersion), "ModelType Error !!"},
-      {ImageAsString(newImage), "ModelType Error !!"},
-      {ImageAsString(usa), "Region Unmatched !!"},
+      {good.substr(0, 2047), size + "2047, so it is no image of the radio's memory."},
+      {good + "x", size + "2049, so it is no image of the radio's memory."},
+      {"", size + "0, so it is no image of the radio's memory."},
+      {ImageAsString(halfVersion),
+       words + "0x012D and 0x0000; an image of the QZ815 holds 0x012D in both."},
+      {ImageAsString(newImage),
+       words + "0x012C and 0x012C; an image of the QZ815 holds 0x012D in both."},
+      {ImageAsString(usa),
+       "Region Unmatched !!\r\n{}: the file is for the region USA and the data set for UK, and "
+       "the USA region is never mixed with another."},
   };
-  for (const Case& c : cases) {
+  for (Case c : cases) {
     OpenFixture f;
+    c.message.replace(c.message.find("{}"), 2, (f.dir / "in.hex").string());
     const MemoryImage image = f.ws.image;
     const SettingsModel model = f.ws.model;
     test::WriteBytes(f.dir / "in.hex", c.bytes);
@@ -80,8 +87,12 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
 TEST(OpenImageFile, AnotherModelRefusesEveryFile) {
   OpenFixture f;
   f.ws.caps.ModelType = 2;
-  EXPECT_FALSE(OpenImageFile(f.ctx, f.file(ValidImage(1))).loaded);
-  EXPECT_EQ(f.prompter.texts(), std::vector<std::string>{"ModelType Error !!"});
+  const auto path = f.file(ValidImage(1));
+  EXPECT_FALSE(OpenImageFile(f.ctx, path).loaded);
+  EXPECT_EQ(f.prompter.texts(),
+            std::vector<std::string>{"ModelType Error !!\r\n" + path.string() +
+                                     ": the program is set to the model Unknown model, which has "
+                                     "no image files."});
   EXPECT_TRUE(f.ws.flags.ErrorFlag);
 }
 
@@ -132,7 +143,9 @@ TEST(OpenImageFile, MissingFileIsAReadError) {
   const MemoryImage image = f.ws.image;
   const SettingsModel model = f.ws.model;
   EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "missing.hex").loaded);
-  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  ASSERT_EQ(f.prompter.texts(),
+            std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "missing.hex").string() +
+                                     ": the file does not exist. Check its name and folder."});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.ReadHexFileAs -> 2", 0), 0u);
@@ -147,7 +160,9 @@ TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
   const SettingsModel model = f.ws.model;
   std::filesystem::create_directory(f.dir / "folder.hex");
   EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "folder.hex").loaded);
-  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileRead Error!!"});
+  ASSERT_EQ(f.prompter.texts(),
+            std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "folder.hex").string() +
+                                     ": it is a folder, not a file. Choose a file."});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   EXPECT_EQ(f.diagnostics.errors, std::vector<std::string>{"frmMain.ReadHexFileAs -> " +
@@ -155,6 +170,22 @@ TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
                                                                std::errc::is_a_directory))});
   EXPECT_TRUE(f.ws.flags.ErrorFlag);
   EXPECT_TRUE(f.ws.flags.CancelFlag);
+  f.expectUnchanged(image, model);
+}
+
+TEST(OpenImageFile, ALargeFileIsRefusedByItsSizeWithoutBeingRead) {
+  OpenFixture f;
+  const auto path = f.dir / "large.hex";
+  test::WriteBytes(path, "");
+  // Three gigabytes that take no room: a read of it would take the program's memory.
+  std::filesystem::resize_file(path, 3'000'000'000ULL);
+  const MemoryImage image = f.ws.image;
+  const SettingsModel model = f.ws.model;
+  EXPECT_FALSE(OpenImageFile(f.ctx, path).loaded);
+  EXPECT_EQ(f.prompter.texts(),
+            std::vector<std::string>{"bad file!!\r\n" + path.string() +
+                                     ": expected 2048 bytes and found 3000000000, so it is no "
+                                     "image of the radio's memory."});
   f.expectUnchanged(image, model);
 }
 
@@ -181,7 +212,9 @@ TEST(SaveImageBytes, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   std::filesystem::create_directories(target);
   test::WriteBytes(target / "inside", "kept");
   EXPECT_FALSE(SaveImageBytes(f.ctx, target));
-  ASSERT_EQ(f.prompter.texts(), std::vector<std::string>{"FileSave Error!!"});
+  ASSERT_EQ(f.prompter.texts(),
+            std::vector<std::string>{"FileSave Error!!\r\n" + target.string() +
+                                     ": it is a folder, not a file. Choose a file name."});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);

@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <csignal>
+#include <memory>
 #include <thread>
 
 #include "image/memory_map.h"
+#include "sim/pseudo_terminal.h"
 #include "support/child_process.h"
 #include "support/process.h"
 #include "support/test_support.h"
@@ -12,12 +14,14 @@
 namespace tpw::test {
 namespace {
 
-// A radio with an ATIS code, region 2, and a pattern the PC's base image does not have.
+// A radio with an ATIS code, region 2, and a pattern the PC's base image does not have. Its
+// lists are as long as a radio's: ten weather channels, no RG and no EXP channels.
 MemoryImage RadioImage() {
-  MemoryImage image = ValidRadioImage(2);
+  MemoryImage image = WithRadioListLengths(ValidRadioImage(2));
   for (int a = 0x300; a < 0x7F0; ++a) image.set(a, static_cast<std::uint8_t>(a * 7));
   for (int a = 0x290; a < 0x300; ++a) image.set(a, 0x5A);
-  image.set(addr::AtisCode, 0x12);
+  const std::uint8_t code[] = {0x12, 0x34, 0x56, 0x78, 0x90};
+  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, code[i]);
   return image;
 }
 
@@ -63,7 +67,29 @@ struct E2e : ::testing::Test {
   TempDir dir;
   std::string file(const std::string& name) { return (dir / name).string(); }
   void SetUp() override { WriteBytes(dir / "base.hex", ImageAsString(BaseImage())); }
+  // Waits (at most 20 s) until the simulator's log shows the PC sending this text.
+  void WaitUntilTheRadioSees(const std::string& text) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (ReadBytes(dir / "log.jsonl").find(text) == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  }
 };
+
+// How long a command ran and how much processor time it took.
+struct Timed {
+  int status = -1;
+  double seconds = 0;
+  double cpuSeconds = 0;
+};
+Timed RunTimed(ChildProcess& process) {
+  const auto start = std::chrono::steady_clock::now();
+  Timed timed;
+  timed.status = process.wait(&timed.cpuSeconds);
+  timed.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return timed;
+}
 
 TEST_F(E2e, ReadSavesTheRadioOverTheBaseAndItsDataFileWritesBack) {
   Sim sim(dir, {});
@@ -125,13 +151,10 @@ TEST_F(E2e, CtrlCCancelsARead) {
   ChildProcess cli({TPW52_CLI, "read", "--port", sim.path(), "--base", file("base.hex"), "--out",
                     file("out.hex")},
                    file("cli.err"));
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (ReadBytes(dir / "log.jsonl").find("#CEPRD\\u00090400") == std::string::npos &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
+  WaitUntilTheRadioSees("#CEPRD\\u00090400");
   cli.signal(SIGINT);
   EXPECT_EQ(cli.wait(), 130);
+  EXPECT_EQ(ReadBytes(dir / "cli.err"), "The transfer was cancelled by Ctrl-C (SIGINT).\n");
   EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
   EXPECT_EQ(sim.stop(), 0);
   const std::string log = ReadBytes(dir / "log.jsonl");
@@ -157,20 +180,153 @@ TEST_F(E2e, ReadStartsFromADestinationBesideTheProgram) {
   EXPECT_EQ(sim.stop(), 0);
 }
 
-TEST_F(E2e, OutputIntoAMissingFolderIsRefusedBeforeTheRadioIsRead) {
+TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
   Sim sim(dir, {});
   const std::string missing = file("no-such-folder") + "/out.hex";
-  const auto read = RunCommand(
-      Cli("read --port " + sim.path() + " --base " + file("base.hex") + " --out " + missing));
-  EXPECT_EQ(read.status, 1);
-  EXPECT_EQ(read.err, "Cannot save " + missing + ": the folder " + file("no-such-folder") +
-                          " does not exist. Create it or give a file in another folder.\n");
-  const auto clear = RunCommand(
-      Cli("clear-atis --port " + sim.path() + " --base " + file("base.hex") + " --out " + missing));
-  EXPECT_EQ(clear.status, 1);
-  EXPECT_EQ(clear.err, read.err);
+  const std::string read = "read --port " + sim.path() + " --base " + file("base.hex");
+  const std::string clear = "clear-atis --port " + sim.path() + " --base " + file("base.hex");
+  std::filesystem::create_directory(dir / "taken.hex");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {read + " --out " + missing, "Cannot save " + missing + ": the folder " +
+                                       file("no-such-folder") +
+                                       " does not exist. Create it or choose another folder.\n"},
+      {clear + " --out " + missing, "Cannot save " + missing + ": the folder " +
+                                        file("no-such-folder") +
+                                        " does not exist. Create it or choose another folder.\n"},
+      {read + " --out " + file("out.hx"),
+       "Cannot save " + file("out.hx") +
+           ": --out takes an image file (.hex). Give a name ending in .hex.\n"},
+      {read + " --out " + file("out.hex") + " --dat " + file("out.hex"),
+       "Cannot save " + file("out.hex") +
+           ": --dat takes a channel data file (.dat). Give a name ending in .dat.\n"},
+      {clear + " --out " + file("taken.hex"),
+       "Cannot save " + file("taken.hex") + ": it is a folder, not a file. Choose a file name.\n"},
+  };
+  for (const auto& [command, message] : cases) {
+    const auto result = RunCommand(Cli(command));
+    EXPECT_EQ(result.status, 1) << command;
+    EXPECT_EQ(result.err, message);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
   EXPECT_EQ(sim.stop(), 0);
   EXPECT_EQ(ReadBytes(dir / "log.jsonl"), "");  // the radio heard nothing
+  EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
+}
+
+// A radio that is not in PC-control mode (or a port without one) never answers: the command
+// says what it waits for, then what to check, without keeping the processor busy.
+TEST_F(E2e, ARadioThatDoesNotAnswer) {
+  sim::PseudoTerminal silent;
+  ChildProcess cli({TPW52_CLI, "read", "--port", silent.path(), "--base", file("base.hex"), "--out",
+                    file("out.hex")},
+                   file("cli.err"));
+  const Timed run = RunTimed(cli);
+  EXPECT_EQ(run.status, 1);
+  const std::string waiting = "Still waiting on " + silent.path() +
+                              " for the radio's answer to #CMDSY (nothing for 3 s; giving up "
+                              "after 10 s).\n";
+  EXPECT_EQ(ReadBytes(dir / "cli.err"),
+            waiting + waiting + waiting + "The radio did not answer on " + silent.path() +
+                ".\nCheck that the programming cable is plugged in at both ends, that the radio "
+                "was switched on while holding [PRESET] until it shows PC CONTROL, and that " +
+                silent.path() + " is the cable's port. Then try again.\n");
+  EXPECT_LT(run.seconds, 50);  // one synchronisation pass, not two
+  EXPECT_LT(run.cpuSeconds, 5);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
+}
+
+// A line that hangs up (the radio switched off, the cable pulled out) ends the transfer at
+// once, with no busy loop.
+TEST_F(E2e, APortThatHangsUpIsLostAtOnce) {
+  auto peer = std::make_unique<sim::PseudoTerminal>();
+  const std::string port = peer->path();
+  ChildProcess cli({TPW52_CLI, "write", "--port", port, file("base.hex")}, file("cli.err"));
+  EXPECT_EQ(peer->read(std::chrono::seconds(10)), "P");  // the first ping
+  peer.reset();
+  const Timed run = RunTimed(cli);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(ReadBytes(dir / "cli.err"),
+            "The connection to the radio on " + port +
+                " was lost: the line hung up.\nCheck that the cable is plugged in and that the "
+                "radio is switched on, then try again.\n");
+  EXPECT_LT(run.seconds, 5);
+  EXPECT_LT(run.cpuSeconds, 2);
+}
+
+// Switched off in the middle of a write: the radio keeps what it took, and the user learns
+// up to where and what to do.
+TEST_F(E2e, ARadioSwitchedOffWhileItIsWritten) {
+  Sim sim(dir, {"--hang-up", "400"});
+  ChildProcess cli({TPW52_CLI, "write", "--port", sim.path(), file("base.hex")}, file("cli.err"));
+  const Timed run = RunTimed(cli);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(ReadBytes(dir / "cli.err"),
+            "The connection to the radio on " + sim.path() +
+                " was lost: the line hung up.\nCheck that the cable is plugged in and that the "
+                "radio is switched on, then try again.\n"
+                "CommunicatiOn Error!!\nThe radio on " +
+                sim.path() +
+                " is only partly programmed: it took the write up to address 0x3FF; the write "
+                "stopped at 0x400. Program the radio again before you use it.\n");
+  EXPECT_LT(run.seconds, 20);
+  EXPECT_LT(run.cpuSeconds, 5);
+  EXPECT_EQ(sim.stop(), 0);
+  // Up to 0x3FF the radio holds what a write sends; from 0x400 on, what it held before.
+  ASSERT_EQ(RunCommand(Cli("convert " + file("base.hex") + " " + file("sent.hex"))).status, 0);
+  const std::string saved = ReadBytes(dir / "saved.hex");
+  ASSERT_EQ(saved.size(), 2048u);
+  EXPECT_EQ(saved.substr(0x300, 0x100), ReadBytes(dir / "sent.hex").substr(0x300, 0x100));
+  EXPECT_EQ(saved.substr(0x400), ImageAsString(RadioImage()).substr(0x400));
+}
+
+// SIGTERM and SIGHUP cancel like Ctrl-C, and a write cancelled half way says so.
+TEST_F(E2e, StopSignalsCancelAWriteAndSayWhatTheRadioHolds) {
+  for (const auto& [number, name] :
+       {std::pair{SIGTERM, std::string("a request to end the program (SIGTERM)")},
+        std::pair{SIGHUP, std::string("the terminal hanging up (SIGHUP)")}}) {
+    TempDir run;
+    WriteBytes(run / "radio.hex", ImageAsString(RadioImage()));
+    ChildProcess sim(
+        {QZ815_SIM, "--image", (run / "radio.hex").string(), "--log", (run / "log.jsonl").string()},
+        (run / "sim.err").string());
+    const std::string port = sim.readLine();
+    ChildProcess cli({TPW52_CLI, "write", "--port", port, file("base.hex")},
+                     (run / "cli.err").string());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (ReadBytes(run / "log.jsonl").find("#CEPWR\\u00090400") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    cli.signal(number);
+    EXPECT_EQ(cli.wait(), 130) << name;
+    const std::string err = ReadBytes(run / "cli.err");
+    EXPECT_TRUE(err.starts_with("The radio on " + port +
+                                " is only partly programmed: it took the "
+                                "write up to address 0x"))
+        << err;
+    EXPECT_TRUE(
+        err.ends_with(". Program the radio again before you use it.\nThe transfer was "
+                      "cancelled by " +
+                      name + ".\n"))
+        << err;
+    sim.signal(SIGINT);
+    EXPECT_EQ(sim.wait(), 0);
+  }
+}
+
+// Under --yes a radio that stays busy is retried five times, then the usual failure.
+TEST_F(E2e, YesRetriesABusyRadioFiveTimes) {
+  Sim sim(dir, {"--busy", "100"});
+  const auto result =
+      RunCommand(Cli("clear-atis --port " + sim.path() + " --base " + file("base.hex") + " --yes"));
+  EXPECT_EQ(result.status, 1);
+  std::string expected;
+  for (int i = 0; i < 5; ++i) expected += "Radio is busy!!\n-> agreed\n";
+  expected +=
+      "Radio is busy!!\n-> refused (--yes agreed to this question 5 times already)\n"
+      "Radio not ready!!\n";
+  EXPECT_EQ(result.err, expected);
+  EXPECT_EQ(sim.stop(), 0);
   EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
 }
 

@@ -84,7 +84,8 @@ class FileOpeningTest : public QObject {
   void init() {
     dir = std::make_unique<TempDir>();
     WriteBytes(*dir / "global.ini", kOneModel);
-    MemoryImage image = ValidImage(UsaRegion);
+    // Lists no longer than a radio's, so a data file saved from it reads back without a warning.
+    MemoryImage image = WithRadioListLengths(ValidImage(UsaRegion));
     image.set(addr::UsableGroups, 0x80);
     WriteBytes(*dir / "QZ815_USA_012D.ini", ImageAsString(image));
   }
@@ -106,9 +107,33 @@ class FileOpeningTest : public QObject {
     QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{7});
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - boat.dat"));
     f->window->openFile(refused);
-    QCOMPARE(f->prompter().texts(), std::vector<std::string>{"ModelType Error !!"});
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{"ModelType Error !!\r\n" + refused.toStdString() +
+                                      ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 "
+                                      "has MODELTYPE=1."});
     QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{7});  // the refused file changed nothing
     QVERIFY(f->dialogs.folders.isEmpty());                      // and no dialog was shown
+  }
+
+  // A hand-edited file opens as before; what it holds that the radio cannot is listed in one
+  // warning, and the file is the window's document.
+  void handEditedFileOpensWithOneWarning() {
+    const QString edited = Path(*dir / "edited.dat");
+    WriteBytes(edited.toStdString(),
+               "[MAIN]\r\nMODELTYPE=1\r\nREGION=255\r\n[CHUSA1]\r\nPosition=200\r\n"
+               "[CHUSA2]\r\nPosition=7\r\n");
+    auto f = started();
+    f->window->openFile(edited);
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{
+                 edited.toStdString() +
+                 " was opened, but not everything in it was taken as written. Check these "
+                 "settings before you program the radio:\r\n[CHUSA1] Position=200 (line 5): not "
+                 "a channel position from 0 to 119; kept as 0."});
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
+    QCOMPARE(OutcomeOf(*f).usaPositions, (std::vector<int>{0, 7}));
+    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - edited.dat"));
+    QVERIFY(!f->ws().flags.ErrorFlag);
   }
 
   void droppedDataFileOpens() {

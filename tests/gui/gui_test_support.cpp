@@ -1,5 +1,7 @@
 #include "gui_test_support.h"
 
+#include "link/memory_line.h"
+
 namespace tpw::test {
 
 QString ScriptedFileDialogs::next(const QString& dialog, const QString& folder) {
@@ -43,11 +45,13 @@ namespace {
 class MissingPort : public SerialPort {
  public:
   explicit MissingPort(std::string device) : device_(std::move(device)) {}
+  std::string name() const override { return device_; }
   bool open(std::string_view) override { return false; }
   void close() override {}
   bool isOpen() const override { return false; }
   std::string settings() const override { return {}; }
   PortFailure lastFailure() const override { return {2, device_ + " does not exist."}; }
+  bool lost() const override { return false; }
   int bytesWaiting() override { return 0; }
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds) override { return {}; }
   bool write(std::span<const std::uint8_t>) override { return false; }
@@ -57,10 +61,37 @@ class MissingPort : public SerialPort {
   std::string device_;
 };
 
+// A port that opens, with nothing at the other end.
+class SilentPort : public SerialPort {
+ public:
+  SilentPort(std::string device, FakeHost* clock) {
+    end_.portName = std::move(device);
+    if (clock) end_.onWait = [clock](std::chrono::milliseconds d) { clock->advance(d); };
+  }
+  std::string name() const override { return end_.name(); }
+  bool open(std::string_view settings) override { return end_.open(settings); }
+  void close() override { end_.close(); }
+  bool isOpen() const override { return end_.isOpen(); }
+  std::string settings() const override { return end_.settings(); }
+  PortFailure lastFailure() const override { return end_.lastFailure(); }
+  bool lost() const override { return false; }
+  int bytesWaiting() override { return 0; }
+  std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override {
+    return end_.readByte(slice);
+  }
+  bool write(std::span<const std::uint8_t> bytes) override { return end_.write(bytes); }
+  void discardInput() override {}
+
+ private:
+  MemoryLine line_;
+  MemoryLine::End& end_ = line_.pc();
+};
+
 }  // namespace
 
 std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
   made.push_back(device);
+  if (silent) return std::make_unique<SilentPort>(device, clock);
   return std::make_unique<MissingPort>(device);
 }
 
@@ -68,7 +99,9 @@ GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
     : window(std::make_unique<gui::MainWindow>(
           workspace,
           gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports, printers,
-                                  std::move(dataFolder), offerDemo, documents.path()})) {}
+                                  std::move(dataFolder), offerDemo, documents.path()})) {
+  ports.clock = &host;
+}
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);

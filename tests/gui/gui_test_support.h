@@ -81,7 +81,8 @@ class EventLoopFakeHost : public FakeHost {
 };
 
 // The system's ports as a test wants them; every port made fails to open, as a port that has
-// gone away does.
+// gone away does, or, when `silent`, opens with nothing at the other end (a radio that is not
+// in PC-control mode), its waits passing on the clock.
 class FakePortAccess : public gui::PortAccess {
  public:
   std::vector<serial::SerialPortEntry> list() override { return entries; }
@@ -89,6 +90,8 @@ class FakePortAccess : public gui::PortAccess {
 
   std::vector<serial::SerialPortEntry> entries;
   std::vector<std::string> made;
+  bool silent = false;
+  FakeHost* clock = nullptr;
 };
 
 // A main window over a test workspace, with recorders for the user, time and logs.

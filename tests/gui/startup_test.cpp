@@ -142,7 +142,9 @@ class StartupTest : public QObject {
 
     f->prompter().plan(Answer::Ok);
     destination("QZ815_ZZ")->trigger();  // a bad template
-    QCOMPARE(LastBox(f->prompter()).text, std::string("IniFileRead Error!!"));
+    QCOMPARE(LastBox(f->prompter()).text,
+             "IniFileRead Error!!\r\n" + (*dir / "QZ815_ZZ_012D.ini").string() +
+                 ": expected 2048 bytes and found 5, so it is no image of the radio's memory.");
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK", "QZ815_USA*", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_USA"));
@@ -222,7 +224,9 @@ class StartupTest : public QObject {
                "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n[CHUSA1]\r\nPosition=9\r\n");
     f->dialogs.planned << other;
     f->window->fileOpen();
-    QCOMPARE(LastBox(f->prompter()).text, std::string("ModelType Error !!"));
+    QCOMPARE(LastBox(f->prompter()).text,
+             "ModelType Error !!\r\n" + other.toStdString() +
+                 ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.");
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
     QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));

@@ -179,6 +179,58 @@ class TransferTest : public QObject {
     QVERIFY(!itemsAgain[0]->isChecked());
   }
 
+  // A radio that does not answer: the user is told what to check, and may press OK again.
+  void aRadioThatDoesNotAnswerIsExplained() {
+    start(false);
+    f->ports.silent = true;
+    bool okAgain = false;
+    WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
+      PressButton(d, "cmdOK");
+      okAgain = d->isVisible() && ButtonEnabled(d, "cmdOK");
+      PressButton(d, "cmdCancel");
+    });
+    const MemoryImage before = f->ws().image;
+    QVERIFY(!f->window->runTransfer(TransferMode::Read).TransferDone);
+    QVERIFY(okAgain);
+    QCOMPARE(texts(), std::vector<std::string>{
+                          "The radio did not answer on /dev/ttyUSB0.\r\nCheck that the "
+                          "programming cable is plugged in at both ends, that the radio was "
+                          "switched on while holding [PRESET] until it shows PC CONTROL, and that "
+                          "/dev/ttyUSB0 is the cable's port. Then try again."});
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Read from Radio"));
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Critical);
+    QVERIFY(f->ws().image == before);
+  }
+
+  // A write cancelled once the radio has taken its first byte says that the radio may be
+  // partly programmed, and the dialog stays open.
+  void aCancelledWriteSaysWhatTheRadioHolds() {
+    start(true);
+    transfer(TransferMode::Read);  // the demo radio now exists, with the PC's data
+    const MemoryImage radio = f->window->demoRadio()->memory();
+    f->ws().image.set(0x082, static_cast<std::uint8_t>(radio.at(0x082) ^ 0xFF));
+    f->host.onYield = [&] {
+      auto* d = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+      if (d != nullptr && f->window->demoRadio()->memory().at(0x082) != radio.at(0x082)) {
+        PressButton(d, "cmdCancel");
+      }
+    };
+    bool stayedOpen = false;
+    WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
+      PressButton(d, "cmdOK");
+      stayedOpen = d->isVisible();
+      PressButton(d, "cmdCancel");
+    });
+    QVERIFY(!f->window->runTransfer(TransferMode::Program).TransferDone);
+    QVERIFY(stayedOpen);
+    QCOMPARE(LastBox(f->prompter()).text,
+             std::string("The radio on Simulated radio (demo) may be partly programmed: the "
+                         "write stopped at its first address, 0x082. Program the radio again "
+                         "before you use it."));
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Program to Radio"));
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
+  }
+
   void noPortAtAll() {
     WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\n");
     f = std::make_unique<GuiFixture>(dir->path());

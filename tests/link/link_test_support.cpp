@@ -33,6 +33,12 @@ void ScriptedRadio::answerPending() {
   }
 }
 
+std::vector<Box> Boxes(const RecordingPrompter& prompter) {
+  std::vector<Box> boxes;
+  for (const auto& b : prompter.boxes) boxes.push_back({b.icon, b.title, b.text});
+  return boxes;
+}
+
 void RefuseUnplannedQuestions(RecordingPrompter& prompter) {
   prompter.unplanned = [](const RecordingPrompter::Box& box) {
     ADD_FAILURE() << "a question no answer was planned for: " << box.text;
@@ -42,6 +48,7 @@ void RefuseUnplannedQuestions(RecordingPrompter& prompter) {
 
 LinkBench::LinkBench() {
   RefuseUnplannedQuestions(t.prompter);
+  line.pc().portName = TestPort;
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
   line.pc().open(LineSettings(protocol::WorkingBaud));
   line.radio().open(LineSettings(protocol::WorkingBaud));
@@ -61,6 +68,7 @@ MemoryImage RadioMemory(std::uint8_t region, std::uint8_t seed) {
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
   RefuseUnplannedQuestions(t.prompter);
+  line.pc().portName = TestPort;
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
 }
 

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,10 @@ class RecordingObserver : public TransferObserver {
     monitors.emplace_back(text);
     if (onMonitor) onMonitor(text);
   }
+  void waiting(std::string_view text) override { waits.emplace_back(text); }
   std::vector<int> percents;
   std::vector<std::string> monitors;
+  std::vector<std::string> waits;
   std::function<void(std::string_view)> onMonitor;
 };
 
@@ -51,6 +54,22 @@ class ScriptedRadio {
   std::string pending_;
   std::deque<std::string> answers_;
 };
+
+// A message box as a test compares it: icon, title and text.
+struct Box {
+  Icon icon;
+  std::string title;
+  std::string text;
+  bool operator==(const Box&) const = default;
+  friend void PrintTo(const Box& box, std::ostream* out) {
+    *out << "{" << static_cast<int>(box.icon) << ", \"" << box.title << "\", \"" << box.text
+         << "\"}";
+  }
+};
+std::vector<Box> Boxes(const RecordingPrompter& prompter);
+
+// The name of the PC's end of the line in the benches' messages.
+inline constexpr const char* TestPort = "/dev/ttyUSB0";
 
 // A question nobody planned an answer for fails the test and is refused, so that a faulty
 // link cannot keep asking for ever.

@@ -214,17 +214,26 @@ TEST(RadioLinkExchange, CancelAndBadRepliesEndAtOnce) {
 }
 
 TEST(RadioLinkSync, NeedsBothPasses) {
+  // A second pass that times out three times fails the synchronisation.
   LinkBench bench;
   bench.t.ws.options.DebugMode = true;
   ScriptedRadio radio(bench.line);
-  for (int i = 0; i < 3; ++i) radio.answer("");
   radio.answer("#CMDOK\r\n");
   EXPECT_EQ(bench.link.synchronise(), Outcome::Failed);
   EXPECT_EQ(radio.received().size(), 4u);
-  const std::vector<std::string> expected = {"sending '#CMDSY'...(1)", "sending '#CMDSY'...(1)",
-                                             "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)",
+  const std::vector<std::string> expected = {"sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)",
+                                             "sending '#CMDSY'...(2)", "sending '#CMDSY'...(2)",
                                              "can'not Receive '#CMDOK' !!"};
   EXPECT_EQ(bench.observer.monitors, expected);
+
+  // A first pass that fails ends it: the second could not make it succeed, so the radio is
+  // not waited for another thirty seconds.
+  LinkBench silent;
+  ScriptedRadio nothing(silent.line);
+  const auto start = silent.t.host.now();
+  EXPECT_EQ(silent.link.synchronise(), Outcome::Failed);
+  EXPECT_EQ(nothing.received(), std::vector<std::string>(3, "#CMDSY\r\n"));
+  EXPECT_LT(silent.t.host.now() - start, 31s);
 
   // A reply that is neither silence nor "ERROR" ends both passes.
   LinkBench other;

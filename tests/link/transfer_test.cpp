@@ -24,21 +24,14 @@ std::set<int> WrittenAddresses(const sim::RadioSimulator& radio) {
   return written;
 }
 
-struct Box {
-  Icon icon;
-  std::string title;
-  std::string text;
-  bool operator==(const Box&) const = default;
-};
-
-std::vector<Box> Boxes(const RecordingPrompter& prompter) {
-  std::vector<Box> boxes;
-  for (const auto& b : prompter.boxes) boxes.push_back({b.icon, b.title, b.text});
-  return boxes;
-}
-
 const Box ReadComplete{Icon::Information, "Read from Radio", "Complete!!"};
-const Box ReadCommError{Icon::Critical, "Read from Radio", "CommunicatiOn Error!!"};
+const Box ReadCommError{Icon::Critical, "Read from Radio",
+                        "CommunicatiOn Error!!\r\nNothing was read: the data on the PC are as "
+                        "they were. Check the cable and the radio on /dev/ttyUSB0, then read "
+                        "again."};
+const std::string NothingWritten =
+    "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
+    "Check the cable and the radio, then program again.";
 
 // ---- Read ----
 
@@ -341,7 +334,10 @@ TEST(CloneWrite, FailedByteStopsThePlan) {
   const std::set<int> written = WrittenAddresses(bench.radio);
   EXPECT_EQ(written, (std::set<int>{0x082, 0x083, 0x084}));
   EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"}}));
+            (std::vector<Box>{{Icon::Critical, "Program to Radio",
+                               "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 is only partly "
+                               "programmed: it took the write up to address 0x084; the write "
+                               "stopped at 0x085. Program the radio again before you use it."}}));
   EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{
@@ -357,18 +353,22 @@ TEST(CloneWrite, FailedLookAtTheRadiosCodeStopsBeforeAnyWrite) {
   EXPECT_TRUE(bench.radio.writes().empty());
   EXPECT_EQ(Boxes(bench.t.prompter),
             (std::vector<Box>{{Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"},
-                              {Icon::Critical, "Program to Radio", "CommunicatiOn Error!!"}}));
+                              {Icon::Critical, "Program to Radio", NothingWritten}}));
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{"frmRadio.GetChkNullData -> block 0x282, 5 bytes: no "
                                      "acknowledgement after 3 attempts"});
 }
 
-TEST(CloneWrite, CancelStopsAfterTheCurrentExchangeWithoutAMessage) {
+TEST(CloneWrite, CancelStopsAfterTheCurrentExchangeAndSaysWhatTheRadioHolds) {
   SimBench bench(RadioMemory());
   bench.usePcImage(RadioMemory(0xFF, 0x55));
   bench.cancelWhenRadioSees("#CEPWR\t0400");
   EXPECT_FALSE(bench.run(TransferMode::Program).TransferDone);
-  EXPECT_TRUE(bench.t.prompter.boxes.empty());
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{{Icon::Exclamation, "Program to Radio",
+                               "The radio on /dev/ttyUSB0 is only partly programmed: it took the "
+                               "write up to address 0x3FF; the write stopped at 0x400. Program "
+                               "the radio again before you use it."}}));
   ASSERT_FALSE(bench.radio.writes().empty());
   EXPECT_EQ(bench.radio.writes().back().address, 0x400);  // the radio took the last one
   EXPECT_EQ(bench.radio.aborts(), 0);
@@ -416,7 +416,11 @@ TEST(AtisClear, FailureKeepsThePcsCode) {
   EXPECT_EQ(bench.t.ws.image, pc);
   EXPECT_EQ(bench.t.ws.model, model);
   EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Clear Data ATIS", "CommunicatiOn Error!!"}}));
+            (std::vector<Box>{{Icon::Critical, "Clear Data ATIS",
+                               "CommunicatiOn Error!!\r\nThe ATIS code in the radio on "
+                               "/dev/ttyUSB0 is only partly cleared: it took the clear up to "
+                               "address 0x283; the clear stopped at 0x284. Clear the ATIS data "
+                               "again before you use the radio."}}));
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{"frmRadio.ClearDataATIS -> block 0x284, 1 byte: no "
                                      "acknowledgement after 3 attempts"});
@@ -448,11 +452,28 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   EXPECT_FALSE(bench.t.ws.flags.TransferBusy);
   const std::string description = std::system_error(EIO, std::generic_category(), "cable").what();
   EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Clear ATIS Data",
-                               std::to_string(EIO) + "\r\n\r\n" + description}}));
+            (std::vector<Box>{
+                {Icon::Critical, "Clear ATIS Data", std::to_string(EIO) + "\r\n\r\n" + description},
+                {Icon::Exclamation, "Clear ATIS Data",
+                 "The ATIS code in the radio on /dev/ttyUSB0 is only partly "
+                 "cleared: it took the clear up to address 0x283; the clear "
+                 "stopped at 0x284. Clear the ATIS data again before you use the "
+                 "radio."}}));
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{"frmRadio.ClearDataATIS -> " + std::to_string(EIO) +
                                      description + "; block 0x284, 1 byte"});
+
+  // Running out of memory in the middle of a read ends it with a message, not an abort.
+  SimBench memory(RadioMemory());
+  memory.usePcImage(pc);
+  memory.radio.log = [](std::string_view from, std::string_view bytes) {
+    if (from == "pc" && bytes.starts_with("#CEPRD\t0400")) throw std::bad_alloc();
+  };
+  EXPECT_FALSE(memory.run(TransferMode::Read).TransferDone);
+  EXPECT_EQ(memory.t.ws.image, pc);
+  EXPECT_EQ(Boxes(memory.t.prompter),
+            (std::vector<Box>{
+                {Icon::Critical, "Read from Radio", "0\r\n\r\nThe computer ran out of memory."}}));
 }
 
 }  // namespace

@@ -73,6 +73,13 @@ MemoryImage ValidRadioImage(std::uint8_t region) {
   return image;
 }
 
+MemoryImage WithRadioListLengths(MemoryImage image) {
+  // From 0x160: the CHWX bitmap (2 bytes), CHEXP (4), CHRG (2).
+  const std::uint8_t bitmaps[] = {0xFF, 0xC0, 0, 0, 0, 0, 0, 0};
+  for (int i = 0; i < 8; ++i) image.set(0x160 + i, bitmaps[i]);
+  return image;
+}
+
 std::string ImageAsString(const MemoryImage& image) {
   const ImageBytes& bytes = image.bytes();
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

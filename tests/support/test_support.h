@@ -101,5 +101,8 @@ MemoryImage ValidImage(std::uint8_t region = 0xFF);
 std::string ImageAsString(const MemoryImage& image);
 // A valid image that also carries the product code "TR381K": what a radio holds.
 MemoryImage ValidRadioImage(std::uint8_t region = 0xFF);
+// The image with lists no longer than a radio holds (ten weather channels, no RG and no EXP
+// channels), where a blank image's bitmaps claim more records than the radio has room for.
+MemoryImage WithRadioListLengths(MemoryImage image);
 
 }  // namespace tpw::test

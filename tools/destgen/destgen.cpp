@@ -59,7 +59,8 @@ std::vector<std::string> CsvFields(std::string_view line) {
 // The data rows of a CSV file, without its heading, each with at least `columns` fields.
 std::vector<std::vector<std::string>> CsvRows(const fs::path& path, std::size_t columns) {
   std::string content;
-  if (ReadWholeFile(path, content)) throw std::runtime_error("cannot read " + path.string());
+  if (ReadWholeFile(path, content, TextFileLimit))
+    throw std::runtime_error("cannot read " + path.string());
   std::vector<std::vector<std::string>> rows;
   const auto lines = SplitLines(content);
   for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -159,7 +160,8 @@ int IndexOfChannel(const ChannelList& list, int position) {
 class Plan {
  public:
   explicit Plan(const fs::path& path) : path_(path) {
-    if (ReadWholeFile(path, text_)) throw std::runtime_error("cannot read " + path.string());
+    if (ReadWholeFile(path, text_, TextFileLimit))
+      throw std::runtime_error("cannot read " + path.string());
   }
   std::string operator()(const char* section, const char* key) const {
     return ReadIniValueFromText(text_, section, key);

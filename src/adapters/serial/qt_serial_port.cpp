@@ -1,6 +1,6 @@
 #include "adapters/serial/qt_serial_port.h"
 
-#include "adapters/serial/open_failure.h"
+#include "adapters/serial/port_failure.h"
 
 namespace tpw::serial {
 
@@ -56,10 +56,19 @@ bool QtSerialPort::open(std::string_view text) {
     return false;
   }
   settings_ = PortSettingsText(*parsed);
+  port_.clearError();
   return true;
 }
 
+void QtSerialPort::noticeLoss() {
+  if (lost_ || !port_.isOpen() || !MeansLostPort(port_.error())) return;
+  lost_ = true;
+  failure_ = DescribeLostPort(port_.error(), port_.errorString().toStdString(),
+                              LineHungUp(port_.handle()));
+}
+
 void QtSerialPort::close() {
+  lost_ = false;
   if (!port_.isOpen()) return;
   if (port_.bytesToWrite() > 0) port_.waitForBytesWritten(1000);
   port_.close();
@@ -71,24 +80,26 @@ int QtSerialPort::bytesWaiting() {
 }
 
 std::optional<std::uint8_t> QtSerialPort::readByte(std::chrono::milliseconds slice) {
-  if (!port_.isOpen()) return std::nullopt;
-  if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(static_cast<int>(slice.count()))) {
+  if (!port_.isOpen() || lost_) return std::nullopt;
+  char byte = 0;
+  // A wait that ends early without a byte, or a byte that cannot be taken, is the line
+  // failing: the caller hears of it through lost() instead of waiting in a busy loop.
+  if ((port_.bytesAvailable() == 0 && !port_.waitForReadyRead(static_cast<int>(slice.count()))) ||
+      !port_.getChar(&byte)) {
+    noticeLoss();
     return std::nullopt;
   }
-  char byte = 0;
-  if (!port_.getChar(&byte)) return std::nullopt;
   return static_cast<std::uint8_t>(byte);
 }
 
 bool QtSerialPort::write(std::span<const std::uint8_t> bytes) {
-  if (!port_.isOpen()) return false;
+  if (!port_.isOpen() || lost_) return false;
   const auto size = static_cast<qint64>(bytes.size());
-  if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
+  bool written = port_.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
   // Without an event loop the bytes leave only while someone waits for them.
-  while (port_.bytesToWrite() > 0) {
-    if (!port_.waitForBytesWritten(1000)) return false;
-  }
-  return true;
+  while (written && port_.bytesToWrite() > 0) written = port_.waitForBytesWritten(1000);
+  if (!written) noticeLoss();
+  return written;
 }
 
 void QtSerialPort::discardInput() {

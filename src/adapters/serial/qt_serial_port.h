@@ -13,21 +13,27 @@ class QtSerialPort : public SerialPort {
  public:
   explicit QtSerialPort(std::string device);
 
+  std::string name() const override { return device_; }
   bool open(std::string_view settings) override;
   void close() override;
   bool isOpen() const override { return port_.isOpen(); }
   std::string settings() const override { return settings_; }
   PortFailure lastFailure() const override { return failure_; }
+  bool lost() const override { return lost_; }
   int bytesWaiting() override;
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override;
   bool write(std::span<const std::uint8_t> bytes) override;
   void discardInput() override;
 
  private:
+  // After a read or write that did not succeed: a port in error has gone away.
+  void noticeLoss();
+
   std::string device_;
   QSerialPort port_;
   std::string settings_;
   PortFailure failure_;
+  bool lost_ = false;
 };
 
 }  // namespace tpw::serial

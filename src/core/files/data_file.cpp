@@ -5,8 +5,13 @@
 #include <cstdint>
 #include <exception>
 #include <limits>
+#include <new>
+#include <optional>
 
 #include "files/atomic_file.h"
+#include "files/data_file_names.h"
+#include "files/data_file_reader.h"
+#include "files/file_failure.h"
 #include "files/file_save.h"
 #include "files/ini_file.h"
 #include "image/channel_tables.h"
@@ -15,6 +20,7 @@
 #include "image/regions.h"
 #include "image/text_values.h"
 #include "session/flag_guard.h"
+#include "session/message_texts.h"
 #include "session/region_question.h"
 
 namespace tpw {
@@ -23,12 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kGroupSection = "Usable CH Group Setup";
-constexpr const char* kCommonSection = "Common Setup";
-constexpr const char* kAtisSection = "ATIS Setup";
-constexpr std::array<const char*, GroupCount> kGroupKeys = {"Group1", "Group2", "Group3", "Exp CH"};
-constexpr ListId kPlanLists[] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN};
-constexpr ListId kFreeLists[] = {ListId::CHRG, ListId::CHEXP};
+using namespace datafile;
 // The names under which failures of opening and saving are written into err.log.
 constexpr const char* kOpenLogName = "frmMain.FileRead2";
 constexpr const char* kSaveLogName = "frmMain.SaveFileAs";
@@ -89,14 +90,14 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   out.number("MODELTYPE", caps.ModelType);
   out.number("REGION", NormaliseRegion(regionCode));
 
-  out.section(kGroupSection);
-  for (int g = 0; g < GroupCount; ++g) out.flag(kGroupKeys[g], model.groups[g].Usable);
+  out.section(GroupSection);
+  for (int g = 0; g < GroupCount; ++g) out.flag(GroupKeys[g], model.groups[g].Usable);
   for (int g = 0; g < GroupCount; ++g) {
     out.number("Priority CH" + std::to_string(g), model.groups[g].PriorityCh);
   }
 
   const CommonSetup& c = model.common;
-  out.section(kCommonSection);
+  out.section(CommonSection);
   out.number("TX Po Display", c.TxPoDisplay);
   out.flag("SCAN", c.Scan);
   out.number("Resume Time", c.ResumeTime);
@@ -108,7 +109,7 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   out.number("Weater", c.WeatherAlert);
 
   if (caps.AtisSupported) {
-    out.section(kAtisSection);
+    out.section(AtisSection);
     for (int i = 0; i < 4; ++i) {
       out.flag("Usable ATIS CH Group" + std::to_string(i), model.atis.AtisChGroup[i]);
     }
@@ -117,161 +118,40 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   }
 }
 
-// ---- reading ----
-
-// Reads the keys of one section into fields, leaving a field as it was when its key is
-// missing or holds nothing the field can take.
-class FieldReader {
- public:
-  FieldReader(const SectionTable& table, std::string section)
-      : table_(table), section_(std::move(section)) {}
-
-  std::string raw(std::string_view key) const { return table_.value(section_, key); }
-
-  void flag(std::string_view key, bool& field) const {
-    if (const auto value = ParseBoolean(raw(key))) field = *value;
-  }
-
-  // A whole number within [low, high] after rounding ties to even.
-  template <typename T>
-  void number(std::string_view key, T& field, long long low, long long high) const {
-    const auto value = ParseDecimal(raw(key));
-    if (!value) return;
-    const double rounded = RoundHalfEven(*value);
-    if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high)) return;
-    field = static_cast<T>(rounded);
-  }
-
-  // 0 (none), or a frequency the radio can hold: above 100 and below 200 MHz at 100 Hz.
-  void frequency(std::string_view key, double& field) const {
-    const auto value = ParseDecimal(raw(key));
-    if (!value) return;
-    const double at100Hz = RoundHalfEven(*value * 10000) / 10000;
-    if (*value == 0) {
-      field = 0;
-    } else if (at100Hz > 100 && at100Hz < 200) {
-      field = *value;
-    }
-  }
-
-  void text(std::string_view key, std::string& field) const { field = raw(key); }
-
- private:
-  const SectionTable& table_;
-  std::string section_;
-};
-
-constexpr long long kInt16Low = std::numeric_limits<std::int16_t>::min();
-constexpr long long kInt16High = std::numeric_limits<std::int16_t>::max();
-
-void ReadGroups(const SectionTable& table, SettingsModel& model) {
-  const FieldReader in(table, kGroupSection);
-  for (int g = 0; g < GroupCount; ++g) in.flag(kGroupKeys[g], model.groups[g].Usable);
-  // -1 and 65535 both mean none; anything else outside a word cannot be stored.
-  for (int g = 0; g < GroupCount; ++g) {
-    in.number("Priority CH" + std::to_string(g), model.groups[g].PriorityCh, -1, 65535);
-  }
-}
-
-void ReadCommon(const SectionTable& table, CommonSetup& c) {
-  const FieldReader in(table, kCommonSection);
-  in.number("TX Po Display", c.TxPoDisplay, 0, 255);
-  in.flag("SCAN", c.Scan);
-  in.number("Resume Time", c.ResumeTime, 0, 255);
-  in.flag("PTT SCAN Clear", c.PttScanClear);
-  in.flag("DW/TW", c.DwTw);
-  in.number("Mode Select", c.ModeSelect, 0, 255);
-  in.number("Offset Time", c.OffsetTime, kInt16Low, kInt16High);
-  in.flag("Time Display", c.TimeDisplay);
-  in.number("Weater", c.WeatherAlert, 0, 255);
-}
-
-void ReadAtis(const SectionTable& table, AtisSetup& atis) {
-  const FieldReader in(table, kAtisSection);
-  for (int i = 0; i < 4; ++i) {
-    atis.AtisChGroup[i] = IsNonZeroText(in.raw("Usable ATIS CH Group" + std::to_string(i)));
-  }
-  in.number("Atis Mode", atis.AtisMode, 0, 255);
-  in.text("Atis Code", atis.AtisCode);
-}
-
-void ReadPlanList(const SectionTable& table, ListId id, const ModelCaps& caps, ChannelList& list) {
-  const ListLayout& layout = Layout(id);
-  list.clear();
-  for (int n = 1; n <= layout.limit; ++n) {
-    const FieldReader in(table, layout.name + std::to_string(n));
-    if (in.raw("Position").empty()) break;
-    ChannelRecord r;
-    in.number("Position", r.Position, 0, 255);
-    r.Enable = true;
-    in.flag("LowPower", r.LowPower);
-    in.flag("PowUp", r.PowUp);
-    // The 2-bit fields of the record hold 0..3.
-    in.number("Duplex", r.Duplex, 0, 3);
-    in.flag("TxEnable", r.TxEnable);
-    in.number("StatusNo", r.StatusNo, 0, 3);
-    in.number("StatusIcon", r.StatusIcon, 0, 3);
-    in.flag("ScanMemory", r.ScanMemory);
-    if (caps.ScrambleSupported) in.number("Scramble", r.Scramble, kInt16Low, kInt16High);
-    list.append(r);
-  }
-}
-
-void ReadWeatherList(const SectionTable& table, ChannelList& list) {
-  for (int i = 0; i < list.size(); ++i) {
-    const FieldReader in(table, "CHWX" + std::to_string(i));
-    in.flag("Enable", list[i].Enable);
-    in.flag("ScanMemory", list[i].ScanMemory);
-  }
-}
-
-void ReadFreeList(const SectionTable& table, ListId id, const ModelCaps& caps, ChannelList& list) {
-  const ListLayout& layout = Layout(id);
-  list.clear();
-  for (int n = 1; n <= layout.limit; ++n) {
-    const FieldReader in(table, layout.name + std::to_string(n));
-    const std::string enable = in.raw("Enable");
-    const auto number = ParseDecimal(enable);
-    if (enable.empty() || (number && RoundHalfEven(*number) == 0)) break;
-    ChannelRecord r;
-    in.flag("Enable", r.Enable);
-    in.text("CHDisplayL", r.CHDisplayL);
-    in.text("CHDisplayR", r.CHDisplayR);
-    in.frequency("Rxfreq", r.Rxfreq);
-    in.frequency("Txfreq", r.Txfreq);
-    in.flag("TxEnable", r.TxEnable);
-    in.flag("LowPower", r.LowPower);
-    in.flag("PowUp", r.PowUp);
-    in.flag("ScanMemory", r.ScanMemory);
-    if (caps.ScrambleSupported) in.number("Scramble", r.Scramble, kInt16Low, kInt16High);
-    in.flag("ExpCB1", r.ExpCB1);
-    in.flag("ExpCB2", r.ExpCB2);
-    in.flag("ExpCB3", r.ExpCB3);
-    list.append(r);
-  }
-}
-
 // ---- checks ----
 
-void Refuse(Context& ctx, std::string_view title, const char* text) {
+void Refuse(Context& ctx, std::string_view title, const std::string& text) {
   ctx.prompter.message(Icon::Critical, title, text);
   ctx.ws.flags.ErrorFlag = true;
 }
 
-void UnexpectedFailure(Context& ctx, std::string_view procedure, const std::string& description,
-                       const char* text) {
-  ctx.diagnostics.errorLog(procedure, description);
-  ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps), text);
+void UnexpectedFailure(Context& ctx, const fs::path& path, const std::string& logged,
+                       const std::string& finding) {
+  ctx.diagnostics.errorLog(kOpenLogName, logged);
+  ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps),
+                       FileMessage("FileRead Error!!", path, finding));
   ctx.ws.flags.ErrorFlag = true;
   ctx.ws.flags.CancelFlag = true;
 }
 
+// Why [MAIN] names no model of this program, or none when it names the current one.
+std::optional<std::string> ModelTypeFinding(std::string_view content, const ModelCaps& caps) {
+  const std::string written = ReadIniValueFromText(content, "MAIN", "MODELTYPE");
+  const std::string wanted = "; a data file of the " + caps.ModelName +
+                             " has MODELTYPE=" + std::to_string(caps.ModelType) + ".";
+  const auto modelType = ParseDecimal(written);
+  if (modelType && *modelType == caps.ModelType) return std::nullopt;
+  if (written.empty())
+    return "it has no MODELTYPE in [MAIN], so it is no channel data file" + wanted;
+  return "it has MODELTYPE=" + written + " in [MAIN]" + wanted;
+}
+
 // The [MAIN] checks; on acceptance fileRegion holds the file's normalised region.
-bool MainSectionAccepted(Context& ctx, std::string_view content, int& fileRegion) {
+bool MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view content,
+                         int& fileRegion) {
   const ModelCaps& caps = ctx.ws.caps;
-  const auto modelType = ParseDecimal(ReadIniValueFromText(content, "MAIN", "MODELTYPE"));
-  if (!modelType || *modelType != caps.ModelType) {
-    Refuse(ctx, MainTitle(caps), "ModelType Error !!");
+  if (const auto finding = ModelTypeFinding(content, caps)) {
+    Refuse(ctx, MainTitle(caps), FileMessage(msg::ModelTypeError, path, *finding));
     return false;
   }
   const double region =
@@ -281,7 +161,9 @@ bool MainSectionAccepted(Context& ctx, std::string_view content, int& fileRegion
     case RegionMatch::Same:
       return true;
     case RegionMatch::Refused:
-      Refuse(ctx, "Read Binary Data", "Region Unmatched !!");
+      Refuse(ctx, "Read Binary Data",
+             FileMessage(msg::RegionUnmatched, path,
+                         RegionMismatchFinding(fileRegion, RegionOf(ctx.ws.image))));
       return false;
     case RegionMatch::Question:
       break;
@@ -293,45 +175,59 @@ bool MainSectionAccepted(Context& ctx, std::string_view content, int& fileRegion
   return true;
 }
 
+// Reads the file, or tells why it cannot be: a file that does not exist, or one larger than
+// any data file, is refused as no data file (before anything is read); one that cannot be
+// read is a read failure.
+std::optional<std::string> ReadDataFileText(Context& ctx, const fs::path& path) {
+  std::string content;
+  const std::error_code error = ReadWholeFile(path, content, TextFileLimit);
+  if (!error) return content;
+  std::uintmax_t size = 0;
+  if (error == std::errc::file_too_large && !RegularFileSize(path, size)) {
+    Refuse(ctx, MainTitle(ctx.ws.caps),
+           FileMessage(msg::ModelTypeError, path,
+                       "it holds " + std::to_string(size) +
+                           " bytes, more than any channel data file (at most " +
+                           std::to_string(TextFileLimit) + "), so it is no channel data file."));
+  } else if (error == std::errc::no_such_file_or_directory) {
+    Refuse(
+        ctx, MainTitle(ctx.ws.caps),
+        FileMessage(msg::ModelTypeError, path, FileFailureFinding(path, error, FileAction::Read)));
+  } else {
+    UnexpectedFailure(ctx, path, NumberedDescription(error),
+                      FileFailureFinding(path, error, FileAction::Read));
+  }
+  return std::nullopt;
+}
+
+// Reads the settings over a copy of the model and takes them with the file's region in one
+// step; the notes of what was not taken as written are shown in one warning.
+bool TakeDataFile(Context& ctx, const fs::path& path, std::string_view content, int fileRegion) {
+  Workspace& ws = ctx.ws;
+  try {
+    SettingsModel model = ws.model;
+    const std::vector<ReadingNote> notes =
+        ReadDataFileSettings(ParseSectionTable(content), ws.caps, model);
+    model.groups[2].GroupLabel = GroupTwoName(fileRegion);
+    ws.model = std::move(model);
+    SetRegion(ws.image, fileRegion);
+    ws.documentPath.clear();
+    if (!notes.empty()) {
+      ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), ReadingWarning(path, notes));
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    UnexpectedFailure(ctx, path, "0out of memory",
+                      "there is not enough memory to read it. Close other programs, then open "
+                      "it again.");
+  } catch (const std::exception& e) {
+    UnexpectedFailure(ctx, path, e.what(),
+                      std::string(e.what()) + ". Check the file, then open it again.");
+  }
+  return false;
+}
+
 }  // namespace
-
-std::string SectionTable::value(std::string_view section, std::string_view key) const {
-  const std::string wantedSection = ToUpper(section);
-  const std::string wantedKey = ToUpper(key);
-  for (const Section& s : sections) {
-    if (s.name != wantedSection) continue;
-    for (const auto& [k, v] : s.keys) {
-      if (k == wantedKey) return v;
-    }
-  }
-  return {};
-}
-
-SectionTable ParseSectionTable(std::string_view content) {
-  SectionTable table;
-  bool inSection = false;
-  for (std::string_view line : SplitLines(content)) {
-    if (inSection) {
-      const std::size_t equals = line.find('=');
-      if (equals != std::string_view::npos && equals >= 1) {
-        std::string value(line.substr(equals + 1));
-        if (!value.empty() && value.front() == '#') value.erase(0, 1);
-        table.sections.back().keys.emplace_back(NormalisedName(line.substr(0, equals)),
-                                                std::move(value));
-        continue;
-      }
-      // Free text is skipped; a line with "[" ends the section and may open the next one.
-      if (line.find('[') == std::string_view::npos) continue;
-      inSection = false;
-    }
-    const std::size_t close = line.find(']');
-    if (!line.empty() && line.front() == '[' && close != std::string_view::npos && close >= 2) {
-      table.sections.push_back({NormalisedName(line.substr(1, close - 1)), {}});
-      inSection = true;
-    }
-  }
-  return table;
-}
 
 std::string FormatFileFrequency(double megahertz) {
   if (!std::isfinite(megahertz) || megahertz == 0) return "0";
@@ -349,7 +245,7 @@ std::string FormatFileFrequency(double megahertz) {
 std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int regionCode) {
   TextWriter out;
   WriteHeader(out, model, caps, regionCode);
-  for (ListId id : kPlanLists) {
+  for (ListId id : PlanLists) {
     int n = 0;
     for (const ChannelRecord& r : model.list(id)) {
       out.section(Layout(id).name + std::to_string(++n));
@@ -364,7 +260,7 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
       out.flag("ScanMemory", r.ScanMemory);
     }
   }
-  for (ListId id : kFreeLists) {
+  for (ListId id : FreeLists) {
     int n = 0;
     for (const ChannelRecord& r : model.list(id)) {
       out.section(Layout(id).name + std::to_string(++n));
@@ -374,44 +270,16 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
   return std::move(out).text();
 }
 
-void ReadDataFileSettings(const SectionTable& table, const ModelCaps& caps, SettingsModel& model) {
-  ReadGroups(table, model);
-  ReadCommon(table, model.common);
-  if (caps.AtisSupported) ReadAtis(table, model.atis);
-  for (ListId id : kPlanLists) ReadPlanList(table, id, caps, model.list(id));
-  model.CHWX = DefaultWeatherList();
-  ReadWeatherList(table, model.CHWX);
-  for (ListId id : kFreeLists) ReadFreeList(table, id, caps, model.list(id));
-}
-
 bool OpenDataFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   ws.flags.ErrorFlag = false;
   bool loaded = false;
   {
     FlagGuard busy(ws.flags.TransferBusy, true);
-    std::string content;
-    const std::error_code error = ReadWholeFile(path, content);
-    std::error_code ignored;
-    if (error && fs::exists(path, ignored)) {
-      UnexpectedFailure(ctx, kOpenLogName, NumberedDescription(error), "FileRead Error!!");
-    } else {
-      // A file that does not exist reads as empty and is refused by the model check.
-      int fileRegion = UsaRegion;
-      if (MainSectionAccepted(ctx, content, fileRegion)) {
-        try {
-          SettingsModel model = ws.model;
-          ReadDataFileSettings(ParseSectionTable(content), ws.caps, model);
-          model.groups[2].GroupLabel = GroupTwoName(fileRegion);
-          ws.model = std::move(model);
-          SetRegion(ws.image, fileRegion);
-          ws.documentPath.clear();
-          loaded = true;
-        } catch (const std::exception& e) {
-          UnexpectedFailure(ctx, kOpenLogName, e.what(), "FileRead Error!!");
-        }
-      }
-    }
+    const std::optional<std::string> content = ReadDataFileText(ctx, path);
+    int fileRegion = UsaRegion;
+    loaded = content && MainSectionAccepted(ctx, path, *content, fileRegion) &&
+             TakeDataFile(ctx, path, *content, fileRegion);
     ctx.host.settleAfterFile();
   }
   return loaded;

@@ -1,6 +1,7 @@
 #include "files/file_save.h"
 
 #include "files/atomic_file.h"
+#include "files/file_failure.h"
 #include "session/flag_guard.h"
 
 namespace tpw {
@@ -17,7 +18,9 @@ bool SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_v
   }
   if (!error) return true;
   ctx.diagnostics.errorLog(procedure, NumberedDescription(error));
-  ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileSave Error!!");
+  ctx.prompter.message(
+      Icon::Exclamation, MainTitle(ws.caps),
+      FileMessage("FileSave Error!!", path, FileFailureFinding(path, error, FileAction::Save)));
   ws.flags.ErrorFlag = true;
   ws.flags.CancelFlag = true;
   return false;

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "files/atomic_file.h"
+#include "files/file_failure.h"
 #include "files/file_save.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "image/model_identity.h"
 #include "image/regions.h"
+#include "image/text_values.h"
 #include "session/flag_guard.h"
 #include "session/region_question.h"
 
@@ -22,18 +24,19 @@ constexpr const char* kOpenLogName = "frmMain.ReadHexFileAs";
 constexpr const char* kSaveLogName = "frmMain.SaveHexFileAs";
 constexpr const char* kDestinationLogName = "frmMain.FileReadIni";
 
-void Refuse(Context& ctx, const char* text) {
+void Refuse(Context& ctx, const std::string& text) {
   ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps), text);
   ctx.ws.flags.ErrorFlag = true;
 }
 
 // Region check of a file against the current image; true when the file may be taken.
-bool RegionAccepted(Context& ctx, int fileRegion, bool& changeAccepted) {
+bool RegionAccepted(Context& ctx, const fs::path& path, int fileRegion, bool& changeAccepted) {
   switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
     case RegionMatch::Same:
       return true;
     case RegionMatch::Refused:
-      Refuse(ctx, "Region Unmatched !!");
+      Refuse(ctx, FileMessage("Region Unmatched !!", path,
+                              RegionMismatchFinding(fileRegion, RegionOf(ctx.ws.image))));
       return false;
     case RegionMatch::Question:
       break;
@@ -48,24 +51,60 @@ bool RegionAccepted(Context& ctx, int fileRegion, bool& changeAccepted) {
 
 // Reads a file into scratch with the window marked busy, then lets it settle.
 ImageFileStatus ReadWhileBusy(Context& ctx, const fs::path& path, MemoryImage& scratch,
-                              std::error_code& ioError) {
+                              ImageFileFinding& finding) {
   Workspace& ws = ctx.ws;
   ws.flags.ErrorFlag = false;
   FlagGuard busy(ws.flags.TransferBusy, true);
-  const ImageFileStatus status = ReadImageFile(path, ws.caps.ModelType, scratch, &ioError);
+  const ImageFileStatus status = ReadImageFile(path, ws.caps.ModelType, scratch, &finding);
   ctx.host.settleAfterFile();
   return status;
 }
 
+std::string Word(int value) {
+  return "0x" + HexPad(value, 4);
+}
+
+// What was found in a file the loaders refuse, as the second line of its message says it.
+std::string RefusalFinding(const fs::path& path, ImageFileStatus status,
+                           const ImageFileFinding& found, const MemoryImage& scratch,
+                           int modelType) {
+  switch (status) {
+    case ImageFileStatus::BadSize:
+      return "expected " + std::to_string(ImageSize) + " bytes and found " +
+             std::to_string(found.size) + ", so it is no image of the radio's memory.";
+    case ImageFileStatus::Unreadable:
+      return FileFailureFinding(path, found.error, FileAction::Read);
+    case ImageFileStatus::BadVersion:
+      return ModelWordsFinding(scratch, modelType);
+    case ImageFileStatus::Ok:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
-ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
-                              std::error_code* ioError) {
-  std::string content;
-  if (const std::error_code error = ReadWholeFile(path, content)) {
-    if (ioError) *ioError = error;
-    return ImageFileStatus::Unreadable;
+std::string ModelWordsFinding(const MemoryImage& image, int modelType) {
+  if (ImageVersionMatches(image, modelType)) return {};
+  if (modelType != QZ815ModelType) {
+    return "the program is set to the model " + ModelNameOf(modelType) +
+           ", which has no image files.";
   }
+  return "the model words at 0x080 and 0x7FE hold " + Word(image.word(addr::ModelVersionWord)) +
+         " and " + Word(image.word(addr::ModelVersionWord2)) + "; an image of the " +
+         ModelNameOf(modelType) + " holds " + Word(ModelVersion) + " in both.";
+}
+
+ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& scratch,
+                              ImageFileFinding* finding) {
+  ImageFileFinding found;
+  std::string content;
+  found.error = RegularFileSize(path, found.size);
+  if (!found.error && found.size == ImageSize)
+    found.error = ReadWholeFile(path, content, ImageSize);
+  if (finding) *finding = found;
+  if (found.error) return ImageFileStatus::Unreadable;
+  // The size is checked before anything is read, so no file is ever read whole for nothing.
   if (content.size() != ImageSize) return ImageFileStatus::BadSize;
   ImageBytes bytes;
   for (std::size_t i = 0; i < ImageSize; ++i) bytes[i] = static_cast<std::uint8_t>(content[i]);
@@ -74,25 +113,34 @@ ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& 
                                                  : ImageFileStatus::BadVersion;
 }
 
-bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch) {
+bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch, ModelWords words) {
   Workspace& ws = ctx.ws;
-  std::error_code ioError;
-  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
+  ImageFileFinding found;
+  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, found);
+  const std::string finding = RefusalFinding(path, status, found, scratch, ws.caps.ModelType);
   switch (status) {
     case ImageFileStatus::Ok:
       return true;
     case ImageFileStatus::BadSize:
-      ctx.prompter.message(Icon::Critical, MainTitle(ws.caps), "bad file!!");
+      ctx.prompter.message(Icon::Critical, MainTitle(ws.caps),
+                           FileMessage("bad file!!", path, finding));
       return false;
     case ImageFileStatus::Unreadable:
-      ctx.diagnostics.errorLog(kOpenLogName, NumberedDescription(ioError));
-      ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), "FileRead Error!!");
+      ctx.diagnostics.errorLog(kOpenLogName, NumberedDescription(found.error));
+      ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps),
+                           FileMessage("FileRead Error!!", path, finding));
       ws.flags.ErrorFlag = true;
       ws.flags.CancelFlag = true;
       return false;
-    case ImageFileStatus::BadVersion:
-      Refuse(ctx, "ModelType Error !!");
-      return false;
+    case ImageFileStatus::BadVersion: {
+      const std::string text = FileMessage("ModelType Error !!", path, finding);
+      if (words == ModelWords::Required) {
+        Refuse(ctx, text);
+        return false;
+      }
+      ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), text);
+      return true;
+    }
   }
   return false;
 }
@@ -107,7 +155,7 @@ ImageOpenResult OpenImageFile(Context& ctx, const fs::path& path) {
   MemoryImage scratch;
   ImageOpenResult result;
   if (!LoadImageFile(ctx, path, scratch)) return result;
-  if (!RegionAccepted(ctx, scratch.at(addr::RegionCode), result.regionChangeAccepted)) {
+  if (!RegionAccepted(ctx, path, scratch.at(addr::RegionCode), result.regionChangeAccepted)) {
     result.regionChangeAccepted = false;
     return result;
   }
@@ -132,13 +180,14 @@ bool SaveImageFile(Context& ctx, const fs::path& path) {
   return SaveImageBytes(ctx, path);
 }
 
-bool LoadDestinationImage(Context& ctx, const fs::path& path) {
+bool LoadDestinationImage(Context& ctx, const fs::path& path, std::string* finding) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
-  std::error_code ioError;
-  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, ioError);
+  ImageFileFinding found;
+  const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, found);
+  if (finding) *finding = RefusalFinding(path, status, found, scratch, ws.caps.ModelType);
   if (status == ImageFileStatus::Unreadable) {
-    ctx.diagnostics.errorLog(kDestinationLogName, NumberedDescription(ioError));
+    ctx.diagnostics.errorLog(kDestinationLogName, NumberedDescription(found.error));
     ws.flags.CancelFlag = true;
     return false;
   }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <system_error>
 
 #include "image/memory_image.h"
 #include "session/workspace.h"
@@ -11,14 +13,31 @@ namespace tpw {
 
 enum class ImageFileStatus { Ok, BadSize, Unreadable, BadVersion };
 
-// Reads and checks a file without telling anyone: its length must be exactly 2048 bytes
-// and its two model words must match the current model.
-ImageFileStatus ReadImageFile(const std::filesystem::path& path, int modelType,
-                              MemoryImage& scratch, std::error_code* ioError = nullptr);
+// What was found in a file that was refused: the system's error when it could not be read,
+// its size when that was not 2048 bytes.
+struct ImageFileFinding {
+  std::error_code error;
+  std::uintmax_t size = 0;
+};
 
-// Reads and checks a file into scratch, telling the user why a file is refused ("bad file!!",
-// "ModelType Error !!", "FileRead Error!!"). Nothing but scratch and the flags changes.
-bool LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch);
+// Reads and checks a file without telling anyone: its length must be exactly 2048 bytes
+// (checked before anything is read) and its two model words must match the current model.
+// A file with other model words is still read into scratch (BadVersion).
+ImageFileStatus ReadImageFile(const std::filesystem::path& path, int modelType,
+                              MemoryImage& scratch, ImageFileFinding* finding = nullptr);
+
+// Reads and checks a file into scratch, telling the user which file is refused and why
+// ("bad file!!", "ModelType Error !!", "FileRead Error!!", each followed by the path and what
+// was found). Nothing but scratch and the flags changes. With ModelWords::Shown, an image
+// with other model words is taken all the same, with "ModelType Error !!" as a warning (the
+// view of a bad image).
+enum class ModelWords { Required, Shown };
+bool LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch,
+                   ModelWords words = ModelWords::Required);
+
+// Why an image with these bytes is refused by the model check: "the model words at 0x080
+// and 0x7FE hold 0x012C and 0x012C; ...". Empty when it passes.
+std::string ModelWordsFinding(const MemoryImage& image, int modelType);
 
 // The step every loader of an image file ends with (a destination template, an opened file,
 // the command line's inputs): the checked image becomes the data set's image and is decoded
@@ -43,7 +62,9 @@ bool SaveImageBytes(Context& ctx, const std::filesystem::path& path);
 // write, then saves the image byte for byte.
 bool SaveImageFile(Context& ctx, const std::filesystem::path& path);
 
-// The silent loader of destination templates: no region check, no message.
-bool LoadDestinationImage(Context& ctx, const std::filesystem::path& path);
+// The silent loader of destination templates: no region check, no message. When it refuses
+// a template, finding (if given) says what was found, for the caller's message.
+bool LoadDestinationImage(Context& ctx, const std::filesystem::path& path,
+                          std::string* finding = nullptr);
 
 }  // namespace tpw

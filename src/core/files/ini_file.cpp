@@ -45,7 +45,7 @@ std::string ReadIniValueFromText(std::string_view content, std::string_view sect
 std::string ReadIniValue(const std::filesystem::path& file, std::string_view section,
                          std::string_view key) {
   std::string content;
-  if (ReadWholeFile(file, content)) return {};
+  if (ReadWholeFile(file, content, TextFileLimit)) return {};
   return ReadIniValueFromText(content, section, key);
 }
 

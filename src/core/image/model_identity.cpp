@@ -21,4 +21,12 @@ bool ImageVersionMatches(const MemoryImage& image, int modelType) {
   return VersionMatches(image.word(first), image.word(second), modelType);
 }
 
+std::optional<int> ProductCodeDifference(const MemoryImage& image) {
+  for (int i = 0; i < addr::ProductCodeLength; ++i) {
+    const int address = addr::ProductCode + i;
+    if (image.at(address) != static_cast<std::uint8_t>(ProductCodeText[i])) return address;
+  }
+  return std::nullopt;
+}
+
 }  // namespace tpw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,5 +19,11 @@ std::string ModelNameOf(int modelType);
 bool VersionMatches(int first, int second, int modelType);
 std::pair<int, int> VersionAddresses(int modelType);
 bool ImageVersionMatches(const MemoryImage& image, int modelType);
+
+// The product code every QZ815 carries at 0x270-0x275. A radio with another code is refused
+// by every read and write, so a write never puts another one into a radio.
+inline constexpr const char* ProductCodeText = "TR381K";
+// The first address whose byte differs from the product code; none when the image carries it.
+std::optional<int> ProductCodeDifference(const MemoryImage& image);
 
 }  // namespace tpw

@@ -15,7 +15,7 @@ Outcome EraseAtisCodeInRadio(RadioLink& link) {
     outcome = link.honourCancel(link.writeBlock(address, 1, "frmRadio.ClearDataATIS"));
   }
   if (outcome == Outcome::Done) link.observer().progress(100);
-  return link.endOperation(outcome, msg::ClearAtisFailureTitle);
+  return link.endOperation(outcome, msg::ClearAtisFailureTitle, TransferMode::ClearAtis);
 }
 
 Outcome ClearRadioAtis(RadioLink& link) {

@@ -34,7 +34,7 @@ Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
         link.readBlock(scratch, address, RadioLink::BlockSize, "frmRadio.ReadData"));
   }
   if (outcome == Outcome::Cancelled) link.sendAbort();
-  return link.endOperation(outcome, msg::ReadCaption);
+  return link.endOperation(outcome, msg::ReadCaption, TransferMode::Read);
 }
 
 Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted) {

@@ -107,7 +107,7 @@ Outcome WriteByPlan(RadioLink& link) {
       outcome = link.writeBlock(addr::AtisCount, 1, Procedure);
     }
   }
-  return link.endOperation(outcome, msg::ProgramCaption);
+  return link.endOperation(outcome, msg::ProgramCaption, TransferMode::Program);
 }
 
 Outcome ProgramRadio(RadioLink& link) {

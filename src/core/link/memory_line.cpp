@@ -4,6 +4,8 @@ namespace tpw {
 
 bool MemoryLine::End::open(std::string_view settings) {
   ++opens;
+  // A line that went away under an open end stays away until the end is closed.
+  if (lost_) return false;
   open_ = false;
   if (failOpens_ || !ParsePortSettings(settings)) {
     if (!failOpens_)
@@ -26,6 +28,7 @@ int MemoryLine::End::bytesWaiting() {
 }
 
 std::optional<std::uint8_t> MemoryLine::End::readByte(std::chrono::milliseconds slice) {
+  if (lost_) return std::nullopt;
   if (inbox_.empty() && onIdle) onIdle();
   if (inbox_.empty()) {
     if (onWait) onWait(slice);
@@ -37,7 +40,7 @@ std::optional<std::uint8_t> MemoryLine::End::readByte(std::chrono::milliseconds 
 }
 
 bool MemoryLine::End::write(std::span<const std::uint8_t> bytes) {
-  if (!open_) return false;
+  if (!open_ || lost_) return false;
   for (std::uint8_t byte : bytes) {
     written += static_cast<char>(byte);
     line_.other(index_).deliver(byte);
@@ -47,7 +50,8 @@ bool MemoryLine::End::write(std::span<const std::uint8_t> bytes) {
 
 void MemoryLine::End::deliver(std::uint8_t byte) {
   const End& sender = line_.other(index_);
-  if (open_ && (anySpeed || sender.anySpeed || baud() == sender.baud())) inbox_.push_back(byte);
+  if (open_ && !lost_ && (anySpeed || sender.anySpeed || baud() == sender.baud()))
+    inbox_.push_back(byte);
 }
 
 void MemoryLine::End::discardInput() {

@@ -15,11 +15,13 @@ class MemoryLine {
  public:
   class End : public SerialPort {
    public:
+    std::string name() const override { return portName; }
     bool open(std::string_view settings) override;
-    void close() override { open_ = false; }
+    void close() override { open_ = false, lost_ = false; }
     bool isOpen() const override { return open_; }
     std::string settings() const override { return settings_; }
     PortFailure lastFailure() const override { return failure_; }
+    bool lost() const override { return lost_; }
     int bytesWaiting() override;
     std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override;
     bool write(std::span<const std::uint8_t> bytes) override;
@@ -32,6 +34,10 @@ class MemoryLine {
     // Makes the next opens fail with this description.
     void failOpens(PortFailure failure) { failOpens_ = true, failure_ = std::move(failure); }
     void allowOpens() { failOpens_ = false; }
+    // The line goes away under the open end, as when the cable is pulled out.
+    void loseLine(PortFailure failure) { lost_ = open_, failure_ = std::move(failure); }
+    // What the port is called in messages.
+    std::string portName = "memory line";
     // Talks with the other end whatever the speeds (a scripted radio without a speed switch).
     bool anySpeed = false;
     // Everything written on this end, in order (also what was lost on the way).
@@ -48,6 +54,7 @@ class MemoryLine {
     int index_;
     bool open_ = false;
     bool failOpens_ = false;
+    bool lost_ = false;
     std::string settings_;
     PortFailure failure_;
     std::deque<std::uint8_t> inbox_;

@@ -5,6 +5,7 @@
 #include "image/regions.h"
 #include "link/frame.h"
 #include "link/protocol.h"
+#include "link/transfer_messages.h"
 #include "session/message_texts.h"
 #include "session/region_question.h"
 
@@ -48,10 +49,27 @@ Outcome ReadFailed(RadioLink& link, Outcome read, const std::string& title) {
   return outcome;
 }
 
-// Every operation titles it as a read.
-Outcome RefuseModel(RadioLink& link) {
-  link.context().prompter.message(Icon::Critical, msg::ReadCaption, msg::ModelTypeError);
+// Every operation titles it as a read; explanation, when given, follows on the next line.
+Outcome RefuseModel(Context& ctx, const std::string& explanation = {}) {
+  ctx.prompter.message(Icon::Critical, msg::ReadCaption,
+                       explanation.empty()
+                           ? std::string(msg::ModelTypeError)
+                           : std::string(msg::ModelTypeError) + "\r\n" + explanation);
   return Outcome::Failed;
+}
+
+// The product check of memory (the radio's or the PC's): the first byte that differs from the
+// code is shown in debug mode, and the memory is refused as another model.
+Outcome CheckProductCodeOf(Context& ctx, const MemoryImage& memory,
+                           const std::string& explanation = {}) {
+  const std::optional<int> address = ProductCodeDifference(memory);
+  if (!address) return Outcome::Done;
+  if (ctx.ws.options.DebugMode) {
+    ctx.prompter.message(
+        Icon::Critical, "Product Code Error!",
+        "address: 0x" + HexDigits(*address) + " -> 0x" + HexDigits(memory.at(*address)));
+  }
+  return RefuseModel(ctx, explanation);
 }
 
 }  // namespace
@@ -85,7 +103,7 @@ Outcome CheckModel(RadioLink& link) {
   if (read != Outcome::Done) return ReadFailed(link, read, msg::ModelCheckTitle);
   if (!VersionMatches(scratch.word(addr::ModelVersionWord), scratch.word(addr::ModelVersionWord2),
                       link.context().ws.caps.ModelType)) {
-    return RefuseModel(link);
+    return RefuseModel(link.context());
   }
   return Outcome::Done;
 }
@@ -98,18 +116,11 @@ Outcome CheckProductCode(RadioLink& link) {
   const Outcome read = link.readBlock(scratch, addr::ProductCode, addr::ProductCodeLength + 1,
                                       "frmRadio.ReadDataChkProduct");
   if (read != Outcome::Done) return ReadFailed(link, read, msg::ModelCheckTitle);
-  for (int i = 0; i < addr::ProductCodeLength; ++i) {
-    const int address = addr::ProductCode + i;
-    const std::uint8_t byte = scratch.at(address);
-    if (byte == static_cast<std::uint8_t>(ProductCodeText[i])) continue;
-    if (link.context().ws.options.DebugMode) {
-      link.context().prompter.message(
-          Icon::Critical, "Product Code Error!",
-          "address: 0x" + HexDigits(address) + " -> 0x" + HexDigits(byte));
-    }
-    return RefuseModel(link);
-  }
-  return Outcome::Done;
+  return CheckProductCodeOf(link.context(), scratch);
+}
+
+Outcome CheckProductCodeToWrite(Context& ctx) {
+  return CheckProductCodeOf(ctx, ctx.ws.image, ForeignProductCodeText());
 }
 
 CheckResult CheckRegion(RadioLink& link) {

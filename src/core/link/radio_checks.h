@@ -7,14 +7,15 @@
 // failure; a cancel ends it silently.
 namespace tpw {
 
-inline constexpr const char* ProductCodeText = "TR381K";
-
 // Done when the radio reports ready. A busy radio may be retried as often as the user asks.
 Outcome CheckStatus(RadioLink& link);
 
 // The model words at both ends of the radio's memory.
 Outcome CheckModel(RadioLink& link);
 Outcome CheckProductCode(RadioLink& link);
+// The same check of the image about to be written, made before the radio is touched: a radio
+// that took another code would refuse every later read and write.
+Outcome CheckProductCodeToWrite(Context& ctx);
 
 struct CheckResult {
   Outcome outcome = Outcome::Failed;

@@ -53,6 +53,19 @@ struct LineReader {
   }
 };
 
+// How a message the PC sent is named to the user: "P", "#CMDSY", "#CEPRD 03F0".
+std::string SentName(std::string_view bytes) {
+  if (bytes.size() == 1 && bytes[0] == protocol::Abort) return "the abort (CAN)";
+  const std::size_t end = bytes.find_first_of("\r\n");
+  std::string name(bytes.substr(0, end));
+  const std::size_t tab = name.find('\t');
+  if (tab == std::string::npos) return name;
+  const std::size_t second = name.find('\t', tab + 1);
+  name = name.substr(0, second);
+  name[tab] = ' ';
+  return name;
+}
+
 }  // namespace
 
 std::string BlockName(int address, int length) {
@@ -121,8 +134,15 @@ void RadioLink::discardInput() {
 
 LinkResult RadioLink::send(std::string_view bytes) {
   ctx_.host.pause(SendPause);
-  port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-  return checkEcho(bytes);
+  const std::string name = SentName(bytes);
+  if (!port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) &&
+      port_.lost()) {
+    return lostPort();
+  }
+  awaited_ = "the cable's echo of " + name;
+  const LinkResult echo = checkEcho(bytes);
+  awaited_ = "the radio's answer to " + name;
+  return echo;
 }
 
 LinkResult RadioLink::sendByte(char byte) {
@@ -170,13 +190,37 @@ LinkResult RadioLink::checkEcho(std::string_view sent) {
 template <typename Consume, typename Finished>
 LinkResult RadioLink::receive(Seconds timeout, Consume consume, Finished finished) {
   const auto deadline = ctx_.host.now() + timeout;
+  auto lastHeard = ctx_.host.now();
+  bool told = false;
   for (;;) {
-    if (const auto byte = port_.readByte(Slice)) consume(*byte);
+    if (const auto byte = port_.readByte(Slice)) {
+      consume(*byte);
+      lastHeard = ctx_.host.now();
+    } else if (port_.lost()) {
+      return lostPort();
+    }
     ctx_.host.yield();
     if (cancelRequested()) return LinkResult::Cancelled;
     if (ctx_.host.now() > deadline) return LinkResult::TimedOut;
     if (const std::optional<LinkResult> result = finished()) return *result;
+    if (!told && ctx_.host.now() - lastHeard >= SilenceNotice) {
+      noticeSilence(timeout);
+      told = true;
+    }
   }
+}
+
+LinkResult RadioLink::lostPort() {
+  if (!lostShown_) {
+    lostShown_ = true;
+    failure_ = "the port was lost: " + port_.lastFailure().description;
+    showFailure(LostPortText(port_.name(), port_.lastFailure().description));
+  }
+  return LinkResult::PortLost;
+}
+
+void RadioLink::noticeSilence(Seconds timeout) {
+  observer_.waiting(WaitingText(port_.name(), awaited_, SilenceNotice, timeout));
 }
 
 LinkResult RadioLink::waitForByte(char value, Seconds timeout) {
@@ -261,6 +305,8 @@ Outcome RadioLink::switchSpeed() {
       return Outcome::Done;
     case LinkResult::Cancelled:
       return Outcome::Cancelled;
+    case LinkResult::PortLost:
+      return Outcome::Failed;
     case LinkResult::BadReply:
       showFailure(msg::ReplyError);
       return Outcome::Done;
@@ -287,12 +333,17 @@ Outcome RadioLink::startLink() {
     return Outcome::Failed;
   }
   ctx_.host.pause(SpeedSwitchPause);
-  return synchronise();
+  const Outcome synchronised = synchronise();
+  // A radio that is not in PC-control mode, or not on this port, never answers at all.
+  if (synchronised == Outcome::Failed && !port_.lost()) showFailure(NoAnswerText(port_.name()));
+  return synchronised;
 }
 
 Outcome RadioLink::synchronise() {
   int successes = 0;
-  for (int pass = 1; pass <= 2; ++pass) {
+  // Both passes must succeed, so a pass that failed ends the synchronisation: a radio that
+  // does not answer is not waited for another thirty seconds.
+  for (int pass = 1; pass <= 2 && successes == pass - 1; ++pass) {
     for (int attempts = RetryCount; attempts > 0; --attempts) {
       monitor(std::string("sending '") + protocol::SyncRequest + "'...(" + std::to_string(pass) +
               ")");
@@ -302,10 +353,7 @@ Outcome RadioLink::synchronise() {
         ++successes;
         break;
       }
-      if (result != LinkResult::TimedOut && result != LinkResult::ErrorReply) {
-        pass = 2;  // anything else ends both passes
-        break;
-      }
+      if (result != LinkResult::TimedOut && result != LinkResult::ErrorReply) break;
     }
   }
   if (successes == 2) return Outcome::Done;
@@ -359,6 +407,8 @@ Outcome RadioLink::exchange(std::string_view frame, Flush flush) {
         continue;
       case LinkResult::Cancelled:
         return Outcome::Cancelled;
+      case LinkResult::PortLost:
+        return Outcome::Failed;
       case LinkResult::BadReply:
         return fail("another reply than the acknowledgement");
     }
@@ -384,6 +434,8 @@ Outcome RadioLink::receiveDataReply(MemoryImage& buffer, int address, int length
     switch (word.result) {
       case LinkResult::Cancelled:
         return Outcome::Cancelled;
+      case LinkResult::PortLost:
+        return Outcome::Failed;
       case LinkResult::ErrorReply:
         return fail("the radio answered ERROR instead of the data");
       case LinkResult::TimedOut:
@@ -403,6 +455,8 @@ Outcome RadioLink::receiveDataReply(MemoryImage& buffer, int address, int length
       return Outcome::Done;
     case LinkResult::Cancelled:
       return Outcome::Cancelled;
+    case LinkResult::PortLost:
+      return Outcome::Failed;
     default:
       return fail("the cable did not echo the acknowledgement of the data");
   }
@@ -412,6 +466,7 @@ Outcome RadioLink::storeDataReply(MemoryImage& buffer, int address, int length) 
   const Received rest = readLine(ReplyTimeout);
   if (!replyArrived(rest.result, true)) {
     if (rest.result == LinkResult::Cancelled) return Outcome::Cancelled;
+    if (rest.result == LinkResult::PortLost) return Outcome::Failed;
     return fail(rest.result == LinkResult::TimedOut
                     ? "the data reply stopped before its end"
                     : "a data reply longer than any the radio sends");
@@ -444,9 +499,17 @@ Outcome RadioLink::writeBlock(int address, int length, std::string_view procedur
   blockInProgress_ = BlockName(address, length);
   std::string data;
   for (int i = 0; i < length; ++i) data += HexPad(ctx_.ws.image.at(address + i), 2);
+  // From the first write frame on, the radio may hold part of what the PC sends; until the
+  // radio acknowledges it, this frame is where the write stopped.
+  if (!writes_.firstSent) writes_.firstSent = address;
+  writes_.stoppedAt = address;
   const Outcome outcome =
       exchange(BuildFrame(protocol::WriteRequest, HexPad(address, 4), HexPad(length, 2), data),
                Flush::BeforeEach);
+  if (outcome == Outcome::Done) {
+    writes_.lastTaken = address + length - 1;
+    writes_.stoppedAt.reset();
+  }
   if (outcome == Outcome::Failed) logBlockFailure(procedure, address, length);
   blockInProgress_.reset();
   return outcome;
@@ -470,18 +533,26 @@ bool RadioLink::replyArrived(LinkResult result, bool quietCancel) {
       showFailure("time out!!");
       return false;
     case LinkResult::ErrorReply:
+    case LinkResult::PortLost:  // told when it was noticed
       return false;
   }
   return false;
 }
 
-Outcome RadioLink::endOperation(Outcome outcome, std::string_view failureTitle) {
+Outcome RadioLink::endOperation(Outcome outcome, std::string_view failureTitle, TransferMode mode) {
   closePort();
   outcome = honourCancel(outcome);
-  if (outcome == Outcome::Failed) {
-    ctx_.prompter.message(Icon::Critical, failureTitle, msg::CommunicationError);
+  if (outcome != Outcome::Done) {
+    const bool failed = outcome == Outcome::Failed;
+    const std::string left = UnfinishedOperationText(mode, port_.name(), writes_, failed);
+    if (failed) {
+      ctx_.prompter.message(Icon::Critical, failureTitle,
+                            std::string(msg::CommunicationError) + "\r\n" + left);
+    } else if (!left.empty()) {
+      ctx_.prompter.message(Icon::Exclamation, caption_, left);
+    }
+    return outcome;
   }
-  if (outcome != Outcome::Done) return outcome;
   ctx_.host.pause(SettlePause);
   return honourCancel(outcome);
 }

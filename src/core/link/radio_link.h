@@ -9,12 +9,20 @@
 #include "link/protocol.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
+#include "link/transfer_messages.h"
 #include "session/workspace.h"
 
 namespace tpw {
 
-// What one receive found.
-enum class LinkResult : int { Ok = 0, Cancelled = 1, TimedOut = 3, ErrorReply = 8, BadReply = -1 };
+// What one receive found. PortLost: the port went away under the wait.
+enum class LinkResult : int {
+  Ok = 0,
+  Cancelled = 1,
+  TimedOut = 3,
+  ErrorReply = 8,
+  PortLost = 9,
+  BadReply = -1
+};
 
 struct Received {
   std::string text;
@@ -44,12 +52,15 @@ class RadioLink {
   static constexpr std::size_t MaxLineLength = 256;
   // How long one wait blocks on the port before it looks after the user again.
   static constexpr std::chrono::milliseconds Slice{5};
+  // How long a wait hears nothing before the observer is told what it still waits for.
+  static constexpr Seconds SilenceNotice{3};
 
   RadioLink(Context& ctx, SerialPort& port, TransferObserver& observer, std::string caption);
 
   Context& context() { return ctx_; }
   TransferObserver& observer() { return observer_; }
   const std::string& caption() const { return caption_; }
+  std::string portName() const { return port_.name(); }
   bool cancelRequested() const { return ctx_.ws.flags.CancelFlag; }
   // A cancel asked for meanwhile outranks how a step ended: the operation stops as cancelled.
   Outcome honourCancel(Outcome outcome) const;
@@ -74,7 +85,8 @@ class RadioLink {
   LinkResult sendLine(std::string_view text);
   LinkResult sendFrame(std::string_view frame);
 
-  // Receiving: one deadline per call, one byte at a time.
+  // Receiving: one deadline per call, one byte at a time. A port that goes away ends every
+  // wait at once with PortLost; the user is told once, by lostPort().
   LinkResult waitForByte(char value, Seconds timeout);
   Received readCharacters(std::size_t count, Seconds timeout);
   // Text up to CR; then anything up to LF is dropped (readLine) or must be LF at once
@@ -87,7 +99,8 @@ class RadioLink {
   Received readReplyWord();
   LinkResult waitForAcknowledgement();
 
-  // Start-up and recovery.
+  // Start-up and recovery. A start that hears nothing from the radio tells the user what to
+  // check.
   Outcome startLink();
   Outcome synchronise();
   void sendAbort();
@@ -104,13 +117,16 @@ class RadioLink {
   Outcome writeBlock(int address, int length, std::string_view procedure);
   // The block of the exchange under way; it stays set when an exchange ends unexpectedly.
   std::optional<std::string> blockInProgress() const { return blockInProgress_; }
+  // How far the write exchanges of this link got.
+  const WriteProgress& writeProgress() const { return writes_; }
 
   // True when a reply arrived; otherwise the reason is shown ("error!!", "cancel!!",
   // "time out!!"; nothing after "ERROR", nor after a cancel when quietCancel).
   bool replyArrived(LinkResult result, bool quietCancel = false);
   // The end of a read, write or clear: the port closes; a failure is shown under the given
-  // title, a cancel silently; success rests half a second.
-  Outcome endOperation(Outcome outcome, std::string_view failureTitle);
+  // title ("CommunicatiOn Error!!" and what it left behind); a cancel silently unless it left
+  // the radio partly written; success rests half a second.
+  Outcome endOperation(Outcome outcome, std::string_view failureTitle, TransferMode mode);
 
   void monitor(std::string_view text);
   // A critical message titled with the dialog's caption.
@@ -132,6 +148,11 @@ class RadioLink {
   Outcome storeDataReply(MemoryImage& buffer, int address, int length);
   void logBlockFailure(std::string_view procedure, int address, int length);
   Received readLineUntil(Seconds timeout, bool strict);
+  // The one place where a port that went away is noticed: the user is told once, and every
+  // wait of the link ends at once from then on.
+  LinkResult lostPort();
+  // Tells the observer, once a wait, that it still waits after SilenceNotice of silence.
+  void noticeSilence(Seconds timeout);
 
   // Reads until `finished` gives a result; the cancel and the deadline are tested on every pass.
   template <typename Consume, typename Finished>
@@ -144,6 +165,10 @@ class RadioLink {
   // Why the last exchange failed, for the error log.
   std::string failure_;
   std::optional<std::string> blockInProgress_;
+  WriteProgress writes_;
+  // What the link waits for after its last send ("the radio's answer to #CMDSY").
+  std::string awaited_;
+  bool lostShown_ = false;
 };
 
 // "block 0x3F0, 16 bytes": how the error log names a block.

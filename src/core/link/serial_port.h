@@ -9,8 +9,9 @@
 
 namespace tpw {
 
-// Why a port could not be opened: a number for the log and a description the user can act on
-// (the port is missing, busy, or the user lacks the permission to use it).
+// Why a port could not be opened or stopped working: a number for the log and a description
+// the user can act on (the port is missing, busy, the user lacks the permission to use it,
+// the line hung up).
 struct PortFailure {
   int number = 0;
   std::string description;
@@ -34,6 +35,8 @@ class SerialPort {
  public:
   virtual ~SerialPort() = default;
 
+  // The port as the user chose it: "/dev/ttyUSB0", "COM3".
+  virtual std::string name() const = 0;
   // Opens the port with settings such as "19200,N,8,1"; a port already open takes the new
   // settings.
   virtual bool open(std::string_view settings) = 0;
@@ -41,8 +44,12 @@ class SerialPort {
   virtual bool isOpen() const = 0;
   // The settings string of the open port.
   virtual std::string settings() const = 0;
-  // Why the last open failed.
+  // Why the last open failed, or why the port was lost.
   virtual PortFailure lastFailure() const = 0;
+  // True once the open port has stopped working: the device went away (a cable pulled out)
+  // or the line hung up (the radio switched off). Reads then return at once with nothing,
+  // writes fail, and lastFailure() says why; closing the port ends the state.
+  virtual bool lost() const = 0;
 
   virtual int bytesWaiting() = 0;
   // The next received byte, waiting at most `slice` for one to arrive.

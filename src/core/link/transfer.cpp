@@ -1,12 +1,15 @@
 #include "link/transfer.h"
 
+#include <new>
 #include <system_error>
 
 #include "image/image_codec.h"
 #include "link/atis_clear.h"
 #include "link/clone_read.h"
 #include "link/clone_write.h"
+#include "link/radio_checks.h"
 #include "link/radio_link.h"
+#include "link/transfer_messages.h"
 #include "session/flag_guard.h"
 #include "session/message_texts.h"
 
@@ -16,18 +19,25 @@ namespace {
 
 constexpr std::chrono::milliseconds MonitorPause{500};
 
-Outcome RunOperation(Context& ctx, RadioLink& link, TransferMode mode, bool& regionChange) {
+Outcome RunOperation(RadioLink& link, TransferMode mode, bool& regionChange) {
   switch (mode) {
     case TransferMode::Read:
       return ReadRadio(link, regionChange);
     case TransferMode::Program:
-      EncodeImage(ctx.ws.model, ctx.ws.image, ctx.ws.caps.WxSupported);
-      SanitiseForWrite(ctx.ws.image, ctx.ws.model, ctx.ws.caps.WxSupported);
       return ProgramRadio(link);
     case TransferMode::ClearAtis:
       return ClearRadioAtis(link);
   }
   return Outcome::Failed;
+}
+
+// A write sends the settings as encoded into the image; the image is checked before the radio
+// is touched, so data the radio must not take are refused without a wait.
+Outcome PrepareToWrite(Context& ctx) {
+  Workspace& ws = ctx.ws;
+  EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
+  SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
+  return CheckProductCodeToWrite(ctx);
 }
 
 const char* ProcedureName(TransferMode mode) {
@@ -49,13 +59,37 @@ void ReportUnexpected(Context& ctx, const RadioLink& link, TransferMode mode,
                       const std::exception& failure, const Workspace& before) {
   const auto* system = dynamic_cast<const std::system_error*>(&failure);
   const std::string number = std::to_string(system ? system->code().value() : 0);
+  // The library's own word for running out of memory means nothing to the user.
+  const std::string description = dynamic_cast<const std::bad_alloc*>(&failure)
+                                      ? "The computer ran out of memory."
+                                      : failure.what();
   const auto block = link.blockInProgress();
   ctx.diagnostics.errorLog(ProcedureName(mode),
-                           number + failure.what() + (block ? "; " + *block : std::string()));
-  ctx.prompter.message(Icon::Critical, TransferCaption(mode), number + "\r\n\r\n" + failure.what());
+                           number + description + (block ? "; " + *block : std::string()));
+  ctx.prompter.message(Icon::Critical, TransferCaption(mode), number + "\r\n\r\n" + description);
+  const std::string left =
+      UnfinishedOperationText(mode, link.portName(), link.writeProgress(), false);
+  if (!left.empty()) ctx.prompter.message(Icon::Exclamation, TransferCaption(mode), left);
   if (mode != TransferMode::Program) {
     ctx.ws.image = before.image;
     ctx.ws.model = before.model;
+  }
+}
+
+// Starts the link and, once it stands, runs the operation.
+Outcome StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool& regionChange) {
+  link.monitor("startsync...");
+  if (const Outcome started = link.startLink(); started != Outcome::Done) {
+    link.monitor("can not syncing!!");
+    return started;
+  }
+  link.monitor("sync ok");
+  const Workspace before = ctx.ws;
+  try {
+    return RunOperation(link, mode, regionChange);
+  } catch (const std::exception& failure) {
+    ReportUnexpected(ctx, link, mode, failure, before);
+    return Outcome::Failed;
   }
 }
 
@@ -85,21 +119,9 @@ TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& obs
   FlagGuard busy(flags.TransferBusy, true);
   flags.CancelFlag = false;  // a cancel of an earlier transfer does not stop this one
   RadioLink link(ctx, port, observer, TransferCaption(mode));
-  link.monitor("startsync...");
-  Outcome outcome = link.startLink();
   bool regionChange = false;
-  if (outcome != Outcome::Done) {
-    link.monitor("can not syncing!!");
-  } else {
-    link.monitor("sync ok");
-    const Workspace before = ctx.ws;
-    try {
-      outcome = RunOperation(ctx, link, mode, regionChange);
-    } catch (const std::exception& failure) {
-      ReportUnexpected(ctx, link, mode, failure, before);
-      outcome = Outcome::Failed;
-    }
-  }
+  Outcome outcome = mode == TransferMode::Program ? PrepareToWrite(ctx) : Outcome::Done;
+  if (outcome == Outcome::Done) outcome = StartAndRun(ctx, link, mode, regionChange);
   link.closePort();
   // The window and the dialog read how the transfer ended from the flags.
   flags.ErrorFlag = outcome != Outcome::Done;

@@ -22,12 +22,16 @@ class TransferObserver {
   virtual void progress(int percent) = 0;
   // Trace texts, shown only in debug mode.
   virtual void monitor(std::string_view text) = 0;
+  // A wait has heard nothing from the radio for a while: what it still waits for. The command
+  // line prints it; the dialog's instructions already say what to check.
+  virtual void waiting(std::string_view text) = 0;
 };
 
 class SilentTransferObserver : public TransferObserver {
  public:
   void progress(int) override {}
   void monitor(std::string_view) override {}
+  void waiting(std::string_view) override {}
 };
 
 // Shows a monitor text in debug mode and gives the user half a second to read it.

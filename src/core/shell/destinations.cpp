@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/file_failure.h"
 #include "files/hex_image_file.h"
 #include "image/channel_tables.h"
 #include "image/image_codec.h"
@@ -101,16 +102,22 @@ void DestinationMenu::build(Context& ctx, SettingsStore& store) {
 bool DestinationMenu::load(Context& ctx, SettingsStore& store, int index) {
   const int before = checked_;
   checked_ = -1;
-  if (readInto(ctx, store, index)) return true;
-  ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps), "IniFileRead Error!!");
+  std::string finding;
+  if (readInto(ctx, store, index, &finding)) return true;
+  const std::string text =
+      finding.empty()
+          ? std::string("IniFileRead Error!!")
+          : FileMessage("IniFileRead Error!!", path(index, ctx.ws.caps.ModelType), finding);
+  ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps), text);
   checked_ = before;
   return false;
 }
 
-bool DestinationMenu::readInto(Context& ctx, SettingsStore& store, int index) {
+bool DestinationMenu::readInto(Context& ctx, SettingsStore& store, int index,
+                               std::string* finding) {
   if (index < 0 || index >= static_cast<int>(captions_.size())) return false;
   const int model = ctx.ws.caps.ModelType;
-  if (!LoadDestinationImage(ctx, path(index, model))) return false;
+  if (!LoadDestinationImage(ctx, path(index, model), finding)) return false;
   checked_ = index;
   store.write(setting::DestinationSection, DestinationSettingKey(model),
               captions_[static_cast<std::size_t>(index)]);

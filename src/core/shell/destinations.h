@@ -65,7 +65,8 @@ class DestinationMenu {
   const std::filesystem::path& folder() const { return folder_; }
 
  private:
-  bool readInto(Context& ctx, SettingsStore& store, int index);
+  // Loads the destination; when it is refused, finding (if given) says what was found.
+  bool readInto(Context& ctx, SettingsStore& store, int index, std::string* finding = nullptr);
 
   std::filesystem::path folder_;
   std::vector<std::string> captions_;

@@ -3,7 +3,10 @@
 namespace tpw::gui {
 
 DemoRadio::DemoRadio(const MemoryImage& image)
-    : radio_(std::make_unique<sim::RadioSimulator>(sim::FactoryMemory(image))) {}
+    : radio_(std::make_unique<sim::RadioSimulator>(sim::FactoryMemory(image))) {
+  // Messages name the port as the serial port menu does.
+  line_.pc().portName = "Simulated radio (demo)";
+}
 
 SerialPort& DemoRadio::switchOn() {
   driver_.reset();

@@ -48,6 +48,8 @@ class TransferDialog : public QDialog, public TransferObserver {
   // What the running transfer shows.
   void progress(int percent) override;
   void monitor(std::string_view text) override;
+  // The instructions already say what to check while the radio is silent.
+  void waiting(std::string_view) override {}
 
   void pressOk();
   void pressCancel();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "session/automatic_answers.h"
+
 namespace tpw::gui {
 
 namespace {
@@ -83,18 +85,6 @@ Answer AnswerOf(int button, Answer escapeAnswer) {
   }
 }
 
-// Closing a question box without a button counts as its refusing answer.
-Answer EscapeAnswer(Buttons buttons) {
-  switch (buttons) {
-    case Buttons::Ok:
-      return Answer::Ok;
-    case Buttons::YesNo:
-      return Answer::No;
-    default:
-      return Answer::Cancel;
-  }
-}
-
 }  // namespace
 
 QWidget* MessageBoxPrompter::parentWidget() const {
@@ -113,7 +103,8 @@ Answer MessageBoxPrompter::ask(Icon icon, std::string_view title, std::string_vi
   QMessageBox box(BoxIcon(icon), BoxTitle(title), BoxText(text), BoxButtons(buttons),
                   parentWidget());
   box.setDefaultButton(BoxButton(defaultAnswer));
-  return AnswerOf(box.exec(), EscapeAnswer(buttons));
+  // Closing a question box without a button counts as its refusing answer.
+  return AnswerOf(box.exec(), RefusingAnswer(buttons));
 }
 
 }  // namespace tpw::gui

@@ -1,9 +1,10 @@
-#include "adapters/serial/open_failure.h"
+#include "adapters/serial/port_failure.h"
 
 #include <filesystem>
 
 #ifndef _WIN32
 #include <grp.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +49,31 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
                         " is in use by another program. Close that program and try again."};
   }
   return {number, "The port " + device + " cannot be opened: " + systemText};
+}
+
+bool MeansLostPort(QSerialPort::SerialPortError error) {
+  return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+}
+
+bool LineHungUp(qintptr handle) {
+#ifndef _WIN32
+  pollfd line{static_cast<int>(handle), POLLIN, 0};
+  return poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+  (void)handle;
+  return false;
+#endif
+}
+
+PortFailure DescribeLostPort(QSerialPort::SerialPortError error, const std::string& systemText,
+                             bool hungUp) {
+  const int number = static_cast<int>(error);
+  // The system's text after a hang-up is whatever the last call happened to fail with.
+  if (hungUp) return {number, "the line hung up"};
+  if (error == QSerialPort::ResourceError || error == QSerialPort::DeviceNotFoundError) {
+    return {number, "the device went away (" + systemText + ")"};
+  }
+  return {number, "the port stopped working (" + systemText + ")"};
 }
 
 }  // namespace tpw::serial

@@ -20,4 +20,12 @@ DeviceAccess InspectDevice(const std::string& device);
 PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPortError error,
                                 const std::string& systemText, const DeviceAccess& access);
 
+// True when the port's error means the device is gone: anything but a wait that timed out.
+bool MeansLostPort(QSerialPort::SerialPortError error);
+// True when the line behind an open device hung up (Linux and macOS; false elsewhere).
+bool LineHungUp(qintptr handle);
+// Why an open port stopped working, as the end of a sentence: "the line hung up".
+PortFailure DescribeLostPort(QSerialPort::SerialPortError error, const std::string& systemText,
+                             bool hungUp);
+
 }  // namespace tpw::serial

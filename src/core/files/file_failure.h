@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+// The second line of every file message: which file, and why, in the user's words.
+namespace tpw {
+
+enum class FileAction { Read, Save };
+
+// "<first line>\r\n<path>: <what was found>": the program's own message keeps its first line.
+std::string FileMessage(std::string_view firstLine, const std::filesystem::path& path,
+                        std::string_view finding);
+
+// What the system's error means for reading or saving path, and what to do about it: "the
+// folder /x does not exist. Create it or choose another folder."
+std::string FileFailureFinding(const std::filesystem::path& path, const std::error_code& error,
+                               FileAction action);
+
+// Why a file of one region is refused over a data set of another (one of them the USA).
+std::string RegionMismatchFinding(int fileRegion, int dataSetRegion);
+
+}  // namespace tpw

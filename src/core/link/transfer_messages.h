@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/transfer.h"
+
+// The texts a transfer adds to the program's own words so that the user learns what happened,
+// on which port, and what to do next. Every such text is made here.
+namespace tpw {
+
+// The radio never answered the start of a transfer.
+std::string NoAnswerText(std::string_view port);
+
+// The port went away under a transfer; reason ends the sentence ("the line hung up").
+std::string LostPortText(std::string_view port, std::string_view reason);
+
+// A wait has heard nothing for a while: on the command line, what it still waits for.
+std::string WaitingText(std::string_view port, std::string_view awaited,
+                        std::chrono::seconds silence, std::chrono::seconds timeout);
+
+// Where the write exchanges of an operation got to: the first address sent, the last address
+// the radio acknowledged, and the exchange that stopped without its acknowledgement.
+struct WriteProgress {
+  std::optional<int> firstSent;
+  std::optional<int> lastTaken;
+  std::optional<int> stoppedAt;
+};
+
+// What a read, write or ATIS clear that did not complete left in the radio, and what to do;
+// for a failure it follows "CommunicatiOn Error!!" on the next line. Empty for a cancel that
+// left the radio as it was.
+std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
+                                    const WriteProgress& writes, bool failed);
+
+// The data to be written do not carry the product code every radio of the model carries.
+std::string ForeignProductCodeText();
+
+}  // namespace tpw
