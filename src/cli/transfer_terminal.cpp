@@ -111,7 +111,7 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   BarAwarePrompter prompter(session.prompter, observer);
   TerminalHost host(ws.flags, interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
-  Context ctx{ws, prompter, host, log};
+  Context ctx{ws, prompter, host, log, session.files};
   result = RunTransfer(ctx, port, observer, mode);
   observer.breakLine();
   if (result.TransferDone) return Success;

@@ -98,8 +98,8 @@ std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
 GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
     : window(std::make_unique<gui::MainWindow>(
           workspace,
-          gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports, printers,
-                                  std::move(dataFolder), offerDemo, documents.path()})) {
+          gui::MainWindowServices{recorder, host, diagnostics, files, dialogs, settings, ports,
+                                  printers, std::move(dataFolder), offerDemo, documents.path()})) {
   ports.clock = &host;
 }
 

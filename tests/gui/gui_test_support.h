@@ -103,6 +103,7 @@ struct GuiFixture {
   RecordingPrompter recorder;
   EventLoopFakeHost host;
   RecordingDiagnostics diagnostics;
+  NativeFileSystem files;
   ScriptedFileDialogs dialogs;
   MemorySettingsStore settings;
   FakePortAccess ports;

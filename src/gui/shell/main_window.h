@@ -30,6 +30,7 @@ struct MainWindowServices {
   Prompter& prompter;
   Host& host;
   Diagnostics& diagnostics;
+  FileSystem& files;
   FileDialogs& dialogs;
   SettingsStore& settings;
   PortAccess& ports;
@@ -49,7 +50,9 @@ class MainWindow : public QMainWindow {
   Workspace& workspace() { return ws_; }
   EditorPane& editor() { return *editor_; }
   const MainMenus& menus() const { return menus_; }
-  Context context() { return {ws_, services_.prompter, services_.host, services_.diagnostics}; }
+  Context context() {
+    return {ws_, services_.prompter, services_.host, services_.diagnostics, services_.files};
+  }
 
   // The load sequence: models, capabilities, menus and the first data set. False when no
   // model is offered; the user has been told and the program ends.
