@@ -47,6 +47,7 @@ void AddReportCommand(CLI::App& app, CliSession& session);
 void AddPrintCommand(CLI::App& app, CliSession& session);
 void AddDestinationsCommand(CLI::App& app, CliSession& session);
 void AddPortsCommand(CLI::App& app, CliSession& session);
+void AddBackupsCommand(CLI::App& app, CliSession& session);
 void AddReadCommand(CLI::App& app, CliSession& session);
 void AddWriteCommand(CLI::App& app, CliSession& session);
 void AddClearAtisCommand(CLI::App& app, CliSession& session);

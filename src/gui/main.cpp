@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
   tpw::gui::QtPrinterChoice printers;
   tpw::gui::MainWindow window(
       ws, {prompter, host, diagnostics, files, dialogs, settings, ports, printers, folders.data,
-           tpw::HasCommandLineOption(start.switches, "DEMO"), DocumentsFolder()});
+           tpw::HasCommandLineOption(start.switches, "DEMO"), DocumentsFolder(), folders.userData,
+           folders.programLogFolder()});
   prompter.setFallbackParent(&window);
   if (!window.load()) return 1;
   window.show();

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "link/port_help.h"
+
 #ifndef _WIN32
 #include <grp.h>
 #include <poll.h>
@@ -34,9 +36,11 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
                                 const std::string& systemText, const DeviceAccess& access) {
   const int number = static_cast<int>(error);
   if (!access.exists || error == QSerialPort::DeviceNotFoundError) {
+    const std::string checks = PortChecks(ThisPlatform(), {});
     return {number, "The port " + device +
                         " does not exist. Check that the programming cable is plugged in and "
-                        "that this is its port. (\"tpw52-cli ports\" lists the serial ports.)"};
+                        "that this is its port. (\"tpw52-cli ports\" lists the serial ports.)" +
+                        (checks.empty() ? std::string() : "\r\n" + checks)};
   }
   if (!access.permitted) {
     return {number, "You have no permission to use the port " + device +

@@ -2,6 +2,8 @@
 
 #include "adapters/serial/port_failure.h"
 
+#include <QSerialPortInfo>
+
 namespace tpw::serial {
 
 namespace {
@@ -56,6 +58,8 @@ bool QtSerialPort::open(std::string_view text) {
     return false;
   }
   settings_ = PortSettingsText(*parsed);
+  // Taken while the device is there: a lost port is explained by what it was.
+  description_ = QSerialPortInfo(port_).description().toStdString();
   port_.clearError();
   return true;
 }

@@ -14,6 +14,7 @@ class QtSerialPort : public SerialPort {
   explicit QtSerialPort(std::string device);
 
   std::string name() const override { return device_; }
+  std::string description() const override { return description_; }
   bool open(std::string_view settings) override;
   void close() override;
   bool isOpen() const override { return port_.isOpen(); }
@@ -32,6 +33,7 @@ class QtSerialPort : public SerialPort {
   std::string device_;
   QSerialPort port_;
   std::string settings_;
+  std::string description_;
   PortFailure failure_;
   bool lost_ = false;
 };

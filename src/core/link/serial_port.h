@@ -37,6 +37,8 @@ class SerialPort {
 
   // The port as the user chose it: "/dev/ttyUSB0", "COM3".
   virtual std::string name() const = 0;
+  // What the system calls the device behind it ("FT232R USB UART"), when it says.
+  virtual std::string description() const { return {}; }
   // Opens the port with settings such as "19200,N,8,1"; a port already open takes the new
   // settings.
   virtual bool open(std::string_view settings) = 0;
