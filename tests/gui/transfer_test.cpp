@@ -6,6 +6,7 @@
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
 #include "image/memory_map.h"
+#include "link/port_help.h"
 #include "sim/radio_simulator.h"
 
 using namespace tpw;
@@ -235,16 +236,22 @@ class TransferTest : public QObject {
     WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\n");
     f = std::make_unique<GuiFixture>(dir->path());
     QVERIFY(f->window->load());
-    QCOMPARE(texts(), std::vector<std::string>{"There is no port that can be used!!"});
+    QCOMPARE(texts(), std::vector<std::string>{NoPortText(ThisPlatform())});
+    QVERIFY(
+        texts()[0].starts_with("There is no port that can be used!!\r\nCheck that the "
+                               "programming cable is plugged in"));
     QCOMPARE(f->prompter().boxes[0].icon, Icon::None);
     QVERIFY(!f->window->menus().serialPort->isEnabled());
   }
 
   void clearAtisThroughTheDialog() {
     start(true);
-    f->ws().model.atis.AtisCode = "1234567890";
+    f->ws().model.atis.AtisCode = "9211234567";
+    // The demo radio has no code yet: it takes this one once the user agrees.
+    f->prompter().plan(Answer::Yes);
     transfer(TransferMode::Program);
-    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    QCOMPARE(texts().back(), std::string("Complete!!"));
+    QCOMPARE(f->window->demoRadio()->memory().at(addr::AtisCode), 0x92);
     const TransferResult result = transfer(TransferMode::ClearAtis);
     QVERIFY(result.TransferDone);
     QCOMPARE(f->ws().model.atis.AtisCode, std::string());

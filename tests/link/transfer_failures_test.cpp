@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "image/memory_map.h"
-#include "link/port_help.h"
 #include "link/transfer.h"
 #include "link_test_support.h"
 #include "session/automatic_answers.h"
@@ -19,11 +18,9 @@ const std::string NoAnswer =
     "The radio did not answer on /dev/ttyUSB0.\r\nCheck that the programming cable is plugged "
     "in at both ends, that the radio was switched on while holding [PRESET] until it shows PC "
     "CONTROL, and that /dev/ttyUSB0 is the cable's port. Then try again.";
-// Followed by what else takes ports away on this system (tested with the port hints).
 const std::string HungUp =
     "The connection to the radio on /dev/ttyUSB0 was lost: the line hung up.\r\nCheck that the "
-    "cable is plugged in and that the radio is switched on, then try again.\r\n" +
-    PortChecks(ThisPlatform(), {});
+    "cable is plugged in and that the radio is switched on, then try again.";
 
 MemoryImage WithProductCode(MemoryImage image, const std::string& code) {
   for (int i = 0; i < addr::ProductCodeLength; ++i) {

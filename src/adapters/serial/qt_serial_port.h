@@ -14,7 +14,6 @@ class QtSerialPort : public SerialPort {
   explicit QtSerialPort(std::string device);
 
   std::string name() const override { return device_; }
-  std::string description() const override { return description_; }
   bool open(std::string_view settings) override;
   void close() override;
   bool isOpen() const override { return port_.isOpen(); }

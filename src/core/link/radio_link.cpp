@@ -4,7 +4,6 @@
 
 #include "image/text_values.h"
 #include "link/frame.h"
-#include "link/port_help.h"
 #include "link/protocol.h"
 #include "session/message_texts.h"
 
@@ -116,7 +115,8 @@ bool RadioLink::openWith(const std::string& settings, std::string_view procedure
 void RadioLink::showPortFailure() {
   const PortFailure failure = port_.lastFailure();
   ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description);
+                        std::to_string(failure.number) + failure.description +
+                            (failure.checks.empty() ? std::string() : "\r\n" + failure.checks));
 }
 
 bool RadioLink::openAtStartSpeed() {
@@ -249,8 +249,8 @@ LinkResult RadioLink::lostPort() {
   if (!lostShown_) {
     lostShown_ = true;
     failure_ = "the port was lost: " + port_.lastFailure().description;
-    showFailure(LostPortText(port_.name(), port_.lastFailure().description,
-                             PortChecks(ThisPlatform(), port_.description())));
+    const PortFailure failure = port_.lastFailure();
+    showFailure(LostPortText(port_.name(), failure.description, failure.checks));
   }
   return LinkResult::PortLost;
 }

@@ -15,6 +15,9 @@ namespace tpw {
 struct PortFailure {
   int number = 0;
   std::string description;
+  // When the device itself went away: what else can take a port away on this system
+  // (PortChecks); empty when the line only hung up.
+  std::string checks;
 };
 
 // Line settings as the program writes them: "19200,N,8,1".
@@ -37,8 +40,6 @@ class SerialPort {
 
   // The port as the user chose it: "/dev/ttyUSB0", "COM3".
   virtual std::string name() const = 0;
-  // What the system calls the device behind it ("FT232R USB UART"), when it says.
-  virtual std::string description() const { return {}; }
   // Opens the port with settings such as "19200,N,8,1"; a port already open takes the new
   // settings.
   virtual bool open(std::string_view settings) = 0;
