@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "files/file_save.h"
 #include "support/test_support.h"
@@ -104,13 +105,15 @@ TEST_F(AtomicSave, AFullDiskKeepsTheOldFile) {
   const std::string command =
       "mount -t tmpfs -o size=16k tmpfs '" + mount.string() + "' 2>/dev/null";
   if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no tmpfs can be mounted here";
+  // Unmounted however the test ends.
+  const std::unique_ptr<const fs::path, void (*)(const fs::path*)> mounted(
+      &mount, [](auto* m) { std::system(("umount '" + m->string() + "'").c_str()); });
   const fs::path file = mount / "boat.dat";
   WriteBytes(file, "old");
   const std::error_code error = WriteFileAtomically(t.files, file, std::string(64 * 1024, 'x'));
   EXPECT_EQ(error, std::errc::no_space_on_device) << error.message();
   EXPECT_EQ(ReadBytes(file), "old");
   EXPECT_EQ(FolderNames(mount), std::vector<std::string>{"boat.dat"});
-  std::system(("umount '" + mount.string() + "'").c_str());
 }
 #endif
 

@@ -268,6 +268,39 @@ class TransferTest : public QObject {
     QVERIFY(!itemsAgain[0]->isChecked());
   }
 
+  // The menu shows what is known of each adapter, and remembers a cable by its stable name:
+  // plugged in again under another device name, it is still the one checked.
+  void aRememberedCableSurvivesReplugging() {
+    start(false);
+    const std::string stable = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0";
+    PortInfo cable{.name = "/dev/ttyUSB2",
+                   .description = "FT232R USB UART",
+                   .manufacturer = "FTDI",
+                   .serialNumber = "A1B2C3",
+                   .vendorId = 0x0403,
+                   .productId = 0x6001,
+                   .stableName = stable};
+    auto first = std::make_unique<GuiFixture>(dir->path());
+    first->ports.entries = {{.name = "/dev/ttyS0"}, cable};
+    QVERIFY(first->window->load());
+    QList<QAction*> items = FindActions(*first->window, "mnuOptionsSerialPort1");
+    QCOMPARE(items[1]->text(),
+             QString("/dev/ttyUSB2  FT232R USB UART (FTDI) 0403:6001 serial A1B2C3"));
+    QCOMPARE(items[1]->toolTip(), QString::fromStdString(stable));
+    items[1]->trigger();
+    QCOMPARE(first->settings.read("ComPath", "ComPort", ""), stable);
+
+    auto again = std::make_unique<GuiFixture>(dir->path());
+    again->settings.write("ComPath", "ComPort", stable);
+    cable.name = "/dev/ttyUSB10";
+    again->ports.entries = {{.name = "/dev/ttyUSB9"}, cable};
+    QVERIFY(again->window->load());
+    items = FindActions(*again->window, "mnuOptionsSerialPort1");
+    QVERIFY(!items[0]->isChecked());
+    QVERIFY(items[1]->isChecked());
+    QCOMPARE(again->window->portMenu().choice().device, std::string("/dev/ttyUSB10"));
+  }
+
   // A radio that does not answer: the user is told what to check, and may press OK again.
   void aRadioThatDoesNotAnswerIsExplained() {
     start(false);

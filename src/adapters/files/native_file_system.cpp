@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <algorithm>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
