@@ -61,7 +61,8 @@ void RunTransfer(benchmark::State& state, const std::string& command) {
         (dir / "sim.err").string());
     const std::string port = sim.readLine();
 
-    std::vector<std::string> arguments = {TPW52_CLI, command, "--port", port};
+    // The bench keeps no backups in the user's data folder.
+    std::vector<std::string> arguments = {TPW52_CLI, command, "--port", port, "--no-backup"};
     if (command == "read") {
       for (const char* a : {"--base", "base.hex", "--out", "out.hex"}) arguments.push_back(a);
     } else {

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "adapters/files/native_file_system.h"
 #include "cli/terminal_prompter.h"
 #include "session/workspace.h"
 #include "shell/program_folders.h"
@@ -22,7 +23,8 @@ struct CliSession {
   TerminalPrompter prompter;
   SystemHost host;
   NoDiagnostics diagnostics;
-  Context ctx{ws, prompter, host, diagnostics};
+  NativeFileSystem files;
+  Context ctx{ws, prompter, host, diagnostics, files};
   int exitStatus = Success;
   // Where "global.ini" and the destination templates are, and where logs go.
   ProgramFolders folders;
@@ -45,6 +47,7 @@ void AddReportCommand(CLI::App& app, CliSession& session);
 void AddPrintCommand(CLI::App& app, CliSession& session);
 void AddDestinationsCommand(CLI::App& app, CliSession& session);
 void AddPortsCommand(CLI::App& app, CliSession& session);
+void AddBackupsCommand(CLI::App& app, CliSession& session);
 void AddReadCommand(CLI::App& app, CliSession& session);
 void AddWriteCommand(CLI::App& app, CliSession& session);
 void AddClearAtisCommand(CLI::App& app, CliSession& session);

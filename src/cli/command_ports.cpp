@@ -1,9 +1,6 @@
-#include <iomanip>
-#include <sstream>
-
 #include "adapters/serial/serial_port_list.h"
 #include "cli/cli_session.h"
-#include "session/message_texts.h"
+#include "link/port_help.h"
 
 namespace tpw::cli {
 
@@ -12,15 +9,11 @@ void AddPortsCommand(CLI::App& app, CliSession& session) {
   command->callback([&session] {
     const auto ports = serial::ListSerialPorts();
     if (ports.empty()) {
-      session.prompter.message(Icon::None, AppTitle, msg::NoPort);
+      session.prompter.message(Icon::None, AppTitle, NoPortText(ThisPlatform()));
       session.exitStatus = Failed;
       return;
     }
-    std::ostringstream list;
-    for (const auto& port : ports) {
-      list << std::left << std::setw(16) << port.name << ' ' << port.description << '\n';
-    }
-    if (!PrintOut(session, list.str())) session.exitStatus = Failed;
+    if (!PrintOut(session, PortListing(ports))) session.exitStatus = Failed;
   });
 }
 

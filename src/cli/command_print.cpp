@@ -71,7 +71,8 @@ void AddPrintCommand(CLI::App& app, CliSession& session) {
     const std::error_code error =
         document.isEmpty()
             ? std::make_error_code(std::errc::io_error)
-            : WriteFileAtomically(out, std::string_view(document.constData(), document.size()));
+            : WriteFileAtomically(session.files, out,
+                                  std::string_view(document.constData(), document.size()));
     if (error) {
       RefuseOutput(session, out, FileFailureFinding(out, error, FileAction::Save));
       session.exitStatus = Failed;

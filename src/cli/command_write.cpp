@@ -15,6 +15,9 @@ void AddWriteCommand(CLI::App& app, CliSession& session) {
   auto base = std::make_shared<BaseOptions>();
   auto in = std::make_shared<std::string>();
   AddTransferOptions(*command, *options, session);
+  command->add_flag("--read-first", options->readFirst,
+                    "read the whole radio before programming it and keep that as a backup, so "
+                    "its exact prior state can be put back");
   AddBaseOptions(*command, *base);
   command->add_option("IN", *in, "image file (.hex) or channel data file (.dat)")->required();
   command->callback([&session, options, base, in] {

@@ -133,7 +133,7 @@ void RefuseOutput(CliSession& session, const fs::path& out, const std::string& p
 }
 
 bool OutputPlaceUsable(CliSession& session, const fs::path& out) {
-  const std::error_code error = CheckFileCanBeSaved(out);
+  const std::error_code error = CheckFileCanBeSaved(session.files, out);
   if (error) RefuseOutput(session, out, FileFailureFinding(out, error, FileAction::Save));
   return !error;
 }

@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
   AddPrintCommand(app, session);
   AddDestinationsCommand(app, session);
   AddPortsCommand(app, session);
+  AddBackupsCommand(app, session);
   AddReadCommand(app, session);
   AddWriteCommand(app, session);
   AddClearAtisCommand(app, session);

@@ -6,6 +6,7 @@
 #include "adapters/serial/qt_serial_port.h"
 #include "cli/console.h"
 #include "files/error_log.h"
+#include "shell/transfer_safety_net.h"
 
 namespace tpw::cli {
 
@@ -64,6 +65,8 @@ void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession&
   command.add_flag("--echo-check", options.echoCheck,
                    "verify the echo of every byte sent, for cables that return it (/NT)");
   command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
+  command.add_flag("--no-backup", options.noBackup,
+                   "keep no backup of the radio's data for this command");
 }
 
 TerminalObserver::TerminalObserver(std::ostream& err, bool terminal, std::string caption)
@@ -111,16 +114,17 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   BarAwarePrompter prompter(session.prompter, observer);
   TerminalHost host(ws.flags, interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
-  Context ctx{ws, prompter, host, log};
-  result = RunTransfer(ctx, port, observer, mode);
+  Context ctx{ws, prompter, host, log, session.files};
+  const SafetyNet net{session.folders.userData, !options.noBackup, options.readFirst};
+  result = RunProtectedTransfer(ctx, port, observer, mode, net);
   observer.breakLine();
   if (result.TransferDone) return Success;
-  if (!ws.flags.CancelFlag) return Failed;
+  // A question declined (a new ATIS code) ends the transfer as the user wished; they were told.
+  if (!ws.flags.CancelFlag || !host.stoppedBy) return Failed;
   // The user learns why it stopped, whatever the transfer had to say about the radio.
   session.prompter.message(
       Icon::Exclamation, TransferCaption(mode),
-      "The transfer was cancelled by " +
-          (host.stoppedBy ? StopSignalName(*host.stoppedBy) : std::string("a stop request")) + ".");
+      "The transfer was cancelled by " + StopSignalName(*host.stoppedBy) + ".");
   return Cancelled;
 }
 

@@ -15,6 +15,8 @@ struct TransferOptions {
   bool lowSpeed = false;
   bool echoCheck = false;
   bool debug = false;
+  bool noBackup = false;   // --no-backup: no backup of the radio's images for this command
+  bool readFirst = false;  // --read-first (write): the radio is read and kept before it is written
 };
 void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session);
 
@@ -37,8 +39,9 @@ class TerminalObserver : public TransferObserver {
   bool barOnLine_ = false;
 };
 
-// Runs a transfer on the named port with the terminal as the dialog: Ctrl-C is its Cancel
-// button. Returns the exit status; result gets what the transfer reported.
+// Runs a transfer on the named port with the terminal as the dialog, under the safety net
+// (backups and the trace in the user's data folder): Ctrl-C is its Cancel button. Returns the
+// exit status; result gets what the transfer reported.
 int RunTerminalTransfer(CliSession& session, const TransferOptions& options, TransferMode mode,
                         TransferResult& result);
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <new>
 
+#include "adapters/files/native_file_system.h"
 #include "adapters/folders/qt_program_folders.h"
 #include "adapters/settings/qt_settings_store.h"
 #include "files/error_log.h"
@@ -105,13 +106,15 @@ int main(int argc, char** argv) {
   // The logs of debug mode go beside the program when it runs from its own folder, otherwise
   // to the user's data folder; never into a system folder.
   tpw::ErrorLog diagnostics(ws.options.DebugMode, folders.programLogFolder(), folders.userData);
+  tpw::NativeFileSystem files;
   tpw::gui::QtFileDialogs dialogs;
   tpw::QtSettingsStore settings;
   tpw::gui::QtPortAccess ports;
   tpw::gui::QtPrinterChoice printers;
   tpw::gui::MainWindow window(
-      ws, {prompter, host, diagnostics, dialogs, settings, ports, printers, folders.data,
-           tpw::HasCommandLineOption(start.switches, "DEMO"), DocumentsFolder()});
+      ws, {prompter, host, diagnostics, files, dialogs, settings, ports, printers, folders.data,
+           tpw::HasCommandLineOption(start.switches, "DEMO"), DocumentsFolder(), folders.userData,
+           folders.programLogFolder()});
   prompter.setFallbackParent(&window);
   if (!window.load()) return 1;
   window.show();

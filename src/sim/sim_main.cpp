@@ -5,6 +5,7 @@
 #include <iostream>
 #include <thread>
 
+#include "adapters/files/native_file_system.h"
 #include "files/atomic_file.h"
 #include "files/hex_image_file.h"
 #include "program_info.h"
@@ -145,8 +146,10 @@ int main(int argc, char** argv) {
 
   if (!savePath.empty()) {
     const ImageBytes& bytes = radio.memory().bytes();
+    NativeFileSystem files;
     const std::error_code error = WriteFileAtomically(
-        savePath, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        files, savePath,
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (error) {
       std::cerr << "qz815-sim: cannot save " << savePath << ": " << error.message() << '\n';
       return 1;

@@ -1,12 +1,12 @@
 #include "adapters/serial/qt_serial_port.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 #include <QCoreApplication>
 #include <memory>
 
 #include "adapters/serial/port_failure.h"
+#include "link/port_help.h"
 #include "sim/pseudo_terminal.h"
 
 namespace tpw::serial {
@@ -99,6 +99,21 @@ TEST(QtSerialPort, NamesTheGroupThatMayUseTheDevice) {
             "\"uucp\" (for example: sudo usermod -aG uucp $USER), then log out and in again.");
   EXPECT_EQ(InspectDevice("/dev/tpw52-no-such-port").exists, false);
   EXPECT_EQ(InspectDevice("/dev/null").exists, true);
+}
+
+// A device that went away, or is not there, carries what else to check on this system; a line
+// that only hung up (the radio switched off) does not.
+TEST(QtSerialPort, AVanishedDeviceSaysWhatElseToCheck) {
+  const std::string chip = "PL2303HXA PHASED OUT SINCE 2012. PLEASE CONTACT YOUR SUPPLIER.";
+  const PortFailure gone =
+      DescribeLostPort(QSerialPort::ResourceError, "No such device", false, chip);
+  EXPECT_EQ(gone.description, "the device went away (No such device)");
+  EXPECT_EQ(gone.checks, PortChecks(ThisPlatform(), chip));
+  EXPECT_EQ(DescribeLostPort(QSerialPort::ResourceError, "Input/output error", true, chip).checks,
+            "");
+  const PortFailure missing =
+      DescribeOpenFailure("/dev/ttyUSB7", QSerialPort::DeviceNotFoundError, "", {false});
+  EXPECT_EQ(missing.checks, PortChecks(ThisPlatform(), {}));
 }
 
 }  // namespace

@@ -35,8 +35,9 @@ MemoryImage BaseImage() {
 // qz815-sim serving a file, stopped (and saving its memory) at the end of the test.
 class Sim {
  public:
-  Sim(const TempDir& dir, std::vector<std::string> options) {
-    WriteBytes(dir / "radio.hex", ImageAsString(RadioImage()));
+  Sim(const TempDir& dir, std::vector<std::string> options,
+      const MemoryImage& memory = RadioImage()) {
+    WriteBytes(dir / "radio.hex", ImageAsString(memory));
     std::vector<std::string> arguments = {QZ815_SIM,
                                           "--image",
                                           (dir / "radio.hex").string(),
@@ -66,6 +67,11 @@ std::string Cli(const std::string& arguments) {
 struct E2e : ::testing::Test {
   TempDir dir;
   std::string file(const std::string& name) { return (dir / name).string(); }
+  // The command with its own user data folder, where its backups go.
+  std::string CliWithUserData(const std::string& arguments) {
+    return "env XDG_DATA_HOME=" + file("home") + " " + Cli(arguments);
+  }
+  std::filesystem::path backups() { return dir / "home" / "TPW52" / "backups"; }
   void SetUp() override { WriteBytes(dir / "base.hex", ImageAsString(BaseImage())); }
   // Waits (at most 20 s) until the simulator's log shows the PC sending this text.
   void WaitUntilTheRadioSees(const std::string& text) {
@@ -336,8 +342,91 @@ TEST_F(E2e, PortsListsWhatThereIs) {
     EXPECT_TRUE(result.out.starts_with("/dev/") || result.out.starts_with("COM")) << result.out;
   } else {
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "There is no port that can be used!!\n");
+    // What to check follows, as tested with the port hints.
+    EXPECT_TRUE(
+        result.err.starts_with("There is no port that can be used!!\nCheck that the "
+                               "programming cable is plugged in"))
+        << result.err;
   }
+}
+
+// Every read and write keeps a backup a user can program back: the radio's exact prior state
+// comes back from the backup read before a write.
+TEST_F(E2e, BackupsOfReadsAndWritesPutTheRadioBack) {
+  const std::filesystem::path programs = std::filesystem::path(TPW52_CLI).parent_path();
+  const std::string belgium = ReadBytes(programs / "QZ815_BE_012D.ini");
+  ASSERT_EQ(belgium.size(), 2048u);
+  MemoryImage factory;
+  for (int a = 0; a <= ImageLastIndex; ++a) {
+    factory.set(a, static_cast<std::uint8_t>(belgium[static_cast<std::size_t>(a)]));
+  }
+  Sim sim(dir, {}, factory);
+  const std::string port = " --port " + sim.path() + " ";
+  const auto read =
+      RunCommand(CliWithUserData("read" + port + "--destination be --out " + file("out.hex")));
+  ASSERT_EQ(read.status, 0) << read.err;
+  const std::vector<std::string> afterRead = FolderNames(backups());
+  ASSERT_EQ(afterRead.size(), 1u);
+  EXPECT_TRUE(afterRead[0].ends_with("-read-BE.hex")) << afterRead[0];
+  EXPECT_EQ(ReadBytes(backups() / afterRead[0]), belgium);
+  const auto listed = RunCommand(CliWithUserData("backups"));
+  EXPECT_EQ(listed.status, 0);
+  EXPECT_EQ(listed.out, (backups() / afterRead[0]).string() + "\n");
+
+  // The radio programmed for another region, read first.
+  const auto write = RunCommand(CliWithUserData("write" + port + "--read-first --yes " +
+                                                (programs / "QZ815_UK_012D.ini").string()));
+  ASSERT_EQ(write.status, 0) << write.err;
+  std::string before;
+  std::string written;
+  for (const std::string& name : FolderNames(backups())) {
+    if (name.ends_with("-before-write-BE.hex")) before = (backups() / name).string();
+    if (name.ends_with("-write-UK.hex")) written = (backups() / name).string();
+  }
+  ASSERT_FALSE(before.empty());
+  ASSERT_FALSE(written.empty());
+  EXPECT_EQ(FolderNames(backups()).size(), 3u);
+  EXPECT_EQ(ReadBytes(before), belgium);
+  const auto converted = RunCommand(Cli("convert " + written + " " + file("written.dat")));
+  EXPECT_EQ(converted.status, 0) << converted.err;
+
+  // Programming the backup back, without a backup this time, puts back every byte.
+  const auto restore = RunCommand(CliWithUserData("write" + port + "--no-backup --yes " + before));
+  EXPECT_EQ(restore.status, 0) << restore.err;
+  EXPECT_EQ(FolderNames(backups()).size(), 3u);
+  EXPECT_EQ(sim.stop(), 0);
+  EXPECT_EQ(ReadBytes(dir / "saved.hex"), belgium);
+}
+
+// A radio without an ATIS code takes a new one only when the user agrees: on a terminal, or
+// with --yes; without either nothing is written.
+TEST_F(E2e, ANewAtisCodeNeedsYes) {
+  MemoryImage radio = RadioImage();
+  for (int a = addr::AtisCode; a < addr::AtisCode + addr::AtisCodeLength; ++a) radio.set(a, 0xFF);
+  radio.set(addr::AtisCount, 2);
+  Sim sim(dir, {}, radio);
+  const std::string write = "write --port " + sim.path() + " " + file("base.hex");
+  const std::string question =
+      "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
+      "the country code (201 to 775) of the boat's country.\nThe radio on " +
+      sim.path() +
+      " has no ATIS code yet and will take the code 1234567890.\nA radio takes its ATIS code "
+      "only once: afterwards only ATIS Clear removes it.\nProgram the radio with this code?\n";
+  const std::string declined = "Nothing was written: the radio on " + sim.path() +
+                               " is as it was. To program it without an ATIS code, empty the "
+                               "ATIS code of the data, then program again.\n";
+  for (const std::string answer : {"", " --no"}) {
+    const auto refused = RunCommand(Cli(write + answer));
+    EXPECT_EQ(refused.status, 1) << answer;
+    EXPECT_EQ(refused.err, question + "-> refused\n" + declined) << answer;
+  }
+  const auto agreed = RunCommand(Cli(write + " --yes"));
+  EXPECT_EQ(agreed.status, 0) << agreed.err;
+  EXPECT_EQ(agreed.err, question + "-> agreed\nComplete!!\n");
+  EXPECT_EQ(sim.stop(), 0);
+  const std::string saved = ReadBytes(dir / "saved.hex");
+  EXPECT_EQ(saved.substr(addr::AtisCode, 5), std::string("\x12\x34\x56\x78\x90"));
+  EXPECT_EQ(saved[addr::AtisCount], '\x03');
 }
 
 TEST_F(E2e, MissingPortIsExplained) {

@@ -97,9 +97,9 @@ std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
 
 GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
     : window(std::make_unique<gui::MainWindow>(
-          workspace,
-          gui::MainWindowServices{recorder, host, diagnostics, dialogs, settings, ports, printers,
-                                  std::move(dataFolder), offerDemo, documents.path()})) {
+          workspace, gui::MainWindowServices{recorder, host, diagnostics, files, dialogs, settings,
+                                             ports, printers, std::move(dataFolder), offerDemo,
+                                             documents.path(), userData.path()})) {
   ports.clock = &host;
 }
 

@@ -49,10 +49,19 @@ class ScriptedFileDialogs : public gui::FileDialogs {
   QString saveImageFile(QWidget*, const QString& folder) override {
     return next(QStringLiteral("saveImageFile"), folder);
   }
+  QString saveDiagnosticsFile(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("saveDiagnosticsFile"), folder);
+  }
+  bool showFolder(const QString& folder) override {
+    shownFolders << folder;
+    return folderShown;
+  }
 
   QStringList planned;
   QStringList folders;  // the folder each dialog opened in
   QStringList asked;    // the dialogs opened, by the name of their function
+  QStringList shownFolders;
+  bool folderShown = true;  // whether the file manager shows a folder
 
  private:
   QString next(const QString& dialog, const QString& folder);
@@ -85,10 +94,10 @@ class EventLoopFakeHost : public FakeHost {
 // in PC-control mode), its waits passing on the clock.
 class FakePortAccess : public gui::PortAccess {
  public:
-  std::vector<serial::SerialPortEntry> list() override { return entries; }
+  std::vector<PortInfo> list() override { return entries; }
   std::unique_ptr<SerialPort> make(const std::string& device) override;
 
-  std::vector<serial::SerialPortEntry> entries;
+  std::vector<PortInfo> entries;
   std::vector<std::string> made;
   bool silent = false;
   FakeHost* clock = nullptr;
@@ -99,10 +108,12 @@ struct GuiFixture {
   explicit GuiFixture(std::filesystem::path dataFolder = {}, bool offerDemo = false);
 
   TempDir documents;  // the user's documents folder
+  TempDir userData;   // the user's data folder: backups, traces
   Workspace workspace;
   RecordingPrompter recorder;
   EventLoopFakeHost host;
   RecordingDiagnostics diagnostics;
+  NativeFileSystem files;
   ScriptedFileDialogs dialogs;
   MemorySettingsStore settings;
   FakePortAccess ports;

@@ -67,7 +67,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
     QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio"}));
-    QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "&About KVX Version"}));
+    QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "Show &Backups Folder",
+                                            "Save &Diagnostics...", "-", "&About KVX Version"}));
     QCOMPARE(FindActions(*f->window, "mnuEditModelType").size(), 10);
     QCOMPARE(FindActions(*f->window, "mnuDestinationChild").size(), 11);
     const QList<QAction*> ports = FindActions(*f->window, "mnuOptionsSerialPort1");

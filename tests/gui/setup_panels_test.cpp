@@ -407,24 +407,41 @@ class SetupPanelsTest : public QObject {
     QGuiApplication::clipboard()->setText("ABCDEFGHIJ");
     code()->paste();
     QCOMPARE(code()->text(), QString());
-    QGuiApplication::clipboard()->setText(" 1234567890 ");
+    QGuiApplication::clipboard()->setText(" 2359876543 ");
     code()->paste();
-    QCOMPARE(code()->text(), QString("1234567890"));
+    QCOMPARE(code()->text(), QString("2359876543"));
+    // Ten digits that are no ATIS code (it begins with 9 and a country code): a warning, and
+    // the focus stays unless the user keeps the code.
     QTest::keyClick(code(), Qt::Key_Tab);
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("1234567890"));
-    QCOMPARE(f->prompter().boxes.size(), 4u);
+    QCOMPARE(f->prompter().boxes.size(), 5u);
+    const RecordingPrompter::Box warning = LastBox(f->prompter());
+    QVERIFY(warning.question);
+    QCOMPARE(warning.title, std::string("ATISNo"));
+    QCOMPARE(warning.icon, Icon::Exclamation);
+    QCOMPARE(warning.buttons, Buttons::YesNo);
+    QCOMPARE(warning.defaultAnswer, Answer::No);
+    QCOMPARE(warning.text,
+             std::string("The ATIS code 2359876543 does not look like one: an ATIS code begins "
+                         "with 9, followed by the country code (201 to 775) of the boat's "
+                         "country.\r\nKeep this code?"));
+    QVERIFY(code()->hasFocus());
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("3660000001"));
+    f->prompter().plan(Answer::Yes);
+    QTest::keyClick(code(), Qt::Key_Tab);
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("2359876543"));
+    QCOMPARE(f->prompter().boxes.size(), 6u);
 
     focus(code());
     QTest::keyClick(code(), Qt::Key_Backspace);
     QMimeData dragged;
-    dragged.setText("98-76 54\t32x10");
+    dragged.setText("92-11 23\t45x67");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(code(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(code(), &drop);
-    QCOMPARE(code()->text(), QString("9876543210"));
+    QCOMPARE(code()->text(), QString("9211234567"));
     QVERIFY(window().validateBeforeLeave());
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("9876543210"));
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("9211234567"));
 
     // Deleting the whole code stores none.
     focus(code());
@@ -432,7 +449,7 @@ class SetupPanelsTest : public QObject {
     QTest::keyClick(code(), Qt::Key_Backspace);
     focus(list("cmbAtisMode"));
     QCOMPARE(f->ws().model.atis.AtisCode, std::string());
-    QCOMPARE(f->prompter().boxes.size(), 4u);
+    QCOMPARE(f->prompter().boxes.size(), 6u);
 
     // A key that does not get in is no change.
     f->ws().flags.DataChanged = false;
@@ -445,7 +462,7 @@ class SetupPanelsTest : public QObject {
     f->ws().model.atis.AtisCode = "3660000001";
     select("Common");
     focus(code());
-    type(code(), "12345");
+    type(code(), "92112");
     const SettingsModel model = f->ws().model;
     const MemoryImage image = f->ws().image;
     QAction* uk = window().menus().destinations[0];
@@ -468,20 +485,21 @@ class SetupPanelsTest : public QObject {
     QVERIFY(f->host.pauses.empty());
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
     QVERIFY(code()->hasFocus());
-    QCOMPARE(code()->text(), QString("12345"));
+    QCOMPARE(code()->text(), QString("92112"));
 
     // Completed, the code is taken and the question comes.
     code()->end(false);
-    type(code(), "67890");
+    type(code(), "34567");
     f->prompter().plan(Answer::Cancel);
     usa->trigger();
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("1234567890"));
+    QCOMPARE(f->ws().model.atis.AtisCode, std::string("9211234567"));
     QCOMPARE(LastBox(f->prompter()).text, std::string("Do you want to change to QZ815_USA?"));
     QVERIFY(uk->isChecked());
   }
 
   void atisClearAgainstTheDemoRadio() {
     f->ws().model.atis.AtisCode = "3660000001";
+    f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
     QVERIFY(transfer(TransferMode::Program).TransferDone);
     QVERIFY(window().demoRadio() != nullptr);
     QCOMPARE(DecodeDigits(window().demoRadio()->memory(), addr::AtisCode),
@@ -493,7 +511,9 @@ class SetupPanelsTest : public QObject {
     type(code(), "12");
     WhenModalOpens<TransferDialog>(PressOk);
     QTest::mouseClick(control<QPushButton>("cmdAtisClear"), Qt::LeftButton);
-    QCOMPARE(f->prompter().texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
+    QCOMPARE(f->prompter().boxes.size(), 3u);
+    QCOMPARE(f->prompter().texts()[1], std::string("Complete!!"));
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Complete!!"));
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
     QCOMPARE(code()->text(), QString());
     QCOMPARE(f->ws().model.atis.AtisCode, std::string());
@@ -637,29 +657,32 @@ class SetupPanelsTest : public QObject {
     box("chkATISChGroup", 0)->click();
     Choose(list("cmbAtisMode"), "Special");
     focus(code());
-    type(code(), "3660000001");
+    type(code(), "9230000001");
     select("PW");
     box("chkDEnable", 1)->click();
     box("chkDScan", 4)->click();
     box("chkDScan", 9)->click();
     const SetupSettings programmed = SetupOf(f->ws().model);
-    QCOMPARE(programmed.atis.AtisCode, std::string("3660000001"));
+    QCOMPARE(programmed.atis.AtisCode, std::string("9230000001"));
     QCOMPARE(programmed.priority[0], 3);
     QCOMPARE(programmed.common.WeatherAlert, 3);
 
+    f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
     QVERIFY(transfer(TransferMode::Program).TransferDone);
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);
     QVERIFY(SetupOf(f->ws().model) != programmed);
     QVERIFY(transfer(TransferMode::Read).TransferDone);
     QCOMPARE(SetupOf(f->ws().model), programmed);
-    QCOMPARE(f->prompter().texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
+    QCOMPARE(f->prompter().boxes.size(), 3u);
+    QCOMPARE(f->prompter().texts()[1], std::string("Complete!!"));
+    QCOMPARE(f->prompter().texts()[2], std::string("Complete!!"));
 
     // And the pages show them.
     select("Common");
     QCOMPARE(list("cmbUsablePri", 0)->currentText(), QString("72"));
     QCOMPARE(list("cmbCommonResume")->currentText(), QString("5Sec"));
     QVERIFY(!list("cmbCommonResume")->isEnabled());
-    QCOMPARE(code()->text(), QString("3660000001"));
+    QCOMPARE(code()->text(), QString("9230000001"));
     select("PW");
     QVERIFY(!box("chkDEnable", 1)->isChecked());
     QVERIFY(box("chkDScan", 9)->isChecked());

@@ -6,6 +6,7 @@
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
 #include "image/memory_map.h"
+#include "link/port_help.h"
 #include "sim/radio_simulator.h"
 
 using namespace tpw;
@@ -115,6 +116,94 @@ class TransferTest : public QObject {
     QVERIFY(QApplication::activeModalWidget() == nullptr);
   }
 
+  // The dialog's transfers leave their backups and traces in the user's data folder: a read
+  // the radio's bytes, a write with Options > Read Radio Before Programming the radio's memory
+  // before and the image written.
+  void transfersKeepBackupsThatFileOpenTakesBack() {
+    start(true);
+    QVERIFY(!f->window->menus().readFirst->isChecked());
+    QVERIFY(transfer(TransferMode::Read).TransferDone);
+    const MemoryImage radio = f->window->demoRadio()->memory();
+    const std::filesystem::path backups = f->userData / "backups";
+    std::vector<std::string> names = FolderNames(backups);
+    QCOMPARE(names.size(), 1u);
+    QVERIFY(names[0].ends_with("-read-UK.hex"));
+    QCOMPARE(ReadBytes(backups / names[0]), ImageAsString(radio));
+
+    f->window->menus().readFirst->trigger();
+    QCOMPARE(f->settings.read("Settings", "ReadFirst", ""), std::string("1"));
+    f->ws().model.CHUSA.erase(f->ws().model.CHUSA.size() - 1);
+    QVERIFY(transfer(TransferMode::Program).TransferDone);
+    names = FolderNames(backups);
+    QCOMPARE(names.size(), 3u);
+    std::string before;
+    std::string written;
+    for (const std::string& name : names) {
+      if (name.ends_with("-before-write-UK.hex")) before = name;
+      if (name.ends_with("-write-UK.hex")) written = name;
+    }
+    QCOMPARE(ReadBytes(backups / before), ImageAsString(radio));
+    QCOMPARE(ReadBytes(backups / written), ImageAsString(f->ws().image));
+    QCOMPARE(FolderNames(f->userData / "traces").size(), 2u);
+
+    // File > Open takes the backup back without the diagnostic mode, with the image checks.
+    const SettingsModel programmed = f->ws().model;
+    f->ws().model.CHUSA.clear();
+    f->dialogs.planned << QString::fromStdString((backups / before).string());
+    f->window->menus().fileOpen->trigger();
+    QCOMPARE(f->ws().image.bytes(), radio.bytes());
+    QCOMPARE(f->ws().model.CHUSA.size(), programmed.CHUSA.size() + 1);
+    QCOMPARE(f->ws().documentPath, (backups / before).string());
+    WriteBytes(*dir / "short.hex", std::string(2047, '\0'));
+    f->dialogs.planned << QString::fromStdString((*dir / "short.hex").string());
+    f->window->menus().fileOpen->trigger();
+    QVERIFY(LastBox(f->prompter()).text.starts_with("bad file!!"));
+    QCOMPARE(f->ws().image.bytes(), radio.bytes());
+  }
+
+  void helpShowsTheBackupsFolderAndSavesTheDiagnostics() {
+    start(false);
+    f->window->menus().helpBackups->trigger();
+    QCOMPARE(f->dialogs.shownFolders,
+             QStringList{QString::fromStdString((f->userData / "backups").string())});
+    QVERIFY(std::filesystem::is_directory(f->userData / "backups"));
+    QVERIFY(f->prompter().boxes.empty());
+    f->dialogs.folderShown = false;
+    f->window->menus().helpBackups->trigger();
+    QCOMPARE(LastBox(f->prompter()).text,
+             "The backups folder could not be shown.\r\n" + (f->userData / "backups").string() +
+                 ": no file manager opened it. Open it in your file manager; every read and "
+                 "write of a radio keeps its backup there.");
+
+    // A transfer that found no radio leaves its trace all the same.
+    f->ports.silent = true;
+    WhenModalOpens<TransferDialog>(PressOk);
+    f->window->runTransfer(TransferMode::Read);
+    QCOMPARE(FolderNames(f->userData / "traces").size(), 1u);
+    WriteBytes(f->userData / "err.log", "2026-12-07,14:03:22:frmRadio.PortInit -> 2x\r\n");
+
+    const std::filesystem::path file = *dir / "diagnostics.txt";
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+      f->dialogs.planned << QString::fromStdString(file.string());
+      f->prompter().plan(answer);
+      f->window->menus().helpDiagnostics->trigger();
+      const RecordingPrompter::Box& question = LastBox(f->prompter());
+      QVERIFY(question.question);
+      QCOMPARE(question.defaultAnswer, Answer::No);
+      QVERIFY(question.text.starts_with("Include the radio's data in the diagnostics?"));
+      const std::string text = ReadBytes(file);
+      for (const char* section :
+           {"== Program ==\r\ntpw52 ", "== System ==\r\n", "== Qt ==\r\n",
+            "== Serial port ==\r\nName: /dev/ttyUSB0\r\nDescription: FT232R USB UART\r\n",
+            "== Last transfer trace ==\r\n", "Transfer: Read from Radio\r\nPort: /dev/ttyUSB0",
+            "== err.log ==\r\n", "frmRadio.PortInit -> 2x\r\n", "== Radio image ==\r\n"}) {
+        QVERIFY2(text.find(section) != std::string::npos, section);
+      }
+      const bool left = text.find("(left out at the user's choice)") != std::string::npos;
+      QCOMPARE(left, answer == Answer::No);
+    }
+  }
+
   void cancelInTheMiddleKeepsTheDataAndTheDialog() {
     start(true);
     const MemoryImage before = f->ws().image;
@@ -179,6 +268,39 @@ class TransferTest : public QObject {
     QVERIFY(!itemsAgain[0]->isChecked());
   }
 
+  // The menu shows what is known of each adapter, and remembers a cable by its stable name:
+  // plugged in again under another device name, it is still the one checked.
+  void aRememberedCableSurvivesReplugging() {
+    start(false);
+    const std::string stable = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0";
+    PortInfo cable{.name = "/dev/ttyUSB2",
+                   .description = "FT232R USB UART",
+                   .manufacturer = "FTDI",
+                   .serialNumber = "A1B2C3",
+                   .vendorId = 0x0403,
+                   .productId = 0x6001,
+                   .stableName = stable};
+    auto first = std::make_unique<GuiFixture>(dir->path());
+    first->ports.entries = {{.name = "/dev/ttyS0"}, cable};
+    QVERIFY(first->window->load());
+    QList<QAction*> items = FindActions(*first->window, "mnuOptionsSerialPort1");
+    QCOMPARE(items[1]->text(),
+             QString("/dev/ttyUSB2  FT232R USB UART (FTDI) 0403:6001 serial A1B2C3"));
+    QCOMPARE(items[1]->toolTip(), QString::fromStdString(stable));
+    items[1]->trigger();
+    QCOMPARE(first->settings.read("ComPath", "ComPort", ""), stable);
+
+    auto again = std::make_unique<GuiFixture>(dir->path());
+    again->settings.write("ComPath", "ComPort", stable);
+    cable.name = "/dev/ttyUSB10";
+    again->ports.entries = {{.name = "/dev/ttyUSB9"}, cable};
+    QVERIFY(again->window->load());
+    items = FindActions(*again->window, "mnuOptionsSerialPort1");
+    QVERIFY(!items[0]->isChecked());
+    QVERIFY(items[1]->isChecked());
+    QCOMPARE(again->window->portMenu().choice().device, std::string("/dev/ttyUSB10"));
+  }
+
   // A radio that does not answer: the user is told what to check, and may press OK again.
   void aRadioThatDoesNotAnswerIsExplained() {
     start(false);
@@ -235,16 +357,22 @@ class TransferTest : public QObject {
     WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\n");
     f = std::make_unique<GuiFixture>(dir->path());
     QVERIFY(f->window->load());
-    QCOMPARE(texts(), std::vector<std::string>{"There is no port that can be used!!"});
+    QCOMPARE(texts(), std::vector<std::string>{NoPortText(ThisPlatform())});
+    QVERIFY(
+        texts()[0].starts_with("There is no port that can be used!!\r\nCheck that the "
+                               "programming cable is plugged in"));
     QCOMPARE(f->prompter().boxes[0].icon, Icon::None);
     QVERIFY(!f->window->menus().serialPort->isEnabled());
   }
 
   void clearAtisThroughTheDialog() {
     start(true);
-    f->ws().model.atis.AtisCode = "1234567890";
+    f->ws().model.atis.AtisCode = "9211234567";
+    // The demo radio has no code yet: it takes this one once the user agrees.
+    f->prompter().plan(Answer::Yes);
     transfer(TransferMode::Program);
-    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    QCOMPARE(texts().back(), std::string("Complete!!"));
+    QCOMPARE(f->window->demoRadio()->memory().at(addr::AtisCode), 0x92);
     const TransferResult result = transfer(TransferMode::ClearAtis);
     QVERIFY(result.TransferDone);
     QCOMPARE(f->ws().model.atis.AtisCode, std::string());

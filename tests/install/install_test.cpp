@@ -220,7 +220,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
        it != std::sregex_iterator(); ++it) {
     commands.insert((*it)[1]);
   }
-  ASSERT_EQ(commands.size(), 9u) << help.out;
+  ASSERT_EQ(commands.size(), 10u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   first.erase("--help");
   first.erase("--version");

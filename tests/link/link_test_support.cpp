@@ -87,4 +87,8 @@ TransferResult SimBench::run(TransferMode mode) {
   return RunTransfer(t.ctx, line.pc(), observer, mode);
 }
 
+TransferResult SimBench::runProtected(TransferMode mode, const SafetyNet& net) {
+  return RunProtectedTransfer(t.ctx, line.pc(), observer, mode, net);
+}
+
 }  // namespace tpw::test

@@ -9,6 +9,7 @@
 
 #include "link/memory_line.h"
 #include "link/radio_link.h"
+#include "shell/transfer_safety_net.h"
 #include "sim/in_process_radio.h"
 #include "sim/radio_simulator.h"
 #include "support/test_support.h"
@@ -92,6 +93,8 @@ MemoryImage RadioMemory(std::uint8_t region = 0xFF, std::uint8_t seed = 0x11);
 struct SimBench {
   explicit SimBench(const MemoryImage& radioMemory, sim::SimFaults faults = {});
   TransferResult run(TransferMode mode);
+  // The same under the safety net, as the dialog and the command line run it.
+  TransferResult runProtected(TransferMode mode, const SafetyNet& net);
   // The PC starts from this image, decoded as the desktop application would.
   void usePcImage(const MemoryImage& image);
   // Cancels the transfer (as the dialog's Cancel button does) when the radio sees a message

@@ -300,15 +300,31 @@ TEST(CloneWrite, RadioWithACodeKeepsIt) {
   EXPECT_EQ(std::count(bench.t.host.pauses.begin(), bench.t.host.pauses.end(), 20ms), 15);
 }
 
-TEST(CloneWrite, NewCodeIsProgrammedAndCounted) {
+// The PC image with the ATIS code 9211234567 (country 211).
+MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first = 0x92) {
+  const std::uint8_t code[] = {first, 0x11, 0x23, 0x45, 0x67};
+  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, code[i]);
+  return image;
+}
+
+TEST(CloneWrite, NewCodeIsProgrammedAndCountedOnceTheUserAgrees) {
   for (std::uint8_t counter : {std::uint8_t{4}, std::uint8_t{0xFF}}) {
     MemoryImage radioMemory = WithoutAtisCode(RadioMemory());
     radioMemory.set(addr::AtisCount, counter);
     SimBench bench(radioMemory);
-    MemoryImage pc = RadioMemory(0xFF, 0x55);
-    pc.set(addr::AtisCode, 0x12);
-    bench.usePcImage(pc);
+    bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
+    bench.t.prompter.plan(Answer::Yes);
     EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
+    ASSERT_EQ(bench.t.prompter.boxes.size(), 2u);
+    const auto& question = bench.t.prompter.boxes[0];
+    EXPECT_TRUE(question.question);
+    EXPECT_EQ(question.buttons, Buttons::YesNo);
+    EXPECT_EQ(question.defaultAnswer, Answer::No);
+    EXPECT_EQ(question.title, "Program to Radio");
+    EXPECT_EQ(question.text,
+              "The radio on /dev/ttyUSB0 has no ATIS code yet and will take the code "
+              "9211234567.\r\nA radio takes its ATIS code only once: afterwards only ATIS Clear "
+              "removes it.\r\nProgram the radio with this code?");
     ASSERT_EQ(bench.radio.writes().size(), 168u);
     const std::uint8_t expected = counter == 0xFF ? 0xFF : counter + 1;
     EXPECT_EQ(bench.radio.writes().back(), (sim::RadioSimulator::Write{addr::AtisCount, 1}));
@@ -318,11 +334,37 @@ TEST(CloneWrite, NewCodeIsProgrammedAndCounted) {
       EXPECT_EQ(bench.radio.memory().at(a), bench.t.ws.image.at(a));
     }
   }
-  // A PC without a code never clears the radio's empty code bytes nor counts.
+  // A PC without a code never clears the radio's empty code bytes nor counts, nor asks.
   SimBench empty(WithoutAtisCode(RadioMemory()));
   empty.usePcImage(WithoutAtisCode(RadioMemory(0xFF, 0x55)));
   EXPECT_TRUE(empty.run(TransferMode::Program).TransferDone);
   EXPECT_EQ(empty.radio.writes().size(), 162u);
+  EXPECT_EQ(Boxes(empty.t.prompter),
+            (std::vector<Box>{{Icon::Information, "Program to Radio", "Complete!!"}}));
+}
+
+// Declined, the write stops before its first frame: the radio keeps all it had. A code that is
+// no plausible ATIS code is named as such in the question.
+TEST(CloneWrite, ANewCodeDeclinedWritesNothing) {
+  const MemoryImage radioMemory = WithoutAtisCode(RadioMemory());
+  SimBench bench(radioMemory);
+  bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55), 0x12));
+  bench.t.prompter.plan(Answer::No);
+  EXPECT_FALSE(bench.run(TransferMode::Program).TransferDone);
+  EXPECT_TRUE(bench.radio.writes().empty());
+  EXPECT_EQ(bench.radio.memory().bytes(), radioMemory.bytes());
+  EXPECT_TRUE(bench.t.ws.flags.ErrorFlag);
+  EXPECT_TRUE(bench.t.ws.flags.CancelFlag);
+  ASSERT_EQ(bench.t.prompter.boxes.size(), 2u);
+  EXPECT_TRUE(bench.t.prompter.boxes[0].text.starts_with(
+      "The ATIS code 1211234567 does not look like one: an ATIS code begins with 9, followed by "
+      "the country code (201 to 775) of the boat's country.\r\nThe radio on /dev/ttyUSB0 has no "
+      "ATIS code yet and will take the code 1211234567."))
+      << bench.t.prompter.boxes[0].text;
+  EXPECT_EQ(Boxes(bench.t.prompter)[1],
+            (Box{Icon::Exclamation, "Program to Radio",
+                 "Nothing was written: the radio on /dev/ttyUSB0 is as it was. To program it "
+                 "without an ATIS code, empty the ATIS code of the data, then program again."}));
 }
 
 TEST(CloneWrite, FailedByteStopsThePlan) {
@@ -398,6 +440,7 @@ TEST(AtisClear, ErasesTheCodeOnBothSides) {
 
   // The next write finds the radio empty and programs the PC's new code.
   bench.t.ws.model.atis.AtisCode = "1234567890";
+  bench.t.prompter.plan(Answer::Yes);
   EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
   EXPECT_EQ(bench.radio.writes().size(), 6u + 168u);
   EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), 4);

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -30,6 +31,45 @@ std::vector<std::string> RecordingPrompter::texts() const {
 void FakeHost::pause(std::chrono::milliseconds duration) {
   pauses.push_back(duration);
   now_ += duration;
+}
+
+std::error_code FaultyFileSystem::createFlushed(const std::filesystem::path& path,
+                                                std::string_view content,
+                                                std::filesystem::perms permissions) {
+  steps.push_back("create " + path.filename().string());
+  if (failing == Step::Write) {
+    NativeFileSystem::createFlushed(path, content.substr(0, content.size() / 2), permissions);
+    return failure;
+  }
+  const std::error_code error = NativeFileSystem::createFlushed(path, content, permissions);
+  return failing == Step::Flush && !error ? failure : error;
+}
+
+std::error_code FaultyFileSystem::replace(const std::filesystem::path& from,
+                                          const std::filesystem::path& to) {
+  steps.push_back("replace " + from.filename().string() + " " + to.filename().string());
+  return failing == Step::Replace ? failure : NativeFileSystem::replace(from, to);
+}
+
+std::error_code FaultyFileSystem::renameToFreeName(const std::filesystem::path& from,
+                                                   const std::filesystem::path& to) {
+  steps.push_back("rename " + from.filename().string() + " " + to.filename().string());
+  return failing == Step::RenameToFreeName ? failure : NativeFileSystem::renameToFreeName(from, to);
+}
+
+void FaultyFileSystem::flushFolder(const std::filesystem::path& folder) {
+  steps.push_back("flush " + folder.string());
+  NativeFileSystem::flushFolder(folder);
+}
+
+std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 TempDir::TempDir() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/files/native_file_system.h"
 #include "session/workspace.h"
 
 namespace tpw::test {
@@ -70,13 +71,38 @@ class RecordingDiagnostics : public Diagnostics {
   std::vector<std::string> traces;
 };
 
+// The platform's file system with one step of a save made to fail, as a full disk, a failing
+// flush or a pulled USB stick make it fail; every step is recorded with the file's name.
+class FaultyFileSystem : public NativeFileSystem {
+ public:
+  // Write: the file is created and half written; Flush: written whole, not flushed.
+  enum class Step { None, Write, Flush, Replace, RenameToFreeName };
+
+  std::error_code createFlushed(const std::filesystem::path& path, std::string_view content,
+                                std::filesystem::perms permissions) override;
+  std::error_code replace(const std::filesystem::path& from,
+                          const std::filesystem::path& to) override;
+  std::error_code renameToFreeName(const std::filesystem::path& from,
+                                   const std::filesystem::path& to) override;
+  void flushFolder(const std::filesystem::path& folder) override;
+
+  Step failing = Step::None;
+  std::error_code failure = std::make_error_code(std::errc::no_space_on_device);
+  // "create boat.dat.tmp123", "replace boat.dat.tmp123 boat.dat", "flush FOLDER".
+  std::vector<std::string> steps;
+};
+
+// The names in a folder, sorted.
+std::vector<std::string> FolderNames(const std::filesystem::path& folder);
+
 // A workspace with the recorders that tests look at.
 struct TestContext {
   Workspace ws;
   RecordingPrompter prompter;
   FakeHost host;
   RecordingDiagnostics diagnostics;
-  Context ctx{ws, prompter, host, diagnostics};
+  FaultyFileSystem files;  // the platform's own until a step is made to fail
+  Context ctx{ws, prompter, host, diagnostics, files};
 };
 
 // A fresh folder under the system's temporary folder, removed with the object.

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/files/native_file_system.h"
 #include "files/atomic_file.h"
 #include "files/ini_file.h"
 #include "image/channel_tables.h"
@@ -260,6 +261,7 @@ int main(int argc, char** argv) {
       if (entry.path().extension() == ".plan") files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
+    NativeFileSystem disk;
     for (const fs::path& file : files) {
       const std::string name = "QZ815_" + file.stem().string();
       const MemoryImage image = BuildTemplate(Plan(file), channelPlans);
@@ -267,7 +269,7 @@ int main(int argc, char** argv) {
       const fs::path target = DestinationPath(output, name, QZ815ModelType);
       const ImageBytes& bytes = image.bytes();
       if (const auto error = WriteFileAtomically(
-              target,
+              disk, target,
               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
         throw std::runtime_error(target.string() + ": " + error.message());
       }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "link/port_help.h"
+
 #ifndef _WIN32
 #include <grp.h>
 #include <poll.h>
@@ -34,9 +36,11 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
                                 const std::string& systemText, const DeviceAccess& access) {
   const int number = static_cast<int>(error);
   if (!access.exists || error == QSerialPort::DeviceNotFoundError) {
-    return {number, "The port " + device +
-                        " does not exist. Check that the programming cable is plugged in and "
-                        "that this is its port. (\"tpw52-cli ports\" lists the serial ports.)"};
+    return {number,
+            "The port " + device +
+                " does not exist. Check that the programming cable is plugged in and "
+                "that this is its port. (\"tpw52-cli ports\" lists the serial ports.)",
+            PortChecks(ThisPlatform(), {})};
   }
   if (!access.permitted) {
     return {number, "You have no permission to use the port " + device +
@@ -66,14 +70,15 @@ bool LineHungUp(qintptr handle) {
 }
 
 PortFailure DescribeLostPort(QSerialPort::SerialPortError error, const std::string& systemText,
-                             bool hungUp) {
+                             bool hungUp, const std::string& description) {
   const int number = static_cast<int>(error);
   // The system's text after a hang-up is whatever the last call happened to fail with.
   if (hungUp) return {number, "the line hung up"};
+  const std::string checks = PortChecks(ThisPlatform(), description);
   if (error == QSerialPort::ResourceError || error == QSerialPort::DeviceNotFoundError) {
-    return {number, "the device went away (" + systemText + ")"};
+    return {number, "the device went away (" + systemText + ")", checks};
   }
-  return {number, "the port stopped working (" + systemText + ")"};
+  return {number, "the port stopped working (" + systemText + ")", checks};
 }
 
 }  // namespace tpw::serial

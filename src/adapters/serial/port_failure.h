@@ -24,8 +24,9 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
 bool MeansLostPort(QSerialPort::SerialPortError error);
 // True when the line behind an open device hung up (Linux and macOS; false elsewhere).
 bool LineHungUp(qintptr handle);
-// Why an open port stopped working, as the end of a sentence: "the line hung up".
+// Why an open port stopped working, as the end of a sentence: "the line hung up"; a device
+// that went away also gets what else to check on this system, by its description.
 PortFailure DescribeLostPort(QSerialPort::SerialPortError error, const std::string& systemText,
-                             bool hungUp);
+                             bool hungUp, const std::string& description);
 
 }  // namespace tpw::serial

@@ -2,6 +2,8 @@
 
 #include "adapters/serial/port_failure.h"
 
+#include <QSerialPortInfo>
+
 namespace tpw::serial {
 
 namespace {
@@ -56,6 +58,8 @@ bool QtSerialPort::open(std::string_view text) {
     return false;
   }
   settings_ = PortSettingsText(*parsed);
+  // Taken while the device is there: a port that goes away is explained by what it was.
+  description_ = QSerialPortInfo(port_).description().toStdString();
   port_.clearError();
   return true;
 }
@@ -64,7 +68,7 @@ void QtSerialPort::noticeLoss() {
   if (lost_ || !port_.isOpen() || !MeansLostPort(port_.error())) return;
   lost_ = true;
   failure_ = DescribeLostPort(port_.error(), port_.errorString().toStdString(),
-                              LineHungUp(port_.handle()));
+                              LineHungUp(port_.handle()), description_);
 }
 
 void QtSerialPort::close() {

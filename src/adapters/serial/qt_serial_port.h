@@ -32,6 +32,7 @@ class QtSerialPort : public SerialPort {
   std::string device_;
   QSerialPort port_;
   std::string settings_;
+  std::string description_;
   PortFailure failure_;
   bool lost_ = false;
 };

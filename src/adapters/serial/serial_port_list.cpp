@@ -1,7 +1,6 @@
 #include "adapters/serial/serial_port_list.h"
 
 #include <QSerialPortInfo>
-#include <algorithm>
 
 #include "link/port_selection.h"
 
@@ -9,39 +8,36 @@ namespace tpw::serial {
 
 namespace {
 
-std::string DescriptionOf(const QSerialPortInfo& info) {
-  QStringList parts;
-  if (!info.description().isEmpty()) parts << info.description();
-  if (!info.manufacturer().isEmpty() && info.manufacturer() != info.description()) {
-    parts << "(" + info.manufacturer() + ")";
-  }
-  if (!info.serialNumber().isEmpty()) parts << "serial " + info.serialNumber();
-  return parts.join(' ').toStdString();
+PortInfo InfoOf(const QSerialPortInfo& info, std::string name) {
+  PortInfo port;
+  port.name = std::move(name);
+  port.description = info.description().toStdString();
+  port.manufacturer = info.manufacturer().toStdString();
+  port.serialNumber = info.serialNumber().toStdString();
+  if (info.hasVendorIdentifier()) port.vendorId = info.vendorIdentifier();
+  if (info.hasProductIdentifier()) port.productId = info.productIdentifier();
+  return port;
 }
 
 }  // namespace
 
-std::vector<SerialPortEntry> ListSerialPorts() {
-  std::vector<SerialPortEntry> ports;
-#ifdef _WIN32
-  // Windows names its ports by number: the friendly name ends in "(COMn)".
-  std::vector<std::pair<int, SerialPortEntry>> numbered;
+std::vector<PortInfo> ListSerialPorts() {
+  std::vector<PortInfo> ports;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef _WIN32
+    // Windows names its ports by number: the friendly name ends in "(COMn)".
     const std::string friendly = (info.description() + " (" + info.portName() + ")").toStdString();
     if (const auto number = ComNumberOf(friendly)) {
-      numbered.push_back({*number, {"COM" + std::to_string(*number), DescriptionOf(info)}});
+      ports.push_back(InfoOf(info, "COM" + std::to_string(*number)));
     }
-  }
-  std::stable_sort(numbered.begin(), numbered.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (auto& entry : numbered) ports.push_back(std::move(entry.second));
 #else
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-    ports.push_back({info.systemLocation().toStdString(), DescriptionOf(info)});
-  }
-  std::sort(ports.begin(), ports.end(),
-            [](const auto& a, const auto& b) { return a.name < b.name; });
+    ports.push_back(InfoOf(info, info.systemLocation().toStdString()));
 #endif
+  }
+#ifdef __linux__
+  AttachStableNames(ports, "/dev/serial/by-id");
+#endif
+  SortNaturally(ports);
   return ports;
 }
 

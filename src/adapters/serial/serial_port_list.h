@@ -1,19 +1,14 @@
 #pragma once
 
-#include <string>
 #include <vector>
+
+#include "link/port_list.h"
 
 namespace tpw::serial {
 
-// A serial port of the system as the user chooses it: the name to pass as --port and what
-// it is (the USB adapter's description, maker and serial number where known).
-struct SerialPortEntry {
-  std::string name;
-  std::string description;
-};
-
-// On Linux and macOS the device paths, sorted; on Windows the COM ports in ascending number,
-// each named "COMn".
-std::vector<SerialPortEntry> ListSerialPorts();
+// The system's serial ports in natural order ("ttyUSB2" before "ttyUSB10", "COM3" before
+// "COM12"), with what the system knows of each USB adapter; on Linux with the stable names of
+// /dev/serial/by-id. On Windows each is named "COMn".
+std::vector<PortInfo> ListSerialPorts();
 
 }  // namespace tpw::serial

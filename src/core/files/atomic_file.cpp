@@ -10,9 +10,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// How many links are followed to the file a path names, as the systems themselves allow.
+constexpr int LinkDepth = 40;
+// How many temporary names are tried before a save gives up.
+constexpr int TemporaryNameAttempts = 100;
+
 fs::path TemporaryBeside(const fs::path& target) {
-  std::random_device device;
-  const auto suffix = std::to_string(device() % 1000000);
+  static thread_local std::mt19937 numbers{std::random_device{}()};
+  const auto suffix = std::to_string(numbers() % 1000000);
   return target.parent_path() / (target.filename().string() + ".tmp" + suffix);
 }
 
@@ -24,39 +29,88 @@ std::error_code LastSystemError(std::errc otherwise) {
                      : std::make_error_code(otherwise);
 }
 
-std::error_code WriteWholeFile(const fs::path& path, std::string_view content) {
-  errno = 0;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return LastSystemError(std::errc::io_error);
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  out.flush();
-  if (!out) return LastSystemError(std::errc::io_error);
-  out.close();
-  if (!out) return LastSystemError(std::errc::io_error);
+// The file a path names once its symbolic links are followed: a save replaces that file and
+// keeps the link. A link to nothing names the file it would point to.
+fs::path LinkedFile(fs::path path) {
+  for (int depth = 0; depth < LinkDepth; ++depth) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) return path;
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) return path;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;
+}
+
+// Writes content to a new temporary file beside target, flushed to the disk and with the
+// permissions of the file it will replace. On success `temporary` names it; after a failure
+// nothing of it is left.
+std::error_code WriteTemporary(FileSystem& files, const fs::path& target, std::string_view content,
+                               fs::path& temporary) {
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  if (fs::is_directory(status)) return std::make_error_code(std::errc::is_a_directory);
+  const fs::perms permissions = fs::exists(status) ? status.permissions() : fs::perms::unknown;
+  for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+    temporary = TemporaryBeside(target);
+    error = files.createFlushed(temporary, content, permissions);
+    // A name another save holds at this moment is left to it.
+    if (error == std::errc::file_exists) continue;
+    if (error) {
+      std::error_code ignored;
+      fs::remove(temporary, ignored);
+    }
+    return error;
+  }
+  return error;
+}
+
+// Puts a flushed temporary file in place by `move` and flushes the folder; a temporary file
+// that could not be moved is removed.
+template <typename Move>
+std::error_code PutInPlace(FileSystem& files, const fs::path& temporary, const fs::path& target,
+                           Move move) {
+  if (const std::error_code error = move(temporary, target)) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return error;
+  }
+  // A folder that cannot be flushed does not undo a save that is in place.
+  files.flushFolder(target.parent_path());
   return {};
 }
 
 }  // namespace
 
-std::error_code WriteFileAtomically(const fs::path& target, std::string_view content) {
-  const fs::path temporary = TemporaryBeside(target);
-  std::error_code error = WriteWholeFile(temporary, content);
-  if (!error) fs::rename(temporary, target, error);
-  if (error) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-  }
-  return error;
+std::error_code WriteFileAtomically(FileSystem& files, const fs::path& target,
+                                    std::string_view content) {
+  const fs::path file = LinkedFile(target);
+  fs::path temporary;
+  if (const std::error_code error = WriteTemporary(files, file, content, temporary)) return error;
+  return PutInPlace(files, temporary, file, [&files](const fs::path& from, const fs::path& to) {
+    return files.replace(from, to);
+  });
 }
 
-std::error_code CheckFileCanBeSaved(const fs::path& target) {
+std::error_code CreateFileAtomically(FileSystem& files, const fs::path& target,
+                                     std::string_view content) {
   std::error_code error;
-  if (fs::is_directory(target, error)) return std::make_error_code(std::errc::is_a_directory);
-  // The way a save starts: a temporary file beside the target.
-  const fs::path temporary = TemporaryBeside(target);
-  error = WriteWholeFile(temporary, {});
+  if (fs::exists(fs::symlink_status(target, error))) {
+    return std::make_error_code(std::errc::file_exists);
+  }
+  fs::path temporary;
+  if ((error = WriteTemporary(files, target, content, temporary))) return error;
+  return PutInPlace(files, temporary, target, [&files](const fs::path& from, const fs::path& to) {
+    return files.renameToFreeName(from, to);
+  });
+}
+
+std::error_code CheckFileCanBeSaved(FileSystem& files, const fs::path& target) {
+  // The way a save starts: a temporary file beside the file it will replace.
+  fs::path temporary;
+  const std::error_code error = WriteTemporary(files, LinkedFile(target), {}, temporary);
   std::error_code ignored;
-  fs::remove(temporary, ignored);
+  if (!error) fs::remove(temporary, ignored);
   return error;
 }
 

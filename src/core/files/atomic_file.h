@@ -6,20 +6,31 @@
 #include <string_view>
 #include <system_error>
 
+#include "session/file_system.h"
+
 namespace tpw {
 
 // The largest text file the program reads (a channel data file, "global.ini"): anything
 // larger is no file of the program's, and is refused by its size before it is read.
 inline constexpr std::uintmax_t TextFileLimit = 1024 * 1024;
 
-// Writes the whole content to a temporary file beside the target and renames it over the
-// target, so a failed save never leaves a half-written file in place of the previous one.
-// Returns an empty error on success, else the system's own reason (no such folder, disk full).
-std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
+// Writes the whole content to a new temporary file beside the target, flushed to the disk,
+// and renames it over the target, then flushes the folder: neither a failed save nor a power
+// cut leaves a half-written file in place of the previous one. A target that is a symbolic
+// link stays one (the file it points to is replaced) and the target's permissions are kept.
+// Returns an empty error on success, else the system's own reason (no such folder, disk
+// full); the previous file is then whole and no temporary file is left.
+std::error_code WriteFileAtomically(FileSystem& files, const std::filesystem::path& target,
+                                    std::string_view content);
+
+// The same for a file that must be new: file_exists when the name is taken, even by a file
+// another program saved a moment before. Nothing is replaced.
+std::error_code CreateFileAtomically(FileSystem& files, const std::filesystem::path& target,
+                                     std::string_view content);
 
 // Whether a file could be saved at target, tried the way a save starts (a folder in its
 // place, a missing or read-only folder), without touching the target.
-std::error_code CheckFileCanBeSaved(const std::filesystem::path& target);
+std::error_code CheckFileCanBeSaved(FileSystem& files, const std::filesystem::path& target);
 
 // The size of a regular file; is_a_directory for a folder, no_such_file_or_directory for a
 // missing path or anything that is not a file.

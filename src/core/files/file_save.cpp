@@ -13,7 +13,7 @@ bool SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_v
   std::error_code error;
   {
     FlagGuard busy(ws.flags.TransferBusy, true);
-    error = WriteFileAtomically(path, content);
+    error = WriteFileAtomically(ctx.files, path, content);
     ctx.host.settleAfterFile();
   }
   if (!error) return true;

@@ -166,11 +166,13 @@ ImageOpenResult OpenImageFile(Context& ctx, const fs::path& path) {
   return result;
 }
 
+std::string_view ImageFileContent(const MemoryImage& image) {
+  const ImageBytes& bytes = image.bytes();
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
 bool SaveImageBytes(Context& ctx, const fs::path& path) {
-  const ImageBytes& bytes = ctx.ws.image.bytes();
-  return SaveDocument(ctx, path,
-                      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                      kSaveLogName);
+  return SaveDocument(ctx, path, ImageFileContent(ctx.ws.image), kSaveLogName);
 }
 
 bool SaveImageFile(Context& ctx, const fs::path& path) {

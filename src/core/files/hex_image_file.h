@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "image/memory_image.h"
@@ -19,6 +20,9 @@ struct ImageFileFinding {
   std::error_code error;
   std::uintmax_t size = 0;
 };
+
+// The content of an image file: the image's 2048 bytes as they are.
+std::string_view ImageFileContent(const MemoryImage& image);
 
 // Reads and checks a file without telling anyone: its length must be exactly 2048 bytes
 // (checked before anything is read) and its two model words must match the current model.

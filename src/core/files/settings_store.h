@@ -45,6 +45,8 @@ inline constexpr SettingKey MainTop{"Settings", "MainTop", nullptr};
 inline constexpr SettingKey MainWidth{"Settings", "MainWidth", nullptr};
 inline constexpr SettingKey MainHeight{"Settings", "MainHeight", nullptr};
 inline constexpr SettingKey ComNum{"ComPath", "ComNum", "1"};
+// Options > Read Radio Before Programming.
+inline constexpr SettingKey ReadFirst{"Settings", "ReadFirst", "0"};
 inline constexpr const char* DestinationSection = "IniFilePath";
 }  // namespace setting
 

@@ -19,4 +19,21 @@ bool IsAtisCodeCharacter(char c) {
   return IsDecimalDigit(c);
 }
 
+bool IsPlausibleAtisCode(std::string_view code) {
+  if (code.size() != AtisCodeDigits || !std::all_of(code.begin(), code.end(), IsDecimalDigit) ||
+      code[0] != '9') {
+    return false;
+  }
+  const int country = std::stoi(std::string(code.substr(1, 3)));
+  return country >= FirstAtisCountry && country <= LastAtisCountry;
+}
+
+std::string ImplausibleAtisCodeText(std::string_view code) {
+  return "The ATIS code " + std::string(code) +
+         " does not look like one: an ATIS code begins with 9, followed by the country code "
+         "(" +
+         std::to_string(FirstAtisCountry) + " to " + std::to_string(LastAtisCountry) +
+         ") of the boat's country.";
+}
+
 }  // namespace tpw

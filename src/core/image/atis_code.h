@@ -17,4 +17,15 @@ std::optional<std::string> AcceptedAtisCode(std::string_view text);
 // The characters the code box takes, as typed, pasted or dropped: the digits.
 bool IsAtisCodeCharacter(char c);
 
+// The country codes an ATIS code may carry after its leading 9.
+inline constexpr int FirstAtisCountry = 201;
+inline constexpr int LastAtisCountry = 775;
+
+// True for an ATIS code as administrations issue them: 9, then a country code from 201 to 775,
+// then six digits. An accepted code that is not plausible is worth a warning, no refusal.
+bool IsPlausibleAtisCode(std::string_view code);
+
+// Why a code is not plausible, as a sentence for the user.
+std::string ImplausibleAtisCodeText(std::string_view code);
+
 }  // namespace tpw

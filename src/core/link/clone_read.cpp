@@ -23,8 +23,7 @@ int BlockProgress(int address) {
   return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
 }
 
-Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
-  if (!link.reopenPort()) return Outcome::Failed;
+Outcome ReadBlocks(RadioLink& link, MemoryImage& scratch) {
   link.observer().progress(0);
   Outcome outcome = Outcome::Done;
   for (int address = 0; address <= ImageLastIndex && outcome == Outcome::Done;
@@ -34,7 +33,12 @@ Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
         link.readBlock(scratch, address, RadioLink::BlockSize, "frmRadio.ReadData"));
   }
   if (outcome == Outcome::Cancelled) link.sendAbort();
-  return link.endOperation(outcome, msg::ReadCaption, TransferMode::Read);
+  return outcome;
+}
+
+Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
+  if (!link.reopenPort()) return Outcome::Failed;
+  return link.endOperation(ReadBlocks(link, scratch), msg::ReadCaption, TransferMode::Read);
 }
 
 Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted) {
@@ -47,6 +51,7 @@ Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted) {
   const Outcome read = ReadAllBlocks(link, scratch);
   if (read != Outcome::Done) return read;
 
+  link.observer().imageCaptured(CapturedImage::Read, scratch);
   TakeRadioBytes(ws.image, scratch);
   DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
   regionChangeAccepted = checked.regionChangeAccepted;

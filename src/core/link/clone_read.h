@@ -9,9 +9,12 @@ namespace tpw {
 // as they were. regionChangeAccepted tells whether the user agreed to take the radio's region.
 Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted);
 
-// Reads the 128 blocks into scratch. A cancel sends the abort byte and waits for the radio to
-// leave the transfer.
+// Reads the 128 blocks into scratch and ends the read (the port closes, a failure is shown).
+// A cancel sends the abort byte and waits for the radio to leave the transfer.
 Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch);
+// The 128 blocks into scratch on the open port, without the end: the operation that reads goes
+// on. A cancel sends the abort byte and waits for the radio to leave the transfer.
+Outcome ReadBlocks(RadioLink& link, MemoryImage& scratch);
 
 // Progress shown while the block at this address is on its way.
 int BlockProgress(int address);

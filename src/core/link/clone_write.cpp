@@ -1,9 +1,11 @@
 #include "link/clone_write.h"
 
+#include "image/encodings.h"
 #include "image/memory_map.h"
 #include "link/clone_read.h"
 #include "link/frame.h"
 #include "link/radio_checks.h"
+#include "link/transfer_messages.h"
 #include "session/message_texts.h"
 
 namespace tpw {
@@ -47,6 +49,33 @@ std::vector<PlannedWrite> RowWrites(int block, bool atisNew) {
   return writes;
 }
 
+// The radio keeps a new code for good: the user sees it and agrees before it is sent. Declined,
+// the write stops before its first frame.
+Outcome ConfirmNewAtisCode(RadioLink& link) {
+  Context& ctx = link.context();
+  const std::string code = DecodeDigits(ctx.ws.image, addr::AtisCode);
+  const Answer answer =
+      ctx.prompter.ask(Icon::Question, link.caption(), NewAtisCodeQuestion(link.portName(), code),
+                       Buttons::YesNo, Answer::No);
+  if (answer == Answer::Yes) return Outcome::Done;
+  ctx.prompter.message(Icon::Exclamation, link.caption(), NewAtisCodeDeclinedText(link.portName()));
+  return Outcome::Cancelled;
+}
+
+// Reads the radio's whole memory before it is programmed, for the record. A read that does
+// not complete ends the write: nothing has been written yet.
+Outcome ReadBeforeWrite(RadioLink& link) {
+  link.monitor("radio reading...");
+  if (!link.reopenPort()) return Outcome::Failed;
+  MemoryImage radio = link.context().ws.image;
+  const Outcome read = ReadBlocks(link, radio);
+  if (read != Outcome::Done) {
+    return link.endOperation(read, msg::ProgramCaption, TransferMode::Program);
+  }
+  link.observer().imageCaptured(CapturedImage::BeforeWrite, radio);
+  return Outcome::Done;
+}
+
 }  // namespace
 
 std::vector<PlanRow> WritePlan(bool atisCodeNew) {
@@ -88,6 +117,8 @@ Outcome WriteByPlan(RadioLink& link) {
   // A failed or cancelled look at the radio's code stops the plan at its first block.
   Outcome outcome = RadioBytesAllFF(link, addr::AtisCode, addr::AtisCodeLength, radioEmpty);
   const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
+  if (outcome == Outcome::Done && atisNew) outcome = ConfirmNewAtisCode(link);
+  if (outcome == Outcome::Done) link.observer().imageCaptured(CapturedImage::ToWrite, image);
   link.observer().progress(0);
   for (const PlanRow& row : WritePlan(atisNew)) {
     link.observer().progress(BlockProgress(row.block));
@@ -110,10 +141,13 @@ Outcome WriteByPlan(RadioLink& link) {
   return link.endOperation(outcome, msg::ProgramCaption, TransferMode::Program);
 }
 
-Outcome ProgramRadio(RadioLink& link) {
+Outcome ProgramRadio(RadioLink& link, bool readFirst) {
   // The region check's consent is not needed: a write takes the PC's region into the radio.
   const Outcome checked = RunChecks(link, Checks::Full).outcome;
   if (checked != Outcome::Done) return checked;
+  if (readFirst) {
+    if (const Outcome read = ReadBeforeWrite(link); read != Outcome::Done) return read;
+  }
   link.monitor("radio writing...");
   const Outcome written = WriteByPlan(link);
   if (written != Outcome::Done) return written;

@@ -24,9 +24,12 @@ struct PlanRow {
 std::vector<PlanRow> WritePlan(bool atisCodeNew);
 
 // Writes the image to the radio after the checks; "Complete!!" on success. A write that stops
-// early leaves in the radio what was written up to then.
-Outcome ProgramRadio(RadioLink& link);
-// Writes by the plan, and counts a new ATIS code in the radio.
+// early leaves in the radio what was written up to then. With readFirst the radio's whole
+// memory is read first (and passed to the observer); a read that does not complete stops the
+// write before anything is written.
+Outcome ProgramRadio(RadioLink& link, bool readFirst = false);
+// Writes by the plan, and counts a new ATIS code in the radio. A code new to the radio is
+// written only when the user confirms it; the image goes to the observer just before the plan.
 Outcome WriteByPlan(RadioLink& link);
 
 // Whether the radio's bytes address .. address+length-1 all hold 0xFF (allFF), when Done.

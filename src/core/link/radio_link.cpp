@@ -68,6 +68,24 @@ std::string SentName(std::string_view bytes) {
 
 }  // namespace
 
+const char* LinkResultName(LinkResult result) {
+  switch (result) {
+    case LinkResult::Ok:
+      return "ok";
+    case LinkResult::Cancelled:
+      return "cancelled";
+    case LinkResult::TimedOut:
+      return "timed out";
+    case LinkResult::ErrorReply:
+      return "ERROR";
+    case LinkResult::PortLost:
+      return "port lost";
+    case LinkResult::BadReply:
+      return "unreadable";
+  }
+  return "";
+}
+
 std::string BlockName(int address, int length) {
   return "block 0x" + HexPad(address, 3) + ", " + std::to_string(length) +
          (length == 1 ? " byte" : " bytes");
@@ -97,7 +115,8 @@ bool RadioLink::openWith(const std::string& settings, std::string_view procedure
 void RadioLink::showPortFailure() {
   const PortFailure failure = port_.lastFailure();
   ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description);
+                        std::to_string(failure.number) + failure.description +
+                            (failure.checks.empty() ? std::string() : "\r\n" + failure.checks));
 }
 
 bool RadioLink::openAtStartSpeed() {
@@ -137,8 +156,10 @@ LinkResult RadioLink::send(std::string_view bytes) {
   const std::string name = SentName(bytes);
   if (!port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) &&
       port_.lost()) {
+    observer_.traffic(Traffic::Sent, bytes, LinkResultName(LinkResult::PortLost));
     return lostPort();
   }
+  observer_.traffic(Traffic::Sent, bytes, LinkResultName(LinkResult::Ok));
   awaited_ = "the cable's echo of " + name;
   const LinkResult echo = checkEcho(bytes);
   awaited_ = "the radio's answer to " + name;
@@ -189,6 +210,20 @@ LinkResult RadioLink::checkEcho(std::string_view sent) {
 
 template <typename Consume, typename Finished>
 LinkResult RadioLink::receive(Seconds timeout, Consume consume, Finished finished) {
+  std::string heard;
+  const LinkResult result = waitUntil(
+      timeout,
+      [&](std::uint8_t byte) {
+        heard += static_cast<char>(byte);
+        consume(byte);
+      },
+      finished);
+  observer_.traffic(Traffic::Received, heard, LinkResultName(result));
+  return result;
+}
+
+template <typename Consume, typename Finished>
+LinkResult RadioLink::waitUntil(Seconds timeout, Consume consume, Finished finished) {
   const auto deadline = ctx_.host.now() + timeout;
   auto lastHeard = ctx_.host.now();
   bool told = false;
@@ -214,7 +249,8 @@ LinkResult RadioLink::lostPort() {
   if (!lostShown_) {
     lostShown_ = true;
     failure_ = "the port was lost: " + port_.lastFailure().description;
-    showFailure(LostPortText(port_.name(), port_.lastFailure().description));
+    const PortFailure failure = port_.lastFailure();
+    showFailure(LostPortText(port_.name(), failure.description, failure.checks));
   }
   return LinkResult::PortLost;
 }

@@ -155,8 +155,11 @@ class RadioLink {
   void noticeSilence(Seconds timeout);
 
   // Reads until `finished` gives a result; the cancel and the deadline are tested on every pass.
+  // What was heard goes to the observer with the result.
   template <typename Consume, typename Finished>
   LinkResult receive(Seconds timeout, Consume consume, Finished finished);
+  template <typename Consume, typename Finished>
+  LinkResult waitUntil(Seconds timeout, Consume consume, Finished finished);
 
   Context& ctx_;
   SerialPort& port_;
@@ -170,6 +173,9 @@ class RadioLink {
   std::string awaited_;
   bool lostShown_ = false;
 };
+
+// How a send or a wait ended, in the transfer trace: "ok", "timed out", "ERROR".
+const char* LinkResultName(LinkResult result);
 
 // "block 0x3F0, 16 bytes": how the error log names a block.
 std::string BlockName(int address, int length);

@@ -15,6 +15,9 @@ namespace tpw {
 struct PortFailure {
   int number = 0;
   std::string description;
+  // When the device itself went away: what else can take a port away on this system
+  // (PortChecks); empty when the line only hung up.
+  std::string checks;
 };
 
 // Line settings as the program writes them: "19200,N,8,1".

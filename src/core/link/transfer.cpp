@@ -19,12 +19,12 @@ namespace {
 
 constexpr std::chrono::milliseconds MonitorPause{500};
 
-Outcome RunOperation(RadioLink& link, TransferMode mode, bool& regionChange) {
+Outcome RunOperation(RadioLink& link, TransferMode mode, bool readFirst, bool& regionChange) {
   switch (mode) {
     case TransferMode::Read:
       return ReadRadio(link, regionChange);
     case TransferMode::Program:
-      return ProgramRadio(link);
+      return ProgramRadio(link, readFirst);
     case TransferMode::ClearAtis:
       return ClearRadioAtis(link);
   }
@@ -77,7 +77,8 @@ void ReportUnexpected(Context& ctx, const RadioLink& link, TransferMode mode,
 }
 
 // Starts the link and, once it stands, runs the operation.
-Outcome StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool& regionChange) {
+Outcome StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool readFirst,
+                    bool& regionChange) {
   link.monitor("startsync...");
   if (const Outcome started = link.startLink(); started != Outcome::Done) {
     link.monitor("can not syncing!!");
@@ -86,7 +87,7 @@ Outcome StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool& regi
   link.monitor("sync ok");
   const Workspace before = ctx.ws;
   try {
-    return RunOperation(link, mode, regionChange);
+    return RunOperation(link, mode, readFirst, regionChange);
   } catch (const std::exception& failure) {
     ReportUnexpected(ctx, link, mode, failure, before);
     return Outcome::Failed;
@@ -114,14 +115,14 @@ void Monitor(Context& ctx, TransferObserver& observer, std::string_view text) {
 }
 
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
-                           TransferMode mode) {
+                           TransferMode mode, bool readFirst) {
   ProgramFlags& flags = ctx.ws.flags;
   FlagGuard busy(flags.TransferBusy, true);
   flags.CancelFlag = false;  // a cancel of an earlier transfer does not stop this one
   RadioLink link(ctx, port, observer, TransferCaption(mode));
   bool regionChange = false;
   Outcome outcome = mode == TransferMode::Program ? PrepareToWrite(ctx) : Outcome::Done;
-  if (outcome == Outcome::Done) outcome = StartAndRun(ctx, link, mode, regionChange);
+  if (outcome == Outcome::Done) outcome = StartAndRun(ctx, link, mode, readFirst, regionChange);
   link.closePort();
   // The window and the dialog read how the transfer ended from the flags.
   flags.ErrorFlag = outcome != Outcome::Done;

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "image/memory_image.h"
 #include "link/serial_port.h"
 #include "session/workspace.h"
 
@@ -14,7 +15,18 @@ enum class TransferMode { Read = 0, Program = 1, ClearAtis = 10 };
 // The dialog's caption, which is also the title of the messages the transfer shows.
 const char* TransferCaption(TransferMode mode);
 
-// Where a running transfer shows itself: the progress bar and the monitor line.
+// Which way bytes went over the line.
+enum class Traffic { Sent, Received };
+
+// The images a transfer passes at its end points, which the program keeps as backups.
+enum class CapturedImage {
+  Read,         // the 2048 bytes read from the radio, before the PC keeps its own areas
+  BeforeWrite,  // the radio's whole memory, read before it is programmed
+  ToWrite,      // the image about to be written, encoded and corrected
+};
+
+// Where a running transfer shows itself: the progress bar and the monitor line; and what it
+// passes on for the record: the bytes on the line and the images at its end points.
 class TransferObserver {
  public:
   virtual ~TransferObserver() = default;
@@ -25,6 +37,11 @@ class TransferObserver {
   // A wait has heard nothing from the radio for a while: what it still waits for. The command
   // line prints it; the dialog's instructions already say what to check.
   virtual void waiting(std::string_view text) = 0;
+  // Bytes sent, or received by one wait, and how that send or wait ended ("ok", "timed
+  // out", ...).
+  virtual void traffic(Traffic, std::string_view /*bytes*/, std::string_view /*result*/) {}
+  // An image at one of the transfer's end points, as it is at that moment.
+  virtual void imageCaptured(CapturedImage, const MemoryImage&) {}
 };
 
 class SilentTransferObserver : public TransferObserver {
@@ -49,7 +66,10 @@ struct TransferResult {
 // been shown when it returns, and the flags tell how it ended: ErrorFlag unless it completed,
 // CancelFlag when the user cancelled it. The dialog then resets its progress bar and closes
 // when ErrorFlag is clear.
+// With readFirst a write reads the radio's whole memory before it programs it (the observer
+// gets it as CapturedImage::BeforeWrite); a read that fails stops the write before anything
+// is written.
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
-                           TransferMode mode);
+                           TransferMode mode, bool readFirst = false);
 
 }  // namespace tpw

@@ -1,5 +1,6 @@
 #include "link/transfer_messages.h"
 
+#include "image/atis_code.h"
 #include "image/model_identity.h"
 #include "image/text_values.h"
 
@@ -41,11 +42,12 @@ std::string NoAnswerText(std::string_view port) {
          p + " is the cable's port. Then try again.";
 }
 
-std::string LostPortText(std::string_view port, std::string_view reason) {
+std::string LostPortText(std::string_view port, std::string_view reason, std::string_view checks) {
   return "The connection to the radio on " + std::string(port) +
          " was lost: " + std::string(reason) +
          ".\r\nCheck that the cable is plugged in and that the radio is switched on, then try "
-         "again.";
+         "again." +
+         (checks.empty() ? std::string() : "\r\n" + std::string(checks));
 }
 
 std::string WaitingText(std::string_view port, std::string_view awaited,
@@ -79,6 +81,21 @@ std::string ForeignProductCodeText() {
   return std::string("The data to be written do not carry the product code ") + ProductCodeText +
          " at 0x270-0x275, and a radio that took them would refuse every later read and "
          "write. Nothing was written. Start from the radio's own data or from a destination, "
+         "then program again.";
+}
+
+std::string NewAtisCodeQuestion(std::string_view port, std::string_view code) {
+  const std::string warning =
+      IsPlausibleAtisCode(code) ? std::string() : ImplausibleAtisCodeText(code) + "\r\n";
+  return warning + "The radio on " + std::string(port) +
+         " has no ATIS code yet and will take the code " + std::string(code) +
+         ".\r\nA radio takes its ATIS code only once: afterwards only ATIS Clear removes it."
+         "\r\nProgram the radio with this code?";
+}
+
+std::string NewAtisCodeDeclinedText(std::string_view port) {
+  return "Nothing was written: the radio on " + std::string(port) +
+         " is as it was. To program it without an ATIS code, empty the ATIS code of the data, "
          "then program again.";
 }
 

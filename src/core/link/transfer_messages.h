@@ -14,8 +14,9 @@ namespace tpw {
 // The radio never answered the start of a transfer.
 std::string NoAnswerText(std::string_view port);
 
-// The port went away under a transfer; reason ends the sentence ("the line hung up").
-std::string LostPortText(std::string_view port, std::string_view reason);
+// The port went away under a transfer; reason ends the sentence ("the line hung up"); checks
+// say what else can take a port away on this system (PortChecks).
+std::string LostPortText(std::string_view port, std::string_view reason, std::string_view checks);
 
 // A wait has heard nothing for a while: on the command line, what it still waits for.
 std::string WaitingText(std::string_view port, std::string_view awaited,
@@ -37,5 +38,11 @@ std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
 
 // The data to be written do not carry the product code every radio of the model carries.
 std::string ForeignProductCodeText();
+
+// Asked before a write gives a radio without an ATIS code the code of the data; with a warning
+// first when the code is not plausible.
+std::string NewAtisCodeQuestion(std::string_view port, std::string_view code);
+// The user did not want the radio to take the code: nothing was written.
+std::string NewAtisCodeDeclinedText(std::string_view port);
 
 }  // namespace tpw

@@ -114,7 +114,7 @@ std::string BuildTextReport(const SettingsModel& m, const ModelCaps& caps) {
 bool SaveReportAs(Context& ctx, const std::filesystem::path& path, const std::string& report) {
   Workspace& ws = ctx.ws;
   ws.flags.ErrorFlag = false;
-  const std::error_code error = WriteFileAtomically(path, report + "\r\n");
+  const std::error_code error = WriteFileAtomically(ctx.files, path, report + "\r\n");
   ctx.host.settleAfterFile();
   if (!error) return true;
   ctx.prompter.message(Icon::Exclamation, ws.caps.ModelName + " " + MainTitle(ws.caps),

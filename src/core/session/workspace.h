@@ -6,6 +6,7 @@
 #include "image/model_identity.h"
 #include "image/settings_model.h"
 #include "session/diagnostics.h"
+#include "session/file_system.h"
 #include "session/host.h"
 #include "session/prompter.h"
 
@@ -53,12 +54,13 @@ struct Workspace {
   std::string documentPath;
 };
 
-// What an operation needs besides the data: the user, time, and the logs.
+// What an operation needs besides the data: the user, time, the logs and the disk.
 struct Context {
   Workspace& ws;
   Prompter& prompter;
   Host& host;
   Diagnostics& diagnostics;
+  FileSystem& files;
 };
 
 }  // namespace tpw

@@ -153,6 +153,13 @@ void AtisSection::codeEdited() {
 bool AtisSection::takeTypedCode(bool tellUser) {
   if (!codeTyped_) return true;
   if (const std::optional<std::string> accepted = AcceptedAtisCode(code_->text().toStdString())) {
+    // A code the radio can hold but no administration issues is the user's to keep.
+    if (tellUser && !accepted->empty() && !IsPlausibleAtisCode(*accepted) &&
+        prompter_.ask(Icon::Exclamation, kCodeRefusedTitle,
+                      ImplausibleAtisCodeText(*accepted) + "\r\nKeep this code?", Buttons::YesNo,
+                      Answer::No) != Answer::Yes) {
+      return false;
+    }
     ws_.model.atis.AtisCode = *accepted;
     showCode(*accepted);
     return true;

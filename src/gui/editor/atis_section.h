@@ -22,7 +22,9 @@ namespace tpw::gui {
 // that asks for validation (every control of the window except "ATIS Clear"), or when a
 // command asks the page. A code that is neither empty nor ten digits is refused there with
 // "Data Error!!" and the focus stays in the box (a ValidatingLineEdit); leaving towards
-// "ATIS Clear" puts the stored code back silently instead.
+// "ATIS Clear" puts the stored code back silently instead. Ten digits that are no plausible
+// ATIS code (9, then a country code from 201 to 775) are kept only when the user says so at a
+// warning; otherwise the focus stays in the box.
 class AtisSection : public QGroupBox {
   Q_OBJECT
 

@@ -4,7 +4,7 @@
 
 namespace tpw::gui {
 
-std::vector<serial::SerialPortEntry> QtPortAccess::list() {
+std::vector<PortInfo> QtPortAccess::list() {
   return serial::ListSerialPorts();
 }
 

@@ -14,13 +14,13 @@ namespace tpw::gui {
 class PortAccess {
  public:
   virtual ~PortAccess() = default;
-  virtual std::vector<serial::SerialPortEntry> list() = 0;
+  virtual std::vector<PortInfo> list() = 0;
   virtual std::unique_ptr<SerialPort> make(const std::string& device) = 0;
 };
 
 class QtPortAccess : public PortAccess {
  public:
-  std::vector<serial::SerialPortEntry> list() override;
+  std::vector<PortInfo> list() override;
   std::unique_ptr<SerialPort> make(const std::string& device) override;
 };
 

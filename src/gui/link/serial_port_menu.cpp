@@ -1,6 +1,6 @@
 #include "gui/link/serial_port_menu.h"
 
-#include "session/message_texts.h"
+#include "link/port_help.h"
 #include "session/workspace.h"
 
 namespace tpw::gui {
@@ -23,12 +23,17 @@ int ComNumber(const std::string& device) {
   }
 }
 
-QString ItemCaption(const serial::SerialPortEntry& port) {
+QString ItemCaption(const PortInfo& port) {
   if (kNumberedPorts) return QStringLiteral("COM %1").arg(ComNumber(port.name));
   QString caption = QString::fromStdString(port.name);
-  if (!port.description.empty())
-    caption += QStringLiteral("  ") + QString::fromStdString(port.description);
+  const std::string details = PortDetails(port);
+  if (!details.empty()) caption += QStringLiteral("  ") + QString::fromStdString(details);
   return caption;
+}
+
+// The name a port is remembered by: the one that survives plugging the cable in again.
+const std::string& RememberedName(const PortInfo& port) {
+  return port.stableName.empty() ? port.name : port.stableName;
 }
 
 }  // namespace
@@ -42,9 +47,8 @@ SerialPortMenu::SerialPortMenu(QMenu* menu, const std::array<QAction*, PortMenuS
   }
 }
 
-void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bool offerDemo,
-                           Prompter& prompter) {
-  devices_.clear();
+void SerialPortMenu::build(const std::vector<PortInfo>& ports, bool offerDemo, Prompter& prompter) {
+  ports_.clear();
   for (int i = 0; i < PortMenuSize; ++i) {
     QAction* item = items_[static_cast<std::size_t>(i)];
     const bool used = i < static_cast<int>(ports.size());
@@ -52,9 +56,12 @@ void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bo
     item->setVisible(used);
     item->setEnabled(used);
     if (!used) continue;
-    item->setText(ItemCaption(ports[static_cast<std::size_t>(i)]));
-    devices_.push_back(ports[static_cast<std::size_t>(i)].name);
+    const PortInfo& port = ports[static_cast<std::size_t>(i)];
+    item->setText(ItemCaption(port));
+    item->setToolTip(QString::fromStdString(port.stableName));
+    ports_.push_back(port);
   }
+  menu_->setToolTipsVisible(true);
   if (offerDemo && demo_ == nullptr) {
     menu_->addSeparator();
     demo_ = menu_->addAction(tr("Simulated radio (demo)"));
@@ -62,9 +69,11 @@ void SerialPortMenu::build(const std::vector<serial::SerialPortEntry>& ports, bo
     demo_->setCheckable(true);
     connect(demo_, &QAction::triggered, this, [this] { select(DemoItem, true); });
   }
-  menu_->setEnabled(!devices_.empty() || demo_ != nullptr);
+  menu_->setEnabled(!ports_.empty() || demo_ != nullptr);
   // With the simulated radio offered there is always a port to use.
-  if (devices_.empty() && demo_ == nullptr) prompter.message(Icon::None, AppTitle, msg::NoPort);
+  if (ports_.empty() && demo_ == nullptr) {
+    prompter.message(Icon::None, AppTitle, NoPortText(ThisPlatform()));
+  }
 }
 
 void SerialPortMenu::selectAtStart() {
@@ -72,11 +81,11 @@ void SerialPortMenu::selectAtStart() {
     select(DemoItem, false);
     return;
   }
-  for (int i = 0; i < static_cast<int>(devices_.size()); ++i) {
-    const std::string& device = devices_[static_cast<std::size_t>(i)];
-    const bool remembered = kNumberedPorts
-                                ? ComNumber(device) == ReadNumberSetting(settings_, setting::ComNum)
-                                : device == ReadSetting(settings_, ComPortSetting);
+  for (int i = 0; i < static_cast<int>(ports_.size()); ++i) {
+    const PortInfo& port = ports_[static_cast<std::size_t>(i)];
+    const bool remembered =
+        kNumberedPorts ? ComNumber(port.name) == ReadNumberSetting(settings_, setting::ComNum)
+                       : NamesPort(port, ReadSetting(settings_, ComPortSetting));
     if (remembered) {
       select(i, false);
       return;
@@ -87,18 +96,18 @@ void SerialPortMenu::selectAtStart() {
 void SerialPortMenu::select(int index, bool save) {
   for (QAction* item : items_) item->setChecked(false);
   if (demo_ != nullptr) demo_->setChecked(index == DemoItem);
-  if (index >= 0 && index < static_cast<int>(devices_.size())) {
+  if (index >= 0 && index < static_cast<int>(ports_.size())) {
     items_[static_cast<std::size_t>(index)]->setChecked(true);
-    const std::string& device = devices_[static_cast<std::size_t>(index)];
+    const PortInfo& port = ports_[static_cast<std::size_t>(index)];
     if (save && kNumberedPorts)
-      WriteSetting(settings_, setting::ComNum, std::to_string(ComNumber(device)));
-    if (save && !kNumberedPorts) WriteSetting(settings_, ComPortSetting, device);
+      WriteSetting(settings_, setting::ComNum, std::to_string(ComNumber(port.name)));
+    if (save && !kNumberedPorts) WriteSetting(settings_, ComPortSetting, RememberedName(port));
   }
   emit choiceChanged();
 }
 
 int SerialPortMenu::checkedIndex() const {
-  for (int i = 0; i < static_cast<int>(devices_.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(ports_.size()); ++i) {
     if (items_[static_cast<std::size_t>(i)]->isChecked()) return i;
   }
   return -1;
@@ -107,11 +116,11 @@ int SerialPortMenu::checkedIndex() const {
 PortChoice SerialPortMenu::choice() const {
   if (demo_ != nullptr && demo_->isChecked()) return {{}, true};
   const int index = checkedIndex();
-  if (index >= 0) return {devices_[static_cast<std::size_t>(index)], false};
+  if (index >= 0) return {ports_[static_cast<std::size_t>(index)].name, false};
   if (kNumberedPorts)
     return {"COM" + std::to_string(ReadNumberSetting(settings_, setting::ComNum)), false};
   const std::string remembered = ReadSetting(settings_, ComPortSetting);
-  if (remembered.empty() && !devices_.empty()) return {devices_.front(), false};
+  if (remembered.empty() && !ports_.empty()) return {ports_.front().name, false};
   return {remembered, false};
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "adapters/serial/serial_port_list.h"
 #include "files/settings_store.h"
+#include "link/port_list.h"
 #include "link/port_selection.h"
 #include "session/prompter.h"
 
@@ -22,8 +22,10 @@ struct PortChoice {
 
 // The Options > SerialPort menu: at most 16 ports, the chosen one checked and remembered.
 // On Windows the items read "COM 3" and the number is kept under "ComNum"; elsewhere they are
-// the device paths with their USB description, and the path is kept under "ComPort". With the
-// demo switch one more item offers the simulated radio.
+// the device paths with what is known of the USB adapter (description, vendor:product id,
+// serial number), and the port's stable name (/dev/serial/by-id/...), or else its path, is
+// kept under "ComPort", so that a remembered cable is found again after it is plugged back in.
+// With the demo switch one more item offers the simulated radio.
 class SerialPortMenu : public QObject {
   Q_OBJECT
 
@@ -36,7 +38,7 @@ class SerialPortMenu : public QObject {
 
   // Fills the items from the system's ports (and the demo item when offered). Without any
   // port the user is told, and the menu is disabled.
-  void build(const std::vector<serial::SerialPortEntry>& ports, bool offerDemo, Prompter& prompter);
+  void build(const std::vector<PortInfo>& ports, bool offerDemo, Prompter& prompter);
   // Checks the remembered port, or the demo radio when it is offered.
   void selectAtStart();
   // Checks item index (DemoItem for the demo); saved only when asked (the window is visible).
@@ -59,7 +61,7 @@ class SerialPortMenu : public QObject {
   std::array<QAction*, PortMenuSize> items_;
   QAction* demo_ = nullptr;
   SettingsStore& settings_;
-  std::vector<std::string> devices_;  // device of item i
+  std::vector<PortInfo> ports_;  // the port of item i
 };
 
 // The key under which the chosen port's device path is kept outside Windows.

@@ -63,11 +63,13 @@ void TransferProgress::placeBar() {
   bar_->setText(percent_ > 0 ? QStringLiteral("%1% ").arg(percent_) : QString());
 }
 
-TransferDialog::TransferDialog(Context ctx, SerialPort& port, TransferMode mode, QWidget* parent)
+TransferDialog::TransferDialog(Context ctx, SerialPort& port, TransferMode mode, SafetyNet net,
+                               QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
       port_(port),
       mode_(mode),
+      net_(std::move(net)),
       instructions_(new QLabel(QString::fromLatin1(TransferInstructions())
                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                                this)),
@@ -138,7 +140,7 @@ void TransferDialog::pressOk() {
   help_->setEnabled(false);
   {
     WaitCursor wait;
-    result_ = RunTransfer(ctx_, port_, *this, mode_);
+    result_ = RunProtectedTransfer(ctx_, port_, *this, mode_, net_);
     progress(0);
   }
   if (!ctx_.ws.flags.ErrorFlag) {

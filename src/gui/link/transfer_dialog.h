@@ -8,6 +8,7 @@
 #include "gui/link/device_pictures.h"
 #include "link/transfer.h"
 #include "session/workspace.h"
+#include "shell/transfer_safety_net.h"
 
 namespace tpw::gui {
 
@@ -40,7 +41,9 @@ class TransferDialog : public QDialog, public TransferObserver {
   Q_OBJECT
 
  public:
-  TransferDialog(Context ctx, SerialPort& port, TransferMode mode, QWidget* parent = nullptr);
+  // The transfer runs under the safety net: backups and the trace.
+  TransferDialog(Context ctx, SerialPort& port, TransferMode mode, SafetyNet net,
+                 QWidget* parent = nullptr);
 
   TransferResult result() const { return result_; }
   TransferMode mode() const { return mode_; }
@@ -65,6 +68,7 @@ class TransferDialog : public QDialog, public TransferObserver {
   Context ctx_;
   SerialPort& port_;
   TransferMode mode_;
+  SafetyNet net_;
   TransferResult result_;
   QLabel* instructions_;
   TransferProgress* progress_;

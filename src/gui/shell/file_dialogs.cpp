@@ -1,14 +1,25 @@
 #include "gui/shell/file_dialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace tpw::gui {
+
+namespace {
 
 QString DataFileFilter() {
   return QStringLiteral("dat files(*.dat);;All files(*.*)");
 }
 
-namespace {
+// File > Open takes image files as well, such as the backups of the radio.
+QString OpenFileFilter() {
+  return QStringLiteral("dat files(*.dat);;hex files(*.hex);;All files(*.*)");
+}
+
+QString TextFileFilter() {
+  return QStringLiteral("Text files(*.txt);;All files(*.*)");
+}
 
 QString ImageFileFilter() {
   return QStringLiteral("hex files(*.hex);;All files(*.*)");
@@ -29,7 +40,7 @@ QString SaveFileName(QWidget* parent, const QString& folder, const QString& filt
 
 QString QtFileDialogs::openDataFile(QWidget* parent, const QString& folder) {
   // A name that does not exist may be typed; the reader then refuses it.
-  QFileDialog dialog(parent, QObject::tr("Open"), folder, DataFileFilter());
+  QFileDialog dialog(parent, QObject::tr("Open"), folder, OpenFileFilter());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -41,8 +52,7 @@ QString QtFileDialogs::saveDataFile(QWidget* parent, const QString& folder) {
 }
 
 QString QtFileDialogs::saveReportFile(QWidget* parent, const QString& folder) {
-  return SaveFileName(parent, folder, QStringLiteral("Text files(*.txt);;All files(*.*)"),
-                      QStringLiteral("txt"));
+  return SaveFileName(parent, folder, TextFileFilter(), QStringLiteral("txt"));
 }
 
 QString QtFileDialogs::openImageFile(QWidget* parent, const QString& folder) {
@@ -55,6 +65,14 @@ QString QtFileDialogs::openImageFile(QWidget* parent, const QString& folder) {
 
 QString QtFileDialogs::saveImageFile(QWidget* parent, const QString& folder) {
   return SaveFileName(parent, folder, ImageFileFilter(), QStringLiteral("hex"));
+}
+
+QString QtFileDialogs::saveDiagnosticsFile(QWidget* parent, const QString& folder) {
+  return SaveFileName(parent, folder, TextFileFilter(), QStringLiteral("txt"));
+}
+
+bool QtFileDialogs::showFolder(const QString& folder) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 }  // namespace tpw::gui

@@ -17,10 +17,11 @@ class FileDialogs {
   // The image files of the diagnostic mode: an existing file to open, a file to save.
   virtual QString openImageFile(QWidget* parent, const QString& folder) = 0;
   virtual QString saveImageFile(QWidget* parent, const QString& folder) = 0;
+  // Help > Save Diagnostics...: a text file, the overwrite confirmed.
+  virtual QString saveDiagnosticsFile(QWidget* parent, const QString& folder) = 0;
+  // Shows a folder in the system's file manager; false when none could show it.
+  virtual bool showFolder(const QString& folder) = 0;
 };
-
-// The filter of the channel data file dialogs.
-QString DataFileFilter();
 
 class QtFileDialogs : public FileDialogs {
  public:
@@ -29,6 +30,8 @@ class QtFileDialogs : public FileDialogs {
   QString saveReportFile(QWidget* parent, const QString& folder) override;
   QString openImageFile(QWidget* parent, const QString& folder) override;
   QString saveImageFile(QWidget* parent, const QString& folder) override;
+  QString saveDiagnosticsFile(QWidget* parent, const QString& folder) override;
+  bool showFolder(const QString& folder) override;
 };
 
 }  // namespace tpw::gui

@@ -94,6 +94,11 @@ void BuildOptionsMenu(MainMenus& m, QMenuBar* bar) {
     entry->setCheckable(true);
     m.ports[static_cast<std::size_t>(i)] = entry;
   }
+  m.readFirst =
+      AddItem(m.options, QObject::tr("&Read Radio Before Programming"), "mnuOptionsReadFirst");
+  m.readFirst->setCheckable(true);
+  m.readFirst->setStatusTip(
+      QObject::tr("Keep a backup of the radio's whole memory, read just before it is programmed"));
   m.hexdump = AddItem(m.options, QObject::tr("Hexdump"), "mnuOptionsHexdump");
   m.hexdump->setCheckable(true);
   m.openImage = AddItem(m.options, QObject::tr("&Open Image File..."), "mnuOptionsOpenImage");
@@ -105,6 +110,9 @@ void BuildOptionsMenu(MainMenus& m, QMenuBar* bar) {
 void BuildHelpMenu(MainMenus& m, QMenuBar* bar) {
   m.help = AddMenu(bar, QObject::tr("&Help"), "mnuHelp");
   m.helpContents = AddItem(m.help, QObject::tr("&Contents"), "mnuHelpContents");
+  m.help->addSeparator();
+  m.helpBackups = AddItem(m.help, QObject::tr("Show &Backups Folder"), "mnuHelpBackups");
+  m.helpDiagnostics = AddItem(m.help, QObject::tr("Save &Diagnostics..."), "mnuHelpDiagnostics");
   m.help->addSeparator();
   m.helpAbout = AddItem(m.help, QObject::tr("&About KVX Version"), "mnuHelpAbout");
 }

@@ -46,6 +46,8 @@ struct MainMenus {
   QMenu* options = nullptr;
   QMenu* serialPort = nullptr;
   std::array<QAction*, PortMenuSize> ports{};
+  // A write reads the whole radio first and keeps it as a backup; remembered, off at first.
+  QAction* readFirst = nullptr;
   QAction* hexdump = nullptr;
   // The image files of the diagnostic mode (Ctrl+F2, Ctrl+F3), shown only in that mode.
   QAction* openImage = nullptr;
@@ -53,6 +55,9 @@ struct MainMenus {
 
   QMenu* help = nullptr;
   QAction* helpContents = nullptr;
+  // The backups folder in the system's file manager; the file for a support request.
+  QAction* helpBackups = nullptr;
+  QAction* helpDiagnostics = nullptr;
   QAction* helpAbout = nullptr;
 
   QToolBar* toolBar = nullptr;

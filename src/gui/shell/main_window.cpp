@@ -102,6 +102,11 @@ void MainWindow::connectCommands() {
   connect(menus_.fileExit, &QAction::triggered, this, &QWidget::close);
   connect(menus_.helpContents, &QAction::triggered, this, &MainWindow::helpContents);
   connect(menus_.helpAbout, &QAction::triggered, this, &MainWindow::helpAbout);
+  connect(menus_.helpBackups, &QAction::triggered, this, &MainWindow::helpShowBackups);
+  connect(menus_.helpDiagnostics, &QAction::triggered, this, &MainWindow::helpSaveDiagnostics);
+  connect(menus_.readFirst, &QAction::toggled, this, [this](bool on) {
+    WriteSetting(services_.settings, setting::ReadFirst, on ? "1" : "0");
+  });
   connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
   connect(menus_.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
   connect(menus_.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);

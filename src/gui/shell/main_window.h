@@ -30,13 +30,16 @@ struct MainWindowServices {
   Prompter& prompter;
   Host& host;
   Diagnostics& diagnostics;
+  FileSystem& files;
   FileDialogs& dialogs;
   SettingsStore& settings;
   PortAccess& ports;
   PrinterChoice& printers;
-  std::filesystem::path dataFolder;       // "global.ini" and the destination templates
-  bool offerDemo = false;                 // "/DEMO": the simulated radio is one of the ports
-  std::filesystem::path documentsFolder;  // where file dialogs open without a recent file
+  std::filesystem::path dataFolder;        // "global.ini" and the destination templates
+  bool offerDemo = false;                  // "/DEMO": the simulated radio is one of the ports
+  std::filesystem::path documentsFolder;   // where file dialogs open without a recent file
+  std::filesystem::path userDataFolder;    // the backups and the transfer traces
+  std::filesystem::path programLogFolder;  // err.log beside the program, when it is written there
 };
 
 // The main window (frmMain): menus, toolbar, status bar, the navigation tree and the panels.
@@ -49,7 +52,9 @@ class MainWindow : public QMainWindow {
   Workspace& workspace() { return ws_; }
   EditorPane& editor() { return *editor_; }
   const MainMenus& menus() const { return menus_; }
-  Context context() { return {ws_, services_.prompter, services_.host, services_.diagnostics}; }
+  Context context() {
+    return {ws_, services_.prompter, services_.host, services_.diagnostics, services_.files};
+  }
 
   // The load sequence: models, capabilities, menus and the first data set. False when no
   // model is offered; the user has been told and the program ends.
@@ -102,6 +107,11 @@ class MainWindow : public QMainWindow {
   DemoRadio* demoRadio() const { return demo_.get(); }
   void chooseDestination(int entry);
   void helpContents();
+  // Help > Show Backups Folder: the folder in the system's file manager, made when missing.
+  void helpShowBackups();
+  // Help > Save Diagnostics...: one text file for a support request; the radio's data only
+  // when the user agrees.
+  void helpSaveDiagnostics();
   void helpAbout();
   void toggleHexdump();
 
@@ -130,6 +140,8 @@ class MainWindow : public QMainWindow {
   void setUpModelMenu(const std::vector<int>& offered);
   void refreshDestinationMenu();
   void saveDocumentTo(const QString& path);
+  // Opens an image file in place of the image (File > Open with a .hex file, Ctrl+F2).
+  void openImageAt(const QString& path);
   // After the image was replaced as a whole (a read, an opened image file): the General node,
   // the tree, grids and panels, the title and the hex dump show it; the destination menu
   // follows an accepted region change; the data set counts as unchanged.

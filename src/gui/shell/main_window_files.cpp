@@ -14,11 +14,17 @@ namespace tpw::gui {
 
 namespace {
 
-// The one local channel data file a drag carries, or an empty text.
+bool IsImageFileName(const QString& path) {
+  return path.endsWith(QStringLiteral(".hex"), Qt::CaseInsensitive);
+}
+
+// The one local channel data or image file a drag carries, or an empty text.
 QString DroppedDataFile(const QMimeData* data) {
   if (data == nullptr || data->urls().size() != 1) return {};
   const QString path = data->urls().constFirst().toLocalFile();
-  return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? path : QString();
+  return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) || IsImageFileName(path)
+             ? path
+             : QString();
 }
 
 }  // namespace
@@ -29,10 +35,18 @@ void MainWindow::fileOpen() {
 
 void MainWindow::openFile(const QString& given) {
   if (!validateBeforeLeave()) return;
-  BusyWindow busy(this);
   ws_.flags.CancelFlag = true;
-  const QString path =
-      given.isEmpty() ? services_.dialogs.openDataFile(this, dialogFolder()) : given;
+  QString path = given;
+  if (path.isEmpty()) {
+    BusyWindow busy(this);
+    path = services_.dialogs.openDataFile(this, dialogFolder());
+  }
+  // An image file (a backup of the radio) is opened with the checks of the image files.
+  if (IsImageFileName(path)) {
+    openImageAt(path);
+    return;
+  }
+  BusyWindow busy(this);
   Context ctx = context();
   // A refused file changes nothing: the editor starts again only from an accepted one.
   if (!path.isEmpty() && OpenDataFile(ctx, path.toStdString())) {

@@ -1,5 +1,6 @@
-// The image files of the diagnostic mode: Ctrl+F2 opens one in place of the image, Ctrl+F3
-// saves the image as a write to the radio would start from.
+// The image files: Ctrl+F2 of the diagnostic mode, and File > Open with a .hex file (a backup
+// of the radio) open one in place of the image; Ctrl+F3 saves the image as a write to the
+// radio would start from.
 #include "files/hex_image_file.h"
 #include "gui/shell/busy_window.h"
 #include "gui/shell/main_window.h"
@@ -20,6 +21,10 @@ void MainWindow::openImageFile() {
   if (!ws_.options.DebugMode || !validateBeforeLeave()) return;
   const QString path = Chosen(services_.dialogs.openImageFile(this, dialogFolder()), ws_.flags);
   if (path.isEmpty()) return;
+  openImageAt(path);
+}
+
+void MainWindow::openImageAt(const QString& path) {
   ImageOpenResult opened;
   {
     BusyWindow busy(this);

@@ -38,6 +38,11 @@ bool MainWindow::load() {
 
   const bool hexChecked = ReadFlagSetting(services_.settings, setting::HexVisible);
   menus_.hexdump->setChecked(hexChecked);
+  {
+    // Set as remembered, without writing it back.
+    const QSignalBlocker quiet(menus_.readFirst);
+    menus_.readFirst->setChecked(ReadFlagSetting(services_.settings, setting::ReadFirst));
+  }
   menus_.hexdump->setVisible(ws_.options.DebugMode);
   menus_.openImage->setVisible(ws_.options.DebugMode);
   menus_.saveImage->setVisible(ws_.options.DebugMode);

@@ -17,7 +17,9 @@ TransferResult MainWindow::runTransfer(TransferMode mode) {
     device = services_.ports.make(chosen.device);
     port = device.get();
   }
-  TransferDialog dialog(context(), *port, mode, this);
+  const SafetyNet net{services_.userDataFolder, true,
+                      mode == TransferMode::Program && menus_.readFirst->isChecked()};
+  TransferDialog dialog(context(), *port, mode, net, this);
   dialog.exec();
   return dialog.result();
 }

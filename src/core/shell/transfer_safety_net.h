@@ -1,0 +1,35 @@
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+
+#include "files/error_log.h"
+#include "link/transfer.h"
+
+// What every transfer of the desktop application and of the command line runs under: backups
+// of the radio's images at the transfer's end points and a trace of what went over the line,
+// both in the user's data folder.
+namespace tpw {
+
+struct SafetyNet {
+  std::filesystem::path userData;  // where "backups" and "traces" go; empty: nothing is kept
+  bool backups = true;             // off for one command with --no-backup
+  bool readFirst = false;          // a write reads the whole radio first and keeps that too
+  // The local date and time the files are named by.
+  std::function<std::tm()> clock = ErrorLog::LocalNow;
+};
+
+// Runs the transfer (RunTransfer) with its safety net: after a read the 2048 bytes read from
+// the radio, before a write the image about to be written (and with readFirst the radio's
+// memory before it) are saved as backups, the oldest pruned; the trace of the transfer is
+// saved and the oldest traces pruned. A backup that cannot be saved is reported once the
+// transfer has ended, and never stops it; a trace that cannot be saved is not reported.
+TransferResult RunProtectedTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
+                                    TransferMode mode, const SafetyNet& net);
+
+// The words of backup and trace names.
+const char* BackupOperationName(CapturedImage image);
+const char* TraceOperationName(TransferMode mode);
+
+}  // namespace tpw

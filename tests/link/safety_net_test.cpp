@@ -1,0 +1,151 @@
+#include "shell/transfer_safety_net.h"
+
+#include <gtest/gtest.h>
+
+#include "files/hex_image_file.h"
+#include "files/image_backups.h"
+#include "files/transfer_traces.h"
+#include "image/memory_map.h"
+#include "link_test_support.h"
+
+namespace tpw::test {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr std::uint8_t Uk = 1;
+
+// 7 December 2026, 14:03:22, local time.
+std::tm BackupTime() {
+  std::tm time{};
+  time.tm_year = 126;
+  time.tm_mon = 11;
+  time.tm_mday = 7;
+  time.tm_hour = 14;
+  time.tm_min = 3;
+  time.tm_sec = 22;
+  return time;
+}
+
+struct SafetyNetTest : ::testing::Test {
+  TempDir userData;
+  SafetyNet net{userData.path(), true, false, BackupTime};
+  fs::path backup(const std::string& name) { return BackupFolder(userData.path()) / name; }
+  std::vector<std::string> backups() { return FolderNames(BackupFolder(userData.path())); }
+};
+
+// The backup of a read holds the 2048 bytes the radio sent, those the PC keeps for itself
+// included; a write's holds the image it sends, and with read-first the radio's memory before.
+TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
+  MemoryImage radioMemory = RadioMemory(Uk);
+  for (int a = addr::KeptHighFirst; a <= addr::KeptHighLast; ++a) radioMemory.set(a, 0x3C);
+  SimBench bench(radioMemory);
+  bench.usePcImage(RadioMemory(Uk, 0x55));
+  ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).TransferDone);
+  EXPECT_EQ(backups(), std::vector<std::string>{"2026-12-07T14-03-22-read-UK.hex"});
+  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-read-UK.hex")),
+            std::string(ImageFileContent(radioMemory)));
+
+  bench.usePcImage(RadioMemory(Uk, 0x77));
+  net.readFirst = true;
+  ASSERT_TRUE(bench.runProtected(TransferMode::Program, net).TransferDone);
+  EXPECT_EQ(backups(), (std::vector<std::string>{"2026-12-07T14-03-22-before-write-UK.hex",
+                                                 "2026-12-07T14-03-22-read-UK.hex",
+                                                 "2026-12-07T14-03-22-write-UK.hex"}));
+  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-before-write-UK.hex")),
+            std::string(ImageFileContent(radioMemory)));
+  const MemoryImage written = bench.t.ws.image;
+  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-write-UK.hex")),
+            std::string(ImageFileContent(written)));
+  EXPECT_EQ(Boxes(bench.t.prompter).back(),
+            (Box{Icon::Information, "Program to Radio", "Complete!!"}));
+
+  // A second read in the same second keeps its own backup beside the first.
+  ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).TransferDone);
+  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-read-UK-2.hex")),
+            std::string(ImageFileContent(bench.radio.memory())));
+  // The backups are image files like any other: they open over a data set of their region.
+  TestContext opener;
+  opener.ws.image = RadioMemory(Uk, 0x99);
+  EXPECT_TRUE(OpenImageFile(opener.ctx, backup("2026-12-07T14-03-22-write-UK.hex")).loaded);
+  EXPECT_EQ(opener.ws.image.bytes(), written.bytes());
+}
+
+// A read that fails when read-first is asked for stops the write before its first frame.
+TEST_F(SafetyNetTest, AReadFirstThatFailsWritesNothing) {
+  sim::SimFaults faults;
+  faults.silentAddress = sim::AddressFault{0x400, -1};
+  SimBench bench(RadioMemory(Uk), faults);
+  bench.usePcImage(RadioMemory(Uk, 0x77));
+  net.readFirst = true;
+  EXPECT_FALSE(bench.runProtected(TransferMode::Program, net).TransferDone);
+  EXPECT_TRUE(bench.radio.writes().empty());
+  EXPECT_EQ(Boxes(bench.t.prompter).back(),
+            (Box{Icon::Critical, "Program to Radio",
+                 "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as "
+                 "it was. Check the cable and the radio, then program again."}));
+  EXPECT_FALSE(fs::exists(BackupFolder(userData.path())));
+}
+
+TEST_F(SafetyNetTest, ABackupThatCannotBeSavedIsReportedAndTheTransferGoesOn) {
+  SimBench bench(RadioMemory(Uk));
+  bench.usePcImage(RadioMemory(Uk, 0x55));
+  bench.t.files.failing = FaultyFileSystem::Step::RenameToFreeName;
+  bench.t.files.failure = std::make_error_code(std::errc::permission_denied);
+  const TransferResult result = bench.runProtected(TransferMode::Read, net);
+  EXPECT_TRUE(result.TransferDone);
+  EXPECT_FALSE(bench.t.ws.flags.ErrorFlag);
+  const fs::path tried = backup("2026-12-07T14-03-22-read-UK.hex");
+  EXPECT_EQ(Boxes(bench.t.prompter),
+            (std::vector<Box>{
+                {Icon::Information, "Read from Radio", "Complete!!"},
+                {Icon::Exclamation, "Read from Radio",
+                 "No backup was kept of the data read from the radio; the transfer went on "
+                 "without it.\r\n" +
+                     tried.string() + ": permission denied: you may not write in the folder " +
+                     tried.parent_path().string() + ". Choose a folder you may write in."}}));
+  EXPECT_EQ(backups(), std::vector<std::string>{});
+  EXPECT_EQ(bench.t.ws.image.bytes()[0x300], RadioMemory(Uk).bytes()[0x300]);
+}
+
+TEST_F(SafetyNetTest, NoBackupKeepsNoneButTheTrace) {
+  SimBench bench(RadioMemory(Uk));
+  bench.usePcImage(RadioMemory(Uk, 0x55));
+  net.backups = false;
+  ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).TransferDone);
+  EXPECT_FALSE(fs::exists(BackupFolder(userData.path())));
+  EXPECT_TRUE(LatestTransferTrace(userData.path()).has_value());
+}
+
+// Every transfer leaves its trace, a failed one too; the newest twenty stay.
+TEST_F(SafetyNetTest, TheTraceRecordsEachTransferAndTheLastTwentyStay) {
+  SimBench bench(RadioMemory(Uk));
+  bench.usePcImage(RadioMemory(Uk, 0x55));
+  ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).TransferDone);
+  const auto trace = LatestTransferTrace(userData.path());
+  ASSERT_TRUE(trace);
+  EXPECT_EQ(trace->filename(), "2026-12-07T14-03-22-read.txt");
+  const std::string text = ReadBytes(*trace);
+  EXPECT_TRUE(
+      text.starts_with("Transfer: Read from Radio\r\nPort: /dev/ttyUSB0\r\nStarted: "
+                       "2026-12-07T14-03-22\r\nEnded: completed\r\n"))
+      << text;
+  EXPECT_NE(text.find(" > P  (ok)\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find(" > #CEPRD\\t07F0\\t10\\t"), std::string::npos);
+  EXPECT_NE(text.find(" < #CMDOK\\r\\n#CEPDT\\t07F0\\t10\\t"), std::string::npos);
+
+  sim::SimFaults silent;
+  silent.silentAddress = sim::AddressFault{0x000, -1};
+  for (int i = 0; i < 21; ++i) {
+    SimBench failing(RadioMemory(Uk), silent);
+    failing.usePcImage(RadioMemory(Uk, 0x55));
+    EXPECT_FALSE(failing.runProtected(TransferMode::Read, net).TransferDone);
+  }
+  const auto traces = FolderNames(userData / TraceFolderName);
+  EXPECT_EQ(traces.size(), TracesKept);
+  EXPECT_NE(ReadBytes(*LatestTransferTrace(userData.path())).find("Ended: failed\r\n"),
+            std::string::npos);
+  EXPECT_EQ(std::count(traces.begin(), traces.end(), "2026-12-07T14-03-22-read.txt"), 0);
+}
+
+}  // namespace
+}  // namespace tpw::test
