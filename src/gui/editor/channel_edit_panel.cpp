@@ -83,11 +83,9 @@ ChannelEditPanel::ChannelEditPanel(Workspace& ws, EditorState& state, Prompter& 
 }
 
 void ChannelEditPanel::buildControls() {
+  // The controls are made top to bottom, left to right: the order the Tab key visits them.
   chkCEnable_ = MakeCheckBox("chkCEnable", tr("CH Enable"), this);
-  cmdSave_ = MakeButton("cmdSave", tr("SAVE"), this);
-  cmdCancel_ = MakeButton("cmdCancel", tr("CANCEL"), this);
-  // CANCEL drops the edit, so a frequency being typed is not checked on the way there.
-  cmdCancel_->setProperty("causesValidation", false);
+  QWidget* fields = buildFieldArea();
 
   auto* frames = new QHBoxLayout;
   frames->addWidget(buildModeFrame());
@@ -103,6 +101,10 @@ void ChannelEditPanel::buildControls() {
   scrambler->addWidget(cmbScramble_);
   scrambler->addStretch(1);
 
+  cmdSave_ = MakeButton("cmdSave", tr("SAVE"), this);
+  cmdCancel_ = MakeButton("cmdCancel", tr("CANCEL"), this);
+  // CANCEL drops the edit, so a frequency being typed is not checked on the way there.
+  cmdCancel_->setProperty("causesValidation", false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(cmdSave_);
@@ -111,7 +113,7 @@ void ChannelEditPanel::buildControls() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 8);
   layout->addWidget(chkCEnable_);
-  layout->addWidget(buildFieldArea());
+  layout->addWidget(fields);
   layout->addLayout(frames);
   layout->addWidget(chkCScan_);
   layout->addLayout(scrambler);

@@ -22,6 +22,9 @@ ChannelGridWidget::ChannelGridWidget(QWidget* parent) : QTableWidget(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // Whole rows are selected: Tab leaves the grid for the buttons instead of stepping through
+  // the cells of a row.
+  setTabKeyNavigation(false);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setAlternatingRowColors(true);
   setWordWrap(false);

@@ -1,6 +1,7 @@
 #include "gui/report/print_preview.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -10,11 +11,14 @@ namespace tpw::gui {
 
 namespace {
 
+// A button of the preview's toolbar. Unlike the buttons of a main window's toolbar, whose
+// commands are in its menus too, these are reached by Tab.
 QAction* AddButton(QToolBar* bar, const QString& caption, const char* name,
                    const QKeySequence& keys = {}) {
   QAction* action = bar->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
   action->setShortcut(keys);
+  bar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
   return action;
 }
 
@@ -30,6 +34,9 @@ PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWi
   view_ = new QPrintPreviewWidget(&printer, this);
   view_->setObjectName(QStringLiteral("pictPreview"));
   view_->setAccessibleName(tr("Pages"));
+  // The pages are shown by a view inside the preview widget: that view takes the focus.
+  auto* pages = view_->findChild<QGraphicsView*>();
+  if (pages != nullptr) pages->setAccessibleName(tr("Pages"));
   connect(view_, &QPrintPreviewWidget::paintRequested, this,
           [this](QPrinter* target) { PaintReport(*target, layout_); });
   connect(view_, &QPrintPreviewWidget::previewChanged, this, &PrintPreview::showPageNumber);
@@ -64,6 +71,8 @@ PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWi
   column->addWidget(view_, 1);
   view_->fitInView();
   resize(720, 860);
+  // The pages have the focus first: the arrow and page keys scroll them.
+  if (pages != nullptr) pages->setFocus();
 }
 
 void PrintPreview::showPage(int page) {
