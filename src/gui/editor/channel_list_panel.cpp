@@ -50,8 +50,10 @@ ChannelListPanel::ChannelListPanel(QWidget* parent)
   connect(grid_, &ChannelGridWidget::hintRequested, this, &EditorPage::hintChanged);
 }
 
-void ChannelListPanel::showList(const Workspace& ws, ListId list, EditorState& state) {
+void ChannelListPanel::showList(const Workspace& ws, ListId list, EditorState& state,
+                                const QString& caption) {
   list_ = list;
+  grid_->setAccessibleName(caption);
   const ChannelList& records = ws.model.list(list);
   grid_->setOneLineWheel(!ws.options.DebugMode);
   filling_ = true;

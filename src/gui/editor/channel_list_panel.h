@@ -17,8 +17,9 @@ class ChannelListPanel : public EditorPage {
  public:
   explicit ChannelListPanel(QWidget* parent = nullptr);
 
-  // Rebuilds the grid from the settings, selects the kept row and enables the buttons.
-  void showList(const Workspace& ws, ListId list, EditorState& state);
+  // Rebuilds the grid from the settings, selects the kept row and enables the buttons. The
+  // caption (the text of the list's tree node) names the grid for screen readers.
+  void showList(const Workspace& ws, ListId list, EditorState& state, const QString& caption);
 
   ChannelGridWidget* grid() const { return grid_; }
   ListId list() const { return list_; }

@@ -28,6 +28,7 @@ EditorPane::EditorPane(Workspace& ws, Prompter& prompter, QWidget* parent)
       listPanel_(new ChannelListPanel(panels_)),
       channelPanel_(new ChannelEditPanel(ws, state_, prompter, panels_)) {
   tree_->setObjectName(QStringLiteral("tvTreeView"));
+  tree_->setAccessibleName(tr("Settings"));
   tree_->setHeaderHidden(true);
   tree_->setRootIsDecorated(true);
   tree_->installEventFilter(this);
@@ -139,7 +140,8 @@ void EditorPane::showNode(int treeIndex) {
   const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
   if (view) {
     if (view->panel == PanelId::ChannelList && view->list) {
-      listPanel_->showList(ws_, *view->list, state_);
+      listPanel_->showList(ws_, *view->list, state_,
+                           QString::fromStdString(treeData_.node(treeIndex).text));
     } else {
       page(view->panel)->fillControls();
     }

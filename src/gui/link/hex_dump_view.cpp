@@ -9,6 +9,8 @@ namespace tpw::gui {
 
 HexDumpView::HexDumpView(QWidget* parent) : QListWidget(parent) {
   setObjectName(QStringLiteral("lstHex"));
+  // Named as its entry in the Options menu.
+  setAccessibleName(tr("Hexdump"));
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   setUniformItemSizes(true);
   setSelectionMode(QAbstractItemView::NoSelection);
