@@ -248,8 +248,10 @@ bool KeyboardPresses(const QAbstractButton* button) {
 
 // Presses Tab from `start` until the focus comes back to it, and tells the audit when Tab is
 // kept by a control, goes back against the reading order (other than once, from the last
-// control to the first), or never reaches a control of `area` that the keyboard should.
-void WalkTabs(Audit& audit, QWidget* start, QWidget* area) {
+// control to the first), or never reaches a control of `area` that the keyboard should. In the
+// main window (`hints`), a control that puts a key hint into the status bar as it gets the
+// focus has to carry that hint as its accessible description, for screen readers.
+void WalkTabs(Audit& audit, QWidget* start, QWidget* area, gui::MainWindow* hints = nullptr) {
   if (start == nullptr) {
     audit.fault(area, QStringLiteral("no control has the focus"));
     return;
@@ -259,8 +261,15 @@ void WalkTabs(Audit& audit, QWidget* start, QWidget* area) {
   constexpr int kMostPresses = 100;
   for (int press = 0; press < kMostPresses; ++press) {
     QWidget* from = QApplication::focusWidget();
+    if (hints != nullptr) hints->setHint(QString());
     QTest::keyClick(from, Qt::Key_Tab);
     QWidget* to = QApplication::focusWidget();
+    if (hints != nullptr && to != nullptr && !hints->hint().isEmpty() &&
+        QAccessible::queryAccessibleInterface(to)->text(QAccessible::Description) !=
+            hints->hint()) {
+      audit.fault(to, QStringLiteral("its key hint \"%1\" is not its accessible description")
+                          .arg(hints->hint()));
+    }
     if (to == start) break;
     if (to == from || to == nullptr) {
       audit.fault(from, QStringLiteral("keeps the Tab key: the keyboard cannot leave it"));
@@ -420,13 +429,13 @@ class AccessibilityTest : public QObject {
     for (const TreeNode& node : editor().treeData().nodes) {
       editor().selectNodeByKey(QString::fromStdString(node.key));
       audit.at(QStringLiteral("frmMain [%1]").arg(QString::fromStdString(node.text)));
-      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget());
+      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
     }
     for (const auto& [key, freeForm] : kChannelLists) {
       editor().selectNodeByKey(QString::fromLatin1(key));
       button("cmdBEdit")->click();
       audit.at(QStringLiteral("frmMain [%1 cmdBEdit]").arg(QString::fromLatin1(key)));
-      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget());
+      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
       button("cmdCancel")->click();
     }
     QVERIFY2(audit.clean(), "the offenders are listed above");

@@ -162,6 +162,7 @@ QWidget* ChannelEditPanel::buildFieldArea() {
       {txtCTF_, {TxFrequencyTitle, TxFrequencyHint}}};
   for (const auto& [box, texts] : boxes) {
     const auto [title, hint] = texts;
+    box->setAccessibleDescription(FromView(hint));
     connect(box, &ValidatingLineEdit::gotFocus, this,
             [this, box, hint] { frequencyGotFocus(box, hint); });
     connect(box, &ValidatingLineEdit::lostFocus, this, [this, box] { frequencyLostFocus(box); });

@@ -15,6 +15,10 @@ namespace {
 
 constexpr int kWheelStep = 120;  // one notch of a wheel, in eighths of a degree
 
+QString GridHintText() {
+  return QString::fromLatin1(GridHint.data(), static_cast<qsizetype>(GridHint.size()));
+}
+
 }  // namespace
 
 ChannelGridWidget::ChannelGridWidget(QWidget* parent) : QTableWidget(parent) {
@@ -35,6 +39,7 @@ ChannelGridWidget::ChannelGridWidget(QWidget* parent) : QTableWidget(parent) {
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(true);
   setItemDelegate(new CheckMarkDelegate(this));
+  setAccessibleDescription(GridHintText());
 }
 
 void ChannelGridWidget::fill(const ChannelGrid& grid) {
@@ -113,7 +118,7 @@ void ChannelGridWidget::wheelEvent(QWheelEvent* event) {
 
 void ChannelGridWidget::focusInEvent(QFocusEvent* event) {
   QTableWidget::focusInEvent(event);
-  emit hintRequested(QString::fromLatin1(GridHint.data(), static_cast<qsizetype>(GridHint.size())));
+  emit hintRequested(GridHintText());
 }
 
 void CheckMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

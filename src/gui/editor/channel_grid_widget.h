@@ -11,7 +11,8 @@ namespace tpw::gui {
 // selection. Enter and a double click ask for the selected record to be edited; each wheel
 // step scrolls exactly one line (the usual several lines outside debug mode would skip past
 // channels). Screen readers see a table: its rows, columns, headers, cell texts, the selected
-// row, and a check-mark cell as checked or not (its Qt::CheckStateRole).
+// row, and a check-mark cell as checked or not (its Qt::CheckStateRole); its key hint is its
+// description.
 class ChannelGridWidget : public QTableWidget {
   Q_OBJECT
 

@@ -29,6 +29,7 @@ EditorPane::EditorPane(Workspace& ws, Prompter& prompter, QWidget* parent)
       channelPanel_(new ChannelEditPanel(ws, state_, prompter, panels_)) {
   tree_->setObjectName(QStringLiteral("tvTreeView"));
   tree_->setAccessibleName(tr("Settings"));
+  tree_->setAccessibleDescription(TreeHintText());
   tree_->setHeaderHidden(true);
   tree_->setRootIsDecorated(true);
   tree_->installEventFilter(this);

@@ -8,6 +8,8 @@ namespace tpw::gui {
 
 void FocusHints::add(QWidget* control, std::string_view hint) {
   hints_.insert(control, FromView(hint));
+  // Screen readers read the hint with the control, as the status bar shows it.
+  control->setAccessibleDescription(FromView(hint));
   control->installEventFilter(this);
 }
 

@@ -8,7 +8,8 @@
 
 namespace tpw::gui {
 
-// The status-bar hint of each control of a panel, announced when the control gets the focus.
+// The status-bar hint of each control of a panel, announced when the control gets the focus;
+// it is the control's accessible description too.
 class FocusHints : public QObject {
   Q_OBJECT
 
