@@ -455,11 +455,32 @@ class AccessibilityTest : public QObject {
     });
     QVERIFY(!window().runTransfer(TransferMode::Program).TransferDone);
     QVERIFY(tabbed);
-    // Enter on the dialog as it opens reads the simulated radio.
+    // Enter on the dialog as it opens reads the simulated radio; all the while its progress
+    // is a progress bar with the percentage shown.
+    int exposedPercent = 0;
+    QStringList progressFaults;
+    f->host.onYield = [&] {
+      auto* dialog = qobject_cast<gui::TransferDialog*>(QApplication::activeModalWidget());
+      auto* progress = dialog != nullptr ? dialog->findChild<gui::TransferProgress*>() : nullptr;
+      if (progress == nullptr) return;
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(progress);
+      QAccessibleValueInterface* value = face->valueInterface();
+      if (face->role() != QAccessible::ProgressBar || value == nullptr ||
+          face->text(QAccessible::Name) != "Progress" ||
+          value->currentValue().toInt() != progress->percent() ||
+          value->maximumValue().toInt() != 100) {
+        progressFaults << QStringLiteral("%1% shown").arg(progress->percent());
+        return;
+      }
+      exposedPercent = std::max(exposedPercent, value->currentValue().toInt());
+    };
     LookAtNextDialog<gui::TransferDialog>(
         [](gui::TransferDialog& dialog) { PressKey(&dialog, Qt::Key_Return); });
     QVERIFY(window().runTransfer(TransferMode::Read).TransferDone);
+    f->host.onYield = nullptr;
     QCOMPARE(f->prompter().texts(), std::vector<std::string>{"Complete!!"});
+    QCOMPARE(progressFaults, QStringList());
+    QVERIFY(exposedPercent >= 90);
 
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
       int result = -1;

@@ -1,5 +1,6 @@
 #include "gui/link/transfer_dialog.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,6 +23,36 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Screen readers see the progress as a progress bar from 0 to 100 with its percentage, not as
+// a label sliding through a frame.
+class ProgressAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit ProgressAccessible(TransferProgress* progress)
+      : QAccessibleWidget(progress, QAccessible::ProgressBar) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return QStringLiteral("%1%").arg(progress()->percent());
+    return QAccessibleWidget::text(t);
+  }
+  QVariant currentValue() const override { return progress()->percent(); }
+  void setCurrentValue(const QVariant&) override {}  // the transfer sets it, never the user
+  QVariant maximumValue() const override { return 100; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  TransferProgress* progress() const { return static_cast<TransferProgress*>(widget()); }
+};
+
+QAccessibleInterface* ProgressAccessibleFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String(TransferProgress::staticMetaObject.className())) return nullptr;
+  return new ProgressAccessible(static_cast<TransferProgress*>(object));
+}
+
 }  // namespace
 
 const char* TransferInstructions() {
@@ -33,7 +64,13 @@ const char* TransferInstructions() {
 }
 
 TransferProgress::TransferProgress(QWidget* parent) : QFrame(parent), bar_(new QLabel(this)) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(ProgressAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
   setObjectName(QStringLiteral("pictProgress"));
+  setAccessibleName(tr("Progress"));
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
   setFixedHeight(20);
@@ -46,8 +83,13 @@ TransferProgress::TransferProgress(QWidget* parent) : QFrame(parent), bar_(new Q
 }
 
 void TransferProgress::setPercent(int percent) {
+  const int before = percent_;
   percent_ = qBound(0, percent, 100);
   placeBar();
+  if (percent_ != before && QAccessible::isActive()) {
+    QAccessibleValueChangeEvent changed(this, percent_);
+    QAccessible::updateAccessibility(&changed);
+  }
 }
 
 void TransferProgress::resizeEvent(QResizeEvent* event) {

@@ -13,7 +13,8 @@
 namespace tpw::gui {
 
 // The progress bar of the transfer dialog: a label (lblPercent) that slides into its frame
-// (pictProgress) from the left as the transfer advances.
+// (pictProgress) from the left as the transfer advances. Screen readers see a progress bar
+// named "Progress" with the percentage as its value.
 class TransferProgress : public QFrame {
   Q_OBJECT
 
