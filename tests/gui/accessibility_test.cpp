@@ -102,9 +102,9 @@ class Audit {
     for (QWidget* w : window->findChildren<QWidget*>()) {
       if (IsControl(w)) control(w);
     }
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) entries(bar, bar->actions());
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) menuEntries(bar, bar->actions());
     for (QMenu* menu : window->findChildren<QMenu*>()) {
-      if (menu->menuAction()->isVisible()) entries(menu, menu->actions());
+      if (menu->menuAction()->isVisible()) menuEntries(menu, menu->actions());
     }
   }
   // A fault is told once, where it is first found.
@@ -121,9 +121,14 @@ class Audit {
   }
 
   QStringList offenders;
+  // What was looked at, so that an audit that saw nothing does not pass.
+  int controls = 0;
+  int cells = 0;
+  int entries = 0;
 
  private:
   void control(QWidget* w) {
+    ++controls;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
     if (face == nullptr) {
       fault(w, QStringLiteral("no accessible interface"));
@@ -180,6 +185,7 @@ class Audit {
       fault(view, at + QStringLiteral(" is not exposed"));
       return;
     }
+    ++cells;
     const QString shown = index.data(Qt::DisplayRole).toString();
     if (cell->text(QAccessible::Name) != shown) {
       fault(view, at + QStringLiteral(" shows \"%1\", exposed as \"%2\"")
@@ -194,11 +200,12 @@ class Audit {
     }
   }
 
-  void entries(QWidget* menu, const QList<QAction*>& actions) {
+  void menuEntries(QWidget* menu, const QList<QAction*>& actions) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
     for (int i = 0; i < actions.size(); ++i) {
       QAction* action = actions[i];
       if (action->isSeparator() || !action->isVisible()) continue;
+      ++entries;
       QAccessibleInterface* entry = face != nullptr ? face->child(i) : nullptr;
       if (entry == nullptr || entry->text(QAccessible::Name).trimmed().isEmpty()) {
         fault(action, QStringLiteral("menu entry without a name"));
@@ -338,8 +345,9 @@ class AccessibilityTest : public QObject {
     if (found == nullptr) qFatal("no button %s", name);
     return found;
   }
-  // The list nodes with records, and whether their channels open in the free form.
-  static constexpr std::pair<const char*, bool> kChannelLists[] = {{"PU", false}, {"PR", true}};
+  // Lists with records: the USA list opens its channels in the group form, the RG list in the
+  // free form.
+  static constexpr const char* kChannelLists[] = {"PU", "PR"};
 
  private slots:
   void init() {
@@ -384,7 +392,7 @@ class AccessibilityTest : public QObject {
       ++nodes;
     }
     QVERIFY(nodes >= 8);
-    for (const auto& [key, freeForm] : kChannelLists) {
+    for (const char* key : kChannelLists) {
       for (const char* command : {"cmdBEdit", "cmdBNew"}) {
         editor().selectNodeByKey(QString::fromLatin1(key));
         button(command)->click();
@@ -395,6 +403,7 @@ class AccessibilityTest : public QObject {
         button("cmdCancel")->click();
       }
     }
+    QVERIFY(audit.controls > 150 && audit.cells > 1000 && audit.entries > 40);
     QVERIFY2(audit.clean(), "the offenders are listed above");
   }
 
@@ -420,6 +429,7 @@ class AccessibilityTest : public QObject {
         [&audit](gui::AboutBox& about) { audit.window(QStringLiteral("frmAbout"), &about); });
     window().helpAbout();
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(audit.controls > 15 && audit.entries >= 3);
     QVERIFY2(audit.clean(), "the offenders are listed above");
   }
 
@@ -431,7 +441,7 @@ class AccessibilityTest : public QObject {
       audit.at(QStringLiteral("frmMain [%1]").arg(QString::fromStdString(node.text)));
       WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
     }
-    for (const auto& [key, freeForm] : kChannelLists) {
+    for (const char* key : kChannelLists) {
       editor().selectNodeByKey(QString::fromLatin1(key));
       button("cmdBEdit")->click();
       audit.at(QStringLiteral("frmMain [%1 cmdBEdit]").arg(QString::fromLatin1(key)));
