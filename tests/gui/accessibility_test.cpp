@@ -200,12 +200,21 @@ class Audit {
     }
   }
 
+  // Each shown entry of a menu or a menu bar: named, its check mark exposed, its access key
+  // its own within the menu.
   void menuEntries(QWidget* menu, const QList<QAction*>& actions) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+    QHash<QString, const QAction*> accessKeys;
     for (int i = 0; i < actions.size(); ++i) {
       QAction* action = actions[i];
       if (action->isSeparator() || !action->isVisible()) continue;
       ++entries;
+      const QString key = QKeySequence::mnemonic(action->text()).toString();
+      if (!key.isEmpty() && accessKeys.contains(key)) {
+        fault(action, QStringLiteral("shares its access key %1 with %2")
+                          .arg(key, Describe(accessKeys.value(key))));
+      }
+      accessKeys.insert(key, action);
       QAccessibleInterface* entry = face != nullptr ? face->child(i) : nullptr;
       if (entry == nullptr || entry->text(QAccessible::Name).trimmed().isEmpty()) {
         fault(action, QStringLiteral("menu entry without a name"));
