@@ -45,19 +45,6 @@ QString Describe(const QObject* object) {
          QStringLiteral(")");
 }
 
-// The name a screen reader announces for a control: the label that names it (the label set as
-// its buddy), else its own accessible name. A list box names itself after its shown entry on
-// some systems, so only a label names it everywhere.
-QString SpokenName(QAccessibleInterface* face) {
-  for (const auto& [label, relation] : face->relations(QAccessible::Label)) {
-    if (label->role() != QAccessible::StaticText) continue;  // a frame's title names no control
-    const QString text = label->text(QAccessible::Name).trimmed();
-    if (!text.isEmpty()) return text;
-  }
-  if (face->role() == QAccessible::ComboBox) return {};
-  return face->text(QAccessible::Name).trimmed();
-}
-
 // A control the user works with: it takes the focus or it is pressed. Menus are looked at
 // through their entries; a viewport or a widget with a focus proxy through the control it
 // belongs to.
@@ -134,7 +121,7 @@ class Audit {
       fault(w, QStringLiteral("no accessible interface"));
       return;
     }
-    if (SpokenName(face).isEmpty()) fault(w, QStringLiteral("no accessible name"));
+    if (SpokenName(w).isEmpty()) fault(w, QStringLiteral("no accessible name"));
     if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable()) {
       if (!face->state().checkable || face->state().checked != button->isChecked()) {
         fault(w, QStringLiteral("its check mark is not exposed as its checked state"));

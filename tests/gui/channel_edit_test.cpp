@@ -37,8 +37,6 @@ std::vector<int> Positions(const ChannelList& list) {
   return positions;
 }
 
-// What a screen reader calls a control: the label that names it (a list box on Linux names
-// itself after its shown item and points to its label), else its own name.
 // A destination template with every group usable, three USA channels and no others.
 MemoryImage TemplateImage() {
   MemoryImage image = sim::FactoryMemory(ValidImage(1));
@@ -57,16 +55,6 @@ MemoryImage TemplateImage() {
     image.set(usa.recordsAddress + 2 * k + 1, 0x30);  // simplex, high power
   }
   return image;
-}
-
-QString AccessibleName(QWidget* widget) {
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-  if (face == nullptr) return QStringLiteral("(none)");
-  const auto labels = face->relations(QAccessible::Label);
-  for (const auto& [label, relation] : labels) {
-    if (label->role() == QAccessible::StaticText) return label->text(QAccessible::Name);
-  }
-  return face->text(QAccessible::Name);
 }
 
 }  // namespace
@@ -500,22 +488,22 @@ class ChannelEditTest : public QObject {
                                qobject_cast<QLineEdit*>(w) != nullptr ||
                                qobject_cast<QComboBox*>(w) != nullptr;
         if (!isControl || !w->isVisible()) continue;
-        QVERIFY2(!AccessibleName(w).isEmpty(), qPrintable(key + (" " + w->objectName())));
+        QVERIFY2(!SpokenName(w).isEmpty(), qPrintable(key + (" " + w->objectName())));
         ++named;
       }
       QVERIFY(named >= 12);
-      QCOMPARE(AccessibleName(list("cmbScramble")), QString("Scrambler"));
-      QCOMPARE(AccessibleName(box("txtCRF")), QString("Rx Frequency"));
-      QCOMPARE(AccessibleName(check("chkCTXOnly")), QString("Low Power Only"));
-      QCOMPARE(AccessibleName(button("cmdSave")), QString("SAVE"));
+      QCOMPARE(SpokenName(list("cmbScramble")), QString("Scrambler"));
+      QCOMPARE(SpokenName(box("txtCRF")), QString("Rx Frequency"));
+      QCOMPARE(SpokenName(check("chkCTXOnly")), QString("Low Power Only"));
+      QCOMPARE(SpokenName(button("cmdSave")), QString("SAVE"));
       button("cmdCancel")->click();
     }
-    QCOMPARE(AccessibleName(box("txtCNN")), QString("CH Display"));
-    QCOMPARE(AccessibleName(check("chkCBExp")), QString("[USA]"));
+    QCOMPARE(SpokenName(box("txtCNN")), QString("CH Display"));
+    QCOMPARE(SpokenName(check("chkCBExp")), QString("[USA]"));
     select("PU");
     button("cmdBEdit")->click();
-    QCOMPARE(AccessibleName(list("cmbBaseChNo")), QString("BASE CH No."));
-    QCOMPARE(AccessibleName(list("cmbStatusNo")), QString("CH Status No."));
+    QCOMPARE(SpokenName(list("cmbBaseChNo")), QString("BASE CH No."));
+    QCOMPARE(SpokenName(list("cmbStatusNo")), QString("CH Status No."));
   }
 
   void gridIsATableForScreenReaders() {

@@ -1,5 +1,7 @@
 #include "gui_test_support.h"
 
+#include <QAccessible>
+
 #include "link/memory_line.h"
 
 namespace tpw::test {
@@ -118,6 +120,18 @@ QList<QAction*> FindActions(QWidget& window, const QString& name) {
 const RecordingPrompter::Box& LastBox(const RecordingPrompter& prompter) {
   static const RecordingPrompter::Box none{Icon::None, "(no message box)", ""};
   return prompter.boxes.empty() ? none : prompter.boxes.back();
+}
+
+QString SpokenName(QWidget* control) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+  if (face == nullptr) return {};
+  for (const auto& [label, relation] : face->relations(QAccessible::Label)) {
+    if (label->role() != QAccessible::StaticText) continue;
+    const QString text = label->text(QAccessible::Name).trimmed();
+    if (!text.isEmpty()) return text;
+  }
+  if (face->role() == QAccessible::ComboBox) return {};
+  return face->text(QAccessible::Name).trimmed();
 }
 
 QString TextOf(const QTreeWidgetItem* item) {

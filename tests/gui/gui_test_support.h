@@ -134,6 +134,12 @@ QList<QAction*> FindActions(QWidget& window, const QString& name);
 // shown.
 const RecordingPrompter::Box& LastBox(const RecordingPrompter& prompter);
 
+// The name a screen reader announces for a control: the text of the label that names it (the
+// label set as its buddy; a frame's title names no control), else its own accessible name. A
+// list box names itself after its shown entry on some systems, so only a label names it
+// everywhere. Empty when nothing names the control.
+QString SpokenName(QWidget* control);
+
 // The text of a tree item or of a grid cell, or "(none)" when there is no such item.
 QString TextOf(const QTreeWidgetItem* item);
 QString CellText(const QTableWidget& grid, int row, int column);

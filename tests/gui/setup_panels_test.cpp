@@ -76,15 +76,6 @@ void Choose(QComboBox* box, const QString& text) {
   emit box->activated(index);
 }
 
-// What assistive tools call a control: the label that names it, else its own name.
-QString AccessibleName(QWidget* widget) {
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-  if (face == nullptr) return {};
-  const auto labels = face->relations(QAccessible::Label);
-  return labels.isEmpty() ? face->text(QAccessible::Name)
-                          : labels.constFirst().first->text(QAccessible::Name);
-}
-
 bool AccessiblyChecked(QWidget* widget) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
   return face != nullptr && face->state().checked;
@@ -226,12 +217,12 @@ class SetupPanelsTest : public QObject {
       const bool controlKind = qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w) ||
                                qobject_cast<QLineEdit*>(w) || qobject_cast<QPushButton*>(w);
       if (controlKind && w->isVisible() && w->focusPolicy() != Qt::NoFocus) {
-        QVERIFY2(!AccessibleName(w).trimmed().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!SpokenName(w).trimmed().isEmpty(), qPrintable(w->objectName()));
       }
     }
-    QCOMPARE(AccessibleName(list("cmbCommonResume")), QString("Resume Time"));
-    QCOMPARE(AccessibleName(code()), QString("ATIS Code"));
-    QCOMPARE(AccessibleName(list("cmbUsablePri", 1)), QString("INT"));
+    QCOMPARE(SpokenName(list("cmbCommonResume")), QString("Resume Time"));
+    QCOMPARE(SpokenName(code()), QString("ATIS Code"));
+    QCOMPARE(SpokenName(list("cmbUsablePri", 1)), QString("INT"));
 
     // The focused control's hint; the code box selects its whole text.
     const std::pair<QWidget*, const char*> hints[] = {
@@ -535,7 +526,7 @@ class SetupPanelsTest : public QObject {
       QVERIFY(box("chkDScan", k)->isEnabled());
       QVERIFY(!box("chkDScan", k)->isChecked());
     }
-    QCOMPARE(AccessibleName(box("chkDScan", 2)), QString("WX03[162.475MHz] Scan"));
+    QCOMPARE(SpokenName(box("chkDScan", 2)), QString("WX03[162.475MHz] Scan"));
 
     // The box with the focus shows ">" and the hint of its column.
     focus(box("chkDScan", 2));
