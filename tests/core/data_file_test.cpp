@@ -144,6 +144,20 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   expected.CHRG[0].Rxfreq = 156.08;
   EXPECT_EQ(r.ws.model, expected);
   EXPECT_EQ(DataFileText(r.ws.model, r.ws.caps, 1), text);
+
+  // The same file after a text editor saved it as UTF-8 with a byte order mark and LF ends.
+  std::string edited = "\xEF\xBB\xBF";
+  for (const char c : text) {
+    if (c != '\r') edited += c;
+  }
+  WriteText(dir / "edited.dat", edited);
+  TestContext e;
+  e.ws.image = test::ValidImage(1);
+  e.ws.model = r.ws.model;
+  e.ws.model.CHUSA.clear();
+  ASSERT_TRUE(OpenDataFile(e.ctx, dir / "edited.dat"));
+  EXPECT_TRUE(e.prompter.boxes.empty());
+  EXPECT_EQ(e.ws.model, r.ws.model);
 }
 
 TEST(DataFileParse, SectionTableRules) {
