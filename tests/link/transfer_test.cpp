@@ -143,11 +143,16 @@ TEST(CloneRead, RegionsMustAgreeOrTheUserAcceptsTheRadios) {
     std::vector<std::string> texts;
   };
   const std::string question = "The region is unmatched.\r\nDo you want to change the region?";
+  const std::string refused =
+      "Region Unmatched !!\r\nThe radio on /dev/ttyUSB0 is of the region USA and the PC's data "
+      "set of the region BE, and the USA region is never mixed with another. Choose the region "
+      "USA first (the Region menu, or --destination USA on the command line), then try again. "
+      "Nothing was read or written.";
   const std::vector<Case> cases = {
       {3, 3, {}, true, false, {"Complete!!"}},
       {1, 4, {Answer::Yes}, true, true, {question, "Complete!!"}},
       {1, 4, {Answer::No}, false, false, {question}},
-      {0xFF, 2, {}, false, false, {"Region Unmatched !!"}},
+      {0xFF, 2, {}, false, false, {refused}},
       {7, 0xFF, {}, true, false, {"Complete!!"}},
   };
   for (const Case& c : cases) {

@@ -71,12 +71,9 @@ std::string FileFailureFinding(const fs::path& path, const std::error_code& erro
 }
 
 std::string RegionMismatchFinding(int fileRegion, int dataSetRegion) {
-  const std::string wanted = RegionName(fileRegion);
-  return "the file is for the region " + wanted + " and the data set for " +
-         RegionName(dataSetRegion) +
-         ", and the USA region is never mixed with another. Choose the region " + wanted +
-         " first (the Region menu, or --destination " + wanted +
-         " on the command line), then open the file again.";
+  return "the file is for the region " + RegionName(fileRegion) + " and the data set for " +
+         RegionName(dataSetRegion) + ", and " + NeverMixedAdvice(fileRegion) +
+         ", then open the file again.";
 }
 
 }  // namespace tpw

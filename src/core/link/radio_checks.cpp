@@ -129,11 +129,14 @@ CheckResult CheckRegion(RadioLink& link) {
   MemoryImage scratch;
   const Outcome read = link.readBlock(scratch, addr::RegionCode, 1, "frmRadio.ReadDataChkRegion");
   if (read != Outcome::Done) return {ReadFailed(link, read, link.caption())};
-  switch (CompareRegions(scratch.at(addr::RegionCode), RegionOf(link.context().ws.image))) {
+  const int radioRegion = scratch.at(addr::RegionCode);
+  const int dataSetRegion = RegionOf(link.context().ws.image);
+  switch (CompareRegions(radioRegion, dataSetRegion)) {
     case RegionMatch::Same:
       return {Outcome::Done};
     case RegionMatch::Refused:
-      link.showFailure(msg::RegionUnmatched);
+      link.showFailure(std::string(msg::RegionUnmatched) + "\r\n" +
+                       RadioRegionRefusedText(link.portName(), radioRegion, dataSetRegion));
       return {Outcome::Failed};
     case RegionMatch::Question:
       break;

@@ -2,6 +2,7 @@
 
 #include "image/atis_code.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
 #include "image/text_values.h"
 
 namespace tpw {
@@ -75,6 +76,12 @@ std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
              " is as it was. Check the cable and the radio, then clear again.";
   }
   return {};
+}
+
+std::string RadioRegionRefusedText(std::string_view port, int radioRegion, int dataSetRegion) {
+  return "The radio on " + std::string(port) + " is of the region " + RegionName(radioRegion) +
+         " and the PC's data set of the region " + RegionName(dataSetRegion) + ", and " +
+         NeverMixedAdvice(radioRegion) + ", then try again. Nothing was read or written.";
 }
 
 std::string ForeignProductCodeText() {

@@ -36,6 +36,9 @@ struct WriteProgress {
 std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
                                     const WriteProgress& writes, bool failed);
 
+// The radio and the PC's data set are of regions that are never mixed (one of them the USA).
+std::string RadioRegionRefusedText(std::string_view port, int radioRegion, int dataSetRegion);
+
 // The data to be written do not carry the product code every radio of the model carries.
 std::string ForeignProductCodeText();
 
