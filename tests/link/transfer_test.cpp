@@ -98,14 +98,20 @@ TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
   refused.t.prompter.plan(Answer::Cancel);
   EXPECT_FALSE(refused.run(TransferMode::Read).TransferDone);
   EXPECT_EQ(refused.t.prompter.texts(),
-            (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
+            (std::vector<std::string>{
+                "Radio is busy!!",
+                "Radio not ready!!\r\nThe radio on /dev/ttyUSB0 did not report ready, so nothing "
+                "was read or written. Wait until the radio shows PC CONTROL, then try again."}));
   EXPECT_TRUE(refused.t.ws.flags.ErrorFlag);    // the dialog stays open
   EXPECT_FALSE(refused.t.ws.flags.CancelFlag);  // the user refused to retry; nothing was cancelled
   EXPECT_EQ(refused.t.ws.image, pc);
 }
 
 TEST(CloneRead, IdentityChecksRefuseOtherRadios) {
-  const Box modelError{Icon::Critical, "Read from Radio", "ModelType Error !!"};
+  const Box modelError{Icon::Critical, "Read from Radio",
+                       "ModelType Error !!\r\nThe radio on /dev/ttyUSB0 is no QZ815 (its model or "
+                       "product code differs), so nothing was read or written. Connect a QZ815, "
+                       "then try again."};
   SimFaults words;
   words.modelWords = {0x012D, 0x012C};
   SimFaults older;
