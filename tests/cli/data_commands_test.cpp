@@ -110,9 +110,11 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
       0);
   const auto usa = RunCommand(Cli("convert " + uk + " " + out + " --destination qz815_usa"));
   EXPECT_EQ(usa.status, 1);
-  EXPECT_EQ(usa.err, "Region Unmatched !!\n" + uk +
-                         ": the file is for the region UK and the data set for USA, and the USA "
-                         "region is never mixed with another.\n");
+  EXPECT_EQ(usa.err,
+            "Region Unmatched !!\n" + uk +
+                ": the file is for the region UK and the data set for USA, and the USA "
+                "region is never mixed with another. Choose the region UK first (the Region menu, "
+                "or --destination UK on the command line), then open the file again.\n");
 
   const auto unknown = RunCommand(Cli("convert " + uk + " " + out + " --destination MARS"));
   EXPECT_EQ(unknown.status, 1);

@@ -144,6 +144,20 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   expected.CHRG[0].Rxfreq = 156.08;
   EXPECT_EQ(r.ws.model, expected);
   EXPECT_EQ(DataFileText(r.ws.model, r.ws.caps, 1), text);
+
+  // The same file after a text editor saved it as UTF-8 with a byte order mark and LF ends.
+  std::string edited = "\xEF\xBB\xBF";
+  for (const char c : text) {
+    if (c != '\r') edited += c;
+  }
+  WriteText(dir / "edited.dat", edited);
+  TestContext e;
+  e.ws.image = test::ValidImage(1);
+  e.ws.model = r.ws.model;
+  e.ws.model.CHUSA.clear();
+  ASSERT_TRUE(OpenDataFile(e.ctx, dir / "edited.dat"));
+  EXPECT_TRUE(e.prompter.boxes.empty());
+  EXPECT_EQ(e.ws.model, r.ws.model);
 }
 
 TEST(DataFileParse, SectionTableRules) {
@@ -456,7 +470,11 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
       "ModelType Error !!\r\n" + path +
       ": it has no MODELTYPE in [MAIN], so it is no channel data file; a data file of the "
       "QZ815 has MODELTYPE=1.";
-  const std::string mixed = ", and the USA region is never mixed with another.";
+  const auto mixed = [](const std::string& region) {
+    return ", and the USA region is never mixed with another. Choose the region " + region +
+           " first (the Region menu, or --destination " + region +
+           " on the command line), then open the file again.";
+  };
   const std::vector<Case> cases = {
       {"[CHUSA1]\r\nPosition=1\r\n", 1, noModel, "PC Program for QZ815"},
       {"[MAIN]\r\nREGION=1\r\n", 1, noModel, "PC Program for QZ815"},
@@ -470,11 +488,11 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
        "PC Program for QZ815"},
       {"[MAIN]\r\nMODELTYPE=1\r\nREGION=7\r\n", 1,
        "Region Unmatched !!\r\n" + path +
-           ": the file is for the region USA and the data set for UK" + mixed,
+           ": the file is for the region USA and the data set for UK" + mixed("USA"),
        "Read Binary Data"},
       {"[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n", 0xFF,
        "Region Unmatched !!\r\n" + path +
-           ": the file is for the region BE and the data set for USA" + mixed,
+           ": the file is for the region BE and the data set for USA" + mixed("BE"),
        "Read Binary Data"},
   };
   for (const Case& c : cases) {

@@ -65,7 +65,8 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
        words + "0x012C and 0x012C; an image of the QZ815 holds 0x012D in both."},
       {ImageAsString(usa),
        "Region Unmatched !!\r\n{}: the file is for the region USA and the data set for UK, and "
-       "the USA region is never mixed with another."},
+       "the USA region is never mixed with another. Choose the region USA first (the Region menu, "
+       "or --destination USA on the command line), then open the file again."},
   };
   for (Case c : cases) {
     OpenFixture f;

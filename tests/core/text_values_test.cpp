@@ -59,6 +59,8 @@ TEST(TextValues, LinesEndWithCrLfLfOrCr) {
   EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string_view>{"a"}));
   EXPECT_EQ(SplitLines("\n\r\n"), (std::vector<std::string_view>{"", ""}));
   EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF[MAIN]\n"), std::vector<std::string_view>{"[MAIN]"});
+  EXPECT_TRUE(SplitLines("\xEF\xBB\xBF").empty());
 }
 
 }  // namespace

@@ -64,6 +64,13 @@ std::string Cli(const std::string& arguments) {
   return std::string(TPW52_CLI) + " " + arguments;
 }
 
+// What the command line says of a radio that does not report ready.
+std::string NotReady(const std::string& port) {
+  return "Radio not ready!!\nThe radio on " + port +
+         " did not report ready, so nothing was read or written. Wait until the radio shows PC "
+         "CONTROL, then try again.\n";
+}
+
 struct E2e : ::testing::Test {
   TempDir dir;
   std::string file(const std::string& name) { return (dir / name).string(); }
@@ -145,7 +152,7 @@ TEST_F(E2e, BusyRadioWithYesAndNo) {
   const std::string clear = "clear-atis --port " + sim.path() + " --base " + file("base.hex") + " ";
   const auto refused = RunCommand(Cli(clear + "--no"));
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err, "Radio is busy!!\n-> refused\nRadio not ready!!\n");
+  EXPECT_EQ(refused.err, "Radio is busy!!\n-> refused\n" + NotReady(sim.path()));
   const auto retried = RunCommand(Cli(clear + "--yes"));
   EXPECT_EQ(retried.status, 0);
   EXPECT_EQ(retried.err, "Radio is busy!!\n-> agreed\nComplete!!\n");
@@ -328,9 +335,8 @@ TEST_F(E2e, YesRetriesABusyRadioFiveTimes) {
   EXPECT_EQ(result.status, 1);
   std::string expected;
   for (int i = 0; i < 5; ++i) expected += "Radio is busy!!\n-> agreed\n";
-  expected +=
-      "Radio is busy!!\n-> refused (--yes agreed to this question 5 times already)\n"
-      "Radio not ready!!\n";
+  expected += "Radio is busy!!\n-> refused (--yes agreed to this question 5 times already)\n" +
+              NotReady(sim.path());
   EXPECT_EQ(result.err, expected);
   EXPECT_EQ(sim.stop(), 0);
   EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));

@@ -191,7 +191,9 @@ TEST(AutomaticAnswers, EndlessRetriesEndAfterFive) {
   EXPECT_FALSE(stuck.run(TransferMode::Read).TransferDone);
   EXPECT_EQ(stuck.radio.statusRequests(), 6);
   std::vector<std::string> texts(6, "Radio is busy!!");
-  texts.push_back("Radio not ready!!");
+  texts.push_back(
+      "Radio not ready!!\r\nThe radio on /dev/ttyUSB0 did not report ready, so nothing was read or "
+      "written. Wait until the radio shows PC CONTROL, then try again.");
   EXPECT_EQ(stuck.t.prompter.texts(), texts);
 
   // A block the radio always rejects: five resynchronisations, then the usual failure.

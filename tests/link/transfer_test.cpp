@@ -98,14 +98,20 @@ TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
   refused.t.prompter.plan(Answer::Cancel);
   EXPECT_FALSE(refused.run(TransferMode::Read).TransferDone);
   EXPECT_EQ(refused.t.prompter.texts(),
-            (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
+            (std::vector<std::string>{
+                "Radio is busy!!",
+                "Radio not ready!!\r\nThe radio on /dev/ttyUSB0 did not report ready, so nothing "
+                "was read or written. Wait until the radio shows PC CONTROL, then try again."}));
   EXPECT_TRUE(refused.t.ws.flags.ErrorFlag);    // the dialog stays open
   EXPECT_FALSE(refused.t.ws.flags.CancelFlag);  // the user refused to retry; nothing was cancelled
   EXPECT_EQ(refused.t.ws.image, pc);
 }
 
 TEST(CloneRead, IdentityChecksRefuseOtherRadios) {
-  const Box modelError{Icon::Critical, "Read from Radio", "ModelType Error !!"};
+  const Box modelError{Icon::Critical, "Read from Radio",
+                       "ModelType Error !!\r\nThe radio on /dev/ttyUSB0 is no QZ815 (its model or "
+                       "product code differs), so nothing was read or written. Connect a QZ815, "
+                       "then try again."};
   SimFaults words;
   words.modelWords = {0x012D, 0x012C};
   SimFaults older;
@@ -143,11 +149,16 @@ TEST(CloneRead, RegionsMustAgreeOrTheUserAcceptsTheRadios) {
     std::vector<std::string> texts;
   };
   const std::string question = "The region is unmatched.\r\nDo you want to change the region?";
+  const std::string refused =
+      "Region Unmatched !!\r\nThe radio on /dev/ttyUSB0 is of the region USA and the PC's data "
+      "set of the region BE, and the USA region is never mixed with another. Choose the region "
+      "USA first (the Region menu, or --destination USA on the command line), then try again. "
+      "Nothing was read or written.";
   const std::vector<Case> cases = {
       {3, 3, {}, true, false, {"Complete!!"}},
       {1, 4, {Answer::Yes}, true, true, {question, "Complete!!"}},
       {1, 4, {Answer::No}, false, false, {question}},
-      {0xFF, 2, {}, false, false, {"Region Unmatched !!"}},
+      {0xFF, 2, {}, false, false, {refused}},
       {7, 0xFF, {}, true, false, {"Complete!!"}},
   };
   for (const Case& c : cases) {

@@ -72,7 +72,8 @@ std::string FileFailureFinding(const fs::path& path, const std::error_code& erro
 
 std::string RegionMismatchFinding(int fileRegion, int dataSetRegion) {
   return "the file is for the region " + RegionName(fileRegion) + " and the data set for " +
-         RegionName(dataSetRegion) + ", and the USA region is never mixed with another.";
+         RegionName(dataSetRegion) + ", and " + NeverMixedAdvice(fileRegion) +
+         ", then open the file again.";
 }
 
 }  // namespace tpw

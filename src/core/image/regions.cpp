@@ -37,4 +37,10 @@ RegionMatch CompareRegions(int first, int second) {
   return RegionMatch::Question;
 }
 
+std::string NeverMixedAdvice(int wanted) {
+  const std::string name = RegionName(wanted);
+  return "the USA region is never mixed with another. Choose the region " + name +
+         " first (the Region menu, or --destination " + name + " on the command line)";
+}
+
 }  // namespace tpw

@@ -23,4 +23,9 @@ int RegionOf(const MemoryImage& image);  // the normalised region byte
 enum class RegionMatch { Same, Refused, Question };
 RegionMatch CompareRegions(int first, int second);
 
+// Why data of one region are refused over a data set of another when one of them is the USA,
+// and how to go on: "the USA region is never mixed with another. Choose the region ... first
+// (...)"; the caller ends the sentence.
+std::string NeverMixedAdvice(int wanted);
+
 }  // namespace tpw

@@ -125,7 +125,10 @@ std::optional<bool> ParseBoolean(std::string_view text) {
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
+  // Text editors on Windows begin a UTF-8 file with a byte order mark; it is no part of the
+  // first line (else "[MAIN]" of a hand-edited data file would not be found).
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  std::size_t start = text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
   while (start < text.size()) {
     const std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {

@@ -39,7 +39,7 @@ std::optional<double> ParseDecimal(std::string_view text);
 std::optional<bool> ParseBoolean(std::string_view text);
 
 // The lines of a text, split at CR LF, LF or a lone CR; the line ends are not kept. A final
-// line end does not start another line.
+// line end does not start another line. A UTF-8 byte order mark at the start is dropped.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace tpw

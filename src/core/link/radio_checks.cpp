@@ -49,19 +49,17 @@ Outcome ReadFailed(RadioLink& link, Outcome read, const std::string& title) {
   return outcome;
 }
 
-// Every operation titles it as a read; explanation, when given, follows on the next line.
-Outcome RefuseModel(Context& ctx, const std::string& explanation = {}) {
+// Every operation titles it as a read; the explanation follows on the next line.
+Outcome RefuseModel(Context& ctx, const std::string& explanation) {
   ctx.prompter.message(Icon::Critical, msg::ReadCaption,
-                       explanation.empty()
-                           ? std::string(msg::ModelTypeError)
-                           : std::string(msg::ModelTypeError) + "\r\n" + explanation);
+                       std::string(msg::ModelTypeError) + "\r\n" + explanation);
   return Outcome::Failed;
 }
 
 // The product check of memory (the radio's or the PC's): the first byte that differs from the
 // code is shown in debug mode, and the memory is refused as another model.
 Outcome CheckProductCodeOf(Context& ctx, const MemoryImage& memory,
-                           const std::string& explanation = {}) {
+                           const std::string& explanation) {
   const std::optional<int> address = ProductCodeDifference(memory);
   if (!address) return Outcome::Done;
   if (ctx.ws.options.DebugMode) {
@@ -103,7 +101,8 @@ Outcome CheckModel(RadioLink& link) {
   if (read != Outcome::Done) return ReadFailed(link, read, msg::ModelCheckTitle);
   if (!VersionMatches(scratch.word(addr::ModelVersionWord), scratch.word(addr::ModelVersionWord2),
                       link.context().ws.caps.ModelType)) {
-    return RefuseModel(link.context());
+    return RefuseModel(link.context(),
+                       OtherRadioText(link.portName(), link.context().ws.caps.ModelName));
   }
   return Outcome::Done;
 }
@@ -116,7 +115,8 @@ Outcome CheckProductCode(RadioLink& link) {
   const Outcome read = link.readBlock(scratch, addr::ProductCode, addr::ProductCodeLength + 1,
                                       "frmRadio.ReadDataChkProduct");
   if (read != Outcome::Done) return ReadFailed(link, read, msg::ModelCheckTitle);
-  return CheckProductCodeOf(link.context(), scratch);
+  return CheckProductCodeOf(link.context(), scratch,
+                            OtherRadioText(link.portName(), link.context().ws.caps.ModelName));
 }
 
 Outcome CheckProductCodeToWrite(Context& ctx) {
@@ -129,11 +129,14 @@ CheckResult CheckRegion(RadioLink& link) {
   MemoryImage scratch;
   const Outcome read = link.readBlock(scratch, addr::RegionCode, 1, "frmRadio.ReadDataChkRegion");
   if (read != Outcome::Done) return {ReadFailed(link, read, link.caption())};
-  switch (CompareRegions(scratch.at(addr::RegionCode), RegionOf(link.context().ws.image))) {
+  const int radioRegion = scratch.at(addr::RegionCode);
+  const int dataSetRegion = RegionOf(link.context().ws.image);
+  switch (CompareRegions(radioRegion, dataSetRegion)) {
     case RegionMatch::Same:
       return {Outcome::Done};
     case RegionMatch::Refused:
-      link.showFailure(msg::RegionUnmatched);
+      link.showFailure(std::string(msg::RegionUnmatched) + "\r\n" +
+                       RadioRegionRefusedText(link.portName(), radioRegion, dataSetRegion));
       return {Outcome::Failed};
     case RegionMatch::Question:
       break;
@@ -145,7 +148,7 @@ CheckResult CheckRegion(RadioLink& link) {
 CheckResult RunChecks(RadioLink& link, Checks checks) {
   const Outcome status = CheckStatus(link);
   if (status != Outcome::Done) {
-    link.showFailure("Radio not ready!!");
+    link.showFailure("Radio not ready!!\r\n" + NotReadyText(link.portName()));
     return {status};
   }
   const Outcome model = link.honourCancel(CheckModel(link));

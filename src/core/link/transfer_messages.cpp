@@ -2,6 +2,7 @@
 
 #include "image/atis_code.h"
 #include "image/model_identity.h"
+#include "image/regions.h"
 #include "image/text_values.h"
 
 namespace tpw {
@@ -75,6 +76,24 @@ std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
              " is as it was. Check the cable and the radio, then clear again.";
   }
   return {};
+}
+
+std::string NotReadyText(std::string_view port) {
+  return "The radio on " + std::string(port) +
+         " did not report ready, so nothing was read or written. Wait until the radio shows PC "
+         "CONTROL, then try again.";
+}
+
+std::string OtherRadioText(std::string_view port, std::string_view modelName) {
+  return "The radio on " + std::string(port) + " is no " + std::string(modelName) +
+         " (its model or product code differs), so nothing was read or written. Connect a " +
+         std::string(modelName) + ", then try again.";
+}
+
+std::string RadioRegionRefusedText(std::string_view port, int radioRegion, int dataSetRegion) {
+  return "The radio on " + std::string(port) + " is of the region " + RegionName(radioRegion) +
+         " and the PC's data set of the region " + RegionName(dataSetRegion) + ", and " +
+         NeverMixedAdvice(radioRegion) + ", then try again. Nothing was read or written.";
 }
 
 std::string ForeignProductCodeText() {

@@ -36,6 +36,15 @@ struct WriteProgress {
 std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
                                     const WriteProgress& writes, bool failed);
 
+// The radio did not report ready: it stayed busy, or answered the status request otherwise.
+std::string NotReadyText(std::string_view port);
+
+// The radio's model words or product code are not those of the model the program works with.
+std::string OtherRadioText(std::string_view port, std::string_view modelName);
+
+// The radio and the PC's data set are of regions that are never mixed (one of them the USA).
+std::string RadioRegionRefusedText(std::string_view port, int radioRegion, int dataSetRegion);
+
 // The data to be written do not carry the product code every radio of the model carries.
 std::string ForeignProductCodeText();
 
