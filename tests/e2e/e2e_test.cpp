@@ -435,6 +435,27 @@ TEST_F(E2e, ANewAtisCodeNeedsYes) {
   EXPECT_EQ(saved[addr::AtisCount], '\x03');
 }
 
+// A radio that holds another ATIS code keeps it: the write completes, and the user learns that
+// the data's code was not programmed and how to program it.
+TEST_F(E2e, ARadioKeepsItsOwnAtisCodeAndSaysSo) {
+  MemoryImage radio = RadioImage();
+  radio.set(addr::AtisCode, 0x92);
+  radio.set(addr::AtisCode + 1, 0x11);
+  Sim sim(dir, {}, radio);
+  const auto write = RunCommand(Cli("write --port " + sim.path() + " " + file("base.hex")));
+  EXPECT_EQ(write.status, 0) << write.err;
+  EXPECT_EQ(write.err, "Complete!!\nThe radio on " + sim.path() +
+                           " kept its own ATIS code 9211567890: a radio takes its ATIS code only "
+                           "once, so the code 1234567890 shown on the PC was not programmed.\nTo "
+                           "program 1234567890: clear the radio's code with ATIS Clear "
+                           "(clear-atis on the command line), then program the radio again with "
+                           "data that hold 1234567890 (the clear empties the code on the PC as "
+                           "well).\n");
+  EXPECT_EQ(sim.stop(), 0);
+  const std::string saved = ReadBytes(dir / "saved.hex");
+  EXPECT_EQ(saved.substr(addr::AtisCode, 6), ImageAsString(radio).substr(addr::AtisCode, 6));
+}
+
 TEST_F(E2e, MissingPortIsExplained) {
   const auto result = RunCommand(Cli("read --port /dev/tpw52-no-such-port --base " +
                                      file("base.hex") + " --out " + file("out.hex")));

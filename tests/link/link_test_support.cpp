@@ -65,6 +65,17 @@ MemoryImage RadioMemory(std::uint8_t region, std::uint8_t seed) {
   return image;
 }
 
+MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first) {
+  const std::uint8_t code[] = {first, 0x11, 0x23, 0x45, 0x67};
+  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, code[i]);
+  return image;
+}
+
+MemoryImage WithoutAtisCode(MemoryImage image) {
+  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, 0xFF);
+  return image;
+}
+
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
   RefuseUnplannedQuestions(t.prompter);

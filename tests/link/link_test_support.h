@@ -88,6 +88,10 @@ struct LinkBench {
 // Radio memory that passes every check (model words, product code, region), with a pattern
 // that differs from PatternImage's in every byte it covers.
 MemoryImage RadioMemory(std::uint8_t region = 0xFF, std::uint8_t seed = 0x11);
+// The image with the ATIS code 9211234567 (country 211), or with first in place of 0x92; or
+// with no code at all.
+MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first = 0x92);
+MemoryImage WithoutAtisCode(MemoryImage image);
 
 // A transfer against the simulated radio, in-process on virtual time.
 struct SimBench {

@@ -36,7 +36,8 @@ struct SafetyNetTest : ::testing::Test {
 // The backup of a read holds the 2048 bytes the radio sent, those the PC keeps for itself
 // included; a write's holds the image it sends, and with read-first the radio's memory before.
 TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
-  MemoryImage radioMemory = RadioMemory(Uk);
+  // The radio holds the ATIS code of the data written, so the write completes without a note.
+  MemoryImage radioMemory = WithAtisCode(RadioMemory(Uk));
   for (int a = addr::KeptHighFirst; a <= addr::KeptHighLast; ++a) radioMemory.set(a, 0x3C);
   SimBench bench(radioMemory);
   bench.usePcImage(RadioMemory(Uk, 0x55));
@@ -45,7 +46,7 @@ TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
   EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-read-UK.hex")),
             std::string(ImageFileContent(radioMemory)));
 
-  bench.usePcImage(RadioMemory(Uk, 0x77));
+  bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x77)));
   net.readFirst = true;
   ASSERT_TRUE(bench.runProtected(TransferMode::Program, net).TransferDone);
   EXPECT_EQ(backups(), (std::vector<std::string>{"2026-12-07T14-03-22-before-write-UK.hex",
@@ -75,7 +76,7 @@ TEST_F(SafetyNetTest, AReadFirstThatFailsWritesNothing) {
   sim::SimFaults faults;
   faults.silentAddress = sim::AddressFault{0x400, -1};
   SimBench bench(RadioMemory(Uk), faults);
-  bench.usePcImage(RadioMemory(Uk, 0x77));
+  bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x77)));
   net.readFirst = true;
   EXPECT_FALSE(bench.runProtected(TransferMode::Program, net).TransferDone);
   EXPECT_TRUE(bench.radio.writes().empty());

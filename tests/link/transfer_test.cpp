@@ -267,11 +267,6 @@ TEST(CloneRead, CancelBetweenTwoStepsIsNotLost) {
 
 // ---- Write ----
 
-MemoryImage WithoutAtisCode(MemoryImage image) {
-  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, 0xFF);
-  return image;
-}
-
 TEST(WritePlan, CountsAndNeverWrittenBytes) {
   for (bool atisNew : {false, true}) {
     int exchanges = 0;
@@ -294,28 +289,54 @@ TEST(WritePlan, CountsAndNeverWrittenBytes) {
   }
 }
 
+// A radio that holds a code keeps it, whatever the PC holds; when the PC's code differs, the
+// user learns after "Complete!!" that it was not programmed and what to do. A partly cleared
+// code is kept too, and shown as its bytes stand.
 TEST(CloneWrite, RadioWithACodeKeepsIt) {
-  const MemoryImage radioMemory = RadioMemory();
-  SimBench bench(radioMemory);
-  bench.usePcImage(RadioMemory(0xFF, 0x55));
-  EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
-  EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Information, "Program to Radio", "Complete!!"}}));
-  EXPECT_EQ(bench.radio.writes().size(), 162u);
-  const std::set<int> written = WrittenAddresses(bench.radio);
-  for (int a = 0; a <= ImageLastIndex; ++a) {
-    const MemoryImage& source = written.count(a) ? bench.t.ws.image : radioMemory;
-    ASSERT_EQ(bench.radio.memory().at(a), source.at(a)) << a;
+  const auto kept = [](const std::string& radioCode) {
+    return "Complete!!\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code " + radioCode +
+           ": a radio takes its ATIS code only once, so the code 9311234567 shown on the PC "
+           "was not programmed.\r\nTo program 9311234567: clear the radio's code with ATIS "
+           "Clear (clear-atis on the command line), then program the radio again with data that "
+           "hold 9311234567 (the clear empties the code on the PC as well).";
+  };
+  MemoryImage partlyCleared = WithAtisCode(RadioMemory());
+  partlyCleared.set(addr::AtisCode, 0xFF);
+  const struct {
+    MemoryImage radio;
+    MemoryImage pc;
+    Box shown;
+  } cases[] = {
+      {WithAtisCode(RadioMemory()),
+       WithAtisCode(RadioMemory(0xFF, 0x55), 0x93),
+       {Icon::Exclamation, "Program to Radio", kept("9211234567")}},
+      {WithAtisCode(RadioMemory()),
+       WithAtisCode(RadioMemory(0xFF, 0x55)),
+       {Icon::Information, "Program to Radio", "Complete!!"}},
+      {WithAtisCode(RadioMemory()),
+       WithoutAtisCode(RadioMemory(0xFF, 0x55)),
+       {Icon::Information, "Program to Radio", "Complete!!"}},
+      {partlyCleared,
+       WithAtisCode(RadioMemory(0xFF, 0x55), 0x93),
+       {Icon::Exclamation, "Program to Radio", kept("FF11234567")}},
+  };
+  for (const auto& c : cases) {
+    SimBench bench(c.radio);
+    bench.usePcImage(c.pc);
+    const std::string pcCode = bench.t.ws.model.atis.AtisCode;
+    EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
+    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
+    EXPECT_EQ(bench.radio.writes().size(), 162u);
+    const std::set<int> written = WrittenAddresses(bench.radio);
+    for (int a = 0; a <= ImageLastIndex; ++a) {
+      const MemoryImage& source = written.count(a) ? bench.t.ws.image : c.radio;
+      ASSERT_EQ(bench.radio.memory().at(a), source.at(a)) << a;
+    }
+    for (int a = 0x282; a <= 0x287; ++a) EXPECT_EQ(written.count(a), 0u);
+    // The PC keeps the code the user entered: it is what the note tells to program.
+    EXPECT_EQ(bench.t.ws.model.atis.AtisCode, pcCode);
+    EXPECT_EQ(std::count(bench.t.host.pauses.begin(), bench.t.host.pauses.end(), 20ms), 15);
   }
-  for (int a = 0x282; a <= 0x287; ++a) EXPECT_EQ(written.count(a), 0u);
-  EXPECT_EQ(std::count(bench.t.host.pauses.begin(), bench.t.host.pauses.end(), 20ms), 15);
-}
-
-// The PC image with the ATIS code 9211234567 (country 211).
-MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first = 0x92) {
-  const std::uint8_t code[] = {first, 0x11, 0x23, 0x45, 0x67};
-  for (int i = 0; i < addr::AtisCodeLength; ++i) image.set(addr::AtisCode + i, code[i]);
-  return image;
 }
 
 TEST(CloneWrite, NewCodeIsProgrammedAndCountedOnceTheUserAgrees) {

@@ -2,6 +2,7 @@
 
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/text_values.h"
 #include "link/clone_read.h"
 #include "link/frame.h"
 #include "link/radio_checks.h"
@@ -49,6 +50,16 @@ std::vector<PlannedWrite> RowWrites(int block, bool atisNew) {
   return writes;
 }
 
+// The ATIS code as its five bytes read in hex: the ten digits of a whole code, and what a
+// partly cleared code holds ("FF34567890") as it stands.
+std::string AtisCodeDigits(const MemoryImage& image) {
+  std::string digits;
+  for (int i = 0; i < addr::AtisCodeLength; ++i) {
+    digits += HexPad(image.at(addr::AtisCode + i), 2);
+  }
+  return digits;
+}
+
 // The radio keeps a new code for good: the user sees it and agrees before it is sent. Declined,
 // the write stops before its first frame.
 Outcome ConfirmNewAtisCode(RadioLink& link) {
@@ -86,14 +97,11 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew) {
   return plan;
 }
 
-Outcome RadioBytesAllFF(RadioLink& link, int address, int length, bool& allFF) {
-  allFF = false;
+Outcome ReadRadioBytes(RadioLink& link, int address, int length, MemoryImage& radio) {
   if (!link.reopenPort()) return Outcome::Failed;
-  MemoryImage scratch;
   const Outcome read =
-      link.honourCancel(link.readBlock(scratch, address, length, "frmRadio.GetChkNullData"));
+      link.honourCancel(link.readBlock(radio, address, length, "frmRadio.GetChkNullData"));
   if (read == Outcome::Failed) link.showFailure(msg::CommunicationError);
-  allFF = read == Outcome::Done && scratch.allFF(address, length);
   return read;
 }
 
@@ -109,14 +117,18 @@ Outcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& next) 
   return Outcome::Done;
 }
 
-Outcome WriteByPlan(RadioLink& link) {
+Outcome WriteByPlan(RadioLink& link, std::string& keptCode) {
   constexpr const char* Procedure = "frmRadio.WriteData";
+  keptCode.clear();
   if (!link.reopenPort()) return Outcome::Failed;
   MemoryImage& image = link.context().ws.image;
-  bool radioEmpty = false;
+  MemoryImage radio;
   // A failed or cancelled look at the radio's code stops the plan at its first block.
-  Outcome outcome = RadioBytesAllFF(link, addr::AtisCode, addr::AtisCodeLength, radioEmpty);
-  const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
+  Outcome outcome = ReadRadioBytes(link, addr::AtisCode, addr::AtisCodeLength, radio);
+  const bool radioEmpty =
+      outcome == Outcome::Done && radio.allFF(addr::AtisCode, addr::AtisCodeLength);
+  const bool pcEmpty = image.allFF(addr::AtisCode, addr::AtisCodeLength);
+  const bool atisNew = radioEmpty && !pcEmpty;
   if (outcome == Outcome::Done && atisNew) outcome = ConfirmNewAtisCode(link);
   if (outcome == Outcome::Done) link.observer().imageCaptured(CapturedImage::ToWrite, image);
   link.observer().progress(0);
@@ -138,7 +150,12 @@ Outcome WriteByPlan(RadioLink& link) {
       outcome = link.writeBlock(addr::AtisCount, 1, Procedure);
     }
   }
-  return link.endOperation(outcome, msg::ProgramCaption, TransferMode::Program);
+  outcome = link.endOperation(outcome, msg::ProgramCaption, TransferMode::Program);
+  const std::string radioCode = AtisCodeDigits(radio);
+  if (outcome == Outcome::Done && !radioEmpty && !pcEmpty && radioCode != AtisCodeDigits(image)) {
+    keptCode = radioCode;
+  }
+  return outcome;
 }
 
 Outcome ProgramRadio(RadioLink& link, bool readFirst) {
@@ -149,9 +166,13 @@ Outcome ProgramRadio(RadioLink& link, bool readFirst) {
     if (const Outcome read = ReadBeforeWrite(link); read != Outcome::Done) return read;
   }
   link.monitor("radio writing...");
-  const Outcome written = WriteByPlan(link);
+  std::string keptCode;
+  const Outcome written = WriteByPlan(link, keptCode);
   if (written != Outcome::Done) return written;
-  link.showComplete();
+  // The PC's code as the user saw it.
+  const std::string& pcCode = link.context().ws.model.atis.AtisCode;
+  link.showComplete(keptCode.empty() ? std::string()
+                                     : KeptAtisCodeText(link.portName(), keptCode, pcCode));
   return Outcome::Done;
 }
 

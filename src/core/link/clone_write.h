@@ -30,10 +30,13 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew);
 Outcome ProgramRadio(RadioLink& link, bool readFirst = false);
 // Writes by the plan, and counts a new ATIS code in the radio. A code new to the radio is
 // written only when the user confirms it; the image goes to the observer just before the plan.
-Outcome WriteByPlan(RadioLink& link);
+// When the radio holds an ATIS code other than the image's, it keeps it: keptCode then holds the
+// radio's code (else it is empty), since the user must learn that the PC's code was not sent.
+Outcome WriteByPlan(RadioLink& link, std::string& keptCode);
 
-// Whether the radio's bytes address .. address+length-1 all hold 0xFF (allFF), when Done.
-Outcome RadioBytesAllFF(RadioLink& link, int address, int length, bool& allFF);
+// The radio's bytes address .. address+length-1, read into radio at their own addresses, when
+// Done.
+Outcome ReadRadioBytes(RadioLink& link, int address, int length, MemoryImage& radio);
 // The radio's byte at address plus one (0xFF stays 0xFF) in next, when Done.
 Outcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& next);
 

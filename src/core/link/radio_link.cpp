@@ -601,9 +601,14 @@ void RadioLink::showFailure(std::string_view text) {
   ctx_.prompter.message(Icon::Critical, caption_, text);
 }
 
-void RadioLink::showComplete() {
+void RadioLink::showComplete(std::string_view note) {
   monitor("");
-  ctx_.prompter.message(Icon::Information, caption_, msg::Complete);
+  if (note.empty()) {
+    ctx_.prompter.message(Icon::Information, caption_, msg::Complete);
+  } else {
+    ctx_.prompter.message(Icon::Exclamation, caption_,
+                          std::string(msg::Complete) + "\r\n" + std::string(note));
+  }
 }
 
 }  // namespace tpw

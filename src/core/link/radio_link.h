@@ -132,8 +132,9 @@ class RadioLink {
   // A critical message titled with the dialog's caption.
   void showFailure(std::string_view text);
   // The end of every operation that succeeded: the monitor line empties and "Complete!!" is
-  // shown under the dialog's caption.
-  void showComplete();
+  // shown under the dialog's caption. A note the user must act on follows on the next line,
+  // under a warning icon.
+  void showComplete(std::string_view note = {});
 
  private:
   bool pingRadio();

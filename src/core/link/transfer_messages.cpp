@@ -118,4 +118,15 @@ std::string NewAtisCodeDeclinedText(std::string_view port) {
          "then program again.";
 }
 
+std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
+                             std::string_view pcCode) {
+  const std::string code(pcCode);
+  return "The radio on " + std::string(port) + " kept its own ATIS code " + std::string(radioCode) +
+         ": a radio takes its ATIS code only once, so the code " + code +
+         " shown on the PC was not programmed.\r\nTo program " + code +
+         ": clear the radio's code with ATIS Clear (clear-atis on the command line), then "
+         "program the radio again with data that hold " +
+         code + " (the clear empties the code on the PC as well).";
+}
+
 }  // namespace tpw

@@ -54,4 +54,9 @@ std::string NewAtisCodeQuestion(std::string_view port, std::string_view code);
 // The user did not want the radio to take the code: nothing was written.
 std::string NewAtisCodeDeclinedText(std::string_view port);
 
+// A write completed, but the radio kept the ATIS code it held (radioCode) and did not take the
+// PC's (pcCode): what to do to give it the PC's code. It follows "Complete!!" on the next line.
+std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
+                             std::string_view pcCode);
+
 }  // namespace tpw
