@@ -19,6 +19,10 @@ void AddConvertCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, in, out, base] {
+    if (!InputKindAccepted(session, *in)) {
+      session.exitStatus = Failed;
+      return;
+    }
     if (FileKindOf(*out) == FileKind::Unknown) {
       session.prompter.message(Icon::Critical, "", "OUT must end in .hex, .dat or .txt");
       session.exitStatus = UsageError;

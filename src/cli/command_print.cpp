@@ -54,6 +54,10 @@ void AddPrintCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, in, pdf, paper, base] {
+    if (!InputKindAccepted(session, *in)) {
+      session.exitStatus = Failed;
+      return;
+    }
     const std::filesystem::path out = *pdf;
     if (ToUpper(out.extension().string()) != ".PDF") {
       session.prompter.message(Icon::Critical, "", "--pdf must name a file ending in .pdf");

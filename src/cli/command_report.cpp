@@ -15,7 +15,7 @@ void AddReportCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, in, base] {
-    if (!OpenInputFile(session, *in, *base)) {
+    if (!InputKindAccepted(session, *in) || !OpenInputFile(session, *in, *base)) {
       session.exitStatus = Failed;
       return;
     }

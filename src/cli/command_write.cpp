@@ -21,6 +21,10 @@ void AddWriteCommand(CLI::App& app, CliSession& session) {
   AddBaseOptions(*command, *base);
   command->add_option("IN", *in, "image file (.hex) or channel data file (.dat)")->required();
   command->callback([&session, options, base, in] {
+    if (!InputKindAccepted(session, *in)) {
+      session.exitStatus = Failed;
+      return;
+    }
     const bool ownBase =
         FileKindOf(*in) != FileKind::DataFile && base->image.empty() && base->destination.empty();
     const bool loaded = ownBase ? LoadBaseDataSet(session, {*in, ""})

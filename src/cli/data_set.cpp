@@ -92,21 +92,22 @@ bool OpenFileOverBase(CliSession& session, const fs::path& path) {
   return OpenImageFile(session.ctx, path).loaded;
 }
 
-bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& base) {
-  Context& ctx = session.ctx;
-  switch (FileKindOf(in)) {
-    case FileKind::Image:
-      return TakeImageFile(session, in);
-    case FileKind::DataFile:
-      return LoadBaseDataSet(session, base) && OpenDataFile(ctx, in);
-    case FileKind::Report:
-    case FileKind::Unknown:
-      break;
-  }
-  ctx.prompter.message(
-      Icon::Critical, MainTitle(ctx.ws.caps),
-      "Cannot read " + in.string() + ": give an image (.hex) or a data file (.dat).");
+bool InputKindAccepted(CliSession& session, const fs::path& in) {
+  const FileKind kind = FileKindOf(in);
+  if (kind == FileKind::Image || kind == FileKind::DataFile) return true;
+  session.prompter.message(
+      Icon::Critical, MainTitle(session.ws.caps),
+      "Cannot read " + in.string() +
+          ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give one "
+          "of those, or rename the file if it is one.");
   return false;
+}
+
+bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& base) {
+  if (FileKindOf(in) == FileKind::DataFile) {
+    return LoadBaseDataSet(session, base) && OpenDataFile(session.ctx, in);
+  }
+  return TakeImageFile(session, in);
 }
 
 bool SaveOutputFile(CliSession& session, const fs::path& out) {

@@ -28,8 +28,15 @@ int FindDestination(const DestinationMenu& menu, const std::string& wanted);
 // Loads the starting data set; false (with a message) when it cannot.
 bool LoadBaseDataSet(CliSession& session, const BaseOptions& options);
 
-// Opens IN: an image replaces the data set (after its size and model checks); a data file is
-// read over the base with its model and region checks. False when refused.
+// True when IN is a kind of file the commands read, by its name: an image (.hex, or a
+// template's .ini) or a channel data file (.dat). Otherwise the user is told which file and what
+// to give, and false. Every command that reads IN asks this before anything else, so that no
+// file of another kind is read as an image and no port is opened for it.
+bool InputKindAccepted(CliSession& session, const std::filesystem::path& in);
+
+// Opens IN, of a kind InputKindAccepted took: an image replaces the data set (after its size
+// and model checks); a data file is read over the base with its model and region checks. False
+// when refused.
 bool OpenInputFile(CliSession& session, const std::filesystem::path& in, const BaseOptions& base);
 
 // Opens a file over the base as the desktop application's Open does: a channel data file, or

@@ -121,6 +121,40 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   EXPECT_EQ(RunCommand(Cli("convert --help")).status, 0);
 }
 
+// Every command that reads IN tells its kind by its name, before anything else: a file of
+// another kind is refused by name, even one that holds an image, and no port is opened for it,
+// no output is written, and the refusal comes before the command's other usage checks.
+TEST(CliImageCommands, AnInputOfAnotherKindIsRefusedByItsName) {
+  test::TempDir dir;
+  const auto refusal = [](const std::string& in) {
+    return "Cannot read " + in +
+           ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give "
+           "one of those, or rename the file if it is one.\n";
+  };
+  const auto refused = [&](const std::string& in, const std::string& command) {
+    const auto result = RunCommand(Cli(command));
+    EXPECT_EQ(result.status, 1) << command;
+    EXPECT_EQ(result.err, refusal(in)) << command;  // nothing about the port, never opened
+    EXPECT_EQ(result.out, "") << command;
+  };
+  const std::string image = test::ImageAsString(test::ValidRadioImage(1));
+  for (const std::string name : {"boat.txt", "boat", "boat.bin"}) {
+    const std::string in = (dir / name).string();
+    test::WriteBytes(in, image);
+    refused(in, "write --port /dev/tpw52-no-such-port " + in);
+  }
+  const std::string in = (dir / "boat.txt").string();
+  const std::string pdf = (dir / "out.pdf").string();
+  refused(in, "write --port /dev/tpw52-no-such-port --base " + in + " " + in);
+  refused(in, "convert " + in + " " + (dir / "out.hex").string());
+  refused(in, "convert " + in + " " + (dir / "out.unknown").string());
+  refused(in, "report " + in);
+  refused(in, "print " + in + " --pdf " + pdf);
+  refused(in, "print " + in + " --pdf " + (dir / "out.txt").string());
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
 // Data without the product code are refused before the port is even opened, whether they come
 // as an image or as the base of a data file.
 TEST(CliImageCommands, AWriteOfDataWithAnotherProductCodeTouchesNoPort) {
