@@ -20,6 +20,10 @@ QStringList Captions(QMenu* menu) {
   return captions;
 }
 
+QString Where(const QRect& r) {
+  return QString("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -123,6 +127,33 @@ class MainWindowTest : public QObject {
     QVERIFY(modelPanel != nullptr);
     QCOMPARE(modelPanel->text(), QString("QZ815"));
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
+  }
+
+  // The start page's text wraps to fit: at the smallest window, and with the right pane
+  // dragged to its narrowest, where the text goes below the radio picture. All of it has room,
+  // inside the page, clear of the picture.
+  void startPageTextFitsAtTheSmallestSizes() {
+    f->window->resize(f->window->minimumSize());
+    auto* page = f->window->findChild<QWidget*>("pictGeneral");
+    auto* text = f->window->findChild<QLabel*>("lblLogo");
+    auto* picture = f->window->findChild<QWidget*>("logo");
+    QVERIFY(page != nullptr && text != nullptr && picture != nullptr);
+    QVERIFY(page->isVisible());
+    auto* splitter = f->window->findChild<QSplitter*>("imgSplitter");
+    for (const bool narrowest : {false, true}) {
+      if (narrowest) splitter->setSizes({1000, 0});
+      QApplication::processEvents();
+      const QRect textArea(text->mapTo(page, QPoint(0, 0)), text->size());
+      const QRect pictureArea(picture->mapTo(page, QPoint(0, 0)), picture->size());
+      QVERIFY2(page->rect().contains(textArea),
+               qPrintable(Where(textArea) + " on a page of " + Where(page->rect())));
+      // Never narrower than its longest word, and tall enough for every wrapped line.
+      QVERIFY2(text->width() >= text->minimumSizeHint().width(),
+               qPrintable(Where(textArea) + " for a text of at least " +
+                          QString::number(text->minimumSizeHint().width())));
+      QVERIFY(text->height() >= text->heightForWidth(text->width()));
+      QVERIFY(!textArea.intersects(pictureArea));
+    }
   }
 
   void newResetsAfterTheMenuHasClosed() {

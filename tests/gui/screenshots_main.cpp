@@ -1,7 +1,8 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
-// the window as it starts with the data shipped beside the program, two channel lists with a
-// channel of each open in the edit panel, the Common Setup and Weather pages, a read from the
-// demo radio in progress and the report window.
+// the window as it starts (at its smallest size) with the data shipped beside the program, two
+// channel lists with a channel of each open in the edit panel, the Common Setup and Weather pages,
+// a read from the demo radio in progress and the report window.
+//
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -67,9 +68,11 @@ int main(int argc, char** argv) {
   f.settings.write("IniFilePath", "IniFileName_1", "QZ815_USA");
   gui::MainWindow& window = *f.window;
   if (!window.load()) return 1;
-  window.resize(760, 520);
+  // The window as it opens, at its smallest size; the other views with a little more room.
+  window.resize(gui::MainWindowMinimum);
   window.show();
   Save(window, folder, QStringLiteral("main-window"));
+  window.resize(760, 520);
   ShootTransfer(f, folder);
   window.editor().selectNodeByKey(QStringLiteral("PU"));
   Save(window, folder, QStringLiteral("channel-grid"));
