@@ -335,11 +335,7 @@ class AccessibilityTest : public QObject {
 
   gui::MainWindow& window() { return *f->window; }
   gui::EditorPane& editor() { return f->window->editor(); }
-  QPushButton* button(const char* name) {
-    auto* found = window().findChild<QPushButton*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no button %s", name);
-    return found;
-  }
+  QPushButton* button(const char* name) { return RequiredControl<QPushButton>(window(), name); }
   // Lists with records: the USA list opens its channels in the group form, the RG list in the
   // free form.
   static constexpr const char* kChannelLists[] = {"PU", "PR"};

@@ -70,9 +70,7 @@ class ChannelEditTest : public QObject {
   Workspace& ws() { return f->ws(); }
   template <typename T = QWidget>
   T* control(const char* name) {
-    T* found = f->window->findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
+    return RequiredControl<T>(*f->window, name);
   }
   QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
   QCheckBox* check(const char* name) { return control<QCheckBox>(name); }

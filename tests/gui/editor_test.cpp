@@ -65,9 +65,7 @@ class EditorTest : public QObject {
  private:
   std::unique_ptr<GuiFixture> f;
   gui::EditorPane& editor() { return f->window->editor(); }
-  QPushButton* button(const char* name) {
-    return f->window->findChild<QPushButton*>(QString::fromLatin1(name));
-  }
+  QPushButton* button(const char* name) { return RequiredControl<QPushButton>(*f->window, name); }
   ChannelGridWidget* grid() { return f->window->findChild<ChannelGridWidget*>("MSFlexGrid1"); }
   void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
 

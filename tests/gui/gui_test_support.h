@@ -144,6 +144,16 @@ QString SpokenName(QWidget* control);
 QString TextOf(const QTreeWidgetItem* item);
 QString CellText(const QTableWidget& grid, int row, int column);
 
+// The control of a window with that objectName and, for a member of a control array, index;
+// a missing control ends the suite with its name rather than a crash further on.
+template <typename T = QWidget>
+T* RequiredControl(QWidget& window, const char* name, int index = -1) {
+  for (T* control : window.findChildren<T*>(QString::fromLatin1(name))) {
+    if (index < 0 || control->property("index").toInt() == index) return control;
+  }
+  qFatal("no control %s(%d)", name, index);
+}
+
 // Runs action on the next modal dialog of type T once it is open (from within its exec()).
 template <typename T>
 void WhenModalOpens(std::function<void(T*)> action) {

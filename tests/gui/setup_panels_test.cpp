@@ -54,15 +54,6 @@ MemoryImage UkTemplate() {
   return image;
 }
 
-// The control of a window with that objectName and, for a member of a control array, index.
-template <typename T>
-T* Control(QWidget& window, const char* name, int index = -1) {
-  for (T* control : window.findChildren<T*>(QString::fromLatin1(name))) {
-    if (index < 0 || control->property("index").toInt() == index) return control;
-  }
-  return nullptr;
-}
-
 QStringList Items(const QComboBox* box) {
   QStringList items;
   for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
@@ -127,9 +118,7 @@ class SetupPanelsTest : public QObject {
   void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
   template <typename T>
   T* control(const char* name, int index = -1) {
-    T* found = Control<T>(window(), name, index);
-    if (found == nullptr) qFatal("no control %s(%d)", name, index);
-    return found;
+    return RequiredControl<T>(window(), name, index);
   }
   QComboBox* list(const char* name, int index = -1) { return control<QComboBox>(name, index); }
   QCheckBox* box(const char* name, int index = -1) { return control<QCheckBox>(name, index); }
