@@ -60,8 +60,6 @@ TEST(DisplayText, LabelsOfStoredCodes) {
   EXPECT_EQ(ResumeTimeLabel(0), "--");
   EXPECT_EQ(ResumeTimeLabel(5), "5Sec");
   EXPECT_EQ(ResumeTimeLabel(6), "");
-  EXPECT_EQ(WeatherAlertLabel(3), "WX and SCAN");
-  EXPECT_EQ(WeatherAlertLabel(4), "");
   EXPECT_EQ(AtisModeLabel(1), "Special");
   EXPECT_EQ(AtisModeLabel(-1), "");
   EXPECT_EQ(EnableLabel(false), "------");

@@ -75,10 +75,6 @@ bool IsGroupLayout(ListId list) {
   return list == ListId::CHUSA || list == ListId::CHINT || list == ListId::CHCAN;
 }
 
-bool IsGridList(ListId list) {
-  return IsGroupLayout(list) || list == ListId::CHRG || list == ListId::CHEXP;
-}
-
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported) {
   ChannelGrid grid;
   const bool group = IsGroupLayout(list);

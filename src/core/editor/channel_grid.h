@@ -29,8 +29,7 @@ struct ChannelGrid {
   std::vector<std::vector<GridCell>> rows;  // one per record, in list order
 };
 
-// The lists the grid shows: the three group lists (2-byte records), CHRG and CHEXP.
-bool IsGridList(ListId list);
+// The three group lists (2-byte records), shown in the group layout; CHRG and CHEXP are free.
 bool IsGroupLayout(ListId list);
 
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported);

@@ -1,6 +1,5 @@
 #include "image/display_text.h"
 
-#include <array>
 #include <charconv>
 #include <cstdlib>
 
@@ -103,11 +102,6 @@ std::string ResumeTimeLabel(int value) {
   if (value == 0) return "--";
   if (value >= 1 && value <= 5) return std::to_string(value) + "Sec";
   return {};
-}
-
-std::string WeatherAlertLabel(int value) {
-  static constexpr std::array<const char*, 4> kLabels = {"OFF", "On Wx", "On SCAN", "WX and SCAN"};
-  return value >= 0 && value <= 3 ? kLabels[static_cast<std::size_t>(value)] : "";
 }
 
 std::string AtisModeLabel(int value) {

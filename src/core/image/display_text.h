@@ -33,7 +33,6 @@ std::string OnOffLabel(bool value);
 std::string OnDashLabel(bool value);
 std::string ModeSelectLabel(int value);
 std::string ResumeTimeLabel(int value);
-std::string WeatherAlertLabel(int value);
 std::string AtisModeLabel(int value);
 std::string EnableLabel(bool value);
 std::string TxLabel(bool value);
