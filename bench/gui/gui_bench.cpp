@@ -41,11 +41,11 @@ BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
 void RebuildGrid96(benchmark::State& state) {
   test::GuiFixture f;
   f.window->resetEditor(gui::MainWindow::EditorReset::NewDataSet);
-  f.ws().model.groups[0].Usable = true;
+  f.ws().model.groups[0].usable = true;
   for (int k = 0; k < 96; ++k) {
     ChannelRecord r;
-    r.Position = static_cast<std::int16_t>(k % 60);
-    r.Enable = r.TxEnable = true;
+    r.position = static_cast<std::int16_t>(k % 60);
+    r.enabled = r.txEnabled = true;
     f.ws().model.CHUSA.append(r);
   }
   f.window->editor().rebuildTree();

@@ -101,8 +101,8 @@ TEST(ChannelForm, GroupFormFrequenciesFollowTheTable) {
   // While the user chooses: a box without an item keeps the record's own value, and the
   // transmit text is masked while Tx Enable is unticked.
   ChannelRecord shown;
-  shown.Position = 16;
-  shown.Duplex = 3;
+  shown.position = 16;
+  shown.duplex = 3;
   GroupFormEntry entry;
   EXPECT_EQ(ChosenFrequencies(shown, entry), (FrequencyTexts{"156.800", "---.---"}));
   entry.positionItem = 1;
@@ -113,19 +113,19 @@ TEST(ChannelForm, GroupFormFrequenciesFollowTheTable) {
 
 TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
   ChannelRecord shown;
-  shown.Position = 105;
-  shown.Enable = true;
-  shown.Duplex = 1;
-  shown.StatusNo = 3;
-  shown.StatusIcon = 3;
-  shown.Scramble = 9;
-  shown.CHDisplayR = "note";
+  shown.position = 105;
+  shown.enabled = true;
+  shown.duplex = 1;
+  shown.statusNo = 3;
+  shown.statusIcon = 3;
+  shown.scramble = 9;
+  shown.displayRight = "note";
 
   // Boxes without an item keep the record's own values; the ticks are taken.
   GroupFormEntry unchanged;
   unchanged.shared.txEnable = unchanged.shared.scanMemory = true;
   ChannelRecord expected = shown;
-  expected.TxEnable = expected.ScanMemory = true;
+  expected.txEnabled = expected.scanMemory = true;
   EXPECT_EQ(GroupFormRecord(shown, unchanged), expected);
 
   GroupFormEntry chosen;
@@ -136,36 +136,36 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
   chosen.shared.scramblerItem = 0;
   chosen.shared.txEnable = chosen.shared.lowPower = chosen.shared.powUp = true;
   const ChannelRecord r = GroupFormRecord(shown, chosen);
-  EXPECT_EQ(r.Position, 16);
-  EXPECT_EQ(r.Duplex, 3);
-  EXPECT_EQ(r.StatusNo, 1);
-  EXPECT_EQ(r.StatusIcon, 2);
-  EXPECT_EQ(r.Scramble, 0);
-  EXPECT_TRUE(r.TxEnable && r.LowPower && r.PowUp);
-  EXPECT_EQ(r.CHDisplayR, "note");
+  EXPECT_EQ(r.position, 16);
+  EXPECT_EQ(r.duplex, 3);
+  EXPECT_EQ(r.statusNo, 1);
+  EXPECT_EQ(r.statusIcon, 2);
+  EXPECT_EQ(r.scramble, 0);
+  EXPECT_TRUE(r.txEnabled && r.lowPower && r.powerUp);
+  EXPECT_EQ(r.displayRight, "note");
 
   // The template's status number asks the box to keep its item; with none it is "None".
-  EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).StatusNo, 0);
+  EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).statusNo, 0);
   GroupFormEntry twenty = unchanged;
   twenty.statusNoItem = 2;
-  EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), twenty).StatusNo, 2);
+  EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), twenty).statusNo, 2);
 
   // A short slot holds one transmit mode: ticks of disabled boxes do not count.
   GroupFormEntry receiveOnly;
   receiveOnly.shared.lowPower = receiveOnly.shared.powUp = true;
   const ChannelRecord rx = GroupFormRecord(shown, receiveOnly);
-  EXPECT_FALSE(rx.TxEnable || rx.LowPower || rx.PowUp);
+  EXPECT_FALSE(rx.txEnabled || rx.lowPower || rx.powerUp);
   GroupFormEntry highPower;
   highPower.shared.txEnable = highPower.shared.powUp = true;
   const ChannelRecord high = GroupFormRecord(shown, highPower);
-  EXPECT_TRUE(high.TxEnable);
-  EXPECT_FALSE(high.LowPower || high.PowUp);
+  EXPECT_TRUE(high.txEnabled);
+  EXPECT_FALSE(high.lowPower || high.powerUp);
 }
 
 TEST(ChannelForm, FreeFormRecordAndItsCheck) {
   ChannelRecord shown = NewChannelTemplate();
-  shown.CHDisplayR = "kept";
-  shown.Scramble = 9;
+  shown.displayRight = "kept";
+  shown.scramble = 9;
   FreeFormEntry entry;
   entry.name = "7";
   entry.rxText = "156.05";
@@ -178,13 +178,13 @@ TEST(ChannelForm, FreeFormRecordAndItsCheck) {
   EXPECT_TRUE(save.complete);
   EXPECT_EQ(save.rxShown, "156.0500");
   ChannelRecord expected;
-  expected.Enable = true;
-  expected.CHDisplayL = "7 ";
-  expected.CHDisplayR = "kept";
-  expected.Scramble = 9;
-  expected.Rxfreq = expected.Txfreq = 156.05;
-  expected.ExpCB1 = expected.ExpCB3 = true;
-  expected.LowPower = expected.PowUp = expected.ScanMemory = true;
+  expected.enabled = true;
+  expected.displayLeft = "7 ";
+  expected.displayRight = "kept";
+  expected.scramble = 9;
+  expected.rxFrequency = expected.txFrequency = 156.05;
+  expected.inUsaGroup = expected.inRegionGroup = true;
+  expected.lowPower = expected.powerUp = expected.scanMemory = true;
   // The template's duplex mode and status number are no part of a free channel.
   EXPECT_EQ(save.record, expected);
 
@@ -197,14 +197,14 @@ TEST(ChannelForm, FreeFormRecordAndItsCheck) {
   offRaster.rxText = "156.06";
   const FreeFormSave refused = FreeFormRecord(shown, offRaster);
   EXPECT_FALSE(refused.complete);
-  EXPECT_EQ(refused.record.Rxfreq, 0);
+  EXPECT_EQ(refused.record.rxFrequency, 0);
   EXPECT_EQ(refused.rxShown, "156.0600");
   FreeFormEntry blank = entry;
   blank.name = "  ";
   EXPECT_FALSE(FreeFormRecord(shown, blank).complete);
   FreeFormEntry scrambled = entry;
   scrambled.shared.scramblerItem = 4;
-  EXPECT_EQ(FreeFormRecord(shown, scrambled).record.Scramble, 7);
+  EXPECT_EQ(FreeFormRecord(shown, scrambled).record.scramble, 7);
 }
 
 TEST(ChannelForm, LeavingTheFreeForm) {

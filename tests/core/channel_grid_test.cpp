@@ -19,21 +19,21 @@ std::vector<std::string> RowTexts(const ChannelGrid& grid, std::size_t row) {
 
 ChannelRecord GroupRecord(int position, int duplex, bool tx) {
   ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Duplex = static_cast<std::int16_t>(duplex);
-  r.TxEnable = tx;
-  r.Enable = true;
+  r.position = static_cast<std::int16_t>(position);
+  r.duplex = static_cast<std::int16_t>(duplex);
+  r.txEnabled = tx;
+  r.enabled = true;
   return r;
 }
 
 TEST(ChannelGrid, GroupLayoutCells) {
   SettingsModel model;
   ChannelRecord duplex = GroupRecord(16, 2, false);
-  duplex.StatusNo = 1;
-  duplex.StatusIcon = 1;
+  duplex.statusNo = 1;
+  duplex.statusIcon = 1;
   model.CHUSA.append(duplex);
   ChannelRecord simplex = GroupRecord(6, 0, true);
-  simplex.LowPower = simplex.PowUp = simplex.ScanMemory = true;
+  simplex.lowPower = simplex.powerUp = simplex.scanMemory = true;
   model.CHUSA.append(simplex);
   model.CHUSA.append(GroupRecord(6, 7, true));
   model.CHUSA.append(GroupRecord(200, 0, true));
@@ -54,7 +54,7 @@ TEST(ChannelGrid, GroupLayoutCells) {
             (std::vector<std::string>{"", "", "", "TX", "---", "--", "TX_SIMP", "---"}));
 
   ChannelRecord scrambled = GroupRecord(6, 0, true);
-  scrambled.Scramble = 6;
+  scrambled.scramble = 6;
   model.CHINT.append(scrambled);
   const ChannelGrid withVs = BuildChannelGrid(model, ListId::CHINT, true);
   ASSERT_EQ(withVs.columns.size(), 9u);
@@ -66,18 +66,18 @@ TEST(ChannelGrid, GroupLayoutCells) {
 
 TEST(ChannelGrid, SixteenByteLayoutCells) {
   SettingsModel model;
-  model.groups[0].GroupLabel = "USA";
-  model.groups[1].GroupLabel = "INT";
-  model.groups[2].GroupLabel = "NL";
+  model.groups[0].label = "USA";
+  model.groups[1].label = "INT";
+  model.groups[2].label = "NL";
   for (int k = 0; k < 10; ++k) {
     ChannelRecord r;
-    r.Enable = true;
-    r.CHDisplayL = "A" + std::to_string(k);
-    r.Rxfreq = k == 0 ? 0 : 156.0125;
-    r.Txfreq = 157.1;
-    r.ExpCB1 = true;
-    r.ExpCB3 = k == 9;
-    r.ScanMemory = true;
+    r.enabled = true;
+    r.displayLeft = "A" + std::to_string(k);
+    r.rxFrequency = k == 0 ? 0 : 156.0125;
+    r.txFrequency = 157.1;
+    r.inUsaGroup = true;
+    r.inRegionGroup = k == 9;
+    r.scanMemory = true;
     model.CHRG.append(r);
   }
   const ChannelGrid grid = BuildChannelGrid(model, ListId::CHRG, false);

@@ -6,10 +6,10 @@ namespace tpw {
 namespace {
 
 ChannelRecord Channel(int position, bool enable, int statusNo = 0, int statusIcon = 0) {
-  return {.Position = static_cast<std::int16_t>(position),
-          .Enable = enable,
-          .StatusIcon = static_cast<std::int16_t>(statusIcon),
-          .StatusNo = static_cast<std::int16_t>(statusNo)};
+  return {.position = static_cast<std::int16_t>(position),
+          .enabled = enable,
+          .statusIcon = static_cast<std::int16_t>(statusIcon),
+          .statusNo = static_cast<std::int16_t>(statusNo)};
 }
 
 TEST(PriorityChannels, EntriesAreTheEnabledRecordsNumberedFromOne) {
@@ -17,7 +17,7 @@ TEST(PriorityChannels, EntriesAreTheEnabledRecordsNumberedFromOne) {
   model.CHUSA.append(Channel(6, true));
   model.CHUSA.append(Channel(16, false));
   model.CHUSA.append(Channel(78, true, 1, 1));
-  model.CHEXP.append({.Enable = true});
+  model.CHEXP.append({.enabled = true});
   EXPECT_EQ(PriorityEntries(model, 0), (OptionList{{"06", 1}, {"1078A", 3}}));
   EXPECT_TRUE(PriorityEntries(model, 1).empty());  // a list without records
   EXPECT_TRUE(PriorityEntries(model, 3).empty());  // the EXP group has no priority channel
@@ -31,25 +31,25 @@ TEST(PriorityChannels, ANameOfNoEnabledRecordBecomesTheFirstEntry) {
   model.CHUSA.append(Channel(16, true));
   model.CHINT.append(Channel(9, false));  // no enabled record: the priority is kept
   model.CHCAN.append(Channel(9, true));
-  model.groups[0].PriorityCh = 2;
-  model.groups[1].PriorityCh = 1;
-  model.groups[2].PriorityCh = 65535;  // none
-  model.groups[3].PriorityCh = 42;
+  model.groups[0].priorityChannel = 2;
+  model.groups[1].priorityChannel = 1;
+  model.groups[2].priorityChannel = 65535;  // none
+  model.groups[3].priorityChannel = 42;
   EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 2), 2);
   EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 3), 1);
   EXPECT_EQ(ShownPriority(PriorityEntries(model, 1), 1), std::nullopt);
 
   EXPECT_TRUE(SettlePriorityChannels(model));
-  EXPECT_EQ(model.groups[0].PriorityCh, 2);
-  EXPECT_EQ(model.groups[1].PriorityCh, 1);
-  EXPECT_EQ(model.groups[2].PriorityCh, 1);
-  EXPECT_EQ(model.groups[3].PriorityCh, 42);
+  EXPECT_EQ(model.groups[0].priorityChannel, 2);
+  EXPECT_EQ(model.groups[1].priorityChannel, 1);
+  EXPECT_EQ(model.groups[2].priorityChannel, 1);
+  EXPECT_EQ(model.groups[3].priorityChannel, 42);
   EXPECT_FALSE(SettlePriorityChannels(model));  // nothing left to replace
 
   // A priority channel that has since been disabled gives way to the first enabled one.
-  model.CHUSA[1].Enable = false;
+  model.CHUSA[1].enabled = false;
   EXPECT_TRUE(SettlePriorityChannels(model));
-  EXPECT_EQ(model.groups[0].PriorityCh, 1);
+  EXPECT_EQ(model.groups[0].priorityChannel, 1);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ ChannelList NumberedList(int count) {
 
 std::vector<int> Positions(const ChannelList& list) {
   std::vector<int> positions;
-  for (const ChannelRecord& r : list) positions.push_back(r.Position);
+  for (const ChannelRecord& r : list) positions.push_back(r.position);
   return positions;
 }
 
@@ -157,41 +157,41 @@ TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
   Workspace ws;
   RecordingPrompter prompter;
   ws.model.CHUSA = NumberedList(5);
-  ws.model.groups[0].PriorityCh = 3;  // the record at index 2
+  ws.model.groups[0].priorityChannel = 3;  // the record at index 2
   std::int16_t row = 0;
   InsertChannel(ws, ListId::CHUSA, PlanRecord(1, 0, true, false, false), row);  // at index 1
-  EXPECT_EQ(ws.model.groups[0].PriorityCh, 4);
+  EXPECT_EQ(ws.model.groups[0].priorityChannel, 4);
   row = 3;
   InsertChannel(ws, ListId::CHUSA, PlanRecord(2, 0, true, false, false), row);  // after it
-  EXPECT_EQ(ws.model.groups[0].PriorityCh, 4);
-  EXPECT_EQ(ws.model.CHUSA[ws.model.groups[0].PriorityCh - 1].Position, 12);
+  EXPECT_EQ(ws.model.groups[0].priorityChannel, 4);
+  EXPECT_EQ(ws.model.CHUSA[ws.model.groups[0].priorityChannel - 1].position, 12);
   prompter.plan(Answer::Yes);
   DeleteChannel(ws, prompter, ListId::CHUSA, 0);
-  EXPECT_EQ(ws.model.groups[0].PriorityCh, 3);
-  EXPECT_EQ(ws.model.CHUSA[2].Position, 12);
+  EXPECT_EQ(ws.model.groups[0].priorityChannel, 3);
+  EXPECT_EQ(ws.model.CHUSA[2].position, 12);
   prompter.plan(Answer::Yes);
   DeleteChannel(ws, prompter, ListId::CHUSA, 4);  // after it
-  EXPECT_EQ(ws.model.groups[0].PriorityCh, 3);
+  EXPECT_EQ(ws.model.groups[0].priorityChannel, 3);
   prompter.plan(Answer::Yes);
   DeleteChannel(ws, prompter, ListId::CHUSA, 2);  // the priority channel itself
-  EXPECT_EQ(ws.model.groups[0].PriorityCh, 65535);
+  EXPECT_EQ(ws.model.groups[0].priorityChannel, 65535);
 
   // Each group list moves its own group's number; one that names no record stays as it is.
   ws.model.CHINT = NumberedList(2);
   ws.model.CHCAN = NumberedList(2);
   ws.model.CHEXP = NumberedList(2);
-  ws.model.groups[1].PriorityCh = 2;
-  ws.model.groups[2].PriorityCh = 8447;
-  ws.model.groups[3].PriorityCh = 2;
-  ws.model.groups[0].PriorityCh = -1;
+  ws.model.groups[1].priorityChannel = 2;
+  ws.model.groups[2].priorityChannel = 8447;
+  ws.model.groups[3].priorityChannel = 2;
+  ws.model.groups[0].priorityChannel = -1;
   for (ListId list : {ListId::CHINT, ListId::CHCAN, ListId::CHEXP, ListId::CHUSA}) {
     prompter.plan(Answer::Yes);
     DeleteChannel(ws, prompter, list, 0);
   }
-  EXPECT_EQ(ws.model.groups[1].PriorityCh, 1);
-  EXPECT_EQ(ws.model.groups[2].PriorityCh, 8447);
-  EXPECT_EQ(ws.model.groups[3].PriorityCh, 2);
-  EXPECT_EQ(ws.model.groups[0].PriorityCh, -1);
+  EXPECT_EQ(ws.model.groups[1].priorityChannel, 1);
+  EXPECT_EQ(ws.model.groups[2].priorityChannel, 8447);
+  EXPECT_EQ(ws.model.groups[3].priorityChannel, 2);
+  EXPECT_EQ(ws.model.groups[0].priorityChannel, -1);
 }
 
 }  // namespace

@@ -39,11 +39,11 @@ TEST(ChannelTables, WeatherChannels) {
   const ChannelList list = DefaultWeatherList();
   ASSERT_EQ(list.size(), WxChannelCount);
   for (int k = 0; k < WxChannelCount; ++k) {
-    EXPECT_EQ(list[k], (ChannelRecord{.Position = static_cast<std::int16_t>(k),
-                                      .Enable = true,
-                                      .LowPower = true,
-                                      .Duplex = 0,
-                                      .TxEnable = false}))
+    EXPECT_EQ(list[k], (ChannelRecord{.position = static_cast<std::int16_t>(k),
+                                      .enabled = true,
+                                      .lowPower = true,
+                                      .duplex = 0,
+                                      .txEnabled = false}))
         << k;
   }
 }

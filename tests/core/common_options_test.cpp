@@ -51,34 +51,34 @@ TEST(CommonOptions, ChoicesStoreTheirFieldAndLoadBack) {
   EXPECT_TRUE(StoreChoice(model, CommonOption::ModeSelect, 1));
   EXPECT_TRUE(StoreChoice(model, CommonOption::WeatherAlert, 2));  // "On Scan"
   EXPECT_TRUE(StoreChoice(model, CommonOption::AtisMode, 1));
-  EXPECT_EQ(model.common, (CommonSetup{.Scan = true,
-                                       .ResumeTime = 5,
-                                       .PttScanClear = true,
-                                       .WeatherAlert = 2,
-                                       .DwTw = true,
-                                       .ModeSelect = 1}));
-  EXPECT_EQ(model.atis.AtisMode, 1);
+  EXPECT_EQ(model.common, (CommonSetup{.scan = true,
+                                       .resumeTime = 5,
+                                       .pttScanClear = true,
+                                       .weatherAlert = 2,
+                                       .dualWatch = true,
+                                       .modeSelect = 1}));
+  EXPECT_EQ(model.atis.mode, 1);
   EXPECT_EQ(ShownValue(model, CommonOption::Scan), 1);
   EXPECT_EQ(ShownValue(model, CommonOption::WeatherAlert), 2);
 }
 
 TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
   SettingsModel model;
-  model.common.ResumeTime = 7;
-  model.common.ModeSelect = 2;
-  model.common.WeatherAlert = -1;
-  model.atis.AtisMode = 255;
+  model.common.resumeTime = 7;
+  model.common.modeSelect = 2;
+  model.common.weatherAlert = -1;
+  model.atis.mode = 255;
   for (CommonOption option : {CommonOption::ResumeTime, CommonOption::ModeSelect,
                               CommonOption::WeatherAlert, CommonOption::AtisMode}) {
     EXPECT_EQ(ShownValue(model, option), std::nullopt);
   }
-  EXPECT_EQ(model.common.ResumeTime, 7);
+  EXPECT_EQ(model.common.resumeTime, 7);
 }
 
 TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
   SettingsModel model;
-  model.common.ResumeTime = 4;
-  model.common.ModeSelect = 1;
+  model.common.resumeTime = 4;
+  model.common.modeSelect = 1;
   for (CommonOption dependent : {CommonOption::ResumeTime, CommonOption::PttScanClear}) {
     EXPECT_EQ(ControllingOption(dependent), CommonOption::Scan);
     EXPECT_FALSE(IsOptionEnabled(model, dependent));
@@ -99,8 +99,8 @@ TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
   // Switching a function off keeps the values of its lists.
   StoreChoice(model, CommonOption::Scan, 0);
   StoreChoice(model, CommonOption::DwTw, 0);
-  EXPECT_EQ(model.common.ResumeTime, 4);
-  EXPECT_EQ(model.common.ModeSelect, 1);
+  EXPECT_EQ(model.common.resumeTime, 4);
+  EXPECT_EQ(model.common.modeSelect, 1);
 }
 
 }  // namespace

@@ -33,26 +33,26 @@ SettingsModel FullModel() {
   m.atis = {{true, false, true, false}, "0123456789", 1};
   m.CHUSA.append(PlanRecord(16, 0, true, false, false));
   ChannelRecord reverse = PlanRecord(78, 3, true, true, true);
-  reverse.StatusNo = 1;
-  reverse.StatusIcon = 2;
-  reverse.ScanMemory = true;
+  reverse.statusNo = 1;
+  reverse.statusIcon = 2;
+  reverse.scanMemory = true;
   m.CHUSA.append(reverse);
   m.CHINT.append(PlanRecord(1, 2, false, false, false));
   m.CHWX = DefaultWeatherList();
-  m.CHWX[3].Enable = false;
-  m.CHWX[4].ScanMemory = true;
+  m.CHWX[3].enabled = false;
+  m.CHWX[4].scanMemory = true;
   // 156.0 + 0.08 carries binary noise; the file must still say 156.08.
   ChannelRecord m1 = FreeRecord("M1", 156.0 + 0.08, 157.85);
-  m1.CHDisplayR = "R";
-  m1.ExpCB2 = true;
+  m1.displayRight = "R";
+  m1.inIntGroup = true;
   m.CHRG.append(m1);
   ChannelRecord exp = FreeRecord("7", 161.425, 0);
-  exp.CHDisplayR = "R";
-  exp.TxEnable = true;
-  exp.ExpCB1 = true;
-  exp.ExpCB3 = true;
-  exp.LowPower = true;
-  exp.ScanMemory = true;
+  exp.displayRight = "R";
+  exp.txEnabled = true;
+  exp.inUsaGroup = true;
+  exp.inRegionGroup = true;
+  exp.lowPower = true;
+  exp.scanMemory = true;
   m.CHEXP.append(exp);
   return m;
 }
@@ -67,14 +67,14 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
   SettingsModel m;
   m.groups[0] = {true, 1, "USA"};
   m.groups[3] = {false, 65535, "EXP"};
-  m.common.ResumeTime = 3;
-  m.atis.AtisCode = "12";
+  m.common.resumeTime = 3;
+  m.atis.code = "12";
   m.CHUSA.append(PlanRecord(16, 0, true, false, false));
   m.CHWX.append(DefaultWeatherList()[0]);
   ChannelRecord e1 = FreeRecord("E1", 156.8, 0);
-  e1.CHDisplayR = "R";
-  e1.TxEnable = true;
-  e1.ExpCB2 = true;
+  e1.displayRight = "R";
+  e1.txEnabled = true;
+  e1.inIntGroup = true;
   m.CHEXP.append(e1);
   const std::string text = DataFileText(m, ModelCaps{}, 0xFF);
   EXPECT_EQ(text,
@@ -131,9 +131,9 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   r.ws.image = test::ValidImage(1);
   r.ws.documentPath = "old.dat";
   // The labels of groups 0, 1 and 3 come from the image, not from the file.
-  r.ws.model.groups[0].GroupLabel = "USA";
-  r.ws.model.groups[1].GroupLabel = "INT";
-  r.ws.model.groups[3].GroupLabel = "EXP";
+  r.ws.model.groups[0].label = "USA";
+  r.ws.model.groups[1].label = "INT";
+  r.ws.model.groups[3].label = "EXP";
   ASSERT_TRUE(OpenDataFile(r.ctx, dir / "full.dat"));
   EXPECT_TRUE(r.prompter.boxes.empty());
   EXPECT_FALSE(r.ws.flags.ErrorFlag);
@@ -141,7 +141,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   EXPECT_EQ(r.ws.documentPath, "");
   EXPECT_EQ(r.host.fileSettles, 1);
   SettingsModel expected = FullModel();
-  expected.CHRG[0].Rxfreq = 156.08;
+  expected.CHRG[0].rxFrequency = 156.08;
   EXPECT_EQ(r.ws.model, expected);
   EXPECT_EQ(DataFileText(r.ws.model, r.ws.caps, 1), text);
 
@@ -214,34 +214,34 @@ TEST(DataFileParse, ReaderEdgeCases) {
                 "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
   ASSERT_TRUE(OpenDataFile(t.ctx, dir / "edge.dat"));
   const SettingsModel& m = t.ws.model;
-  EXPECT_FALSE(m.groups[0].Usable);
-  EXPECT_TRUE(m.groups[3].Usable);
-  EXPECT_EQ(m.groups[1].PriorityCh, 2);  // 2.5 rounds to the even 2
-  EXPECT_EQ(m.groups[0].PriorityCh, before.groups[0].PriorityCh);
-  EXPECT_FALSE(m.common.Scan);
-  EXPECT_EQ(m.common.ResumeTime, 2);
-  EXPECT_EQ(m.common.WeatherAlert, before.common.WeatherAlert);
+  EXPECT_FALSE(m.groups[0].usable);
+  EXPECT_TRUE(m.groups[3].usable);
+  EXPECT_EQ(m.groups[1].priorityChannel, 2);  // 2.5 rounds to the even 2
+  EXPECT_EQ(m.groups[0].priorityChannel, before.groups[0].priorityChannel);
+  EXPECT_FALSE(m.common.scan);
+  EXPECT_EQ(m.common.resumeTime, 2);
+  EXPECT_EQ(m.common.weatherAlert, before.common.weatherAlert);
   // The indented header ends CHUSA1 and its keys are skipped, so CHUSA ends after one record.
   ASSERT_EQ(m.CHUSA.size(), 1);
-  EXPECT_EQ(m.CHUSA[0].Position, 5);
-  EXPECT_EQ(m.CHUSA[0].Duplex, 2);
-  EXPECT_TRUE(m.CHUSA[0].Enable);
-  EXPECT_FALSE(m.CHUSA[0].TxEnable);
+  EXPECT_EQ(m.CHUSA[0].position, 5);
+  EXPECT_EQ(m.CHUSA[0].duplex, 2);
+  EXPECT_TRUE(m.CHUSA[0].enabled);
+  EXPECT_FALSE(m.CHUSA[0].txEnabled);
   EXPECT_EQ(m.CHINT.size(), 2);
   EXPECT_TRUE(m.CHCAN.isEmpty());
   ASSERT_EQ(m.CHEXP.size(), 1);
-  EXPECT_EQ(m.CHEXP[0].Rxfreq, 156.5);
-  EXPECT_EQ(m.CHEXP[0].CHDisplayL, "");
+  EXPECT_EQ(m.CHEXP[0].rxFrequency, 156.5);
+  EXPECT_EQ(m.CHEXP[0].displayLeft, "");
   // "yes" is neither a number that rounds to 0 nor a boolean: a record whose Enable stays false.
   ASSERT_EQ(m.CHRG.size(), 1);
-  EXPECT_FALSE(m.CHRG[0].Enable);
+  EXPECT_FALSE(m.CHRG[0].enabled);
   ASSERT_EQ(m.CHWX.size(), WxChannelCount);
-  EXPECT_FALSE(m.CHWX[2].Enable);
-  EXPECT_TRUE(m.CHWX[3].Enable);
-  EXPECT_EQ(m.atis.AtisCode, "");
-  EXPECT_EQ((m.atis.AtisChGroup), (std::array<bool, 4>{false, false, false, true}));
-  EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
-  EXPECT_EQ(m.groups[2].GroupLabel, "UK");
+  EXPECT_FALSE(m.CHWX[2].enabled);
+  EXPECT_TRUE(m.CHWX[3].enabled);
+  EXPECT_EQ(m.atis.code, "");
+  EXPECT_EQ((m.atis.groups), (std::array<bool, 4>{false, false, false, true}));
+  EXPECT_EQ(m.atis.mode, before.atis.mode);
+  EXPECT_EQ(m.groups[2].label, "UK");
 }
 
 TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
@@ -258,9 +258,9 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   }
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
-  EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
-  EXPECT_EQ(m.atis.AtisCode, "");
-  EXPECT_EQ((m.atis.AtisChGroup), (std::array<bool, 4>{}));
+  EXPECT_EQ(m.atis.mode, before.atis.mode);
+  EXPECT_EQ(m.atis.code, "");
+  EXPECT_EQ((m.atis.groups), (std::array<bool, 4>{}));
   EXPECT_EQ(m.CHWX, DefaultWeatherList());
 
   // Without ATIS the section is ignored even when present.
@@ -300,26 +300,26 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
       {"[CHUSA1]\nPosition=200\n",
        [](const SettingsModel& m) {
          ASSERT_EQ(m.CHUSA.size(), 1);
-         EXPECT_EQ(m.CHUSA[0].Position, 0);
+         EXPECT_EQ(m.CHUSA[0].position, 0);
        },
        {"[CHUSA1] Position=200 (line 2): not a channel position from 0 to 119; kept as 0."}},
       {"[CHUSA1]\nPosition=x\n[CHUSA2]\nPosition=119\n",
        [](const SettingsModel& m) {
          ASSERT_EQ(m.CHUSA.size(), 2);
-         EXPECT_EQ(m.CHUSA[0].Position, 0);
-         EXPECT_EQ(m.CHUSA[1].Position, 119);
+         EXPECT_EQ(m.CHUSA[0].position, 0);
+         EXPECT_EQ(m.CHUSA[1].position, 119);
        },
        {"[CHUSA1] Position=x (line 2): not a channel position from 0 to 119; kept as 0."}},
       {"[ATIS Setup]\nAtis Code=#12345A7890\n",
-       [](const SettingsModel& m) { EXPECT_EQ(m.atis.AtisCode, ""); },
+       [](const SettingsModel& m) { EXPECT_EQ(m.atis.code, ""); },
        {"[ATIS Setup] Atis Code=12345A7890 (line 2): not an ATIS code (empty or ten digits); "
         "read as no code, so none is programmed."}},
       {"[ATIS Setup]\nAtis Code=#123\n",
-       [](const SettingsModel& m) { EXPECT_EQ(m.atis.AtisCode, ""); },
+       [](const SettingsModel& m) { EXPECT_EQ(m.atis.code, ""); },
        {"[ATIS Setup] Atis Code=123 (line 2): not an ATIS code (empty or ten digits); read as "
         "no code, so none is programmed."}},
       {"[ATIS Setup]\nAtis Code=#9876543210\n",
-       [](const SettingsModel& m) { EXPECT_EQ(m.atis.AtisCode, "9876543210"); },
+       [](const SettingsModel& m) { EXPECT_EQ(m.atis.code, "9876543210"); },
        {}},
       {"[Usable CH Group Setup]\nPriority CH0=32768\nPriority CH2=0\nPriority CH3=31\n",
        [&full](const SettingsModel& m) { EXPECT_EQ(m.groups, full.groups); },
@@ -332,10 +332,10 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
       {"[Usable CH Group Setup]\nPriority CH0=96\nPriority CH1=-1\nPriority CH2=65535\n"
        "Priority CH3=0\n",
        [](const SettingsModel& m) {
-         EXPECT_EQ(m.groups[0].PriorityCh, 96);
-         EXPECT_EQ(m.groups[1].PriorityCh, -1);
-         EXPECT_EQ(m.groups[2].PriorityCh, 65535);
-         EXPECT_EQ(m.groups[3].PriorityCh, 0);
+         EXPECT_EQ(m.groups[0].priorityChannel, 96);
+         EXPECT_EQ(m.groups[1].priorityChannel, -1);
+         EXPECT_EQ(m.groups[2].priorityChannel, 65535);
+         EXPECT_EQ(m.groups[3].priorityChannel, 0);
        },
        {}},
       {"[CHUSA1]\nPosition=5\n  [CHUSA2]\nPosition=6\n",
@@ -346,13 +346,13 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
       {"[CHUSA1]\nPosition=5\n; see [CHUSA2]\nLowPower=1\n",
        [](const SettingsModel& m) {
          ASSERT_EQ(m.CHUSA.size(), 1);
-         EXPECT_FALSE(m.CHUSA[0].LowPower);
+         EXPECT_FALSE(m.CHUSA[0].lowPower);
        },
        {"line 3: skipped, not a section header; it ends [CHUSA1], and the lines up to the next "
         "header are skipped.",
         "line 4: skipped, outside any section."}},
       {"[Common Setup]\n; the scan stays off\n\nSCAN=0\nSCAN=1\n",
-       [](const SettingsModel& m) { EXPECT_FALSE(m.common.Scan); },
+       [](const SettingsModel& m) { EXPECT_FALSE(m.common.scan); },
        {"line 2: skipped, not a key line.",
         "[Common Setup] SCAN=1 (line 5): the same key comes earlier; ignored."}},
       {"[Common Setup]\nSCAN=maybe\nResume Time=256\n",
@@ -362,7 +362,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
       {"[CHUSA1]\nPosition=5\nEnable=0\nPostion=6\n[CHUSA3]\nPosition=7\n",
        [](const SettingsModel& m) {
          ASSERT_EQ(m.CHUSA.size(), 1);
-         EXPECT_TRUE(m.CHUSA[0].Enable);
+         EXPECT_TRUE(m.CHUSA[0].enabled);
        },
        {"[CHUSA1] Enable=0 (line 3): the records of CHUSA are always enabled; taken as 1.",
         "[CHUSA1] Postion=6 (line 4): not a key the program reads here; ignored.",
@@ -371,8 +371,8 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
        "[CHWX10]\nEnable=0\n[CHWX11]\nEnable=0\n[Radio]\nColour=red\n",
        [](const SettingsModel& m) {
          ASSERT_EQ(m.CHEXP.size(), 1);
-         EXPECT_EQ(m.CHEXP[0].CHDisplayL, "");
-         EXPECT_EQ(m.CHEXP[0].Rxfreq, 0);
+         EXPECT_EQ(m.CHEXP[0].displayLeft, "");
+         EXPECT_EQ(m.CHEXP[0].rxFrequency, 0);
          EXPECT_EQ(m.CHWX.size(), WxChannelCount);
        },
        {"[CHEXP1] CHDisplayL=ABC (line 3): not a channel name the radio can show (two letters, "
@@ -413,17 +413,17 @@ TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   const auto notes = ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
-  EXPECT_EQ(m.atis.AtisMode, before.atis.AtisMode);
+  EXPECT_EQ(m.atis.mode, before.atis.mode);
   ASSERT_EQ(m.CHUSA.size(), 2);
   EXPECT_EQ(m.CHUSA[0], PlanRecord(0, 0, false, false, false));
-  EXPECT_EQ(m.CHUSA[1].Position, 119);
-  EXPECT_EQ(m.CHUSA[1].Duplex, 3);
+  EXPECT_EQ(m.CHUSA[1].position, 119);
+  EXPECT_EQ(m.CHUSA[1].duplex, 3);
   ASSERT_EQ(m.CHRG.size(), 4);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(m.CHRG[i].Rxfreq, 0) << i;
-    EXPECT_EQ(m.CHRG[i].Txfreq, i == 1 ? 100.00006 : 0) << i;
+    EXPECT_EQ(m.CHRG[i].rxFrequency, 0) << i;
+    EXPECT_EQ(m.CHRG[i].txFrequency, i == 1 ? 100.00006 : 0) << i;
   }
-  EXPECT_EQ(m.CHRG[3].Rxfreq, 199.99994);
+  EXPECT_EQ(m.CHRG[3].rxFrequency, 199.99994);
   // Each refused value is noted, on its line.
   std::vector<int> lines;
   for (const ReadingNote& note : notes) lines.push_back(note.line);
@@ -499,7 +499,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     TestContext t;
     t.ws.image = test::ValidImage(c.region);
     t.ws.model = FullModel();
-    t.ws.model.CHWX[0].Enable = false;
+    t.ws.model.CHWX[0].enabled = false;
     t.ws.documentPath = "kept.dat";
     const MemoryImage image = t.ws.image;
     WriteText(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
@@ -511,7 +511,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     EXPECT_TRUE(t.ws.flags.ErrorFlag);
     EXPECT_FALSE(t.ws.flags.TransferBusy);
     SettingsModel expected = FullModel();
-    expected.CHWX[0].Enable = false;
+    expected.CHWX[0].enabled = false;
     EXPECT_EQ(t.ws.model, expected);
     EXPECT_EQ(t.ws.image, image);
     EXPECT_EQ(t.ws.documentPath, "kept.dat");
@@ -578,7 +578,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
     EXPECT_EQ(box.defaultAnswer, Answer::No);
     EXPECT_EQ(t.ws.flags.ErrorFlag, answer == Answer::No);
     EXPECT_EQ(t.ws.image.at(addr::RegionCode), answer == Answer::Yes ? 2 : 1);
-    EXPECT_EQ(t.ws.model.groups[2].GroupLabel, answer == Answer::Yes ? "BE" : "UK");
+    EXPECT_EQ(t.ws.model.groups[2].label, answer == Answer::Yes ? "BE" : "UK");
     EXPECT_EQ(t.ws.model.CHUSA.size(), answer == Answer::Yes ? 1 : 2);
   }
 
@@ -589,7 +589,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   EXPECT_TRUE(OpenDataFile(usa.ctx, dir / "seven.dat"));
   EXPECT_TRUE(usa.prompter.boxes.empty());
   EXPECT_EQ(usa.ws.image.at(addr::RegionCode), 0xFF);
-  EXPECT_EQ(usa.ws.model.groups[2].GroupLabel, "CAN");
+  EXPECT_EQ(usa.ws.model.groups[2].label, "CAN");
 }
 
 TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {

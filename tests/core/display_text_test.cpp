@@ -19,34 +19,34 @@ TEST(DisplayText, Frequencies) {
 }
 
 TEST(DisplayText, NamesOfPlanRecords) {
-  EXPECT_EQ(ChannelDisplayName({.Position = 78, .StatusIcon = 1, .StatusNo = 1}), "1078A");
-  EXPECT_EQ(ChannelDisplayName({.Position = 5, .StatusNo = 1}), "1005");
-  EXPECT_EQ(ChannelDisplayName({.Position = 5, .StatusIcon = 3}), "05");
-  EXPECT_EQ(ChannelDisplayName({.Position = 21, .StatusIcon = 2, .StatusNo = 2}), "2021B");
-  EXPECT_EQ(ChannelDisplayName({.Position = 120}), "");
+  EXPECT_EQ(ChannelDisplayName({.position = 78, .statusIcon = 1, .statusNo = 1}), "1078A");
+  EXPECT_EQ(ChannelDisplayName({.position = 5, .statusNo = 1}), "1005");
+  EXPECT_EQ(ChannelDisplayName({.position = 5, .statusIcon = 3}), "05");
+  EXPECT_EQ(ChannelDisplayName({.position = 21, .statusIcon = 2, .statusNo = 2}), "2021B");
+  EXPECT_EQ(ChannelDisplayName({.position = 120}), "");
 }
 
 TEST(DisplayText, FrequencyTextsFollowTheDuplexCode) {
-  const ChannelRecord dup{.Position = 1, .Duplex = 2, .TxEnable = false};
+  const ChannelRecord dup{.position = 1, .duplex = 2, .txEnabled = false};
   EXPECT_EQ(RxFreqText(dup), "160.650");
   EXPECT_EQ(TxFreqText(dup), "---.---");
-  const ChannelRecord reverse{.Position = 1, .Duplex = 3, .TxEnable = true};
+  const ChannelRecord reverse{.position = 1, .duplex = 3, .txEnabled = true};
   EXPECT_EQ(RxFreqText(reverse), "156.050");
   EXPECT_EQ(TxFreqText(reverse), "160.650");
-  const ChannelRecord rxSimplex{.Position = 16, .Duplex = 1, .TxEnable = true};
+  const ChannelRecord rxSimplex{.position = 16, .duplex = 1, .txEnabled = true};
   EXPECT_EQ(RxFreqText(rxSimplex), "161.400");
   EXPECT_EQ(TxFreqText(rxSimplex), "161.400");
-  EXPECT_EQ(RxFreqText({.Position = 16, .Duplex = 4}), "");
-  EXPECT_EQ(TxFreqText({.Position = -1}), "");
+  EXPECT_EQ(RxFreqText({.position = 16, .duplex = 4}), "");
+  EXPECT_EQ(TxFreqText({.position = -1}), "");
 }
 
 TEST(DisplayText, GroupLabelsLine) {
   SettingsModel model;
-  model.groups[0].GroupLabel = "USA";
-  model.groups[1].GroupLabel = "INT";
-  model.groups[2].GroupLabel = "GRMN";
+  model.groups[0].label = "USA";
+  model.groups[1].label = "INT";
+  model.groups[2].label = "GRMN";
   EXPECT_EQ(GroupLabelsLine(model), "USA  INT  GRMN ");
-  model.groups[2].GroupLabel = "UK";
+  model.groups[2].label = "UK";
   EXPECT_EQ(GroupLabelsLine(model), "USA  INT  UK  ");
 }
 

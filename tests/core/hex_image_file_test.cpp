@@ -23,7 +23,7 @@ struct OpenFixture : test::TestContext {
   OpenFixture() {
     ws.image = ValidImage(1);
     ws.image.set(0x300, 16);
-    ws.model.CHUSA.append({.Position = 16, .Enable = true});
+    ws.model.CHUSA.append({.position = 16, .enabled = true});
     ws.documentPath = "keep.dat";
     ws.flags.DataChanged = true;
   }
@@ -122,7 +122,7 @@ TEST(OpenImageFile, RegionQuestion) {
   EXPECT_TRUE(result.loaded);
   EXPECT_TRUE(result.regionChangeAccepted);
   EXPECT_EQ(f.ws.image, ValidImage(3));
-  EXPECT_EQ(f.ws.model.groups[2].GroupLabel, "NL");
+  EXPECT_EQ(f.ws.model.groups[2].label, "NL");
   EXPECT_EQ(f.ws.model.CHUSA.size(), 96);  // the file's lists replace the old ones
   EXPECT_EQ(f.ws.documentPath, path.string());
   EXPECT_FALSE(f.ws.flags.DataChanged);
@@ -234,11 +234,11 @@ TEST(SaveImageFile, EncodesAndCorrectsBeforeSaving) {
   OpenFixture f;
   f.ws.image = ValidImage(0xFF);
   f.ws.model = {};
-  f.ws.model.CHINT.append({.Position = 16, .Enable = true});
-  f.ws.model.groups[1].Usable = true;
+  f.ws.model.CHINT.append({.position = 16, .enabled = true});
+  f.ws.model.groups[1].usable = true;
   f.ws.image.set(addr::CurrentMode, 0);
   f.ws.image.set(addr::CurrentGroup, 0);
-  f.ws.model.CHRG.append({.Enable = true, .CHDisplayL = "7", .Rxfreq = 156.0137});
+  f.ws.model.CHRG.append({.enabled = true, .displayLeft = "7", .rxFrequency = 156.0137});
   const SettingsModel model = f.ws.model;
   const auto path = f.dir / "out.hex";
   ASSERT_TRUE(SaveImageFile(f.ctx, path));
@@ -260,7 +260,7 @@ TEST(LoadDestinationImage, LoadsTemplatesSilently) {
   EXPECT_TRUE(LoadDestinationImage(f.ctx, f.file(templ, "QZ815_BE_012D.ini")));
   EXPECT_EQ(f.ws.image, templ);  // no region check: the template brings its own
   EXPECT_EQ(f.ws.model.CHUSA.size(), 1);
-  EXPECT_EQ(f.ws.model.groups[2].GroupLabel, "BE");
+  EXPECT_EQ(f.ws.model.groups[2].label, "BE");
   EXPECT_TRUE(f.prompter.boxes.empty());
   EXPECT_FALSE(f.ws.flags.ErrorFlag);
   EXPECT_FALSE(f.ws.flags.TransferBusy);

@@ -31,9 +31,9 @@ TEST(DecodeImage, EnableBitmapIsARecordCount) {
   EXPECT_EQ(model.CHUSA.size(), 16);
   EXPECT_TRUE(model.CHINT.isEmpty());
   ASSERT_EQ(model.CHRG.size(), 11);
-  EXPECT_FALSE(model.CHRG[9].ScanMemory);
-  EXPECT_TRUE(model.CHRG[10].ScanMemory);
-  for (const ChannelRecord& record : model.CHUSA) EXPECT_TRUE(record.Enable);
+  EXPECT_FALSE(model.CHRG[9].scanMemory);
+  EXPECT_TRUE(model.CHRG[10].scanMemory);
+  for (const ChannelRecord& record : model.CHUSA) EXPECT_TRUE(record.enabled);
 }
 
 TEST(DecodeImage, ABlankRadioHasNoRecordBeyondItsSlots) {
@@ -69,25 +69,25 @@ TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHUSA.size(), 96);
   for (const ChannelRecord& record : model.CHUSA) {
-    EXPECT_EQ(record, (ChannelRecord{.Enable = true, .ScanMemory = true}));
+    EXPECT_EQ(record, (ChannelRecord{.enabled = true, .scanMemory = true}));
   }
 
   Fill(image, 0x300, {16, 0x9D, 17, 0x7E, 120, 0x00, 18, 0x00});
   DecodeImage(image, model, true);
-  EXPECT_EQ(model.CHUSA[0].Position, 16);
-  EXPECT_EQ(model.CHUSA[0].Duplex, 2);
-  EXPECT_TRUE(model.CHUSA[0].TxEnable);
-  EXPECT_TRUE(model.CHUSA[0].LowPower);
-  EXPECT_FALSE(model.CHUSA[0].PowUp);
-  EXPECT_EQ(model.CHUSA[0].StatusIcon, 3);
-  EXPECT_EQ(model.CHUSA[0].StatusNo, 1);
-  EXPECT_EQ(model.CHUSA[1].Duplex, 1);
-  EXPECT_FALSE(model.CHUSA[1].PowUp);  // mode 3: high power
-  EXPECT_FALSE(model.CHUSA[1].LowPower);
-  EXPECT_EQ(model.CHUSA[1].StatusIcon, 3);
-  EXPECT_EQ(model.CHUSA[1].StatusNo, 2);
-  EXPECT_EQ(model.CHUSA[2].Position, 0);  // slot 2 holds 120: records from 2 keep defaults
-  EXPECT_EQ(model.CHUSA[3].Position, 0);
+  EXPECT_EQ(model.CHUSA[0].position, 16);
+  EXPECT_EQ(model.CHUSA[0].duplex, 2);
+  EXPECT_TRUE(model.CHUSA[0].txEnabled);
+  EXPECT_TRUE(model.CHUSA[0].lowPower);
+  EXPECT_FALSE(model.CHUSA[0].powerUp);
+  EXPECT_EQ(model.CHUSA[0].statusIcon, 3);
+  EXPECT_EQ(model.CHUSA[0].statusNo, 1);
+  EXPECT_EQ(model.CHUSA[1].duplex, 1);
+  EXPECT_FALSE(model.CHUSA[1].powerUp);  // mode 3: high power
+  EXPECT_FALSE(model.CHUSA[1].lowPower);
+  EXPECT_EQ(model.CHUSA[1].statusIcon, 3);
+  EXPECT_EQ(model.CHUSA[1].statusNo, 2);
+  EXPECT_EQ(model.CHUSA[2].position, 0);  // slot 2 holds 120: records from 2 keep defaults
+  EXPECT_EQ(model.CHUSA[3].position, 0);
 }
 
 TEST(DecodeImage, SixteenByteRecords) {
@@ -99,22 +99,22 @@ TEST(DecodeImage, SixteenByteRecords) {
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHEXP.size(), 2);
   const ChannelRecord& first = model.CHEXP[0];
-  EXPECT_TRUE(first.TxEnable);
-  EXPECT_TRUE(first.PowUp);
-  EXPECT_FALSE(first.LowPower);
-  EXPECT_TRUE(first.ExpCB1);
-  EXPECT_FALSE(first.ExpCB2);
-  EXPECT_FALSE(first.ExpCB3);
-  EXPECT_EQ(first.CHDisplayL, "A");
-  EXPECT_DOUBLE_EQ(first.Rxfreq, 156.025);
-  EXPECT_EQ(first.Txfreq, 0);
+  EXPECT_TRUE(first.txEnabled);
+  EXPECT_TRUE(first.powerUp);
+  EXPECT_FALSE(first.lowPower);
+  EXPECT_TRUE(first.inUsaGroup);
+  EXPECT_FALSE(first.inIntGroup);
+  EXPECT_FALSE(first.inRegionGroup);
+  EXPECT_EQ(first.displayLeft, "A");
+  EXPECT_DOUBLE_EQ(first.rxFrequency, 156.025);
+  EXPECT_EQ(first.txFrequency, 0);
   const ChannelRecord& second = model.CHEXP[1];
-  EXPECT_FALSE(second.TxEnable);
-  EXPECT_TRUE(second.LowPower);
-  EXPECT_FALSE(second.ExpCB1);
-  EXPECT_EQ(second.CHDisplayL, " 7");
-  EXPECT_EQ(second.Rxfreq, 0);
-  EXPECT_DOUBLE_EQ(second.Txfreq, 160.625);
+  EXPECT_FALSE(second.txEnabled);
+  EXPECT_TRUE(second.lowPower);
+  EXPECT_FALSE(second.inUsaGroup);
+  EXPECT_EQ(second.displayLeft, " 7");
+  EXPECT_EQ(second.rxFrequency, 0);
+  EXPECT_DOUBLE_EQ(second.txFrequency, 160.625);
 }
 
 TEST(DecodeImage, WeatherListAndHeader) {
@@ -129,42 +129,42 @@ TEST(DecodeImage, WeatherListAndHeader) {
   Fill(image, 0x090, {3, 0xFE, 0xFF, 0x00, 4, 1, 1});
   Fill(image, 0x280, {0x5F, 1, 0x12, 0x34, 0x56, 0x78, 0x90});
   SettingsModel model;
-  model.groups[3].PriorityCh = 42;
+  model.groups[3].priorityChannel = 42;
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHWX.size(), WxChannelCount);
-  EXPECT_FALSE(model.CHWX[0].Enable);
+  EXPECT_FALSE(model.CHWX[0].enabled);
   EXPECT_EQ(model.CHEXP.size(), 1);
   EXPECT_EQ(model.CHRG.size(), 1);
-  EXPECT_TRUE(model.groups[0].Usable);
-  EXPECT_FALSE(model.groups[1].Usable);
-  EXPECT_TRUE(model.groups[2].Usable);
-  EXPECT_FALSE(model.groups[3].Usable);
-  EXPECT_EQ(model.groups[0].PriorityCh, 5);
-  EXPECT_EQ(model.groups[1].PriorityCh, 65535);
-  EXPECT_EQ(model.groups[3].PriorityCh, 42);
-  EXPECT_EQ(model.groups[2].GroupLabel, "NL");
-  EXPECT_EQ(model.groups[3].GroupLabel, "EXP");
-  EXPECT_EQ(model.common.TxPoDisplay, 2);
-  EXPECT_EQ(model.common.WeatherAlert, 3);
-  EXPECT_FALSE(model.common.Scan);
-  EXPECT_FALSE(model.common.PttScanClear);
-  EXPECT_EQ(model.common.ResumeTime, 4);
-  EXPECT_TRUE(model.common.DwTw);
-  EXPECT_EQ(model.common.ModeSelect, 1);
-  EXPECT_EQ(model.atis.AtisChGroup, (std::array<bool, 4>{false, true, false, true}));
-  EXPECT_EQ(model.atis.AtisMode, 1);
-  EXPECT_EQ(model.atis.AtisCode, "1234567890");
+  EXPECT_TRUE(model.groups[0].usable);
+  EXPECT_FALSE(model.groups[1].usable);
+  EXPECT_TRUE(model.groups[2].usable);
+  EXPECT_FALSE(model.groups[3].usable);
+  EXPECT_EQ(model.groups[0].priorityChannel, 5);
+  EXPECT_EQ(model.groups[1].priorityChannel, 65535);
+  EXPECT_EQ(model.groups[3].priorityChannel, 42);
+  EXPECT_EQ(model.groups[2].label, "NL");
+  EXPECT_EQ(model.groups[3].label, "EXP");
+  EXPECT_EQ(model.common.txPowerDisplay, 2);
+  EXPECT_EQ(model.common.weatherAlert, 3);
+  EXPECT_FALSE(model.common.scan);
+  EXPECT_FALSE(model.common.pttScanClear);
+  EXPECT_EQ(model.common.resumeTime, 4);
+  EXPECT_TRUE(model.common.dualWatch);
+  EXPECT_EQ(model.common.modeSelect, 1);
+  EXPECT_EQ(model.atis.groups, (std::array<bool, 4>{false, true, false, true}));
+  EXPECT_EQ(model.atis.mode, 1);
+  EXPECT_EQ(model.atis.code, "1234567890");
 
   image.set(0x0A0, 0xFF);
   DecodeHeader(image, model);
-  EXPECT_EQ(model.groups[2].GroupLabel, "CAN");
+  EXPECT_EQ(model.groups[2].label, "CAN");
   image.set(0x0A0, 0);
   DecodeHeader(image, model);
-  EXPECT_EQ(model.groups[2].GroupLabel, "CAN");
+  EXPECT_EQ(model.groups[2].label, "CAN");
 
   // Without weather channels the weather list is neither read nor changed.
   model.CHWX.clear();
-  model.CHWX.append({.Enable = true});
+  model.CHWX.append({.enabled = true});
   Fill(image, 0x160, {0xFF, 0xFF});
   DecodeImage(image, model, false);
   EXPECT_EQ(model.CHWX.size(), 1);
@@ -173,7 +173,7 @@ TEST(DecodeImage, WeatherListAndHeader) {
 // The two bits of every weather channel, record k from bit k of each bitmap.
 std::vector<std::pair<bool, bool>> WeatherBits(const ChannelList& list) {
   std::vector<std::pair<bool, bool>> bits;
-  for (const ChannelRecord& r : list) bits.emplace_back(r.Enable, r.ScanMemory);
+  for (const ChannelRecord& r : list) bits.emplace_back(r.enabled, r.scanMemory);
   return bits;
 }
 
@@ -193,8 +193,8 @@ TEST(WeatherList, OneRecordPerWeatherChannelFromItsOwnBits) {
   // Apart from the two bits each record is that of a new data set.
   ChannelList defaults = DefaultWeatherList();
   for (int k = 0; k < WxChannelCount; ++k) {
-    defaults[k].Enable = model.CHWX[k].Enable;
-    defaults[k].ScanMemory = model.CHWX[k].ScanMemory;
+    defaults[k].enabled = model.CHWX[k].enabled;
+    defaults[k].scanMemory = model.CHWX[k].scanMemory;
   }
   EXPECT_EQ(model.CHWX, defaults);
 
@@ -217,8 +217,8 @@ TEST(WeatherList, EncodesTenBitsAndKeepsTheRest) {
   Fill(image, 0x1E0, {0xFF, 0xFF});
   SettingsModel model;
   model.CHWX = DefaultWeatherList();
-  model.CHWX[0].Enable = false;  // WX01 unticked
-  model.CHWX[9].ScanMemory = true;
+  model.CHWX[0].enabled = false;  // WX01 unticked
+  model.CHWX[9].scanMemory = true;
   EncodeImage(model, image, true);
   EXPECT_EQ(image.at(0x160), 0x7F);
   EXPECT_EQ(image.at(0x161), 0xC0 | 0x2A);
@@ -245,7 +245,7 @@ TEST(WeatherList, EncodesTenBitsAndKeepsTheRest) {
 TEST(EncodeImage, ListsBitmapsAndEmptySlots) {
   MemoryImage image;
   SettingsModel model;
-  for (int i = 0; i < 3; ++i) model.CHRG.append({.Enable = true, .ScanMemory = i == 1});
+  for (int i = 0; i < 3; ++i) model.CHRG.append({.enabled = true, .scanMemory = i == 1});
   EncodeImage(model, image, true);
   EXPECT_EQ(image.at(0x166), 0xE0);
   EXPECT_EQ(image.at(0x167), 0x00);
@@ -261,20 +261,20 @@ TEST(EncodeImage, ListsBitmapsAndEmptySlots) {
 TEST(EncodeImage, TwoByteRecords) {
   MemoryImage image;
   SettingsModel model;
-  model.CHINT.append({.Position = 16,
-                      .Enable = true,
-                      .LowPower = true,
-                      .Duplex = 2,
-                      .TxEnable = true,
-                      .StatusIcon = 1,
-                      .StatusNo = 2});
-  model.CHINT.append({.Position = 20, .Enable = false, .TxEnable = true});
-  model.CHINT.append({.Position = 21,
-                      .Enable = true,
-                      .LowPower = true,
-                      .PowUp = true,
-                      .TxEnable = true,
-                      .ScanMemory = true});
+  model.CHINT.append({.position = 16,
+                      .enabled = true,
+                      .lowPower = true,
+                      .duplex = 2,
+                      .txEnabled = true,
+                      .statusIcon = 1,
+                      .statusNo = 2});
+  model.CHINT.append({.position = 20, .enabled = false, .txEnabled = true});
+  model.CHINT.append({.position = 21,
+                      .enabled = true,
+                      .lowPower = true,
+                      .powerUp = true,
+                      .txEnabled = true,
+                      .scanMemory = true});
   EncodeImage(model, image, true);
   EXPECT_EQ(image.at(0x3C0), 16);
   EXPECT_EQ(image.at(0x3C1), 0x90 | 0x04 | 0x02);
@@ -293,16 +293,16 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
   MemoryImage image;
   Fill(image, 0x540, {0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6});
   SettingsModel model;
-  model.CHRG.append({.Enable = true,
-                     .LowPower = false,
-                     .PowUp = true,
-                     .TxEnable = true,
-                     .CHDisplayL = "7",
-                     .Txfreq = 156.8,
-                     .Rxfreq = 161.4,
-                     .ExpCB1 = true,
-                     .ExpCB2 = false,
-                     .ExpCB3 = true});
+  model.CHRG.append({.enabled = true,
+                     .lowPower = false,
+                     .powerUp = true,
+                     .txEnabled = true,
+                     .displayLeft = "7",
+                     .txFrequency = 156.8,
+                     .rxFrequency = 161.4,
+                     .inUsaGroup = true,
+                     .inIntGroup = false,
+                     .inRegionGroup = true});
   EncodeImage(model, image, true);
   const std::uint8_t expected[16] = {0xF4, '7',  ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
                                      0x80, 0x00, 1,   2,    3,    4,    5,    6};
@@ -312,13 +312,14 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
 TEST(EncodeImage, LeavesTheModelAsItWas) {
   SettingsModel model;
   model.groups[0] = {true, -1, "USA"};
-  model.common.ResumeTime = 300;  // no byte holds it
-  model.atis.AtisCode = "12a";
-  model.CHUSA.append({.Position = 200, .Enable = true, .Duplex = 7, .StatusNo = 9});
-  model.CHRG.append({.Enable = true, .CHDisplayL = "7", .Txfreq = 156.0137, .Rxfreq = 99});
-  model.CHEXP.append({.Enable = false, .CHDisplayL = "", .Rxfreq = 161.97499999});
-  model.CHEXP.append({.Enable = true, .CHDisplayL = "LONG"});
-  model.CHWX.append({.Enable = true, .ScanMemory = true});
+  model.common.resumeTime = 300;  // no byte holds it
+  model.atis.code = "12a";
+  model.CHUSA.append({.position = 200, .enabled = true, .duplex = 7, .statusNo = 9});
+  model.CHRG.append(
+      {.enabled = true, .displayLeft = "7", .txFrequency = 156.0137, .rxFrequency = 99});
+  model.CHEXP.append({.enabled = false, .displayLeft = "", .rxFrequency = 161.97499999});
+  model.CHEXP.append({.enabled = true, .displayLeft = "LONG"});
+  model.CHWX.append({.enabled = true, .scanMemory = true});
   const SettingsModel before = model;
   MemoryImage image;
   EncodeImage(model, image, true);
@@ -337,19 +338,19 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
   image.set(0x091, 0xFE);
   image.set(0x280, 0x0A);
   SettingsModel model;
-  model.groups[0].Usable = true;
-  model.groups[3].Usable = true;
-  model.groups[0].PriorityCh = -1;
-  model.groups[1].PriorityCh = 65535;
-  model.groups[2].PriorityCh = 12;
-  model.common = {.TxPoDisplay = 1,
-                  .Scan = true,
-                  .ResumeTime = 300,
-                  .PttScanClear = true,
-                  .WeatherAlert = 2,
-                  .DwTw = true,
-                  .ModeSelect = 1};
-  model.atis = {.AtisChGroup = {true, false, false, true}, .AtisCode = "12345", .AtisMode = 1};
+  model.groups[0].usable = true;
+  model.groups[3].usable = true;
+  model.groups[0].priorityChannel = -1;
+  model.groups[1].priorityChannel = 65535;
+  model.groups[2].priorityChannel = 12;
+  model.common = {.txPowerDisplay = 1,
+                  .scan = true,
+                  .resumeTime = 300,
+                  .pttScanClear = true,
+                  .weatherAlert = 2,
+                  .dualWatch = true,
+                  .modeSelect = 1};
+  model.atis = {.groups = {true, false, false, true}, .code = "12345", .mode = 1};
   EncodeHeader(model, image);
   EXPECT_EQ(image.at(0x09E), 0x9F);
   EXPECT_EQ(image.word(0x21C), 0xFFFF);

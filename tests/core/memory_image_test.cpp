@@ -36,15 +36,15 @@ TEST(MemoryImage, NewDefaultImageIsFFExceptTheDefaultBytes) {
   MemoryImage image;
   image.fill(0x55);
   SettingsModel model;
-  model.CHUSA.append({.Position = 16, .Enable = true});
+  model.CHUSA.append({.position = 16, .enabled = true});
   NewDefaultImage(image, model, 1);
 
   EXPECT_EQ(image.bytes(), expected);
   // The header was decoded again; the channel lists are left to the destination.
-  EXPECT_EQ(model.common.ResumeTime, 3);
-  EXPECT_EQ(model.groups[0].PriorityCh, 0x20FF);
-  EXPECT_FALSE(model.groups[0].Usable);
-  EXPECT_EQ(model.atis.AtisCode, "");
+  EXPECT_EQ(model.common.resumeTime, 3);
+  EXPECT_EQ(model.groups[0].priorityChannel, 0x20FF);
+  EXPECT_FALSE(model.groups[0].usable);
+  EXPECT_EQ(model.atis.code, "");
   EXPECT_EQ(model.CHUSA.size(), 1);
   // A new image carries 300 at both ends, which no radio accepts.
   EXPECT_FALSE(ImageVersionMatches(image, 1));
@@ -56,7 +56,7 @@ TEST(MemoryImage, NewDefaultImageOfAnotherModelOnlyDecodesTheHeader) {
   SettingsModel model;
   NewDefaultImage(image, model, 2);
   EXPECT_EQ(image.at(0x100), 0x00);
-  EXPECT_EQ(model.common.ResumeTime, 0);
+  EXPECT_EQ(model.common.resumeTime, 0);
 }
 
 TEST(MemoryImage, VersionWordsAndTheirAddresses) {
@@ -76,7 +76,7 @@ TEST(ChannelList, EmptyIsDistinctFromAllDisabled) {
   list.append({});
   EXPECT_FALSE(list.isEmpty());
   EXPECT_EQ(FirstEnabledIndex(list), -1);
-  list[1].Enable = true;
+  list[1].enabled = true;
   EXPECT_EQ(FirstEnabledIndex(list), 1);
   list.clear();
   EXPECT_TRUE(list.isEmpty());

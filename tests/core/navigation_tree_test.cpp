@@ -46,7 +46,7 @@ TEST(NavigationTree, NodesFollowTheUsableGroupsAndWeather) {
 
 TEST(NavigationTree, GroupLabelsAreAddedOnceAndLeftOffWhenEmpty) {
   SettingsModel model = ModelWithGroups(true, false, true, false);
-  model.groups[2].GroupLabel.clear();
+  model.groups[2].label.clear();
   NavigationTree tree = RebuildTree(model, false);
   EXPECT_EQ(tree.node(4).text, "Group1(USA)");
   EXPECT_EQ(tree.node(5).text, "Group3");
@@ -54,13 +54,13 @@ TEST(NavigationTree, GroupLabelsAreAddedOnceAndLeftOffWhenEmpty) {
   UpdateGroupLabels(tree, model);  // already labelled: unchanged
   EXPECT_EQ(tree.node(4).text, "Group1(USA)");
 
-  model.groups[0].GroupLabel = "CAN";  // a new label replaces the old one
+  model.groups[0].label = "CAN";  // a new label replaces the old one
   UpdateGroupLabels(tree, model);
   EXPECT_EQ(tree.node(4).text, "Group1(CAN)");
 
   ASSERT_EQ(tree.count(), 6);
   tree.nodes[4].text = "Group3(x)";  // a text ending with ")" after the cut keeps its label
-  model.groups[2].GroupLabel = "GRMN";
+  model.groups[2].label = "GRMN";
   UpdateGroupLabels(tree, model);
   EXPECT_EQ(tree.node(5).text, "Group3(GRMN)");
 }

@@ -9,24 +9,24 @@ namespace tpw::test {
 inline ChannelRecord PlanRecord(int position, int duplex, bool tx, bool low, bool up,
                                 bool mem = false) {
   ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Enable = true;
-  r.Duplex = static_cast<std::int16_t>(duplex);
-  r.TxEnable = tx;
-  r.LowPower = low;
-  r.PowUp = up;
-  r.ScanMemory = mem;
+  r.position = static_cast<std::int16_t>(position);
+  r.enabled = true;
+  r.duplex = static_cast<std::int16_t>(duplex);
+  r.txEnabled = tx;
+  r.lowPower = low;
+  r.powerUp = up;
+  r.scanMemory = mem;
   return r;
 }
 
 // An enabled RG/EXP record, transmitting when it has a transmit frequency.
 inline ChannelRecord FreeRecord(const char* display, double rx, double tx) {
   ChannelRecord r;
-  r.Enable = true;
-  r.CHDisplayL = display;
-  r.Rxfreq = rx;
-  r.Txfreq = tx;
-  r.TxEnable = tx > 0;
+  r.enabled = true;
+  r.displayLeft = display;
+  r.rxFrequency = rx;
+  r.txFrequency = tx;
+  r.txEnabled = tx > 0;
   return r;
 }
 

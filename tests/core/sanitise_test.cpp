@@ -13,7 +13,7 @@ struct Fixture {
   SettingsModel model;
 
   void add(ListId list, int count, bool enabled = true) {
-    for (int i = 0; i < count; ++i) model.list(list).append({.Position = 16, .Enable = enabled});
+    for (int i = 0; i < count; ++i) model.list(list).append({.position = 16, .enabled = enabled});
   }
   void encode(std::uint8_t usable) {
     EncodeImage(model, image, true);
@@ -84,7 +84,7 @@ TEST(SanitiseForWrite, WithNoGroupUsableTheChannelIsCheckedAgainstTheNewGroup) {
   Fixture f;
   f.add(ListId::CHUSA, 3);
   f.add(ListId::CHINT, 6, false);
-  f.model.CHINT[4].Enable = true;
+  f.model.CHINT[4].enabled = true;
   f.encode(0x00);
   f.image.set(addr::CurrentMode, 0);
   f.image.set(addr::CurrentGroup, 2);
@@ -130,7 +130,7 @@ TEST(SanitiseForWrite, FallbackToTheExpListAndExpReferences) {
 TEST(SanitiseForWrite, WeatherChannel) {
   Fixture f;
   f.add(ListId::CHWX, 3, false);
-  f.model.CHWX[2].Enable = true;
+  f.model.CHWX[2].enabled = true;
   f.encode(0x80);
   f.image.set(addr::CurrentMode, 1);
   f.image.set(addr::CurrentWx, 1);

@@ -59,10 +59,10 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     for (int g = 0; g < 3; ++g) {
       const ChannelList& list = model.list(static_cast<ListId>(g));
       ASSERT_FALSE(list.isEmpty());
-      EXPECT_EQ(ChannelDisplayName(list[model.groups[g].PriorityCh - 1]), "16");
+      EXPECT_EQ(ChannelDisplayName(list[model.groups[g].priorityChannel - 1]), "16");
     }
     const int group = image.at(addr::CurrentGroup);
-    ASSERT_TRUE(model.groups[group].Usable);
+    ASSERT_TRUE(model.groups[group].usable);
     EXPECT_EQ(ChannelDisplayName(
                   model.list(static_cast<ListId>(group))[image.word(addr::CurrentChannel)]),
               "16");
@@ -81,8 +81,8 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     // The weather list is rebuilt from the weather table, whose records carry more than the
     // image's two bits; those two bits come back.
     for (int k = 0; k < WxChannelCount; ++k) {
-      EXPECT_EQ(t.ws.model.CHWX[k].Enable, model.CHWX[k].Enable);
-      EXPECT_EQ(t.ws.model.CHWX[k].ScanMemory, model.CHWX[k].ScanMemory);
+      EXPECT_EQ(t.ws.model.CHWX[k].enabled, model.CHWX[k].enabled);
+      EXPECT_EQ(t.ws.model.CHWX[k].scanMemory, model.CHWX[k].scanMemory);
     }
     t.ws.model.CHWX = model.CHWX;
     EXPECT_EQ(t.ws.model, model);
@@ -98,16 +98,16 @@ TEST(ShippedData, RegionalChannelsOfTheEuropeanTemplates) {
   menu.build(t.ctx, store);
   ASSERT_TRUE(menu.load(t.ctx, store, menu.find("QZ815_SW")));
   ASSERT_EQ(t.ws.model.CHRG.size(), 5);
-  EXPECT_EQ(t.ws.model.CHRG[0].CHDisplayL, "L1");
-  EXPECT_EQ(t.ws.model.CHRG[0].Rxfreq, 155.5);
-  EXPECT_FALSE(t.ws.model.CHRG[4].TxEnable);  // F3: fishing vessels only
+  EXPECT_EQ(t.ws.model.CHRG[0].displayLeft, "L1");
+  EXPECT_EQ(t.ws.model.CHRG[0].rxFrequency, 155.5);
+  EXPECT_FALSE(t.ws.model.CHRG[4].txEnabled);  // F3: fishing vessels only
   ASSERT_TRUE(menu.load(t.ctx, store, menu.find("QZ815_GRMN")));
   EXPECT_TRUE(t.ws.model.CHRG.isEmpty());
-  EXPECT_FALSE(t.ws.model.groups[0].Usable);
-  EXPECT_TRUE(t.ws.model.atis.AtisChGroup[1]);
+  EXPECT_FALSE(t.ws.model.groups[0].usable);
+  EXPECT_TRUE(t.ws.model.atis.groups[1]);
   ASSERT_TRUE(menu.load(t.ctx, store, menu.find("QZ815_USA")));
-  EXPECT_TRUE(t.ws.model.groups[0].Usable);
-  EXPECT_EQ(t.ws.model.groups[2].GroupLabel, "CAN");
+  EXPECT_TRUE(t.ws.model.groups[0].usable);
+  EXPECT_EQ(t.ws.model.groups[2].label, "CAN");
   EXPECT_TRUE(t.prompter.boxes.empty());
 }
 

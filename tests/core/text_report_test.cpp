@@ -21,10 +21,10 @@ ModelCaps Caps(bool atis, bool wx) {
 
 SettingsModel Labelled(const char* groupTwo) {
   SettingsModel m;
-  m.groups[0].GroupLabel = "USA";
-  m.groups[1].GroupLabel = "INT";
-  m.groups[2].GroupLabel = groupTwo;
-  m.groups[3].GroupLabel = "EXP";
+  m.groups[0].label = "USA";
+  m.groups[1].label = "INT";
+  m.groups[2].label = groupTwo;
+  m.groups[3].label = "EXP";
   return m;
 }
 
@@ -37,17 +37,17 @@ SettingsModel UsaModel() {
   m.groups[0] = {true, 2, "USA"};
   m.groups[1] = {true, 65535, "INT"};
   m.groups[2] = {false, 1, "CAN"};
-  m.groups[3].Usable = true;
+  m.groups[3].usable = true;
   m.common = {0, true, false, 3, true, 0, 1, true, 1};
   m.atis = {{true, false, true, true}, "1234567890123", 1};
   ChannelRecord a1078 = Plan(78, 0, true, false, false, true);
-  a1078.StatusNo = 1;
-  a1078.StatusIcon = 1;
+  a1078.statusNo = 1;
+  a1078.statusIcon = 1;
   m.CHUSA.append(Plan(6, 0, true, false, false, false));
   m.CHUSA.append(Plan(16, 0, true, false, false, true));
   m.CHUSA.append(a1078);
   ChannelRecord disabled = Plan(9, 0, true, false, false, false);
-  disabled.Enable = false;
+  disabled.enabled = false;
   m.CHUSA.append(disabled);
   m.CHUSA.append(Plan(13, 0, true, true, true, false));
   m.CHUSA.append(Plan(15, 1, false, false, false, false));
@@ -56,15 +56,15 @@ SettingsModel UsaModel() {
   m.CHINT.append(Plan(60, 3, true, true, false, true));
   m.CHINT.append(Plan(200, 0, true, false, false, false));  // not in the channel table
   ChannelRecord b21 = Plan(21, 1, false, false, false, false);
-  b21.StatusIcon = 2;
+  b21.statusIcon = 2;
   m.CHCAN.append(b21);
   m.CHWX = DefaultWeatherList();
-  m.CHWX[1].Enable = false;
-  m.CHWX[2].ScanMemory = true;
+  m.CHWX[1].enabled = false;
+  m.CHWX[2].scanMemory = true;
   ChannelRecord e = Free("E1", 157.1, 161.7);
-  e.ExpCB1 = true;
-  e.ExpCB3 = true;
-  e.LowPower = true;
+  e.inUsaGroup = true;
+  e.inRegionGroup = true;
+  e.lowPower = true;
   m.CHEXP.append(e);
   for (int i = 0; i < 10; ++i) m.CHEXP.append(Free("", 155.0 + i * 0.0125, 0));
   return m;
@@ -75,14 +75,14 @@ SettingsModel UkModel() {
   SettingsModel m = Labelled("UK");
   m.groups[1] = {true, 1, "INT"};
   m.groups[2] = {true, 2, "UK"};
-  m.common.ResumeTime = 9;
-  m.common.ModeSelect = 4;
+  m.common.resumeTime = 9;
+  m.common.modeSelect = 4;
   m.CHINT.append(Plan(16, 0, true, false, false, false));
   m.CHCAN.append(Plan(37, 0, true, false, false, true));
   m.CHCAN.append(Plan(80, 2, true, false, false, false));
   ChannelRecord m1 = Free("M1", 157.85, 157.85);
-  m1.ExpCB2 = true;
-  m1.ExpCB3 = true;
+  m1.inIntGroup = true;
+  m1.inRegionGroup = true;
   m.CHRG.append(m1);
   m.CHRG.append(Free("7", 161.425, 0));
   m.CHRG.append(Free("", 156.0 + 0.08, 156.0 + 0.08));

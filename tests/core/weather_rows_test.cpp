@@ -9,8 +9,8 @@ TEST(WeatherRows, EveryRowShowsItsChannelAndOnlyHeldRecordsShowTicks) {
   SettingsModel model;
   model.CHWX = DefaultWeatherList();
   while (model.CHWX.size() > 5) model.CHWX.erase(model.CHWX.size() - 1);
-  model.CHWX[2].Enable = false;
-  model.CHWX[2].ScanMemory = true;
+  model.CHWX[2].enabled = false;
+  model.CHWX[2].scanMemory = true;
   const WeatherRows rows = WeatherRowsOf(model);
   EXPECT_EQ(rows[0], (WeatherRow{"WX01[162.550MHz]", true, true, false, true}));
   // A disabled channel keeps its scan tick, which cannot be changed meanwhile.
@@ -27,8 +27,8 @@ TEST(WeatherRows, ClicksChangeOnlyTheRecordsTheListHolds) {
   model.CHWX.erase(9);
   EXPECT_TRUE(SetWeatherEnable(model, 2, false));
   EXPECT_TRUE(SetWeatherScan(model, 2, true));
-  EXPECT_FALSE(model.CHWX[2].Enable);
-  EXPECT_TRUE(model.CHWX[2].ScanMemory);
+  EXPECT_FALSE(model.CHWX[2].enabled);
+  EXPECT_TRUE(model.CHWX[2].scanMemory);
   const SettingsModel before = model;
   EXPECT_FALSE(SetWeatherEnable(model, 9, false));
   EXPECT_FALSE(SetWeatherScan(model, 9, true));

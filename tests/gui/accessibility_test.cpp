@@ -358,7 +358,7 @@ class AccessibilityTest : public QObject {
     f->ws().model.CHUSA.erase(0);  // room for NEW
     f->ws().model.CHRG.clear();
     f->ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
-    f->ws().model.CHRG[0].ExpCB2 = true;
+    f->ws().model.CHRG[0].inIntGroup = true;
     // Tall enough for the channel panel above the hex dump.
     window().resize(gui::MainWindowMinimum + QSize(0, 200));
     window().show();

@@ -33,7 +33,7 @@ ChannelRecord GroupRecord(int position, int duplex = 0) {
 
 std::vector<int> Positions(const ChannelList& list) {
   std::vector<int> positions;
-  for (const ChannelRecord& r : list) positions.push_back(r.Position);
+  for (const ChannelRecord& r : list) positions.push_back(r.position);
   return positions;
 }
 
@@ -167,10 +167,10 @@ class ChannelEditTest : public QObject {
     QCOMPARE(texts(), std::vector<std::string>{});
     QCOMPARE(ws().model.CHRG.size(), 1);
     ChannelRecord expected;
-    expected.Enable = expected.TxEnable = expected.ExpCB1 = true;
-    expected.CHDisplayL = "1C";
-    expected.Rxfreq = 156.05;
-    expected.Txfreq = 156.1;
+    expected.enabled = expected.txEnabled = expected.inUsaGroup = true;
+    expected.displayLeft = "1C";
+    expected.rxFrequency = 156.05;
+    expected.txFrequency = 156.1;
     QCOMPARE(ws().model.CHRG[0], expected);
     QCOMPARE(panel()->objectName(), QString("pictB"));
     QCOMPARE(CellText(*grid(), 0, 0), QString("RG01"));
@@ -180,8 +180,8 @@ class ChannelEditTest : public QObject {
 
   void newInTheMiddleOfAGroupList() {
     for (int k = 0; k < 5; ++k) ws().model.CHUSA.append(GroupRecord(10 + k));
-    ws().model.CHUSA[4].StatusNo = 1;
-    ws().model.groups[0].PriorityCh = 4;  // the record at index 3
+    ws().model.CHUSA[4].statusNo = 1;
+    ws().model.groups[0].priorityChannel = 4;  // the record at index 3
     select("PU");
     // The status list keeps the item of the channel shown before NEW.
     selectRow(4);
@@ -211,20 +211,20 @@ class ChannelEditTest : public QObject {
 
     QCOMPARE(Positions(ws().model.CHUSA), (std::vector<int>{10, 11, 12, 16, 13, 14}));
     ChannelRecord expected = GroupRecord(16, 2);
-    expected.StatusNo = 1;
+    expected.statusNo = 1;
     QCOMPARE(ws().model.CHUSA[3], expected);
     QCOMPARE(grid()->currentRow(), 3);
     QVERIFY(grid()->selectionModel()->isRowSelected(3, {}));
     QCOMPARE(CellText(*grid(), 3, 0), QString("1016"));
     QCOMPARE(CellText(*grid(), 4, 0), QString("13"));
-    QCOMPARE(ws().model.groups[0].PriorityCh, 5);  // still the channel 13
+    QCOMPARE(ws().model.groups[0].priorityChannel, 5);  // still the channel 13
     QVERIFY(ws().flags.DataChanged);
   }
 
   void editScanMemoryKeepsWhatThePanelDoesNotShow() {
     ChannelRecord odd = GroupRecord(105, 1);
-    odd.StatusNo = 3;
-    odd.StatusIcon = 3;
+    odd.statusNo = 3;
+    odd.statusIcon = 3;
     ws().model.CHINT.append(GroupRecord(1));
     ws().model.CHINT.append(odd);
     select("PI");
@@ -244,7 +244,7 @@ class ChannelEditTest : public QObject {
     check("chkCScan")->click();
     button("cmdSave")->click();
     ChannelRecord expected = odd;
-    expected.ScanMemory = true;
+    expected.scanMemory = true;
     QCOMPARE(ws().model.CHINT[1], expected);
     QCOMPARE(CellText(*grid(), 1, 7), QString("MEM"));
     QCOMPARE(grid()->currentRow(), 1);
@@ -252,7 +252,7 @@ class ChannelEditTest : public QObject {
 
     // A free channel keeps its second display text, which the panel does not show.
     ChannelRecord free = FreeRecord("AB", 157.0, 157.0);
-    free.CHDisplayR = "note";
+    free.displayRight = "note";
     ws().model.CHEXP.append(free);
     select("EXPCHANNEL");
     button("cmdBEdit")->click();
@@ -260,13 +260,13 @@ class ChannelEditTest : public QObject {
     QCOMPARE(box("txtCRF")->text(), QString("157.0000"));
     typeInto("txtCNN", "C");
     button("cmdSave")->click();
-    free.CHDisplayL = "C ";
+    free.displayLeft = "C ";
     QCOMPARE(ws().model.CHEXP[0], free);
   }
 
   void deleteAsksAndMovesTheSelection() {
     for (int k = 0; k < 3; ++k) ws().model.CHCAN.append(GroupRecord(20 + k));
-    ws().model.groups[2].PriorityCh = 2;
+    ws().model.groups[2].priorityChannel = 2;
     select("PC");
     selectRow(1);
     f->prompter().plan(Answer::No);
@@ -283,7 +283,7 @@ class ChannelEditTest : public QObject {
     QCOMPARE(Positions(ws().model.CHCAN), (std::vector<int>{20, 22}));
     QCOMPARE(grid()->rowCount(), 2);
     QCOMPARE(grid()->currentRow(), 0);  // the record before the deleted one
-    QCOMPARE(ws().model.groups[2].PriorityCh, 65535);
+    QCOMPARE(ws().model.groups[2].priorityChannel, 65535);
     QVERIFY(ws().flags.DataChanged);
 
     f->prompter().plan(Answer::Yes);
@@ -319,7 +319,7 @@ class ChannelEditTest : public QObject {
 
   void enableChainKeepsTheTicks() {
     ChannelRecord full = GroupRecord(6);
-    full.LowPower = full.PowUp = true;
+    full.lowPower = full.powerUp = true;
     ws().model.CHUSA.append(full);
     select("PU");
     button("cmdBEdit")->click();
@@ -343,7 +343,7 @@ class ChannelEditTest : public QObject {
     check("chkCTXEnable")->click();
     button("cmdSave")->click();
     const ChannelRecord& saved = ws().model.CHUSA[0];
-    QVERIFY(!saved.TxEnable && !saved.LowPower && !saved.PowUp);
+    QVERIFY(!saved.txEnabled && !saved.lowPower && !saved.powerUp);
     QCOMPARE(CellText(*grid(), 0, 2), QString("---.---"));
 
     // Group form frequencies follow the mode and the Tx Enable box.
@@ -421,7 +421,7 @@ class ChannelEditTest : public QObject {
     clickNode("General");
     QCOMPARE(texts(), std::vector<std::string>{});
     QCOMPARE(panel()->objectName(), QString("pictGeneral"));
-    QCOMPARE(ws().model.CHRG[0].Rxfreq, 156.8);
+    QCOMPARE(ws().model.CHRG[0].rxFrequency, 156.8);
     QVERIFY(!ws().flags.DataChanged);
   }
 
@@ -436,7 +436,7 @@ class ChannelEditTest : public QObject {
     QCOMPARE(box("txtCRF")->text(), QString("156.0600"));
     button("cmdSave")->click();
     QCOMPARE(texts(), std::vector<std::string>{kIncomplete});
-    QCOMPARE(ws().model.CHEXP[0].Rxfreq, 156.8);
+    QCOMPARE(ws().model.CHEXP[0].rxFrequency, 156.8);
     QCOMPARE(panel()->objectName(), QString("pictC"));
 
     // Pasted and dropped text loses what typing could not enter.
@@ -452,8 +452,8 @@ class ChannelEditTest : public QObject {
     QCOMPARE(texts(), (std::vector<std::string>{kIncomplete, kIncomplete}));
     typeInto("txtCNN", "by");
     button("cmdSave")->click();
-    QCOMPARE(ws().model.CHEXP[0].CHDisplayL, std::string("by"));
-    QCOMPARE(ws().model.CHEXP[0].Rxfreq, 157.0);
+    QCOMPARE(ws().model.CHEXP[0].displayLeft, std::string("by"));
+    QCOMPARE(ws().model.CHEXP[0].rxFrequency, 157.0);
   }
 
   void cancelDropsTheEditWithoutChecks() {
@@ -507,7 +507,7 @@ class ChannelEditTest : public QObject {
   void gridIsATableForScreenReaders() {
     ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
     ws().model.CHRG.append(FreeRecord("17", 156.85, 156.85));
-    ws().model.CHRG[1].ExpCB2 = true;
+    ws().model.CHRG[1].inIntGroup = true;
     select("PR");
     selectRow(1);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(grid());
@@ -527,20 +527,20 @@ class ChannelEditTest : public QObject {
 
   void scramblerOnlyWhenTheModelHasIt() {
     ws().model.CHUSA.append(GroupRecord(1));
-    ws().model.CHUSA[0].Scramble = 6;
+    ws().model.CHUSA[0].scramble = 6;
     select("PU");
     button("cmdBEdit")->click();
     QVERIFY(!list("cmbScramble")->isVisible());
     QVERIFY(!control<QLabel>("lblScramble")->isVisible());
     button("cmdSave")->click();
-    QCOMPARE(ws().model.CHUSA[0].Scramble, 6);  // kept while hidden
+    QCOMPARE(ws().model.CHUSA[0].scramble, 6);  // kept while hidden
     ws().caps.ScrambleSupported = true;
     button("cmdBEdit")->click();
     QVERIFY(list("cmbScramble")->isVisible());
     QCOMPARE(list("cmbScramble")->currentText(), QString("2"));
     list("cmbScramble")->setCurrentIndex(0);
     button("cmdSave")->click();
-    QCOMPARE(ws().model.CHUSA[0].Scramble, 0);
+    QCOMPARE(ws().model.CHUSA[0].scramble, 0);
   }
 
   void saveFileAndReopenGiveTheSameChannels() {

@@ -21,18 +21,18 @@ QVariant CheckMark(QTableWidget* grid, int row, int column) {
 
 ChannelRecord UsaRecord(int position) {
   ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Enable = r.TxEnable = true;
+  r.position = static_cast<std::int16_t>(position);
+  r.enabled = r.txEnabled = true;
   return r;
 }
 
 ChannelRecord FreeRecord(const std::string& name, double rx) {
   ChannelRecord r;
-  r.Enable = r.TxEnable = true;
-  r.CHDisplayL = name;
-  r.Rxfreq = rx;
-  r.Txfreq = rx;
-  r.ExpCB2 = true;
+  r.enabled = r.txEnabled = true;
+  r.displayLeft = name;
+  r.rxFrequency = rx;
+  r.txFrequency = rx;
+  r.inIntGroup = true;
   return r;
 }
 
@@ -144,8 +144,8 @@ class EditorTest : public QObject {
     useGroups(true, true, false, false);
     for (int k = 0; k < 96; ++k) f->ws().model.CHUSA.append(UsaRecord(k % 60));
     ChannelRecord duplex = UsaRecord(16);
-    duplex.Duplex = 2;
-    duplex.TxEnable = false;
+    duplex.duplex = 2;
+    duplex.txEnabled = false;
     f->ws().model.CHUSA[1] = duplex;
     select("PU");
     QCOMPARE(Headers(grid()),
@@ -176,7 +176,7 @@ class EditorTest : public QObject {
     useGroups(false, false, false, true);
     for (int k = 0; k < 12; ++k)
       f->ws().model.CHRG.append(FreeRecord("R" + std::to_string(k), 156.5));
-    f->ws().model.CHRG[0].Rxfreq = 0;
+    f->ws().model.CHRG[0].rxFrequency = 0;
     f->ws().model.CHEXP.append(FreeRecord("EX", 157.0));
     select("PR");
     QCOMPARE(Headers(grid()), QStringList({"CH", "USA", "INT", "NL", "DISP", "RX[MHz]", "TX[MHz]",

@@ -67,7 +67,7 @@ class FileOpeningTest : public QObject {
   static Outcome OutcomeOf(GuiFixture& f) {
     Outcome outcome{f.prompter().texts(), {}, f.window->windowTitle(), f.ws().flags.DataChanged};
     for (const ChannelRecord& record : f.ws().model.CHUSA) {
-      outcome.usaPositions.push_back(record.Position);
+      outcome.usaPositions.push_back(record.position);
     }
     return outcome;
   }

@@ -122,15 +122,15 @@ class ImageFilesTest : public QObject {
     QCOMPARE(f->window->windowTitle(), title);
     QVERIFY(f->ws().documentPath.empty());
 
-    const bool scan = f->ws().model.common.Scan;
+    const bool scan = f->ws().model.common.scan;
     f->ws().image.set(kUninterpreted, 0);
-    f->ws().model.common.Scan = !scan;
+    f->ws().model.common.scan = !scan;
     f->window->editor().selectNodeByKey("Common");
     plan("first.hex");
     press(Qt::Key_F2);
     QVERIFY(f->prompter().boxes.empty());
     QCOMPARE(ImageAsString(f->ws().image), saved);
-    QCOMPARE(f->ws().model.common.Scan, scan);
+    QCOMPARE(f->ws().model.common.scan, scan);
     QVERIFY(!f->ws().flags.DataChanged);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - first.hex"));
     QCOMPARE(TextOf(f->window->editor().tree()->currentItem()), QString("General"));

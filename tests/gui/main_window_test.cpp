@@ -157,7 +157,7 @@ class MainWindowTest : public QObject {
   }
 
   void newResetsAfterTheMenuHasClosed() {
-    f->ws().model.groups[0].Usable = true;
+    f->ws().model.groups[0].usable = true;
     f->ws().model.CHUSA.append(ChannelRecord{});
     f->ws().model.CHRG.append(ChannelRecord{});
     f->ws().documentPath = "/tmp/old.dat";

@@ -26,7 +26,7 @@ void FillUsaGroup(SettingsModel& model) {
   model.CHUSA.clear();
   for (int i = 0; i < 96; ++i) {
     ChannelRecord record{static_cast<std::int16_t>(i % MarineChannelCount), true};
-    record.TxEnable = true;
+    record.txEnabled = true;
     model.CHUSA.append(record);
   }
 }

@@ -96,11 +96,11 @@ struct SetupSettings {
 
 SetupSettings SetupOf(const SettingsModel& model) {
   SetupSettings s;
-  for (int g = 0; g < GroupCount; ++g) s.usable[g] = model.groups[g].Usable;
-  for (int g = 0; g < 3; ++g) s.priority[g] = model.groups[g].PriorityCh;
+  for (int g = 0; g < GroupCount; ++g) s.usable[g] = model.groups[g].usable;
+  for (int g = 0; g < 3; ++g) s.priority[g] = model.groups[g].priorityChannel;
   s.common = model.common;
   s.atis = model.atis;
-  for (const ChannelRecord& r : model.CHWX) s.weather.emplace_back(r.Enable, r.ScanMemory);
+  for (const ChannelRecord& r : model.CHWX) s.weather.emplace_back(r.enabled, r.scanMemory);
   return s;
 }
 
@@ -148,7 +148,7 @@ class SetupPanelsTest : public QObject {
     window().show();
     window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window()));
-    QCOMPARE(f->ws().model.groups[2].GroupLabel, std::string("UK"));
+    QCOMPARE(f->ws().model.groups[2].label, std::string("UK"));
   }
   void cleanup() {
     f.reset();
@@ -230,19 +230,19 @@ class SetupPanelsTest : public QObject {
   void showingAPageChangesDataOnlyWhenAPriorityIsReplaced() {
     select("Common");
     // INT's priority channel 5 is none of its two channels: the first takes its place.
-    QCOMPARE(f->ws().model.groups[1].PriorityCh, 1);
+    QCOMPARE(f->ws().model.groups[1].priorityChannel, 1);
     QVERIFY(f->ws().flags.DataChanged);
     // CAN has no channel to offer and keeps its priority.
-    QCOMPARE(f->ws().model.groups[2].PriorityCh, 32);
+    QCOMPARE(f->ws().model.groups[2].priorityChannel, 32);
     f->ws().flags.DataChanged = false;
     const SettingsModel before = f->ws().model;
     for (const char* key : {"General", "Common", "PW", "Common"}) select(key);
     QVERIFY(!f->ws().flags.DataChanged);
     QCOMPARE(f->ws().model, before);
     // A priority channel that has since been disabled is replaced by the first channel.
-    f->ws().model.CHUSA[1].Enable = false;
+    f->ws().model.CHUSA[1].enabled = false;
     editor().refreshCurrentNode();
-    QCOMPARE(f->ws().model.groups[0].PriorityCh, 1);
+    QCOMPARE(f->ws().model.groups[0].priorityChannel, 1);
     QCOMPARE(list("cmbUsablePri", 0)->currentText(), QString("06"));
     QVERIFY(f->ws().flags.DataChanged);
   }
@@ -260,7 +260,7 @@ class SetupPanelsTest : public QObject {
 
     f->ws().flags.DataChanged = false;
     Choose(list("cmbCommonScan"), "Off");
-    QVERIFY(!f->ws().model.common.Scan);
+    QVERIFY(!f->ws().model.common.scan);
     QVERIFY(f->ws().flags.DataChanged);
     for (const char* name : {"cmbCommonResume", "cmbCommonPTTSCAN"}) {
       QVERIFY2(!list(name)->isEnabled(), name);
@@ -270,7 +270,7 @@ class SetupPanelsTest : public QObject {
     }
     for (ConnectorLine* line : lines) QVERIFY(line->colour() != on);
     QCOMPARE(list("cmbCommonResume")->currentText(), QString("3Sec"));
-    QCOMPARE(f->ws().model.common.ResumeTime, 3);
+    QCOMPARE(f->ws().model.common.resumeTime, 3);
     Choose(list("cmbCommonScan"), "On");
     QVERIFY(list("cmbCommonResume")->isEnabled());
     QVERIFY(list("cmbCommonPTTSCAN")->isEnabled());
@@ -278,7 +278,7 @@ class SetupPanelsTest : public QObject {
     for (ConnectorLine* line : lines) QCOMPARE(line->colour(), on);
 
     Choose(list("cmbCommonDWTW"), "On");
-    QVERIFY(f->ws().model.common.DwTw);
+    QVERIFY(f->ws().model.common.dualWatch);
     QVERIFY(list("cmbCommonModeSelect")->isEnabled());
     QCOMPARE(watchLine->colour(), on);
     Choose(list("cmbCommonModeSelect"), "DW");
@@ -286,10 +286,10 @@ class SetupPanelsTest : public QObject {
     Choose(list("cmbCommonPTTSCAN"), "On");
     Choose(list("cmbCommonWeater"), "On Scan");
     CommonSetup expected = start;
-    expected.Scan = expected.PttScanClear = expected.DwTw = true;
-    expected.ResumeTime = 5;
-    expected.WeatherAlert = 2;
-    expected.ModeSelect = 0;
+    expected.scan = expected.pttScanClear = expected.dualWatch = true;
+    expected.resumeTime = 5;
+    expected.weatherAlert = 2;
+    expected.modeSelect = 0;
     QCOMPARE(f->ws().model.common, expected);
 
     // "Dual Watch" changes nothing at all.
@@ -300,10 +300,10 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(f->ws().model, before);
 
     // A stored value without an entry leaves the list where it was and the value as it is.
-    f->ws().model.common.ResumeTime = 7;
+    f->ws().model.common.resumeTime = 7;
     editor().refreshCurrentNode();
     QCOMPARE(list("cmbCommonResume")->currentText(), QString("5Sec"));
-    QCOMPARE(f->ws().model.common.ResumeTime, 7);
+    QCOMPARE(f->ws().model.common.resumeTime, 7);
     QVERIFY(!f->ws().flags.DataChanged);
   }
 
@@ -312,7 +312,7 @@ class SetupPanelsTest : public QObject {
     QVERIFY(TreeTexts(editor().tree()).contains("Group2(INT)"));
     f->ws().flags.DataChanged = false;
     box("chkUsable", 1)->click();
-    QVERIFY(!f->ws().model.groups[1].Usable);
+    QVERIFY(!f->ws().model.groups[1].usable);
     QVERIFY(f->ws().flags.DataChanged);
     QCOMPARE(TreeTexts(editor().tree()),
              QStringList({"General", "Common Setup", "Programmable Channel", "Group1(USA)",
@@ -321,7 +321,7 @@ class SetupPanelsTest : public QObject {
     QVERIFY(!list("cmbUsablePri", 1)->isEnabled());
     QVERIFY(!control<QLabel>("lblUsablePri", 1)->isEnabled());
     QVERIFY(!box("chkATISChGroup", 1)->isEnabled());
-    QCOMPARE(f->ws().model.groups[1].PriorityCh, 1);  // the priority stays
+    QCOMPARE(f->ws().model.groups[1].priorityChannel, 1);  // the priority stays
     QVERIFY(code()->isEnabled());
 
     box("chkUsable", 3)->click();
@@ -333,18 +333,18 @@ class SetupPanelsTest : public QObject {
     QVERIFY(!code()->isEnabled());
     QVERIFY(!control<QLabel>("lblATISCode")->isEnabled());
     // The ATIS groups themselves are kept.
-    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{true, false, true, false}));
+    QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, false, true, false}));
 
     box("chkUsable", 1)->click();
     QVERIFY(box("chkATISChGroup", 1)->isEnabled());
     box("chkATISChGroup", 1)->click();
-    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{true, true, true, false}));
+    QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, true, true, false}));
     Choose(list("cmbAtisMode"), "Special");
-    QCOMPARE(f->ws().model.atis.AtisMode, 1);
+    QCOMPARE(f->ws().model.atis.mode, 1);
   }
 
   void atisCodeIsTenDigitsOrNone() {
-    f->ws().model.atis.AtisCode = "3660000001";
+    f->ws().model.atis.code = "3660000001";
     select("Common");
     QCOMPARE(code()->text(), QString("3660000001"));
     focus(code());
@@ -359,7 +359,7 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(LastBox(f->prompter()).title, std::string("ATISNo"));
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QVERIFY(code()->hasFocus());
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("3660000001"));
+    QCOMPARE(f->ws().model.atis.code, std::string("3660000001"));
     // A click on another list is not carried out.
     QTest::mouseClick(list("cmbAtisMode"), Qt::LeftButton);
     QCOMPARE(f->prompter().boxes.size(), 2u);
@@ -405,10 +405,10 @@ class SetupPanelsTest : public QObject {
                          "with 9, followed by the country code (201 to 775) of the boat's "
                          "country.\r\nKeep this code?"));
     QVERIFY(code()->hasFocus());
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("3660000001"));
+    QCOMPARE(f->ws().model.atis.code, std::string("3660000001"));
     f->prompter().plan(Answer::Yes);
     QTest::keyClick(code(), Qt::Key_Tab);
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("2359876543"));
+    QCOMPARE(f->ws().model.atis.code, std::string("2359876543"));
     QCOMPARE(f->prompter().boxes.size(), 6u);
 
     focus(code());
@@ -421,14 +421,14 @@ class SetupPanelsTest : public QObject {
     QApplication::sendEvent(code(), &drop);
     QCOMPARE(code()->text(), QString("9211234567"));
     QVERIFY(window().validateBeforeLeave());
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("9211234567"));
+    QCOMPARE(f->ws().model.atis.code, std::string("9211234567"));
 
     // Deleting the whole code stores none.
     focus(code());
     code()->selectAll();
     QTest::keyClick(code(), Qt::Key_Backspace);
     focus(list("cmbAtisMode"));
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string());
+    QCOMPARE(f->ws().model.atis.code, std::string());
     QCOMPARE(f->prompter().boxes.size(), 6u);
 
     // A key that does not get in is no change.
@@ -439,7 +439,7 @@ class SetupPanelsTest : public QObject {
   }
 
   void aRegionChoiceAsksTheTypedCodeFirst() {
-    f->ws().model.atis.AtisCode = "3660000001";
+    f->ws().model.atis.code = "3660000001";
     select("Common");
     focus(code());
     type(code(), "92112");
@@ -472,13 +472,13 @@ class SetupPanelsTest : public QObject {
     type(code(), "34567");
     f->prompter().plan(Answer::Cancel);
     usa->trigger();
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string("9211234567"));
+    QCOMPARE(f->ws().model.atis.code, std::string("9211234567"));
     QCOMPARE(LastBox(f->prompter()).text, std::string("Do you want to change to QZ815_USA?"));
     QVERIFY(uk->isChecked());
   }
 
   void atisClearAgainstTheDemoRadio() {
-    f->ws().model.atis.AtisCode = "3660000001";
+    f->ws().model.atis.code = "3660000001";
     f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
     QVERIFY(transfer(TransferMode::Program).TransferDone);
     QVERIFY(window().demoRadio() != nullptr);
@@ -496,7 +496,7 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(LastBox(f->prompter()).text, std::string("Complete!!"));
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
     QCOMPARE(code()->text(), QString());
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string());
+    QCOMPARE(f->ws().model.atis.code, std::string());
     QVERIFY(window().demoRadio()->memory().allFF(addr::AtisCode, addr::AtisCodeLength));
     QCOMPARE(control<QLineEdit>("txtACount")->text(),
              QString::number(f->ws().image.at(addr::AtisCount)));
@@ -522,17 +522,17 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(box("chkDScan", 2)->text(), QString(">"));
     QCOMPARE(window().hint(), QString("[Space]:An effective and invalid change."));
     box("chkDScan", 2)->click();
-    QVERIFY(f->ws().model.CHWX[2].ScanMemory);
+    QVERIFY(f->ws().model.CHWX[2].scanMemory);
     focus(box("chkDEnable", 2));
     QCOMPARE(box("chkDScan", 2)->text(), QString(" "));
     QCOMPARE(window().hint(), QString("Select[x]Enable/[]Disable."));
     f->ws().flags.DataChanged = false;
     box("chkDEnable", 2)->click();
-    QVERIFY(!f->ws().model.CHWX[2].Enable);
+    QVERIFY(!f->ws().model.CHWX[2].enabled);
     QVERIFY(f->ws().flags.DataChanged);
     QVERIFY(!box("chkDScan", 2)->isEnabled());
     QVERIFY(box("chkDScan", 2)->isChecked());
-    QVERIFY(f->ws().model.CHWX[2].ScanMemory);  // kept while the channel is off
+    QVERIFY(f->ws().model.CHWX[2].scanMemory);  // kept while the channel is off
 
     // Five records: the other rows are empty and take no click.
     while (f->ws().model.CHWX.size() > 5) f->ws().model.CHWX.erase(f->ws().model.CHWX.size() - 1);
@@ -569,13 +569,13 @@ class SetupPanelsTest : public QObject {
     editor().setPage(PanelId::Grey, witness);
 
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);  // what New runs
-    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{true, false, true, false}));
+    QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, false, true, false}));
     QVERIFY(!box("chkATISChGroup", 0)->isChecked());  // the page is empty until shown
     f->recorder.plan(Answer::Ok);
     const QList<QAction*> destinations = FindActions(window(), "mnuDestinationChild");
     QCOMPARE(destinations[1]->text(), QString("QZ815_USA"));
     window().chooseDestination(1);
-    QCOMPARE(f->ws().model.atis.AtisChGroup, (std::array<bool, 4>{false, true, false, false}));
+    QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{false, true, false, false}));
     QVERIFY(!f->ws().flags.DataChanged);
     QCOMPARE(witness->busy, (std::vector<bool>{true, true}));
     QVERIFY(!f->ws().flags.TransferBusy);
@@ -593,7 +593,7 @@ class SetupPanelsTest : public QObject {
     f->dialogs.planned << saved;
     window().fileOpen();
     QCOMPARE(QString::fromStdString(f->ws().documentPath), saved);
-    QVERIFY(!f->ws().model.CHWX[0].Enable);
+    QVERIFY(!f->ws().model.CHWX[0].enabled);
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("General"));
 
     // A refused one changes nothing at all.
@@ -612,7 +612,7 @@ class SetupPanelsTest : public QObject {
     // The first line is the refusal; the next names the file and why.
     QVERIFY(LastBox(f->prompter()).text.rfind("ModelType Error !!\r\n" + refused.string(), 0) == 0);
     QCOMPARE(f->ws().model, model);
-    QVERIFY(f->ws().model.CHWX[3].ScanMemory);
+    QVERIFY(f->ws().model.CHWX[3].scanMemory);
     QCOMPARE(QString::fromStdString(f->ws().documentPath), saved);
     QCOMPARE(window().windowTitle(), title);
     QCOMPARE(TreeTexts(editor().tree()), tree);
@@ -643,9 +643,9 @@ class SetupPanelsTest : public QObject {
     box("chkDScan", 4)->click();
     box("chkDScan", 9)->click();
     const SetupSettings programmed = SetupOf(f->ws().model);
-    QCOMPARE(programmed.atis.AtisCode, std::string("9230000001"));
+    QCOMPARE(programmed.atis.code, std::string("9230000001"));
     QCOMPARE(programmed.priority[0], 3);
-    QCOMPARE(programmed.common.WeatherAlert, 3);
+    QCOMPARE(programmed.common.weatherAlert, 3);
 
     f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
     QVERIFY(transfer(TransferMode::Program).TransferDone);

@@ -212,7 +212,7 @@ class StartupTest : public QObject {
     f->window->fileOpen();
     QCOMPARE(f->dialogs.folders.back(), QString::fromStdString(dir->path().string()));
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
-    QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
+    QCOMPARE(f->ws().model.CHUSA[0].position, 5);
     QVERIFY(!f->ws().flags.DataChanged);
     QVERIFY(!f->ws().flags.CancelFlag);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
@@ -228,7 +228,7 @@ class StartupTest : public QObject {
              "ModelType Error !!\r\n" + other.toStdString() +
                  ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.");
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
-    QCOMPARE(f->ws().model.CHUSA[0].Position, 5);
+    QCOMPARE(f->ws().model.CHUSA[0].position, 5);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
   }
 

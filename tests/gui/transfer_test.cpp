@@ -367,7 +367,7 @@ class TransferTest : public QObject {
 
   void clearAtisThroughTheDialog() {
     start(true);
-    f->ws().model.atis.AtisCode = "9211234567";
+    f->ws().model.atis.code = "9211234567";
     // The demo radio has no code yet: it takes this one once the user agrees.
     f->prompter().plan(Answer::Yes);
     transfer(TransferMode::Program);
@@ -375,7 +375,7 @@ class TransferTest : public QObject {
     QCOMPARE(f->window->demoRadio()->memory().at(addr::AtisCode), 0x92);
     const TransferResult result = transfer(TransferMode::ClearAtis);
     QVERIFY(result.TransferDone);
-    QCOMPARE(f->ws().model.atis.AtisCode, std::string());
+    QCOMPARE(f->ws().model.atis.code, std::string());
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }
 

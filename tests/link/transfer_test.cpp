@@ -323,7 +323,7 @@ TEST(CloneWrite, RadioWithACodeKeepsIt) {
   for (const auto& c : cases) {
     SimBench bench(c.radio);
     bench.usePcImage(c.pc);
-    const std::string pcCode = bench.t.ws.model.atis.AtisCode;
+    const std::string pcCode = bench.t.ws.model.atis.code;
     EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
     EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
     EXPECT_EQ(bench.radio.writes().size(), 162u);
@@ -334,7 +334,7 @@ TEST(CloneWrite, RadioWithACodeKeepsIt) {
     }
     for (int a = 0x282; a <= 0x287; ++a) EXPECT_EQ(written.count(a), 0u);
     // The PC keeps the code the user entered: it is what the note tells to program.
-    EXPECT_EQ(bench.t.ws.model.atis.AtisCode, pcCode);
+    EXPECT_EQ(bench.t.ws.model.atis.code, pcCode);
     EXPECT_EQ(std::count(bench.t.host.pauses.begin(), bench.t.host.pauses.end(), 20ms), 15);
   }
 }
@@ -465,13 +465,13 @@ TEST(AtisClear, ErasesTheCodeOnBothSides) {
   EXPECT_TRUE(bench.t.ws.image.allFF(addr::AtisCode, addr::AtisCodeLength));
   EXPECT_TRUE(bench.radio.memory().allFF(addr::AtisCode, addr::AtisCodeLength));
   EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), 3);  // the PC's counter, not increased
-  EXPECT_EQ(bench.t.ws.model.atis.AtisCode, "");
+  EXPECT_EQ(bench.t.ws.model.atis.code, "");
   EXPECT_EQ(bench.radio.writes().size(), 6u);
   ASSERT_FALSE(bench.observer.percents.empty());
   EXPECT_EQ(bench.observer.percents.back(), 100);
 
   // The next write finds the radio empty and programs the PC's new code.
-  bench.t.ws.model.atis.AtisCode = "1234567890";
+  bench.t.ws.model.atis.code = "1234567890";
   bench.t.prompter.plan(Answer::Yes);
   EXPECT_TRUE(bench.run(TransferMode::Program).TransferDone);
   EXPECT_EQ(bench.radio.writes().size(), 6u + 168u);

@@ -103,15 +103,15 @@ ChannelList PlanList(const fs::path& csv, const std::vector<std::string>& drop,
     const std::string where = csv.filename().string() + " " + row[0];
     if (Contains(drop, row[0])) continue;
     ChannelRecord r;
-    r.Enable = true;
-    r.Position = static_cast<std::int16_t>(Number(row[1], where));
-    r.StatusNo = static_cast<std::int16_t>(Number(row[2], where));
-    r.StatusIcon = static_cast<std::int16_t>(Number(row[3], where));
-    r.Duplex = static_cast<std::int16_t>(Number(row[4], where));
-    r.TxEnable = Flag(row[5], where);
-    r.LowPower = r.TxEnable && (Flag(row[6], where) || Contains(low, row[0]));
+    r.enabled = true;
+    r.position = static_cast<std::int16_t>(Number(row[1], where));
+    r.statusNo = static_cast<std::int16_t>(Number(row[2], where));
+    r.statusIcon = static_cast<std::int16_t>(Number(row[3], where));
+    r.duplex = static_cast<std::int16_t>(Number(row[4], where));
+    r.txEnabled = Flag(row[5], where);
+    r.lowPower = r.txEnabled && (Flag(row[6], where) || Contains(low, row[0]));
     // The plans mark the channels where more power may be switched on when needed.
-    r.PowUp = r.LowPower && row[7].find("with power-up") != std::string::npos;
+    r.powerUp = r.lowPower && row[7].find("with power-up") != std::string::npos;
     if (ChannelDisplayName(r) != row[0] || RxFreqText(r) != row[8] || TxFreqText(r) != row[9]) {
       throw std::runtime_error(where + ": the channel table gives " + ChannelDisplayName(r) + " " +
                                RxFreqText(r) + " " + TxFreqText(r));
@@ -130,14 +130,14 @@ ChannelList RegionalList(const fs::path& csv, const std::string& region) {
     if (row[0] != region) continue;
     const std::string where = csv.filename().string() + " " + row[0] + " " + row[1];
     ChannelRecord r;
-    r.Enable = true;
-    r.CHDisplayL = row[1];
-    r.Rxfreq = Frequency(row[2], where);
-    r.Txfreq = Frequency(row[3], where);
-    r.TxEnable = Flag(row[4], where);
-    r.LowPower = Flag(row[5], where);
-    r.ExpCB2 = true;
-    r.ExpCB3 = true;
+    r.enabled = true;
+    r.displayLeft = row[1];
+    r.rxFrequency = Frequency(row[2], where);
+    r.txFrequency = Frequency(row[3], where);
+    r.txEnabled = Flag(row[4], where);
+    r.lowPower = Flag(row[5], where);
+    r.inIntGroup = true;
+    r.inRegionGroup = true;
     list.append(r);
   }
   if (list.isEmpty()) throw std::runtime_error("no regional channels for " + region);
@@ -153,7 +153,7 @@ int GroupIndex(const std::string& name) {
 
 int IndexOfChannel(const ChannelList& list, int position) {
   for (int i = 0; i < list.size(); ++i) {
-    if (list[i].Position == position && list[i].StatusNo == 0 && list[i].StatusIcon == 0) return i;
+    if (list[i].position == position && list[i].statusNo == 0 && list[i].statusIcon == 0) return i;
   }
   throw std::runtime_error("channel " + std::to_string(position) + " missing from a group");
 }
@@ -200,26 +200,26 @@ MemoryImage BuildTemplate(const Plan& plan, const fs::path& channelPlans) {
   model.CHRG = RegionalList(channelPlans / "regional.csv", plan("regional", "region"));
 
   for (const std::string& group : Words(plan("groups", "usable"))) {
-    model.groups[static_cast<std::size_t>(GroupIndex(group))].Usable = true;
+    model.groups[static_cast<std::size_t>(GroupIndex(group))].usable = true;
   }
   for (int g = 0; g < 3; ++g) {
-    model.groups[static_cast<std::size_t>(g)].PriorityCh =
+    model.groups[static_cast<std::size_t>(g)].priorityChannel =
         IndexOfChannel(model.list(static_cast<ListId>(g)), kPriorityChannel) + 1;
   }
   CommonSetup& c = model.common;
-  c.TxPoDisplay = static_cast<std::int16_t>(plan.number("common", "txpodisplay"));
-  c.Scan = plan.number("common", "scan") != 0;
-  c.ResumeTime = static_cast<std::int16_t>(plan.number("common", "resumetime"));
-  c.PttScanClear = plan.number("common", "pttscanclear") != 0;
-  c.DwTw = plan.number("common", "dwtw") != 0;
-  c.ModeSelect = static_cast<std::int16_t>(plan.number("common", "modeselect"));
-  c.WeatherAlert = static_cast<std::int16_t>(plan.number("common", "weatheralert"));
-  model.atis.AtisChGroup = {};
+  c.txPowerDisplay = static_cast<std::int16_t>(plan.number("common", "txpodisplay"));
+  c.scan = plan.number("common", "scan") != 0;
+  c.resumeTime = static_cast<std::int16_t>(plan.number("common", "resumetime"));
+  c.pttScanClear = plan.number("common", "pttscanclear") != 0;
+  c.dualWatch = plan.number("common", "dwtw") != 0;
+  c.modeSelect = static_cast<std::int16_t>(plan.number("common", "modeselect"));
+  c.weatherAlert = static_cast<std::int16_t>(plan.number("common", "weatheralert"));
+  model.atis.groups = {};
   for (const std::string& group : Words(plan("atis", "groups"))) {
-    model.atis.AtisChGroup[static_cast<std::size_t>(GroupIndex(group))] = true;
+    model.atis.groups[static_cast<std::size_t>(GroupIndex(group))] = true;
   }
-  model.atis.AtisMode = static_cast<std::int16_t>(plan.number("atis", "mode"));
-  model.atis.AtisCode.clear();
+  model.atis.mode = static_cast<std::int16_t>(plan.number("atis", "mode"));
+  model.atis.code.clear();
 
   EncodeImage(model, image, true);
   // The radio starts on channel 16 of its first group.

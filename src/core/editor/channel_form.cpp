@@ -36,25 +36,25 @@ std::int16_t ChosenValue(const OptionList& options, int item, std::int16_t own) 
 // The ticks as they stand and the scrambler item over the record (a hidden or empty scrambler
 // list keeps its value).
 void ApplySharedEntry(const SharedEntry& entry, ChannelRecord& r) {
-  r.TxEnable = entry.txEnable;
-  r.LowPower = entry.lowPower;
-  r.PowUp = entry.powUp;
-  r.ScanMemory = entry.scanMemory;
-  r.Scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, r.Scramble);
+  r.txEnabled = entry.txEnable;
+  r.lowPower = entry.lowPower;
+  r.powerUp = entry.powUp;
+  r.scanMemory = entry.scanMemory;
+  r.scramble = ChosenValue(ScramblerOptions(), entry.scramblerItem, r.scramble);
 }
 
 }  // namespace
 
 ChannelRecord NewChannelTemplate() {
   ChannelRecord r;
-  r.Position = 0;
-  r.Enable = true;
-  r.TxEnable = true;
-  r.ScanMemory = false;
-  r.Duplex = 2;
-  r.StatusIcon = 0;
-  r.StatusNo = TemplateStatusNo;
-  r.CHDisplayR.clear();
+  r.position = 0;
+  r.enabled = true;
+  r.txEnabled = true;
+  r.scanMemory = false;
+  r.duplex = 2;
+  r.statusIcon = 0;
+  r.statusNo = TemplateStatusNo;
+  r.displayRight.clear();
   return r;
 }
 
@@ -105,9 +105,9 @@ ChannelEnables EnablesFor(bool channelEnabled, bool txEnableTicked, bool lowPowe
 
 FrequencyTexts GroupFormFrequencies(int position, int duplex, bool maskTx) {
   ChannelRecord r;
-  r.Position = static_cast<std::int16_t>(position);
-  r.Duplex = static_cast<std::int16_t>(duplex);
-  r.TxEnable = !maskTx;
+  r.position = static_cast<std::int16_t>(position);
+  r.duplex = static_cast<std::int16_t>(duplex);
+  r.txEnabled = !maskTx;
   return {RxFreqText(r), TxFreqText(r)};
 }
 
@@ -143,22 +143,22 @@ bool IsDisplayNameCharacter(char c) {
 
 ChannelRecord GroupFormRecord(const ChannelRecord& shown, const GroupFormEntry& entry) {
   ChannelRecord r = shown;
-  r.Enable = true;
-  r.Position = ChosenValue(BaseChannelOptions(), entry.positionItem, shown.Position);
-  r.Duplex = ChosenValue(DuplexOptions(), entry.duplexItem, shown.Duplex);
-  r.StatusIcon = ChosenValue(StatusIconOptions(), entry.statusIconItem, shown.StatusIcon);
-  r.StatusNo = ChosenValue(StatusNoOptions(), entry.statusNoItem,
-                           static_cast<std::int16_t>(ShownStatusNo(shown.StatusNo, {})));
+  r.enabled = true;
+  r.position = ChosenValue(BaseChannelOptions(), entry.positionItem, shown.position);
+  r.duplex = ChosenValue(DuplexOptions(), entry.duplexItem, shown.duplex);
+  r.statusIcon = ChosenValue(StatusIconOptions(), entry.statusIconItem, shown.statusIcon);
+  r.statusNo = ChosenValue(StatusNoOptions(), entry.statusNoItem,
+                           static_cast<std::int16_t>(ShownStatusNo(shown.statusNo, {})));
   ApplySharedEntry(entry.shared, r);
-  const ChannelEnables enables = EnablesFor(true, r.TxEnable, r.LowPower);
-  r.LowPower = r.LowPower && enables.lowPowerOnly;
-  r.PowUp = r.PowUp && enables.powerUp;
+  const ChannelEnables enables = EnablesFor(true, r.txEnabled, r.lowPower);
+  r.lowPower = r.lowPower && enables.lowPowerOnly;
+  r.powerUp = r.powerUp && enables.powerUp;
   return r;
 }
 
 FrequencyTexts ChosenFrequencies(const ChannelRecord& shown, const GroupFormEntry& entry) {
   const ChannelRecord chosen = GroupFormRecord(shown, entry);
-  return GroupFormFrequencies(chosen.Position, chosen.Duplex, !entry.shared.txEnable);
+  return GroupFormFrequencies(chosen.position, chosen.duplex, !entry.shared.txEnable);
 }
 
 FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& entry) {
@@ -167,20 +167,20 @@ FreeFormSave FreeFormRecord(const ChannelRecord& shown, const FreeFormEntry& ent
   r = shown;
   // A free channel has no table position, duplex mode or status codes: the radio and the
   // channel data file give them back as 0, whatever the template held.
-  r.Position = r.Duplex = r.StatusNo = r.StatusIcon = 0;
-  r.Enable = true;
-  r.ExpCB1 = entry.groups[0];
-  r.ExpCB2 = entry.groups[1];
-  r.ExpCB3 = entry.groups[2];
-  r.CHDisplayL = PadRight(entry.name, DisplayNameLength);
+  r.position = r.duplex = r.statusNo = r.statusIcon = 0;
+  r.enabled = true;
+  r.inUsaGroup = entry.groups[0];
+  r.inIntGroup = entry.groups[1];
+  r.inRegionGroup = entry.groups[2];
+  r.displayLeft = PadRight(entry.name, DisplayNameLength);
   const FrequencyEntry rx = ReadFrequencyEntry(entry.rxText);
   const FrequencyEntry tx = ReadFrequencyEntry(entry.txText);
-  r.Rxfreq = rx.stored();
-  r.Txfreq = tx.stored();
+  r.rxFrequency = rx.stored();
+  r.txFrequency = tx.stored();
   save.rxShown = rx.shown;
   save.txShown = tx.shown;
   ApplySharedEntry(entry.shared, r);
-  save.complete = r.Rxfreq > 0 && r.Txfreq > 0 && !Trim(entry.name).empty();
+  save.complete = r.rxFrequency > 0 && r.txFrequency > 0 && !Trim(entry.name).empty();
   return save;
 }
 

@@ -30,7 +30,7 @@ std::vector<GridColumn> GroupColumns(bool scrambleSupported) {
 std::vector<GridColumn> FreeColumns(const SettingsModel& model, bool scrambleSupported) {
   std::vector<GridColumn> columns = {{"CH", 800}};
   for (int g = 0; g < 3; ++g) {
-    columns.push_back({model.groups[static_cast<std::size_t>(g)].GroupLabel, 700, true});
+    columns.push_back({model.groups[static_cast<std::size_t>(g)].label, 700, true});
   }
   for (GridColumn column : std::vector<GridColumn>{{"DISP", 800},
                                                    {"RX[MHz]", 1000},
@@ -46,26 +46,26 @@ std::vector<GridColumn> FreeColumns(const SettingsModel& model, bool scrambleSup
 
 std::vector<GridCell> GroupRow(const ChannelRecord& r, bool scrambleSupported) {
   std::vector<GridCell> row = {Text(ChannelDisplayName(r)), Text(RxFreqText(r)),
-                               Text(TxFreqText(r)),         Text(TxLabel(r.TxEnable)),
-                               Text(LowLabel(r.LowPower)),  Text(UpLabel(r.PowUp)),
-                               Text(DuplexLabel(r.Duplex)), Text(MemLabel(r.ScanMemory))};
-  if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.Scramble)));
+                               Text(TxFreqText(r)),         Text(TxLabel(r.txEnabled)),
+                               Text(LowLabel(r.lowPower)),  Text(UpLabel(r.powerUp)),
+                               Text(DuplexLabel(r.duplex)), Text(MemLabel(r.scanMemory))};
+  if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.scramble)));
   return row;
 }
 
 std::vector<GridCell> FreeRow(ListId list, int index, const ChannelRecord& r,
                               bool scrambleSupported) {
   std::vector<GridCell> row = {Text(RowLabel(list, index + 1)),
-                               Check(r.ExpCB1),
-                               Check(r.ExpCB2),
-                               Check(r.ExpCB3),
-                               Text(r.CHDisplayL),
-                               Text(FormatFreq4(r.Rxfreq)),
-                               Text(FormatFreq4(r.Txfreq)),
-                               Text(LowLabel(r.LowPower)),
-                               Text(UpLabel(r.PowUp)),
-                               Text(MemLabel(r.ScanMemory))};
-  if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.Scramble)));
+                               Check(r.inUsaGroup),
+                               Check(r.inIntGroup),
+                               Check(r.inRegionGroup),
+                               Text(r.displayLeft),
+                               Text(FormatFreq4(r.rxFrequency)),
+                               Text(FormatFreq4(r.txFrequency)),
+                               Text(LowLabel(r.lowPower)),
+                               Text(UpLabel(r.powerUp)),
+                               Text(MemLabel(r.scanMemory))};
+  if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.scramble)));
   return row;
 }
 

@@ -16,7 +16,7 @@ OptionList PriorityEntries(const SettingsModel& model, int group) {
   if (!HasPriorityChannel(group)) return {};
   const ChannelList& list = model.list(GroupList(group));
   for (int k = 0; k < list.size(); ++k) {
-    if (list[k].Enable) entries.push_back({ChannelDisplayName(list[k]), k + 1});
+    if (list[k].enabled) entries.push_back({ChannelDisplayName(list[k]), k + 1});
   }
   return OptionList(std::move(entries));
 }
@@ -29,7 +29,7 @@ std::optional<int> ShownPriority(const OptionList& entries, std::int32_t priorit
 bool SettlePriorityChannels(SettingsModel& model) {
   bool changed = false;
   for (int g = 0; g < addr::PlanGroupCount; ++g) {
-    std::int32_t& priority = model.groups[static_cast<std::size_t>(g)].PriorityCh;
+    std::int32_t& priority = model.groups[static_cast<std::size_t>(g)].priorityChannel;
     const std::optional<int> shown = ShownPriority(PriorityEntries(model, g), priority);
     if (shown && *shown != priority) {
       priority = *shown;
@@ -40,12 +40,12 @@ bool SettlePriorityChannels(SettingsModel& model) {
 }
 
 bool IsAtisGroupEnabled(const SettingsModel& model, int group) {
-  return model.groups.at(static_cast<std::size_t>(group)).Usable;
+  return model.groups.at(static_cast<std::size_t>(group)).usable;
 }
 
 bool IsAtisCodeEnabled(const SettingsModel& model) {
   return std::any_of(model.groups.begin(), model.groups.end(),
-                     [](const ChannelGroup& g) { return g.Usable; });
+                     [](const ChannelGroup& g) { return g.usable; });
 }
 
 }  // namespace tpw

@@ -14,17 +14,17 @@ namespace tpw {
 bool HasPriorityChannel(int group);
 
 // The priority list of a group: the enabled records of the group's list, in list order, each
-// with the number PriorityCh stores for it (the record's index in its list, plus 1); none for
+// with the number priorityChannel stores for it (the record's index in its list, plus 1); none for
 // the EXP group.
 OptionList PriorityEntries(const SettingsModel& model, int group);
 
-// The value a priority list selects: the group's PriorityCh when an entry has it, else the
-// first entry; nothing for a list without entries (PriorityCh is then kept).
+// The value a priority list selects: the group's priorityChannel when an entry has it, else the
+// first entry; nothing for a list without entries (priorityChannel is then kept).
 std::optional<int> ShownPriority(const OptionList& entries, std::int32_t priorityCh);
 
-// Puts each group's PriorityCh on the entry its list shows, as showing the page does: a
+// Puts each group's priorityChannel on the entry its list shows, as showing the page does: a
 // channel that is no longer an enabled record of the list becomes the list's first. True when
-// a PriorityCh changed, which is a change of the data.
+// a priorityChannel changed, which is a change of the data.
 bool SettlePriorityChannels(SettingsModel& model);
 
 // The ATIS box of a group can be used while the group is usable; the code while any group is.

@@ -4,7 +4,7 @@ namespace tpw {
 
 namespace {
 
-// PriorityCh of the groups of the short-slot lists counts records from 1.
+// priorityChannel of the groups of the short-slot lists counts records from 1.
 constexpr std::int32_t kNoPriority = 65535;
 
 // The priority channel of the list's group, or nullptr for a list without one (CHRG, CHWX,
@@ -12,7 +12,7 @@ constexpr std::int32_t kNoPriority = 65535;
 std::int32_t* PriorityOf(SettingsModel& model, ListId list) {
   const int group = Layout(list).group;
   if (group < 0 || group > 2) return nullptr;
-  return &model.groups[static_cast<std::size_t>(group)].PriorityCh;
+  return &model.groups[static_cast<std::size_t>(group)].priorityChannel;
 }
 
 // True when the priority number names one of the count records of the list.

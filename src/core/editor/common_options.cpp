@@ -65,21 +65,21 @@ std::optional<int> ShownValue(const SettingsModel& model, CommonOption option) {
   const CommonSetup& c = model.common;
   switch (option) {
     case CommonOption::Scan:
-      return c.Scan ? 1 : 0;
+      return c.scan ? 1 : 0;
     case CommonOption::ResumeTime:
-      return EntryFor(option, c.ResumeTime);
+      return EntryFor(option, c.resumeTime);
     case CommonOption::PttScanClear:
-      return c.PttScanClear ? 1 : 0;
+      return c.pttScanClear ? 1 : 0;
     case CommonOption::DwTw:
-      return c.DwTw ? 1 : 0;
+      return c.dualWatch ? 1 : 0;
     case CommonOption::ModeSelect:
-      return EntryFor(option, c.ModeSelect);
+      return EntryFor(option, c.modeSelect);
     case CommonOption::WeatherAlert:
-      return EntryFor(option, c.WeatherAlert);
+      return EntryFor(option, c.weatherAlert);
     case CommonOption::DualWatch:
       return std::nullopt;
     case CommonOption::AtisMode:
-      return EntryFor(option, model.atis.AtisMode);
+      return EntryFor(option, model.atis.mode);
   }
   return std::nullopt;
 }
@@ -88,27 +88,27 @@ bool StoreChoice(SettingsModel& model, CommonOption option, int value) {
   CommonSetup& c = model.common;
   switch (option) {
     case CommonOption::Scan:
-      c.Scan = value != 0;
+      c.scan = value != 0;
       return true;
     case CommonOption::ResumeTime:
-      c.ResumeTime = Stored(value);
+      c.resumeTime = Stored(value);
       return true;
     case CommonOption::PttScanClear:
-      c.PttScanClear = value != 0;
+      c.pttScanClear = value != 0;
       return true;
     case CommonOption::DwTw:
-      c.DwTw = value != 0;
+      c.dualWatch = value != 0;
       return true;
     case CommonOption::ModeSelect:
-      c.ModeSelect = Stored(value);
+      c.modeSelect = Stored(value);
       return true;
     case CommonOption::WeatherAlert:
-      c.WeatherAlert = Stored(value);
+      c.weatherAlert = Stored(value);
       return true;
     case CommonOption::DualWatch:
       return false;
     case CommonOption::AtisMode:
-      model.atis.AtisMode = Stored(value);
+      model.atis.mode = Stored(value);
       return true;
   }
   return false;

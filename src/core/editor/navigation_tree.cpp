@@ -12,7 +12,7 @@ int AddNode(NavigationTree& tree, std::string key, std::string text, int parent)
 }
 
 bool Usable(const SettingsModel& model, int group) {
-  return model.groups[static_cast<std::size_t>(group)].Usable;
+  return model.groups[static_cast<std::size_t>(group)].usable;
 }
 
 // The child nodes under "Program" that show a channel list, with the group they belong to.
@@ -57,7 +57,7 @@ void UpdateGroupLabels(NavigationTree& tree, const SettingsModel& model) {
     if (index < 1 || index > tree.count()) continue;
     std::string& text = tree.nodes[static_cast<std::size_t>(index - 1)].text;
     text = text.substr(0, text.find('('));
-    const std::string& label = model.groups[static_cast<std::size_t>(g)].GroupLabel;
+    const std::string& label = model.groups[static_cast<std::size_t>(g)].label;
     if (!label.empty() && !text.ends_with(')')) text += "(" + label + ")";
   }
 }

@@ -19,9 +19,9 @@ WeatherRows WeatherRowsOf(const SettingsModel& model) {
     if (k >= model.CHWX.size()) continue;
     const ChannelRecord& record = model.CHWX[k];
     row.present = true;
-    row.enable = record.Enable;
-    row.scan = record.ScanMemory;
-    row.scanUsable = record.Enable;
+    row.enable = record.enabled;
+    row.scan = record.scanMemory;
+    row.scanUsable = record.enabled;
   }
   return rows;
 }
@@ -29,14 +29,14 @@ WeatherRows WeatherRowsOf(const SettingsModel& model) {
 bool SetWeatherEnable(SettingsModel& model, int row, bool enable) {
   ChannelRecord* record = RecordOfRow(model, row);
   if (record == nullptr) return false;
-  record->Enable = enable;
+  record->enabled = enable;
   return true;
 }
 
 bool SetWeatherScan(SettingsModel& model, int row, bool scan) {
   ChannelRecord* record = RecordOfRow(model, row);
   if (record == nullptr) return false;
-  record->ScanMemory = scan;
+  record->scanMemory = scan;
   return true;
 }
 

@@ -53,32 +53,32 @@ class TextWriter {
 };
 
 void WritePlanRecord(TextWriter& out, const ChannelRecord& r, const ModelCaps& caps) {
-  out.number("Position", r.Position);
-  out.flag("Enable", r.Enable);
-  out.flag("LowPower", r.LowPower);
-  out.flag("PowUp", r.PowUp);
-  out.number("Duplex", r.Duplex);
-  out.flag("TxEnable", r.TxEnable);
-  out.number("StatusNo", r.StatusNo);
-  out.number("StatusIcon", r.StatusIcon);
-  out.flag("ScanMemory", r.ScanMemory);
-  if (caps.ScrambleSupported) out.number("Scramble", r.Scramble);
+  out.number("Position", r.position);
+  out.flag("Enable", r.enabled);
+  out.flag("LowPower", r.lowPower);
+  out.flag("PowUp", r.powerUp);
+  out.number("Duplex", r.duplex);
+  out.flag("TxEnable", r.txEnabled);
+  out.number("StatusNo", r.statusNo);
+  out.number("StatusIcon", r.statusIcon);
+  out.flag("ScanMemory", r.scanMemory);
+  if (caps.ScrambleSupported) out.number("Scramble", r.scramble);
 }
 
 void WriteFreeRecord(TextWriter& out, const ChannelRecord& r, const ModelCaps& caps) {
-  out.flag("Enable", r.Enable);
-  out.key("CHDisplayL", r.CHDisplayL);
-  out.key("CHDisplayR", r.CHDisplayR);
-  out.frequency("Rxfreq", r.Rxfreq);
-  out.frequency("Txfreq", r.Txfreq);
-  out.flag("LowPower", r.LowPower);
-  out.flag("PowUp", r.PowUp);
-  out.flag("TxEnable", r.TxEnable);
-  out.flag("ScanMemory", r.ScanMemory);
-  if (caps.ScrambleSupported) out.number("Scramble", r.Scramble);
-  out.flag("ExpCB1", r.ExpCB1);
-  out.flag("ExpCB2", r.ExpCB2);
-  out.flag("ExpCB3", r.ExpCB3);
+  out.flag("Enable", r.enabled);
+  out.key("CHDisplayL", r.displayLeft);
+  out.key("CHDisplayR", r.displayRight);
+  out.frequency("Rxfreq", r.rxFrequency);
+  out.frequency("Txfreq", r.txFrequency);
+  out.flag("LowPower", r.lowPower);
+  out.flag("PowUp", r.powerUp);
+  out.flag("TxEnable", r.txEnabled);
+  out.flag("ScanMemory", r.scanMemory);
+  if (caps.ScrambleSupported) out.number("Scramble", r.scramble);
+  out.flag("ExpCB1", r.inUsaGroup);
+  out.flag("ExpCB2", r.inIntGroup);
+  out.flag("ExpCB3", r.inRegionGroup);
 }
 
 void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& caps,
@@ -91,30 +91,30 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   out.number("REGION", NormaliseRegion(regionCode));
 
   out.section(GroupSection);
-  for (int g = 0; g < GroupCount; ++g) out.flag(GroupKeys[g], model.groups[g].Usable);
+  for (int g = 0; g < GroupCount; ++g) out.flag(GroupKeys[g], model.groups[g].usable);
   for (int g = 0; g < GroupCount; ++g) {
-    out.number("Priority CH" + std::to_string(g), model.groups[g].PriorityCh);
+    out.number("Priority CH" + std::to_string(g), model.groups[g].priorityChannel);
   }
 
   const CommonSetup& c = model.common;
   out.section(CommonSection);
-  out.number("TX Po Display", c.TxPoDisplay);
-  out.flag("SCAN", c.Scan);
-  out.number("Resume Time", c.ResumeTime);
-  out.flag("PTT SCAN Clear", c.PttScanClear);
-  out.flag("DW/TW", c.DwTw);
-  out.number("Mode Select", c.ModeSelect);
-  out.number("Offset Time", c.OffsetTime);
-  out.flag("Time Display", c.TimeDisplay);
-  out.number("Weater", c.WeatherAlert);
+  out.number("TX Po Display", c.txPowerDisplay);
+  out.flag("SCAN", c.scan);
+  out.number("Resume Time", c.resumeTime);
+  out.flag("PTT SCAN Clear", c.pttScanClear);
+  out.flag("DW/TW", c.dualWatch);
+  out.number("Mode Select", c.modeSelect);
+  out.number("Offset Time", c.offsetTime);
+  out.flag("Time Display", c.timeDisplay);
+  out.number("Weater", c.weatherAlert);
 
   if (caps.AtisSupported) {
     out.section(AtisSection);
     for (int i = 0; i < 4; ++i) {
-      out.flag("Usable ATIS CH Group" + std::to_string(i), model.atis.AtisChGroup[i]);
+      out.flag("Usable ATIS CH Group" + std::to_string(i), model.atis.groups[i]);
     }
-    out.key("Atis Mode", "#" + std::to_string(model.atis.AtisMode));
-    out.key("Atis Code", "#" + model.atis.AtisCode);
+    out.key("Atis Mode", "#" + std::to_string(model.atis.mode));
+    out.key("Atis Code", "#" + model.atis.code);
   }
 }
 
@@ -208,7 +208,7 @@ bool TakeDataFile(Context& ctx, const fs::path& path, std::string_view content, 
     SettingsModel model = ws.model;
     const std::vector<ReadingNote> notes =
         ReadDataFileSettings(ParseSectionTable(content), ws.caps, model);
-    model.groups[2].GroupLabel = GroupTwoName(fileRegion);
+    model.groups[2].label = GroupTwoName(fileRegion);
     ws.model = std::move(model);
     SetRegion(ws.image, fileRegion);
     ws.documentPath.clear();
@@ -256,8 +256,8 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
     int i = 0;
     for (const ChannelRecord& r : model.CHWX) {
       out.section("CHWX" + std::to_string(i++));
-      out.flag("Enable", r.Enable);
-      out.flag("ScanMemory", r.ScanMemory);
+      out.flag("Enable", r.enabled);
+      out.flag("ScanMemory", r.scanMemory);
     }
   }
   for (ListId id : FreeLists) {

@@ -137,7 +137,7 @@ class FieldReader {
 
 void ReadGroupsUsable(const SectionTable& table, SettingsModel& model, Notes& notes) {
   const FieldReader in(table, GroupSection, notes);
-  for (int g = 0; g < GroupCount; ++g) in.flag(GroupKeys[g], model.groups[g].Usable);
+  for (int g = 0; g < GroupCount; ++g) in.flag(GroupKeys[g], model.groups[g].usable);
 }
 
 // None (-1 or 65535) or the number, counted from 1, of a record its group's list can hold; a
@@ -155,7 +155,7 @@ void ReadPriorities(const SectionTable& table, SettingsModel& model, Notes& note
   for (int g = 0; g < GroupCount; ++g) {
     const SectionTable::Key* found = in.find("Priority CH" + std::to_string(g));
     if (!found) continue;
-    std::int32_t& field = model.groups[g].PriorityCh;
+    std::int32_t& field = model.groups[g].priorityChannel;
     const auto value = FieldReader::WholeNumber(found->value, -1, 65535);
     if (value && IsPriorityChannel(*value, g)) {
       field = static_cast<std::int32_t>(*value);
@@ -171,28 +171,28 @@ void ReadPriorities(const SectionTable& table, SettingsModel& model, Notes& note
 
 void ReadCommon(const SectionTable& table, CommonSetup& c, Notes& notes) {
   const FieldReader in(table, CommonSection, notes);
-  in.number("TX Po Display", c.TxPoDisplay, 0, 255);
-  in.flag("SCAN", c.Scan);
-  in.number("Resume Time", c.ResumeTime, 0, 255);
-  in.flag("PTT SCAN Clear", c.PttScanClear);
-  in.flag("DW/TW", c.DwTw);
-  in.number("Mode Select", c.ModeSelect, 0, 255);
-  in.number("Offset Time", c.OffsetTime, kInt16Low, kInt16High);
-  in.flag("Time Display", c.TimeDisplay);
-  in.number("Weater", c.WeatherAlert, 0, 255);
+  in.number("TX Po Display", c.txPowerDisplay, 0, 255);
+  in.flag("SCAN", c.scan);
+  in.number("Resume Time", c.resumeTime, 0, 255);
+  in.flag("PTT SCAN Clear", c.pttScanClear);
+  in.flag("DW/TW", c.dualWatch);
+  in.number("Mode Select", c.modeSelect, 0, 255);
+  in.number("Offset Time", c.offsetTime, kInt16Low, kInt16High);
+  in.flag("Time Display", c.timeDisplay);
+  in.number("Weater", c.weatherAlert, 0, 255);
 }
 
 void ReadAtis(const SectionTable& table, AtisSetup& atis, Notes& notes) {
   const FieldReader in(table, AtisSection, notes);
   for (int i = 0; i < 4; ++i) {
-    atis.AtisChGroup[i] = IsNonZeroText(in.raw("Usable ATIS CH Group" + std::to_string(i)));
+    atis.groups[i] = IsNonZeroText(in.raw("Usable ATIS CH Group" + std::to_string(i)));
   }
-  in.number("Atis Mode", atis.AtisMode, 0, 255);
-  atis.AtisCode.clear();
+  in.number("Atis Mode", atis.mode, 0, 255);
+  atis.code.clear();
   const SectionTable::Key* code = in.find("Atis Code");
   if (!code) return;
   if (const std::optional<std::string> accepted = AcceptedAtisCode(code->value)) {
-    atis.AtisCode = *accepted;
+    atis.code = *accepted;
   } else {
     // A code the radio cannot hold would be programmed as garbage that only an ATIS clear
     // removes, and any other code might be programmed for good: none is taken.
@@ -223,25 +223,25 @@ ListEnd ReadPlanList(const SectionTable& table, ListId id, const ModelCaps& caps
     const FieldReader in(table, layout.name + std::to_string(n), notes);
     if (in.raw("Position").empty()) return {n, "it has no Position"};
     ChannelRecord r;
-    in.number("Position", r.Position, 0, MarineChannelCount - 1,
+    in.number("Position", r.position, 0, MarineChannelCount - 1,
               "a channel position from 0 to " + std::to_string(MarineChannelCount - 1));
     // The records of these lists are enabled whatever the file says.
-    r.Enable = true;
+    r.enabled = true;
     if (const SectionTable::Key* enable = in.find("Enable")) {
       if (ParseBoolean(enable->value) != true) {
         in.refuse(*enable, std::string("the records of ") + layout.name + " are always enabled",
                   "taken as 1");
       }
     }
-    in.flag("LowPower", r.LowPower);
-    in.flag("PowUp", r.PowUp);
+    in.flag("LowPower", r.lowPower);
+    in.flag("PowUp", r.powerUp);
     // The 2-bit fields of the record hold 0..3.
-    in.number("Duplex", r.Duplex, 0, 3);
-    in.flag("TxEnable", r.TxEnable);
-    in.number("StatusNo", r.StatusNo, 0, 3);
-    in.number("StatusIcon", r.StatusIcon, 0, 3);
-    in.flag("ScanMemory", r.ScanMemory);
-    if (caps.ScrambleSupported) in.number("Scramble", r.Scramble, kInt16Low, kInt16High);
+    in.number("Duplex", r.duplex, 0, 3);
+    in.flag("TxEnable", r.txEnabled);
+    in.number("StatusNo", r.statusNo, 0, 3);
+    in.number("StatusIcon", r.statusIcon, 0, 3);
+    in.flag("ScanMemory", r.scanMemory);
+    if (caps.ScrambleSupported) in.number("Scramble", r.scramble, kInt16Low, kInt16High);
     list.append(r);
   }
   return {layout.limit + 1};
@@ -250,8 +250,8 @@ ListEnd ReadPlanList(const SectionTable& table, ListId id, const ModelCaps& caps
 ListEnd ReadWeatherList(const SectionTable& table, ChannelList& list, Notes& notes) {
   for (int i = 0; i < list.size(); ++i) {
     const FieldReader in(table, "CHWX" + std::to_string(i), notes);
-    in.flag("Enable", list[i].Enable);
-    in.flag("ScanMemory", list[i].ScanMemory);
+    in.flag("Enable", list[i].enabled);
+    in.flag("ScanMemory", list[i].scanMemory);
   }
   return {list.size()};
 }
@@ -267,26 +267,26 @@ ListEnd ReadFreeList(const SectionTable& table, ListId id, const ModelCaps& caps
     if (enable.empty()) return {n, "it has no Enable"};
     if (number && RoundHalfEven(*number) == 0) return {n, "its Enable is 0"};
     ChannelRecord r;
-    in.flag("Enable", r.Enable);
+    in.flag("Enable", r.enabled);
     if (const SectionTable::Key* name = in.find("CHDisplayL")) {
       if (IsDisplayName(name->value)) {
-        r.CHDisplayL = name->value;
+        r.displayLeft = name->value;
       } else {
         in.refuse(*name, "not a channel name the radio can show (two letters, digits or -+().*/,)",
                   "kept empty");
       }
     }
-    in.text("CHDisplayR", r.CHDisplayR);
-    in.frequency("Rxfreq", r.Rxfreq);
-    in.frequency("Txfreq", r.Txfreq);
-    in.flag("TxEnable", r.TxEnable);
-    in.flag("LowPower", r.LowPower);
-    in.flag("PowUp", r.PowUp);
-    in.flag("ScanMemory", r.ScanMemory);
-    if (caps.ScrambleSupported) in.number("Scramble", r.Scramble, kInt16Low, kInt16High);
-    in.flag("ExpCB1", r.ExpCB1);
-    in.flag("ExpCB2", r.ExpCB2);
-    in.flag("ExpCB3", r.ExpCB3);
+    in.text("CHDisplayR", r.displayRight);
+    in.frequency("Rxfreq", r.rxFrequency);
+    in.frequency("Txfreq", r.txFrequency);
+    in.flag("TxEnable", r.txEnabled);
+    in.flag("LowPower", r.lowPower);
+    in.flag("PowUp", r.powerUp);
+    in.flag("ScanMemory", r.scanMemory);
+    if (caps.ScrambleSupported) in.number("Scramble", r.scramble, kInt16Low, kInt16High);
+    in.flag("ExpCB1", r.inUsaGroup);
+    in.flag("ExpCB2", r.inIntGroup);
+    in.flag("ExpCB3", r.inRegionGroup);
     list.append(r);
   }
   return {layout.limit + 1};

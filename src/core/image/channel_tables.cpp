@@ -61,20 +61,20 @@ const WxChannelTable& WxChannels() {
 }
 
 bool IsTableChannel(const ChannelRecord& record) {
-  return record.Position >= 0 && record.Position < MarineChannelCount && record.Duplex >= 0 &&
-         record.Duplex <= 3;
+  return record.position >= 0 && record.position < MarineChannelCount && record.duplex >= 0 &&
+         record.duplex <= 3;
 }
 
 double RecordRxFreq(const ChannelRecord& record) {
   if (!IsTableChannel(record)) return 0;
-  const ChannelDef& def = MarineChannels()[static_cast<std::size_t>(record.Position)];
-  return record.Duplex == 0 || record.Duplex == 3 ? def.ShipRxFreq : def.CoastFreq;
+  const ChannelDef& def = MarineChannels()[static_cast<std::size_t>(record.position)];
+  return record.duplex == 0 || record.duplex == 3 ? def.ShipRxFreq : def.CoastFreq;
 }
 
 double RecordTxFreq(const ChannelRecord& record) {
   if (!IsTableChannel(record)) return 0;
-  const ChannelDef& def = MarineChannels()[static_cast<std::size_t>(record.Position)];
-  return record.Duplex == 0 || record.Duplex == 2 ? def.ShipTxFreq : def.CoastFreq;
+  const ChannelDef& def = MarineChannels()[static_cast<std::size_t>(record.position)];
+  return record.duplex == 0 || record.duplex == 2 ? def.ShipTxFreq : def.CoastFreq;
 }
 
 ChannelList DefaultWeatherList() {
@@ -84,11 +84,11 @@ ChannelList DefaultWeatherList() {
     const ChannelDef& def = table[static_cast<std::size_t>(k)];
     if (!def.Defined) continue;
     ChannelRecord record;
-    record.Position = static_cast<std::int16_t>(k);
-    record.Enable = true;
-    record.TxEnable = def.ShipTxFreq > 0;
-    record.LowPower = def.RecordLowPower;
-    record.Duplex = def.RecordDuplex;
+    record.position = static_cast<std::int16_t>(k);
+    record.enabled = true;
+    record.txEnabled = def.ShipTxFreq > 0;
+    record.lowPower = def.RecordLowPower;
+    record.duplex = def.RecordDuplex;
     list.append(record);
   }
   return list;

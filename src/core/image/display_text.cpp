@@ -47,7 +47,7 @@ std::string FieldOrDashes(std::string_view text) {
 std::string GroupLabelsLine(const SettingsModel& model) {
   std::string line;
   for (int g = 0; g < 3; ++g) {
-    line += (model.groups[static_cast<std::size_t>(g)].GroupLabel + "  ").substr(0, 5);
+    line += (model.groups[static_cast<std::size_t>(g)].label + "  ").substr(0, 5);
   }
   return line;
 }
@@ -57,10 +57,10 @@ std::string ExpLabel() {
 }
 
 std::string ChannelDisplayName(const ChannelRecord& record) {
-  if (record.Position < 0 || record.Position >= MarineChannelCount) return {};
-  std::string name = record.StatusNo == 1 ? "10" : record.StatusNo == 2 ? "20" : "";
-  name += MarineChannels()[static_cast<std::size_t>(record.Position)].ChName;
-  name += record.StatusIcon == 1 ? "A" : record.StatusIcon == 2 ? "B" : "";
+  if (record.position < 0 || record.position >= MarineChannelCount) return {};
+  std::string name = record.statusNo == 1 ? "10" : record.statusNo == 2 ? "20" : "";
+  name += MarineChannels()[static_cast<std::size_t>(record.position)].ChName;
+  name += record.statusIcon == 1 ? "A" : record.statusIcon == 2 ? "B" : "";
   return name;
 }
 
@@ -71,7 +71,7 @@ std::string RxFreqText(const ChannelRecord& record) {
 
 std::string TxFreqText(const ChannelRecord& record) {
   if (!IsTableChannel(record)) return {};
-  return FormatFreq3Masked(RecordTxFreq(record), !record.TxEnable);
+  return FormatFreq3Masked(RecordTxFreq(record), !record.txEnabled);
 }
 
 std::string DuplexLabel(int duplex) {

@@ -25,15 +25,15 @@ constexpr ListId kCodecOrder[] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN,
 
 // Transmit mode of a 2-byte record: 0 off, 1 low, 2 low with power-up, 3 high.
 void ApplyTxMode(ChannelRecord& record, int mode) {
-  record.TxEnable = mode != 0;
-  record.LowPower = mode == 1 || mode == 2;
-  record.PowUp = mode == 2;
+  record.txEnabled = mode != 0;
+  record.lowPower = mode == 1 || mode == 2;
+  record.powerUp = mode == 2;
 }
 
 int TxMode(const ChannelRecord& record) {
-  if (!record.TxEnable) return 0;
-  if (!record.LowPower) return 3;
-  return record.PowUp ? 2 : 1;
+  if (!record.txEnabled) return 0;
+  if (!record.lowPower) return 3;
+  return record.powerUp ? 2 : 1;
 }
 
 // A 2-bit field of a short slot's flags byte.
@@ -42,25 +42,25 @@ std::int16_t ShortField(std::uint8_t flags, int topBit) {
 }
 
 void DecodeShortSlot(const MemoryImage& image, int address, ChannelRecord& record) {
-  record.Position = image.at(address + short_slot::Position);
+  record.position = image.at(address + short_slot::Position);
   const std::uint8_t flags = image.at(address + short_slot::Flags);
-  record.Duplex = ShortField(flags, short_slot::DuplexTopBit);
+  record.duplex = ShortField(flags, short_slot::DuplexTopBit);
   ApplyTxMode(record, ShortField(flags, short_slot::TxModeTopBit));
-  record.StatusIcon = ShortField(flags, short_slot::StatusIconTopBit);
-  record.StatusNo = ShortField(flags, short_slot::StatusNoTopBit);
+  record.statusIcon = ShortField(flags, short_slot::StatusIconTopBit);
+  record.statusNo = ShortField(flags, short_slot::StatusNoTopBit);
 }
 
 void DecodeLongSlot(const MemoryImage& image, int address, ChannelRecord& record) {
   const std::uint8_t flags = image.at(address + long_slot::Flags);
-  record.ExpCB1 = TestBit(flags, long_slot::NotExpCB1Bit) == 0;
-  record.ExpCB2 = TestBit(flags, long_slot::NotExpCB2Bit) == 0;
-  record.ExpCB3 = TestBit(flags, long_slot::NotExpCB3Bit) == 0;
-  record.TxEnable = TestBit(flags, long_slot::TxEnableBit) == 1;
-  record.PowUp = TestBit(flags, long_slot::PowUpBit) == 1;
-  record.LowPower = TestBit(flags, long_slot::HighPowerBit) == 0;
-  record.CHDisplayL = DecodeText(image, address + long_slot::Display, long_slot::DisplayLength);
-  record.Rxfreq = DecodeFreqAt(image, address + long_slot::RxFreq);
-  record.Txfreq = DecodeFreqAt(image, address + long_slot::TxFreq);
+  record.inUsaGroup = TestBit(flags, long_slot::NotExpCB1Bit) == 0;
+  record.inIntGroup = TestBit(flags, long_slot::NotExpCB2Bit) == 0;
+  record.inRegionGroup = TestBit(flags, long_slot::NotExpCB3Bit) == 0;
+  record.txEnabled = TestBit(flags, long_slot::TxEnableBit) == 1;
+  record.powerUp = TestBit(flags, long_slot::PowUpBit) == 1;
+  record.lowPower = TestBit(flags, long_slot::HighPowerBit) == 0;
+  record.displayLeft = DecodeText(image, address + long_slot::Display, long_slot::DisplayLength);
+  record.rxFrequency = DecodeFreqAt(image, address + long_slot::RxFreq);
+  record.txFrequency = DecodeFreqAt(image, address + long_slot::TxFreq);
 }
 
 void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList& list) {
@@ -71,12 +71,12 @@ void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList&
   const int countable = std::min(8 * layout.bitmapBytes, layout.slotCount);
   for (int k = 0; k < countable && BitmapEntry(image, layout.enableAddress, k); ++k) {
     ChannelRecord record;
-    record.Enable = true;
+    record.enabled = true;
     list.append(record);
   }
   if (list.isEmpty()) return;
   for (int k = 0; k < list.size(); ++k) {
-    list[k].ScanMemory = BitmapEntry(image, layout.scanAddress, k);
+    list[k].scanMemory = BitmapEntry(image, layout.scanAddress, k);
   }
   for (int k = 0; k < list.size(); ++k) {
     const int address = layout.recordsAddress + layout.slotSize * k;
@@ -95,8 +95,8 @@ void DecodeList(const MemoryImage& image, const ListLayout& layout, ChannelList&
 void DecodeWeatherList(const MemoryImage& image, const ListLayout& layout, ChannelList& list) {
   list = DefaultWeatherList();
   for (int k = 0; k < list.size(); ++k) {
-    list[k].Enable = BitmapEntry(image, layout.enableAddress, k);
-    list[k].ScanMemory = BitmapEntry(image, layout.scanAddress, k);
+    list[k].enabled = BitmapEntry(image, layout.enableAddress, k);
+    list[k].scanMemory = BitmapEntry(image, layout.scanAddress, k);
   }
 }
 
@@ -113,12 +113,12 @@ void EncodeBitmap(MemoryImage& image, int address, int bytes, const ChannelList&
 }
 
 void EncodeShortSlot(const ChannelRecord& record, MemoryImage& image, int address) {
-  image.set(address + short_slot::Position, static_cast<std::uint8_t>(record.Position & 0xFF));
+  image.set(address + short_slot::Position, static_cast<std::uint8_t>(record.position & 0xFF));
   std::uint8_t flags = image.at(address + short_slot::Flags);
-  SetField(flags, short_slot::FieldWidth, short_slot::DuplexTopBit, record.Duplex);
+  SetField(flags, short_slot::FieldWidth, short_slot::DuplexTopBit, record.duplex);
   SetField(flags, short_slot::FieldWidth, short_slot::TxModeTopBit, TxMode(record));
-  SetField(flags, short_slot::FieldWidth, short_slot::StatusIconTopBit, record.StatusIcon);
-  SetField(flags, short_slot::FieldWidth, short_slot::StatusNoTopBit, record.StatusNo);
+  SetField(flags, short_slot::FieldWidth, short_slot::StatusIconTopBit, record.statusIcon);
+  SetField(flags, short_slot::FieldWidth, short_slot::StatusNoTopBit, record.statusNo);
   image.set(address + short_slot::Flags, flags);
 }
 
@@ -126,17 +126,17 @@ void EncodeLongSlot(const ChannelRecord& record, MemoryImage& image, int address
   std::uint8_t flags = 0;
   SetBit(flags, TestBit(image.at(address + long_slot::Flags), long_slot::KeptBit),
          long_slot::KeptBit);
-  SetBit(flags, BoolToBit(!record.ExpCB1), long_slot::NotExpCB1Bit);
-  SetBit(flags, BoolToBit(!record.ExpCB2), long_slot::NotExpCB2Bit);
-  SetBit(flags, BoolToBit(!record.ExpCB3), long_slot::NotExpCB3Bit);
-  SetBit(flags, BoolToBit(record.TxEnable), long_slot::TxEnableBit);
-  SetBit(flags, BoolToBit(record.PowUp), long_slot::PowUpBit);
-  SetBit(flags, BoolToBit(!record.LowPower), long_slot::HighPowerBit);
+  SetBit(flags, BoolToBit(!record.inUsaGroup), long_slot::NotExpCB1Bit);
+  SetBit(flags, BoolToBit(!record.inIntGroup), long_slot::NotExpCB2Bit);
+  SetBit(flags, BoolToBit(!record.inRegionGroup), long_slot::NotExpCB3Bit);
+  SetBit(flags, BoolToBit(record.txEnabled), long_slot::TxEnableBit);
+  SetBit(flags, BoolToBit(record.powerUp), long_slot::PowUpBit);
+  SetBit(flags, BoolToBit(!record.lowPower), long_slot::HighPowerBit);
   image.set(address + long_slot::Flags, flags);
-  EncodeText(image, address + long_slot::Display, record.CHDisplayL, long_slot::DisplayLength);
+  EncodeText(image, address + long_slot::Display, record.displayLeft, long_slot::DisplayLength);
   image.set(address + long_slot::Filler, 0xFF);
-  EncodeFreqAt(image, address + long_slot::RxFreq, record.Rxfreq);
-  EncodeFreqAt(image, address + long_slot::TxFreq, record.Txfreq);
+  EncodeFreqAt(image, address + long_slot::RxFreq, record.rxFrequency);
+  EncodeFreqAt(image, address + long_slot::TxFreq, record.txFrequency);
 }
 
 // Bit k of a bitmap for the weather channels, the bits after the last channel kept.
@@ -151,13 +151,13 @@ void EncodeWeatherBits(MemoryImage& image, int address, const ChannelList& list,
 }
 
 void EncodeWeatherList(const ChannelList& list, const ListLayout& layout, MemoryImage& image) {
-  EncodeWeatherBits(image, layout.enableAddress, list, &ChannelRecord::Enable);
-  EncodeWeatherBits(image, layout.scanAddress, list, &ChannelRecord::ScanMemory);
+  EncodeWeatherBits(image, layout.enableAddress, list, &ChannelRecord::enabled);
+  EncodeWeatherBits(image, layout.scanAddress, list, &ChannelRecord::scanMemory);
 }
 
 void EncodeList(const ChannelList& list, const ListLayout& layout, MemoryImage& image) {
-  EncodeBitmap(image, layout.enableAddress, layout.bitmapBytes, list, &ChannelRecord::Enable);
-  EncodeBitmap(image, layout.scanAddress, layout.bitmapBytes, list, &ChannelRecord::ScanMemory);
+  EncodeBitmap(image, layout.enableAddress, layout.bitmapBytes, list, &ChannelRecord::enabled);
+  EncodeBitmap(image, layout.scanAddress, layout.bitmapBytes, list, &ChannelRecord::scanMemory);
   for (int k = 0; k < layout.slotCount; ++k) {
     const int address = layout.recordsAddress + layout.slotSize * k;
     if (k >= list.size()) {
@@ -176,27 +176,27 @@ void DecodeHeader(const MemoryImage& image, SettingsModel& model) {
   const std::uint8_t usable = image.at(addr::UsableGroups);
   for (int g = 0; g < GroupCount; ++g) {
     ChannelGroup& group = model.groups[static_cast<std::size_t>(g)];
-    group.Usable = TestBit(usable, UsableGroupBit(g)) == 1;
-    if (g < addr::PlanGroupCount) group.PriorityCh = image.word(PriorityChOf(g));
-    group.GroupLabel = g == 2 ? GroupTwoName(image.at(addr::RegionCode)) : kFixedLabels[g];
+    group.usable = TestBit(usable, UsableGroupBit(g)) == 1;
+    if (g < addr::PlanGroupCount) group.priorityChannel = image.word(PriorityChOf(g));
+    group.label = g == 2 ? GroupTwoName(image.at(addr::RegionCode)) : kFixedLabels[g];
   }
 
   CommonSetup& common = model.common;
-  common.TxPoDisplay = image.at(addr::TxPoDisplay);
-  common.Scan = TestBit(image.at(addr::Scan), addr::ScanBit) == 1;
-  common.PttScanClear = image.at(addr::PttScanClear) != 0;
-  common.ResumeTime = image.at(addr::ResumeTime);
-  common.DwTw = image.at(addr::DwTw) != 0;
-  common.ModeSelect = image.at(addr::ModeSelect);
-  common.WeatherAlert = image.at(addr::WeatherAlert);
+  common.txPowerDisplay = image.at(addr::TxPoDisplay);
+  common.scan = TestBit(image.at(addr::Scan), addr::ScanBit) == 1;
+  common.pttScanClear = image.at(addr::PttScanClear) != 0;
+  common.resumeTime = image.at(addr::ResumeTime);
+  common.dualWatch = image.at(addr::DwTw) != 0;
+  common.modeSelect = image.at(addr::ModeSelect);
+  common.weatherAlert = image.at(addr::WeatherAlert);
 
   AtisSetup& atis = model.atis;
   for (int i = 0; i < 4; ++i) {
-    atis.AtisChGroup[static_cast<std::size_t>(i)] =
+    atis.groups[static_cast<std::size_t>(i)] =
         TestBit(image.at(addr::AtisChGroup), AtisChGroupBit(i)) == 1;
   }
-  atis.AtisMode = image.at(addr::AtisMode);
-  atis.AtisCode = DecodeDigits(image, addr::AtisCode);
+  atis.mode = image.at(addr::AtisMode);
+  atis.code = DecodeDigits(image, addr::AtisCode);
 }
 
 void DecodeImage(const MemoryImage& image, SettingsModel& model, bool wxSupported) {
@@ -214,30 +214,30 @@ void EncodeHeader(const SettingsModel& model, MemoryImage& image) {
   std::uint8_t usable = image.at(addr::UsableGroups);
   for (int g = 0; g < GroupCount; ++g) {
     const ChannelGroup& group = model.groups[static_cast<std::size_t>(g)];
-    SetBit(usable, BoolToBit(group.Usable), UsableGroupBit(g));
-    if (g < addr::PlanGroupCount) WriteWordBE(image, PriorityChOf(g), group.PriorityCh);
+    SetBit(usable, BoolToBit(group.usable), UsableGroupBit(g));
+    if (g < addr::PlanGroupCount) WriteWordBE(image, PriorityChOf(g), group.priorityChannel);
   }
   image.set(addr::UsableGroups, usable);
 
   const CommonSetup& common = model.common;
-  StoreByte(image, addr::TxPoDisplay, common.TxPoDisplay);
+  StoreByte(image, addr::TxPoDisplay, common.txPowerDisplay);
   std::uint8_t scan = image.at(addr::Scan);
-  SetBit(scan, BoolToBit(common.Scan), addr::ScanBit);
+  SetBit(scan, BoolToBit(common.scan), addr::ScanBit);
   image.set(addr::Scan, scan);
-  StoreByte(image, addr::ResumeTime, common.ResumeTime);
-  StoreByte(image, addr::PttScanClear, BoolToBit(common.PttScanClear));
-  StoreByte(image, addr::DwTw, BoolToBit(common.DwTw));
-  StoreByte(image, addr::ModeSelect, common.ModeSelect);
-  StoreByte(image, addr::WeatherAlert, common.WeatherAlert);
+  StoreByte(image, addr::ResumeTime, common.resumeTime);
+  StoreByte(image, addr::PttScanClear, BoolToBit(common.pttScanClear));
+  StoreByte(image, addr::DwTw, BoolToBit(common.dualWatch));
+  StoreByte(image, addr::ModeSelect, common.modeSelect);
+  StoreByte(image, addr::WeatherAlert, common.weatherAlert);
 
   const AtisSetup& atis = model.atis;
   std::uint8_t groups = image.at(addr::AtisChGroup);
   for (int i = 0; i < 4; ++i) {
-    SetBit(groups, BoolToBit(atis.AtisChGroup[static_cast<std::size_t>(i)]), AtisChGroupBit(i));
+    SetBit(groups, BoolToBit(atis.groups[static_cast<std::size_t>(i)]), AtisChGroupBit(i));
   }
   image.set(addr::AtisChGroup, groups);
-  StoreByte(image, addr::AtisMode, atis.AtisMode);
-  EncodeDigits(image, addr::AtisCode, atis.AtisCode);
+  StoreByte(image, addr::AtisMode, atis.mode);
+  EncodeDigits(image, addr::AtisCode, atis.code);
 }
 
 void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupported) {

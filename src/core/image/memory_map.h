@@ -153,7 +153,7 @@ inline constexpr int TxEnableBit = 7;
 inline constexpr int KeptBit = 6;
 inline constexpr int PowUpBit = 5;
 inline constexpr int HighPowerBit = 4;  // set: LowPower false
-inline constexpr int NotExpCB1Bit = 3;  // clear: ExpCB1 true
+inline constexpr int NotExpCB1Bit = 3;  // clear: in the USA group
 inline constexpr int NotExpCB2Bit = 2;
 inline constexpr int NotExpCB3Bit = 1;
 }  // namespace long_slot

@@ -68,7 +68,7 @@ const ChannelList& SettingsModel::list(ListId id) const {
 
 int FirstEnabledIndex(const ChannelList& list) {
   for (int i = 0; i < list.size(); ++i) {
-    if (list[i].Enable) return i;
+    if (list[i].enabled) return i;
   }
   return -1;
 }

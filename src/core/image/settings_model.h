@@ -8,25 +8,25 @@
 
 namespace tpw {
 
-// One channel of any list. The field names are the keys of the channel data file.
+// One channel of any list.
 struct ChannelRecord {
-  std::int16_t Position = 0;
-  bool Enable = false;
-  bool LowPower = false;
-  bool PowUp = false;
-  std::int16_t Duplex = 0;
-  bool TxEnable = false;
-  bool ScanMemory = false;
-  std::int16_t Scramble = 0;
-  std::string CHDisplayL;
-  std::string CHDisplayR;
-  double Txfreq = 0;
-  double Rxfreq = 0;
-  bool ExpCB1 = false;
-  bool ExpCB2 = false;
-  bool ExpCB3 = false;
-  std::int16_t StatusIcon = 0;
-  std::int16_t StatusNo = 0;
+  std::int16_t position = 0;
+  bool enabled = false;
+  bool lowPower = false;
+  bool powerUp = false;
+  std::int16_t duplex = 0;
+  bool txEnabled = false;
+  bool scanMemory = false;
+  std::int16_t scramble = 0;
+  std::string displayLeft;
+  std::string displayRight;
+  double txFrequency = 0;
+  double rxFrequency = 0;
+  bool inUsaGroup = false;
+  bool inIntGroup = false;
+  bool inRegionGroup = false;
+  std::int16_t statusIcon = 0;
+  std::int16_t statusNo = 0;
 
   bool operator==(const ChannelRecord&) const = default;
 };
@@ -53,7 +53,7 @@ const ListLayout& Layout(ListId list);
 ListId GroupList(int group);
 
 // A channel list. Empty is a state of its own ("never given a size"), distinct from a list
-// whose records all have Enable false.
+// whose records are all disabled.
 class ChannelList {
  public:
   bool isEmpty() const { return records_.empty(); }
@@ -79,32 +79,32 @@ class ChannelList {
 };
 
 struct ChannelGroup {
-  bool Usable = false;
+  bool usable = false;
   // The stored word as read: 65535 means none; the panels may also set -1 (none).
-  std::int32_t PriorityCh = 0;
-  std::string GroupLabel;
+  std::int32_t priorityChannel = 0;
+  std::string label;
 
   bool operator==(const ChannelGroup&) const = default;
 };
 
 struct CommonSetup {
-  std::int16_t TxPoDisplay = 0;
-  bool Scan = false;
-  bool TimeDisplay = false;  // kept in data files only
-  std::int16_t ResumeTime = 0;
-  bool PttScanClear = false;
-  std::int16_t OffsetTime = 0;  // kept in data files only
-  std::int16_t WeatherAlert = 0;
-  bool DwTw = false;
-  std::int16_t ModeSelect = 0;
+  std::int16_t txPowerDisplay = 0;
+  bool scan = false;
+  bool timeDisplay = false;  // kept in data files only
+  std::int16_t resumeTime = 0;
+  bool pttScanClear = false;
+  std::int16_t offsetTime = 0;  // kept in data files only
+  std::int16_t weatherAlert = 0;
+  bool dualWatch = false;
+  std::int16_t modeSelect = 0;
 
   bool operator==(const CommonSetup&) const = default;
 };
 
 struct AtisSetup {
-  std::array<bool, 4> AtisChGroup{};
-  std::string AtisCode;
-  std::int16_t AtisMode = 0;
+  std::array<bool, 4> groups{};
+  std::string code;
+  std::int16_t mode = 0;
 
   bool operator==(const AtisSetup&) const = default;
 };
@@ -124,7 +124,7 @@ struct SettingsModel {
   bool operator==(const SettingsModel&) const = default;
 };
 
-// Index of the first record whose Enable is true, or -1 (also for an empty list).
+// Index of the first record that is enabled, or -1 (also for an empty list).
 int FirstEnabledIndex(const ChannelList& list);
 void CopyChannelRecord(ChannelRecord& destination, const ChannelRecord& source);
 

@@ -32,7 +32,7 @@ Outcome ClearRadioAtis(RadioLink& link) {
     return erased;
   }
   link.showComplete();
-  ws.model.atis.AtisCode.clear();
+  ws.model.atis.code.clear();
   return Outcome::Done;
 }
 

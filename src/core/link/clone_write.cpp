@@ -170,7 +170,7 @@ Outcome ProgramRadio(RadioLink& link, bool readFirst) {
   const Outcome written = WriteByPlan(link, keptCode);
   if (written != Outcome::Done) return written;
   // The PC's code as the user saw it.
-  const std::string& pcCode = link.context().ws.model.atis.AtisCode;
+  const std::string& pcCode = link.context().ws.model.atis.code;
   link.showComplete(keptCode.empty() ? std::string()
                                      : KeptAtisCodeText(link.portName(), keptCode, pcCode));
   return Outcome::Done;

@@ -76,24 +76,24 @@ PrintPage CommonPage(const SettingsModel& m, const ModelCaps& caps) {
   page.empty();
   page.line({{0, "##### Common Setup #####"}});
   page.line({{0, "[Usable Channel Groups]"}});
-  page.line({{50, "USA"}, {80, "INT"}, {110, m.groups[2].GroupLabel}, {140, "Exp CH Group"}});
+  page.line({{50, "USA"}, {80, "INT"}, {110, m.groups[2].label}, {140, "Exp CH Group"}});
   page.setting("Enable", GroupUsableTexts(m));
   page.setting("Priority CH", PriorityChannelNames(m));
   page.empty();
   page.line({{0, "[Scanning Function]"}});
-  page.setting("SCAN:", {OnOffLabel(m.common.Scan)});
-  page.setting("Resume Time:", {ResumeTimeLabel(m.common.ResumeTime)});
-  page.setting("PTT SCAN Clear:", {OnOffLabel(m.common.PttScanClear)});
+  page.setting("SCAN:", {OnOffLabel(m.common.scan)});
+  page.setting("Resume Time:", {ResumeTimeLabel(m.common.resumeTime)});
+  page.setting("PTT SCAN Clear:", {OnOffLabel(m.common.pttScanClear)});
   page.empty();
   page.line({{0, "[DW/TW Function]"}});
-  page.setting("DW/TW:", {OnOffLabel(m.common.DwTw)});
-  page.setting("ModeSelect:", {ModeSelectLabel(m.common.ModeSelect)});
+  page.setting("DW/TW:", {OnOffLabel(m.common.dualWatch)});
+  page.setting("ModeSelect:", {ModeSelectLabel(m.common.modeSelect)});
   if (caps.AtisSupported) {
     page.empty();
     page.line({{0, "[ATIS Function]"}});
     page.setting("Usable ATIS CH Group:", AtisGroupTexts(m.atis));
-    page.setting("ATIS Mode:", {AtisModeLabel(m.atis.AtisMode)});
-    page.setting("ATIS Code:", {m.atis.AtisCode});
+    page.setting("ATIS Mode:", {AtisModeLabel(m.atis.mode)});
+    page.setting("ATIS Code:", {m.atis.code});
     page.empty();
   }
   return page.take();
@@ -116,8 +116,8 @@ PrintPage TablePage(const SettingsModel& m, const ReportTable& table, const Mode
       break;
     case TableKind::Free:
       x = kFreeColumns;
-      page.cells(x, {"CH", m.groups[0].GroupLabel, m.groups[1].GroupLabel, m.groups[2].GroupLabel,
-                     "DISP", "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM"});
+      page.cells(x, {"CH", m.groups[0].label, m.groups[1].label, m.groups[2].label, "DISP",
+                     "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM"});
       page.cells(x, Rules({4, 3, 3, 3, 4, 8, 8, 3, 2, 3}));
       break;
   }

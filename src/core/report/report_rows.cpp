@@ -8,33 +8,33 @@ namespace tpw {
 namespace {
 
 std::vector<std::string> PlanRowCells(const ChannelRecord& r) {
-  return {ChannelDisplayName(r), RxFreqText(r),    TxFreqText(r),         TxLabel(r.TxEnable),
-          LowLabel(r.LowPower),  UpLabel(r.PowUp), DuplexLabel(r.Duplex), MemLabel(r.ScanMemory)};
+  return {ChannelDisplayName(r), RxFreqText(r),      TxFreqText(r),         TxLabel(r.txEnabled),
+          LowLabel(r.lowPower),  UpLabel(r.powerUp), DuplexLabel(r.duplex), MemLabel(r.scanMemory)};
 }
 
 std::vector<std::string> WeatherRowCells(const ChannelRecord& r, int index) {
   const bool known = index >= 0 && index < WxChannelCount;
-  return {std::to_string(index + 1), EnableLabel(r.Enable), MemLabel(r.ScanMemory),
+  return {std::to_string(index + 1), EnableLabel(r.enabled), MemLabel(r.scanMemory),
           known ? WxChannels()[static_cast<std::size_t>(index)].ChName : ""};
 }
 
 std::vector<std::string> FreeRowCells(const ChannelRecord& r, const char* prefix, int index) {
   const std::string number = std::to_string(index + 1);
   return {prefix + (number.size() < 2 ? "0" + number : number),
-          OnDashLabel(r.ExpCB1),
-          OnDashLabel(r.ExpCB2),
-          OnDashLabel(r.ExpCB3),
-          FieldOrDashes(r.CHDisplayL),
-          FormatFreq4(r.Rxfreq),
-          FormatFreq4(r.Txfreq),
-          LowLabel(r.LowPower),
-          UpLabel(r.PowUp),
-          MemLabel(r.ScanMemory)};
+          OnDashLabel(r.inUsaGroup),
+          OnDashLabel(r.inIntGroup),
+          OnDashLabel(r.inRegionGroup),
+          FieldOrDashes(r.displayLeft),
+          FormatFreq4(r.rxFrequency),
+          FormatFreq4(r.txFrequency),
+          LowLabel(r.lowPower),
+          UpLabel(r.powerUp),
+          MemLabel(r.scanMemory)};
 }
 
 std::string PriorityChannelName(const SettingsModel& model, int group) {
   const ChannelList& list = model.list(GroupList(group));
-  const long long index = static_cast<long long>(model.groups[group].PriorityCh) - 1;
+  const long long index = static_cast<long long>(model.groups[group].priorityChannel) - 1;
   if (index < 0 || index >= list.size()) return {};
   return ChannelDisplayName(list[static_cast<int>(index)]);
 }
@@ -58,7 +58,7 @@ const std::array<ReportTable, 6> ReportTables = {{
 
 std::vector<std::string> GroupUsableTexts(const SettingsModel& model) {
   std::vector<std::string> texts;
-  for (const ChannelGroup& group : model.groups) texts.push_back(OnOffLabel(group.Usable));
+  for (const ChannelGroup& group : model.groups) texts.push_back(OnOffLabel(group.usable));
   return texts;
 }
 
@@ -69,7 +69,7 @@ std::vector<std::string> PriorityChannelNames(const SettingsModel& model) {
 
 std::vector<std::string> AtisGroupTexts(const AtisSetup& atis) {
   std::vector<std::string> texts;
-  for (bool usable : atis.AtisChGroup) texts.push_back(OnOffLabel(usable));
+  for (bool usable : atis.groups) texts.push_back(OnOffLabel(usable));
   return texts;
 }
 
@@ -85,7 +85,7 @@ std::vector<std::vector<std::string>> TableRows(const ReportTable& table,
   for (int i = 0; i < list.size(); ++i) {
     switch (table.kind) {
       case TableKind::Plan:
-        if (list[i].Enable) rows.push_back(PlanRowCells(list[i]));
+        if (list[i].enabled) rows.push_back(PlanRowCells(list[i]));
         break;
       case TableKind::Weather:
         rows.push_back(WeatherRowCells(list[i], i));

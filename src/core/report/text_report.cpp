@@ -53,26 +53,26 @@ class ReportText {
 void CommonSection(ReportText& out, const SettingsModel& m) {
   out.line("##### Common Setup #####");
   out.line("[Usable Channel Groups]");
-  out.setting("", {"USA", "INT", m.groups[2].GroupLabel, "EXP CH"});
+  out.setting("", {"USA", "INT", m.groups[2].label, "EXP CH"});
   out.setting("Enable", GroupUsableTexts(m));
   out.setting("Priority CH", PriorityChannelNames(m));
   out.endParagraph();
   out.line("[Scanning Function]");
-  out.setting("SCAN:", {OnOffLabel(m.common.Scan)});
-  out.setting("Resume Time:", {ResumeTimeLabel(m.common.ResumeTime)});
-  out.setting("PTT SCAN Clear:", {OnOffLabel(m.common.PttScanClear)});
+  out.setting("SCAN:", {OnOffLabel(m.common.scan)});
+  out.setting("Resume Time:", {ResumeTimeLabel(m.common.resumeTime)});
+  out.setting("PTT SCAN Clear:", {OnOffLabel(m.common.pttScanClear)});
   out.endParagraph();
   out.line("[DW/TW Function]");
-  out.setting("DW/TW:", {OnOffLabel(m.common.DwTw)});
-  out.setting("Mode Select:", {ModeSelectLabel(m.common.ModeSelect)});
+  out.setting("DW/TW:", {OnOffLabel(m.common.dualWatch)});
+  out.setting("Mode Select:", {ModeSelectLabel(m.common.modeSelect)});
   out.endParagraph();
 }
 
 void AtisSection(ReportText& out, const AtisSetup& atis) {
   out.line("[ATIS Function]");
   out.setting("Usable ATIS CH Group:", AtisGroupTexts(atis));
-  out.setting("ATIS Mode:", {AtisModeLabel(atis.AtisMode)});
-  out.setting("ATIS Code:", {atis.AtisCode});
+  out.setting("ATIS Mode:", {AtisModeLabel(atis.mode)});
+  out.setting("ATIS Code:", {atis.code});
 }
 
 void ChannelTable(ReportText& out, const SettingsModel& m, const ReportTable& table) {

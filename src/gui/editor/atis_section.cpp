@@ -37,7 +37,7 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
     hints.add(box, ToggleHint);
     connect(box, &QCheckBox::clicked, this, [this, i](bool ticked) {
       if (ws_.flags.TransferBusy) return;
-      ws_.model.atis.AtisChGroup[static_cast<std::size_t>(i)] = ticked;
+      ws_.model.atis.groups[static_cast<std::size_t>(i)] = ticked;
       ws_.flags.DataChanged = true;
     });
     groups_[static_cast<std::size_t>(i)] = box;
@@ -118,13 +118,13 @@ void AtisSection::load() {
   const SettingsModel& model = ws_.model;
   for (int i = 0; i < GroupCount; ++i) {
     QCheckBox* box = groups_[static_cast<std::size_t>(i)];
-    box->setChecked(model.atis.AtisChGroup[static_cast<std::size_t>(i)]);
-    box->setText(QString::fromStdString(model.groups[static_cast<std::size_t>(i)].GroupLabel));
+    box->setChecked(model.atis.groups[static_cast<std::size_t>(i)]);
+    box->setText(QString::fromStdString(model.groups[static_cast<std::size_t>(i)].label));
     box->setEnabled(IsAtisGroupEnabled(model, i));
   }
   SelectValue(mode_, CommonOptionBoxOf(CommonOption::AtisMode).options,
               ShownValue(model, CommonOption::AtisMode));
-  showCode(model.atis.AtisCode);
+  showCode(model.atis.code);
   showCount();
   code_->setEnabled(IsAtisCodeEnabled(model));
   codeLabel_->setEnabled(IsAtisCodeEnabled(model));
@@ -160,7 +160,7 @@ bool AtisSection::takeTypedCode(bool tellUser) {
                       Answer::No) != Answer::Yes) {
       return false;
     }
-    ws_.model.atis.AtisCode = *accepted;
+    ws_.model.atis.code = *accepted;
     showCode(*accepted);
     return true;
   }
@@ -168,7 +168,7 @@ bool AtisSection::takeTypedCode(bool tellUser) {
     prompter_.message(Icon::Exclamation, kCodeRefusedTitle, msg::DataError);
     return false;
   }
-  showCode(ws_.model.atis.AtisCode);
+  showCode(ws_.model.atis.code);
   return true;
 }
 

@@ -285,11 +285,11 @@ void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record) {
     } else {
       fillGroupForm(record);
     }
-    chkCEnable_->setChecked(record.Enable);
-    chkCTXEnable_->setChecked(record.TxEnable);
-    chkCTXOnly_->setChecked(record.LowPower);
-    chkCTXPower_->setChecked(record.PowUp);
-    chkCScan_->setChecked(record.ScanMemory);
+    chkCEnable_->setChecked(record.enabled);
+    chkCTXEnable_->setChecked(record.txEnabled);
+    chkCTXOnly_->setChecked(record.lowPower);
+    chkCTXPower_->setChecked(record.powerUp);
+    chkCScan_->setChecked(record.scanMemory);
     scramblerLabel_->setVisible(ws_.caps.ScrambleSupported);
     cmbScramble_->setVisible(ws_.caps.ScrambleSupported);
   }
@@ -299,31 +299,31 @@ void ChannelEditPanel::showChannel(ListId list, const ChannelRecord& record) {
 void ChannelEditPanel::fillGroupForm(const ChannelRecord& record) {
   // A stored value the list does not offer (a position of 100 or more, a status code of 3)
   // shows no item, and SAVE keeps the record's own value.
-  SelectValue(cmbBaseChNo_, BaseChannelOptions(), record.Position);
-  SelectValue(cmbCDUP_, DuplexOptions(), record.Duplex);
-  SelectValue(cmbStatusIcon_, StatusIconOptions(), record.StatusIcon);
+  SelectValue(cmbBaseChNo_, BaseChannelOptions(), record.position);
+  SelectValue(cmbCDUP_, DuplexOptions(), record.duplex);
+  SelectValue(cmbStatusIcon_, StatusIconOptions(), record.statusIcon);
   SelectValue(cmbStatusNo_, StatusNoOptions(),
-              ShownStatusNo(record.StatusNo, SelectedValue(cmbStatusNo_)));
+              ShownStatusNo(record.statusNo, SelectedValue(cmbStatusNo_)));
   // The table's frequencies, the transmit one shown even while Tx Enable is off.
-  const FrequencyTexts texts = GroupFormFrequencies(record.Position, record.Duplex, false);
+  const FrequencyTexts texts = GroupFormFrequencies(record.position, record.duplex, false);
   txtCRF_->setText(QString::fromStdString(texts.rx));
   txtCTF_->setText(QString::fromStdString(texts.tx));
   if (ws_.caps.ScrambleSupported) {
-    SelectValue(cmbScramble_, ScramblerOptions(), record.Scramble);
+    SelectValue(cmbScramble_, ScramblerOptions(), record.scramble);
   }
 }
 
 void ChannelEditPanel::fillFreeForm(const ChannelRecord& record) {
-  txtCNN_->setText(QString::fromStdString(record.CHDisplayL));
-  txtCRF_->setText(QString::fromStdString(FormatFreq4(record.Rxfreq)));
-  txtCTF_->setText(QString::fromStdString(FormatFreq4(record.Txfreq)));
+  txtCNN_->setText(QString::fromStdString(record.displayLeft));
+  txtCRF_->setText(QString::fromStdString(FormatFreq4(record.rxFrequency)));
+  txtCTF_->setText(QString::fromStdString(FormatFreq4(record.txFrequency)));
   if (ws_.caps.ScrambleSupported) {
-    SelectValue(cmbScramble_, ScramblerOptions(), FreeFormScramblerValue(record.Scramble));
+    SelectValue(cmbScramble_, ScramblerOptions(), FreeFormScramblerValue(record.scramble));
   }
-  const std::array<bool, 3> ticks = {record.ExpCB1, record.ExpCB2, record.ExpCB3};
+  const std::array<bool, 3> ticks = {record.inUsaGroup, record.inIntGroup, record.inRegionGroup};
   for (std::size_t k = 0; k < chkCBExp_.size(); ++k) {
     chkCBExp_[k]->setChecked(ticks[k]);
-    const std::string& label = ws_.model.groups[k].GroupLabel;
+    const std::string& label = ws_.model.groups[k].label;
     if (!label.empty()) chkCBExp_[k]->setText(QString::fromStdString("[" + label + "]"));
   }
 }

@@ -98,7 +98,7 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
       if (ws_.flags.TransferBusy) return;
       const std::optional<int> chosen = SelectedValue(priorities_[static_cast<std::size_t>(g)]);
       if (!chosen) return;
-      ws_.model.groups[static_cast<std::size_t>(g)].PriorityCh = *chosen;
+      ws_.model.groups[static_cast<std::size_t>(g)].priorityChannel = *chosen;
       ws_.flags.DataChanged = true;
     });
     // The EXP group never has a priority channel: its list is not shown.
@@ -201,11 +201,11 @@ void CommonSetupPage::loadGroups() {
     QComboBox* list = priorities_[i];
     const OptionList entries = PriorityEntries(model, g);
     FillOptions(list, entries);
-    SelectValue(list, entries, ShownPriority(entries, group.PriorityCh));
-    usable_[i]->setText(QString::fromStdString(group.GroupLabel));
-    usable_[i]->setChecked(group.Usable);
-    list->setEnabled(group.Usable);
-    priorityLabels_[i]->setEnabled(group.Usable);
+    SelectValue(list, entries, ShownPriority(entries, group.priorityChannel));
+    usable_[i]->setText(QString::fromStdString(group.label));
+    usable_[i]->setChecked(group.usable);
+    list->setEnabled(group.usable);
+    priorityLabels_[i]->setEnabled(group.usable);
   }
 }
 
@@ -231,7 +231,7 @@ void CommonSetupPage::applyDependencies() {
 void CommonSetupPage::usableClicked(int group, bool ticked) {
   if (ws_.flags.TransferBusy) return;
   const std::size_t i = static_cast<std::size_t>(group);
-  ws_.model.groups[i].Usable = ticked;
+  ws_.model.groups[i].usable = ticked;
   priorities_[i]->setEnabled(ticked);
   priorityLabels_[i]->setEnabled(ticked);
   if (isEnabled()) {
