@@ -29,13 +29,12 @@ QtSerialPort::QtSerialPort(std::string device) : device_(std::move(device)) {
   port_.setPortName(QString::fromStdString(device_));
 }
 
-bool QtSerialPort::open(std::string_view text) {
+std::optional<PortFailure> QtSerialPort::open(std::string_view text) {
   const auto parsed = ParsePortSettings(text);
   if (!parsed) {
     close();
-    failure_ = {static_cast<int>(QSerialPort::UnsupportedOperationError),
-                "The settings \"" + std::string(text) + "\" are not valid."};
-    return false;
+    return PortFailure{static_cast<int>(QSerialPort::UnsupportedOperationError),
+                       "The settings \"" + std::string(text) + "\" are not valid."};
   }
   // An open port changes its settings in place: closing it would drop the modem lines for a
   // moment, and reopening takes the device's lock again.
@@ -46,33 +45,31 @@ bool QtSerialPort::open(std::string_view text) {
       port_.setStopBits(parsed->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
       port_.setFlowControl(QSerialPort::NoFlowControl);
   if (port_.isOpen() && !applied) {
-    failure_ = {static_cast<int>(port_.error()),
-                "The port " + device_ + " does not accept the settings " + std::string(text) +
-                    ": " + port_.errorString().toStdString()};
+    const PortFailure failure{static_cast<int>(port_.error()),
+                              "The port " + device_ + " does not accept the settings " +
+                                  std::string(text) + ": " + port_.errorString().toStdString()};
     close();
-    return false;
+    return failure;
   }
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
-    failure_ = DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString(),
-                                   InspectDevice(device_));
-    return false;
+    return DescribeOpenFailure(device_, port_.error(), port_.errorString().toStdString(),
+                               InspectDevice(device_));
   }
   settings_ = PortSettingsText(*parsed);
   // Taken while the device is there: a port that goes away is explained by what it was.
   description_ = QSerialPortInfo(port_).description().toStdString();
   port_.clearError();
-  return true;
+  return std::nullopt;
 }
 
 void QtSerialPort::noticeLoss() {
   if (lost_ || !port_.isOpen() || !MeansLostPort(port_.error())) return;
-  lost_ = true;
-  failure_ = DescribeLostPort(port_.error(), port_.errorString().toStdString(),
+  lost_ = DescribeLostPort(port_.error(), port_.errorString().toStdString(),
                               LineHungUp(port_.handle()), description_);
 }
 
 void QtSerialPort::close() {
-  lost_ = false;
+  lost_.reset();
   if (!port_.isOpen()) return;
   if (port_.bytesToWrite() > 0) port_.waitForBytesWritten(1000);
   port_.close();

@@ -14,12 +14,11 @@ class QtSerialPort : public SerialPort {
   explicit QtSerialPort(std::string device);
 
   std::string name() const override { return device_; }
-  bool open(std::string_view settings) override;
+  std::optional<PortFailure> open(std::string_view settings) override;
   void close() override;
   bool isOpen() const override { return port_.isOpen(); }
   std::string settings() const override { return settings_; }
-  PortFailure lastFailure() const override { return failure_; }
-  bool lost() const override { return lost_; }
+  std::optional<PortFailure> lost() const override { return lost_; }
   int bytesWaiting() override;
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override;
   bool write(std::span<const std::uint8_t> bytes) override;
@@ -33,8 +32,7 @@ class QtSerialPort : public SerialPort {
   QSerialPort port_;
   std::string settings_;
   std::string description_;
-  PortFailure failure_;
-  bool lost_ = false;
+  std::optional<PortFailure> lost_;
 };
 
 }  // namespace tpw::serial

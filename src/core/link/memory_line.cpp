@@ -2,19 +2,18 @@
 
 namespace tpw {
 
-bool MemoryLine::End::open(std::string_view settings) {
+std::optional<PortFailure> MemoryLine::End::open(std::string_view settings) {
   ++opens;
   // A line that went away under an open end stays away until the end is closed.
-  if (lost_) return false;
+  if (lost_) return failure_;
   open_ = false;
-  if (failOpens_ || !ParsePortSettings(settings)) {
-    if (!failOpens_)
-      failure_ = {1, "The settings \"" + std::string(settings) + "\" are not valid."};
-    return false;
+  if (failOpens_) return failure_;
+  if (!ParsePortSettings(settings)) {
+    return PortFailure{1, "The settings \"" + std::string(settings) + "\" are not valid."};
   }
   settings_ = std::string(settings);
   open_ = true;
-  return true;
+  return std::nullopt;
 }
 
 int MemoryLine::End::baud() const {

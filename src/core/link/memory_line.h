@@ -16,12 +16,13 @@ class MemoryLine {
   class End : public SerialPort {
    public:
     std::string name() const override { return portName; }
-    bool open(std::string_view settings) override;
+    std::optional<PortFailure> open(std::string_view settings) override;
     void close() override { open_ = false, lost_ = false; }
     bool isOpen() const override { return open_; }
     std::string settings() const override { return settings_; }
-    PortFailure lastFailure() const override { return failure_; }
-    bool lost() const override { return lost_; }
+    std::optional<PortFailure> lost() const override {
+      return lost_ ? std::optional(failure_) : std::nullopt;
+    }
     int bytesWaiting() override;
     std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override;
     bool write(std::span<const std::uint8_t> bytes) override;

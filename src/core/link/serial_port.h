@@ -41,18 +41,16 @@ class SerialPort {
   // The port as the user chose it: "/dev/ttyUSB0", "COM3".
   virtual std::string name() const = 0;
   // Opens the port with settings such as "19200,N,8,1"; a port already open takes the new
-  // settings.
-  virtual bool open(std::string_view settings) = 0;
+  // settings. Nothing when the port is open; otherwise why it is not.
+  virtual std::optional<PortFailure> open(std::string_view settings) = 0;
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
   // The settings string of the open port.
   virtual std::string settings() const = 0;
-  // Why the last open failed, or why the port was lost.
-  virtual PortFailure lastFailure() const = 0;
-  // True once the open port has stopped working: the device went away (a cable pulled out)
-  // or the line hung up (the radio switched off). Reads then return at once with nothing,
-  // writes fail, and lastFailure() says why; closing the port ends the state.
-  virtual bool lost() const = 0;
+  // Why the open port stopped working, once it has: the device went away (a cable pulled out)
+  // or the line hung up (the radio switched off). Reads then return at once with nothing and
+  // writes fail; closing the port ends the state.
+  virtual std::optional<PortFailure> lost() const = 0;
 
   virtual int bytesWaiting() = 0;
   // The next received byte, waiting at most `slice` for one to arrive.

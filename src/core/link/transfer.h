@@ -1,13 +1,16 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "image/memory_image.h"
+#include "link/link_failure.h"
 #include "link/serial_port.h"
 #include "session/workspace.h"
 
-// What the transfer dialog (or the command line) runs when the user starts a transfer, and
-// what it shows while it runs.
+// What the transfer dialog (or the command line) runs when the user starts a transfer, what it
+// shows while it runs, and what it returns.
 namespace tpw {
 
 enum class TransferMode { Read = 0, Program = 1, ClearAtis = 10 };
@@ -54,18 +57,76 @@ class SilentTransferObserver : public TransferObserver {
 // Shows a monitor text in debug mode and gives the user half a second to read it.
 void Monitor(Context& ctx, TransferObserver& observer, std::string_view text);
 
-// What the main window learns from a transfer.
-struct TransferResult {
-  bool TransferDone = false;          // the operation completed
-  bool RegionChangeAccepted = false;  // a read brought in another region with the user's consent
+// The step of a transfer in which it ended.
+enum class TransferStep {
+  Preparing,  // the image to be written was checked before the port opened
+  Starting,   // the port, the speed switch, the synchronisation
+  Status,     // the radio reports ready
+  Model,      // the model words
+  ProductCode,
+  Region,
+  Reading,          // the blocks of a read, or of the read before a write
+  AtisCodeLook,     // the radio's ATIS code, read before the write plan
+  AtisCodeConfirm,  // the user was asked whether the radio takes a new ATIS code
+  Writing,          // the write plan
+  AtisCount,        // the radio's ATIS counter, read and written after a new code
+  Erasing,          // the writes of an ATIS clear
+  Finished,
 };
+
+// Where the write exchanges of an operation got to: the first address sent, the last address
+// the radio acknowledged, and the exchange that stopped without its acknowledgement.
+struct WriteProgress {
+  std::optional<int> firstSent;
+  std::optional<int> lastTaken;
+  std::optional<int> stoppedAt;
+};
+
+// The regions of a radio and of the PC's data set that are never mixed.
+struct RegionRefusal {
+  int radio = 0;
+  int dataSet = 0;
+};
+
+// The first byte of a product code that differs from the model's, and what it holds.
+struct ProductCodeDifference {
+  int address = 0;
+  int found = 0;
+};
+
+// A failure nobody expected (the port's driver, the memory, a fault of the program).
+struct UnexpectedFailure {
+  int number = 0;
+  std::string description;
+};
+
+// How a transfer ended, with what the user must learn of it: the step it ended in and what
+// went wrong there, what reached the radio, and the findings of the step. The messages are
+// made from it in one place (TransferEndMessages).
+struct TransferResult {
+  Outcome outcome = Outcome::Done;
+  TransferStep step = TransferStep::Finished;
+  std::optional<LinkFailure> failure;
+  WriteProgress writes;
+  // A read brought in another region with the user's consent.
+  bool regionChangeAccepted = false;
+  std::optional<RegionRefusal> regions;
+  std::optional<ProductCodeDifference> productCode;
+  // A write completed, and the radio kept the ATIS code it holds (its five bytes in hex),
+  // which differs from the data's code or stands where the data hold none.
+  std::string keptAtisCode;
+  std::optional<UnexpectedFailure> unexpected;
+
+  bool done() const { return outcome == Outcome::Done; }
+};
+
+// A transfer that ended in a step as the link's outcome says.
+TransferResult EndedIn(TransferStep step, LinkOutcome link);
 
 // The dialog's OK button: starts the link on the port and, once it stands, runs the operation
 // of the mode (a write encodes the settings into the image first). TransferBusy is set while
-// it runs; CancelFlag, set from outside, stops it at its next wait or step. Every failure has
-// been shown when it returns, and the flags tell how it ended: ErrorFlag unless it completed,
-// CancelFlag when the user cancelled it. The dialog then resets its progress bar and closes
-// when ErrorFlag is clear.
+// it runs; the host's cancel stops it at its next wait or step. What happened has been shown
+// when it returns, and the result says how it ended: the dialog closes when it is done.
 // With readFirst a write reads the radio's whole memory before it programs it (the observer
 // gets it as CapturedImage::BeforeWrite); a read that fails stops the write before anything
 // is written.

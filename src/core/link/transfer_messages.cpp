@@ -4,6 +4,9 @@
 #include "image/model_identity.h"
 #include "image/regions.h"
 #include "image/text_values.h"
+#include "link/protocol.h"
+#include "session/message_texts.h"
+#include "session/region_question.h"
 
 namespace tpw {
 
@@ -11,6 +14,42 @@ namespace {
 
 std::string Address(int address) {
   return "0x" + HexPad(address, 3);
+}
+
+Message Critical(std::string title, std::string text) {
+  return {Icon::Critical, std::move(title), std::move(text)};
+}
+
+// A failed read, write or clear is titled by its operation; the clear with its words the other
+// way round.
+const char* FailureTitle(TransferMode mode) {
+  return mode == TransferMode::ClearAtis ? msg::ClearAtisFailureTitle : TransferCaption(mode);
+}
+
+// What a transfer that stopped before it moved any data left as it was.
+std::string NothingChanged(TransferMode mode, std::string_view port) {
+  const std::string p(port);
+  switch (mode) {
+    case TransferMode::Read:
+      return "Nothing was read: the data on the PC are as they were.";
+    case TransferMode::Program:
+      return "Nothing was written: the radio on " + p + " is as it was.";
+    case TransferMode::ClearAtis:
+      return "Nothing was cleared: the ATIS code in the radio on " + p + " is as it was.";
+  }
+  return {};
+}
+
+std::string TryAgain(TransferMode mode, std::string_view port) {
+  switch (mode) {
+    case TransferMode::Read:
+      return "Check the cable and the radio on " + std::string(port) + ", then read again.";
+    case TransferMode::Program:
+      return "Check the cable and the radio, then program again.";
+    case TransferMode::ClearAtis:
+      return "Check the cable and the radio, then clear again.";
+  }
+  return {};
 }
 
 // The radio may hold part of what was sent: which part, and what makes it usable again.
@@ -33,7 +72,14 @@ std::string PartlyWritten(TransferMode mode, std::string_view port, const WriteP
          Address(*writes.lastTaken) + stop + ". " + remedy;
 }
 
-}  // namespace
+// What a read, write or ATIS clear that did not complete left in the radio, and what to do;
+// for a failure it follows "CommunicatiOn Error!!" on the next line. Empty for a cancel that
+// left the radio as it was.
+std::string Unfinished(const TransferSetting& setting, const WriteProgress& writes, bool failed) {
+  if (writes.firstSent) return PartlyWritten(setting.mode, setting.port, writes);
+  if (!failed) return {};
+  return NothingChanged(setting.mode, setting.port) + " " + TryAgain(setting.mode, setting.port);
+}
 
 std::string NoAnswerText(std::string_view port) {
   const std::string p(port);
@@ -43,39 +89,14 @@ std::string NoAnswerText(std::string_view port) {
          p + " is the cable's port. Then try again.";
 }
 
-std::string LostPortText(std::string_view port, std::string_view reason, std::string_view checks) {
-  return "The connection to the radio on " + std::string(port) +
-         " was lost: " + std::string(reason) +
-         ".\r\nCheck that the cable is plugged in and that the radio is switched on, then try "
+// The port went away under a transfer: why, what the transfer left when no later message
+// says it, and what else can take a port away on this system.
+std::string LostPortText(std::string_view port, const PortFailure& failure, std::string_view left) {
+  return "The connection to the radio on " + std::string(port) + " was lost: " +
+         failure.description + "." + (left.empty() ? std::string() : "\r\n" + std::string(left)) +
+         "\r\nCheck that the cable is plugged in and that the radio is switched on, then try "
          "again." +
-         (checks.empty() ? std::string() : "\r\n" + std::string(checks));
-}
-
-std::string WaitingText(std::string_view port, std::string_view awaited,
-                        std::chrono::seconds silence, std::chrono::seconds timeout) {
-  return "Still waiting on " + std::string(port) + " for " + std::string(awaited) +
-         " (nothing for " + std::to_string(silence.count()) + " s; giving up after " +
-         std::to_string(timeout.count()) + " s).";
-}
-
-std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
-                                    const WriteProgress& writes, bool failed) {
-  if (writes.firstSent) return PartlyWritten(mode, port, writes);
-  if (!failed) return {};
-  const std::string p(port);
-  switch (mode) {
-    case TransferMode::Read:
-      return "Nothing was read: the data on the PC are as they were. Check the cable and the "
-             "radio on " +
-             p + ", then read again.";
-    case TransferMode::Program:
-      return "Nothing was written: the radio on " + p +
-             " is as it was. Check the cable and the radio, then program again.";
-    case TransferMode::ClearAtis:
-      return "Nothing was cleared: the ATIS code in the radio on " + p +
-             " is as it was. Check the cable and the radio, then clear again.";
-  }
-  return {};
+         (failure.checks.empty() ? std::string() : "\r\n" + failure.checks);
 }
 
 std::string NotReadyText(std::string_view port) {
@@ -90,10 +111,10 @@ std::string OtherRadioText(std::string_view port, std::string_view modelName) {
          std::string(modelName) + ", then try again.";
 }
 
-std::string RadioRegionRefusedText(std::string_view port, int radioRegion, int dataSetRegion) {
-  return "The radio on " + std::string(port) + " is of the region " + RegionName(radioRegion) +
-         " and the PC's data set of the region " + RegionName(dataSetRegion) + ", and " +
-         NeverMixedAdvice(radioRegion) + ", then try again. Nothing was read or written.";
+std::string RadioRegionRefusedText(std::string_view port, const RegionRefusal& regions) {
+  return "The radio on " + std::string(port) + " is of the region " + RegionName(regions.radio) +
+         " and the PC's data set of the region " + RegionName(regions.dataSet) + ", and " +
+         NeverMixedAdvice(regions.radio) + ", then try again. Nothing was read or written.";
 }
 
 std::string ForeignProductCodeText() {
@@ -118,15 +139,297 @@ std::string NewAtisCodeDeclinedText(std::string_view port) {
          "then program again.";
 }
 
+// A write completed, but the radio kept the ATIS code it holds: the data's code was not
+// programmed, or the data hold none and the user may think the radio now holds none either.
 std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
-                             std::string_view pcCode) {
-  const std::string code(pcCode);
-  return "The radio on " + std::string(port) + " kept its own ATIS code " + std::string(radioCode) +
-         ": a radio takes its ATIS code only once, so the code " + code +
+                             std::string_view dataCode) {
+  const std::string kept =
+      "The radio on " + std::string(port) + " kept its own ATIS code " + std::string(radioCode);
+  if (dataCode.empty()) {
+    return kept +
+           ": a write never removes the ATIS code a radio holds, and these data hold none.\r\n"
+           "To remove it: clear the radio's code with ATIS Clear (clear-atis on the command "
+           "line).";
+  }
+  const std::string code(dataCode);
+  return kept + ": a radio takes its ATIS code only once, so the code " + code +
          " shown on the PC was not programmed.\r\nTo program " + code +
          ": clear the radio's code with ATIS Clear (clear-atis on the command line), then "
          "program the radio again with data that hold " +
          code + " (the clear empties the code on the PC as well).";
+}
+
+// The message of the fault itself, as the step that found it has always shown it.
+std::optional<Message> FaultMessage(const LinkFailure& failure, const TransferSetting& setting,
+                                    std::string_view left) {
+  const std::string caption = TransferCaption(setting.mode);
+  switch (failure.fault) {
+    case LinkFault::PortNotOpened:
+      return Critical("Port Inicialize Error!!",
+                      failure.port.description +
+                          (failure.port.checks.empty() ? "" : "\r\n" + failure.port.checks));
+    case LinkFault::PortLost:
+      return Critical(caption, LostPortText(setting.port, failure.port, left));
+    case LinkFault::WorkingSpeedNotSet:
+      return Critical(caption, "port inicialize error!!");
+    case LinkFault::SpeedCommandRejected:
+      return Critical(caption, "ACMD Command error!!");
+    case LinkFault::SpeedReplyUnreadable:
+    case LinkFault::ReplyTooLong:
+      return Critical(caption, msg::ReplyError);
+    case LinkFault::NoAnswer:
+      return Critical(caption, NoAnswerText(setting.port));
+    case LinkFault::ReplyMissing:
+    case LinkFault::ReplyCutShort:
+      return Critical(caption, "time out!!");
+    case LinkFault::ReplyCancelled:
+      return Critical(caption, "cancel!!");
+    case LinkFault::OtherAddress:
+      return Critical(caption, "address error!!");
+    case LinkFault::OtherData:
+      return Critical(caption, "data error!!");
+    case LinkFault::NoAcknowledgement:
+    case LinkFault::RejectedNotResynchronised:
+    case LinkFault::OtherThanAcknowledgement:
+    case LinkFault::ReplyRejected:
+    case LinkFault::OtherReply:
+    case LinkFault::ReplyChecksumWrong:
+    case LinkFault::AcknowledgementNotEchoed:
+      break;
+  }
+  return std::nullopt;
+}
+
+// The steps that move data: their end always says what they left.
+bool MovesData(TransferStep step) {
+  switch (step) {
+    case TransferStep::Reading:
+    case TransferStep::AtisCodeLook:
+    case TransferStep::Writing:
+    case TransferStep::AtisCount:
+    case TransferStep::Erasing:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A check's read failed: titled as its check ("Model Check"), or with the dialog's caption. A
+// port that could not be reopened has said so itself.
+void AddCheckReadFailure(std::vector<Message>& shown, const TransferResult& result,
+                         const std::string& title) {
+  if (result.outcome == Outcome::Failed && result.failure &&
+      result.failure->fault != LinkFault::PortNotOpened) {
+    shown.push_back(Critical(title, msg::CommunicationError));
+  }
+}
+
+// A radio or data of another model: the first differing byte of the product code in debug
+// mode, then the refusal, titled as a read in every operation.
+void AddModelRefusal(std::vector<Message>& shown, const TransferResult& result,
+                     const TransferSetting& setting, const std::string& explanation) {
+  if (result.productCode && setting.debug) {
+    shown.push_back(Critical("Product Code Error!",
+                             "address: 0x" + HexDigits(result.productCode->address) + " -> 0x" +
+                                 HexDigits(result.productCode->found)));
+  }
+  shown.push_back(
+      Critical(msg::ReadCaption, std::string(msg::ModelTypeError) + "\r\n" + explanation));
+}
+
+// What the step the transfer ended in says of it.
+void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
+                     const TransferSetting& setting) {
+  const std::string caption = TransferCaption(setting.mode);
+  const bool failedHere = result.outcome == Outcome::Failed && !result.failure;
+  switch (result.step) {
+    case TransferStep::Preparing:
+      AddModelRefusal(shown, result, setting, ForeignProductCodeText());
+      return;
+    case TransferStep::Starting:
+      return;
+    case TransferStep::Status:
+      if (!result.done()) {
+        shown.push_back(Critical(caption, "Radio not ready!!\r\n" + NotReadyText(setting.port)));
+      }
+      return;
+    case TransferStep::Model:
+    case TransferStep::ProductCode:
+      AddCheckReadFailure(shown, result, msg::ModelCheckTitle);
+      if (failedHere) {
+        AddModelRefusal(shown, result, setting, OtherRadioText(setting.port, setting.modelName));
+      }
+      return;
+    case TransferStep::Region:
+      AddCheckReadFailure(shown, result, caption);
+      if (result.regions) {
+        shown.push_back(Critical(caption, std::string(msg::RegionUnmatched) + "\r\n" +
+                                              RadioRegionRefusedText(setting.port,
+                                                                     *result.regions)));
+      }
+      return;
+    case TransferStep::AtisCodeConfirm:
+      shown.push_back({Icon::Exclamation, caption, NewAtisCodeDeclinedText(setting.port)});
+      return;
+    case TransferStep::Finished:
+      if (result.keptAtisCode.empty()) {
+        shown.push_back({Icon::Information, caption, msg::Complete});
+      } else {
+        shown.push_back({Icon::Exclamation, caption,
+                         std::string(msg::Complete) + "\r\n" +
+                             KeptAtisCodeText(setting.port, result.keptAtisCode,
+                                              setting.dataAtisCode)});
+      }
+      return;
+    default:
+      break;
+  }
+  if (result.outcome == Outcome::Failed) {
+    shown.push_back(Critical(FailureTitle(setting.mode), std::string(msg::CommunicationError) +
+                                                             "\r\n" +
+                                                             Unfinished(setting, result.writes,
+                                                                        true)));
+    return;
+  }
+  const std::string left = Unfinished(setting, result.writes, false);
+  if (!left.empty()) shown.push_back({Icon::Exclamation, caption, left});
+}
+
+// A failure nobody expected: its number and description, then what it left in the radio.
+std::vector<Message> UnexpectedMessages(const TransferResult& result,
+                                        const TransferSetting& setting) {
+  const std::string caption = TransferCaption(setting.mode);
+  std::vector<Message> shown = {Critical(caption, std::to_string(result.unexpected->number) +
+                                                      "\r\n\r\n" +
+                                                      result.unexpected->description)};
+  const std::string left = Unfinished(setting, result.writes, false);
+  if (!left.empty()) shown.push_back({Icon::Exclamation, caption, left});
+  return shown;
+}
+
+std::string BlockName(const Block& block) {
+  return "block 0x" + HexPad(block.address, 3) + ", " + std::to_string(block.length) +
+         (block.length == 1 ? " byte" : " bytes");
+}
+
+// The reply a failure was about: "data" or "status".
+std::string ReplyNoun(const LinkFailure& failure) {
+  return failure.expected == protocol::StatusReply ? "status" : "data";
+}
+
+std::string FailureReason(const LinkFailure& failure) {
+  const std::string reply = ReplyNoun(failure);
+  switch (failure.fault) {
+    case LinkFault::PortNotOpened:
+      return "the port could not be opened: " + failure.port.description;
+    case LinkFault::PortLost:
+      return "the port was lost: " + failure.port.description;
+    case LinkFault::WorkingSpeedNotSet:
+      return "the port did not take the working speed";
+    case LinkFault::SpeedCommandRejected:
+      return "the radio answered ERROR to the speed command";
+    case LinkFault::SpeedReplyUnreadable:
+      return "an unreadable answer to the speed command";
+    case LinkFault::NoAnswer:
+      return "the radio did not answer the synchronisation";
+    case LinkFault::NoAcknowledgement:
+      return "no acknowledgement after " + std::to_string(failure.attempts) + " attempts";
+    case LinkFault::RejectedNotResynchronised:
+      return "the radio answered ERROR and the link was not synchronised";
+    case LinkFault::OtherThanAcknowledgement:
+      return "another reply than the acknowledgement";
+    case LinkFault::ReplyMissing:
+      return "no " + reply + " reply";
+    case LinkFault::ReplyRejected:
+      return "the radio answered ERROR instead of the " + reply;
+    case LinkFault::OtherReply:
+      return "another reply than " + reply;
+    case LinkFault::ReplyCutShort:
+      return "the " + reply + " reply stopped before its end";
+    case LinkFault::ReplyTooLong:
+      return "a " + reply + " reply longer than any the radio sends";
+    case LinkFault::ReplyChecksumWrong:
+      return "a " + reply + " reply with a wrong checksum";
+    case LinkFault::ReplyCancelled:
+      return "cancelled while the " + reply + " reply was awaited";
+    case LinkFault::OtherAddress:
+      return "a data reply for another address";
+    case LinkFault::OtherData:
+      return "a data reply of another length or with other than hex digits";
+    case LinkFault::AcknowledgementNotEchoed:
+      return "the cable did not echo the acknowledgement of the data";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<Message> TransferEndMessages(const TransferResult& result,
+                                         const TransferSetting& setting) {
+  if (result.unexpected) return UnexpectedMessages(result, setting);
+  std::vector<Message> shown;
+  if (result.failure) {
+    // A port lost before any data moved: nothing later says that nothing changed.
+    const std::string left =
+        MovesData(result.step) ? std::string() : NothingChanged(setting.mode, setting.port);
+    if (auto message = FaultMessage(*result.failure, setting, left)) shown.push_back(*message);
+  }
+  AddStepMessages(shown, result, setting);
+  return shown;
+}
+
+std::vector<Message> LinkFailureMessages(const LinkFailure& failure,
+                                         const TransferSetting& setting) {
+  if (auto message = FaultMessage(failure, setting, {})) return {*message};
+  return {};
+}
+
+void ShowMessages(Prompter& prompter, const std::vector<Message>& messages) {
+  for (const Message& m : messages) prompter.message(m.icon, m.title, m.text);
+}
+
+TransferQuestions::TransferQuestions(Prompter& prompter, std::string caption, std::string port)
+    : prompter_(prompter), caption_(std::move(caption)), port_(std::move(port)) {}
+
+bool TransferQuestions::resynchronise() {
+  return prompter_.ask(Icon::Question, caption_, "confirm the synchronization of the communication",
+                       Buttons::OkCancel, Answer::Ok) == Answer::Ok;
+}
+
+bool TransferQuestions::retryBusyRadio() {
+  return prompter_.ask(Icon::Exclamation, caption_, "Radio is busy!!", Buttons::RetryCancel,
+                       Answer::Cancel) == Answer::Retry;
+}
+
+bool TransferQuestions::takeRadioRegion() {
+  return AgreesToRegionChange(prompter_, caption_);
+}
+
+bool TransferQuestions::programNewAtisCode(std::string_view code) {
+  return prompter_.ask(Icon::Question, caption_, NewAtisCodeQuestion(port_, code), Buttons::YesNo,
+                       Answer::No) == Answer::Yes;
+}
+
+std::string WaitingText(std::string_view port, std::string_view awaited,
+                        std::chrono::seconds silence, std::chrono::seconds timeout) {
+  return "Still waiting on " + std::string(port) + " for " + std::string(awaited) +
+         " (nothing for " + std::to_string(silence.count()) + " s; giving up after " +
+         std::to_string(timeout.count()) + " s).";
+}
+
+std::string FailureLogText(const LinkFailure& failure) {
+  return (failure.block ? BlockName(*failure.block) + ": " : std::string()) +
+         FailureReason(failure);
+}
+
+std::string PortFailureLogText(const PortFailure& failure) {
+  return std::to_string(failure.number) + failure.description;
+}
+
+std::string UnexpectedFailureLogText(const UnexpectedFailure& failure,
+                                     const std::optional<Block>& block) {
+  return std::to_string(failure.number) + failure.description +
+         (block ? "; " + BlockName(*block) : std::string());
 }
 
 }  // namespace tpw

@@ -1,62 +1,81 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "link/link_failure.h"
 #include "link/transfer.h"
+#include "session/prompter.h"
 
-// The texts a transfer adds to the program's own words so that the user learns what happened,
-// on which port, and what to do next. Every such text is made here.
+// Every word a transfer has for the user, made in this one place: the program's own messages
+// ("time out!!", "CommunicatiOn Error!!", "Complete!!") with their titles and icons, what the
+// transfer adds to them so that the user learns what happened, on which port, and what to do
+// next, the questions it asks while it runs, and the reasons the error log gives. The link
+// and the operations only return what they found.
 namespace tpw {
 
-// The radio never answered the start of a transfer.
-std::string NoAnswerText(std::string_view port);
+// One message box: icon, title, text.
+struct Message {
+  Icon icon = Icon::None;
+  std::string title;
+  std::string text;
+  bool operator==(const Message&) const = default;
+};
 
-// The port went away under a transfer; reason ends the sentence ("the line hung up"); checks
-// say what else can take a port away on this system (PortChecks).
-std::string LostPortText(std::string_view port, std::string_view reason, std::string_view checks);
+// What the messages of a transfer name besides its result.
+struct TransferSetting {
+  TransferMode mode = TransferMode::Read;
+  std::string port;
+  std::string modelName;
+  std::string dataAtisCode;  // the ATIS code of the PC's data, as the user entered it
+  bool debug = false;
+};
+
+// The messages a transfer ends with, in the order they are shown: what the link found, what
+// the step it ended in makes of it, and what the transfer left in the radio or on the PC
+// ("Complete!!" when it is done).
+std::vector<Message> TransferEndMessages(const TransferResult& result,
+                                         const TransferSetting& setting);
+
+// The message of a fault the start went on after (a garbled answer to the speed command).
+std::vector<Message> LinkFailureMessages(const LinkFailure& failure,
+                                         const TransferSetting& setting);
+
+void ShowMessages(Prompter& prompter, const std::vector<Message>& messages);
+
+// The questions a running transfer asks, in its dialog's caption.
+class TransferQuestions {
+ public:
+  TransferQuestions(Prompter& prompter, std::string caption, std::string port);
+  // After the radio answered "ERROR" to every attempt: synchronise the link again?
+  bool resynchronise();
+  // The radio reports busy: ask it again?
+  bool retryBusyRadio();
+  // The radio's region differs from the data set's: take the radio's?
+  bool takeRadioRegion();
+  // The radio has no ATIS code and the data hold one: may the radio take it for good? Declined,
+  // the user is told that nothing was written.
+  bool programNewAtisCode(std::string_view code);
+
+ private:
+  Prompter& prompter_;
+  std::string caption_;
+  std::string port_;
+};
 
 // A wait has heard nothing for a while: on the command line, what it still waits for.
 std::string WaitingText(std::string_view port, std::string_view awaited,
                         std::chrono::seconds silence, std::chrono::seconds timeout);
 
-// Where the write exchanges of an operation got to: the first address sent, the last address
-// the radio acknowledged, and the exchange that stopped without its acknowledgement.
-struct WriteProgress {
-  std::optional<int> firstSent;
-  std::optional<int> lastTaken;
-  std::optional<int> stoppedAt;
-};
-
-// What a read, write or ATIS clear that did not complete left in the radio, and what to do;
-// for a failure it follows "CommunicatiOn Error!!" on the next line. Empty for a cancel that
-// left the radio as it was.
-std::string UnfinishedOperationText(TransferMode mode, std::string_view port,
-                                    const WriteProgress& writes, bool failed);
-
-// The radio did not report ready: it stayed busy, or answered the status request otherwise.
-std::string NotReadyText(std::string_view port);
-
-// The radio's model words or product code are not those of the model the program works with.
-std::string OtherRadioText(std::string_view port, std::string_view modelName);
-
-// The radio and the PC's data set are of regions that are never mixed (one of them the USA).
-std::string RadioRegionRefusedText(std::string_view port, int radioRegion, int dataSetRegion);
-
-// The data to be written do not carry the product code every radio of the model carries.
-std::string ForeignProductCodeText();
-
-// Asked before a write gives a radio without an ATIS code the code of the data; with a warning
-// first when the code is not plausible.
-std::string NewAtisCodeQuestion(std::string_view port, std::string_view code);
-// The user did not want the radio to take the code: nothing was written.
-std::string NewAtisCodeDeclinedText(std::string_view port);
-
-// A write completed, but the radio kept the ATIS code it held (radioCode) and did not take the
-// PC's (pcCode): what to do to give it the PC's code. It follows "Complete!!" on the next line.
-std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
-                             std::string_view pcCode);
+// The error log's words: why an exchange failed, with the block it was about ("block 0x3F0, 16
+// bytes: no acknowledgement after 3 attempts"); a port the system refused, as the failure's
+// number directly followed by its description; a failure nobody expected, with the block
+// under way.
+std::string FailureLogText(const LinkFailure& failure);
+std::string PortFailureLogText(const PortFailure& failure);
+std::string UnexpectedFailureLogText(const UnexpectedFailure& failure,
+                                     const std::optional<Block>& block);
 
 }  // namespace tpw

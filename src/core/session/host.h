@@ -4,8 +4,9 @@
 
 namespace tpw {
 
-// Time as the program experiences it: fixed pauses, a monotonic clock for deadlines, and
-// the hook through which a long operation lets the user interface run (so Cancel stays live).
+// Time as the program experiences it: fixed pauses, a monotonic clock for deadlines, the hook
+// through which a long operation lets the user interface run (so Cancel stays live), and the
+// user's requests to stop.
 class Host {
  public:
   using Clock = std::chrono::steady_clock;
@@ -17,6 +18,11 @@ class Host {
   // The short rest after a file operation that lets a window show what happened; nothing
   // where no window waits.
   virtual void settleAfterFile() = 0;
+  // Asked on every pass of a wait and between the steps of a transfer, as a cancel callback is
+  // asked on every packet: true when the user has asked to stop (the dialog's Cancel button,
+  // Ctrl-C) since it was last asked. Each request is told once; the transfer that hears it
+  // keeps it, and a second request can end a wait the first one could not.
+  virtual bool cancelled() = 0;
 };
 
 // Real time, with nothing to keep alive between waits.
@@ -26,6 +32,7 @@ class SystemHost : public Host {
   Clock::time_point now() override { return Clock::now(); }
   void yield() override {}
   void settleAfterFile() override {}
+  bool cancelled() override { return false; }
 };
 
 }  // namespace tpw
