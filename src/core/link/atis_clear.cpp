@@ -2,38 +2,36 @@
 
 #include "image/memory_map.h"
 #include "link/radio_checks.h"
-#include "session/message_texts.h"
 
 namespace tpw {
 
-Outcome EraseAtisCodeInRadio(RadioLink& link) {
-  if (!link.reopenPort()) return Outcome::Failed;
-  link.observer().progress(0);
-  Outcome outcome = Outcome::Done;
-  for (int address = addr::AtisCode; address <= addr::AtisCount && outcome == Outcome::Done;
-       ++address) {
-    outcome = link.honourCancel(link.writeBlock(address, 1, "frmRadio.ClearDataATIS"));
+LinkOutcome EraseAtisCodeInRadio(RadioLink& link, std::uint8_t count) {
+  LinkOutcome outcome = link.reopenPort();
+  if (outcome.isDone()) link.observer().progress(0);
+  for (int address = addr::AtisCode; address <= addr::AtisCount && outcome.isDone(); ++address) {
+    if (link.cancelRequested()) {
+      outcome = LinkOutcome::cancelled();
+      break;
+    }
+    const std::uint8_t byte = address == addr::AtisCount ? count : std::uint8_t{0xFF};
+    outcome = link.honourCancel(link.writeBlock(address, {&byte, 1}, "frmRadio.ClearDataATIS"));
   }
-  if (outcome == Outcome::Done) link.observer().progress(100);
-  return link.endOperation(outcome, msg::ClearAtisFailureTitle, TransferMode::ClearAtis);
+  if (outcome.isDone()) link.observer().progress(100);
+  return link.endOperation(std::move(outcome));
 }
 
-Outcome ClearRadioAtis(RadioLink& link) {
-  const Outcome checked = RunChecks(link, Checks::StatusAndModel).outcome;
-  if (checked != Outcome::Done) return checked;
+TransferResult ClearRadioAtis(RadioLink& link) {
+  const TransferResult checked = RunChecks(link, Checks::StatusAndModel);
+  if (!checked.done()) return checked;
 
   link.monitor("radio clear ATIS...");
   Workspace& ws = link.context().ws;
-  const MemoryImage before = ws.image;
+  // The radio's counter takes the PC's value, so a clear does not count as a programming.
+  const LinkOutcome erased = EraseAtisCodeInRadio(link, ws.image.at(addr::AtisCount));
+  if (!erased.isDone()) return EndedIn(TransferStep::Erasing, erased);
   for (int i = 0; i < addr::AtisCodeLength; ++i) ws.image.set(addr::AtisCode + i, 0xFF);
-  const Outcome erased = EraseAtisCodeInRadio(link);
-  if (erased != Outcome::Done) {
-    ws.image.copyFrom(before, addr::AtisCode, addr::AtisCodeLength);
-    return erased;
-  }
-  link.showComplete();
   ws.model.atis.code.clear();
-  return Outcome::Done;
+  return checked;
 }
 
 }  // namespace tpw

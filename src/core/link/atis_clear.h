@@ -6,9 +6,10 @@ namespace tpw {
 
 // Erases the ATIS code in the radio (and then on the PC), the only way to change a code the
 // radio already holds. On failure or cancel the PC keeps its code.
-Outcome ClearRadioAtis(RadioLink& link);
+TransferResult ClearRadioAtis(RadioLink& link);
 
-// Writes the five code bytes (0xFF) and the PC's counter byte, one byte at a time.
-Outcome EraseAtisCodeInRadio(RadioLink& link);
+// Writes the five code bytes (0xFF) and then count as the counter byte, one byte at a time,
+// and ends the clear (the port closes).
+LinkOutcome EraseAtisCodeInRadio(RadioLink& link, std::uint8_t count);
 
 }  // namespace tpw

@@ -5,7 +5,6 @@
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "link/radio_checks.h"
-#include "session/message_texts.h"
 
 namespace tpw {
 
@@ -23,40 +22,43 @@ int BlockProgress(int address) {
   return static_cast<int>(std::lround(address * 100.0 / ImageLastIndex));
 }
 
-Outcome ReadBlocks(RadioLink& link, MemoryImage& scratch) {
+LinkOutcome ReadBlocks(RadioLink& link, MemoryImage& scratch) {
   link.observer().progress(0);
-  Outcome outcome = Outcome::Done;
-  for (int address = 0; address <= ImageLastIndex && outcome == Outcome::Done;
+  LinkOutcome outcome = LinkOutcome::done();
+  for (int address = 0; address <= ImageLastIndex && outcome.isDone();
        address += RadioLink::BlockSize) {
+    if (link.cancelRequested()) {
+      outcome = LinkOutcome::cancelled();
+      break;
+    }
     link.observer().progress(BlockProgress(address));
     outcome = link.honourCancel(
         link.readBlock(scratch, address, RadioLink::BlockSize, "frmRadio.ReadData"));
   }
-  if (outcome == Outcome::Cancelled) link.sendAbort();
+  if (outcome.outcome == Outcome::Cancelled) link.sendAbort();
   return outcome;
 }
 
-Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
-  if (!link.reopenPort()) return Outcome::Failed;
-  return link.endOperation(ReadBlocks(link, scratch), msg::ReadCaption, TransferMode::Read);
+LinkOutcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch) {
+  LinkOutcome outcome = link.reopenPort();
+  if (outcome.isDone()) outcome = ReadBlocks(link, scratch);
+  return link.endOperation(std::move(outcome));
 }
 
-Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted) {
-  const CheckResult checked = RunChecks(link, Checks::Full);
-  if (checked.outcome != Outcome::Done) return checked.outcome;
+TransferResult ReadRadio(RadioLink& link) {
+  TransferResult checked = RunChecks(link, Checks::Full);
+  if (!checked.done()) return checked;
 
   link.monitor("radio reading...");
   Workspace& ws = link.context().ws;
   MemoryImage scratch = ws.image;
-  const Outcome read = ReadAllBlocks(link, scratch);
-  if (read != Outcome::Done) return read;
+  const LinkOutcome read = ReadAllBlocks(link, scratch);
+  if (!read.isDone()) return EndedIn(TransferStep::Reading, read);
 
   link.observer().imageCaptured(CapturedImage::Read, scratch);
   TakeRadioBytes(ws.image, scratch);
   DecodeImage(ws.image, ws.model, ws.caps.WxSupported);
-  regionChangeAccepted = checked.regionChangeAccepted;
-  link.showComplete();
-  return Outcome::Done;
+  return checked;
 }
 
 }  // namespace tpw

@@ -6,15 +6,14 @@ namespace tpw {
 
 // Reads the radio's whole memory into a copy of the image after the checks; the image and the
 // settings change only when every block has arrived, so a failed or cancelled read leaves them
-// as they were. regionChangeAccepted tells whether the user agreed to take the radio's region.
-Outcome ReadRadio(RadioLink& link, bool& regionChangeAccepted);
+// as they were. Done with regionChangeAccepted when the user agreed to take the radio's region.
+TransferResult ReadRadio(RadioLink& link);
 
-// Reads the 128 blocks into scratch and ends the read (the port closes, a failure is shown).
-// A cancel sends the abort byte and waits for the radio to leave the transfer.
-Outcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch);
+// Reads the 128 blocks into scratch and ends the read (the port closes).
+LinkOutcome ReadAllBlocks(RadioLink& link, MemoryImage& scratch);
 // The 128 blocks into scratch on the open port, without the end: the operation that reads goes
 // on. A cancel sends the abort byte and waits for the radio to leave the transfer.
-Outcome ReadBlocks(RadioLink& link, MemoryImage& scratch);
+LinkOutcome ReadBlocks(RadioLink& link, MemoryImage& scratch);
 
 // Progress shown while the block at this address is on its way.
 int BlockProgress(int address);

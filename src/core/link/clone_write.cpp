@@ -6,14 +6,13 @@
 #include "link/clone_read.h"
 #include "link/frame.h"
 #include "link/radio_checks.h"
-#include "link/transfer_messages.h"
-#include "session/message_texts.h"
 
 namespace tpw {
 
 namespace {
 
 constexpr std::chrono::milliseconds SkippedBlockPause{20};
+constexpr const char* WriteProcedure = "frmRadio.WriteData";
 
 // Bytes that the single-byte rows leave out: the model words, 0x09F, the ATIS counter, and the
 // ATIS code unless the radio has none and the PC brings one.
@@ -60,31 +59,51 @@ std::string AtisCodeDigits(const MemoryImage& image) {
   return digits;
 }
 
-// The radio keeps a new code for good: the user sees it and agrees before it is sent. Declined,
-// the write stops before its first frame.
-Outcome ConfirmNewAtisCode(RadioLink& link) {
-  Context& ctx = link.context();
-  const std::string code = DecodeDigits(ctx.ws.image, addr::AtisCode);
-  const Answer answer =
-      ctx.prompter.ask(Icon::Question, link.caption(), NewAtisCodeQuestion(link.portName(), code),
-                       Buttons::YesNo, Answer::No);
-  if (answer == Answer::Yes) return Outcome::Done;
-  ctx.prompter.message(Icon::Exclamation, link.caption(), NewAtisCodeDeclinedText(link.portName()));
-  return Outcome::Cancelled;
+// The end of a write in a step: the port closes.
+TransferResult EndWrite(RadioLink& link, TransferStep step, LinkOutcome outcome) {
+  return EndedIn(step, link.endOperation(std::move(outcome)));
 }
 
 // Reads the radio's whole memory before it is programmed, for the record. A read that does
 // not complete ends the write: nothing has been written yet.
-Outcome ReadBeforeWrite(RadioLink& link) {
+LinkOutcome ReadBeforeWrite(RadioLink& link) {
   link.monitor("radio reading...");
-  if (!link.reopenPort()) return Outcome::Failed;
+  if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) return opened;
   MemoryImage radio = link.context().ws.image;
-  const Outcome read = ReadBlocks(link, radio);
-  if (read != Outcome::Done) {
-    return link.endOperation(read, msg::ProgramCaption, TransferMode::Program);
-  }
+  const LinkOutcome read = ReadBlocks(link, radio);
+  if (!read.isDone()) return link.endOperation(read);
   link.observer().imageCaptured(CapturedImage::BeforeWrite, radio);
-  return Outcome::Done;
+  return read;
+}
+
+// The rows of the plan, each write only while the user has not cancelled.
+LinkOutcome WritePlanned(RadioLink& link, const MemoryImage& image, bool atisNew) {
+  const std::span<const std::uint8_t> bytes(image.bytes());
+  link.observer().progress(0);
+  for (const PlanRow& row : WritePlan(atisNew)) {
+    link.observer().progress(BlockProgress(row.block));
+    if (row.writes.empty()) link.context().host.pause(SkippedBlockPause);
+    for (const PlannedWrite& write : row.writes) {
+      if (link.cancelRequested()) return LinkOutcome::cancelled();
+      const auto data = bytes.subspan(static_cast<std::size_t>(write.address),
+                                      static_cast<std::size_t>(write.length));
+      const LinkOutcome written =
+          link.honourCancel(link.writeBlock(write.address, data, WriteProcedure));
+      if (!written.isDone()) return written;
+    }
+  }
+  return LinkOutcome::done();
+}
+
+// A new ATIS code is counted in the radio: its counter plus one, which the image then holds.
+LinkOutcome CountNewAtisCode(RadioLink& link, MemoryImage& image) {
+  std::uint8_t count = 0;
+  const LinkOutcome read = ReadRadioCountPlusOne(link, addr::AtisCount, count);
+  if (!read.isDone()) return read;
+  const LinkOutcome written =
+      link.honourCancel(link.writeBlock(addr::AtisCount, {&count, 1}, WriteProcedure));
+  if (written.isDone()) image.set(addr::AtisCount, count);
+  return written;
 }
 
 }  // namespace
@@ -97,83 +116,60 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew) {
   return plan;
 }
 
-Outcome ReadRadioBytes(RadioLink& link, int address, int length, MemoryImage& radio) {
-  if (!link.reopenPort()) return Outcome::Failed;
-  const Outcome read =
-      link.honourCancel(link.readBlock(radio, address, length, "frmRadio.GetChkNullData"));
-  if (read == Outcome::Failed) link.showFailure(msg::CommunicationError);
+LinkOutcome ReadRadioBytes(RadioLink& link, int address, int length, MemoryImage& radio) {
+  if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) return opened;
+  return link.honourCancel(link.readBlock(radio, address, length, "frmRadio.GetChkNullData"));
+}
+
+LinkOutcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& next) {
+  if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) return opened;
+  link.monitor("get address data(Hex" + HexDigits(address) + ")...");
+  MemoryImage scratch;
+  const LinkOutcome read =
+      link.honourCancel(link.readBlock(scratch, address, 1, "frmRadio.GetIncrimentData"));
+  if (!read.isDone()) return read;
+  const std::uint8_t value = scratch.at(address);
+  next = value < 0xFF ? static_cast<std::uint8_t>(value + 1) : value;
   return read;
 }
 
-Outcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& next) {
-  if (!link.reopenPort()) return Outcome::Failed;
-  link.monitor("get address data(Hex" + HexDigits(address) + ")...");
-  MemoryImage scratch;
-  const Outcome read = link.readBlock(scratch, address, 1, "frmRadio.GetIncrimentData");
-  if (read == Outcome::Failed) link.showFailure(msg::CommunicationError);
-  if (read != Outcome::Done) return link.honourCancel(read);
-  const std::uint8_t value = scratch.at(address);
-  next = value < 0xFF ? static_cast<std::uint8_t>(value + 1) : value;
-  return Outcome::Done;
-}
-
-Outcome WriteByPlan(RadioLink& link, std::string& keptCode) {
-  constexpr const char* Procedure = "frmRadio.WriteData";
-  keptCode.clear();
-  if (!link.reopenPort()) return Outcome::Failed;
-  MemoryImage& image = link.context().ws.image;
+TransferResult WriteByPlan(RadioLink& link, MemoryImage& image) {
   MemoryImage radio;
-  // A failed or cancelled look at the radio's code stops the plan at its first block.
-  Outcome outcome = ReadRadioBytes(link, addr::AtisCode, addr::AtisCodeLength, radio);
-  const bool radioEmpty =
-      outcome == Outcome::Done && radio.allFF(addr::AtisCode, addr::AtisCodeLength);
-  const bool pcEmpty = image.allFF(addr::AtisCode, addr::AtisCodeLength);
-  const bool atisNew = radioEmpty && !pcEmpty;
-  if (outcome == Outcome::Done && atisNew) outcome = ConfirmNewAtisCode(link);
-  if (outcome == Outcome::Done) link.observer().imageCaptured(CapturedImage::ToWrite, image);
-  link.observer().progress(0);
-  for (const PlanRow& row : WritePlan(atisNew)) {
-    link.observer().progress(BlockProgress(row.block));
-    if (row.writes.empty()) link.context().host.pause(SkippedBlockPause);
-    outcome = link.honourCancel(outcome);
-    for (const PlannedWrite& write : row.writes) {
-      if (outcome != Outcome::Done) break;
-      outcome = link.honourCancel(link.writeBlock(write.address, write.length, Procedure));
-    }
-    if (outcome != Outcome::Done) break;
+  // A look at the radio's code that does not complete stops the write before its first frame.
+  LinkOutcome outcome = ReadRadioBytes(link, addr::AtisCode, addr::AtisCodeLength, radio);
+  if (!outcome.isDone()) return EndWrite(link, TransferStep::AtisCodeLook, std::move(outcome));
+  const bool radioEmpty = radio.allFF(addr::AtisCode, addr::AtisCodeLength);
+  const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
+  // The radio keeps a new code for good: the user sees it and agrees before it is sent.
+  if (atisNew &&
+      !link.questions().programNewAtisCode(DecodeDigits(image, addr::AtisCode))) {
+    return EndWrite(link, TransferStep::AtisCodeConfirm, LinkOutcome::cancelled());
   }
-  if (outcome == Outcome::Done && atisNew) {
-    std::uint8_t count = 0;
-    outcome = ReadRadioCountPlusOne(link, addr::AtisCount, count);
-    if (outcome == Outcome::Done) {
-      image.set(addr::AtisCount, count);
-      outcome = link.writeBlock(addr::AtisCount, 1, Procedure);
-    }
+  link.observer().imageCaptured(CapturedImage::ToWrite, image);
+  outcome = WritePlanned(link, image, atisNew);
+  if (!outcome.isDone()) return EndWrite(link, TransferStep::Writing, std::move(outcome));
+  if (atisNew) {
+    outcome = CountNewAtisCode(link, image);
+    if (!outcome.isDone()) return EndWrite(link, TransferStep::AtisCount, std::move(outcome));
   }
-  outcome = link.endOperation(outcome, msg::ProgramCaption, TransferMode::Program);
-  const std::string radioCode = AtisCodeDigits(radio);
-  if (outcome == Outcome::Done && !radioEmpty && !pcEmpty && radioCode != AtisCodeDigits(image)) {
-    keptCode = radioCode;
+  TransferResult result = EndWrite(link, TransferStep::Finished, LinkOutcome::done());
+  if (!radioEmpty && AtisCodeDigits(radio) != AtisCodeDigits(image)) {
+    result.keptAtisCode = AtisCodeDigits(radio);
   }
-  return outcome;
+  return result;
 }
 
-Outcome ProgramRadio(RadioLink& link, bool readFirst) {
+TransferResult ProgramRadio(RadioLink& link, bool readFirst) {
   // The region check's consent is not needed: a write takes the PC's region into the radio.
-  const Outcome checked = RunChecks(link, Checks::Full).outcome;
-  if (checked != Outcome::Done) return checked;
+  const TransferResult checked = RunChecks(link, Checks::Full);
+  if (!checked.done()) return checked;
   if (readFirst) {
-    if (const Outcome read = ReadBeforeWrite(link); read != Outcome::Done) return read;
+    if (LinkOutcome read = ReadBeforeWrite(link); !read.isDone()) {
+      return EndedIn(TransferStep::Reading, std::move(read));
+    }
   }
   link.monitor("radio writing...");
-  std::string keptCode;
-  const Outcome written = WriteByPlan(link, keptCode);
-  if (written != Outcome::Done) return written;
-  // The PC's code as the user saw it.
-  const std::string& pcCode = link.context().ws.model.atis.code;
-  link.showComplete(keptCode.empty() ? std::string()
-                                     : KeptAtisCodeText(link.portName(), keptCode, pcCode));
-  return Outcome::Done;
+  return WriteByPlan(link, link.context().ws.image);
 }
 
 }  // namespace tpw

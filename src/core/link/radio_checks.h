@@ -3,31 +3,30 @@
 #include "link/radio_link.h"
 
 // The checks made before anything moves: the radio is ready, is the model this program
-// serves with its product code, and agrees with the PC on the region. Each check shows its own
-// failure; a cancel ends it silently.
+// serves with its product code, and agrees with the PC on the region. Each check returns what
+// it found, in its own step; a cancel ends it silently.
 namespace tpw {
 
 // Done when the radio reports ready. A busy radio may be retried as often as the user asks.
-Outcome CheckStatus(RadioLink& link);
+TransferResult CheckStatus(RadioLink& link);
 
-// The model words at both ends of the radio's memory.
-Outcome CheckModel(RadioLink& link);
-Outcome CheckProductCode(RadioLink& link);
+// The model words at both ends of the radio's memory; failed without a link failure when they
+// are another model's.
+TransferResult CheckModel(RadioLink& link);
+// The product code; failed with the first differing byte when it is another model's.
+TransferResult CheckProductCode(RadioLink& link);
 // The same check of the image about to be written, made before the radio is touched: a radio
 // that took another code would refuse every later read and write.
-Outcome CheckProductCodeToWrite(Context& ctx);
+TransferResult CheckProductCodeToWrite(const MemoryImage& image);
 
-struct CheckResult {
-  Outcome outcome = Outcome::Failed;
-  // The regions differed and the user agreed to take the radio's.
-  bool regionChangeAccepted = false;
-};
-CheckResult CheckRegion(RadioLink& link);
+// The region; done when it agrees, or when the user agreed to take the radio's
+// (regionChangeAccepted); failed with both regions when they are never mixed.
+TransferResult CheckRegion(RadioLink& link);
 
 // The checks an operation makes before anything moves, in order, each only after the one
-// before passed: the status ("Radio not ready!!" when it is not), the model, and for a read
-// or a write also the product code and the region.
+// before passed and while the user has not cancelled: the status, the model, and for a read
+// or a write also the product code and the region. Done in the step Finished.
 enum class Checks { StatusAndModel, Full };
-CheckResult RunChecks(RadioLink& link, Checks checks);
+TransferResult RunChecks(RadioLink& link, Checks checks);
 
 }  // namespace tpw

@@ -5,7 +5,6 @@
 #include "image/text_values.h"
 #include "link/frame.h"
 #include "link/protocol.h"
-#include "session/message_texts.h"
 
 namespace tpw {
 
@@ -66,7 +65,28 @@ std::string SentName(std::string_view bytes) {
   return name;
 }
 
+LinkOutcome Failed(LinkFault fault, int attempts = 0, std::string heard = {}) {
+  return LinkOutcome::failed({.fault = fault, .attempts = attempts, .heard = std::move(heard)});
+}
+
 }  // namespace
+
+// Within it a wait ends only at a cancel after the first one: where the radio's answer must be
+// heard although the user has cancelled (the abort's ACK, the acknowledgement of a write frame
+// the radio may have stored).
+class RadioLink::PatientWaits {
+ public:
+  explicit PatientWaits(RadioLink& link) : link_(link), previous_(link.cancelsToStop_) {
+    link_.cancelsToStop_ = std::max(link_.cancels_, 1) + 1;
+  }
+  ~PatientWaits() { link_.cancelsToStop_ = previous_; }
+  PatientWaits(const PatientWaits&) = delete;
+  PatientWaits& operator=(const PatientWaits&) = delete;
+
+ private:
+  RadioLink& link_;
+  int previous_;
+};
 
 const char* LinkResultName(LinkResult result) {
   switch (result) {
@@ -86,17 +106,27 @@ const char* LinkResultName(LinkResult result) {
   return "";
 }
 
-std::string BlockName(int address, int length) {
-  return "block 0x" + HexPad(address, 3) + ", " + std::to_string(length) +
-         (length == 1 ? " byte" : " bytes");
-}
-
 RadioLink::RadioLink(Context& ctx, SerialPort& port, TransferObserver& observer,
                      std::string caption)
-    : ctx_(ctx), port_(port), observer_(observer), caption_(std::move(caption)) {}
+    : ctx_(ctx),
+      port_(port),
+      observer_(observer),
+      caption_(std::move(caption)),
+      questions_(ctx.prompter, caption_, port.name()) {}
 
-Outcome RadioLink::honourCancel(Outcome outcome) const {
-  return cancelRequested() ? Outcome::Cancelled : outcome;
+bool RadioLink::cancelRequested() {
+  if (ctx_.host.cancelled()) ++cancels_;
+  return cancels_ > 0;
+}
+
+bool RadioLink::stopRequested() {
+  cancelRequested();
+  return cancels_ >= cancelsToStop_;
+}
+
+LinkOutcome RadioLink::honourCancel(LinkOutcome outcome) {
+  if (outcome.outcome != Outcome::Failed || !cancelRequested()) return outcome;
+  return LinkOutcome::cancelled();
 }
 
 // ---- Port control ----
@@ -105,40 +135,28 @@ std::string RadioLink::workingSettings() const {
   return LineSettings(ctx_.ws.options.LowSpeed ? protocol::StartBaud : protocol::WorkingBaud);
 }
 
-bool RadioLink::openWith(const std::string& settings, std::string_view procedure) {
-  if (port_.open(settings)) return true;
-  const PortFailure failure = port_.lastFailure();
-  ctx_.diagnostics.errorLog(procedure, std::to_string(failure.number) + failure.description);
-  return false;
+LinkOutcome RadioLink::openWith(const std::string& settings, std::string_view procedure) {
+  const std::optional<PortFailure> failure = port_.open(settings);
+  if (!failure) return LinkOutcome::done();
+  ctx_.diagnostics.errorLog(procedure, PortFailureLogText(*failure));
+  return LinkOutcome::failed({.fault = LinkFault::PortNotOpened, .port = *failure});
 }
 
-void RadioLink::showPortFailure() {
-  const PortFailure failure = port_.lastFailure();
-  ctx_.prompter.message(Icon::Critical, "Port Inicialize Error!!",
-                        std::to_string(failure.number) + failure.description +
-                            (failure.checks.empty() ? std::string() : "\r\n" + failure.checks));
+LinkOutcome RadioLink::openAtStartSpeed() {
+  const LinkOutcome opened = openWith(LineSettings(protocol::StartBaud), "frmRadio.PortInit");
+  if (opened.isDone()) monitor(port_.settings());
+  return opened;
 }
 
-bool RadioLink::openAtStartSpeed() {
-  if (!openWith(LineSettings(protocol::StartBaud), "frmRadio.PortInit")) {
-    showPortFailure();
-    return false;
-  }
-  monitor(port_.settings());
-  return true;
-}
-
-bool RadioLink::switchToWorkingSpeed() {
+LinkOutcome RadioLink::switchToWorkingSpeed() {
   return openWith(workingSettings(), "frmRadio.PortInitCP");
 }
 
-bool RadioLink::reopenPort() {
-  if (port_.isOpen()) return true;
-  if (openWith(workingSettings(), "frmRadio.PortOpen")) return true;
-  // A port lost in the middle of a transfer (a cable pulled out) fails the step that needed
-  // it, and the user is told why, instead of the step passing unnoticed.
-  showPortFailure();
-  return false;
+LinkOutcome RadioLink::reopenPort() {
+  if (port_.isOpen()) return LinkOutcome::done();
+  // A port closed in the middle of a transfer and not to be had again fails the step that
+  // needs it, instead of the step passing unnoticed.
+  return openWith(workingSettings(), "frmRadio.PortOpen");
 }
 
 void RadioLink::closePort() {
@@ -154,10 +172,11 @@ void RadioLink::discardInput() {
 LinkResult RadioLink::send(std::string_view bytes) {
   ctx_.host.pause(SendPause);
   const std::string name = SentName(bytes);
-  if (!port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) &&
-      port_.lost()) {
-    observer_.traffic(Traffic::Sent, bytes, LinkResultName(LinkResult::PortLost));
-    return lostPort();
+  if (!port_.write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})) {
+    if (const auto why = port_.lost()) {
+      observer_.traffic(Traffic::Sent, bytes, LinkResultName(LinkResult::PortLost));
+      return lostPort(*why);
+    }
   }
   observer_.traffic(Traffic::Sent, bytes, LinkResultName(LinkResult::Ok));
   awaited_ = "the cable's echo of " + name;
@@ -228,16 +247,18 @@ LinkResult RadioLink::waitUntil(Seconds timeout, Consume consume, Finished finis
   auto lastHeard = ctx_.host.now();
   bool told = false;
   for (;;) {
+    if (lost_) return LinkResult::PortLost;
     if (const auto byte = port_.readByte(Slice)) {
       consume(*byte);
       lastHeard = ctx_.host.now();
-    } else if (port_.lost()) {
-      return lostPort();
+    } else if (const auto why = port_.lost()) {
+      return lostPort(*why);
     }
-    ctx_.host.yield();
-    if (cancelRequested()) return LinkResult::Cancelled;
-    if (ctx_.host.now() > deadline) return LinkResult::TimedOut;
+    // What the radio said counts, whatever the user asked meanwhile.
     if (const std::optional<LinkResult> result = finished()) return *result;
+    ctx_.host.yield();
+    if (stopRequested()) return LinkResult::Cancelled;
+    if (ctx_.host.now() > deadline) return LinkResult::TimedOut;
     if (!told && ctx_.host.now() - lastHeard >= SilenceNotice) {
       noticeSilence(timeout);
       told = true;
@@ -245,14 +266,13 @@ LinkResult RadioLink::waitUntil(Seconds timeout, Consume consume, Finished finis
   }
 }
 
-LinkResult RadioLink::lostPort() {
-  if (!lostShown_) {
-    lostShown_ = true;
-    failure_ = "the port was lost: " + port_.lastFailure().description;
-    const PortFailure failure = port_.lastFailure();
-    showFailure(LostPortText(port_.name(), failure.description, failure.checks));
-  }
+LinkResult RadioLink::lostPort(PortFailure why) {
+  if (!lost_) lost_ = std::move(why);
   return LinkResult::PortLost;
+}
+
+LinkOutcome RadioLink::lostFailure() const {
+  return LinkOutcome::failed({.fault = LinkFault::PortLost, .port = lost_.value_or(PortFailure{})});
 }
 
 void RadioLink::noticeSilence(Seconds timeout) {
@@ -296,9 +316,9 @@ Received RadioLink::readLineStrict(Seconds timeout) {
   return readLineUntil(timeout, true);
 }
 
-bool RadioLink::waitForLineEnd() {
-  return waitForByte(Cr, Seconds(1)) == LinkResult::Ok &&
-         waitForByte(Lf, Seconds(1)) == LinkResult::Ok;
+LinkResult RadioLink::waitForLineEnd() {
+  const LinkResult cr = waitForByte(Cr, Seconds(1));
+  return cr == LinkResult::Ok ? waitForByte(Lf, Seconds(1)) : cr;
 }
 
 Received RadioLink::readReplyWord() {
@@ -307,11 +327,18 @@ Received RadioLink::readReplyWord() {
   return word;
 }
 
-LinkResult RadioLink::waitForAcknowledgement() {
-  const Received word = readReplyWord();
-  if (word.result != LinkResult::Ok) return word.result;
-  if (word.text != protocol::Acknowledge || !waitForLineEnd()) return LinkResult::BadReply;
-  return LinkResult::Ok;
+Received RadioLink::waitForAcknowledgement() {
+  Received word = readReplyWord();
+  if (word.result != LinkResult::Ok) return word;
+  if (word.text != protocol::Acknowledge) {
+    word.result = LinkResult::BadReply;
+    return word;
+  }
+  // Without its line end the acknowledgement is another reply; a cancel or a lost port is
+  // what it is.
+  const LinkResult end = waitForLineEnd();
+  word.result = end == LinkResult::TimedOut ? LinkResult::BadReply : end;
+  return word;
 }
 
 // ---- Start-up and recovery ----
@@ -323,59 +350,53 @@ bool RadioLink::pingRadio() {
   return true;
 }
 
-// Asks the radio for the working speed. Silence and a garbled answer still lead to the switch.
-Outcome RadioLink::switchSpeed() {
+// Asks the radio for the working speed. Silence and a garbled line end still lead to the
+// switch; the garbled line end is reported all the same.
+LinkOutcome RadioLink::switchSpeed() {
   monitor(std::string("sending '") + protocol::SpeedCommand + "'...");
   sendSpeedCommand();
   const Received reply = readLineStrict(Seconds(1));
   switch (reply.result) {
     case LinkResult::Ok:
-      if (reply.text == protocol::Rejected) {
-        showFailure("ACMD Command error!!");
-        return Outcome::Failed;
-      }
+      if (reply.text == protocol::Rejected) return Failed(LinkFault::SpeedCommandRejected);
       if (reply.text != protocol::SpeedAccepted && reply.text != protocol::Unknown) {
-        showFailure(msg::ReplyError);
-        return Outcome::Failed;
+        return Failed(LinkFault::SpeedReplyUnreadable, 0, reply.text);
       }
-      return Outcome::Done;
+      return LinkOutcome::done();
     case LinkResult::Cancelled:
-      return Outcome::Cancelled;
+      return LinkOutcome::cancelled();
     case LinkResult::PortLost:
-      return Outcome::Failed;
+      return lostFailure();
     case LinkResult::BadReply:
-      showFailure(msg::ReplyError);
-      return Outcome::Done;
+      return {Outcome::Done, LinkFailure{.fault = LinkFault::SpeedReplyUnreadable,
+                                         .heard = reply.text}};
     case LinkResult::TimedOut:
     case LinkResult::ErrorReply:
-      return Outcome::Done;
+      return LinkOutcome::done();
   }
-  return Outcome::Done;
+  return LinkOutcome::done();
 }
 
-Outcome RadioLink::startLink() {
-  if (!openAtStartSpeed()) return Outcome::Failed;
+LinkOutcome RadioLink::startLink() {
+  if (LinkOutcome opened = openAtStartSpeed(); !opened.isDone()) return opened;
   bool answered = false;
-  for (int attempt = 0; attempt < 3 && !answered; ++attempt) answered = pingRadio();
+  for (int attempt = 0; attempt < 3 && !answered && !lost_; ++attempt) answered = pingRadio();
   if (!answered) monitor("sync failed!!");
+  if (lost_) return lostFailure();
 
   // At low speed the radio is not asked to change its speed, so both ends stay at 19200.
+  LinkOutcome speed = LinkOutcome::done();
   if (!ctx_.ws.options.LowSpeed) {
-    const Outcome speed = switchSpeed();
-    if (speed != Outcome::Done) return speed;
+    speed = switchSpeed();
+    if (!speed.isDone()) return speed;
   }
-  if (!switchToWorkingSpeed()) {
-    showFailure("port inicialize error!!");
-    return Outcome::Failed;
-  }
+  if (!switchToWorkingSpeed().isDone()) return Failed(LinkFault::WorkingSpeedNotSet);
   ctx_.host.pause(SpeedSwitchPause);
-  const Outcome synchronised = synchronise();
-  // A radio that is not in PC-control mode, or not on this port, never answers at all.
-  if (synchronised == Outcome::Failed && !port_.lost()) showFailure(NoAnswerText(port_.name()));
-  return synchronised;
+  const LinkOutcome synchronised = synchronise();
+  return synchronised.isDone() ? speed : synchronised;
 }
 
-Outcome RadioLink::synchronise() {
+LinkOutcome RadioLink::synchronise() {
   int successes = 0;
   // Both passes must succeed, so a pass that failed ends the synchronisation: a radio that
   // does not answer is not waited for another thirty seconds.
@@ -384,7 +405,7 @@ Outcome RadioLink::synchronise() {
       monitor(std::string("sending '") + protocol::SyncRequest + "'...(" + std::to_string(pass) +
               ")");
       sendLine(protocol::SyncRequest);
-      const LinkResult result = waitForAcknowledgement();
+      const LinkResult result = waitForAcknowledgement().result;
       if (result == LinkResult::Ok) {
         ++successes;
         break;
@@ -392,223 +413,186 @@ Outcome RadioLink::synchronise() {
       if (result != LinkResult::TimedOut && result != LinkResult::ErrorReply) break;
     }
   }
-  if (successes == 2) return Outcome::Done;
+  if (successes == 2) return LinkOutcome::done();
   monitor(std::string("can'not Receive '") + protocol::Acknowledge + "' !!");
-  return honourCancel(Outcome::Failed);
+  // A radio that is not in PC-control mode, or not on this port, never answers at all.
+  return honourCancel(lost_ ? lostFailure() : Failed(LinkFault::NoAnswer));
 }
 
 void RadioLink::sendAbort() {
   // The radio must have left the transfer before the port closes, so the abort goes out and
-  // its ACK is awaited although the user has cancelled. The cancel is re-armed for the wait:
-  // a second cancel still ends it, and the operation stays cancelled.
-  bool& cancel = ctx_.ws.flags.CancelFlag;
-  cancel = false;
+  // its ACK is awaited although the user has cancelled; another cancel still ends the wait.
+  const PatientWaits patient(*this);
   sendByte(protocol::Abort);
   waitForByte(protocol::AbortAcknowledged, AbortTimeout);
-  cancel = true;
 }
 
 // ---- Exchanges ----
 
-Outcome RadioLink::fail(std::string reason) {
-  failure_ = std::move(reason);
-  return Outcome::Failed;
-}
-
-bool RadioLink::confirmResync() {
-  const Answer answer = ctx_.prompter.ask(Icon::Question, caption_,
-                                          "confirm the synchronization of the communication",
-                                          Buttons::OkCancel, Answer::Ok);
-  return answer == Answer::Ok && synchronise() == Outcome::Done;
-}
-
-Outcome RadioLink::exchange(std::string_view frame, Flush flush) {
+LinkOutcome RadioLink::exchange(std::string_view frame, Flush flush) {
   if (flush == Flush::BeforeFirst) discardInput();
-  for (int attempts = RetryCount;;) {
+  int attempts = 0;
+  for (int allowed = RetryCount;;) {
     if (flush == Flush::BeforeEach) discardInput();
     // Only the radio's acknowledgement counts as success, whatever the echo check found.
     sendFrame(frame);
-    switch (waitForAcknowledgement()) {
+    ++attempts;
+    const Received reply = waitForAcknowledgement();
+    switch (reply.result) {
       case LinkResult::Ok:
-        return Outcome::Done;
-      case LinkResult::TimedOut:
-        if (--attempts > 0) continue;
-        return fail("no acknowledgement after " + std::to_string(RetryCount) + " attempts");
-      case LinkResult::ErrorReply:
-        if (--attempts > 0) continue;
-        if (!confirmResync()) {
-          return honourCancel(fail("the radio answered ERROR and the link was not synchronised"));
-        }
-        attempts = 1;
-        continue;
+        return LinkOutcome::done();
       case LinkResult::Cancelled:
-        return Outcome::Cancelled;
+        return LinkOutcome::cancelled();
       case LinkResult::PortLost:
-        return Outcome::Failed;
+        return lostFailure();
       case LinkResult::BadReply:
-        return fail("another reply than the acknowledgement");
-    }
-  }
-}
-
-Outcome RadioLink::readBlock(MemoryImage& buffer, int address, int length,
-                             std::string_view procedure) {
-  blockInProgress_ = BlockName(address, length);
-  const std::string frame =
-      BuildFrame(protocol::ReadRequest, HexPad(address, 4), HexPad(length, 2));
-  Outcome outcome = exchange(frame, Flush::BeforeFirst);
-  if (outcome == Outcome::Done) outcome = receiveDataReply(buffer, address, length);
-  if (outcome == Outcome::Failed) logBlockFailure(procedure, address, length);
-  blockInProgress_.reset();
-  return outcome;
-}
-
-// The data reply that follows the acknowledged request; there is no second attempt.
-Outcome RadioLink::receiveDataReply(MemoryImage& buffer, int address, int length) {
-  const Received word = readReplyWord();
-  if (!replyArrived(word.result)) {
-    switch (word.result) {
-      case LinkResult::Cancelled:
-        return Outcome::Cancelled;
-      case LinkResult::PortLost:
-        return Outcome::Failed;
-      case LinkResult::ErrorReply:
-        return fail("the radio answered ERROR instead of the data");
+        return Failed(LinkFault::OtherThanAcknowledgement, attempts, reply.text);
       case LinkResult::TimedOut:
-        return fail("no data reply");
-      default:
-        return fail("an unreadable data reply");
+      case LinkResult::ErrorReply:
+        break;
     }
-  }
-  if (word.text != protocol::DataReply) {
-    sendLine(protocol::NotDataReply);
-    return fail("another reply than data");
-  }
-  const Outcome stored = storeDataReply(buffer, address, length);
-  if (stored != Outcome::Done) return stored;
-  switch (sendLine(protocol::Acknowledge)) {
-    case LinkResult::Ok:
-      return Outcome::Done;
-    case LinkResult::Cancelled:
-      return Outcome::Cancelled;
-    case LinkResult::PortLost:
-      return Outcome::Failed;
-    default:
-      return fail("the cable did not echo the acknowledgement of the data");
+    // No attempt follows a cancel.
+    if (cancelRequested()) return LinkOutcome::cancelled();
+    if (attempts < allowed) continue;
+    if (reply.result == LinkResult::TimedOut) return Failed(LinkFault::NoAcknowledgement, attempts);
+    if (!questions_.resynchronise() || !synchronise().isDone()) {
+      return honourCancel(Failed(LinkFault::RejectedNotResynchronised, attempts));
+    }
+    ++allowed;  // one more attempt after a new synchronisation
   }
 }
 
-Outcome RadioLink::storeDataReply(MemoryImage& buffer, int address, int length) {
-  const Received rest = readLine(ReplyTimeout);
-  if (!replyArrived(rest.result, true)) {
-    if (rest.result == LinkResult::Cancelled) return Outcome::Cancelled;
-    if (rest.result == LinkResult::PortLost) return Outcome::Failed;
-    return fail(rest.result == LinkResult::TimedOut
-                    ? "the data reply stopped before its end"
-                    : "a data reply longer than any the radio sends");
+ReceivedFrame RadioLink::receiveFrame(std::string_view word, std::string_view otherWordAnswer) {
+  const auto failed = [&](LinkFault fault, Outcome outcome = Outcome::Failed,
+                          std::string heard = {}) {
+    return ReceivedFrame{{outcome, LinkFailure{.fault = fault,
+                                               .expected = std::string(word),
+                                               .heard = std::move(heard)}},
+                         {}};
+  };
+  const Received head = readReplyWord();
+  switch (head.result) {
+    case LinkResult::Ok:
+      break;
+    case LinkResult::Cancelled:
+      return failed(LinkFault::ReplyCancelled, Outcome::Cancelled);
+    case LinkResult::PortLost:
+      return {lostFailure(), {}};
+    case LinkResult::TimedOut:
+      return failed(LinkFault::ReplyMissing);
+    case LinkResult::ErrorReply:
+      return failed(LinkFault::ReplyRejected);
+    case LinkResult::BadReply:
+      return failed(LinkFault::ReplyTooLong);
   }
-  const std::string line = protocol::DataReply + rest.text;
+  if (head.text != word) {
+    sendLine(otherWordAnswer);
+    return failed(LinkFault::OtherReply, Outcome::Failed, head.text);
+  }
+  const Received rest = readLine(ReplyTimeout);
+  switch (rest.result) {
+    case LinkResult::Ok:
+      break;
+    case LinkResult::Cancelled:
+      return {LinkOutcome::cancelled(), {}};
+    case LinkResult::PortLost:
+      return {lostFailure(), {}};
+    case LinkResult::TimedOut:
+      return failed(LinkFault::ReplyCutShort, Outcome::Failed, head.text + rest.text);
+    case LinkResult::BadReply:
+    case LinkResult::ErrorReply:
+      return failed(LinkFault::ReplyTooLong);
+  }
+  const std::string line = head.text + rest.text;
   if (!VerifyFrame(line)) {
     sendLine(protocol::ChecksumWrong);
-    return fail("a data reply with a wrong checksum");
+    return failed(LinkFault::ReplyChecksumWrong, Outcome::Failed, line);
   }
-  const auto fields = SplitFields(line);
+  ReceivedFrame frame;
+  for (std::string_view field : SplitFields(line)) frame.fields.emplace_back(field);
+  return frame;
+}
+
+LinkOutcome RadioLink::readBlock(MemoryImage& buffer, int address, int length,
+                                 std::string_view procedure) {
+  blockInProgress_ = Block{address, length};
+  LinkOutcome outcome = exchange(
+      BuildFrame(protocol::ReadRequest, HexPad(address, 4), HexPad(length, 2)), Flush::BeforeFirst);
+  if (outcome.isDone()) outcome = receiveData(buffer, address, length);
+  return endBlock(std::move(outcome), procedure);
+}
+
+// The data reply that follows the acknowledged request; there is no second attempt. A reply
+// for another block is refused without an answer to the radio.
+LinkOutcome RadioLink::receiveData(MemoryImage& buffer, int address, int length) {
+  const ReceivedFrame frame = receiveFrame(protocol::DataReply, protocol::NotDataReply);
+  if (!frame.outcome.isDone()) return frame.outcome;
   const auto field = [&](std::size_t i) {
-    return i < fields.size() ? fields[i] : std::string_view();
+    return i < frame.fields.size() ? std::string_view(frame.fields[i]) : std::string_view();
   };
   if (HexNumber(field(1)) != address) {
-    showFailure("address error!!");
-    return fail("a data reply for another address");
+    return Failed(LinkFault::OtherAddress, 0, std::string(field(1)));
   }
   const auto data = HexBytes(field(3));
   if (HexNumber(field(2)) != length || !data || static_cast<int>(data->size()) != length) {
-    showFailure("data error!!");
-    return fail("a data reply of another length or with other than hex digits");
+    return Failed(LinkFault::OtherData, 0, std::string(field(3)));
   }
   for (int i = 0; i < length; ++i) {
     buffer.set(address + i, static_cast<std::uint8_t>((*data)[static_cast<std::size_t>(i)]));
   }
-  return Outcome::Done;
+  switch (sendLine(protocol::Acknowledge)) {
+    case LinkResult::Ok:
+      return LinkOutcome::done();
+    case LinkResult::Cancelled:
+      return LinkOutcome::cancelled();
+    case LinkResult::PortLost:
+      return lostFailure();
+    default:
+      return Failed(LinkFault::AcknowledgementNotEchoed);
+  }
 }
 
-Outcome RadioLink::writeBlock(int address, int length, std::string_view procedure) {
-  blockInProgress_ = BlockName(address, length);
+LinkOutcome RadioLink::writeBlock(int address, std::span<const std::uint8_t> bytes,
+                                  std::string_view procedure) {
+  const int length = static_cast<int>(bytes.size());
+  blockInProgress_ = Block{address, length};
   std::string data;
-  for (int i = 0; i < length; ++i) data += HexPad(ctx_.ws.image.at(address + i), 2);
+  for (std::uint8_t byte : bytes) data += HexPad(byte, 2);
   // From the first write frame on, the radio may hold part of what the PC sends; until the
   // radio acknowledges it, this frame is where the write stopped.
   if (!writes_.firstSent) writes_.firstSent = address;
   writes_.stoppedAt = address;
-  const Outcome outcome =
-      exchange(BuildFrame(protocol::WriteRequest, HexPad(address, 4), HexPad(length, 2), data),
-               Flush::BeforeEach);
-  if (outcome == Outcome::Done) {
+  LinkOutcome outcome;
+  {
+    const PatientWaits patient(*this);
+    outcome =
+        exchange(BuildFrame(protocol::WriteRequest, HexPad(address, 4), HexPad(length, 2), data),
+                 Flush::BeforeEach);
+  }
+  if (outcome.isDone()) {
     writes_.lastTaken = address + length - 1;
     writes_.stoppedAt.reset();
   }
-  if (outcome == Outcome::Failed) logBlockFailure(procedure, address, length);
+  return endBlock(std::move(outcome), procedure);
+}
+
+LinkOutcome RadioLink::endBlock(LinkOutcome outcome, std::string_view procedure) {
+  if (outcome.failure) outcome.failure->block = blockInProgress_;
+  if (outcome.outcome == Outcome::Failed) {
+    ctx_.diagnostics.errorLog(procedure, FailureLogText(*outcome.failure));
+  }
   blockInProgress_.reset();
   return outcome;
 }
 
-void RadioLink::logBlockFailure(std::string_view procedure, int address, int length) {
-  ctx_.diagnostics.errorLog(procedure, BlockName(address, length) + ": " + failure_);
-}
-
-bool RadioLink::replyArrived(LinkResult result, bool quietCancel) {
-  switch (result) {
-    case LinkResult::Ok:
-      return true;
-    case LinkResult::BadReply:
-      showFailure(msg::ReplyError);
-      return false;
-    case LinkResult::Cancelled:
-      if (!quietCancel) showFailure("cancel!!");
-      return false;
-    case LinkResult::TimedOut:
-      showFailure("time out!!");
-      return false;
-    case LinkResult::ErrorReply:
-    case LinkResult::PortLost:  // told when it was noticed
-      return false;
-  }
-  return false;
-}
-
-Outcome RadioLink::endOperation(Outcome outcome, std::string_view failureTitle, TransferMode mode) {
+LinkOutcome RadioLink::endOperation(LinkOutcome outcome) {
   closePort();
-  outcome = honourCancel(outcome);
-  if (outcome != Outcome::Done) {
-    const bool failed = outcome == Outcome::Failed;
-    const std::string left = UnfinishedOperationText(mode, port_.name(), writes_, failed);
-    if (failed) {
-      ctx_.prompter.message(Icon::Critical, failureTitle,
-                            std::string(msg::CommunicationError) + "\r\n" + left);
-    } else if (!left.empty()) {
-      ctx_.prompter.message(Icon::Exclamation, caption_, left);
-    }
-    return outcome;
-  }
-  ctx_.host.pause(SettlePause);
-  return honourCancel(outcome);
+  if (outcome.isDone()) ctx_.host.pause(SettlePause);
+  return outcome;
 }
 
 void RadioLink::monitor(std::string_view text) {
   Monitor(ctx_, observer_, text);
-}
-
-void RadioLink::showFailure(std::string_view text) {
-  ctx_.prompter.message(Icon::Critical, caption_, text);
-}
-
-void RadioLink::showComplete(std::string_view note) {
-  monitor("");
-  if (note.empty()) {
-    ctx_.prompter.message(Icon::Information, caption_, msg::Complete);
-  } else {
-    ctx_.prompter.message(Icon::Exclamation, caption_,
-                          std::string(msg::Complete) + "\r\n" + std::string(note));
-  }
 }
 
 }  // namespace tpw

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "image/memory_image.h"
+#include "link/link_failure.h"
 #include "link/protocol.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
@@ -15,23 +19,18 @@
 namespace tpw {
 
 // What one receive found. PortLost: the port went away under the wait.
-enum class LinkResult : int {
-  Ok = 0,
-  Cancelled = 1,
-  TimedOut = 3,
-  ErrorReply = 8,
-  PortLost = 9,
-  BadReply = -1
-};
+enum class LinkResult { Ok, Cancelled, TimedOut, ErrorReply, BadReply, PortLost };
 
 struct Received {
   std::string text;
   LinkResult result = LinkResult::TimedOut;
 };
 
-// How an exchange, a check or an operation ended. A cancel is what the user asked for, so it
-// is never reported as a failure.
-enum class Outcome { Done, Failed, Cancelled };
+// A reply frame that arrived whole with its checksum: its fields, the reply word first.
+struct ReceivedFrame {
+  LinkOutcome outcome;
+  std::vector<std::string> fields;
+};
 
 using Seconds = std::chrono::seconds;
 
@@ -39,10 +38,9 @@ using Seconds = std::chrono::seconds;
 // needs, receiving with deadlines, the acknowledgement of every command, retries, the start-up
 // with its speed switch, and the block read and write exchanges.
 //
-// Every step returns how it ended. The user's cancel arrives from outside (the dialog's Cancel
-// button, Ctrl-C on a terminal) through CancelFlag, which every wait watches; the link itself
-// only re-arms it while an abort waits for the radio. The transfer sets ErrorFlag and
-// CancelFlag from the outcome when it ends.
+// Every step returns how it ended, and a failed step what went wrong; the link has no words for
+// the user (transfer_messages makes them). The user's requests to stop come from the host,
+// which every wait asks; the link keeps what it heard for the rest of the transfer.
 class RadioLink {
  public:
   static constexpr int RetryCount = 3;
@@ -59,20 +57,21 @@ class RadioLink {
 
   Context& context() { return ctx_; }
   TransferObserver& observer() { return observer_; }
+  TransferQuestions& questions() { return questions_; }
   const std::string& caption() const { return caption_; }
   std::string portName() const { return port_.name(); }
-  bool cancelRequested() const { return ctx_.ws.flags.CancelFlag; }
-  // A cancel asked for meanwhile outranks how a step ended: the operation stops as cancelled.
-  Outcome honourCancel(Outcome outcome) const;
+  // True once the user has asked to stop this transfer.
+  bool cancelRequested();
+  // A cancel asked for meanwhile outranks a failure: the user stopped the step, and what
+  // failed under the stop is no failure of the radio's. A step that was done stays done.
+  LinkOutcome honourCancel(LinkOutcome outcome);
 
   // Port control. A port that cannot be opened is logged with what the system said.
-  // The start speed; a failure is also shown.
-  bool openAtStartSpeed();
-  // The working speed, on the open port; the caller tells the user.
-  bool switchToWorkingSpeed();
-  // Reopens a port closed in the middle of an operation at the working speed; a failure is
-  // also shown, since the step that needs the port fails with it.
-  bool reopenPort();
+  LinkOutcome openAtStartSpeed();
+  // The working speed, on the open port.
+  LinkOutcome switchToWorkingSpeed();
+  // Reopens a port closed in the middle of an operation at the working speed.
+  LinkOutcome reopenPort();
   void closePort();
   void discardInput();
   std::string workingSettings() const;
@@ -85,73 +84,73 @@ class RadioLink {
   LinkResult sendLine(std::string_view text);
   LinkResult sendFrame(std::string_view frame);
 
-  // Receiving: one deadline per call, one byte at a time. A port that goes away ends every
-  // wait at once with PortLost; the user is told once, by lostPort().
+  // Receiving: one deadline per call, one byte at a time. What was awaited counts once it has
+  // arrived, whatever the user asked meanwhile. A port that goes away ends every wait at once
+  // with PortLost.
   LinkResult waitForByte(char value, Seconds timeout);
   Received readCharacters(std::size_t count, Seconds timeout);
   // Text up to CR; then anything up to LF is dropped (readLine) or must be LF at once
   // (readLineStrict, else BadReply).
   Received readLine(Seconds timeout);
   Received readLineStrict(Seconds timeout);
-  bool waitForLineEnd();
+  // CR, then LF, a second each.
+  LinkResult waitForLineEnd();
   // The six characters of a reply word; after "ERROR" the rest of that reply is dropped, so
   // the next attempt starts on a clean line.
   Received readReplyWord();
-  LinkResult waitForAcknowledgement();
+  // The radio's "#CMDOK" with its line end; text is what arrived.
+  Received waitForAcknowledgement();
 
-  // Start-up and recovery. A start that hears nothing from the radio tells the user what to
-  // check.
-  Outcome startLink();
-  Outcome synchronise();
+  // Start-up and recovery. A start that went on after a garbled answer to the speed command is
+  // done with that failure.
+  LinkOutcome startLink();
+  LinkOutcome synchronise();
   void sendAbort();
 
-  // One command with its acknowledgement, retried as the radio allows; Done when the radio
+  // One command with its acknowledgement, retried as the radio allows; done when the radio
   // acknowledged, and the caller then handles what follows.
   enum class Flush { Never, BeforeFirst, BeforeEach };
-  Outcome exchange(std::string_view frame, Flush flush);
+  LinkOutcome exchange(std::string_view frame, Flush flush);
+  // The reply frame that follows an acknowledged request: its word must be `word` (else the PC
+  // answers otherWordAnswer) and its checksum must match (else the PC answers "#CMDSM").
+  ReceivedFrame receiveFrame(std::string_view word, std::string_view otherWordAnswer);
 
   // The block exchanges. A failure is logged under the procedure's name with the block it hit.
   // Bytes read are stored at their own addresses in buffer once the reply has passed every
   // check; the block still fails when the cable then does not echo the PC's acknowledgement.
-  Outcome readBlock(MemoryImage& buffer, int address, int length, std::string_view procedure);
-  Outcome writeBlock(int address, int length, std::string_view procedure);
+  LinkOutcome readBlock(MemoryImage& buffer, int address, int length, std::string_view procedure);
+  // Writes bytes at address. The radio stores a frame as it arrives, so its acknowledgement is
+  // awaited even after a cancel; only a second cancel ends that wait.
+  LinkOutcome writeBlock(int address, std::span<const std::uint8_t> bytes,
+                         std::string_view procedure);
   // The block of the exchange under way; it stays set when an exchange ends unexpectedly.
-  std::optional<std::string> blockInProgress() const { return blockInProgress_; }
+  std::optional<Block> blockInProgress() const { return blockInProgress_; }
   // How far the write exchanges of this link got.
   const WriteProgress& writeProgress() const { return writes_; }
 
-  // True when a reply arrived; otherwise the reason is shown ("error!!", "cancel!!",
-  // "time out!!"; nothing after "ERROR", nor after a cancel when quietCancel).
-  bool replyArrived(LinkResult result, bool quietCancel = false);
-  // The end of a read, write or clear: the port closes; a failure is shown under the given
-  // title ("CommunicatiOn Error!!" and what it left behind); a cancel silently unless it left
-  // the radio partly written; success rests half a second.
-  Outcome endOperation(Outcome outcome, std::string_view failureTitle, TransferMode mode);
+  // The end of a read, write or clear: the port closes; after success the radio is given half
+  // a second.
+  LinkOutcome endOperation(LinkOutcome outcome);
 
   void monitor(std::string_view text);
-  // A critical message titled with the dialog's caption.
-  void showFailure(std::string_view text);
-  // The end of every operation that succeeded: the monitor line empties and "Complete!!" is
-  // shown under the dialog's caption. A note the user must act on follows on the next line,
-  // under a warning icon.
-  void showComplete(std::string_view note = {});
 
  private:
+  class PatientWaits;
+
   bool pingRadio();
-  bool openWith(const std::string& settings, std::string_view procedure);
-  void showPortFailure();
+  LinkOutcome openWith(const std::string& settings, std::string_view procedure);
   LinkResult send(std::string_view bytes);
   LinkResult checkEcho(std::string_view sent);
-  Outcome switchSpeed();
-  bool confirmResync();
-  Outcome fail(std::string reason);
-  Outcome receiveDataReply(MemoryImage& buffer, int address, int length);
-  Outcome storeDataReply(MemoryImage& buffer, int address, int length);
-  void logBlockFailure(std::string_view procedure, int address, int length);
+  LinkOutcome switchSpeed();
+  LinkOutcome receiveData(MemoryImage& buffer, int address, int length);
+  LinkOutcome endBlock(LinkOutcome outcome, std::string_view procedure);
   Received readLineUntil(Seconds timeout, bool strict);
-  // The one place where a port that went away is noticed: the user is told once, and every
-  // wait of the link ends at once from then on.
-  LinkResult lostPort();
+  // The one place where a port that went away is noticed: every wait of the link ends at once
+  // from then on.
+  LinkResult lostPort(PortFailure why);
+  LinkOutcome lostFailure() const;
+  // Whether the wait under way must end: the user asked to stop as often as it takes.
+  bool stopRequested();
   // Tells the observer, once a wait, that it still waits after SilenceNotice of silence.
   void noticeSilence(Seconds timeout);
 
@@ -166,19 +165,19 @@ class RadioLink {
   SerialPort& port_;
   TransferObserver& observer_;
   std::string caption_;
-  // Why the last exchange failed, for the error log.
-  std::string failure_;
-  std::optional<std::string> blockInProgress_;
+  TransferQuestions questions_;
+  std::optional<Block> blockInProgress_;
   WriteProgress writes_;
   // What the link waits for after its last send ("the radio's answer to #CMDSY").
   std::string awaited_;
-  bool lostShown_ = false;
+  // Why the port went away, once it has.
+  std::optional<PortFailure> lost_;
+  // The user's requests to stop heard in this transfer, and how many end the wait under way.
+  int cancels_ = 0;
+  int cancelsToStop_ = 1;
 };
 
 // How a send or a wait ended, in the transfer trace: "ok", "timed out", "ERROR".
 const char* LinkResultName(LinkResult result);
-
-// "block 0x3F0, 16 bytes": how the error log names a block.
-std::string BlockName(int address, int length);
 
 }  // namespace tpw

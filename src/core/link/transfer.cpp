@@ -19,25 +19,24 @@ namespace {
 
 constexpr std::chrono::milliseconds MonitorPause{500};
 
-Outcome RunOperation(RadioLink& link, TransferMode mode, bool readFirst, bool& regionChange) {
+TransferResult RunOperation(RadioLink& link, TransferMode mode, bool readFirst) {
   switch (mode) {
     case TransferMode::Read:
-      return ReadRadio(link, regionChange);
+      return ReadRadio(link);
     case TransferMode::Program:
       return ProgramRadio(link, readFirst);
     case TransferMode::ClearAtis:
       return ClearRadioAtis(link);
   }
-  return Outcome::Failed;
+  return EndedIn(TransferStep::Starting, {Outcome::Failed, std::nullopt});
 }
 
 // A write sends the settings as encoded into the image; the image is checked before the radio
 // is touched, so data the radio must not take are refused without a wait.
-Outcome PrepareToWrite(Context& ctx) {
-  Workspace& ws = ctx.ws;
+TransferResult PrepareToWrite(Workspace& ws) {
   EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
   SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
-  return CheckProductCodeToWrite(ctx);
+  return CheckProductCodeToWrite(ws.image);
 }
 
 const char* ProcedureName(TransferMode mode) {
@@ -53,44 +52,46 @@ const char* ProcedureName(TransferMode mode) {
 }
 
 // A failure nobody expected (the port's driver, the memory, a fault of the program) is logged,
-// with the block under way if there was one, and shown with its number and description; a read
-// or a clear leaves the PC's data as they were.
-void ReportUnexpected(Context& ctx, const RadioLink& link, TransferMode mode,
-                      const std::exception& failure, const Workspace& before) {
+// with the block under way if there was one; a read or a clear leaves the PC's data as they
+// were.
+TransferResult Unexpected(Context& ctx, const RadioLink& link, TransferMode mode,
+                          const std::exception& failure, const Workspace& before) {
   const auto* system = dynamic_cast<const std::system_error*>(&failure);
-  const std::string number = std::to_string(system ? system->code().value() : 0);
   // The library's own word for running out of memory means nothing to the user.
-  const std::string description = dynamic_cast<const std::bad_alloc*>(&failure)
-                                      ? "The computer ran out of memory."
-                                      : failure.what();
-  const auto block = link.blockInProgress();
+  const UnexpectedFailure unexpected{system ? system->code().value() : 0,
+                                     dynamic_cast<const std::bad_alloc*>(&failure)
+                                         ? "The computer ran out of memory."
+                                         : failure.what()};
   ctx.diagnostics.errorLog(ProcedureName(mode),
-                           number + description + (block ? "; " + *block : std::string()));
-  ctx.prompter.message(Icon::Critical, TransferCaption(mode), number + "\r\n\r\n" + description);
-  const std::string left =
-      UnfinishedOperationText(mode, link.portName(), link.writeProgress(), false);
-  if (!left.empty()) ctx.prompter.message(Icon::Exclamation, TransferCaption(mode), left);
+                           UnexpectedFailureLogText(unexpected, link.blockInProgress()));
   if (mode != TransferMode::Program) {
     ctx.ws.image = before.image;
     ctx.ws.model = before.model;
   }
+  TransferResult result = EndedIn(TransferStep::Starting, {Outcome::Failed, std::nullopt});
+  result.unexpected = unexpected;
+  return result;
 }
 
 // Starts the link and, once it stands, runs the operation.
-Outcome StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool readFirst,
-                    bool& regionChange) {
+TransferResult StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool readFirst,
+                           const TransferSetting& setting) {
   link.monitor("startsync...");
-  if (const Outcome started = link.startLink(); started != Outcome::Done) {
+  const LinkOutcome started = link.startLink();
+  if (!started.isDone()) {
     link.monitor("can not syncing!!");
-    return started;
+    return EndedIn(TransferStep::Starting, started);
   }
+  // A garbled answer to the speed command is told at once; the transfer goes on.
+  if (started.failure) ShowMessages(ctx.prompter, LinkFailureMessages(*started.failure, setting));
   link.monitor("sync ok");
   const Workspace before = ctx.ws;
   try {
-    return RunOperation(link, mode, readFirst, regionChange);
+    TransferResult result = RunOperation(link, mode, readFirst);
+    if (result.done()) link.monitor("");
+    return result;
   } catch (const std::exception& failure) {
-    ReportUnexpected(ctx, link, mode, failure, before);
-    return Outcome::Failed;
+    return Unexpected(ctx, link, mode, failure, before);
   }
 }
 
@@ -114,20 +115,27 @@ void Monitor(Context& ctx, TransferObserver& observer, std::string_view text) {
   ctx.host.pause(MonitorPause);
 }
 
+TransferResult EndedIn(TransferStep step, LinkOutcome link) {
+  TransferResult result;
+  result.outcome = link.outcome;
+  result.step = step;
+  result.failure = std::move(link.failure);
+  return result;
+}
+
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode, bool readFirst) {
-  ProgramFlags& flags = ctx.ws.flags;
-  FlagGuard busy(flags.TransferBusy, true);
-  flags.CancelFlag = false;  // a cancel of an earlier transfer does not stop this one
+  FlagGuard busy(ctx.ws.flags.TransferBusy, true);
+  const TransferSetting setting{mode, port.name(), ctx.ws.caps.ModelName,
+                                ctx.ws.model.atis.code, ctx.ws.options.DebugMode};
   RadioLink link(ctx, port, observer, TransferCaption(mode));
-  bool regionChange = false;
-  Outcome outcome = mode == TransferMode::Program ? PrepareToWrite(ctx) : Outcome::Done;
-  if (outcome == Outcome::Done) outcome = StartAndRun(ctx, link, mode, readFirst, regionChange);
+  TransferResult result =
+      mode == TransferMode::Program ? PrepareToWrite(ctx.ws) : EndedIn(TransferStep::Preparing, {});
+  if (result.done()) result = StartAndRun(ctx, link, mode, readFirst, setting);
   link.closePort();
-  // The window and the dialog read how the transfer ended from the flags.
-  flags.ErrorFlag = outcome != Outcome::Done;
-  flags.CancelFlag = outcome == Outcome::Cancelled;
-  return {outcome == Outcome::Done, outcome == Outcome::Done && regionChange};
+  result.writes = link.writeProgress();
+  ShowMessages(ctx.prompter, TransferEndMessages(result, setting));
+  return result;
 }
 
 }  // namespace tpw

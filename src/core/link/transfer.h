@@ -89,7 +89,7 @@ struct RegionRefusal {
 };
 
 // The first byte of a product code that differs from the model's, and what it holds.
-struct ProductCodeDifference {
+struct ProductCodeFinding {
   int address = 0;
   int found = 0;
 };
@@ -111,7 +111,7 @@ struct TransferResult {
   // A read brought in another region with the user's consent.
   bool regionChangeAccepted = false;
   std::optional<RegionRefusal> regions;
-  std::optional<ProductCodeDifference> productCode;
+  std::optional<ProductCodeFinding> productCode;
   // A write completed, and the radio kept the ATIS code it holds (its five bytes in hex),
   // which differs from the data's code or stands where the data hold none.
   std::string keptAtisCode;
