@@ -24,7 +24,7 @@ void AddClearAtisCommand(CLI::App& app, CliSession& session) {
     }
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::ClearAtis, result);
-    if (result.TransferDone && !out->empty() &&
+    if (result.done() && !out->empty() &&
         !SavedAfterTransfer(session, SaveImageBytes(session.ctx, *out), *out)) {
       session.exitStatus = Failed;
     }

@@ -34,7 +34,7 @@ void AddReadCommand(CLI::App& app, CliSession& session) {
     }
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::Read, result);
-    if (!result.TransferDone) return;
+    if (!result.done()) return;
     if (!out->empty() && !SavedAfterTransfer(session, SaveImageBytes(session.ctx, *out), *out)) {
       session.exitStatus = Failed;
     }

@@ -12,26 +12,24 @@ namespace tpw::cli {
 
 namespace {
 
-// Real time; between two waits a stop signal (Ctrl-C, SIGTERM, SIGHUP) becomes the
-// transfer's cancel, and the first one is remembered to tell why the transfer stopped.
+// Real time; a stop signal (Ctrl-C, SIGTERM, SIGHUP) is the transfer's cancel, and the first
+// one is remembered to tell why the transfer stopped.
 class TerminalHost : public Host {
  public:
-  TerminalHost(ProgramFlags& flags, InterruptWatch& interrupts)
-      : flags_(flags), interrupts_(interrupts) {}
+  explicit TerminalHost(InterruptWatch& interrupts) : interrupts_(interrupts) {}
   void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
   Clock::time_point now() override { return Clock::now(); }
-  void yield() override {
-    const std::optional<int> signal = interrupts_.taken();
-    if (!signal || !flags_.TransferBusy) return;
-    flags_.CancelFlag = true;
-    if (!stoppedBy) stoppedBy = signal;
-  }
+  void yield() override {}
   void settleAfterFile() override {}
+  bool cancelled() override {
+    const std::optional<int> signal = interrupts_.taken();
+    if (signal && !stoppedBy) stoppedBy = signal;
+    return signal.has_value();
+  }
 
   std::optional<int> stoppedBy;
 
  private:
-  ProgramFlags& flags_;
   InterruptWatch& interrupts_;
 };
 
@@ -112,15 +110,15 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   InterruptWatch interrupts;
   TerminalObserver observer(std::cerr, IsTerminal(2), TransferCaption(mode));
   BarAwarePrompter prompter(session.prompter, observer);
-  TerminalHost host(ws.flags, interrupts);
+  TerminalHost host(interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
   Context ctx{ws, prompter, host, log, session.files};
   const SafetyNet net{session.folders.userData, !options.noBackup, options.readFirst};
   result = RunProtectedTransfer(ctx, port, observer, mode, net);
   observer.breakLine();
-  if (result.TransferDone) return Success;
+  if (result.done()) return Success;
   // A question declined (a new ATIS code) ends the transfer as the user wished; they were told.
-  if (!ws.flags.CancelFlag || !host.stoppedBy) return Failed;
+  if (result.outcome != Outcome::Cancelled || !host.stoppedBy) return Failed;
   // The user learns why it stopped, whatever the transfer had to say about the radio.
   session.prompter.message(
       Icon::Exclamation, TransferCaption(mode),

@@ -454,7 +454,7 @@ class AccessibilityTest : public QObject {
       dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->setFocus(Qt::TabFocusReason);
       PressKey(&dialog, Qt::Key_Escape);
     });
-    QVERIFY(!window().runTransfer(TransferMode::Program).TransferDone);
+    QVERIFY(!window().runTransfer(TransferMode::Program).done());
     QVERIFY(tabbed);
     // Enter on the dialog as it opens reads the simulated radio; all the while its progress
     // is a progress bar with the percentage shown.
@@ -477,7 +477,7 @@ class AccessibilityTest : public QObject {
     };
     LookAtNextDialog<gui::TransferDialog>(
         [](gui::TransferDialog& dialog) { PressKey(&dialog, Qt::Key_Return); });
-    QVERIFY(window().runTransfer(TransferMode::Read).TransferDone);
+    QVERIFY(window().runTransfer(TransferMode::Read).done());
     f->host.onYield = nullptr;
     QCOMPARE(f->prompter().texts(), std::vector<std::string>{"Complete!!"});
     QCOMPARE(progressFaults, QStringList());

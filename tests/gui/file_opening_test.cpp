@@ -20,12 +20,12 @@ namespace {
 const char* kOneModel = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n";
 
 // What the user sees and keeps after opening a file.
-struct Outcome {
+struct Seen {
   std::vector<std::string> messages;
   std::vector<int> usaPositions;
   QString title;
   bool dataChanged = false;
-  bool operator==(const Outcome&) const = default;
+  bool operator==(const Seen&) const = default;
 };
 
 QString Path(const std::filesystem::path& path) {
@@ -64,19 +64,19 @@ class FileOpeningTest : public QObject {
     f->window->fileSaveAs();
     return path;
   }
-  static Outcome OutcomeOf(GuiFixture& f) {
-    Outcome outcome{f.prompter().texts(), {}, f.window->windowTitle(), f.ws().flags.DataChanged};
+  static Seen SeenAfter(GuiFixture& f) {
+    Seen outcome{f.prompter().texts(), {}, f.window->windowTitle(), f.ws().flags.DataChanged};
     for (const ChannelRecord& record : f.ws().model.CHUSA) {
       outcome.usaPositions.push_back(record.position);
     }
     return outcome;
   }
   // The outcome of File > Open with the file chosen in the dialog.
-  Outcome throughTheDialog(const QString& path) {
+  Seen throughTheDialog(const QString& path) {
     auto f = started();
     f->dialogs.planned << path;
     f->window->fileOpen();
-    return OutcomeOf(*f);
+    return SeenAfter(*f);
   }
   QList<QAction*> recentEntries(GuiFixture& f) { return FindActions(*f.window, "mnuFileRecent"); }
 
@@ -100,18 +100,18 @@ class FileOpeningTest : public QObject {
     for (const QString& path : {good, refused, missing}) {
       auto f = started();
       f->window->openFile(path);
-      QCOMPARE(OutcomeOf(*f), throughTheDialog(path));
+      QCOMPARE(SeenAfter(*f), throughTheDialog(path));
     }
     auto f = started();
     f->window->openFile(good);
-    QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{7});
+    QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{7});
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - boat.dat"));
     f->window->openFile(refused);
     QCOMPARE(f->prompter().texts(),
              std::vector<std::string>{"ModelType Error !!\r\n" + refused.toStdString() +
                                       ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 "
                                       "has MODELTYPE=1."});
-    QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{7});  // the refused file changed nothing
+    QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{7});  // the refused file changed nothing
     QVERIFY(f->dialogs.folders.isEmpty());                      // and no dialog was shown
   }
 
@@ -131,7 +131,7 @@ class FileOpeningTest : public QObject {
                  "settings before you program the radio:\r\n[CHUSA1] Position=200 (line 5): not "
                  "a channel position from 0 to 119; kept as 0."});
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
-    QCOMPARE(OutcomeOf(*f).usaPositions, (std::vector<int>{0, 7}));
+    QCOMPARE(SeenAfter(*f).usaPositions, (std::vector<int>{0, 7}));
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - edited.dat"));
     QVERIFY(!f->ws().flags.ErrorFlag);
   }
@@ -151,13 +151,13 @@ class FileOpeningTest : public QObject {
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f->window.get(), &enter);
     QVERIFY(enter.isAccepted());
-    const Outcome before = OutcomeOf(*f);
+    const Seen before = SeenAfter(*f);
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(f->window.get(), &drop);
-    QCOMPARE(OutcomeOf(*f), before);  // the file opens once the drop has returned
+    QCOMPARE(SeenAfter(*f), before);  // the file opens once the drop has returned
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(OutcomeOf(*f), throughTheDialog(good));
-    QCOMPARE(OutcomeOf(*f).usaPositions, std::vector<int>{9});
+    QCOMPARE(SeenAfter(*f), throughTheDialog(good));
+    QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{9});
   }
 
   void recentFilesKeepOrderLimitAndDropMissingOnes() {

@@ -48,12 +48,13 @@ class MissingPort : public SerialPort {
  public:
   explicit MissingPort(std::string device) : device_(std::move(device)) {}
   std::string name() const override { return device_; }
-  bool open(std::string_view) override { return false; }
+  std::optional<PortFailure> open(std::string_view) override {
+    return PortFailure{2, device_ + " does not exist."};
+  }
   void close() override {}
   bool isOpen() const override { return false; }
   std::string settings() const override { return {}; }
-  PortFailure lastFailure() const override { return {2, device_ + " does not exist."}; }
-  bool lost() const override { return false; }
+  std::optional<PortFailure> lost() const override { return std::nullopt; }
   int bytesWaiting() override { return 0; }
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds) override { return {}; }
   bool write(std::span<const std::uint8_t>) override { return false; }
@@ -71,12 +72,13 @@ class SilentPort : public SerialPort {
     if (clock) end_.onWait = [clock](std::chrono::milliseconds d) { clock->advance(d); };
   }
   std::string name() const override { return end_.name(); }
-  bool open(std::string_view settings) override { return end_.open(settings); }
+  std::optional<PortFailure> open(std::string_view settings) override {
+    return end_.open(settings);
+  }
   void close() override { end_.close(); }
   bool isOpen() const override { return end_.isOpen(); }
   std::string settings() const override { return end_.settings(); }
-  PortFailure lastFailure() const override { return end_.lastFailure(); }
-  bool lost() const override { return false; }
+  std::optional<PortFailure> lost() const override { return std::nullopt; }
   int bytesWaiting() override { return 0; }
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override {
     return end_.readByte(slice);

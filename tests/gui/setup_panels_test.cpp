@@ -480,7 +480,7 @@ class SetupPanelsTest : public QObject {
   void atisClearAgainstTheDemoRadio() {
     f->ws().model.atis.code = "3660000001";
     f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
-    QVERIFY(transfer(TransferMode::Program).TransferDone);
+    QVERIFY(transfer(TransferMode::Program).done());
     QVERIFY(window().demoRadio() != nullptr);
     QCOMPARE(DecodeDigits(window().demoRadio()->memory(), addr::AtisCode),
              std::string("3660000001"));
@@ -648,10 +648,10 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(programmed.common.weatherAlert, 3);
 
     f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
-    QVERIFY(transfer(TransferMode::Program).TransferDone);
+    QVERIFY(transfer(TransferMode::Program).done());
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);
     QVERIFY(SetupOf(f->ws().model) != programmed);
-    QVERIFY(transfer(TransferMode::Read).TransferDone);
+    QVERIFY(transfer(TransferMode::Read).done());
     QCOMPARE(SetupOf(f->ws().model), programmed);
     QCOMPARE(f->prompter().boxes.size(), 3u);
     QCOMPARE(f->prompter().texts()[1], std::string("Complete!!"));

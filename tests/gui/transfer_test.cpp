@@ -122,7 +122,7 @@ class TransferTest : public QObject {
   void transfersKeepBackupsThatFileOpenTakesBack() {
     start(true);
     QVERIFY(!f->window->menus().readFirst->isChecked());
-    QVERIFY(transfer(TransferMode::Read).TransferDone);
+    QVERIFY(transfer(TransferMode::Read).done());
     const MemoryImage radio = f->window->demoRadio()->memory();
     const std::filesystem::path backups = f->userData / "backups";
     std::vector<std::string> names = FolderNames(backups);
@@ -133,7 +133,7 @@ class TransferTest : public QObject {
     f->window->menus().readFirst->trigger();
     QCOMPARE(f->settings.read("Settings", "ReadFirst", ""), std::string("1"));
     f->ws().model.CHUSA.erase(f->ws().model.CHUSA.size() - 1);
-    QVERIFY(transfer(TransferMode::Program).TransferDone);
+    QVERIFY(transfer(TransferMode::Program).done());
     names = FolderNames(backups);
     QCOMPARE(names.size(), 3u);
     std::string before;
@@ -228,7 +228,7 @@ class TransferTest : public QObject {
     QVERIFY(refusedClose);
     QVERIFY(stayedOpen);
     QVERIFY(okAgain);
-    QVERIFY(!result.TransferDone);
+    QVERIFY(!result.done());
     QVERIFY(f->ws().image == before);
     QVERIFY(f->ws().model == model);
     QVERIFY(f->ws().flags.CancelFlag);
@@ -312,7 +312,7 @@ class TransferTest : public QObject {
       PressButton(d, "cmdCancel");
     });
     const MemoryImage before = f->ws().image;
-    QVERIFY(!f->window->runTransfer(TransferMode::Read).TransferDone);
+    QVERIFY(!f->window->runTransfer(TransferMode::Read).done());
     QVERIFY(okAgain);
     QCOMPARE(texts(), std::vector<std::string>{
                           "The radio did not answer on /dev/ttyUSB0.\r\nCheck that the "
@@ -343,7 +343,7 @@ class TransferTest : public QObject {
       stayedOpen = d->isVisible();
       PressButton(d, "cmdCancel");
     });
-    QVERIFY(!f->window->runTransfer(TransferMode::Program).TransferDone);
+    QVERIFY(!f->window->runTransfer(TransferMode::Program).done());
     QVERIFY(stayedOpen);
     QCOMPARE(LastBox(f->prompter()).text,
              std::string("The radio on Simulated radio (demo) may be partly programmed: the "
@@ -374,7 +374,7 @@ class TransferTest : public QObject {
     QCOMPARE(texts().back(), std::string("Complete!!"));
     QCOMPARE(f->window->demoRadio()->memory().at(addr::AtisCode), 0x92);
     const TransferResult result = transfer(TransferMode::ClearAtis);
-    QVERIFY(result.TransferDone);
+    QVERIFY(result.done());
     QCOMPARE(f->ws().model.atis.code, std::string());
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }

@@ -91,11 +91,11 @@ TEST(ChannelRoundTrip, EveryChannelOfThePanelSurvivesTheRadio) {
       model.list(list) = Take(free, nextFree, list);
     }
     const SettingsModel programmed = model;
-    ASSERT_TRUE(bench.run(TransferMode::Program).TransferDone);
+    ASSERT_TRUE(bench.run(TransferMode::Program).done());
     for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
       model.list(list).clear();
     }
-    ASSERT_TRUE(bench.run(TransferMode::Read).TransferDone);
+    ASSERT_TRUE(bench.run(TransferMode::Read).done());
     for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
       const ChannelList& read = model.list(list);
       const ChannelList& sent = programmed.list(list);

@@ -8,6 +8,14 @@
 #include "link/protocol.h"
 #include "link/radio_checks.h"
 
+namespace tpw {
+
+void PrintTo(const Message& box, std::ostream* out) {
+  *out << "{" << static_cast<int>(box.icon) << ", \"" << box.title << "\", \"" << box.text << "\"}";
+}
+
+}  // namespace tpw
+
 namespace tpw::test {
 
 ScriptedRadio::ScriptedRadio(MemoryLine& line, FakeHost* clock) : line_(line), clock_(clock) {
@@ -31,6 +39,17 @@ void ScriptedRadio::answerPending() {
     answers_.pop_front();
     end.write({reinterpret_cast<const std::uint8_t*>(answer.data()), answer.size()});
   }
+}
+
+std::vector<Message> FailureMessages(const LinkOutcome& outcome) {
+  if (!outcome.failure) return {};
+  return LinkFailureMessages(*outcome.failure, {TransferMode::Read, TestPort, "QZ815", "", false});
+}
+
+std::vector<std::string> FailureTexts(const LinkOutcome& outcome) {
+  std::vector<std::string> texts;
+  for (const Message& message : FailureMessages(outcome)) texts.push_back(message.text);
+  return texts;
 }
 
 std::vector<Box> Boxes(const RecordingPrompter& prompter) {
@@ -90,7 +109,7 @@ void SimBench::usePcImage(const MemoryImage& image) {
 
 void SimBench::cancelWhenRadioSees(std::string text) {
   radio.log = [this, text](std::string_view from, std::string_view bytes) {
-    if (from == "pc" && bytes.starts_with(text)) t.ws.flags.CancelFlag = true;
+    if (from == "pc" && bytes.starts_with(text)) t.host.requestCancel();
   };
 }
 

@@ -14,6 +14,11 @@
 #include "sim/radio_simulator.h"
 #include "support/test_support.h"
 
+namespace tpw {
+// How a failing test names a message.
+void PrintTo(const Message& box, std::ostream* out);
+}  // namespace tpw
+
 namespace tpw::test {
 
 // Records what a transfer shows.
@@ -56,17 +61,12 @@ class ScriptedRadio {
   std::deque<std::string> answers_;
 };
 
+// The messages a step's failure makes in a read on TestPort, and their texts.
+std::vector<Message> FailureMessages(const LinkOutcome& outcome);
+std::vector<std::string> FailureTexts(const LinkOutcome& outcome);
+
 // A message box as a test compares it: icon, title and text.
-struct Box {
-  Icon icon;
-  std::string title;
-  std::string text;
-  bool operator==(const Box&) const = default;
-  friend void PrintTo(const Box& box, std::ostream* out) {
-    *out << "{" << static_cast<int>(box.icon) << ", \"" << box.title << "\", \"" << box.text
-         << "\"}";
-  }
-};
+using Box = Message;
 std::vector<Box> Boxes(const RecordingPrompter& prompter);
 
 // The name of the PC's end of the line in the benches' messages.

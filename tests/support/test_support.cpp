@@ -33,6 +33,12 @@ void FakeHost::pause(std::chrono::milliseconds duration) {
   now_ += duration;
 }
 
+bool FakeHost::cancelled() {
+  if (cancelRequests_ == 0) return false;
+  --cancelRequests_;
+  return true;
+}
+
 std::error_code FaultyFileSystem::createFlushed(const std::filesystem::path& path,
                                                 std::string_view content,
                                                 std::filesystem::perms permissions) {

@@ -51,6 +51,9 @@ class FakeHost : public Host {
   void settleAfterFile() override { ++fileSettles; }
   // Lets time pass without a recorded pause, as a wait on a port does.
   void advance(std::chrono::milliseconds duration) { now_ += duration; }
+  // The user asks to stop, as with the dialog's Cancel button; each request is told once.
+  bool cancelled() override;
+  void requestCancel() { ++cancelRequests_; }
 
   std::vector<std::chrono::milliseconds> pauses;
   int yields = 0;
@@ -58,6 +61,7 @@ class FakeHost : public Host {
 
  private:
   Clock::time_point now_{};
+  int cancelRequests_ = 0;
 };
 
 class RecordingDiagnostics : public Diagnostics {

@@ -4,6 +4,7 @@
 #include "image/model_identity.h"
 #include "image/regions.h"
 #include "image/text_values.h"
+#include "link/frame.h"
 #include "link/protocol.h"
 #include "session/message_texts.h"
 #include "session/region_question.h"

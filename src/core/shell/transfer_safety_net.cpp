@@ -27,6 +27,19 @@ const char* BackupContent(CapturedImage image) {
   return "";
 }
 
+// How the transfer ended, in the trace's header.
+const char* EndName(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::Done:
+      return "completed";
+    case Outcome::Cancelled:
+      return "cancelled";
+    case Outcome::Failed:
+      return "failed";
+  }
+  return "";
+}
+
 // Bytes as the trace shows them: printable characters as they are, the rest escaped.
 std::string Printable(std::string_view bytes) {
   if (bytes.empty()) return "(nothing)";
@@ -120,10 +133,11 @@ class SafetyNetObserver : public TransferObserver {
   }
 
   // After the transfer: the trace is saved, the backups pruned, a failed backup reported.
-  void finish(TransferMode mode, const std::string& port, const std::tm& started) {
+  void finish(TransferMode mode, const std::string& port, const std::tm& started,
+              Outcome ended) {
     if (net_.userData.empty()) return;
     SaveTransferTrace(ctx_.files, net_.userData, started, TraceOperationName(mode),
-                      header(mode, port, started) + trace_.text());
+                      header(mode, port, started, ended) + trace_.text());
     if (net_.backups) PruneImageBackups(net_.userData, net_.clock());
     for (const Failure& failure : failures_) {
       ctx_.prompter.message(
@@ -140,11 +154,10 @@ class SafetyNetObserver : public TransferObserver {
     DatedFile file;
   };
 
-  std::string header(TransferMode mode, const std::string& port, const std::tm& started) const {
-    const ProgramFlags& flags = ctx_.ws.flags;
-    const char* ended = !flags.ErrorFlag ? "completed" : flags.CancelFlag ? "cancelled" : "failed";
+  static std::string header(TransferMode mode, const std::string& port, const std::tm& started,
+                            Outcome ended) {
     return "Transfer: " + std::string(TransferCaption(mode)) + "\r\nPort: " + port +
-           "\r\nStarted: " + DatedStamp(started) + "\r\nEnded: " + ended +
+           "\r\nStarted: " + DatedStamp(started) + "\r\nEnded: " + EndName(ended) +
            "\r\nSeconds since the start, > to the radio, < from the radio, (how it ended):\r\n";
   }
 
@@ -187,7 +200,7 @@ TransferResult RunProtectedTransfer(Context& ctx, SerialPort& port, TransferObse
   SafetyNetObserver recorder(ctx, observer, net);
   const TransferResult result =
       RunTransfer(ctx, port, recorder, mode, net.readFirst && mode == TransferMode::Program);
-  recorder.finish(mode, port.name(), started);
+  recorder.finish(mode, port.name(), started, result.outcome);
   return result;
 }
 

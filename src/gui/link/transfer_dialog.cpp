@@ -105,10 +105,17 @@ void TransferProgress::placeBar() {
   bar_->setText(percent_ > 0 ? QStringLiteral("%1% ").arg(percent_) : QString());
 }
 
+bool CancelButtonHost::cancelled() {
+  if (presses_ == 0) return false;
+  --presses_;
+  return true;
+}
+
 TransferDialog::TransferDialog(Context ctx, SerialPort& port, TransferMode mode, SafetyNet net,
                                QWidget* parent)
     : QDialog(parent),
-      ctx_(ctx),
+      host_(ctx.host),
+      ctx_{ctx.ws, ctx.prompter, host_, ctx.diagnostics, ctx.files},
       port_(port),
       mode_(mode),
       net_(std::move(net)),
@@ -180,12 +187,15 @@ void TransferDialog::monitor(std::string_view text) {
 void TransferDialog::pressOk() {
   ok_->setEnabled(false);
   help_->setEnabled(false);
+  host_.forget();
+  running_ = true;
   {
     WaitCursor wait;
     result_ = RunProtectedTransfer(ctx_, port_, *this, mode_, net_);
     progress(0);
   }
-  if (!ctx_.ws.flags.ErrorFlag) {
+  running_ = false;
+  if (result_.done()) {
     accept();
     return;
   }
@@ -195,8 +205,8 @@ void TransferDialog::pressOk() {
 }
 
 void TransferDialog::pressCancel() {
-  if (ctx_.ws.flags.TransferBusy) {
-    ctx_.ws.flags.CancelFlag = true;
+  if (running_) {
+    host_.press();
     return;
   }
   QDialog::reject();
@@ -212,7 +222,7 @@ void TransferDialog::reject() {
 }
 
 void TransferDialog::closeEvent(QCloseEvent* event) {
-  if (ctx_.ws.flags.TransferBusy) {
+  if (running_) {
     event->ignore();
     return;
   }

@@ -34,6 +34,25 @@ class TransferProgress : public QFrame {
   int percent_ = 0;
 };
 
+// The window's time, with the dialog's Cancel button as the user's request to stop: the
+// transfer asks it on every wait.
+class CancelButtonHost : public Host {
+ public:
+  explicit CancelButtonHost(Host& window) : window_(window) {}
+  void pause(std::chrono::milliseconds duration) override { window_.pause(duration); }
+  Clock::time_point now() override { return window_.now(); }
+  void yield() override { window_.yield(); }
+  void settleAfterFile() override { window_.settleAfterFile(); }
+  bool cancelled() override;
+  void press() { ++presses_; }
+  // A press meant for an earlier transfer does not stop the next one.
+  void forget() { presses_ = 0; }
+
+ private:
+  Host& window_;
+  int presses_ = 0;
+};
+
 // The modal dialog in which every radio operation runs (frmRadio): how to connect the radio,
 // the two pictures with the data flowing left to right, progress, the monitor line in debug
 // mode, and OK, Cancel and Help. The operation runs on this thread; its waits run the event
@@ -66,7 +85,9 @@ class TransferDialog : public QDialog, public TransferObserver {
  private:
   void buildPictures(QWidget* row);
 
+  CancelButtonHost host_;
   Context ctx_;
+  bool running_ = false;
   SerialPort& port_;
   TransferMode mode_;
   SafetyNet net_;

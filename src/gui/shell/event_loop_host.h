@@ -13,6 +13,8 @@ class EventLoopHost : public Host {
   void yield() override;
   // The half second after a file operation, during which the window shows the wait cursor.
   void settleAfterFile() override;
+  // The window itself has no Cancel: the transfer dialog adds its own.
+  bool cancelled() override { return false; }
 };
 
 }  // namespace tpw::gui

@@ -15,7 +15,7 @@ void MainWindow::installSetupPages() {
 
 void MainWindow::clearAtis() {
   if (!validateBeforeLeave()) return;
-  if (!runTransfer(TransferMode::ClearAtis).TransferDone) return;
+  if (!runTransfer(TransferMode::ClearAtis).done()) return;
   editor_->refreshCurrentNode();
   ws_.flags.DataChanged = true;
 }

@@ -27,9 +27,9 @@ TransferResult MainWindow::runTransfer(TransferMode mode) {
 void MainWindow::transferRead() {
   if (!validateBeforeLeave()) return;
   const TransferResult result = runTransfer(TransferMode::Read);
-  if (!result.TransferDone) return;
+  if (!result.done()) return;
   ws_.documentPath.clear();
-  showReplacedImage(result.RegionChangeAccepted);
+  showReplacedImage(result.regionChangeAccepted);
 }
 
 void MainWindow::transferProgram() {
