@@ -13,7 +13,7 @@ void AddHexdumpCommand(CLI::App& app, CliSession& session) {
   command->add_option("IMAGE", *path, "file of 2048 bytes")->required();
   command->callback([&session, path] {
     MemoryImage image;
-    if (!LoadImageFile(session.ctx, *path, image, ModelWords::Shown)) {
+    if (LoadImageFile(session.ctx, *path, image, ModelWords::Shown) != Outcome::Done) {
       session.exitStatus = Failed;
       return;
     }

@@ -19,7 +19,7 @@ namespace {
 // data set.
 bool TakeImageFile(CliSession& session, const fs::path& path) {
   MemoryImage loaded;
-  if (!LoadImageFile(session.ctx, path, loaded)) return false;
+  if (LoadImageFile(session.ctx, path, loaded) != Outcome::Done) return false;
   TakeImage(session.ws, loaded);
   return true;
 }
@@ -88,8 +88,10 @@ bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
 }
 
 bool OpenFileOverBase(CliSession& session, const fs::path& path) {
-  if (FileKindOf(path) == FileKind::DataFile) return OpenDataFile(session.ctx, path);
-  return OpenImageFile(session.ctx, path).loaded;
+  if (FileKindOf(path) == FileKind::DataFile) {
+    return OpenDataFile(session.ctx, path) == Outcome::Done;
+  }
+  return OpenImageFile(session.ctx, path).outcome == Outcome::Done;
 }
 
 bool InputKindAccepted(CliSession& session, const fs::path& in) {
@@ -105,7 +107,7 @@ bool InputKindAccepted(CliSession& session, const fs::path& in) {
 
 bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& base) {
   if (FileKindOf(in) == FileKind::DataFile) {
-    return LoadBaseDataSet(session, base) && OpenDataFile(session.ctx, in);
+    return LoadBaseDataSet(session, base) && OpenDataFile(session.ctx, in) == Outcome::Done;
   }
   return TakeImageFile(session, in);
 }
@@ -114,11 +116,11 @@ bool SaveOutputFile(CliSession& session, const fs::path& out) {
   Context& ctx = session.ctx;
   switch (FileKindOf(out)) {
     case FileKind::Image:
-      return SaveImageFile(ctx, out);
+      return SaveImageFile(ctx, out) == Outcome::Done;
     case FileKind::DataFile:
-      return SaveDataFile(ctx, out);
+      return SaveDataFile(ctx, out) == Outcome::Done;
     case FileKind::Report:
-      return SaveReportAs(ctx, out, BuildTextReport(ctx.ws.model, ctx.ws.caps));
+      return SaveReportAs(ctx, out, BuildTextReport(ctx.ws.model, ctx.ws.caps)) == Outcome::Done;
     case FileKind::Unknown:
       break;
   }
@@ -152,13 +154,13 @@ bool OutputCanBeSaved(CliSession& session, const fs::path& out, FileKind kind,
   return OutputPlaceUsable(session, out);
 }
 
-bool SavedAfterTransfer(CliSession& session, bool saved, const fs::path& path) {
-  if (!saved) {
+bool SavedAfterTransfer(CliSession& session, Outcome saved, const fs::path& path) {
+  if (saved != Outcome::Done) {
     session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
                              "The radio's data were not saved to " + path.string() +
                                  "; run the command again once that file can be saved.");
   }
-  return saved;
+  return saved == Outcome::Done;
 }
 
 }  // namespace tpw::cli

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "session/outcome.h"
 #include "shell/destinations.h"
 
 // The data set a command works on, and the files it comes from and goes to. The file kind
@@ -61,8 +62,8 @@ void RefuseOutput(CliSession& session, const std::filesystem::path& out,
 bool OutputCanBeSaved(CliSession& session, const std::filesystem::path& out, FileKind kind,
                       std::string_view option);
 
-// Passes saved on; after a failed save that follows a transfer, the user learns that the
-// radio's data were not saved there (the save said why).
-bool SavedAfterTransfer(CliSession& session, bool saved, const std::filesystem::path& path);
+// True when the save was done; after a failed save that follows a transfer, the user learns
+// that the radio's data were not saved there (the save said why).
+bool SavedAfterTransfer(CliSession& session, Outcome saved, const std::filesystem::path& path);
 
 }  // namespace tpw::cli

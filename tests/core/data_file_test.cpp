@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 
 #include "files/atomic_file.h"
 #include "files/section_table.h"
@@ -120,7 +121,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   TestContext t;
   t.ws.image = test::ValidImage(1);
   t.ws.model = FullModel();
-  ASSERT_TRUE(SaveDataFile(t.ctx, dir / "full.dat"));
+  ASSERT_EQ(SaveDataFile(t.ctx, dir / "full.dat"), Outcome::Done);
   const std::string text = test::ReadBytes(dir / "full.dat");
   EXPECT_NE(text.find("Priority CH0=65535\r\n"), std::string::npos);
   EXPECT_NE(text.find("Priority CH3=-1\r\n"), std::string::npos);
@@ -134,9 +135,8 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   r.ws.model.groups[0].label = "USA";
   r.ws.model.groups[1].label = "INT";
   r.ws.model.groups[3].label = "EXP";
-  ASSERT_TRUE(OpenDataFile(r.ctx, dir / "full.dat"));
+  ASSERT_EQ(OpenDataFile(r.ctx, dir / "full.dat"), Outcome::Done);
   EXPECT_TRUE(r.prompter.boxes.empty());
-  EXPECT_FALSE(r.ws.flags.ErrorFlag);
   EXPECT_FALSE(r.ws.flags.TransferBusy);
   EXPECT_EQ(r.ws.documentPath, "");
   EXPECT_EQ(r.host.fileSettles, 1);
@@ -155,7 +155,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   e.ws.image = test::ValidImage(1);
   e.ws.model = r.ws.model;
   e.ws.model.CHUSA.clear();
-  ASSERT_TRUE(OpenDataFile(e.ctx, dir / "edited.dat"));
+  ASSERT_EQ(OpenDataFile(e.ctx, dir / "edited.dat"), Outcome::Done);
   EXPECT_TRUE(e.prompter.boxes.empty());
   EXPECT_EQ(e.ws.model, r.ws.model);
 }
@@ -212,7 +212,7 @@ TEST(DataFileParse, ReaderEdgeCases) {
                 "[CHRG1]\r\nEnable=yes\r\n[CHRG2]\r\nEnable=0.4\r\n"
                 "[CHWX2]\r\nEnable=0\r\n"
                 "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
-  ASSERT_TRUE(OpenDataFile(t.ctx, dir / "edge.dat"));
+  ASSERT_EQ(OpenDataFile(t.ctx, dir / "edge.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
   EXPECT_FALSE(m.groups[0].usable);
   EXPECT_TRUE(m.groups[3].usable);
@@ -251,7 +251,7 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   t.ws.model = FullModel();
   const SettingsModel before = t.ws.model;
   WriteText(dir / "min.dat", kMainUk);
-  ASSERT_TRUE(OpenDataFile(t.ctx, dir / "min.dat"));
+  ASSERT_EQ(OpenDataFile(t.ctx, dir / "min.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
   for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
     EXPECT_TRUE(m.list(id).isEmpty());
@@ -269,7 +269,7 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   n.ws.caps.AtisSupported = false;
   n.ws.model = FullModel();
   WriteText(dir / "atis.dat", std::string(kMainUk) + "[ATIS Setup]\r\nAtis Code=#99\r\n");
-  ASSERT_TRUE(OpenDataFile(n.ctx, dir / "atis.dat"));
+  ASSERT_EQ(OpenDataFile(n.ctx, dir / "atis.dat"), Outcome::Done);
   EXPECT_EQ(n.ws.model.atis, before.atis);
 }
 
@@ -439,8 +439,7 @@ TEST(DataFileParse, NotesAreShownInOneWarning) {
   std::string text = std::string(kMainUk) + "[CHUSA1]\r\nPosition=1\r\n";
   for (int i = 0; i < 22; ++i) text += "Junk" + std::to_string(i) + "=1\r\n";
   WriteText(dir / "junk.dat", text);
-  ASSERT_TRUE(OpenDataFile(t.ctx, dir / "junk.dat"));
-  EXPECT_FALSE(t.ws.flags.ErrorFlag);
+  ASSERT_EQ(OpenDataFile(t.ctx, dir / "junk.dat"), Outcome::Done);
   ASSERT_EQ(t.prompter.boxes.size(), 1u);
   const auto& box = t.prompter.boxes[0];
   EXPECT_EQ(box.icon, Icon::Exclamation);
@@ -503,12 +502,11 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     t.ws.documentPath = "kept.dat";
     const MemoryImage image = t.ws.image;
     WriteText(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
-    EXPECT_FALSE(OpenDataFile(t.ctx, dir / "bad.dat")) << c.text;
+    EXPECT_EQ(OpenDataFile(t.ctx, dir / "bad.dat"), Outcome::Failed) << c.text;
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
     EXPECT_EQ(t.prompter.boxes[0].text, c.box);
     EXPECT_EQ(t.prompter.boxes[0].title, c.title);
     EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Critical);
-    EXPECT_TRUE(t.ws.flags.ErrorFlag);
     EXPECT_FALSE(t.ws.flags.TransferBusy);
     SettingsModel expected = FullModel();
     expected.CHWX[0].enabled = false;
@@ -517,47 +515,54 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     EXPECT_EQ(t.ws.documentPath, "kept.dat");
   }
 
-  // A file that does not exist is refused by the model check, and so is one larger than any
-  // data file, by its size alone: nothing of it is read.
-  TestContext missing;
-  EXPECT_FALSE(OpenDataFile(missing.ctx, dir / "none.dat"));
-  EXPECT_EQ(missing.prompter.texts(),
-            std::vector<std::string>{"ModelType Error !!\r\n" + (dir / "none.dat").string() +
-                                     ": the file does not exist. Check its name and folder."});
+  // Files that are no data file to read at all: "FileRead Error!!", which file and why;
+  // nothing of a file larger than any data file is read; the system's failures are logged.
   {
     std::ofstream large(dir / "large.dat", std::ios::binary);
     large << "[MAIN]\r\nMODELTYPE=1\r\n";
   }
   std::filesystem::resize_file(dir / "large.dat", 3'000'000'000ULL);  // sparse: nothing written
-  TestContext huge;
-  huge.ws.model = FullModel();
-  EXPECT_FALSE(OpenDataFile(huge.ctx, dir / "large.dat"));
-  EXPECT_EQ(huge.prompter.texts(),
-            std::vector<std::string>{"ModelType Error !!\r\n" + (dir / "large.dat").string() +
-                                     ": it holds 3000000000 bytes, more than any channel data file "
-                                     "(at most 1048576), so it is no channel data file."});
-  EXPECT_EQ(huge.ws.model, FullModel());
-
-  // A folder named like a data file cannot be read: a read error, logged, nothing changed.
-  TestContext folder;
-  folder.ws.model = FullModel();
-  folder.ws.documentPath = "kept.dat";
   std::filesystem::create_directory(dir / "folder.dat");
-  EXPECT_FALSE(OpenDataFile(folder.ctx, dir / "folder.dat"));
-  ASSERT_EQ(folder.prompter.texts(),
-            std::vector<std::string>{"FileRead Error!!\r\n" + (dir / "folder.dat").string() +
-                                     ": it is a folder, not a file. Choose a file."});
-  EXPECT_EQ(folder.prompter.boxes[0].icon, Icon::Exclamation);
-  EXPECT_EQ(folder.prompter.boxes[0].title, "PC Program for QZ815");
-  EXPECT_EQ(folder.diagnostics.errors,
-            std::vector<std::string>{
-                "frmMain.FileRead2 -> " +
-                NumberedDescription(std::make_error_code(std::errc::is_a_directory))});
-  EXPECT_TRUE(folder.ws.flags.ErrorFlag);
-  EXPECT_TRUE(folder.ws.flags.CancelFlag);
-  EXPECT_FALSE(folder.ws.flags.TransferBusy);
-  EXPECT_EQ(folder.ws.model, FullModel());
-  EXPECT_EQ(folder.ws.documentPath, "kept.dat");
+  const std::string utf16 = std::string("[\0M\0A\0I\0N\0]\0", 12);
+  WriteText(dir / "utf16.dat", "\xFF\xFE" + utf16);
+  WriteText(dir / "utf16-plain.dat", utf16);
+  const std::string savedAsUtf16 =
+      ": it is saved as UTF-16 text, which is no channel data file. Save it as plain text (ANSI "
+      "or UTF-8) in your editor, then open it again.";
+  const struct {
+    std::string name;
+    std::string finding;
+    std::optional<std::errc> logged;
+  } unreadable[] = {
+      {"none.dat", ": the file does not exist. Check its name and folder.",
+       std::errc::no_such_file_or_directory},
+      {"large.dat",
+       ": it holds 3000000000 bytes, more than any channel data file (at most 1048576), so it "
+       "is no channel data file.",
+       std::nullopt},
+      {"folder.dat", ": it is a folder, not a file. Choose a file.", std::errc::is_a_directory},
+      {"utf16.dat", savedAsUtf16, std::nullopt},
+      {"utf16-plain.dat", savedAsUtf16, std::nullopt},
+  };
+  for (const auto& c : unreadable) {
+    TestContext t;
+    t.ws.model = FullModel();
+    t.ws.documentPath = "kept.dat";
+    EXPECT_EQ(OpenDataFile(t.ctx, dir / c.name), Outcome::Failed) << c.name;
+    EXPECT_EQ(t.prompter.texts(), std::vector<std::string>{"FileRead Error!!\r\n" +
+                                                           (dir / c.name).string() + c.finding});
+    ASSERT_EQ(t.prompter.boxes.size(), 1u);
+    EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes[0].title, "PC Program for QZ815");
+    const std::vector<std::string> logged =
+        c.logged ? std::vector<std::string>{"frmMain.FileRead2 -> " +
+                                            NumberedDescription(std::make_error_code(*c.logged))}
+                 : std::vector<std::string>{};
+    EXPECT_EQ(t.diagnostics.errors, logged) << c.name;
+    EXPECT_FALSE(t.ws.flags.TransferBusy);
+    EXPECT_EQ(t.ws.model, FullModel());
+    EXPECT_EQ(t.ws.documentPath, "kept.dat");
+  }
 }
 
 TEST(DataFileRefusal, TheRegionQuestion) {
@@ -568,7 +573,8 @@ TEST(DataFileRefusal, TheRegionQuestion) {
     t.ws.image = test::ValidImage(1);
     t.ws.model = FullModel();
     t.prompter.plan(answer);
-    EXPECT_EQ(OpenDataFile(t.ctx, dir / "be.dat"), answer == Answer::Yes);
+    EXPECT_EQ(OpenDataFile(t.ctx, dir / "be.dat"),
+              answer == Answer::Yes ? Outcome::Done : Outcome::Cancelled);
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
     const auto& box = t.prompter.boxes[0];
     EXPECT_TRUE(box.question);
@@ -576,7 +582,6 @@ TEST(DataFileRefusal, TheRegionQuestion) {
     EXPECT_EQ(box.icon, Icon::Exclamation);
     EXPECT_EQ(box.buttons, Buttons::YesNo);
     EXPECT_EQ(box.defaultAnswer, Answer::No);
-    EXPECT_EQ(t.ws.flags.ErrorFlag, answer == Answer::No);
     EXPECT_EQ(t.ws.image.at(addr::RegionCode), answer == Answer::Yes ? 2 : 1);
     EXPECT_EQ(t.ws.model.groups[2].label, answer == Answer::Yes ? "BE" : "UK");
     EXPECT_EQ(t.ws.model.CHUSA.size(), answer == Answer::Yes ? 1 : 2);
@@ -586,7 +591,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   TestContext usa;
   usa.ws.image = test::ValidImage(0xFF);
   WriteText(dir / "seven.dat", "[MAIN]\r\nMODELTYPE=#1\r\nREGION=7\r\n");
-  EXPECT_TRUE(OpenDataFile(usa.ctx, dir / "seven.dat"));
+  EXPECT_EQ(OpenDataFile(usa.ctx, dir / "seven.dat"), Outcome::Done);
   EXPECT_TRUE(usa.prompter.boxes.empty());
   EXPECT_EQ(usa.ws.image.at(addr::RegionCode), 0xFF);
   EXPECT_EQ(usa.ws.model.groups[2].label, "CAN");
@@ -596,14 +601,12 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   TempDir dir;
   TestContext t;
   const std::filesystem::path missing = dir / "missing-folder";
-  EXPECT_FALSE(SaveDataFile(t.ctx, missing / "x.dat"));
+  EXPECT_EQ(SaveDataFile(t.ctx, missing / "x.dat"), Outcome::Failed);
   ASSERT_EQ(t.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + (missing / "x.dat").string() +
                                      ": the folder " + missing.string() +
                                      " does not exist. Create it or choose another folder."});
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
-  EXPECT_TRUE(t.ws.flags.ErrorFlag);
-  EXPECT_TRUE(t.ws.flags.CancelFlag);
   ASSERT_EQ(t.diagnostics.errors.size(), 1u);
   EXPECT_EQ(t.diagnostics.errors[0].rfind("frmMain.SaveFileAs -> ", 0), 0u);
 
@@ -611,7 +614,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   std::filesystem::create_directory(dir / "taken.dat");
   WriteText(dir / "taken.dat" / "inside", "kept");
   TestContext busy;
-  EXPECT_FALSE(SaveDataFile(busy.ctx, dir / "taken.dat"));
+  EXPECT_EQ(SaveDataFile(busy.ctx, dir / "taken.dat"), Outcome::Failed);
   EXPECT_EQ(busy.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + (dir / "taken.dat").string() +
                                      ": it is a folder, not a file. Choose a file name."});
@@ -623,7 +626,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   // Saving over an existing file replaces it whole.
   WriteText(dir / "old.dat", "previous content that is longer than nothing");
   TestContext s;
-  ASSERT_TRUE(SaveDataFile(s.ctx, dir / "old.dat"));
+  ASSERT_EQ(SaveDataFile(s.ctx, dir / "old.dat"), Outcome::Done);
   EXPECT_EQ(test::ReadBytes(dir / "old.dat"), DataFileText(s.ws.model, s.ws.caps, 0xFF));
 }
 

@@ -75,7 +75,7 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
     const SettingsModel model = f.ws.model;
     test::WriteBytes(f.dir / "in.hex", c.bytes);
     const ImageOpenResult result = OpenImageFile(f.ctx, f.dir / "in.hex");
-    EXPECT_FALSE(result.loaded);
+    EXPECT_EQ(result.outcome, Outcome::Failed);
     ASSERT_EQ(f.prompter.boxes.size(), 1u) << c.message;
     EXPECT_EQ(f.prompter.boxes[0].text, c.message);
     EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
@@ -89,12 +89,11 @@ TEST(OpenImageFile, AnotherModelRefusesEveryFile) {
   OpenFixture f;
   f.ws.caps.ModelType = 2;
   const auto path = f.file(ValidImage(1));
-  EXPECT_FALSE(OpenImageFile(f.ctx, path).loaded);
+  EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Failed);
   EXPECT_EQ(f.prompter.texts(),
             std::vector<std::string>{"ModelType Error !!\r\n" + path.string() +
                                      ": the program is set to the model Unknown model, which has "
                                      "no image files."});
-  EXPECT_TRUE(f.ws.flags.ErrorFlag);
 }
 
 TEST(OpenImageFile, RegionQuestion) {
@@ -105,7 +104,7 @@ TEST(OpenImageFile, RegionQuestion) {
   const auto path = f.file(ValidImage(3));
 
   f.prompter.plan(Answer::No);
-  EXPECT_FALSE(OpenImageFile(f.ctx, path).loaded);
+  EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Cancelled);
   ASSERT_EQ(f.prompter.boxes.size(), 1u);
   const auto& box = f.prompter.boxes[0];
   EXPECT_TRUE(box.question);
@@ -114,26 +113,24 @@ TEST(OpenImageFile, RegionQuestion) {
   EXPECT_EQ(box.buttons, Buttons::YesNo);
   EXPECT_EQ(box.defaultAnswer, Answer::No);
   EXPECT_EQ(box.title, kTitle);
-  EXPECT_TRUE(f.ws.flags.ErrorFlag);
   f.expectUnchanged(image, model);
 
   f.prompter.plan(Answer::Yes);
   const ImageOpenResult result = OpenImageFile(f.ctx, path);
-  EXPECT_TRUE(result.loaded);
+  EXPECT_EQ(result.outcome, Outcome::Done);
   EXPECT_TRUE(result.regionChangeAccepted);
   EXPECT_EQ(f.ws.image, ValidImage(3));
   EXPECT_EQ(f.ws.model.groups[2].label, "NL");
   EXPECT_EQ(f.ws.model.CHUSA.size(), 96);  // the file's lists replace the old ones
   EXPECT_EQ(f.ws.documentPath, path.string());
   EXPECT_FALSE(f.ws.flags.DataChanged);
-  EXPECT_FALSE(f.ws.flags.ErrorFlag);
 }
 
 TEST(OpenImageFile, RegionsThatBothCountAsUsaNeedNoQuestion) {
   OpenFixture f;
   f.ws.image.set(addr::RegionCode, 9);
   const ImageOpenResult result = OpenImageFile(f.ctx, f.file(ValidImage(7)));
-  EXPECT_TRUE(result.loaded);
+  EXPECT_EQ(result.outcome, Outcome::Done);
   EXPECT_FALSE(result.regionChangeAccepted);
   EXPECT_TRUE(f.prompter.boxes.empty());
   EXPECT_EQ(f.ws.image.at(addr::RegionCode), 7);
@@ -143,15 +140,13 @@ TEST(OpenImageFile, MissingFileIsAReadError) {
   OpenFixture f;
   const MemoryImage image = f.ws.image;
   const SettingsModel model = f.ws.model;
-  EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "missing.hex").loaded);
+  EXPECT_EQ(OpenImageFile(f.ctx, f.dir / "missing.hex").outcome, Outcome::Failed);
   ASSERT_EQ(f.prompter.texts(),
             std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "missing.hex").string() +
                                      ": the file does not exist. Check its name and folder."});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.ReadHexFileAs -> 2", 0), 0u);
-  EXPECT_TRUE(f.ws.flags.ErrorFlag);
-  EXPECT_TRUE(f.ws.flags.CancelFlag);
   f.expectUnchanged(image, model);
 }
 
@@ -160,7 +155,7 @@ TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
   const MemoryImage image = f.ws.image;
   const SettingsModel model = f.ws.model;
   std::filesystem::create_directory(f.dir / "folder.hex");
-  EXPECT_FALSE(OpenImageFile(f.ctx, f.dir / "folder.hex").loaded);
+  EXPECT_EQ(OpenImageFile(f.ctx, f.dir / "folder.hex").outcome, Outcome::Failed);
   ASSERT_EQ(f.prompter.texts(),
             std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "folder.hex").string() +
                                      ": it is a folder, not a file. Choose a file."});
@@ -169,8 +164,6 @@ TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
   EXPECT_EQ(f.diagnostics.errors, std::vector<std::string>{"frmMain.ReadHexFileAs -> " +
                                                            NumberedDescription(std::make_error_code(
                                                                std::errc::is_a_directory))});
-  EXPECT_TRUE(f.ws.flags.ErrorFlag);
-  EXPECT_TRUE(f.ws.flags.CancelFlag);
   f.expectUnchanged(image, model);
 }
 
@@ -182,7 +175,7 @@ TEST(OpenImageFile, ALargeFileIsRefusedByItsSizeWithoutBeingRead) {
   std::filesystem::resize_file(path, 3'000'000'000ULL);
   const MemoryImage image = f.ws.image;
   const SettingsModel model = f.ws.model;
-  EXPECT_FALSE(OpenImageFile(f.ctx, path).loaded);
+  EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Failed);
   EXPECT_EQ(f.prompter.texts(),
             std::vector<std::string>{"bad file!!\r\n" + path.string() +
                                      ": expected 2048 bytes and found 3000000000, so it is no "
@@ -197,13 +190,13 @@ TEST(SaveImageBytes, SavedImageReopensByteForByte) {
   f.ws.image = image;
   const auto path = f.dir / "out.hex";
   test::WriteBytes(path, std::string(5000, 'x'));
-  ASSERT_TRUE(SaveImageBytes(f.ctx, path));
+  ASSERT_EQ(SaveImageBytes(f.ctx, path), Outcome::Done);
   EXPECT_EQ(test::ReadBytes(path), ImageAsString(image));
   EXPECT_FALSE(f.ws.flags.TransferBusy);
   EXPECT_EQ(f.host.fileSettles, 1);
 
   f.ws.image = ValidImage(1);
-  EXPECT_TRUE(OpenImageFile(f.ctx, path).loaded);
+  EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Done);
   EXPECT_EQ(f.ws.image, image);
 }
 
@@ -212,7 +205,7 @@ TEST(SaveImageBytes, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   const auto target = f.dir / "folder.hex";
   std::filesystem::create_directories(target);
   test::WriteBytes(target / "inside", "kept");
-  EXPECT_FALSE(SaveImageBytes(f.ctx, target));
+  EXPECT_EQ(SaveImageBytes(f.ctx, target), Outcome::Failed);
   ASSERT_EQ(f.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + target.string() +
                                      ": it is a folder, not a file. Choose a file name."});
@@ -220,8 +213,6 @@ TEST(SaveImageBytes, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.SaveHexFileAs -> ", 0), 0u);
-  EXPECT_TRUE(f.ws.flags.ErrorFlag);
-  EXPECT_TRUE(f.ws.flags.CancelFlag);
   EXPECT_EQ(test::ReadBytes(target / "inside"), "kept");
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(f.dir.path())) {
@@ -241,7 +232,7 @@ TEST(SaveImageFile, EncodesAndCorrectsBeforeSaving) {
   f.ws.model.CHRG.append({.enabled = true, .displayLeft = "7", .rxFrequency = 156.0137});
   const SettingsModel model = f.ws.model;
   const auto path = f.dir / "out.hex";
-  ASSERT_TRUE(SaveImageFile(f.ctx, path));
+  ASSERT_EQ(SaveImageFile(f.ctx, path), Outcome::Done);
   EXPECT_EQ(f.ws.model, model);  // saving never changes the settings
   MemoryImage saved;
   ASSERT_EQ(ReadImageFile(path, 1, saved), ImageFileStatus::Ok);
@@ -262,7 +253,6 @@ TEST(LoadDestinationImage, LoadsTemplatesSilently) {
   EXPECT_EQ(f.ws.model.CHUSA.size(), 1);
   EXPECT_EQ(f.ws.model.groups[2].label, "BE");
   EXPECT_TRUE(f.prompter.boxes.empty());
-  EXPECT_FALSE(f.ws.flags.ErrorFlag);
   EXPECT_FALSE(f.ws.flags.TransferBusy);
 
   const MemoryImage image = f.ws.image;
@@ -271,9 +261,7 @@ TEST(LoadDestinationImage, LoadsTemplatesSilently) {
   MemoryImage wrong = ValidImage(2);
   wrong.set(0x081, 0x2C);
   EXPECT_FALSE(LoadDestinationImage(f.ctx, f.file(wrong, "wrong.ini")));
-  EXPECT_TRUE(f.ws.flags.ErrorFlag);
   EXPECT_FALSE(LoadDestinationImage(f.ctx, f.dir / "missing.ini"));
-  EXPECT_TRUE(f.ws.flags.CancelFlag);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);
   EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.FileReadIni -> ", 0), 0u);
   EXPECT_TRUE(f.prompter.boxes.empty());

@@ -73,10 +73,10 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     test::TestContext t;
     t.ws.image = image;
     t.ws.model = model;
-    ASSERT_TRUE(SaveDataFile(t.ctx, dir / "t.dat"));
+    ASSERT_EQ(SaveDataFile(t.ctx, dir / "t.dat"), Outcome::Done);
     t.ws.model = SettingsModel{};
     DecodeHeader(image, t.ws.model);
-    ASSERT_TRUE(OpenDataFile(t.ctx, dir / "t.dat"));
+    ASSERT_EQ(OpenDataFile(t.ctx, dir / "t.dat"), Outcome::Done);
     EXPECT_TRUE(t.prompter.boxes.empty());  // a file the program wrote raises no warning
     // The weather list is rebuilt from the weather table, whose records carry more than the
     // image's two bits; those two bits come back.

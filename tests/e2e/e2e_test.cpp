@@ -249,21 +249,30 @@ TEST_F(E2e, ARadioThatDoesNotAnswer) {
 }
 
 // A line that hangs up (the radio switched off, the cable pulled out) ends the transfer at
-// once, with no busy loop.
+// once, with no busy loop, and says that nothing was read or written yet.
 TEST_F(E2e, APortThatHangsUpIsLostAtOnce) {
-  auto peer = std::make_unique<sim::PseudoTerminal>();
-  const std::string port = peer->path();
-  ChildProcess cli({TPW52_CLI, "write", "--port", port, file("base.hex")}, file("cli.err"));
-  EXPECT_EQ(peer->read(std::chrono::seconds(10)), "P");  // the first ping
-  peer.reset();
-  const Timed run = RunTimed(cli);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(ReadBytes(dir / "cli.err"),
-            "The connection to the radio on " + port +
-                " was lost: the line hung up.\nCheck that the cable is plugged in and that the "
-                "radio is switched on, then try again.\n");
-  EXPECT_LT(run.seconds, 5);
-  EXPECT_LT(run.cpuSeconds, 2);
+  for (const bool write : {false, true}) {
+    auto peer = std::make_unique<sim::PseudoTerminal>();
+    const std::string port = peer->path();
+    ChildProcess cli(write ? std::vector<std::string>{TPW52_CLI, "write", "--port", port,
+                                                      file("base.hex")}
+                           : std::vector<std::string>{TPW52_CLI, "read", "--port", port, "--out",
+                                                      file("out.hex")},
+                     file("cli.err"));
+    EXPECT_EQ(peer->read(std::chrono::seconds(10)), "P");  // the first ping
+    peer.reset();
+    const Timed run = RunTimed(cli);
+    EXPECT_EQ(run.status, 1);
+    const std::string nothing = write ? "Nothing was written: the radio on " + port + " is as it was."
+                                      : "Nothing was read: the data on the PC are as they were.";
+    EXPECT_EQ(ReadBytes(dir / "cli.err"),
+              "The connection to the radio on " + port + " was lost: the line hung up.\n" +
+                  nothing +
+                  "\nCheck that the cable is plugged in and that the radio is switched on, then "
+                  "try again.\n");
+    EXPECT_LT(run.seconds, 5);
+    EXPECT_LT(run.cpuSeconds, 2);
+  }
 }
 
 // Switched off in the middle of a write: the radio keeps what it took, and the user learns

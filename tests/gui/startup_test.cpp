@@ -186,16 +186,14 @@ class StartupTest : public QObject {
     f->ws().flags.DataChanged = true;
     const QString path = QString::fromStdString((*dir / "Coast.DAT").string());
 
-    f->window->fileSave();  // no document yet: Save As, cancelled
-    QVERIFY(f->ws().flags.CancelFlag);
+    QCOMPARE(f->window->fileSave(), Outcome::Cancelled);  // no document yet: Save As, cancelled
     QVERIFY(f->ws().flags.DataChanged);
     // No file yet: the dialog opens in the user's documents, never in the program's folder.
     QCOMPARE(f->dialogs.folders,
              QStringList({QString::fromStdString(f->documents.path().string())}));
 
     f->dialogs.planned << path;
-    f->window->fileSave();
-    QVERIFY(!f->ws().flags.CancelFlag);
+    QCOMPARE(f->window->fileSave(), Outcome::Done);
     QVERIFY(!f->ws().flags.DataChanged);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
     const std::string saved = ReadBytes(path.toStdString());
@@ -214,7 +212,6 @@ class StartupTest : public QObject {
     QCOMPARE(f->ws().model.CHUSA.size(), 1);
     QCOMPARE(f->ws().model.CHUSA[0].position, 5);
     QVERIFY(!f->ws().flags.DataChanged);
-    QVERIFY(!f->ws().flags.CancelFlag);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK*", "QZ815_USA", "QZ815_ZZ"}));
 

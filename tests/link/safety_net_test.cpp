@@ -67,7 +67,8 @@ TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
   // The backups are image files like any other: they open over a data set of their region.
   TestContext opener;
   opener.ws.image = RadioMemory(Uk, 0x99);
-  EXPECT_TRUE(OpenImageFile(opener.ctx, backup("2026-12-07T14-03-22-write-UK.hex")).loaded);
+  EXPECT_EQ(OpenImageFile(opener.ctx, backup("2026-12-07T14-03-22-write-UK.hex")).outcome,
+            Outcome::Done);
   EXPECT_EQ(opener.ws.image.bytes(), written.bytes());
 }
 

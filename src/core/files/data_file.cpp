@@ -122,16 +122,27 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
 
 void Refuse(Context& ctx, std::string_view title, const std::string& text) {
   ctx.prompter.message(Icon::Critical, title, text);
-  ctx.ws.flags.ErrorFlag = true;
+}
+
+// A file that could not be read as a data file at all: "FileRead Error!!", what was found.
+void NotRead(Context& ctx, const fs::path& path, const std::string& finding) {
+  ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps),
+                       FileMessage("FileRead Error!!", path, finding));
 }
 
 void UnexpectedFailure(Context& ctx, const fs::path& path, const std::string& logged,
                        const std::string& finding) {
   ctx.diagnostics.errorLog(kOpenLogName, logged);
-  ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps),
-                       FileMessage("FileRead Error!!", path, finding));
-  ctx.ws.flags.ErrorFlag = true;
-  ctx.ws.flags.CancelFlag = true;
+  NotRead(ctx, path, finding);
+}
+
+// A text saved as UTF-16 (as some Windows editors offer it): a byte order mark, or the NUL
+// bytes beside every character of plain text.
+bool IsUtf16Text(std::string_view content) {
+  if (content.starts_with("\xFF\xFE") || content.starts_with("\xFE\xFF")) return true;
+  return content.size() >= 4 &&
+         ((content[0] == '\0' && content[2] == '\0' && content[1] != '\0') ||
+          (content[1] == '\0' && content[3] == '\0' && content[0] != '\0'));
 }
 
 // Why [MAIN] names no model of this program, or none when it names the current one.
@@ -146,53 +157,51 @@ std::optional<std::string> ModelTypeFinding(std::string_view content, const Mode
   return "it has MODELTYPE=" + written + " in [MAIN]" + wanted;
 }
 
-// The [MAIN] checks; on acceptance fileRegion holds the file's normalised region.
-bool MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view content,
-                         int& fileRegion) {
+// The [MAIN] checks; on acceptance fileRegion holds the file's normalised region. Cancelled
+// when the user declined the file's region.
+Outcome MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view content,
+                            int& fileRegion) {
   const ModelCaps& caps = ctx.ws.caps;
   if (const auto finding = ModelTypeFinding(content, caps)) {
     Refuse(ctx, MainTitle(caps), FileMessage(msg::ModelTypeError, path, *finding));
-    return false;
+    return Outcome::Failed;
   }
   const double region =
       RoundHalfEven(LeadingNumber(ReadIniValueFromText(content, "MAIN", "REGION")));
   fileRegion = region >= 0 && region <= 255 ? NormaliseRegion(static_cast<int>(region)) : UsaRegion;
   switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
     case RegionMatch::Same:
-      return true;
+      return Outcome::Done;
     case RegionMatch::Refused:
       Refuse(ctx, "Read Binary Data",
              FileMessage(msg::RegionUnmatched, path,
                          RegionMismatchFinding(fileRegion, RegionOf(ctx.ws.image))));
-      return false;
+      return Outcome::Failed;
     case RegionMatch::Question:
       break;
   }
-  if (!AgreesToRegionChange(ctx.prompter, MainTitle(caps))) {
-    ctx.ws.flags.ErrorFlag = true;
-    return false;
-  }
-  return true;
+  return AgreesToRegionChange(ctx.prompter, MainTitle(caps)) ? Outcome::Done
+                                                             : Outcome::Cancelled;
 }
 
-// Reads the file, or tells why it cannot be: a file that does not exist, or one larger than
-// any data file, is refused as no data file (before anything is read); one that cannot be
-// read is a read failure.
+// Reads the file, or tells why it cannot be (with "FileRead Error!!"): one larger than any
+// data file is not read at all, one saved as UTF-16 is named as such, and one the system
+// cannot read (it does not exist, say) is logged with the system's reason.
 std::optional<std::string> ReadDataFileText(Context& ctx, const fs::path& path) {
   std::string content;
   const std::error_code error = ReadWholeFile(path, content, TextFileLimit);
-  if (!error) return content;
   std::uintmax_t size = 0;
-  if (error == std::errc::file_too_large && !RegularFileSize(path, size)) {
-    Refuse(ctx, MainTitle(ctx.ws.caps),
-           FileMessage(msg::ModelTypeError, path,
-                       "it holds " + std::to_string(size) +
-                           " bytes, more than any channel data file (at most " +
-                           std::to_string(TextFileLimit) + "), so it is no channel data file."));
-  } else if (error == std::errc::no_such_file_or_directory) {
-    Refuse(
-        ctx, MainTitle(ctx.ws.caps),
-        FileMessage(msg::ModelTypeError, path, FileFailureFinding(path, error, FileAction::Read)));
+  if (!error && IsUtf16Text(content)) {
+    NotRead(ctx, path,
+            "it is saved as UTF-16 text, which is no channel data file. Save it as plain text "
+            "(ANSI or UTF-8) in your editor, then open it again.");
+  } else if (!error) {
+    return content;
+  } else if (error == std::errc::file_too_large && !RegularFileSize(path, size)) {
+    NotRead(ctx, path,
+            "it holds " + std::to_string(size) +
+                " bytes, more than any channel data file (at most " +
+                std::to_string(TextFileLimit) + "), so it is no channel data file.");
   } else {
     UnexpectedFailure(ctx, path, NumberedDescription(error),
                       FileFailureFinding(path, error, FileAction::Read));
@@ -270,22 +279,21 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
   return std::move(out).text();
 }
 
-bool OpenDataFile(Context& ctx, const fs::path& path) {
-  Workspace& ws = ctx.ws;
-  ws.flags.ErrorFlag = false;
-  bool loaded = false;
-  {
-    FlagGuard busy(ws.flags.TransferBusy, true);
-    const std::optional<std::string> content = ReadDataFileText(ctx, path);
+Outcome OpenDataFile(Context& ctx, const fs::path& path) {
+  FlagGuard busy(ctx.ws.flags.TransferBusy, true);
+  Outcome outcome = Outcome::Failed;
+  if (const std::optional<std::string> content = ReadDataFileText(ctx, path)) {
     int fileRegion = UsaRegion;
-    loaded = content && MainSectionAccepted(ctx, path, *content, fileRegion) &&
-             TakeDataFile(ctx, path, *content, fileRegion);
-    ctx.host.settleAfterFile();
+    outcome = MainSectionAccepted(ctx, path, *content, fileRegion);
+    if (outcome == Outcome::Done && !TakeDataFile(ctx, path, *content, fileRegion)) {
+      outcome = Outcome::Failed;
+    }
   }
-  return loaded;
+  ctx.host.settleAfterFile();
+  return outcome;
 }
 
-bool SaveDataFile(Context& ctx, const fs::path& path) {
+Outcome SaveDataFile(Context& ctx, const fs::path& path) {
   const Workspace& ws = ctx.ws;
   return SaveDocument(ctx, path, DataFileText(ws.model, ws.caps, RegionOf(ws.image)), kSaveLogName);
 }

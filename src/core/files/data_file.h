@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "image/settings_model.h"
+#include "session/outcome.h"
 #include "session/workspace.h"
 
 // The channel data file (".dat"): the whole settings model as ini-like text. It holds no image;
@@ -18,14 +19,14 @@ std::string FormatFileFrequency(double megahertz);
 std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int regionCode);
 
 // Reads a data file into the workspace. [MAIN] is checked first (model type, then region, with
-// the region question); a refused or unreadable file changes nothing but the flags, and the
-// message says which file and why. On success the settings are replaced, the image takes the
-// file's region and the document path is cleared (the caller sets it); what was not taken as
-// written is listed in one warning. False when the file was refused.
-bool OpenDataFile(Context& ctx, const std::filesystem::path& path);
+// the region question); a refused or unreadable file changes nothing, and the message says
+// which file and why. Done: the settings are replaced, the image takes the file's region and
+// the document path is cleared (the caller sets it); what was not taken as written is listed
+// in one warning. Cancelled when the user declined the other region.
+Outcome OpenDataFile(Context& ctx, const std::filesystem::path& path);
 
 // Writes the settings to path through a temporary file; the previous file stays whole when
-// that fails ("FileSave Error!!", ErrorFlag and CancelFlag set).
-bool SaveDataFile(Context& ctx, const std::filesystem::path& path);
+// that fails ("FileSave Error!!").
+Outcome SaveDataFile(Context& ctx, const std::filesystem::path& path);
 
 }  // namespace tpw

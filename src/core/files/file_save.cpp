@@ -6,24 +6,21 @@
 
 namespace tpw {
 
-bool SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_view content,
-                  std::string_view procedure) {
+Outcome SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_view content,
+                     std::string_view procedure) {
   Workspace& ws = ctx.ws;
-  ws.flags.ErrorFlag = false;
   std::error_code error;
   {
     FlagGuard busy(ws.flags.TransferBusy, true);
     error = WriteFileAtomically(ctx.files, path, content);
     ctx.host.settleAfterFile();
   }
-  if (!error) return true;
+  if (!error) return Outcome::Done;
   ctx.diagnostics.errorLog(procedure, NumberedDescription(error));
   ctx.prompter.message(
       Icon::Exclamation, MainTitle(ws.caps),
       FileMessage("FileSave Error!!", path, FileFailureFinding(path, error, FileAction::Save)));
-  ws.flags.ErrorFlag = true;
-  ws.flags.CancelFlag = true;
-  return false;
+  return Outcome::Failed;
 }
 
 }  // namespace tpw

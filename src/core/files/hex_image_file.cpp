@@ -26,34 +26,29 @@ constexpr const char* kDestinationLogName = "frmMain.FileReadIni";
 
 void Refuse(Context& ctx, const std::string& text) {
   ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps), text);
-  ctx.ws.flags.ErrorFlag = true;
 }
 
-// Region check of a file against the current image; true when the file may be taken.
-bool RegionAccepted(Context& ctx, const fs::path& path, int fileRegion, bool& changeAccepted) {
+// Region check of a file against the current image: done when the file may be taken, with
+// the user's consent to take its region; cancelled when the user declined it.
+ImageOpenResult RegionAccepted(Context& ctx, const fs::path& path, int fileRegion) {
   switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
     case RegionMatch::Same:
-      return true;
+      return {Outcome::Done};
     case RegionMatch::Refused:
       Refuse(ctx, FileMessage("Region Unmatched !!", path,
                               RegionMismatchFinding(fileRegion, RegionOf(ctx.ws.image))));
-      return false;
+      return {Outcome::Failed};
     case RegionMatch::Question:
       break;
   }
-  if (!AgreesToRegionChange(ctx.prompter, MainTitle(ctx.ws.caps))) {
-    ctx.ws.flags.ErrorFlag = true;
-    return false;
-  }
-  changeAccepted = true;
-  return true;
+  if (!AgreesToRegionChange(ctx.prompter, MainTitle(ctx.ws.caps))) return {Outcome::Cancelled};
+  return {Outcome::Done, true};
 }
 
 // Reads a file into scratch with the window marked busy, then lets it settle.
 ImageFileStatus ReadWhileBusy(Context& ctx, const fs::path& path, MemoryImage& scratch,
                               ImageFileFinding& finding) {
   Workspace& ws = ctx.ws;
-  ws.flags.ErrorFlag = false;
   FlagGuard busy(ws.flags.TransferBusy, true);
   const ImageFileStatus status = ReadImageFile(path, ws.caps.ModelType, scratch, &finding);
   ctx.host.settleAfterFile();
@@ -113,36 +108,35 @@ ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& 
                                                  : ImageFileStatus::BadVersion;
 }
 
-bool LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch, ModelWords words) {
+Outcome LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch,
+                      ModelWords words) {
   Workspace& ws = ctx.ws;
   ImageFileFinding found;
   const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, found);
   const std::string finding = RefusalFinding(path, status, found, scratch, ws.caps.ModelType);
   switch (status) {
     case ImageFileStatus::Ok:
-      return true;
+      return Outcome::Done;
     case ImageFileStatus::BadSize:
       ctx.prompter.message(Icon::Critical, MainTitle(ws.caps),
                            FileMessage("bad file!!", path, finding));
-      return false;
+      return Outcome::Failed;
     case ImageFileStatus::Unreadable:
       ctx.diagnostics.errorLog(kOpenLogName, NumberedDescription(found.error));
       ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps),
                            FileMessage("FileRead Error!!", path, finding));
-      ws.flags.ErrorFlag = true;
-      ws.flags.CancelFlag = true;
-      return false;
+      return Outcome::Failed;
     case ImageFileStatus::BadVersion: {
       const std::string text = FileMessage("ModelType Error !!", path, finding);
       if (words == ModelWords::Required) {
         Refuse(ctx, text);
-        return false;
+        return Outcome::Failed;
       }
       ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps), text);
-      return true;
+      return Outcome::Done;
     }
   }
-  return false;
+  return Outcome::Failed;
 }
 
 void TakeImage(Workspace& ws, const MemoryImage& image) {
@@ -153,16 +147,12 @@ void TakeImage(Workspace& ws, const MemoryImage& image) {
 ImageOpenResult OpenImageFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   MemoryImage scratch;
-  ImageOpenResult result;
-  if (!LoadImageFile(ctx, path, scratch)) return result;
-  if (!RegionAccepted(ctx, path, scratch.at(addr::RegionCode), result.regionChangeAccepted)) {
-    result.regionChangeAccepted = false;
-    return result;
-  }
+  if (LoadImageFile(ctx, path, scratch) != Outcome::Done) return {Outcome::Failed};
+  const ImageOpenResult result = RegionAccepted(ctx, path, scratch.at(addr::RegionCode));
+  if (result.outcome != Outcome::Done) return result;
   TakeImage(ws, scratch);
   ws.documentPath = path.string();
   ws.flags.DataChanged = false;
-  result.loaded = true;
   return result;
 }
 
@@ -171,11 +161,11 @@ std::string_view ImageFileContent(const MemoryImage& image) {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-bool SaveImageBytes(Context& ctx, const fs::path& path) {
+Outcome SaveImageBytes(Context& ctx, const fs::path& path) {
   return SaveDocument(ctx, path, ImageFileContent(ctx.ws.image), kSaveLogName);
 }
 
-bool SaveImageFile(Context& ctx, const fs::path& path) {
+Outcome SaveImageFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
   EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
   SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
@@ -190,13 +180,8 @@ bool LoadDestinationImage(Context& ctx, const fs::path& path, std::string* findi
   if (finding) *finding = RefusalFinding(path, status, found, scratch, ws.caps.ModelType);
   if (status == ImageFileStatus::Unreadable) {
     ctx.diagnostics.errorLog(kDestinationLogName, NumberedDescription(found.error));
-    ws.flags.CancelFlag = true;
-    return false;
   }
-  if (status != ImageFileStatus::Ok) {
-    ws.flags.ErrorFlag = status == ImageFileStatus::BadVersion;
-    return false;
-  }
+  if (status != ImageFileStatus::Ok) return false;
   TakeImage(ws, scratch);
   return true;
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "image/memory_image.h"
+#include "session/outcome.h"
 #include "session/workspace.h"
 
 // The image file: the radio's 2048 bytes, byte for byte, with no header. The same layout
@@ -32,11 +33,11 @@ ImageFileStatus ReadImageFile(const std::filesystem::path& path, int modelType,
 
 // Reads and checks a file into scratch, telling the user which file is refused and why
 // ("bad file!!", "ModelType Error !!", "FileRead Error!!", each followed by the path and what
-// was found). Nothing but scratch and the flags changes. With ModelWords::Shown, an image
-// with other model words is taken all the same, with "ModelType Error !!" as a warning (the
-// view of a bad image).
+// was found). Nothing but scratch changes. With ModelWords::Shown, an image with other model
+// words is taken all the same, with "ModelType Error !!" as a warning (the view of a bad
+// image).
 enum class ModelWords { Required, Shown };
-bool LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch,
+Outcome LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch,
                    ModelWords words = ModelWords::Required);
 
 // Why an image with these bytes is refused by the model check: "the model words at 0x080
@@ -49,22 +50,23 @@ std::string ModelWordsFinding(const MemoryImage& image, int modelType);
 void TakeImage(Workspace& ws, const MemoryImage& image);
 
 struct ImageOpenResult {
-  bool loaded = false;
+  Outcome outcome = Outcome::Failed;
   bool regionChangeAccepted = false;  // the caller moves the destination check mark
 };
 
 // Opens an image file over the current data set: length, model words and region are checked,
-// with their messages, before anything changes. On success the image is replaced and
-// decoded, the document path points at the file and DataChanged is cleared.
+// with their messages, before anything changes. Done: the image is replaced and decoded, the
+// document path points at the file and DataChanged is cleared. Cancelled when the user
+// declined the file's region.
 ImageOpenResult OpenImageFile(Context& ctx, const std::filesystem::path& path);
 
-// Writes the image, byte for byte. False (with "FileSave Error!!") when it cannot be saved;
+// Writes the image, byte for byte. Failed (with "FileSave Error!!") when it cannot be saved;
 // the previous file is then left whole.
-bool SaveImageBytes(Context& ctx, const std::filesystem::path& path);
+Outcome SaveImageBytes(Context& ctx, const std::filesystem::path& path);
 
 // The File command: encodes the settings into the image and corrects it as before a radio
 // write, then saves the image byte for byte.
-bool SaveImageFile(Context& ctx, const std::filesystem::path& path);
+Outcome SaveImageFile(Context& ctx, const std::filesystem::path& path);
 
 // The silent loader of destination templates: no region check, no message. When it refuses
 // a template, finding (if given) says what was found, for the caller's message.

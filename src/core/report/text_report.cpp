@@ -111,19 +111,16 @@ std::string BuildTextReport(const SettingsModel& m, const ModelCaps& caps) {
   return out.take();
 }
 
-bool SaveReportAs(Context& ctx, const std::filesystem::path& path, const std::string& report) {
-  Workspace& ws = ctx.ws;
-  ws.flags.ErrorFlag = false;
+Outcome SaveReportAs(Context& ctx, const std::filesystem::path& path, const std::string& report) {
+  const Workspace& ws = ctx.ws;
   const std::error_code error = WriteFileAtomically(ctx.files, path, report + "\r\n");
   ctx.host.settleAfterFile();
-  if (!error) return true;
+  if (!error) return Outcome::Done;
   ctx.prompter.message(Icon::Exclamation, ws.caps.ModelName + " " + MainTitle(ws.caps),
                        error.message() + "\r\nThe report was not saved to " + path.string() +
                            ".\r\nChoose a folder you may write to, or another name, and save "
                            "it again.");
-  ws.flags.ErrorFlag = true;
-  ws.flags.CancelFlag = true;
-  return false;
+  return Outcome::Failed;
 }
 
 }  // namespace tpw

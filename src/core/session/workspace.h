@@ -14,11 +14,10 @@ namespace tpw {
 
 inline constexpr const char* AppTitle = "TPW52";
 
-// Flags through which long operations report: set when an operation starts, cleared by its
-// successful end; callers test them after each step.
+// The program's state flags. Operations report how they ended by their result (Outcome), not
+// through flags; ErrorFlag is left to the channel list edits alone.
 struct ProgramFlags {
   bool ErrorFlag = false;
-  bool CancelFlag = false;
   bool TransferBusy = false;
   bool DataChanged = false;
 };

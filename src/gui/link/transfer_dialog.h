@@ -65,6 +65,7 @@ class TransferDialog : public QDialog, public TransferObserver {
   TransferDialog(Context ctx, SerialPort& port, TransferMode mode, SafetyNet net,
                  QWidget* parent = nullptr);
 
+  // How the last transfer ended.
   TransferResult result() const { return result_; }
   TransferMode mode() const { return mode_; }
 
@@ -91,7 +92,8 @@ class TransferDialog : public QDialog, public TransferObserver {
   SerialPort& port_;
   TransferMode mode_;
   SafetyNet net_;
-  TransferResult result_;
+  // Closed before any transfer ran, the dialog did nothing the user asked for.
+  TransferResult result_{.outcome = Outcome::Cancelled};
   QLabel* instructions_;
   TransferProgress* progress_;
   DataFlowArrow* flow_ = nullptr;

@@ -84,11 +84,9 @@ void ReportWindow::buildReport() {
 }
 
 void ReportWindow::saveAs() {
+  // A cancelled dialog answers with no file, and nothing is saved.
   const QString path = dialogs_.saveReportFile(this, folder_);
-  if (path.isEmpty()) {
-    ctx_.ws.flags.CancelFlag = true;
-    return;
-  }
+  if (path.isEmpty()) return;
   BusyWindow busy(this);
   SaveReportAs(ctx_, path.toStdString(), report_);
 }

@@ -82,8 +82,9 @@ class MainWindow : public QMainWindow {
   // The commands of the menus.
   void fileNew();
   void fileOpen();
-  void fileSave();
-  void fileSaveAs();
+  // Done when the settings were saved; cancelled when no file was chosen.
+  Outcome fileSave();
+  Outcome fileSaveAs();
   // Opens a channel data file as File > Open does once the file is chosen: from the command
   // line, a drop on the window or the recent files. An empty path asks with the dialog.
   void openFile(const QString& path);
@@ -139,7 +140,9 @@ class MainWindow : public QMainWindow {
   void showCurrentModel();
   void setUpModelMenu(const std::vector<int>& offered);
   void refreshDestinationMenu();
-  void saveDocumentTo(const QString& path);
+  // Saves the settings as the document at path; an empty path (a cancelled dialog) saves
+  // nothing.
+  Outcome saveDocumentTo(const QString& path);
   // Opens an image file in place of the image (File > Open with a .hex file, Ctrl+F2).
   void openImageAt(const QString& path);
   // After the image was replaced as a whole (a read, an opened image file): the General node,

@@ -35,7 +35,6 @@ void MainWindow::fileOpen() {
 
 void MainWindow::openFile(const QString& given) {
   if (!validateBeforeLeave()) return;
-  ws_.flags.CancelFlag = true;
   QString path = given;
   if (path.isEmpty()) {
     BusyWindow busy(this);
@@ -49,18 +48,16 @@ void MainWindow::openFile(const QString& given) {
   BusyWindow busy(this);
   Context ctx = context();
   // A refused file changes nothing: the editor starts again only from an accepted one.
-  if (!path.isEmpty() && OpenDataFile(ctx, path.toStdString())) {
-    resetEditor(EditorReset::KeepImage);
-    editor_->rebuildTree();
-    destinations_.syncToRegion(ws_.image);
-    refreshDestinationMenu();
-    ws_.documentPath = path.toStdString();
-    refreshTitle();
-    rememberFile(path);
-    ws_.flags.CancelFlag = false;
-    ws_.flags.DataChanged = false;
-  }
-  if (!ws_.flags.CancelFlag) editor_->refreshCurrentNode();
+  if (path.isEmpty() || OpenDataFile(ctx, path.toStdString()) != Outcome::Done) return;
+  resetEditor(EditorReset::KeepImage);
+  editor_->rebuildTree();
+  destinations_.syncToRegion(ws_.image);
+  refreshDestinationMenu();
+  ws_.documentPath = path.toStdString();
+  refreshTitle();
+  rememberFile(path);
+  ws_.flags.DataChanged = false;
+  editor_->refreshCurrentNode();
 }
 
 void MainWindow::openRecentFile(int entry) {
@@ -77,37 +74,32 @@ void MainWindow::openRecentFile(int entry) {
   openFile(QString::fromStdString(path));
 }
 
-void MainWindow::fileSave() {
-  if (!validateBeforeLeave()) return;
+Outcome MainWindow::fileSave() {
+  if (!validateBeforeLeave()) return Outcome::Cancelled;
   // An opened image file is binary: the channel data text goes to a file the user names.
-  if (ws_.documentPath.empty() || ws_.documentPath == openedImagePath_) {
-    fileSaveAs();
-    return;
-  }
-  saveDocumentTo(QString::fromStdString(ws_.documentPath));
+  if (ws_.documentPath.empty() || ws_.documentPath == openedImagePath_) return fileSaveAs();
+  return saveDocumentTo(QString::fromStdString(ws_.documentPath));
 }
 
-void MainWindow::fileSaveAs() {
-  if (!validateBeforeLeave()) return;
-  saveDocumentTo(services_.dialogs.saveDataFile(this, dialogFolder()));
+Outcome MainWindow::fileSaveAs() {
+  if (!validateBeforeLeave()) return Outcome::Cancelled;
+  return saveDocumentTo(services_.dialogs.saveDataFile(this, dialogFolder()));
 }
 
-void MainWindow::saveDocumentTo(const QString& path) {
-  // Set until the file is saved: it tells the caller (the question on closing) that nothing
-  // was saved when the dialog was cancelled.
-  ws_.flags.CancelFlag = true;
-  if (path.isEmpty()) return;
+Outcome MainWindow::saveDocumentTo(const QString& path) {
+  if (path.isEmpty()) return Outcome::Cancelled;
+  Outcome saved = Outcome::Failed;
   {
     BusyWindow busy(this);
     Context ctx = context();
-    SaveDataFile(ctx, path.toStdString());
+    saved = SaveDataFile(ctx, path.toStdString());
   }
-  if (ws_.flags.ErrorFlag) return;
+  if (saved != Outcome::Done) return saved;
   ws_.documentPath = path.toStdString();
   refreshTitle();
   rememberFile(path);
-  ws_.flags.CancelFlag = false;
   ws_.flags.DataChanged = false;
+  return saved;
 }
 
 void MainWindow::rememberFile(const QString& path) {

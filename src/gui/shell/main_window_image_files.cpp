@@ -7,19 +7,10 @@
 
 namespace tpw::gui {
 
-namespace {
-
-// The file chosen in a dialog; an empty answer (the dialog was cancelled) cancels the command.
-QString Chosen(QString path, ProgramFlags& flags) {
-  if (path.isEmpty()) flags.CancelFlag = true;
-  return path;
-}
-
-}  // namespace
-
 void MainWindow::openImageFile() {
   if (!ws_.options.DebugMode || !validateBeforeLeave()) return;
-  const QString path = Chosen(services_.dialogs.openImageFile(this, dialogFolder()), ws_.flags);
+  // A cancelled dialog answers with no file, and nothing happens.
+  const QString path = services_.dialogs.openImageFile(this, dialogFolder());
   if (path.isEmpty()) return;
   openImageAt(path);
 }
@@ -31,14 +22,14 @@ void MainWindow::openImageAt(const QString& path) {
     Context ctx = context();
     opened = OpenImageFile(ctx, path.toStdString());
   }
-  if (!opened.loaded) return;
+  if (opened.outcome != Outcome::Done) return;
   openedImagePath_ = ws_.documentPath;
   showReplacedImage(opened.regionChangeAccepted);
 }
 
 void MainWindow::saveImageFile() {
   if (!ws_.options.DebugMode || !validateBeforeLeave()) return;
-  const QString path = Chosen(services_.dialogs.saveImageFile(this, dialogFolder()), ws_.flags);
+  const QString path = services_.dialogs.saveImageFile(this, dialogFolder());
   if (path.isEmpty()) return;
   {
     BusyWindow busy(this);

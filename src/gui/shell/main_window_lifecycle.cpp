@@ -149,9 +149,7 @@ bool MainWindow::unloadAccepted() {
                                                kSaveQuestion, Buttons::YesNoCancel, Answer::Yes);
   if (answer == Answer::Cancel) return false;
   if (answer == Answer::No) return true;
-  if (!validateBeforeLeave()) return false;
-  fileSave();
-  return !ws_.flags.ErrorFlag && !ws_.flags.CancelFlag;
+  return fileSave() == Outcome::Done;
 }
 
 void MainWindow::storeWindowPlacement() {
