@@ -57,7 +57,15 @@ constexpr int BarWidth = 40;
 }  // namespace
 
 void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session) {
-  command.add_option("--port", options.port, "serial port of the programming cable")->required();
+  command.add_option("--port", options.port, "serial port of the programming cable")
+      ->required()
+      ->check(CLI::Validator(
+          [](const std::string& port) {
+            return port.empty() ? "no port given: give the serial port of the programming "
+                                  "cable (\"tpw52-cli ports\" lists them)"
+                                : "";
+          },
+          "PORT"));
   AddAnswerOptions(command, session);
   command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
   command.add_flag("--echo-check", options.echoCheck,

@@ -2,8 +2,11 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <memory>
 #include <thread>
+
+#include <sys/stat.h>
 
 #include "image/memory_map.h"
 #include "sim/pseudo_terminal.h"
@@ -321,18 +324,23 @@ TEST_F(E2e, StopSignalsCancelAWriteAndSayWhatTheRadioHolds) {
     }
     cli.signal(number);
     EXPECT_EQ(cli.wait(), 130) << name;
-    const std::string err = ReadBytes(run / "cli.err");
-    EXPECT_TRUE(err.starts_with("The radio on " + port +
-                                " is only partly programmed: it took the "
-                                "write up to address 0x"))
-        << err;
-    EXPECT_TRUE(
-        err.ends_with(". Program the radio again before you use it.\nThe transfer was "
-                      "cancelled by " +
-                      name + ".\n"))
-        << err;
     sim.signal(SIGINT);
     EXPECT_EQ(sim.wait(), 0);
+    // The write frame under way at the signal was answered and taken: the message ends the
+    // write at its last byte.
+    const std::string log = ReadBytes(run / "log.jsonl");
+    const std::string frame = "\"from\":\"pc\",\"bytes\":\"#CEPWR\\u0009";
+    const std::size_t last = log.rfind(frame);
+    ASSERT_NE(last, std::string::npos);
+    const int address = std::stoi(log.substr(last + frame.size(), 4), nullptr, 16);
+    const int length = std::stoi(log.substr(last + frame.size() + 10, 2), nullptr, 16);
+    EXPECT_NE(log.find("\"from\":\"radio\",\"bytes\":\"#CMDOK", last), std::string::npos);
+    char taken[8];
+    std::snprintf(taken, sizeof taken, "0x%03X", address + length - 1);
+    EXPECT_EQ(ReadBytes(run / "cli.err"),
+              "The radio on " + port + " is only partly programmed: it took the write up to "
+                  "address " + taken + ", then the write stopped. Program the radio again "
+                  "before you use it.\nThe transfer was cancelled by " + name + ".\n");
   }
 }
 
@@ -465,12 +473,37 @@ TEST_F(E2e, ARadioKeepsItsOwnAtisCodeAndSaysSo) {
   EXPECT_EQ(saved.substr(addr::AtisCode, 6), ImageAsString(radio).substr(addr::AtisCode, 6));
 }
 
-TEST_F(E2e, MissingPortIsExplained) {
-  const auto result = RunCommand(Cli("read --port /dev/tpw52-no-such-port --base " +
-                                     file("base.hex") + " --out " + file("out.hex")));
-  EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.err.find("The port /dev/tpw52-no-such-port does not exist."), std::string::npos)
-      << result.err;
+// What is not a port is named for what it is, without the system's numbers or ioctl words.
+TEST_F(E2e, WhatIsNoPortIsExplained) {
+  WriteBytes(dir / "regular", "x");
+  std::filesystem::create_directory(dir / "folder");
+  const bool fifo = mkfifo(file("fifo").c_str(), 0600) == 0;
+  const std::string notSerial =
+      " is not a serial port. Give the port of the programming cable (\"tpw52-cli ports\" lists "
+      "the serial ports).\n";
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"/dev/null", "The port /dev/null" + notSerial},
+      {file("regular"), "The port " + file("regular") + notSerial},
+      {file("folder"), "The port " + file("folder") + notSerial},
+  };
+  if (fifo) cases.push_back({file("fifo"), "The port " + file("fifo") + notSerial});
+  for (const auto& [port, expected] : cases) {
+    const auto result = RunCommand(Cli("read --port '" + port + "' --base " + file("base.hex") +
+                                       " --out " + file("out.hex")));
+    EXPECT_EQ(result.status, 1) << port;
+    EXPECT_EQ(result.err, expected);
+  }
+  const auto missing = RunCommand(Cli("read --port /dev/tpw52-no-such-port --base " +
+                                      file("base.hex") + " --out " + file("out.hex")));
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.err.starts_with("The port /dev/tpw52-no-such-port does not exist."))
+      << missing.err;
+  const auto none = RunCommand(Cli("read --port '' --out " + file("out.hex")));
+  EXPECT_EQ(none.status, 2);
+  EXPECT_TRUE(none.err.starts_with("--port: no port given: give the serial port of the "
+                                   "programming cable (\"tpw52-cli ports\" lists them)\n"))
+      << none.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
 }
 
 }  // namespace

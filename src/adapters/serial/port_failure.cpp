@@ -1,6 +1,7 @@
 #include "adapters/serial/port_failure.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "link/port_help.h"
 
@@ -15,15 +16,35 @@
 
 namespace tpw::serial {
 
+namespace {
+
+// What the system says of an open on something that is no terminal (/dev/null, a file): its
+// own words ("Inappropriate ioctl for device") would not tell the user what is wrong.
+bool MeansNoTerminal(const std::string& systemText) {
+#ifndef _WIN32
+  return systemText == std::generic_category().message(ENOTTY);
+#else
+  (void)systemText;
+  return false;
+#endif
+}
+
+}  // namespace
+
 DeviceAccess InspectDevice(const std::string& device) {
   DeviceAccess access;
 #ifndef _WIN32
+  // The serial port opens a bare name in /dev, as "ttyUSB0" for /dev/ttyUSB0.
+  const bool inFolder =
+      device.starts_with('/') || device.starts_with("./") || device.starts_with("../");
+  const std::string path = inFolder ? device : "/dev/" + device;
   struct stat info {};
-  if (stat(device.c_str(), &info) != 0) {
+  if (stat(path.c_str(), &info) != 0) {
     access.exists = errno != ENOENT && errno != ENOTDIR;
     return access;
   }
-  access.permitted = ::access(device.c_str(), R_OK | W_OK) == 0 || errno != EACCES;
+  access.device = S_ISCHR(info.st_mode);
+  access.permitted = ::access(path.c_str(), R_OK | W_OK) == 0 || errno != EACCES;
   const group* owner = getgrgid(info.st_gid);
   access.group = owner ? owner->gr_name : "dialout";
 #else
@@ -41,6 +62,11 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
                 " does not exist. Check that the programming cable is plugged in and "
                 "that this is its port. (\"tpw52-cli ports\" lists the serial ports.)",
             PortChecks(ThisPlatform(), {})};
+  }
+  if (!access.device || MeansNoTerminal(systemText)) {
+    return {number, "The port " + device +
+                        " is not a serial port. Give the port of the programming cable "
+                        "(\"tpw52-cli ports\" lists the serial ports)."};
   }
   if (!access.permitted) {
     return {number, "You have no permission to use the port " + device +

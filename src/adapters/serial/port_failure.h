@@ -7,10 +7,12 @@
 
 namespace tpw::serial {
 
-// What the system says about a device before it is opened.
+// What the system says about a device before it is opened, by the port's name as the serial
+// port takes it (a name without a folder is a device in /dev).
 struct DeviceAccess {
   bool exists = true;
   bool permitted = true;  // the user may read and write it
+  bool device = true;     // a character device, as every serial port is: no file, pipe or folder
   std::string group;      // the group that owns it (Linux and macOS)
 };
 DeviceAccess InspectDevice(const std::string& device);
