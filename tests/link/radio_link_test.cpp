@@ -357,30 +357,43 @@ struct DataReplyCase {
 
 TEST(RadioLinkReadBlock, RefusesEveryFaultyDataReply) {
   const std::string data16 = "00112233445566778899AABBCCDDEEFF";
-  const std::string wrongData = "a data reply of another length or with other than hex digits";
+  // The log names what arrived.
+  const auto wrongData = [](const std::string& data) {
+    return "a data reply of another length or with other than hex digits (\"" + data + "\")";
+  };
   const std::vector<DataReplyCase> cases = {
       {BuildFrame("#CEPDT", "0010", "10", data16),
        {"address error!!"},
        "",
-       "a data reply for another address"},
-      {BuildFrame("#CEPDT", "0000", "10", data16.substr(0, 30)), {"data error!!"}, "", wrongData},
-      {BuildFrame("#CEPDT", "0000", "08", data16), {"data error!!"}, "", wrongData},
+       "a data reply for another address (\"0010\")"},
+      {BuildFrame("#CEPDT", "0000", "10", data16.substr(0, 30)),
+       {"data error!!"},
+       "",
+       wrongData(data16.substr(0, 30))},
+      {BuildFrame("#CEPDT", "0000", "08", data16), {"data error!!"}, "", wrongData(data16)},
       {BuildFrame("#CEPDT", "0000", "10", "ZZ" + data16.substr(2)),
        {"data error!!"},
        "",
-       wrongData},
+       wrongData("ZZ" + data16.substr(2))},
       {BuildFrame("#CEPDT", "0000", "10", " 0" + data16.substr(2)),
        {"data error!!"},
        "",
-       wrongData},
+       wrongData(" 0" + data16.substr(2))},
       {"#CEPDT\t0000\t10\t" + data16 + "\t00\r\n",
        {},
        "#CMDSM\r\n",
-       "a data reply with a wrong checksum"},
-      {BuildFrame("#CEPXX", "0000", "10", data16), {}, "#CMDER\r\n", "another reply than data"},
+       "a data reply with a wrong checksum (\"#CEPDT\\x090000\\x0910\\x09" + data16 +
+           "\\x0900\")"},
+      {BuildFrame("#CEPXX", "0000", "10", data16),
+       {},
+       "#CMDER\r\n",
+       "another reply than data (\"#CEPXX\")"},
       {"ERROR\r\n", {}, "", "the radio answered ERROR instead of the data"},
       {"", {"time out!!"}, "", "no data reply"},
-      {"#CEPDT\t0000", {"time out!!"}, "", "the data reply stopped before its end"},
+      {"#CEPDT\t0000",
+       {"time out!!"},
+       "",
+       "the data reply stopped before its end (\"#CEPDT\\x090000\")"},
   };
   for (const DataReplyCase& c : cases) {
     LinkBench bench;

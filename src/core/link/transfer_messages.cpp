@@ -308,6 +308,16 @@ std::vector<Message> UnexpectedMessages(const TransferResult& result,
   return shown;
 }
 
+// What arrived, as the log shows it: control characters as hex ("#CMD\x0D\x0A").
+std::string Escaped(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const bool printable = c >= 0x20 && c < 0x7F;
+    shown += printable ? std::string(1, c) : "\\x" + HexPad(static_cast<unsigned char>(c), 2);
+  }
+  return shown;
+}
+
 std::string BlockName(const Block& block) {
   return "block 0x" + HexPad(block.address, 3) + ", " + std::to_string(block.length) +
          (block.length == 1 ? " byte" : " bytes");
@@ -420,7 +430,8 @@ std::string WaitingText(std::string_view port, std::string_view awaited,
 
 std::string FailureLogText(const LinkFailure& failure) {
   return (failure.block ? BlockName(*failure.block) + ": " : std::string()) +
-         FailureReason(failure);
+         FailureReason(failure) +
+         (failure.heard.empty() ? std::string() : " (\"" + Escaped(failure.heard) + "\")");
 }
 
 std::string PortFailureLogText(const PortFailure& failure) {
