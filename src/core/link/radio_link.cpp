@@ -271,6 +271,12 @@ LinkResult RadioLink::lostPort(PortFailure why) {
   return LinkResult::PortLost;
 }
 
+std::optional<LinkOutcome> RadioLink::stoppedBy(LinkResult result) const {
+  if (result == LinkResult::Cancelled) return LinkOutcome::cancelled();
+  if (result == LinkResult::PortLost) return lostFailure();
+  return std::nullopt;
+}
+
 LinkOutcome RadioLink::lostFailure() const {
   return LinkOutcome::failed({.fault = LinkFault::PortLost, .port = lost_.value_or(PortFailure{})});
 }
@@ -438,18 +444,10 @@ LinkOutcome RadioLink::exchange(std::string_view frame, Flush flush) {
     sendFrame(frame);
     ++attempts;
     const Received reply = waitForAcknowledgement();
-    switch (reply.result) {
-      case LinkResult::Ok:
-        return LinkOutcome::done();
-      case LinkResult::Cancelled:
-        return LinkOutcome::cancelled();
-      case LinkResult::PortLost:
-        return lostFailure();
-      case LinkResult::BadReply:
-        return Failed(LinkFault::OtherThanAcknowledgement, attempts, reply.text);
-      case LinkResult::TimedOut:
-      case LinkResult::ErrorReply:
-        break;
+    if (reply.result == LinkResult::Ok) return LinkOutcome::done();
+    if (const auto stopped = stoppedBy(reply.result)) return *stopped;
+    if (reply.result == LinkResult::BadReply) {
+      return Failed(LinkFault::OtherThanAcknowledgement, attempts, reply.text);
     }
     // No attempt follows a cancel.
     if (cancelRequested()) return LinkOutcome::cancelled();
@@ -490,19 +488,11 @@ ReceivedFrame RadioLink::receiveFrame(std::string_view word, std::string_view ot
     return failed(LinkFault::OtherReply, Outcome::Failed, head.text);
   }
   const Received rest = readLine(ReplyTimeout);
-  switch (rest.result) {
-    case LinkResult::Ok:
-      break;
-    case LinkResult::Cancelled:
-      return {LinkOutcome::cancelled(), {}};
-    case LinkResult::PortLost:
-      return {lostFailure(), {}};
-    case LinkResult::TimedOut:
-      return failed(LinkFault::ReplyCutShort, Outcome::Failed, head.text + rest.text);
-    case LinkResult::BadReply:
-    case LinkResult::ErrorReply:
-      return failed(LinkFault::ReplyTooLong);
+  if (const auto stopped = stoppedBy(rest.result)) return {*stopped, {}};
+  if (rest.result == LinkResult::TimedOut) {
+    return failed(LinkFault::ReplyCutShort, Outcome::Failed, head.text + rest.text);
   }
+  if (rest.result != LinkResult::Ok) return failed(LinkFault::ReplyTooLong);
   const std::string line = head.text + rest.text;
   if (!VerifyFrame(line)) {
     sendLine(protocol::ChecksumWrong);
@@ -540,16 +530,10 @@ LinkOutcome RadioLink::receiveData(MemoryImage& buffer, int address, int length)
   for (int i = 0; i < length; ++i) {
     buffer.set(address + i, static_cast<std::uint8_t>((*data)[static_cast<std::size_t>(i)]));
   }
-  switch (sendLine(protocol::Acknowledge)) {
-    case LinkResult::Ok:
-      return LinkOutcome::done();
-    case LinkResult::Cancelled:
-      return LinkOutcome::cancelled();
-    case LinkResult::PortLost:
-      return lostFailure();
-    default:
-      return Failed(LinkFault::AcknowledgementNotEchoed);
-  }
+  const LinkResult acknowledged = sendLine(protocol::Acknowledge);
+  if (acknowledged == LinkResult::Ok) return LinkOutcome::done();
+  if (const auto stopped = stoppedBy(acknowledged)) return *stopped;
+  return Failed(LinkFault::AcknowledgementNotEchoed);
 }
 
 LinkOutcome RadioLink::writeBlock(int address, std::span<const std::uint8_t> bytes,

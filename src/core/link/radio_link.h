@@ -149,6 +149,8 @@ class RadioLink {
   // from then on.
   LinkResult lostPort(PortFailure why);
   LinkOutcome lostFailure() const;
+  // How a wait or a send that the user cancelled, or that lost the port, ends its step.
+  std::optional<LinkOutcome> stoppedBy(LinkResult result) const;
   // Whether the wait under way must end: the user asked to stop as often as it takes.
   bool stopRequested();
   // Tells the observer, once a wait, that it still waits after SilenceNotice of silence.
