@@ -390,10 +390,11 @@ std::array<std::uint8_t, ImageSize> CodecOwnedBits(const SettingsModel& model, b
     const ListLayout& layout = Layout(id);
     own(layout.enableAddress, layout.bitmapBytes);
     own(layout.scanAddress, layout.bitmapBytes);
+    const int slotSize = id == ListId::CHRG || id == ListId::CHEXP ? 16 : 2;
     for (int k = 0; k < layout.slotCount; ++k) {
-      const int slot = layout.recordsAddress + layout.slotSize * k;
-      if (layout.slotSize == 2 || k >= model.list(id).size()) {
-        own(slot, layout.slotSize);
+      const int slot = layout.recordsAddress + slotSize * k;
+      if (slotSize == 2 || k >= model.list(id).size()) {
+        own(slot, slotSize);
       } else {
         own(slot, 1, 0xBF);
         own(slot + 1, 9);
