@@ -96,10 +96,17 @@ enum class Limit {
 
 // How the data-file reader takes a field besides converting its text.
 enum class FileRule {
-  Standard,        // a missing key, or a value not taken, keeps the field as it was
-  AlwaysOn,        // a flag the file cannot clear: on, and noted when the file says otherwise
-  NonZeroNumber,   // on exactly when the value reads as a number other than 0; never noted
-  NoneUnlessTaken, // a missing key, or a value not taken, reads as none (an empty text)
+  Standard,         // a missing key, or a value not taken, keeps the field as it was
+  AlwaysOn,         // a flag the file cannot clear: on, and noted when the file says otherwise
+  NonZeroNumber,    // on exactly when the value reads as a number other than 0; never noted
+  NoneUnlessTaken,  // a missing key, or a value not taken, reads as none (an empty text)
+};
+
+// Whether a record section of a data file without the field's key ends its list.
+enum class EndsList {
+  No,
+  WhenMissing,        // a missing or empty value
+  WhenMissingOrZero,  // that, or a number that rounds to 0
 };
 
 // What a field is, whatever record holds it.
@@ -114,6 +121,9 @@ struct FieldSpec {
   bool scrambleOnly = false;  // in data files only for a model with a scrambler
   // A slot whose value is out of range holds no record, and neither do the slots after it.
   bool endsRecords = false;
+  EndsList endsList = EndsList::No;
+  // What a value the data-file reader refuses leaves, when the field does not keep its value.
+  const char* whenRefused = nullptr;
 
   constexpr int entries() const {
     int count = 0;
@@ -174,6 +184,7 @@ struct RecordLayout {
   int slotSize;         // 0 for a record without a slot
   std::span<const Field<Owner>> fields;
   std::span<const SlotConstant> constants = {};
+  int firstSection = 1;  // the number of a list's first record section in a data file
 };
 
 // ---- accessors made from member pointers ----
@@ -217,11 +228,10 @@ template <auto Member>
 constexpr auto MemberOf() {
   using P = field_access::MemberPointer<decltype(Member)>;
   using Owner = typename P::Owner;
-  return Access<Owner>{
-      [](const Owner& owner, int) { return field_access::ToValue(owner.*Member); },
-      [](Owner& owner, int, const FieldValue& value) {
-        owner.*Member = field_access::FromValue<typename P::Type>(value);
-      }};
+  return Access<Owner>{[](const Owner& owner, int) { return field_access::ToValue(owner.*Member); },
+                       [](Owner& owner, int, const FieldValue& value) {
+                         owner.*Member = field_access::FromValue<typename P::Type>(value);
+                       }};
 }
 
 // An entry of an array member: &AtisSetup::groups, entry i.

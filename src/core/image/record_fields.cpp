@@ -44,8 +44,7 @@ constexpr Channel AlwaysOn(Channel field) {
 
 // The transmit mode of a short slot holds three fields in two bits: 0 off, 1 low power, 2 low
 // power with power-up, 3 high power.
-constexpr Place kTxMode =
-    Bits(short_slot::Flags, short_slot::TxModeTopBit, short_slot::FieldWidth);
+constexpr Place kTxMode = Bits(short_slot::Flags, short_slot::TxModeTopBit, short_slot::FieldWidth);
 constexpr int kTxOff = 0;
 constexpr int kTxLow = 1;
 constexpr int kTxLowPowerUp = 2;
@@ -59,7 +58,8 @@ int TxMode(const ChannelRecord& record) {
 constexpr SharedBits<ChannelRecord> kTxEnabledMode = {
     &TxMode, [](ChannelRecord& r, int mode) { r.txEnabled = mode != kTxOff; }};
 constexpr SharedBits<ChannelRecord> kLowPowerMode = {
-    &TxMode, [](ChannelRecord& r, int mode) { r.lowPower = mode == kTxLow || mode == kTxLowPowerUp; }};
+    &TxMode,
+    [](ChannelRecord& r, int mode) { r.lowPower = mode == kTxLow || mode == kTxLowPowerUp; }};
 constexpr SharedBits<ChannelRecord> kPowerUpMode = {
     &TxMode, [](ChannelRecord& r, int mode) { r.powerUp = mode == kTxLowPowerUp; }};
 
@@ -69,11 +69,12 @@ constexpr Place ShortField(int topBit) {
 
 constexpr Channel kPlanFields[] = {
     {{.keys = {"Position"},
-      .label = "Channel",
+      .label = "BASE CH No.",
       .kind = FieldKind::Number,
       .place = Byte(short_slot::Position),
       .limit = Limit::ChannelPosition,
-      .endsRecords = true},
+      .endsRecords = true,
+      .endsList = EndsList::WhenMissing},
      MemberOf<&ChannelRecord::position>()},
     AlwaysOn(At(kEnable, InBitmap(ListBitmap::Enable))),
     At(kLowPower, kTxMode, kLowPowerMode),
@@ -103,8 +104,14 @@ constexpr Channel kWeatherFields[] = {
     At(kScanMemory, InBitmap(ListBitmap::Scan)),
 };
 
+// A section whose Enable is 0 ends the list: the enable bitmap counts the records.
+constexpr Channel FirstOfList(Channel field) {
+  field.endsList = EndsList::WhenMissingOrZero;
+  return field;
+}
+
 constexpr Channel kFreeFields[] = {
-    At(kEnable, InBitmap(ListBitmap::Enable)),
+    FirstOfList(At(kEnable, InBitmap(ListBitmap::Enable))),
     {{.keys = {"CHDisplayL"},
       .label = "CH Display",
       .kind = FieldKind::Text,
@@ -147,7 +154,8 @@ constexpr SlotConstant kFreeConstants[] = {
 };
 
 constexpr RecordLayout<ChannelRecord> kPlanRecord = {"", short_slot::Size, kPlanFields};
-constexpr RecordLayout<ChannelRecord> kWeatherRecord = {"", 0, kWeatherFields};
+// The weather sections are numbered from 0, as the channels' place in the weather table.
+constexpr RecordLayout<ChannelRecord> kWeatherRecord = {"", 0, kWeatherFields, {}, 0};
 constexpr RecordLayout<ChannelRecord> kFreeRecord = {"", long_slot::Size, kFreeFields,
                                                      kFreeConstants};
 
@@ -155,7 +163,7 @@ constexpr RecordLayout<ChannelRecord> kFreeRecord = {"", long_slot::Size, kFreeF
 
 constexpr Field<ChannelGroups> kGroupFields[] = {
     {{.keys = {"Group1", "Group2", "Group3", "Exp CH"},
-      .label = "Usable",
+      .label = "Usable CH Group",
       .place = Bit(addr::UsableGroups, addr::UsableGroupBit(0))},
      ElementMemberOf<&ChannelGroup::usable, GroupCount>()},
     // The EXP group's priority channel is kept in data files only.
@@ -173,7 +181,7 @@ constexpr Field<CommonSetup> kCommonFields[] = {
       .kind = FieldKind::Number,
       .place = Byte(addr::TxPoDisplay)},
      MemberOf<&CommonSetup::txPowerDisplay>()},
-    {{.keys = {"SCAN"}, .label = "Scan", .place = Bit(addr::Scan, addr::ScanBit)},
+    {{.keys = {"SCAN"}, .label = "SCAN", .place = Bit(addr::Scan, addr::ScanBit)},
      MemberOf<&CommonSetup::scan>()},
     {{.keys = {"Resume Time"},
       .label = "Resume Time",
@@ -220,7 +228,8 @@ constexpr Field<AtisSetup> kAtisFields[] = {
       .kind = FieldKind::Digits,
       .place = DigitsAt(addr::AtisCode),
       .rule = FileRule::NoneUnlessTaken,
-      .hashPrefix = true},
+      .hashPrefix = true,
+      .whenRefused = "read as no code, so none is programmed"},
      MemberOf<&AtisSetup::code>()},
 };
 
