@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <exception>
-#include <limits>
 #include <new>
 #include <optional>
 
@@ -12,9 +11,7 @@
 #include "files/file_failure.h"
 #include "files/file_save.h"
 #include "files/ini_file.h"
-#include "image/channel_tables.h"
 #include "image/encodings.h"
-#include "image/memory_map.h"
 #include "image/record_fields.h"
 #include "image/regions.h"
 #include "image/text_values.h"
