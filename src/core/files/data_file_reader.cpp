@@ -1,6 +1,7 @@
 #include "files/data_file_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 
