@@ -41,7 +41,8 @@ TEST_F(AtomicSave, AnInterruptedSaveLeavesTheOldFileAndNoTemporaryFile) {
     t.files.failing = step;
     t.files.failure = std::make_error_code(std::errc::no_space_on_device);
     t.prompter.boxes.clear();
-    EXPECT_EQ(SaveDocument(t.ctx, target, std::string(4096, 'x'), "frmMain.SaveFileAs"), Outcome::Failed);
+    EXPECT_EQ(SaveDocument(t.ctx, target, std::string(4096, 'x'), "frmMain.SaveFileAs"),
+              Outcome::Failed);
     EXPECT_EQ(ReadBytes(target), "old channels\r\n");
     EXPECT_EQ(FolderNames(dir.path()), std::vector<std::string>{"boat.dat"});
     ASSERT_EQ(t.prompter.boxes.size(), 1u);

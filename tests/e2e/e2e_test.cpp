@@ -257,17 +257,18 @@ TEST_F(E2e, APortThatHangsUpIsLostAtOnce) {
   for (const bool write : {false, true}) {
     auto peer = std::make_unique<sim::PseudoTerminal>();
     const std::string port = peer->path();
-    ChildProcess cli(write ? std::vector<std::string>{TPW52_CLI, "write", "--port", port,
-                                                      file("base.hex")}
-                           : std::vector<std::string>{TPW52_CLI, "read", "--port", port, "--out",
-                                                      file("out.hex")},
-                     file("cli.err"));
+    ChildProcess cli(
+        write
+            ? std::vector<std::string>{TPW52_CLI, "write", "--port", port, file("base.hex")}
+            : std::vector<std::string>{TPW52_CLI, "read", "--port", port, "--out", file("out.hex")},
+        file("cli.err"));
     EXPECT_EQ(peer->read(std::chrono::seconds(10)), "P");  // the first ping
     peer.reset();
     const Timed run = RunTimed(cli);
     EXPECT_EQ(run.status, 1);
-    const std::string nothing = write ? "Nothing was written: the radio on " + port + " is as it was."
-                                      : "Nothing was read: the data on the PC are as they were.";
+    const std::string nothing = write
+                                    ? "Nothing was written: the radio on " + port + " is as it was."
+                                    : "Nothing was read: the data on the PC are as they were.";
     EXPECT_EQ(ReadBytes(dir / "cli.err"),
               "The connection to the radio on " + port + " was lost: the line hung up.\n" +
                   nothing +
@@ -337,10 +338,13 @@ TEST_F(E2e, StopSignalsCancelAWriteAndSayWhatTheRadioHolds) {
     EXPECT_NE(log.find("\"from\":\"radio\",\"bytes\":\"#CMDOK", last), std::string::npos);
     char taken[8];
     std::snprintf(taken, sizeof taken, "0x%03X", address + length - 1);
-    EXPECT_EQ(ReadBytes(run / "cli.err"),
-              "The radio on " + port + " is only partly programmed: it took the write up to "
-                  "address " + taken + ", then the write stopped. Program the radio again "
-                  "before you use it.\nThe transfer was cancelled by " + name + ".\n");
+    EXPECT_EQ(ReadBytes(run / "cli.err"), "The radio on " + port +
+                                              " is only partly programmed: it took the write up to "
+                                              "address " +
+                                              taken +
+                                              ", then the write stopped. Program the radio again "
+                                              "before you use it.\nThe transfer was cancelled by " +
+                                              name + ".\n");
   }
 }
 
@@ -488,8 +492,8 @@ TEST_F(E2e, WhatIsNoPortIsExplained) {
   };
   if (fifo) cases.push_back({file("fifo"), "The port " + file("fifo") + notSerial});
   for (const auto& [port, expected] : cases) {
-    const auto result = RunCommand(Cli("read --port '" + port + "' --base " + file("base.hex") +
-                                       " --out " + file("out.hex")));
+    const auto result = RunCommand(
+        Cli("read --port '" + port + "' --base " + file("base.hex") + " --out " + file("out.hex")));
     EXPECT_EQ(result.status, 1) << port;
     EXPECT_EQ(result.err, expected);
   }
@@ -500,8 +504,9 @@ TEST_F(E2e, WhatIsNoPortIsExplained) {
       << missing.err;
   const auto none = RunCommand(Cli("read --port '' --out " + file("out.hex")));
   EXPECT_EQ(none.status, 2);
-  EXPECT_TRUE(none.err.starts_with("--port: no port given: give the serial port of the "
-                                   "programming cable (\"tpw52-cli ports\" lists them)\n"))
+  EXPECT_TRUE(
+      none.err.starts_with("--port: no port given: give the serial port of the "
+                           "programming cable (\"tpw52-cli ports\" lists them)\n"))
       << none.err;
   EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
 }

@@ -142,7 +142,8 @@ TEST(RadioLinkExchange, SilentRadioFailsOnlyAfterEveryReplyTimeout) {
   LinkBench bench;
   ScriptedRadio radio(bench.line, &bench.t.host);
   const auto start = bench.t.host.now();
-  EXPECT_EQ(bench.link.writeBlock(0x282, ErasedByte, "frmRadio.WriteData").outcome, Outcome::Failed);
+  EXPECT_EQ(bench.link.writeBlock(0x282, ErasedByte, "frmRadio.WriteData").outcome,
+            Outcome::Failed);
   ASSERT_EQ(radio.received().size(), 3u);
   ASSERT_EQ(radio.receivedAt().size(), 3u);
   // Each attempt waits the whole reply time-out of 10 s before the next one is sent, and the
@@ -314,8 +315,9 @@ TEST(RadioLinkStart, PortThatCannotOpenIsExplained) {
   const LinkOutcome started = bench.link.startLink();
   EXPECT_EQ(started.outcome, Outcome::Failed);
   // The user reads the description; the log keeps the system's number before it.
-  EXPECT_EQ(FailureMessages(started),
-            (std::vector<Message>{{Icon::Critical, "Port Inicialize Error!!", "The port is busy."}}));
+  EXPECT_EQ(
+      FailureMessages(started),
+      (std::vector<Message>{{Icon::Critical, "Port Inicialize Error!!", "The port is busy."}}));
   EXPECT_EQ(bench.t.diagnostics.errors,
             std::vector<std::string>{"frmRadio.PortInit -> 2The port is busy."});
 
@@ -382,8 +384,7 @@ TEST(RadioLinkReadBlock, RefusesEveryFaultyDataReply) {
       {"#CEPDT\t0000\t10\t" + data16 + "\t00\r\n",
        {},
        "#CMDSM\r\n",
-       "a data reply with a wrong checksum (\"#CEPDT\\x090000\\x0910\\x09" + data16 +
-           "\\x0900\")"},
+       "a data reply with a wrong checksum (\"#CEPDT\\x090000\\x0910\\x09" + data16 + "\\x0900\")"},
       {BuildFrame("#CEPXX", "0000", "10", data16),
        {},
        "#CMDER\r\n",

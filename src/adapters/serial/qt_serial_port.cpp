@@ -65,7 +65,7 @@ std::optional<PortFailure> QtSerialPort::open(std::string_view text) {
 void QtSerialPort::noticeLoss() {
   if (lost_ || !port_.isOpen() || !MeansLostPort(port_.error())) return;
   lost_ = DescribeLostPort(port_.error(), port_.errorString().toStdString(),
-                              LineHungUp(port_.handle()), description_);
+                           LineHungUp(port_.handle()), description_);
 }
 
 void QtSerialPort::close() {

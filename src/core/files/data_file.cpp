@@ -105,9 +105,8 @@ void UnexpectedFailure(Context& ctx, const fs::path& path, const std::string& lo
 // bytes beside every character of plain text.
 bool IsUtf16Text(std::string_view content) {
   if (content.starts_with("\xFF\xFE") || content.starts_with("\xFE\xFF")) return true;
-  return content.size() >= 4 &&
-         ((content[0] == '\0' && content[2] == '\0' && content[1] != '\0') ||
-          (content[1] == '\0' && content[3] == '\0' && content[0] != '\0'));
+  return content.size() >= 4 && ((content[0] == '\0' && content[2] == '\0' && content[1] != '\0') ||
+                                 (content[1] == '\0' && content[3] == '\0' && content[0] != '\0'));
 }
 
 // Why [MAIN] names no model of this program, or none when it names the current one.
@@ -145,8 +144,7 @@ Outcome MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view
     case RegionMatch::Question:
       break;
   }
-  return AgreesToRegionChange(ctx.prompter, MainTitle(caps)) ? Outcome::Done
-                                                             : Outcome::Cancelled;
+  return AgreesToRegionChange(ctx.prompter, MainTitle(caps)) ? Outcome::Done : Outcome::Cancelled;
 }
 
 // Reads the file, or tells why it cannot be (with "FileRead Error!!"): one larger than any

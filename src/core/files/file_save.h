@@ -12,6 +12,6 @@ namespace tpw {
 // through a temporary file beside it, the short rest after the file. A failure is logged under
 // procedure and shown as "FileSave Error!!"; the previous file is then left whole.
 Outcome SaveDocument(Context& ctx, const std::filesystem::path& path, std::string_view content,
-                  std::string_view procedure);
+                     std::string_view procedure);
 
 }  // namespace tpw

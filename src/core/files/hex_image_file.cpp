@@ -108,8 +108,7 @@ ImageFileStatus ReadImageFile(const fs::path& path, int modelType, MemoryImage& 
                                                  : ImageFileStatus::BadVersion;
 }
 
-Outcome LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch,
-                      ModelWords words) {
+Outcome LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch, ModelWords words) {
   Workspace& ws = ctx.ws;
   ImageFileFinding found;
   const ImageFileStatus status = ReadWhileBusy(ctx, path, scratch, found);

@@ -38,7 +38,7 @@ ImageFileStatus ReadImageFile(const std::filesystem::path& path, int modelType,
 // image).
 enum class ModelWords { Required, Shown };
 Outcome LoadImageFile(Context& ctx, const std::filesystem::path& path, MemoryImage& scratch,
-                   ModelWords words = ModelWords::Required);
+                      ModelWords words = ModelWords::Required);
 
 // Why an image with these bytes is refused by the model check: "the model words at 0x080
 // and 0x7FE hold 0x012C and 0x012C; ...". Empty when it passes.

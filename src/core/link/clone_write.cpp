@@ -141,8 +141,7 @@ TransferResult WriteByPlan(RadioLink& link, MemoryImage& image) {
   const bool radioEmpty = radio.allFF(addr::AtisCode, addr::AtisCodeLength);
   const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
   // The radio keeps a new code for good: the user sees it and agrees before it is sent.
-  if (atisNew &&
-      !link.questions().programNewAtisCode(DecodeDigits(image, addr::AtisCode))) {
+  if (atisNew && !link.questions().programNewAtisCode(DecodeDigits(image, addr::AtisCode))) {
     return EndWrite(link, TransferStep::AtisCodeConfirm, LinkOutcome::cancelled());
   }
   link.observer().imageCaptured(CapturedImage::ToWrite, image);

@@ -20,9 +20,9 @@ enum class LinkFault {
   SpeedReplyUnreadable,  // another answer to the speed command (heard), or a garbled line end
   NoAnswer,              // the synchronisation was not acknowledged twice
   // One command with its acknowledgement.
-  NoAcknowledgement,           // silence after every attempt
-  RejectedNotResynchronised,   // "ERROR" after every attempt, and no new synchronisation
-  OtherThanAcknowledgement,    // something else arrived (heard)
+  NoAcknowledgement,          // silence after every attempt
+  RejectedNotResynchronised,  // "ERROR" after every attempt, and no new synchronisation
+  OtherThanAcknowledgement,   // something else arrived (heard)
   // The reply frame that follows an acknowledged request (expected names it).
   ReplyMissing,        // nothing arrived
   ReplyRejected,       // "ERROR" arrived instead

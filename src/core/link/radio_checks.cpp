@@ -56,9 +56,9 @@ TransferResult CheckStatus(RadioLink& link) {
     const bool ready = answer.status == Status::Ready;
     link.monitor(ready ? "status check.. OK" : "status check.. NG!!");
     if (ready) return EndedIn(Step, LinkOutcome::done());
-    return ReadFailed(link, Step,
-                      answer.outcome.isDone() ? LinkOutcome{Outcome::Failed, std::nullopt}
-                                              : answer.outcome);
+    return ReadFailed(
+        link, Step,
+        answer.outcome.isDone() ? LinkOutcome{Outcome::Failed, std::nullopt} : answer.outcome);
   }
 }
 

@@ -374,8 +374,8 @@ LinkOutcome RadioLink::switchSpeed() {
     case LinkResult::PortLost:
       return lostFailure();
     case LinkResult::BadReply:
-      return {Outcome::Done, LinkFailure{.fault = LinkFault::SpeedReplyUnreadable,
-                                         .heard = reply.text}};
+      return {Outcome::Done,
+              LinkFailure{.fault = LinkFault::SpeedReplyUnreadable, .heard = reply.text}};
     case LinkResult::TimedOut:
     case LinkResult::ErrorReply:
       return LinkOutcome::done();
@@ -463,10 +463,10 @@ LinkOutcome RadioLink::exchange(std::string_view frame, Flush flush) {
 ReceivedFrame RadioLink::receiveFrame(std::string_view word, std::string_view otherWordAnswer) {
   const auto failed = [&](LinkFault fault, Outcome outcome = Outcome::Failed,
                           std::string heard = {}) {
-    return ReceivedFrame{{outcome, LinkFailure{.fault = fault,
-                                               .expected = std::string(word),
-                                               .heard = std::move(heard)}},
-                         {}};
+    return ReceivedFrame{
+        {outcome,
+         LinkFailure{.fault = fault, .expected = std::string(word), .heard = std::move(heard)}},
+        {}};
   };
   const Received head = readReplyWord();
   switch (head.result) {

@@ -126,8 +126,8 @@ TransferResult EndedIn(TransferStep step, LinkOutcome link) {
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode, bool readFirst) {
   FlagGuard busy(ctx.ws.flags.TransferBusy, true);
-  const TransferSetting setting{mode, port.name(), ctx.ws.caps.ModelName,
-                                ctx.ws.model.atis.code, ctx.ws.options.DebugMode};
+  const TransferSetting setting{mode, port.name(), ctx.ws.caps.ModelName, ctx.ws.model.atis.code,
+                                ctx.ws.options.DebugMode};
   RadioLink link(ctx, port, observer, TransferCaption(mode));
   TransferResult result =
       mode == TransferMode::Program ? PrepareToWrite(ctx.ws) : EndedIn(TransferStep::Preparing, {});

@@ -93,8 +93,9 @@ std::string NoAnswerText(std::string_view port) {
 // The port went away under a transfer: why, what the transfer left when no later message
 // says it, and what else can take a port away on this system.
 std::string LostPortText(std::string_view port, const PortFailure& failure, std::string_view left) {
-  return "The connection to the radio on " + std::string(port) + " was lost: " +
-         failure.description + "." + (left.empty() ? std::string() : "\r\n" + std::string(left)) +
+  return "The connection to the radio on " + std::string(port) +
+         " was lost: " + failure.description + "." +
+         (left.empty() ? std::string() : "\r\n" + std::string(left)) +
          "\r\nCheck that the cable is plugged in and that the radio is switched on, then try "
          "again." +
          (failure.checks.empty() ? std::string() : "\r\n" + failure.checks);
@@ -230,9 +231,9 @@ void AddCheckReadFailure(std::vector<Message>& shown, const TransferResult& resu
 void AddModelRefusal(std::vector<Message>& shown, const TransferResult& result,
                      const TransferSetting& setting, const std::string& explanation) {
   if (result.productCode && setting.debug) {
-    shown.push_back(Critical("Product Code Error!",
-                             "address: 0x" + HexDigits(result.productCode->address) + " -> 0x" +
-                                 HexDigits(result.productCode->found)));
+    shown.push_back(
+        Critical("Product Code Error!", "address: 0x" + HexDigits(result.productCode->address) +
+                                            " -> 0x" + HexDigits(result.productCode->found)));
   }
   shown.push_back(
       Critical(msg::ReadCaption, std::string(msg::ModelTypeError) + "\r\n" + explanation));
@@ -264,9 +265,9 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
     case TransferStep::Region:
       AddCheckReadFailure(shown, result, caption);
       if (result.regions) {
-        shown.push_back(Critical(caption, std::string(msg::RegionUnmatched) + "\r\n" +
-                                              RadioRegionRefusedText(setting.port,
-                                                                     *result.regions)));
+        shown.push_back(
+            Critical(caption, std::string(msg::RegionUnmatched) + "\r\n" +
+                                  RadioRegionRefusedText(setting.port, *result.regions)));
       }
       return;
     case TransferStep::AtisCodeConfirm:
@@ -276,20 +277,19 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
       if (result.keptAtisCode.empty()) {
         shown.push_back({Icon::Information, caption, msg::Complete});
       } else {
-        shown.push_back({Icon::Exclamation, caption,
-                         std::string(msg::Complete) + "\r\n" +
-                             KeptAtisCodeText(setting.port, result.keptAtisCode,
-                                              setting.dataAtisCode)});
+        shown.push_back(
+            {Icon::Exclamation, caption,
+             std::string(msg::Complete) + "\r\n" +
+                 KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)});
       }
       return;
     default:
       break;
   }
   if (result.outcome == Outcome::Failed) {
-    shown.push_back(Critical(FailureTitle(setting.mode), std::string(msg::CommunicationError) +
-                                                             "\r\n" +
-                                                             Unfinished(setting, result.writes,
-                                                                        true)));
+    shown.push_back(Critical(
+        FailureTitle(setting.mode),
+        std::string(msg::CommunicationError) + "\r\n" + Unfinished(setting, result.writes, true)));
     return;
   }
   const std::string left = Unfinished(setting, result.writes, false);
@@ -301,8 +301,7 @@ std::vector<Message> UnexpectedMessages(const TransferResult& result,
                                         const TransferSetting& setting) {
   const std::string caption = TransferCaption(setting.mode);
   std::vector<Message> shown = {Critical(caption, std::to_string(result.unexpected->number) +
-                                                      "\r\n\r\n" +
-                                                      result.unexpected->description)};
+                                                      "\r\n\r\n" + result.unexpected->description)};
   const std::string left = Unfinished(setting, result.writes, false);
   if (!left.empty()) shown.push_back({Icon::Exclamation, caption, left});
   return shown;

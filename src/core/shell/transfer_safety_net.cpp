@@ -133,8 +133,7 @@ class SafetyNetObserver : public TransferObserver {
   }
 
   // After the transfer: the trace is saved, the backups pruned, a failed backup reported.
-  void finish(TransferMode mode, const std::string& port, const std::tm& started,
-              Outcome ended) {
+  void finish(TransferMode mode, const std::string& port, const std::tm& started, Outcome ended) {
     if (net_.userData.empty()) return;
     SaveTransferTrace(ctx_.files, net_.userData, started, TraceOperationName(mode),
                       header(mode, port, started, ended) + trace_.text());
