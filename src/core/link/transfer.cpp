@@ -68,6 +68,7 @@ TransferResult Unexpected(Context& ctx, const RadioLink& link, TransferMode mode
     ctx.ws.image = before.image;
     ctx.ws.model = before.model;
   }
+  // Its messages are its own, wherever it happened.
   TransferResult result = EndedIn(TransferStep::Starting, {Outcome::Failed, std::nullopt});
   result.unexpected = unexpected;
   return result;

@@ -7,6 +7,7 @@
 #include "files/image_backups.h"
 #include "files/transfer_traces.h"
 #include "image/text_values.h"
+#include "link/transfer_messages.h"
 
 namespace tpw {
 
@@ -27,17 +28,18 @@ const char* BackupContent(CapturedImage image) {
   return "";
 }
 
-// How the transfer ended, in the trace's header.
-const char* EndName(Outcome outcome) {
-  switch (outcome) {
+// How the transfer ended, in the trace's header: a failure with its reason.
+std::string EndText(const TransferResult& result) {
+  switch (result.outcome) {
     case Outcome::Done:
       return "completed";
     case Outcome::Cancelled:
       return "cancelled";
     case Outcome::Failed:
-      return "failed";
+      break;
   }
-  return "";
+  if (result.unexpected) return "failed (" + result.unexpected->description + ")";
+  return result.failure ? "failed (" + FailureLogText(*result.failure) + ")" : "failed";
 }
 
 // Bytes as the trace shows them: printable characters as they are, the rest escaped.
@@ -133,7 +135,8 @@ class SafetyNetObserver : public TransferObserver {
   }
 
   // After the transfer: the trace is saved, the backups pruned, a failed backup reported.
-  void finish(TransferMode mode, const std::string& port, const std::tm& started, Outcome ended) {
+  void finish(TransferMode mode, const std::string& port, const std::tm& started,
+              const TransferResult& ended) {
     if (net_.userData.empty()) return;
     SaveTransferTrace(ctx_.files, net_.userData, started, TraceOperationName(mode),
                       header(mode, port, started, ended) + trace_.text());
@@ -154,9 +157,9 @@ class SafetyNetObserver : public TransferObserver {
   };
 
   static std::string header(TransferMode mode, const std::string& port, const std::tm& started,
-                            Outcome ended) {
+                            const TransferResult& ended) {
     return "Transfer: " + std::string(TransferCaption(mode)) + "\r\nPort: " + port +
-           "\r\nStarted: " + DatedStamp(started) + "\r\nEnded: " + EndName(ended) +
+           "\r\nStarted: " + DatedStamp(started) + "\r\nEnded: " + EndText(ended) +
            "\r\nSeconds since the start, > to the radio, < from the radio, (how it ended):\r\n";
   }
 
@@ -199,7 +202,7 @@ TransferResult RunProtectedTransfer(Context& ctx, SerialPort& port, TransferObse
   SafetyNetObserver recorder(ctx, observer, net);
   const TransferResult result =
       RunTransfer(ctx, port, recorder, mode, net.readFirst && mode == TransferMode::Program);
-  recorder.finish(mode, port.name(), started, result.outcome);
+  recorder.finish(mode, port.name(), started, result);
   return result;
 }
 
