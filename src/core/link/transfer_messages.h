@@ -55,8 +55,7 @@ class TransferQuestions {
   bool retryBusyRadio();
   // The radio's region differs from the data set's: take the radio's?
   bool takeRadioRegion();
-  // The radio has no ATIS code and the data hold one: may the radio take it for good? Declined,
-  // the user is told that nothing was written.
+  // The radio has no ATIS code and the data hold one: may the radio take it for good?
   bool programNewAtisCode(std::string_view code);
 
  private:
