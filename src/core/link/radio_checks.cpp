@@ -121,7 +121,7 @@ TransferResult CheckRegion(RadioLink& link) {
     result.regionChangeAccepted = true;
     return result;
   }
-  return Refused(Step);
+  return EndedIn(Step, LinkOutcome::cancelled());
 }
 
 TransferResult RunChecks(RadioLink& link, Checks checks) {

@@ -20,7 +20,8 @@ TransferResult CheckProductCode(RadioLink& link);
 TransferResult CheckProductCodeToWrite(const MemoryImage& image);
 
 // The region; done when it agrees, or when the user agreed to take the radio's
-// (regionChangeAccepted); failed with both regions when they are never mixed.
+// (regionChangeAccepted); cancelled when the user declined it; failed with both regions when
+// they are never mixed.
 TransferResult CheckRegion(RadioLink& link);
 
 // The checks an operation makes before anything moves, in order, each only after the one
