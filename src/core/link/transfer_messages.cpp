@@ -239,6 +239,29 @@ void AddModelRefusal(std::vector<Message>& shown, const TransferResult& result,
       Critical(msg::ReadCaption, std::string(msg::ModelTypeError) + "\r\n" + explanation));
 }
 
+// "Complete!!", with the ATIS code the radio kept on the next line under a warning icon.
+Message CompleteMessage(const TransferResult& result, const TransferSetting& setting) {
+  const std::string caption = TransferCaption(setting.mode);
+  if (result.keptAtisCode.empty()) return {Icon::Information, caption, msg::Complete};
+  return {Icon::Exclamation, caption,
+          std::string(msg::Complete) + "\r\n" +
+              KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
+}
+
+// The end of a step that moves data: a failure is "CommunicatiOn Error!!" with what it left; a
+// cancel says what it left in the radio, if anything.
+void AddDataMovedEnd(std::vector<Message>& shown, const TransferResult& result,
+                     const TransferSetting& setting) {
+  if (result.outcome == Outcome::Failed) {
+    shown.push_back(Critical(
+        FailureTitle(setting.mode),
+        std::string(msg::CommunicationError) + "\r\n" + Unfinished(setting, result.writes, true)));
+    return;
+  }
+  const std::string left = Unfinished(setting, result.writes, false);
+  if (!left.empty()) shown.push_back({Icon::Exclamation, TransferCaption(setting.mode), left});
+}
+
 // What the step the transfer ended in says of it.
 void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
                      const TransferSetting& setting) {
@@ -274,26 +297,11 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
       shown.push_back({Icon::Exclamation, caption, NewAtisCodeDeclinedText(setting.port)});
       return;
     case TransferStep::Finished:
-      if (result.keptAtisCode.empty()) {
-        shown.push_back({Icon::Information, caption, msg::Complete});
-      } else {
-        shown.push_back(
-            {Icon::Exclamation, caption,
-             std::string(msg::Complete) + "\r\n" +
-                 KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)});
-      }
+      shown.push_back(CompleteMessage(result, setting));
       return;
     default:
-      break;
+      AddDataMovedEnd(shown, result, setting);
   }
-  if (result.outcome == Outcome::Failed) {
-    shown.push_back(Critical(
-        FailureTitle(setting.mode),
-        std::string(msg::CommunicationError) + "\r\n" + Unfinished(setting, result.writes, true)));
-    return;
-  }
-  const std::string left = Unfinished(setting, result.writes, false);
-  if (!left.empty()) shown.push_back({Icon::Exclamation, caption, left});
 }
 
 // A failure nobody expected: its number and description, then what it left in the radio.
