@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "editor/setup_edits.h"
+
 namespace tpw {
 namespace {
 
@@ -38,28 +40,25 @@ TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
 }
 
 TEST(CommonOptions, ChoicesStoreTheirFieldAndLoadBack) {
-  SettingsModel model;
-  const SettingsModel untouched = model;
-  EXPECT_FALSE(StoreChoice(model, CommonOption::DualWatch, 1));
-  EXPECT_EQ(model, untouched);
-  EXPECT_EQ(ShownValue(model, CommonOption::DualWatch), std::nullopt);
-
-  EXPECT_TRUE(StoreChoice(model, CommonOption::Scan, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::ResumeTime, 5));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::PttScanClear, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::DwTw, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::ModeSelect, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::WeatherAlert, 2));  // "On Scan"
-  EXPECT_TRUE(StoreChoice(model, CommonOption::AtisMode, 1));
-  EXPECT_EQ(model.common, (CommonSetup{.scan = true,
-                                       .resumeTime = 5,
-                                       .pttScanClear = true,
-                                       .weatherAlert = 2,
-                                       .dualWatch = true,
-                                       .modeSelect = 1}));
-  EXPECT_EQ(model.atis.mode, 1);
-  EXPECT_EQ(ShownValue(model, CommonOption::Scan), 1);
-  EXPECT_EQ(ShownValue(model, CommonOption::WeatherAlert), 2);
+  Workspace ws;
+  const std::pair<CommonOption, int> choices[] = {
+      {CommonOption::Scan, 1},       {CommonOption::ResumeTime, 5},
+      {CommonOption::PttScanClear, 1}, {CommonOption::DwTw, 1},
+      {CommonOption::ModeSelect, 1}, {CommonOption::WeatherAlert, 2},  // "On Scan"
+      {CommonOption::AtisMode, 1},   {CommonOption::DualWatch, 1}};
+  for (const auto& [option, value] : choices) ChooseCommonOption(ws, option, value);
+  EXPECT_EQ(ws.model.common, (CommonSetup{.scan = true,
+                                          .resumeTime = 5,
+                                          .pttScanClear = true,
+                                          .weatherAlert = 2,
+                                          .dualWatch = true,
+                                          .modeSelect = 1}));
+  EXPECT_EQ(ws.model.atis.mode, 1);
+  for (const auto& [option, value] : choices) {
+    if (option == CommonOption::DualWatch) continue;
+    EXPECT_EQ(ShownValue(ws.model, option), value);
+  }
+  EXPECT_EQ(ShownValue(ws.model, CommonOption::DualWatch), std::nullopt);
 }
 
 TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
@@ -76,7 +75,8 @@ TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
 }
 
 TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
-  SettingsModel model;
+  Workspace ws;
+  SettingsModel& model = ws.model;
   model.common.resumeTime = 4;
   model.common.modeSelect = 1;
   for (CommonOption dependent : {CommonOption::ResumeTime, CommonOption::PttScanClear}) {
@@ -90,15 +90,15 @@ TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
     EXPECT_EQ(ControllingOption(free), std::nullopt);
     EXPECT_TRUE(IsOptionEnabled(model, free));
   }
-  StoreChoice(model, CommonOption::Scan, 1);
+  ChooseCommonOption(ws, CommonOption::Scan, 1);
   EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ResumeTime));
   EXPECT_TRUE(IsOptionEnabled(model, CommonOption::PttScanClear));
   EXPECT_FALSE(IsOptionEnabled(model, CommonOption::ModeSelect));
-  StoreChoice(model, CommonOption::DwTw, 1);
+  ChooseCommonOption(ws, CommonOption::DwTw, 1);
   EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ModeSelect));
   // Switching a function off keeps the values of its lists.
-  StoreChoice(model, CommonOption::Scan, 0);
-  StoreChoice(model, CommonOption::DwTw, 0);
+  ChooseCommonOption(ws, CommonOption::Scan, 0);
+  ChooseCommonOption(ws, CommonOption::DwTw, 0);
   EXPECT_EQ(model.common.resumeTime, 4);
   EXPECT_EQ(model.common.modeSelect, 1);
 }

@@ -603,7 +603,7 @@ class SetupPanelsTest : public QObject {
     const SettingsModel model = f->ws().model;
     const QString title = window().windowTitle();
     const QStringList tree = TreeTexts(editor().tree());
-    const int node = editor().state().CurrentNodeIndex;
+    const int node = editor().state().currentNode;
 
     const auto refused = *dir / "other.dat";
     WriteBytes(refused, "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n");
@@ -616,7 +616,7 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(QString::fromStdString(f->ws().documentPath), saved);
     QCOMPARE(window().windowTitle(), title);
     QCOMPARE(TreeTexts(editor().tree()), tree);
-    QCOMPARE(editor().state().CurrentNodeIndex, node);
+    QCOMPARE(editor().state().currentNode, node);
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
     QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
     QVERIFY(editor().panels()->currentWidget()->isEnabled());
