@@ -12,8 +12,7 @@ namespace {
 
 using test::ChangeLog;
 
-SettingId Setting(RecordKind record, int index, std::string_view key,
-                  ListId list = ListId::CHUSA) {
+SettingId Setting(RecordKind record, int index, std::string_view key, ListId list = ListId::CHUSA) {
   return {record, list, index, key};
 }
 
@@ -107,10 +106,10 @@ TEST(SetupEdits, APriorityOfNoEnabledRecordBecomesTheFirstAndIsReported) {
   ws.model.groups[1].priorityChannel = 1;
   ws.model.groups[3].priorityChannel = 42;  // the EXP group has none to settle
   EXPECT_EQ(SettlePriorityChannels(ws),
-            (ChangeReport{"Correct the priority channels",
-                          StepKind::Edit,
-                          {SettingChange{Setting(RecordKind::ChannelGroup, 2, "Priority CH2"),
-                                         65535, 1}}}));
+            (ChangeReport{
+                "Correct the priority channels",
+                StepKind::Edit,
+                {SettingChange{Setting(RecordKind::ChannelGroup, 2, "Priority CH2"), 65535, 1}}}));
   EXPECT_EQ(ws.model.groups[1].priorityChannel, 1);
   EXPECT_EQ(ws.model.groups[3].priorityChannel, 42);
   ws.flags.DataChanged = false;
@@ -119,9 +118,9 @@ TEST(SetupEdits, APriorityOfNoEnabledRecordBecomesTheFirstAndIsReported) {
 
   // A priority channel that has since been disabled gives way to the first enabled one.
   ws.model.CHUSA[1].enabled = false;
-  EXPECT_EQ(SettlePriorityChannels(ws).changes,
-            std::vector<Change>{
-                SettingChange{Setting(RecordKind::ChannelGroup, 0, "Priority CH0"), 2, 1}});
+  const std::vector<Change> settled = {
+      SettingChange{Setting(RecordKind::ChannelGroup, 0, "Priority CH0"), 2, 1}};
+  EXPECT_EQ(SettlePriorityChannels(ws).changes, settled);
   EXPECT_TRUE(ws.flags.DataChanged);
 }
 

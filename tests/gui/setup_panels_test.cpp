@@ -556,29 +556,24 @@ class SetupPanelsTest : public QObject {
     QVERIFY(f->ws().model.CHWX.isEmpty());
   }
 
-  void resetsKeepTheTemplatesAtisGroupsAndStayBusy() {
+  void resetsKeepTheTemplatesAtisGroupsAndReportOneStep() {
     select("Common");
-    // A page that notes whether the window was busy while it was emptied.
-    struct BusyWitness : gui::EditorPage {
-      explicit BusyWitness(Workspace& ws) : ws_(ws) {}
-      void resetPage() override { busy.push_back(ws_.flags.TransferBusy); }
-      Workspace& ws_;
-      std::vector<bool> busy;
-    };
-    auto* witness = new BusyWitness(f->ws());
-    editor().setPage(PanelId::Grey, witness);
-
+    ChangeLog log(f->ws());
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);  // what New runs
     QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, false, true, false}));
     QVERIFY(!box("chkATISChGroup", 0)->isChecked());  // the page is empty until shown
+    QVERIFY(log.reports.empty());                     // emptying the pages is no change
     f->recorder.plan(Answer::Ok);
     const QList<QAction*> destinations = FindActions(window(), "mnuDestinationChild");
     QCOMPARE(destinations[1]->text(), QString("QZ815_USA"));
     window().chooseDestination(1);
     QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{false, true, false, false}));
     QVERIFY(!f->ws().flags.DataChanged);
-    QCOMPARE(witness->busy, (std::vector<bool>{true, true}));
-    QVERIFY(!f->ws().flags.TransferBusy);
+    QCOMPARE(log.steps(), std::vector<std::string>{"Region QZ815_USA"});
+    QCOMPARE(log.reports[0].kind, StepKind::Load);
+    const auto& replaced = std::get<DataSetChange>(log.reports[0].changes.at(0));
+    QCOMPARE(replaced.after.model, f->ws().model);
+    QCOMPARE(replaced.before.model.groups[2].label, std::string("UK"));
     select("Common");
     QVERIFY(box("chkATISChGroup", 1)->isChecked());
   }
