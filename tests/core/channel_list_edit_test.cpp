@@ -56,10 +56,11 @@ TEST(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows) 
   EXPECT_EQ(result.outcome, ListEdit::Done);
   EXPECT_EQ(Positions(ws.model.CHUSA), (std::vector<int>{10, 11, 12, 16, 13, 14}));
   EXPECT_EQ(row, 3);
-  EXPECT_EQ(result.change, (ChangeReport{"New channel 16",
-                                         StepKind::Edit,
-                                         {RecordChange{ListId::CHUSA, 3, std::nullopt, added},
-                                          UsaPriority(4, 5)}}));
+  EXPECT_EQ(
+      result.change,
+      (ChangeReport{"New channel 16",
+                    StepKind::Edit,
+                    {RecordChange{ListId::CHUSA, 3, std::nullopt, added}, UsaPriority(4, 5)}}));
   EXPECT_TRUE(ws.flags.DataChanged);
 
   const ChannelRecord before = ws.model.CHUSA[1];
@@ -91,9 +92,9 @@ TEST(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows) 
 
   // A free channel is named by its row.
   row = -1;
-  EXPECT_EQ(InsertChannel(ws, ListId::CHRG, test::FreeRecord("A1", 156.05, 156.05), row)
-                .change.step,
-            "New channel RG01");
+  EXPECT_EQ(
+      InsertChannel(ws, ListId::CHRG, test::FreeRecord("A1", 156.05, 156.05), row).change.step,
+      "New channel RG01");
 }
 
 TEST(ChannelListEdit, AnEditThatCannotBeMadeChangesNothing) {

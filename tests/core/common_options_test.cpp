@@ -42,10 +42,10 @@ TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
 TEST(CommonOptions, ChoicesStoreTheirFieldAndLoadBack) {
   Workspace ws;
   const std::pair<CommonOption, int> choices[] = {
-      {CommonOption::Scan, 1},       {CommonOption::ResumeTime, 5},
+      {CommonOption::Scan, 1},         {CommonOption::ResumeTime, 5},
       {CommonOption::PttScanClear, 1}, {CommonOption::DwTw, 1},
-      {CommonOption::ModeSelect, 1}, {CommonOption::WeatherAlert, 2},  // "On Scan"
-      {CommonOption::AtisMode, 1},   {CommonOption::DualWatch, 1}};
+      {CommonOption::ModeSelect, 1},   {CommonOption::WeatherAlert, 2},  // "On Scan"
+      {CommonOption::AtisMode, 1},     {CommonOption::DualWatch, 1}};
   for (const auto& [option, value] : choices) ChooseCommonOption(ws, option, value);
   EXPECT_EQ(ws.model.common, (CommonSetup{.scan = true,
                                           .resumeTime = 5,

@@ -46,10 +46,10 @@ std::vector<GridColumn> FreeColumns(const SettingsModel& model, bool scrambleSup
 
 std::vector<GridCell> GroupRow(ListId list, int index, const ChannelRecord& r,
                                bool scrambleSupported) {
-  std::vector<GridCell> row = {Text(ChannelCaption(list, index, r)), Text(RxFreqText(r)),
-                               Text(TxFreqText(r)),         Text(TxLabel(r.txEnabled)),
-                               Text(LowLabel(r.lowPower)),  Text(UpLabel(r.powerUp)),
-                               Text(DuplexLabel(r.duplex)), Text(MemLabel(r.scanMemory))};
+  std::vector<GridCell> row = {
+      Text(ChannelCaption(list, index, r)), Text(RxFreqText(r)),         Text(TxFreqText(r)),
+      Text(TxLabel(r.txEnabled)),           Text(LowLabel(r.lowPower)),  Text(UpLabel(r.powerUp)),
+      Text(DuplexLabel(r.duplex)),          Text(MemLabel(r.scanMemory))};
   if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.scramble)));
   return row;
 }

@@ -17,9 +17,9 @@ enum class ChannelEditMode { Edit, New };
 
 // The editor's position, shared by the tree, the grids and the channel panel.
 struct EditorState {
-  std::int16_t currentNode = -1;  // 1-based tree index of the shown node
+  std::int16_t currentNode = -1;      // 1-based tree index of the shown node
   std::optional<ListId> currentList;  // the list the channel list panel last showed
-  std::int16_t currentRow = -1;  // record index selected in the shown list
+  std::int16_t currentRow = -1;       // record index selected in the shown list
   ChannelEditMode channelMode = ChannelEditMode::Edit;
   bool frequencyEdited = false;  // a frequency box was typed into since it got the focus
 };

@@ -13,8 +13,8 @@ std::string_view KeyOf(const std::array<std::string_view, N>& keys, int group) {
 
 constexpr std::array<std::string_view, GroupCount> kUsableKeys = {"Group1", "Group2", "Group3",
                                                                   "Exp CH"};
-constexpr std::array<std::string_view, GroupCount> kPriorityKeys = {
-    "Priority CH0", "Priority CH1", "Priority CH2", "Priority CH3"};
+constexpr std::array<std::string_view, GroupCount> kPriorityKeys = {"Priority CH0", "Priority CH1",
+                                                                    "Priority CH2", "Priority CH3"};
 constexpr std::array<std::string_view, GroupCount> kAtisGroupKeys = {
     "Usable ATIS CH Group0", "Usable ATIS CH Group1", "Usable ATIS CH Group2",
     "Usable ATIS CH Group3"};

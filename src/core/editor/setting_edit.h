@@ -12,10 +12,10 @@
 // committed (CommitChange) with the value before and after.
 namespace tpw {
 
-SettingId GroupUsableSetting(int group);  // "Group1", "Group2", "Group3", "Exp CH"
-SettingId PrioritySetting(int group);     // "Priority CH0" .. "Priority CH3"
-SettingId AtisGroupSetting(int group);    // "Usable ATIS CH Group0" .. 3
-SettingId AtisSetting(std::string_view key);    // "Atis Mode", "Atis Code"
+SettingId GroupUsableSetting(int group);             // "Group1", "Group2", "Group3", "Exp CH"
+SettingId PrioritySetting(int group);                // "Priority CH0" .. "Priority CH3"
+SettingId AtisGroupSetting(int group);               // "Usable ATIS CH Group0" .. 3
+SettingId AtisSetting(std::string_view key);         // "Atis Mode", "Atis Code"
 SettingId CommonSetupSetting(std::string_view key);  // "SCAN", "Resume Time", ...
 SettingId ChannelSetting(ListId list, int row, std::string_view key);  // "Enable", "ScanMemory"
 

@@ -64,10 +64,8 @@ ChangeReport SetGroupUsable(Workspace& ws, int group, bool usable) {
 }
 
 ChangeReport SetPriorityChannel(Workspace& ws, int group, int priority) {
-  return EditSetting(ws, Step("Priority CH " + GroupName(ws.model, group)),
-                     PrioritySetting(group),
-                     ws.model.groups.at(static_cast<std::size_t>(group)).priorityChannel,
-                     priority);
+  return EditSetting(ws, Step("Priority CH " + GroupName(ws.model, group)), PrioritySetting(group),
+                     ws.model.groups.at(static_cast<std::size_t>(group)).priorityChannel, priority);
 }
 
 ChangeReport SettlePriorityChannels(Workspace& ws) {

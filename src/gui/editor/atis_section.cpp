@@ -36,7 +36,8 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
     box->setVisible(i < kShownAtisGroups);
     groupRow->addWidget(box);
     hints.add(box, ToggleHint);
-    connect(box, &QCheckBox::clicked, this, [this, i](bool ticked) { SetAtisGroup(ws_, i, ticked); });
+    connect(box, &QCheckBox::clicked, this,
+            [this, i](bool ticked) { SetAtisGroup(ws_, i, ticked); });
     groups_[static_cast<std::size_t>(i)] = box;
   }
   groupRow->addStretch(1);

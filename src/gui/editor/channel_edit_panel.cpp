@@ -10,8 +10,8 @@
 #include "editor/channel_list_edit.h"
 #include "gui/editor/connector_line.h"
 #include "gui/editor/option_box.h"
-#include "image/display_text.h"
 #include "gui/editor/quiet_controls.h"
+#include "image/display_text.h"
 #include "session/message_texts.h"
 
 namespace tpw::gui {
@@ -124,7 +124,8 @@ void ChannelEditPanel::buildControls() {
     hints_->add(box, ToggleHint);
   }
   for (QCheckBox* box : groupBoxes_) hints_->add(box, ToggleHint);
-  for (QComboBox* list : {baseChannelList_, duplexList_, statusIconList_, statusNumberList_, scramblerList_}) {
+  for (QComboBox* list :
+       {baseChannelList_, duplexList_, statusIconList_, statusNumberList_, scramblerList_}) {
     hints_->add(list, SelectionHint);
   }
   hints_->add(displayNameBox_, DisplayNameHint);
@@ -196,7 +197,8 @@ QGroupBox* ChannelEditPanel::buildModeFrame() {
   grid->addWidget(duplexList_, 0, 1);
   grid->addWidget(MakeLabel("lblStatusIcon", tr("Status Icon"), statusIconList_, modeFrame_), 1, 0);
   grid->addWidget(statusIconList_, 1, 1);
-  grid->addWidget(MakeLabel("lblStatusNo", tr("CH Status No."), statusNumberList_, modeFrame_), 2, 0);
+  grid->addWidget(MakeLabel("lblStatusNo", tr("CH Status No."), statusNumberList_, modeFrame_), 2,
+                  0);
   grid->addWidget(statusNumberList_, 2, 1);
   return modeFrame_;
 }
@@ -245,7 +247,8 @@ void ChannelEditPanel::resetPage() {
   QuietControls quiet(this);
   shown_ = ChannelRecord();
   for (QCheckBox* box : groupBoxes_) box->setChecked(false);
-  for (QLineEdit* box : std::initializer_list<QLineEdit*>{displayNameBox_, rxFrequencyBox_, txFrequencyBox_}) {
+  for (QLineEdit* box :
+       std::initializer_list<QLineEdit*>{displayNameBox_, rxFrequencyBox_, txFrequencyBox_}) {
     box->clear();
   }
   // The record's own box: it shows that the channel is in use, the user never changes it.
@@ -254,14 +257,16 @@ void ChannelEditPanel::resetPage() {
   for (QCheckBox* box : {txEnableBox_, lowPowerBox_, powerUpBox_, scanMemoryBox_}) {
     box->setChecked(false);
   }
-  for (QComboBox* list : {baseChannelList_, duplexList_, statusIconList_, statusNumberList_, scramblerList_}) {
+  for (QComboBox* list :
+       {baseChannelList_, duplexList_, statusIconList_, statusNumberList_, scramblerList_}) {
     list->setCurrentIndex(-1);
   }
 }
 
 void ChannelEditPanel::layOutForm(bool freeForm) {
   freeForm_ = freeForm;
-  for (QLineEdit* box : std::initializer_list<QLineEdit*>{displayNameBox_, rxFrequencyBox_, txFrequencyBox_}) {
+  for (QLineEdit* box :
+       std::initializer_list<QLineEdit*>{displayNameBox_, rxFrequencyBox_, txFrequencyBox_}) {
     Lock(box, !freeForm);
   }
   displayNameBox_->setVisible(freeForm);
@@ -327,11 +332,11 @@ void ChannelEditPanel::fillFreeForm(const ChannelRecord& record) {
 }
 
 void ChannelEditPanel::applyEnableRules() {
-  const ChannelEnables enables =
-      EnablesFor(channelEnabledBox_->isChecked(), txEnableBox_->isChecked(), lowPowerBox_->isChecked());
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{positionLabel_, displayNameBox_, rxLabel_, rxFrequencyBox_, rxUnit_,
-                                       txLabel_, txFrequencyBox_, txUnit_, txEnableBox_, scanMemoryBox_}) {
+  const ChannelEnables enables = EnablesFor(channelEnabledBox_->isChecked(),
+                                            txEnableBox_->isChecked(), lowPowerBox_->isChecked());
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           positionLabel_, displayNameBox_, rxLabel_, rxFrequencyBox_, rxUnit_, txLabel_,
+           txFrequencyBox_, txUnit_, txEnableBox_, scanMemoryBox_}) {
     control->setEnabled(enables.channelControls);
   }
   if (freeForm_) {
@@ -388,15 +393,18 @@ void ChannelEditPanel::frequencyLostFocus(ValidatingLineEdit* box) {
 bool ChannelEditPanel::validateBeforeLeave() {
   if (!isEnabled()) return true;
   const QWidget* focused = QApplication::focusWidget();
-  if (focused == rxFrequencyBox_ && !frequencyMayBeLeft(rxFrequencyBox_, RxFrequencyTitle)) return false;
-  if (focused == txFrequencyBox_ && !frequencyMayBeLeft(txFrequencyBox_, TxFrequencyTitle)) return false;
+  if (focused == rxFrequencyBox_ && !frequencyMayBeLeft(rxFrequencyBox_, RxFrequencyTitle))
+    return false;
+  if (focused == txFrequencyBox_ && !frequencyMayBeLeft(txFrequencyBox_, TxFrequencyTitle))
+    return false;
   if (!channelEnabledBox_->isChecked() || rxFrequencyBox_->isReadOnly()) return true;
   const MissingEntry missing =
       FreeFormMissing(rxFrequencyBox_->text().toStdString(), displayNameBox_->text().toStdString());
   if (missing == MissingEntry::None) return true;
   prompter_.message(Icon::Exclamation, AppTitle, msg::InputCorrectData);
   // Back to what needs correcting.
-  (missing == MissingEntry::Name ? displayNameBox_ : rxFrequencyBox_)->setFocus(Qt::OtherFocusReason);
+  (missing == MissingEntry::Name ? displayNameBox_ : rxFrequencyBox_)
+      ->setFocus(Qt::OtherFocusReason);
   return false;
 }
 
@@ -415,7 +423,8 @@ FreeFormEntry ChannelEditPanel::freeFormEntry() const {
   entry.name = displayNameBox_->text().toStdString();
   entry.rxText = rxFrequencyBox_->text().toStdString();
   entry.txText = txFrequencyBox_->text().toStdString();
-  for (std::size_t k = 0; k < groupBoxes_.size(); ++k) entry.groups[k] = groupBoxes_[k]->isChecked();
+  for (std::size_t k = 0; k < groupBoxes_.size(); ++k)
+    entry.groups[k] = groupBoxes_[k]->isChecked();
   entry.shared = sharedEntry();
   return entry;
 }

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "editor/editor_state.h"
-#include "editor/weather_rows.h"
 #include "editor/setup_edits.h"
+#include "editor/weather_rows.h"
 #include "gui/editor/option_box.h"
 #include "gui/editor/quiet_controls.h"
 

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <array>
 
-#include "gui/editor/editor_page.h"
 #include "editor/weather_rows.h"
+#include "gui/editor/editor_page.h"
 #include "gui/editor/focus_hints.h"
 #include "image/channel_tables.h"
 #include "session/workspace.h"
