@@ -39,28 +39,6 @@ TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
                        "cmbCommonModeSelect", "cmbCommonWeater", "cmbCommonDual", "cmbAtisMode"}));
 }
 
-TEST(CommonOptions, ChoicesStoreTheirFieldAndLoadBack) {
-  Workspace ws;
-  const std::pair<CommonOption, int> choices[] = {
-      {CommonOption::Scan, 1},         {CommonOption::ResumeTime, 5},
-      {CommonOption::PttScanClear, 1}, {CommonOption::DwTw, 1},
-      {CommonOption::ModeSelect, 1},   {CommonOption::WeatherAlert, 2},  // "On Scan"
-      {CommonOption::AtisMode, 1},     {CommonOption::DualWatch, 1}};
-  for (const auto& [option, value] : choices) ChooseCommonOption(ws, option, value);
-  EXPECT_EQ(ws.model.common, (CommonSetup{.scan = true,
-                                          .resumeTime = 5,
-                                          .pttScanClear = true,
-                                          .weatherAlert = 2,
-                                          .dualWatch = true,
-                                          .modeSelect = 1}));
-  EXPECT_EQ(ws.model.atis.mode, 1);
-  for (const auto& [option, value] : choices) {
-    if (option == CommonOption::DualWatch) continue;
-    EXPECT_EQ(ShownValue(ws.model, option), value);
-  }
-  EXPECT_EQ(ShownValue(ws.model, CommonOption::DualWatch), std::nullopt);
-}
-
 TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
   SettingsModel model;
   model.common.resumeTime = 7;
