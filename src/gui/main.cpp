@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 
 #include "adapters/files/native_file_system.h"
@@ -32,6 +33,32 @@ constexpr const char* kHelp =
     "  /DEMO      offer a simulated radio as a serial port, to try the program\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n";
+
+constexpr const char* kNoDesktop =
+    "tpw52 needs a desktop session to show its window; tpw52-cli does the same work without "
+    "one (see tpw52-cli --help).\n";
+
+// A window system that needs a display, and none named: the toolkit would end the program
+// with its own lines about platform plugins.
+bool NoDisplayForThePlatform() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const bool needsDisplay =
+      platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+  return needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+  return false;
+#endif
+}
+
+// Until the window system is up, its complaints are replaced by one sentence: a display that
+// is named but cannot be reached ends the program the same way.
+void StartUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtFatalMsg) return;
+  std::fputs(kNoDesktop, stderr);
+  std::_Exit(1);
+}
 
 std::vector<std::string> Arguments(const QStringList& arguments) {
   std::vector<std::string> result;
@@ -84,7 +111,13 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (NoDisplayForThePlatform()) {
+    std::fputs(kNoDesktop, stderr);
+    return 1;
+  }
+  const QtMessageHandler standardMessages = qInstallMessageHandler(StartUpMessages);
   Application app(argc, argv);
+  qInstallMessageHandler(standardMessages);
   QApplication::setApplicationVersion(QString::fromLatin1(tpw::ProgramVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(tpw::DesktopId));
   QApplication::setWindowIcon(ProgramIcon());

@@ -144,6 +144,18 @@ TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
   for (const char* named : {"FILE", "/D", "/E", "/NT", "/DEMO", "--version"}) {
     EXPECT_NE(help.out.find(named), std::string::npos) << named;
   }
+
+  // Started for real, the window needs a desktop: one sentence says so and where to go.
+  const std::string noDesktop =
+      "tpw52 needs a desktop session to show its window; tpw52-cli does the same work without "
+      "one (see tpw52-cli --help).\n";
+  for (const std::string platform :
+       {"QT_QPA_PLATFORM=xcb ", "-u QT_QPA_PLATFORM ", "DISPLAY=:97 QT_QPA_PLATFORM=xcb "}) {
+    const ProcessResult started =
+        RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + platform + Quoted(dir / "bin" / "tpw52"));
+    EXPECT_EQ(started.status, 1) << platform << started.err;
+    EXPECT_EQ(started.err, noDesktop) << platform;
+  }
 }
 
 TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
