@@ -56,7 +56,7 @@ TEST(SetupEdits, EachSettingReportsItsKeyAndBothValuesOnce) {
        {Setting(RecordKind::ChannelGroup, 0, "Priority CH0"), 65535, 2}},
       {[](Workspace& ws) { return SetAtisGroup(ws, 2, true); },
        "Change Usable ATIS CH Group UK",
-       {Setting(RecordKind::AtisSetup, -1, "Usable ATIS CH Group2"), false, true}},
+       {Setting(RecordKind::AtisSetup, 2, "Usable ATIS CH Group2"), false, true}},
       {[](Workspace& ws) { return SetAtisCode(ws, "9211234567"); },
        "Change ATIS Code",
        {Setting(RecordKind::AtisSetup, -1, "Atis Code"), std::string(), "9211234567"}},

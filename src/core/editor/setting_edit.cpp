@@ -30,7 +30,7 @@ SettingId PrioritySetting(int group) {
 }
 
 SettingId AtisGroupSetting(int group) {
-  return AtisSetting(KeyOf(kAtisGroupKeys, group));
+  return {RecordKind::AtisSetup, ListId::CHUSA, group, KeyOf(kAtisGroupKeys, group)};
 }
 
 SettingId AtisSetting(std::string_view key) {

@@ -24,7 +24,8 @@ enum class RecordKind { Channel, ChannelGroup, CommonSetup, AtisSetup };
 
 // One setting of the data set: a field of a record, named by the field's key in the channel
 // data file. A channel is found by its list and row, a channel group by its index (0 USA,
-// 1 INT, 2 CAN/region, 3 EXP); Common Setup and ATIS are one record each. The key is one of
+// 1 INT, 2 CAN/region, 3 EXP); Common Setup and ATIS are one record each, and a setting they
+// hold per group (the ATIS groups) carries the group's index as well. The key is one of
 // the program's literals, so a report can be kept as long as the program runs.
 struct SettingId {
   RecordKind record = RecordKind::CommonSetup;
