@@ -30,7 +30,7 @@ enum class RecordKind { Channel, ChannelGroup, CommonSetup, AtisSetup };
 struct SettingId {
   RecordKind record = RecordKind::CommonSetup;
   ListId list = ListId::CHUSA;  // a channel's list
-  int index = -1;               // a channel's row or a group's index; -1 for the others
+  int index = -1;               // a channel's row or a group's index; -1 for one record
   std::string_view key;         // "ScanMemory", "Resume Time", "Atis Code"
 
   bool operator==(const SettingId&) const = default;
