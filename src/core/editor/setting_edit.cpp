@@ -1,48 +1,53 @@
 #include "editor/setting_edit.h"
 
-#include <array>
+#include <stdexcept>
+
+#include "image/record_fields.h"
 
 namespace tpw {
 
 namespace {
 
-template <std::size_t N>
-std::string_view KeyOf(const std::array<std::string_view, N>& keys, int group) {
-  return keys.at(static_cast<std::size_t>(group));
+// The data-file key of a field's entry, as its field table declares it; the field is named by
+// its first key. A key no table declares is a fault of the program.
+template <typename Owner>
+std::string_view KeyOf(const RecordLayout<Owner>& layout, std::string_view firstKey,
+                       int entry = 0) {
+  for (const Field<Owner>& field : layout.fields) {
+    if (firstKey != field.keys[0]) continue;
+    if (entry < 0 || entry >= field.entries()) break;
+    return field.keys[static_cast<std::size_t>(entry)];
+  }
+  throw std::logic_error("no field " + std::string(firstKey) + " entry " + std::to_string(entry));
 }
-
-constexpr std::array<std::string_view, GroupCount> kUsableKeys = {"Group1", "Group2", "Group3",
-                                                                  "Exp CH"};
-constexpr std::array<std::string_view, GroupCount> kPriorityKeys = {"Priority CH0", "Priority CH1",
-                                                                    "Priority CH2", "Priority CH3"};
-constexpr std::array<std::string_view, GroupCount> kAtisGroupKeys = {
-    "Usable ATIS CH Group0", "Usable ATIS CH Group1", "Usable ATIS CH Group2",
-    "Usable ATIS CH Group3"};
 
 }  // namespace
 
 SettingId GroupUsableSetting(int group) {
-  return {RecordKind::ChannelGroup, ListId::CHUSA, group, KeyOf(kUsableKeys, group)};
+  return {RecordKind::ChannelGroup, ListId::CHUSA, group,
+          KeyOf(ChannelGroupsLayout(), "Group1", group)};
 }
 
 SettingId PrioritySetting(int group) {
-  return {RecordKind::ChannelGroup, ListId::CHUSA, group, KeyOf(kPriorityKeys, group)};
+  return {RecordKind::ChannelGroup, ListId::CHUSA, group,
+          KeyOf(ChannelGroupsLayout(), "Priority CH0", group)};
 }
 
 SettingId AtisGroupSetting(int group) {
-  return {RecordKind::AtisSetup, ListId::CHUSA, group, KeyOf(kAtisGroupKeys, group)};
+  return {RecordKind::AtisSetup, ListId::CHUSA, group,
+          KeyOf(AtisSetupLayout(), "Usable ATIS CH Group0", group)};
 }
 
 SettingId AtisSetting(std::string_view key) {
-  return {RecordKind::AtisSetup, ListId::CHUSA, -1, key};
+  return {RecordKind::AtisSetup, ListId::CHUSA, -1, KeyOf(AtisSetupLayout(), key)};
 }
 
 SettingId CommonSetupSetting(std::string_view key) {
-  return {RecordKind::CommonSetup, ListId::CHUSA, -1, key};
+  return {RecordKind::CommonSetup, ListId::CHUSA, -1, KeyOf(CommonSetupLayout(), key)};
 }
 
 SettingId ChannelSetting(ListId list, int row, std::string_view key) {
-  return {RecordKind::Channel, list, row, key};
+  return {RecordKind::Channel, list, row, KeyOf(ChannelRecordLayout(list), key)};
 }
 
 }  // namespace tpw

@@ -4,12 +4,14 @@
 #include <string_view>
 #include <utility>
 
+#include "image/field_table.h"
 #include "image/settings_model.h"
 #include "session/workspace.h"
 
-// The settings the editor changes one by one, each named by its record and its key in the
-// channel data file, and the one way they are changed: the value is stored and the change is
-// committed (CommitChange) with the value before and after.
+// The settings the editor changes one by one, each named by its record and by its key in the
+// channel data file as the field tables (image/record_fields) declare it, and the one way they
+// are changed: the value is stored and the change is committed (CommitChange) with the value
+// before and after.
 namespace tpw {
 
 SettingId GroupUsableSetting(int group);             // "Group1", "Group2", "Group3", "Exp CH"
@@ -19,20 +21,12 @@ SettingId AtisSetting(std::string_view key);         // "Atis Mode", "Atis Code"
 SettingId CommonSetupSetting(std::string_view key);  // "SCAN", "Resume Time", ...
 SettingId ChannelSetting(ListId list, int row, std::string_view key);  // "Enable", "ScanMemory"
 
-inline SettingValue ValueOf(bool value) {
-  return value;
-}
-inline SettingValue ValueOf(int value) {
-  return value;
-}
-inline SettingValue ValueOf(const std::string& value) {
-  return value;
-}
-
 // Adds the change of a setting to a report, when it changed.
 template <typename T>
 void AddSettingChange(ChangeReport& report, const SettingId& id, const T& before, const T& after) {
-  if (before != after) report.changes.push_back(SettingChange{id, ValueOf(before), ValueOf(after)});
+  if (before != after)
+    report.changes.push_back(
+        SettingChange{id, field_access::ToValue(before), field_access::ToValue(after)});
 }
 
 // Stores value into field, the setting id, and commits the step; nothing changes, and the

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "image/field_table.h"
 #include "image/memory_image.h"
 #include "image/settings_model.h"
 
@@ -36,8 +37,8 @@ struct SettingId {
   bool operator==(const SettingId&) const = default;
 };
 
-// A setting's value as the settings hold it.
-using SettingValue = std::variant<bool, int, std::string>;
+// A setting's value as the settings hold it, as the field tables read and write it.
+using SettingValue = FieldValue;
 
 struct SettingChange {
   SettingId setting;
