@@ -34,6 +34,11 @@ std::string WeatherStep(int row, const char* column) {
 ChangeReport ChooseCommonOption(Workspace& ws, CommonOption option, int value) {
   const CommonOptionBox& box = CommonOptionBoxOf(option);
   const std::string step = Step(box.label);
+  // "Dual Watch" stores nothing, and the ATIS mode is a setting of the ATIS setup.
+  if (option == CommonOption::DualWatch) return {};
+  if (option == CommonOption::AtisMode) {
+    return EditSetting(ws, step, AtisSetting(box.key), ws.model.atis.mode, value);
+  }
   const SettingId setting = CommonSetupSetting(box.key);
   CommonSetup& c = ws.model.common;
   switch (option) {
@@ -50,9 +55,8 @@ ChangeReport ChooseCommonOption(Workspace& ws, CommonOption option, int value) {
     case CommonOption::WeatherAlert:
       return EditSetting(ws, step, setting, c.weatherAlert, value);
     case CommonOption::DualWatch:
-      return {};
     case CommonOption::AtisMode:
-      return EditSetting(ws, step, AtisSetting(box.key), ws.model.atis.mode, value);
+      break;
   }
   return {};
 }
