@@ -151,7 +151,6 @@ ImageOpenResult OpenImageFile(Context& ctx, const fs::path& path) {
   if (result.outcome != Outcome::Done) return result;
   TakeImage(ws, scratch);
   ws.documentPath = path.string();
-  ws.flags.DataChanged = false;
   return result;
 }
 

@@ -55,9 +55,9 @@ struct ImageOpenResult {
 };
 
 // Opens an image file over the current data set: length, model words and region are checked,
-// with their messages, before anything changes. Done: the image is replaced and decoded, the
-// document path points at the file and DataChanged is cleared. Cancelled when the user
-// declined the file's region.
+// with their messages, before anything changes. Done: the image is replaced and decoded and the
+// document path points at the file; the caller reports the new data set as a step
+// (DataSetStep). Cancelled when the user declined the file's region.
 ImageOpenResult OpenImageFile(Context& ctx, const std::filesystem::path& path);
 
 // Writes the image, byte for byte. Failed (with "FileSave Error!!") when it cannot be saved;

@@ -47,8 +47,10 @@ void MainWindow::openFile(const QString& given) {
   }
   BusyWindow busy(this);
   Context ctx = context();
+  DataSetStep opening(ws_, "Open " + QFileInfo(path).fileName().toStdString(), StepKind::Load);
   // A refused file changes nothing: the editor starts again only from an accepted one.
   if (path.isEmpty() || OpenDataFile(ctx, path.toStdString()) != Outcome::Done) return;
+  opening.commit();
   resetEditor(EditorReset::KeepImage);
   editor_->rebuildTree();
   destinations_.syncToRegion(ws_.image);
@@ -56,7 +58,6 @@ void MainWindow::openFile(const QString& given) {
   ws_.documentPath = path.toStdString();
   refreshTitle();
   rememberFile(path);
-  ws_.flags.DataChanged = false;
   editor_->refreshCurrentNode();
 }
 
@@ -98,7 +99,7 @@ Outcome MainWindow::saveDocumentTo(const QString& path) {
   ws_.documentPath = path.toStdString();
   refreshTitle();
   rememberFile(path);
-  ws_.flags.DataChanged = false;
+  MarkDataSetSaved(ws_);
   return saved;
 }
 
