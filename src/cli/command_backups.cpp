@@ -1,4 +1,6 @@
 #include "cli/cli_session.h"
+#include "files/error_log.h"
+#include "files/file_failure.h"
 #include "files/image_backups.h"
 
 namespace tpw::cli {
@@ -10,11 +12,23 @@ void AddBackupsCommand(CLI::App& app, CliSession& session) {
       "an image file (.hex): \"write IN.hex\" programs it back, \"convert\" turns it into a "
       "channel data file.");
   command->callback([&session] {
-    const auto backups = ImageBackups(session.folders.userData);
+    const std::filesystem::path folder = BackupFolder(session.folders.userData);
+    // A file or a link to nothing where the folder should be holds no backups, and keeps
+    // every read and write from keeping one.
+    if (const DatedFile state = DatedFolderState(folder); state.error) {
+      session.prompter.message(
+          Icon::Critical, AppTitle,
+          "There are no backups to list: the backups folder cannot be there.\r\n" +
+              folder.string() + ": " +
+              FileFailureFinding(folder / "backup.hex", state.error, FileAction::Keep) +
+              " Every read and every write of a radio keeps its backup there.");
+      session.exitStatus = Failed;
+      return;
+    }
+    const auto backups = ImageBackups(session.folders.userData, ErrorLog::LocalNow());
     if (backups.empty()) {
       session.prompter.message(Icon::None, AppTitle,
-                               "There are no backups yet in " +
-                                   BackupFolder(session.folders.userData).string() +
+                               "There are no backups yet in " + folder.string() +
                                    ". Every read and every write of a radio keeps one there.");
       return;
     }

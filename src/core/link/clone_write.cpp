@@ -74,7 +74,7 @@ Outcome ConfirmNewAtisCode(RadioLink& link) {
 }
 
 // Reads the radio's whole memory before it is programmed, for the record. A read that does
-// not complete ends the write: nothing has been written yet.
+// not complete, or whose image cannot be kept, ends the write: nothing has been written yet.
 Outcome ReadBeforeWrite(RadioLink& link) {
   link.monitor("radio reading...");
   if (!link.reopenPort()) return Outcome::Failed;
@@ -83,7 +83,10 @@ Outcome ReadBeforeWrite(RadioLink& link) {
   if (read != Outcome::Done) {
     return link.endOperation(read, msg::ProgramCaption, TransferMode::Program);
   }
-  link.observer().imageCaptured(CapturedImage::BeforeWrite, radio);
+  if (!link.observer().imageCaptured(CapturedImage::BeforeWrite, radio)) {
+    link.closePort();
+    return Outcome::Failed;
+  }
   return Outcome::Done;
 }
 

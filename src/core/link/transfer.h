@@ -40,8 +40,10 @@ class TransferObserver {
   // Bytes sent, or received by one wait, and how that send or wait ended ("ok", "timed
   // out", ...).
   virtual void traffic(Traffic, std::string_view /*bytes*/, std::string_view /*result*/) {}
-  // An image at one of the transfer's end points, as it is at that moment.
-  virtual void imageCaptured(CapturedImage, const MemoryImage&) {}
+  // An image at one of the transfer's end points, as it is at that moment. For the radio's
+  // memory read before a write, false stops the write before its first frame: the observer
+  // could not keep it, and has said why. The other images never stop a transfer.
+  virtual bool imageCaptured(CapturedImage, const MemoryImage&) { return true; }
 };
 
 class SilentTransferObserver : public TransferObserver {
@@ -67,8 +69,8 @@ struct TransferResult {
 // CancelFlag when the user cancelled it. The dialog then resets its progress bar and closes
 // when ErrorFlag is clear.
 // With readFirst a write reads the radio's whole memory before it programs it (the observer
-// gets it as CapturedImage::BeforeWrite); a read that fails stops the write before anything
-// is written.
+// gets it as CapturedImage::BeforeWrite); a read that fails, or an image the observer cannot
+// keep, stops the write before anything is written.
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode, bool readFirst = false);
 
