@@ -55,7 +55,8 @@ class SaveRefusalWords : public std::error_category {
 
 // What stands at the file a save would replace, when the save must leave it: anything but a
 // regular file the user may write, or nothing at all.
-std::error_code RefusedTarget(FileSystem& files, const fs::path& file, const fs::file_status& status) {
+std::error_code RefusedTarget(FileSystem& files, const fs::path& file,
+                              const fs::file_status& status) {
   switch (status.type()) {
     case fs::file_type::not_found:
       return {};

@@ -20,8 +20,8 @@ enum class SaveRefusal {
   Device = 1,  // a device node (/dev/null, a disk, a serial port)
   Pipe,        // a named pipe (FIFO)
   Socket,
-  OtherKind,   // anything else that is no regular file
-  ReadOnly,    // a file the user may not write, which cp would not replace either
+  OtherKind,  // anything else that is no regular file
+  ReadOnly,   // a file the user may not write, which cp would not replace either
 };
 const std::error_category& SaveRefusalCategory();
 std::error_code make_error_code(SaveRefusal refusal);
@@ -46,9 +46,9 @@ std::error_code WriteFileAtomically(FileSystem& files, const std::filesystem::pa
 // The same for a file that must be new: file_exists when the name is taken, even by a file
 // another program saved a moment before. Nothing is replaced. The file takes `permissions`,
 // or a new file's usual ones when they are unknown.
-std::error_code CreateFileAtomically(FileSystem& files, const std::filesystem::path& target,
-                                     std::string_view content,
-                                     std::filesystem::perms permissions = std::filesystem::perms::unknown);
+std::error_code CreateFileAtomically(
+    FileSystem& files, const std::filesystem::path& target, std::string_view content,
+    std::filesystem::perms permissions = std::filesystem::perms::unknown);
 
 // Whether a file could be saved at target, tried the way a save starts (a folder, a device or
 // a read-only file in its place, a missing or read-only folder), without touching the target.

@@ -130,7 +130,8 @@ DatedFile DatedFolderState(const fs::path& folder) {
   const fs::path real = FollowLinks(folder);
   const fs::file_status status = fs::status(real, error);
   if (fs::is_directory(status)) return {folder, {}};
-  if (!fs::exists(status)) return {real, std::make_error_code(std::errc::no_such_file_or_directory)};
+  if (!fs::exists(status))
+    return {real, std::make_error_code(std::errc::no_such_file_or_directory)};
   return {real, std::make_error_code(std::errc::not_a_directory)};
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 struct Finding {
   std::string reason;
-  std::string remedy;  // for the user's own file, and for a file the program keeps
+  std::string remedy;
 };
 
 // The folder a save to path writes in: the folder of the file its links lead to, followed in
@@ -50,30 +50,43 @@ std::string NotAFileReason(const fs::path& path, const std::string& noun) {
   return "it is a link to the " + noun + " " + file.string() + ", not to a file";
 }
 
-// The user gives a path for a file of theirs; a file the program keeps (a backup, a trace)
-// goes where the program puts it, so only the place itself can be put right.
+std::string ReadOnlyReason(const fs::path& path) {
+  const fs::path file = FollowLinks(path);
+  return file == path ? "the file is read-only"
+                      : "it is a link to " + file.string() + ", which is read-only";
+}
+
+// What refused the save of a file that is no regular file the user may write.
+Finding RefusalFinding(const fs::path& path, SaveRefusal refusal, bool own) {
+  const std::string notReplaced = ", so it is not replaced";
+  const std::string remedy = own ? "Move it out of the way." : "Give the name of a file.";
+  switch (refusal) {
+    case SaveRefusal::Device:
+      return {NotAFileReason(path, "device") + notReplaced, remedy};
+    case SaveRefusal::Pipe:
+      return {NotAFileReason(path, "pipe") + notReplaced, remedy};
+    case SaveRefusal::Socket:
+      return {NotAFileReason(path, "socket") + notReplaced, remedy};
+    case SaveRefusal::OtherKind:
+      break;
+    case SaveRefusal::ReadOnly:
+      return {ReadOnlyReason(path) + notReplaced,
+              own ? "Make it writable." : "Make it writable first, or give another file name."};
+  }
+  return {NotAFileReason(path, "") + notReplaced, remedy};
+}
+
+// The user gives the path of a file of theirs, and can give another; a file the program keeps
+// (a backup, a trace) goes where the program puts it, so only the place itself can be put
+// right.
 Finding SaveFinding(const fs::path& path, const std::error_code& error, bool own) {
-  const auto either = [own](std::string fix, const std::string& elsewhere) {
+  const auto either = [own](const std::string& fix, const std::string& elsewhere) {
     return own ? fix + "." : fix + ", or " + elsewhere + ".";
   };
-  const fs::path folder = RealFolder(path);
   if (error.category() == SaveRefusalCategory()) {
-    const std::string remedy = own ? "Move it out of the way." : "Give the name of a file.";
-    switch (static_cast<SaveRefusal>(error.value())) {
-      case SaveRefusal::Device:
-        return {NotAFileReason(path, "device") + ", so it is not replaced", remedy};
-      case SaveRefusal::Pipe:
-        return {NotAFileReason(path, "pipe") + ", so it is not replaced", remedy};
-      case SaveRefusal::Socket:
-        return {NotAFileReason(path, "socket") + ", so it is not replaced", remedy};
-      case SaveRefusal::OtherKind:
-        return {NotAFileReason(path, "") + ", so it is not replaced",
-                remedy};
-      case SaveRefusal::ReadOnly:
-        return {"the file is read-only, so it is not replaced",
-                either("Make it writable first", "give another file name")};
-    }
+    return RefusalFinding(path, static_cast<SaveRefusal>(error.value()), own);
   }
+  const fs::path folder = RealFolder(path);
   if (error == std::errc::not_a_directory || error == std::errc::file_exists) {
     if (const auto file = FileInTheWay(folder)) {
       return {file->string() + " is a file, not a folder",
@@ -89,8 +102,9 @@ Finding SaveFinding(const fs::path& path, const std::error_code& error, bool own
             either("Check the folders of the path", "give a path in another folder")};
   }
   if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
-    return {"permission denied: you may not write in " + FolderWords(folder),
-            own ? "Make that folder writable for you." : "Give a path in a folder you may write in."};
+    return {
+        "permission denied: you may not write in " + FolderWords(folder),
+        own ? "Make that folder writable for you." : "Give a path in a folder you may write in."};
   }
   if (error == std::errc::no_space_on_device) {
     return {"the disk is full", either("Free some space", "give a path on another disk")};
@@ -102,6 +116,10 @@ Finding SaveFinding(const fs::path& path, const std::error_code& error, bool own
   if (error == std::errc::is_a_directory) {
     return {NotAFileReason(path, "folder"),
             own ? "Move that folder out of the way." : "Give a file name."};
+  }
+  if (error == std::errc::filename_too_long) {
+    return {"its name is longer than the system allows",
+            either("Check the path", "give a shorter name")};
   }
   return {error.message(), "Check the path and the disk."};
 }

@@ -9,8 +9,9 @@ namespace tpw {
 // The steps of a save that only the platform can take: creating a file that did not exist with
 // its content flushed to the disk before it is closed, renaming it into place, telling whether
 // the user may write a file, and flushing a folder so that the rename survives a power cut.
-// Everything else of a save (where the temporary file goes, which permissions it takes, what is cleaned up after a failure) is the
-// program's own, in files/atomic_file. Tests put failing steps in between.
+// Everything else of a save (where the temporary file goes, which permissions it takes, what is
+// cleaned up after a failure) is the program's own, in files/atomic_file. Tests put failing steps
+// in between.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
