@@ -219,7 +219,7 @@ TEST(CliPrint, PaperAndRefusals) {
   EXPECT_EQ(folder.status, 1);
   EXPECT_EQ(folder.err, "Cannot save " + missing.string() + ": the folder " +
                             (dir / "no").string() +
-                            " does not exist. Create it or choose another folder.\n");
+                            " does not exist. Create it, or give a path in another folder.\n");
 
   // A refused input writes nothing and keeps an older PDF as it was.
   test::WriteBytes(dir / "short.hex", std::string(2047, '\0'));

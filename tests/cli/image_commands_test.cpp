@@ -104,13 +104,13 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "FileSave Error!!\n" + missing + ": the folder " +
                             (dir / "missing").string() +
-                            " does not exist. Create it or choose another folder.\n");
+                            " does not exist. Create it, or give a path in another folder.\n");
   std::filesystem::create_directory(dir / "taken.dat");
   result =
       RunCommand(Cli("convert " + (dir / "in.hex").string() + " " + (dir / "taken.dat").string()));
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "FileSave Error!!\n" + (dir / "taken.dat").string() +
-                            ": it is a folder, not a file. Choose a file name.\n");
+                            ": it is a folder, not a file. Give the name of a file.\n");
 
   EXPECT_EQ(RunCommand(Cli("convert only-one-argument")).status, 2);
   EXPECT_EQ(RunCommand(Cli("no-such-command")).status, 2);
@@ -201,7 +201,7 @@ TEST(CliImageCommands, AFullDiskIsSaidToBeFull) {
   }
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "FileSave Error!!\n" + out +
-                            ": the disk is full. Free some space or choose another disk.\n");
+                            ": the disk is full. Free some space, or give a path on another disk.\n");
   EXPECT_EQ(result.out, "old\n");
 }
 

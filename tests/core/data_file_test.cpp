@@ -546,7 +546,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   EXPECT_FALSE(OpenDataFile(folder.ctx, dir / "folder.dat"));
   ASSERT_EQ(folder.prompter.texts(),
             std::vector<std::string>{"FileRead Error!!\r\n" + (dir / "folder.dat").string() +
-                                     ": it is a folder, not a file. Choose a file."});
+                                     ": it is a folder, not a file. Give the name of a file."});
   EXPECT_EQ(folder.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(folder.prompter.boxes[0].title, "PC Program for QZ815");
   EXPECT_EQ(folder.diagnostics.errors,
@@ -600,7 +600,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   ASSERT_EQ(t.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + (missing / "x.dat").string() +
                                      ": the folder " + missing.string() +
-                                     " does not exist. Create it or choose another folder."});
+                                     " does not exist. Create it, or give a path in another folder."});
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_TRUE(t.ws.flags.ErrorFlag);
   EXPECT_TRUE(t.ws.flags.CancelFlag);
@@ -614,7 +614,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   EXPECT_FALSE(SaveDataFile(busy.ctx, dir / "taken.dat"));
   EXPECT_EQ(busy.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + (dir / "taken.dat").string() +
-                                     ": it is a folder, not a file. Choose a file name."});
+                                     ": it is a folder, not a file. Give the name of a file."});
   EXPECT_EQ(test::ReadBytes(dir / "taken.dat" / "inside"), "kept");
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);

@@ -202,10 +202,10 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {read + " --out " + missing, "Cannot save " + missing + ": the folder " +
                                        file("no-such-folder") +
-                                       " does not exist. Create it or choose another folder.\n"},
+                                       " does not exist. Create it, or give a path in another folder.\n"},
       {clear + " --out " + missing, "Cannot save " + missing + ": the folder " +
                                         file("no-such-folder") +
-                                        " does not exist. Create it or choose another folder.\n"},
+                                        " does not exist. Create it, or give a path in another folder.\n"},
       {read + " --out " + file("out.hx"),
        "Cannot save " + file("out.hx") +
            ": --out takes an image file (.hex). Give a name ending in .hex.\n"},
@@ -213,7 +213,7 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
        "Cannot save " + file("out.hex") +
            ": --dat takes a channel data file (.dat). Give a name ending in .dat.\n"},
       {clear + " --out " + file("taken.hex"),
-       "Cannot save " + file("taken.hex") + ": it is a folder, not a file. Choose a file name.\n"},
+       "Cannot save " + file("taken.hex") + ": it is a folder, not a file. Give the name of a file.\n"},
   };
   for (const auto& [command, message] : cases) {
     const auto result = RunCommand(Cli(command));

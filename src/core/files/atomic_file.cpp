@@ -33,23 +33,24 @@ std::error_code LastSystemError(std::errc otherwise) {
                      : std::make_error_code(otherwise);
 }
 
+// The refusals in the words the system gives its own errors, for err.log and the report window.
 class SaveRefusalWords : public std::error_category {
  public:
   const char* name() const noexcept override { return "save refusal"; }
   std::string message(int value) const override {
     switch (static_cast<SaveRefusal>(value)) {
       case SaveRefusal::Device:
-        return "is a device";
+        return "Is a device";
       case SaveRefusal::Pipe:
-        return "is a pipe";
+        return "Is a named pipe";
       case SaveRefusal::Socket:
-        return "is a socket";
+        return "Is a socket";
       case SaveRefusal::OtherKind:
-        return "is not a regular file";
+        return "Is not a regular file";
       case SaveRefusal::ReadOnly:
-        return "is read-only";
+        return "File is read-only";
     }
-    return "cannot be replaced";
+    return "Cannot be replaced";
   }
 };
 

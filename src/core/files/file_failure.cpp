@@ -115,7 +115,7 @@ Finding SaveFinding(const fs::path& path, const std::error_code& error, bool own
   }
   if (error == std::errc::is_a_directory) {
     return {NotAFileReason(path, "folder"),
-            own ? "Move that folder out of the way." : "Give a file name."};
+            own ? "Move that folder out of the way." : "Give the name of a file."};
   }
   if (error == std::errc::filename_too_long) {
     return {"its name is longer than the system allows",
@@ -133,7 +133,7 @@ Finding ReadFinding(const std::error_code& error) {
             "Copy it to a folder of yours and open the copy."};
   }
   if (error == std::errc::is_a_directory) {
-    return {"it is a folder, not a file", "Choose a file."};
+    return {"it is a folder, not a file", "Give the name of a file."};
   }
   return {error.message(), "Check the file and the disk."};
 }
