@@ -1,4 +1,5 @@
 #include "cli/cli_session.h"
+#include "files/atomic_file.h"
 #include "files/error_log.h"
 #include "files/file_failure.h"
 #include "files/image_backups.h"
@@ -16,12 +17,13 @@ void AddBackupsCommand(CLI::App& app, CliSession& session) {
     // A file or a link to nothing where the folder should be holds no backups, and keeps
     // every read and write from keeping one.
     if (const DatedFile state = DatedFolderState(folder); state.error) {
+      const std::filesystem::path real = FollowLinks(folder);
+      const std::string link =
+          real == folder ? "" : folder.string() + " is a link to " + real.string() + ", and ";
       session.prompter.message(
           Icon::Critical, AppTitle,
-          "There are no backups to list: the backups folder cannot be there.\r\n" +
-              folder.string() + ": " +
-              FileFailureFinding(folder / "backup.hex", state.error, FileAction::Keep) +
-              " Every read and every write of a radio keeps its backup there.");
+          "The backups cannot be listed, and no read or write of a radio can keep one: " + link +
+              FileFailureFinding(folder / "backup.hex", state.error, FileAction::Keep));
       session.exitStatus = Failed;
       return;
     }

@@ -73,7 +73,8 @@ int ChildProcess::wait(double* cpuSeconds) {
 std::optional<int> RunAsOrdinaryUser(const std::function<int()>& body) {
   const pid_t child = fork();
   if (child == 0) {
-    if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)) {
+    if (getuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)) {
       _exit(127);
     }
     _exit(body());

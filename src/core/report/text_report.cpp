@@ -119,8 +119,8 @@ bool SaveReportAs(Context& ctx, const std::filesystem::path& path, const std::st
   ctx.host.settleAfterFile();
   if (!error) return true;
   ctx.prompter.message(Icon::Exclamation, ws.caps.ModelName + " " + MainTitle(ws.caps),
-                       error.message() + "\r\nThe report was not saved to " + path.string() +
-                           ": " + FileFailureFinding(path, error, FileAction::Save));
+                       error.message() + "\r\nThe report was not saved to " + path.string() + ": " +
+                           FileFailureFinding(path, error, FileAction::Save));
   ws.flags.ErrorFlag = true;
   ws.flags.CancelFlag = true;
   return false;
