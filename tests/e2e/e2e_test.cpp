@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <csignal>
+#include <cstdlib>
 #include <memory>
 #include <thread>
 
@@ -201,12 +201,12 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
   const std::string clear = "clear-atis --port " + sim.path() + " --base " + file("base.hex");
   std::filesystem::create_directory(dir / "taken.hex");
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {read + " --out " + missing, "Cannot save " + missing + ": the folder " +
-                                       file("no-such-folder") +
-                                       " does not exist. Create it, or give a path in another folder.\n"},
-      {clear + " --out " + missing, "Cannot save " + missing + ": the folder " +
-                                        file("no-such-folder") +
-                                        " does not exist. Create it, or give a path in another folder.\n"},
+      {read + " --out " + missing,
+       "Cannot save " + missing + ": the folder " + file("no-such-folder") +
+           " does not exist. Create it, or give a path in another folder.\n"},
+      {clear + " --out " + missing,
+       "Cannot save " + missing + ": the folder " + file("no-such-folder") +
+           " does not exist. Create it, or give a path in another folder.\n"},
       {read + " --out " + file("out.hx"),
        "Cannot save " + file("out.hx") +
            ": --out takes an image file (.hex). Give a name ending in .hex.\n"},
@@ -214,7 +214,8 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
        "Cannot save " + file("out.hex") +
            ": --dat takes a channel data file (.dat). Give a name ending in .dat.\n"},
       {clear + " --out " + file("taken.hex"),
-       "Cannot save " + file("taken.hex") + ": it is a folder, not a file. Give the name of a file.\n"},
+       "Cannot save " + file("taken.hex") +
+           ": it is a folder, not a file. Give the name of a file.\n"},
   };
   for (const auto& [command, message] : cases) {
     const auto result = RunCommand(Cli(command));
@@ -411,8 +412,8 @@ TEST_F(E2e, BackupsOfReadsAndWritesPutTheRadioBack) {
 TEST_F(E2e, AReadFirstWhoseBackupCannotBeSavedWritesNothing) {
   const std::filesystem::path home = dir / "home";
   std::filesystem::create_directories(home);
-  if (std::system(("mount -t tmpfs -o size=16k tpw52 '" + home.string() + "' 2>/dev/null").c_str()) !=
-      0) {
+  if (std::system(
+          ("mount -t tmpfs -o size=16k tpw52 '" + home.string() + "' 2>/dev/null").c_str()) != 0) {
     GTEST_SKIP() << "no tmpfs can be mounted here";
   }
   // Unmounted however the test ends.
@@ -424,10 +425,11 @@ TEST_F(E2e, AReadFirstWhoseBackupCannotBeSavedWritesNothing) {
   const auto write = RunCommand(
       CliWithUserData("write --port " + sim.path() + " --read-first --yes " + file("base.hex")));
   EXPECT_EQ(write.status, 1);
-  const std::string said = "Nothing was written: the radio's data as they were before "
-                           "programming could not be kept, and reading the radio first is for "
-                           "keeping them. The radio on " +
-                           sim.path() + " is as it was.\n" + backups().string() + "/";
+  const std::string said =
+      "Nothing was written: the radio's data as they were before "
+      "programming could not be kept, and reading the radio first is for "
+      "keeping them. The radio on " +
+      sim.path() + " is as it was.\n" + backups().string() + "/";
   EXPECT_TRUE(write.err.starts_with(said)) << write.err;
   EXPECT_TRUE(write.err.ends_with("-before-write-BE.hex: the disk is full. Free some space.\n"))
       << write.err;

@@ -7,6 +7,7 @@
 #ifndef _WIN32
 #include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,8 +25,11 @@ DeviceAccess InspectDevice(const std::string& device) {
     return access;
   }
   access.permitted = ::access(device.c_str(), R_OK | W_OK) == 0 || errno != EACCES;
-  const group* owner = getgrgid(info.st_gid);
-  access.group = owner ? owner->gr_name : "dialout";
+  const group* owningGroup = getgrgid(info.st_gid);
+  access.group = owningGroup ? owningGroup->gr_name : "dialout";
+  access.groupMayUse = (info.st_mode & S_IRGRP) != 0 && (info.st_mode & S_IWGRP) != 0;
+  const passwd* owningUser = getpwuid(info.st_uid);
+  access.owner = owningUser ? owningUser->pw_name : std::to_string(info.st_uid);
 #else
   (void)device;
 #endif
@@ -41,6 +45,13 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
                 " does not exist. Check that the programming cable is plugged in and "
                 "that this is its port. (\"tpw52-cli ports\" lists the serial ports.)",
             PortChecks(ThisPlatform(), {})};
+  }
+  if (!access.permitted && !access.groupMayUse) {
+    return {number, "You have no permission to use the port " + device + ": only its owner, " +
+                        access.owner +
+                        ", may use it, and no group may, so joining a group does not help. Use "
+                        "the cable's own port (\"tpw52-cli ports\" lists the serial ports), or "
+                        "give the device's group read and write access."};
   }
   if (!access.permitted) {
     return {number, "You have no permission to use the port " + device +
