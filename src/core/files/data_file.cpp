@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "files/atomic_file.h"
+#include "files/data_file_completeness.h"
 #include "files/data_file_names.h"
 #include "files/data_file_reader.h"
 #include "files/file_failure.h"
@@ -89,6 +90,7 @@ void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& c
   out.key("VERSION", "#1.00");
   out.number("MODELTYPE", caps.ModelType);
   out.number("REGION", NormaliseRegion(regionCode));
+  out.key(WriterKey, "#" + std::string(WriterName));
 
   out.section(GroupSection);
   for (int g = 0; g < GroupCount; ++g) out.flag(GroupKeys[g], model.groups[g].usable);
@@ -267,6 +269,8 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
       WriteFreeRecord(out, r, caps);
     }
   }
+  // The last line: a file that ends before it was cut short.
+  out.section(EndSection);
   return std::move(out).text();
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "files/data_file.h"
+#include "files/data_file_completeness.h"
 #include "files/data_file_names.h"
 #include "image/atis_code.h"
 #include "image/channel_tables.h"
@@ -21,8 +22,8 @@ namespace {
 using namespace datafile;
 
 // The [MAIN] keys: checked before the file is read, or written for whoever reads the file.
-constexpr std::array<const char*, 5> kMainKeys = {"MODEL", "TYPE", "VERSION", "MODELTYPE",
-                                                  "REGION"};
+constexpr std::array<const char*, 6> kMainKeys = {"MODEL",     "TYPE",   "VERSION",
+                                                  "MODELTYPE", "REGION", WriterKey};
 constexpr long long kInt16Low = std::numeric_limits<std::int16_t>::min();
 constexpr long long kInt16High = std::numeric_limits<std::int16_t>::max();
 // How much of a refused value a note repeats.
@@ -438,6 +439,7 @@ std::vector<ReadingNote> ReadDataFileSettings(const SectionTable& table, const M
     notes.add(line.line, "line " + std::to_string(line.line) + ": skipped, " + line.why + ".");
   }
   NoteWhatWasNotRead(table, caps, ends, notes);
+  for (ReadingNote& note : CompletenessNotes(table, caps)) notes.add(note.line, note.text);
   return std::move(notes).take();
 }
 
