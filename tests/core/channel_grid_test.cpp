@@ -110,14 +110,14 @@ TEST(ChannelGrid, SelectionIsKeptPerListAndButtonsFollowTheLimits) {
   // An empty list: only NEW.
   EXPECT_EQ(SelectInShownList(state, ListId::CHRG, 0),
             (GridSelection{-1, true, true, false, false}));
-  EXPECT_EQ(state.CurrentListKind, ListKind::CHRG);
-  EXPECT_EQ(state.CurrentRow, 0);
+  EXPECT_EQ(state.currentList, ListId::CHRG);
+  EXPECT_EQ(state.currentRow, 0);
 
-  state.CurrentRow = 4;
+  state.currentRow = 4;
   EXPECT_EQ(SelectInShownList(state, ListId::CHRG, 11),
             (GridSelection{4, false, true, true, true}));
   EXPECT_EQ(SelectInShownList(state, ListId::CHRG, 12).newEnabled, false);
-  EXPECT_EQ(state.CurrentRow, 4);
+  EXPECT_EQ(state.currentRow, 4);
 
   // Another list starts at its first row and scrolls to the top.
   EXPECT_EQ(SelectInShownList(state, ListId::CHUSA, 96),
@@ -128,15 +128,15 @@ TEST(ChannelGrid, SelectionIsKeptPerListAndButtonsFollowTheLimits) {
 
   // A list that became shorter keeps its last record selected, also when the kept row is
   // just past its end.
-  state.CurrentRow = 7;
+  state.currentRow = 7;
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 3).selectedRecord, 2);
-  EXPECT_EQ(state.CurrentRow, 2);
-  state.CurrentRow = 3;
+  EXPECT_EQ(state.currentRow, 2);
+  state.currentRow = 3;
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 3).selectedRecord, 2);
-  EXPECT_EQ(state.CurrentRow, 2);
+  EXPECT_EQ(state.currentRow, 2);
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 3).selectedRecord, 2);  // and stays
   // A deletion of the first record steps back to -1 and shows the first row again.
-  state.CurrentRow = -1;
+  state.currentRow = -1;
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 2).selectedRecord, 0);
 }
 

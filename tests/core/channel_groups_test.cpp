@@ -31,25 +31,10 @@ TEST(PriorityChannels, ANameOfNoEnabledRecordBecomesTheFirstEntry) {
   model.CHUSA.append(Channel(16, true));
   model.CHINT.append(Channel(9, false));  // no enabled record: the priority is kept
   model.CHCAN.append(Channel(9, true));
-  model.groups[0].priorityChannel = 2;
-  model.groups[1].priorityChannel = 1;
-  model.groups[2].priorityChannel = 65535;  // none
-  model.groups[3].priorityChannel = 42;
   EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 2), 2);
   EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 3), 1);
   EXPECT_EQ(ShownPriority(PriorityEntries(model, 1), 1), std::nullopt);
-
-  EXPECT_TRUE(SettlePriorityChannels(model));
-  EXPECT_EQ(model.groups[0].priorityChannel, 2);
-  EXPECT_EQ(model.groups[1].priorityChannel, 1);
-  EXPECT_EQ(model.groups[2].priorityChannel, 1);
-  EXPECT_EQ(model.groups[3].priorityChannel, 42);
-  EXPECT_FALSE(SettlePriorityChannels(model));  // nothing left to replace
-
-  // A priority channel that has since been disabled gives way to the first enabled one.
-  model.CHUSA[1].enabled = false;
-  EXPECT_TRUE(SettlePriorityChannels(model));
-  EXPECT_EQ(model.groups[0].priorityChannel, 1);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 2), 65535), 1);
 }
 
 }  // namespace

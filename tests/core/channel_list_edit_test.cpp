@@ -8,6 +8,7 @@
 namespace tpw {
 namespace {
 
+using test::ChangeLog;
 using test::PlanRecord;
 using test::RecordingPrompter;
 
@@ -24,6 +25,11 @@ std::vector<int> Positions(const ChannelList& list) {
   return positions;
 }
 
+// The change of group 0's priority channel, as the list edits report it.
+SettingChange UsaPriority(int before, int after) {
+  return {{RecordKind::ChannelGroup, ListId::CHUSA, 0, "Priority CH0"}, before, after};
+}
+
 TEST(ChannelListEdit, NewAndEditOpenOnlyARecordOfTheList) {
   const ChannelList empty;
   EXPECT_EQ(RowToOpen(empty, -1, true), -1);  // NEW on an empty list: the first record
@@ -37,39 +43,97 @@ TEST(ChannelListEdit, NewAndEditOpenOnlyARecordOfTheList) {
   }
 }
 
-TEST(ChannelListEdit, InsertAfterTheRowAndMoveTheRow) {
+TEST(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows) {
   Workspace ws;
-  std::int16_t row = -1;
-  EXPECT_EQ(InsertChannel(ws, ListId::CHRG, test::FreeRecord("A1", 156.05, 156.05), row),
-            ListEdit::Done);
-  EXPECT_EQ(ws.model.CHRG.size(), 1);
-  EXPECT_EQ(row, 0);
-  EXPECT_FALSE(ws.flags.ErrorFlag);
-  EXPECT_TRUE(ws.flags.DataChanged);
-
+  RecordingPrompter prompter;
+  ChangeLog log(ws);
   ws.model.CHUSA = NumberedList(5);
-  ws.flags.DataChanged = false;
-  row = 2;
-  EXPECT_EQ(InsertChannel(ws, ListId::CHUSA, PlanRecord(99, 0, true, false, false), row),
-            ListEdit::Done);
-  EXPECT_EQ(Positions(ws.model.CHUSA), (std::vector<int>{10, 11, 12, 99, 13, 14}));
+  ws.model.groups[0].priorityChannel = 4;  // the record at index 3
+
+  std::int16_t row = 2;
+  const ChannelRecord added = PlanRecord(16, 0, true, false, false);
+  ListEditResult result = InsertChannel(ws, ListId::CHUSA, added, row);
+  EXPECT_EQ(result.outcome, ListEdit::Done);
+  EXPECT_EQ(Positions(ws.model.CHUSA), (std::vector<int>{10, 11, 12, 16, 13, 14}));
   EXPECT_EQ(row, 3);
+  EXPECT_EQ(
+      result.change,
+      (ChangeReport{"New channel 16",
+                    StepKind::Edit,
+                    {RecordChange{ListId::CHUSA, 3, std::nullopt, added}, UsaPriority(4, 5)}}));
   EXPECT_TRUE(ws.flags.DataChanged);
 
-  // A row that names no record (or any row of an empty list but -1) changes nothing.
-  const SettingsModel before = ws.model;
+  const ChannelRecord before = ws.model.CHUSA[1];
+  ChannelRecord edited = before;
+  edited.scanMemory = true;
   ws.flags.DataChanged = false;
-  for (std::int16_t bad : {std::int16_t{-1}, std::int16_t{6}}) {
-    row = bad;
-    EXPECT_EQ(InsertChannel(ws, ListId::CHUSA, PlanRecord(1, 0, true, false, false), row),
-              ListEdit::NoRecord);
-    EXPECT_EQ(row, bad);
+  result = OverwriteChannel(ws, ListId::CHUSA, edited, 1);
+  EXPECT_EQ(result.change, (ChangeReport{"Edit channel 11",
+                                         StepKind::Edit,
+                                         {RecordChange{ListId::CHUSA, 1, before, edited}}}));
+  EXPECT_TRUE(ws.flags.DataChanged);
+  // SAVE of a record as it was is done, and no change.
+  ws.flags.DataChanged = false;
+  result = OverwriteChannel(ws, ListId::CHUSA, edited, 1);
+  EXPECT_EQ(result.outcome, ListEdit::Done);
+  EXPECT_TRUE(result.change.empty());
+  EXPECT_FALSE(ws.flags.DataChanged);
+
+  prompter.plan(Answer::Yes);
+  const ChannelRecord priority = ws.model.CHUSA[4];
+  result = DeleteChannel(ws, prompter, ListId::CHUSA, 4);  // the priority channel itself
+  EXPECT_EQ(result.change, (ChangeReport{"Delete channel 13",
+                                         StepKind::Edit,
+                                         {RecordChange{ListId::CHUSA, 4, priority, std::nullopt},
+                                          UsaPriority(5, 65535)}}));
+  EXPECT_TRUE(ws.flags.DataChanged);
+  EXPECT_EQ(log.steps(),
+            (std::vector<std::string>{"New channel 16", "Edit channel 11", "Delete channel 13"}));
+
+  // A free channel is named by its row.
+  row = -1;
+  EXPECT_EQ(
+      InsertChannel(ws, ListId::CHRG, test::FreeRecord("A1", 156.05, 156.05), row).change.step,
+      "New channel RG01");
+}
+
+TEST(ChannelListEdit, AnEditThatCannotBeMadeChangesNothing) {
+  Workspace ws;
+  RecordingPrompter prompter;
+  ChangeLog log(ws);
+  ws.model.CHUSA = NumberedList(5);
+  ws.model.CHRG = NumberedList(12);
+  const SettingsModel before = ws.model;
+  const auto insertAt = [&](ListId list, std::int16_t at) {
+    return InsertChannel(ws, list, PlanRecord(1, 0, true, false, false), at).outcome;
+  };
+  // A row that names no record (or any row of an empty list but -1), or a full list.
+  EXPECT_EQ(insertAt(ListId::CHUSA, -1), ListEdit::NoRecord);
+  EXPECT_EQ(insertAt(ListId::CHUSA, 5), ListEdit::NoRecord);
+  EXPECT_EQ(insertAt(ListId::CHINT, 0), ListEdit::NoRecord);
+  EXPECT_EQ(insertAt(ListId::CHRG, 0), ListEdit::ListFull);
+  const ChannelRecord changed = PlanRecord(50, 2, false, false, false, true);
+  for (int at : {5, -1}) {
+    EXPECT_EQ(OverwriteChannel(ws, ListId::CHUSA, changed, at).outcome, ListEdit::NoRecord);
   }
-  row = 0;
-  EXPECT_EQ(InsertChannel(ws, ListId::CHINT, PlanRecord(1, 0, true, false, false), row),
-            ListEdit::NoRecord);
+  EXPECT_EQ(OverwriteChannel(ws, ListId::CHCAN, changed, 0).outcome, ListEdit::NoRecord);
+  // An index that names no record asks nothing; No keeps the record.
+  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHUSA, 5).outcome, ListEdit::NoRecord);
+  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHINT, 0).outcome, ListEdit::NoRecord);
+  EXPECT_TRUE(prompter.boxes.empty());
+  prompter.plan(Answer::No);
+  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHUSA, 1).outcome, ListEdit::Declined);
+  ASSERT_EQ(prompter.boxes.size(), 1u);
+  const RecordingPrompter::Box& box = prompter.boxes[0];
+  EXPECT_TRUE(box.question);
+  EXPECT_EQ(box.icon, Icon::Critical);
+  EXPECT_EQ(box.title, "TPW52");
+  EXPECT_EQ(box.text, "Are you sure ?");
+  EXPECT_EQ(box.buttons, Buttons::YesNo);
+  EXPECT_EQ(box.defaultAnswer, Answer::Yes);
+
   EXPECT_EQ(ws.model, before);
-  EXPECT_TRUE(ws.flags.ErrorFlag);
+  EXPECT_TRUE(log.reports.empty());
   EXPECT_FALSE(ws.flags.DataChanged);
 }
 
@@ -83,74 +147,16 @@ TEST(ChannelListEdit, InsertStopsAtEachListsSlots) {
     Workspace ws;
     ws.model.list(list) = NumberedList(limit - 1);
     std::int16_t row = 0;
-    EXPECT_EQ(InsertChannel(ws, list, PlanRecord(1, 0, true, false, false), row), ListEdit::Done)
+    EXPECT_EQ(InsertChannel(ws, list, PlanRecord(1, 0, true, false, false), row).outcome,
+              ListEdit::Done)
         << limit;
     const SettingsModel full = ws.model;
-    ws.flags.DataChanged = false;
-    EXPECT_EQ(InsertChannel(ws, list, PlanRecord(2, 0, true, false, false), row),
+    EXPECT_EQ(InsertChannel(ws, list, PlanRecord(2, 0, true, false, false), row).outcome,
               ListEdit::ListFull)
         << limit;
     EXPECT_EQ(ws.model, full);
     EXPECT_EQ(row, 1);
-    EXPECT_FALSE(ws.flags.DataChanged);
   }
-}
-
-TEST(ChannelListEdit, OverwriteOnlyARecordOfTheList) {
-  Workspace ws;
-  ws.model.CHCAN = NumberedList(3);
-  const ChannelRecord changed = PlanRecord(50, 2, false, false, false, true);
-  EXPECT_EQ(OverwriteChannel(ws, ListId::CHCAN, changed, 1), ListEdit::Done);
-  EXPECT_EQ(ws.model.CHCAN[1], changed);
-  EXPECT_EQ(Positions(ws.model.CHCAN), (std::vector<int>{10, 50, 12}));
-  EXPECT_TRUE(ws.flags.DataChanged);
-
-  const SettingsModel before = ws.model;
-  ws.flags.DataChanged = false;
-  EXPECT_EQ(OverwriteChannel(ws, ListId::CHCAN, changed, 3), ListEdit::NoRecord);
-  EXPECT_EQ(OverwriteChannel(ws, ListId::CHCAN, changed, -1), ListEdit::NoRecord);
-  EXPECT_EQ(OverwriteChannel(ws, ListId::CHRG, changed, 0), ListEdit::NoRecord);
-  EXPECT_EQ(ws.model, before);
-  EXPECT_TRUE(ws.flags.ErrorFlag);
-  EXPECT_FALSE(ws.flags.DataChanged);
-}
-
-TEST(ChannelListEdit, DeleteAsksAndRemovesOnlyOnYes) {
-  Workspace ws;
-  RecordingPrompter prompter;
-  ws.model.CHINT = NumberedList(3);
-  prompter.plan(Answer::No);
-  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHINT, 1), ListEdit::Declined);
-  EXPECT_EQ(ws.model.CHINT, NumberedList(3));
-  EXPECT_TRUE(ws.flags.ErrorFlag);
-  EXPECT_FALSE(ws.flags.DataChanged);
-  ASSERT_EQ(prompter.boxes.size(), 1u);
-  const RecordingPrompter::Box& box = prompter.boxes[0];
-  EXPECT_TRUE(box.question);
-  EXPECT_EQ(box.icon, Icon::Critical);
-  EXPECT_EQ(box.title, "TPW52");
-  EXPECT_EQ(box.text, "Are you sure ?");
-  EXPECT_EQ(box.buttons, Buttons::YesNo);
-  EXPECT_EQ(box.defaultAnswer, Answer::Yes);
-
-  prompter.plan(Answer::Yes);
-  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHINT, 1), ListEdit::Done);
-  EXPECT_EQ(Positions(ws.model.CHINT), (std::vector<int>{10, 12}));
-  EXPECT_FALSE(ws.flags.ErrorFlag);
-  EXPECT_TRUE(ws.flags.DataChanged);
-
-  // An index that names no record asks nothing and changes nothing.
-  ws.flags.DataChanged = false;
-  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHINT, 2), ListEdit::NoRecord);
-  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHRG, 0), ListEdit::NoRecord);
-  EXPECT_EQ(prompter.boxes.size(), 2u);
-  EXPECT_FALSE(ws.flags.DataChanged);
-
-  // The last record leaves an empty list.
-  ws.model.CHRG.append(test::FreeRecord("A1", 156.05, 156.05));
-  prompter.plan(Answer::Yes);
-  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHRG, 0), ListEdit::Done);
-  EXPECT_TRUE(ws.model.CHRG.isEmpty());
 }
 
 TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
@@ -162,7 +168,10 @@ TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
   InsertChannel(ws, ListId::CHUSA, PlanRecord(1, 0, true, false, false), row);  // at index 1
   EXPECT_EQ(ws.model.groups[0].priorityChannel, 4);
   row = 3;
-  InsertChannel(ws, ListId::CHUSA, PlanRecord(2, 0, true, false, false), row);  // after it
+  // After it: the priority stays, and the report says nothing of it.
+  EXPECT_EQ(InsertChannel(ws, ListId::CHUSA, PlanRecord(2, 0, true, false, false), row)
+                .change.changes.size(),
+            1u);
   EXPECT_EQ(ws.model.groups[0].priorityChannel, 4);
   EXPECT_EQ(ws.model.CHUSA[ws.model.groups[0].priorityChannel - 1].position, 12);
   prompter.plan(Answer::Yes);
@@ -172,9 +181,6 @@ TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
   prompter.plan(Answer::Yes);
   DeleteChannel(ws, prompter, ListId::CHUSA, 4);  // after it
   EXPECT_EQ(ws.model.groups[0].priorityChannel, 3);
-  prompter.plan(Answer::Yes);
-  DeleteChannel(ws, prompter, ListId::CHUSA, 2);  // the priority channel itself
-  EXPECT_EQ(ws.model.groups[0].priorityChannel, 65535);
 
   // Each group list moves its own group's number; one that names no record stays as it is.
   ws.model.CHINT = NumberedList(2);
@@ -192,6 +198,12 @@ TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
   EXPECT_EQ(ws.model.groups[2].priorityChannel, 8447);
   EXPECT_EQ(ws.model.groups[3].priorityChannel, 2);
   EXPECT_EQ(ws.model.groups[0].priorityChannel, -1);
+
+  // The last record leaves an empty list.
+  ws.model.CHRG.append(test::FreeRecord("A1", 156.05, 156.05));
+  prompter.plan(Answer::Yes);
+  EXPECT_EQ(DeleteChannel(ws, prompter, ListId::CHRG, 0).outcome, ListEdit::Done);
+  EXPECT_TRUE(ws.model.CHRG.isEmpty());
 }
 
 }  // namespace

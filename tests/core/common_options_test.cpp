@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "editor/setup_edits.h"
+
 namespace tpw {
 namespace {
 
@@ -37,31 +39,6 @@ TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
                        "cmbCommonModeSelect", "cmbCommonWeater", "cmbCommonDual", "cmbAtisMode"}));
 }
 
-TEST(CommonOptions, ChoicesStoreTheirFieldAndLoadBack) {
-  SettingsModel model;
-  const SettingsModel untouched = model;
-  EXPECT_FALSE(StoreChoice(model, CommonOption::DualWatch, 1));
-  EXPECT_EQ(model, untouched);
-  EXPECT_EQ(ShownValue(model, CommonOption::DualWatch), std::nullopt);
-
-  EXPECT_TRUE(StoreChoice(model, CommonOption::Scan, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::ResumeTime, 5));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::PttScanClear, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::DwTw, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::ModeSelect, 1));
-  EXPECT_TRUE(StoreChoice(model, CommonOption::WeatherAlert, 2));  // "On Scan"
-  EXPECT_TRUE(StoreChoice(model, CommonOption::AtisMode, 1));
-  EXPECT_EQ(model.common, (CommonSetup{.scan = true,
-                                       .resumeTime = 5,
-                                       .pttScanClear = true,
-                                       .weatherAlert = 2,
-                                       .dualWatch = true,
-                                       .modeSelect = 1}));
-  EXPECT_EQ(model.atis.mode, 1);
-  EXPECT_EQ(ShownValue(model, CommonOption::Scan), 1);
-  EXPECT_EQ(ShownValue(model, CommonOption::WeatherAlert), 2);
-}
-
 TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
   SettingsModel model;
   model.common.resumeTime = 7;
@@ -76,7 +53,8 @@ TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
 }
 
 TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
-  SettingsModel model;
+  Workspace ws;
+  SettingsModel& model = ws.model;
   model.common.resumeTime = 4;
   model.common.modeSelect = 1;
   for (CommonOption dependent : {CommonOption::ResumeTime, CommonOption::PttScanClear}) {
@@ -90,15 +68,15 @@ TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
     EXPECT_EQ(ControllingOption(free), std::nullopt);
     EXPECT_TRUE(IsOptionEnabled(model, free));
   }
-  StoreChoice(model, CommonOption::Scan, 1);
+  ChooseCommonOption(ws, CommonOption::Scan, 1);
   EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ResumeTime));
   EXPECT_TRUE(IsOptionEnabled(model, CommonOption::PttScanClear));
   EXPECT_FALSE(IsOptionEnabled(model, CommonOption::ModeSelect));
-  StoreChoice(model, CommonOption::DwTw, 1);
+  ChooseCommonOption(ws, CommonOption::DwTw, 1);
   EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ModeSelect));
   // Switching a function off keeps the values of its lists.
-  StoreChoice(model, CommonOption::Scan, 0);
-  StoreChoice(model, CommonOption::DwTw, 0);
+  ChooseCommonOption(ws, CommonOption::Scan, 0);
+  ChooseCommonOption(ws, CommonOption::DwTw, 0);
   EXPECT_EQ(model.common.resumeTime, 4);
   EXPECT_EQ(model.common.modeSelect, 1);
 }

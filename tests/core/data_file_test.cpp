@@ -1,5 +1,6 @@
 #include "files/data_file.h"
 #include "files/data_file_reader.h"
+#include "files/field_text.h"
 
 #include <gtest/gtest.h>
 

@@ -152,13 +152,11 @@ TEST(Destinations, NewDataSetAndRegionSync) {
   MemorySettingsStore store;
   DestinationMenu menu(dir.path());
   t.ws.documentPath = "x.dat";
-  t.ws.flags.DataChanged = true;
   t.ws.model.CHRG.append(ChannelRecord{});
   ASSERT_TRUE(NewDataSet(t.ctx, store, menu, -1));
   EXPECT_TRUE(t.ws.model.CHRG.isEmpty());
   EXPECT_EQ(t.ws.model.CHWX, DefaultWeatherList());
   EXPECT_EQ(t.ws.documentPath, "");
-  EXPECT_FALSE(t.ws.flags.DataChanged);
 
   menu.build(t.ctx, store);
   ASSERT_TRUE(NewDataSet(t.ctx, store, menu, 1));

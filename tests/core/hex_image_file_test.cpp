@@ -125,7 +125,6 @@ TEST(OpenImageFile, RegionQuestion) {
   EXPECT_EQ(f.ws.model.groups[2].label, "NL");
   EXPECT_EQ(f.ws.model.CHUSA.size(), 96);  // the file's lists replace the old ones
   EXPECT_EQ(f.ws.documentPath, path.string());
-  EXPECT_FALSE(f.ws.flags.DataChanged);
   EXPECT_FALSE(f.ws.flags.ErrorFlag);
 }
 

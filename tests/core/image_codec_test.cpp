@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
 
@@ -366,71 +364,6 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
   EXPECT_EQ(image.at(0x280), 0x9A);
   EXPECT_EQ(image.at(0x281), 1);
   EXPECT_EQ(image.at(0x284), 0x5F);
-}
-
-// The bits decode-then-encode may change: everything the model covers, and the whole of
-// every slot past the end of its list.
-std::array<std::uint8_t, ImageSize> CodecOwnedBits(const SettingsModel& model, bool wx) {
-  std::array<std::uint8_t, ImageSize> mask{};
-  auto own = [&](int address, int count, std::uint8_t bits = 0xFF) {
-    for (int a = address; a < address + count; ++a) mask[static_cast<std::size_t>(a)] |= bits;
-  };
-  own(0x08D, 1);
-  own(0x090, 1);
-  own(0x091, 1, 0x01);
-  own(0x093, 4);
-  own(0x09E, 1, 0xF0);
-  own(0x21C, 2);
-  own(0x23C, 2);
-  own(0x25C, 2);
-  own(0x280, 1, 0xF0);
-  own(0x281, 6);
-  for (ListId id : AllLists) {
-    if (id == ListId::CHWX && !wx) continue;
-    const ListLayout& layout = Layout(id);
-    own(layout.enableAddress, layout.bitmapBytes);
-    own(layout.scanAddress, layout.bitmapBytes);
-    for (int k = 0; k < layout.slotCount; ++k) {
-      const int slot = layout.recordsAddress + layout.slotSize * k;
-      if (layout.slotSize == 2 || k >= model.list(id).size()) {
-        own(slot, layout.slotSize);
-      } else {
-        own(slot, 1, 0xBF);
-        own(slot + 1, 9);
-      }
-    }
-  }
-  return mask;
-}
-
-TEST(ImageCodec, RandomImagesRoundTripWithinTheBytesTheCodecOwns) {
-  std::mt19937 random(815);
-  for (int round = 0; round < 300; ++round) {
-    const bool wx = round % 3 != 0;
-    ImageBytes bytes;
-    // Dense runs of 0xFF make long lists as often as short ones.
-    const int ffShare = static_cast<int>(random() % 100);
-    for (auto& b : bytes) {
-      b = static_cast<int>(random() % 100) < ffShare ? 0xFF : static_cast<std::uint8_t>(random());
-    }
-    const MemoryImage original(bytes);
-    MemoryImage image = original;
-    SettingsModel model;
-    ASSERT_NO_THROW(DecodeImage(image, model, wx));
-    const auto owned = CodecOwnedBits(model, wx);
-    EncodeImage(model, image, wx);
-    for (int a = 0; a <= ImageLastIndex; ++a) {
-      const auto changed = static_cast<std::uint8_t>(image.at(a) ^ original.at(a));
-      ASSERT_EQ(changed & ~owned[static_cast<std::size_t>(a)], 0)
-          << "round " << round << " address " << a;
-    }
-    const MemoryImage once = image;
-    SettingsModel again;
-    DecodeImage(image, again, wx);
-    EncodeImage(again, image, wx);
-    ASSERT_EQ(image, once) << "round " << round;
-    ASSERT_NO_THROW(SanitiseForWrite(image, again, wx));
-  }
 }
 
 }  // namespace

@@ -21,21 +21,5 @@ TEST(WeatherRows, EveryRowShowsItsChannelAndOnlyHeldRecordsShowTicks) {
   for (const WeatherRow& row : WeatherRowsOf(model)) EXPECT_FALSE(row.present);
 }
 
-TEST(WeatherRows, ClicksChangeOnlyTheRecordsTheListHolds) {
-  SettingsModel model;
-  model.CHWX = DefaultWeatherList();
-  model.CHWX.erase(9);
-  EXPECT_TRUE(SetWeatherEnable(model, 2, false));
-  EXPECT_TRUE(SetWeatherScan(model, 2, true));
-  EXPECT_FALSE(model.CHWX[2].enabled);
-  EXPECT_TRUE(model.CHWX[2].scanMemory);
-  const SettingsModel before = model;
-  EXPECT_FALSE(SetWeatherEnable(model, 9, false));
-  EXPECT_FALSE(SetWeatherScan(model, 9, true));
-  EXPECT_FALSE(SetWeatherEnable(model, -1, true));
-  EXPECT_FALSE(SetWeatherScan(model, 10, true));
-  EXPECT_EQ(model, before);
-}
-
 }  // namespace
 }  // namespace tpw

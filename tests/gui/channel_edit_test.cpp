@@ -545,6 +545,7 @@ class ChannelEditTest : public QObject {
 
   void saveFileAndReopenGiveTheSameChannels() {
     start(false);
+    ChangeLog log(ws());
     select("PR");
     button("cmdBNew")->click();
     typeInto("txtCNN", "7");
@@ -578,6 +579,9 @@ class ChannelEditTest : public QObject {
     for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
       QCOMPARE(ws().model.list(list), saved.list(list));
     }
+    // What the user did, step by step; clearing the lists behind the window's back is none.
+    QCOMPARE(log.steps(),
+             (std::vector<std::string>{"New channel RG01", "New channel 72A", "Open boat.dat"}));
   }
 
   void aRegionOrModelChoiceAsksTheOpenChannelFirst() {
@@ -629,6 +633,7 @@ class ChannelEditTest : public QObject {
 
   void replacedDataClosesThePanel() {
     start(true);
+    ChangeLog log(ws());
     const int usaRecords = ws().model.CHUSA.size();
     QVERIFY(usaRecords > 0);
 
@@ -659,6 +664,10 @@ class ChannelEditTest : public QObject {
     QVERIFY(!control("pictC")->isEnabled());
     QCOMPARE(box("txtCRF")->text(), QString());
     QCOMPARE(panel()->objectName(), QString("pictGeneral"));
+    // Each replacement is one step that leaves nothing to save; an edit dropped is none.
+    QCOMPARE(log.steps(), (std::vector<std::string>{"Read from Radio", "Region QZ815_UK", "New"}));
+    for (const ChangeReport& report : log.reports) QCOMPARE(report.kind, StepKind::Load);
+    QVERIFY(!ws().flags.DataChanged);
   }
 };
 

@@ -123,7 +123,7 @@ class EditorTest : public QObject {
     useGroups(true, false, false, false);
     editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
     select("Common");
-    QCOMPARE(editor().state().CurrentNodeIndex, 2);
+    QCOMPARE(editor().state().currentNode, 2);
     QTreeWidgetItem* program = editor().tree()->topLevelItem(1);
     QVERIFY(program != nullptr);
     QTreeWidgetItem* rg = program->child(1);
@@ -131,7 +131,7 @@ class EditorTest : public QObject {
     editor().tree()->setCurrentItem(rg);  // as a click on the node does
     QCOMPARE(f->prompter().texts(),
              std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
-    QCOMPARE(editor().state().CurrentNodeIndex, 2);
+    QCOMPARE(editor().state().currentNode, 2);
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
     QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
     // The already selected node is not validated again; a lower-case key finds nothing.
@@ -204,7 +204,7 @@ class EditorTest : public QObject {
     }
     select("PR");
     grid()->setCurrentCell(5, 0);
-    QCOMPARE(editor().state().CurrentRow, 5);
+    QCOMPARE(editor().state().currentRow, 5);
     select("General");
     select("PR");
     QCOMPARE(grid()->currentRow(), 5);
@@ -225,8 +225,8 @@ class EditorTest : public QObject {
     grid()->setCurrentCell(2, 0);
     QTest::keyClick(grid(), Qt::Key_Return);
     QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
-    QCOMPARE(editor().state().CurrentRow, 2);
-    QCOMPARE(editor().state().NewChannelMode, 0);
+    QCOMPARE(editor().state().currentRow, 2);
+    QCOMPARE(editor().state().channelMode, ChannelEditMode::Edit);
     auto* base = f->window->findChild<QComboBox*>("cmbBaseChNo");
     QVERIFY(base != nullptr);
     QCOMPARE(base->currentText(), QString("02"));
@@ -237,14 +237,14 @@ class EditorTest : public QObject {
     const QRect cell = grid()->visualRect(grid()->model()->index(4, 1));
     QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
-    QCOMPARE(editor().state().CurrentRow, 4);
+    QCOMPARE(editor().state().currentRow, 4);
     QCOMPARE(base->currentText(), QString("04"));
 
     select("General");
     select("PU");
     button("cmdBNew")->click();
     QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
-    QCOMPARE(editor().state().NewChannelMode, 1);
+    QCOMPARE(editor().state().channelMode, ChannelEditMode::New);
     QCOMPARE(base->currentText(), QString("00"));
   }
 

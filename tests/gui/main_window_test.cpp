@@ -180,7 +180,7 @@ class MainWindowTest : public QObject {
     QVERIFY(f->ws().documentPath.empty());
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815"));
     QCOMPARE(TextOf(f->window->editor().tree()->currentItem()), QString("General"));
-    QCOMPARE(f->window->editor().state().CurrentNodeIndex, -1);
+    QCOMPARE(f->window->editor().state().currentNode, -1);
     QCOMPARE(f->window->hint(), QString());
     QVERIFY(f->window->isEnabled());
   }

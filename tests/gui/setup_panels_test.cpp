@@ -436,6 +436,18 @@ class SetupPanelsTest : public QObject {
     focus(code());
     type(code(), "x");
     QVERIFY(!f->ws().flags.DataChanged);
+
+    // Refused, corrected, and the focus moves on: the settings hold the correction.
+    ChangeLog log(f->ws());
+    type(code(), "921");
+    QTest::keyClick(code(), Qt::Key_Tab);
+    QCOMPARE(LastBox(f->prompter()).text, std::string("Data Error!!"));
+    code()->end(false);
+    type(code(), "1234567");
+    QTest::keyClick(code(), Qt::Key_Tab);
+    QVERIFY(!code()->hasFocus());
+    QCOMPARE(f->ws().model.atis.code, std::string("9211234567"));
+    QCOMPARE(log.steps(), std::vector<std::string>{"Change ATIS Code"});
   }
 
   void aRegionChoiceAsksTheTypedCodeFirst() {
@@ -486,6 +498,7 @@ class SetupPanelsTest : public QObject {
              std::string("3660000001"));
     select("Common");
     f->ws().flags.DataChanged = false;
+    ChangeLog log(f->ws());
     // A half-typed code gives way to the clear without a message.
     focus(code());
     type(code(), "12");
@@ -502,6 +515,12 @@ class SetupPanelsTest : public QObject {
              QString::number(f->ws().image.at(addr::AtisCount)));
     QCOMPARE(window().demoRadio()->memory().at(addr::AtisCount), f->ws().image.at(addr::AtisCount));
     QVERIFY(f->ws().flags.DataChanged);
+    // One step, a change to save: the code before and none after, in the image as well.
+    QCOMPARE(log.steps(), std::vector<std::string>{"ATIS Clear"});
+    const auto& cleared = std::get<DataSetChange>(log.reports[0].changes.at(0));
+    QCOMPARE(cleared.before.model.atis.code, std::string("3660000001"));
+    QCOMPARE(cleared.after.image, f->ws().image);
+    QVERIFY(cleared.after.image.allFF(addr::AtisCode, addr::AtisCodeLength));
   }
 
   void weatherPageShowsTheRecordsItHolds() {
@@ -556,29 +575,24 @@ class SetupPanelsTest : public QObject {
     QVERIFY(f->ws().model.CHWX.isEmpty());
   }
 
-  void resetsKeepTheTemplatesAtisGroupsAndStayBusy() {
+  void resetsKeepTheTemplatesAtisGroupsAndReportOneStep() {
     select("Common");
-    // A page that notes whether the window was busy while it was emptied.
-    struct BusyWitness : gui::EditorPage {
-      explicit BusyWitness(Workspace& ws) : ws_(ws) {}
-      void resetPage() override { busy.push_back(ws_.flags.TransferBusy); }
-      Workspace& ws_;
-      std::vector<bool> busy;
-    };
-    auto* witness = new BusyWitness(f->ws());
-    editor().setPage(PanelId::Grey, witness);
-
+    ChangeLog log(f->ws());
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);  // what New runs
     QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, false, true, false}));
     QVERIFY(!box("chkATISChGroup", 0)->isChecked());  // the page is empty until shown
+    QVERIFY(log.reports.empty());                     // emptying the pages is no change
     f->recorder.plan(Answer::Ok);
     const QList<QAction*> destinations = FindActions(window(), "mnuDestinationChild");
     QCOMPARE(destinations[1]->text(), QString("QZ815_USA"));
     window().chooseDestination(1);
     QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{false, true, false, false}));
     QVERIFY(!f->ws().flags.DataChanged);
-    QCOMPARE(witness->busy, (std::vector<bool>{true, true}));
-    QVERIFY(!f->ws().flags.TransferBusy);
+    QCOMPARE(log.steps(), std::vector<std::string>{"Region QZ815_USA"});
+    QCOMPARE(log.reports[0].kind, StepKind::Load);
+    const auto& replaced = std::get<DataSetChange>(log.reports[0].changes.at(0));
+    QCOMPARE(replaced.after.model, f->ws().model);
+    QCOMPARE(replaced.before.model.groups[2].label, std::string("UK"));
     select("Common");
     QVERIFY(box("chkATISChGroup", 1)->isChecked());
   }
@@ -603,8 +617,9 @@ class SetupPanelsTest : public QObject {
     const SettingsModel model = f->ws().model;
     const QString title = window().windowTitle();
     const QStringList tree = TreeTexts(editor().tree());
-    const int node = editor().state().CurrentNodeIndex;
+    const int node = editor().state().currentNode;
 
+    ChangeLog log(f->ws());
     const auto refused = *dir / "other.dat";
     WriteBytes(refused, "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n");
     f->dialogs.planned << QString::fromStdString(refused.string());
@@ -616,14 +631,16 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(QString::fromStdString(f->ws().documentPath), saved);
     QCOMPARE(window().windowTitle(), title);
     QCOMPARE(TreeTexts(editor().tree()), tree);
-    QCOMPARE(editor().state().CurrentNodeIndex, node);
+    QCOMPARE(editor().state().currentNode, node);
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
     QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
     QVERIFY(editor().panels()->currentWidget()->isEnabled());
     QCOMPARE(list("cmbCommonScan")->currentText(), QString("On"));
+    QVERIFY(log.reports.empty());
   }
 
   void everySettingSurvivesProgrammingAndReadingTheRadio() {
+    ChangeLog log(f->ws());  // runTransfer and resetEditor are no commands: the choices are steps
     select("Common");
     box("chkUsable", 1)->click();  // INT off
     box("chkUsable", 3)->click();  // EXP on
@@ -656,6 +673,15 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(f->prompter().boxes.size(), 3u);
     QCOMPARE(f->prompter().texts()[1], std::string("Complete!!"));
     QCOMPARE(f->prompter().texts()[2], std::string("Complete!!"));
+    // Every choice was one step through the core, named as an undo would name it.
+    QCOMPARE(log.steps(),
+             (std::vector<std::string>{
+                 "Correct the priority channels", "Change Usable Channel Group INT",
+                 "Change Usable Channel Group EXP", "Change Priority CH USA", "Change Resume Time",
+                 "Change PTT SCAN Clear", "Change SCAN", "Change DW/TW", "Change Mode Select",
+                 "Change Weather Alert", "Change Usable ATIS CH Group USA", "Change ATIS Mode",
+                 "Change ATIS Code", "Change WX02[162.400MHz] Enable",
+                 "Change WX05[162.450MHz] Scan", "Change WX10[163.275MHz] Scan"}));
 
     // And the pages show them.
     select("Common");

@@ -72,6 +72,12 @@ std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
   return names;
 }
 
+std::vector<std::string> ChangeLog::steps() const {
+  std::vector<std::string> steps;
+  for (const ChangeReport& report : reports) steps.push_back(report.step);
+  return steps;
+}
+
 TempDir::TempDir() {
   std::random_device device;
   path_ = std::filesystem::temp_directory_path() /

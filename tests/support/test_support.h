@@ -105,6 +105,18 @@ struct TestContext {
   Context ctx{ws, prompter, host, diagnostics, files};
 };
 
+// Keeps every change of the data set the workspace reports, in order; it must outlive the
+// workspace's use.
+struct ChangeLog {
+  explicit ChangeLog(Workspace& ws) {
+    ws.changeObserver = [this](const ChangeReport& report) { reports.push_back(report); };
+  }
+  // The step of each report: "New channel 16".
+  std::vector<std::string> steps() const;
+
+  std::vector<ChangeReport> reports;
+};
+
 // A fresh folder under the system's temporary folder, removed with the object.
 class TempDir {
  public:

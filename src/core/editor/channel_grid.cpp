@@ -44,18 +44,19 @@ std::vector<GridColumn> FreeColumns(const SettingsModel& model, bool scrambleSup
   return columns;
 }
 
-std::vector<GridCell> GroupRow(const ChannelRecord& r, bool scrambleSupported) {
-  std::vector<GridCell> row = {Text(ChannelDisplayName(r)), Text(RxFreqText(r)),
-                               Text(TxFreqText(r)),         Text(TxLabel(r.txEnabled)),
-                               Text(LowLabel(r.lowPower)),  Text(UpLabel(r.powerUp)),
-                               Text(DuplexLabel(r.duplex)), Text(MemLabel(r.scanMemory))};
+std::vector<GridCell> GroupRow(ListId list, int index, const ChannelRecord& r,
+                               bool scrambleSupported) {
+  std::vector<GridCell> row = {
+      Text(ChannelCaption(list, index, r)), Text(RxFreqText(r)),         Text(TxFreqText(r)),
+      Text(TxLabel(r.txEnabled)),           Text(LowLabel(r.lowPower)),  Text(UpLabel(r.powerUp)),
+      Text(DuplexLabel(r.duplex)),          Text(MemLabel(r.scanMemory))};
   if (scrambleSupported) row.push_back(Text(ScrambleLabel(r.scramble)));
   return row;
 }
 
 std::vector<GridCell> FreeRow(ListId list, int index, const ChannelRecord& r,
                               bool scrambleSupported) {
-  std::vector<GridCell> row = {Text(RowLabel(list, index + 1)),
+  std::vector<GridCell> row = {Text(ChannelCaption(list, index, r)),
                                Check(r.inUsaGroup),
                                Check(r.inIntGroup),
                                Check(r.inRegionGroup),
@@ -75,6 +76,10 @@ bool IsGroupLayout(ListId list) {
   return list == ListId::CHUSA || list == ListId::CHINT || list == ListId::CHCAN;
 }
 
+std::string ChannelCaption(ListId list, int index, const ChannelRecord& record) {
+  return IsGroupLayout(list) ? ChannelDisplayName(record) : RowLabel(list, index + 1);
+}
+
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported) {
   ChannelGrid grid;
   const bool group = IsGroupLayout(list);
@@ -82,7 +87,7 @@ ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scram
   const ChannelList& records = model.list(list);
   grid.rows.reserve(static_cast<std::size_t>(records.size()));
   for (int k = 0; k < records.size(); ++k) {
-    grid.rows.push_back(group ? GroupRow(records[k], scrambleSupported)
+    grid.rows.push_back(group ? GroupRow(list, k, records[k], scrambleSupported)
                               : FreeRow(list, k, records[k], scrambleSupported));
   }
   return grid;
@@ -90,19 +95,18 @@ ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scram
 
 GridSelection SelectInShownList(EditorState& state, ListId list, int recordCount) {
   GridSelection selection;
-  const ListKind kind = ListKindOf(list);
-  if (state.CurrentListKind != kind) {
-    state.CurrentListKind = kind;
-    state.CurrentRow = -1;
+  if (state.currentList != list) {
+    state.currentList = list;
+    state.currentRow = -1;
     selection.scrollToTop = true;
   }
-  if (state.CurrentRow < 0) state.CurrentRow = 0;
+  if (state.currentRow < 0) state.currentRow = 0;
   if (recordCount < 1) return selection;
   // A list that became shorter since the last visit (a file or a radio replaced it) keeps
   // its last record selected rather than a row that no longer exists.
-  if (state.CurrentRow >= recordCount)
-    state.CurrentRow = static_cast<std::int16_t>(recordCount - 1);
-  selection.selectedRecord = state.CurrentRow;
+  if (state.currentRow >= recordCount)
+    state.currentRow = static_cast<std::int16_t>(recordCount - 1);
+  selection.selectedRecord = state.currentRow;
   selection.newEnabled = recordCount < Layout(list).limit;
   selection.editEnabled = true;
   selection.deleteEnabled = true;

@@ -32,6 +32,10 @@ struct ChannelGrid {
 // The three group lists (2-byte records), shown in the group layout; CHRG and CHEXP are free.
 bool IsGroupLayout(ListId list);
 
+// The channel's name in the grid's first column: its display name in a group list ("16",
+// "1019", "05A"), its row in a free list ("RG01", "EXP12"). The record is at index of the list.
+std::string ChannelCaption(ListId list, int index, const ChannelRecord& record);
+
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported);
 
 struct GridSelection {

@@ -26,19 +26,6 @@ std::optional<int> ShownPriority(const OptionList& entries, std::int32_t priorit
   return entries.stores(priorityCh) ? priorityCh : entries.entries().front().value;
 }
 
-bool SettlePriorityChannels(SettingsModel& model) {
-  bool changed = false;
-  for (int g = 0; g < addr::PlanGroupCount; ++g) {
-    std::int32_t& priority = model.groups[static_cast<std::size_t>(g)].priorityChannel;
-    const std::optional<int> shown = ShownPriority(PriorityEntries(model, g), priority);
-    if (shown && *shown != priority) {
-      priority = *shown;
-      changed = true;
-    }
-  }
-  return changed;
-}
-
 bool IsAtisGroupEnabled(const SettingsModel& model, int group) {
   return model.groups.at(static_cast<std::size_t>(group)).usable;
 }

@@ -22,11 +22,6 @@ OptionList PriorityEntries(const SettingsModel& model, int group);
 // first entry; nothing for a list without entries (priorityChannel is then kept).
 std::optional<int> ShownPriority(const OptionList& entries, std::int32_t priorityCh);
 
-// Puts each group's priorityChannel on the entry its list shows, as showing the page does: a
-// channel that is no longer an enabled record of the list becomes the list's first. True when
-// a priorityChannel changed, which is a change of the data.
-bool SettlePriorityChannels(SettingsModel& model);
-
 // The ATIS box of a group can be used while the group is usable; the code while any group is.
 bool IsAtisGroupEnabled(const SettingsModel& model, int group);
 bool IsAtisCodeEnabled(const SettingsModel& model);

@@ -1,5 +1,8 @@
 #include "editor/channel_list_edit.h"
 
+#include "editor/channel_grid.h"
+#include "editor/setting_edit.h"
+
 namespace tpw {
 
 namespace {
@@ -7,12 +10,11 @@ namespace {
 // priorityChannel of the groups of the short-slot lists counts records from 1.
 constexpr std::int32_t kNoPriority = 65535;
 
-// The priority channel of the list's group, or nullptr for a list without one (CHRG, CHWX,
-// and CHEXP, whose group keeps no priority channel in the radio).
-std::int32_t* PriorityOf(SettingsModel& model, ListId list) {
+// The group whose priority channel is a record of the list, or -1 for a list without one
+// (CHRG, CHWX, and CHEXP, whose group keeps no priority channel in the radio).
+int PriorityGroupOf(ListId list) {
   const int group = Layout(list).group;
-  if (group < 0 || group > 2) return nullptr;
-  return &model.groups[static_cast<std::size_t>(group)].priorityChannel;
+  return group >= 0 && group <= 2 ? group : -1;
 }
 
 // True when the priority number names one of the count records of the list.
@@ -21,28 +23,36 @@ bool NamesRecord(std::int32_t priority, int count) {
 }
 
 // The priority channel follows its record when another is put in before it.
-void MovePriorityForInsert(SettingsModel& model, ListId list, int index, int countBefore) {
-  std::int32_t* priority = PriorityOf(model, list);
-  if (priority == nullptr || !NamesRecord(*priority, countBefore)) return;
-  if (*priority - 1 >= index) ++*priority;
+std::int32_t PriorityAfterInsert(std::int32_t priority, int index, int countBefore) {
+  if (!NamesRecord(priority, countBefore)) return priority;
+  return priority - 1 >= index ? priority + 1 : priority;
 }
 
 // The priority channel follows its record when one before it goes; it is none when its own
 // record goes.
-void MovePriorityForDelete(SettingsModel& model, ListId list, int index, int countBefore) {
-  std::int32_t* priority = PriorityOf(model, list);
-  if (priority == nullptr || !NamesRecord(*priority, countBefore)) return;
-  if (*priority - 1 == index) {
-    *priority = kNoPriority;
-  } else if (*priority - 1 > index) {
-    --*priority;
-  }
+std::int32_t PriorityAfterDelete(std::int32_t priority, int index, int countBefore) {
+  if (!NamesRecord(priority, countBefore)) return priority;
+  if (priority - 1 == index) return kNoPriority;
+  return priority - 1 > index ? priority - 1 : priority;
 }
 
-ListEdit Changed(Workspace& ws) {
-  ws.flags.ErrorFlag = false;
-  ws.flags.DataChanged = true;
-  return ListEdit::Done;
+// Moves the list's priority channel as its records moved, into the step's report.
+template <typename Move>
+void MovePriority(SettingsModel& model, ListId list, ChangeReport& report, Move move) {
+  const int group = PriorityGroupOf(list);
+  if (group < 0) return;
+  std::int32_t& priority = model.groups[static_cast<std::size_t>(group)].priorityChannel;
+  const std::int32_t moved = move(priority);
+  AddSettingChange(report, PrioritySetting(group), priority, moved);
+  priority = moved;
+}
+
+ListEditResult Changed(Workspace& ws, ChangeReport report) {
+  return {ListEdit::Done, CommitChange(ws, std::move(report))};
+}
+
+std::string Step(const char* action, ListId list, int index, const ChannelRecord& record) {
+  return std::string(action) + " channel " + ChannelCaption(list, index, record);
 }
 
 }  // namespace
@@ -53,42 +63,52 @@ std::optional<std::int16_t> RowToOpen(const ChannelList& list, int index, bool n
   return static_cast<std::int16_t>(index);
 }
 
-ListEdit InsertChannel(Workspace& ws, ListId list, const ChannelRecord& record,
-                       std::int16_t& currentRow) {
-  ws.flags.ErrorFlag = true;
+ListEditResult InsertChannel(Workspace& ws, ListId list, const ChannelRecord& record,
+                             std::int16_t& currentRow) {
   ChannelList& records = ws.model.list(list);
   const int count = records.size();
   // The radio has no slot for another record: the encoder would drop it silently.
-  if (count >= Layout(list).limit) return ListEdit::ListFull;
+  if (count >= Layout(list).limit) return {ListEdit::ListFull};
   const bool fits = records.isEmpty() ? currentRow == -1 : currentRow >= 0 && currentRow < count;
-  if (!fits) return ListEdit::NoRecord;
+  if (!fits) return {ListEdit::NoRecord};
   const int index = currentRow + 1;
   records.insert(index, record);
-  MovePriorityForInsert(ws.model, list, index, count);
+  ChangeReport report{Step("New", list, index, record)};
+  report.changes.push_back(RecordChange{list, index, std::nullopt, record});
+  MovePriority(ws.model, list, report,
+               [&](std::int32_t p) { return PriorityAfterInsert(p, index, count); });
   currentRow = static_cast<std::int16_t>(index);
-  return Changed(ws);
+  return Changed(ws, std::move(report));
 }
 
-ListEdit OverwriteChannel(Workspace& ws, ListId list, const ChannelRecord& record, int currentRow) {
-  ws.flags.ErrorFlag = true;
+ListEditResult OverwriteChannel(Workspace& ws, ListId list, const ChannelRecord& record,
+                                int currentRow) {
   ChannelList& records = ws.model.list(list);
-  if (currentRow < 0 || currentRow >= records.size()) return ListEdit::NoRecord;
+  if (currentRow < 0 || currentRow >= records.size()) return {ListEdit::NoRecord};
+  const ChannelRecord before = records[currentRow];
   CopyChannelRecord(records[currentRow], record);
-  return Changed(ws);
+  ChangeReport report{Step("Edit", list, currentRow, before)};
+  if (records[currentRow] != before) {
+    report.changes.push_back(RecordChange{list, currentRow, before, records[currentRow]});
+  }
+  return Changed(ws, std::move(report));
 }
 
-ListEdit DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int index) {
-  ws.flags.ErrorFlag = true;
+ListEditResult DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int index) {
   ChannelList& records = ws.model.list(list);
   const int count = records.size();
   // Nothing to ask about when the row names no record.
-  if (index < 0 || index >= count) return ListEdit::NoRecord;
+  if (index < 0 || index >= count) return {ListEdit::NoRecord};
   const Answer answer =
       prompter.ask(Icon::Critical, AppTitle, DeleteQuestion, Buttons::YesNo, Answer::Yes);
-  if (answer != Answer::Yes) return ListEdit::Declined;
+  if (answer != Answer::Yes) return {ListEdit::Declined};
+  const ChannelRecord removed = records[index];
   records.erase(index);
-  MovePriorityForDelete(ws.model, list, index, count);
-  return Changed(ws);
+  ChangeReport report{Step("Delete", list, index, removed)};
+  report.changes.push_back(RecordChange{list, index, removed, std::nullopt});
+  MovePriority(ws.model, list, report,
+               [&](std::int32_t p) { return PriorityAfterDelete(p, index, count); });
+  return Changed(ws, std::move(report));
 }
 
 }  // namespace tpw

@@ -10,30 +10,35 @@ namespace {
 const std::array<CommonOptionBox, 8>& Boxes() {
   static const OptionList offOn = {{"Off", 0}, {"On", 1}};
   static const std::array<CommonOptionBox, 8> boxes = {{
-      {CommonOption::Scan, "cmbCommonScan", "SCAN", "lblCommonScan", offOn},
+      {CommonOption::Scan, "cmbCommonScan", "SCAN", "lblCommonScan", offOn, "SCAN"},
       {CommonOption::ResumeTime,
        "cmbCommonResume",
        "Resume Time",
        "lblCommonResume",
-       {{"Off", 0}, {"1Sec", 1}, {"2Sec", 2}, {"3Sec", 3}, {"4Sec", 4}, {"5Sec", 5}}},
-      {CommonOption::PttScanClear, "cmbCommonPTTSCAN", "PTT SCAN Clear", "lblCommonPTTSCAN", offOn},
-      {CommonOption::DwTw, "cmbCommonDWTW", "DW/TW", "lblCommonDWTW", offOn},
+       {{"Off", 0}, {"1Sec", 1}, {"2Sec", 2}, {"3Sec", 3}, {"4Sec", 4}, {"5Sec", 5}},
+       "Resume Time"},
+      {CommonOption::PttScanClear, "cmbCommonPTTSCAN", "PTT SCAN Clear", "lblCommonPTTSCAN", offOn,
+       "PTT SCAN Clear"},
+      {CommonOption::DwTw, "cmbCommonDWTW", "DW/TW", "lblCommonDWTW", offOn, "DW/TW"},
       {CommonOption::ModeSelect,
        "cmbCommonModeSelect",
        "Mode Select",
        "lblCommonModeSelect",
-       {{"DW", 0}, {"TW", 1}}},
+       {{"DW", 0}, {"TW", 1}},
+       "Mode Select"},
       {CommonOption::WeatherAlert,
        "cmbCommonWeater",
        "Weather Alert",
        "lblCommonWeater",
-       {{"Off", 0}, {"On Wx", 1}, {"On Scan", 2}, {"Wx and Scan", 3}}},
+       {{"Off", 0}, {"On Wx", 1}, {"On Scan", 2}, {"Wx and Scan", 3}},
+       "Weater"},
       {CommonOption::DualWatch, "cmbCommonDual", "Dual Watch", "lblCommonDual", offOn},
       {CommonOption::AtisMode,
        "cmbAtisMode",
        "ATIS Mode",
        "lblAtisMode",
-       {{"Normal", 0}, {"Special", 1}}},
+       {{"Normal", 0}, {"Special", 1}},
+       "Atis Mode"},
   }};
   return boxes;
 }
@@ -42,10 +47,6 @@ const std::array<CommonOptionBox, 8>& Boxes() {
 std::optional<int> EntryFor(CommonOption option, int stored) {
   if (!CommonOptionBoxOf(option).options.stores(stored)) return std::nullopt;
   return stored;
-}
-
-std::int16_t Stored(int value) {
-  return static_cast<std::int16_t>(value);
 }
 
 }  // namespace
@@ -82,36 +83,6 @@ std::optional<int> ShownValue(const SettingsModel& model, CommonOption option) {
       return EntryFor(option, model.atis.mode);
   }
   return std::nullopt;
-}
-
-bool StoreChoice(SettingsModel& model, CommonOption option, int value) {
-  CommonSetup& c = model.common;
-  switch (option) {
-    case CommonOption::Scan:
-      c.scan = value != 0;
-      return true;
-    case CommonOption::ResumeTime:
-      c.resumeTime = Stored(value);
-      return true;
-    case CommonOption::PttScanClear:
-      c.pttScanClear = value != 0;
-      return true;
-    case CommonOption::DwTw:
-      c.dualWatch = value != 0;
-      return true;
-    case CommonOption::ModeSelect:
-      c.modeSelect = Stored(value);
-      return true;
-    case CommonOption::WeatherAlert:
-      c.weatherAlert = Stored(value);
-      return true;
-    case CommonOption::DualWatch:
-      return false;
-    case CommonOption::AtisMode:
-      model.atis.mode = Stored(value);
-      return true;
-  }
-  return false;
 }
 
 std::optional<CommonOption> ControllingOption(CommonOption option) {

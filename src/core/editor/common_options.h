@@ -29,6 +29,7 @@ struct CommonOptionBox {
   std::string_view label;
   std::string_view labelName;  // the label's objectName
   OptionList options;
+  std::string_view key;  // the setting's key in the channel data file; none for "Dual Watch"
 };
 
 // Every list of the page, in the order the page fills them.
@@ -38,10 +39,6 @@ const CommonOptionBox& CommonOptionBoxOf(CommonOption option);
 // The value a list selects for the settings; nothing when it keeps its selection: a stored
 // value without an entry ("Resume Time" 7 stays 7 until the user chooses), and "Dual Watch".
 std::optional<int> ShownValue(const SettingsModel& model, CommonOption option);
-
-// Stores the value of a chosen entry. False when the choice is no change of the data
-// ("Dual Watch").
-bool StoreChoice(SettingsModel& model, CommonOption option, int value);
 
 // The list whose "On" makes a list usable: SCAN for Resume Time and PTT SCAN Clear, DW/TW for
 // Mode Select; nothing for the others.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "image/settings_model.h"
@@ -10,26 +11,17 @@ namespace tpw {
 // The panels that share the right pane; exactly one is enabled and in front at a time.
 enum class PanelId { General, Common, Grey, ChannelList, ChannelEdit, Weather };
 
-// Which list the channel list panel shows. The numbers are those of the editor's state.
-enum class ListKind : std::uint16_t {
-  None = 0,
-  CHUSA = 1,
-  CHINT = 2,
-  CHCAN = 3,
-  CHRG = 4,
-  CHWX = 5,
-  CHEXP = 6
-};
-
-ListKind ListKindOf(ListId list);
+// What the channel edit panel holds: a record of the list (EDIT), or a new one that SAVE puts
+// after the current row (NEW).
+enum class ChannelEditMode { Edit, New };
 
 // The editor's position, shared by the tree, the grids and the channel panel.
 struct EditorState {
-  std::int16_t CurrentNodeIndex = -1;  // 1-based tree index of the shown node
-  ListKind CurrentListKind = ListKind::None;
-  std::int16_t CurrentRow = -1;  // record index selected in the shown list
-  std::int16_t NewChannelMode = 0;
-  bool FieldEdited = false;
+  std::int16_t currentNode = -1;      // 1-based tree index of the shown node
+  std::optional<ListId> currentList;  // the list the channel list panel last showed
+  std::int16_t currentRow = -1;       // record index selected in the shown list
+  ChannelEditMode channelMode = ChannelEditMode::Edit;
+  bool frequencyEdited = false;  // a frequency box was typed into since it got the focus
 };
 
 // The one-line hints of the status bar.

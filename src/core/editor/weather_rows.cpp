@@ -2,15 +2,6 @@
 
 namespace tpw {
 
-namespace {
-
-ChannelRecord* RecordOfRow(SettingsModel& model, int row) {
-  if (row < 0 || row >= WxChannelCount || row >= model.CHWX.size()) return nullptr;
-  return &model.CHWX[row];
-}
-
-}  // namespace
-
 WeatherRows WeatherRowsOf(const SettingsModel& model) {
   WeatherRows rows;
   for (int k = 0; k < WxChannelCount; ++k) {
@@ -24,20 +15,6 @@ WeatherRows WeatherRowsOf(const SettingsModel& model) {
     row.scanUsable = record.enabled;
   }
   return rows;
-}
-
-bool SetWeatherEnable(SettingsModel& model, int row, bool enable) {
-  ChannelRecord* record = RecordOfRow(model, row);
-  if (record == nullptr) return false;
-  record->enabled = enable;
-  return true;
-}
-
-bool SetWeatherScan(SettingsModel& model, int row, bool scan) {
-  ChannelRecord* record = RecordOfRow(model, row);
-  if (record == nullptr) return false;
-  record->scanMemory = scan;
-  return true;
 }
 
 }  // namespace tpw

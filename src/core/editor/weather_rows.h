@@ -25,9 +25,4 @@ using WeatherRows = std::array<WeatherRow, WxChannelCount>;
 
 WeatherRows WeatherRowsOf(const SettingsModel& model);
 
-// Store a click on a row's box into its record. False, with nothing stored, for a row the
-// list holds no record for.
-bool SetWeatherEnable(SettingsModel& model, int row, bool enable);
-bool SetWeatherScan(SettingsModel& model, int row, bool scan);
-
 }  // namespace tpw

@@ -1,23 +1,19 @@
 #include "files/data_file.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <exception>
-#include <limits>
 #include <new>
 #include <optional>
 
 #include "files/atomic_file.h"
 #include "files/data_file_completeness.h"
-#include "files/data_file_names.h"
 #include "files/data_file_reader.h"
+#include "files/field_text.h"
 #include "files/file_failure.h"
 #include "files/file_save.h"
 #include "files/ini_file.h"
-#include "image/channel_tables.h"
 #include "image/encodings.h"
-#include "image/memory_map.h"
+#include "image/record_fields.h"
 #include "image/regions.h"
 #include "image/text_values.h"
 #include "session/flag_guard.h"
@@ -30,7 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using namespace datafile;
 // The names under which failures of opening and saving are written into err.log.
 constexpr const char* kOpenLogName = "frmMain.FileRead2";
 constexpr const char* kSaveLogName = "frmMain.SaveFileAs";
@@ -43,9 +38,6 @@ class TextWriter {
   void key(std::string_view key, std::string_view value) {
     line(std::string(key) + "=" + std::string(value));
   }
-  void flag(std::string_view name, bool value) { key(name, value ? "1" : "0"); }
-  void number(std::string_view name, long long value) { key(name, std::to_string(value)); }
-  void frequency(std::string_view name, double value) { key(name, FormatFileFrequency(value)); }
   std::string text() && { return std::move(text_); }
 
  private:
@@ -53,70 +45,43 @@ class TextWriter {
   std::string text_;
 };
 
-void WritePlanRecord(TextWriter& out, const ChannelRecord& r, const ModelCaps& caps) {
-  out.number("Position", r.position);
-  out.flag("Enable", r.enabled);
-  out.flag("LowPower", r.lowPower);
-  out.flag("PowUp", r.powerUp);
-  out.number("Duplex", r.duplex);
-  out.flag("TxEnable", r.txEnabled);
-  out.number("StatusNo", r.statusNo);
-  out.number("StatusIcon", r.statusIcon);
-  out.flag("ScanMemory", r.scanMemory);
-  if (caps.ScrambleSupported) out.number("Scramble", r.scramble);
+// The fields of a record or setup in their table's order, each entry under its own key.
+template <typename Owner>
+void WriteFields(TextWriter& out, const RecordLayout<Owner>& layout, const Owner& owner,
+                 const ModelCaps& caps) {
+  for (const Field<Owner>& field : layout.fields) {
+    if (!InDataFile(field, caps)) continue;
+    for (int entry = 0; entry < field.entries(); ++entry) {
+      out.key(field.keys[static_cast<std::size_t>(entry)],
+              (field.hashPrefix ? "#" : "") + FieldFileText(field.get(owner, entry)));
+    }
+  }
 }
 
-void WriteFreeRecord(TextWriter& out, const ChannelRecord& r, const ModelCaps& caps) {
-  out.flag("Enable", r.enabled);
-  out.key("CHDisplayL", r.displayLeft);
-  out.key("CHDisplayR", r.displayRight);
-  out.frequency("Rxfreq", r.rxFrequency);
-  out.frequency("Txfreq", r.txFrequency);
-  out.flag("LowPower", r.lowPower);
-  out.flag("PowUp", r.powerUp);
-  out.flag("TxEnable", r.txEnabled);
-  out.flag("ScanMemory", r.scanMemory);
-  if (caps.ScrambleSupported) out.number("Scramble", r.scramble);
-  out.flag("ExpCB1", r.inUsaGroup);
-  out.flag("ExpCB2", r.inIntGroup);
-  out.flag("ExpCB3", r.inRegionGroup);
+template <typename Owner>
+void WriteSetup(TextWriter& out, const RecordLayout<Owner>& layout, const Owner& owner,
+                const ModelCaps& caps) {
+  out.section(layout.section);
+  WriteFields(out, layout, owner, caps);
 }
 
-void WriteHeader(TextWriter& out, const SettingsModel& model, const ModelCaps& caps,
-                 int regionCode) {
+void WriteMain(TextWriter& out, const ModelCaps& caps, int regionCode) {
   out.section("MAIN");
   out.key("MODEL", "#" + caps.ModelName);
   out.key("TYPE", "#KVX");
   out.key("VERSION", "#1.00");
-  out.number("MODELTYPE", caps.ModelType);
-  out.number("REGION", NormaliseRegion(regionCode));
-  out.key(WriterKey, "#" + std::string(WriterName));
+  out.key("MODELTYPE", std::to_string(caps.ModelType));
+  out.key("REGION", std::to_string(NormaliseRegion(regionCode)));
+  out.key(DataFileWriterKey, "#" + std::string(DataFileWriterName));
+}
 
-  out.section(GroupSection);
-  for (int g = 0; g < GroupCount; ++g) out.flag(GroupKeys[g], model.groups[g].usable);
-  for (int g = 0; g < GroupCount; ++g) {
-    out.number("Priority CH" + std::to_string(g), model.groups[g].priorityChannel);
-  }
-
-  const CommonSetup& c = model.common;
-  out.section(CommonSection);
-  out.number("TX Po Display", c.txPowerDisplay);
-  out.flag("SCAN", c.scan);
-  out.number("Resume Time", c.resumeTime);
-  out.flag("PTT SCAN Clear", c.pttScanClear);
-  out.flag("DW/TW", c.dualWatch);
-  out.number("Mode Select", c.modeSelect);
-  out.number("Offset Time", c.offsetTime);
-  out.flag("Time Display", c.timeDisplay);
-  out.number("Weater", c.weatherAlert);
-
-  if (caps.AtisSupported) {
-    out.section(AtisSection);
-    for (int i = 0; i < 4; ++i) {
-      out.flag("Usable ATIS CH Group" + std::to_string(i), model.atis.groups[i]);
-    }
-    out.key("Atis Mode", "#" + std::to_string(model.atis.mode));
-    out.key("Atis Code", "#" + model.atis.code);
+// A section per record, named after the list and numbered from the list's first section.
+void WriteList(TextWriter& out, ListId id, const ChannelList& list, const ModelCaps& caps) {
+  const RecordLayout<ChannelRecord>& layout = ChannelRecordLayout(id);
+  int number = layout.firstSection;
+  for (const ChannelRecord& record : list) {
+    out.section(Layout(id).name + std::to_string(number++));
+    WriteFields(out, layout, record, caps);
   }
 }
 
@@ -231,46 +196,17 @@ bool TakeDataFile(Context& ctx, const fs::path& path, std::string_view content, 
 
 }  // namespace
 
-std::string FormatFileFrequency(double megahertz) {
-  if (!std::isfinite(megahertz) || megahertz == 0) return "0";
-  // Rounded to 15 significant digits first, so binary noise (156.07999999999998) goes, then
-  // written in the shortest plain form that reads back as that value.
-  char buffer[400];
-  auto rounded =
-      std::to_chars(buffer, buffer + sizeof buffer, megahertz, std::chars_format::general, 15);
-  double value = 0;
-  std::from_chars(buffer, rounded.ptr, value);
-  const auto plain = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  return std::string(buffer, plain.ptr);
-}
-
 std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int regionCode) {
   TextWriter out;
-  WriteHeader(out, model, caps, regionCode);
-  for (ListId id : PlanLists) {
-    int n = 0;
-    for (const ChannelRecord& r : model.list(id)) {
-      out.section(Layout(id).name + std::to_string(++n));
-      WritePlanRecord(out, r, caps);
-    }
-  }
-  if (caps.WxSupported) {
-    int i = 0;
-    for (const ChannelRecord& r : model.CHWX) {
-      out.section("CHWX" + std::to_string(i++));
-      out.flag("Enable", r.enabled);
-      out.flag("ScanMemory", r.scanMemory);
-    }
-  }
-  for (ListId id : FreeLists) {
-    int n = 0;
-    for (const ChannelRecord& r : model.list(id)) {
-      out.section(Layout(id).name + std::to_string(++n));
-      WriteFreeRecord(out, r, caps);
-    }
+  WriteMain(out, caps, regionCode);
+  WriteSetup(out, ChannelGroupsLayout(), model.groups, caps);
+  WriteSetup(out, CommonSetupLayout(), model.common, caps);
+  if (caps.AtisSupported) WriteSetup(out, AtisSetupLayout(), model.atis, caps);
+  for (ListId id : AllLists) {
+    if (id != ListId::CHWX || caps.WxSupported) WriteList(out, id, model.list(id), caps);
   }
   // The last line: a file that ends before it was cut short.
-  out.section(EndSection);
+  out.section(DataFileEndSection);
   return std::move(out).text();
 }
 

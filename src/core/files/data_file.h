@@ -11,9 +11,6 @@
 // only the region byte of the image travels with it.
 namespace tpw {
 
-// A frequency in MHz in its shortest form with at most 15 significant digits: 156.08, 0.
-std::string FormatFileFrequency(double megahertz);
-
 // The text of a data file for this model, capabilities and region byte, CR LF after each line.
 std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int regionCode);
 

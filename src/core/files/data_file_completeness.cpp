@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "files/data_file_names.h"
+#include "files/field_text.h"
 #include "image/channel_tables.h"
+#include "image/record_fields.h"
 #include "image/text_values.h"
 
-namespace tpw::datafile {
+namespace tpw {
 
 namespace {
 
@@ -26,50 +27,75 @@ bool HasKey(const SectionTable::Section& section, std::string_view key) {
                      [&wanted](const SectionTable::Key& k) { return k.name == wanted; });
 }
 
+// The key a writer writes last for a record of this layout.
+template <typename Owner>
+std::string LastKey(const RecordLayout<Owner>& layout, const ModelCaps& caps) {
+  std::string last;
+  for (const Field<Owner>& field : layout.fields) {
+    if (InDataFile(field, caps)) last = field.keys[static_cast<std::size_t>(field.entries() - 1)];
+  }
+  return last;
+}
+
+// The number of a record section of the list ("CHUSA3": 3), when the name is one.
+std::optional<int> RecordNumber(std::string_view section, ListId id) {
+  const std::string_view list = Layout(id).name;
+  const std::string_view digits = section.substr(std::min(list.size(), section.size()));
+  if (!section.starts_with(list) || digits.empty() || digits.size() > 4 ||
+      !std::all_of(digits.begin(), digits.end(), IsDecimalDigit)) {
+    return std::nullopt;
+  }
+  const int number = std::stoi(std::string(digits));
+  if (number < ChannelRecordLayout(id).firstSection) return std::nullopt;
+  return number;
+}
+
+// The key every writer writes last in a section of this name, when it is one it writes.
+std::optional<std::string> LastKeyOf(std::string_view name, const ModelCaps& caps) {
+  const std::string section = NormalisedName(name);
+  if (section == "MAIN") return "REGION";
+  if (section == NormalisedName(ChannelGroupsLayout().section)) {
+    return LastKey(ChannelGroupsLayout(), caps);
+  }
+  if (section == NormalisedName(CommonSetupLayout().section)) {
+    return LastKey(CommonSetupLayout(), caps);
+  }
+  if (section == NormalisedName(AtisSetupLayout().section)) return LastKey(AtisSetupLayout(), caps);
+  for (const ListId id : AllLists) {
+    if (RecordNumber(section, id)) return LastKey(ChannelRecordLayout(id), caps);
+  }
+  return std::nullopt;
+}
+
 // "[CHWX0]", or "[CHWX0] to [CHWX9]" for a run of record sections.
-std::string SectionRun(const std::string& prefix, int first, int last) {
-  const std::string one = "[" + prefix + std::to_string(first) + "]";
-  return first == last ? one : one + " to [" + prefix + std::to_string(last) + "]";
+std::string SectionRun(std::string_view list, int first, int last) {
+  const std::string one = "[" + std::string(list) + std::to_string(first) + "]";
+  return first == last ? one : one + " to [" + std::string(list) + std::to_string(last) + "]";
 }
 
 // The sections every writer writes for this model that the file does not have.
 std::vector<std::string> MissingSections(const SectionTable& table, const ModelCaps& caps) {
   std::vector<std::string> missing;
-  std::vector<const char*> setups = {GroupSection, CommonSection};
-  if (caps.AtisSupported) setups.push_back(AtisSection);
+  std::vector<const char*> setups = {ChannelGroupsLayout().section, CommonSetupLayout().section};
+  if (caps.AtisSupported) setups.push_back(AtisSetupLayout().section);
   for (const char* name : setups) {
     if (!FindSection(table, name)) missing.push_back("[" + std::string(name) + "]");
   }
   if (!caps.WxSupported) return missing;
-  const int weather = DefaultWeatherList().size();
-  for (int first = 0; first < weather; ++first) {
-    if (FindSection(table, "CHWX" + std::to_string(first))) continue;
-    int last = first;
-    while (last + 1 < weather && !FindSection(table, "CHWX" + std::to_string(last + 1))) ++last;
-    missing.push_back(SectionRun("CHWX", first, last));
-    first = last;
+  const std::string_view list = Layout(ListId::CHWX).name;
+  const int first = ChannelRecordLayout(ListId::CHWX).firstSection;
+  const int end = first + DefaultWeatherList().size();
+  const auto absent = [&](int number) {
+    return !FindSection(table, std::string(list) + std::to_string(number));
+  };
+  for (int number = first; number < end; ++number) {
+    if (!absent(number)) continue;
+    int last = number;
+    while (last + 1 < end && absent(last + 1)) ++last;
+    missing.push_back(SectionRun(list, number, last));
+    number = last;
   }
   return missing;
-}
-
-// The key every writer writes last in a section of this name, when it is one it writes.
-std::optional<std::string> LastKeyOf(std::string_view name) {
-  const std::string section = NormalisedName(name);
-  if (section == "MAIN") return "REGION";
-  if (section == NormalisedName(GroupSection)) return "Priority CH3";
-  if (section == NormalisedName(CommonSection)) return "Weater";
-  if (section == NormalisedName(AtisSection)) return "Atis Code";
-  for (const ListId id : AllLists) {
-    const std::string list = Layout(id).name;
-    if (!section.starts_with(list) || section.size() == list.size() ||
-        !std::all_of(section.begin() + static_cast<std::ptrdiff_t>(list.size()), section.end(),
-                     IsDecimalDigit)) {
-      continue;
-    }
-    if (id == ListId::CHRG || id == ListId::CHEXP) return "ExpCB3";
-    return "ScanMemory";
-  }
-  return std::nullopt;
 }
 
 std::string AndList(const std::vector<std::string>& items) {
@@ -86,9 +112,9 @@ std::string AndList(const std::vector<std::string>& items) {
 std::vector<ReadingNote> CompletenessNotes(const SectionTable& table, const ModelCaps& caps) {
   std::vector<ReadingNote> notes;
   const SectionTable::Section* main = FindSection(table, "MAIN");
-  const SectionTable::Section* end = FindSection(table, EndSection);
-  if (main && HasKey(*main, WriterKey) && !end) {
-    notes.push_back({0, "The file ends without the [" + std::string(EndSection) +
+  const SectionTable::Section* end = FindSection(table, DataFileEndSection);
+  if (main && HasKey(*main, DataFileWriterKey) && !end) {
+    notes.push_back({0, "The file ends without the [" + std::string(DataFileEndSection) +
                             "] line this program writes last in every data file: it was cut "
                             "short, so lists may be missing channels."});
   }
@@ -103,7 +129,7 @@ std::vector<ReadingNote> CompletenessNotes(const SectionTable& table, const Mode
   for (const SectionTable::Section& section : table.sections) {
     if (&section != end) last = &section;
   }
-  const std::optional<std::string> lastKey = last ? LastKeyOf(last->name) : std::nullopt;
+  const std::optional<std::string> lastKey = last ? LastKeyOf(last->name, caps) : std::nullopt;
   if (lastKey && !HasKey(*last, *lastKey)) {
     notes.push_back({0, "The file ends inside [" + last->written + "] (line " +
                             std::to_string(last->line) + "), before its " + *lastKey +
@@ -112,4 +138,4 @@ std::vector<ReadingNote> CompletenessNotes(const SectionTable& table, const Mode
   return notes;
 }
 
-}  // namespace tpw::datafile
+}  // namespace tpw

@@ -15,14 +15,14 @@
 // sections every writer writes (the groups, the common setup, the ATIS setup and the weather
 // channels, as the model has them) must be there, and the last section must end with its last
 // key.
-namespace tpw::datafile {
+namespace tpw {
 
-inline constexpr const char* WriterKey = "PROGRAM";
-inline constexpr const char* WriterName = "tpw52";
-inline constexpr const char* EndSection = "END";
+inline constexpr const char* DataFileWriterKey = "PROGRAM";
+inline constexpr const char* DataFileWriterName = "tpw52";
+inline constexpr const char* DataFileEndSection = "END";
 
 // One note for each sign that the file was cut short, before the reader's other notes (line
 // 0); none for a whole file.
 std::vector<ReadingNote> CompletenessNotes(const SectionTable& table, const ModelCaps& caps);
 
-}  // namespace tpw::datafile
+}  // namespace tpw

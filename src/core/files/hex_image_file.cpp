@@ -161,7 +161,6 @@ ImageOpenResult OpenImageFile(Context& ctx, const fs::path& path) {
   }
   TakeImage(ws, scratch);
   ws.documentPath = path.string();
-  ws.flags.DataChanged = false;
   result.loaded = true;
   return result;
 }

@@ -55,7 +55,8 @@ struct ImageOpenResult {
 
 // Opens an image file over the current data set: length, model words and region are checked,
 // with their messages, before anything changes. On success the image is replaced and
-// decoded, the document path points at the file and DataChanged is cleared.
+// decoded and the document path points at the file; the caller reports the new data set as a
+// step (DataSetStep).
 ImageOpenResult OpenImageFile(Context& ctx, const std::filesystem::path& path);
 
 // Writes the image, byte for byte. False (with "FileSave Error!!") when it cannot be saved;

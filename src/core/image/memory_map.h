@@ -62,8 +62,9 @@
 //   0x7E0-0x7FD  not interpreted
 //   0x7FE-0x7FF  second copy of the model version word
 //
-// The addresses of each channel list (bitmaps, slots, sizes) are the list layout table,
-// Layout(ListId) in settings_model.h. An empty slot of either size is all 0xFF.
+// The list layout table, Layout(ListId) in settings_model.h, gathers the addresses of each
+// channel list below; the fields of every slot and setting are the field tables of
+// record_fields.h. An empty slot of either size is all 0xFF.
 namespace tpw::addr {
 
 inline constexpr int ModelVersionWord = 0x080;
@@ -87,6 +88,29 @@ inline constexpr int Unknown098 = 0x098;
 inline constexpr int UsableGroups = 0x09E;
 inline constexpr int NotWritten09F = 0x09F;
 inline constexpr int RegionCode = 0x0A0;
+
+// The channel lists. Each enable bitmap holds its list's record count as a leading run of 1
+// bits; the scan-memory bitmap of the list lies ScanBitmapOffset after it, entry k for record k.
+inline constexpr int ScanBitmapOffset = 0x80;
+inline constexpr int UsaEnableBitmap = 0x100;
+inline constexpr int IntEnableBitmap = 0x120;
+inline constexpr int CanEnableBitmap = 0x140;
+inline constexpr int WxEnableBitmap = 0x160;
+inline constexpr int ExpEnableBitmap = 0x162;
+inline constexpr int RgEnableBitmap = 0x166;
+inline constexpr int PlanBitmapBytes = 12;  // CHUSA, CHINT, CHCAN
+inline constexpr int WxBitmapBytes = 2;
+inline constexpr int ExpBitmapBytes = 4;
+inline constexpr int RgBitmapBytes = 2;
+// The slots of the lists that have records in memory.
+inline constexpr int UsaSlots = 0x300;
+inline constexpr int IntSlots = 0x3C0;
+inline constexpr int CanSlots = 0x480;
+inline constexpr int RgSlots = 0x540;
+inline constexpr int ExpSlots = 0x600;
+inline constexpr int PlanSlotCount = 96;
+inline constexpr int RgSlotCount = 12;
+inline constexpr int ExpSlotCount = 30;
 
 // Each of the groups 0..2 (USA, INT, CAN/region; the EXP group has none) has a block of
 // GroupStride bytes: eight channel references, then the priority channel.
@@ -142,6 +166,7 @@ inline constexpr int StatusNoTopBit = 1;
 // A long (16-byte) slot of CHRG and CHEXP. Bytes 10..15 are kept as the radio has them.
 namespace long_slot {
 inline constexpr int Size = 16;
+inline constexpr int Kept = 10;  // the first of the bytes kept
 inline constexpr int Flags = 0;
 inline constexpr int Display = 1;  // two character codes
 inline constexpr int DisplayLength = 2;
@@ -156,6 +181,7 @@ inline constexpr int HighPowerBit = 4;  // set: LowPower false
 inline constexpr int NotExpCB1Bit = 3;  // clear: in the USA group
 inline constexpr int NotExpCB2Bit = 2;
 inline constexpr int NotExpCB3Bit = 1;
+inline constexpr int ZeroBit = 0;  // written as 0, ignored when read
 }  // namespace long_slot
 
 // Channel references (the current channel and the group channel references). Within a

@@ -8,17 +8,24 @@ namespace tpw {
 
 namespace {
 
-constexpr int kShort = addr::short_slot::Size;
-constexpr int kLong = addr::long_slot::Size;
+using namespace addr;
+constexpr int kNoSlots = -1;
+// The weather list may hold as many records as its bitmaps have bits.
+constexpr int kWxLimit = 8 * WxBitmapBytes;
 
-// name, limit, enable, scan, bitmap bytes, records, slots, slot size, group
 constexpr std::array<ListLayout, 6> kLayouts = {{
-    {"CHUSA", 96, 0x100, 0x180, 12, 0x300, 96, kShort, 0},
-    {"CHINT", 96, 0x120, 0x1A0, 12, 0x3C0, 96, kShort, 1},
-    {"CHCAN", 96, 0x140, 0x1C0, 12, 0x480, 96, kShort, 2},
-    {"CHWX", 16, 0x160, 0x1E0, 2, -1, 0, 0, -1},
-    {"CHRG", 12, 0x166, 0x1E6, 2, 0x540, 12, kLong, -1},
-    {"CHEXP", 30, 0x162, 0x1E2, 4, 0x600, 30, kLong, 3},
+    {"CHUSA", PlanSlotCount, UsaEnableBitmap, UsaEnableBitmap + ScanBitmapOffset, PlanBitmapBytes,
+     UsaSlots, PlanSlotCount, RecordShape::Plan, 0},
+    {"CHINT", PlanSlotCount, IntEnableBitmap, IntEnableBitmap + ScanBitmapOffset, PlanBitmapBytes,
+     IntSlots, PlanSlotCount, RecordShape::Plan, 1},
+    {"CHCAN", PlanSlotCount, CanEnableBitmap, CanEnableBitmap + ScanBitmapOffset, PlanBitmapBytes,
+     CanSlots, PlanSlotCount, RecordShape::Plan, 2},
+    {"CHWX", kWxLimit, WxEnableBitmap, WxEnableBitmap + ScanBitmapOffset, WxBitmapBytes, kNoSlots,
+     0, RecordShape::Weather, -1},
+    {"CHRG", RgSlotCount, RgEnableBitmap, RgEnableBitmap + ScanBitmapOffset, RgBitmapBytes, RgSlots,
+     RgSlotCount, RecordShape::Free, -1},
+    {"CHEXP", ExpSlotCount, ExpEnableBitmap, ExpEnableBitmap + ScanBitmapOffset, ExpBitmapBytes,
+     ExpSlots, ExpSlotCount, RecordShape::Free, 3},
 }};
 
 }  // namespace

@@ -35,6 +35,11 @@ enum class ListId { CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP };
 inline constexpr std::array<ListId, 6> AllLists = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN,
                                                    ListId::CHWX,  ListId::CHRG,  ListId::CHEXP};
 
+// What the records of a list are: marine channels named by their position in a short
+// (2-byte) slot, weather channels known by their bits alone, or free frequencies in a long
+// (16-byte) slot. The field tables (record_fields.h) declare each.
+enum class RecordShape { Plan, Weather, Free };
+
 // Where a list lives in the radio's memory.
 struct ListLayout {
   const char* name;    // section name in the channel data file
@@ -44,8 +49,8 @@ struct ListLayout {
   int bitmapBytes;     // size of each bitmap
   int recordsAddress;  // first slot, or -1 for a list without slots (CHWX)
   int slotCount;
-  int slotSize;  // a short (2-byte) or a long (16-byte) slot
-  int group;     // channel group, or -1
+  RecordShape shape;
+  int group;  // channel group, or -1
 };
 
 const ListLayout& Layout(ListId list);
@@ -110,11 +115,12 @@ struct AtisSetup {
 };
 
 inline constexpr int GroupCount = 4;  // 0 USA, 1 INT, 2 CAN/region, 3 EXP
+using ChannelGroups = std::array<ChannelGroup, GroupCount>;
 
 // The decoded, editable settings of the radio.
 struct SettingsModel {
   ChannelList CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP;
-  std::array<ChannelGroup, GroupCount> groups;
+  ChannelGroups groups;
   CommonSetup common;
   AtisSetup atis;
 

@@ -5,6 +5,7 @@
 #include "image/memory_image.h"
 #include "image/model_identity.h"
 #include "image/settings_model.h"
+#include "session/change_report.h"
 #include "session/diagnostics.h"
 #include "session/file_system.h"
 #include "session/host.h"
@@ -20,7 +21,7 @@ struct ProgramFlags {
   bool ErrorFlag = false;
   bool CancelFlag = false;
   bool TransferBusy = false;
-  bool DataChanged = false;
+  bool DataChanged = false;  // unsaved changes: written by session/change_report only
 };
 
 // Switches of the command line.
@@ -52,6 +53,8 @@ struct Workspace {
   CommandLineFlags options;
   ModelCaps caps;
   std::string documentPath;
+  // Told of every change of the data set (CommitChange): an undo history, a test.
+  ChangeObserver changeObserver;
 };
 
 // What an operation needs besides the data: the user, time, the logs and the disk.

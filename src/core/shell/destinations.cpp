@@ -136,7 +136,6 @@ bool NewDataSet(Context& ctx, SettingsStore& store, DestinationMenu& menu, int i
   NewDefaultImage(ws.image, ws.model, ws.caps.ModelType);
   const bool loaded = index < 0 || menu.load(ctx, store, index);
   ws.documentPath.clear();
-  ws.flags.DataChanged = false;
   return loaded;
 }
 

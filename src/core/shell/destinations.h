@@ -76,7 +76,8 @@ class DestinationMenu {
 
 // A new data set for the current model: the default weather list, the default image with its
 // header decoded and empty channel lists, then the destination of entry index (none for -1).
-// The document path and DataChanged are cleared. False when the destination did not load.
+// The document path is cleared; the caller reports the new data set as a step (DataSetStep).
+// False when the destination did not load.
 bool NewDataSet(Context& ctx, SettingsStore& store, DestinationMenu& menu, int index);
 
 }  // namespace tpw

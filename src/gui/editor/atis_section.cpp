@@ -6,6 +6,7 @@
 #include "editor/channel_groups.h"
 #include "editor/common_options.h"
 #include "editor/editor_state.h"
+#include "editor/setup_edits.h"
 #include "gui/editor/option_box.h"
 #include "image/atis_code.h"
 #include "image/memory_map.h"
@@ -35,11 +36,8 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
     box->setVisible(i < kShownAtisGroups);
     groupRow->addWidget(box);
     hints.add(box, ToggleHint);
-    connect(box, &QCheckBox::clicked, this, [this, i](bool ticked) {
-      if (ws_.flags.TransferBusy) return;
-      ws_.model.atis.groups[static_cast<std::size_t>(i)] = ticked;
-      ws_.flags.DataChanged = true;
-    });
+    connect(box, &QCheckBox::clicked, this,
+            [this, i](bool ticked) { SetAtisGroup(ws_, i, ticked); });
     groups_[static_cast<std::size_t>(i)] = box;
   }
   groupRow->addStretch(1);
@@ -54,11 +52,8 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
   mode_->setObjectName(FromView(modes.objectName));
   hints.add(mode_, SelectionHint);
   connect(mode_, &QComboBox::activated, this, [this] {
-    if (ws_.flags.TransferBusy) return;
     const std::optional<int> chosen = SelectedValue(mode_);
-    if (chosen && StoreChoice(ws_.model, CommonOption::AtisMode, *chosen)) {
-      ws_.flags.DataChanged = true;
-    }
+    if (chosen) ChooseCommonOption(ws_, CommonOption::AtisMode, *chosen);
   });
   grid->addWidget(modeLabel, 1, 0);
   grid->addWidget(mode_, 1, 1);
@@ -145,9 +140,9 @@ void AtisSection::codeEdited() {
   const QString digits = code_->text();
   if (digits == shownCode_) return;
   shownCode_ = digits;
-  if (!isEnabled() || ws_.flags.TransferBusy) return;
+  if (!isEnabled()) return;
   codeTyped_ = true;
-  ws_.flags.DataChanged = true;
+  MarkTypingUnsaved(ws_);
 }
 
 bool AtisSection::takeTypedCode(bool tellUser) {
@@ -160,7 +155,7 @@ bool AtisSection::takeTypedCode(bool tellUser) {
                       Answer::No) != Answer::Yes) {
       return false;
     }
-    ws_.model.atis.code = *accepted;
+    SetAtisCode(ws_, *accepted);
     showCode(*accepted);
     return true;
   }

@@ -69,7 +69,7 @@ class ChannelEditPanel : public EditorPage {
   void frequencyGotFocus(ValidatingLineEdit* box, std::string_view hint);
   bool frequencyMayBeLeft(ValidatingLineEdit* box, const char* title);
   void frequencyLostFocus(ValidatingLineEdit* box);
-  // The handlers do nothing while the program fills controls or the panel is not in front.
+  // The handlers do nothing while the panel is not the enabled one, in front.
   bool idle() const;
 
   Workspace& ws_;
@@ -80,32 +80,32 @@ class ChannelEditPanel : public EditorPage {
   ChannelRecord shown_;
   bool freeForm_ = false;
 
-  QCheckBox* chkCEnable_ = nullptr;
+  QCheckBox* channelEnabledBox_ = nullptr;
   QLabel* positionLabel_ = nullptr;
-  QComboBox* cmbBaseChNo_ = nullptr;
-  ValidatingLineEdit* txtCNN_ = nullptr;
+  QComboBox* baseChannelList_ = nullptr;
+  ValidatingLineEdit* displayNameBox_ = nullptr;
   QLabel* rxLabel_ = nullptr;
-  ValidatingLineEdit* txtCRF_ = nullptr;
+  ValidatingLineEdit* rxFrequencyBox_ = nullptr;
   QLabel* rxUnit_ = nullptr;
   QLabel* txLabel_ = nullptr;
-  ValidatingLineEdit* txtCTF_ = nullptr;
+  ValidatingLineEdit* txFrequencyBox_ = nullptr;
   QLabel* txUnit_ = nullptr;
   QGroupBox* modeFrame_ = nullptr;
-  QComboBox* cmbCDUP_ = nullptr;
-  QComboBox* cmbStatusIcon_ = nullptr;
-  QComboBox* cmbStatusNo_ = nullptr;
+  QComboBox* duplexList_ = nullptr;
+  QComboBox* statusIconList_ = nullptr;
+  QComboBox* statusNumberList_ = nullptr;
   QGroupBox* groupsFrame_ = nullptr;
-  std::array<QCheckBox*, 3> chkCBExp_{};
-  QCheckBox* chkCTXEnable_ = nullptr;
-  QCheckBox* chkCTXOnly_ = nullptr;
-  QCheckBox* chkCTXPower_ = nullptr;
+  std::array<QCheckBox*, 3> groupBoxes_{};
+  QCheckBox* txEnableBox_ = nullptr;
+  QCheckBox* lowPowerBox_ = nullptr;
+  QCheckBox* powerUpBox_ = nullptr;
   ConnectorLine* lowPowerLine_ = nullptr;
   ConnectorLine* powerUpLine_ = nullptr;
-  QCheckBox* chkCScan_ = nullptr;
+  QCheckBox* scanMemoryBox_ = nullptr;
   QLabel* scramblerLabel_ = nullptr;
-  QComboBox* cmbScramble_ = nullptr;
-  QPushButton* cmdSave_ = nullptr;
-  QPushButton* cmdCancel_ = nullptr;
+  QComboBox* scramblerList_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace tpw::gui

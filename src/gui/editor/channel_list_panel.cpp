@@ -1,6 +1,7 @@
 #include "gui/editor/channel_list_panel.h"
 
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tpw::gui {
@@ -45,7 +46,7 @@ ChannelListPanel::ChannelListPanel(QWidget* parent)
     if (editButton_->isEnabled()) emit editRequested(grid_->selectedRecord());
   });
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
-    if (!filling_ && row >= 0) emit recordChosen(row);
+    if (row >= 0) emit recordChosen(row);
   });
   connect(grid_, &ChannelGridWidget::hintRequested, this, &EditorPage::hintChanged);
 }
@@ -56,11 +57,13 @@ void ChannelListPanel::showList(const Workspace& ws, ListId list, EditorState& s
   grid_->setAccessibleName(caption);
   const ChannelList& records = ws.model.list(list);
   grid_->setOneLineWheel(!ws.options.DebugMode);
-  filling_ = true;
-  grid_->fill(BuildChannelGrid(ws.model, list, ws.caps.ScrambleSupported));
   const GridSelection selection = SelectInShownList(state, list, records.size());
-  grid_->selectRecord(selection.selectedRecord, selection.scrollToTop);
-  filling_ = false;
+  {
+    // Showing the list is no choice of a record: the state already holds the selection.
+    const QSignalBlocker quiet(grid_);
+    grid_->fill(BuildChannelGrid(ws.model, list, ws.caps.ScrambleSupported));
+    grid_->selectRecord(selection.selectedRecord, selection.scrollToTop);
+  }
   newButton_->setEnabled(selection.newEnabled);
   editButton_->setEnabled(selection.editEnabled);
   deleteButton_->setEnabled(selection.deleteEnabled);

@@ -38,7 +38,6 @@ class ChannelListPanel : public EditorPage {
   QPushButton* editButton_;
   QPushButton* deleteButton_;
   ListId list_ = ListId::CHUSA;
-  bool filling_ = false;
 };
 
 }  // namespace tpw::gui

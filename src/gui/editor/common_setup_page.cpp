@@ -6,8 +6,9 @@
 
 #include "editor/channel_groups.h"
 #include "editor/editor_state.h"
+#include "editor/setup_edits.h"
 #include "gui/editor/option_box.h"
-#include "session/flag_guard.h"
+#include "gui/editor/quiet_controls.h"
 
 namespace tpw::gui {
 
@@ -95,11 +96,8 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
     priorities_[i]->setMinimumContentsLength(3);
     hints_->add(priorities_[i], SelectionHint);
     connect(priorities_[i], &QComboBox::activated, this, [this, g] {
-      if (ws_.flags.TransferBusy) return;
       const std::optional<int> chosen = SelectedValue(priorities_[static_cast<std::size_t>(g)]);
-      if (!chosen) return;
-      ws_.model.groups[static_cast<std::size_t>(g)].priorityChannel = *chosen;
-      ws_.flags.DataChanged = true;
+      if (chosen) SetPriorityChannel(ws_, g, *chosen);
     });
     // The EXP group never has a priority channel: its list is not shown.
     priorityLabels_[i]->setVisible(HasPriorityChannel(g));
@@ -170,7 +168,7 @@ QGroupBox* CommonSetupPage::buildWeatherFrame() {
 }
 
 void CommonSetupPage::resetPage() {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
+  QuietControls quiet(this);
   for (const CommonOptionBox& list : CommonOptionBoxes()) {
     if (list.option != CommonOption::AtisMode) FillOptions(options_.at(list.option), list.options);
   }
@@ -183,14 +181,13 @@ void CommonSetupPage::resetPage() {
 }
 
 void CommonSetupPage::fillControls() {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
+  QuietControls quiet(this);
   // The lists show each priority channel among the enabled records of its group; one that is
-  // none of them is replaced, a change of the data the page reports.
-  const bool corrected = SettlePriorityChannels(ws_.model);
+  // none of them is replaced, a change of the data like any other.
+  SettlePriorityChannels(ws_);
   loadGroups();
   loadCommonSetup();
   atis_->load();
-  if (corrected) emit settingsCorrected();
 }
 
 void CommonSetupPage::loadGroups() {
@@ -229,22 +226,20 @@ void CommonSetupPage::applyDependencies() {
 }
 
 void CommonSetupPage::usableClicked(int group, bool ticked) {
-  if (ws_.flags.TransferBusy) return;
   const std::size_t i = static_cast<std::size_t>(group);
-  ws_.model.groups[i].usable = ticked;
+  SetGroupUsable(ws_, group, ticked);
   priorities_[i]->setEnabled(ticked);
   priorityLabels_[i]->setEnabled(ticked);
   if (isEnabled()) {
+    QuietControls quiet(atis_);
     atis_->load();
     emit usableGroupsChanged();
   }
-  ws_.flags.DataChanged = true;
 }
 
 void CommonSetupPage::optionChosen(CommonOption option) {
-  if (ws_.flags.TransferBusy) return;
   const std::optional<int> chosen = SelectedValue(options_.at(option));
-  if (chosen && StoreChoice(ws_.model, option, *chosen)) ws_.flags.DataChanged = true;
+  if (chosen) ChooseCommonOption(ws_, option, *chosen);
   applyDependencies();
 }
 

@@ -18,15 +18,13 @@ class EditorPage : public QWidget {
   virtual bool validateBeforeLeave() { return true; }
   // Back to the empty state of a new data set.
   virtual void resetPage() {}
-  // Fills the controls from the settings before the page is shown.
+  // Fills the controls from the settings before the page is shown; a setting the page cannot
+  // show is corrected through the core's setters, as every change is.
   virtual void fillControls() {}
 
  signals:
   // The one-line key hint of the focused control.
   void hintChanged(const QString& hint);
-  // Filling the controls corrected the settings (a value the page cannot show was replaced):
-  // a change of the data, although filling alone is none.
-  void settingsCorrected();
 };
 
 // A page whose editor comes in a later version: a calm empty page with its name.

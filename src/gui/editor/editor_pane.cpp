@@ -7,7 +7,6 @@
 #include "editor/channel_form.h"
 #include "editor/channel_list_edit.h"
 #include "gui/editor/general_page.h"
-#include "session/flag_guard.h"
 
 namespace tpw::gui {
 
@@ -51,7 +50,7 @@ EditorPane::EditorPane(Workspace& ws, Prompter& prompter, QWidget* parent)
   });
   connect(tree_, &QTreeWidget::itemClicked, this, [this] { setTreeHint(); });
   connect(listPanel_, &ChannelListPanel::recordChosen, this,
-          [this](int record) { state_.CurrentRow = static_cast<std::int16_t>(record); });
+          [this](int record) { state_.currentRow = static_cast<std::int16_t>(record); });
   connect(listPanel_, &ChannelListPanel::editRequested, this,
           [this](int record) { openChannel(record, false); });
   connect(listPanel_, &ChannelListPanel::newRequested, this,
@@ -72,7 +71,6 @@ void EditorPane::addPage(PanelId id, EditorPage* page) {
   pages_[id] = page;
   panels_->addWidget(page);
   connect(page, &EditorPage::hintChanged, this, &EditorPane::hintChanged);
-  connect(page, &EditorPage::settingsCorrected, this, [this] { settingsCorrected_ = true; });
 }
 
 void EditorPane::setPage(PanelId id, EditorPage* page) {
@@ -124,20 +122,17 @@ void EditorPane::rebuildTree() {
   // The selected node stays selected when it is still in the tree, at its new index.
   const int selected = selectedNodeIndex();
   const std::string key = selected > 0 ? treeData_.node(selected).key : std::string();
-  const bool selectedIsCurrent = selected > 0 && selected == state_.CurrentNodeIndex;
+  const bool selectedIsCurrent = selected > 0 && selected == state_.currentNode;
   dropOpenChannel();
   treeData_ = RebuildTree(ws_.model, ws_.caps.WxSupported);
   paintTree();
   const int index = key.empty() ? 0 : FindNodeByKey(treeData_, key);
   if (index == 0) return;
   selectTreeItem(index);
-  if (selectedIsCurrent) state_.CurrentNodeIndex = static_cast<std::int16_t>(index);
+  if (selectedIsCurrent) state_.currentNode = static_cast<std::int16_t>(index);
 }
 
 void EditorPane::showNode(int treeIndex) {
-  settingsCorrected_ = false;
-  // Filling the controls of a panel is no edit.
-  std::optional<FlagGuard> keepDataChanged(std::in_place, ws_.flags.DataChanged);
   const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
   if (view) {
     if (view->panel == PanelId::ChannelList && view->list) {
@@ -148,16 +143,12 @@ void EditorPane::showNode(int treeIndex) {
     }
     showPanel(view->panel);
   }
-  keepDataChanged.reset();
-  // A correction the page made while it filled is a change of the data.
-  if (settingsCorrected_) ws_.flags.DataChanged = true;
   setTreeHint();
 }
 
 void EditorPane::refreshCurrentNode() {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
-  state_.CurrentNodeIndex = static_cast<std::int16_t>(selectedNodeIndex());
-  showNode(state_.CurrentNodeIndex);
+  state_.currentNode = static_cast<std::int16_t>(selectedNodeIndex());
+  showNode(state_.currentNode);
 }
 
 void EditorPane::selectNodeByKey(const QString& key) {
@@ -175,12 +166,12 @@ void EditorPane::selectTreeItem(int treeIndex) {
 
 void EditorPane::nodeClicked(int treeIndex) {
   setTreeHint();
-  if (treeIndex == state_.CurrentNodeIndex) return;
+  if (treeIndex == state_.currentNode) return;
   if (validateBeforeLeave()) {
-    state_.CurrentNodeIndex = static_cast<std::int16_t>(treeIndex);
+    state_.currentNode = static_cast<std::int16_t>(treeIndex);
     showNode(treeIndex);
-  } else if (state_.CurrentNodeIndex >= 1 && state_.CurrentNodeIndex <= treeData_.count()) {
-    selectTreeItem(state_.CurrentNodeIndex);
+  } else if (state_.currentNode >= 1 && state_.currentNode <= treeData_.count()) {
+    selectTreeItem(state_.currentNode);
   }
 }
 
@@ -208,19 +199,19 @@ void EditorPane::resetPanels() {
 
 void EditorPane::openChannel(int record, bool newRecord) {
   const ChannelList& list = ws_.model.list(listPanel_->list());
-  state_.NewChannelMode = newRecord ? 1 : 0;
+  state_.channelMode = newRecord ? ChannelEditMode::New : ChannelEditMode::Edit;
   const std::optional<std::int16_t> row = RowToOpen(list, record, newRecord);
   if (!row) return;
-  state_.CurrentRow = *row;
+  state_.currentRow = *row;
   channelPanel_->showChannel(listPanel_->list(), newRecord ? NewChannelTemplate() : list[*row]);
   showPanel(PanelId::ChannelEdit);
   channelPanel_->focusFirstControl();
 }
 
 void EditorPane::deleteChannel(int record) {
-  if (DeleteChannel(ws_, prompter_, listPanel_->list(), record) != ListEdit::Done) return;
+  if (DeleteChannel(ws_, prompter_, listPanel_->list(), record).outcome != ListEdit::Done) return;
   // The record before the deleted one is selected; the first when the first went.
-  state_.CurrentRow = static_cast<std::int16_t>(record - 1);
+  state_.currentRow = static_cast<std::int16_t>(record - 1);
   refreshCurrentNode();
 }
 

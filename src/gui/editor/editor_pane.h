@@ -44,7 +44,7 @@ class EditorPane : public QObject {
   void updateGroupLabels();
   // The nodes with their labels anew, after a load or a change of the usable groups.
   void rebuildTree();
-  // Shows the panel of a node, filled from the settings; DataChanged stays as it was.
+  // Shows the panel of a node, filled from the settings; filling alone changes no setting.
   void showNode(int treeIndex);
   // Shows the selected node again, after its data changed.
   void refreshCurrentNode();
@@ -90,7 +90,6 @@ class EditorPane : public QObject {
   std::vector<QTreeWidgetItem*> treeItems_;  // item of tree index i at i - 1
   PanelId active_ = PanelId::Grey;
   bool selectingByProgram_ = false;  // the tree is being built or re-selected by the program
-  bool settingsCorrected_ = false;   // the shown page corrected the settings while filling
 };
 
 }  // namespace tpw::gui

@@ -5,9 +5,10 @@
 #include <QVBoxLayout>
 
 #include "editor/editor_state.h"
+#include "editor/setup_edits.h"
 #include "editor/weather_rows.h"
 #include "gui/editor/option_box.h"
-#include "session/flag_guard.h"
+#include "gui/editor/quiet_controls.h"
 
 namespace tpw::gui {
 
@@ -65,7 +66,7 @@ WeatherPage::WeatherPage(Workspace& ws, QWidget* parent)
 }
 
 void WeatherPage::resetPage() {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
+  QuietControls quiet(this);
   for (int k = 0; k < WxChannelCount; ++k) {
     enable_[static_cast<std::size_t>(k)]->setChecked(false);
     scan_[static_cast<std::size_t>(k)]->setChecked(false);
@@ -74,38 +75,30 @@ void WeatherPage::resetPage() {
 }
 
 void WeatherPage::fillControls() {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
   const WeatherRows rows = WeatherRowsOf(ws_.model);
-  for (int k = 0; k < WxChannelCount; ++k) {
-    const std::size_t i = static_cast<std::size_t>(k);
-    const WeatherRow& row = rows[i];
-    names_[i]->setText(QString::fromStdString(row.name));
-    enable_[i]->setChecked(row.enable);
-    enable_[i]->setEnabled(row.present);
-    scan_[i]->setChecked(row.scan);
-    scan_[i]->setEnabled(row.scanUsable);
-  }
+  for (int k = 0; k < WxChannelCount; ++k) showRow(k, rows[static_cast<std::size_t>(k)]);
+}
+
+void WeatherPage::showRow(int row, const WeatherRow& shown) {
+  QuietControls quiet(this);
+  const std::size_t i = static_cast<std::size_t>(row);
+  names_[i]->setText(QString::fromStdString(shown.name));
+  enable_[i]->setChecked(shown.enable);
+  enable_[i]->setEnabled(shown.present);
+  scan_[i]->setChecked(shown.scan);
+  scan_[i]->setEnabled(shown.scanUsable);
 }
 
 void WeatherPage::enableClicked(int row, bool ticked) {
-  if (ws_.flags.TransferBusy) return;
-  const std::size_t i = static_cast<std::size_t>(row);
-  if (!SetWeatherEnable(ws_.model, row, ticked)) {
-    enable_[i]->setChecked(false);
-    return;
-  }
-  // The scan tick stays while the channel is off; it only cannot be changed.
-  scan_[i]->setEnabled(ticked);
-  ws_.flags.DataChanged = true;
+  SetWeatherEnable(ws_, row, ticked);
+  // The row shows what its record now holds: a row without one stays unticked, and the scan
+  // tick stays while the channel is off; it only cannot be changed.
+  showRow(row, WeatherRowsOf(ws_.model)[static_cast<std::size_t>(row)]);
 }
 
 void WeatherPage::scanClicked(int row, bool ticked) {
-  if (ws_.flags.TransferBusy) return;
-  if (!SetWeatherScan(ws_.model, row, ticked)) {
-    scan_[static_cast<std::size_t>(row)]->setChecked(false);
-    return;
-  }
-  ws_.flags.DataChanged = true;
+  SetWeatherScan(ws_, row, ticked);
+  showRow(row, WeatherRowsOf(ws_.model)[static_cast<std::size_t>(row)]);
 }
 
 bool WeatherPage::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <array>
 
+#include "editor/weather_rows.h"
 #include "gui/editor/editor_page.h"
 #include "gui/editor/focus_hints.h"
 #include "image/channel_tables.h"
@@ -29,6 +30,7 @@ class WeatherPage : public EditorPage {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void showRow(int row, const WeatherRow& shown);
   void enableClicked(int row, bool ticked);
   void scanClicked(int row, bool ticked);
 

@@ -9,7 +9,6 @@
 
 #include "gui/about/about_box.h"
 #include "gui/shell/busy_window.h"
-#include "session/flag_guard.h"
 #include "session/message_texts.h"
 #include "shell/window_title.h"
 
@@ -154,7 +153,6 @@ bool MainWindow::validateBeforeLeave() {
 }
 
 void MainWindow::resetEditor(EditorReset reset) {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
   if (reset == EditorReset::NewDataSet) {
     Context ctx = context();
     // No entry is loaded here: building the menu loads the remembered one.
@@ -166,7 +164,6 @@ void MainWindow::resetEditor(EditorReset reset) {
 }
 
 void MainWindow::resetEditorToDestination(int entry) {
-  FlagGuard busy(ws_.flags.TransferBusy, true);
   Context ctx = context();
   NewDataSet(ctx, services_.settings, destinations_, entry);
   refreshDestinationMenu();
@@ -177,7 +174,7 @@ void MainWindow::showStartState() {
   editor_->resetPanels();
   editor_->buildTree();
   editor_->selectNodeByKey(QStringLiteral("General"));
-  editor_->state().CurrentNodeIndex = -1;
+  editor_->state().currentNode = -1;
   setHint(QString());
   ws_.documentPath.clear();
   refreshTitle();
@@ -194,7 +191,6 @@ void MainWindow::showReplacedImage(bool regionChangeAccepted) {
     refreshDestinationMenu();
   }
   hexView_->refresh(ws_.image);
-  ws_.flags.DataChanged = false;
 }
 
 void MainWindow::fileNew() {
@@ -212,12 +208,16 @@ void MainWindow::replaceDataSet(std::optional<int> destination) {
   BusyWindow busy(this);
   editor_->selectNodeByKey(QStringLiteral("General"));
   services_.host.pause(kSettlePause);
+  const std::string step =
+      destination ? "Region " + destinations_.captions().at(static_cast<std::size_t>(*destination))
+                  : std::string("New");
+  DataSetStep replacing(ws_, step, StepKind::Load);
   if (destination) {
     resetEditorToDestination(*destination);
   } else {
     resetEditor(EditorReset::NewDataSet);
   }
-  ws_.flags.DataChanged = false;
+  replacing.commit();
 }
 
 void MainWindow::helpContents() {

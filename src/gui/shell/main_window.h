@@ -66,7 +66,7 @@ class MainWindow : public QMainWindow {
     KeepImage,   // the image and the settings as they are: a channel data file was just read
   };
   // Brings the editor to the start state of a data set: every panel empty, the tree built with
-  // General selected, no document. TransferBusy stays set for the whole reset.
+  // General selected, no document.
   void resetEditor(EditorReset reset);
   // The same from the default image and the destination of a menu entry.
   void resetEditorToDestination(int entry);
@@ -144,7 +144,7 @@ class MainWindow : public QMainWindow {
   void openImageAt(const QString& path);
   // After the image was replaced as a whole (a read, an opened image file): the General node,
   // the tree, grids and panels, the title and the hex dump show it; the destination menu
-  // follows an accepted region change; the data set counts as unchanged.
+  // follows an accepted region change.
   void showReplacedImage(bool regionChangeAccepted);
   void rememberFile(const QString& path);
   void refreshRecentMenu();

@@ -48,8 +48,10 @@ void MainWindow::openFile(const QString& given) {
   }
   BusyWindow busy(this);
   Context ctx = context();
+  DataSetStep opening(ws_, "Open " + QFileInfo(path).fileName().toStdString(), StepKind::Load);
   // A refused file changes nothing: the editor starts again only from an accepted one.
   if (!path.isEmpty() && OpenDataFile(ctx, path.toStdString())) {
+    opening.commit();
     resetEditor(EditorReset::KeepImage);
     editor_->rebuildTree();
     destinations_.syncToRegion(ws_.image);
@@ -58,7 +60,6 @@ void MainWindow::openFile(const QString& given) {
     refreshTitle();
     rememberFile(path);
     ws_.flags.CancelFlag = false;
-    ws_.flags.DataChanged = false;
   }
   if (!ws_.flags.CancelFlag) editor_->refreshCurrentNode();
 }
@@ -107,7 +108,7 @@ void MainWindow::saveDocumentTo(const QString& path) {
   refreshTitle();
   rememberFile(path);
   ws_.flags.CancelFlag = false;
-  ws_.flags.DataChanged = false;
+  MarkDataSetSaved(ws_);
 }
 
 void MainWindow::rememberFile(const QString& path) {

@@ -1,6 +1,8 @@
 // The image files: Ctrl+F2 of the diagnostic mode, and File > Open with a .hex file (a backup
 // of the radio) open one in place of the image; Ctrl+F3 saves the image as a write to the
 // radio would start from.
+#include <QFileInfo>
+
 #include "files/hex_image_file.h"
 #include "gui/shell/busy_window.h"
 #include "gui/shell/main_window.h"
@@ -25,6 +27,7 @@ void MainWindow::openImageFile() {
 }
 
 void MainWindow::openImageAt(const QString& path) {
+  DataSetStep opening(ws_, "Open " + QFileInfo(path).fileName().toStdString(), StepKind::Load);
   ImageOpenResult opened;
   {
     BusyWindow busy(this);
@@ -32,6 +35,7 @@ void MainWindow::openImageAt(const QString& path) {
     opened = OpenImageFile(ctx, path.toStdString());
   }
   if (!opened.loaded) return;
+  opening.commit();
   openedImagePath_ = ws_.documentPath;
   showReplacedImage(opened.regionChangeAccepted);
 }

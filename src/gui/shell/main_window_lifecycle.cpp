@@ -50,7 +50,6 @@ bool MainWindow::load() {
   portMenu_->selectAtStart();
 
   resetEditor(EditorReset::NewDataSet);
-  ws_.flags.DataChanged = false;
   fitTreePane();
   // The dump is shown at start exactly when its menu entry carries the mark.
   hexView_->setVisible(ws_.options.DebugMode && hexChecked);

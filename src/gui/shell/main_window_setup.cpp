@@ -15,9 +15,11 @@ void MainWindow::installSetupPages() {
 
 void MainWindow::clearAtis() {
   if (!validateBeforeLeave()) return;
+  // The code goes from the radio and from the PC's data set, which then has a change to save.
+  DataSetStep clearing(ws_, "ATIS Clear", StepKind::Edit);
   if (!runTransfer(TransferMode::ClearAtis).TransferDone) return;
+  clearing.commit();
   editor_->refreshCurrentNode();
-  ws_.flags.DataChanged = true;
 }
 
 }  // namespace tpw::gui

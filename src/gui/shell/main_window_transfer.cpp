@@ -26,8 +26,10 @@ TransferResult MainWindow::runTransfer(TransferMode mode) {
 
 void MainWindow::transferRead() {
   if (!validateBeforeLeave()) return;
+  DataSetStep reading(ws_, "Read from Radio", StepKind::Load);
   const TransferResult result = runTransfer(TransferMode::Read);
   if (!result.TransferDone) return;
+  reading.commit();
   ws_.documentPath.clear();
   showReplacedImage(result.RegionChangeAccepted);
 }

@@ -1,0 +1,128 @@
+#include "editor/setup_edits.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "image/channel_tables.h"
+#include "support/test_support.h"
+
+namespace tpw {
+namespace {
+
+using test::ChangeLog;
+
+SettingId Setting(RecordKind record, int index, std::string_view key, ListId list = ListId::CHUSA) {
+  return {record, list, index, key};
+}
+
+// Groups named as a UK data set names them, resume 3 s, nine weather channels.
+Workspace SetupWorkspace() {
+  Workspace ws;
+  const char* labels[] = {"USA", "INT", "UK", "EXP"};
+  for (int g = 0; g < GroupCount; ++g) ws.model.groups[g] = {g < 2, 65535, labels[g]};
+  ws.model.common.resumeTime = 3;
+  ws.model.CHWX = DefaultWeatherList();
+  ws.model.CHWX.erase(9);
+  ws.model.CHUSA.append({.position = 6, .enabled = true});
+  ws.model.CHUSA.append({.position = 16, .enabled = true});
+  return ws;
+}
+
+TEST(SetupEdits, EachSettingReportsItsKeyAndBothValuesOnce) {
+  struct Case {
+    std::function<ChangeReport(Workspace&)> edit;
+    std::string step;
+    SettingChange change;
+  };
+  const Case cases[] = {
+      {[](Workspace& ws) { return ChooseCommonOption(ws, CommonOption::ResumeTime, 5); },
+       "Change Resume Time",
+       {Setting(RecordKind::CommonSetup, -1, "Resume Time"), 3, 5}},
+      {[](Workspace& ws) { return ChooseCommonOption(ws, CommonOption::Scan, 1); },
+       "Change SCAN",
+       {Setting(RecordKind::CommonSetup, -1, "SCAN"), false, true}},
+      {[](Workspace& ws) { return ChooseCommonOption(ws, CommonOption::WeatherAlert, 2); },
+       "Change Weather Alert",
+       {Setting(RecordKind::CommonSetup, -1, "Weater"), 0, 2}},
+      {[](Workspace& ws) { return ChooseCommonOption(ws, CommonOption::AtisMode, 1); },
+       "Change ATIS Mode",
+       {Setting(RecordKind::AtisSetup, -1, "Atis Mode"), 0, 1}},
+      {[](Workspace& ws) { return SetGroupUsable(ws, 1, false); },
+       "Change Usable Channel Group INT",
+       {Setting(RecordKind::ChannelGroup, 1, "Group2"), true, false}},
+      {[](Workspace& ws) { return SetPriorityChannel(ws, 0, 2); },
+       "Change Priority CH USA",
+       {Setting(RecordKind::ChannelGroup, 0, "Priority CH0"), 65535, 2}},
+      {[](Workspace& ws) { return SetAtisGroup(ws, 2, true); },
+       "Change Usable ATIS CH Group UK",
+       {Setting(RecordKind::AtisSetup, 2, "Usable ATIS CH Group2"), false, true}},
+      {[](Workspace& ws) { return SetAtisCode(ws, "9211234567"); },
+       "Change ATIS Code",
+       {Setting(RecordKind::AtisSetup, -1, "Atis Code"), std::string(), "9211234567"}},
+      {[](Workspace& ws) { return SetWeatherEnable(ws, 2, false); },
+       "Change WX03[162.475MHz] Enable",
+       {Setting(RecordKind::Channel, 2, "Enable", ListId::CHWX), true, false}},
+      {[](Workspace& ws) { return SetWeatherScan(ws, 8, true); },
+       "Change WX09[161.775MHz] Scan",
+       {Setting(RecordKind::Channel, 8, "ScanMemory", ListId::CHWX), false, true}},
+  };
+  for (const Case& c : cases) {
+    Workspace ws = SetupWorkspace();
+    ChangeLog log(ws);
+    const ChangeReport expected{c.step, StepKind::Edit, {c.change}};
+    EXPECT_EQ(c.edit(ws), expected) << c.step;
+    EXPECT_TRUE(ws.flags.DataChanged) << c.step;
+    EXPECT_EQ(log.reports, std::vector<ChangeReport>{expected}) << c.step;
+    // The same choice again is no change: nothing is reported or marked.
+    ws.flags.DataChanged = false;
+    const SettingsModel changed = ws.model;
+    EXPECT_TRUE(c.edit(ws).empty()) << c.step;
+    EXPECT_FALSE(ws.flags.DataChanged) << c.step;
+    EXPECT_EQ(log.reports.size(), 1u) << c.step;
+    EXPECT_EQ(ws.model, changed) << c.step;
+  }
+}
+
+TEST(SetupEdits, DualWatchAndRowsWithoutARecordStoreNothing) {
+  Workspace ws = SetupWorkspace();
+  ChangeLog log(ws);
+  const SettingsModel before = ws.model;
+  EXPECT_TRUE(ChooseCommonOption(ws, CommonOption::DualWatch, 1).empty());
+  for (int row : {9, 10, -1}) {
+    EXPECT_TRUE(SetWeatherEnable(ws, row, false).empty()) << row;
+    EXPECT_TRUE(SetWeatherScan(ws, row, true).empty()) << row;
+  }
+  EXPECT_EQ(ws.model, before);
+  EXPECT_TRUE(log.reports.empty());
+  EXPECT_FALSE(ws.flags.DataChanged);
+}
+
+TEST(SetupEdits, APriorityOfNoEnabledRecordBecomesTheFirstAndIsReported) {
+  Workspace ws = SetupWorkspace();
+  ws.model.CHINT.append({.position = 9});  // no enabled record: the priority is kept
+  ws.model.CHCAN.append({.position = 9, .enabled = true});
+  ws.model.groups[0].priorityChannel = 2;
+  ws.model.groups[1].priorityChannel = 1;
+  ws.model.groups[3].priorityChannel = 42;  // the EXP group has none to settle
+  EXPECT_EQ(SettlePriorityChannels(ws),
+            (ChangeReport{
+                "Correct the priority channels",
+                StepKind::Edit,
+                {SettingChange{Setting(RecordKind::ChannelGroup, 2, "Priority CH2"), 65535, 1}}}));
+  EXPECT_EQ(ws.model.groups[1].priorityChannel, 1);
+  EXPECT_EQ(ws.model.groups[3].priorityChannel, 42);
+  ws.flags.DataChanged = false;
+  EXPECT_TRUE(SettlePriorityChannels(ws).empty());  // nothing left to replace
+  EXPECT_FALSE(ws.flags.DataChanged);
+
+  // A priority channel that has since been disabled gives way to the first enabled one.
+  ws.model.CHUSA[1].enabled = false;
+  const std::vector<Change> settled = {
+      SettingChange{Setting(RecordKind::ChannelGroup, 0, "Priority CH0"), 2, 1}};
+  EXPECT_EQ(SettlePriorityChannels(ws).changes, settled);
+  EXPECT_TRUE(ws.flags.DataChanged);
+}
+
+}  // namespace
+}  // namespace tpw
