@@ -1,4 +1,7 @@
 #include "cli/cli_session.h"
+#include "files/atomic_file.h"
+#include "files/error_log.h"
+#include "files/file_failure.h"
 #include "files/image_backups.h"
 
 namespace tpw::cli {
@@ -10,11 +13,24 @@ void AddBackupsCommand(CLI::App& app, CliSession& session) {
       "an image file (.hex): \"write IN.hex\" programs it back, \"convert\" turns it into a "
       "channel data file.");
   command->callback([&session] {
-    const auto backups = ImageBackups(session.folders.userData);
+    const std::filesystem::path folder = BackupFolder(session.folders.userData);
+    // A file or a link to nothing where the folder should be holds no backups, and keeps
+    // every read and write from keeping one.
+    if (const DatedFile state = DatedFolderState(folder); state.error) {
+      const std::filesystem::path real = FollowLinks(folder);
+      const std::string link =
+          real == folder ? "" : folder.string() + " is a link to " + real.string() + ", and ";
+      session.prompter.message(
+          Icon::Critical, AppTitle,
+          "The backups cannot be listed, and no read or write of a radio can keep one: " + link +
+              FileFailureFinding(folder / "backup.hex", state.error, FileAction::Keep));
+      session.exitStatus = Failed;
+      return;
+    }
+    const auto backups = ImageBackups(session.folders.userData, ErrorLog::LocalNow());
     if (backups.empty()) {
       session.prompter.message(Icon::None, AppTitle,
-                               "There are no backups yet in " +
-                                   BackupFolder(session.folders.userData).string() +
+                               "There are no backups yet in " + folder.string() +
                                    ". Every read and every write of a radio keeps one there.");
       return;
     }

@@ -1,7 +1,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "adapters/folders/qt_program_folders.h"
 #include "cli/cli_session.h"
@@ -30,6 +32,49 @@ std::unique_ptr<QCoreApplication> QtApplication(int& argc, char** argv) {
     return std::make_unique<QGuiApplication>(argc, argv);
   }
   return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+// A file name given where the command line expects one, which begins with a dash ("-x.dat"):
+// it reads as an option, so the command misses a file or has an option it does not know.
+struct DashedName {
+  std::string command;
+  std::string name;
+};
+
+// The arguments that read as options the command does not have and look like file names (a
+// folder or an extension in them); values of the command's own options are left alone.
+std::vector<DashedName> DashedFileNames(CLI::App& app, int argc, char** argv) {
+  CLI::App* command = nullptr;
+  std::vector<DashedName> names;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--") break;
+    if (!command) {
+      try {
+        command = app.get_subcommand(argument);
+      } catch (const CLI::OptionNotFound&) {
+      }
+      continue;
+    }
+    if (argument.size() < 2 || argument.front() != '-') continue;
+    const std::size_t equals = argument.find('=');
+    if (const CLI::Option* option = command->get_option_no_throw(argument.substr(0, equals))) {
+      if (equals == std::string::npos && option->get_expected_min() > 0) ++i;  // its value
+    } else if (argument.find_first_of("./") != std::string::npos) {
+      names.push_back({command->get_name(), argument});
+    }
+  }
+  return names;
+}
+
+// Says how to give a file name that begins with a dash, after the usage error it caused.
+void ExplainDashedNames(const std::vector<DashedName>& names) {
+  for (const DashedName& dashed : names) {
+    std::cerr << "tpw52-cli: " << dashed.name
+              << " reads as an option. A file name that begins with a dash is given as ./"
+              << dashed.name << ", or after -- (tpw52-cli " << dashed.command << " ... -- "
+              << dashed.name << ").\n";
+  }
 }
 
 }  // namespace
@@ -64,6 +109,7 @@ int main(int argc, char** argv) {
     return app.exit(e);  // --help and --version
   } catch (const CLI::ParseError& e) {
     app.exit(e);
+    ExplainDashedNames(DashedFileNames(app, argc, argv));
     return UsageError;
   } catch (const std::bad_alloc&) {
     std::cerr << "tpw52-cli: the program ran out of memory and stopped. Close other programs, "

@@ -8,6 +8,7 @@
 #include "adapters/serial/port_failure.h"
 #include "link/port_help.h"
 #include "sim/pseudo_terminal.h"
+#include "support/test_support.h"
 
 namespace tpw::serial {
 namespace {
@@ -90,18 +91,42 @@ TEST(QtSerialPort, ExplainsWhyAPortCannotBeOpened) {
                 " is in use by another program. Close that program and try again.");
 }
 
+// The group to join is named only when that group may read and write the device; a device
+// only its owner may use (a terminal of root's, mode 0600) says so instead.
 TEST(QtSerialPort, NamesTheGroupThatMayUseTheDevice) {
   DeviceAccess access;
   access.permitted = false;
   access.group = "uucp";
-  const PortFailure failure = DescribeOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError,
-                                                  "Permission denied", access);
+  PortFailure failure = DescribeOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError,
+                                            "Permission denied", access);
   EXPECT_EQ(failure.number, static_cast<int>(QSerialPort::PermissionError));
   EXPECT_EQ(failure.description,
             "You have no permission to use the port /dev/ttyUSB0. Add your user to the group "
             "\"uucp\" (for example: sudo usermod -aG uucp $USER), then log out and in again.");
+  access.group = "root";
+  access.groupMayUse = false;
+  access.owner = "root";
+  failure =
+      DescribeOpenFailure("/dev/pts/3", QSerialPort::PermissionError, "Permission denied", access);
+  EXPECT_EQ(failure.description,
+            "You have no permission to use the port /dev/pts/3: only its owner, root, may use "
+            "it, and no group may, so joining a group does not help. Use the cable's own port "
+            "(\"tpw52-cli ports\" lists the serial ports), or give the device's group read and "
+            "write access.");
   EXPECT_EQ(InspectDevice("/dev/tpw52-no-such-port").exists, false);
-  EXPECT_EQ(InspectDevice("/dev/null").exists, true);
+  test::TempDir dir;
+  test::WriteBytes(dir / "device", "");
+  for (const auto& [mode, groupMayUse] :
+       {std::pair{std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, false},
+        std::pair{std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read | std::filesystem::perms::group_write,
+                  true}}) {
+    std::filesystem::permissions(dir / "device", mode);
+    const DeviceAccess found = InspectDevice((dir / "device").string());
+    EXPECT_TRUE(found.exists);
+    EXPECT_EQ(found.groupMayUse, groupMayUse);
+    EXPECT_FALSE(found.owner.empty());
+  }
 }
 
 // A device that went away, or is not there, carries what else to check on this system; a line

@@ -219,7 +219,7 @@ TEST(CliPrint, PaperAndRefusals) {
   EXPECT_EQ(folder.status, 1);
   EXPECT_EQ(folder.err, "Cannot save " + missing.string() + ": the folder " +
                             (dir / "no").string() +
-                            " does not exist. Create it or choose another folder.\n");
+                            " does not exist. Create it, or give a path in another folder.\n");
 
   // A refused input writes nothing and keeps an older PDF as it was.
   test::WriteBytes(dir / "short.hex", std::string(2047, '\0'));
@@ -247,6 +247,9 @@ TEST(CliDataCommands, HandEditedFilesListWhatWasNotTaken) {
             edited +
                 " was opened, but not everything in it was taken as written. Check these "
                 "settings before you program the radio:\n"
+                "The file has no [Usable CH Group Setup], [Common Setup] and [CHWX0] to "
+                "[CHWX9], which every data file holds: it may have been cut short, and those "
+                "settings were not read from it.\n"
                 "[CHUSA1] Position=200 (line 5): not a channel position from 0 to 119; kept as "
                 "0.\n"
                 "[ATIS Setup] Atis Code=12AB (line 7): not an ATIS code (empty or ten digits); "

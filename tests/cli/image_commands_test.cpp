@@ -3,12 +3,17 @@
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "link/hex_dump.h"
+#include "support/child_process.h"
 #include "support/process.h"
 #include "support/test_support.h"
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace tpw {
 namespace {
 
+namespace fs = std::filesystem;
 using test::RunCommand;
 
 std::string Cli(const std::string& arguments) {
@@ -96,21 +101,23 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   EXPECT_EQ(result.err, "FileRead Error!!\n" + (dir / "missing.hex").string() +
                             ": the file does not exist. Check its name and folder.\n");
 
-  // A save that fails says which file was not saved and why: a missing folder, a folder in
-  // the way.
   test::WriteBytes(dir / "in.hex", test::ImageAsString(test::ValidImage(1)));
-  const std::string missing = (dir / "missing" / "out.hex").string();
-  result = RunCommand(Cli("convert " + (dir / "in.hex").string() + " " + missing));
+  // A file name that begins with a dash reads as an option: how to give it.
+  result = RunCommand(Cli("convert " + (dir / "in.hex").string() + " -x.dat"));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_TRUE(result.err.ends_with(
+      "tpw52-cli: -x.dat reads as an option. A file name that begins with a dash is given as "
+      "./-x.dat, or after -- (tpw52-cli convert ... -- -x.dat).\n"))
+      << result.err;
+  // A file where the backups folder should be is what keeps the backups from being listed.
+  const fs::path backups = dir / "home" / "TPW52" / "backups";
+  fs::create_directories(backups.parent_path());
+  test::WriteBytes(backups, "");
+  result = RunCommand("env XDG_DATA_HOME=" + (dir / "home").string() + " " + Cli("backups"));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "FileSave Error!!\n" + missing + ": the folder " +
-                            (dir / "missing").string() +
-                            " does not exist. Create it or choose another folder.\n");
-  std::filesystem::create_directory(dir / "taken.dat");
-  result =
-      RunCommand(Cli("convert " + (dir / "in.hex").string() + " " + (dir / "taken.dat").string()));
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "FileSave Error!!\n" + (dir / "taken.dat").string() +
-                            ": it is a folder, not a file. Choose a file name.\n");
+  EXPECT_EQ(result.err,
+            "The backups cannot be listed, and no read or write of a radio can keep one: " +
+                backups.string() + " is a file, not a folder. Move that file out of the way.\n");
 
   EXPECT_EQ(RunCommand(Cli("convert only-one-argument")).status, 2);
   EXPECT_EQ(RunCommand(Cli("no-such-command")).status, 2);
@@ -182,6 +189,102 @@ TEST(CliImageCommands, AWriteOfDataWithAnotherProductCodeTouchesNoPort) {
   EXPECT_EQ(result.err, expected);
 }
 
+// Every writer replaces only a regular file the user may write: a device, a pipe or a link to
+// either is refused by what it is (for --out before the port is opened), and stays what it
+// was; a read-only file, a link into a folder the user may not write or into one that does not
+// exist, each say so, tried as an ordinary user.
+TEST(CliImageCommands, SavesLeaveWhatTheProgramDidNotMake) {
+  test::TempDir dir;
+  const std::string in = (dir / "in.hex").string();
+  test::WriteBytes(in, test::ImageAsString(test::ValidImage(1)));
+  const auto file = [&dir](const std::string& name) { return (dir / name).string(); };
+  const bool device = mknod(file("dev.dat").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(mkfifo(file("fifo.hex").c_str(), 0666), 0);
+  for (const char* link : {"dev.hex", "dev.txt", "dev.pdf"})
+    fs::create_symlink("dev.dat", dir / link);
+  for (const char* link : {"fifo.dat", "fifo.pdf"}) fs::create_symlink("fifo.hex", dir / link);
+  fs::create_symlink(dir / "no such folder" / "gone.dat", dir / "gone.dat");
+  fs::create_directory(dir / "folder.dat");
+  fs::create_directory(dir / "mine");
+  test::GiveToOrdinaryUser(dir / "mine");
+  for (const char* name : {"mine/ro.dat", "mine/ro.pdf"}) {
+    test::WriteBytes(dir / name, "old");
+    fs::permissions(dir / name,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    test::GiveToOrdinaryUser(dir / name);
+  }
+  fs::create_symlink("/dev/tpw52-test-no-such-file.dat", dir / "mine" / "in-dev.dat");
+
+  const std::string linkToDevice =
+      "it is a link to the device " + file("dev.dat") +
+      ", not to a file, so it is not replaced. Give the name of a file.";
+  const std::string linkToPipe = "it is a link to the pipe " + file("fifo.hex") +
+                                 ", not to a file, so it is not replaced. Give the name of a file.";
+  const std::string readOnly =
+      "the file is read-only, so it is not replaced. Make it writable first, or give another "
+      "file name.";
+  const struct {
+    std::string command;
+    std::string err;
+    bool asOrdinaryUser = false;
+  } cases[] = {
+      {"convert " + in + " " + file("dev.dat"),
+       "FileSave Error!!\n" + file("dev.dat") +
+           ": it is a device, not a file, so it is not replaced. Give the name of a file.\n"},
+      {"convert " + in + " " + file("dev.hex"),
+       "FileSave Error!!\n" + file("dev.hex") + ": " + linkToDevice + "\n"},
+      {"convert " + in + " " + file("dev.txt"),
+       "Is a device\nThe report was not saved to " + file("dev.txt") + ": " + linkToDevice + "\n"},
+      {"print " + in + " --pdf " + file("dev.pdf"),
+       "Cannot save " + file("dev.pdf") + ": " + linkToDevice + "\n"},
+      {"convert " + in + " " + file("fifo.hex"),
+       "FileSave Error!!\n" + file("fifo.hex") +
+           ": it is a pipe, not a file, so it is not replaced. Give the name of a file.\n"},
+      {"convert " + in + " " + file("fifo.dat"),
+       "FileSave Error!!\n" + file("fifo.dat") + ": " + linkToPipe + "\n"},
+      {"print " + in + " --pdf " + file("fifo.pdf"),
+       "Cannot save " + file("fifo.pdf") + ": " + linkToPipe + "\n"},
+      {"read --port /dev/tpw52-no-such-port --out " + file("fifo.hex"),
+       "Cannot save " + file("fifo.hex") +
+           ": it is a pipe, not a file, so it is not replaced. Give the name of a file.\n"},
+      {"convert " + in + " " + file("no/out.hex"),
+       "FileSave Error!!\n" + file("no/out.hex") + ": the folder " + file("no") +
+           " does not exist. Create it, or give a path in another folder.\n"},
+      {"convert " + in + " " + file("folder.dat"),
+       "FileSave Error!!\n" + file("folder.dat") +
+           ": it is a folder, not a file. Give the name of a file.\n"},
+      {"convert " + in + " " + file("gone.dat"),
+       "FileSave Error!!\n" + file("gone.dat") + ": the folder " + file("no such folder") +
+           " does not exist. Create it, or give a path in another folder.\n"},
+      {"convert " + in + " " + file("mine/ro.dat"),
+       "FileSave Error!!\n" + file("mine/ro.dat") + ": " + readOnly + "\n", true},
+      {"print " + in + " --pdf " + file("mine/ro.pdf"),
+       "Cannot save " + file("mine/ro.pdf") + ": " + readOnly + "\n", true},
+      {"convert " + in + " " + file("mine/in-dev.dat"),
+       "FileSave Error!!\n" + file("mine/in-dev.dat") +
+           ": permission denied: you may not write in the folder /dev. Give a path in a folder "
+           "you may write in.\n",
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    if (!device && c.command.find("dev.") != std::string::npos) continue;  // no mknod here
+    const auto result =
+        RunCommand(c.asOrdinaryUser ? test::AsOrdinaryUser(Cli(c.command)) : Cli(c.command));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, c.err);
+  }
+  if (device) {
+    EXPECT_EQ(fs::status(dir / "dev.dat").type(), fs::file_type::character);
+  }
+  EXPECT_EQ(fs::status(dir / "fifo.hex").type(), fs::file_type::fifo);
+  EXPECT_EQ(test::ReadBytes(dir / "mine" / "ro.dat"), "old");
+  EXPECT_EQ(test::ReadBytes(dir / "mine" / "ro.pdf"), "old");
+  EXPECT_FALSE(fs::exists("/dev/tpw52-test-no-such-file.dat"));
+  EXPECT_EQ(test::FolderNames(dir / "mine"),
+            (std::vector<std::string>{"in-dev.dat", "ro.dat", "ro.pdf"}));
+}
+
 // A full disk, on a small disk of its own where the test may make one: the real reason, and
 // the previous file left whole.
 TEST(CliImageCommands, AFullDiskIsSaidToBeFull) {
@@ -200,8 +303,9 @@ TEST(CliImageCommands, AFullDiskIsSaidToBeFull) {
     GTEST_SKIP() << "this system lets no test mount a disk of its own: " << result.err;
   }
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "FileSave Error!!\n" + out +
-                            ": the disk is full. Free some space or choose another disk.\n");
+  EXPECT_EQ(result.err,
+            "FileSave Error!!\n" + out +
+                ": the disk is full. Free some space, or give a path on another disk.\n");
   EXPECT_EQ(result.out, "old\n");
 }
 

@@ -6,7 +6,13 @@
 #include <memory>
 
 #include "files/file_save.h"
+#include "support/child_process.h"
 #include "support/test_support.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
 
 namespace tpw::test {
 namespace {
@@ -27,7 +33,8 @@ TEST_F(AtomicSave, ReplacesTheFileFromAFlushedTemporaryAndFlushesTheFolder) {
   EXPECT_EQ(FolderNames(dir.path()), std::vector<std::string>{"boat.dat"});
   ASSERT_EQ(t.files.steps.size(), 3u);
   const std::string temporary = t.files.steps[0].substr(std::string("create ").size());
-  EXPECT_TRUE(temporary.starts_with("boat.dat.tmp")) << temporary;
+  // A short hidden name, which fits beside a target whose name takes all a name may have.
+  EXPECT_TRUE(temporary.starts_with(".tpw52-") && temporary.size() == 19) << temporary;
   EXPECT_EQ(t.files.steps[1], "replace " + temporary + " boat.dat");
   EXPECT_EQ(t.files.steps[2], "flush " + dir.path().string());
 }
@@ -47,8 +54,8 @@ TEST_F(AtomicSave, AnInterruptedSaveLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(FolderNames(dir.path()), std::vector<std::string>{"boat.dat"});
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
     EXPECT_EQ(t.prompter.boxes[0].text, "FileSave Error!!\r\n" + target.string() +
-                                            ": the disk is full. Free some space or choose "
-                                            "another disk.");
+                                            ": the disk is full. Free some space, or give a "
+                                            "path on another disk.");
   }
 }
 
@@ -72,6 +79,68 @@ TEST_F(AtomicSave, ALinkStaysALinkAndTheFileKeepsItsPermissions) {
   EXPECT_EQ(FolderNames(dir / "real"), std::vector<std::string>{"boat.dat"});
 #endif
 }
+
+// A name that takes all the 255 bytes a name may have is saved like any other, and a failed
+// save of it leaves no temporary file.
+TEST_F(AtomicSave, ALongestNameIsSaved) {
+  const std::string longest = std::string(251, 'n') + ".dat";
+  ASSERT_FALSE(WriteFileAtomically(t.files, dir / longest, "first"));
+  t.files.failing = Step::Replace;
+  EXPECT_TRUE(WriteFileAtomically(t.files, dir / longest, "second"));
+  EXPECT_EQ(ReadBytes(dir / longest), "first");
+  EXPECT_EQ(FolderNames(dir.path()), (std::vector<std::string>{"boat.dat", longest}));
+}
+
+#ifndef _WIN32
+// A save follows a link only to a regular file: a device, a pipe, a folder, or a link to one of
+// them is refused by what it is before anything is written, and stays what it was.
+TEST_F(AtomicSave, OnlyARegularFileIsReplaced) {
+  const bool device = mknod((dir / "null.dat").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(mkfifo((dir / "pipe.dat").c_str(), 0666), 0);
+  fs::create_directory(dir / "folder.dat");
+  for (const char* name : {"null.dat", "pipe.dat", "folder.dat"}) {
+    fs::create_symlink(name, dir / ("to-" + std::string(name)));
+  }
+  const std::vector<std::string> before = FolderNames(dir.path());
+  const struct {
+    const char* name;
+    std::error_code refusal;
+    fs::file_type type;
+  } cases[] = {
+      {"null.dat", SaveRefusal::Device, fs::file_type::character},
+      {"to-null.dat", SaveRefusal::Device, fs::file_type::character},
+      {"pipe.dat", SaveRefusal::Pipe, fs::file_type::fifo},
+      {"to-pipe.dat", SaveRefusal::Pipe, fs::file_type::fifo},
+      {"folder.dat", make_error_code(std::errc::is_a_directory), fs::file_type::directory},
+      {"to-folder.dat", make_error_code(std::errc::is_a_directory), fs::file_type::directory},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (!device && std::string(c.name).ends_with("null.dat")) continue;  // no mknod here
+    EXPECT_EQ(WriteFileAtomically(t.files, dir / c.name, "x"), c.refusal);
+    EXPECT_EQ(CheckFileCanBeSaved(t.files, dir / c.name), c.refusal);
+    EXPECT_EQ(fs::status(dir / c.name).type(), c.type);
+  }
+  EXPECT_EQ(FolderNames(dir.path()), before);
+}
+
+// A file of mode 0444 is not replaced, as cp does not replace it, even in a folder the user
+// may write: tried as an ordinary user, since the superuser may write every file.
+TEST_F(AtomicSave, AReadOnlyFileIsNotReplaced) {
+  GiveToOrdinaryUser(dir.path());
+  GiveToOrdinaryUser(target);
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto outcome = RunAsOrdinaryUser([this] {
+    FaultyFileSystem files;
+    if (WriteFileAtomically(files, target, "new") != SaveRefusal::ReadOnly) return 1;
+    if (CheckFileCanBeSaved(files, target) != SaveRefusal::ReadOnly) return 2;
+    return ReadBytes(target) == "old channels\r\n" ? 0 : 3;
+  });
+  if (!outcome) GTEST_SKIP() << "no ordinary user to try it as";
+  EXPECT_EQ(*outcome, 0);
+  EXPECT_EQ(FolderNames(dir.path()), std::vector<std::string>{"boat.dat"});
+}
+#endif
 
 TEST_F(AtomicSave, AMissingFolderOrAFolderInThePlaceIsRefusedWithItsOwnReason) {
   const fs::path missing = dir / "no such folder" / "boat.dat";

@@ -81,6 +81,7 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
   const std::string text = DataFileText(m, ModelCaps{}, 0xFF);
   EXPECT_EQ(text,
             "[MAIN]\r\nMODEL=#QZ815\r\nTYPE=#KVX\r\nVERSION=#1.00\r\nMODELTYPE=1\r\nREGION=255\r\n"
+            "PROGRAM=#tpw52\r\n"
             "[Usable CH Group Setup]\r\nGroup1=1\r\nGroup2=0\r\nGroup3=0\r\nExp CH=0\r\n"
             "Priority CH0=1\r\nPriority CH1=0\r\nPriority CH2=0\r\nPriority CH3=65535\r\n"
             "[Common Setup]\r\nTX Po Display=0\r\nSCAN=0\r\nResume Time=3\r\nPTT SCAN Clear=0\r\n"
@@ -93,7 +94,8 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
             "[CHWX0]\r\nEnable=1\r\nScanMemory=0\r\n"
             "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=E1\r\nCHDisplayR=R\r\nRxfreq=156.8\r\n"
             "Txfreq=0\r\nLowPower=0\r\nPowUp=0\r\nTxEnable=1\r\nScanMemory=0\r\nExpCB1=0\r\n"
-            "ExpCB2=1\r\nExpCB3=0\r\n");
+            "ExpCB2=1\r\nExpCB3=0\r\n"
+            "[END]\r\n");
 
   ModelCaps bare;
   bare.AtisSupported = false;
@@ -263,6 +265,15 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   EXPECT_EQ(m.atis.code, "");
   EXPECT_EQ((m.atis.groups), (std::array<bool, 4>{}));
   EXPECT_EQ(m.CHWX, DefaultWeatherList());
+  // Every list emptied: the user is told what the file lacks.
+  EXPECT_EQ(t.prompter.texts(),
+            std::vector<std::string>{
+                (dir / "min.dat").string() +
+                " was opened, but not everything in it was taken as written. Check these "
+                "settings before you program the radio:\r\nThe file has no [Usable CH Group "
+                "Setup], [Common Setup], [ATIS Setup] and [CHWX0] to [CHWX9], which every data "
+                "file holds: it may have been cut short, and those settings were not read from "
+                "it."});
 
   // Without ATIS the section is ignored even when present.
   TestContext n;
@@ -390,8 +401,11 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
     SettingsModel m = FullModel();
     const std::vector<ReadingNote> notes = ReadDataFileSettings(ParseSectionTable(c.text), {}, m);
     c.check(m);
+    // What a fragment lacks of a whole file is another test's.
     std::vector<std::string> texts;
-    for (const ReadingNote& note : notes) texts.push_back(note.text);
+    for (const ReadingNote& note : notes) {
+      if (note.line > 0) texts.push_back(note.text);
+    }
     EXPECT_EQ(texts, c.notes);
   }
 }
@@ -427,7 +441,9 @@ TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   EXPECT_EQ(m.CHRG[3].rxFrequency, 199.99994);
   // Each refused value is noted, on its line.
   std::vector<int> lines;
-  for (const ReadingNote& note : notes) lines.push_back(note.line);
+  for (const ReadingNote& note : notes) {
+    if (note.line > 0) lines.push_back(note.line);  // a fragment lacks what a whole file has
+  }
   EXPECT_EQ(lines,
             (std::vector<int>{2, 3, 4, 6, 7, 8, 9, 10, 12, 15, 16, 17, 18, 24, 25, 28, 32, 33}));
 }
@@ -448,11 +464,17 @@ TEST(DataFileParse, NotesAreShownInOneWarning) {
   std::string expected = (dir / "junk.dat").string() +
                          " was opened, but not everything in it was taken as written. Check "
                          "these settings before you program the radio:";
-  for (int i = 0; i < 20; ++i) {
+  // What the file lacks of a whole one comes first.
+  expected +=
+      "\r\nThe file has no [Usable CH Group Setup], [Common Setup], [ATIS Setup] and [CHWX0] "
+      "to [CHWX9], which every data file holds: it may have been cut short, and those settings "
+      "were not read from it.\r\nThe file ends inside [CHUSA1] (line 4), before its ScanMemory "
+      "line: it may have been cut short.";
+  for (int i = 0; i < 18; ++i) {
     expected += "\r\n[CHUSA1] Junk" + std::to_string(i) + "=1 (line " + std::to_string(i + 6) +
                 "): not a key the program reads here; ignored.";
   }
-  EXPECT_EQ(box.text, expected + "\r\n... and 2 more.");
+  EXPECT_EQ(box.text, expected + "\r\n... and 4 more.");
   ASSERT_EQ(t.ws.model.CHUSA.size(), 1);
 }
 
@@ -541,7 +563,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
        ": it holds 3000000000 bytes, more than any channel data file (at most 1048576), so it "
        "is no channel data file.",
        std::nullopt},
-      {"folder.dat", ": it is a folder, not a file. Choose a file.", std::errc::is_a_directory},
+      {"folder.dat", ": it is a folder, not a file. Give the name of a file.", std::errc::is_a_directory},
       {"utf16.dat", savedAsUtf16, std::nullopt},
       {"utf16-plain.dat", savedAsUtf16, std::nullopt},
   };
@@ -568,7 +590,10 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
 
 TEST(DataFileRefusal, TheRegionQuestion) {
   TempDir dir;
-  WriteText(dir / "be.dat", "[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n[CHUSA1]\r\nPosition=9\r\n");
+  SettingsModel belgian = FullModel();
+  belgian.CHUSA.clear();
+  belgian.CHUSA.append(PlanRecord(9, 0, false, false, false));
+  WriteText(dir / "be.dat", DataFileText(belgian, ModelCaps{}, 2));
   for (Answer answer : {Answer::No, Answer::Yes}) {
     TestContext t;
     t.ws.image = test::ValidImage(1);
@@ -593,7 +618,8 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   usa.ws.image = test::ValidImage(0xFF);
   WriteText(dir / "seven.dat", "[MAIN]\r\nMODELTYPE=#1\r\nREGION=7\r\n");
   EXPECT_EQ(OpenDataFile(usa.ctx, dir / "seven.dat"), Outcome::Done);
-  EXPECT_TRUE(usa.prompter.boxes.empty());
+  ASSERT_EQ(usa.prompter.boxes.size(), 1u);  // what the short file lacks, and no question
+  EXPECT_FALSE(usa.prompter.boxes[0].question);
   EXPECT_EQ(usa.ws.image.at(addr::RegionCode), 0xFF);
   EXPECT_EQ(usa.ws.model.groups[2].label, "CAN");
 }
@@ -603,10 +629,11 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   TestContext t;
   const std::filesystem::path missing = dir / "missing-folder";
   EXPECT_EQ(SaveDataFile(t.ctx, missing / "x.dat"), Outcome::Failed);
-  ASSERT_EQ(t.prompter.texts(),
-            std::vector<std::string>{"FileSave Error!!\r\n" + (missing / "x.dat").string() +
-                                     ": the folder " + missing.string() +
-                                     " does not exist. Create it or choose another folder."});
+  ASSERT_EQ(
+      t.prompter.texts(),
+      std::vector<std::string>{"FileSave Error!!\r\n" + (missing / "x.dat").string() +
+                               ": the folder " + missing.string() +
+                               " does not exist. Create it, or give a path in another folder."});
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(t.diagnostics.errors.size(), 1u);
   EXPECT_EQ(t.diagnostics.errors[0].rfind("frmMain.SaveFileAs -> ", 0), 0u);
@@ -618,7 +645,7 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   EXPECT_EQ(SaveDataFile(busy.ctx, dir / "taken.dat"), Outcome::Failed);
   EXPECT_EQ(busy.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + (dir / "taken.dat").string() +
-                                     ": it is a folder, not a file. Choose a file name."});
+                                     ": it is a folder, not a file. Give the name of a file."});
   EXPECT_EQ(test::ReadBytes(dir / "taken.dat" / "inside"), "kept");
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);

@@ -157,7 +157,7 @@ TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
   EXPECT_EQ(OpenImageFile(f.ctx, f.dir / "folder.hex").outcome, Outcome::Failed);
   ASSERT_EQ(f.prompter.texts(),
             std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "folder.hex").string() +
-                                     ": it is a folder, not a file. Choose a file."});
+                                     ": it is a folder, not a file. Give the name of a file."});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   EXPECT_EQ(f.diagnostics.errors, std::vector<std::string>{"frmMain.ReadHexFileAs -> " +
@@ -207,7 +207,7 @@ TEST(SaveImageBytes, FailedSaveIsReportedAndLeavesNoTemporaryFile) {
   EXPECT_EQ(SaveImageBytes(f.ctx, target), Outcome::Failed);
   ASSERT_EQ(f.prompter.texts(),
             std::vector<std::string>{"FileSave Error!!\r\n" + target.string() +
-                                     ": it is a folder, not a file. Choose a file name."});
+                                     ": it is a folder, not a file. Give the name of a file."});
   EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
   ASSERT_EQ(f.diagnostics.errors.size(), 1u);

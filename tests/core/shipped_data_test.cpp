@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "files/data_file.h"
+#include "files/data_file_reader.h"
 #include "files/hex_image_file.h"
+#include "files/section_table.h"
 #include "files/settings_store.h"
 #include "image/channel_tables.h"
 #include "image/display_text.h"
@@ -88,6 +90,68 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     EXPECT_EQ(t.ws.model, model);
     EncodeImage(t.ws.model, t.ws.image, true);
     EXPECT_EQ(t.ws.image, image);
+  }
+}
+
+// A data file cut short at a line is noted, wherever the cut; a whole one is not, written by
+// this program or by one that writes neither the PROGRAM line nor [END]. Of such a file only a
+// cut that leaves sections every data file holds missing, or a section unfinished, can be told.
+TEST(ShippedData, ADataFileCutShortIsNoted) {
+  MemoryImage image;
+  ASSERT_EQ(ReadImageFile(DestinationPath(kData, "QZ815_UK", 1), 1, image), ImageFileStatus::Ok);
+  SettingsModel model;
+  DecodeImage(image, model, true);
+  const std::string whole = DataFileText(model, ModelCaps{}, 1);
+  std::string older = whole;
+  for (const std::string line : {"PROGRAM=#tpw52\r\n", "[END]\r\n"}) {
+    older.erase(older.find(line), line.size());
+  }
+  const auto notesOf = [](const std::string& text) {
+    SettingsModel read;
+    std::vector<std::string> texts;
+    for (const ReadingNote& note : ReadDataFileSettings(ParseSectionTable(text), {}, read)) {
+      texts.push_back(note.text);
+    }
+    return texts;
+  };
+  EXPECT_EQ(notesOf(whole), std::vector<std::string>{});
+  EXPECT_EQ(notesOf(older), std::vector<std::string>{});
+
+  const std::string cut =
+      "The file ends without the [END] line this program writes last in every data file: it "
+      "was cut short, so lists may be missing channels.";
+  const auto missing = [](const std::string& sections) {
+    return "The file has no " + sections +
+           ", which every data file holds: it may have been cut short, and those settings were "
+           "not read from it.";
+  };
+  const struct {
+    const char* before;  // the line the file is cut before
+    bool ours;
+    std::vector<std::string> notes;
+  } cases[] = {
+      {"[END]", true, {cut}},
+      {"[CHRG2]", true, {cut}},
+      {"[CHWX4]", true, {cut, missing("[CHWX4] to [CHWX9]")}},
+      {"[CHINT30]", true, {cut, missing("[CHWX0] to [CHWX9]")}},
+      {"Weater=",
+       true,
+       {cut, missing("[ATIS Setup] and [CHWX0] to [CHWX9]"),
+        "The file ends inside [Common Setup] (line 17), before its Weater line: it may have "
+        "been cut short."}},
+      {"[Usable CH Group Setup]",
+       true,
+       {cut, missing("[Usable CH Group Setup], [Common Setup], [ATIS Setup] and [CHWX0] to "
+                     "[CHWX9]")}},
+      {"[CHINT30]", false, {missing("[CHWX0] to [CHWX9]")}},
+      {"[CHRG2]", false, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.before) + (c.ours ? " of this program's file" : " of an older one"));
+    const std::string& file = c.ours ? whole : older;
+    const std::size_t at = file.find(std::string("\r\n") + c.before);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(notesOf(file.substr(0, at + 2)), c.notes);
   }
 }
 

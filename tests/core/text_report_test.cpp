@@ -151,8 +151,8 @@ TEST(TextReport, SavedFileEndsWithOneMoreLineEnd) {
   // The system's description first, then the file and what to do.
   const std::string& text = t.prompter.boxes[0].text;
   const std::string rest = "\r\nThe report was not saved to " + (dir / "no" / "r.txt").string() +
-                           ".\r\nChoose a folder you may write to, or another name, and save it "
-                           "again.";
+                           ": the folder " + (dir / "no").string() +
+                           " does not exist. Create it, or give a path in another folder.";
   ASSERT_GT(text.size(), rest.size());
   EXPECT_EQ(text.substr(text.size() - rest.size()), rest);
   EXPECT_EQ(text.find("\r\n"), text.size() - rest.size());

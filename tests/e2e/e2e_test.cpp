@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <thread>
 
@@ -203,12 +204,12 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
   const std::string clear = "clear-atis --port " + sim.path() + " --base " + file("base.hex");
   std::filesystem::create_directory(dir / "taken.hex");
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {read + " --out " + missing, "Cannot save " + missing + ": the folder " +
-                                       file("no-such-folder") +
-                                       " does not exist. Create it or choose another folder.\n"},
-      {clear + " --out " + missing, "Cannot save " + missing + ": the folder " +
-                                        file("no-such-folder") +
-                                        " does not exist. Create it or choose another folder.\n"},
+      {read + " --out " + missing,
+       "Cannot save " + missing + ": the folder " + file("no-such-folder") +
+           " does not exist. Create it, or give a path in another folder.\n"},
+      {clear + " --out " + missing,
+       "Cannot save " + missing + ": the folder " + file("no-such-folder") +
+           " does not exist. Create it, or give a path in another folder.\n"},
       {read + " --out " + file("out.hx"),
        "Cannot save " + file("out.hx") +
            ": --out takes an image file (.hex). Give a name ending in .hex.\n"},
@@ -216,7 +217,8 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
        "Cannot save " + file("out.hex") +
            ": --dat takes a channel data file (.dat). Give a name ending in .dat.\n"},
       {clear + " --out " + file("taken.hex"),
-       "Cannot save " + file("taken.hex") + ": it is a folder, not a file. Choose a file name.\n"},
+       "Cannot save " + file("taken.hex") +
+           ": it is a folder, not a file. Give the name of a file.\n"},
   };
   for (const auto& [command, message] : cases) {
     const auto result = RunCommand(Cli(command));
@@ -424,6 +426,39 @@ TEST_F(E2e, BackupsOfReadsAndWritesPutTheRadioBack) {
   EXPECT_EQ(sim.stop(), 0);
   EXPECT_EQ(ReadBytes(dir / "saved.hex"), belgium);
 }
+
+#ifdef __linux__
+// When the radio is read first, its backup must be saved before anything is written: on a full
+// disk (a small tmpfs, where the test may mount one) the write stops and says why.
+TEST_F(E2e, AReadFirstWhoseBackupCannotBeSavedWritesNothing) {
+  const std::filesystem::path home = dir / "home";
+  std::filesystem::create_directories(home);
+  if (std::system(
+          ("mount -t tmpfs -o size=16k tpw52 '" + home.string() + "' 2>/dev/null").c_str()) != 0) {
+    GTEST_SKIP() << "no tmpfs can be mounted here";
+  }
+  // Unmounted however the test ends.
+  const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)>
+      mounted(&home, [](auto* m) { std::system(("umount '" + m->string() + "'").c_str()); });
+  std::filesystem::create_directories(backups());
+  WriteBytes(home / "filler", std::string(1 << 20, '\0'));  // as much as fits
+  Sim sim(dir, {});
+  const auto write = RunCommand(
+      CliWithUserData("write --port " + sim.path() + " --read-first --yes " + file("base.hex")));
+  EXPECT_EQ(write.status, 1);
+  const std::string said =
+      "Nothing was written: the radio's data as they were before "
+      "programming could not be kept, and reading the radio first is for "
+      "keeping them. The radio on " +
+      sim.path() + " is as it was.\n" + backups().string() + "/";
+  EXPECT_TRUE(write.err.starts_with(said)) << write.err;
+  EXPECT_TRUE(write.err.ends_with("-before-write-BE.hex: the disk is full. Free some space.\n"))
+      << write.err;
+  EXPECT_EQ(ReadBytes(dir / "log.jsonl").find("#CEPWR"), std::string::npos);
+  EXPECT_EQ(sim.stop(), 0);
+  EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
+}
+#endif
 
 // A radio without an ATIS code takes a new one only when the user agrees: on a terminal, or
 // with --yes; without either nothing is written.

@@ -128,8 +128,12 @@ class FileOpeningTest : public QObject {
              std::vector<std::string>{
                  edited.toStdString() +
                  " was opened, but not everything in it was taken as written. Check these "
-                 "settings before you program the radio:\r\n[CHUSA1] Position=200 (line 5): not "
-                 "a channel position from 0 to 119; kept as 0."});
+                 "settings before you program the radio:\r\nThe file has no [Usable CH Group "
+                 "Setup], [Common Setup], [ATIS Setup] and [CHWX0] to [CHWX9], which every data "
+                 "file holds: it may have been cut short, and those settings were not read from "
+                 "it.\r\nThe file ends inside [CHUSA2] (line 6), before its ScanMemory line: it "
+                 "may have been cut short.\r\n[CHUSA1] Position=200 (line 5): not a channel "
+                 "position from 0 to 119; kept as 0."});
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QCOMPARE(SeenAfter(*f).usaPositions, (std::vector<int>{0, 7}));
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - edited.dat"));

@@ -164,10 +164,10 @@ class ReportTest : public QObject {
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QVERIFY(
         QString::fromStdString(LastBox(f->prompter()).text)
-            .endsWith(QString::fromStdString("\r\nThe report was not saved to " + missing.string() +
-                                             ".\r\nChoose a folder you "
-                                             "may write to, or another name, and save it "
-                                             "again.")));
+            .endsWith(QString::fromStdString(
+                "\r\nThe report was not saved to " + missing.string() + ": the folder " +
+                missing.parent_path().string() +
+                " does not exist. Create it, or give a path in another folder.")));
     QVERIFY(!std::filesystem::exists(missing));
     QVERIFY(window->isEnabled());
 

@@ -7,6 +7,7 @@
 #include "files/transfer_traces.h"
 #include "image/memory_map.h"
 #include "link_test_support.h"
+#include "shell/support_report.h"
 
 namespace tpw::test {
 namespace {
@@ -72,20 +73,41 @@ TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
   EXPECT_EQ(opener.ws.image.bytes(), written.bytes());
 }
 
-// A read that fails when read-first is asked for stops the write before its first frame.
-TEST_F(SafetyNetTest, AReadFirstThatFailsWritesNothing) {
-  sim::SimFaults faults;
-  faults.silentAddress = sim::AddressFault{0x400, -1};
-  SimBench bench(RadioMemory(Uk), faults);
-  bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x77)));
-  net.readFirst = true;
-  EXPECT_FALSE(bench.runProtected(TransferMode::Program, net).done());
-  EXPECT_TRUE(bench.radio.writes().empty());
-  EXPECT_EQ(Boxes(bench.t.prompter).back(),
-            (Box{Icon::Critical, "Program to Radio",
-                 "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as "
-                 "it was. Check the cable and the radio, then program again."}));
-  EXPECT_FALSE(fs::exists(BackupFolder(userData.path())));
+// With read-first the radio's memory is kept before anything is written: a read that fails,
+// or a backup of it that cannot be saved (a full disk), stops the write before its first frame.
+TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
+  const fs::path tried = backup("2026-12-07T14-03-22-before-write-UK.hex");
+  const struct {
+    const char* name;
+    bool silentRadio;
+    Box shown;
+  } cases[] = {
+      {"the read fails",
+       true,
+       {Icon::Critical, "Program to Radio",
+        "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as "
+        "it was. Check the cable and the radio, then program again."}},
+      {"the backup cannot be saved",
+       false,
+       {Icon::Critical, "Program to Radio",
+        "Nothing was written: the radio's data as they were before programming could not be "
+        "kept, and reading the radio first is for keeping them. The radio on /dev/ttyUSB0 is "
+        "as it was.\r\n" +
+            tried.string() + ": the disk is full. Free some space."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    sim::SimFaults faults;
+    if (c.silentRadio) faults.silentAddress = sim::AddressFault{0x400, -1};
+    SimBench bench(RadioMemory(Uk), faults);
+    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x77)));
+    if (!c.silentRadio) bench.t.files.failing = FaultyFileSystem::Step::Write;
+    net.readFirst = true;
+    EXPECT_FALSE(bench.runProtected(TransferMode::Program, net).done());
+    EXPECT_TRUE(bench.radio.writes().empty());
+    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
+    EXPECT_EQ(backups(), std::vector<std::string>{});
+  }
 }
 
 TEST_F(SafetyNetTest, ABackupThatCannotBeSavedIsReportedAndTheTransferGoesOn) {
@@ -103,7 +125,7 @@ TEST_F(SafetyNetTest, ABackupThatCannotBeSavedIsReportedAndTheTransferGoesOn) {
                  "No backup was kept of the data read from the radio; the transfer went on "
                  "without it.\r\n" +
                      tried.string() + ": permission denied: you may not write in the folder " +
-                     tried.parent_path().string() + ". Choose a folder you may write in."}}));
+                     tried.parent_path().string() + ". Make that folder writable for you."}}));
   EXPECT_EQ(backups(), std::vector<std::string>{});
   EXPECT_EQ(bench.t.ws.image.bytes()[0x300], RadioMemory(Uk).bytes()[0x300]);
 }
@@ -114,7 +136,7 @@ TEST_F(SafetyNetTest, NoBackupKeepsNoneButTheTrace) {
   net.backups = false;
   ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).done());
   EXPECT_FALSE(fs::exists(BackupFolder(userData.path())));
-  EXPECT_TRUE(LatestTransferTrace(userData.path()).has_value());
+  EXPECT_TRUE(LatestTransferTrace(userData.path(), BackupTime()).has_value());
 }
 
 // Every transfer leaves its trace, a failed one too; the newest twenty stay.
@@ -122,7 +144,7 @@ TEST_F(SafetyNetTest, TheTraceRecordsEachTransferAndTheLastTwentyStay) {
   SimBench bench(RadioMemory(Uk));
   bench.usePcImage(RadioMemory(Uk, 0x55));
   ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).done());
-  const auto trace = LatestTransferTrace(userData.path());
+  const auto trace = LatestTransferTrace(userData.path(), BackupTime());
   ASSERT_TRUE(trace);
   EXPECT_EQ(trace->filename(), "2026-12-07T14-03-22-read.txt");
   const std::string text = ReadBytes(*trace);
@@ -144,10 +166,46 @@ TEST_F(SafetyNetTest, TheTraceRecordsEachTransferAndTheLastTwentyStay) {
   const auto traces = FolderNames(userData / TraceFolderName);
   EXPECT_EQ(traces.size(), TracesKept);
   EXPECT_NE(
-      ReadBytes(*LatestTransferTrace(userData.path()))
+      ReadBytes(*LatestTransferTrace(userData.path(), BackupTime()))
           .find("Ended: failed (block 0x000, 16 bytes: no acknowledgement after 3 attempts)\r\n"),
       std::string::npos);
   EXPECT_EQ(std::count(traces.begin(), traces.end(), "2026-12-07T14-03-22-read.txt"), 0);
+}
+
+// The diagnostics hold the radio's data only with the user's consent: without it the trace
+// shows the bytes of the ATIS code masked in every data frame, read from the radio or written
+// to it, and with it the trace as it is.
+TEST_F(SafetyNetTest, DiagnosticsWithoutTheRadiosDataHoldNoAtisCode) {
+  // The code 9211234567 as the frames carry it: read in a block, written byte by byte.
+  const struct {
+    TransferMode mode;
+    MemoryImage radio;
+    std::vector<std::string> code;
+  } transfers[] = {
+      {TransferMode::Read, WithAtisCode(RadioMemory(Uk)), {"9211234567"}},
+      {TransferMode::Program,
+       WithoutAtisCode(RadioMemory(Uk)),
+       {"#CEPWR\\t0282\\t01\\t92", "#CEPWR\\t0284\\t01\\t23",
+        "#CEPWR\\t0286\\t01\\t67"}},
+  };
+  for (const auto& transfer : transfers) {
+    SCOPED_TRACE(static_cast<int>(transfer.mode));
+    SimBench bench(transfer.radio);
+    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x55)));
+    bench.t.prompter.plan(Answer::Yes);  // the radio takes the new code
+    ASSERT_TRUE(bench.runProtected(transfer.mode, net).done());
+    SupportFacts facts;
+    facts.traceName = LatestTransferTrace(userData.path(), BackupTime())->string();
+    facts.trace = ReadBytes(facts.traceName);
+    const std::string withheld = SupportReport(facts);
+    facts.image = bench.t.ws.image;
+    const std::string agreed = SupportReport(facts);
+    for (const std::string& code : transfer.code) {
+      EXPECT_NE(agreed.find(code), std::string::npos) << code;
+      EXPECT_EQ(withheld.find(code), std::string::npos) << withheld;
+    }
+    EXPECT_NE(withheld.find("\\t**"), std::string::npos) << withheld;
+  }
 }
 
 }  // namespace

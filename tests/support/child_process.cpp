@@ -1,6 +1,7 @@
 #include "support/child_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,13 @@
 #include <stdexcept>
 
 namespace tpw::test {
+
+namespace {
+
+// The user "nobody" of most Unix systems.
+constexpr uid_t Nobody = 65534;
+
+}  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const std::string& errPath) {
   int pipeEnds[2];
@@ -60,6 +68,33 @@ int ChildProcess::wait(double* cpuSeconds) {
   }
   ended_ = true;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::optional<int> RunAsOrdinaryUser(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (getuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)) {
+      _exit(127);
+    }
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) == 127) return std::nullopt;
+  return WEXITSTATUS(status);
+}
+
+std::string AsOrdinaryUser(const std::string& commandLine) {
+  if (getuid() != 0) return commandLine;
+  return "setpriv --reuid=" + std::to_string(Nobody) + " --regid=" + std::to_string(Nobody) +
+         " --clear-groups " + commandLine;
+}
+
+void GiveToOrdinaryUser(const std::filesystem::path& path) {
+  if (getuid() == 0 && chown(path.c_str(), Nobody, Nobody) != 0) {
+    throw std::runtime_error("chown " + path.string());
+  }
 }
 
 }  // namespace tpw::test

@@ -2,6 +2,9 @@
 
 #include <sys/types.h>
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,5 +30,17 @@ class ChildProcess {
   int out_ = -1;
   bool ended_ = false;
 };
+
+// The tests run as root in CI, where every file may be written: what an ordinary user meets
+// (a read-only file, a folder of root's) is tried as the user "nobody" there, and as the user
+// the tests run as elsewhere.
+
+// Runs body in a child process as an ordinary user; its result is the child's exit status.
+// Nothing when the child could not become one.
+std::optional<int> RunAsOrdinaryUser(const std::function<int()>& body);
+// The command line run as an ordinary user (through setpriv when the tests run as root).
+std::string AsOrdinaryUser(const std::string& commandLine);
+// Gives a file or folder made by the test to that user, so that it may write there.
+void GiveToOrdinaryUser(const std::filesystem::path& path);
 
 }  // namespace tpw::test

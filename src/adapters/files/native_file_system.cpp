@@ -60,6 +60,11 @@ std::error_code NativeFileSystem::renameToFreeName(const fs::path& from, const f
   return Move(from, to, 0);
 }
 
+bool NativeFileSystem::mayWrite(const fs::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+}
+
 void NativeFileSystem::flushFolder(const fs::path&) {
   // MOVEFILE_WRITE_THROUGH has already put the rename on the disk.
 }
@@ -133,6 +138,12 @@ std::error_code NativeFileSystem::renameToFreeName(const fs::path& from, const f
   const std::error_code error = LastError();
   ::unlink(to.c_str());
   return error;
+}
+
+bool NativeFileSystem::mayWrite(const fs::path& path) {
+  // The system's own check for this user. Only a refused permission counts: a read-only disk
+  // is said to be one by the save itself.
+  return ::access(path.c_str(), W_OK) == 0 || errno != EACCES;
 }
 
 void NativeFileSystem::flushFolder(const fs::path& folder) {

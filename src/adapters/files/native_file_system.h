@@ -15,6 +15,7 @@ class NativeFileSystem : public FileSystem {
                           const std::filesystem::path& to) override;
   std::error_code renameToFreeName(const std::filesystem::path& from,
                                    const std::filesystem::path& to) override;
+  bool mayWrite(const std::filesystem::path& path) override;
   void flushFolder(const std::filesystem::path& folder) override;
 };
 

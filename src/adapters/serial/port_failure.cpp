@@ -8,6 +8,7 @@
 #ifndef _WIN32
 #include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,8 +46,11 @@ DeviceAccess InspectDevice(const std::string& device) {
   }
   access.device = S_ISCHR(info.st_mode);
   access.permitted = ::access(path.c_str(), R_OK | W_OK) == 0 || errno != EACCES;
-  const group* owner = getgrgid(info.st_gid);
-  access.group = owner ? owner->gr_name : "dialout";
+  const group* owningGroup = getgrgid(info.st_gid);
+  access.group = owningGroup ? owningGroup->gr_name : "dialout";
+  access.groupMayUse = (info.st_mode & S_IRGRP) != 0 && (info.st_mode & S_IWGRP) != 0;
+  const passwd* owningUser = getpwuid(info.st_uid);
+  access.owner = owningUser ? owningUser->pw_name : std::to_string(info.st_uid);
 #else
   (void)device;
 #endif
@@ -67,6 +71,13 @@ PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPo
     return {number, "The port " + device +
                         " is not a serial port. Give the port of the programming cable "
                         "(\"tpw52-cli ports\" lists the serial ports)."};
+  }
+  if (!access.permitted && !access.groupMayUse) {
+    return {number, "You have no permission to use the port " + device + ": only its owner, " +
+                        access.owner +
+                        ", may use it, and no group may, so joining a group does not help. Use "
+                        "the cable's own port (\"tpw52-cli ports\" lists the serial ports), or "
+                        "give the device's group read and write access."};
   }
   if (!access.permitted) {
     return {number, "You have no permission to use the port " + device +

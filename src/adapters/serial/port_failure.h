@@ -11,14 +11,16 @@ namespace tpw::serial {
 // port takes it (a name without a folder is a device in /dev).
 struct DeviceAccess {
   bool exists = true;
-  bool permitted = true;  // the user may read and write it
-  bool device = true;     // a character device, as every serial port is: no file, pipe or folder
-  std::string group;      // the group that owns it (Linux and macOS)
+  bool permitted = true;    // the user may read and write it
+  bool device = true;       // a character device, as every serial port is: no file, pipe or folder
+  std::string group;        // the group that owns it (Linux and macOS)
+  bool groupMayUse = true;  // its group may read and write it, so joining the group helps
+  std::string owner;        // the user that owns it
 };
 DeviceAccess InspectDevice(const std::string& device);
 
 // Why a device could not be opened, in words that say what to do about it: plug the cable in,
-// close the other program, or join the group that owns the device.
+// close the other program, or join the group that owns the device when that group may use it.
 PortFailure DescribeOpenFailure(const std::string& device, QSerialPort::SerialPortError error,
                                 const std::string& systemText, const DeviceAccess& access);
 

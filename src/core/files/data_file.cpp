@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "files/atomic_file.h"
+#include "files/data_file_completeness.h"
 #include "files/data_file_reader.h"
 #include "files/field_text.h"
 #include "files/file_failure.h"
@@ -71,6 +72,7 @@ void WriteMain(TextWriter& out, const ModelCaps& caps, int regionCode) {
   out.key("VERSION", "#1.00");
   out.key("MODELTYPE", std::to_string(caps.ModelType));
   out.key("REGION", std::to_string(NormaliseRegion(regionCode)));
+  out.key(DataFileWriterKey, "#" + std::string(DataFileWriterName));
 }
 
 // A section per record, named after the list and numbered from the list's first section.
@@ -210,6 +212,8 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
   for (ListId id : AllLists) {
     if (id != ListId::CHWX || caps.WxSupported) WriteList(out, id, model.list(id), caps);
   }
+  // The last line: a file that ends before it was cut short.
+  out.section(DataFileEndSection);
   return std::move(out).text();
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "files/data_file_completeness.h"
 #include "files/field_text.h"
 #include "image/channel_tables.h"
 #include "image/encodings.h"
@@ -16,8 +17,8 @@ namespace tpw {
 namespace {
 
 // The [MAIN] keys: checked before the file is read, or written for whoever reads the file.
-constexpr std::array<const char*, 5> kMainKeys = {"MODEL", "TYPE", "VERSION", "MODELTYPE",
-                                                  "REGION"};
+constexpr std::array<const char*, 6> kMainKeys = {"MODEL",     "TYPE",   "VERSION",
+                                                  "MODELTYPE", "REGION", DataFileWriterKey};
 // How much of a refused value a note repeats.
 constexpr std::size_t kValueShown = 40;
 
@@ -317,6 +318,7 @@ std::vector<ReadingNote> ReadDataFileSettings(const SectionTable& table, const M
     notes.add(line.line, "line " + std::to_string(line.line) + ": skipped, " + line.why + ".");
   }
   NoteWhatWasNotRead(table, caps, ends, notes);
+  for (ReadingNote& note : CompletenessNotes(table, caps)) notes.add(note.line, note.text);
   return std::move(notes).take();
 }
 

@@ -64,16 +64,21 @@ TransferResult EndWrite(RadioLink& link, TransferStep step, LinkOutcome outcome)
   return EndedIn(step, link.endOperation(std::move(outcome)));
 }
 
-// Reads the radio's whole memory before it is programmed, for the record. A read that does
-// not complete ends the write: nothing has been written yet.
-LinkOutcome ReadBeforeWrite(RadioLink& link) {
+// Reads the radio's whole memory before it is programmed, for the record: the write goes on
+// only once the observer has kept it. Nothing has been written yet when it stops.
+TransferResult ReadBeforeWrite(RadioLink& link) {
   link.monitor("radio reading...");
-  if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) return opened;
+  if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) {
+    return EndedIn(TransferStep::Reading, std::move(opened));
+  }
   MemoryImage radio = link.context().ws.image;
   const LinkOutcome read = ReadBlocks(link, radio);
-  if (!read.isDone()) return link.endOperation(read);
-  link.observer().imageCaptured(CapturedImage::BeforeWrite, radio);
-  return read;
+  if (!read.isDone()) return EndedIn(TransferStep::Reading, link.endOperation(read));
+  if (!link.observer().imageCaptured(CapturedImage::BeforeWrite, radio)) {
+    link.closePort();
+    return EndedIn(TransferStep::KeepingReadFirst, {Outcome::Failed, std::nullopt});
+  }
+  return EndedIn(TransferStep::Reading, read);
 }
 
 // The rows of the plan, each write only while the user has not cancelled.
@@ -163,9 +168,7 @@ TransferResult ProgramRadio(RadioLink& link, bool readFirst) {
   const TransferResult checked = RunChecks(link, Checks::Full);
   if (!checked.done()) return checked;
   if (readFirst) {
-    if (LinkOutcome read = ReadBeforeWrite(link); !read.isDone()) {
-      return EndedIn(TransferStep::Reading, std::move(read));
-    }
+    if (TransferResult read = ReadBeforeWrite(link); !read.done()) return read;
   }
   link.monitor("radio writing...");
   return WriteByPlan(link, link.context().ws.image);

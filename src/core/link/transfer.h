@@ -43,8 +43,10 @@ class TransferObserver {
   // Bytes sent, or received by one wait, and how that send or wait ended ("ok", "timed
   // out", ...).
   virtual void traffic(Traffic, std::string_view /*bytes*/, std::string_view /*result*/) {}
-  // An image at one of the transfer's end points, as it is at that moment.
-  virtual void imageCaptured(CapturedImage, const MemoryImage&) {}
+  // An image at one of the transfer's end points, as it is at that moment. For the radio's
+  // memory read before a write, false stops the write before its first frame: the observer
+  // could not keep it, and has said why. The other images never stop a transfer.
+  virtual bool imageCaptured(CapturedImage, const MemoryImage&) { return true; }
 };
 
 class SilentTransferObserver : public TransferObserver {
@@ -66,6 +68,7 @@ enum class TransferStep {
   ProductCode,
   Region,
   Reading,          // the blocks of a read, or of the read before a write
+  KeepingReadFirst,  // the observer kept the radio's memory read before a write
   AtisCodeLook,     // the radio's ATIS code, read before the write plan
   AtisCodeConfirm,  // the user was asked whether the radio takes a new ATIS code
   Writing,          // the write plan
@@ -128,8 +131,8 @@ TransferResult EndedIn(TransferStep step, LinkOutcome link);
 // it runs; the host's cancel stops it at its next wait or step. What happened has been shown
 // when it returns, and the result says how it ended: the dialog closes when it is done.
 // With readFirst a write reads the radio's whole memory before it programs it (the observer
-// gets it as CapturedImage::BeforeWrite); a read that fails stops the write before anything
-// is written.
+// gets it as CapturedImage::BeforeWrite); a read that fails, or an image the observer cannot
+// keep, stops the write before anything is written.
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                            TransferMode mode, bool readFirst = false);
 

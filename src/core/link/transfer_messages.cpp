@@ -293,6 +293,8 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
                                   RadioRegionRefusedText(setting.port, *result.regions)));
       }
       return;
+    case TransferStep::KeepingReadFirst:
+      return;  // whoever could not keep it has said why, and that nothing was written
     case TransferStep::AtisCodeConfirm:
       shown.push_back({Icon::Exclamation, caption, NewAtisCodeDeclinedText(setting.port)});
       return;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "files/atomic_file.h"
+#include "files/file_failure.h"
 #include "image/display_text.h"
 #include "image/text_values.h"
 #include "report/report_rows.h"
@@ -117,9 +118,8 @@ Outcome SaveReportAs(Context& ctx, const std::filesystem::path& path, const std:
   ctx.host.settleAfterFile();
   if (!error) return Outcome::Done;
   ctx.prompter.message(Icon::Exclamation, ws.caps.ModelName + " " + MainTitle(ws.caps),
-                       error.message() + "\r\nThe report was not saved to " + path.string() +
-                           ".\r\nChoose a folder you may write to, or another name, and save "
-                           "it again.");
+                       error.message() + "\r\nThe report was not saved to " + path.string() + ": " +
+                           FileFailureFinding(path, error, FileAction::Save));
   return Outcome::Failed;
 }
 

@@ -7,10 +7,11 @@
 namespace tpw {
 
 // The steps of a save that only the platform can take: creating a file that did not exist with
-// its content flushed to the disk before it is closed, renaming it into place, and flushing a
-// folder so that the rename survives a power cut. Everything else of a save (where the
-// temporary file goes, which permissions it takes, what is cleaned up after a failure) is the
-// program's own, in files/atomic_file. Tests put failing steps in between.
+// its content flushed to the disk before it is closed, renaming it into place, telling whether
+// the user may write a file, and flushing a folder so that the rename survives a power cut.
+// Everything else of a save (where the temporary file goes, which permissions it takes, what is
+// cleaned up after a failure) is the program's own, in files/atomic_file. Tests put failing steps
+// in between.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -26,6 +27,9 @@ class FileSystem {
   // programs saving at the same moment never take the same name.
   virtual std::error_code renameToFreeName(const std::filesystem::path& from,
                                            const std::filesystem::path& to) = 0;
+  // False when the user may not write the existing file at path (its own mode, or its
+  // read-only attribute on Windows), which a rename in a writable folder would ignore.
+  virtual bool mayWrite(const std::filesystem::path& path) = 0;
   // Flushes the entries of a folder (a rename in it) to the disk, where the system can.
   virtual void flushFolder(const std::filesystem::path& folder) = 0;
 };

@@ -4,6 +4,7 @@
 #include "image/memory_map.h"
 #include "image/text_values.h"
 #include "link/hex_dump.h"
+#include "shell/transfer_safety_net.h"
 
 namespace tpw {
 
@@ -40,6 +41,13 @@ std::string PortSection(const SupportFacts& facts) {
   return text;
 }
 
+// Without the user's consent to the radio's data, the trace goes without the ATIS code.
+std::string TraceSection(const SupportFacts& facts) {
+  if (facts.traceName.empty()) return "(no transfer yet)";
+  return facts.traceName + Eol +
+         WithCrLf(facts.image ? facts.trace : TraceWithoutAtisCode(facts.trace));
+}
+
 std::string ImageSection(const std::optional<MemoryImage>& image) {
   if (!image) return std::string("(left out at the user's choice)") + Eol;
   std::string text;
@@ -57,9 +65,7 @@ std::string SupportReport(const SupportFacts& facts) {
   }
   return Section("Program", facts.program) + Section("System", facts.system) +
          Section("Qt", facts.qtVersion) + Section("Serial port", PortSection(facts)) +
-         Section("Last transfer trace", facts.traceName.empty()
-                                            ? std::string("(no transfer yet)")
-                                            : facts.traceName + Eol + WithCrLf(facts.trace)) +
+         Section("Last transfer trace", TraceSection(facts)) +
          Section("err.log", logs.empty() ? std::string("(none)") : logs) +
          Section("Radio image", ImageSection(facts.image));
 }

@@ -9,7 +9,8 @@
 
 // The diagnostics file a user sends with a support request (Help > Save Diagnostics...): what
 // the program, the system and the cable are, the last transfer's trace, the error log and,
-// only when the user agrees, the radio's data.
+// only when the user agrees, the radio's data; without that consent the trace shows no byte
+// of the ATIS code either.
 namespace tpw {
 
 struct SupportFacts {

@@ -24,9 +24,16 @@ struct SafetyNet {
 // the radio, before a write the image about to be written (and with readFirst the radio's
 // memory before it) are saved as backups, the oldest pruned; the trace of the transfer is
 // saved and the oldest traces pruned. A backup that cannot be saved is reported once the
-// transfer has ended, and never stops it; a trace that cannot be saved is not reported.
+// transfer has ended and does not stop it, except the one readFirst asks for: a write goes on
+// only once the radio's memory before it is saved. A trace that cannot be saved is not
+// reported.
 TransferResult RunProtectedTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
                                     TransferMode mode, const SafetyNet& net);
+
+// The trace as support may see it without the radio's data: in the data frames of both
+// directions the bytes of the ATIS code (0x282-0x286), which identifies the boat, and the
+// checksums that would give them away are masked ("**").
+std::string TraceWithoutAtisCode(std::string_view trace);
 
 // The words of backup and trace names.
 const char* BackupOperationName(CapturedImage image);

@@ -3,6 +3,7 @@
 #include <QSysInfo>
 
 #include "files/atomic_file.h"
+#include "files/error_log.h"
 #include "files/file_failure.h"
 #include "files/image_backups.h"
 #include "files/transfer_traces.h"
@@ -46,7 +47,7 @@ void MainWindow::helpShowBackups() {
   services_.prompter.message(
       Icon::Exclamation, MainTitle(ws_.caps),
       "The backups folder could not be shown.\r\n" + folder.string() + ": " +
-          (error ? FileFailureFinding(folder / "backup.hex", error, FileAction::Save)
+          (error ? FileFailureFinding(folder / "backup.hex", error, FileAction::Keep)
                  : std::string("no file manager opened it. Open it in your file manager; every "
                                "read and write of a radio keeps its backup there.")));
 }
@@ -65,7 +66,7 @@ void MainWindow::helpSaveDiagnostics() {
   for (const PortInfo& present : services_.ports.list()) {
     if (NamesPort(present, port.device)) facts.port = present;
   }
-  if (const auto trace = LatestTransferTrace(services_.userDataFolder)) {
+  if (const auto trace = LatestTransferTrace(services_.userDataFolder, ErrorLog::LocalNow())) {
     facts.traceName = trace->string();
     facts.trace = TextOf(*trace);
   }
