@@ -563,7 +563,8 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
        ": it holds 3000000000 bytes, more than any channel data file (at most 1048576), so it "
        "is no channel data file.",
        std::nullopt},
-      {"folder.dat", ": it is a folder, not a file. Give the name of a file.", std::errc::is_a_directory},
+      {"folder.dat", ": it is a folder, not a file. Give the name of a file.",
+       std::errc::is_a_directory},
       {"utf16.dat", savedAsUtf16, std::nullopt},
       {"utf16-plain.dat", savedAsUtf16, std::nullopt},
   };

@@ -162,12 +162,11 @@ class ReportTest : public QObject {
     QCOMPARE(f->prompter().boxes.size(), 1u);
     QCOMPARE(LastBox(f->prompter()).title, std::string("QZ815 PC Program for QZ815"));
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
-    QVERIFY(
-        QString::fromStdString(LastBox(f->prompter()).text)
-            .endsWith(QString::fromStdString(
-                "\r\nThe report was not saved to " + missing.string() + ": the folder " +
-                missing.parent_path().string() +
-                " does not exist. Create it, or give a path in another folder.")));
+    QVERIFY(QString::fromStdString(LastBox(f->prompter()).text)
+                .endsWith(QString::fromStdString(
+                    "\r\nThe report was not saved to " + missing.string() + ": the folder " +
+                    missing.parent_path().string() +
+                    " does not exist. Create it, or give a path in another folder.")));
     QVERIFY(!std::filesystem::exists(missing));
     QVERIFY(window->isEnabled());
 

@@ -185,8 +185,7 @@ TEST_F(SafetyNetTest, DiagnosticsWithoutTheRadiosDataHoldNoAtisCode) {
       {TransferMode::Read, WithAtisCode(RadioMemory(Uk)), {"9211234567"}},
       {TransferMode::Program,
        WithoutAtisCode(RadioMemory(Uk)),
-       {"#CEPWR\\t0282\\t01\\t92", "#CEPWR\\t0284\\t01\\t23",
-        "#CEPWR\\t0286\\t01\\t67"}},
+       {"#CEPWR\\t0282\\t01\\t92", "#CEPWR\\t0284\\t01\\t23", "#CEPWR\\t0286\\t01\\t67"}},
   };
   for (const auto& transfer : transfers) {
     SCOPED_TRACE(static_cast<int>(transfer.mode));

@@ -67,13 +67,13 @@ enum class TransferStep {
   Model,      // the model words
   ProductCode,
   Region,
-  Reading,          // the blocks of a read, or of the read before a write
+  Reading,           // the blocks of a read, or of the read before a write
   KeepingReadFirst,  // the observer kept the radio's memory read before a write
-  AtisCodeLook,     // the radio's ATIS code, read before the write plan
-  AtisCodeConfirm,  // the user was asked whether the radio takes a new ATIS code
-  Writing,          // the write plan
-  AtisCount,        // the radio's ATIS counter, read and written after a new code
-  Erasing,          // the writes of an ATIS clear
+  AtisCodeLook,      // the radio's ATIS code, read before the write plan
+  AtisCodeConfirm,   // the user was asked whether the radio takes a new ATIS code
+  Writing,           // the write plan
+  AtisCount,         // the radio's ATIS counter, read and written after a new code
+  Erasing,           // the writes of an ATIS clear
   Finished,
 };
 
