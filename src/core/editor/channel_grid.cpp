@@ -1,5 +1,6 @@
 #include "editor/channel_grid.h"
 
+#include "image/channel_tables.h"
 #include "image/display_text.h"
 
 namespace tpw {
@@ -73,6 +74,18 @@ std::vector<GridCell> FreeRow(ListId list, int index, const ChannelRecord& r,
 
 bool IsGroupLayout(ListId list) {
   return list == ListId::CHUSA || list == ListId::CHINT || list == ListId::CHCAN;
+}
+
+std::string RowName(const SettingsModel& model, ListId list, int record) {
+  std::string name;
+  if (list == ListId::CHWX) {
+    if (record < WxChannelCount) name = WxChannels()[static_cast<std::size_t>(record)].ChName;
+  } else if (!IsGroupLayout(list)) {
+    name = RowLabel(list, record + 1);
+  } else {
+    name = ChannelDisplayName(model.list(list)[record]);
+  }
+  return name.empty() ? "row " + std::to_string(record + 1) : name;
 }
 
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported) {

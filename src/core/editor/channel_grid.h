@@ -32,6 +32,11 @@ struct ChannelGrid {
 // The three group lists (2-byte records), shown in the group layout; CHRG and CHEXP are free.
 bool IsGroupLayout(ListId list);
 
+// The name of a record as its row shows it: the channel of a group list ("1078A"), the row of
+// a free list ("RG01"), the weather channel of the Weather page ("WX01[162.550MHz]"); "row 5"
+// for a record that names no channel of the tables.
+std::string RowName(const SettingsModel& model, ListId list, int record);
+
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported);
 
 struct GridSelection {
