@@ -24,9 +24,9 @@ struct ListNode {
   int group;
 };
 constexpr ListNode kListNodes[] = {
-    {ListId::CHUSA, "PU", "Group1", 0},          {ListId::CHINT, "PI", "Group2", 1},
-    {ListId::CHCAN, "PC", "Group3", 2},          {ListId::CHRG, "PR", "RG Channel", -1},
-    {ListId::CHWX, "PW", "Weather", -1},         {ListId::CHEXP, "EXPCHANNEL", "EXP Channel", 3},
+    {ListId::CHUSA, "PU", "Group1", 0},  {ListId::CHINT, "PI", "Group2", 1},
+    {ListId::CHCAN, "PC", "Group3", 2},  {ListId::CHRG, "PR", "RG Channel", -1},
+    {ListId::CHWX, "PW", "Weather", -1}, {ListId::CHEXP, "EXPCHANNEL", "EXP Channel", 3},
 };
 
 const ListNode& ListNodeOf(ListId list) {

@@ -81,8 +81,7 @@ bool IsPriorityChannel(const FieldSpec& field) {
   return field.limit == Limit::PriorityChannel;
 }
 
-std::string NumberShown(const FieldSpec& field, int value, const SettingsModel& model,
-                        int entry) {
+std::string NumberShown(const FieldSpec& field, int value, const SettingsModel& model, int entry) {
   if (IsPriorityChannel(field)) {
     if (value < 0 || value == 0xFFFF) return "None";
     const std::string name = entry < addr::PlanGroupCount ? PriorityChannelName(model, entry) : "";
@@ -103,7 +102,8 @@ std::string Shown(const FieldSpec& field, const FieldValue& value, const Setting
     return NumberShown(field, *number, model, entry);
   }
   if (const double* megahertz = std::get_if<double>(&value)) return FormatFreq4(*megahertz);
-  return std::get<std::string>(value);
+  const std::string& text = std::get<std::string>(value);
+  return text.empty() ? "(none)" : text;
 }
 
 // "Usable CH Group USA" for a field with an entry per group; the label alone otherwise.
@@ -122,8 +122,13 @@ std::string Hex(int value, int digits) {
 SettingName UnshownBytes(int first, int last) {
   const int count = last - first + 1;
   std::string where = "0x" + Hex(first, 3);
-  if (last != first) where += "\u2013" "0x" + Hex(last, 3);
-  return {where, std::to_string(count) + (count == 1 ? " byte" : " bytes") + " that no setting shows",
+  if (last != first)
+    where +=
+        "\u2013"
+        "0x" +
+        Hex(last, 3);
+  return {where,
+          std::to_string(count) + (count == 1 ? " byte" : " bytes") + " that no setting shows",
           {}};
 }
 
