@@ -58,8 +58,10 @@ constexpr int BarWidth = 40;
 
 }  // namespace
 
-void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session) {
-  command.add_option("--port", options.port, "serial port of the programming cable")->required();
+void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session,
+                        PortOption port) {
+  command.add_option("--port", options.port, "serial port of the programming cable")
+      ->required(port == PortOption::Required);
   AddAnswerOptions(command, session);
   command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
   command.add_flag("--echo-check", options.echoCheck,

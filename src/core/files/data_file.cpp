@@ -111,9 +111,10 @@ std::optional<std::string> ModelTypeFinding(std::string_view content, const Mode
   return "it has MODELTYPE=" + written + " in [MAIN]" + wanted;
 }
 
-// The [MAIN] checks; on acceptance fileRegion holds the file's normalised region.
+// The [MAIN] checks, the region's only when asked for; on acceptance fileRegion holds the file's
+// normalised region.
 bool MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view content,
-                         int& fileRegion) {
+                         RegionCheck check, int& fileRegion) {
   const ModelCaps& caps = ctx.ws.caps;
   if (const auto finding = ModelTypeFinding(content, caps)) {
     Refuse(ctx, MainTitle(caps), FileMessage(msg::ModelTypeError, path, *finding));
@@ -122,6 +123,7 @@ bool MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view co
   const double region =
       RoundHalfEven(LeadingNumber(ReadIniValueFromText(content, "MAIN", "REGION")));
   fileRegion = region >= 0 && region <= 255 ? NormaliseRegion(static_cast<int>(region)) : UsaRegion;
+  if (check == RegionCheck::None) return true;
   switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
     case RegionMatch::Same:
       return true;
@@ -206,7 +208,7 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
   return std::move(out).text();
 }
 
-bool OpenDataFile(Context& ctx, const fs::path& path) {
+bool OpenDataFile(Context& ctx, const fs::path& path, RegionCheck check) {
   Workspace& ws = ctx.ws;
   ws.flags.ErrorFlag = false;
   bool loaded = false;
@@ -214,7 +216,7 @@ bool OpenDataFile(Context& ctx, const fs::path& path) {
     FlagGuard busy(ws.flags.TransferBusy, true);
     const std::optional<std::string> content = ReadDataFileText(ctx, path);
     int fileRegion = UsaRegion;
-    loaded = content && MainSectionAccepted(ctx, path, *content, fileRegion) &&
+    loaded = content && MainSectionAccepted(ctx, path, *content, check, fileRegion) &&
              TakeDataFile(ctx, path, *content, fileRegion);
     ctx.host.settleAfterFile();
   }
