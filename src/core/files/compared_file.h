@@ -9,7 +9,8 @@ namespace tpw {
 
 // Opens path into ctx.ws: an image file (".hex", or a destination template's ".ini") after its
 // size and model checks, taken as it is; any other file as a channel data file over the
-// workspace's image, after its model check, with the region the file gives. No region is
+// workspace's image, after its model check, with the region the file gives, its settings encoded
+// into the image as a save or a write would encode them. No region is
 // checked and nothing is asked: a comparison replaces nothing and shows the region among the
 // differences. False, the user told which file was refused and why, when it cannot be opened.
 bool OpenFileToCompare(Context& ctx, const std::filesystem::path& path);

@@ -177,8 +177,7 @@ bool SaveImageBytes(Context& ctx, const fs::path& path) {
 
 bool SaveImageFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
-  EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
-  SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
+  EncodeForWrite(ws.model, ws.image, ws.caps.WxSupported);
   return SaveImageBytes(ctx, path);
 }
 

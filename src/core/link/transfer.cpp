@@ -35,8 +35,7 @@ Outcome RunOperation(RadioLink& link, TransferMode mode, bool readFirst, bool& r
 // is touched, so data the radio must not take are refused without a wait.
 Outcome PrepareToWrite(Context& ctx) {
   Workspace& ws = ctx.ws;
-  EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
-  SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
+  EncodeForWrite(ws.model, ws.image, ws.caps.WxSupported);
   return CheckProductCodeToWrite(ctx);
 }
 

@@ -15,7 +15,9 @@
 // hold a given set of addresses.
 namespace tpw {
 
-// A data set: an image and the settings decoded from it or laid over it.
+// A data set: an image and the settings decoded from it or laid over it. Settings that were
+// edited, or read from a data file, are compared with the image they would be written as
+// (EncodeForWrite); an image as it came from the radio or a file is compared as it is.
 struct ComparedSet {
   const MemoryImage& image;
   const SettingsModel& model;
