@@ -38,6 +38,8 @@ ComparisonWindow::ComparisonWindow(Context ctx, FileDialogs& dialogs, QString fo
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setWordWrap(false);
+  // Tab goes on to the buttons; the arrow keys move through the rows.
+  table_->setTabKeyNavigation(false);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setSortingEnabled(true);
