@@ -5,8 +5,8 @@
 
 #include "files/data_file.h"
 #include "gui/link/transfer_dialog.h"
-#include "image/display_text.h"
 #include "gui_test_support.h"
+#include "image/display_text.h"
 #include "image/memory_map.h"
 #include "link/port_help.h"
 #include "sim/radio_simulator.h"
@@ -395,8 +395,8 @@ class TransferTest : public QObject {
     QCOMPARE(RequiredControl<QLabel>(*shown, "lblSummary")->text(), QString("2 differences"));
     QCOMPARE(shown->model().headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Radio"));
-    const QString channel = "Group1(USA) " + QString::fromStdString(ChannelDisplayName(
-                                                 f->ws().model.CHUSA[1]));
+    const QString channel =
+        "Group1(USA) " + QString::fromStdString(ChannelDisplayName(f->ws().model.CHUSA[1]));
     QCOMPARE(QString::fromStdString(shown->text()),
              "Common Setup: Resume Time: Off \u2192 255\r\n" + channel +
                  ": SIMP/DUP: DUPLEX \u2192 TX_SIMP");
@@ -419,8 +419,9 @@ class TransferTest : public QObject {
     f->dialogs.planned << QString::fromStdString(saved);
     RequiredControl<QPushButton>(*shown, "cmdSave")->click();
     QCOMPARE(QString::fromStdString(ReadBytes(saved)),
-             channel + ": SIMP/DUP: DUPLEX \u2192 TX_SIMP\r\nCommon Setup: Resume Time: Off "
-                       "\u2192 255\r\n");
+             channel +
+                 ": SIMP/DUP: DUPLEX \u2192 TX_SIMP\r\nCommon Setup: Resume Time: Off "
+                 "\u2192 255\r\n");
 
     // A file: refused with its message and no comparison, or compared as it stands.
     f->dialogs.planned << QString::fromStdString((*dir / "missing.dat").string());

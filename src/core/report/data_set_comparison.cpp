@@ -45,9 +45,13 @@ struct Setting {
   SettingName name;
   std::string shown;
   std::vector<HeldBytes> held;
+  std::string channel;  // the name of a channel's row: "16", "RG01"
 };
 
 using BitMask = std::array<std::uint8_t, ImageSize>;
+
+// What shows that a side has no value: an empty text, a channel the list does not hold.
+constexpr const char* kNone = "(none)";
 
 void Cover(BitMask& mask, const HeldBytes& held) {
   for (int a = held.address; a < held.address + held.count; ++a) {
@@ -103,7 +107,7 @@ std::string Shown(const FieldSpec& field, const FieldValue& value, const Setting
   }
   if (const double* megahertz = std::get_if<double>(&value)) return FormatFreq4(*megahertz);
   const std::string& text = std::get<std::string>(value);
-  return text.empty() ? "(none)" : text;
+  return text.empty() ? kNone : text;
 }
 
 // "Usable CH Group USA" for a field with an entry per group; the label alone otherwise.
@@ -186,9 +190,9 @@ class SettingsOf {
     const ListLayout& layout = Layout(list);
     const RecordLayout<ChannelRecord>& record = ChannelRecordLayout(list);
     const ChannelRecord& channel = set_.model.list(list)[row];
-    const SettingName name{ListNodeText(set_.model, list) + " " + RowName(set_.model, list, row),
-                           "",
-                           {ListNodeKey(list), row}};
+    const std::string rowName = RowName(set_.model, list, row);
+    const SettingName name{
+        ListNodeText(set_.model, list) + " " + rowName, "", {ListNodeKey(list), row}};
     for (std::size_t f = 0; f < record.fields.size(); ++f) {
       const Field<ChannelRecord>& field = record.fields[f];
       if (!InDataFile(field, caps_)) continue;
@@ -204,7 +208,8 @@ class SettingsOf {
       settings.push_back({{subject, row, static_cast<int>(f)},
                           std::move(setting),
                           Shown(field, field.get(channel), set_.model, 0),
-                          std::move(held)});
+                          std::move(held),
+                          rowName});
     }
   }
 
@@ -226,9 +231,11 @@ void AddRow(std::map<SettingKey, Difference>& found, const Setting& setting, Dif
             BitMask& covered) {
   const SettingKey row{setting.key.subject, setting.key.row};
   if (found.contains(row)) return;
+  const bool added = kind == DifferenceKind::ChannelAdded;
   SettingName name = setting.name;
-  name.setting = kind == DifferenceKind::ChannelAdded ? "Channel added" : "Channel removed";
-  found[row] = {kind, std::move(name)};
+  name.setting = added ? "Channel added" : "Channel removed";
+  found[row] = {kind, std::move(name), added ? kNone : setting.channel,
+                added ? setting.channel : kNone};
   if (const std::optional<HeldBytes> slot = SlotOf(row)) Cover(covered, *slot);
 }
 

@@ -50,8 +50,9 @@ enum class DifferenceKind {
 struct Difference {
   DifferenceKind kind = DifferenceKind::Setting;
   SettingName name;
-  // The values as the panels show them ("156.8000", "On", "DUPLEX", the ATIS digits); empty
-  // for a channel only one side has; the bytes in hexadecimal for bytes no setting shows.
+  // The values as the panels show them ("156.8000", "On", "DUPLEX", the ATIS digits, "(none)"
+  // for an empty text); for a channel only one side has, its name on that side and "(none)"
+  // on the other; the bytes in hexadecimal for bytes no setting shows.
   std::string thisValue;
   std::string otherValue;
   // The place of the difference in the comparison's order: the tree's order of the settings,

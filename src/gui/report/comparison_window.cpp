@@ -12,6 +12,7 @@ namespace tpw::gui {
 namespace {
 
 constexpr QSize kSize{720, 420};
+constexpr int kRowPadding = 6;
 
 }  // namespace
 
@@ -41,6 +42,7 @@ ComparisonWindow::ComparisonWindow(Context ctx, FileDialogs& dialogs, QString fo
   // Tab goes on to the buttons; the arrow keys move through the rows.
   table_->setTabKeyNavigation(false);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setSortingEnabled(true);
   table_->sortByColumn(ComparisonModel::Where, Qt::AscendingOrder);

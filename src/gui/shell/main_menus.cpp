@@ -78,8 +78,7 @@ void BuildTransferMenu(MainMenus& m, QMenuBar* bar) {
   m.transferProgram = AddItem(m.transfer, QObject::tr("&Program to Radio"), "mnuTransferProgram");
   m.transferRead = AddItem(m.transfer, QObject::tr("&Read from Radio"), "mnuTransferRead");
   m.transfer->addSeparator();
-  m.transferCompare =
-      AddItem(m.transfer, QObject::tr("&Compare With Radio"), "mnuTransferCompare");
+  m.transferCompare = AddItem(m.transfer, QObject::tr("&Compare With Radio"), "mnuTransferCompare");
   m.transferCompare->setStatusTip(
       QObject::tr("Read the radio and show how it differs from this data set, which stays as "
                   "it is"));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QLabel>
-#include <QPointer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSplitter>
 #include <QTimer>
 #include <filesystem>
