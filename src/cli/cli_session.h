@@ -50,6 +50,7 @@ void AddPortsCommand(CLI::App& app, CliSession& session);
 void AddBackupsCommand(CLI::App& app, CliSession& session);
 void AddReadCommand(CLI::App& app, CliSession& session);
 void AddWriteCommand(CLI::App& app, CliSession& session);
+void AddDiffCommand(CLI::App& app, CliSession& session);
 void AddClearAtisCommand(CLI::App& app, CliSession& session);
 
 }  // namespace tpw::cli

@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
   AddBackupsCommand(app, session);
   AddReadCommand(app, session);
   AddWriteCommand(app, session);
+  AddDiffCommand(app, session);
   AddClearAtisCommand(app, session);
   try {
     app.parse(argc, argv);

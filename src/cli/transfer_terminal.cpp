@@ -56,12 +56,13 @@ constexpr int BarWidth = 40;
 
 }  // namespace
 
-void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session) {
+void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session,
+                        PortOption port) {
   command.add_option("--port", options.port, "serial port of the programming cable")
-      ->required()
+      ->required(port == PortOption::Required)
       ->check(CLI::Validator(
-          [](const std::string& port) {
-            return port.empty() ? "no port given: give the serial port of the programming "
+          [](const std::string& given) {
+            return given.empty() ? "no port given: give the serial port of the programming "
                                   "cable (\"tpw52-cli ports\" lists them)"
                                 : "";
           },

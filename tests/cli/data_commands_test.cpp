@@ -135,6 +135,62 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
   EXPECT_EQ(model.out, "");
 }
 
+// diff: nothing and 0 for the same data set, a line or an object per difference and 1, 2 and
+// the file named for trouble.
+TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
+  test::TempDir dir;
+  const std::string uk = Template("UK").string();
+  const std::string dat = (dir / "uk.dat").string();
+  const std::string edited = (dir / "edited.dat").string();
+  ASSERT_EQ(RunCommand(Cli("convert " + uk + " " + dat)).status, 0);
+  std::string text = test::ReadBytes(dat);
+  text.replace(text.find("Resume Time=3"), 13, "Resume Time=0");
+  text.replace(text.find("CHDisplayR=\r\n"), 13, "CHDisplayR=\xE9\"\r\n");
+  test::WriteBytes(edited, text);
+  const std::string missing = (dir / "missing.dat").string();
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string out;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"diff " + uk + " " + uk, 0, "", ""},
+      // A data file B is read over A's image, whatever the base.
+      {"diff " + uk + " " + dat, 0, "", ""},
+      {"diff " + dat + " " + edited + " --destination UK", 1,
+       "Common Setup: Resume Time: 3Sec \u2192 Off\n"
+       "RG Channel RG01: CH Display (right): (none) \u2192 \xE9\"\n",
+       ""},
+      {"diff " + dat + " " + edited + " --destination UK --json", 1,
+       "[\n"
+       "  {\"where\": \"Common Setup\", \"setting\": \"Resume Time\", \"this\": \"3Sec\", "
+       "\"other\": \"Off\"},\n"
+       "  {\"where\": \"RG Channel RG01\", \"setting\": \"CH Display (right)\", \"this\": "
+       "\"(none)\", \"other\": \"\\u00e9\\\"\"}\n"
+       "]\n",
+       ""},
+      {"diff " + uk + " " + uk + " --json", 0, "[]\n", ""},
+      {"diff " + uk + " " + missing, 2, "",
+       "FileRead Error!!\n" + missing +
+           ": the file does not exist. Check its name and folder.\n"},
+      {"diff " + uk, 2, "",
+       "diff compares A with one other data set: give the file B, or --port PORT to compare A "
+       "with the radio on that port (see tpw52-cli diff --help).\n"},
+      {"diff " + uk + " " + (dir / "b.txt").string(), 2, "",
+       "Cannot read " + (dir / "b.txt").string() +
+           ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give one "
+           "of those, or rename the file if it is one.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const auto result = RunCommand(Cli(c.arguments));
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_EQ(result.err, c.err);
+  }
+}
+
 // Words separated by single blanks: a printed line as pdftotext gives it, or a row's cells.
 std::string Words(const std::string& text) {
   std::istringstream in(text);

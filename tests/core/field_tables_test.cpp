@@ -27,37 +27,15 @@ void Own(BitMask& mask, int address, int count, std::uint8_t bits = 0xFF) {
   for (int a = address; a < address + count; ++a) mask[static_cast<std::size_t>(a)] |= bits;
 }
 
-int BytesAtPlace(const Place& place) {
-  switch (place.form) {
-    case Form::Word:
-      return 2;
-    case Form::Frequency:
-      return 3;
-    case Form::Text:
-      return place.width;
-    case Form::Digits:
-      return addr::AtisCodeLength;
-    default:
-      return 0;
-  }
-}
-
 // The bits a table says its fields and its slot's constants occupy, for a record at base.
 template <typename Owner>
 BitMask DeclaredBits(const RecordLayout<Owner>& layout, int base) {
   BitMask mask{};
   for (const Field<Owner>& field : layout.fields) {
-    const Place& p = field.place;
     for (int entry = 0; entry < field.entries(); ++entry) {
       if (!HeldAtPlace(field, entry)) continue;
-      const int address = base + p.offset + p.step * entry;
-      const int topBit = p.step == 0 ? p.topBit - p.width * entry : p.topBit;
-      if (p.form == Form::Bits) {
-        Own(mask, address, 1,
-            static_cast<std::uint8_t>(((1 << p.width) - 1) << (topBit - p.width + 1)));
-      } else {
-        Own(mask, address, BytesAtPlace(p));
-      }
+      const HeldBytes held = HeldBytesOf(field, base, entry);
+      Own(mask, held.address, held.count, held.mask);
     }
   }
   for (const SlotConstant& constant : layout.constants) {

@@ -460,6 +460,33 @@ TEST_F(E2e, AReadFirstWhoseBackupCannotBeSavedWritesNothing) {
 }
 #endif
 
+// diff reads the radio as read does, with its backup: the image of a read is the same as the
+// radio; its data file keeps the settings, not the bytes of the slots no channel holds.
+TEST_F(E2e, DiffComparesAFileWithTheRadioAsAReadReadsIt) {
+  Sim sim(dir, {});
+  const std::string port = " --port " + sim.path() + " --base " + file("base.hex") + " ";
+  ASSERT_EQ(RunCommand(CliWithUserData("read" + port + "--out " + file("radio.hex") + " --dat " +
+                                       file("radio.dat")))
+                .status,
+            0);
+  const auto same = RunCommand(CliWithUserData("diff " + file("radio.hex") + port));
+  EXPECT_EQ(same.status, 0) << same.err;
+  EXPECT_EQ(same.out, "");
+  EXPECT_EQ(same.err, "Complete!!\n");
+  EXPECT_EQ(FolderNames(backups()).size(), 2u);
+  const auto settings = RunCommand(Cli("diff " + file("radio.dat") + port + "--no-backup"));
+  EXPECT_EQ(settings.status, 1) << settings.err;
+  EXPECT_TRUE(settings.out.starts_with("0x1E2\u20130x1E7: 6 bytes that no setting shows\n"))
+      << settings.out;
+  EXPECT_EQ(settings.out.find("Channel"), std::string::npos);
+  const auto other = RunCommand(Cli("diff " + file("base.hex") + port + "--no-backup --json"));
+  EXPECT_EQ(other.status, 1) << other.err;
+  EXPECT_TRUE(other.out.starts_with("[\n  {\"where\": \"Group1(USA) ")) << other.out;
+  // The PC's own bytes differ, but they are no difference of the radio.
+  EXPECT_EQ(other.out.find("\"0x29"), std::string::npos);
+  EXPECT_EQ(sim.stop(), 0);
+}
+
 // A radio without an ATIS code takes a new one only when the user agrees: on a terminal, or
 // with --yes; without either nothing is written.
 TEST_F(E2e, ANewAtisCodeNeedsYes) {

@@ -20,6 +20,7 @@
 #include "core/sample_records.h"
 #include "gui/about/about_box.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/report/comparison_window.h"
 #include "gui/report/print_preview.h"
 #include "gui/report/report_window.h"
 #include "gui_test_support.h"
@@ -336,6 +337,16 @@ class AccessibilityTest : public QObject {
   gui::MainWindow& window() { return *f->window; }
   gui::EditorPane& editor() { return f->window->editor(); }
   QPushButton* button(const char* name) { return RequiredControl<QPushButton>(window(), name); }
+  // Transfer > Compare With Radio, on the simulated radio: the comparison window.
+  gui::ComparisonWindow* compareWithRadio() {
+    if (window().comparisonWindow() == nullptr) {
+      WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+      });
+      window().compareWithRadio();
+    }
+    return window().comparisonWindow();
+  }
   // Lists with records: the USA list opens its channels in the group form, the RG list in the
   // free form.
   static constexpr const char* kChannelLists[] = {"PU", "PR"};
@@ -412,6 +423,10 @@ class AccessibilityTest : public QObject {
     LookAtNextDialog<gui::ReportWindow>(
         [&audit](gui::ReportWindow& report) { audit.window(QStringLiteral("frmPrn"), &report); });
     window().filePrintToFile();
+    // The comparison window beside the main window, with the differences from the radio.
+    QVERIFY(compareWithRadio() != nullptr);
+    QVERIFY(compareWithRadio()->model().rowCount() > 0);
+    audit.window(QStringLiteral("frmCompare"), compareWithRadio());
     LookAtNextDialog<gui::PrintPreview>([&audit](gui::PrintPreview& preview) {
       audit.window(QStringLiteral("frmPreview"), &preview);
     });
@@ -494,6 +509,15 @@ class AccessibilityTest : public QObject {
       window().filePrintToFile();
       QCOMPARE(result, key == Qt::Key_Return ? int(QDialog::Accepted) : int(QDialog::Rejected));
     }
+    gui::ComparisonWindow* comparison = compareWithRadio();
+    QVERIFY(comparison != nullptr);
+    comparison->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(comparison));
+    audit.at(QStringLiteral("frmCompare"));
+    WalkTabs(audit, comparison->table(), comparison);
+    QPointer<gui::ComparisonWindow> closing = comparison;
+    PressKey(comparison, Qt::Key_Escape);
+    QVERIFY(QTest::qWaitFor([&closing] { return closing.isNull(); }));
     bool previewClosed = false;
     LookAtNextDialog<gui::PrintPreview>([&](gui::PrintPreview& preview) {
       audit.at(QStringLiteral("frmPreview"));

@@ -49,6 +49,7 @@ class MainWindowTest : public QObject {
     // The eight recent files (hidden while unused) and their separator stand above Exit.
     QCOMPARE(Captions(m.file), QStringList({"&New",
                                             "&Open",
+                                            "Compare With &File...",
                                             "-",
                                             "&Save",
                                             "Save &As...",
@@ -70,7 +71,7 @@ class MainWindowTest : public QObject {
                                             "E&xit"}));
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
-    QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio"}));
+    QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio", "-", "&Compare With Radio"}));
     QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "Show &Backups Folder",
                                             "Save &Diagnostics...", "-", "&About KVX Version"}));
     QCOMPARE(FindActions(*f->window, "mnuEditModelType").size(), 10);

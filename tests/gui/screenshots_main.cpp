@@ -11,6 +11,7 @@
 #include "gui/about/about_box.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/report/comparison_window.h"
 #include "gui/report/report_window.h"
 #include "gui_test_support.h"
 
@@ -58,6 +59,27 @@ void ShootReport(test::GuiFixture& f, const QDir& folder) {
   Save(report, folder, QStringLiteral("report-window"));
 }
 
+// The comparison window after a few edits, compared with the demo radio they were not sent to.
+void ShootComparison(test::GuiFixture& f, const QDir& folder) {
+  SettingsModel& model = f.ws().model;
+  model.common.resumeTime = 5;
+  model.atis.code = "9876543210";
+  if (model.CHUSA.size() > 2) {
+    model.CHUSA[1].duplex = 2;
+    model.CHUSA[2].scanMemory = !model.CHUSA[2].scanMemory;
+    model.CHUSA.erase(model.CHUSA.size() - 1);
+  }
+  model.CHWX[3].scanMemory = !model.CHWX[3].scanMemory;
+  test::WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  f.window->compareWithRadio();
+  if (gui::ComparisonWindow* comparison = f.window->comparisonWindow()) {
+    Save(*comparison, folder, QStringLiteral("comparison"));
+    comparison->close();
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,6 +105,7 @@ int main(int argc, char** argv) {
   window.editor().selectNodeByKey(QStringLiteral("PW"));
   Save(window, folder, QStringLiteral("weather"));
   ShootReport(f, folder);
+  ShootComparison(f, folder);
   // The free channels of the first destination that has some.
   const QList<QAction*> destinations = test::FindActions(window, "mnuDestinationChild");
   for (int i = 0;

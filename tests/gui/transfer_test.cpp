@@ -3,8 +3,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "files/data_file.h"
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
+#include "image/display_text.h"
 #include "image/memory_map.h"
 #include "link/port_help.h"
 #include "sim/radio_simulator.h"
@@ -362,6 +364,78 @@ class TransferTest : public QObject {
                                "programming cable is plugged in"));
     QCOMPARE(f->prompter().boxes[0].icon, Icon::None);
     QVERIFY(!f->window->menus().serialPort->isEnabled());
+  }
+
+  // The data set compared with the radio and with a file: the differences in the window, a
+  // double click goes to the setting, the list saves as text; the data set, its document and
+  // its unsaved state stay as they were, and a refused file shows no comparison.
+  void comparisonsShowTheDifferencesAndChangeNothing() {
+    start(true);
+    QVERIFY(transfer(TransferMode::Program).done());
+    auto compareWithRadio = [this] {
+      WhenModalOpens<TransferDialog>(PressOk);
+      f->window->menus().transferCompare->trigger();
+      return f->window->comparisonWindow();
+    };
+    gui::ComparisonWindow* same = compareWithRadio();
+    QVERIFY(same != nullptr);
+    QCOMPARE(RequiredControl<QLabel>(*same, "lblSummary")->text(), QString("No differences"));
+    QCOMPARE(same->model().rowCount(), 0);
+
+    f->ws().model.common.resumeTime = 0;
+    QVERIFY(f->ws().model.CHUSA.size() > 1);
+    f->ws().model.CHUSA[1].duplex = 2;
+    f->ws().flags.DataChanged = true;
+    f->ws().documentPath = (*dir / "boat.dat").string();
+    const Workspace before = f->ws();
+    gui::ComparisonWindow* shown = compareWithRadio();
+    QVERIFY(shown != nullptr && shown != same);
+    QCOMPARE(texts(), (std::vector<std::string>{"Complete!!", "Complete!!", "Complete!!"}));
+    QCOMPARE(RequiredControl<QLabel>(*shown, "lblSummary")->text(), QString("2 differences"));
+    QCOMPARE(shown->model().headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("Radio"));
+    const QString channel =
+        "Group1(USA) " + QString::fromStdString(ChannelDisplayName(f->ws().model.CHUSA[1]));
+    QCOMPARE(QString::fromStdString(shown->text()),
+             "Common Setup: Resume Time: Off \u2192 255\r\n" + channel +
+                 ": SIMP/DUP: DUPLEX \u2192 TX_SIMP");
+    QVERIFY(f->ws().model == before.model && f->ws().image == before.image);
+    QVERIFY(f->ws().flags.DataChanged);
+    QCOMPARE(f->ws().documentPath, before.documentPath);
+
+    // Sorted by setting, from Z to A, the channel's duplex comes first; a double click goes to
+    // its row; the list saves as it is sorted.
+    shown->table()->sortByColumn(gui::ComparisonModel::Setting, Qt::DescendingOrder);
+    QCOMPARE(shown->table()->model()->index(0, 1).data().toString(), QString("SIMP/DUP"));
+    const QRect cell = shown->table()->visualRect(shown->table()->model()->index(0, 0));
+    // The click a double click starts with, then the double click itself.
+    QTest::mouseClick(shown->table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(shown->table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(TextOf(f->window->editor().tree()->currentItem()), QString("Group1(USA)"));
+    QCOMPARE(f->window->editor().state().currentRow, 1);
+    QCOMPARE(f->window->editor().listPanel()->grid()->currentRow(), 1);
+    const std::string saved = (*dir / "differences.txt").string();
+    f->dialogs.planned << QString::fromStdString(saved);
+    RequiredControl<QPushButton>(*shown, "cmdSave")->click();
+    QCOMPARE(QString::fromStdString(ReadBytes(saved)),
+             channel +
+                 ": SIMP/DUP: DUPLEX \u2192 TX_SIMP\r\nCommon Setup: Resume Time: Off "
+                 "\u2192 255\r\n");
+
+    // A file: refused with its message and no comparison, or compared as it stands.
+    f->dialogs.planned << QString::fromStdString((*dir / "missing.dat").string());
+    f->window->menus().fileCompare->trigger();
+    QCOMPARE(LastBox(f->prompter()).text.substr(0, 16), std::string("FileRead Error!!"));
+    QCOMPARE(f->window->comparisonWindow(), shown);
+    const std::string file = (*dir / "other.dat").string();
+    Context ctx = f->window->context();
+    QCOMPARE(SaveDataFile(ctx, file), Outcome::Done);
+    f->dialogs.planned << QString::fromStdString(file);
+    f->window->menus().fileCompare->trigger();
+    QVERIFY(f->window->comparisonWindow() != shown);
+    QCOMPARE(RequiredControl<QLabel>(*f->window->comparisonWindow(), "lblSummary")->text(),
+             QString("No differences"));
+    QCOMPARE(f->window->comparisonWindow()->windowTitle(), QString("Compare With other.dat"));
   }
 
   void clearAtisThroughTheDialog() {

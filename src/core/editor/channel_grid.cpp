@@ -1,5 +1,6 @@
 #include "editor/channel_grid.h"
 
+#include "image/channel_tables.h"
 #include "image/display_text.h"
 
 namespace tpw {
@@ -78,6 +79,16 @@ bool IsGroupLayout(ListId list) {
 
 std::string ChannelCaption(ListId list, int index, const ChannelRecord& record) {
   return IsGroupLayout(list) ? ChannelDisplayName(record) : RowLabel(list, index + 1);
+}
+
+std::string RowName(const SettingsModel& model, ListId list, int record) {
+  std::string name;
+  if (list == ListId::CHWX) {
+    if (record < WxChannelCount) name = WxChannels()[static_cast<std::size_t>(record)].ChName;
+  } else {
+    name = ChannelCaption(list, record, model.list(list)[static_cast<std::size_t>(record)]);
+  }
+  return name.empty() ? "row " + std::to_string(record + 1) : name;
 }
 
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported) {

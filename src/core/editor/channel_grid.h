@@ -36,6 +36,11 @@ bool IsGroupLayout(ListId list);
 // "1019", "05A"), its row in a free list ("RG01", "EXP12"). The record is at index of the list.
 std::string ChannelCaption(ListId list, int index, const ChannelRecord& record);
 
+// The name of a record as its row shows it: the channel of a group list ("1078A"), the row of
+// a free list ("RG01"), the weather channel of the Weather page ("WX01[162.550MHz]"); "row 5"
+// for a record that names no channel of the tables.
+std::string RowName(const SettingsModel& model, ListId list, int record);
+
 ChannelGrid BuildChannelGrid(const SettingsModel& model, ListId list, bool scrambleSupported);
 
 struct GridSelection {

@@ -15,21 +15,40 @@ bool Usable(const SettingsModel& model, int group) {
   return model.groups[static_cast<std::size_t>(group)].usable;
 }
 
-// The child nodes under "Program" that show a channel list, with the group they belong to.
-struct ProgramChild {
+// The nodes that show a channel list, with the channel group whose label they carry (-1 for
+// none). The group nodes are under "Program" only while their group is usable.
+struct ListNode {
+  ListId list;
   const char* key;
   const char* text;
   int group;
 };
-constexpr ProgramChild kGroupChildren[] = {
-    {"PU", "Group1", 0}, {"PI", "Group2", 1}, {"PC", "Group3", 2}};
+constexpr ListNode kListNodes[] = {
+    {ListId::CHUSA, "PU", "Group1", 0},  {ListId::CHINT, "PI", "Group2", 1},
+    {ListId::CHCAN, "PC", "Group3", 2},  {ListId::CHRG, "PR", "RG Channel", -1},
+    {ListId::CHWX, "PW", "Weather", -1}, {ListId::CHEXP, "EXPCHANNEL", "EXP Channel", 3},
+};
+
+const ListNode& ListNodeOf(ListId list) {
+  for (const ListNode& node : kListNodes) {
+    if (node.list == list) return node;
+  }
+  return kListNodes[0];
+}
+
+// A group node's text with the group's label: "Group1(USA)"; bare while the label is empty.
+std::string Labelled(std::string text, const std::string& label) {
+  text = text.substr(0, text.find('('));
+  if (!label.empty() && !text.ends_with(')')) text += "(" + label + ")";
+  return text;
+}
 
 std::optional<NodeView> ViewOfProgramChild(const std::string& key) {
-  if (key == "PU") return NodeView{PanelId::ChannelList, ListId::CHUSA};
-  if (key == "PI") return NodeView{PanelId::ChannelList, ListId::CHINT};
-  if (key == "PC") return NodeView{PanelId::ChannelList, ListId::CHCAN};
-  if (key == "PR") return NodeView{PanelId::ChannelList, ListId::CHRG};
-  if (key == "PW") return NodeView{PanelId::Weather, std::nullopt};
+  for (const ListNode& node : kListNodes) {
+    if (key != node.key || node.list == ListId::CHEXP) continue;
+    if (node.list == ListId::CHWX) return NodeView{PanelId::Weather, std::nullopt};
+    return NodeView{PanelId::ChannelList, node.list};
+  }
   return std::nullopt;
 }
 
@@ -40,14 +59,17 @@ NavigationTree BuildTree(const SettingsModel& model, bool wxSupported) {
   const int general = AddNode(tree, "General", "General", 0);
   AddNode(tree, "Common", "Common Setup", general);
   const int program = AddNode(tree, "Program", "Programmable Channel", 0);
-  for (const ProgramChild& child : kGroupChildren) {
-    if (!Usable(model, child.group)) continue;
-    tree.groupNodeIndex[static_cast<std::size_t>(child.group)] =
-        AddNode(tree, child.key, child.text, program);
+  for (const ListNode& node : kListNodes) {
+    if (node.list == ListId::CHEXP) continue;  // a root of its own
+    if (node.group >= 0 && !Usable(model, node.group)) continue;
+    if (node.list == ListId::CHWX && !wxSupported) continue;
+    const int index = AddNode(tree, node.key, node.text, program);
+    if (node.group >= 0) tree.groupNodeIndex[static_cast<std::size_t>(node.group)] = index;
   }
-  AddNode(tree, "PR", "RG Channel", program);
-  if (wxSupported) AddNode(tree, "PW", "Weather", program);
-  if (Usable(model, 3)) tree.groupNodeIndex[3] = AddNode(tree, "EXPCHANNEL", "EXP Channel", 0);
+  const ListNode& exp = ListNodeOf(ListId::CHEXP);
+  if (Usable(model, exp.group)) {
+    tree.groupNodeIndex[static_cast<std::size_t>(exp.group)] = AddNode(tree, exp.key, exp.text, 0);
+  }
   return tree;
 }
 
@@ -56,9 +78,7 @@ void UpdateGroupLabels(NavigationTree& tree, const SettingsModel& model) {
     const int index = tree.groupNodeIndex[static_cast<std::size_t>(g)];
     if (index < 1 || index > tree.count()) continue;
     std::string& text = tree.nodes[static_cast<std::size_t>(index - 1)].text;
-    text = text.substr(0, text.find('('));
-    const std::string& label = model.groups[static_cast<std::size_t>(g)].label;
-    if (!label.empty() && !text.ends_with(')')) text += "(" + label + ")";
+    text = Labelled(text, model.groups[static_cast<std::size_t>(g)].label);
   }
 }
 
@@ -73,6 +93,16 @@ int FindNodeByKey(const NavigationTree& tree, std::string_view key) {
     if (tree.node(i).key == key) return i;
   }
   return 0;
+}
+
+std::string ListNodeKey(ListId list) {
+  return ListNodeOf(list).key;
+}
+
+std::string ListNodeText(const SettingsModel& model, ListId list) {
+  const ListNode& node = ListNodeOf(list);
+  if (node.group < 0) return node.text;
+  return Labelled(node.text, model.groups[static_cast<std::size_t>(node.group)].label);
 }
 
 std::optional<NodeView> ViewOfNode(const NavigationTree& tree, int treeIndex) {

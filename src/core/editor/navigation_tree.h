@@ -38,6 +38,11 @@ NavigationTree RebuildTree(const SettingsModel& model, bool wxSupported);
 // The first node whose key equals the given key exactly (case-sensitive), or 0.
 int FindNodeByKey(const NavigationTree& tree, std::string_view key);
 
+// The key and the text of the node that shows a list, the text with its group's label
+// ("Group1(USA)", "RG Channel"), whether or not the tree holds the node now.
+std::string ListNodeKey(ListId list);
+std::string ListNodeText(const SettingsModel& model, ListId list);
+
 // What selecting a node shows: a panel, and for the channel list panel the list.
 struct NodeView {
   PanelId panel = PanelId::Grey;

@@ -123,10 +123,10 @@ std::optional<std::string> ModelTypeFinding(std::string_view content, const Mode
   return "it has MODELTYPE=" + written + " in [MAIN]" + wanted;
 }
 
-// The [MAIN] checks; on acceptance fileRegion holds the file's normalised region. Cancelled
-// when the user declined the file's region.
+// The [MAIN] checks, the region's only when asked for; on acceptance fileRegion holds the file's
+// normalised region. Cancelled when the user declined the file's region.
 Outcome MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view content,
-                            int& fileRegion) {
+                            RegionCheck check, int& fileRegion) {
   const ModelCaps& caps = ctx.ws.caps;
   if (const auto finding = ModelTypeFinding(content, caps)) {
     Refuse(ctx, MainTitle(caps), FileMessage(msg::ModelTypeError, path, *finding));
@@ -135,6 +135,7 @@ Outcome MainSectionAccepted(Context& ctx, const fs::path& path, std::string_view
   const double region =
       RoundHalfEven(LeadingNumber(ReadIniValueFromText(content, "MAIN", "REGION")));
   fileRegion = region >= 0 && region <= 255 ? NormaliseRegion(static_cast<int>(region)) : UsaRegion;
+  if (check == RegionCheck::None) return Outcome::Done;
   switch (CompareRegions(fileRegion, RegionOf(ctx.ws.image))) {
     case RegionMatch::Same:
       return Outcome::Done;
@@ -217,12 +218,12 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
   return std::move(out).text();
 }
 
-Outcome OpenDataFile(Context& ctx, const fs::path& path) {
+Outcome OpenDataFile(Context& ctx, const fs::path& path, RegionCheck check) {
   FlagGuard busy(ctx.ws.flags.TransferBusy, true);
   Outcome outcome = Outcome::Failed;
   if (const std::optional<std::string> content = ReadDataFileText(ctx, path)) {
     int fileRegion = UsaRegion;
-    outcome = MainSectionAccepted(ctx, path, *content, fileRegion);
+    outcome = MainSectionAccepted(ctx, path, *content, check, fileRegion);
     if (outcome == Outcome::Done && !TakeDataFile(ctx, path, *content, fileRegion)) {
       outcome = Outcome::Failed;
     }

@@ -20,7 +20,11 @@ std::string DataFileText(const SettingsModel& model, const ModelCaps& caps, int 
 // which file and why. Done: the settings are replaced, the image takes the file's region and
 // the document path is cleared (the caller sets it); what was not taken as written is listed
 // in one warning. Cancelled when the user declined the other region.
-Outcome OpenDataFile(Context& ctx, const std::filesystem::path& path);
+// With RegionCheck::None the file's region is taken without the region check and its
+// question, for a data set that replaces nothing (a file opened to be compared).
+enum class RegionCheck { Asked, None };
+Outcome OpenDataFile(Context& ctx, const std::filesystem::path& path,
+                     RegionCheck check = RegionCheck::Asked);
 
 // Writes the settings to path through a temporary file; the previous file stays whole when
 // that fails ("FileSave Error!!").

@@ -165,8 +165,7 @@ Outcome SaveImageBytes(Context& ctx, const fs::path& path) {
 
 Outcome SaveImageFile(Context& ctx, const fs::path& path) {
   Workspace& ws = ctx.ws;
-  EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
-  SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
+  EncodeForWrite(ws.model, ws.image, ws.caps.WxSupported);
   return SaveImageBytes(ctx, path);
 }
 

@@ -1,8 +1,10 @@
 #include "image/field_codec.h"
 
 #include <stdexcept>
+#include <tuple>
 
 #include "image/encodings.h"
+#include "image/memory_map.h"
 
 namespace tpw {
 
@@ -28,6 +30,29 @@ int StoredBits(const Place& place, const FieldValue& value) {
 bool HeldAtPlace(const FieldSpec& field, int entry) {
   const Form form = field.place.form;
   return form != Form::DataFileOnly && form != Form::ListBitmap && entry < field.place.entries;
+}
+
+HeldBytes HeldBytesOf(const FieldSpec& field, int base, int entry) {
+  const Place& place = field.place;
+  const int address = EntryAddress(place, base, entry);
+  switch (place.form) {
+    case Form::Bits: {
+      const int lowBit = EntryTopBit(place, entry) - place.width + 1;
+      return {address, 1, static_cast<std::uint8_t>(((1 << place.width) - 1) << lowBit)};
+    }
+    case Form::Word:
+      return {address, 2};
+    case Form::Frequency:
+      return {address, static_cast<int>(std::tuple_size_v<FreqBytes>)};
+    case Form::Text:
+      return {address, place.width};
+    case Form::Digits:
+      return {address, addr::AtisCodeLength};
+    case Form::DataFileOnly:
+    case Form::ListBitmap:
+      break;
+  }
+  return {address, 0, 0};
 }
 
 int LoadFieldBits(const FieldSpec& field, const MemoryImage& image, int base, int entry) {

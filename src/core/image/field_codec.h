@@ -11,6 +11,15 @@ namespace tpw {
 // (not when it is kept in data files only, nor when its list's bitmaps hold it).
 bool HeldAtPlace(const FieldSpec& field, int entry);
 
+// The bytes that entry of a field held at its place occupies, from its first address: a run of
+// whole bytes, or the bits `mask` of one byte.
+struct HeldBytes {
+  int address = 0;
+  int count = 0;
+  std::uint8_t mask = 0xFF;
+};
+HeldBytes HeldBytesOf(const FieldSpec& field, int base, int entry);
+
 // The value a field's place holds, and its bits for fields that share them.
 FieldValue LoadField(const FieldSpec& field, const MemoryImage& image, int base, int entry);
 int LoadFieldBits(const FieldSpec& field, const MemoryImage& image, int base, int entry);

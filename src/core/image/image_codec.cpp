@@ -147,4 +147,9 @@ void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupporte
   }
 }
 
+void EncodeForWrite(const SettingsModel& model, MemoryImage& image, bool wxSupported) {
+  EncodeImage(model, image, wxSupported);
+  SanitiseForWrite(image, model, wxSupported);
+}
+
 }  // namespace tpw

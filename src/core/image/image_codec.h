@@ -19,6 +19,8 @@ void EncodeImage(const SettingsModel& model, MemoryImage& image, bool wxSupporte
 // Corrects the radio's current channel and the group channel references so that none points
 // at a channel the image no longer holds. Run after EncodeImage, before the image leaves.
 void SanitiseForWrite(MemoryImage& image, const SettingsModel& model, bool wxSupported);
+// The image a save or a write sends: the settings encoded, then corrected as above.
+void EncodeForWrite(const SettingsModel& model, MemoryImage& image, bool wxSupported);
 bool IsValidRef(const MemoryImage& image, int ref, int group);
 int FallbackRef(const SettingsModel& model, int group);
 

@@ -34,8 +34,7 @@ TransferResult RunOperation(RadioLink& link, TransferMode mode, bool readFirst) 
 // A write sends the settings as encoded into the image; the image is checked before the radio
 // is touched, so data the radio must not take are refused without a wait.
 TransferResult PrepareToWrite(Workspace& ws) {
-  EncodeImage(ws.model, ws.image, ws.caps.WxSupported);
-  SanitiseForWrite(ws.image, ws.model, ws.caps.WxSupported);
+  EncodeForWrite(ws.model, ws.image, ws.caps.WxSupported);
   return CheckProductCodeToWrite(ws.image);
 }
 

@@ -32,13 +32,6 @@ std::vector<std::string> FreeRowCells(const ChannelRecord& r, const char* prefix
           MemLabel(r.scanMemory)};
 }
 
-std::string PriorityChannelName(const SettingsModel& model, int group) {
-  const ChannelList& list = model.list(GroupList(group));
-  const long long index = static_cast<long long>(model.groups[group].priorityChannel) - 1;
-  if (index < 0 || index >= list.size()) return {};
-  return ChannelDisplayName(list[static_cast<int>(index)]);
-}
-
 }  // namespace
 
 const std::array<ReportTable, 6> ReportTables = {{
@@ -60,6 +53,13 @@ std::vector<std::string> GroupUsableTexts(const SettingsModel& model) {
   std::vector<std::string> texts;
   for (const ChannelGroup& group : model.groups) texts.push_back(OnOffLabel(group.usable));
   return texts;
+}
+
+std::string PriorityChannelName(const SettingsModel& model, int group) {
+  const ChannelList& list = model.list(GroupList(group));
+  const long long index = static_cast<long long>(model.groups[group].priorityChannel) - 1;
+  if (index < 0 || index >= list.size()) return {};
+  return ChannelDisplayName(list[static_cast<int>(index)]);
 }
 
 std::vector<std::string> PriorityChannelNames(const SettingsModel& model) {

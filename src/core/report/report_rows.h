@@ -14,6 +14,8 @@ namespace tpw {
 
 // "On"/"Off" for the usable flag of groups 0 to 3.
 std::vector<std::string> GroupUsableTexts(const SettingsModel& model);
+// The channel name of a group's priority channel; "" when it names no record.
+std::string PriorityChannelName(const SettingsModel& model, int group);
 // The channel names of the priority channels of groups 0 to 2; "" for one that names no
 // record.
 std::vector<std::string> PriorityChannelNames(const SettingsModel& model);

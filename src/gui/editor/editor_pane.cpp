@@ -158,6 +158,20 @@ void EditorPane::selectNodeByKey(const QString& key) {
   nodeClicked(index);
 }
 
+bool EditorPane::goTo(const QString& key, int row) {
+  const int index = FindNodeByKey(treeData_, key.toStdString());
+  if (index == 0) return false;
+  selectTreeItem(index);
+  nodeClicked(index);
+  if (state_.currentNode != index) return false;
+  const std::optional<NodeView> view = ViewOfNode(treeData_, index);
+  if (row >= 0 && view && view->list) {
+    state_.currentRow = static_cast<std::int16_t>(row);
+    refreshCurrentNode();
+  }
+  return true;
+}
+
 void EditorPane::selectTreeItem(int treeIndex) {
   selectingByProgram_ = true;
   tree_->setCurrentItem(treeItems_[static_cast<std::size_t>(treeIndex - 1)]);

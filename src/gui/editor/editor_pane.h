@@ -50,6 +50,10 @@ class EditorPane : public QObject {
   void refreshCurrentNode();
   // Selects the first node whose key is exactly key and goes there as a click does.
   void selectNodeByKey(const QString& key);
+  // Goes to a node as selectNodeByKey does and, when it shows a channel list, selects the
+  // record's row. False when the tree holds no such node (its group is not usable) or the
+  // shown panel may not be left.
+  bool goTo(const QString& key, int row);
   // Disables every panel; the one in front stays in front until another is shown.
   void disableAllPanels();
   // Brings a panel to the front as the only enabled one.

@@ -39,6 +39,9 @@ void BuildFileMenu(MainMenus& m, QMenuBar* bar) {
   m.file = AddMenu(bar, QObject::tr("&File"), "mnuFile");
   m.fileNew = AddItem(m.file, QObject::tr("&New"), "mnuFileNew");
   m.fileOpen = AddItem(m.file, QObject::tr("&Open"), "mnuFileOpen");
+  m.fileCompare = AddItem(m.file, QObject::tr("Compare With &File..."), "mnuFileCompare");
+  m.fileCompare->setStatusTip(
+      QObject::tr("Show how a channel data or image file differs from this data set"));
   m.file->addSeparator();
   m.fileSave = AddItem(m.file, QObject::tr("&Save"), "mnuFileSave");
   m.fileSaveAs = AddItem(m.file, QObject::tr("Save &As..."), "mnuFileSaveAs");
@@ -74,6 +77,11 @@ void BuildTransferMenu(MainMenus& m, QMenuBar* bar) {
   m.transfer = AddMenu(bar, QObject::tr("&Transfer"), "mnuTransfer");
   m.transferProgram = AddItem(m.transfer, QObject::tr("&Program to Radio"), "mnuTransferProgram");
   m.transferRead = AddItem(m.transfer, QObject::tr("&Read from Radio"), "mnuTransferRead");
+  m.transfer->addSeparator();
+  m.transferCompare = AddItem(m.transfer, QObject::tr("&Compare With Radio"), "mnuTransferCompare");
+  m.transferCompare->setStatusTip(
+      QObject::tr("Read the radio and show how it differs from this data set, which stays as "
+                  "it is"));
 }
 
 void BuildRegionMenu(MainMenus& m, QMenuBar* bar) {

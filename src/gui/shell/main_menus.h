@@ -21,6 +21,8 @@ struct MainMenus {
   QMenu* file = nullptr;
   QAction* fileNew = nullptr;
   QAction* fileOpen = nullptr;
+  // The differences between the data set and a file, or the radio (in the Transfer menu).
+  QAction* fileCompare = nullptr;
   QAction* fileSave = nullptr;
   QAction* fileSaveAs = nullptr;
   QAction* fileSaveAsDefault = nullptr;
@@ -39,6 +41,7 @@ struct MainMenus {
   QMenu* transfer = nullptr;
   QAction* transferProgram = nullptr;
   QAction* transferRead = nullptr;
+  QAction* transferCompare = nullptr;
 
   QMenu* destination = nullptr;
   std::array<QAction*, DestinationEntries> destinations{};

@@ -109,6 +109,8 @@ void MainWindow::connectCommands() {
   connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
   connect(menus_.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
   connect(menus_.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);
+  connect(menus_.transferCompare, &QAction::triggered, this, &MainWindow::compareWithRadio);
+  connect(menus_.fileCompare, &QAction::triggered, this, &MainWindow::compareWithFile);
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);
   connect(menus_.fileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);

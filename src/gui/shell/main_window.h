@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSplitter>
 #include <QTimer>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "gui/link/hex_dump_view.h"
 #include "gui/link/port_access.h"
 #include "gui/link/serial_port_menu.h"
+#include "gui/report/comparison_window.h"
 #include "gui/report/report_printing.h"
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
@@ -52,8 +54,10 @@ class MainWindow : public QMainWindow {
   Workspace& workspace() { return ws_; }
   EditorPane& editor() { return *editor_; }
   const MainMenus& menus() const { return menus_; }
-  Context context() {
-    return {ws_, services_.prompter, services_.host, services_.diagnostics, services_.files};
+  Context context() { return contextOn(ws_); }
+  // The user, time, logs and disk of the window over another workspace.
+  Context contextOn(Workspace& ws) {
+    return {ws, services_.prompter, services_.host, services_.diagnostics, services_.files};
   }
 
   // The load sequence: models, capabilities, menus and the first data set. False when no
@@ -100,10 +104,19 @@ class MainWindow : public QMainWindow {
   void chooseModel(int entry);
   void transferRead();
   void transferProgram();
+  // File > Compare With File... and Transfer > Compare With Radio: the differences in the
+  // comparison window; the data set stays as it is.
+  void compareWithFile();
+  void compareWithRadio();
+  ComparisonWindow* comparisonWindow() const { return comparison_; }
+  // Goes to the node and row of a setting, as a double click in the comparison asks.
+  void goToSetting(const QString& nodeKey, int row);
   // "ATIS Clear" of the Common Setup page: erases the code in the radio and on the PC.
   void clearAtis();
-  // Opens the transfer dialog in a mode on the chosen port and returns what it did.
+  // Opens the transfer dialog in a mode on the chosen port and returns what it did. The
+  // transfer works on the data set, or on target (a copy the comparison reads the radio into).
   TransferResult runTransfer(TransferMode mode);
+  TransferResult runTransfer(TransferMode mode, Workspace& target);
   SerialPortMenu& portMenu() { return *portMenu_; }
   DemoRadio* demoRadio() const { return demo_.get(); }
   void chooseDestination(int entry);
@@ -149,6 +162,9 @@ class MainWindow : public QMainWindow {
   // the tree, grids and panels, the title and the hex dump show it; the destination menu
   // follows an accepted region change.
   void showReplacedImage(bool regionChangeAccepted);
+  // The comparison window with the differences from other, named otherName; it replaces the
+  // one shown before.
+  void showComparison(const Workspace& other, const QString& otherName);
   void rememberFile(const QString& path);
   void refreshRecentMenu();
   QString dialogFolder() const;
@@ -173,6 +189,7 @@ class MainWindow : public QMainWindow {
   std::string openedImagePath_;
   SerialPortMenu* portMenu_ = nullptr;
   std::unique_ptr<DemoRadio> demo_;
+  QPointer<ComparisonWindow> comparison_;
 };
 
 // The smallest window the user may make (9105 × 7000 twips), also its size at start, and the

@@ -5,6 +5,10 @@
 namespace tpw::gui {
 
 TransferResult MainWindow::runTransfer(TransferMode mode) {
+  return runTransfer(mode, ws_);
+}
+
+TransferResult MainWindow::runTransfer(TransferMode mode, Workspace& target) {
   const PortChoice chosen = portMenu_->choice();
   std::unique_ptr<SerialPort> device;
   SerialPort* port = nullptr;
@@ -19,7 +23,7 @@ TransferResult MainWindow::runTransfer(TransferMode mode) {
   }
   const SafetyNet net{services_.userDataFolder, true,
                       mode == TransferMode::Program && menus_.readFirst->isChecked()};
-  TransferDialog dialog(context(), *port, mode, net, this);
+  TransferDialog dialog(contextOn(target), *port, mode, net, this);
   dialog.exec();
   return dialog.result();
 }
