@@ -63,8 +63,8 @@ void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession&
       ->check(CLI::Validator(
           [](const std::string& given) {
             return given.empty() ? "no port given: give the serial port of the programming "
-                                  "cable (\"tpw52-cli ports\" lists them)"
-                                : "";
+                                   "cable (\"tpw52-cli ports\" lists them)"
+                                 : "";
           },
           "PORT"));
   AddAnswerOptions(command, session);

@@ -172,8 +172,7 @@ TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
        ""},
       {"diff " + uk + " " + uk + " --json", 0, "[]\n", ""},
       {"diff " + uk + " " + missing, 2, "",
-       "FileRead Error!!\n" + missing +
-           ": the file does not exist. Check its name and folder.\n"},
+       "FileRead Error!!\n" + missing + ": the file does not exist. Check its name and folder.\n"},
       {"diff " + uk, 2, "",
        "diff compares A with one other data set: give the file B, or --port PORT to compare A "
        "with the radio on that port (see tpw52-cli diff --help).\n"},

@@ -71,7 +71,8 @@ class MainWindowTest : public QObject {
                                             "E&xit"}));
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
-    QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio", "-", "&Compare With Radio"}));
+    QCOMPARE(Captions(m.transfer),
+             QStringList({"&Program to Radio", "&Read from Radio", "-", "&Compare With Radio"}));
     QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "Show &Backups Folder",
                                             "Save &Diagnostics...", "-", "&About KVX Version"}));
     QCOMPARE(FindActions(*f->window, "mnuEditModelType").size(), 10);

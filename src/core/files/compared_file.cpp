@@ -11,7 +11,8 @@ Outcome OpenFileToCompare(Context& ctx, const std::filesystem::path& path) {
   const std::string extension = ToUpper(path.extension().string());
   if (extension != ".HEX" && extension != ".INI") {
     const Outcome opened = OpenDataFile(ctx, path, RegionCheck::None);
-    if (opened == Outcome::Done) EncodeForWrite(ctx.ws.model, ctx.ws.image, ctx.ws.caps.WxSupported);
+    if (opened == Outcome::Done)
+      EncodeForWrite(ctx.ws.model, ctx.ws.image, ctx.ws.caps.WxSupported);
     return opened;
   }
   MemoryImage image;
