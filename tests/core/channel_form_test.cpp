@@ -10,31 +10,27 @@ namespace tpw {
 namespace {
 
 TEST(ChannelForm, FrequencyAcceptance) {
-  const FrequencyEntry on25k = ReadFrequencyEntry("156.05");
-  EXPECT_TRUE(on25k.accepted);
-  EXPECT_EQ(on25k.shown, "156.0500");
-  EXPECT_EQ(on25k.stored(), 156.05);
-
   // Off the 25 kHz raster or outside the band: refused, shown as typed would read, stored 0.
-  const FrequencyEntry offRaster = ReadFrequencyEntry("156.06");
-  EXPECT_FALSE(offRaster.accepted);
-  EXPECT_EQ(offRaster.shown, "156.0600");
-  EXPECT_EQ(offRaster.stored(), 0);
-  EXPECT_FALSE(ReadFrequencyEntry("136.975").accepted);
-  EXPECT_FALSE(ReadFrequencyEntry("174.025").accepted);
-  EXPECT_TRUE(ReadFrequencyEntry("137").accepted);
-  const FrequencyEntry top = ReadFrequencyEntry("174");
-  EXPECT_TRUE(top.accepted);
-  EXPECT_EQ(top.shown, "174.0000");
-
-  // An empty box is no frequency: the box takes it, a record cannot.
-  const FrequencyEntry empty = ReadFrequencyEntry("");
-  EXPECT_TRUE(empty.accepted);
-  EXPECT_EQ(empty.shown, "---.----");
-  EXPECT_EQ(empty.stored(), 0);
-  EXPECT_FALSE(ReadFrequencyEntry("---.----").accepted);
-  // A second point ends the number.
-  EXPECT_EQ(ReadFrequencyEntry("156.0.5").shown, "156.0000");
+  // An empty box is no frequency: the box takes it, a record cannot. A second point ends the
+  // number.
+  const struct {
+    const char* typed;
+    bool accepted;
+    const char* shown;
+    double stored;
+  } cases[] = {
+      {"156.05", true, "156.0500", 156.05},   {"156.06", false, "156.0600", 0},
+      {"136.975", false, "136.9750", 0},      {"174.025", false, "174.0250", 0},
+      {"137", true, "137.0000", 137},         {"174", true, "174.0000", 174},
+      {"", true, "---.----", 0},              {"---.----", false, "---.----", 0},
+      {"156.0.5", false, "156.0000", 0},
+  };
+  for (const auto& c : cases) {
+    const FrequencyEntry entry = ReadFrequencyEntry(c.typed);
+    EXPECT_EQ(entry.accepted, c.accepted) << c.typed;
+    EXPECT_EQ(entry.shown, c.shown) << c.typed;
+    EXPECT_EQ(entry.stored(), c.stored) << c.typed;
+  }
 
   // Every frequency of the band is stored exactly as the radio gives it back.
   for (int khz = 137000; khz <= 174000; khz += 25) {
@@ -135,14 +131,10 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
   chosen.statusIconItem = 2;
   chosen.shared.scramblerItem = 0;
   chosen.shared.txEnable = chosen.shared.lowPower = chosen.shared.powUp = true;
-  const ChannelRecord r = GroupFormRecord(shown, chosen);
-  EXPECT_EQ(r.position, 16);
-  EXPECT_EQ(r.duplex, 3);
-  EXPECT_EQ(r.statusNo, 1);
-  EXPECT_EQ(r.statusIcon, 2);
-  EXPECT_EQ(r.scramble, 0);
-  EXPECT_TRUE(r.txEnabled && r.lowPower && r.powerUp);
-  EXPECT_EQ(r.displayRight, "note");
+  EXPECT_EQ(GroupFormRecord(shown, chosen),
+            (ChannelRecord{.position = 16, .enabled = true, .lowPower = true, .powerUp = true,
+                           .duplex = 3, .txEnabled = true, .displayRight = "note",
+                           .statusIcon = 2, .statusNo = 1}));
 
   // The template's status number asks the box to keep its item; with none it is "None".
   EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).statusNo, 0);

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 namespace tpw {
 namespace {
+
+using test::Bytes;
 
 TEST(Bits, SingleBits) {
   EXPECT_EQ(TestBit(0x80, 7), 1);
@@ -40,16 +44,14 @@ TEST(Bits, TwoBitFields) {
 TEST(Words, BigEndian) {
   MemoryImage image;
   WriteWordBE(image, 0x087, 30);
-  EXPECT_EQ(image.at(0x087), 0x00);
-  EXPECT_EQ(image.at(0x088), 0x1E);
+  EXPECT_EQ(Bytes(image, 0x087, 2), (std::vector<int>{0x00, 0x1E}));
   EXPECT_EQ(image.word(0x087), 30);
   WriteWordBE(image, 0x087, -1);
   EXPECT_EQ(image.word(0x087), 0xFFFF);
   WriteWordBE(image, 0x087, 65535);
   EXPECT_EQ(image.word(0x087), 0xFFFF);
   WriteWordBE(image, 0x087, 301);
-  EXPECT_EQ(image.at(0x087), 0x01);
-  EXPECT_EQ(image.at(0x088), 0x2D);
+  EXPECT_EQ(Bytes(image, 0x087, 2), (std::vector<int>{0x01, 0x2D}));
 }
 
 TEST(Frequencies, DecodeReadsTheHexDigitsAsADecimalText) {
@@ -106,12 +108,9 @@ TEST(Characters, TheEncoderAcceptsPunctuationTheDecoderDrops) {
 
   MemoryImage image;
   EncodeText(image, 0x541, "7", 2);
-  EXPECT_EQ(image.at(0x541), '7');
-  EXPECT_EQ(image.at(0x542), ' ');
+  EXPECT_EQ(Bytes(image, 0x541, 2), (std::vector<int>{'7', ' '}));
   EncodeText(image, 0x541, "-5X", 2);
-  EXPECT_EQ(image.at(0x541), '-');
-  EXPECT_EQ(image.at(0x542), '5');
-  EXPECT_EQ(image.at(0x543), 0xFF);  // cut to the width
+  EXPECT_EQ(Bytes(image, 0x541, 3), (std::vector<int>{'-', '5', 0xFF}));  // cut to the width
   EXPECT_EQ(DecodeText(image, 0x541, 2), "5");
   EncodeText(image, 0x541, "#", 2);
   EXPECT_EQ(image.at(0x541), 0xFF);
@@ -121,16 +120,11 @@ TEST(Characters, TheEncoderAcceptsPunctuationTheDecoderDrops) {
 TEST(Digits, AtisCodes) {
   MemoryImage image;
   EncodeDigits(image, 0x282, "3660000001");
-  EXPECT_EQ(image.at(0x282), 0x36);
-  EXPECT_EQ(image.at(0x283), 0x60);
-  EXPECT_EQ(image.at(0x284), 0x00);
-  EXPECT_EQ(image.at(0x285), 0x00);
-  EXPECT_EQ(image.at(0x286), 0x01);
+  EXPECT_EQ(Bytes(image, 0x282, 5), (std::vector<int>{0x36, 0x60, 0x00, 0x00, 0x01}));
   EXPECT_EQ(DecodeDigits(image, 0x282), "3660000001");
 
   EncodeDigits(image, 0x282, "12345");
-  const std::uint8_t five[] = {0x12, 0x34, 0x5F, 0xFF, 0xFF};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(image.at(0x282 + i), five[i]);
+  EXPECT_EQ(Bytes(image, 0x282, 5), (std::vector<int>{0x12, 0x34, 0x5F, 0xFF, 0xFF}));
   EXPECT_EQ(DecodeDigits(image, 0x282), "12345");
 
   EncodeDigits(image, 0x282, "   ");

@@ -4,19 +4,13 @@
 
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
+#include "support/test_support.h"
 
 namespace tpw {
 namespace {
 
-void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes) {
-  for (int b : bytes) image.set(address++, static_cast<std::uint8_t>(b));
-}
-
-std::vector<int> Bytes(const MemoryImage& image, int address, int count) {
-  std::vector<int> bytes;
-  for (int i = 0; i < count; ++i) bytes.push_back(image.at(address + i));
-  return bytes;
-}
+using test::Bytes;
+using test::Fill;
 
 TEST(DecodeImage, EnableBitmapIsARecordCount) {
   MemoryImage image;
@@ -72,20 +66,16 @@ TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {
 
   Fill(image, 0x300, {16, 0x9D, 17, 0x7E, 120, 0x00, 18, 0x00});
   DecodeImage(image, model, true);
-  EXPECT_EQ(model.CHUSA[0].position, 16);
-  EXPECT_EQ(model.CHUSA[0].duplex, 2);
-  EXPECT_TRUE(model.CHUSA[0].txEnabled);
-  EXPECT_TRUE(model.CHUSA[0].lowPower);
-  EXPECT_FALSE(model.CHUSA[0].powerUp);
-  EXPECT_EQ(model.CHUSA[0].statusIcon, 3);
-  EXPECT_EQ(model.CHUSA[0].statusNo, 1);
-  EXPECT_EQ(model.CHUSA[1].duplex, 1);
-  EXPECT_FALSE(model.CHUSA[1].powerUp);  // mode 3: high power
-  EXPECT_FALSE(model.CHUSA[1].lowPower);
-  EXPECT_EQ(model.CHUSA[1].statusIcon, 3);
-  EXPECT_EQ(model.CHUSA[1].statusNo, 2);
-  EXPECT_EQ(model.CHUSA[2].position, 0);  // slot 2 holds 120: records from 2 keep defaults
-  EXPECT_EQ(model.CHUSA[3].position, 0);
+  EXPECT_EQ(model.CHUSA[0], (ChannelRecord{.position = 16, .enabled = true, .lowPower = true,
+                                           .duplex = 2, .txEnabled = true, .scanMemory = true,
+                                           .statusIcon = 3, .statusNo = 1}));
+  // Power mode 3 is high power.
+  EXPECT_EQ(model.CHUSA[1], (ChannelRecord{.position = 17, .enabled = true, .duplex = 1,
+                                           .txEnabled = true, .scanMemory = true,
+                                           .statusIcon = 3, .statusNo = 2}));
+  // Slot 2 holds 120: the records from 2 on keep their defaults.
+  EXPECT_EQ(model.CHUSA[2], (ChannelRecord{.enabled = true, .scanMemory = true}));
+  EXPECT_EQ(model.CHUSA[3], model.CHUSA[2]);
 }
 
 TEST(DecodeImage, SixteenByteRecords) {
@@ -96,23 +86,12 @@ TEST(DecodeImage, SixteenByteRecords) {
   SettingsModel model;
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHEXP.size(), 2);
-  const ChannelRecord& first = model.CHEXP[0];
-  EXPECT_TRUE(first.txEnabled);
-  EXPECT_TRUE(first.powerUp);
-  EXPECT_FALSE(first.lowPower);
-  EXPECT_TRUE(first.inUsaGroup);
-  EXPECT_FALSE(first.inIntGroup);
-  EXPECT_FALSE(first.inRegionGroup);
-  EXPECT_EQ(first.displayLeft, "A");
-  EXPECT_DOUBLE_EQ(first.rxFrequency, 156.025);
-  EXPECT_EQ(first.txFrequency, 0);
-  const ChannelRecord& second = model.CHEXP[1];
-  EXPECT_FALSE(second.txEnabled);
-  EXPECT_TRUE(second.lowPower);
-  EXPECT_FALSE(second.inUsaGroup);
-  EXPECT_EQ(second.displayLeft, " 7");
-  EXPECT_EQ(second.rxFrequency, 0);
-  EXPECT_DOUBLE_EQ(second.txFrequency, 160.625);
+  EXPECT_EQ(model.CHEXP[0], (ChannelRecord{.enabled = true, .powerUp = true, .txEnabled = true,
+                                           .scanMemory = true, .displayLeft = "A",
+                                           .rxFrequency = 156.025,
+                                           .inUsaGroup = true}));
+  EXPECT_EQ(model.CHEXP[1], (ChannelRecord{.enabled = true, .lowPower = true, .scanMemory = true,
+                                           .displayLeft = " 7", .txFrequency = 160.625}));
 }
 
 TEST(DecodeImage, WeatherListAndHeader) {
@@ -133,25 +112,13 @@ TEST(DecodeImage, WeatherListAndHeader) {
   EXPECT_FALSE(model.CHWX[0].enabled);
   EXPECT_EQ(model.CHEXP.size(), 1);
   EXPECT_EQ(model.CHRG.size(), 1);
-  EXPECT_TRUE(model.groups[0].usable);
-  EXPECT_FALSE(model.groups[1].usable);
-  EXPECT_TRUE(model.groups[2].usable);
-  EXPECT_FALSE(model.groups[3].usable);
-  EXPECT_EQ(model.groups[0].priorityChannel, 5);
-  EXPECT_EQ(model.groups[1].priorityChannel, 65535);
-  EXPECT_EQ(model.groups[3].priorityChannel, 42);
-  EXPECT_EQ(model.groups[2].label, "NL");
-  EXPECT_EQ(model.groups[3].label, "EXP");
-  EXPECT_EQ(model.common.txPowerDisplay, 2);
-  EXPECT_EQ(model.common.weatherAlert, 3);
-  EXPECT_FALSE(model.common.scan);
-  EXPECT_FALSE(model.common.pttScanClear);
-  EXPECT_EQ(model.common.resumeTime, 4);
-  EXPECT_TRUE(model.common.dualWatch);
-  EXPECT_EQ(model.common.modeSelect, 1);
-  EXPECT_EQ(model.atis.groups, (std::array<bool, 4>{false, true, false, true}));
-  EXPECT_EQ(model.atis.mode, 1);
-  EXPECT_EQ(model.atis.code, "1234567890");
+  EXPECT_EQ(model.groups[0], (ChannelGroup{true, 5, "USA"}));
+  EXPECT_EQ(model.groups[1], (ChannelGroup{false, 65535, "INT"}));
+  EXPECT_EQ(model.groups[2], (ChannelGroup{true, 65535, "NL"}));
+  EXPECT_EQ(model.groups[3], (ChannelGroup{false, 42, "EXP"}));  // EXP has no priority word
+  EXPECT_EQ(model.common, (CommonSetup{.txPowerDisplay = 2, .resumeTime = 4, .weatherAlert = 3,
+                                       .dualWatch = true, .modeSelect = 1}));
+  EXPECT_EQ(model.atis, (AtisSetup{{false, true, false, true}, "1234567890", 1}));
 
   image.set(0x0A0, 0xFF);
   DecodeHeader(image, model);
@@ -218,10 +185,8 @@ TEST(WeatherList, EncodesTenBitsAndKeepsTheRest) {
   model.CHWX[0].enabled = false;  // WX01 unticked
   model.CHWX[9].scanMemory = true;
   EncodeImage(model, image, true);
-  EXPECT_EQ(image.at(0x160), 0x7F);
-  EXPECT_EQ(image.at(0x161), 0xC0 | 0x2A);
-  EXPECT_EQ(image.at(0x1E0), 0x00);
-  EXPECT_EQ(image.at(0x1E1), 0x40 | 0x3F);
+  EXPECT_EQ(Bytes(image, 0x160, 2), (std::vector<int>{0x7F, 0xC0 | 0x2A}));
+  EXPECT_EQ(Bytes(image, 0x1E0, 2), (std::vector<int>{0x00, 0x40 | 0x3F}));
   // Programmed and read back, the list is the same: the other nine channels stay.
   SettingsModel back;
   DecodeImage(image, back, true);
@@ -231,8 +196,7 @@ TEST(WeatherList, EncodesTenBitsAndKeepsTheRest) {
   model.CHWX = DefaultWeatherList();
   while (model.CHWX.size() > 5) model.CHWX.erase(model.CHWX.size() - 1);
   EncodeImage(model, image, true);
-  EXPECT_EQ(image.at(0x160), 0xF8);
-  EXPECT_EQ(image.at(0x161), 0x00 | 0x2A);
+  EXPECT_EQ(Bytes(image, 0x160, 2), (std::vector<int>{0xF8, 0x00 | 0x2A}));
 
   // Without weather channels neither bitmap is touched.
   Fill(image, 0x160, {0x12, 0x34});
@@ -245,15 +209,12 @@ TEST(EncodeImage, ListsBitmapsAndEmptySlots) {
   SettingsModel model;
   for (int i = 0; i < 3; ++i) model.CHRG.append({.enabled = true, .scanMemory = i == 1});
   EncodeImage(model, image, true);
-  EXPECT_EQ(image.at(0x166), 0xE0);
-  EXPECT_EQ(image.at(0x167), 0x00);
-  EXPECT_EQ(image.at(0x1E6), 0x40);
+  EXPECT_EQ(Bytes(image, 0x162, 6), (std::vector<int>{0, 0, 0, 0, 0xE0, 0x00}));
+  EXPECT_EQ(Bytes(image, 0x1E2, 5), (std::vector<int>{0, 0, 0, 0, 0x40}));
+  EXPECT_EQ(Bytes(image, 0x100, 12), std::vector<int>(12, 0));
   EXPECT_TRUE(image.allFF(0x540 + 3 * 16, 9 * 16));
-  for (int a = 0x162; a < 0x166; ++a) EXPECT_EQ(image.at(a), 0x00);
-  for (int a = 0x1E2; a < 0x1E6; ++a) EXPECT_EQ(image.at(a), 0x00);
   EXPECT_TRUE(image.allFF(0x600, 30 * 16));
   EXPECT_TRUE(image.allFF(0x300, 3 * 192));
-  for (int a = 0x100; a < 0x10C; ++a) EXPECT_EQ(image.at(a), 0x00);
 }
 
 TEST(EncodeImage, TwoByteRecords) {
@@ -274,11 +235,7 @@ TEST(EncodeImage, TwoByteRecords) {
                       .txEnabled = true,
                       .scanMemory = true});
   EncodeImage(model, image, true);
-  EXPECT_EQ(image.at(0x3C0), 16);
-  EXPECT_EQ(image.at(0x3C1), 0x90 | 0x04 | 0x02);
-  EXPECT_EQ(image.at(0x3C2), 20);
-  EXPECT_EQ(image.at(0x3C3), 0x30);
-  EXPECT_EQ(image.at(0x3C5), 0x20);
+  EXPECT_EQ(Bytes(image, 0x3C0, 6), (std::vector<int>{16, 0x90 | 0x04 | 0x02, 20, 0x30, 21, 0x20}));
   // The disabled record ends the list for the next decode but keeps its slot.
   EXPECT_EQ(image.at(0x120), 0xA0);
   EXPECT_EQ(image.at(0x1A0), 0x20);
@@ -302,9 +259,8 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
                      .inIntGroup = false,
                      .inRegionGroup = true});
   EncodeImage(model, image, true);
-  const std::uint8_t expected[16] = {0xF4, '7',  ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
-                                     0x80, 0x00, 1,   2,    3,    4,    5,    6};
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(image.at(0x540 + i), expected[i]) << i;
+  EXPECT_EQ(Bytes(image, 0x540, 16), (std::vector<int>{0xF4, '7', ' ', 0xFF, 0x61, 0x40, 0x00,
+                                                      0x56, 0x80, 0x00, 1, 2, 3, 4, 5, 6}));
 }
 
 TEST(EncodeImage, LeavesTheModelAsItWas) {
@@ -355,15 +311,9 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
   EXPECT_EQ(image.word(0x23C), 0xFFFF);
   EXPECT_EQ(image.word(0x25C), 12);
   EXPECT_EQ(image.at(0x08D), 1);
-  EXPECT_EQ(image.at(0x091), 0xFF);
-  EXPECT_EQ(image.at(0x094), 0xFF);  // 300 does not fit: the byte stays as it was
-  EXPECT_EQ(image.at(0x093), 1);
-  EXPECT_EQ(image.at(0x095), 1);
-  EXPECT_EQ(image.at(0x096), 1);
-  EXPECT_EQ(image.at(0x090), 2);
-  EXPECT_EQ(image.at(0x280), 0x9A);
-  EXPECT_EQ(image.at(0x281), 1);
-  EXPECT_EQ(image.at(0x284), 0x5F);
+  // Resume time 300 does not fit: its byte (0x094) stays as it was.
+  EXPECT_EQ(Bytes(image, 0x090, 7), (std::vector<int>{2, 0xFF, 0xFF, 1, 0xFF, 1, 1}));
+  EXPECT_EQ(Bytes(image, 0x280, 5), (std::vector<int>{0x9A, 1, 0x12, 0x34, 0x5F}));
 }
 
 }  // namespace

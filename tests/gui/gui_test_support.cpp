@@ -1,6 +1,11 @@
 #include "gui_test_support.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "link/memory_line.h"
 
@@ -134,6 +139,68 @@ QString SpokenName(QWidget* control) {
   }
   if (face->role() == QAccessible::ComboBox) return {};
   return face->text(QAccessible::Name).trimmed();
+}
+
+namespace {
+
+QWidget* NamedControl(QWidget& window, const QString& name) {
+  const qsizetype open = name.indexOf(QLatin1Char('['));
+  const QByteArray object = name.left(open).toLatin1();
+  const int index = open < 0 ? -1 : name.mid(open + 1).chopped(1).toInt();
+  return RequiredControl<QWidget>(window, object.constData(), index);
+}
+
+QStringList NamesWhere(QWidget& window, const QStringList& names,
+                       const std::function<bool(QWidget*)>& holds) {
+  QStringList found;
+  for (const QString& name : names) {
+    if (holds(NamedControl(window, name))) found << name;
+  }
+  return found;
+}
+
+}  // namespace
+
+QStringList Members(const char* name, int count) {
+  QStringList names;
+  for (int i = 0; i < count; ++i) names << QStringLiteral("%1[%2]").arg(QLatin1String(name)).arg(i);
+  return names;
+}
+
+QStringList VisibleOf(QWidget& window, const QStringList& names) {
+  return NamesWhere(window, names, [](QWidget* w) { return w->isVisible(); });
+}
+
+QStringList EnabledOf(QWidget& window, const QStringList& names) {
+  return NamesWhere(window, names, [](QWidget* w) { return w->isEnabled(); });
+}
+
+QStringList CheckedOf(QWidget& window, const QStringList& names) {
+  return NamesWhere(window, names, [](QWidget* w) {
+    const auto* button = qobject_cast<QAbstractButton*>(w);
+    return button != nullptr && button->isChecked();
+  });
+}
+
+QStringList TextsOf(QWidget& window, const QStringList& names) {
+  QStringList texts;
+  for (const QString& name : names) {
+    QWidget* w = NamedControl(window, name);
+    if (const auto* list = qobject_cast<QComboBox*>(w)) {
+      texts << list->currentText();
+    } else if (const auto* box = qobject_cast<QLineEdit*>(w)) {
+      texts << box->text();
+    } else if (const auto* label = qobject_cast<QLabel*>(w)) {
+      texts << label->text();
+    } else if (const auto* button = qobject_cast<QAbstractButton*>(w)) {
+      texts << button->text();
+    } else if (const auto* frame = qobject_cast<QGroupBox*>(w)) {
+      texts << frame->title();
+    } else {
+      texts << QStringLiteral("(no text: %1)").arg(name);
+    }
+  }
+  return texts;
 }
 
 QString TextOf(const QTreeWidgetItem* item) {

@@ -144,6 +144,17 @@ QString SpokenName(QWidget* control);
 QString TextOf(const QTreeWidgetItem* item);
 QString CellText(const QTableWidget& grid, int row, int column);
 
+// A whole form at once, for one comparison instead of one per control. Each name is an
+// objectName, "name[i]" for the member i of a control array: the names of the controls that
+// are visible, enabled or ticked, and the text each shows (a list's entry, a box's or a
+// label's text, a button's caption, a frame's title).
+QStringList VisibleOf(QWidget& window, const QStringList& names);
+QStringList EnabledOf(QWidget& window, const QStringList& names);
+QStringList CheckedOf(QWidget& window, const QStringList& names);
+QStringList TextsOf(QWidget& window, const QStringList& names);
+// The names of a control array's first count members: "name[0]", "name[1]", ...
+QStringList Members(const char* name, int count);
+
 // The control of a window with that objectName and, for a member of a control array, index;
 // a missing control ends the suite with its name rather than a crash further on.
 template <typename T = QWidget>

@@ -27,10 +27,6 @@ using gui::TransferDialog;
 
 namespace {
 
-void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes) {
-  for (int b : bytes) image.set(address++, static_cast<std::uint8_t>(b));
-}
-
 // A UK template as a radio holds it: USA, INT and UK usable, three USA and two INT channels
 // (no others),
 // USA's priority channel 16, INT's a record it does not have; scan on, resume 3 s, watch off
@@ -159,56 +155,36 @@ class SetupPanelsTest : public QObject {
     QVERIFY(!f->ws().flags.DataChanged);
     select("Common");
     QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
-    // Usable groups and priority channels.
-    QStringList captions;
-    for (int g = 0; g < 4; ++g) {
-      captions << box("chkUsable", g)->text();
-      QCOMPARE(box("chkUsable", g)->isChecked(), g < 3);
-      QCOMPARE(AccessiblyChecked(box("chkUsable", g)), g < 3);
-    }
-    QCOMPARE(captions, QStringList({"USA", "INT", "UK", "EXP"}));
-    QCOMPARE(control<QLabel>("lblPri")->text(), QString("Priority CH"));
-    QCOMPARE(control<QLabel>("lblUsablePri", 2)->text(), QString("CAN"));
+    // Usable groups and priority channels; the EXP group has none.
+    const QStringList usable = Members("chkUsable", 4);
+    QCOMPARE(TextsOf(window(), usable), QStringList({"USA", "INT", "UK", "EXP"}));
+    QCOMPARE(CheckedOf(window(), usable), usable.mid(0, 3));
+    for (int g = 0; g < 4; ++g) QCOMPARE(AccessiblyChecked(box("chkUsable", g)), g < 3);
+    QCOMPARE(TextsOf(window(), {"lblPri", "lblUsablePri[2]", "cmbUsablePri[0]", "cmbUsablePri[1]"}),
+             QStringList({"Priority CH", "CAN", "16", "09"}));
     QCOMPARE(Items(list("cmbUsablePri", 0)), QStringList({"06", "16", "72"}));
-    QCOMPARE(list("cmbUsablePri", 0)->currentText(), QString("16"));
     QCOMPARE(Items(list("cmbUsablePri", 1)), QStringList({"09", "16"}));
-    QCOMPARE(list("cmbUsablePri", 1)->currentText(), QString("09"));
     QVERIFY(Items(list("cmbUsablePri", 2)).isEmpty());
-    QVERIFY(!list("cmbUsablePri", 3)->isVisible());  // the EXP group has no priority channel
     // The common setup.
-    const std::pair<const char*, const char*> shown[] = {
-        {"cmbCommonScan", "On"},  {"cmbCommonResume", "3Sec"},   {"cmbCommonPTTSCAN", "Off"},
-        {"cmbCommonDWTW", "Off"}, {"cmbCommonModeSelect", "TW"}, {"cmbCommonWeater", "Off"}};
-    for (const auto& [name, text] : shown) QCOMPARE(list(name)->currentText(), QString(text));
+    QCOMPARE(TextsOf(window(), {"cmbCommonScan", "cmbCommonResume", "cmbCommonPTTSCAN",
+                                "cmbCommonDWTW", "cmbCommonModeSelect", "cmbCommonWeater"}),
+             QStringList({"On", "3Sec", "Off", "Off", "TW", "Off"}));
     QCOMPARE(Items(list("cmbCommonWeater")),
              QStringList({"Off", "On Wx", "On Scan", "Wx and Scan"}));
-    QVERIFY(!control<QWidget>("pictCommonWeater")->isVisible());
-    QVERIFY(!list("cmbCommonDual")->isVisible());
+    QCOMPARE(VisibleOf(window(), {"cmbUsablePri[3]", "pictCommonWeater", "cmbCommonDual"}),
+             QStringList());
     QCOMPARE(list("cmbCommonDual")->count(), 2);
     // ATIS.
-    QCOMPARE(control<QGroupBox>("pictATIS_2")->title(), QString("ATIS Function"));
-    QStringList atisBoxes;
-    for (int i = 0; i < 3; ++i) atisBoxes << box("chkATISChGroup", i)->text();
-    QCOMPARE(atisBoxes, QStringList({"USA", "INT", "UK"}));
-    QVERIFY(box("chkATISChGroup", 0)->isChecked());
-    QVERIFY(!box("chkATISChGroup", 1)->isChecked());
-    QVERIFY(box("chkATISChGroup", 2)->isChecked());
-    QVERIFY(!box("chkATISChGroup", 3)->isVisible());
-    QCOMPARE(list("cmbAtisMode")->currentText(), QString("Normal"));
-    QCOMPARE(code()->text(), QString());
-    QVERIFY(code()->isEnabled());
-    QVERIFY(control<QLabel>("lblATISCode")->isEnabled());
-    QCOMPARE(control<QLineEdit>("txtACount")->text(), QString("2"));
-    QCOMPARE(control<QPushButton>("cmdAtisClear")->text(), QString("ATIS Clear"));
-
-    // Every control the user can reach has a name for assistive tools.
-    for (QWidget* w : control<QWidget>("pictCommon")->findChildren<QWidget*>()) {
-      const bool controlKind = qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w) ||
-                               qobject_cast<QLineEdit*>(w) || qobject_cast<QPushButton*>(w);
-      if (controlKind && w->isVisible() && w->focusPolicy() != Qt::NoFocus) {
-        QVERIFY2(!SpokenName(w).trimmed().isEmpty(), qPrintable(w->objectName()));
-      }
-    }
+    const QStringList atisGroups = Members("chkATISChGroup", 4);
+    QCOMPARE(TextsOf(window(), atisGroups.mid(0, 3)), QStringList({"USA", "INT", "UK"}));
+    QCOMPARE(CheckedOf(window(), atisGroups), QStringList({atisGroups[0], atisGroups[2]}));
+    QCOMPARE(VisibleOf(window(), atisGroups), atisGroups.mid(0, 3));
+    QCOMPARE(TextsOf(window(),
+                     {"pictATIS_2", "cmbAtisMode", "txtATIScode", "txtACount", "cmdAtisClear"}),
+             QStringList({"ATIS Function", "Normal", "", "2", "ATIS Clear"}));
+    QCOMPARE(EnabledOf(window(), {"txtATIScode", "lblATISCode"}),
+             QStringList({"txtATIScode", "lblATISCode"}));
+    // Names for assistive tools (the accessibility audit checks that every control has one).
     QCOMPARE(SpokenName(list("cmbCommonResume")), QString("Resume Time"));
     QCOMPARE(SpokenName(code()), QString("ATIS Code"));
     QCOMPARE(SpokenName(list("cmbUsablePri", 1)), QString("INT"));
@@ -254,32 +230,28 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(lines.size(), 3);
     auto* watchLine = control<ConnectorLine>("linDwtw");
     const QColor on = watchLine->palette().color(QPalette::Active, QPalette::WindowText);
-    QVERIFY(!list("cmbCommonModeSelect")->isEnabled());  // DW/TW is off
-    QVERIFY(!control<QLabel>("lblCommonModeSelect")->isEnabled());
+    const QStringList mode = {"cmbCommonModeSelect", "lblCommonModeSelect"};
+    const QStringList scanControls = {"cmbCommonResume", "cmbCommonPTTSCAN", "lblCommonResume",
+                                      "lblCommonPTTSCAN"};
+    QCOMPARE(EnabledOf(window(), mode), QStringList());  // DW/TW is off
     QVERIFY(watchLine->colour() != on);
 
     f->ws().flags.DataChanged = false;
     Choose(list("cmbCommonScan"), "Off");
     QVERIFY(!f->ws().model.common.scan);
     QVERIFY(f->ws().flags.DataChanged);
-    for (const char* name : {"cmbCommonResume", "cmbCommonPTTSCAN"}) {
-      QVERIFY2(!list(name)->isEnabled(), name);
-    }
-    for (const char* name : {"lblCommonResume", "lblCommonPTTSCAN"}) {
-      QVERIFY2(!control<QLabel>(name)->isEnabled(), name);
-    }
+    QCOMPARE(EnabledOf(window(), scanControls), QStringList());
     for (ConnectorLine* line : lines) QVERIFY(line->colour() != on);
     QCOMPARE(list("cmbCommonResume")->currentText(), QString("3Sec"));
     QCOMPARE(f->ws().model.common.resumeTime, 3);
     Choose(list("cmbCommonScan"), "On");
-    QVERIFY(list("cmbCommonResume")->isEnabled());
-    QVERIFY(list("cmbCommonPTTSCAN")->isEnabled());
+    QCOMPARE(EnabledOf(window(), scanControls), scanControls);
     QCOMPARE(list("cmbCommonResume")->currentText(), QString("3Sec"));
     for (ConnectorLine* line : lines) QCOMPARE(line->colour(), on);
 
     Choose(list("cmbCommonDWTW"), "On");
     QVERIFY(f->ws().model.common.dualWatch);
-    QVERIFY(list("cmbCommonModeSelect")->isEnabled());
+    QCOMPARE(EnabledOf(window(), mode), mode);
     QCOMPARE(watchLine->colour(), on);
     Choose(list("cmbCommonModeSelect"), "DW");
     Choose(list("cmbCommonResume"), "5Sec");
@@ -318,20 +290,18 @@ class SetupPanelsTest : public QObject {
              QStringList({"General", "Common Setup", "Programmable Channel", "Group1(USA)",
                           "Group3(UK)", "RG Channel", "Weather"}));
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
-    QVERIFY(!list("cmbUsablePri", 1)->isEnabled());
-    QVERIFY(!control<QLabel>("lblUsablePri", 1)->isEnabled());
-    QVERIFY(!box("chkATISChGroup", 1)->isEnabled());
+    QCOMPARE(EnabledOf(window(), {"cmbUsablePri[1]", "lblUsablePri[1]", "chkATISChGroup[1]",
+                                  "txtATIScode"}),
+             QStringList({"txtATIScode"}));
     QCOMPARE(f->ws().model.groups[1].priorityChannel, 1);  // the priority stays
-    QVERIFY(code()->isEnabled());
 
     box("chkUsable", 3)->click();
     QVERIFY(TreeTexts(editor().tree()).contains("EXP Channel(EXP)"));
     for (int g : {0, 2, 3}) {
       if (box("chkUsable", g)->isChecked()) box("chkUsable", g)->click();
     }
-    for (int i = 0; i < 4; ++i) QVERIFY(!box("chkATISChGroup", i)->isEnabled());
-    QVERIFY(!code()->isEnabled());
-    QVERIFY(!control<QLabel>("lblATISCode")->isEnabled());
+    QCOMPARE(EnabledOf(window(), Members("chkATISChGroup", 4) << "txtATIScode" << "lblATISCode"),
+             QStringList());
     // The ATIS groups themselves are kept.
     QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, false, true, false}));
 
@@ -528,12 +498,11 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictD"));
     QCOMPARE(control<QLabel>("lblWX", 0)->text(), QString("WX01[162.550MHz]"));
     QCOMPARE(control<QLabel>("lblWX", 9)->text(), QString("WX10[163.275MHz]"));
-    for (int k = 0; k < 10; ++k) {
-      QVERIFY(box("chkDEnable", k)->isChecked());
-      QVERIFY(AccessiblyChecked(box("chkDEnable", k)));
-      QVERIFY(box("chkDScan", k)->isEnabled());
-      QVERIFY(!box("chkDScan", k)->isChecked());
-    }
+    const QStringList enables = Members("chkDEnable", 10);
+    const QStringList scans = Members("chkDScan", 10);
+    QCOMPARE(CheckedOf(window(), enables + scans), enables);
+    QCOMPARE(EnabledOf(window(), scans), scans);
+    for (int k = 0; k < 10; ++k) QVERIFY(AccessiblyChecked(box("chkDEnable", k)));
     QCOMPARE(SpokenName(box("chkDScan", 2)), QString("WX03[162.475MHz] Scan"));
 
     // The box with the focus shows ">" and the hint of its column.
@@ -556,22 +525,17 @@ class SetupPanelsTest : public QObject {
     // Five records: the other rows are empty and take no click.
     while (f->ws().model.CHWX.size() > 5) f->ws().model.CHWX.erase(f->ws().model.CHWX.size() - 1);
     editor().refreshCurrentNode();
-    for (int k = 5; k < 10; ++k) {
-      QVERIFY(!box("chkDEnable", k)->isEnabled());
-      QVERIFY(!box("chkDEnable", k)->isChecked());
-      QVERIFY(!box("chkDScan", k)->isEnabled());
-      box("chkDEnable", k)->click();
-    }
+    for (int k = 5; k < 10; ++k) box("chkDEnable", k)->click();
     QCOMPARE(f->ws().model.CHWX.size(), 5);
-    QVERIFY(box("chkDEnable", 4)->isEnabled());
+    QCOMPARE(EnabledOf(window(), enables + scans),
+             enables.mid(0, 5) + QStringList({scans[0], scans[1], scans[3], scans[4]}));
+    QCOMPARE(CheckedOf(window(), enables), QStringList({enables[0], enables[1], enables[3],
+                                                        enables[4]}));
     // No records: every row is empty.
     f->ws().model.CHWX.clear();
     editor().refreshCurrentNode();
-    for (int k = 0; k < 10; ++k) {
-      QVERIFY(!box("chkDEnable", k)->isEnabled());
-      QVERIFY(!box("chkDEnable", k)->isChecked());
-      QVERIFY(!box("chkDScan", k)->isChecked());
-    }
+    QCOMPARE(EnabledOf(window(), enables), QStringList());
+    QCOMPARE(CheckedOf(window(), enables + scans), QStringList());
     QVERIFY(f->ws().model.CHWX.isEmpty());
   }
 

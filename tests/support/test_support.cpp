@@ -137,4 +137,14 @@ std::string ImageAsString(const MemoryImage& image) {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
+void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes) {
+  for (int b : bytes) image.set(address++, static_cast<std::uint8_t>(b));
+}
+
+std::vector<int> Bytes(const MemoryImage& image, int address, int count) {
+  std::vector<int> bytes;
+  for (int i = 0; i < count; ++i) bytes.push_back(image.at(address + i));
+  return bytes;
+}
+
 }  // namespace tpw::test

@@ -4,6 +4,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,10 @@ std::string ReadBytes(const std::filesystem::path& path);
 // A valid QZ815 image (model words 301 at both ends) with the given region byte.
 MemoryImage ValidImage(std::uint8_t region = 0xFF);
 std::string ImageAsString(const MemoryImage& image);
+// Writes bytes into an image from an address on, and reads count of them back, so that a run
+// of bytes is set and compared at once.
+void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes);
+std::vector<int> Bytes(const MemoryImage& image, int address, int count);
 // A valid image that also carries the product code "TR381K": what a radio holds.
 MemoryImage ValidRadioImage(std::uint8_t region = 0xFF);
 // The image with lists no longer than a radio holds (ten weather channels, no RG and no EXP
