@@ -19,11 +19,15 @@ TEST(ChannelForm, FrequencyAcceptance) {
     const char* shown;
     double stored;
   } cases[] = {
-      {"156.05", true, "156.0500", 156.05},   {"156.06", false, "156.0600", 0},
-      {"136.975", false, "136.9750", 0},      {"174.025", false, "174.0250", 0},
-      {"137", true, "137.0000", 137},         {"174", true, "174.0000", 174},
-      {"", true, "---.----", 0},              {"---.----", false, "---.----", 0},
-      {"156.0.5", false, "156.0000", 0},
+      {"156.05", true, "156.0500", 156.05},
+      {"156.06", false, "156.0600", 0},
+      {"136.975", false, "136.9750", 0},
+      {"174.025", false, "174.0250", 0},
+      {"137", true, "137.0000", 137},
+      {"174", true, "174.0000", 174},
+      {"", true, "---.----", 0},
+      {"---.----", false, "---.----", 0},
+      {"156.0.5", true, "156.0000", 156},
   };
   for (const auto& c : cases) {
     const FrequencyEntry entry = ReadFrequencyEntry(c.typed);
@@ -131,10 +135,15 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
   chosen.statusIconItem = 2;
   chosen.shared.scramblerItem = 0;
   chosen.shared.txEnable = chosen.shared.lowPower = chosen.shared.powUp = true;
-  EXPECT_EQ(GroupFormRecord(shown, chosen),
-            (ChannelRecord{.position = 16, .enabled = true, .lowPower = true, .powerUp = true,
-                           .duplex = 3, .txEnabled = true, .displayRight = "note",
-                           .statusIcon = 2, .statusNo = 1}));
+  EXPECT_EQ(GroupFormRecord(shown, chosen), (ChannelRecord{.position = 16,
+                                                           .enabled = true,
+                                                           .lowPower = true,
+                                                           .powerUp = true,
+                                                           .duplex = 3,
+                                                           .txEnabled = true,
+                                                           .displayRight = "note",
+                                                           .statusIcon = 2,
+                                                           .statusNo = 1}));
 
   // The template's status number asks the box to keep its item; with none it is "None".
   EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).statusNo, 0);

@@ -66,13 +66,22 @@ TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {
 
   Fill(image, 0x300, {16, 0x9D, 17, 0x7E, 120, 0x00, 18, 0x00});
   DecodeImage(image, model, true);
-  EXPECT_EQ(model.CHUSA[0], (ChannelRecord{.position = 16, .enabled = true, .lowPower = true,
-                                           .duplex = 2, .txEnabled = true, .scanMemory = true,
-                                           .statusIcon = 3, .statusNo = 1}));
+  EXPECT_EQ(model.CHUSA[0], (ChannelRecord{.position = 16,
+                                           .enabled = true,
+                                           .lowPower = true,
+                                           .duplex = 2,
+                                           .txEnabled = true,
+                                           .scanMemory = true,
+                                           .statusIcon = 3,
+                                           .statusNo = 1}));
   // Power mode 3 is high power.
-  EXPECT_EQ(model.CHUSA[1], (ChannelRecord{.position = 17, .enabled = true, .duplex = 1,
-                                           .txEnabled = true, .scanMemory = true,
-                                           .statusIcon = 3, .statusNo = 2}));
+  EXPECT_EQ(model.CHUSA[1], (ChannelRecord{.position = 17,
+                                           .enabled = true,
+                                           .duplex = 1,
+                                           .txEnabled = true,
+                                           .scanMemory = true,
+                                           .statusIcon = 3,
+                                           .statusNo = 2}));
   // Slot 2 holds 120: the records from 2 on keep their defaults.
   EXPECT_EQ(model.CHUSA[2], (ChannelRecord{.enabled = true, .scanMemory = true}));
   EXPECT_EQ(model.CHUSA[3], model.CHUSA[2]);
@@ -86,12 +95,18 @@ TEST(DecodeImage, SixteenByteRecords) {
   SettingsModel model;
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHEXP.size(), 2);
-  EXPECT_EQ(model.CHEXP[0], (ChannelRecord{.enabled = true, .powerUp = true, .txEnabled = true,
-                                           .scanMemory = true, .displayLeft = "A",
+  EXPECT_EQ(model.CHEXP[0], (ChannelRecord{.enabled = true,
+                                           .powerUp = true,
+                                           .txEnabled = true,
+                                           .scanMemory = true,
+                                           .displayLeft = "A",
                                            .rxFrequency = 156.025,
                                            .inUsaGroup = true}));
-  EXPECT_EQ(model.CHEXP[1], (ChannelRecord{.enabled = true, .lowPower = true, .scanMemory = true,
-                                           .displayLeft = " 7", .txFrequency = 160.625}));
+  EXPECT_EQ(model.CHEXP[1], (ChannelRecord{.enabled = true,
+                                           .lowPower = true,
+                                           .scanMemory = true,
+                                           .displayLeft = " 7",
+                                           .txFrequency = 160.625}));
 }
 
 TEST(DecodeImage, WeatherListAndHeader) {
@@ -116,8 +131,11 @@ TEST(DecodeImage, WeatherListAndHeader) {
   EXPECT_EQ(model.groups[1], (ChannelGroup{false, 65535, "INT"}));
   EXPECT_EQ(model.groups[2], (ChannelGroup{true, 65535, "NL"}));
   EXPECT_EQ(model.groups[3], (ChannelGroup{false, 42, "EXP"}));  // EXP has no priority word
-  EXPECT_EQ(model.common, (CommonSetup{.txPowerDisplay = 2, .resumeTime = 4, .weatherAlert = 3,
-                                       .dualWatch = true, .modeSelect = 1}));
+  EXPECT_EQ(model.common, (CommonSetup{.txPowerDisplay = 2,
+                                       .resumeTime = 4,
+                                       .weatherAlert = 3,
+                                       .dualWatch = true,
+                                       .modeSelect = 1}));
   EXPECT_EQ(model.atis, (AtisSetup{{false, true, false, true}, "1234567890", 1}));
 
   image.set(0x0A0, 0xFF);
@@ -259,8 +277,8 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
                      .inIntGroup = false,
                      .inRegionGroup = true});
   EncodeImage(model, image, true);
-  EXPECT_EQ(Bytes(image, 0x540, 16), (std::vector<int>{0xF4, '7', ' ', 0xFF, 0x61, 0x40, 0x00,
-                                                      0x56, 0x80, 0x00, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Bytes(image, 0x540, 16), (std::vector<int>{0xF4, '7', ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
+                                                       0x80, 0x00, 1, 2, 3, 4, 5, 6}));
 }
 
 TEST(EncodeImage, LeavesTheModelAsItWas) {

@@ -1,7 +1,7 @@
 #include "gui_test_support.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>

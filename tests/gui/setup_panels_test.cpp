@@ -290,8 +290,8 @@ class SetupPanelsTest : public QObject {
              QStringList({"General", "Common Setup", "Programmable Channel", "Group1(USA)",
                           "Group3(UK)", "RG Channel", "Weather"}));
     QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
-    QCOMPARE(EnabledOf(window(), {"cmbUsablePri[1]", "lblUsablePri[1]", "chkATISChGroup[1]",
-                                  "txtATIScode"}),
+    QCOMPARE(EnabledOf(window(),
+                       {"cmbUsablePri[1]", "lblUsablePri[1]", "chkATISChGroup[1]", "txtATIScode"}),
              QStringList({"txtATIScode"}));
     QCOMPARE(f->ws().model.groups[1].priorityChannel, 1);  // the priority stays
 
@@ -300,7 +300,8 @@ class SetupPanelsTest : public QObject {
     for (int g : {0, 2, 3}) {
       if (box("chkUsable", g)->isChecked()) box("chkUsable", g)->click();
     }
-    QCOMPARE(EnabledOf(window(), Members("chkATISChGroup", 4) << "txtATIScode" << "lblATISCode"),
+    QCOMPARE(EnabledOf(window(), Members("chkATISChGroup", 4) << "txtATIScode"
+                                                              << "lblATISCode"),
              QStringList());
     // The ATIS groups themselves are kept.
     QCOMPARE(f->ws().model.atis.groups, (std::array<bool, 4>{true, false, true, false}));
@@ -529,8 +530,8 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(f->ws().model.CHWX.size(), 5);
     QCOMPARE(EnabledOf(window(), enables + scans),
              enables.mid(0, 5) + QStringList({scans[0], scans[1], scans[3], scans[4]}));
-    QCOMPARE(CheckedOf(window(), enables), QStringList({enables[0], enables[1], enables[3],
-                                                        enables[4]}));
+    QCOMPARE(CheckedOf(window(), enables),
+             QStringList({enables[0], enables[1], enables[3], enables[4]}));
     // No records: every row is empty.
     f->ws().model.CHWX.clear();
     editor().refreshCurrentNode();
