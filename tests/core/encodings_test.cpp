@@ -135,6 +135,9 @@ TEST(Digits, AtisCodes) {
   EXPECT_EQ(image.at(0x283), 0xF4);
   EXPECT_EQ(DecodeDigits(image, 0x282), "12");
   EXPECT_EQ(image.at(0x287), 0xFF);  // never beyond the five bytes
+  // A radio's code ends at its first nibble that is no digit, A to F alike.
+  test::Fill(image, 0x282, {0x12, 0xA4, 0x56, 0x78, 0x90});
+  EXPECT_EQ(DecodeDigits(image, 0x282), "12");
 }
 
 TEST(Numbers, RoundHalfEven) {

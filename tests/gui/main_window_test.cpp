@@ -47,28 +47,10 @@ class MainWindowTest : public QObject {
     for (QAction* a : f->window->menuBar()->actions()) bar << a->text();
     QCOMPARE(bar, QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
     // The eight recent files (hidden while unused) and their separator stand above Exit.
-    QCOMPARE(Captions(m.file), QStringList({"&New",
-                                            "&Open",
-                                            "Compare With &File...",
-                                            "-",
-                                            "&Save",
-                                            "Save &As...",
-                                            "Save As &Default",
-                                            "-",
-                                            "&Print",
-                                            "Print Pre&view",
-                                            "P&rint to File",
-                                            "-",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "-",
-                                            "E&xit"}));
+    QCOMPARE(Captions(m.file).join('|'),
+             "&New|&Open|Compare With &File...|-|&Save|Save &As...|"
+             "Save As &Default|-|&Print|Print Pre&view|"
+             "P&rint to File|-|||||||||-|E&xit");
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
     QCOMPARE(Captions(m.transfer),
@@ -85,12 +67,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(ports[15]->property("index").toInt(), 15);
     QCOMPARE(action("mnuOptionsSerialPort")->text(), QString("&SerialPort"));
     QCOMPARE(action("mnuOptionsHexdump")->text(), QString("Hexdump"));
-    for (const char* name :
-         {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint",
-          "mnuFilePrintToFile", "mnuFileExit", "mnuTransferProgram", "mnuTransferRead",
-          "mnuHelpContents", "mnuHelpAbout", "mnuEditModel"}) {
-      QVERIFY2(!FindActions(*f->window, name).isEmpty(), name);
+    // The items keep their names, which scripts and the accessibility tools know them by.
+    QStringList names;
+    for (QAction* a : m.file->actions() + m.transfer->actions() + m.help->actions()) {
+      if (!a->isSeparator() && a->isVisible()) names << a->objectName();
     }
+    QCOMPARE(names.join(' '),
+             "mnuFileNew mnuFileOpen mnuFileCompare mnuFileSave mnuFileSaveAs "
+             "mnuFilePrint mnuFilePrintPreview mnuFilePrintToFile mnuFileExit "
+             "mnuTransferProgram mnuTransferRead mnuTransferCompare "
+             "mnuHelpContents mnuHelpBackups mnuHelpDiagnostics mnuHelpAbout");
+    QCOMPARE(m.editModel->objectName(), QString("mnuEditModel"));
   }
 
   void toolbarButtonsRunTheirMenuCommandsOnlyWhileEnabled() {
