@@ -217,34 +217,29 @@ TEST(DataFileParse, ReaderEdgeCases) {
                 "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
   ASSERT_EQ(OpenDataFile(t.ctx, dir / "edge.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
-  EXPECT_FALSE(m.groups[0].usable);
-  EXPECT_TRUE(m.groups[3].usable);
-  EXPECT_EQ(m.groups[1].priorityChannel, 2);  // 2.5 rounds to the even 2
-  EXPECT_EQ(m.groups[0].priorityChannel, before.groups[0].priorityChannel);
-  EXPECT_FALSE(m.common.scan);
-  EXPECT_EQ(m.common.resumeTime, 2);
-  EXPECT_EQ(m.common.weatherAlert, before.common.weatherAlert);
+  ChannelGroups groups = before.groups;
+  groups[0].usable = false;
+  groups[3].usable = true;
+  groups[1].priorityChannel = 2;  // 2.5 rounds to the even 2
+  EXPECT_EQ(m.groups, groups);
+  CommonSetup common = before.common;
+  common.scan = false;
+  common.resumeTime = 2;  // "abc" keeps the weather alert
+  EXPECT_EQ(m.common, common);
   // The indented header ends CHUSA1 and its keys are skipped, so CHUSA ends after one record.
   ASSERT_EQ(m.CHUSA.size(), 1);
-  EXPECT_EQ(m.CHUSA[0].position, 5);
-  EXPECT_EQ(m.CHUSA[0].duplex, 2);
-  EXPECT_TRUE(m.CHUSA[0].enabled);
-  EXPECT_FALSE(m.CHUSA[0].txEnabled);
+  EXPECT_EQ(m.CHUSA[0], (ChannelRecord{.position = 5, .enabled = true, .duplex = 2}));
   EXPECT_EQ(m.CHINT.size(), 2);
   EXPECT_TRUE(m.CHCAN.isEmpty());
   ASSERT_EQ(m.CHEXP.size(), 1);
-  EXPECT_EQ(m.CHEXP[0].rxFrequency, 156.5);
-  EXPECT_EQ(m.CHEXP[0].displayLeft, "");
+  EXPECT_EQ(m.CHEXP[0], (ChannelRecord{.enabled = true, .rxFrequency = 156.5}));
   // "yes" is neither a number that rounds to 0 nor a boolean: a record whose Enable stays false.
   ASSERT_EQ(m.CHRG.size(), 1);
   EXPECT_FALSE(m.CHRG[0].enabled);
-  ASSERT_EQ(m.CHWX.size(), WxChannelCount);
-  EXPECT_FALSE(m.CHWX[2].enabled);
-  EXPECT_TRUE(m.CHWX[3].enabled);
-  EXPECT_EQ(m.atis.code, "");
-  EXPECT_EQ((m.atis.groups), (std::array<bool, 4>{false, false, false, true}));
-  EXPECT_EQ(m.atis.mode, before.atis.mode);
-  EXPECT_EQ(m.groups[2].label, "UK");
+  ChannelList weather = DefaultWeatherList();
+  weather[2].enabled = false;
+  EXPECT_EQ(m.CHWX, weather);
+  EXPECT_EQ(m.atis, (AtisSetup{{false, false, false, true}, "", before.atis.mode}));
 }
 
 TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
