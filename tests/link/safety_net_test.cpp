@@ -6,6 +6,7 @@
 #include "files/image_backups.h"
 #include "files/transfer_traces.h"
 #include "image/memory_map.h"
+#include "image/text_values.h"
 #include "link_test_support.h"
 #include "shell/support_report.h"
 
@@ -110,33 +111,54 @@ TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
   }
 }
 
+// A backup of what was read or written that cannot be saved is told after the transfer, which
+// goes on without it.
 TEST_F(SafetyNetTest, ABackupThatCannotBeSavedIsReportedAndTheTransferGoesOn) {
-  SimBench bench(RadioMemory(Uk));
-  bench.usePcImage(RadioMemory(Uk, 0x55));
-  bench.t.files.failing = FaultyFileSystem::Step::RenameToFreeName;
-  bench.t.files.failure = std::make_error_code(std::errc::permission_denied);
-  const TransferResult result = bench.runProtected(TransferMode::Read, net);
-  EXPECT_TRUE(result.done());
-  const fs::path tried = backup("2026-12-07T14-03-22-read-UK.hex");
-  EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{
-                {Icon::Information, "Read from Radio", "Complete!!"},
-                {Icon::Exclamation, "Read from Radio",
-                 "No backup was kept of the data read from the radio; the transfer went on "
-                 "without it.\r\n" +
-                     tried.string() + ": permission denied: you may not write in the folder " +
-                     tried.parent_path().string() + ". Make that folder writable for you."}}));
-  EXPECT_EQ(backups(), std::vector<std::string>{});
-  EXPECT_EQ(bench.t.ws.image.bytes()[0x300], RadioMemory(Uk).bytes()[0x300]);
+  const struct {
+    TransferMode mode;
+    const char* caption;
+    const char* file;
+    const char* content;
+  } cases[] = {
+      {TransferMode::Read, "Read from Radio", "read", "the data read from the radio"},
+      {TransferMode::Program, "Program to Radio", "write", "the data written to the radio"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    SimBench bench(WithAtisCode(RadioMemory(Uk)));
+    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x55)));
+    bench.t.files.failing = FaultyFileSystem::Step::RenameToFreeName;
+    bench.t.files.failure = std::make_error_code(std::errc::permission_denied);
+    EXPECT_TRUE(bench.runProtected(c.mode, net).done());
+    const fs::path tried = backup(std::string("2026-12-07T14-03-22-") + c.file + "-UK.hex");
+    EXPECT_EQ(Boxes(bench.t.prompter),
+              (std::vector<Box>{
+                  {Icon::Information, c.caption, "Complete!!"},
+                  {Icon::Exclamation, c.caption,
+                   "No backup was kept of " + std::string(c.content) +
+                       "; the transfer went on without it.\r\n" + tried.string() +
+                       ": permission denied: you may not write in the folder " +
+                       tried.parent_path().string() + ". Make that folder writable for you."}}));
+    EXPECT_EQ(backups(), std::vector<std::string>{});
+    EXPECT_EQ(bench.t.ws.image.bytes()[0x300], bench.radio.memory().bytes()[0x300]);
+  }
 }
 
+// Without backups only the trace is kept; a write reads the radio whole only when it is asked
+// to read it first.
 TEST_F(SafetyNetTest, NoBackupKeepsNoneButTheTrace) {
-  SimBench bench(RadioMemory(Uk));
-  bench.usePcImage(RadioMemory(Uk, 0x55));
-  net.backups = false;
-  ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).done());
-  EXPECT_FALSE(fs::exists(BackupFolder(userData.path())));
-  EXPECT_TRUE(LatestTransferTrace(userData.path(), BackupTime()).has_value());
+  for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
+    TempDir folder;
+    const SafetyNet withoutBackups{folder.path(), false, false, BackupTime};
+    SimBench bench(WithAtisCode(RadioMemory(Uk)));
+    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x55)));
+    ASSERT_TRUE(bench.runProtected(mode, withoutBackups).done());
+    EXPECT_FALSE(fs::exists(BackupFolder(folder.path())));
+    const auto trace = LatestTransferTrace(folder.path(), BackupTime());
+    ASSERT_TRUE(trace.has_value());
+    EXPECT_EQ(ReadBytes(*trace).find("#CEPRD\\t0300") != std::string::npos,
+              mode == TransferMode::Read);
+  }
 }
 
 // Every transfer leaves its trace, a failed one too; the newest twenty stay.
@@ -181,11 +203,16 @@ TEST_F(SafetyNetTest, DiagnosticsWithoutTheRadiosDataHoldNoAtisCode) {
     TransferMode mode;
     MemoryImage radio;
     std::vector<std::string> code;
+    std::string afterCode;
   } transfers[] = {
-      {TransferMode::Read, WithAtisCode(RadioMemory(Uk)), {"9211234567"}},
+      {TransferMode::Read,
+       WithAtisCode(RadioMemory(Uk)),
+       {"9211234567"},
+       "**********" + HexPad(RadioMemory(Uk).at(addr::AtisCount), 2)},
       {TransferMode::Program,
        WithoutAtisCode(RadioMemory(Uk)),
-       {"#CEPWR\\t0282\\t01\\t92", "#CEPWR\\t0284\\t01\\t23", "#CEPWR\\t0286\\t01\\t67"}},
+       {"#CEPWR\\t0282\\t01\\t92", "#CEPWR\\t0284\\t01\\t23", "#CEPWR\\t0286\\t01\\t67"},
+       "#CEPWR\\t0287\\t01\\t" + HexPad(RadioMemory(Uk).at(addr::AtisCount) + 1, 2)},
   };
   for (const auto& transfer : transfers) {
     SCOPED_TRACE(static_cast<int>(transfer.mode));
@@ -204,6 +231,8 @@ TEST_F(SafetyNetTest, DiagnosticsWithoutTheRadiosDataHoldNoAtisCode) {
       EXPECT_EQ(withheld.find(code), std::string::npos) << withheld;
     }
     EXPECT_NE(withheld.find("\\t**"), std::string::npos) << withheld;
+    // The times programmed, the byte after the code, is no part of it.
+    EXPECT_NE(withheld.find(transfer.afterCode), std::string::npos) << transfer.afterCode;
   }
 }
 
