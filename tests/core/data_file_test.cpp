@@ -362,6 +362,10 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
        [](const SettingsModel& m) { EXPECT_FALSE(m.common.scan); },
        {"line 2: skipped, not a key line.",
         "[Common Setup] SCAN=1 (line 5): the same key comes earlier; ignored."}},
+      {"[Common Setup]\nSCAN=0\n[Common Setup]\nSCAN=1\n",
+       [](const SettingsModel& m) { EXPECT_FALSE(m.common.scan); },
+       {"[Common Setup] (line 3): a section of the same name comes first; its lines are "
+        "ignored."}},
       {"[Common Setup]\nSCAN=maybe\nResume Time=256\n",
        [&full](const SettingsModel& m) { EXPECT_EQ(m.common, full.common); },
        {"[Common Setup] SCAN=maybe (line 2): not 0, 1, True or False; kept as 1.",
