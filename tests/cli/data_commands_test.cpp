@@ -148,6 +148,9 @@ TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
   text.replace(text.find("CHDisplayR=\r\n"), 13, "CHDisplayR=\xE9\"\r\n");
   test::WriteBytes(edited, text);
   const std::string missing = (dir / "missing.dat").string();
+  const std::string oneOther =
+      "diff compares A with one other data set: give the file B, or --port PORT to compare A "
+      "with the radio on that port (see tpw52-cli diff --help).\n";
   struct Case {
     std::string arguments;
     int status;
@@ -173,9 +176,8 @@ TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
       {"diff " + uk + " " + uk + " --json", 0, "[]\n", ""},
       {"diff " + uk + " " + missing, 2, "",
        "FileRead Error!!\n" + missing + ": the file does not exist. Check its name and folder.\n"},
-      {"diff " + uk, 2, "",
-       "diff compares A with one other data set: give the file B, or --port PORT to compare A "
-       "with the radio on that port (see tpw52-cli diff --help).\n"},
+      {"diff " + uk, 2, "", oneOther},
+      {"diff " + uk + " " + uk + " --port /dev/ttyUSB0", 2, "", oneOther},
       {"diff " + uk + " " + (dir / "b.txt").string(), 2, "",
        "Cannot read " + (dir / "b.txt").string() +
            ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give one "

@@ -429,7 +429,8 @@ TEST_F(E2e, BackupsOfReadsAndWritesPutTheRadioBack) {
 
 #ifdef __linux__
 // When the radio is read first, its backup must be saved before anything is written: on a full
-// disk (a small tmpfs, where the test may mount one) the write stops and says why.
+// disk (a small tmpfs, where the test may mount one) the write stops and says why, and a read
+// whose image cannot be saved there fails.
 TEST_F(E2e, AReadFirstWhoseBackupCannotBeSavedWritesNothing) {
   const std::filesystem::path home = dir / "home";
   std::filesystem::create_directories(home);
@@ -455,6 +456,14 @@ TEST_F(E2e, AReadFirstWhoseBackupCannotBeSavedWritesNothing) {
   EXPECT_TRUE(write.err.ends_with("-before-write-BE.hex: the disk is full. Free some space.\n"))
       << write.err;
   EXPECT_EQ(ReadBytes(dir / "log.jsonl").find("#CEPWR"), std::string::npos);
+  // A read whose image cannot be saved on that disk fails, and says so.
+  const std::string out = (home / "out.hex").string();
+  const auto read = RunCommand(CliWithUserData(
+      "read --port " + sim.path() + " --no-backup --base " + file("base.hex") + " --out " + out));
+  EXPECT_EQ(read.status, 1);
+  EXPECT_TRUE(read.err.ends_with("The radio's data were not saved to " + out +
+                                 "; run the command again once that file can be saved.\n"))
+      << read.err;
   EXPECT_EQ(sim.stop(), 0);
   EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
 }

@@ -517,6 +517,9 @@ class ChannelEditTest : public QObject {
     check("chkCTXOnly")->click();
     button("cmdSave")->click();
     QVERIFY(ws().flags.DataChanged);
+    // Low power without power up, as ticked.
+    QCOMPARE(ws().model.CHUSA[1].position, 72);
+    QVERIFY(ws().model.CHUSA[1].lowPower && !ws().model.CHUSA[1].powerUp);
     const SettingsModel saved = ws().model;
 
     const QString path = QString::fromStdString((*dir / "boat.dat").string());
