@@ -214,19 +214,6 @@ class StartupTest : public QObject {
     QVERIFY(!f->ws().flags.DataChanged);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK*", "QZ815_USA", "QZ815_ZZ"}));
-
-    // A file of another model is refused and changes nothing, the document included.
-    const QString other = QString::fromStdString((*dir / "other.dat").string());
-    WriteBytes(other.toStdString(),
-               "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n[CHUSA1]\r\nPosition=9\r\n");
-    f->dialogs.planned << other;
-    f->window->fileOpen();
-    QCOMPARE(LastBox(f->prompter()).text,
-             "ModelType Error !!\r\n" + other.toStdString() +
-                 ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.");
-    QCOMPARE(f->ws().model.CHUSA.size(), 1);
-    QCOMPARE(f->ws().model.CHUSA[0].position, 5);
-    QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
   }
 
   void unloadAsksToSaveAndRecordsTheWindow() {
