@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-l10n-tools qt6-translations-l10n  # lupdate and lrelease; the catalogues of Qt's own texts
   xvfb xauth
   poppler-utils  # pdftotext: the tests read the printed report back from its PDF
   desktop-file-utils appstream dpkg-dev

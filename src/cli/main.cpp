@@ -87,10 +87,14 @@ int main(int argc, char** argv) {
   const std::unique_ptr<QCoreApplication> qt = QtApplication(argc, argv);
   CliSession session;
   session.folders = tpw::LocateProgramFolders();
+  tpw::ProgramTranslations translations;
+  if (!InstallLanguage(argc, argv, session.folders, translations)) return UsageError;
   LoadModelDefinition(session);
   CLI::App app{"Programs the QZ815 marine VHF radio: image files, channel data files, reports.",
                "tpw52-cli"};
   app.require_subcommand(1);
+  app.fallthrough();
+  AddLanguageOption(app);
   app.set_version_flag("--version", std::string("tpw52-cli ") + tpw::ProgramVersion,
                        "Print the version and exit");
   AddHexdumpCommand(app, session);

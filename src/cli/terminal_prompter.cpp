@@ -6,14 +6,17 @@
 #include <ostream>
 #include <string>
 
+#include "adapters/translations/qt_translations.h"
+
 namespace tpw::cli {
 
 namespace {
 
-// The program's texts use CR LF between lines; a terminal wants LF.
+// The program's texts in the user's language; they use CR LF between lines, a terminal wants
+// LF.
 std::string TerminalText(std::string_view text) {
   std::string out;
-  for (char c : text) {
+  for (char c : TranslatedUtf8(text)) {
     if (c != '\r') out += c;
   }
   return out;

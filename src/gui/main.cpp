@@ -11,17 +11,19 @@
 #include "adapters/files/native_file_system.h"
 #include "adapters/folders/qt_program_folders.h"
 #include "adapters/settings/qt_settings_store.h"
+#include "adapters/translations/qt_translations.h"
 #include "files/error_log.h"
 #include "gui/shell/event_loop_host.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/message_box_prompter.h"
 #include "program_info.h"
 #include "shell/command_line.h"
+#include "shell/program_language.h"
 
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO]\n"
+    "Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO] [--lang CODE]\n"
     "The PC programming tool of the QZ815 marine VHF radio: reads the radio's channels and\n"
     "settings over the programming cable, edits them, writes them back, keeps them in channel\n"
     "data files and prints them.\n"
@@ -31,12 +33,19 @@ constexpr const char* kHelp =
     "  /E         low speed: the serial port stays at 19200 baud\n"
     "  /NT        check the echo of every byte sent, for cables that return it\n"
     "  /DEMO      offer a simulated radio as a serial port, to try the program\n"
+    "  --lang CODE  the language of the window: en, de, nl or fr (Options > Language\n"
+    "             remembers one; the system's language otherwise)\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n";
 
-constexpr const char* kNoDesktop =
+constexpr const char* kNoDesktop = QT_TRANSLATE_NOOP(
+    "Startup",
     "tpw52 needs a desktop session to show its window; tpw52-cli does the same work without "
-    "one (see tpw52-cli --help).\n";
+    "one (see tpw52-cli --help).");
+
+// The sentence for a missing desktop in the user's language, made before the window system
+// starts (the toolkit's own complaints come while it starts).
+QByteArray gNoDesktopLine;
 
 // A window system that needs a display, and none named: the toolkit would end the program
 // with its own lines about platform plugins.
@@ -56,7 +65,7 @@ bool NoDisplayForThePlatform() {
 // is named but cannot be reached ends the program the same way.
 void StartUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
   if (type != QtFatalMsg) return;
-  std::fputs(kNoDesktop, stderr);
+  std::fputs(gNoDesktopLine.constData(), stderr);
   std::_Exit(1);
 }
 
@@ -85,10 +94,12 @@ class Application : public QApplication {
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
-      QMessageBox::critical(activeWindow(), QString::fromLatin1(tpw::AppTitle),
-                            QStringLiteral("The computer ran out of memory, and the last command "
-                                           "was not finished.\nSave your data under a new name, "
-                                           "then restart the program."));
+      QMessageBox::critical(
+          activeWindow(), QString::fromLatin1(tpw::AppTitle),
+          QCoreApplication::translate("Startup",
+                                      "The computer ran out of memory, and the last command "
+                                      "was not finished.\nSave your data under a new name, "
+                                      "then restart the program."));
       return false;
     }
   }
@@ -97,6 +108,23 @@ class Application : public QApplication {
 std::filesystem::path DocumentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return (QDir(documents).exists() ? documents : QDir::homePath()).toStdU16String();
+}
+
+// The language of the run and its catalogues: --lang, else Options > Language, else the
+// system's. Settled before the window system starts, with Qt's core application for the
+// program's folders and settings, so that even the missing desktop is told in that language.
+void LoadTranslations(int argc, char** argv, const std::string& asked,
+                      tpw::ProgramTranslations& translations) {
+  const QCoreApplication probe(argc, argv);
+  const tpw::ProgramFolders folders = tpw::LocateProgramFolders();
+  const tpw::QtSettingsStore settings;
+  const std::string language = tpw::ChooseLanguage(
+      asked, tpw::ReadSetting(settings, tpw::setting::Language), tpw::SystemLanguages());
+  if (language == tpw::Languages().front().code || folders.data.empty()) return;
+  if (!translations.load(folders.data, language)) {
+    std::fprintf(stderr, "tpw52: the %s texts are missing (%s); the program speaks English.\n",
+                 language.c_str(), translations.file().string().c_str());
+  }
 }
 
 }  // namespace
@@ -111,13 +139,21 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (asked.language && !tpw::KnownLanguage(*asked.language)) {
+    std::fprintf(stderr, "tpw52: %s\n", tpw::UnknownLanguageMessage(*asked.language).c_str());
+    return 2;
+  }
+  tpw::ProgramTranslations translations;
+  LoadTranslations(argc, argv, asked.language.value_or(std::string()), translations);
+  gNoDesktopLine = translations.translate("Startup", kNoDesktop).toLocal8Bit() + '\n';
   if (NoDisplayForThePlatform()) {
-    std::fputs(kNoDesktop, stderr);
+    std::fputs(gNoDesktopLine.constData(), stderr);
     return 1;
   }
   const QtMessageHandler standardMessages = qInstallMessageHandler(StartUpMessages);
   Application app(argc, argv);
   qInstallMessageHandler(standardMessages);
+  translations.install();
   QApplication::setApplicationVersion(QString::fromLatin1(tpw::ProgramVersion));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(tpw::DesktopId));
   QApplication::setWindowIcon(ProgramIcon());

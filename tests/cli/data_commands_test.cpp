@@ -98,6 +98,13 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
               "The region is unmatched.\nDo you want to change the region?\n-> refused\n");
     EXPECT_FALSE(std::filesystem::exists(out));
   }
+  // In German the question is the catalogue's; a language without a catalogue is refused.
+  EXPECT_EQ(RunCommand(Cli("--lang de convert " + uk + " " + out)).err,
+            "Die Region passt nicht.\nMöchten Sie die Region wechseln?\n-> refused\n");
+  const auto klingon = RunCommand(Cli("convert " + uk + " " + out + " --lang tlh"));
+  EXPECT_EQ(klingon.status, 2);
+  EXPECT_EQ(klingon.err,
+            "tpw52-cli: --lang tlh: there is no such language; choose one of en, de, nl, fr.\n");
   const auto accepted = RunCommand(Cli("convert " + uk + " " + out + " --yes"));
   EXPECT_EQ(accepted.status, 0);
   const std::string converted = test::ReadBytes(out);

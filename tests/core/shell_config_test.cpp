@@ -3,8 +3,10 @@
 
 #include "files/ini_file.h"
 #include "files/settings_store.h"
+#include "image/translatable.h"
 #include "shell/command_line.h"
 #include "shell/model_definition.h"
+#include "shell/program_language.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -42,6 +44,46 @@ TEST(CommandLine, StartArgumentsKeepFilePathsApartFromSwitches) {
   EXPECT_EQ(ParseCommandLine(start.switches), (CommandLineFlags{true, true, true}));
   EXPECT_TRUE(SplitStartArguments({"-h"}).help);
   EXPECT_EQ(SplitStartArguments({}).dataFile, "");
+  // --lang takes the next argument, which is then neither a file nor a switch.
+  const StartArguments german = SplitStartArguments({"--lang", "/d", "--lang=fr", "/e"});
+  EXPECT_EQ(german.language, "fr");
+  EXPECT_EQ(german.switches, std::vector<std::string>{"/e"});
+  EXPECT_EQ(SplitStartArguments({"/d", "--lang"}).language, "");
+  EXPECT_EQ(SplitStartArguments({"/d"}).language, std::nullopt);
+}
+
+// The language of a run: --lang, else Options > Language, else the system's first language
+// with a catalogue; English when none fits (the C locale asks for none).
+TEST(ProgramLanguage, ChosenInOrder) {
+  struct Case {
+    const char* asked;
+    const char* remembered;
+    std::vector<std::string> system;
+    const char* chosen;
+  };
+  const Case cases[] = {
+      {"de", "nl", {"fr-FR"}, "de"},
+      {"", "nl", {"fr-FR"}, "nl"},
+      {"", "", {"es-ES", "fr-BE"}, "fr"},
+      {"", "", {"de_AT.UTF-8"}, "de"},
+      {"", "", {}, "en"},
+      {"", "xx", {"es"}, "en"},
+      {"NL", "", {}, "nl"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChooseLanguage(c.asked, c.remembered, c.system), c.chosen) << c.asked << c.remembered;
+  }
+  EXPECT_EQ(KnownLanguage("es"), std::nullopt);
+  EXPECT_EQ(UnknownLanguageMessage("es"),
+            "--lang es: there is no such language; choose one of en, de, nl, fr.");
+}
+
+// A template takes its names by number, each as often as it asks for it; a placeholder
+// without a name stays as it is.
+TEST(ProgramLanguage, TemplatesAreFilledByNumber) {
+  EXPECT_EQ(Fill("%2 on %1, and %1 again; 100%", {"COM1", "the radio"}),
+            "the radio on COM1, and COM1 again; 100%");
+  EXPECT_EQ(Fill("%1 and %3", {"a"}), "a and %3");
 }
 
 TEST(IniValue, ReadRules) {

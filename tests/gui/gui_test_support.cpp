@@ -212,4 +212,39 @@ QString CellText(const QTableWidget& grid, int row, int column) {
   return cell != nullptr ? cell->text() : QStringLiteral("(none)");
 }
 
+namespace {
+
+QPalette PaletteOf(QColor window, QColor text, QColor base, QColor button, QColor highlight,
+                   QColor disabled) {
+  QPalette palette;
+  palette.setColor(QPalette::Window, window);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Base, base);
+  palette.setColor(QPalette::AlternateBase, button);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Button, button);
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::Highlight, highlight);
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::ToolTipBase, base);
+  palette.setColor(QPalette::ToolTipText, text);
+  palette.setColor(QPalette::PlaceholderText, disabled);
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Disabled, role, disabled);
+  }
+  return palette;
+}
+
+}  // namespace
+
+QPalette DarkPalette() {
+  return PaletteOf(QColor(0x2b, 0x2b, 0x2b), QColor(0xe6, 0xe6, 0xe6), QColor(0x1e, 0x1e, 0x1e),
+                   QColor(0x3a, 0x3a, 0x3a), QColor(0x3d, 0x7a, 0xd6), QColor(0x80, 0x80, 0x80));
+}
+
+QPalette HighContrastPalette() {
+  return PaletteOf(Qt::black, Qt::white, Qt::black, QColor(0x20, 0x20, 0x20),
+                   QColor(0x00, 0x00, 0xc0), QColor(0xa0, 0xa0, 0xa0));
+}
+
 }  // namespace tpw::test

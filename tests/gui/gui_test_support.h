@@ -165,6 +165,11 @@ T* RequiredControl(QWidget& window, const char* name, int index = -1) {
   qFatal("no control %s(%d)", name, index);
 }
 
+// A dark palette, as a desktop's dark theme sets it, and a high-contrast one (white on black),
+// for Fusion: what is drawn by hand must read in both.
+QPalette DarkPalette();
+QPalette HighContrastPalette();
+
 // Runs action on the next modal dialog of type T once it is open (from within its exec()).
 template <typename T>
 void WhenModalOpens(std::function<void(T*)> action) {

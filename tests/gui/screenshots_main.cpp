@@ -1,13 +1,18 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
 // the window as it starts (at its smallest size) with the data shipped beside the program, two
 // channel lists with a channel of each open in the edit panel, the Common Setup and Weather pages,
-// a read from the demo radio in progress and the report window.
+// a read from the demo radio in progress and the report window. With a variant it renders the
+// Common Setup page and the channel panel only, in German ("de") or under a dark or a
+// high-contrast palette ("dark", "contrast"), named with the variant ("common-setup-de.png");
+// any other variant names the pictures only ("scale2", run with QT_SCALE_FACTOR=2).
 //
-// Usage: tpw52-screenshots <folder>
+// Usage: tpw52-screenshots <folder> [de|dark|contrast|scale2]
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QStyleFactory>
 
+#include "adapters/translations/qt_translations.h"
 #include "gui/about/about_box.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui/link/transfer_dialog.h"
@@ -82,14 +87,37 @@ void ShootComparison(test::GuiFixture& f, const QDir& folder) {
 
 }  // namespace
 
+// The Common Setup page and a channel in the edit panel, named with the variant.
+int ShootVariant(gui::MainWindow& window, const QDir& folder, const QString& variant) {
+  window.resize(760, 520);
+  window.show();
+  window.editor().selectNodeByKey(QStringLiteral("Common"));
+  Save(window, folder, QStringLiteral("common-setup-") + variant);
+  window.editor().selectNodeByKey(QStringLiteral("PU"));
+  EditRow(window, 15);
+  Save(window, folder, QStringLiteral("channel-edit-") + variant);
+  return 0;
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   QDir().mkpath(folder.path());
+  const QString variant = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  ProgramTranslations translations;
+  if (variant == QStringLiteral("de")) {
+    if (!translations.load(QCoreApplication::applicationDirPath().toStdString(), "de")) return 1;
+    translations.install();
+  } else if (variant == QStringLiteral("dark") || variant == QStringLiteral("contrast")) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(variant == QStringLiteral("dark") ? test::DarkPalette()
+                                                               : test::HighContrastPalette());
+  }
   test::GuiFixture f(QCoreApplication::applicationDirPath().toStdString(), true);
   f.settings.write("IniFilePath", "IniFileName_1", "QZ815_USA");
   gui::MainWindow& window = *f.window;
   if (!window.load()) return 1;
+  if (!variant.isEmpty()) return ShootVariant(window, folder, variant);
   // The window as it opens, at its smallest size; the other views with a little more room.
   window.resize(gui::MainWindowMinimum);
   window.show();

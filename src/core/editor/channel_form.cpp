@@ -7,6 +7,7 @@
 #include "image/display_text.h"
 #include "image/encodings.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -17,7 +18,7 @@ constexpr int kLastBaseChannel = 99;
 constexpr int kScramblerBit = 4;
 constexpr int kScramblerCodeMask = 3;
 constexpr int kScramblerOff = 0;
-constexpr int kNoStatus = 0;  // "None"
+constexpr int kNoStatus = 0;  // TPW_TEXT("Editor", "None")
 
 OptionList BuildBaseChannelOptions() {
   std::vector<OptionEntry> entries;
@@ -65,12 +66,12 @@ const OptionList& BaseChannelOptions() {
 
 const OptionList& DuplexOptions() {
   static const OptionList options = {
-      {"TX_SIMP", 0}, {"RX_SIMP", 1}, {"DUPLEX", 2}, {"Reverse DUP", 3}};
+      {"TX_SIMP", 0}, {"RX_SIMP", 1}, {"DUPLEX", 2}, {TPW_TEXT("Editor", "Reverse DUP"), 3}};
   return options;
 }
 
 const OptionList& StatusNoOptions() {
-  static const OptionList options = {{"None", 0}, {"10", 1}, {"20", 2}};
+  static const OptionList options = {{TPW_TEXT("Editor", "None"), 0}, {"10", 1}, {"20", 2}};
   return options;
 }
 
@@ -80,7 +81,8 @@ const OptionList& StatusIconOptions() {
 }
 
 const OptionList& ScramblerOptions() {
-  static const OptionList options = {{"Off", 0}, {"0", 4}, {"1", 5}, {"2", 6}, {"3", 7}};
+  static const OptionList options = {
+      {TPW_TEXT("Editor", "Off"), 0}, {"0", 4}, {"1", 5}, {"2", 6}, {"3", 7}};
   return options;
 }
 

@@ -9,6 +9,7 @@
 
 #include "editor/option_list.h"
 #include "image/settings_model.h"
+#include "image/translatable.h"
 
 // The rules of the channel edit panel: the record NEW starts from, the option lists of its
 // list boxes, which boxes are enabled, the frequencies and names the boxes accept, and the
@@ -132,15 +133,17 @@ enum class MissingEntry { None, Name, RxFrequency };
 MissingEntry FreeFormMissing(std::string_view rxText, std::string_view name);
 
 // The titles of a refused frequency.
-inline constexpr const char* RxFrequencyTitle = "Rx frequency";
-inline constexpr const char* TxFrequencyTitle = "Tx frequency";
+inline constexpr const char* RxFrequencyTitle = TPW_TEXT("Editor", "Rx frequency");
+inline constexpr const char* TxFrequencyTitle = TPW_TEXT("Editor", "Tx frequency");
 
 // The one-line hints of the panel's own controls; its check and list boxes show the toggle
 // and selection hints of every panel.
-inline constexpr std::string_view DisplayNameHint = "Indispensable 2 figures.";
-inline constexpr std::string_view RxFrequencyHint = "Rx frequency";
-inline constexpr std::string_view TxFrequencyHint = "Tx frequency";
-inline constexpr std::string_view SaveHint = "SAVE: write this channel into the list.";
-inline constexpr std::string_view CancelHint = "CANCEL: back to the list without writing.";
+inline constexpr std::string_view DisplayNameHint = TPW_TEXT("Editor", "Indispensable 2 figures.");
+inline constexpr std::string_view RxFrequencyHint = TPW_TEXT("Editor", "Rx frequency");
+inline constexpr std::string_view TxFrequencyHint = TPW_TEXT("Editor", "Tx frequency");
+inline constexpr std::string_view SaveHint =
+    TPW_TEXT("Editor", "SAVE: write this channel into the list.");
+inline constexpr std::string_view CancelHint =
+    TPW_TEXT("Editor", "CANCEL: back to the list without writing.");
 
 }  // namespace tpw

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "image/settings_model.h"
+#include "image/translatable.h"
 #include "session/prompter.h"
 #include "session/workspace.h"
 
@@ -24,7 +25,7 @@ struct ListEditResult {
   ChangeReport change;  // empty unless the list changed
 };
 
-inline constexpr const char* DeleteQuestion = "Are you sure ?";
+inline constexpr const char* DeleteQuestion = TPW_TEXT("Messages", "Are you sure ?");
 
 // The current row NEW or EDIT opens the panel with: the index of the record; -1 for NEW on an
 // empty list (SAVE puts the record at its start); nothing when the index names no record, as
@@ -39,8 +40,8 @@ ListEditResult InsertChannel(Workspace& ws, ListId list, const ChannelRecord& re
 // the record is the same.
 ListEditResult OverwriteChannel(Workspace& ws, ListId list, const ChannelRecord& record,
                                 int currentRow);
-// Asks "Are you sure ?" and removes the record at index; the records after it move up:
-// "Delete channel 16".
+// Asks TPW_TEXT("Messages", "Are you sure ?") and removes the record at index; the records after it
+// move up: "Delete channel 16".
 ListEditResult DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int index);
 
 }  // namespace tpw

@@ -2,42 +2,52 @@
 
 #include <array>
 #include <stdexcept>
+#include "image/translatable.h"
 
 namespace tpw {
 
 namespace {
 
 const std::array<CommonOptionBox, 8>& Boxes() {
-  static const OptionList offOn = {{"Off", 0}, {"On", 1}};
+  static const OptionList offOn = {{TPW_TEXT("Editor", "Off"), 0}, {TPW_TEXT("Editor", "On"), 1}};
   static const std::array<CommonOptionBox, 8> boxes = {{
       {CommonOption::Scan, "cmbCommonScan", "SCAN", "lblCommonScan", offOn, "SCAN"},
       {CommonOption::ResumeTime,
        "cmbCommonResume",
-       "Resume Time",
+       TPW_TEXT("Editor", "Resume Time"),
        "lblCommonResume",
-       {{"Off", 0}, {"1Sec", 1}, {"2Sec", 2}, {"3Sec", 3}, {"4Sec", 4}, {"5Sec", 5}},
+       {{TPW_TEXT("Editor", "Off"), 0},
+        {TPW_TEXT("Editor", "1Sec"), 1},
+        {TPW_TEXT("Editor", "2Sec"), 2},
+        {TPW_TEXT("Editor", "3Sec"), 3},
+        {TPW_TEXT("Editor", "4Sec"), 4},
+        {TPW_TEXT("Editor", "5Sec"), 5}},
        "Resume Time"},
-      {CommonOption::PttScanClear, "cmbCommonPTTSCAN", "PTT SCAN Clear", "lblCommonPTTSCAN", offOn,
-       "PTT SCAN Clear"},
+      {CommonOption::PttScanClear, "cmbCommonPTTSCAN", TPW_TEXT("Editor", "PTT SCAN Clear"),
+       "lblCommonPTTSCAN", offOn, "PTT SCAN Clear"},
       {CommonOption::DwTw, "cmbCommonDWTW", "DW/TW", "lblCommonDWTW", offOn, "DW/TW"},
       {CommonOption::ModeSelect,
        "cmbCommonModeSelect",
-       "Mode Select",
+       TPW_TEXT("Editor", "Mode Select"),
        "lblCommonModeSelect",
        {{"DW", 0}, {"TW", 1}},
        "Mode Select"},
       {CommonOption::WeatherAlert,
        "cmbCommonWeater",
-       "Weather Alert",
+       TPW_TEXT("Editor", "Weather Alert"),
        "lblCommonWeater",
-       {{"Off", 0}, {"On Wx", 1}, {"On Scan", 2}, {"Wx and Scan", 3}},
+       {{TPW_TEXT("Editor", "Off"), 0},
+        {TPW_TEXT("Editor", "On Wx"), 1},
+        {TPW_TEXT("Editor", "On Scan"), 2},
+        {TPW_TEXT("Editor", "Wx and Scan"), 3}},
        "Weater"},
-      {CommonOption::DualWatch, "cmbCommonDual", "Dual Watch", "lblCommonDual", offOn},
+      {CommonOption::DualWatch, "cmbCommonDual", TPW_TEXT("Editor", "Dual Watch"), "lblCommonDual",
+       offOn},
       {CommonOption::AtisMode,
        "cmbAtisMode",
-       "ATIS Mode",
+       TPW_TEXT("Editor", "ATIS Mode"),
        "lblAtisMode",
-       {{"Normal", 0}, {"Special", 1}},
+       {{TPW_TEXT("Editor", "Normal"), 0}, {TPW_TEXT("Editor", "Special"), 1}},
        "Atis Mode"},
   }};
   return boxes;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "image/settings_model.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -26,11 +27,16 @@ struct EditorState {
 
 // The one-line hints of the status bar.
 inline constexpr std::string_view TreeHint =
-    "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
-inline constexpr std::string_view GridHint = "[Double click],[Enter]:Jump the Setting screen.";
-inline constexpr std::string_view SelectionHint = "[Up]/[Down]:Change of a Selection item.";
-inline constexpr std::string_view ToggleHint = "[Space]:An effective and invalid change.";
-inline constexpr std::string_view AtisCodeHint = "Numeric Only. Indispensable 10 figures.";
-inline constexpr std::string_view WeatherEnableHint = "Select[x]Enable/[]Disable.";
+    TPW_TEXT("Editor", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+inline constexpr std::string_view GridHint =
+    TPW_TEXT("Editor", "[Double click],[Enter]:Jump the Setting screen.");
+inline constexpr std::string_view SelectionHint =
+    TPW_TEXT("Editor", "[Up]/[Down]:Change of a Selection item.");
+inline constexpr std::string_view ToggleHint =
+    TPW_TEXT("Editor", "[Space]:An effective and invalid change.");
+inline constexpr std::string_view AtisCodeHint =
+    TPW_TEXT("Editor", "Numeric Only. Indispensable 10 figures.");
+inline constexpr std::string_view WeatherEnableHint =
+    TPW_TEXT("Editor", "Select[x]Enable/[]Disable.");
 
 }  // namespace tpw

@@ -1,6 +1,7 @@
 #include "editor/navigation_tree.h"
 
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -24,9 +25,12 @@ struct ListNode {
   int group;
 };
 constexpr ListNode kListNodes[] = {
-    {ListId::CHUSA, "PU", "Group1", 0},  {ListId::CHINT, "PI", "Group2", 1},
-    {ListId::CHCAN, "PC", "Group3", 2},  {ListId::CHRG, "PR", "RG Channel", -1},
-    {ListId::CHWX, "PW", "Weather", -1}, {ListId::CHEXP, "EXPCHANNEL", "EXP Channel", 3},
+    {ListId::CHUSA, "PU", TPW_TEXT("Editor", "Group1"), 0},
+    {ListId::CHINT, "PI", TPW_TEXT("Editor", "Group2"), 1},
+    {ListId::CHCAN, "PC", TPW_TEXT("Editor", "Group3"), 2},
+    {ListId::CHRG, "PR", TPW_TEXT("Editor", "RG Channel"), -1},
+    {ListId::CHWX, "PW", TPW_TEXT("Editor", "Weather"), -1},
+    {ListId::CHEXP, "EXPCHANNEL", TPW_TEXT("Editor", "EXP Channel"), 3},
 };
 
 const ListNode& ListNodeOf(ListId list) {
@@ -56,9 +60,9 @@ std::optional<NodeView> ViewOfProgramChild(const std::string& key) {
 
 NavigationTree BuildTree(const SettingsModel& model, bool wxSupported) {
   NavigationTree tree;
-  const int general = AddNode(tree, "General", "General", 0);
-  AddNode(tree, "Common", "Common Setup", general);
-  const int program = AddNode(tree, "Program", "Programmable Channel", 0);
+  const int general = AddNode(tree, "General", TPW_TEXT("Editor", "General"), 0);
+  AddNode(tree, "Common", TPW_TEXT("Editor", "Common Setup"), general);
+  const int program = AddNode(tree, "Program", TPW_TEXT("Editor", "Programmable Channel"), 0);
   for (const ListNode& node : kListNodes) {
     if (node.list == ListId::CHEXP) continue;  // a root of its own
     if (node.group >= 0 && !Usable(model, node.group)) continue;

@@ -47,6 +47,8 @@ inline constexpr SettingKey MainHeight{"Settings", "MainHeight", nullptr};
 inline constexpr SettingKey ComNum{"ComPath", "ComNum", "1"};
 // Options > Read Radio Before Programming.
 inline constexpr SettingKey ReadFirst{"Settings", "ReadFirst", "0"};
+// Options > Language: a language code, or nothing for the system's language.
+inline constexpr SettingKey Language{"Settings", "Language", nullptr};
 inline constexpr const char* DestinationSection = "IniFilePath";
 }  // namespace setting
 

@@ -29,11 +29,8 @@ bool IsPlausibleAtisCode(std::string_view code) {
 }
 
 std::string ImplausibleAtisCodeText(std::string_view code) {
-  return "The ATIS code " + std::string(code) +
-         " does not look like one: an ATIS code begins with 9, followed by the country code "
-         "(" +
-         std::to_string(FirstAtisCountry) + " to " + std::to_string(LastAtisCountry) +
-         ") of the boat's country.";
+  return Fill(ImplausibleAtisCodeTemplate,
+              {code, std::to_string(FirstAtisCountry), std::to_string(LastAtisCountry)});
 }
 
 }  // namespace tpw

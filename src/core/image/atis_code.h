@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "image/translatable.h"
 
 // The ATIS code as the radio holds it: ten decimal digits, or none at all. The ATIS panel and
 // the channel data file both accept a code by this one rule.
@@ -27,5 +28,9 @@ bool IsPlausibleAtisCode(std::string_view code);
 
 // Why a code is not plausible, as a sentence for the user.
 std::string ImplausibleAtisCodeText(std::string_view code);
+inline constexpr const char* ImplausibleAtisCodeTemplate =
+    TPW_TEXT("Messages",
+             "The ATIS code %1 does not look like one: an ATIS code begins with 9, followed by "
+             "the country code (%2 to %3) of the boat's country.");
 
 }  // namespace tpw

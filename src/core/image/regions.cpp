@@ -3,6 +3,7 @@
 #include <array>
 
 #include "image/memory_map.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -38,9 +39,7 @@ RegionMatch CompareRegions(int first, int second) {
 }
 
 std::string NeverMixedAdvice(int wanted) {
-  const std::string name = RegionName(wanted);
-  return "the USA region is never mixed with another. Choose the region " + name +
-         " first (the Region menu, or --destination " + name + " on the command line)";
+  return Fill(NeverMixedAdviceTemplate, {RegionName(wanted)});
 }
 
 }  // namespace tpw

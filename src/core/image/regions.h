@@ -3,6 +3,7 @@
 #include <string>
 
 #include "image/memory_image.h"
+#include "image/translatable.h"
 
 // The radio's region (image byte 0x0A0): 0 INTL, 1 UK, 2 BE, 3 NL, 4 SW, 5 GRMN, any other
 // value the USA.
@@ -27,5 +28,9 @@ RegionMatch CompareRegions(int first, int second);
 // and how to go on: "the USA region is never mixed with another. Choose the region ... first
 // (...)"; the caller ends the sentence.
 std::string NeverMixedAdvice(int wanted);
+inline constexpr const char* NeverMixedAdviceTemplate =
+    TPW_TEXT("Messages",
+             "the USA region is never mixed with another. Choose the region %1 first (the Region "
+             "menu, or --destination %1 on the command line)");
 
 }  // namespace tpw

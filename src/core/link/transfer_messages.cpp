@@ -4,6 +4,7 @@
 #include "image/model_identity.h"
 #include "image/regions.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 #include "link/frame.h"
 #include "link/protocol.h"
 #include "session/message_texts.h"
@@ -12,6 +13,136 @@
 namespace tpw {
 
 namespace {
+
+// The templates the composed messages are filled from ("%1" the port, mostly).
+namespace text {
+constexpr const char* NothingRead =
+    TPW_TEXT("Messages", "Nothing was read: the data on the PC are as they were.");
+constexpr const char* NothingWritten =
+    TPW_TEXT("Messages", "Nothing was written: the radio on %1 is as it was.");
+constexpr const char* NothingCleared =
+    TPW_TEXT("Messages", "Nothing was cleared: the ATIS code in the radio on %1 is as it was.");
+constexpr const char* NothingReadTryAgain =
+    TPW_TEXT("Messages",
+             "Nothing was read: the data on the PC are as they were. Check the cable and the "
+             "radio on %1, then read again.");
+constexpr const char* NothingWrittenTryAgain =
+    TPW_TEXT("Messages",
+             "Nothing was written: the radio on %1 is as it was. Check the cable and the radio, "
+             "then program again.");
+constexpr const char* NothingClearedTryAgain =
+    TPW_TEXT("Messages",
+             "Nothing was cleared: the ATIS code in the radio on %1 is as it was. Check the "
+             "cable and the radio, then clear again.");
+constexpr const char* WriteStoppedAtFirst =
+    TPW_TEXT("Messages",
+             "The radio on %1 may be partly programmed: the write stopped at its first address, "
+             "%2. Program the radio again before you use it.");
+constexpr const char* ClearStoppedAtFirst =
+    TPW_TEXT("Messages",
+             "The ATIS code in the radio on %1 may be partly cleared: the clear stopped at its "
+             "first address, %2. Clear the ATIS data again before you use the radio.");
+constexpr const char* WriteTakenUpTo =
+    TPW_TEXT("Messages",
+             "The radio on %1 is only partly programmed: it took the write up to address %2; the "
+             "write stopped at %3. Program the radio again before you use it.");
+constexpr const char* ClearTakenUpTo =
+    TPW_TEXT("Messages",
+             "The ATIS code in the radio on %1 is only partly cleared: it took the clear up to "
+             "address %2; the clear stopped at %3. Clear the ATIS data again before you use the "
+             "radio.");
+constexpr const char* WriteTakenThenStopped =
+    TPW_TEXT("Messages",
+             "The radio on %1 is only partly programmed: it took the write up to address %2, "
+             "then the write stopped. Program the radio again before you use it.");
+constexpr const char* ClearTakenThenStopped =
+    TPW_TEXT("Messages",
+             "The ATIS code in the radio on %1 is only partly cleared: it took the clear up to "
+             "address %2, then the clear stopped. Clear the ATIS data again before you use the "
+             "radio.");
+constexpr const char* NoAnswer =
+    TPW_TEXT("Messages",
+             "The radio did not answer on %1.\r\nCheck that the programming cable is plugged in "
+             "at both ends, that the radio was switched on while holding [PRESET] until it shows "
+             "PC CONTROL, and that %1 is the cable's port. Then try again.");
+constexpr const char* ConnectionLost =
+    TPW_TEXT("Messages", "The connection to the radio on %1 was lost: %2.");
+constexpr const char* CheckCableAndPower = TPW_TEXT(
+    "Messages",
+    "Check that the cable is plugged in and that the radio is switched on, then try again.");
+constexpr const char* NotReady =
+    TPW_TEXT("Messages",
+             "The radio on %1 did not report ready, so nothing was read or written. Wait until "
+             "the radio shows PC CONTROL, then try again.");
+constexpr const char* OtherRadio =
+    TPW_TEXT("Messages",
+             "The radio on %1 is no %2 (its model or product code differs), so nothing was read "
+             "or written. Connect a %2, then try again.");
+constexpr const char* RadioRegionRefused =
+    TPW_TEXT("Messages",
+             "The radio on %1 is of the region %2 and the PC's data set of the region %3, and "
+             "%4, then try again. Nothing was read or written.");
+constexpr const char* ForeignProductCode =
+    TPW_TEXT("Messages",
+             "The data to be written do not carry the product code %1 at 0x270-0x275, and a "
+             "radio that took them would refuse every later read and write. Nothing was "
+             "written. Start from the radio's own data or from a destination, then program "
+             "again.");
+constexpr const char* NewAtisCode =
+    TPW_TEXT("Messages", "The radio on %1 has no ATIS code yet and will take the code %2.");
+constexpr const char* AtisCodeOnce = TPW_TEXT(
+    "Messages", "A radio takes its ATIS code only once: afterwards only ATIS Clear removes it.");
+constexpr const char* ProgramWithCode = TPW_TEXT("Messages", "Program the radio with this code?");
+constexpr const char* NewAtisCodeDeclined =
+    TPW_TEXT("Messages",
+             "Nothing was written: the radio on %1 is as it was. To program it without an ATIS "
+             "code, empty the ATIS code of the data, then program again.");
+constexpr const char* KeptCodeDataHoldNone =
+    TPW_TEXT("Messages",
+             "The radio on %1 kept its own ATIS code %2: a write never removes the ATIS code a "
+             "radio holds, and these data hold none.");
+constexpr const char* ToRemoveKeptCode =
+    TPW_TEXT("Messages",
+             "To remove it: clear the radio's code with ATIS Clear (clear-atis on the command "
+             "line).");
+constexpr const char* KeptCodeNotProgrammed =
+    TPW_TEXT("Messages",
+             "The radio on %1 kept its own ATIS code %2: a radio takes its ATIS code only once, "
+             "so the code %3 shown on the PC was not programmed.");
+constexpr const char* ToProgramDataCode =
+    TPW_TEXT("Messages",
+             "To program %1: clear the radio's code with ATIS Clear (clear-atis on the command "
+             "line), then program the radio again with data that hold %1 (the clear empties the "
+             "code on the PC as well).");
+constexpr const char* StillWaiting =
+    TPW_TEXT("Messages", "Still waiting on %1 for %2 (nothing for %3 s; giving up after %4 s).");
+}  // namespace text
+
+constexpr const char* kTemplates[] = {
+    text::NothingWritten,
+    text::NothingCleared,
+    text::NothingReadTryAgain,
+    text::NothingWrittenTryAgain,
+    text::NothingClearedTryAgain,
+    text::WriteStoppedAtFirst,
+    text::ClearStoppedAtFirst,
+    text::WriteTakenUpTo,
+    text::ClearTakenUpTo,
+    text::WriteTakenThenStopped,
+    text::ClearTakenThenStopped,
+    text::NoAnswer,
+    text::ConnectionLost,
+    text::NotReady,
+    text::OtherRadio,
+    text::RadioRegionRefused,
+    text::ForeignProductCode,
+    text::NewAtisCode,
+    text::NewAtisCodeDeclined,
+    text::KeptCodeDataHoldNone,
+    text::KeptCodeNotProgrammed,
+    text::ToProgramDataCode,
+    text::StillWaiting,
+};
 
 std::string Address(int address) {
   return "0x" + HexPad(address, 3);
@@ -29,26 +160,26 @@ const char* FailureTitle(TransferMode mode) {
 
 // What a transfer that stopped before it moved any data left as it was.
 std::string NothingChanged(TransferMode mode, std::string_view port) {
-  const std::string p(port);
   switch (mode) {
     case TransferMode::Read:
-      return "Nothing was read: the data on the PC are as they were.";
+      return text::NothingRead;
     case TransferMode::Program:
-      return "Nothing was written: the radio on " + p + " is as it was.";
+      return Fill(text::NothingWritten, {port});
     case TransferMode::ClearAtis:
-      return "Nothing was cleared: the ATIS code in the radio on " + p + " is as it was.";
+      return Fill(text::NothingCleared, {port});
   }
   return {};
 }
 
-std::string TryAgain(TransferMode mode, std::string_view port) {
+// That nothing changed, and what to check before the next attempt.
+std::string NothingChangedTryAgain(TransferMode mode, std::string_view port) {
   switch (mode) {
     case TransferMode::Read:
-      return "Check the cable and the radio on " + std::string(port) + ", then read again.";
+      return Fill(text::NothingReadTryAgain, {port});
     case TransferMode::Program:
-      return "Check the cable and the radio, then program again.";
+      return Fill(text::NothingWrittenTryAgain, {port});
     case TransferMode::ClearAtis:
-      return "Check the cable and the radio, then clear again.";
+      return Fill(text::NothingClearedTryAgain, {port});
   }
   return {};
 }
@@ -56,21 +187,16 @@ std::string TryAgain(TransferMode mode, std::string_view port) {
 // The radio may hold part of what was sent: which part, and what makes it usable again.
 std::string PartlyWritten(TransferMode mode, std::string_view port, const WriteProgress& writes) {
   const bool clear = mode == TransferMode::ClearAtis;
-  const std::string what = clear ? "The ATIS code in the radio on " + std::string(port)
-                                 : "The radio on " + std::string(port);
-  const std::string done = clear ? "cleared" : "programmed";
-  const std::string action = clear ? "clear" : "write";
-  const std::string remedy = clear ? "Clear the ATIS data again before you use the radio."
-                                   : "Program the radio again before you use it.";
   if (!writes.lastTaken) {
-    return what + " may be partly " + done + ": the " + action + " stopped at its first address, " +
-           Address(*writes.firstSent) + ". " + remedy;
+    return Fill(clear ? text::ClearStoppedAtFirst : text::WriteStoppedAtFirst,
+                {port, Address(*writes.firstSent)});
   }
-  const std::string stop = writes.stoppedAt
-                               ? "; the " + action + " stopped at " + Address(*writes.stoppedAt)
-                               : ", then the " + action + " stopped";
-  return what + " is only partly " + done + ": it took the " + action + " up to address " +
-         Address(*writes.lastTaken) + stop + ". " + remedy;
+  if (writes.stoppedAt) {
+    return Fill(clear ? text::ClearTakenUpTo : text::WriteTakenUpTo,
+                {port, Address(*writes.lastTaken), Address(*writes.stoppedAt)});
+  }
+  return Fill(clear ? text::ClearTakenThenStopped : text::WriteTakenThenStopped,
+              {port, Address(*writes.lastTaken)});
 }
 
 // What a read, write or ATIS clear that did not complete left in the radio, and what to do;
@@ -79,86 +205,60 @@ std::string PartlyWritten(TransferMode mode, std::string_view port, const WriteP
 std::string Unfinished(const TransferSetting& setting, const WriteProgress& writes, bool failed) {
   if (writes.firstSent) return PartlyWritten(setting.mode, setting.port, writes);
   if (!failed) return {};
-  return NothingChanged(setting.mode, setting.port) + " " + TryAgain(setting.mode, setting.port);
+  return NothingChangedTryAgain(setting.mode, setting.port);
 }
 
 std::string NoAnswerText(std::string_view port) {
-  const std::string p(port);
-  return "The radio did not answer on " + p +
-         ".\r\nCheck that the programming cable is plugged in at both ends, that the radio "
-         "was switched on while holding [PRESET] until it shows PC CONTROL, and that " +
-         p + " is the cable's port. Then try again.";
+  return Fill(text::NoAnswer, {port});
 }
 
 // The port went away under a transfer: why, what the transfer left when no later message
 // says it, and what else can take a port away on this system.
 std::string LostPortText(std::string_view port, const PortFailure& failure, std::string_view left) {
-  return "The connection to the radio on " + std::string(port) +
-         " was lost: " + failure.description + "." +
-         (left.empty() ? std::string() : "\r\n" + std::string(left)) +
-         "\r\nCheck that the cable is plugged in and that the radio is switched on, then try "
-         "again." +
+  return Fill(text::ConnectionLost, {port, failure.description}) +
+         (left.empty() ? std::string() : "\r\n" + std::string(left)) + "\r\n" +
+         text::CheckCableAndPower +
          (failure.checks.empty() ? std::string() : "\r\n" + failure.checks);
 }
 
 std::string NotReadyText(std::string_view port) {
-  return "The radio on " + std::string(port) +
-         " did not report ready, so nothing was read or written. Wait until the radio shows PC "
-         "CONTROL, then try again.";
+  return Fill(text::NotReady, {port});
 }
 
 std::string OtherRadioText(std::string_view port, std::string_view modelName) {
-  return "The radio on " + std::string(port) + " is no " + std::string(modelName) +
-         " (its model or product code differs), so nothing was read or written. Connect a " +
-         std::string(modelName) + ", then try again.";
+  return Fill(text::OtherRadio, {port, modelName});
 }
 
 std::string RadioRegionRefusedText(std::string_view port, const RegionRefusal& regions) {
-  return "The radio on " + std::string(port) + " is of the region " + RegionName(regions.radio) +
-         " and the PC's data set of the region " + RegionName(regions.dataSet) + ", and " +
-         NeverMixedAdvice(regions.radio) + ", then try again. Nothing was read or written.";
+  return Fill(text::RadioRegionRefused,
+              {port, RegionName(regions.radio), RegionName(regions.dataSet),
+               NeverMixedAdvice(regions.radio)});
 }
 
 std::string ForeignProductCodeText() {
-  return std::string("The data to be written do not carry the product code ") + ProductCodeText +
-         " at 0x270-0x275, and a radio that took them would refuse every later read and "
-         "write. Nothing was written. Start from the radio's own data or from a destination, "
-         "then program again.";
+  return Fill(text::ForeignProductCode, {ProductCodeText});
 }
 
 std::string NewAtisCodeQuestion(std::string_view port, std::string_view code) {
   const std::string warning =
       IsPlausibleAtisCode(code) ? std::string() : ImplausibleAtisCodeText(code) + "\r\n";
-  return warning + "The radio on " + std::string(port) +
-         " has no ATIS code yet and will take the code " + std::string(code) +
-         ".\r\nA radio takes its ATIS code only once: afterwards only ATIS Clear removes it."
-         "\r\nProgram the radio with this code?";
+  return warning + Fill(text::NewAtisCode, {port, code}) + "\r\n" + text::AtisCodeOnce + "\r\n" +
+         text::ProgramWithCode;
 }
 
 std::string NewAtisCodeDeclinedText(std::string_view port) {
-  return "Nothing was written: the radio on " + std::string(port) +
-         " is as it was. To program it without an ATIS code, empty the ATIS code of the data, "
-         "then program again.";
+  return Fill(text::NewAtisCodeDeclined, {port});
 }
 
 // A write completed, but the radio kept the ATIS code it holds: the data's code was not
 // programmed, or the data hold none and the user may think the radio now holds none either.
 std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
                              std::string_view dataCode) {
-  const std::string kept =
-      "The radio on " + std::string(port) + " kept its own ATIS code " + std::string(radioCode);
   if (dataCode.empty()) {
-    return kept +
-           ": a write never removes the ATIS code a radio holds, and these data hold none.\r\n"
-           "To remove it: clear the radio's code with ATIS Clear (clear-atis on the command "
-           "line).";
+    return Fill(text::KeptCodeDataHoldNone, {port, radioCode}) + "\r\n" + text::ToRemoveKeptCode;
   }
-  const std::string code(dataCode);
-  return kept + ": a radio takes its ATIS code only once, so the code " + code +
-         " shown on the PC was not programmed.\r\nTo program " + code +
-         ": clear the radio's code with ATIS Clear (clear-atis on the command line), then "
-         "program the radio again with data that hold " +
-         code + " (the clear empties the code on the PC as well).";
+  return Fill(text::KeptCodeNotProgrammed, {port, radioCode, dataCode}) + "\r\n" +
+         Fill(text::ToProgramDataCode, {dataCode});
 }
 
 // The message of the fault itself, as the step that found it has always shown it.
@@ -167,15 +267,15 @@ std::optional<Message> FaultMessage(const LinkFailure& failure, const TransferSe
   const std::string caption = TransferCaption(setting.mode);
   switch (failure.fault) {
     case LinkFault::PortNotOpened:
-      return Critical("Port Inicialize Error!!",
+      return Critical(TPW_TEXT("Messages", "Port Inicialize Error!!"),
                       failure.port.description +
                           (failure.port.checks.empty() ? "" : "\r\n" + failure.port.checks));
     case LinkFault::PortLost:
       return Critical(caption, LostPortText(setting.port, failure.port, left));
     case LinkFault::WorkingSpeedNotSet:
-      return Critical(caption, "port inicialize error!!");
+      return Critical(caption, TPW_TEXT("Messages", "port inicialize error!!"));
     case LinkFault::SpeedCommandRejected:
-      return Critical(caption, "ACMD Command error!!");
+      return Critical(caption, TPW_TEXT("Messages", "ACMD Command error!!"));
     case LinkFault::SpeedReplyUnreadable:
     case LinkFault::ReplyTooLong:
       return Critical(caption, msg::ReplyError);
@@ -183,13 +283,13 @@ std::optional<Message> FaultMessage(const LinkFailure& failure, const TransferSe
       return Critical(caption, NoAnswerText(setting.port));
     case LinkFault::ReplyMissing:
     case LinkFault::ReplyCutShort:
-      return Critical(caption, "time out!!");
+      return Critical(caption, TPW_TEXT("Messages", "time out!!"));
     case LinkFault::ReplyCancelled:
-      return Critical(caption, "cancel!!");
+      return Critical(caption, TPW_TEXT("Messages", "cancel!!"));
     case LinkFault::OtherAddress:
-      return Critical(caption, "address error!!");
+      return Critical(caption, TPW_TEXT("Messages", "address error!!"));
     case LinkFault::OtherData:
-      return Critical(caption, "data error!!");
+      return Critical(caption, TPW_TEXT("Messages", "data error!!"));
     case LinkFault::NoAcknowledgement:
     case LinkFault::RejectedNotResynchronised:
     case LinkFault::OtherThanAcknowledgement:
@@ -231,9 +331,9 @@ void AddCheckReadFailure(std::vector<Message>& shown, const TransferResult& resu
 void AddModelRefusal(std::vector<Message>& shown, const TransferResult& result,
                      const TransferSetting& setting, const std::string& explanation) {
   if (result.productCode && setting.debug) {
-    shown.push_back(
-        Critical("Product Code Error!", "address: 0x" + HexDigits(result.productCode->address) +
-                                            " -> 0x" + HexDigits(result.productCode->found)));
+    shown.push_back(Critical(TPW_TEXT("Messages", "Product Code Error!"),
+                             "address: 0x" + HexDigits(result.productCode->address) + " -> 0x" +
+                                 HexDigits(result.productCode->found)));
   }
   shown.push_back(
       Critical(msg::ReadCaption, std::string(msg::ModelTypeError) + "\r\n" + explanation));
@@ -275,7 +375,8 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
       return;
     case TransferStep::Status:
       if (!result.done()) {
-        shown.push_back(Critical(caption, "Radio not ready!!\r\n" + NotReadyText(setting.port)));
+        shown.push_back(Critical(caption, std::string(TPW_TEXT("Messages", "Radio not ready!!")) +
+                                              "\r\n" + NotReadyText(setting.port)));
       }
       return;
     case TransferStep::Model:
@@ -384,6 +485,10 @@ std::string FailureReason(const LinkFailure& failure) {
 
 }  // namespace
 
+std::span<const char* const> TransferMessageTemplates() {
+  return kTemplates;
+}
+
 std::vector<Message> TransferEndMessages(const TransferResult& result,
                                          const TransferSetting& setting) {
   if (result.unexpected) return UnexpectedMessages(result, setting);
@@ -412,13 +517,14 @@ TransferQuestions::TransferQuestions(Prompter& prompter, std::string caption, st
     : prompter_(prompter), caption_(std::move(caption)), port_(std::move(port)) {}
 
 bool TransferQuestions::resynchronise() {
-  return prompter_.ask(Icon::Question, caption_, "confirm the synchronization of the communication",
+  return prompter_.ask(Icon::Question, caption_,
+                       TPW_TEXT("Messages", "confirm the synchronization of the communication"),
                        Buttons::OkCancel, Answer::Ok) == Answer::Ok;
 }
 
 bool TransferQuestions::retryBusyRadio() {
-  return prompter_.ask(Icon::Exclamation, caption_, "Radio is busy!!", Buttons::RetryCancel,
-                       Answer::Cancel) == Answer::Retry;
+  return prompter_.ask(Icon::Exclamation, caption_, TPW_TEXT("Messages", "Radio is busy!!"),
+                       Buttons::RetryCancel, Answer::Cancel) == Answer::Retry;
 }
 
 bool TransferQuestions::takeRadioRegion() {
@@ -432,9 +538,8 @@ bool TransferQuestions::programNewAtisCode(std::string_view code) {
 
 std::string WaitingText(std::string_view port, std::string_view awaited,
                         std::chrono::seconds silence, std::chrono::seconds timeout) {
-  return "Still waiting on " + std::string(port) + " for " + std::string(awaited) +
-         " (nothing for " + std::to_string(silence.count()) + " s; giving up after " +
-         std::to_string(timeout.count()) + " s).";
+  return Fill(text::StillWaiting,
+              {port, awaited, std::to_string(silence.count()), std::to_string(timeout.count())});
 }
 
 std::string FailureLogText(const LinkFailure& failure) {

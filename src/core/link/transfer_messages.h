@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@
 // next, the questions it asks while it runs, and the reasons the error log gives. The link
 // and the operations only return what they found.
 namespace tpw {
+
+// The templates of the composed messages below, for the programs that show them translated.
+std::span<const char* const> TransferMessageTemplates();
 
 // One message box: icon, title, text.
 struct Message {

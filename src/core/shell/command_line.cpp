@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
 #include <filesystem>
+#include <iterator>
 
 #include "image/encodings.h"
 #include "image/text_values.h"
@@ -57,8 +58,14 @@ bool HasCommandLineOption(const std::vector<std::string>& arguments, std::string
 
 StartArguments SplitStartArguments(const std::vector<std::string>& arguments) {
   StartArguments start;
-  for (const std::string& argument : arguments) {
-    if (argument == "--help" || argument == "-h") {
+  for (auto it = arguments.begin(); it != arguments.end(); ++it) {
+    const std::string& argument = *it;
+    if (argument == "--lang") {
+      const bool hasCode = std::next(it) != arguments.end();
+      start.language = hasCode ? *++it : std::string();
+    } else if (argument.starts_with("--lang=")) {
+      start.language = argument.substr(7);
+    } else if (argument == "--help" || argument == "-h") {
       start.help = true;
     } else if (argument == "--version") {
       start.version = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,10 +25,11 @@ CommandLineFlags ParseCommandLine(const std::vector<std::string>& arguments);
 // The arguments of the desktop application: "--help" (or "-h") and "--version" ask for a text
 // and no window; an argument that ends in ".dat" or names an existing file is the channel data
 // file to open at start (the first such; a path's slashes are never read as switches); the
-// rest are the switches.
+// rest are the switches. "--lang CODE" (or "--lang=CODE") names the language of the run.
 struct StartArguments {
   bool help = false;
   bool version = false;
+  std::optional<std::string> language;  // "" when --lang came without a code
   std::string dataFile;
   std::vector<std::string> ignoredFiles;  // further data files: one is opened at a time
   std::vector<std::string> switches;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/link/device_pictures.h"
+#include "gui/shell/secondary_text.h"
 #include "program_info.h"
 #include "session/workspace.h"
 
@@ -27,11 +28,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   text->setWordWrap(true);
   text->setText(
       tr("<p style='font-size:14pt'><b>%1</b></p>"
-         "<p>PC programming tool for the QZ815 marine VHF radio<br>Version %2</p>"
-         "<p style='color:gray'>This program is provided as is, without warranty of any kind. "
-         "Check every channel against the rules of your waters before you use the radio; "
-         "transmitting on a channel you are not licensed for may be unlawful.</p>")
-          .arg(QString::fromLatin1(AppTitle), QString::fromLatin1(ProgramVersion)));
+         "<p>PC programming tool for the QZ815 marine VHF radio<br>Version %2</p>")
+          .arg(QString::fromLatin1(AppTitle), QString::fromLatin1(ProgramVersion)) +
+      SecondaryParagraph(palette(),
+                         tr("This program is provided as is, without warranty of any kind. "
+                            "Check every channel against the rules of your waters before you "
+                            "use the radio; transmitting on a channel you are not licensed for "
+                            "may be unlawful.")));
   row->addWidget(text, 1);
   layout->addLayout(row);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

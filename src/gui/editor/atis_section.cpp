@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
+#include "adapters/translations/qt_translations.h"
 #include "editor/channel_groups.h"
 #include "editor/common_options.h"
 #include "editor/editor_state.h"
@@ -46,7 +47,7 @@ AtisSection::AtisSection(Workspace& ws, Prompter& prompter, FocusHints& hints, Q
   grid->addWidget(groupFrame, 0, 0, 1, 3);
   const CommonOptionBox& modes = CommonOptionBoxOf(CommonOption::AtisMode);
   mode_ = new QComboBox(this);
-  auto* modeLabel = new QLabel(FromView(modes.label), this);
+  auto* modeLabel = new QLabel(TranslatedText(modes.label), this);
   modeLabel->setObjectName(FromView(modes.labelName));
   modeLabel->setBuddy(mode_);
   mode_->setObjectName(FromView(modes.objectName));
@@ -151,8 +152,9 @@ bool AtisSection::takeTypedCode(bool tellUser) {
     // A code the radio can hold but no administration issues is the user's to keep.
     if (tellUser && !accepted->empty() && !IsPlausibleAtisCode(*accepted) &&
         prompter_.ask(Icon::Exclamation, kCodeRefusedTitle,
-                      ImplausibleAtisCodeText(*accepted) + "\r\nKeep this code?", Buttons::YesNo,
-                      Answer::No) != Answer::Yes) {
+                      ImplausibleAtisCodeText(*accepted) + "\r\n" +
+                          QT_TRANSLATE_NOOP("Messages", "Keep this code?"),
+                      Buttons::YesNo, Answer::No) != Answer::Yes) {
       return false;
     }
     SetAtisCode(ws_, *accepted);

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "adapters/translations/qt_translations.h"
 #include "editor/editor_state.h"
 #include "gui/shell/twips.h"
 
@@ -16,7 +17,7 @@ namespace {
 constexpr int kWheelStep = 120;  // one notch of a wheel, in eighths of a degree
 
 QString GridHintText() {
-  return QString::fromLatin1(GridHint.data(), static_cast<qsizetype>(GridHint.size()));
+  return TranslatedText(GridHint);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "adapters/translations/qt_translations.h"
 #include "editor/channel_groups.h"
 #include "editor/editor_state.h"
 #include "editor/setup_edits.h"
@@ -114,7 +115,7 @@ QGroupBox* CommonSetupPage::buildGroupsFrame() {
 void CommonSetupPage::addOption(QGridLayout* grid, int row, CommonOption option) {
   const CommonOptionBox& list = CommonOptionBoxOf(option);
   QWidget* parent = grid->parentWidget();
-  auto* label = new QLabel(FromView(list.label), parent);
+  auto* label = new QLabel(TranslatedText(list.label), parent);
   label->setObjectName(FromView(list.labelName));
   auto* box = new QComboBox(parent);
   box->setObjectName(FromView(list.objectName));

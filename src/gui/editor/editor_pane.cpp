@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <optional>
 
+#include "adapters/translations/qt_translations.h"
 #include "editor/channel_form.h"
 #include "editor/channel_list_edit.h"
 #include "gui/editor/general_page.h"
@@ -13,7 +14,15 @@ namespace tpw::gui {
 namespace {
 
 QString TreeHintText() {
-  return QString::fromLatin1(TreeHint.data(), static_cast<qsizetype>(TreeHint.size()));
+  return TranslatedText(TreeHint);
+}
+
+// A node's text in the user's language; a group's label in brackets ("Group1(USA)") is data and
+// stays as it is.
+QString NodeText(const std::string& text) {
+  const std::size_t bracket = text.find('(');
+  if (bracket == std::string::npos) return TranslatedText(text);
+  return TranslatedText(text.substr(0, bracket)) + QString::fromStdString(text.substr(bracket));
 }
 
 }  // namespace
@@ -96,7 +105,7 @@ void EditorPane::paintTree() {
         node.parent == 0
             ? new QTreeWidgetItem(tree_)
             : new QTreeWidgetItem(treeItems_[static_cast<std::size_t>(node.parent - 1)]);
-    item->setText(0, QString::fromStdString(node.text));
+    item->setText(0, NodeText(node.text));
     item->setData(0, Qt::UserRole, QString::fromStdString(node.key));
     treeItems_.push_back(item);
   }
@@ -113,8 +122,7 @@ void EditorPane::buildTree() {
 void EditorPane::updateGroupLabels() {
   UpdateGroupLabels(treeData_, ws_.model);
   for (int i = 1; i <= treeData_.count(); ++i) {
-    treeItems_[static_cast<std::size_t>(i - 1)]->setText(
-        0, QString::fromStdString(treeData_.node(i).text));
+    treeItems_[static_cast<std::size_t>(i - 1)]->setText(0, NodeText(treeData_.node(i).text));
   }
 }
 
@@ -136,8 +144,7 @@ void EditorPane::showNode(int treeIndex) {
   const std::optional<NodeView> view = ViewOfNode(treeData_, treeIndex);
   if (view) {
     if (view->panel == PanelId::ChannelList && view->list) {
-      listPanel_->showList(ws_, *view->list, state_,
-                           QString::fromStdString(treeData_.node(treeIndex).text));
+      listPanel_->showList(ws_, *view->list, state_, NodeText(treeData_.node(treeIndex).text));
     } else {
       page(view->panel)->fillControls();
     }

@@ -2,14 +2,15 @@
 
 #include <QEvent>
 
+#include "adapters/translations/qt_translations.h"
 #include "gui/editor/option_box.h"
 
 namespace tpw::gui {
 
 void FocusHints::add(QWidget* control, std::string_view hint) {
-  hints_.insert(control, FromView(hint));
+  hints_.insert(control, TranslatedText(hint));
   // Screen readers read the hint with the control, as the status bar shows it.
-  control->setAccessibleDescription(FromView(hint));
+  control->setAccessibleDescription(TranslatedText(hint));
   control->installEventFilter(this);
 }
 

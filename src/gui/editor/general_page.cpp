@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 
 #include "gui/link/device_pictures.h"
+#include "gui/shell/secondary_text.h"
 
 namespace tpw::gui {
 
@@ -35,10 +36,11 @@ GeneralPage::GeneralPage(QWidget* parent)
   text->setWordWrap(true);
   text->setText(
       tr("<p style='font-size:18pt'><b>TPW52</b></p>"
-         "<p>PC programming for the QZ815 marine VHF radio</p>"
-         "<p style='color:gray'>Read the radio (Transfer &gt; Read from Radio),<br>"
-         "choose a list on the left to look at its channels,<br>"
-         "then program the radio (Transfer &gt; Program to Radio).</p>"));
+         "<p>PC programming for the QZ815 marine VHF radio</p>") +
+      SecondaryParagraph(palette(), tr("Read the radio (Transfer &gt; Read from Radio),<br>"
+                                       "choose a list on the left to look at its channels,<br>"
+                                       "then program the radio (Transfer &gt; Program to "
+                                       "Radio).")));
   row_->addSpacing(PictureGap);
   row_->addWidget(text);
   row_->addStretch(1);

@@ -1,4 +1,5 @@
 #include "gui/editor/option_box.h"
+#include "adapters/translations/qt_translations.h"
 
 namespace tpw::gui {
 
@@ -9,7 +10,7 @@ QString FromView(std::string_view text) {
 void FillOptions(QComboBox* box, const OptionList& list) {
   box->clear();
   for (const OptionEntry& entry : list.entries()) {
-    box->addItem(QString::fromStdString(entry.text), entry.value);
+    box->addItem(TranslatedText(entry.text), entry.value);
   }
   box->setCurrentIndex(-1);
 }

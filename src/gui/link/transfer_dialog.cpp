@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "adapters/translations/qt_translations.h"
 #include "session/message_texts.h"
 
 namespace tpw::gui {
@@ -56,11 +57,12 @@ QAccessibleInterface* ProgressAccessibleFactory(const QString& className, QObjec
 }  // namespace
 
 const char* TransferInstructions() {
-  return "1.Connect the KVX cable between the PC serial port and the radio.\r\n"
-         "2.On the radio, press and hold [PRESET] keys while\r\n"
-         "   turning the power on.\r\n"
-         "   The Radio display will show PC CONTROL.\r\n"
-         "3.Press the [OK] button to start.";
+  return QT_TRANSLATE_NOOP("tpw::gui::TransferDialog",
+                           "1.Connect the KVX cable between the PC serial port and the radio.\r\n"
+                           "2.On the radio, press and hold [PRESET] keys while\r\n"
+                           "   turning the power on.\r\n"
+                           "   The Radio display will show PC CONTROL.\r\n"
+                           "3.Press the [OK] button to start.");
 }
 
 TransferProgress::TransferProgress(QWidget* parent) : QFrame(parent), bar_(new QLabel(this)) {
@@ -119,9 +121,8 @@ TransferDialog::TransferDialog(Context ctx, SerialPort& port, TransferMode mode,
       port_(port),
       mode_(mode),
       net_(std::move(net)),
-      instructions_(new QLabel(QString::fromLatin1(TransferInstructions())
-                                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                               this)),
+      instructions_(new QLabel(
+          tr(TransferInstructions()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this)),
       progress_(new TransferProgress(this)),
       monitor_(new QLabel(this)),
       ok_(new QPushButton(tr("OK"), this)),
@@ -129,8 +130,7 @@ TransferDialog::TransferDialog(Context ctx, SerialPort& port, TransferMode mode,
       help_(new QPushButton(tr("Help"), this)) {
   WaitCursor wait;
   setObjectName(QStringLiteral("frmRadio"));
-  setWindowTitle(QString::fromLatin1(TransferCaption(mode)));
-  setFixedSize(kDialogSize);
+  setWindowTitle(TranslatedText(TransferCaption(mode)));
   instructions_->setObjectName(QStringLiteral("lblmess"));
   monitor_->setObjectName(QStringLiteral("lblmon"));
   monitor_->setVisible(ctx_.ws.options.DebugMode);
@@ -150,6 +150,8 @@ TransferDialog::TransferDialog(Context ctx, SerialPort& port, TransferMode mode,
   buttons->addStretch(1);
   for (QPushButton* button : {ok_, cancel_, help_}) buttons->addWidget(button);
   layout->addLayout(buttons);
+  // The dialog keeps its size, grown where a language's instructions need more.
+  setFixedSize(kDialogSize.expandedTo(sizeHint()));
 
   connect(ok_, &QPushButton::clicked, this, &TransferDialog::pressOk);
   connect(cancel_, &QPushButton::clicked, this, &TransferDialog::pressCancel);

@@ -1,5 +1,6 @@
 #include "gui/report/report_printing.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 
 #include "adapters/print/report_painter.h"
@@ -18,29 +19,47 @@ bool WritesFile(const QPrinter& printer) {
 }
 
 // What the report was sent to, as the user knows it.
-std::string TargetName(const QPrinter& printer) {
-  if (WritesFile(printer)) return "the PDF file " + printer.outputFileName().toStdString();
-  return "the printer \"" + printer.printerName().toStdString() + "\"";
+QString TargetName(const QPrinter& printer) {
+  if (WritesFile(printer)) {
+    return QCoreApplication::translate("ReportPrinting", "the PDF file %1")
+        .arg(printer.outputFileName());
+  }
+  return QCoreApplication::translate("ReportPrinting", "the printer \"%1\"")
+      .arg(printer.printerName());
 }
 
 std::string PrintFailure(const QPrinter& printer, const PaintResult& result) {
   if (!WritesFile(printer) && printer.printerName().isEmpty()) {
-    return "The report was not printed: no printer is set up on this computer.\r\n"
-           "Set up a printer in the system's settings, then print again. File > Print Preview "
-           "shows the pages without a printer.";
+    return QCoreApplication::translate(
+               "ReportPrinting",
+               "The report was not printed: no printer is set up on this computer.\r\n"
+               "Set up a printer in the system's settings, then print again. File > Print "
+               "Preview shows the pages without a printer.")
+        .toStdString();
   }
   if (result.outcome == PaintOutcome::NotStarted) {
     if (WritesFile(printer)) {
-      return "The report was not printed: " + TargetName(printer) +
-             " could not be written.\r\nChoose a folder you may write to, then print again.";
+      return QCoreApplication::translate("ReportPrinting",
+                                         "The report was not printed: %1 could not be "
+                                         "written.\r\nChoose a folder you may write to, then "
+                                         "print again.")
+          .arg(TargetName(printer))
+          .toStdString();
     }
-    return "The report was not printed: " + TargetName(printer) +
-           " could not be started.\r\nCheck that it is switched on, connected and ready, or "
-           "choose another printer, then print again.";
+    return QCoreApplication::translate("ReportPrinting",
+                                       "The report was not printed: %1 could not be "
+                                       "started.\r\nCheck that it is switched on, connected and "
+                                       "ready, or choose another printer, then print again.")
+        .arg(TargetName(printer))
+        .toStdString();
   }
-  return "Printing stopped on " + TargetName(printer) + " after " + std::to_string(result.sheets) +
-         " sheet(s): the report is not complete.\r\nCheck the printer, then print the report "
-         "again.";
+  return QCoreApplication::translate("ReportPrinting",
+                                     "Printing stopped on %1 after %2 sheet(s): the report is "
+                                     "not complete.\r\nCheck the printer, then print the report "
+                                     "again.")
+      .arg(TargetName(printer))
+      .arg(result.sheets)
+      .toStdString();
 }
 
 }  // namespace

@@ -9,20 +9,20 @@ namespace tpw::gui {
 namespace {
 
 QString DataFileFilter() {
-  return QStringLiteral("dat files(*.dat);;All files(*.*)");
+  return QObject::tr("dat files(*.dat);;All files(*.*)");
 }
 
 // File > Open takes image files as well, such as the backups of the radio.
 QString OpenFileFilter() {
-  return QStringLiteral("dat files(*.dat);;hex files(*.hex);;All files(*.*)");
+  return QObject::tr("dat files(*.dat);;hex files(*.hex);;All files(*.*)");
 }
 
 QString TextFileFilter() {
-  return QStringLiteral("Text files(*.txt);;All files(*.*)");
+  return QObject::tr("Text files(*.txt);;All files(*.*)");
 }
 
 QString ImageFileFilter() {
-  return QStringLiteral("hex files(*.hex);;All files(*.*)");
+  return QObject::tr("hex files(*.hex);;All files(*.*)");
 }
 
 // A save dialog that asks before it replaces a file; the suffix is added to a name without

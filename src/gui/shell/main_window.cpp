@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "gui/about/about_box.h"
 #include "gui/shell/busy_window.h"
+#include "gui/shell/language_menu.h"
 #include "session/message_texts.h"
 #include "shell/window_title.h"
 
@@ -32,6 +34,7 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   buildPanes();
   buildStatusBar();
   portMenu_ = new SerialPortMenu(menus_.serialPort, menus_.ports, services_.settings, this);
+  AddLanguageMenu(menus_.options, services_.settings);
   connect(portMenu_, &SerialPortMenu::choiceChanged, this,
           [this] { portPanel_->setText(portMenu_->caption()); });
   connectCommands();
@@ -59,9 +62,17 @@ void MainWindow::buildPanes() {
   editor_ = new EditorPane(ws_, services_.prompter, splitter_);
   installSetupPages();
   editor_->tree()->setMinimumWidth(SplitterMinimum);
-  editor_->panels()->setMinimumWidth(SplitterMinimum);
+  // A page larger than its pane (the longer words of a language, a large font) scrolls rather
+  // than squeezing its texts.
+  auto* pageArea = new QScrollArea(splitter_);
+  pageArea->setObjectName(QStringLiteral("panelsArea"));
+  pageArea->setWidgetResizable(true);
+  pageArea->setFrameShape(QFrame::NoFrame);
+  pageArea->setFocusPolicy(Qt::NoFocus);  // Tab goes from the tree to the page's controls
+  pageArea->setWidget(editor_->panels());
+  pageArea->setMinimumWidth(SplitterMinimum);
   splitter_->addWidget(editor_->tree());
-  splitter_->addWidget(editor_->panels());
+  splitter_->addWidget(pageArea);
   splitter_->setStretchFactor(1, 1);
   splitter_->setSizes({SplitterMinimum, MainWindowMinimum.width() - SplitterMinimum});
   layout->addWidget(splitter_, 1);

@@ -67,9 +67,11 @@ void MainWindow::openRecentFile(int entry) {
     recent_.remove(path);
     refreshRecentMenu();
     services_.prompter.message(Icon::Exclamation, MainTitle(ws_.caps),
-                               "The file\r\n" + path +
-                                   "\r\nno longer exists and has been removed from the recent "
-                                   "files. Open it with File > Open from where it is now.");
+                               tr("The file\r\n%1\r\nno longer exists and has been removed "
+                                  "from the recent files. Open it with File > Open from where "
+                                  "it is now.")
+                                   .arg(QString::fromStdString(path))
+                                   .toStdString());
     return;
   }
   openFile(QString::fromStdString(path));

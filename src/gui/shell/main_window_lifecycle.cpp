@@ -11,7 +11,8 @@ namespace tpw::gui {
 
 namespace {
 
-constexpr const char* kSaveQuestion = "KVX data has changed.\r\nDo you want to save changes?";
+constexpr const char* kSaveQuestion =
+    QT_TRANSLATE_NOOP("Messages", "KVX data has changed.\r\nDo you want to save changes?");
 
 }  // namespace
 
@@ -26,7 +27,8 @@ bool MainWindow::load() {
   const std::vector<int> offered = OfferedModels(modelDefinitionFile());
   if (offered.empty()) {
     // The window has no model, hence no main title yet: the message carries the program's.
-    services_.prompter.message(Icon::Critical, AppTitle, "Unknown model!!");
+    services_.prompter.message(Icon::Critical, AppTitle,
+                               QT_TRANSLATE_NOOP("Messages", "Unknown model!!"));
     return false;
   }
   setUpModelMenu(offered);
@@ -83,7 +85,9 @@ void MainWindow::chooseModel(int entry) {
     chosen->setChecked(false);
     return;
   }
-  const std::string question = "Do you want to program the " + ModelNameOf(model) + " series?";
+  const std::string question = tr("Do you want to program the %1 series?")
+                                   .arg(QString::fromStdString(ModelNameOf(model)))
+                                   .toStdString();
   if (services_.prompter.ask(Icon::Exclamation, MainTitle(ws_.caps), question, Buttons::OkCancel,
                              Answer::Ok) != Answer::Ok) {
     chosen->setChecked(false);

@@ -2,6 +2,7 @@
 // file for a support request.
 #include <QSysInfo>
 
+#include "adapters/translations/qt_translations.h"
 #include "files/atomic_file.h"
 #include "files/error_log.h"
 #include "files/file_failure.h"
@@ -46,10 +47,13 @@ void MainWindow::helpShowBackups() {
   if (!error && services_.dialogs.showFolder(FromPath(folder))) return;
   services_.prompter.message(
       Icon::Exclamation, MainTitle(ws_.caps),
-      "The backups folder could not be shown.\r\n" + folder.string() + ": " +
-          (error ? FileFailureFinding(folder / "backup.hex", error, FileAction::Keep)
-                 : std::string("no file manager opened it. Open it in your file manager; every "
-                               "read and write of a radio keeps its backup there.")));
+      tr("The backups folder could not be shown.\r\n%1: %2")
+          .arg(FromPath(folder),
+               error ? TranslatedText(
+                           FileFailureFinding(folder / "backup.hex", error, FileAction::Keep))
+                     : tr("no file manager opened it. Open it in your file manager; every read "
+                          "and write of a radio keeps its backup there."))
+          .toStdString());
 }
 
 void MainWindow::helpSaveDiagnostics() {

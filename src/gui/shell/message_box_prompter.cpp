@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "adapters/translations/qt_translations.h"
 #include "session/automatic_answers.h"
 
 namespace tpw::gui {
@@ -11,13 +12,13 @@ namespace {
 
 // The program's texts separate lines with CR LF; a message box wants LF.
 QString BoxText(std::string_view text) {
-  QString result = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  QString result = TranslatedText(text);
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return result;
 }
 
 QString BoxTitle(std::string_view title) {
-  return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+  return TranslatedText(title);
 }
 
 QMessageBox::Icon BoxIcon(Icon icon) {

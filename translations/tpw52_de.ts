@@ -1,0 +1,1083 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Reverse DUP</source>
+        <translation>DUP umgekehrt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>Genau 2 Zeichen erforderlich.</translation>
+    </message>
+    <message>
+        <source>SAVE: write this channel into the list.</source>
+        <translation>SPEICHERN: diesen Kanal in die Liste schreiben.</translation>
+    </message>
+    <message>
+        <source>CANCEL: back to the list without writing.</source>
+        <translation>ABBRECHEN: zurück zur Liste, ohne zu schreiben.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Suchlauf-Pause</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>Suchlauf-Ende mit PTT</translation>
+    </message>
+    <message>
+        <source>Mode Select</source>
+        <translation>Modusauswahl</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Wetterwarnung</translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Ein (WX)</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Ein (Suchlauf)</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX und Suchlauf</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Zweikanalüberwachung</translation>
+    </message>
+    <message>
+        <source>ATIS Mode</source>
+        <translation>ATIS-Modus</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Speziell</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Auf]/[Ab]/[Links]/[Rechts]: Auswahl wechseln.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Doppelklick],[Eingabe]: zur Einstellung springen.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Auf]/[Ab]: Auswahl wechseln.</translation>
+    </message>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Leertaste]: ein- oder ausschalten.</translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable 10 figures.</source>
+        <translation>Nur Ziffern. Genau 10 Ziffern erforderlich.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Wählen: [x] ein / [ ] aus.</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Gruppe1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Gruppe2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Gruppe3</translation>
+    </message>
+    <message>
+        <source>RG Channel</source>
+        <translation>RG-Kanäle</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Wetter</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>EXP-Kanäle</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>Programmable Channel</source>
+        <translation>Programmierbare Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>Takes effect after a restart</source>
+        <translation>Wirksam nach einem Neustart</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>CommunicatiOn Error!!</source>
+        <translation>Übertragungsfehler!</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Falscher Gerätetyp!</translation>
+    </message>
+    <message>
+        <source>Region Unmatched !!</source>
+        <translation>Region passt nicht!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>There is no port that can be used!!</source>
+        <translation>Es gibt keine nutzbare Schnittstelle!</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Die Hilfe kann nicht angezeigt werden: zu diesem Programm gibt es keine Hilfedatei.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Ungültige Eingabe!</translation>
+    </message>
+    <message>
+        <source>Data Error!!<byte value="xd"/>
+Please input correct data.</source>
+        <translation>Ungültige Eingabe!<byte value="xd"/>
+Bitte geben Sie gültige Daten ein.</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Aus Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>In Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Clear ATIS Data</source>
+        <translation>ATIS-Daten löschen</translation>
+    </message>
+    <message>
+        <source>Clear Data ATIS</source>
+        <translation>ATIS-Daten löschen</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Geräteprüfung</translation>
+    </message>
+    <message>
+        <source>Keep this code?</source>
+        <translation>Diesen Code behalten?</translation>
+    </message>
+    <message>
+        <source>KVX data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation>Die KVX-Daten wurden geändert.<byte value="xd"/>
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Unbekanntes Modell!</translation>
+    </message>
+    <message>
+        <source>The ATIS code %1 does not look like one: an ATIS code begins with 9, followed by the country code (%2 to %3) of the boat&apos;s country.</source>
+        <translation>Der ATIS-Code %1 sieht nicht wie einer aus: ein ATIS-Code beginnt mit 9, gefolgt von der Ländernummer (%2 bis %3) des Heimatlandes des Schiffes.</translation>
+    </message>
+    <message>
+        <source>the USA region is never mixed with another. Choose the region %1 first (the Region menu, or --destination %1 on the command line)</source>
+        <translation>die Region USA wird nie mit einer anderen gemischt. Wählen Sie zuerst die Region %1 (im Menü Region oder mit --destination %1 auf der Befehlszeile)</translation>
+    </message>
+    <message>
+        <source>Nothing was read: the data on the PC are as they were.</source>
+        <translation>Es wurde nichts gelesen: die Daten auf dem PC sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was.</source>
+        <translation>Es wurde nichts geschrieben: das Funkgerät an %1 ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: the ATIS code in the radio on %1 is as it was.</source>
+        <translation>Es wurde nichts gelöscht: der ATIS-Code im Funkgerät an %1 ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was read: the data on the PC are as they were. Check the cable and the radio on %1, then read again.</source>
+        <translation>Es wurde nichts gelesen: die Daten auf dem PC sind unverändert. Prüfen Sie das Kabel und das Funkgerät an %1 und lesen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was. Check the cable and the radio, then program again.</source>
+        <translation>Es wurde nichts geschrieben: das Funkgerät an %1 ist unverändert. Prüfen Sie das Kabel und das Funkgerät und schreiben Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: the ATIS code in the radio on %1 is as it was. Check the cable and the radio, then clear again.</source>
+        <translation>Es wurde nichts gelöscht: der ATIS-Code im Funkgerät an %1 ist unverändert. Prüfen Sie das Kabel und das Funkgerät und löschen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 may be partly programmed: the write stopped at its first address, %2. Program the radio again before you use it.</source>
+        <translation>Das Funkgerät an %1 ist womöglich nur teilweise beschrieben: das Schreiben endete bei seiner ersten Adresse, %2. Schreiben Sie das Funkgerät erneut, bevor Sie es benutzen.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 may be partly cleared: the clear stopped at its first address, %2. Clear the ATIS data again before you use the radio.</source>
+        <translation>Der ATIS-Code im Funkgerät an %1 ist womöglich nur teilweise gelöscht: das Löschen endete bei seiner ersten Adresse, %2. Löschen Sie die ATIS-Daten erneut, bevor Sie das Funkgerät benutzen.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is only partly programmed: it took the write up to address %2; the write stopped at %3. Program the radio again before you use it.</source>
+        <translation>Das Funkgerät an %1 ist nur teilweise beschrieben: es hat die Daten bis Adresse %2 übernommen; das Schreiben endete bei %3. Schreiben Sie das Funkgerät erneut, bevor Sie es benutzen.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 is only partly cleared: it took the clear up to address %2; the clear stopped at %3. Clear the ATIS data again before you use the radio.</source>
+        <translation>Der ATIS-Code im Funkgerät an %1 ist nur teilweise gelöscht: das Gerät hat das Löschen bis Adresse %2 übernommen; das Löschen endete bei %3. Löschen Sie die ATIS-Daten erneut, bevor Sie das Funkgerät benutzen.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is only partly programmed: it took the write up to address %2, then the write stopped. Program the radio again before you use it.</source>
+        <translation>Das Funkgerät an %1 ist nur teilweise beschrieben: es hat die Daten bis Adresse %2 übernommen, dann endete das Schreiben. Schreiben Sie das Funkgerät erneut, bevor Sie es benutzen.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 is only partly cleared: it took the clear up to address %2, then the clear stopped. Clear the ATIS data again before you use the radio.</source>
+        <translation>Der ATIS-Code im Funkgerät an %1 ist nur teilweise gelöscht: das Gerät hat das Löschen bis Adresse %2 übernommen, dann endete das Löschen. Löschen Sie die ATIS-Daten erneut, bevor Sie das Funkgerät benutzen.</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on %1.<byte value="xd"/>
+Check that the programming cable is plugged in at both ends, that the radio was switched on while holding [PRESET] until it shows PC CONTROL, and that %1 is the cable&apos;s port. Then try again.</source>
+        <translation>Das Funkgerät hat an %1 nicht geantwortet.<byte value="xd"/>
+Prüfen Sie, dass das Programmierkabel an beiden Enden eingesteckt ist, dass das Funkgerät mit gedrückter Taste [PRESET] eingeschaltet wurde, bis es PC CONTROL zeigt, und dass %1 die Schnittstelle des Kabels ist. Versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The connection to the radio on %1 was lost: %2.</source>
+        <translation>Die Verbindung zum Funkgerät an %1 ist abgebrochen: %2.</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged in and that the radio is switched on, then try again.</source>
+        <translation>Prüfen Sie, dass das Kabel eingesteckt und das Funkgerät eingeschaltet ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 did not report ready, so nothing was read or written. Wait until the radio shows PC CONTROL, then try again.</source>
+        <translation>Das Funkgerät an %1 hat sich nicht bereit gemeldet, daher wurde nichts gelesen oder geschrieben. Warten Sie, bis das Funkgerät PC CONTROL zeigt, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is no %2 (its model or product code differs), so nothing was read or written. Connect a %2, then try again.</source>
+        <translation>Das Funkgerät an %1 ist kein %2 (Modell oder Produktcode weichen ab), daher wurde nichts gelesen oder geschrieben. Schließen Sie ein %2 an und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is of the region %2 and the PC&apos;s data set of the region %3, and %4, then try again. Nothing was read or written.</source>
+        <translation>Das Funkgerät an %1 gehört zur Region %2 und der Datensatz auf dem PC zur Region %3, und %4; versuchen Sie es dann erneut. Es wurde nichts gelesen oder geschrieben.</translation>
+    </message>
+    <message>
+        <source>The data to be written do not carry the product code %1 at 0x270-0x275, and a radio that took them would refuse every later read and write. Nothing was written. Start from the radio&apos;s own data or from a destination, then program again.</source>
+        <translation>Die zu schreibenden Daten tragen nicht den Produktcode %1 bei 0x270-0x275, und ein Funkgerät, das sie übernähme, würde jedes spätere Lesen und Schreiben verweigern. Es wurde nichts geschrieben. Gehen Sie von den Daten des Funkgeräts oder von einer Region aus und schreiben Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 has no ATIS code yet and will take the code %2.</source>
+        <translation>Das Funkgerät an %1 hat noch keinen ATIS-Code und übernimmt den Code %2.</translation>
+    </message>
+    <message>
+        <source>A radio takes its ATIS code only once: afterwards only ATIS Clear removes it.</source>
+        <translation>Ein Funkgerät übernimmt seinen ATIS-Code nur einmal: danach entfernt ihn nur ATIS löschen.</translation>
+    </message>
+    <message>
+        <source>Program the radio with this code?</source>
+        <translation>Das Funkgerät mit diesem Code beschreiben?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was. To program it without an ATIS code, empty the ATIS code of the data, then program again.</source>
+        <translation>Es wurde nichts geschrieben: das Funkgerät an %1 ist unverändert. Um es ohne ATIS-Code zu beschreiben, leeren Sie den ATIS-Code der Daten und schreiben Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 kept its own ATIS code %2: a write never removes the ATIS code a radio holds, and these data hold none.</source>
+        <translation>Das Funkgerät an %1 hat seinen eigenen ATIS-Code %2 behalten: Schreiben entfernt nie den ATIS-Code eines Funkgeräts, und diese Daten enthalten keinen.</translation>
+    </message>
+    <message>
+        <source>To remove it: clear the radio&apos;s code with ATIS Clear (clear-atis on the command line).</source>
+        <translation>Zum Entfernen: löschen Sie den Code des Funkgeräts mit ATIS löschen (clear-atis auf der Befehlszeile).</translation>
+    </message>
+    <message>
+        <source>The radio on %1 kept its own ATIS code %2: a radio takes its ATIS code only once, so the code %3 shown on the PC was not programmed.</source>
+        <translation>Das Funkgerät an %1 hat seinen eigenen ATIS-Code %2 behalten: ein Funkgerät übernimmt seinen ATIS-Code nur einmal, daher wurde der auf dem PC gezeigte Code %3 nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>To program %1: clear the radio&apos;s code with ATIS Clear (clear-atis on the command line), then program the radio again with data that hold %1 (the clear empties the code on the PC as well).</source>
+        <translation>Um %1 zu schreiben: löschen Sie den Code des Funkgeräts mit ATIS löschen (clear-atis auf der Befehlszeile) und beschreiben Sie das Funkgerät dann erneut mit Daten, die %1 enthalten (das Löschen leert auch den Code auf dem PC).</translation>
+    </message>
+    <message>
+        <source>Still waiting on %1 for %2 (nothing for %3 s; giving up after %4 s).</source>
+        <translation>Warte an %1 weiter auf %2 (seit %3 s nichts; Abbruch nach %4 s).</translation>
+    </message>
+    <message>
+        <source>Port Inicialize Error!!</source>
+        <translation>Fehler beim Öffnen der Schnittstelle!</translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>Fehler beim Einstellen der Schnittstelle!</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>ACMD-Befehl abgelehnt!</translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>Zeitüberschreitung!</translation>
+    </message>
+    <message>
+        <source>cancel!!</source>
+        <translation>Abgebrochen!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>Adressfehler!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>Datenfehler!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Produktcode-Fehler!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Funkgerät nicht bereit!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>Verbindung neu synchronisieren?</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Funkgerät ist beschäftigt!</translation>
+    </message>
+    <message>
+        <source>The region is unmatched.<byte value="xd"/>
+Do you want to change the region?</source>
+        <translation>Die Region passt nicht.<byte value="xd"/>
+Möchten Sie die Region wechseln?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;File...</source>
+        <translation>Mit Datei ver&amp;gleichen...</translation>
+    </message>
+    <message>
+        <source>Show how a channel data or image file differs from this data set</source>
+        <translation>Zeigt, worin sich eine Kanaldaten- oder Image-Datei von diesem Datensatz unterscheidet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Als Standard spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>In Datei d&amp;rucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modell</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Übertragung</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>In Funkgerät &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>Aus Funkgerät &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Radio</source>
+        <translation>Mit Funkgerät &amp;vergleichen</translation>
+    </message>
+    <message>
+        <source>Read the radio and show how it differs from this data set, which stays as it is</source>
+        <translation>Liest das Funkgerät und zeigt, worin es sich von diesem Datensatz unterscheidet; der Datensatz bleibt, wie er ist</translation>
+    </message>
+    <message>
+        <source>&amp;Region</source>
+        <translation>&amp;Region</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>Serielle &amp;Schnittstelle</translation>
+    </message>
+    <message>
+        <source>&amp;Read Radio Before Programming</source>
+        <translation>Vor dem Schreiben Funkgerät &amp;auslesen</translation>
+    </message>
+    <message>
+        <source>Keep a backup of the radio&apos;s whole memory, read just before it is programmed</source>
+        <translation>Bewahrt eine Sicherung des ganzen Speichers des Funkgeräts auf, gelesen unmittelbar vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>&amp;Open Image File...</source>
+        <translation>Image-Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Image File...</source>
+        <translation>Image-Datei spei&amp;chern...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Show &amp;Backups Folder</source>
+        <translation>Si&amp;cherungsordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Save &amp;Diagnostics...</source>
+        <translation>&amp;Diagnose speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;About KVX Version</source>
+        <translation>Ü&amp;ber die KVX-Version</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>dat files(*.dat);;All files(*.*)</source>
+        <translation>dat-Dateien (*.dat);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>dat files(*.dat);;hex files(*.hex);;All files(*.*)</source>
+        <translation>dat-Dateien (*.dat);;hex-Dateien (*.hex);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>hex files(*.hex);;All files(*.*)</source>
+        <translation>hex-Dateien (*.hex);;Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>the PDF file %1</source>
+        <translation>die PDF-Datei %1</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>der Drucker „%1“</translation>
+    </message>
+    <message>
+        <source>The report was not printed: no printer is set up on this computer.<byte value="xd"/>
+Set up a printer in the system&apos;s settings, then print again. File &gt; Print Preview shows the pages without a printer.</source>
+        <translation>Der Bericht wurde nicht gedruckt: auf diesem Computer ist kein Drucker eingerichtet.<byte value="xd"/>
+Richten Sie in den Systemeinstellungen einen Drucker ein und drucken Sie dann erneut. Datei &gt; Druckvorschau zeigt die Seiten ohne Drucker.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1 could not be written.<byte value="xd"/>
+Choose a folder you may write to, then print again.</source>
+        <translation>Der Bericht wurde nicht gedruckt: %1 konnte nicht geschrieben werden.<byte value="xd"/>
+Wählen Sie einen Ordner, in den Sie schreiben dürfen, und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1 could not be started.<byte value="xd"/>
+Check that it is switched on, connected and ready, or choose another printer, then print again.</source>
+        <translation>Der Bericht wurde nicht gedruckt: %1 konnte nicht gestartet werden.<byte value="xd"/>
+Prüfen Sie, dass er eingeschaltet, angeschlossen und bereit ist, oder wählen Sie einen anderen Drucker, und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Printing stopped on %1 after %2 sheet(s): the report is not complete.<byte value="xd"/>
+Check the printer, then print the report again.</source>
+        <translation>Der Druck auf %1 endete nach %2 Blatt: der Bericht ist nicht vollständig.<byte value="xd"/>
+Prüfen Sie den Drucker und drucken Sie den Bericht dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>tpw52 needs a desktop session to show its window; tpw52-cli does the same work without one (see tpw52-cli --help).</source>
+        <translation>tpw52 braucht eine Desktop-Sitzung, um sein Fenster zu zeigen; tpw52-cli erledigt dieselbe Arbeit ohne eine (siehe tpw52-cli --help).</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory, and the last command was not finished.
+Save your data under a new name, then restart the program.</source>
+        <translation>Der Arbeitsspeicher des Computers ist erschöpft, der letzte Befehl wurde nicht beendet.
+Speichern Sie Ihre Daten unter einem neuen Namen und starten Sie das Programm dann neu.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::AboutBox</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:14pt&apos;&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC programming tool for the QZ815 marine VHF radio&lt;br&gt;Version %2&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:14pt&apos;&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC-Programmiersoftware für das UKW-Seefunkgerät QZ815&lt;br&gt;Version %2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without warranty of any kind. Check every channel against the rules of your waters before you use the radio; transmitting on a channel you are not licensed for may be unlawful.</source>
+        <translation>Dieses Programm wird ohne jede Gewährleistung bereitgestellt. Prüfen Sie jeden Kanal anhand der Vorschriften Ihres Reviers, bevor Sie das Funkgerät benutzen; Senden auf einem Kanal, für den Sie keine Zulassung haben, kann verboten sein.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::AtisSection</name>
+    <message>
+        <source>ATIS Function</source>
+        <translation>ATIS-Funktion</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Nutzbare ATIS-Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-Code</translation>
+    </message>
+    <message>
+        <source>10 digits</source>
+        <translation>10 Ziffern</translation>
+    </message>
+    <message>
+        <source>Times programmed</source>
+        <translation>Anzahl Programmierungen</translation>
+    </message>
+    <message>
+        <source>ATIS Clear</source>
+        <translation>ATIS löschen</translation>
+    </message>
+    <message>
+        <source>Erase the ATIS code in the radio: the only way to change a code the radio already holds.</source>
+        <translation>Löscht den ATIS-Code im Funkgerät: der einzige Weg, einen Code zu ändern, den das Funkgerät schon hat.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ChannelEditPanel</name>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanal aktiv</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Suchlauf-Speicher</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Sprachverschleierung</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>BASE CH No.</source>
+        <translation>Basiskanal-Nr.</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Channel Mode</source>
+        <translation>Kanalbetrieb</translation>
+    </message>
+    <message>
+        <source>SIMP/DUP</source>
+        <translation>SIMP/DUP</translation>
+    </message>
+    <message>
+        <source>Status Icon</source>
+        <translation>Statussymbol</translation>
+    </message>
+    <message>
+        <source>CH Status No.</source>
+        <translation>Kanalstatus-Nr.</translation>
+    </message>
+    <message>
+        <source>Channel Groups</source>
+        <translation>Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>[USA]</source>
+        <translation>[USA]</translation>
+    </message>
+    <message>
+        <source>[INT]</source>
+        <translation>[INT]</translation>
+    </message>
+    <message>
+        <source>[CAN]</source>
+        <translation>[CAN]</translation>
+    </message>
+    <message>
+        <source>Transmit</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Senden erlaubt</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Nur geringe Leistung</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Leistung erhöhen</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanalanzeige</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ChannelListPanel</name>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>ÄNDERN</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::CommonSetupPage</name>
+    <message>
+        <source>Usable Channel Groups</source>
+        <translation>Nutzbare Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Vorrangkanal</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Suchlauf</translation>
+    </message>
+    <message>
+        <source>DW/TW Function</source>
+        <translation>DW/TW-Funktion</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Wetterkanal-Funktion</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ComparisonModel</name>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>This data set</source>
+        <translation>Dieser Datensatz</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ComparisonWindow</name>
+    <message>
+        <source>Compare With %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]: go to the setting.</source>
+        <translation>[Doppelklick],[Eingabe]: zur Einstellung gehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::EditorPane</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Wetter</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::GeneralPage</name>
+    <message>
+        <source>&lt;p style=&apos;font-size:18pt&apos;&gt;&lt;b&gt;TPW52&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC programming for the QZ815 marine VHF radio&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:18pt&apos;&gt;&lt;b&gt;TPW52&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC-Programmierung für das UKW-Seefunkgerät QZ815&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Read the radio (Transfer &amp;gt; Read from Radio),&lt;br&gt;choose a list on the left to look at its channels,&lt;br&gt;then program the radio (Transfer &amp;gt; Program to Radio).</source>
+        <translation>Lesen Sie das Funkgerät aus (Übertragung &amp;gt; Aus Funkgerät lesen),&lt;br&gt;wählen Sie links eine Liste, um ihre Kanäle zu sehen,&lt;br&gt;und beschreiben Sie dann das Funkgerät (Übertragung &amp;gt; In Funkgerät schreiben).</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::HexDumpView</name>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::MainWindow</name>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>The file<byte value="xd"/>
+%1<byte value="xd"/>
+no longer exists and has been removed from the recent files. Open it with File &gt; Open from where it is now.</source>
+        <translation>Die Datei<byte value="xd"/>
+%1<byte value="xd"/>
+gibt es nicht mehr; sie wurde aus den zuletzt benutzten Dateien entfernt. Öffnen Sie sie mit Datei &gt; Öffnen dort, wo sie jetzt ist.</translation>
+    </message>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation>Möchten Sie die Serie %1 programmieren?</translation>
+    </message>
+    <message>
+        <source>The backups folder could not be shown.<byte value="xd"/>
+%1: %2</source>
+        <translation>Der Sicherungsordner konnte nicht angezeigt werden.<byte value="xd"/>
+%1: %2</translation>
+    </message>
+    <message>
+        <source>no file manager opened it. Open it in your file manager; every read and write of a radio keeps its backup there.</source>
+        <translation>kein Dateimanager hat ihn geöffnet. Öffnen Sie ihn in Ihrem Dateimanager; jedes Lesen und Schreiben eines Funkgeräts legt dort seine Sicherung ab.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::PcPicture</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::PrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>&amp;Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>&amp;Breite einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Page</source>
+        <translation>Ganze &amp;Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::RadioPicture</name>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ReportWindow</name>
+    <message>
+        <source>Print to File</source>
+        <translation>In Datei drucken</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Now, making text image. Please wait...</source>
+        <translation>Der Bericht wird erstellt. Bitte warten...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::SerialPortMenu</name>
+    <message>
+        <source>Simulated radio (demo)</source>
+        <translation>Simuliertes Funkgerät (Demo)</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Simuliertes Funkgerät</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::TransferDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>1.Connect the KVX cable between the PC serial port and the radio.<byte value="xd"/>
+2.On the radio, press and hold [PRESET] keys while<byte value="xd"/>
+   turning the power on.<byte value="xd"/>
+   The Radio display will show PC CONTROL.<byte value="xd"/>
+3.Press the [OK] button to start.</source>
+        <translation>1. Verbinden Sie das KVX-Kabel zwischen der seriellen Schnittstelle des PCs und dem Funkgerät.<byte value="xd"/>
+2. Halten Sie am Funkgerät die Taste [PRESET] gedrückt,<byte value="xd"/>
+   während Sie es einschalten.<byte value="xd"/>
+   Die Anzeige des Funkgeräts zeigt PC CONTROL.<byte value="xd"/>
+3. Drücken Sie [OK], um zu beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::TransferProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::WeatherPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchlauf</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1083 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Reverse DUP</source>
+        <translation>DUP inversé</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Fréquence de réception</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Fréquence d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>2 caractères obligatoires.</translation>
+    </message>
+    <message>
+        <source>SAVE: write this channel into the list.</source>
+        <translation>ENREGISTRER : écrire ce canal dans la liste.</translation>
+    </message>
+    <message>
+        <source>CANCEL: back to the list without writing.</source>
+        <translation>ANNULER : retour à la liste sans rien écrire.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Délai de reprise</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>Arrêt du balayage par PTT</translation>
+    </message>
+    <message>
+        <source>Mode Select</source>
+        <translation>Choix du mode</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Alerte météo</translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Marche (WX)</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Marche (balayage)</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX et balayage</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Double veille</translation>
+    </message>
+    <message>
+        <source>ATIS Mode</source>
+        <translation>Mode ATIS</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Spécial</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Haut]/[Bas]/[Gauche]/[Droite] : changer la sélection.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Double-clic],[Entrée] : aller à l&apos;écran de réglage.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Haut]/[Bas] : changer la sélection.</translation>
+    </message>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Espace] : activer ou désactiver.</translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable 10 figures.</source>
+        <translation>Chiffres uniquement. 10 chiffres obligatoires.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Choisir : [x] activé / [ ] désactivé.</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Groupe1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Groupe2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Groupe3</translation>
+    </message>
+    <message>
+        <source>RG Channel</source>
+        <translation>Canaux RG</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>Canaux EXP</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Réglages communs</translation>
+    </message>
+    <message>
+        <source>Programmable Channel</source>
+        <translation>Canaux programmables</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>La&amp;ngue</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>Takes effect after a restart</source>
+        <translation>Prend effet après un redémarrage</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Terminé !</translation>
+    </message>
+    <message>
+        <source>CommunicatiOn Error!!</source>
+        <translation>Erreur de communication !</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Type de modèle incorrect !</translation>
+    </message>
+    <message>
+        <source>Region Unmatched !!</source>
+        <translation>Région différente !</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation>Erreur !</translation>
+    </message>
+    <message>
+        <source>There is no port that can be used!!</source>
+        <translation>Aucun port n&apos;est utilisable !</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Impossible d&apos;afficher l&apos;aide : ce programme n&apos;a pas de fichier d&apos;aide.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Saisie incorrecte !</translation>
+    </message>
+    <message>
+        <source>Data Error!!<byte value="xd"/>
+Please input correct data.</source>
+        <translation>Saisie incorrecte !<byte value="xd"/>
+Veuillez saisir des données valides.</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lire la radio</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmer la radio</translation>
+    </message>
+    <message>
+        <source>Clear ATIS Data</source>
+        <translation>Effacer les données ATIS</translation>
+    </message>
+    <message>
+        <source>Clear Data ATIS</source>
+        <translation>Effacer les données ATIS</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Contrôle du modèle</translation>
+    </message>
+    <message>
+        <source>Keep this code?</source>
+        <translation>Garder ce code ?</translation>
+    </message>
+    <message>
+        <source>KVX data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation>Les données KVX ont été modifiées.<byte value="xd"/>
+Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Modèle inconnu !</translation>
+    </message>
+    <message>
+        <source>The ATIS code %1 does not look like one: an ATIS code begins with 9, followed by the country code (%2 to %3) of the boat&apos;s country.</source>
+        <translation>Le code ATIS %1 n&apos;en a pas l&apos;air : un code ATIS commence par 9, suivi de l&apos;indicatif du pays (%2 à %3) du bateau.</translation>
+    </message>
+    <message>
+        <source>the USA region is never mixed with another. Choose the region %1 first (the Region menu, or --destination %1 on the command line)</source>
+        <translation>la région USA n&apos;est jamais mélangée à une autre. Choisissez d&apos;abord la région %1 (le menu Région, ou --destination %1 en ligne de commande)</translation>
+    </message>
+    <message>
+        <source>Nothing was read: the data on the PC are as they were.</source>
+        <translation>Rien n&apos;a été lu : les données du PC sont inchangées.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was.</source>
+        <translation>Rien n&apos;a été écrit : la radio sur %1 est inchangée.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: the ATIS code in the radio on %1 is as it was.</source>
+        <translation>Rien n&apos;a été effacé : le code ATIS de la radio sur %1 est inchangé.</translation>
+    </message>
+    <message>
+        <source>Nothing was read: the data on the PC are as they were. Check the cable and the radio on %1, then read again.</source>
+        <translation>Rien n&apos;a été lu : les données du PC sont inchangées. Vérifiez le câble et la radio sur %1, puis relancez la lecture.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was. Check the cable and the radio, then program again.</source>
+        <translation>Rien n&apos;a été écrit : la radio sur %1 est inchangée. Vérifiez le câble et la radio, puis programmez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: the ATIS code in the radio on %1 is as it was. Check the cable and the radio, then clear again.</source>
+        <translation>Rien n&apos;a été effacé : le code ATIS de la radio sur %1 est inchangé. Vérifiez le câble et la radio, puis effacez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 may be partly programmed: the write stopped at its first address, %2. Program the radio again before you use it.</source>
+        <translation>La radio sur %1 est peut-être programmée en partie : l&apos;écriture s&apos;est arrêtée à sa première adresse, %2. Programmez à nouveau la radio avant de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 may be partly cleared: the clear stopped at its first address, %2. Clear the ATIS data again before you use the radio.</source>
+        <translation>Le code ATIS de la radio sur %1 est peut-être effacé en partie : l&apos;effacement s&apos;est arrêté à sa première adresse, %2. Effacez à nouveau les données ATIS avant d&apos;utiliser la radio.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is only partly programmed: it took the write up to address %2; the write stopped at %3. Program the radio again before you use it.</source>
+        <translation>La radio sur %1 n&apos;est programmée qu&apos;en partie : elle a pris l&apos;écriture jusqu&apos;à l&apos;adresse %2 ; l&apos;écriture s&apos;est arrêtée à %3. Programmez à nouveau la radio avant de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 is only partly cleared: it took the clear up to address %2; the clear stopped at %3. Clear the ATIS data again before you use the radio.</source>
+        <translation>Le code ATIS de la radio sur %1 n&apos;est effacé qu&apos;en partie : elle a pris l&apos;effacement jusqu&apos;à l&apos;adresse %2 ; l&apos;effacement s&apos;est arrêté à %3. Effacez à nouveau les données ATIS avant d&apos;utiliser la radio.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is only partly programmed: it took the write up to address %2, then the write stopped. Program the radio again before you use it.</source>
+        <translation>La radio sur %1 n&apos;est programmée qu&apos;en partie : elle a pris l&apos;écriture jusqu&apos;à l&apos;adresse %2, puis l&apos;écriture s&apos;est arrêtée. Programmez à nouveau la radio avant de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 is only partly cleared: it took the clear up to address %2, then the clear stopped. Clear the ATIS data again before you use the radio.</source>
+        <translation>Le code ATIS de la radio sur %1 n&apos;est effacé qu&apos;en partie : elle a pris l&apos;effacement jusqu&apos;à l&apos;adresse %2, puis l&apos;effacement s&apos;est arrêté. Effacez à nouveau les données ATIS avant d&apos;utiliser la radio.</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on %1.<byte value="xd"/>
+Check that the programming cable is plugged in at both ends, that the radio was switched on while holding [PRESET] until it shows PC CONTROL, and that %1 is the cable&apos;s port. Then try again.</source>
+        <translation>La radio n&apos;a pas répondu sur %1.<byte value="xd"/>
+Vérifiez que le câble de programmation est branché aux deux bouts, que la radio a été allumée en maintenant [PRESET] jusqu&apos;à ce qu&apos;elle affiche PC CONTROL, et que %1 est bien le port du câble. Puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The connection to the radio on %1 was lost: %2.</source>
+        <translation>La liaison avec la radio sur %1 a été perdue : %2.</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged in and that the radio is switched on, then try again.</source>
+        <translation>Vérifiez que le câble est branché et que la radio est allumée, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 did not report ready, so nothing was read or written. Wait until the radio shows PC CONTROL, then try again.</source>
+        <translation>La radio sur %1 ne s&apos;est pas déclarée prête : rien n&apos;a été lu ni écrit. Attendez que la radio affiche PC CONTROL, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is no %2 (its model or product code differs), so nothing was read or written. Connect a %2, then try again.</source>
+        <translation>La radio sur %1 n&apos;est pas une %2 (son modèle ou son code produit diffère) : rien n&apos;a été lu ni écrit. Branchez une %2, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is of the region %2 and the PC&apos;s data set of the region %3, and %4, then try again. Nothing was read or written.</source>
+        <translation>La radio sur %1 est de la région %2 et les données du PC de la région %3, et %4, puis réessayez. Rien n&apos;a été lu ni écrit.</translation>
+    </message>
+    <message>
+        <source>The data to be written do not carry the product code %1 at 0x270-0x275, and a radio that took them would refuse every later read and write. Nothing was written. Start from the radio&apos;s own data or from a destination, then program again.</source>
+        <translation>Les données à écrire ne portent pas le code produit %1 en 0x270-0x275, et une radio qui les prendrait refuserait ensuite toute lecture et toute écriture. Rien n&apos;a été écrit. Partez des données de la radio ou d&apos;une région, puis programmez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 has no ATIS code yet and will take the code %2.</source>
+        <translation>La radio sur %1 n&apos;a pas encore de code ATIS et prendra le code %2.</translation>
+    </message>
+    <message>
+        <source>A radio takes its ATIS code only once: afterwards only ATIS Clear removes it.</source>
+        <translation>Une radio ne prend son code ATIS qu&apos;une seule fois : ensuite seul Effacer ATIS le retire.</translation>
+    </message>
+    <message>
+        <source>Program the radio with this code?</source>
+        <translation>Programmer la radio avec ce code ?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was. To program it without an ATIS code, empty the ATIS code of the data, then program again.</source>
+        <translation>Rien n&apos;a été écrit : la radio sur %1 est inchangée. Pour la programmer sans code ATIS, videz le code ATIS des données, puis programmez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 kept its own ATIS code %2: a write never removes the ATIS code a radio holds, and these data hold none.</source>
+        <translation>La radio sur %1 a gardé son propre code ATIS %2 : une écriture ne retire jamais le code ATIS d&apos;une radio, et ces données n&apos;en contiennent pas.</translation>
+    </message>
+    <message>
+        <source>To remove it: clear the radio&apos;s code with ATIS Clear (clear-atis on the command line).</source>
+        <translation>Pour le retirer : effacez le code de la radio avec Effacer ATIS (clear-atis en ligne de commande).</translation>
+    </message>
+    <message>
+        <source>The radio on %1 kept its own ATIS code %2: a radio takes its ATIS code only once, so the code %3 shown on the PC was not programmed.</source>
+        <translation>La radio sur %1 a gardé son propre code ATIS %2 : une radio ne prend son code ATIS qu&apos;une seule fois, le code %3 affiché sur le PC n&apos;a donc pas été programmé.</translation>
+    </message>
+    <message>
+        <source>To program %1: clear the radio&apos;s code with ATIS Clear (clear-atis on the command line), then program the radio again with data that hold %1 (the clear empties the code on the PC as well).</source>
+        <translation>Pour programmer %1 : effacez le code de la radio avec Effacer ATIS (clear-atis en ligne de commande), puis programmez à nouveau la radio avec des données qui contiennent %1 (l&apos;effacement vide aussi le code sur le PC).</translation>
+    </message>
+    <message>
+        <source>Still waiting on %1 for %2 (nothing for %3 s; giving up after %4 s).</source>
+        <translation>Attente sur %1 de %2 (rien depuis %3 s ; abandon après %4 s).</translation>
+    </message>
+    <message>
+        <source>Port Inicialize Error!!</source>
+        <translation>Erreur d&apos;ouverture du port !</translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>Erreur de réglage du port !</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>Commande ACMD refusée !</translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>Délai dépassé !</translation>
+    </message>
+    <message>
+        <source>cancel!!</source>
+        <translation>Annulé !</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>Erreur d&apos;adresse !</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>Erreur de données !</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Erreur de code produit !</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Radio pas prête !</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>Resynchroniser la liaison ?</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>La radio est occupée !</translation>
+    </message>
+    <message>
+        <source>The region is unmatched.<byte value="xd"/>
+Do you want to change the region?</source>
+        <translation>La région est différente.<byte value="xd"/>
+Voulez-vous changer de région ?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;File...</source>
+        <translation>&amp;Comparer avec un fichier...</translation>
+    </message>
+    <message>
+        <source>Show how a channel data or image file differs from this data set</source>
+        <translation>Montre en quoi un fichier de canaux ou un fichier image diffère de ces données</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Enregistrer comme &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Imprimer dans un fic&amp;hier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modèle</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Transfert</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>&amp;Programmer la radio</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>&amp;Lire la radio</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Radio</source>
+        <translation>&amp;Comparer avec la radio</translation>
+    </message>
+    <message>
+        <source>Read the radio and show how it differs from this data set, which stays as it is</source>
+        <translation>Lit la radio et montre en quoi elle diffère de ces données, qui restent telles quelles</translation>
+    </message>
+    <message>
+        <source>&amp;Region</source>
+        <translation>&amp;Région</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>Port &amp;série</translation>
+    </message>
+    <message>
+        <source>&amp;Read Radio Before Programming</source>
+        <translation>&amp;Lire la radio avant de programmer</translation>
+    </message>
+    <message>
+        <source>Keep a backup of the radio&apos;s whole memory, read just before it is programmed</source>
+        <translation>Garde une sauvegarde de toute la mémoire de la radio, lue juste avant sa programmation</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>&amp;Open Image File...</source>
+        <translation>&amp;Ouvrir un fichier image...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Image File...</source>
+        <translation>&amp;Enregistrer un fichier image...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Show &amp;Backups Folder</source>
+        <translation>Afficher le dossier des sauve&amp;gardes</translation>
+    </message>
+    <message>
+        <source>Save &amp;Diagnostics...</source>
+        <translation>Enregistrer le &amp;diagnostic...</translation>
+    </message>
+    <message>
+        <source>&amp;About KVX Version</source>
+        <translation>À &amp;propos de la version KVX</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>dat files(*.dat);;All files(*.*)</source>
+        <translation>Fichiers dat (*.dat);;Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>dat files(*.dat);;hex files(*.hex);;All files(*.*)</source>
+        <translation>Fichiers dat (*.dat);;Fichiers hex (*.hex);;Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>hex files(*.hex);;All files(*.*)</source>
+        <translation>Fichiers hex (*.hex);;Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>the PDF file %1</source>
+        <translation>le fichier PDF %1</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>l&apos;imprimante « %1 »</translation>
+    </message>
+    <message>
+        <source>The report was not printed: no printer is set up on this computer.<byte value="xd"/>
+Set up a printer in the system&apos;s settings, then print again. File &gt; Print Preview shows the pages without a printer.</source>
+        <translation>Le rapport n&apos;a pas été imprimé : aucune imprimante n&apos;est configurée sur cet ordinateur.<byte value="xd"/>
+Configurez une imprimante dans les réglages du système, puis imprimez à nouveau. Fichier &gt; Aperçu avant impression montre les pages sans imprimante.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1 could not be written.<byte value="xd"/>
+Choose a folder you may write to, then print again.</source>
+        <translation>Le rapport n&apos;a pas été imprimé : %1 n&apos;a pas pu être écrit.<byte value="xd"/>
+Choisissez un dossier où vous pouvez écrire, puis imprimez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1 could not be started.<byte value="xd"/>
+Check that it is switched on, connected and ready, or choose another printer, then print again.</source>
+        <translation>Le rapport n&apos;a pas été imprimé : %1 n&apos;a pas pu démarrer.<byte value="xd"/>
+Vérifiez qu&apos;elle est allumée, branchée et prête, ou choisissez une autre imprimante, puis imprimez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Printing stopped on %1 after %2 sheet(s): the report is not complete.<byte value="xd"/>
+Check the printer, then print the report again.</source>
+        <translation>L&apos;impression sur %1 s&apos;est arrêtée après %2 feuille(s) : le rapport n&apos;est pas complet.<byte value="xd"/>
+Vérifiez l&apos;imprimante, puis imprimez à nouveau le rapport.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>tpw52 needs a desktop session to show its window; tpw52-cli does the same work without one (see tpw52-cli --help).</source>
+        <translation>tpw52 a besoin d&apos;une session de bureau pour afficher sa fenêtre ; tpw52-cli fait le même travail sans elle (voir tpw52-cli --help).</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory, and the last command was not finished.
+Save your data under a new name, then restart the program.</source>
+        <translation>L&apos;ordinateur manque de mémoire et la dernière commande n&apos;a pas été terminée.
+Enregistrez vos données sous un nouveau nom, puis redémarrez le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::AboutBox</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:14pt&apos;&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC programming tool for the QZ815 marine VHF radio&lt;br&gt;Version %2&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:14pt&apos;&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Logiciel de programmation PC de la radio VHF marine QZ815&lt;br&gt;Version %2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without warranty of any kind. Check every channel against the rules of your waters before you use the radio; transmitting on a channel you are not licensed for may be unlawful.</source>
+        <translation>Ce programme est fourni tel quel, sans aucune garantie. Vérifiez chaque canal selon les règles de vos eaux avant d&apos;utiliser la radio ; émettre sur un canal pour lequel vous n&apos;êtes pas autorisé peut être illégal.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::AtisSection</name>
+    <message>
+        <source>ATIS Function</source>
+        <translation>Fonction ATIS</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Groupes de canaux ATIS utilisables</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>Code ATIS</translation>
+    </message>
+    <message>
+        <source>10 digits</source>
+        <translation>10 chiffres</translation>
+    </message>
+    <message>
+        <source>Times programmed</source>
+        <translation>Nombre de programmations</translation>
+    </message>
+    <message>
+        <source>ATIS Clear</source>
+        <translation>Effacer ATIS</translation>
+    </message>
+    <message>
+        <source>Erase the ATIS code in the radio: the only way to change a code the radio already holds.</source>
+        <translation>Efface le code ATIS de la radio : le seul moyen de changer un code que la radio contient déjà.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ChannelEditPanel</name>
+    <message>
+        <source>CH Enable</source>
+        <translation>Canal actif</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Mémoire de balayage</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Brouilleur</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>BASE CH No.</source>
+        <translation>N° canal de base</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Fréquence de réception</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Fréquence d&apos;émission</translation>
+    </message>
+    <message>
+        <source>Channel Mode</source>
+        <translation>Mode du canal</translation>
+    </message>
+    <message>
+        <source>SIMP/DUP</source>
+        <translation>SIMP/DUP</translation>
+    </message>
+    <message>
+        <source>Status Icon</source>
+        <translation>Icône d&apos;état</translation>
+    </message>
+    <message>
+        <source>CH Status No.</source>
+        <translation>N° d&apos;état du canal</translation>
+    </message>
+    <message>
+        <source>Channel Groups</source>
+        <translation>Groupes de canaux</translation>
+    </message>
+    <message>
+        <source>[USA]</source>
+        <translation>[USA]</translation>
+    </message>
+    <message>
+        <source>[INT]</source>
+        <translation>[INT]</translation>
+    </message>
+    <message>
+        <source>[CAN]</source>
+        <translation>[CAN]</translation>
+    </message>
+    <message>
+        <source>Transmit</source>
+        <translation>Émission</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Émission permise</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Faible puissance seule</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Puissance augmentée</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Affichage du canal</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ChannelListPanel</name>
+    <message>
+        <source>NEW</source>
+        <translation>NOUVEAU</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>MODIFIER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::CommonSetupPage</name>
+    <message>
+        <source>Usable Channel Groups</source>
+        <translation>Groupes de canaux utilisables</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Canal prioritaire</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Fonction de balayage</translation>
+    </message>
+    <message>
+        <source>DW/TW Function</source>
+        <translation>Fonction DW/TW</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Fonction canal météo</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ComparisonModel</name>
+    <message>
+        <source>Where</source>
+        <translation>Où</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>This data set</source>
+        <translation>Ces données</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ComparisonWindow</name>
+    <message>
+        <source>Compare With %1</source>
+        <translation>Comparer avec %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]: go to the setting.</source>
+        <translation>[Double-clic],[Entrée] : aller au réglage.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::EditorPane</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Réglages communs</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::GeneralPage</name>
+    <message>
+        <source>&lt;p style=&apos;font-size:18pt&apos;&gt;&lt;b&gt;TPW52&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC programming for the QZ815 marine VHF radio&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:18pt&apos;&gt;&lt;b&gt;TPW52&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Programmation PC de la radio VHF marine QZ815&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Read the radio (Transfer &amp;gt; Read from Radio),&lt;br&gt;choose a list on the left to look at its channels,&lt;br&gt;then program the radio (Transfer &amp;gt; Program to Radio).</source>
+        <translation>Lisez la radio (Transfert &amp;gt; Lire la radio),&lt;br&gt;choisissez une liste à gauche pour voir ses canaux,&lt;br&gt;puis programmez la radio (Transfert &amp;gt; Programmer la radio).</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::HexDumpView</name>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::MainWindow</name>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>The file<byte value="xd"/>
+%1<byte value="xd"/>
+no longer exists and has been removed from the recent files. Open it with File &gt; Open from where it is now.</source>
+        <translation>Le fichier<byte value="xd"/>
+%1<byte value="xd"/>
+n&apos;existe plus et a été retiré des fichiers récents. Ouvrez-le avec Fichier &gt; Ouvrir là où il se trouve maintenant.</translation>
+    </message>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation>Voulez-vous programmer la série %1 ?</translation>
+    </message>
+    <message>
+        <source>The backups folder could not be shown.<byte value="xd"/>
+%1: %2</source>
+        <translation>Le dossier des sauvegardes n&apos;a pas pu être affiché.<byte value="xd"/>
+%1 : %2</translation>
+    </message>
+    <message>
+        <source>no file manager opened it. Open it in your file manager; every read and write of a radio keeps its backup there.</source>
+        <translation>aucun gestionnaire de fichiers ne l&apos;a ouvert. Ouvrez-le dans votre gestionnaire de fichiers ; chaque lecture et écriture d&apos;une radio y garde sa sauvegarde.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::PcPicture</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::PrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>Page &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>&amp;Largeur de page</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Page</source>
+        <translation>Page &amp;entière</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::RadioPicture</name>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ReportWindow</name>
+    <message>
+        <source>Print to File</source>
+        <translation>Imprimer dans un fichier</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Now, making text image. Please wait...</source>
+        <translation>Création du rapport en cours. Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::SerialPortMenu</name>
+    <message>
+        <source>Simulated radio (demo)</source>
+        <translation>Radio simulée (démo)</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Radio simulée</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::TransferDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>1.Connect the KVX cable between the PC serial port and the radio.<byte value="xd"/>
+2.On the radio, press and hold [PRESET] keys while<byte value="xd"/>
+   turning the power on.<byte value="xd"/>
+   The Radio display will show PC CONTROL.<byte value="xd"/>
+3.Press the [OK] button to start.</source>
+        <translation>1. Branchez le câble KVX entre le port série du PC et la radio.<byte value="xd"/>
+2. Sur la radio, maintenez la touche [PRESET] enfoncée<byte value="xd"/>
+   en l&apos;allumant.<byte value="xd"/>
+   L&apos;écran de la radio affiche PC CONTROL.<byte value="xd"/>
+3. Appuyez sur [OK] pour commencer.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::TransferProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::WeatherPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Balayage</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1083 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Reverse DUP</source>
+        <translation>DUP omgekeerd</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>Precies 2 tekens vereist.</translation>
+    </message>
+    <message>
+        <source>SAVE: write this channel into the list.</source>
+        <translation>OPSLAAN: dit kanaal in de lijst zetten.</translation>
+    </message>
+    <message>
+        <source>CANCEL: back to the list without writing.</source>
+        <translation>ANNULEREN: terug naar de lijst zonder op te slaan.</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Hervattijd scan</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>Scan stoppen met PTT</translation>
+    </message>
+    <message>
+        <source>Mode Select</source>
+        <translation>Moduskeuze</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Weeralarm</translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Aan (WX)</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Aan (scan)</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX en scan</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Dubbele wacht</translation>
+    </message>
+    <message>
+        <source>ATIS Mode</source>
+        <translation>ATIS-modus</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Speciaal</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Omhoog]/[Omlaag]/[Links]/[Rechts]: selectie wijzigen.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Dubbelklik],[Enter]: naar het instelscherm.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Omhoog]/[Omlaag]: selectie wijzigen.</translation>
+    </message>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Spatie]: aan- of uitzetten.</translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable 10 figures.</source>
+        <translation>Alleen cijfers. Precies 10 cijfers vereist.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Kiezen: [x] aan / [ ] uit.</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Groep1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Groep2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Groep3</translation>
+    </message>
+    <message>
+        <source>RG Channel</source>
+        <translation>RG-kanalen</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Weer</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>EXP-kanalen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Algemene instellingen</translation>
+    </message>
+    <message>
+        <source>Programmable Channel</source>
+        <translation>Programmeerbare kanalen</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>Takes effect after a restart</source>
+        <translation>Werkt na een herstart</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Weet u het zeker?</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Voltooid!</translation>
+    </message>
+    <message>
+        <source>CommunicatiOn Error!!</source>
+        <translation>Communicatiefout!</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Verkeerd modeltype!</translation>
+    </message>
+    <message>
+        <source>Region Unmatched !!</source>
+        <translation>Regio komt niet overeen!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation>Fout!</translation>
+    </message>
+    <message>
+        <source>There is no port that can be used!!</source>
+        <translation>Er is geen bruikbare poort!</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>De help kan niet worden getoond: bij dit programma hoort geen helpbestand.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Ongeldige invoer!</translation>
+    </message>
+    <message>
+        <source>Data Error!!<byte value="xd"/>
+Please input correct data.</source>
+        <translation>Ongeldige invoer!<byte value="xd"/>
+Voer geldige gegevens in.</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Uit marifoon lezen</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Naar marifoon schrijven</translation>
+    </message>
+    <message>
+        <source>Clear ATIS Data</source>
+        <translation>ATIS-gegevens wissen</translation>
+    </message>
+    <message>
+        <source>Clear Data ATIS</source>
+        <translation>ATIS-gegevens wissen</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Modelcontrole</translation>
+    </message>
+    <message>
+        <source>Keep this code?</source>
+        <translation>Deze code houden?</translation>
+    </message>
+    <message>
+        <source>KVX data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation>De KVX-gegevens zijn gewijzigd.<byte value="xd"/>
+Wilt u de wijzigingen opslaan?</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Onbekend model!</translation>
+    </message>
+    <message>
+        <source>The ATIS code %1 does not look like one: an ATIS code begins with 9, followed by the country code (%2 to %3) of the boat&apos;s country.</source>
+        <translation>De ATIS-code %1 lijkt er geen: een ATIS-code begint met 9, gevolgd door de landcode (%2 tot %3) van het land van het schip.</translation>
+    </message>
+    <message>
+        <source>the USA region is never mixed with another. Choose the region %1 first (the Region menu, or --destination %1 on the command line)</source>
+        <translation>de regio USA wordt nooit met een andere gemengd. Kies eerst de regio %1 (het menu Regio, of --destination %1 op de opdrachtregel)</translation>
+    </message>
+    <message>
+        <source>Nothing was read: the data on the PC are as they were.</source>
+        <translation>Er is niets gelezen: de gegevens op de pc zijn ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was.</source>
+        <translation>Er is niets geschreven: de marifoon op %1 is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: the ATIS code in the radio on %1 is as it was.</source>
+        <translation>Er is niets gewist: de ATIS-code in de marifoon op %1 is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Nothing was read: the data on the PC are as they were. Check the cable and the radio on %1, then read again.</source>
+        <translation>Er is niets gelezen: de gegevens op de pc zijn ongewijzigd. Controleer de kabel en de marifoon op %1 en lees daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was. Check the cable and the radio, then program again.</source>
+        <translation>Er is niets geschreven: de marifoon op %1 is ongewijzigd. Controleer de kabel en de marifoon en schrijf daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleared: the ATIS code in the radio on %1 is as it was. Check the cable and the radio, then clear again.</source>
+        <translation>Er is niets gewist: de ATIS-code in de marifoon op %1 is ongewijzigd. Controleer de kabel en de marifoon en wis daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 may be partly programmed: the write stopped at its first address, %2. Program the radio again before you use it.</source>
+        <translation>De marifoon op %1 is mogelijk maar gedeeltelijk geschreven: het schrijven stopte bij het eerste adres, %2. Schrijf de marifoon opnieuw voordat u hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 may be partly cleared: the clear stopped at its first address, %2. Clear the ATIS data again before you use the radio.</source>
+        <translation>De ATIS-code in de marifoon op %1 is mogelijk maar gedeeltelijk gewist: het wissen stopte bij het eerste adres, %2. Wis de ATIS-gegevens opnieuw voordat u de marifoon gebruikt.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is only partly programmed: it took the write up to address %2; the write stopped at %3. Program the radio again before you use it.</source>
+        <translation>De marifoon op %1 is maar gedeeltelijk geschreven: hij nam de gegevens aan tot adres %2; het schrijven stopte bij %3. Schrijf de marifoon opnieuw voordat u hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 is only partly cleared: it took the clear up to address %2; the clear stopped at %3. Clear the ATIS data again before you use the radio.</source>
+        <translation>De ATIS-code in de marifoon op %1 is maar gedeeltelijk gewist: hij nam het wissen aan tot adres %2; het wissen stopte bij %3. Wis de ATIS-gegevens opnieuw voordat u de marifoon gebruikt.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is only partly programmed: it took the write up to address %2, then the write stopped. Program the radio again before you use it.</source>
+        <translation>De marifoon op %1 is maar gedeeltelijk geschreven: hij nam de gegevens aan tot adres %2, daarna stopte het schrijven. Schrijf de marifoon opnieuw voordat u hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>The ATIS code in the radio on %1 is only partly cleared: it took the clear up to address %2, then the clear stopped. Clear the ATIS data again before you use the radio.</source>
+        <translation>De ATIS-code in de marifoon op %1 is maar gedeeltelijk gewist: hij nam het wissen aan tot adres %2, daarna stopte het wissen. Wis de ATIS-gegevens opnieuw voordat u de marifoon gebruikt.</translation>
+    </message>
+    <message>
+        <source>The radio did not answer on %1.<byte value="xd"/>
+Check that the programming cable is plugged in at both ends, that the radio was switched on while holding [PRESET] until it shows PC CONTROL, and that %1 is the cable&apos;s port. Then try again.</source>
+        <translation>De marifoon antwoordde niet op %1.<byte value="xd"/>
+Controleer of de programmeerkabel aan beide kanten vastzit, of de marifoon is aangezet terwijl [PRESET] werd ingedrukt tot hij PC CONTROL toont, en of %1 de poort van de kabel is. Probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The connection to the radio on %1 was lost: %2.</source>
+        <translation>De verbinding met de marifoon op %1 is verbroken: %2.</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged in and that the radio is switched on, then try again.</source>
+        <translation>Controleer of de kabel vastzit en de marifoon aan staat, en probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 did not report ready, so nothing was read or written. Wait until the radio shows PC CONTROL, then try again.</source>
+        <translation>De marifoon op %1 meldde zich niet gereed, dus er is niets gelezen of geschreven. Wacht tot de marifoon PC CONTROL toont en probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is no %2 (its model or product code differs), so nothing was read or written. Connect a %2, then try again.</source>
+        <translation>De marifoon op %1 is geen %2 (het model of de productcode wijkt af), dus er is niets gelezen of geschreven. Sluit een %2 aan en probeer het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 is of the region %2 and the PC&apos;s data set of the region %3, and %4, then try again. Nothing was read or written.</source>
+        <translation>De marifoon op %1 hoort bij de regio %2 en de gegevens op de pc bij de regio %3, en %4; probeer het daarna opnieuw. Er is niets gelezen of geschreven.</translation>
+    </message>
+    <message>
+        <source>The data to be written do not carry the product code %1 at 0x270-0x275, and a radio that took them would refuse every later read and write. Nothing was written. Start from the radio&apos;s own data or from a destination, then program again.</source>
+        <translation>De te schrijven gegevens dragen niet de productcode %1 op 0x270-0x275, en een marifoon die ze aannam zou elk later lezen en schrijven weigeren. Er is niets geschreven. Begin bij de gegevens van de marifoon zelf of bij een regio en schrijf daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 has no ATIS code yet and will take the code %2.</source>
+        <translation>De marifoon op %1 heeft nog geen ATIS-code en neemt de code %2 aan.</translation>
+    </message>
+    <message>
+        <source>A radio takes its ATIS code only once: afterwards only ATIS Clear removes it.</source>
+        <translation>Een marifoon neemt zijn ATIS-code maar één keer aan: daarna verwijdert alleen ATIS wissen hem.</translation>
+    </message>
+    <message>
+        <source>Program the radio with this code?</source>
+        <translation>De marifoon met deze code schrijven?</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 is as it was. To program it without an ATIS code, empty the ATIS code of the data, then program again.</source>
+        <translation>Er is niets geschreven: de marifoon op %1 is ongewijzigd. Om hem zonder ATIS-code te schrijven, maakt u de ATIS-code van de gegevens leeg en schrijft u daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 kept its own ATIS code %2: a write never removes the ATIS code a radio holds, and these data hold none.</source>
+        <translation>De marifoon op %1 hield zijn eigen ATIS-code %2: schrijven verwijdert nooit de ATIS-code van een marifoon, en deze gegevens bevatten er geen.</translation>
+    </message>
+    <message>
+        <source>To remove it: clear the radio&apos;s code with ATIS Clear (clear-atis on the command line).</source>
+        <translation>Om hem te verwijderen: wis de code van de marifoon met ATIS wissen (clear-atis op de opdrachtregel).</translation>
+    </message>
+    <message>
+        <source>The radio on %1 kept its own ATIS code %2: a radio takes its ATIS code only once, so the code %3 shown on the PC was not programmed.</source>
+        <translation>De marifoon op %1 hield zijn eigen ATIS-code %2: een marifoon neemt zijn ATIS-code maar één keer aan, dus de code %3 op de pc is niet geschreven.</translation>
+    </message>
+    <message>
+        <source>To program %1: clear the radio&apos;s code with ATIS Clear (clear-atis on the command line), then program the radio again with data that hold %1 (the clear empties the code on the PC as well).</source>
+        <translation>Om %1 te schrijven: wis de code van de marifoon met ATIS wissen (clear-atis op de opdrachtregel) en schrijf de marifoon daarna opnieuw met gegevens die %1 bevatten (het wissen maakt ook de code op de pc leeg).</translation>
+    </message>
+    <message>
+        <source>Still waiting on %1 for %2 (nothing for %3 s; giving up after %4 s).</source>
+        <translation>Wacht op %1 nog op %2 (al %3 s niets; stopt na %4 s).</translation>
+    </message>
+    <message>
+        <source>Port Inicialize Error!!</source>
+        <translation>Fout bij het openen van de poort!</translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>Fout bij het instellen van de poort!</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>ACMD-opdracht geweigerd!</translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>Time-out!</translation>
+    </message>
+    <message>
+        <source>cancel!!</source>
+        <translation>Geannuleerd!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>Adresfout!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>Gegevensfout!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Productcodefout!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Marifoon niet gereed!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>De verbinding opnieuw synchroniseren?</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Marifoon is bezet!</translation>
+    </message>
+    <message>
+        <source>The region is unmatched.<byte value="xd"/>
+Do you want to change the region?</source>
+        <translation>De regio komt niet overeen.<byte value="xd"/>
+Wilt u de regio wijzigen?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;File...</source>
+        <translation>Vergelijken met &amp;bestand...</translation>
+    </message>
+    <message>
+        <source>Show how a channel data or image file differs from this data set</source>
+        <translation>Toont waarin een kanaalgegevens- of imagebestand verschilt van deze gegevens</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan a&amp;ls...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Als standaard o&amp;pslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Af&amp;drukken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Afdruk&amp;voorbeeld</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Afdrukken naar bes&amp;tand</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>Over&amp;dracht</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>Naar marifoon &amp;schrijven</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>Uit marifoon &amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Radio</source>
+        <translation>&amp;Vergelijken met marifoon</translation>
+    </message>
+    <message>
+        <source>Read the radio and show how it differs from this data set, which stays as it is</source>
+        <translation>Leest de marifoon en toont waarin hij verschilt van deze gegevens, die blijven zoals ze zijn</translation>
+    </message>
+    <message>
+        <source>&amp;Region</source>
+        <translation>&amp;Regio</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>&amp;Seriële poort</translation>
+    </message>
+    <message>
+        <source>&amp;Read Radio Before Programming</source>
+        <translation>Marifoon eerst &amp;uitlezen</translation>
+    </message>
+    <message>
+        <source>Keep a backup of the radio&apos;s whole memory, read just before it is programmed</source>
+        <translation>Bewaart een back-up van het hele geheugen van de marifoon, gelezen vlak voordat hij wordt geschreven</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>&amp;Open Image File...</source>
+        <translation>Imagebestand &amp;openen...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Image File...</source>
+        <translation>Imagebestand o&amp;pslaan...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>Show &amp;Backups Folder</source>
+        <translation>&amp;Back-upmap tonen</translation>
+    </message>
+    <message>
+        <source>Save &amp;Diagnostics...</source>
+        <translation>&amp;Diagnose opslaan...</translation>
+    </message>
+    <message>
+        <source>&amp;About KVX Version</source>
+        <translation>&amp;Over de KVX-versie</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>dat files(*.dat);;All files(*.*)</source>
+        <translation>dat-bestanden (*.dat);;Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>dat files(*.dat);;hex files(*.hex);;All files(*.*)</source>
+        <translation>dat-bestanden (*.dat);;hex-bestanden (*.hex);;Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Tekstbestanden (*.txt);;Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>hex files(*.hex);;All files(*.*)</source>
+        <translation>hex-bestanden (*.hex);;Alle bestanden (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <source>the PDF file %1</source>
+        <translation>het pdf-bestand %1</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot;</source>
+        <translation>de printer &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The report was not printed: no printer is set up on this computer.<byte value="xd"/>
+Set up a printer in the system&apos;s settings, then print again. File &gt; Print Preview shows the pages without a printer.</source>
+        <translation>Het rapport is niet afgedrukt: op deze computer is geen printer ingesteld.<byte value="xd"/>
+Stel in de systeeminstellingen een printer in en druk daarna opnieuw af. Bestand &gt; Afdrukvoorbeeld toont de pagina&apos;s zonder printer.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1 could not be written.<byte value="xd"/>
+Choose a folder you may write to, then print again.</source>
+        <translation>Het rapport is niet afgedrukt: %1 kon niet worden geschreven.<byte value="xd"/>
+Kies een map waarin u mag schrijven en druk daarna opnieuw af.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1 could not be started.<byte value="xd"/>
+Check that it is switched on, connected and ready, or choose another printer, then print again.</source>
+        <translation>Het rapport is niet afgedrukt: %1 kon niet worden gestart.<byte value="xd"/>
+Controleer of hij aan staat, aangesloten en gereed is, of kies een andere printer, en druk daarna opnieuw af.</translation>
+    </message>
+    <message>
+        <source>Printing stopped on %1 after %2 sheet(s): the report is not complete.<byte value="xd"/>
+Check the printer, then print the report again.</source>
+        <translation>Het afdrukken op %1 stopte na %2 vel(len): het rapport is niet compleet.<byte value="xd"/>
+Controleer de printer en druk het rapport daarna opnieuw af.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>tpw52 needs a desktop session to show its window; tpw52-cli does the same work without one (see tpw52-cli --help).</source>
+        <translation>tpw52 heeft een desktopsessie nodig om zijn venster te tonen; tpw52-cli doet hetzelfde werk zonder (zie tpw52-cli --help).</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory, and the last command was not finished.
+Save your data under a new name, then restart the program.</source>
+        <translation>Het geheugen van de computer is vol en de laatste opdracht is niet afgemaakt.
+Sla uw gegevens op onder een nieuwe naam en start het programma daarna opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::AboutBox</name>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:14pt&apos;&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC programming tool for the QZ815 marine VHF radio&lt;br&gt;Version %2&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:14pt&apos;&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Pc-programmeersoftware voor de QZ815 marifoon&lt;br&gt;Versie %2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without warranty of any kind. Check every channel against the rules of your waters before you use the radio; transmitting on a channel you are not licensed for may be unlawful.</source>
+        <translation>Dit programma wordt geleverd zoals het is, zonder enige garantie. Controleer elk kanaal aan de hand van de regels van uw vaarwater voordat u de marifoon gebruikt; zenden op een kanaal waarvoor u geen vergunning hebt, kan verboden zijn.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::AtisSection</name>
+    <message>
+        <source>ATIS Function</source>
+        <translation>ATIS-functie</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Bruikbare ATIS-kanaalgroepen</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-code</translation>
+    </message>
+    <message>
+        <source>10 digits</source>
+        <translation>10 cijfers</translation>
+    </message>
+    <message>
+        <source>Times programmed</source>
+        <translation>Aantal keer geprogrammeerd</translation>
+    </message>
+    <message>
+        <source>ATIS Clear</source>
+        <translation>ATIS wissen</translation>
+    </message>
+    <message>
+        <source>Erase the ATIS code in the radio: the only way to change a code the radio already holds.</source>
+        <translation>Wist de ATIS-code in de marifoon: de enige manier om een code te wijzigen die de marifoon al heeft.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ChannelEditPanel</name>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanaal actief</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Scangeheugen</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Spraakvervormer</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>OPSLAAN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULEREN</translation>
+    </message>
+    <message>
+        <source>BASE CH No.</source>
+        <translation>Basiskanaalnr.</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Zendfrequentie</translation>
+    </message>
+    <message>
+        <source>Channel Mode</source>
+        <translation>Kanaalmodus</translation>
+    </message>
+    <message>
+        <source>SIMP/DUP</source>
+        <translation>SIMP/DUP</translation>
+    </message>
+    <message>
+        <source>Status Icon</source>
+        <translation>Statussymbool</translation>
+    </message>
+    <message>
+        <source>CH Status No.</source>
+        <translation>Kanaalstatusnr.</translation>
+    </message>
+    <message>
+        <source>Channel Groups</source>
+        <translation>Kanaalgroepen</translation>
+    </message>
+    <message>
+        <source>[USA]</source>
+        <translation>[USA]</translation>
+    </message>
+    <message>
+        <source>[INT]</source>
+        <translation>[INT]</translation>
+    </message>
+    <message>
+        <source>[CAN]</source>
+        <translation>[CAN]</translation>
+    </message>
+    <message>
+        <source>Transmit</source>
+        <translation>Zenden</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Zenden toegestaan</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Alleen laag vermogen</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Vermogen verhogen</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanaalweergave</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ChannelListPanel</name>
+    <message>
+        <source>NEW</source>
+        <translation>NIEUW</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>WIJZIGEN</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>VERWIJDEREN</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::CommonSetupPage</name>
+    <message>
+        <source>Usable Channel Groups</source>
+        <translation>Bruikbare kanaalgroepen</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Voorrangskanaal</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Scanfunctie</translation>
+    </message>
+    <message>
+        <source>DW/TW Function</source>
+        <translation>DW/TW-functie</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Weerkanaalfunctie</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ComparisonModel</name>
+    <message>
+        <source>Where</source>
+        <translation>Waar</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Instelling</translation>
+    </message>
+    <message>
+        <source>This data set</source>
+        <translation>Deze gegevens</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ComparisonWindow</name>
+    <message>
+        <source>Compare With %1</source>
+        <translation>Vergelijken met %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Verschillen</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]: go to the setting.</source>
+        <translation>[Dubbelklik],[Enter]: naar de instelling.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::EditorPane</name>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Algemene instellingen</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Weer</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::GeneralPage</name>
+    <message>
+        <source>&lt;p style=&apos;font-size:18pt&apos;&gt;&lt;b&gt;TPW52&lt;/b&gt;&lt;/p&gt;&lt;p&gt;PC programming for the QZ815 marine VHF radio&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:18pt&apos;&gt;&lt;b&gt;TPW52&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Pc-programmering voor de QZ815 marifoon&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Read the radio (Transfer &amp;gt; Read from Radio),&lt;br&gt;choose a list on the left to look at its channels,&lt;br&gt;then program the radio (Transfer &amp;gt; Program to Radio).</source>
+        <translation>Lees de marifoon uit (Overdracht &amp;gt; Uit marifoon lezen),&lt;br&gt;kies links een lijst om de kanalen te zien,&lt;br&gt;en schrijf daarna de marifoon (Overdracht &amp;gt; Naar marifoon schrijven).</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::HexDumpView</name>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::MainWindow</name>
+    <message>
+        <source>Radio</source>
+        <translation>Marifoon</translation>
+    </message>
+    <message>
+        <source>The file<byte value="xd"/>
+%1<byte value="xd"/>
+no longer exists and has been removed from the recent files. Open it with File &gt; Open from where it is now.</source>
+        <translation>Het bestand<byte value="xd"/>
+%1<byte value="xd"/>
+bestaat niet meer en is uit de recente bestanden verwijderd. Open het met Bestand &gt; Openen vanaf de plek waar het nu staat.</translation>
+    </message>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation>Wilt u de serie %1 programmeren?</translation>
+    </message>
+    <message>
+        <source>The backups folder could not be shown.<byte value="xd"/>
+%1: %2</source>
+        <translation>De back-upmap kon niet worden getoond.<byte value="xd"/>
+%1: %2</translation>
+    </message>
+    <message>
+        <source>no file manager opened it. Open it in your file manager; every read and write of a radio keeps its backup there.</source>
+        <translation>geen bestandsbeheerder opende hem. Open hem in uw bestandsbeheerder; elk lezen en schrijven van een marifoon bewaart daar zijn back-up.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::PcPicture</name>
+    <message>
+        <source>PC</source>
+        <translation>Pc</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::PrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Afdrukken...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>&amp;Vorige pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>V&amp;olgende pagina</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>&amp;Breedte passend</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Page</source>
+        <translation>&amp;Hele pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::RadioPicture</name>
+    <message>
+        <source>Radio</source>
+        <translation>Marifoon</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::ReportWindow</name>
+    <message>
+        <source>Print to File</source>
+        <translation>Afdrukken naar bestand</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Now, making text image. Please wait...</source>
+        <translation>Het rapport wordt gemaakt. Even geduld...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Op&amp;slaan als...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::SerialPortMenu</name>
+    <message>
+        <source>Simulated radio (demo)</source>
+        <translation>Gesimuleerde marifoon (demo)</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Gesimuleerde marifoon</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::TransferDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>1.Connect the KVX cable between the PC serial port and the radio.<byte value="xd"/>
+2.On the radio, press and hold [PRESET] keys while<byte value="xd"/>
+   turning the power on.<byte value="xd"/>
+   The Radio display will show PC CONTROL.<byte value="xd"/>
+3.Press the [OK] button to start.</source>
+        <translation>1. Sluit de KVX-kabel aan tussen de seriële poort van de pc en de marifoon.<byte value="xd"/>
+2. Houd op de marifoon de toets [PRESET] ingedrukt<byte value="xd"/>
+   terwijl u hem aanzet.<byte value="xd"/>
+   Het scherm van de marifoon toont PC CONTROL.<byte value="xd"/>
+3. Druk op [OK] om te beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::TransferProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::WeatherPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+</context>
+</TS>
