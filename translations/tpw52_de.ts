@@ -429,6 +429,26 @@ Do you want to change the region?</source>
         <translation>Die Region passt nicht.<byte value="xd"/>
 Möchten Sie die Region wechseln?</translation>
     </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Fehler beim Lesen der Datei!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Fehler beim Speichern der Datei!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>Ungültige Datei!</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Fehler beim Lesen der Regionsdatei!</translation>
+    </message>
+    <message>
+        <source>The diagnostics were not saved.</source>
+        <translation>Die Diagnose wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -429,6 +429,26 @@ Do you want to change the region?</source>
         <translation>La région est différente.<byte value="xd"/>
 Voulez-vous changer de région ?</translation>
     </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Erreur de lecture du fichier !</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Erreur d&apos;enregistrement du fichier !</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>Fichier non valide !</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Erreur de lecture du fichier de région !</translation>
+    </message>
+    <message>
+        <source>The diagnostics were not saved.</source>
+        <translation>Le diagnostic n&apos;a pas été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

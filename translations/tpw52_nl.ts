@@ -429,6 +429,26 @@ Do you want to change the region?</source>
         <translation>De regio komt niet overeen.<byte value="xd"/>
 Wilt u de regio wijzigen?</translation>
     </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Fout bij het lezen van het bestand!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Fout bij het opslaan van het bestand!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>Ongeldig bestand!</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Fout bij het lezen van het regiobestand!</translation>
+    </message>
+    <message>
+        <source>The diagnostics were not saved.</source>
+        <translation>De diagnose is niet opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -16,6 +16,7 @@
 #include "image/record_fields.h"
 #include "image/regions.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 #include "session/flag_guard.h"
 #include "session/message_texts.h"
 #include "session/region_question.h"
@@ -94,7 +95,7 @@ void Refuse(Context& ctx, std::string_view title, const std::string& text) {
 // A file that could not be read as a data file at all: "FileRead Error!!", what was found.
 void NotRead(Context& ctx, const fs::path& path, const std::string& finding) {
   ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps),
-                       FileMessage("FileRead Error!!", path, finding));
+                       FileMessage(TPW_TEXT("Messages", "FileRead Error!!"), path, finding));
 }
 
 void UnexpectedFailure(Context& ctx, const fs::path& path, const std::string& logged,

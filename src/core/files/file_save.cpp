@@ -2,6 +2,7 @@
 
 #include "files/atomic_file.h"
 #include "files/file_failure.h"
+#include "image/translatable.h"
 #include "session/flag_guard.h"
 
 namespace tpw {
@@ -17,9 +18,9 @@ Outcome SaveDocument(Context& ctx, const std::filesystem::path& path, std::strin
   }
   if (!error) return Outcome::Done;
   ctx.diagnostics.errorLog(procedure, NumberedDescription(error));
-  ctx.prompter.message(
-      Icon::Exclamation, MainTitle(ws.caps),
-      FileMessage("FileSave Error!!", path, FileFailureFinding(path, error, FileAction::Save)));
+  ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps),
+                       FileMessage(TPW_TEXT("Messages", "FileSave Error!!"), path,
+                                   FileFailureFinding(path, error, FileAction::Save)));
   return Outcome::Failed;
 }
 

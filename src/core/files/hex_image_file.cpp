@@ -10,6 +10,7 @@
 #include "image/model_identity.h"
 #include "image/regions.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 #include "session/flag_guard.h"
 #include "session/region_question.h"
 
@@ -35,7 +36,7 @@ ImageOpenResult RegionAccepted(Context& ctx, const fs::path& path, int fileRegio
     case RegionMatch::Same:
       return {Outcome::Done};
     case RegionMatch::Refused:
-      Refuse(ctx, FileMessage("Region Unmatched !!", path,
+      Refuse(ctx, FileMessage(TPW_TEXT("Messages", "Region Unmatched !!"), path,
                               RegionMismatchFinding(fileRegion, RegionOf(ctx.ws.image))));
       return {Outcome::Failed};
     case RegionMatch::Question:
@@ -118,15 +119,16 @@ Outcome LoadImageFile(Context& ctx, const fs::path& path, MemoryImage& scratch, 
       return Outcome::Done;
     case ImageFileStatus::BadSize:
       ctx.prompter.message(Icon::Critical, MainTitle(ws.caps),
-                           FileMessage("bad file!!", path, finding));
+                           FileMessage(TPW_TEXT("Messages", "bad file!!"), path, finding));
       return Outcome::Failed;
     case ImageFileStatus::Unreadable:
       ctx.diagnostics.errorLog(kOpenLogName, NumberedDescription(found.error));
       ctx.prompter.message(Icon::Exclamation, MainTitle(ws.caps),
-                           FileMessage("FileRead Error!!", path, finding));
+                           FileMessage(TPW_TEXT("Messages", "FileRead Error!!"), path, finding));
       return Outcome::Failed;
     case ImageFileStatus::BadVersion: {
-      const std::string text = FileMessage("ModelType Error !!", path, finding);
+      const std::string text =
+          FileMessage(TPW_TEXT("Messages", "ModelType Error !!"), path, finding);
       if (words == ModelWords::Required) {
         Refuse(ctx, text);
         return Outcome::Failed;

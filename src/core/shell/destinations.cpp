@@ -8,6 +8,7 @@
 #include "image/image_codec.h"
 #include "image/regions.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -104,10 +105,10 @@ bool DestinationMenu::load(Context& ctx, SettingsStore& store, int index) {
   checked_ = -1;
   std::string finding;
   if (readInto(ctx, store, index, &finding)) return true;
-  const std::string text =
-      finding.empty()
-          ? std::string("IniFileRead Error!!")
-          : FileMessage("IniFileRead Error!!", path(index, ctx.ws.caps.ModelType), finding);
+  const std::string text = finding.empty()
+                               ? std::string("IniFileRead Error!!")
+                               : FileMessage(TPW_TEXT("Messages", "IniFileRead Error!!"),
+                                             path(index, ctx.ws.caps.ModelType), finding);
   ctx.prompter.message(Icon::Exclamation, MainTitle(ctx.ws.caps), text);
   checked_ = before;
   return false;

@@ -86,9 +86,10 @@ void MainWindow::helpSaveDiagnostics() {
 
   if (const std::error_code error =
           WriteFileAtomically(services_.files, path, SupportReport(facts))) {
-    services_.prompter.message(Icon::Exclamation, MainTitle(ws_.caps),
-                               FileMessage("The diagnostics were not saved.", path,
-                                           FileFailureFinding(path, error, FileAction::Save)));
+    services_.prompter.message(
+        Icon::Exclamation, MainTitle(ws_.caps),
+        FileMessage(QT_TRANSLATE_NOOP("Messages", "The diagnostics were not saved."), path,
+                    FileFailureFinding(path, error, FileAction::Save)));
   }
 }
 
