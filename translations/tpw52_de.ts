@@ -449,6 +449,10 @@ Möchten Sie die Region wechseln?</translation>
         <source>The diagnostics were not saved.</source>
         <translation>Die Diagnose wurde nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>PC Program for %1</source>
+        <translation>PC-Programm für %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

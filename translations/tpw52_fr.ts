@@ -449,6 +449,10 @@ Voulez-vous changer de région ?</translation>
         <source>The diagnostics were not saved.</source>
         <translation>Le diagnostic n&apos;a pas été enregistré.</translation>
     </message>
+    <message>
+        <source>PC Program for %1</source>
+        <translation>Programme PC pour %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -449,6 +449,10 @@ Wilt u de regio wijzigen?</translation>
         <source>The diagnostics were not saved.</source>
         <translation>De diagnose is niet opgeslagen.</translation>
     </message>
+    <message>
+        <source>PC Program for %1</source>
+        <translation>Pc-programma voor %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -278,6 +278,30 @@ class LanguagesTest : public QObject {
     }
   }
 
+  // Options > Language keeps the choice for the next start and ticks it; the running window
+  // keeps its language, as the menu says.
+  void theLanguageMenuRemembersTheChoice() {
+    start("en");
+    const QList<QAction*> entries =
+        FindActions(window(), QStringLiteral("mnuOptionsLanguageChild"));
+    QStringList captions, ticked;
+    for (const QAction* entry : entries) {
+      captions << entry->text();
+      if (entry->isChecked()) ticked << entry->text();
+    }
+    QCOMPARE(captions, (QStringList{"&System Language", "English", "Deutsch", "Nederlands",
+                                    "Fran\u00e7ais"}));
+    QCOMPARE(ticked, QStringList{"&System Language"});
+    QCOMPARE(FindAction(window(), QStringLiteral("mnuOptionsLanguageNote"))->text(),
+             QString("Takes effect after a restart"));
+    entries[2]->trigger();
+    QCOMPARE(f->settings.read("Settings", "Language", "?"), std::string("de"));
+    QVERIFY(entries[2]->isChecked() && !entries[0]->isChecked());
+    QCOMPARE(window().menuBar()->actions().first()->text(), QString("&File"));
+    entries[0]->trigger();
+    QCOMPARE(f->settings.read("Settings", "Language", "?"), std::string());
+  }
+
   // Each menu's access keys are its own in every language: the menu bar's, each menu's, the
   // report window's.
   void accessKeysStayUniquePerMenu() {

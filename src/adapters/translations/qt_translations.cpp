@@ -10,6 +10,7 @@
 #include "image/regions.h"
 #include "image/translatable.h"
 #include "link/transfer_messages.h"
+#include "session/workspace.h"
 
 namespace tpw {
 
@@ -70,7 +71,8 @@ const std::vector<ComposedText>& ComposedTexts() {
   static const std::vector<ComposedText> composed = [] {
     std::vector<ComposedText> all;
     for (const char* source : TransferMessageTemplates()) all.push_back(Composed(source));
-    for (const char* source : {NeverMixedAdviceTemplate, ImplausibleAtisCodeTemplate}) {
+    for (const char* source :
+         {NeverMixedAdviceTemplate, ImplausibleAtisCodeTemplate, MainTitleTemplate}) {
       all.push_back(Composed(source));
     }
     return all;

@@ -9,7 +9,7 @@ void SystemHost::pause(std::chrono::milliseconds duration) {
 }
 
 std::string MainTitle(const ModelCaps& caps) {
-  return "PC Program for " + caps.ModelName;
+  return Fill(MainTitleTemplate, {caps.ModelName});
 }
 
 }  // namespace tpw

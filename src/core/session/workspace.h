@@ -5,6 +5,7 @@
 #include "image/memory_image.h"
 #include "image/model_identity.h"
 #include "image/settings_model.h"
+#include "image/translatable.h"
 #include "session/change_report.h"
 #include "session/diagnostics.h"
 #include "session/file_system.h"
@@ -42,6 +43,7 @@ struct ModelCaps {
 
 // "PC Program for " + model name: the title of the main window's messages.
 std::string MainTitle(const ModelCaps& caps);
+inline constexpr const char* MainTitleTemplate = TPW_TEXT("Messages", "PC Program for %1");
 
 // Everything one data set is made of, owned in one place and passed by reference.
 struct Workspace {
