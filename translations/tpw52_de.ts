@@ -453,6 +453,202 @@ Möchten Sie die Region wechseln?</translation>
         <source>PC Program for %1</source>
         <translation>PC-Programm für %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>the folder %1</source>
+        <translation>der Ordner %1</translation>
+    </message>
+    <message>
+        <source>it is a %1, not a file</source>
+        <translation>es ist %1, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which is not a file</source>
+        <translation>es ist ein Verweis auf %1, das keine Datei ist</translation>
+    </message>
+    <message>
+        <source>it is a link to the %1 %2, not to a file</source>
+        <translation>es ist ein Verweis auf %1 %2, nicht auf eine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which is read-only</source>
+        <translation>es ist ein Verweis auf %1, das schreibgeschützt ist</translation>
+    </message>
+    <message>
+        <source>%1, so it is not replaced</source>
+        <translation>%1, daher wird sie nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>permission denied: you may not write in %1</source>
+        <translation>Zugriff verweigert (%1): Sie dürfen dort nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the file is for the region %1 and the data set for %2, and %3, then open the file again.</source>
+        <translation>die Datei gehört zur Region %1 und der Datensatz zu %2, und %3; öffnen Sie die Datei dann erneut.</translation>
+    </message>
+    <message>
+        <source>the current folder</source>
+        <translation>der aktuelle Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Move it out of the way.</source>
+        <translation>Schaffen Sie sie aus dem Weg.</translation>
+    </message>
+    <message>
+        <source>Give the name of a file.</source>
+        <translation>Geben Sie den Namen einer Datei an.</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>pipe</source>
+        <translation>eine Pipe</translation>
+    </message>
+    <message>
+        <source>socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>Make it writable.</source>
+        <translation>Machen Sie sie beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Make it writable first, or give another file name.</source>
+        <translation>Machen Sie sie zuerst beschreibbar oder geben Sie einen anderen Dateinamen an.</translation>
+    </message>
+    <message>
+        <source>Move that file out of the way.</source>
+        <translation>Schaffen Sie diese Datei aus dem Weg.</translation>
+    </message>
+    <message>
+        <source>Move that file out of the way, or give a path in another folder.</source>
+        <translation>Schaffen Sie diese Datei aus dem Weg oder geben Sie einen Pfad in einem anderen Ordner an.</translation>
+    </message>
+    <message>
+        <source>Create it.</source>
+        <translation>Legen Sie ihn an.</translation>
+    </message>
+    <message>
+        <source>Create it, or give a path in another folder.</source>
+        <translation>Legen Sie ihn an oder geben Sie einen Pfad in einem anderen Ordner an.</translation>
+    </message>
+    <message>
+        <source>a part of its folder is a file, not a folder</source>
+        <translation>ein Teil ihres Ordners ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>Check the folders of the path.</source>
+        <translation>Prüfen Sie die Ordner des Pfads.</translation>
+    </message>
+    <message>
+        <source>Check the folders of the path, or give a path in another folder.</source>
+        <translation>Prüfen Sie die Ordner des Pfads oder geben Sie einen Pfad in einem anderen Ordner an.</translation>
+    </message>
+    <message>
+        <source>Make that folder writable for you.</source>
+        <translation>Machen Sie diesen Ordner für sich beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Give a path in a folder you may write in.</source>
+        <translation>Geben Sie einen Pfad in einem Ordner an, in den Sie schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>das Laufwerk ist voll</translation>
+    </message>
+    <message>
+        <source>Free some space.</source>
+        <translation>Schaffen Sie Platz.</translation>
+    </message>
+    <message>
+        <source>Free some space, or give a path on another disk.</source>
+        <translation>Schaffen Sie Platz oder geben Sie einen Pfad auf einem anderen Laufwerk an.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>das Laufwerk ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Make the disk writable.</source>
+        <translation>Machen Sie das Laufwerk beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Give a path on another disk.</source>
+        <translation>Geben Sie einen Pfad auf einem anderen Laufwerk an.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>Move that folder out of the way.</source>
+        <translation>Schaffen Sie diesen Ordner aus dem Weg.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the system allows</source>
+        <translation>ihr Name ist länger, als das System erlaubt</translation>
+    </message>
+    <message>
+        <source>Check the path.</source>
+        <translation>Prüfen Sie den Pfad.</translation>
+    </message>
+    <message>
+        <source>Check the path, or give a shorter name.</source>
+        <translation>Prüfen Sie den Pfad oder geben Sie einen kürzeren Namen an.</translation>
+    </message>
+    <message>
+        <source>Check the path and the disk.</source>
+        <translation>Prüfen Sie den Pfad und das Laufwerk.</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Check its name and folder.</source>
+        <translation>Prüfen Sie Name und Ordner.</translation>
+    </message>
+    <message>
+        <source>permission denied: you may not read it</source>
+        <translation>Zugriff verweigert: Sie dürfen sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>Copy it to a folder of yours and open the copy.</source>
+        <translation>Kopieren Sie sie in einen eigenen Ordner und öffnen Sie die Kopie.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>Check the file and the disk.</source>
+        <translation>Prüfen Sie die Datei und das Laufwerk.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

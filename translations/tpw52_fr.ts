@@ -453,6 +453,202 @@ Voulez-vous changer de région ?</translation>
         <source>PC Program for %1</source>
         <translation>Programme PC pour %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>the folder %1</source>
+        <translation>le dossier %1</translation>
+    </message>
+    <message>
+        <source>it is a %1, not a file</source>
+        <translation>c&apos;est %1, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which is not a file</source>
+        <translation>c&apos;est un lien vers %1, qui n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a link to the %1 %2, not to a file</source>
+        <translation>c&apos;est un lien vers %1 %2, pas vers un fichier</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which is read-only</source>
+        <translation>c&apos;est un lien vers %1, qui est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1, so it is not replaced</source>
+        <translation>%1, il n&apos;est donc pas remplacé</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>permission denied: you may not write in %1</source>
+        <translation>accès refusé : vous n&apos;avez pas le droit d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>the file is for the region %1 and the data set for %2, and %3, then open the file again.</source>
+        <translation>le fichier est pour la région %1 et les données pour %2, et %3, puis rouvrez le fichier.</translation>
+    </message>
+    <message>
+        <source>the current folder</source>
+        <translation>le dossier courant</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Move it out of the way.</source>
+        <translation>Déplacez-le.</translation>
+    </message>
+    <message>
+        <source>Give the name of a file.</source>
+        <translation>Donnez le nom d&apos;un fichier.</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>pipe</source>
+        <translation>un tube</translation>
+    </message>
+    <message>
+        <source>socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>Make it writable.</source>
+        <translation>Rendez-le modifiable.</translation>
+    </message>
+    <message>
+        <source>Make it writable first, or give another file name.</source>
+        <translation>Rendez-le d&apos;abord modifiable, ou donnez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Move that file out of the way.</source>
+        <translation>Déplacez ce fichier.</translation>
+    </message>
+    <message>
+        <source>Move that file out of the way, or give a path in another folder.</source>
+        <translation>Déplacez ce fichier, ou donnez un chemin dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Create it.</source>
+        <translation>Créez-le.</translation>
+    </message>
+    <message>
+        <source>Create it, or give a path in another folder.</source>
+        <translation>Créez-le, ou donnez un chemin dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>a part of its folder is a file, not a folder</source>
+        <translation>une partie de son dossier est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>Check the folders of the path.</source>
+        <translation>Vérifiez les dossiers du chemin.</translation>
+    </message>
+    <message>
+        <source>Check the folders of the path, or give a path in another folder.</source>
+        <translation>Vérifiez les dossiers du chemin, ou donnez un chemin dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Make that folder writable for you.</source>
+        <translation>Rendez ce dossier modifiable pour vous.</translation>
+    </message>
+    <message>
+        <source>Give a path in a folder you may write in.</source>
+        <translation>Donnez un chemin dans un dossier où vous pouvez écrire.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>Free some space.</source>
+        <translation>Libérez de la place.</translation>
+    </message>
+    <message>
+        <source>Free some space, or give a path on another disk.</source>
+        <translation>Libérez de la place, ou donnez un chemin sur un autre disque.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Make the disk writable.</source>
+        <translation>Rendez le disque modifiable.</translation>
+    </message>
+    <message>
+        <source>Give a path on another disk.</source>
+        <translation>Donnez un chemin sur un autre disque.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>Move that folder out of the way.</source>
+        <translation>Déplacez ce dossier.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the system allows</source>
+        <translation>son nom est plus long que le système ne le permet</translation>
+    </message>
+    <message>
+        <source>Check the path.</source>
+        <translation>Vérifiez le chemin.</translation>
+    </message>
+    <message>
+        <source>Check the path, or give a shorter name.</source>
+        <translation>Vérifiez le chemin, ou donnez un nom plus court.</translation>
+    </message>
+    <message>
+        <source>Check the path and the disk.</source>
+        <translation>Vérifiez le chemin et le disque.</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Check its name and folder.</source>
+        <translation>Vérifiez son nom et son dossier.</translation>
+    </message>
+    <message>
+        <source>permission denied: you may not read it</source>
+        <translation>accès refusé : vous n&apos;avez pas le droit de le lire</translation>
+    </message>
+    <message>
+        <source>Copy it to a folder of yours and open the copy.</source>
+        <translation>Copiez-le dans un de vos dossiers et ouvrez la copie.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>Check the file and the disk.</source>
+        <translation>Vérifiez le fichier et le disque.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -453,6 +453,202 @@ Wilt u de regio wijzigen?</translation>
         <source>PC Program for %1</source>
         <translation>Pc-programma voor %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>the folder %1</source>
+        <translation>de map %1</translation>
+    </message>
+    <message>
+        <source>it is a %1, not a file</source>
+        <translation>het is %1, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which is not a file</source>
+        <translation>het is een koppeling naar %1, dat geen bestand is</translation>
+    </message>
+    <message>
+        <source>it is a link to the %1 %2, not to a file</source>
+        <translation>het is een koppeling naar %1 %2, niet naar een bestand</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which is read-only</source>
+        <translation>het is een koppeling naar %1, dat alleen-lezen is</translation>
+    </message>
+    <message>
+        <source>%1, so it is not replaced</source>
+        <translation>%1, dus het wordt niet vervangen</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 is een bestand, geen map</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 bestaat niet</translation>
+    </message>
+    <message>
+        <source>permission denied: you may not write in %1</source>
+        <translation>toegang geweigerd: u mag niet schrijven in %1</translation>
+    </message>
+    <message>
+        <source>the file is for the region %1 and the data set for %2, and %3, then open the file again.</source>
+        <translation>het bestand hoort bij de regio %1 en de gegevens bij %2, en %3; open het bestand daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>the current folder</source>
+        <translation>de huidige map</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>het is geen bestand</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Move it out of the way.</source>
+        <translation>Zet het opzij.</translation>
+    </message>
+    <message>
+        <source>Give the name of a file.</source>
+        <translation>Geef de naam van een bestand.</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>een apparaat</translation>
+    </message>
+    <message>
+        <source>pipe</source>
+        <translation>een pipe</translation>
+    </message>
+    <message>
+        <source>socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>Make it writable.</source>
+        <translation>Maak het schrijfbaar.</translation>
+    </message>
+    <message>
+        <source>Make it writable first, or give another file name.</source>
+        <translation>Maak het eerst schrijfbaar, of geef een andere bestandsnaam.</translation>
+    </message>
+    <message>
+        <source>Move that file out of the way.</source>
+        <translation>Zet dat bestand opzij.</translation>
+    </message>
+    <message>
+        <source>Move that file out of the way, or give a path in another folder.</source>
+        <translation>Zet dat bestand opzij, of geef een pad in een andere map.</translation>
+    </message>
+    <message>
+        <source>Create it.</source>
+        <translation>Maak hem aan.</translation>
+    </message>
+    <message>
+        <source>Create it, or give a path in another folder.</source>
+        <translation>Maak hem aan, of geef een pad in een andere map.</translation>
+    </message>
+    <message>
+        <source>a part of its folder is a file, not a folder</source>
+        <translation>een deel van de map is een bestand, geen map</translation>
+    </message>
+    <message>
+        <source>Check the folders of the path.</source>
+        <translation>Controleer de mappen van het pad.</translation>
+    </message>
+    <message>
+        <source>Check the folders of the path, or give a path in another folder.</source>
+        <translation>Controleer de mappen van het pad, of geef een pad in een andere map.</translation>
+    </message>
+    <message>
+        <source>Make that folder writable for you.</source>
+        <translation>Maak die map schrijfbaar voor u.</translation>
+    </message>
+    <message>
+        <source>Give a path in a folder you may write in.</source>
+        <translation>Geef een pad in een map waarin u mag schrijven.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>Free some space.</source>
+        <translation>Maak ruimte vrij.</translation>
+    </message>
+    <message>
+        <source>Free some space, or give a path on another disk.</source>
+        <translation>Maak ruimte vrij, of geef een pad op een andere schijf.</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>de schijf is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Make the disk writable.</source>
+        <translation>Maak de schijf schrijfbaar.</translation>
+    </message>
+    <message>
+        <source>Give a path on another disk.</source>
+        <translation>Geef een pad op een andere schijf.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>Move that folder out of the way.</source>
+        <translation>Zet die map opzij.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the system allows</source>
+        <translation>de naam is langer dan het systeem toestaat</translation>
+    </message>
+    <message>
+        <source>Check the path.</source>
+        <translation>Controleer het pad.</translation>
+    </message>
+    <message>
+        <source>Check the path, or give a shorter name.</source>
+        <translation>Controleer het pad, of geef een kortere naam.</translation>
+    </message>
+    <message>
+        <source>Check the path and the disk.</source>
+        <translation>Controleer het pad en de schijf.</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>het bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>Check its name and folder.</source>
+        <translation>Controleer de naam en de map.</translation>
+    </message>
+    <message>
+        <source>permission denied: you may not read it</source>
+        <translation>toegang geweigerd: u mag het niet lezen</translation>
+    </message>
+    <message>
+        <source>Copy it to a folder of yours and open the copy.</source>
+        <translation>Kopieer het naar een eigen map en open de kopie.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>het is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>Check the file and the disk.</source>
+        <translation>Controleer het bestand en de schijf.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

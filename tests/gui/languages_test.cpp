@@ -15,6 +15,7 @@
 #include <QToolBar>
 
 #include "adapters/translations/qt_translations.h"
+#include "files/file_failure.h"
 #include "gui/about/about_box.h"
 #include "gui/editor/connector_line.h"
 #include "gui/link/transfer_dialog.h"
@@ -221,7 +222,14 @@ class LanguagesTest : public QObject {
       QStringList menus;
       QString atisQuestion;
       QString regionRefusal;
+      QString fileRefusal;
     };
+    // A save into a folder that is not there: the path's folder named inside the finding.
+    const std::string file = "/no/such/folder/boat.dat";
+    const std::string missingFolder = FileMessage(
+        "FileSave Error!!", file,
+        FileFailureFinding(file, std::make_error_code(std::errc::no_such_file_or_directory),
+                           FileAction::Save));
     const QString usa = QString::fromStdString(RegionName(UsaRegion));
     const QString uk = QString::fromStdString(RegionName(1));
     const Expected expected[] = {
@@ -236,7 +244,8 @@ class LanguagesTest : public QObject {
                         "data set of the region %3, and the USA region is never mixed with "
                         "another. Choose the region %2 first (the Region menu, or --destination "
                         "%2 on the command line), then try again. Nothing was read or written.")
-             .arg(port, usa, uk)},
+             .arg(port, usa, uk),
+         QString::fromStdString(missingFolder).replace(QStringLiteral("\r\n"), "\n")},
         {"de",
          {"&Datei", "&Bearbeiten", "&Übertragung", "&Region", "&Optionen", "&Hilfe"},
          QStringLiteral(
@@ -251,7 +260,10 @@ class LanguagesTest : public QObject {
                         "einer anderen gemischt. Wählen Sie zuerst die Region %2 (im Menü Region "
                         "oder mit --destination %2 auf der Befehlszeile); versuchen Sie es dann "
                         "erneut. Es wurde nichts gelesen oder geschrieben.")
-             .arg(port, usa, uk)},
+             .arg(port, usa, uk),
+         QStringLiteral("Fehler beim Speichern der Datei!\n/no/such/folder/boat.dat: der Ordner "
+                        "/no/such/folder existiert nicht. Legen Sie ihn an oder geben Sie einen "
+                        "Pfad in einem anderen Ordner an.")},
     };
     for (const Expected& e : expected) {
       start(e.language);
@@ -272,8 +284,11 @@ class LanguagesTest : public QObject {
       refused.regions = RegionRefusal{UsaRegion, 1};
       ShowMessages(prompter,
                    TransferEndMessages(refused, {TransferMode::Read, port.toStdString()}));
+      WhenModalOpens<QMessageBox>(read);
+      prompter.message(Icon::Critical, "PC Program for QZ815", missingFolder);
       QCOMPARE(shown.mid(1, 1), QStringList{e.atisQuestion});
       QCOMPARE(shown.mid(3, 1), QStringList{e.regionRefusal});
+      QCOMPARE(shown.mid(5, 1), QStringList{e.fileRefusal});
       QCOMPARE(shown.first(), QCoreApplication::translate("Messages", "Program to Radio"));
     }
   }

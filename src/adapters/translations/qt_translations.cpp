@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include "files/file_failure.h"
 #include "image/atis_code.h"
 #include "image/regions.h"
 #include "image/translatable.h"
@@ -36,7 +37,8 @@ QString Catalogued(const char* text) {
 }
 
 // A template of the core's composed messages as a pattern that finds the names put into it: each
-// placeholder's first place catches its name, a later place must hold the same.
+// placeholder's first place catches its name, a later place must hold the same. A name never
+// spans lines, so that a message of several lines is taken line by line.
 struct ComposedText {
   const char* source;
   QRegularExpression pattern;
@@ -49,21 +51,22 @@ ComposedText Composed(const char* source) {
   static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
   QString pattern = QStringLiteral("^");
   qsizetype done = 0;
+  int groups = 0;
   for (const QRegularExpressionMatch& found : placeholder.globalMatch(text)) {
     pattern += QRegularExpression::escape(text.mid(done, found.capturedStart() - done));
     const auto number = static_cast<std::size_t>(found.captured(1).toInt());
     if (composed.groupOf.size() < number) composed.groupOf.resize(number, 0);
     int& group = composed.groupOf[number - 1];
     if (group == 0) {
-      group = pattern.count(QStringLiteral("(.+?)")) + 1;
-      pattern += QStringLiteral("(.+?)");
+      group = ++groups;
+      pattern += QStringLiteral("([^\\r\\n]+?)");
     } else {
       pattern += QStringLiteral("\\g{%1}").arg(group);
     }
     done = found.capturedEnd();
   }
   pattern += QRegularExpression::escape(text.mid(done)) + QStringLiteral("$");
-  composed.pattern = QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+  composed.pattern = QRegularExpression(pattern);
   return composed;
 }
 
@@ -75,6 +78,8 @@ const std::vector<ComposedText>& ComposedTexts() {
          {NeverMixedAdviceTemplate, ImplausibleAtisCodeTemplate, MainTitleTemplate}) {
       all.push_back(Composed(source));
     }
+    // Last: they hold the most general templates ("%1: %2").
+    for (const char* source : FileMessageTemplates()) all.push_back(Composed(source));
     return all;
   }();
   return composed;
@@ -89,8 +94,9 @@ QString TranslatedComposed(const QString& text) {
   for (const ComposedText& composed : ComposedTexts()) {
     const QRegularExpressionMatch match = composed.pattern.match(text);
     if (!match.hasMatch()) continue;
-    const QString pattern = Catalogued(composed.source);
-    if (pattern.isNull()) return {};
+    // A template the catalogue keeps as it is ("%1: %2") still has names to translate.
+    const QString catalogued = Catalogued(composed.source);
+    const QString pattern = catalogued.isNull() ? QString::fromUtf8(composed.source) : catalogued;
     QString translated;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
       const int number = i + 1 < pattern.size() && pattern[i] == QLatin1Char('%')

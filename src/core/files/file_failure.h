@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -24,5 +25,9 @@ std::string FileFailureFinding(const std::filesystem::path& path, const std::err
 
 // Why a file of one region is refused over a data set of another (one of them the USA).
 std::string RegionMismatchFinding(int fileRegion, int dataSetRegion);
+
+// The templates of the messages above, for the programs that show them translated; the most
+// general ("%1: %2" of the second line) come last.
+std::span<const char* const> FileMessageTemplates();
 
 }  // namespace tpw
