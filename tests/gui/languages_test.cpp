@@ -224,8 +224,9 @@ class LanguagesTest : public QObject {
       QString regionRefusal;
       QString fileRefusal;
     };
-    // A save into a folder that is not there: the path's folder named inside the finding.
-    const std::string file = "/no/such/folder/boat.dat";
+    // A save into a folder that is not there: the path's folder named inside the finding, its
+    // letters as the system spells them (UTF-8).
+    const std::string file = "/no/such/f\xC3\xB6lder/boat.dat";
     const std::string missingFolder = FileMessage(
         "FileSave Error!!", file,
         FileFailureFinding(file, std::make_error_code(std::errc::no_such_file_or_directory),
@@ -261,8 +262,8 @@ class LanguagesTest : public QObject {
                         "oder mit --destination %2 auf der Befehlszeile); versuchen Sie es dann "
                         "erneut. Es wurde nichts gelesen oder geschrieben.")
              .arg(port, usa, uk),
-         QStringLiteral("Fehler beim Speichern der Datei!\n/no/such/folder/boat.dat: der Ordner "
-                        "/no/such/folder existiert nicht. Legen Sie ihn an oder geben Sie einen "
+         QStringLiteral("Fehler beim Speichern der Datei!\n/no/such/földer/boat.dat: der Ordner "
+                        "/no/such/földer existiert nicht. Legen Sie ihn an oder geben Sie einen "
                         "Pfad in einem anderen Ordner an.")},
     };
     for (const Expected& e : expected) {
