@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "adapters/serial/qt_serial_port.h"
+#include "adapters/translations/qt_translations.h"
 #include "cli/console.h"
 #include "files/error_log.h"
 #include "shell/transfer_safety_net.h"
@@ -98,7 +99,7 @@ void TerminalObserver::monitor(std::string_view text) {
 
 void TerminalObserver::waiting(std::string_view text) {
   breakLine();
-  err_ << text << '\n' << std::flush;
+  err_ << TranslatedUtf8(text) << '\n' << std::flush;
 }
 
 void TerminalObserver::breakLine() {
@@ -117,7 +118,7 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
 
   serial::QtSerialPort port(options.port);
   InterruptWatch interrupts;
-  TerminalObserver observer(std::cerr, IsTerminal(2), TransferCaption(mode));
+  TerminalObserver observer(std::cerr, IsTerminal(2), TranslatedUtf8(TransferCaption(mode)));
   BarAwarePrompter prompter(session.prompter, observer);
   TerminalHost host(interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
