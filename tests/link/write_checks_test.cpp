@@ -98,31 +98,47 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
   ASSERT_TRUE(first.run(TransferMode::Program).done());
   const MemoryImage programmed = first.radio.memory();
 
+  const std::string nothing =
+      "Nothing was written: the radio on /dev/ttyUSB0 already holds everything these data would "
+      "write.";
   const struct {
     MemoryImage radio;
+    std::uint8_t pcCode;
     bool agree;
     bool written;
     int asked;
     Box shown;
   } cases[] = {
-      {radio, true, true, 1, {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
       {radio,
+       0x92,
+       true,
+       true,
+       1,
+       {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
+      {radio,
+       0x92,
        false,
        false,
        1,
        {Icon::Exclamation, "Program to Radio",
         "Nothing was written: the radio on /dev/ttyUSB0 is as it was."}},
+      {programmed, 0x92, true, false, 0, {Icon::Information, "Program to Radio", nothing}},
+      // The code is never written: the radio keeps its own, and the user learns it.
       {programmed,
+       0x93,
        true,
        false,
        0,
-       {Icon::Information, "Program to Radio",
-        "Nothing was written: the radio on /dev/ttyUSB0 already holds everything these data "
-        "would write."}},
+       {Icon::Exclamation, "Program to Radio",
+        nothing + "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code 9211234567: a radio "
+                  "takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
+                  "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
+                  "(clear-atis on the command line), then program the radio again with data that "
+                  "hold 9311234567 (the clear empties the code on the PC as well)."}},
   };
   for (const auto& c : cases) {
     SimBench bench(c.radio);
-    bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
+    bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55), c.pcCode));
     ReviewBench reviewer;
     reviewer.agree = c.agree;
     const TransferResult result = bench.run(TransferMode::Program, {true, true, &reviewer.review});

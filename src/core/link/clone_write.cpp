@@ -62,6 +62,13 @@ std::string AtisCodeDigits(const MemoryImage& image) {
   return digits;
 }
 
+// The code a radio that holds one keeps when it differs from the image's; empty otherwise.
+std::string KeptAtisCode(const MemoryImage& radio, const MemoryImage& image) {
+  const bool radioEmpty = radio.allFF(addr::AtisCode, addr::AtisCodeLength);
+  if (radioEmpty || AtisCodeDigits(radio) == AtisCodeDigits(image)) return {};
+  return AtisCodeDigits(radio);
+}
+
 // The end of a write in a step: the port closes.
 TransferResult EndWrite(RadioLink& link, TransferStep step, LinkOutcome outcome) {
   return EndedIn(step, link.endOperation(std::move(outcome)));
@@ -105,8 +112,14 @@ MemoryImage AfterWrite(const MemoryImage& radio, const MemoryImage& image) {
 // what the write changes and agrees, or nothing is written.
 std::optional<TransferResult> ReviewChanges(RadioLink& link, const MemoryImage& radio,
                                             WriteReview* review) {
-  const MemoryImage after = AfterWrite(radio, link.context().ws.image);
-  if (after == radio) return EndWrite(link, TransferStep::NothingToWrite, LinkOutcome::done());
+  const MemoryImage& image = link.context().ws.image;
+  const MemoryImage after = AfterWrite(radio, image);
+  if (after == radio) {
+    TransferResult result = EndWrite(link, TransferStep::NothingToWrite, LinkOutcome::done());
+    // A write never sends the code: the user still learns that the radio keeps its own.
+    result.keptAtisCode = KeptAtisCode(radio, image);
+    return result;
+  }
   if (review && !review->agreesToChanges(radio, after)) {
     return EndWrite(link, TransferStep::ChangesDeclined, LinkOutcome::cancelled());
   }
@@ -175,7 +188,6 @@ TransferResult WriteByPlan(RadioLink& link, MemoryImage& image, bool verify) {
   // A look at the radio's code that does not complete stops the write before its first frame.
   LinkOutcome outcome = ReadRadioBytes(link, addr::AtisCode, addr::AtisCodeLength, radio);
   if (!outcome.isDone()) return EndWrite(link, TransferStep::AtisCodeLook, std::move(outcome));
-  const bool radioEmpty = radio.allFF(addr::AtisCode, addr::AtisCodeLength);
   const bool atisNew = AtisCodeNew(radio, image);
   // The radio keeps a new code for good: the user sees it and agrees before it is sent.
   if (atisNew && !link.questions().programNewAtisCode(DecodeDigits(image, addr::AtisCode))) {
@@ -194,9 +206,7 @@ TransferResult WriteByPlan(RadioLink& link, MemoryImage& image, bool verify) {
     if (!outcome.isDone()) return EndWrite(link, TransferStep::Verifying, std::move(outcome));
   }
   TransferResult result = EndVerified(link, verification);
-  if (result.done() && !radioEmpty && AtisCodeDigits(radio) != AtisCodeDigits(image)) {
-    result.keptAtisCode = AtisCodeDigits(radio);
-  }
+  if (result.done()) result.keptAtisCode = KeptAtisCode(radio, image);
   return result;
 }
 

@@ -311,6 +311,18 @@ Message CompleteMessage(const TransferResult& result, const TransferSetting& set
       text + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
 }
 
+// A radio read first that holds everything the write would send, and the ATIS code it keeps
+// when that is not the data's.
+Message NothingToWriteMessage(const TransferResult& result, const TransferSetting& setting) {
+  const std::string text = "Nothing was written: the radio on " + setting.port +
+                           " already holds everything these data would write.";
+  const std::string caption = TransferCaption(setting.mode);
+  if (result.keptAtisCode.empty()) return {Icon::Information, caption, text};
+  return {
+      Icon::Exclamation, caption,
+      text + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
+}
+
 // The end of a step that moves data: a failure is "CommunicatiOn Error!!" with what it left; a
 // cancel says what it left in the radio, if anything.
 void AddDataMovedEnd(std::vector<Message>& shown, const TransferResult& result,
@@ -365,9 +377,7 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
       shown.push_back({Icon::Exclamation, caption, NothingChanged(setting.mode, setting.port)});
       return;
     case TransferStep::NothingToWrite:
-      shown.push_back({Icon::Information, caption,
-                       "Nothing was written: the radio on " + setting.port +
-                           " already holds everything these data would write."});
+      shown.push_back(NothingToWriteMessage(result, setting));
       return;
     case TransferStep::Verifying:
       AddVerifyingEnd(shown, result, setting);
