@@ -130,8 +130,9 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   Context ctx{ws, prompter, host, log, session.files};
   // The changes a write read first would make are asked like any other question.
   ComparingWriteReview review(ws.caps, [&](const std::vector<Difference>& changes) {
-    return prompter.ask(Icon::Question, TransferCaption(mode), ChangesQuestion(port.name(), changes),
-                        Buttons::YesNo, Answer::No) == Answer::Yes;
+    return prompter.ask(Icon::Question, TransferCaption(mode),
+                        ChangesQuestion(port.name(), changes), Buttons::YesNo,
+                        Answer::No) == Answer::Yes;
   });
   SafetyNet net{session.folders.userData, !options.noBackup, options.readFirst};
   net.verify = !options.noVerify;

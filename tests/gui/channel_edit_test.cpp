@@ -633,8 +633,8 @@ class ChannelEditTest : public QObject {
         typeInto(b.box, b.bad);
         if (*b.bad == '\0') QTest::keyClick(box(b.box), Qt::Key_Backspace);
         leaveBy(leave);
-        const QByteArray context = QByteArray(b.box) + " left by " +
-                                   QByteArray::number(static_cast<int>(leave));
+        const QByteArray context =
+            QByteArray(b.box) + " left by " + QByteArray::number(static_cast<int>(leave));
         QVERIFY2(texts() == std::vector<std::string>{b.refusal}, context);
         typeInto(b.box, b.good);
         if (atis || leave != Leave::Tree) leaveBy(leave);
