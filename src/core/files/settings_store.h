@@ -49,6 +49,8 @@ inline constexpr SettingKey ComNum{"ComPath", "ComNum", "1"};
 inline constexpr SettingKey ReadFirst{"Settings", "ReadFirst", "0"};
 // Options > Language: a language code, or nothing for the system's language.
 inline constexpr SettingKey Language{"Settings", "Language", nullptr};
+// Options > Verify After Programming, on until the user turns it off.
+inline constexpr SettingKey Verify{"Settings", "Verify", "1"};
 inline constexpr const char* DestinationSection = "IniFilePath";
 }  // namespace setting
 
