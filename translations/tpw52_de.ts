@@ -649,6 +649,54 @@ Möchten Sie die Region wechseln?</translation>
         <source>Check the file and the disk.</source>
         <translation>Prüfen Sie die Datei und das Laufwerk.</translation>
     </message>
+    <message>
+        <source>Check the cable and the radio on %1, then read again.</source>
+        <translation>Prüfen Sie das Kabel und das Funkgerät an %1 und lesen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the radio, then program again.</source>
+        <translation>Prüfen Sie das Kabel und das Funkgerät und schreiben Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the radio, then clear again.</source>
+        <translation>Prüfen Sie das Kabel und das Funkgerät und löschen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Program the radio again before you use it.</source>
+        <translation>Schreiben Sie das Funkgerät erneut, bevor Sie es benutzen.</translation>
+    </message>
+    <message>
+        <source>Clear the ATIS data again before you use the radio.</source>
+        <translation>Löschen Sie die ATIS-Daten erneut, bevor Sie das Funkgerät benutzen.</translation>
+    </message>
+    <message>
+        <source>Not verified: read back, the radio on %1 holds other bytes than were sent at %2.</source>
+        <translation>Nicht bestätigt: beim Zurücklesen enthält das Funkgerät an %1 andere Bytes als gesendet bei %2.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole write, but reading it back was cancelled, so it is not verified.</source>
+        <translation>Das Funkgerät an %1 hat alle Daten übernommen, aber das Zurücklesen wurde abgebrochen, daher sind sie nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole clear, but reading it back was cancelled, so it is not verified.</source>
+        <translation>Das Funkgerät an %1 hat das ganze Löschen übernommen, aber das Zurücklesen wurde abgebrochen, daher ist es nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole write, but reading it back failed, so it is not verified. %2</source>
+        <translation>Das Funkgerät an %1 hat alle Daten übernommen, aber das Zurücklesen schlug fehl, daher sind sie nicht bestätigt. %2</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole clear, but reading it back failed, so it is not verified. %2</source>
+        <translation>Das Funkgerät an %1 hat das ganze Löschen übernommen, aber das Zurücklesen schlug fehl, daher ist es nicht bestätigt. %2</translation>
+    </message>
+    <message>
+        <source>Verified: the radio on %1 holds everything written.</source>
+        <translation>Bestätigt: das Funkgerät an %1 enthält alles Geschriebene.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 already holds everything these data would write.</source>
+        <translation>Es wurde nichts geschrieben: das Funkgerät an %1 enthält schon alles, was diese Daten schreiben würden.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -827,6 +875,18 @@ Möchten Sie die Region wechseln?</translation>
     <message>
         <source>hex files(*.hex);;All files(*.*)</source>
         <translation>hex-Dateien (*.hex);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Programming</source>
+        <translation>Nach dem Schreiben ü&amp;berprüfen</translation>
+    </message>
+    <message>
+        <source>Read back everything written to the radio and check that it holds it</source>
+        <translation>Liest alles, was ins Funkgerät geschrieben wurde, zurück und prüft, ob es dort steht</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1358,25 @@ gibt es nicht mehr; sie wurde aus den zuletzt benutzten Dateien entfernt. Öffne
     <message>
         <source>Scan</source>
         <translation>Suchlauf</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::WriteChangesDialog</name>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

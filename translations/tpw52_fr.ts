@@ -649,6 +649,54 @@ Voulez-vous changer de région ?</translation>
         <source>Check the file and the disk.</source>
         <translation>Vérifiez le fichier et le disque.</translation>
     </message>
+    <message>
+        <source>Check the cable and the radio on %1, then read again.</source>
+        <translation>Vérifiez le câble et la radio sur %1, puis relancez la lecture.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the radio, then program again.</source>
+        <translation>Vérifiez le câble et la radio, puis programmez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the radio, then clear again.</source>
+        <translation>Vérifiez le câble et la radio, puis effacez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Program the radio again before you use it.</source>
+        <translation>Programmez à nouveau la radio avant de l&apos;utiliser.</translation>
+    </message>
+    <message>
+        <source>Clear the ATIS data again before you use the radio.</source>
+        <translation>Effacez à nouveau les données ATIS avant d&apos;utiliser la radio.</translation>
+    </message>
+    <message>
+        <source>Not verified: read back, the radio on %1 holds other bytes than were sent at %2.</source>
+        <translation>Non vérifié : relue, la radio sur %1 contient d&apos;autres octets que ceux envoyés en %2.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole write, but reading it back was cancelled, so it is not verified.</source>
+        <translation>La radio sur %1 a pris toute l&apos;écriture, mais la relecture a été annulée : elle n&apos;est donc pas vérifiée.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole clear, but reading it back was cancelled, so it is not verified.</source>
+        <translation>La radio sur %1 a pris tout l&apos;effacement, mais la relecture a été annulée : il n&apos;est donc pas vérifié.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole write, but reading it back failed, so it is not verified. %2</source>
+        <translation>La radio sur %1 a pris toute l&apos;écriture, mais la relecture a échoué : elle n&apos;est donc pas vérifiée. %2</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole clear, but reading it back failed, so it is not verified. %2</source>
+        <translation>La radio sur %1 a pris tout l&apos;effacement, mais la relecture a échoué : il n&apos;est donc pas vérifié. %2</translation>
+    </message>
+    <message>
+        <source>Verified: the radio on %1 holds everything written.</source>
+        <translation>Vérifié : la radio sur %1 contient tout ce qui a été écrit.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 already holds everything these data would write.</source>
+        <translation>Rien n&apos;a été écrit : la radio sur %1 contient déjà tout ce que ces données écriraient.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -827,6 +875,18 @@ Voulez-vous changer de région ?</translation>
     <message>
         <source>hex files(*.hex);;All files(*.*)</source>
         <translation>Fichiers hex (*.hex);;Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Programming</source>
+        <translation>&amp;Vérifier après la programmation</translation>
+    </message>
+    <message>
+        <source>Read back everything written to the radio and check that it holds it</source>
+        <translation>Relit tout ce qui a été écrit dans la radio et vérifie qu&apos;elle le contient</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1358,25 @@ n&apos;existe plus et a été retiré des fichiers récents. Ouvrez-le avec Fich
     <message>
         <source>Scan</source>
         <translation>Balayage</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::WriteChangesDialog</name>
+    <message>
+        <source>Written</source>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programmer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

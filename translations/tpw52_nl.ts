@@ -649,6 +649,54 @@ Wilt u de regio wijzigen?</translation>
         <source>Check the file and the disk.</source>
         <translation>Controleer het bestand en de schijf.</translation>
     </message>
+    <message>
+        <source>Check the cable and the radio on %1, then read again.</source>
+        <translation>Controleer de kabel en de marifoon op %1 en lees daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the radio, then program again.</source>
+        <translation>Controleer de kabel en de marifoon en schrijf daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Check the cable and the radio, then clear again.</source>
+        <translation>Controleer de kabel en de marifoon en wis daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Program the radio again before you use it.</source>
+        <translation>Schrijf de marifoon opnieuw voordat u hem gebruikt.</translation>
+    </message>
+    <message>
+        <source>Clear the ATIS data again before you use the radio.</source>
+        <translation>Wis de ATIS-gegevens opnieuw voordat u de marifoon gebruikt.</translation>
+    </message>
+    <message>
+        <source>Not verified: read back, the radio on %1 holds other bytes than were sent at %2.</source>
+        <translation>Niet bevestigd: bij het teruglezen bevat de marifoon op %1 andere bytes dan verzonden op %2.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole write, but reading it back was cancelled, so it is not verified.</source>
+        <translation>De marifoon op %1 nam alle gegevens aan, maar het teruglezen is geannuleerd, dus ze zijn niet bevestigd.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole clear, but reading it back was cancelled, so it is not verified.</source>
+        <translation>De marifoon op %1 nam het hele wissen aan, maar het teruglezen is geannuleerd, dus het is niet bevestigd.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole write, but reading it back failed, so it is not verified. %2</source>
+        <translation>De marifoon op %1 nam alle gegevens aan, maar het teruglezen mislukte, dus ze zijn niet bevestigd. %2</translation>
+    </message>
+    <message>
+        <source>The radio on %1 took the whole clear, but reading it back failed, so it is not verified. %2</source>
+        <translation>De marifoon op %1 nam het hele wissen aan, maar het teruglezen mislukte, dus het is niet bevestigd. %2</translation>
+    </message>
+    <message>
+        <source>Verified: the radio on %1 holds everything written.</source>
+        <translation>Bevestigd: de marifoon op %1 bevat alles wat is geschreven.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio on %1 already holds everything these data would write.</source>
+        <translation>Er is niets geschreven: de marifoon op %1 bevat al alles wat deze gegevens zouden schrijven.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -827,6 +875,18 @@ Wilt u de regio wijzigen?</translation>
     <message>
         <source>hex files(*.hex);;All files(*.*)</source>
         <translation>hex-bestanden (*.hex);;Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Wijzigingen</translation>
+    </message>
+    <message>
+        <source>Verify &amp;After Programming</source>
+        <translation>Na schrijven &amp;controleren</translation>
+    </message>
+    <message>
+        <source>Read back everything written to the radio and check that it holds it</source>
+        <translation>Leest alles wat naar de marifoon is geschreven terug en controleert of hij het bevat</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1358,25 @@ bestaat niet meer en is uit de recente bestanden verwijderd. Open het met Bestan
     <message>
         <source>Scan</source>
         <translation>Scan</translation>
+    </message>
+</context>
+<context>
+    <name>tpw::gui::WriteChangesDialog</name>
+    <message>
+        <source>Written</source>
+        <translation>Geschreven</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Marifoon</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Schrijven</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,40 @@ constexpr const char* ToProgramDataCode =
              "code on the PC as well).");
 constexpr const char* StillWaiting =
     TPW_TEXT("Messages", "Still waiting on %1 for %2 (nothing for %3 s; giving up after %4 s).");
+constexpr const char* ReadAgain =
+    TPW_TEXT("Messages", "Check the cable and the radio on %1, then read again.");
+constexpr const char* ProgramAgain =
+    TPW_TEXT("Messages", "Check the cable and the radio, then program again.");
+constexpr const char* ClearAgain =
+    TPW_TEXT("Messages", "Check the cable and the radio, then clear again.");
+constexpr const char* ProgramBeforeUse =
+    TPW_TEXT("Messages", "Program the radio again before you use it.");
+constexpr const char* ClearBeforeUse =
+    TPW_TEXT("Messages", "Clear the ATIS data again before you use the radio.");
+constexpr const char* NotVerified = TPW_TEXT(
+    "Messages", "Not verified: read back, the radio on %1 holds other bytes than were sent at %2.");
+constexpr const char* WriteReadBackCancelled =
+    TPW_TEXT("Messages",
+             "The radio on %1 took the whole write, but reading it back was cancelled, so it is "
+             "not verified.");
+constexpr const char* ClearReadBackCancelled =
+    TPW_TEXT("Messages",
+             "The radio on %1 took the whole clear, but reading it back was cancelled, so it is "
+             "not verified.");
+constexpr const char* WriteReadBackFailed =
+    TPW_TEXT("Messages",
+             "The radio on %1 took the whole write, but reading it back failed, so it is not "
+             "verified. %2");
+constexpr const char* ClearReadBackFailed =
+    TPW_TEXT("Messages",
+             "The radio on %1 took the whole clear, but reading it back failed, so it is not "
+             "verified. %2");
+constexpr const char* Verified =
+    TPW_TEXT("Messages", "Verified: the radio on %1 holds everything written.");
+constexpr const char* NothingToWrite =
+    TPW_TEXT("Messages",
+             "Nothing was written: the radio on %1 already holds everything these data would "
+             "write.");
 }  // namespace text
 
 constexpr const char* kTemplates[] = {
@@ -144,6 +178,14 @@ constexpr const char* kTemplates[] = {
     text::KeptCodeNotProgrammed,
     text::ToProgramDataCode,
     text::StillWaiting,
+    text::ReadAgain,
+    text::NotVerified,
+    text::WriteReadBackCancelled,
+    text::ClearReadBackCancelled,
+    text::WriteReadBackFailed,
+    text::ClearReadBackFailed,
+    text::Verified,
+    text::NothingToWrite,
 };
 
 std::string Address(int address) {
@@ -263,14 +305,21 @@ std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
          Fill(text::ToProgramDataCode, {dataCode});
 }
 
-std::string WholeWriteTaken(TransferMode mode, std::string_view port) {
-  return "The radio on " + std::string(port) + " took the whole " +
-         (mode == TransferMode::ClearAtis ? "clear" : "write");
+// What to check before the next attempt.
+std::string TryAgain(TransferMode mode, std::string_view port) {
+  switch (mode) {
+    case TransferMode::Read:
+      return Fill(text::ReadAgain, {port});
+    case TransferMode::Program:
+      return text::ProgramAgain;
+    case TransferMode::ClearAtis:
+      return text::ClearAgain;
+  }
+  return {};
 }
 
 std::string AgainRemedy(TransferMode mode) {
-  return mode == TransferMode::ClearAtis ? "Clear the ATIS data again before you use the radio."
-                                         : "Program the radio again before you use it.";
+  return mode == TransferMode::ClearAtis ? text::ClearBeforeUse : text::ProgramBeforeUse;
 }
 
 // The addresses that did not verify, the first ones with the settings they hold.
@@ -290,22 +339,22 @@ std::string DifferingAddresses(const WriteVerification& verification) {
 }
 
 std::string NotVerifiedText(const TransferSetting& setting, const WriteVerification& verification) {
-  return "Not verified: read back, the radio on " + setting.port +
-         " holds other bytes than were sent at " + DifferingAddresses(verification) + ".\r\n" +
+  return Fill(text::NotVerified, {setting.port, DifferingAddresses(verification)}) + "\r\n" +
          AgainRemedy(setting.mode);
 }
 
 // The read-back after a whole write or clear did not complete.
 Message ReadBackUnfinished(const TransferResult& result, const TransferSetting& setting) {
-  const std::string taken = WholeWriteTaken(setting.mode, setting.port);
+  const bool clear = setting.mode == TransferMode::ClearAtis;
   if (result.outcome == Outcome::Cancelled) {
-    return {Icon::Exclamation, TransferCaption(setting.mode),
-            taken + ", but reading it back was cancelled, so it is not verified."};
+    return {
+        Icon::Exclamation, TransferCaption(setting.mode),
+        Fill(clear ? text::ClearReadBackCancelled : text::WriteReadBackCancelled, {setting.port})};
   }
   return Critical(FailureTitle(setting.mode),
-                  std::string(msg::CommunicationError) + "\r\n" + taken +
-                      ", but reading it back failed, so it is not verified. " +
-                      TryAgain(setting.mode, setting.port));
+                  std::string(msg::CommunicationError) + "\r\n" +
+                      Fill(clear ? text::ClearReadBackFailed : text::WriteReadBackFailed,
+                           {setting.port, TryAgain(setting.mode, setting.port)}));
 }
 
 void AddVerifyingEnd(std::vector<Message>& shown, const TransferResult& result,
@@ -401,26 +450,25 @@ void AddModelRefusal(std::vector<Message>& shown, const TransferResult& result,
 // the next line under a warning icon.
 Message CompleteMessage(const TransferResult& result, const TransferSetting& setting) {
   const std::string caption = TransferCaption(setting.mode);
-  std::string text = msg::Complete;
+  std::string words = msg::Complete;
   if (result.verification.state == VerificationState::Verified) {
-    text += "\r\nVerified: the radio on " + setting.port + " holds everything written.";
+    words += "\r\n" + Fill(text::Verified, {setting.port});
   }
-  if (result.keptAtisCode.empty()) return {Icon::Information, caption, text};
+  if (result.keptAtisCode.empty()) return {Icon::Information, caption, words};
   return {
       Icon::Exclamation, caption,
-      text + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
+      words + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
 }
 
 // A radio read first that holds everything the write would send, and the ATIS code it keeps
 // when that is not the data's.
 Message NothingToWriteMessage(const TransferResult& result, const TransferSetting& setting) {
-  const std::string text = "Nothing was written: the radio on " + setting.port +
-                           " already holds everything these data would write.";
+  const std::string words = Fill(text::NothingToWrite, {setting.port});
   const std::string caption = TransferCaption(setting.mode);
-  if (result.keptAtisCode.empty()) return {Icon::Information, caption, text};
+  if (result.keptAtisCode.empty()) return {Icon::Information, caption, words};
   return {
       Icon::Exclamation, caption,
-      text + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
+      words + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
 }
 
 // The end of a step that moves data: a failure is "CommunicatiOn Error!!" with what it left; a
