@@ -156,6 +156,13 @@ TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
     EXPECT_EQ(started.status, 1) << platform << started.err;
     EXPECT_EQ(started.err, noDesktop) << platform;
   }
+  // In the language asked for, from the catalogue installed beside the data.
+  const ProcessResult german = RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                          Quoted(dir / "bin" / "tpw52") + " --lang de");
+  EXPECT_EQ(german.status, 1);
+  EXPECT_EQ(german.err,
+            "tpw52 braucht eine Desktop-Sitzung, um sein Fenster zu zeigen; tpw52-cli erledigt "
+            "dieselbe Arbeit ohne eine (siehe tpw52-cli --help).\n");
 }
 
 TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
