@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "files/data_file.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui_test_support.h"
 
@@ -106,6 +107,25 @@ class ListEditingTest : public QObject {
     QTest::keyClick(grid(*f), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(grid(*f)->rowCount(), 4);
     QCOMPARE(Text(action("mnuEditUndo")), QString("Undo Delete channel 72"));
+
+    // An Open undone: the data set it replaced comes back, no longer the file's, so that Save
+    // asks for a name instead of writing it over the file.
+    const std::filesystem::path boat = f->documents / "boat.dat";
+    Context ctx = f->window->context();
+    QCOMPARE(SaveDataFile(ctx, boat), Outcome::Done);
+    const SettingsModel beforeOpen = f->ws().model;
+    f->ws().model.CHUSA.clear();
+    f->window->openFile(QString::fromStdString(boat.string()));
+    QCOMPARE(f->ws().documentPath, boat.string());
+    action("mnuEditUndo")->trigger();
+    QVERIFY(f->ws().model.CHUSA.isEmpty());
+    QVERIFY(f->ws().documentPath.empty());
+    QVERIFY(f->ws().flags.DataChanged);
+    action("mnuEditRedo")->trigger();
+    QCOMPARE(f->ws().model.CHUSA, beforeOpen.CHUSA);
+    QVERIFY(!f->ws().flags.DataChanged);
+    f->window->fileSave();
+    QCOMPARE(f->dialogs.asked, QStringList({"saveDataFile"}));
   }
 
   // Rows copied in one window are pasted in another after its selected row, exactly; a row
@@ -162,6 +182,11 @@ class ListEditingTest : public QObject {
     action("mnuEditMoveUp")->trigger();
     QCOMPARE(f->ws().model.CHEXP[0].displayLeft, std::string("B2"));
     QCOMPARE(f->ws().model.groups[3].priorityChannel, 1);
+    // Dragged below the last row.
+    grid(*f)->selectRecords(0, 2);
+    emit grid(*f)->rowsDropped(3);
+    QCOMPARE(f->ws().model.CHEXP[2].displayLeft, std::string("A1"));
+    QCOMPARE(f->ws().model.groups[3].priorityChannel, 2);
     // A group list keeps the order of the radio's channel plan.
     show(*f, "PU", 1);
     action("mnuEditMoveUp")->trigger();
