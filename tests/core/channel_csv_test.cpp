@@ -57,7 +57,7 @@ TEST(ChannelCsv, AHandWrittenTableWithSemicolonsAndQuotesReplacesOnlyItsLists) {
       "CHUSA;16;;;;1;1\r\n"
       "\"CHINT\";\"6\";;;;True;0\n"
       "\r\n"
-      "CHRG;;\"AB\";156.8;\"156.8\";1;0\r\n"
+      "CHRG;;\"AB\";156,8;\"156.8\";1;0\r\n"
       "CHRG;;\"A \";157.1;157.1;0;1\r\n";
   const ChannelCsvRead read = ReadChannelsCsv(text, ModelCaps{});
   ASSERT_FALSE(read.fault) << *read.fault;
@@ -128,6 +128,7 @@ TEST(ChannelCsv, EveryRefusedRowIsListedWithItsLineAndNothingChangesUnlessAgreed
   const Fault faults[] = {
       {"List,Colour\r\nCHUSA,red\r\n", "line 1: the column \"Colour\" is no field of a channel"},
       {"Position\r\n16\r\n", "line 1: there is no column \"List\""},
+      {"List,Position,position\r\nCHUSA,1,2\r\n", "the column \"position\" comes twice"},
       {"List,CHDisplayL\r\nCHRG,\"AB\r\n", "line 2: a quoted field is not closed"},
       {"List,Position\r\n", "it holds a heading line but no channel under it"},
   };

@@ -50,6 +50,8 @@ std::vector<std::string> RowCells(ListId list, const ChannelRecord& record,
 struct Columns {
   int list = -1;
   std::map<std::string, int> fields;  // normalised key -> column
+  // Spreadsheets that write semicolons write a decimal comma in numbers too.
+  bool decimalComma = false;
 };
 
 std::optional<Columns> ReadHeadings(const CsvRow& heading, const ModelCaps& caps,
@@ -70,6 +72,12 @@ std::optional<Columns> ReadHeadings(const CsvRow& heading, const ModelCaps& caps
             for (const std::string& k : known) all += (all.empty() ? "" : ", ") + k;
             return all;
           }();
+      return std::nullopt;
+    }
+    if ((name == NormalisedName(ListColumn) && columns.list >= 0) ||
+        columns.fields.contains(name)) {
+      fault = "line " + std::to_string(heading.line) + ": the column \"" +
+              heading.cells[static_cast<std::size_t>(c)] + "\" comes twice; keep one of them";
       return std::nullopt;
     }
     if (name == NormalisedName(ListColumn)) {
@@ -107,7 +115,10 @@ std::optional<ChannelRecord> ReadRecord(const CsvRow& row, const Columns& column
       field.set(record, 0, NewValue(field));
       continue;
     }
-    const std::string& text = row.cells[static_cast<std::size_t>(column->second)];
+    std::string text = row.cells[static_cast<std::size_t>(column->second)];
+    if (columns.decimalComma && field.kind == FieldKind::Frequency) {
+      std::replace(text.begin(), text.end(), ',', '.');
+    }
     const std::optional<FieldValue> value = ParseFieldText(field, text, 0);
     if (!value) {
       why = std::string(field.keys[0]) + " \"" + text + "\" is not " + FieldExpectation(field);
@@ -171,11 +182,12 @@ ChannelCsvRead ReadChannelsCsv(std::string_view text, const ModelCaps& caps) {
     return read;
   }
   std::string why;
-  const std::optional<Columns> columns = ReadHeadings(table->rows[0], caps, why);
+  std::optional<Columns> columns = ReadHeadings(table->rows[0], caps, why);
   if (!columns) {
     read.fault = why;
     return read;
   }
+  columns->decimalComma = table->separator == ';';
   std::map<ListId, int> taken;
   for (std::size_t r = 1; r < table->rows.size(); ++r) {
     const CsvRow& row = table->rows[r];

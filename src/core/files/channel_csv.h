@@ -52,7 +52,8 @@ struct ChannelCsvRead {
 // Reads the rows of a channel table. A cell left empty, or a column the table does not have,
 // leaves the field off, 0 or empty (a channel's Enable on); a channel's Position must be
 // given, and a record of a list whose records are always enabled must be enabled; a list takes
-// no more rows than it has slots.
+// no more rows than it has slots. In a table separated by semicolons a frequency may have a
+// decimal comma (156,8).
 ChannelCsvRead ReadChannelsCsv(std::string_view text, const ModelCaps& caps);
 
 // The lists the rows make, each list with rows in their order. The weather list is always its
