@@ -44,7 +44,8 @@ TEST(ChannelPaste, CopiedRowsGoAfterTheSelectedRowOnlyWhenEveryOneFits) {
   EXPECT_EQ(result.outcome, ListEdit::Refused);
   EXPECT_EQ(result.refusal,
             "Row 1 (1001) cannot be pasted into CHRG: its Rx frequency ---.---- is outside "
-            "137.0000 to 174.0000 MHz or not on a 25 kHz step. Nothing was pasted.");
+            "137.0000 to 174.0000 MHz or not on a 25 kHz step. Nothing was pasted; correct that "
+            "row or leave it out, then paste again.");
   EXPECT_EQ(ws.model, before);
 
   // Tab-separated text typed by hand in the grid's columns, with and without the heading line.
@@ -69,17 +70,18 @@ TEST(ChannelPaste, CopiedRowsGoAfterTheSelectedRowOnlyWhenEveryOneFits) {
   row = 0;
   EXPECT_EQ(PasteChannels(ws, ListId::CHINT, typed.channels, row).refusal,
             "Row 2 (120) cannot be pasted into CHINT: the group has no channel 120 (it has 00 to "
-            "99). Nothing was pasted.");
+            "99). Nothing was pasted; correct that row or leave it out, then "
+            "paste again.");
   EXPECT_EQ(ReadGridRowsText("16\t\t\tTX\tLOW\tUP\tHALF\tMEM", ListId::CHINT, false).refusal,
             "Row 1 (16) cannot be pasted into CHINT: its DUP \"HALF\" is no duplex mode. Nothing "
-            "was pasted.");
+            "was pasted; correct that row or leave it out, then paste again.");
 
   // The list limit: the 12 RG slots take no more.
   const std::vector<PastedChannel> eleven(11, {"C1", test::FreeRecord("C1", 157.1, 160.6)});
   row = 0;
   EXPECT_EQ(PasteChannels(ws, ListId::CHRG, eleven, row).refusal,
             "CHRG holds at most 12 channels; it holds 2 and 11 are to be pasted. Nothing was "
-            "pasted.");
+            "pasted; delete channels or copy fewer, then paste again.");
 }
 
 TEST(ChannelOrder, MovedRecordsTakeThePriorityChannelAlong) {

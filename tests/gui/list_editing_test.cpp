@@ -154,7 +154,8 @@ class ListEditingTest : public QObject {
     QCOMPARE(other->ws().model, before);
     QCOMPARE(QString::fromStdString(LastBox(other->prompter()).text),
              "Row 1 (16) cannot be pasted into CHEXP: its Rx frequency ---.---- is outside "
-             "137.0000 to 174.0000 MHz or not on a 25 kHz step. Nothing was pasted.");
+             "137.0000 to 174.0000 MHz or not on a 25 kHz step. Nothing was pasted; correct that "
+             "row or leave it out, then paste again.");
 
     // Tab-separated text from a spreadsheet, in the grid's columns, without a heading line.
     QGuiApplication::clipboard()->setText("x\t1\t1\t0\tQ7\t156.0250\t160.6250\t---\t--\tMEM\n");

@@ -118,14 +118,16 @@ ListEditResult PasteChannels(Workspace& ws, ListId list, const std::vector<Paste
             {},
             std::string(layout.name) + " holds at most " + std::to_string(layout.limit) +
                 " channels; it holds " + std::to_string(present.size()) + " and " +
-                std::to_string(records.size()) + " are to be pasted. Nothing was pasted."};
+                std::to_string(records.size()) +
+                " are to be pasted. Nothing was pasted; delete channels or copy fewer, then paste "
+                "again."};
   }
   for (std::size_t k = 0; k < records.size(); ++k) {
     if (const auto why = WhyChannelDoesNotFit(list, records[k].record)) {
       return {ListEdit::Refused,
               {},
               PasteRowName(static_cast<int>(k), records[k].name) + " cannot be pasted into " +
-                  layout.name + ": " + *why + ". Nothing was pasted."};
+                  layout.name + ": " + *why + RowNotPasted};
     }
   }
   ChangeReport report{records.size() == 1 && !records[0].name.empty()

@@ -48,6 +48,9 @@ struct PastedChannel {
   std::string name;
   ChannelRecord record;
 };
+// What a refused row of a paste ends with: nothing was pasted, and what to do.
+inline constexpr const char* RowNotPasted =
+    ". Nothing was pasted; correct that row or leave it out, then paste again.";
 // "Row 2 (1078A)": the row of the clipboard at index (from 0) for the messages about it; "Row 2"
 // when it has no name.
 std::string PasteRowName(int index, const std::string& name);

@@ -196,7 +196,7 @@ GridRowsRead ReadGridRowsText(std::string_view text, ListId list, bool scrambleS
         IsGroupLayout(list) ? reader.group(why) : reader.free(why);
     if (!record) {
       read.refusal = PasteRowName(row - 1, shown) + " cannot be pasted into " + Layout(list).name +
-                     ": " + why + ". Nothing was pasted.";
+                     ": " + why + RowNotPasted;
       read.channels.clear();
       return read;
     }

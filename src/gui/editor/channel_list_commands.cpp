@@ -28,7 +28,7 @@ GridRowsRead ClipboardChannels(const QMimeData& data, ListId list, const ModelCa
   GridRowsRead rows;
   if (read.fault || !read.refused.empty()) {
     rows.refusal = "The channels on the clipboard cannot be pasted: " +
-                   (read.fault ? *read.fault : read.refused.front().text) + ". Nothing was pasted.";
+                   (read.fault ? *read.fault : read.refused.front().text) + RowNotPasted;
     return rows;
   }
   for (const CsvChannel& channel : read.channels) {
