@@ -1,6 +1,7 @@
 // Undo and Redo, the rows of a channel list on the clipboard, their order, and the tables of
 // channels of the File menu, as a user meets them in the window.
 #include <QClipboard>
+#include <QComboBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -107,6 +108,18 @@ class ListEditingTest : public QObject {
     QTest::keyClick(grid(*f), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(grid(*f)->rowCount(), 4);
     QCOMPARE(Text(action("mnuEditUndo")), QString("Undo Delete channel 72"));
+
+    // A setting of a setup page undone: the page shows the value that came back.
+    f->window->editor().selectNodeByKey("Common");
+    auto* resume = RequiredControl<QComboBox>(*f->window, "cmbCommonResume");
+    const QString shown = resume->currentText();
+    const int other = resume->currentIndex() == 0 ? 1 : 0;
+    resume->setCurrentIndex(other);
+    emit resume->activated(other);
+    QCOMPARE(Text(action("mnuEditUndo")), QString("Undo Change Resume Time"));
+    action("mnuEditUndo")->trigger();
+    QCOMPARE(resume->currentText(), shown);
+    QCOMPARE(f->ws().model.common, start.common);
 
     // An Open undone: the data set it replaced comes back, no longer the file's, so that Save
     // asks for a name instead of writing it over the file.
