@@ -145,7 +145,7 @@ class ListEditingTest : public QObject {
   // the list cannot take is refused by name and nothing is pasted.
   void copiedRowsPasteIntoAnotherWindowOrAreRefusedWhole() {
     show(*f, "PU", 1, 2);
-    action("mnuEditCopy")->trigger();
+    QTest::keyClick(grid(*f), Qt::Key_C, Qt::ControlModifier);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data->hasFormat("application/x-tpw52-channels"));
     QCOMPARE(data->text(),
