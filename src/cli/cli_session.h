@@ -60,5 +60,7 @@ void AddReadCommand(CLI::App& app, CliSession& session);
 void AddWriteCommand(CLI::App& app, CliSession& session);
 void AddDiffCommand(CLI::App& app, CliSession& session);
 void AddClearAtisCommand(CLI::App& app, CliSession& session);
+void AddExportCsvCommand(CLI::App& app, CliSession& session);
+void AddImportCsvCommand(CLI::App& app, CliSession& session);
 
 }  // namespace tpw::cli

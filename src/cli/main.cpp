@@ -108,6 +108,8 @@ int main(int argc, char** argv) {
   AddWriteCommand(app, session);
   AddDiffCommand(app, session);
   AddClearAtisCommand(app, session);
+  AddExportCsvCommand(app, session);
+  AddImportCsvCommand(app, session);
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {

@@ -239,7 +239,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
        it != std::sregex_iterator(); ++it) {
     commands.insert((*it)[1]);
   }
-  ASSERT_EQ(commands.size(), 11u) << help.out;
+  ASSERT_EQ(commands.size(), 13u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   // Besides the commands, the options of the program itself (--help, --version, --lang).
   std::erase_if(first, [](const std::string& word) { return word.starts_with("--"); });
@@ -264,6 +264,8 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
   fs::create_directories(files / "boats");
   EXPECT_EQ(Completion(cli + " write \"\"", files.path()),
             (std::set<std::string>{"a.hex", "b.DAT", "boats"}));
+  EXPECT_EQ(Completion(cli + " import-csv a.hex \"\"", files.path()),
+            (std::set<std::string>{"a.hex", "b.DAT", "boats", "d.csv"}));
   EXPECT_EQ(Completion(cli + " convert a.hex --dat \"\"", files.path()),
             (std::set<std::string>{"b.DAT", "boats"}));
   EXPECT_EQ(Completion(cli + " read --destination QZ815_U"),
