@@ -888,6 +888,58 @@ Möchten Sie die Region wechseln?</translation>
         <source>Read back everything written to the radio and check that it holds it</source>
         <translation>Liest alles, was ins Funkgerät geschrieben wurde, zurück und prüft, ob es dort steht</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>Kanäle e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save the channel lists as a table (.csv) for a spreadsheet</source>
+        <translation>Speichert die Kanallisten als Tabelle (.csv) für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>Kanäle &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Replace the channel lists a table (.csv) holds rows for</source>
+        <translation>Ersetzt die Kanallisten, für die eine Tabelle (.csv) Zeilen enthält</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>

@@ -888,6 +888,58 @@ Voulez-vous changer de région ?</translation>
         <source>Read back everything written to the radio and check that it holds it</source>
         <translation>Relit tout ce qui a été écrit dans la radio et vérifie qu&apos;elle le contient</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>E&amp;xporter des canaux...</translation>
+    </message>
+    <message>
+        <source>Save the channel lists as a table (.csv) for a spreadsheet</source>
+        <translation>Enregistre les listes de canaux comme table (.csv) pour un tableur</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>Im&amp;porter des canaux...</translation>
+    </message>
+    <message>
+        <source>Replace the channel lists a table (.csv) holds rows for</source>
+        <translation>Remplace les listes de canaux pour lesquelles une table (.csv) a des lignes</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>

@@ -888,6 +888,58 @@ Wilt u de regio wijzigen?</translation>
         <source>Read back everything written to the radio and check that it holds it</source>
         <translation>Leest alles wat naar de marifoon is geschreven terug en controleert of hij het bevat</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Herhalen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>Naar &amp;boven</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Naar bene&amp;den</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>Kanalen e&amp;xporteren...</translation>
+    </message>
+    <message>
+        <source>Save the channel lists as a table (.csv) for a spreadsheet</source>
+        <translation>Slaat de kanaallijsten op als tabel (.csv) voor een rekenblad</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>Kanalen &amp;importeren...</translation>
+    </message>
+    <message>
+        <source>Replace the channel lists a table (.csv) holds rows for</source>
+        <translation>Vervangt de kanaallijsten waarvoor een tabel (.csv) rijen bevat</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Herhalen</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>

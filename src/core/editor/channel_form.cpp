@@ -18,7 +18,7 @@ constexpr int kLastBaseChannel = 99;
 constexpr int kScramblerBit = 4;
 constexpr int kScramblerCodeMask = 3;
 constexpr int kScramblerOff = 0;
-constexpr int kNoStatus = 0;  // TPW_TEXT("Editor", "None")
+constexpr int kNoStatus = 0;  // "None"
 
 OptionList BuildBaseChannelOptions() {
   std::vector<OptionEntry> entries;
