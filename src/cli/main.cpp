@@ -104,6 +104,8 @@ int main(int argc, char** argv) {
   AddWriteCommand(app, session);
   AddDiffCommand(app, session);
   AddClearAtisCommand(app, session);
+  AddCheckPortCommand(app, session);
+  AddFleetCommand(app, session);
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {

@@ -12,27 +12,6 @@ namespace tpw::cli {
 
 namespace {
 
-// Real time; a stop signal (Ctrl-C, SIGTERM, SIGHUP) is the transfer's cancel, and the first
-// one is remembered to tell why the transfer stopped.
-class TerminalHost : public Host {
- public:
-  explicit TerminalHost(InterruptWatch& interrupts) : interrupts_(interrupts) {}
-  void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
-  Clock::time_point now() override { return Clock::now(); }
-  void yield() override {}
-  void settleAfterFile() override {}
-  bool cancelled() override {
-    const std::optional<int> signal = interrupts_.taken();
-    if (signal && !stoppedBy) stoppedBy = signal;
-    return signal.has_value();
-  }
-
-  std::optional<int> stoppedBy;
-
- private:
-  InterruptWatch& interrupts_;
-};
-
 // Keeps the progress bar and the messages on separate lines.
 class BarAwarePrompter : public Prompter {
  public:
@@ -56,8 +35,25 @@ constexpr int BarWidth = 40;
 
 }  // namespace
 
+bool TerminalHost::cancelled() {
+  const std::optional<int> signal = interrupts_.taken();
+  if (signal && !stoppedBy) stoppedBy = signal;
+  return signal.has_value();
+}
+
 void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session,
                         PortOption port) {
+  if (port != PortOption::None) AddPortOption(command, options, port);
+  AddAnswerOptions(command, session);
+  command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
+  command.add_flag("--echo-check", options.echoCheck,
+                   "verify the echo of every byte sent, for cables that return it (/NT)");
+  command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
+  command.add_flag("--no-backup", options.noBackup,
+                   "keep no backup of the radio's data for this command");
+}
+
+void AddPortOption(CLI::App& command, TransferOptions& options, PortOption port) {
   command.add_option("--port", options.port, "serial port of the programming cable")
       ->required(port == PortOption::Required)
       ->check(CLI::Validator(
@@ -67,13 +63,12 @@ void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession&
                                  : "";
           },
           "PORT"));
-  AddAnswerOptions(command, session);
-  command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
-  command.add_flag("--echo-check", options.echoCheck,
-                   "verify the echo of every byte sent, for cables that return it (/NT)");
-  command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
-  command.add_flag("--no-backup", options.noBackup,
-                   "keep no backup of the radio's data for this command");
+}
+
+void ApplyLinkOptions(Workspace& ws, const TransferOptions& options) {
+  ws.options.LowSpeed = options.lowSpeed;
+  ws.options.EchoCheckSkip = !options.echoCheck;
+  ws.options.DebugMode = options.debug;
 }
 
 TerminalObserver::TerminalObserver(std::ostream& err, bool terminal, std::string caption)
@@ -111,9 +106,7 @@ void TerminalObserver::breakLine() {
 int RunTerminalTransfer(CliSession& session, const TransferOptions& options, TransferMode mode,
                         TransferResult& result) {
   Workspace& ws = session.ws;
-  ws.options.LowSpeed = options.lowSpeed;
-  ws.options.EchoCheckSkip = !options.echoCheck;
-  ws.options.DebugMode = options.debug;
+  ApplyLinkOptions(ws, options);
 
   serial::QtSerialPort port(options.port);
   InterruptWatch interrupts;

@@ -3,8 +3,10 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "cli/cli_session.h"
+#include "cli/console.h"
 #include "link/transfer.h"
 
 namespace tpw::cli {
@@ -18,10 +20,31 @@ struct TransferOptions {
   bool noBackup = false;   // --no-backup: no backup of the radio's images for this command
   bool readFirst = false;  // --read-first (write): the radio is read and kept before it is written
 };
-// A command that may work without the radio takes --port as an option.
-enum class PortOption { Required, Optional };
+// A command that may work without the radio takes --port as an option; one that names its
+// ports otherwise has none.
+enum class PortOption { Required, Optional, None };
 void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session,
                         PortOption port = PortOption::Required);
+void AddPortOption(CLI::App& command, TransferOptions& options, PortOption port);
+// The link's switches of the options: low speed, echo check, debug mode.
+void ApplyLinkOptions(Workspace& ws, const TransferOptions& options);
+
+// Real time; a stop signal (Ctrl-C, SIGTERM, SIGHUP) is the transfer's cancel, and the first
+// one is remembered to tell why the transfer stopped.
+class TerminalHost : public Host {
+ public:
+  explicit TerminalHost(InterruptWatch& interrupts) : interrupts_(interrupts) {}
+  void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
+  Clock::time_point now() override { return Clock::now(); }
+  void yield() override {}
+  void settleAfterFile() override {}
+  bool cancelled() override;
+
+  std::optional<int> stoppedBy;
+
+ private:
+  InterruptWatch& interrupts_;
+};
 
 // Progress as a bar on a terminal (nothing when stderr is not one), monitor texts in debug
 // mode, each on a line of its own.

@@ -53,8 +53,8 @@ class MainWindowTest : public QObject {
              "P&rint to File|-|||||||||-|E&xit");
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
-    QCOMPARE(Captions(m.transfer),
-             QStringList({"&Program to Radio", "&Read from Radio", "-", "&Compare With Radio"}));
+    QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio", "-",
+                                                "&Compare With Radio", "&Test Connection"}));
     QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "Show &Backups Folder",
                                             "Save &Diagnostics...", "-", "&About KVX Version"}));
     QCOMPARE(FindActions(*f->window, "mnuEditModelType").size(), 10);
@@ -75,7 +75,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(names.join(' '),
              "mnuFileNew mnuFileOpen mnuFileCompare mnuFileSave mnuFileSaveAs "
              "mnuFilePrint mnuFilePrintPreview mnuFilePrintToFile mnuFileExit "
-             "mnuTransferProgram mnuTransferRead mnuTransferCompare "
+             "mnuTransferProgram mnuTransferRead mnuTransferCompare mnuTransferTestConnection "
              "mnuHelpContents mnuHelpBackups mnuHelpDiagnostics mnuHelpAbout");
     QCOMPARE(m.editModel->objectName(), QString("mnuEditModel"));
   }

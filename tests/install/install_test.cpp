@@ -232,7 +232,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
        it != std::sregex_iterator(); ++it) {
     commands.insert((*it)[1]);
   }
-  ASSERT_EQ(commands.size(), 11u) << help.out;
+  ASSERT_EQ(commands.size(), 13u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   first.erase("--help");
   first.erase("--version");

@@ -26,6 +26,8 @@ inline constexpr const char* InputCorrectData = "Data Error!!\r\nPlease input co
 inline constexpr const char* ReadCaption = "Read from Radio";
 inline constexpr const char* ProgramCaption = "Program to Radio";
 inline constexpr const char* ClearAtisCaption = "Clear ATIS Data";
+// The test of the cable and the port, and the title of what it found.
+inline constexpr const char* TestConnectionCaption = "Test Connection";
 // A failed ATIS clear is titled with the words the other way round from the dialog's caption.
 inline constexpr const char* ClearAtisFailureTitle = "Clear Data ATIS";
 // The title of a failed read during the model and product-code checks.

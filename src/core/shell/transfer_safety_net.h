@@ -18,6 +18,8 @@ struct SafetyNet {
   bool readFirst = false;          // a write reads the whole radio first and keeps that too
   // The local date and time the files are named by.
   std::function<std::tm()> clock = ErrorLog::LocalNow;
+  // Told of every backup saved, with its file.
+  std::function<void(CapturedImage, const std::filesystem::path&)> kept;
 };
 
 // Runs the transfer (RunTransfer) with its safety net: after a read the 2048 bytes read from
