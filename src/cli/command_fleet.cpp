@@ -31,25 +31,6 @@ struct FleetOptions {
   std::string report;
 };
 
-// The radios' questions, asked below the progress block.
-class BelowTheProgress : public Prompter {
- public:
-  BelowTheProgress(Prompter& inner, FleetDisplay& display) : inner_(inner), display_(display) {}
-  void message(Icon icon, std::string_view title, std::string_view text) override {
-    display_.interrupted();
-    inner_.message(icon, title, text);
-  }
-  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
-             Answer defaultAnswer) override {
-    display_.interrupted();
-    return inner_.ask(icon, title, text, buttons, defaultAnswer);
-  }
-
- private:
-  Prompter& inner_;
-  FleetDisplay& display_;
-};
-
 void Refuse(CliSession& session, const std::string& text) {
   session.prompter.message(Icon::Critical, MainTitle(session.ws.caps), text);
 }
@@ -91,7 +72,8 @@ std::vector<std::string> RadioNames(const FleetPlan& plan) {
 std::vector<RadioReport> RunFleet(CliSession& session, const FleetOptions& options,
                                   const FleetPlan& plan, std::optional<int>& stoppedBy) {
   FleetDisplay display(std::cerr, IsTerminal(2), RadioNames(plan));
-  BelowTheProgress questions(session.prompter, display);
+  // The radios' questions, asked below the progress block.
+  PromptingBelow questions(session.prompter, [&display] { display.interrupted(); });
   FleetRun run(
       plan.radios, session.ws,
       {[](const std::string& port) { return std::make_unique<serial::QtSerialPort>(port); },

@@ -12,28 +12,20 @@ namespace tpw::cli {
 
 namespace {
 
-// Keeps the progress bar and the messages on separate lines.
-class BarAwarePrompter : public Prompter {
- public:
-  BarAwarePrompter(Prompter& inner, TerminalObserver& bar) : inner_(inner), bar_(bar) {}
-  void message(Icon icon, std::string_view title, std::string_view text) override {
-    bar_.breakLine();
-    inner_.message(icon, title, text);
-  }
-  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
-             Answer defaultAnswer) override {
-    bar_.breakLine();
-    return inner_.ask(icon, title, text, buttons, defaultAnswer);
-  }
-
- private:
-  Prompter& inner_;
-  TerminalObserver& bar_;
-};
-
 constexpr int BarWidth = 40;
 
 }  // namespace
+
+void PromptingBelow::message(Icon icon, std::string_view title, std::string_view text) {
+  makeRoom_();
+  inner_.message(icon, title, text);
+}
+
+Answer PromptingBelow::ask(Icon icon, std::string_view title, std::string_view text,
+                           Buttons buttons, Answer defaultAnswer) {
+  makeRoom_();
+  return inner_.ask(icon, title, text, buttons, defaultAnswer);
+}
 
 bool TerminalHost::cancelled() {
   const std::optional<int> signal = interrupts_.taken();
@@ -111,7 +103,8 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   serial::QtSerialPort port(options.port);
   InterruptWatch interrupts;
   TerminalObserver observer(std::cerr, IsTerminal(2), TransferCaption(mode));
-  BarAwarePrompter prompter(session.prompter, observer);
+  // Keeps the progress bar and the messages on separate lines.
+  PromptingBelow prompter(session.prompter, [&observer] { observer.breakLine(); });
   TerminalHost host(interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
   Context ctx{ws, prompter, host, log, session.files};

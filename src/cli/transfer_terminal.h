@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -28,6 +29,20 @@ void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession&
 void AddPortOption(CLI::App& command, TransferOptions& options, PortOption port);
 // The link's switches of the options: low speed, echo check, debug mode.
 void ApplyLinkOptions(Workspace& ws, const TransferOptions& options);
+
+// Messages and questions below what shows the progress, which first makes room for them.
+class PromptingBelow : public Prompter {
+ public:
+  PromptingBelow(Prompter& inner, std::function<void()> makeRoom)
+      : inner_(inner), makeRoom_(std::move(makeRoom)) {}
+  void message(Icon icon, std::string_view title, std::string_view text) override;
+  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
+             Answer defaultAnswer) override;
+
+ private:
+  Prompter& inner_;
+  std::function<void()> makeRoom_;
+};
 
 // Real time; a stop signal (Ctrl-C, SIGTERM, SIGHUP) is the transfer's cancel, and the first
 // one is remembered to tell why the transfer stopped.

@@ -763,5 +763,44 @@ TEST_F(FleetE2e, RefusedPlansTouchNoRadio) {
   EXPECT_EQ(saved(0), ImageAsString(FleetRadioImage()));
 }
 
+// write --atis-code: a code that is no ATIS code is refused before the port opens, one that
+// does not look like one is kept only when confirmed, and the radio takes the code given.
+TEST_F(E2e, WriteWithAnAtisCodeOfItsOwn) {
+  Sim sim(dir, {}, FleetRadioImage());
+  const std::string write = "write --port " + sim.path() + " " + file("base.hex") + " --atis-code ";
+  const std::string notKept =
+      "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
+      "the country code (201 to 775) of the boat's country.\nKeep this code?\n-> refused\n"
+      "Nothing was written: the ATIS code 1234567890 was not kept. Give the boat's own code with "
+      "--atis-code.\n";
+  const struct {
+    std::string arguments;
+    int status;
+    std::string said;
+  } cases[] = {
+      {"12345 --yes", 2,
+       "Data Error!!\n--atis-code: \"12345\" is not an ATIS code, which is ten digits. Give the "
+       "code of the boat's licence, or leave --atis-code out to program the data's own code. "
+       "Nothing was written.\n"},
+      {"1234567890 --no", 1, notKept},
+      {"9211234567 --yes", 0,
+       "The radio on " + sim.path() +
+           " has no ATIS code yet and will take the code 9211234567.\nA radio takes its ATIS code "
+           "only once: afterwards only ATIS Clear removes it.\nProgram the radio with this code?\n"
+           "-> agreed\nComplete!!\n"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunCommand(Cli(write + c.arguments));
+    EXPECT_EQ(result.status, c.status) << c.arguments;
+    EXPECT_EQ(result.err, c.said);
+    if (c.status != 0) {
+      EXPECT_EQ(ReadBytes(dir / "log.jsonl"), "");
+    }
+  }
+  EXPECT_EQ(sim.stop(), 0);
+  EXPECT_EQ(ReadBytes(dir / "saved.hex").substr(addr::AtisCode, addr::AtisCodeLength + 1),
+            "\x92\x11\x23\x45\x67\x03");
+}
+
 }  // namespace
 }  // namespace tpw::test
