@@ -1,6 +1,7 @@
 // Wall time of a transfer against the protocol's own minimum (every byte on the wire at 10
 // bits a byte, plus the pauses the protocol requires, with a radio that answers at once), and
-// the command line's CPU time as a share of the wall time.
+// the command line's CPU time as a share of the wall time. For a write, the same for the
+// read-back that verifies it, timed from the radio's log.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -49,6 +50,39 @@ double ProtocolMinimum(const std::string& logPath, bool write) {
   return seconds;
 }
 
+bool Contains(const std::string& line, const std::string& text) {
+  return line.find(text) != std::string::npos;
+}
+
+// The read-back after a write: from the radio's acknowledgement of the last write frame to
+// the end of the log, against the minimum of the lines it is made of.
+struct ReadBack {
+  double seconds = 0;
+  double minimum = 0;
+};
+
+ReadBack ReadBackOf(const std::string& logPath) {
+  std::ifstream log(logPath);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  std::size_t first = lines.size();
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (Contains(lines[i], "\"bytes\":\"#CEPWR")) break;
+    if (Contains(lines[i], "\"bytes\":\"#CEPRD")) first = i;
+  }
+  ReadBack readBack;
+  if (first == 0 || first == lines.size()) return readBack;
+  const auto ms = [](const std::string& line) {
+    return std::stod(line.substr(line.find("\"ms\":") + 5));
+  };
+  readBack.seconds = (ms(lines.back()) - ms(lines[first - 1])) / 1000;
+  for (std::size_t i = first; i < lines.size(); ++i) {
+    readBack.minimum += LoggedBytes(lines[i]) * 10.0 / NumberAfter(lines[i], "\"baud\":");
+    if (Contains(lines[i], "\"from\":\"pc\"")) readBack.minimum += SendPause;
+  }
+  return readBack;
+}
+
 // A paced qz815-sim serving a radio that already holds an ATIS code, logging to NAME.jsonl.
 std::unique_ptr<test::ChildProcess> StartRadio(const test::TempDir& dir, const std::string& name,
                                                std::string& port) {
@@ -80,6 +114,7 @@ void RunTransfer(benchmark::State& state, const std::string& command) {
     test::WriteBytes(dir / "base.hex", test::ImageAsString(test::ValidRadioImage()));
     std::string port;
     const auto sim = StartRadio(dir, "radio", port);
+    const std::string log = (dir / "radio.jsonl").string();
 
     // The bench keeps no backups in the user's data folder.
     std::vector<std::string> arguments = {TPW52_CLI, command, "--port", port, "--no-backup"};
@@ -100,16 +135,22 @@ void RunTransfer(benchmark::State& state, const std::string& command) {
       state.SkipWithError(("tpw52-cli " + command + " failed").c_str());
       return;
     }
-    const double minimum = ProtocolMinimum((dir / "radio.jsonl").string(), command == "write");
+    const double minimum = ProtocolMinimum(log, command == "write");
     state.SetIterationTime(wall);
     state.counters["minimum_s"] = minimum;
     state.counters["wall_s"] = wall;
     state.counters["ratio"] = wall / minimum;
     state.counters["cpu_share_pct"] = 100 * cpu / wall;
+    if (command == "write") {
+      const ReadBack readBack = ReadBackOf(log);
+      state.counters["readback_s"] = readBack.seconds;
+      state.counters["readback_minimum_s"] = readBack.minimum;
+      state.counters["readback_ratio"] = readBack.seconds / readBack.minimum;
+    }
   }
 }
 
-// Six radios programmed by one fleet command, each verified: about the time of one write.
+// Six radios programmed and verified by one fleet command: about the time of one write.
 void BM_FleetOfSixAt57600(benchmark::State& state) {
   constexpr int Radios = 6;
   for (auto _ : state) {

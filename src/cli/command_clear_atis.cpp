@@ -14,6 +14,7 @@ void AddClearAtisCommand(CLI::App& app, CliSession& session) {
   auto base = std::make_shared<BaseOptions>();
   auto out = std::make_shared<std::string>();
   AddTransferOptions(*command, *options, session);
+  AddVerifyOption(*command, *options);
   AddBaseOptions(*command, *base);
   command->add_option("--out", *out, "save the PC's data, without the code, to this image file");
   command->callback([&session, options, base, out] {

@@ -61,6 +61,13 @@ std::optional<FleetPlan> CheckedPlan(CliSession& session, const std::string& pat
   return plan;
 }
 
+// Each radio's backups and trace, and the read-back of what was written.
+SafetyNet FleetNet(const CliSession& session, const TransferOptions& options) {
+  SafetyNet net{session.folders.userData, !options.noBackup, options.readFirst};
+  net.verify = !options.noVerify;
+  return net;
+}
+
 std::vector<std::string> RadioNames(const FleetPlan& plan) {
   std::vector<std::string> names;
   for (const FleetRadio& radio : plan.radios)
@@ -78,8 +85,7 @@ std::vector<RadioReport> RunFleet(CliSession& session, const FleetOptions& optio
       plan.radios, session.ws,
       {[](const std::string& port) { return std::make_unique<serial::QtSerialPort>(port); },
        serial::StartPortThread, questions, session.files, session.diagnostics,
-       SafetyNet{session.folders.userData, !options.transfer.noBackup,
-                 options.transfer.readFirst}});
+       FleetNet(session, options.transfer)});
   InterruptWatch interrupts;
   run.start();
   while (!run.finished()) {
@@ -143,6 +149,7 @@ void AddFleetCommand(CLI::App& app, CliSession& session) {
   command->add_flag("--read-first", options->transfer.readFirst,
                     "read each radio's whole memory before programming it and keep that as its "
                     "backup");
+  AddVerifyOption(*command, options->transfer);
   AddBaseOptions(*command, options->base);
   command->add_option("--report", options->report, "write the summary to this CSV file too");
   command->add_option("PLAN", options->plan, "the plan (.csv): port,atis_code,label")->required();

@@ -16,6 +16,7 @@ void AddWriteCommand(CLI::App& app, CliSession& session) {
   auto base = std::make_shared<BaseOptions>();
   auto in = std::make_shared<std::string>();
   AddTransferOptions(*command, *options, session);
+  AddVerifyOption(*command, *options);
   command->add_flag("--read-first", options->readFirst,
                     "read the whole radio before programming it and keep that as a backup, so "
                     "its exact prior state can be put back");

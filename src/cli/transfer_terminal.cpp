@@ -6,6 +6,7 @@
 #include "adapters/serial/qt_serial_port.h"
 #include "cli/console.h"
 #include "files/error_log.h"
+#include "report/write_review.h"
 #include "shell/transfer_safety_net.h"
 
 namespace tpw::cli {
@@ -63,6 +64,11 @@ void ApplyLinkOptions(Workspace& ws, const TransferOptions& options) {
   ws.options.DebugMode = options.debug;
 }
 
+void AddVerifyOption(CLI::App& command, TransferOptions& options) {
+  command.add_flag("--no-verify", options.noVerify,
+                   "do not read back what was written to check that the radio holds it");
+}
+
 TerminalObserver::TerminalObserver(std::ostream& err, bool terminal, std::string caption)
     : err_(err), terminal_(terminal), caption_(std::move(caption)) {}
 
@@ -108,7 +114,15 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   TerminalHost host(interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
   Context ctx{ws, prompter, host, log, session.files};
-  const SafetyNet net{session.folders.userData, !options.noBackup, options.readFirst};
+  // The changes a write read first would make are asked like any other question.
+  ComparingWriteReview review(ws.caps, [&](const std::vector<Difference>& changes) {
+    return prompter.ask(Icon::Question, TransferCaption(mode),
+                        ChangesQuestion(port.name(), changes), Buttons::YesNo,
+                        Answer::No) == Answer::Yes;
+  });
+  SafetyNet net{session.folders.userData, !options.noBackup, options.readFirst};
+  net.verify = !options.noVerify;
+  net.review = &review;
   result = RunProtectedTransfer(ctx, port, observer, mode, net);
   observer.breakLine();
   if (result.done()) return Success;

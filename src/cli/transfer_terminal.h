@@ -20,6 +20,7 @@ struct TransferOptions {
   bool debug = false;
   bool noBackup = false;   // --no-backup: no backup of the radio's images for this command
   bool readFirst = false;  // --read-first (write): the radio is read and kept before it is written
+  bool noVerify = false;   // --no-verify (write, clear-atis): nothing is read back afterwards
 };
 // A command that may work without the radio takes --port as an option; one that names its
 // ports otherwise has none.
@@ -60,6 +61,9 @@ class TerminalHost : public Host {
  private:
   InterruptWatch& interrupts_;
 };
+
+// --no-verify, for the commands that write.
+void AddVerifyOption(CLI::App& command, TransferOptions& options);
 
 // Progress as a bar on a terminal (nothing when stderr is not one), monitor texts in debug
 // mode, each on a line of its own.

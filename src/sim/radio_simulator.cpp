@@ -155,7 +155,10 @@ void RadioSimulator::answerWrite(int address, int length, std::string_view data)
     return;
   }
   for (int i = 0; i < length; ++i) {
-    memory_.set(address + i, static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(i)]));
+    const auto byte = static_cast<std::uint8_t>((*bytes)[static_cast<std::size_t>(i)]);
+    // A memory cell that no longer takes what it is given: every bit of it stays the other way.
+    const bool faulty = faults_.wrongByteAddress == address + i;
+    memory_.set(address + i, faulty ? static_cast<std::uint8_t>(~byte) : byte);
   }
   writes_.push_back({address, length});
   reply(Line(protocol::Acknowledge));

@@ -30,6 +30,7 @@ struct SimFaults {
   bool echo = false;                              // the cable returns every byte sent
   bool silentSpeedCommand = false;                // "ACMD:002" is obeyed but not answered
   std::optional<int> hangUpAddress;               // a request for it: the line goes dead
+  std::optional<int> wrongByteAddress;  // writes are acknowledged, but it keeps another byte
 };
 
 // The radio's side of the clone protocol, serving a 2048-byte memory: it takes the bytes the

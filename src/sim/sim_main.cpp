@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
       "without a radio. Prints the terminal's path first; stop it with Ctrl-C.",
       "qz815-sim"};
   std::string imagePath, savePath, logPath, modelWords, productCode, badChecksum, noAck, errorReply,
-      hangUp;
+      hangUp, wrongByte;
   int busy = 0, region = -1;
   bool pace = false, echo = false, silentSpeed = false;
   app.set_version_flag("--version", std::string("qz815-sim ") + ProgramVersion,
@@ -80,6 +80,8 @@ int main(int argc, char** argv) {
   app.add_flag("--silent-speed", silentSpeed, "obey the speed command without answering it");
   app.add_option("--hang-up", hangUp,
                  "hang up the line, as a radio switched off, at a request for ADDR (hex)");
+  app.add_option("--wrong-byte", wrongByte,
+                 "acknowledge writes but keep another byte than written at ADDR (hex)");
   CLI11_PARSE(app, argc, argv);
 
   sim::SimFaults faults;
@@ -98,6 +100,7 @@ int main(int argc, char** argv) {
     faults.echo = echo;
     faults.silentSpeedCommand = silentSpeed;
     if (!hangUp.empty()) faults.hangUpAddress = std::stoi(hangUp, nullptr, 16);
+    if (!wrongByte.empty()) faults.wrongByteAddress = std::stoi(wrongByte, nullptr, 16);
   } catch (const std::exception&) {
     std::cerr << "qz815-sim: a fault option has a number it cannot read\n";
     return 2;

@@ -76,6 +76,11 @@ std::string NotReady(const std::string& port) {
          "CONTROL, then try again.\n";
 }
 
+// "Complete!!" of a write or clear that the read-back verified.
+std::string CompleteAndVerified(const std::string& port) {
+  return "Complete!!\nVerified: the radio on " + port + " holds everything written.\n";
+}
+
 struct E2e : ::testing::Test {
   TempDir dir;
   std::string file(const std::string& name) { return (dir / name).string(); }
@@ -124,7 +129,7 @@ TEST_F(E2e, ReadSavesTheRadioOverTheBaseAndItsDataFileWritesBack) {
   const auto write = RunCommand(
       Cli("write --port " + sim.path() + " " + file("out.dat") + " --base " + file("base.hex")));
   EXPECT_EQ(write.status, 0) << write.err;
-  EXPECT_EQ(write.err, "Complete!!\n");
+  EXPECT_EQ(write.err, CompleteAndVerified(sim.path()));
   EXPECT_EQ(sim.stop(), 0);
 }
 
@@ -132,7 +137,7 @@ TEST_F(E2e, WriteProgramsTheRadioAndClearAtisErasesTheCode) {
   Sim sim(dir, {});
   const auto write = RunCommand(Cli("write --port " + sim.path() + " " + file("base.hex")));
   EXPECT_EQ(write.status, 0) << write.err;
-  EXPECT_EQ(write.err, "Complete!!\n");
+  EXPECT_EQ(write.err, CompleteAndVerified(sim.path()));
   const auto clear = RunCommand(Cli("clear-atis --port " + sim.path() + " --base " +
                                     file("base.hex") + " --out " + file("cleared.hex")));
   EXPECT_EQ(clear.status, 0) << clear.err;
@@ -164,7 +169,7 @@ TEST_F(E2e, BusyRadioWithYesAndNo) {
     std::string said;  // before what the radio's port is named in
   } cases[] = {
       {"1", " --no", 1, "Radio is busy!!\n-> refused\n"},
-      {"1", " --yes", 0, "Radio is busy!!\n-> agreed\nComplete!!\n"},
+      {"1", " --yes", 0, "Radio is busy!!\n-> agreed\n"},
       {"100", " --yes", 1,
        fiveTimes + "Radio is busy!!\n-> refused (--yes agreed to this question 5 times already)\n"},
   };
@@ -174,7 +179,8 @@ TEST_F(E2e, BusyRadioWithYesAndNo) {
     const auto result = RunCommand(
         Cli("clear-atis --port " + sim.path() + " --base " + file("base.hex") + c.answer));
     EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.err, c.status == 0 ? c.said : c.said + NotReady(sim.path()));
+    EXPECT_EQ(result.err,
+              c.said + (c.status == 0 ? CompleteAndVerified(sim.path()) : NotReady(sim.path())));
     EXPECT_EQ(sim.stop(), 0);
     if (c.status != 0) {
       EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
@@ -500,6 +506,54 @@ TEST_F(E2e, DiffComparesAFileWithTheRadioAsAReadReadsIt) {
   EXPECT_EQ(sim.stop(), 0);
 }
 
+// A radio that acknowledges a write but keeps another byte fails it, naming the address and the
+// setting there; --no-verify trusts the acknowledgements.
+TEST_F(E2e, WriteIsVerifiedUnlessTurnedOff) {
+  Sim sim(dir, {"--wrong-byte", "094"});
+  const std::string write = "write --port " + sim.path() + " " + file("base.hex");
+  const auto differs = RunCommand(Cli(write));
+  EXPECT_EQ(differs.status, 1);
+  EXPECT_EQ(differs.err, "Not verified: read back, the radio on " + sim.path() +
+                             " holds other bytes than were sent at 0x094 (Common Setup: Resume "
+                             "Time).\nProgram the radio again before you use it.\n");
+  const auto trusted = RunCommand(Cli(write + " --no-verify"));
+  EXPECT_EQ(trusted.status, 0) << trusted.err;
+  EXPECT_EQ(trusted.err, "Complete!!\n");
+  EXPECT_EQ(sim.stop(), 0);
+}
+
+// With --read-first the changes are listed and confirmed like any question: declined, the radio
+// keeps all it had; agreed, it is written; a radio that holds everything is not written again.
+TEST_F(E2e, ReadFirstListsTheChangesToConfirm) {
+  const std::string changes = "Programming changes what the radio on ";
+  const std::string question = "Program the radio with these changes?\n";
+  {
+    Sim declined(dir, {});
+    const auto no = RunCommand(
+        Cli("write --read-first --no --port " + declined.path() + " " + file("base.hex")));
+    EXPECT_EQ(no.status, 1);
+    EXPECT_TRUE(no.err.starts_with(changes + declined.path() + " holds (")) << no.err;
+    EXPECT_TRUE(no.err.ends_with(question + "-> refused\nNothing was written: the radio on " +
+                                 declined.path() + " is as it was.\n"))
+        << no.err;
+    EXPECT_EQ(declined.stop(), 0);
+    EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
+  }
+  Sim sim(dir, {});
+  const std::string write =
+      "write --read-first --yes --port " + sim.path() + " " + file("base.hex");
+  const auto yes = RunCommand(Cli(write));
+  EXPECT_EQ(yes.status, 0) << yes.err;
+  EXPECT_NE(yes.err.find(question + "-> agreed\n" + CompleteAndVerified(sim.path())),
+            std::string::npos)
+      << yes.err;
+  const auto again = RunCommand(Cli(write));
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.err, "Nothing was written: the radio on " + sim.path() +
+                           " already holds everything these data would write.\n");
+  EXPECT_EQ(sim.stop(), 0);
+}
+
 // A radio without an ATIS code takes a new one only when the user agrees: on a terminal, or
 // with --yes; without either nothing is written.
 TEST_F(E2e, ANewAtisCodeNeedsYes) {
@@ -524,7 +578,7 @@ TEST_F(E2e, ANewAtisCodeNeedsYes) {
   }
   const auto agreed = RunCommand(Cli(write + " --yes"));
   EXPECT_EQ(agreed.status, 0) << agreed.err;
-  EXPECT_EQ(agreed.err, question + "-> agreed\nComplete!!\n");
+  EXPECT_EQ(agreed.err, question + "-> agreed\n" + CompleteAndVerified(sim.path()));
   EXPECT_EQ(sim.stop(), 0);
   const std::string saved = ReadBytes(dir / "saved.hex");
   EXPECT_EQ(saved.substr(addr::AtisCode, 5), std::string("\x12\x34\x56\x78\x90"));
@@ -666,13 +720,13 @@ struct FleetE2e : E2e {
 // Four radios at once: two verify, one with a bad memory cell does not, one hangs up half way.
 // Each takes its own code and keeps its own backup; the summary and the report say so.
 TEST_F(FleetE2e, EveryRadioTakesItsOwnCodeAndOneFailureStopsNoOther) {
-  startRadios({{}, {}, {}, {"--hang-up", "400"}});
+  startRadios({{}, {}, {"--wrong-byte", "094"}, {"--hang-up", "400"}});
   const auto fleet =
       RunCommand(CliWithUserData("fleet " + file("plan.csv") + " " + file("base.hex") +
                                  " --yes --report " + file("fleet.csv")));
   EXPECT_EQ(fleet.status, 1) << fleet.err;
-  const std::vector<std::string> outcomes = {"written, not read back", "written, not read back",
-                                             "written, not read back",
+  const std::vector<std::string> outcomes = {"verified", "verified",
+                                             "not verified: Common Setup: Resume Time",
                                              "partly written \u2014 program again"};
   const CsvRows report = ReadCsvRows(ReadBytes(dir / "fleet.csv"));
   ASSERT_EQ(report.rows.size(), radios.size() + 1);
@@ -787,7 +841,8 @@ TEST_F(E2e, WriteWithAnAtisCodeOfItsOwn) {
        "The radio on " + sim.path() +
            " has no ATIS code yet and will take the code 9211234567.\nA radio takes its ATIS code "
            "only once: afterwards only ATIS Clear removes it.\nProgram the radio with this code?\n"
-           "-> agreed\nComplete!!\n"},
+           "-> agreed\nComplete!!\nVerified: the radio on " +
+           sim.path() + " holds everything written.\n"},
   };
   for (const auto& c : cases) {
     const auto result = RunCommand(Cli(write + c.arguments));

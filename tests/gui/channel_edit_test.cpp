@@ -15,6 +15,7 @@
 #include "gui/editor/connector_line.h"
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_support.h"
+#include "image/encodings.h"
 #include "image/memory_map.h"
 #include "sim/radio_simulator.h"
 
@@ -587,6 +588,83 @@ class ChannelEditTest : public QObject {
     QCOMPARE(f->prompter().boxes.size(), 3u);
     QVERIFY(!control("pictC")->isEnabled());
     QCOMPARE(f->host.pauses.size(), 1u);
+  }
+
+  // Refused, corrected, and left again by Tab, by a click on another control or by a tree
+  // click: the settings hold the correction, and programming the demo radio sends it. A
+  // channel reaches the settings by SAVE (a tree click would leave the panel and drop its
+  // edit), so SAVE follows the correction there; a name is checked by SAVE and by leaving the
+  // panel, not by Tab.
+  void everyCorrectionReachesTheSettingsAndTheRadio() {
+    enum class Leave { Tab, Click, Tree };
+    const struct {
+      const char* box;
+      const char* bad;
+      const char* good;
+      std::string refusal;
+    } boxes[] = {
+        {"txtATIScode", "12345", "9211234567", "Data Error!!"},
+        {"txtCRF", "174.1", "157.1", "Data Error!!"},
+        {"txtCTF", "174.1", "157.1", "Data Error!!"},
+        {"txtCNN", "", "CA", kIncomplete},
+    };
+    for (const auto& b : boxes) {
+      for (const Leave leave : {Leave::Tab, Leave::Click, Leave::Tree}) {
+        const bool atis = std::string(b.box) == "txtATIScode";
+        if (std::string(b.box) == "txtCNN" && leave == Leave::Tab) continue;
+        start(true);
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
+        if (atis) {
+          select("Common");
+        } else {
+          select("PR");
+          button("cmdBEdit")->click();
+        }
+        const auto leaveBy = [&](Leave how) {
+          if (how == Leave::Tab) QTest::keyClick(box(b.box), Qt::Key_Tab);
+          if (how == Leave::Click) {
+            QTest::mouseClick(atis ? static_cast<QWidget*>(list("cmbAtisMode")) : button("cmdSave"),
+                              Qt::LeftButton);
+          }
+          if (how == Leave::Tree) clickNode("General");
+        };
+        typeInto(b.box, b.bad);
+        if (*b.bad == '\0') QTest::keyClick(box(b.box), Qt::Key_Backspace);
+        leaveBy(leave);
+        const QByteArray context =
+            QByteArray(b.box) + " left by " + QByteArray::number(static_cast<int>(leave));
+        QVERIFY2(texts() == std::vector<std::string>{b.refusal}, context);
+        typeInto(b.box, b.good);
+        if (atis || leave != Leave::Tree) leaveBy(leave);
+        if (!atis && leave != Leave::Click) button("cmdSave")->click();
+        QVERIFY2(texts().size() == 1u, context);
+
+        const MemoryImage& image = ws().image;
+        const auto [first, count] = atis ? std::pair{addr::AtisCode, addr::AtisCodeLength}
+                                         : std::pair{Layout(ListId::CHRG).recordsAddress, 16};
+        if (atis) {
+          QCOMPARE(ws().model.atis.code, std::string(b.good));
+        } else {
+          const ChannelRecord& saved = ws().model.CHRG[0];
+          const std::string name = b.box;
+          QCOMPARE(saved.rxFrequency, name == "txtCRF" ? 157.1 : 156.8);
+          QCOMPARE(saved.txFrequency, name == "txtCTF" ? 157.1 : 156.8);
+          QCOMPARE(saved.displayLeft, std::string(name == "txtCNN" ? b.good : "16"));
+        }
+        f->prompter().plan(Answer::Yes);  // the demo radio takes its first ATIS code
+        WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+          if (auto* ok = dialog->findChild<QPushButton*>("cmdOK")) ok->click();
+          if (dialog->isVisible()) dialog->done(QDialog::Rejected);
+        });
+        QVERIFY(f->window->runTransfer(TransferMode::Program).done());
+        for (int a = first; a < first + count; ++a) {
+          QCOMPARE(f->window->demoRadio()->memory().at(a), image.at(a));
+        }
+        if (atis) QCOMPARE(DecodeDigits(image, addr::AtisCode), std::string(b.good));
+      }
+    }
   }
 
   void replacedDataClosesThePanel() {

@@ -1,7 +1,8 @@
 // Renders the main views of the desktop application offscreen into PNG files, for the README:
 // the window as it starts (at its smallest size) with the data shipped beside the program, two
 // channel lists with a channel of each open in the edit panel, the Common Setup and Weather pages,
-// a read from the demo radio in progress and the report window.
+// a read from the demo radio in progress, the report window, the comparison window and the
+// changes a write would make.
 //
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include "gui/about/about_box.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/link/write_changes_dialog.h"
 #include "gui/report/comparison_window.h"
 #include "gui/report/report_window.h"
 #include "gui_test_support.h"
@@ -80,6 +82,23 @@ void ShootComparison(test::GuiFixture& f, const QDir& folder) {
   }
 }
 
+// What a write read first would change in the demo radio, shown before it is programmed; the
+// write is then declined.
+void ShootWriteChanges(test::GuiFixture& f, const QDir& folder) {
+  f.window->menus().readFirst->setChecked(true);
+  test::WhenModalOpens<gui::WriteChangesDialog>([&folder](gui::WriteChangesDialog* changes) {
+    Save(*changes, folder, QStringLiteral("write-changes"));
+    changes->reject();
+  });
+  test::WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    // Declined, nothing was written and the dialog stays open.
+    if (dialog->isVisible()) dialog->pressCancel();
+  });
+  f.window->transferProgram();
+  f.window->menus().readFirst->setChecked(false);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,6 +125,7 @@ int main(int argc, char** argv) {
   Save(window, folder, QStringLiteral("weather"));
   ShootReport(f, folder);
   ShootComparison(f, folder);
+  ShootWriteChanges(f, folder);
   // The free channels of the first destination that has some.
   const QList<QAction*> destinations = test::FindActions(window, "mnuDestinationChild");
   for (int i = 0;

@@ -27,6 +27,10 @@ using gui::TransferDialog;
 
 namespace {
 
+// "Complete!!" of a write or clear of the demo radio that the read-back verified.
+constexpr const char* kVerified =
+    "Complete!!\r\nVerified: the radio on Simulated radio (demo) holds everything written.";
+
 // A UK template as a radio holds it: USA, INT and UK usable, three USA and two INT channels
 // (no others),
 // USA's priority channel 16, INT's a record it does not have; scan on, resume 3 s, watch off
@@ -476,8 +480,8 @@ class SetupPanelsTest : public QObject {
     WhenModalOpens<TransferDialog>(PressOk);
     QTest::mouseClick(control<QPushButton>("cmdAtisClear"), Qt::LeftButton);
     QCOMPARE(f->prompter().boxes.size(), 3u);
-    QCOMPARE(f->prompter().texts()[1], std::string("Complete!!"));
-    QCOMPARE(LastBox(f->prompter()).text, std::string("Complete!!"));
+    QCOMPARE(f->prompter().texts()[1], std::string(kVerified));
+    QCOMPARE(LastBox(f->prompter()).text, std::string(kVerified));
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
     QCOMPARE(code()->text(), QString());
     QCOMPARE(f->ws().model.atis.code, std::string());
@@ -636,7 +640,7 @@ class SetupPanelsTest : public QObject {
     QVERIFY(transfer(TransferMode::Read).done());
     QCOMPARE(SetupOf(f->ws().model), programmed);
     QCOMPARE(f->prompter().boxes.size(), 3u);
-    QCOMPARE(f->prompter().texts()[1], std::string("Complete!!"));
+    QCOMPARE(f->prompter().texts()[1], std::string(kVerified));
     QCOMPARE(f->prompter().texts()[2], std::string("Complete!!"));
     // Every choice was one step through the core, named as an undo would name it.
     QCOMPARE(log.steps(),

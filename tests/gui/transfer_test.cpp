@@ -3,8 +3,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QTableView>
+
 #include "files/data_file.h"
+#include "files/settings_store.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/link/write_changes_dialog.h"
 #include "gui_test_support.h"
 #include "image/display_text.h"
 #include "image/memory_map.h"
@@ -97,7 +101,9 @@ class TransferTest : public QObject {
     f->host.onYield = [&] { maxProgress = std::max(maxProgress, ShownProgress()); };
     WhenModalOpens<TransferDialog>(PressOk);
     f->window->menus().transferProgram->trigger();
-    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    QCOMPARE(texts(), std::vector<std::string>{
+                          "Complete!!\r\nVerified: the radio on Simulated radio (demo) holds "
+                          "everything written."});
     QCOMPARE(f->prompter().boxes[0].title, std::string("Program to Radio"));
     QVERIFY(maxProgress >= 90);
     QVERIFY(f->window->demoRadio() != nullptr);
@@ -108,7 +114,8 @@ class TransferTest : public QObject {
     f->window->editor().selectNodeByKey("PU");
     WhenModalOpens<TransferDialog>(PressOk);
     f->window->menus().transferRead->trigger();
-    QCOMPARE(texts(), (std::vector<std::string>{"Complete!!", "Complete!!"}));
+    QCOMPARE(texts().size(), 2u);
+    QCOMPARE(texts().back(), std::string("Complete!!"));
     QCOMPARE(LastBox(f->prompter()).title, std::string("Read from Radio"));
     QCOMPARE(f->ws().model.CHUSA, programmed.CHUSA);
     QVERIFY(!f->ws().flags.DataChanged);
@@ -135,6 +142,8 @@ class TransferTest : public QObject {
     f->window->menus().readFirst->trigger();
     QCOMPARE(f->settings.read("Settings", "ReadFirst", ""), std::string("1"));
     f->ws().model.CHUSA.erase(f->ws().model.CHUSA.size() - 1);
+    WhenModalOpens<gui::WriteChangesDialog>(
+        [](gui::WriteChangesDialog* changes) { changes->accept(); });
     QVERIFY(transfer(TransferMode::Program).done());
     names = FolderNames(backups);
     QCOMPARE(names.size(), 3u);
@@ -384,7 +393,9 @@ class TransferTest : public QObject {
     const Workspace before = f->ws();
     gui::ComparisonWindow* shown = compareWithRadio();
     QVERIFY(shown != nullptr && shown != same);
-    QCOMPARE(texts(), (std::vector<std::string>{"Complete!!", "Complete!!", "Complete!!"}));
+    QCOMPARE(texts().size(), 3u);
+    QCOMPARE(texts()[1], std::string("Complete!!"));
+    QCOMPARE(texts()[2], std::string("Complete!!"));
     QCOMPARE(RequiredControl<QLabel>(*shown, "lblSummary")->text(), QString("2 differences"));
     QCOMPARE(shown->model().headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Radio"));
@@ -432,13 +443,69 @@ class TransferTest : public QObject {
     QCOMPARE(f->window->comparisonWindow()->windowTitle(), QString("Compare With other.dat"));
   }
 
+  // Every write is read back (Options > Verify After Programming, on by default, remembered);
+  // a radio that keeps another byte fails it. With Read Radio Before Programming the changes
+  // are shown first: cancelled, nothing is written; a radio that holds everything is not
+  // written again.
+  void programmingIsVerifiedAndShowsItsChanges() {
+    start(true);
+    const std::string demo = "the radio on Simulated radio (demo)";
+    QVERIFY(f->window->menus().verify->isChecked());
+    QVERIFY(transfer(TransferMode::Program).done());
+    QCOMPARE(texts().back(), "Complete!!\r\nVerified: " + demo + " holds everything written.");
+    f->window->demoRadio()->setFaults({.wrongByteAddress = addr::ResumeTime});
+    QVERIFY(!transfer(TransferMode::Program).done());
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Critical);
+    QCOMPARE(texts().back(), "Not verified: read back, " + demo +
+                                 " holds other bytes than were sent at 0x094 (Common Setup: "
+                                 "Resume Time).\r\nProgram the radio again before you use it.");
+    f->window->menus().verify->trigger();
+    QCOMPARE(ReadSetting(f->settings, setting::Verify), std::string("0"));
+    QVERIFY(transfer(TransferMode::Program).done());
+    QCOMPARE(texts().back(), std::string("Complete!!"));
+
+    f->window->demoRadio()->setFaults({});
+    f->window->menus().verify->trigger();
+    f->window->menus().readFirst->trigger();
+    f->ws().model.common.resumeTime = 2;
+    const MemoryImage before = f->window->demoRadio()->memory();
+    QStringList shown;
+    const auto answer = [&shown](const char* button) {
+      return [&shown, button](gui::WriteChangesDialog* dialog) {
+        const QAbstractItemModel* rows = dialog->findChild<QTableView*>("grdChanges")->model();
+        for (int row = 0; row < rows->rowCount(); ++row) {
+          QStringList cells;
+          for (int column = 0; column < 4; ++column) {
+            cells << rows->index(row, column).data().toString();
+          }
+          shown << cells.join('|');
+        }
+        dialog->findChild<QPushButton*>(button)->click();
+      };
+    };
+    WhenModalOpens<gui::WriteChangesDialog>(answer("cmdCancel"));
+    QVERIFY(!transfer(TransferMode::Program).done());
+    QCOMPARE(shown, QStringList{"Common Setup|Resume Time|Off|2Sec"});
+    QCOMPARE(f->window->demoRadio()->memory(), before);
+    QCOMPARE(texts().back(), "Nothing was written: " + demo + " is as it was.");
+    WhenModalOpens<gui::WriteChangesDialog>(answer("cmdProgram"));
+    QVERIFY(transfer(TransferMode::Program).done());
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(f->window->demoRadio()->memory().at(addr::ResumeTime),
+             f->ws().image.at(addr::ResumeTime));
+    QVERIFY(transfer(TransferMode::Program).done());
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(texts().back(),
+             "Nothing was written: " + demo + " already holds everything these data would write.");
+  }
+
   void clearAtisThroughTheDialog() {
     start(true);
     f->ws().model.atis.code = "9211234567";
     // The demo radio has no code yet: it takes this one once the user agrees.
     f->prompter().plan(Answer::Yes);
     transfer(TransferMode::Program);
-    QCOMPARE(texts().back(), std::string("Complete!!"));
+    QVERIFY(texts().back().starts_with("Complete!!\r\nVerified: "));
     QCOMPARE(f->window->demoRadio()->memory().at(addr::AtisCode), 0x92);
     const TransferResult result = transfer(TransferMode::ClearAtis);
     QVERIFY(result.done());

@@ -113,8 +113,8 @@ void SimBench::cancelWhenRadioSees(std::string text) {
   };
 }
 
-TransferResult SimBench::run(TransferMode mode) {
-  return RunTransfer(t.ctx, line.pc(), observer, mode);
+TransferResult SimBench::run(TransferMode mode, const WriteChecks& checks) {
+  return RunTransfer(t.ctx, line.pc(), observer, mode, checks);
 }
 
 TransferResult SimBench::runProtected(TransferMode mode, const SafetyNet& net) {

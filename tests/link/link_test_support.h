@@ -96,7 +96,7 @@ MemoryImage WithoutAtisCode(MemoryImage image);
 // A transfer against the simulated radio, in-process on virtual time.
 struct SimBench {
   explicit SimBench(const MemoryImage& radioMemory, sim::SimFaults faults = {});
-  TransferResult run(TransferMode mode);
+  TransferResult run(TransferMode mode, const WriteChecks& checks = {});
   // The same under the safety net, as the dialog and the command line run it.
   TransferResult runProtected(TransferMode mode, const SafetyNet& net);
   // The PC starts from this image, decoded as the desktop application would.

@@ -47,6 +47,8 @@ inline constexpr SettingKey MainHeight{"Settings", "MainHeight", nullptr};
 inline constexpr SettingKey ComNum{"ComPath", "ComNum", "1"};
 // Options > Read Radio Before Programming.
 inline constexpr SettingKey ReadFirst{"Settings", "ReadFirst", "0"};
+// Options > Verify After Programming, on until the user turns it off.
+inline constexpr SettingKey Verify{"Settings", "Verify", "1"};
 inline constexpr const char* DestinationSection = "IniFilePath";
 }  // namespace setting
 

@@ -1,7 +1,9 @@
 #include "link/atis_clear.h"
 
 #include "image/memory_map.h"
+#include "link/clone_write.h"
 #include "link/radio_checks.h"
+#include "link/write_verification.h"
 
 namespace tpw {
 
@@ -17,21 +19,31 @@ LinkOutcome EraseAtisCodeInRadio(RadioLink& link, std::uint8_t count) {
     outcome = link.honourCancel(link.writeBlock(address, {&byte, 1}, "frmRadio.ClearDataATIS"));
   }
   if (outcome.isDone()) link.observer().progress(100);
-  return link.endOperation(std::move(outcome));
+  return outcome;
 }
 
-TransferResult ClearRadioAtis(RadioLink& link) {
+TransferResult ClearRadioAtis(RadioLink& link, bool verify) {
   const TransferResult checked = RunChecks(link, Checks::StatusAndModel);
   if (!checked.done()) return checked;
 
   link.monitor("radio clear ATIS...");
   Workspace& ws = link.context().ws;
   // The radio's counter takes the PC's value, so a clear does not count as a programming.
-  const LinkOutcome erased = EraseAtisCodeInRadio(link, ws.image.at(addr::AtisCount));
-  if (!erased.isDone()) return EndedIn(TransferStep::Erasing, erased);
+  LinkOutcome outcome = EraseAtisCodeInRadio(link, ws.image.at(addr::AtisCount));
+  if (!outcome.isDone()) {
+    return EndedIn(TransferStep::Erasing, link.endOperation(std::move(outcome)));
+  }
+  WriteVerification verification;
+  if (verify) outcome = VerifyAcknowledgedWrites(link, verification);
+  if (!outcome.isDone()) {
+    return EndedIn(TransferStep::Verifying, link.endOperation(std::move(outcome)));
+  }
+  TransferResult result = EndVerified(link, verification);
+  // A radio that still holds part of its code keeps the PC's code too, for the next clear.
+  if (!result.done()) return result;
   for (int i = 0; i < addr::AtisCodeLength; ++i) ws.image.set(addr::AtisCode + i, 0xFF);
   ws.model.atis.code.clear();
-  return checked;
+  return result;
 }
 
 }  // namespace tpw

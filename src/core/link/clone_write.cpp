@@ -1,11 +1,14 @@
 #include "link/clone_write.h"
 
+#include <optional>
+
 #include "image/encodings.h"
 #include "image/memory_map.h"
 #include "image/text_values.h"
 #include "link/clone_read.h"
 #include "link/frame.h"
 #include "link/radio_checks.h"
+#include "link/write_verification.h"
 
 namespace tpw {
 
@@ -59,19 +62,26 @@ std::string AtisCodeDigits(const MemoryImage& image) {
   return digits;
 }
 
+// The code a radio that holds one keeps when it differs from the image's; empty otherwise.
+std::string KeptAtisCode(const MemoryImage& radio, const MemoryImage& image) {
+  const bool radioEmpty = radio.allFF(addr::AtisCode, addr::AtisCodeLength);
+  if (radioEmpty || AtisCodeDigits(radio) == AtisCodeDigits(image)) return {};
+  return AtisCodeDigits(radio);
+}
+
 // The end of a write in a step: the port closes.
 TransferResult EndWrite(RadioLink& link, TransferStep step, LinkOutcome outcome) {
   return EndedIn(step, link.endOperation(std::move(outcome)));
 }
 
-// Reads the radio's whole memory before it is programmed, for the record: the write goes on
-// only once the observer has kept it. Nothing has been written yet when it stops.
-TransferResult ReadBeforeWrite(RadioLink& link) {
+// Reads the radio's whole memory into radio before it is programmed, for the record: the write
+// goes on only once the observer has kept it. Nothing has been written yet when it stops.
+TransferResult ReadBeforeWrite(RadioLink& link, MemoryImage& radio) {
   link.monitor("radio reading...");
   if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) {
     return EndedIn(TransferStep::Reading, std::move(opened));
   }
-  MemoryImage radio = link.context().ws.image;
+  radio = link.context().ws.image;
   const LinkOutcome read = ReadBlocks(link, radio);
   if (!read.isDone()) return EndedIn(TransferStep::Reading, link.endOperation(read));
   if (!link.observer().imageCaptured(CapturedImage::BeforeWrite, radio)) {
@@ -79,6 +89,41 @@ TransferResult ReadBeforeWrite(RadioLink& link) {
     return EndedIn(TransferStep::KeepingReadFirst, {Outcome::Failed, std::nullopt});
   }
   return EndedIn(TransferStep::Reading, read);
+}
+
+bool AtisCodeNew(const MemoryImage& radio, const MemoryImage& image) {
+  return radio.allFF(addr::AtisCode, addr::AtisCodeLength) &&
+         !image.allFF(addr::AtisCode, addr::AtisCodeLength);
+}
+
+// What the radio would hold after the write: the bytes the plan sends, its own elsewhere.
+MemoryImage AfterWrite(const MemoryImage& radio, const MemoryImage& image) {
+  const bool atisNew = AtisCodeNew(radio, image);
+  MemoryImage after = radio;
+  for (const PlanRow& row : WritePlan(atisNew)) {
+    for (const PlannedWrite& write : row.writes) after.copyFrom(image, write.address, write.length);
+  }
+  const std::uint8_t count = radio.at(addr::AtisCount);
+  if (atisNew && count < 0xFF) after.set(addr::AtisCount, static_cast<std::uint8_t>(count + 1));
+  return after;
+}
+
+// The radio read first already holds everything: nothing is written. Otherwise the user sees
+// what the write changes and agrees, or nothing is written.
+std::optional<TransferResult> ReviewChanges(RadioLink& link, const MemoryImage& radio,
+                                            WriteReview* review) {
+  const MemoryImage& image = link.context().ws.image;
+  const MemoryImage after = AfterWrite(radio, image);
+  if (after == radio) {
+    TransferResult result = EndWrite(link, TransferStep::NothingToWrite, LinkOutcome::done());
+    // A write never sends the code: the user still learns that the radio keeps its own.
+    result.keptAtisCode = KeptAtisCode(radio, image);
+    return result;
+  }
+  if (review && !review->agreesToChanges(radio, after)) {
+    return EndWrite(link, TransferStep::ChangesDeclined, LinkOutcome::cancelled());
+  }
+  return std::nullopt;
 }
 
 // The rows of the plan, each write only while the user has not cancelled.
@@ -138,13 +183,12 @@ LinkOutcome ReadRadioCountPlusOne(RadioLink& link, int address, std::uint8_t& ne
   return read;
 }
 
-TransferResult WriteByPlan(RadioLink& link, MemoryImage& image) {
+TransferResult WriteByPlan(RadioLink& link, MemoryImage& image, bool verify) {
   MemoryImage radio;
   // A look at the radio's code that does not complete stops the write before its first frame.
   LinkOutcome outcome = ReadRadioBytes(link, addr::AtisCode, addr::AtisCodeLength, radio);
   if (!outcome.isDone()) return EndWrite(link, TransferStep::AtisCodeLook, std::move(outcome));
-  const bool radioEmpty = radio.allFF(addr::AtisCode, addr::AtisCodeLength);
-  const bool atisNew = radioEmpty && !image.allFF(addr::AtisCode, addr::AtisCodeLength);
+  const bool atisNew = AtisCodeNew(radio, image);
   // The radio keeps a new code for good: the user sees it and agrees before it is sent.
   if (atisNew && !link.questions().programNewAtisCode(DecodeDigits(image, addr::AtisCode))) {
     return EndWrite(link, TransferStep::AtisCodeConfirm, LinkOutcome::cancelled());
@@ -156,22 +200,36 @@ TransferResult WriteByPlan(RadioLink& link, MemoryImage& image) {
     outcome = CountNewAtisCode(link, image);
     if (!outcome.isDone()) return EndWrite(link, TransferStep::AtisCount, std::move(outcome));
   }
-  TransferResult result = EndWrite(link, TransferStep::Finished, LinkOutcome::done());
-  if (!radioEmpty && AtisCodeDigits(radio) != AtisCodeDigits(image)) {
-    result.keptAtisCode = AtisCodeDigits(radio);
-  }
+  WriteVerification verification;
+  if (verify) outcome = VerifyAcknowledgedWrites(link, verification);
+  TransferResult result = outcome.isDone()
+                              ? EndVerified(link, verification)
+                              : EndWrite(link, TransferStep::Verifying, std::move(outcome));
+  // The plan ran to its end, so what the radio holds of its ATIS code is known, verified or not.
+  result.keptAtisCode = KeptAtisCode(radio, image);
   return result;
 }
 
-TransferResult ProgramRadio(RadioLink& link, bool readFirst) {
+TransferResult EndVerified(RadioLink& link, const WriteVerification& verification) {
+  const bool differs = verification.state == VerificationState::Differs;
+  TransferResult result =
+      differs ? EndedIn(TransferStep::Verifying, link.endOperation({Outcome::Failed, std::nullopt}))
+              : EndedIn(TransferStep::Finished, link.endOperation(LinkOutcome::done()));
+  result.verification = verification;
+  return result;
+}
+
+TransferResult ProgramRadio(RadioLink& link, const WriteChecks& checks) {
   // The region check's consent is not needed: a write takes the PC's region into the radio.
   const TransferResult checked = RunChecks(link, Checks::Full);
   if (!checked.done()) return checked;
-  if (readFirst) {
-    if (TransferResult read = ReadBeforeWrite(link); !read.done()) return read;
+  if (checks.readFirst) {
+    MemoryImage radio;
+    if (TransferResult read = ReadBeforeWrite(link, radio); !read.done()) return read;
+    if (auto reviewed = ReviewChanges(link, radio, checks.review)) return *reviewed;
   }
   link.monitor("radio writing...");
-  return WriteByPlan(link, link.context().ws.image);
+  return WriteByPlan(link, link.context().ws.image, checks.verify);
 }
 
 }  // namespace tpw

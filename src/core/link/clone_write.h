@@ -27,13 +27,18 @@ std::vector<PlanRow> WritePlan(bool atisCodeNew);
 // the radio what was written up to then. With readFirst the radio's whole memory is read first
 // (and passed to the observer); a read that does not complete stops the write before anything
 // is written.
-TransferResult ProgramRadio(RadioLink& link, bool readFirst = false);
+TransferResult ProgramRadio(RadioLink& link, const WriteChecks& checks);
 // Writes image by the plan, and counts a new ATIS code in the radio (the image then holds the
 // new count). A code new to the radio is written only when the user confirms it; the image
 // goes to the observer just before the plan. When the radio holds an ATIS code other than the
 // image's, it keeps it: keptAtisCode of the result then says which, since the user must learn
 // that the radio did not take the data's code, or still holds one where the data hold none.
-TransferResult WriteByPlan(RadioLink& link, MemoryImage& image);
+// With verify every block written is read back afterwards: a radio that holds other bytes than
+// were sent fails the write.
+TransferResult WriteByPlan(RadioLink& link, MemoryImage& image, bool verify);
+// The end of a write or clear that sent everything (the port closes): finished, or failed in
+// the read-back when the radio holds other bytes than were sent.
+TransferResult EndVerified(RadioLink& link, const WriteVerification& verification);
 
 // The radio's bytes address .. address+length-1, read into radio at their own addresses, when
 // done.

@@ -556,6 +556,8 @@ LinkOutcome RadioLink::writeBlock(int address, std::span<const std::uint8_t> byt
   if (outcome.isDone()) {
     writes_.lastTaken = address + length - 1;
     writes_.stoppedAt.reset();
+    for (int i = 0; i < length; ++i)
+      acknowledged_[address + i] = bytes[static_cast<std::size_t>(i)];
   }
   return endBlock(std::move(outcome), procedure);
 }

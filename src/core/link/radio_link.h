@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -129,6 +130,8 @@ class RadioLink {
   std::optional<Block> blockInProgress() const { return blockInProgress_; }
   // How far the write exchanges of this link got.
   const WriteProgress& writeProgress() const { return writes_; }
+  // Every byte the radio acknowledged in this link, by address, as last sent.
+  const std::map<int, std::uint8_t>& acknowledgedBytes() const { return acknowledged_; }
 
   // The end of a read, write or clear: the port closes; after success the radio is given half
   // a second.
@@ -171,6 +174,7 @@ class RadioLink {
   TransferQuestions questions_;
   std::optional<Block> blockInProgress_;
   WriteProgress writes_;
+  std::map<int, std::uint8_t> acknowledged_;
   // What the link waits for after its last send ("the radio's answer to #CMDSY").
   std::string awaited_;
   // Why the port went away, once it has.

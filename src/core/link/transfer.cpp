@@ -1,5 +1,6 @@
 #include "link/transfer.h"
 
+#include <algorithm>
 #include <new>
 #include <system_error>
 
@@ -19,14 +20,14 @@ namespace {
 
 constexpr std::chrono::milliseconds MonitorPause{500};
 
-TransferResult RunOperation(RadioLink& link, TransferMode mode, bool readFirst) {
+TransferResult RunOperation(RadioLink& link, TransferMode mode, const WriteChecks& checks) {
   switch (mode) {
     case TransferMode::Read:
       return ReadRadio(link);
     case TransferMode::Program:
-      return ProgramRadio(link, readFirst);
+      return ProgramRadio(link, checks);
     case TransferMode::ClearAtis:
-      return ClearRadioAtis(link);
+      return ClearRadioAtis(link, checks.verify);
   }
   return EndedIn(TransferStep::Starting, {Outcome::Failed, std::nullopt});
 }
@@ -74,8 +75,8 @@ TransferResult Unexpected(Context& ctx, const RadioLink& link, TransferMode mode
 }
 
 // Starts the link and, once it stands, runs the operation.
-TransferResult StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, bool readFirst,
-                           const TransferSetting& setting) {
+TransferResult StartAndRun(Context& ctx, RadioLink& link, TransferMode mode,
+                           const WriteChecks& checks, const TransferSetting& setting) {
   link.monitor("startsync...");
   const LinkOutcome started = link.startLink();
   if (!started.isDone()) {
@@ -87,11 +88,21 @@ TransferResult StartAndRun(Context& ctx, RadioLink& link, TransferMode mode, boo
   link.monitor("sync ok");
   const Workspace before = ctx.ws;
   try {
-    TransferResult result = RunOperation(link, mode, readFirst);
+    TransferResult result = RunOperation(link, mode, checks);
     if (result.done()) link.monitor("");
     return result;
   } catch (const std::exception& failure) {
     return Unexpected(ctx, link, mode, failure, before);
+  }
+}
+
+// The settings at the first addresses that did not verify, as the review names them.
+void NameDifferingSettings(WriteVerification& verification, WriteReview* review,
+                           const MemoryImage& written) {
+  if (!review) return;
+  const std::size_t named = std::min(verification.differing.size(), MaxNamedDifferences);
+  for (std::size_t i = 0; i < named; ++i) {
+    verification.settings.push_back(review->settingsAt(written, verification.differing[i]));
   }
 }
 
@@ -124,15 +135,16 @@ TransferResult EndedIn(TransferStep step, LinkOutcome link) {
 }
 
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
-                           TransferMode mode, bool readFirst) {
+                           TransferMode mode, const WriteChecks& checks) {
   FlagGuard busy(ctx.ws.flags.TransferBusy, true);
   const TransferSetting setting{mode, port.name(), ctx.ws.caps.ModelName, ctx.ws.model.atis.code,
                                 ctx.ws.options.DebugMode};
   RadioLink link(ctx, port, observer, TransferCaption(mode));
   TransferResult result =
       mode == TransferMode::Program ? PrepareToWrite(ctx.ws) : EndedIn(TransferStep::Preparing, {});
-  if (result.done()) result = StartAndRun(ctx, link, mode, readFirst, setting);
+  if (result.done()) result = StartAndRun(ctx, link, mode, checks, setting);
   link.closePort();
+  NameDifferingSettings(result.verification, checks.review, ctx.ws.image);
   result.writes = link.writeProgress();
   ShowMessages(ctx.prompter, TransferEndMessages(result, setting));
   return result;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "image/memory_image.h"
 #include "link/link_failure.h"
@@ -74,6 +75,9 @@ enum class TransferStep {
   Writing,           // the write plan
   AtisCount,         // the radio's ATIS counter, read and written after a new code
   Erasing,           // the writes of an ATIS clear
+  ChangesDeclined,   // the user saw what the write would change and declined
+  NothingToWrite,    // the radio read first already holds everything the write would send
+  Verifying,         // the read-back of every block written
   Finished,
 };
 
@@ -97,6 +101,21 @@ struct ProductCodeFinding {
   int found = 0;
 };
 
+// Whether the radio holds what a write or a clear sent, as read back after it.
+enum class VerificationState { NotChecked, Verified, Differs };
+
+// How many differing addresses a message names one by one.
+inline constexpr std::size_t MaxNamedDifferences = 8;
+
+struct WriteVerification {
+  VerificationState state = VerificationState::NotChecked;
+  // The addresses whose byte read back is not the byte sent, ascending.
+  std::vector<int> differing;
+  // The settings the first of them hold, in the user's words, one entry per address (empty
+  // when nobody could name them).
+  std::vector<std::string> settings;
+};
+
 // A failure nobody expected (the port's driver, the memory, a fault of the program).
 struct UnexpectedFailure {
   int number = 0;
@@ -118,9 +137,32 @@ struct TransferResult {
   // A write completed, and the radio kept the ATIS code it holds (its five bytes in hex),
   // which differs from the data's code or stands where the data hold none.
   std::string keptAtisCode;
+  WriteVerification verification;
   std::optional<UnexpectedFailure> unexpected;
 
   bool done() const { return outcome == Outcome::Done; }
+};
+
+// What the layers above the protocol make of a write's data in the user's words: the list of
+// changes the user confirms, and the names of the settings at an address.
+class WriteReview {
+ public:
+  virtual ~WriteReview() = default;
+  // The radio, read first, holds radio and would hold written after the write: may it go on?
+  virtual bool agreesToChanges(const MemoryImage& radio, const MemoryImage& written) = 0;
+  // The settings the radio holds at this address of written ("Group1(USA) 16: Rx
+  // Frequency"), for a read-back that found another byte there.
+  virtual std::string settingsAt(const MemoryImage& written, int address) = 0;
+};
+
+// What a write or a clear checks besides its own exchanges.
+struct WriteChecks {
+  // A write reads the radio's whole memory before it programs it (the observer gets it as
+  // CapturedImage::BeforeWrite), and with a review shows what it would change.
+  bool readFirst = false;
+  // Every block written is read back and compared with what was sent.
+  bool verify = false;
+  WriteReview* review = nullptr;
 };
 
 // A transfer that ended in a step as the link's outcome says.
@@ -130,10 +172,9 @@ TransferResult EndedIn(TransferStep step, LinkOutcome link);
 // of the mode (a write encodes the settings into the image first). TransferBusy is set while
 // it runs; the host's cancel stops it at its next wait or step. What happened has been shown
 // when it returns, and the result says how it ended: the dialog closes when it is done.
-// With readFirst a write reads the radio's whole memory before it programs it (the observer
-// gets it as CapturedImage::BeforeWrite); a read that fails, or an image the observer cannot
-// keep, stops the write before anything is written.
+// A read first that fails, an image the observer cannot keep, or changes the user declines stop
+// the write before anything is written; a radio that already holds everything is not written.
 TransferResult RunTransfer(Context& ctx, SerialPort& port, TransferObserver& observer,
-                           TransferMode mode, bool readFirst = false);
+                           TransferMode mode, const WriteChecks& checks = {});
 
 }  // namespace tpw

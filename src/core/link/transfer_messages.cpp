@@ -1,5 +1,7 @@
 #include "link/transfer_messages.h"
 
+#include <algorithm>
+
 #include "image/atis_code.h"
 #include "image/model_identity.h"
 #include "image/regions.h"
@@ -161,6 +163,61 @@ std::string KeptAtisCodeText(std::string_view port, std::string_view radioCode,
          code + " (the clear empties the code on the PC as well).";
 }
 
+std::string WholeWriteTaken(TransferMode mode, std::string_view port) {
+  return "The radio on " + std::string(port) + " took the whole " +
+         (mode == TransferMode::ClearAtis ? "clear" : "write");
+}
+
+std::string AgainRemedy(TransferMode mode) {
+  return mode == TransferMode::ClearAtis ? "Clear the ATIS data again before you use the radio."
+                                         : "Program the radio again before you use it.";
+}
+
+// The addresses that did not verify, the first ones with the settings they hold.
+std::string DifferingAddresses(const WriteVerification& verification) {
+  std::string list;
+  const std::size_t named = std::min(verification.differing.size(), MaxNamedDifferences);
+  for (std::size_t i = 0; i < named; ++i) {
+    if (i > 0) list += ", ";
+    list += Address(verification.differing[i]);
+    if (i < verification.settings.size() && !verification.settings[i].empty()) {
+      list += " (" + verification.settings[i] + ")";
+    }
+  }
+  const std::size_t more = verification.differing.size() - named;
+  if (more > 0) list += " and " + std::to_string(more) + " more addresses";
+  return list;
+}
+
+std::string NotVerifiedText(const TransferSetting& setting, const WriteVerification& verification) {
+  return "Not verified: read back, the radio on " + setting.port +
+         " holds other bytes than were sent at " + DifferingAddresses(verification) + ".\r\n" +
+         AgainRemedy(setting.mode);
+}
+
+// The read-back after a whole write or clear did not complete.
+Message ReadBackUnfinished(const TransferResult& result, const TransferSetting& setting) {
+  const std::string taken = WholeWriteTaken(setting.mode, setting.port);
+  if (result.outcome == Outcome::Cancelled) {
+    return {Icon::Exclamation, TransferCaption(setting.mode),
+            taken + ", but reading it back was cancelled, so it is not verified."};
+  }
+  return Critical(FailureTitle(setting.mode),
+                  std::string(msg::CommunicationError) + "\r\n" + taken +
+                      ", but reading it back failed, so it is not verified. " +
+                      TryAgain(setting.mode, setting.port));
+}
+
+void AddVerifyingEnd(std::vector<Message>& shown, const TransferResult& result,
+                     const TransferSetting& setting) {
+  if (result.verification.state == VerificationState::Differs) {
+    shown.push_back(
+        Critical(FailureTitle(setting.mode), NotVerifiedText(setting, result.verification)));
+    return;
+  }
+  shown.push_back(ReadBackUnfinished(result, setting));
+}
+
 // The message of the fault itself, as the step that found it has always shown it.
 std::optional<Message> FaultMessage(const LinkFailure& failure, const TransferSetting& setting,
                                     std::string_view left) {
@@ -210,6 +267,7 @@ bool MovesData(TransferStep step) {
     case TransferStep::Writing:
     case TransferStep::AtisCount:
     case TransferStep::Erasing:
+    case TransferStep::Verifying:
       return true;
     default:
       return false;
@@ -239,13 +297,30 @@ void AddModelRefusal(std::vector<Message>& shown, const TransferResult& result,
       Critical(msg::ReadCaption, std::string(msg::ModelTypeError) + "\r\n" + explanation));
 }
 
-// "Complete!!", with the ATIS code the radio kept on the next line under a warning icon.
+// "Complete!!", then that the read-back found everything, and the ATIS code the radio kept on
+// the next line under a warning icon.
 Message CompleteMessage(const TransferResult& result, const TransferSetting& setting) {
   const std::string caption = TransferCaption(setting.mode);
-  if (result.keptAtisCode.empty()) return {Icon::Information, caption, msg::Complete};
-  return {Icon::Exclamation, caption,
-          std::string(msg::Complete) + "\r\n" +
-              KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
+  std::string text = msg::Complete;
+  if (result.verification.state == VerificationState::Verified) {
+    text += "\r\nVerified: the radio on " + setting.port + " holds everything written.";
+  }
+  if (result.keptAtisCode.empty()) return {Icon::Information, caption, text};
+  return {
+      Icon::Exclamation, caption,
+      text + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
+}
+
+// A radio read first that holds everything the write would send, and the ATIS code it keeps
+// when that is not the data's.
+Message NothingToWriteMessage(const TransferResult& result, const TransferSetting& setting) {
+  const std::string text = "Nothing was written: the radio on " + setting.port +
+                           " already holds everything these data would write.";
+  const std::string caption = TransferCaption(setting.mode);
+  if (result.keptAtisCode.empty()) return {Icon::Information, caption, text};
+  return {
+      Icon::Exclamation, caption,
+      text + "\r\n" + KeptAtisCodeText(setting.port, result.keptAtisCode, setting.dataAtisCode)};
 }
 
 // The end of a step that moves data: a failure is "CommunicatiOn Error!!" with what it left; a
@@ -297,6 +372,15 @@ void AddStepMessages(std::vector<Message>& shown, const TransferResult& result,
       return;  // whoever could not keep it has said why, and that nothing was written
     case TransferStep::AtisCodeConfirm:
       shown.push_back({Icon::Exclamation, caption, NewAtisCodeDeclinedText(setting.port)});
+      return;
+    case TransferStep::ChangesDeclined:
+      shown.push_back({Icon::Exclamation, caption, NothingChanged(setting.mode, setting.port)});
+      return;
+    case TransferStep::NothingToWrite:
+      shown.push_back(NothingToWriteMessage(result, setting));
+      return;
+    case TransferStep::Verifying:
+      AddVerifyingEnd(shown, result, setting);
       return;
     case TransferStep::Finished:
       shown.push_back(CompleteMessage(result, setting));

@@ -1,9 +1,12 @@
 #include "shell/fleet_run.h"
 
+#include <algorithm>
 #include <thread>
 
 #include "image/encodings.h"
 #include "image/memory_map.h"
+#include "image/text_values.h"
+#include "report/write_review.h"
 
 namespace tpw {
 
@@ -77,14 +80,44 @@ std::string AtisCodeOf(const MemoryImage& image) {
   return DecodeDigits(image, addr::AtisCode);
 }
 
+// The settings that did not verify, each once, or the address where nobody could name one.
+std::vector<std::string> DifferingSettings(const WriteVerification& verification) {
+  std::vector<std::string> named;
+  for (std::size_t i = 0; i < verification.differing.size(); ++i) {
+    const bool known = i < verification.settings.size() && !verification.settings[i].empty();
+    const std::string name =
+        known ? verification.settings[i] : "0x" + HexPad(verification.differing[i], 3);
+    if (std::find(named.begin(), named.end(), name) == named.end()) named.push_back(name);
+  }
+  return named;
+}
+
+RadioEnd EndOfCompletedPlan(const TransferResult& result) {
+  switch (result.verification.state) {
+    case VerificationState::Verified:
+      return RadioEnd::Verified;
+    case VerificationState::Differs:
+      return RadioEnd::NotVerified;
+    case VerificationState::NotChecked:
+      break;
+  }
+  return RadioEnd::Written;
+}
+
 void DescribeEnd(RadioReport& report, const TransferResult& result, const Workspace& ws) {
   report.cancelled = result.outcome == Outcome::Cancelled;
-  if (result.done()) {
-    report.end = RadioEnd::Written;
-    report.atisCode = result.keptAtisCode.empty() ? AtisCodeOf(ws.image) : result.keptAtisCode;
+  const bool planCompleted = result.step == TransferStep::Finished && result.done();
+  if (result.step == TransferStep::NothingToWrite && result.done()) {
+    // Read first, the radio held everything already: nothing needed writing or verifying.
+    report.end = RadioEnd::Verified;
+  } else if (planCompleted || result.step == TransferStep::Verifying) {
+    report.end = EndOfCompletedPlan(result);
+    report.differences = DifferingSettings(result.verification);
   } else {
     report.end = result.writes.firstSent ? RadioEnd::PartlyWritten : RadioEnd::NothingWritten;
+    return;
   }
+  report.atisCode = result.keptAtisCode.empty() ? AtisCodeOf(ws.image) : result.keptAtisCode;
 }
 
 class StandardThread : public RadioThread {
@@ -126,6 +159,11 @@ class FleetRun::RadioJob {
       const std::lock_guard reading(fleet_.clockLock_);
       return clock();
     };
+    net.verify = fleet_.services_.net.verify;
+    // Every radio writes the plan's data: the changes are not asked about, only named when a
+    // setting does not verify.
+    ComparingWriteReview review(ws.caps, [](const std::vector<Difference>&) { return true; });
+    net.review = &review;
     net.kept = [this](CapturedImage image, const std::filesystem::path& path) {
       // The radio's own memory before the write is the backup that puts it back.
       if (image == CapturedImage::BeforeWrite || report_.backup.empty()) {

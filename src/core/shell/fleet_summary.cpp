@@ -58,7 +58,7 @@ std::string RadioEndText(const RadioReport& report) {
     case RadioEnd::NotVerified:
       return "not verified: " + Joined(report.differences, "; ");
     case RadioEnd::Written:
-      return "written, not read back";
+      return cancelled + "written, not read back";
     case RadioEnd::NothingWritten:
       return report.cancelled ? "cancelled before anything was written"
                               : "failed before anything was written";

@@ -272,8 +272,8 @@ TransferResult RunProtectedTransfer(Context& ctx, SerialPort& port, TransferObse
                                     TransferMode mode, const SafetyNet& net) {
   const std::tm started = net.clock();
   SafetyNetObserver recorder(ctx, observer, net, port.name());
-  const TransferResult result =
-      RunTransfer(ctx, port, recorder, mode, net.readFirst && mode == TransferMode::Program);
+  const WriteChecks checks{net.readFirst && mode == TransferMode::Program, net.verify, net.review};
+  const TransferResult result = RunTransfer(ctx, port, recorder, mode, checks);
   recorder.finish(mode, started, result);
   return result;
 }

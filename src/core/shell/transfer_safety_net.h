@@ -18,6 +18,9 @@ struct SafetyNet {
   bool readFirst = false;          // a write reads the whole radio first and keeps that too
   // The local date and time the files are named by.
   std::function<std::tm()> clock = ErrorLog::LocalNow;
+  bool verify = false;  // a write or a clear reads back every block it wrote
+  // Shows what a write read first would change; names the settings that did not verify.
+  WriteReview* review = nullptr;
   // Told of every backup saved, with its file.
   std::function<void(CapturedImage, const std::filesystem::path&)> kept;
 };

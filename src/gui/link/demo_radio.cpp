@@ -14,7 +14,7 @@ SerialPort& DemoRadio::switchOn() {
   // What was left on the line when the last transfer ended is gone with the power cycle.
   line_.radio().discardInput();
   line_.pc().discardInput();
-  radio_ = std::make_unique<sim::RadioSimulator>(radio_->memory());
+  radio_ = std::make_unique<sim::RadioSimulator>(radio_->memory(), faults_);
   driver_ = std::make_unique<sim::InProcessRadio>(line_, *radio_);
   return line_.pc();
 }

@@ -24,9 +24,12 @@ class DemoRadio {
   // it listens at the opening speed again, with the memory it had.
   SerialPort& switchOn();
   const MemoryImage& memory() const { return radio_->memory(); }
+  // Faults of the radio from its next switching on, for trying what the user sees of them.
+  void setFaults(const sim::SimFaults& faults) { faults_ = faults; }
 
  private:
   MemoryLine line_;
+  sim::SimFaults faults_;
   std::unique_ptr<sim::RadioSimulator> radio_;
   std::unique_ptr<sim::InProcessRadio> driver_;
 };

@@ -46,7 +46,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     case Setting:
       return tr("Setting");
     case ThisValue:
-      return tr("This data set");
+      return thisName_.isEmpty() ? tr("This data set") : thisName_;
     case OtherValue:
       return otherName_;
     default:

@@ -21,6 +21,9 @@ class ComparisonModel : public QAbstractTableModel {
   ComparisonModel(std::vector<Difference> differences, QString otherName,
                   QObject* parent = nullptr);
 
+  // Heads the column of this side's values instead of "This data set".
+  void setThisName(QString thisName) { thisName_ = std::move(thisName); }
+
   const std::vector<Difference>& differences() const { return differences_; }
   const Difference& differenceAt(int row) const;
 
@@ -32,6 +35,7 @@ class ComparisonModel : public QAbstractTableModel {
  private:
   std::vector<Difference> differences_;
   QString otherName_;
+  QString thisName_;
 };
 
 }  // namespace tpw::gui

@@ -111,6 +111,10 @@ void BuildOptionsMenu(MainMenus& m, QMenuBar* bar) {
   m.readFirst->setCheckable(true);
   m.readFirst->setStatusTip(
       QObject::tr("Keep a backup of the radio's whole memory, read just before it is programmed"));
+  m.verify = AddItem(m.options, QObject::tr("Verify &After Programming"), "mnuOptionsVerify");
+  m.verify->setCheckable(true);
+  m.verify->setStatusTip(
+      QObject::tr("Read back everything written to the radio and check that it holds it"));
   m.hexdump = AddItem(m.options, QObject::tr("Hexdump"), "mnuOptionsHexdump");
   m.hexdump->setCheckable(true);
   m.openImage = AddItem(m.options, QObject::tr("&Open Image File..."), "mnuOptionsOpenImage");

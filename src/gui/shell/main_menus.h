@@ -52,6 +52,7 @@ struct MainMenus {
   std::array<QAction*, PortMenuSize> ports{};
   // A write reads the whole radio first and keeps it as a backup; remembered, off at first.
   QAction* readFirst = nullptr;
+  QAction* verify = nullptr;
   QAction* hexdump = nullptr;
   // The image files of the diagnostic mode (Ctrl+F2, Ctrl+F3), shown only in that mode.
   QAction* openImage = nullptr;

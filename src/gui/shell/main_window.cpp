@@ -106,6 +106,8 @@ void MainWindow::connectCommands() {
   connect(menus_.readFirst, &QAction::toggled, this, [this](bool on) {
     WriteSetting(services_.settings, setting::ReadFirst, on ? "1" : "0");
   });
+  connect(menus_.verify, &QAction::toggled, this,
+          [this](bool on) { WriteSetting(services_.settings, setting::Verify, on ? "1" : "0"); });
   connect(menus_.hexdump, &QAction::triggered, this, &MainWindow::toggleHexdump);
   connect(menus_.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
   connect(menus_.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);

@@ -42,6 +42,8 @@ bool MainWindow::load() {
     // Set as remembered, without writing it back.
     const QSignalBlocker quiet(menus_.readFirst);
     menus_.readFirst->setChecked(ReadFlagSetting(services_.settings, setting::ReadFirst));
+    const QSignalBlocker quietVerify(menus_.verify);
+    menus_.verify->setChecked(ReadFlagSetting(services_.settings, setting::Verify));
   }
   menus_.hexdump->setVisible(ws_.options.DebugMode);
   menus_.openImage->setVisible(ws_.options.DebugMode);

@@ -1,6 +1,10 @@
 // The radio commands of the main window: read, program, and the transfer dialog they open.
+#include <QApplication>
+
 #include "gui/link/transfer_dialog.h"
+#include "gui/link/write_changes_dialog.h"
 #include "gui/shell/main_window.h"
+#include "report/write_review.h"
 
 namespace tpw::gui {
 
@@ -23,8 +27,16 @@ SerialPort& MainWindow::chosenPort(std::unique_ptr<SerialPort>& device) {
 TransferResult MainWindow::runTransfer(TransferMode mode, Workspace& target) {
   std::unique_ptr<SerialPort> device;
   SerialPort* port = &chosenPort(device);
-  const SafetyNet net{services_.userDataFolder, true,
-                      mode == TransferMode::Program && menus_.readFirst->isChecked()};
+  SafetyNet net{services_.userDataFolder, true,
+                mode == TransferMode::Program && menus_.readFirst->isChecked()};
+  net.verify = menus_.verify->isChecked();
+  // The changes are shown over the transfer dialog, which is then the active window.
+  const QString portName = QString::fromStdString(port->name());
+  ComparingWriteReview review(ws_.caps, [this, portName](const std::vector<Difference>& changes) {
+    QWidget* over = QApplication::activeModalWidget();
+    return AgreesToWriteChanges(changes, portName, over ? over : this);
+  });
+  net.review = &review;
   TransferDialog dialog(contextOn(target), *port, mode, net, this);
   dialog.exec();
   return dialog.result();
