@@ -24,6 +24,8 @@ const char* RadioStageName(RadioStage stage) {
       return "reading first";
     case RadioStage::Writing:
       return "writing";
+    case RadioStage::Verifying:
+      return "verifying";
     case RadioStage::Ended:
       return "ended";
   }

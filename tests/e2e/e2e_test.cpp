@@ -749,6 +749,12 @@ TEST_F(FleetE2e, EveryRadioTakesItsOwnCodeAndOneFailureStopsNoOther) {
               std::string::npos);
   }
   EXPECT_TRUE(fleet.out.starts_with("Label   Port")) << fleet.out;
+  // What went wrong follows the table, radio by radio; a plain completion is the table's.
+  EXPECT_EQ(fleet.err.find("): Complete!!"), std::string::npos) << fleet.err;
+  EXPECT_NE(fleet.err.find(label(2) + " (" + port(2) + "): Not verified: read back, the radio on " +
+                           port(2) + " holds other bytes than were sent at 0x094"),
+            std::string::npos)
+      << fleet.err;
   EXPECT_NE(fleet.err.find(label(3) + " (" + port(3) + "): The radio on " + port(3) +
                            " is only partly programmed"),
             std::string::npos)

@@ -57,8 +57,12 @@ class RadioObserver : public SilentTransferObserver {
   RadioObserver(std::atomic<RadioStage>& stage, std::atomic<int>& percent)
       : stage_(stage), percent_(percent) {}
   void progress(int percent) override {
-    // Before the image to write is captured, only the read of a write that reads first moves.
+    // Before the image to write is captured, only the read of a write that reads first moves;
+    // after the write, a pass that starts again from 0 is its read-back.
     if (stage_ == RadioStage::Starting) stage_ = RadioStage::ReadingFirst;
+    if (stage_ == RadioStage::Writing && percent == 0 && percent_ > 0) {
+      stage_ = RadioStage::Verifying;
+    }
     percent_ = percent;
   }
   bool imageCaptured(CapturedImage image, const MemoryImage&) override {

@@ -18,7 +18,7 @@
 namespace tpw {
 
 // Where a radio's write has got to.
-enum class RadioStage { Starting, ReadingFirst, Writing, Ended };
+enum class RadioStage { Starting, ReadingFirst, Writing, Verifying, Ended };
 
 struct RadioProgress {
   RadioStage stage = RadioStage::Starting;

@@ -109,7 +109,9 @@ std::string FleetMessagesText(const std::vector<RadioReport>& reports) {
   for (const RadioReport& report : reports) {
     const std::string heading = report.radio.label + " (" + report.radio.port + "): ";
     for (const Message& message : report.messages) {
-      if (message.text == msg::Complete) continue;
+      // The table says a radio completed; a completion with more to tell (a kept ATIS code)
+      // carries a warning icon and is shown.
+      if (message.icon == Icon::Information && message.text.starts_with(msg::Complete)) continue;
       text += HeadedLines(heading, message.text);
     }
   }

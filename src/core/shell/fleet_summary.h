@@ -18,8 +18,8 @@ std::string RadioAtisCodeText(const RadioReport& report);
 std::string FleetSummaryTable(const std::vector<RadioReport>& reports);
 // The same rows as CSV with the heading "label,port,outcome,atis_code,backup".
 std::string FleetReportCsv(const std::vector<RadioReport>& reports);
-// Each radio's messages, every line headed by its label and port; "Complete!!" is left out,
-// the table says it.
+// Each radio's messages, every line headed by its label and port; a plain "Complete!!" is
+// left out, the table says it.
 std::string FleetMessagesText(const std::vector<RadioReport>& reports);
 
 // True when every radio of the fleet verified: the command succeeds only then.
