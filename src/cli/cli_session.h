@@ -52,6 +52,8 @@ void AddReadCommand(CLI::App& app, CliSession& session);
 void AddWriteCommand(CLI::App& app, CliSession& session);
 void AddDiffCommand(CLI::App& app, CliSession& session);
 void AddClearAtisCommand(CLI::App& app, CliSession& session);
+void AddExportCsvCommand(CLI::App& app, CliSession& session);
+void AddImportCsvCommand(CLI::App& app, CliSession& session);
 void AddCheckPortCommand(CLI::App& app, CliSession& session);
 void AddFleetCommand(CLI::App& app, CliSession& session);
 

@@ -104,6 +104,8 @@ int main(int argc, char** argv) {
   AddWriteCommand(app, session);
   AddDiffCommand(app, session);
   AddClearAtisCommand(app, session);
+  AddExportCsvCommand(app, session);
+  AddImportCsvCommand(app, session);
   AddCheckPortCommand(app, session);
   AddFleetCommand(app, session);
   try {

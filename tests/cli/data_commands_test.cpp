@@ -331,3 +331,38 @@ TEST(CliDataCommands, OutputThatCannotBeWrittenFails) {
 
 }  // namespace
 }  // namespace tpw
+
+namespace tpw {
+namespace {
+
+// A table exported from a template imports back into the same image; refused rows are listed
+// with their lines, and only --yes imports the others.
+TEST(CliDataCommands, ExportCsvThenImportCsvAndTheRefusedRows) {
+  test::TempDir dir;
+  const std::string usa = Template("USA").string();
+  const std::string csv = (dir / "plan.csv").string();
+  ASSERT_EQ(RunCommand(Cli("export-csv " + usa + " " + csv)).status, 0);
+  const std::string same = (dir / "same.hex").string();
+  const std::string converted = (dir / "converted.hex").string();
+  ASSERT_EQ(RunCommand(Cli("import-csv " + usa + " " + csv + " " + same)).status, 0);
+  ASSERT_EQ(RunCommand(Cli("convert " + usa + " " + converted)).status, 0);
+  EXPECT_EQ(test::ReadBytes(same), test::ReadBytes(converted));
+
+  test::WriteBytes(dir / "bad.csv", "List;Position\r\nCHUSA;16\r\nCHUSA;300\r\n");
+  const std::string bad = (dir / "bad.csv").string();
+  const std::string out = (dir / "out.dat").string();
+  const auto refused = RunCommand(Cli("import-csv " + usa + " " + bad + " " + out + " --no"));
+  EXPECT_EQ(refused.status, 130);
+  EXPECT_NE(refused.err.find(bad + ": 1 of 2 rows cannot be imported:\nline 3: CHUSA: Position "
+                                   "\"300\" is not a channel position from 0 to 119"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(out));
+  ASSERT_EQ(RunCommand(Cli("import-csv " + usa + " " + bad + " " + out + " --yes")).status, 0);
+  EXPECT_NE(test::ReadBytes(out).find("[CHUSA1]\r\nPosition=16\r\n"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(out).find("[CHUSA2]"), std::string::npos);
+  EXPECT_EQ(RunCommand(Cli("export-csv " + usa + " " + out)).status, 2);  // not a .csv
+}
+
+}  // namespace
+}  // namespace tpw

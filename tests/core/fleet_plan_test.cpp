@@ -48,7 +48,7 @@ TEST(FleetPlan, PlansRefusedBeforeAnyRadioIsTouched) {
       {"port,code\n/dev/a,1\n", PlanFault::UnknownColumn, 1},
       {"label\nx\n", PlanFault::NoPortColumn, 1},
       {"port,Port\n/dev/a,/dev/b\n", PlanFault::ColumnTwice, 1},
-      {"port\n\"/dev/a\n", PlanFault::BrokenCsv, 2},
+      {"port\n\"/dev/a\n", PlanFault::BrokenCsv, 0},
       {"port\n", PlanFault::NoRows, 0},
   };
   for (const auto& c : cases) {
@@ -62,6 +62,10 @@ TEST(FleetPlan, PlansRefusedBeforeAnyRadioIsTouched) {
   EXPECT_EQ(PlanRefusalText("plan.csv", {PlanFault::PortTwice, 4, "/dev/a", 2}),
             "plan.csv, line 4: the port /dev/a is the port of line 2 as well. Each radio needs a "
             "cable and a port of its own. No radio was touched.");
+  EXPECT_EQ(
+      PlanRefusalText("plan.csv", ReadFleetPlan("port\n\"/dev/a\n", FakePorts()).refusal.value()),
+      "plan.csv, line 2: a quoted field is not closed. Put fields that hold commas or quotes "
+      "in double quotes, then run the command again. No radio was touched.");
   EXPECT_EQ(PlanRefusalText("plan.csv", {PlanFault::AtisCodeRefused, 2, "12345", 0}),
             "plan.csv, line 2: the ATIS code \"12345\" is not ten digits. Give the ten-digit code "
             "of the boat's licence, or leave the field empty to program the data's own code. No "

@@ -9,7 +9,7 @@
 
 #include <sys/stat.h>
 
-#include "files/csv_rows.h"
+#include "files/csv_text.h"
 #include "image/memory_map.h"
 #include "sim/pseudo_terminal.h"
 #include "support/child_process.h"
@@ -728,13 +728,14 @@ TEST_F(FleetE2e, EveryRadioTakesItsOwnCodeAndOneFailureStopsNoOther) {
   const std::vector<std::string> outcomes = {"verified", "verified",
                                              "not verified: Common Setup: Resume Time",
                                              "partly written \u2014 program again"};
-  const CsvRows report = ReadCsvRows(ReadBytes(dir / "fleet.csv"));
-  ASSERT_EQ(report.rows.size(), radios.size() + 1);
-  EXPECT_EQ(report.rows[0].fields,
+  CsvFault fault;
+  const CsvTable report = ParseCsv(ReadBytes(dir / "fleet.csv"), fault).value_or(CsvTable{});
+  ASSERT_EQ(report.rows.size(), radios.size() + 1) << fault.text;
+  EXPECT_EQ(report.rows[0].cells,
             (std::vector<std::string>{"label", "port", "outcome", "atis_code", "backup"}));
   for (std::size_t i = 0; i < radios.size(); ++i) {
     SCOPED_TRACE(label(i));
-    const std::vector<std::string>& row = report.rows[i + 1].fields;
+    const std::vector<std::string>& row = report.rows[i + 1].cells;
     ASSERT_EQ(row.size(), 5u);
     EXPECT_EQ(row[0], label(i));
     EXPECT_EQ(row[1], port(i));

@@ -52,6 +52,12 @@ class ScriptedFileDialogs : public gui::FileDialogs {
   QString saveDiagnosticsFile(QWidget*, const QString& folder) override {
     return next(QStringLiteral("saveDiagnosticsFile"), folder);
   }
+  QString openChannelTable(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("openChannelTable"), folder);
+  }
+  QString saveChannelTable(QWidget*, const QString& folder) override {
+    return next(QStringLiteral("saveChannelTable"), folder);
+  }
   bool showFolder(const QString& folder) override {
     shownFolders << folder;
     return folderShown;

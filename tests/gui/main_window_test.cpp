@@ -48,13 +48,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(bar, QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
     // The eight recent files (hidden while unused) and their separator stand above Exit.
     QCOMPARE(Captions(m.file).join('|'),
-             "&New|&Open|Compare With &File...|-|&Save|Save &As...|"
+             "&New|&Open|Compare With &File...|-|&Export Channels...|&Import Channels...|-|"
+             "&Save|Save &As...|"
              "Save As &Default|-|&Print|Print Pre&view|"
              "P&rint to File|-|||||||||-|E&xit");
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
     QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio", "-",
                                                 "&Compare With Radio", "&Test Connection"}));
+    QCOMPARE(Captions(m.edit), QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-",
+                                            "Mo&ve Up", "Move &Down", "-", "&Model"}));
     QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "Show &Backups Folder",
                                             "Save &Diagnostics...", "-", "&About KVX Version"}));
     QCOMPARE(FindActions(*f->window, "mnuEditModelType").size(), 10);
@@ -73,7 +76,8 @@ class MainWindowTest : public QObject {
       if (!a->isSeparator() && a->isVisible()) names << a->objectName();
     }
     QCOMPARE(names.join(' '),
-             "mnuFileNew mnuFileOpen mnuFileCompare mnuFileSave mnuFileSaveAs "
+             "mnuFileNew mnuFileOpen mnuFileCompare mnuFileExportChannels mnuFileImportChannels "
+             "mnuFileSave mnuFileSaveAs "
              "mnuFilePrint mnuFilePrintPreview mnuFilePrintToFile mnuFileExit "
              "mnuTransferProgram mnuTransferRead mnuTransferCompare mnuTransferTestConnection "
              "mnuHelpContents mnuHelpBackups mnuHelpDiagnostics mnuHelpAbout");
@@ -88,7 +92,8 @@ class MainWindowTest : public QObject {
       if (a->isSeparator()) continue;
       (a->isVisible() ? visible : hidden) << a->property("key").toString();
     }
-    QCOMPARE(visible, QStringList({"New", "Open", "Save", "Print", "Program", "Read"}));
+    QCOMPARE(visible,
+             QStringList({"New", "Open", "Save", "Print", "Program", "Read", "Undo", "Redo"}));
     QCOMPARE(hidden, QStringList({"Program2", "Read2"}));
 
     int readRuns = 0;

@@ -6,6 +6,7 @@
 //
 // Usage: tpw52-screenshots <folder>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QPushButton>
 
@@ -138,6 +139,17 @@ int main(int argc, char** argv) {
   window.editor().selectNodeByKey(f.ws().model.CHRG.isEmpty() ? QStringLiteral("EXPCHANNEL")
                                                               : QStringLiteral("PR"));
   Save(window, folder, QStringLiteral("free-channels"));
+  // Rows typed into a spreadsheet and pasted at the end of the list.
+  QGuiApplication::clipboard()->setText(
+      "CH\tUSA\tINT\tCAN\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\n"
+      "\t1\t1\t0\tC1\t157.4250\t157.4250\t---\t--\tMEM\n"
+      "\t1\t0\t0\tC2\t157.4500\t157.4500\tLOW\t--\tMEM\n"
+      "\t0\t1\t1\tHA\t161.4250\t156.8250\t---\t--\t---\n");
+  window.editor().listPanel()->grid()->selectRecord(
+      window.editor().listPanel()->grid()->rowCount() - 1, false);
+  window.listCommands().paste();
+  Save(window, folder, QStringLiteral("pasted-channels"));
+  window.editUndo();
   EditRow(window, 0);
   Save(window, folder, QStringLiteral("channel-edit-free"));
   gui::AboutBox about(&window);

@@ -232,7 +232,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
        it != std::sregex_iterator(); ++it) {
     commands.insert((*it)[1]);
   }
-  ASSERT_EQ(commands.size(), 13u) << help.out;
+  ASSERT_EQ(commands.size(), 15u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   first.erase("--help");
   first.erase("--version");
@@ -257,6 +257,8 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
   fs::create_directories(files / "boats");
   EXPECT_EQ(Completion(cli + " write \"\"", files.path()),
             (std::set<std::string>{"a.hex", "b.DAT", "boats"}));
+  EXPECT_EQ(Completion(cli + " import-csv a.hex \"\"", files.path()),
+            (std::set<std::string>{"a.hex", "b.DAT", "boats", "d.csv"}));
   EXPECT_EQ(Completion(cli + " convert a.hex --dat \"\"", files.path()),
             (std::set<std::string>{"b.DAT", "boats"}));
   EXPECT_EQ(Completion(cli + " read --destination QZ815_U"),

@@ -1,5 +1,8 @@
 #include "editor/channel_list_edit.h"
 
+#include <algorithm>
+
+#include "editor/channel_fit.h"
 #include "editor/channel_grid.h"
 #include "editor/setting_edit.h"
 
@@ -55,6 +58,31 @@ std::string Step(const char* action, ListId list, int index, const ChannelRecord
   return std::string(action) + " channel " + ChannelCaption(list, index, record);
 }
 
+// True when currentRow names where a record goes: a record of the list, or -1 in an empty one.
+bool InsertsAt(const ChannelList& records, int currentRow) {
+  return records.isEmpty() ? currentRow == -1 : currentRow >= 0 && currentRow < records.size();
+}
+
+// Puts the record in at index, into the step's report with the priority that follows.
+void PutRecord(SettingsModel& model, ListId list, int index, const ChannelRecord& record,
+               ChangeReport& report) {
+  const int count = model.list(list).size();
+  model.list(list).insert(index, record);
+  report.changes.push_back(RecordChange{list, index, std::nullopt, record});
+  MovePriority(model, list, report,
+               [&](std::int32_t p) { return PriorityAfterInsert(p, index, count); });
+}
+
+// Takes the record at index out, into the step's report with the priority that follows.
+void TakeRecord(SettingsModel& model, ListId list, int index, ChangeReport& report) {
+  ChannelList& records = model.list(list);
+  const int count = records.size();
+  report.changes.push_back(RecordChange{list, index, records[index], std::nullopt});
+  records.erase(index);
+  MovePriority(model, list, report,
+               [&](std::int32_t p) { return PriorityAfterDelete(p, index, count); });
+}
+
 }  // namespace
 
 std::optional<std::int16_t> RowToOpen(const ChannelList& list, int index, bool newRecord) {
@@ -65,19 +93,49 @@ std::optional<std::int16_t> RowToOpen(const ChannelList& list, int index, bool n
 
 ListEditResult InsertChannel(Workspace& ws, ListId list, const ChannelRecord& record,
                              std::int16_t& currentRow) {
-  ChannelList& records = ws.model.list(list);
-  const int count = records.size();
+  const ChannelList& records = ws.model.list(list);
   // The radio has no slot for another record: the encoder would drop it silently.
-  if (count >= Layout(list).limit) return {ListEdit::ListFull};
-  const bool fits = records.isEmpty() ? currentRow == -1 : currentRow >= 0 && currentRow < count;
-  if (!fits) return {ListEdit::NoRecord};
+  if (records.size() >= Layout(list).limit) return {ListEdit::ListFull};
+  if (!InsertsAt(records, currentRow)) return {ListEdit::NoRecord};
   const int index = currentRow + 1;
-  records.insert(index, record);
   ChangeReport report{Step("New", list, index, record)};
-  report.changes.push_back(RecordChange{list, index, std::nullopt, record});
-  MovePriority(ws.model, list, report,
-               [&](std::int32_t p) { return PriorityAfterInsert(p, index, count); });
+  PutRecord(ws.model, list, index, record, report);
   currentRow = static_cast<std::int16_t>(index);
+  return Changed(ws, std::move(report));
+}
+
+std::string PasteRowName(int index, const std::string& name) {
+  return "Row " + std::to_string(index + 1) + (name.empty() ? "" : " (" + name + ")");
+}
+
+ListEditResult PasteChannels(Workspace& ws, ListId list, const std::vector<PastedChannel>& records,
+                             std::int16_t& currentRow) {
+  const ChannelList& present = ws.model.list(list);
+  const ListLayout& layout = Layout(list);
+  if (records.empty() || !InsertsAt(present, currentRow)) return {ListEdit::NoRecord};
+  if (present.size() + static_cast<int>(records.size()) > layout.limit) {
+    return {ListEdit::ListFull,
+            {},
+            std::string(layout.name) + " holds at most " + std::to_string(layout.limit) +
+                " channels; it holds " + std::to_string(present.size()) + " and " +
+                std::to_string(records.size()) +
+                " are to be pasted. Nothing was pasted; delete channels or copy fewer, then paste "
+                "again."};
+  }
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    if (const auto why = WhyChannelDoesNotFit(list, records[k].record)) {
+      return {ListEdit::Refused,
+              {},
+              PasteRowName(static_cast<int>(k), records[k].name) + " cannot be pasted into " +
+                  layout.name + ": " + *why + RowNotPasted};
+    }
+  }
+  ChangeReport report{records.size() == 1 && !records[0].name.empty()
+                          ? "Paste channel " + records[0].name
+                          : "Paste " + std::to_string(records.size()) + " channels"};
+  for (const PastedChannel& pasted : records) {
+    PutRecord(ws.model, list, ++currentRow, pasted.record, report);
+  }
   return Changed(ws, std::move(report));
 }
 
@@ -102,12 +160,23 @@ ListEditResult DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int
   const Answer answer =
       prompter.ask(Icon::Critical, AppTitle, DeleteQuestion, Buttons::YesNo, Answer::Yes);
   if (answer != Answer::Yes) return {ListEdit::Declined};
-  const ChannelRecord removed = records[index];
-  records.erase(index);
-  ChangeReport report{Step("Delete", list, index, removed)};
-  report.changes.push_back(RecordChange{list, index, removed, std::nullopt});
-  MovePriority(ws.model, list, report,
-               [&](std::int32_t p) { return PriorityAfterDelete(p, index, count); });
+  ChangeReport report{Step("Delete", list, index, records[index])};
+  TakeRecord(ws.model, list, index, report);
+  return Changed(ws, std::move(report));
+}
+
+ListEditResult CutChannels(Workspace& ws, ListId list, std::vector<int> rows) {
+  const ChannelList& records = ws.model.list(list);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  if (rows.empty() || rows.front() < 0 || rows.back() >= records.size()) {
+    return {ListEdit::NoRecord};
+  }
+  ChangeReport report{rows.size() == 1 ? Step("Cut", list, rows[0], records[rows[0]])
+                                       : "Cut " + std::to_string(rows.size()) + " channels"};
+  // From the last row up, so that each row still names its record.
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+    TakeRecord(ws.model, list, *row, report);
   return Changed(ws, std::move(report));
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "image/settings_model.h"
 #include "session/prompter.h"
@@ -17,11 +19,13 @@ enum class ListEdit {
   NoRecord,  // the row names no record of the list (and the list is not empty for an insert)
   ListFull,  // the list already holds as many records as its slots
   Declined,  // the user answered No
+  Refused,   // a record does not fit the list: nothing changed
 };
 
 struct ListEditResult {
   ListEdit outcome = ListEdit::NoRecord;
   ChangeReport change;  // empty unless the list changed
+  std::string refusal;  // why nothing was done, in the user's words, when it was refused
 };
 
 inline constexpr const char* DeleteQuestion = "Are you sure ?";
@@ -39,6 +43,26 @@ ListEditResult InsertChannel(Workspace& ws, ListId list, const ChannelRecord& re
 // the record is the same.
 ListEditResult OverwriteChannel(Workspace& ws, ListId list, const ChannelRecord& record,
                                 int currentRow);
+// A record from the clipboard, with the name its row had where it was copied ("1078A", "RG03").
+struct PastedChannel {
+  std::string name;
+  ChannelRecord record;
+};
+// What a refused row of a paste ends with: nothing was pasted, and what to do.
+inline constexpr const char* RowNotPasted =
+    ". Nothing was pasted; correct that row or leave it out, then paste again.";
+// "Row 2 (1078A)": the row of the clipboard at index (from 0) for the messages about it; "Row 2"
+// when it has no name.
+std::string PasteRowName(int index, const std::string& name);
+// Puts the records after currentRow, as NEW and SAVE would put them one by one, in one step
+// ("Paste 3 channels"), and moves currentRow to the last. Each must fit the list as NEW would
+// make it (channel_fit) and the list must have room for all; otherwise nothing is pasted and
+// the refusal names the first row that does not fit.
+ListEditResult PasteChannels(Workspace& ws, ListId list, const std::vector<PastedChannel>& records,
+                             std::int16_t& currentRow);
+// Takes the records at rows out of the list in one step, without a question: Cut, which Undo
+// takes back ("Cut channel 16", "Cut 3 channels").
+ListEditResult CutChannels(Workspace& ws, ListId list, std::vector<int> rows);
 // Asks "Are you sure ?" and removes the record at index; the records after it move up:
 // "Delete channel 16".
 ListEditResult DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int index);

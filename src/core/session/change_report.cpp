@@ -12,10 +12,11 @@ DataSet DataSetOf(const Workspace& ws) {
 
 }  // namespace
 
-// DataChanged is written here and nowhere else.
+// DataChanged is written here and by Undo and Redo (session/undo_history).
 ChangeReport CommitChange(Workspace& ws, ChangeReport report) {
   if (report.empty()) return report;
   ws.flags.DataChanged = report.kind == StepKind::Edit;
+  ws.history.record(report);
   if (ws.changeObserver) ws.changeObserver(report);
   return report;
 }
@@ -29,6 +30,7 @@ ChangeReport DataSetStep::commit() {
 
 void MarkDataSetSaved(Workspace& ws) {
   ws.flags.DataChanged = false;
+  ws.history.markSaved();
 }
 
 void MarkTypingUnsaved(Workspace& ws) {

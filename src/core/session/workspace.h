@@ -10,6 +10,7 @@
 #include "session/file_system.h"
 #include "session/host.h"
 #include "session/prompter.h"
+#include "session/undo_history.h"
 
 namespace tpw {
 
@@ -19,7 +20,7 @@ inline constexpr const char* AppTitle = "TPW52";
 // through flags.
 struct ProgramFlags {
   bool TransferBusy = false;
-  bool DataChanged = false;  // unsaved changes: written by session/change_report only
+  bool DataChanged = false;  // unsaved changes: written by session/change_report and undo
 };
 
 // Switches of the command line.
@@ -51,7 +52,9 @@ struct Workspace {
   CommandLineFlags options;
   ModelCaps caps;
   std::string documentPath;
-  // Told of every change of the data set (CommitChange): an undo history, a test.
+  // Every step of the session, for Undo and Redo (CommitChange records them).
+  UndoHistory history;
+  // Told of every change of the data set (CommitChange): a test, a view of the changes.
   ChangeObserver changeObserver;
 };
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <variant>
 
-#include "files/csv_rows.h"
+#include "files/csv_text.h"
 #include "image/text_values.h"
 
 namespace tpw {
@@ -31,10 +31,10 @@ struct Heading {
 
 Heading ReadHeading(const CsvRow& row) {
   Heading heading;
-  for (std::size_t i = 0; i < row.fields.size(); ++i) {
-    const std::string name = Lowered(row.fields[i]);
+  for (std::size_t i = 0; i < row.cells.size(); ++i) {
+    const std::string name = Lowered(row.cells[i]);
     if (std::find(PlanColumns.begin(), PlanColumns.end(), name) == PlanColumns.end()) {
-      heading.refusal = PlanRefusal{PlanFault::UnknownColumn, row.line, Trim(row.fields[i])};
+      heading.refusal = PlanRefusal{PlanFault::UnknownColumn, row.line, Trim(row.cells[i])};
       return heading;
     }
     if (!heading.columns.emplace(name, i).second) {
@@ -50,15 +50,15 @@ Heading ReadHeading(const CsvRow& row) {
 
 std::string Cell(const Heading& heading, const CsvRow& row, std::string_view column) {
   const auto found = heading.columns.find(column);
-  if (found == heading.columns.end() || found->second >= row.fields.size()) return {};
-  return Trim(row.fields[found->second]);
+  if (found == heading.columns.end() || found->second >= row.cells.size()) return {};
+  return Trim(row.cells[found->second]);
 }
 
 // One row as a radio, or why it is refused; `seen` holds the ports of the rows before it.
 std::variant<FleetRadio, PlanRefusal> ReadRadio(const Heading& heading, const CsvRow& row,
                                                 const PortLookup& ports,
                                                 std::map<std::string, int>& seen) {
-  if (row.fields.size() > heading.columns.size()) {
+  if (row.cells.size() > heading.columns.size()) {
     return PlanRefusal{PlanFault::TooManyFields, row.line, {}};
   }
   FleetRadio radio{row.line, Cell(heading, row, PlanPortColumn),
@@ -78,15 +78,16 @@ std::variant<FleetRadio, PlanRefusal> ReadRadio(const Heading& heading, const Cs
 }  // namespace
 
 FleetPlan ReadFleetPlan(std::string_view text, const PortLookup& ports) {
-  const CsvRows csv = ReadCsvRows(text);
-  if (csv.brokenLine) return {{}, PlanRefusal{PlanFault::BrokenCsv, *csv.brokenLine, {}}};
-  if (csv.rows.size() < 2) return {{}, PlanRefusal{PlanFault::NoRows, 0, {}}};
-  const Heading heading = ReadHeading(csv.rows.front());
+  CsvFault fault;
+  const std::optional<CsvTable> csv = ParseCsv(text, fault);
+  if (!csv) return {{}, PlanRefusal{PlanFault::BrokenCsv, 0, fault.text}};
+  if (csv->rows.size() < 2) return {{}, PlanRefusal{PlanFault::NoRows, 0, {}}};
+  const Heading heading = ReadHeading(csv->rows.front());
   if (heading.refusal) return {{}, heading.refusal};
   FleetPlan plan;
   std::map<std::string, int> seen;
-  for (std::size_t i = 1; i < csv.rows.size(); ++i) {
-    auto radio = ReadRadio(heading, csv.rows[i], ports, seen);
+  for (std::size_t i = 1; i < csv->rows.size(); ++i) {
+    auto radio = ReadRadio(heading, csv->rows[i], ports, seen);
     if (auto* refusal = std::get_if<PlanRefusal>(&radio)) return {{}, *refusal};
     plan.radios.push_back(std::get<FleetRadio>(std::move(radio)));
   }
@@ -99,11 +100,9 @@ std::string PlanRefusalText(std::string_view planPath, const PlanRefusal& refusa
   const std::string untouched = " No radio was touched.";
   switch (refusal.fault) {
     case PlanFault::BrokenCsv:
-      return at +
-             "a quoted field is not closed, or a quote stands inside a field. Put fields "
-             "that hold commas or quotes in double quotes, with each quote inside doubled "
-             "(\"\"), then run the command again." +
-             untouched;
+      // The reader names the line: "line 4: a quoted field is not closed".
+      return plan + ", " + refusal.detail + ". Put fields that hold commas or quotes in double " +
+             "quotes, then run the command again." + untouched;
     case PlanFault::NoRows:
       return "The plan " + plan + " names no radio: it needs a heading line (port,atis_code," +
              "label) and one line a radio." + untouched;

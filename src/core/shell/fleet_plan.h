@@ -23,7 +23,8 @@ struct FleetRadio {
   std::string label;       // the port when the row gives none
 };
 
-// Why a plan was refused, and the line of the row it concerns (0 for the whole plan).
+// Why a plan was refused, and the line of the row it concerns (0 for the whole plan, or where
+// the detail names it).
 enum class PlanFault {
   BrokenCsv,        // a quote not closed, or a quote inside a field
   NoRows,           // only a heading, or nothing

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "files/csv_rows.h"
+#include "files/csv_text.h"
 #include "session/message_texts.h"
 
 namespace tpw {

@@ -1,5 +1,8 @@
 #include "gui/editor/channel_grid_widget.h"
 
+#include <algorithm>
+
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,7 +28,7 @@ ChannelGridWidget::ChannelGridWidget(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   // Whole rows are selected: Tab leaves the grid for the buttons instead of stepping through
   // the cells of a row.
   setTabKeyNavigation(false);
@@ -81,6 +84,42 @@ void ChannelGridWidget::selectRecord(int record, bool scrollToTop) {
 int ChannelGridWidget::selectedRecord() const {
   const int row = currentRow();
   return row >= 0 && row < rowCount() ? row : -1;
+}
+
+std::vector<int> ChannelGridWidget::selectedRecords() const {
+  std::vector<int> records;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) records.push_back(index.row());
+  std::sort(records.begin(), records.end());
+  return records;
+}
+
+void ChannelGridWidget::selectRecords(int first, int count) {
+  if (first < 0 || count < 1 || first + count > rowCount()) return;
+  setCurrentCell(first + count - 1, 0);
+  const QItemSelection rows(model()->index(first, 0),
+                            model()->index(first + count - 1, columnCount() - 1));
+  selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+void ChannelGridWidget::setRowsMovable(bool movable) {
+  setDragEnabled(movable);
+  setAcceptDrops(movable);
+  setDragDropMode(movable ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
+  setDropIndicatorShown(movable);
+}
+
+void ChannelGridWidget::dropEvent(QDropEvent* event) {
+  if (event->source() != this) {
+    event->ignore();
+    return;
+  }
+  const QModelIndex target = indexAt(event->position().toPoint());
+  int before = target.isValid() ? target.row() : rowCount();
+  if (target.isValid() && dropIndicatorPosition() == QAbstractItemView::BelowItem) ++before;
+  // Copy, not move: the view would otherwise take the dragged cells out itself.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  emit rowsDropped(before);
 }
 
 void ChannelGridWidget::keyPressEvent(QKeyEvent* event) {

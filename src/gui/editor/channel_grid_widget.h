@@ -2,6 +2,7 @@
 
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <vector>
 
 #include "editor/channel_grid.h"
 
@@ -26,16 +27,26 @@ class ChannelGridWidget : public QTableWidget {
   void selectRecord(int record, bool scrollToTop);
   // The record of the current row, or -1.
   int selectedRecord() const;
+  // The records of every selected row (Shift and Ctrl select several), in list order.
+  std::vector<int> selectedRecords() const;
+  // Selects count records from first, the last of them current.
+  void selectRecords(int first, int count);
+  // Rows may be dragged to another place of the list (the free lists); a drop only asks for
+  // the move, the list is shown anew from the settings.
+  void setRowsMovable(bool movable);
 
  signals:
   void editRequested();
   void hintRequested(const QString& hint);
+  // The selected rows were dropped before the row `before` (rowCount() for the end).
+  void rowsDropped(int before);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   bool oneLineWheel_ = true;

@@ -57,6 +57,7 @@ void ChannelListPanel::showList(const Workspace& ws, ListId list, EditorState& s
   grid_->setAccessibleName(caption);
   const ChannelList& records = ws.model.list(list);
   grid_->setOneLineWheel(!ws.options.DebugMode);
+  grid_->setRowsMovable(!IsGroupLayout(list));
   const GridSelection selection = SelectInShownList(state, list, records.size());
   {
     // Showing the list is no choice of a record: the state already holds the selection.

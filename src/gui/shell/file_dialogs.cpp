@@ -25,6 +25,19 @@ QString ImageFileFilter() {
   return QStringLiteral("hex files(*.hex);;All files(*.*)");
 }
 
+QString TableFileFilter() {
+  return QStringLiteral("CSV files(*.csv);;All files(*.*)");
+}
+
+// A dialog that opens an existing file only.
+QString ExistingFileName(QWidget* parent, const QString& folder, const QString& filter) {
+  QFileDialog dialog(parent, QObject::tr("Open"), folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 // A save dialog that asks before it replaces a file; the suffix is added to a name without
 // one.
 QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter,
@@ -56,11 +69,7 @@ QString QtFileDialogs::saveReportFile(QWidget* parent, const QString& folder) {
 }
 
 QString QtFileDialogs::openImageFile(QWidget* parent, const QString& folder) {
-  QFileDialog dialog(parent, QObject::tr("Open"), folder, ImageFileFilter());
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  return ExistingFileName(parent, folder, ImageFileFilter());
 }
 
 QString QtFileDialogs::saveImageFile(QWidget* parent, const QString& folder) {
@@ -69,6 +78,14 @@ QString QtFileDialogs::saveImageFile(QWidget* parent, const QString& folder) {
 
 QString QtFileDialogs::saveDiagnosticsFile(QWidget* parent, const QString& folder) {
   return SaveFileName(parent, folder, TextFileFilter(), QStringLiteral("txt"));
+}
+
+QString QtFileDialogs::openChannelTable(QWidget* parent, const QString& folder) {
+  return ExistingFileName(parent, folder, TableFileFilter());
+}
+
+QString QtFileDialogs::saveChannelTable(QWidget* parent, const QString& folder) {
+  return SaveFileName(parent, folder, TableFileFilter(), QStringLiteral("csv"));
 }
 
 bool QtFileDialogs::showFolder(const QString& folder) {

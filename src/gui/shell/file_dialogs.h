@@ -19,6 +19,9 @@ class FileDialogs {
   virtual QString saveImageFile(QWidget* parent, const QString& folder) = 0;
   // Help > Save Diagnostics...: a text file, the overwrite confirmed.
   virtual QString saveDiagnosticsFile(QWidget* parent, const QString& folder) = 0;
+  // File > Import Channels... and Export Channels...: a table of channels (.csv).
+  virtual QString openChannelTable(QWidget* parent, const QString& folder) = 0;
+  virtual QString saveChannelTable(QWidget* parent, const QString& folder) = 0;
   // Shows a folder in the system's file manager; false when none could show it.
   virtual bool showFolder(const QString& folder) = 0;
 };
@@ -31,6 +34,8 @@ class QtFileDialogs : public FileDialogs {
   QString openImageFile(QWidget* parent, const QString& folder) override;
   QString saveImageFile(QWidget* parent, const QString& folder) override;
   QString saveDiagnosticsFile(QWidget* parent, const QString& folder) override;
+  QString openChannelTable(QWidget* parent, const QString& folder) override;
+  QString saveChannelTable(QWidget* parent, const QString& folder) override;
   bool showFolder(const QString& folder) override;
 };
 

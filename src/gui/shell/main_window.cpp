@@ -35,6 +35,7 @@ MainWindow::MainWindow(Workspace& ws, MainWindowServices services, QWidget* pare
   connect(portMenu_, &SerialPortMenu::choiceChanged, this,
           [this] { portPanel_->setText(portMenu_->caption()); });
   connectCommands();
+  connectEditCommands();
   refreshRecentMenu();
   setAcceptDrops(true);
   newDataSetTimer_ = new QTimer(this);

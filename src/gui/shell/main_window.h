@@ -10,6 +10,7 @@
 
 #include "files/recent_files.h"
 #include "files/settings_store.h"
+#include "gui/editor/channel_list_commands.h"
 #include "gui/editor/editor_pane.h"
 #include "gui/link/demo_radio.h"
 #include "gui/link/hex_dump_view.h"
@@ -17,6 +18,7 @@
 #include "gui/link/serial_port_menu.h"
 #include "gui/report/comparison_window.h"
 #include "gui/report/report_printing.h"
+#include "gui/shell/edit_actions.h"
 #include "gui/shell/file_dialogs.h"
 #include "gui/shell/main_menus.h"
 #include "gui/shell/twips.h"
@@ -131,6 +133,14 @@ class MainWindow : public QMainWindow {
   void helpSaveDiagnostics();
   void helpAbout();
   void toggleHexdump();
+  // The Edit menu's Undo and Redo, and the tables of channels of the File menu
+  // (main_window_edit.cpp).
+  void editUndo();
+  void editRedo();
+  void exportChannels();
+  void importChannels();
+  const EditActions& editActions() const { return edits_; }
+  ChannelListCommands& listCommands() { return *listCommands_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,6 +156,9 @@ class MainWindow : public QMainWindow {
   void buildStatusBar();
   void fitTreePane();
   void connectCommands();
+  void connectEditCommands();
+  // Shows the data set after Undo or Redo put a step's side back.
+  void showRestoredStep(const ChangeReport& step);
   void newDataSetNow();
   // New and a destination choice: the General page, a short rest, then the new data set
   // (the remembered destination, or the one given) replaces the old one without a question.
@@ -178,6 +191,8 @@ class MainWindow : public QMainWindow {
   Workspace& ws_;
   MainWindowServices services_;
   MainMenus menus_;
+  EditActions edits_;
+  ChannelListCommands* listCommands_ = nullptr;
   EditorPane* editor_ = nullptr;
   QSplitter* splitter_ = nullptr;
   HexDumpView* hexView_ = nullptr;
