@@ -77,9 +77,10 @@ void AddImportCsvCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = Failed;
       return;
     }
-    const Outcome imported = ImportChannelsFile(session.ctx, *in);
-    if (imported != Outcome::Done) {
-      session.exitStatus = imported == Outcome::Cancelled ? Cancelled : Failed;
+    // A declined import is refused like a declined question of a write; 130 is kept for
+    // a transfer stopped by a signal.
+    if (ImportChannelsFile(session.ctx, *in) != Outcome::Done) {
+      session.exitStatus = Failed;
       return;
     }
     if (!SaveOutputFile(session, *out)) session.exitStatus = Failed;
