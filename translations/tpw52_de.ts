@@ -697,6 +697,62 @@ Möchten Sie die Region wechseln?</translation>
         <source>Nothing was written: the radio on %1 already holds everything these data would write.</source>
         <translation>Es wurde nichts geschrieben: das Funkgerät an %1 enthält schon alles, was diese Daten schreiben würden.</translation>
     </message>
+    <message>
+        <source>The cable on %1 returns every byte it is sent (a cable with echo). Transfers through it need the echo check: --echo-check on the command line, or start the desktop application with /NT.</source>
+        <translation>Das Kabel an %1 sendet jedes Byte zurück (ein Kabel mit Echo). Übertragungen darüber brauchen die Echoprüfung: --echo-check auf der Befehlszeile, oder starten Sie das Programm mit /NT.</translation>
+    </message>
+    <message>
+        <source>Nothing answered on %1. The radio is switched off, or it is not in PC-control mode (switch it on while holding [PRESET] until it shows PC CONTROL), or its cable is on another port than %1.</source>
+        <translation>An %1 hat nichts geantwortet. Das Funkgerät ist ausgeschaltet oder nicht im PC-Modus (mit gedrückter Taste [PRESET] einschalten, bis es PC CONTROL zeigt), oder sein Kabel steckt an einer anderen Schnittstelle als %1.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered but did not report ready (it may be busy). Wait until it shows PC CONTROL, then test again.</source>
+        <translation>Das Funkgerät an %1 hat geantwortet, sich aber nicht bereit gemeldet (es ist vielleicht beschäftigt). Warten Sie, bis es PC CONTROL zeigt, und testen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered, but the exchange that followed failed: %2. Switch the radio off, switch it on again in PC-control mode, then test again.</source>
+        <translation>Das Funkgerät an %1 hat geantwortet, aber der folgende Austausch schlug fehl: %2. Schalten Sie das Funkgerät aus, im PC-Modus wieder ein und testen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>model words %1 and %2</source>
+        <translation>Modellwörter %1 und %2</translation>
+    </message>
+    <message>
+        <source>It holds an ATIS code; an ATIS code has been programmed into it %1 time.</source>
+        <translation>Es enthält einen ATIS-Code; ein ATIS-Code wurde %1-mal hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>It holds an ATIS code; an ATIS code has been programmed into it %1 times.</source>
+        <translation>Es enthält einen ATIS-Code; ein ATIS-Code wurde %1-mal hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>It holds no ATIS code; an ATIS code has been programmed into it %1 time.</source>
+        <translation>Es enthält keinen ATIS-Code; ein ATIS-Code wurde %1-mal hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>It holds no ATIS code; an ATIS code has been programmed into it %1 times.</source>
+        <translation>Es enthält keinen ATIS-Code; ein ATIS-Code wurde %1-mal hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered: it is no %2 (%3), so this program cannot read or write it.</source>
+        <translation>Das Funkgerät an %1 hat geantwortet: es ist kein %2 (%3), daher kann dieses Programm es weder lesen noch beschreiben.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered: a %2 (%3), region %4.</source>
+        <translation>Das Funkgerät an %1 hat geantwortet: ein %2 (%3), Region %4.</translation>
+    </message>
+    <message>
+        <source>The cable and the port work: the radio can be read and programmed.</source>
+        <translation>Kabel und Schnittstelle funktionieren: das Funkgerät kann gelesen und beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The test of %1 was cancelled.</source>
+        <translation>Der Test von %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Verbindung testen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -939,6 +995,14 @@ Möchten Sie die Region wechseln?</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>Test the cable and the port: what answers, and what the radio is</source>
+        <translation>Prüft Kabel und Schnittstelle: was antwortet, und welches Funkgerät es ist</translation>
     </message>
 </context>
 <context>

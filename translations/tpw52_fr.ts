@@ -697,6 +697,62 @@ Voulez-vous changer de région ?</translation>
         <source>Nothing was written: the radio on %1 already holds everything these data would write.</source>
         <translation>Rien n&apos;a été écrit : la radio sur %1 contient déjà tout ce que ces données écriraient.</translation>
     </message>
+    <message>
+        <source>The cable on %1 returns every byte it is sent (a cable with echo). Transfers through it need the echo check: --echo-check on the command line, or start the desktop application with /NT.</source>
+        <translation>Le câble sur %1 renvoie chaque octet reçu (un câble avec écho). Les transferts par ce câble demandent le contrôle d&apos;écho : --echo-check en ligne de commande, ou lancez le programme avec /NT.</translation>
+    </message>
+    <message>
+        <source>Nothing answered on %1. The radio is switched off, or it is not in PC-control mode (switch it on while holding [PRESET] until it shows PC CONTROL), or its cable is on another port than %1.</source>
+        <translation>Rien n&apos;a répondu sur %1. La radio est éteinte, ou elle n&apos;est pas en mode PC (allumez-la en maintenant [PRESET] jusqu&apos;à ce qu&apos;elle affiche PC CONTROL), ou son câble est sur un autre port que %1.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered but did not report ready (it may be busy). Wait until it shows PC CONTROL, then test again.</source>
+        <translation>La radio sur %1 a répondu mais ne s&apos;est pas déclarée prête (elle est peut-être occupée). Attendez qu&apos;elle affiche PC CONTROL, puis testez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered, but the exchange that followed failed: %2. Switch the radio off, switch it on again in PC-control mode, then test again.</source>
+        <translation>La radio sur %1 a répondu, mais l&apos;échange qui a suivi a échoué : %2. Éteignez la radio, rallumez-la en mode PC, puis testez à nouveau.</translation>
+    </message>
+    <message>
+        <source>model words %1 and %2</source>
+        <translation>mots de modèle %1 et %2</translation>
+    </message>
+    <message>
+        <source>It holds an ATIS code; an ATIS code has been programmed into it %1 time.</source>
+        <translation>Elle contient un code ATIS ; un code ATIS y a été programmé %1 fois.</translation>
+    </message>
+    <message>
+        <source>It holds an ATIS code; an ATIS code has been programmed into it %1 times.</source>
+        <translation>Elle contient un code ATIS ; un code ATIS y a été programmé %1 fois.</translation>
+    </message>
+    <message>
+        <source>It holds no ATIS code; an ATIS code has been programmed into it %1 time.</source>
+        <translation>Elle ne contient pas de code ATIS ; un code ATIS y a été programmé %1 fois.</translation>
+    </message>
+    <message>
+        <source>It holds no ATIS code; an ATIS code has been programmed into it %1 times.</source>
+        <translation>Elle ne contient pas de code ATIS ; un code ATIS y a été programmé %1 fois.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered: it is no %2 (%3), so this program cannot read or write it.</source>
+        <translation>La radio sur %1 a répondu : ce n&apos;est pas une %2 (%3), ce programme ne peut donc ni la lire ni la programmer.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered: a %2 (%3), region %4.</source>
+        <translation>La radio sur %1 a répondu : une %2 (%3), région %4.</translation>
+    </message>
+    <message>
+        <source>The cable and the port work: the radio can be read and programmed.</source>
+        <translation>Le câble et le port fonctionnent : la radio peut être lue et programmée.</translation>
+    </message>
+    <message>
+        <source>The test of %1 was cancelled.</source>
+        <translation>Le test de %1 a été annulé.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Tester la liaison</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -939,6 +995,14 @@ Voulez-vous changer de région ?</translation>
     <message>
         <source>Redo</source>
         <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection</source>
+        <translation>&amp;Tester la liaison</translation>
+    </message>
+    <message>
+        <source>Test the cable and the port: what answers, and what the radio is</source>
+        <translation>Teste le câble et le port : ce qui répond, et quelle radio est branchée</translation>
     </message>
 </context>
 <context>

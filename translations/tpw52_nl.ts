@@ -697,6 +697,62 @@ Wilt u de regio wijzigen?</translation>
         <source>Nothing was written: the radio on %1 already holds everything these data would write.</source>
         <translation>Er is niets geschreven: de marifoon op %1 bevat al alles wat deze gegevens zouden schrijven.</translation>
     </message>
+    <message>
+        <source>The cable on %1 returns every byte it is sent (a cable with echo). Transfers through it need the echo check: --echo-check on the command line, or start the desktop application with /NT.</source>
+        <translation>De kabel op %1 stuurt elke byte terug (een kabel met echo). Overdrachten erdoor hebben de echocontrole nodig: --echo-check op de opdrachtregel, of start het programma met /NT.</translation>
+    </message>
+    <message>
+        <source>Nothing answered on %1. The radio is switched off, or it is not in PC-control mode (switch it on while holding [PRESET] until it shows PC CONTROL), or its cable is on another port than %1.</source>
+        <translation>Op %1 antwoordde niets. De marifoon staat uit, of staat niet in pc-modus (zet hem aan terwijl u [PRESET] ingedrukt houdt tot hij PC CONTROL toont), of zijn kabel zit op een andere poort dan %1.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered but did not report ready (it may be busy). Wait until it shows PC CONTROL, then test again.</source>
+        <translation>De marifoon op %1 antwoordde maar meldde zich niet gereed (hij is misschien bezet). Wacht tot hij PC CONTROL toont en test daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered, but the exchange that followed failed: %2. Switch the radio off, switch it on again in PC-control mode, then test again.</source>
+        <translation>De marifoon op %1 antwoordde, maar de uitwisseling daarna mislukte: %2. Zet de marifoon uit, weer aan in pc-modus, en test daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>model words %1 and %2</source>
+        <translation>modelwoorden %1 en %2</translation>
+    </message>
+    <message>
+        <source>It holds an ATIS code; an ATIS code has been programmed into it %1 time.</source>
+        <translation>Hij bevat een ATIS-code; er is %1 keer een ATIS-code in geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>It holds an ATIS code; an ATIS code has been programmed into it %1 times.</source>
+        <translation>Hij bevat een ATIS-code; er is %1 keer een ATIS-code in geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>It holds no ATIS code; an ATIS code has been programmed into it %1 time.</source>
+        <translation>Hij bevat geen ATIS-code; er is %1 keer een ATIS-code in geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>It holds no ATIS code; an ATIS code has been programmed into it %1 times.</source>
+        <translation>Hij bevat geen ATIS-code; er is %1 keer een ATIS-code in geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered: it is no %2 (%3), so this program cannot read or write it.</source>
+        <translation>De marifoon op %1 antwoordde: het is geen %2 (%3), dus dit programma kan hem niet lezen of schrijven.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answered: a %2 (%3), region %4.</source>
+        <translation>De marifoon op %1 antwoordde: een %2 (%3), regio %4.</translation>
+    </message>
+    <message>
+        <source>The cable and the port work: the radio can be read and programmed.</source>
+        <translation>De kabel en de poort werken: de marifoon kan worden gelezen en geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>The test of %1 was cancelled.</source>
+        <translation>De test van %1 is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Verbinding testen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -939,6 +995,14 @@ Wilt u de regio wijzigen?</translation>
     <message>
         <source>Redo</source>
         <translation>Herhalen</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection</source>
+        <translation>Verbinding &amp;testen</translation>
+    </message>
+    <message>
+        <source>Test the cable and the port: what answers, and what the radio is</source>
+        <translation>Test de kabel en de poort: wat antwoordt er, en welke marifoon het is</translation>
     </message>
 </context>
 <context>

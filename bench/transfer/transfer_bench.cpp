@@ -4,6 +4,7 @@
 // read-back that verifies it, timed from the radio's log.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fstream>
@@ -82,19 +83,38 @@ ReadBack ReadBackOf(const std::string& logPath) {
   return readBack;
 }
 
+// A paced qz815-sim serving a radio that already holds an ATIS code, logging to NAME.jsonl.
+std::unique_ptr<test::ChildProcess> StartRadio(const test::TempDir& dir, const std::string& name,
+                                               std::string& port) {
+  MemoryImage radio = test::ValidRadioImage();
+  for (int a = 0x300; a < 0x7F0; ++a) radio.set(a, static_cast<std::uint8_t>(a));
+  radio.set(addr::AtisCode, 0x12);
+  test::WriteBytes(dir / (name + ".hex"), test::ImageAsString(radio));
+  auto sim = std::make_unique<test::ChildProcess>(
+      std::vector<std::string>{QZ815_SIM, "--pace", "--image", (dir / (name + ".hex")).string(),
+                               "--log", (dir / (name + ".jsonl")).string()},
+      (dir / (name + ".err")).string());
+  port = sim->readLine();
+  return sim;
+}
+
+// Runs the command line, timed; false when it failed.
+bool RunTimed(const std::vector<std::string>& arguments, const test::TempDir& dir, double& wall,
+              double& cpu) {
+  const Clock::time_point start = Clock::now();
+  test::ChildProcess cli(arguments, (dir / "cli.err").string());
+  const int status = cli.wait(&cpu);
+  wall = std::chrono::duration<double>(Clock::now() - start).count();
+  return status == 0;
+}
+
 void RunTransfer(benchmark::State& state, const std::string& command) {
   for (auto _ : state) {
     test::TempDir dir;
-    MemoryImage radio = test::ValidRadioImage();
-    for (int a = 0x300; a < 0x7F0; ++a) radio.set(a, static_cast<std::uint8_t>(a));
-    radio.set(addr::AtisCode, 0x12);  // a radio that already holds an ATIS code
-    test::WriteBytes(dir / "radio.hex", test::ImageAsString(radio));
     test::WriteBytes(dir / "base.hex", test::ImageAsString(test::ValidRadioImage()));
-    const std::string log = (dir / "log.jsonl").string();
-    test::ChildProcess sim(
-        {QZ815_SIM, "--pace", "--image", (dir / "radio.hex").string(), "--log", log},
-        (dir / "sim.err").string());
-    const std::string port = sim.readLine();
+    std::string port;
+    const auto sim = StartRadio(dir, "radio", port);
+    const std::string log = (dir / "radio.jsonl").string();
 
     // The bench keeps no backups in the user's data folder.
     std::vector<std::string> arguments = {TPW52_CLI, command, "--port", port, "--no-backup"};
@@ -106,14 +126,12 @@ void RunTransfer(benchmark::State& state, const std::string& command) {
     for (std::string& a : arguments) {
       if (a.ends_with(".hex")) a = (dir / a).string();
     }
-    const Clock::time_point start = Clock::now();
-    test::ChildProcess cli(arguments, (dir / "cli.err").string());
+    double wall = 0;
     double cpu = 0;
-    const int status = cli.wait(&cpu);
-    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    sim.signal(SIGINT);
-    sim.wait();
-    if (status != 0) {
+    const bool done = RunTimed(arguments, dir, wall, cpu);
+    sim->signal(SIGINT);
+    sim->wait();
+    if (!done) {
       state.SkipWithError(("tpw52-cli " + command + " failed").c_str());
       return;
     }
@@ -132,6 +150,48 @@ void RunTransfer(benchmark::State& state, const std::string& command) {
   }
 }
 
+// Six radios programmed and verified by one fleet command: about the time of one write.
+void BM_FleetOfSixAt57600(benchmark::State& state) {
+  constexpr int Radios = 6;
+  for (auto _ : state) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "base.hex", test::ImageAsString(test::ValidRadioImage()));
+    std::vector<std::unique_ptr<test::ChildProcess>> sims;
+    std::string plan = "port\n";
+    for (int i = 0; i < Radios; ++i) {
+      std::string port;
+      sims.push_back(StartRadio(dir, "radio" + std::to_string(i), port));
+      plan += port + "\n";
+    }
+    test::WriteBytes(dir / "plan.csv", plan);
+    double wall = 0;
+    double cpu = 0;
+    const bool done = RunTimed({TPW52_CLI, "fleet", (dir / "plan.csv").string(),
+                                (dir / "base.hex").string(), "--no-backup", "--yes"},
+                               dir, wall, cpu);
+    for (auto& sim : sims) {
+      sim->signal(SIGINT);
+      sim->wait();
+    }
+    if (!done) {
+      state.SkipWithError("tpw52-cli fleet failed");
+      return;
+    }
+    double slowest = 0;
+    for (int i = 0; i < Radios; ++i) {
+      slowest = std::max(
+          slowest,
+          ProtocolMinimum((dir / ("radio" + std::to_string(i) + ".jsonl")).string(), true));
+    }
+    state.SetIterationTime(wall);
+    state.counters["radios"] = Radios;
+    state.counters["minimum_s"] = slowest;
+    state.counters["wall_s"] = wall;
+    state.counters["ratio"] = wall / slowest;
+    state.counters["cpu_share_pct"] = 100 * cpu / wall;
+  }
+}
+
 void BM_ReadAt57600(benchmark::State& state) {
   RunTransfer(state, "read");
 }
@@ -141,5 +201,6 @@ void BM_WriteAt57600(benchmark::State& state) {
 
 BENCHMARK(BM_ReadAt57600)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_WriteAt57600)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_FleetOfSixAt57600)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -62,5 +62,7 @@ void AddDiffCommand(CLI::App& app, CliSession& session);
 void AddClearAtisCommand(CLI::App& app, CliSession& session);
 void AddExportCsvCommand(CLI::App& app, CliSession& session);
 void AddImportCsvCommand(CLI::App& app, CliSession& session);
+void AddCheckPortCommand(CLI::App& app, CliSession& session);
+void AddFleetCommand(CLI::App& app, CliSession& session);
 
 }  // namespace tpw::cli

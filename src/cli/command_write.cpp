@@ -1,3 +1,4 @@
+#include "cli/atis_code_option.h"
 #include "cli/cli_session.h"
 #include "cli/data_set.h"
 #include "cli/transfer_terminal.h"
@@ -20,20 +21,15 @@ void AddWriteCommand(CLI::App& app, CliSession& session) {
                     "read the whole radio before programming it and keep that as a backup, so "
                     "its exact prior state can be put back");
   AddBaseOptions(*command, *base);
+  auto code = std::make_shared<std::optional<std::string>>();
+  AddAtisCodeOption(*command, *code);
   command->add_option("IN", *in, "image file (.hex) or channel data file (.dat)")->required();
-  command->callback([&session, options, base, in] {
-    if (!InputKindAccepted(session, *in)) {
-      session.exitStatus = Failed;
+  command->callback([&session, options, base, in, code] {
+    if (!TypedAtisCodeAccepted(session, *code) || !LoadDataToWrite(session, *in, *base)) {
+      if (session.exitStatus == Success) session.exitStatus = Failed;
       return;
     }
-    const bool ownBase =
-        FileKindOf(*in) != FileKind::DataFile && base->image.empty() && base->destination.empty();
-    const bool loaded = ownBase ? LoadBaseDataSet(session, {*in, ""})
-                                : LoadBaseDataSet(session, *base) && OpenFileOverBase(session, *in);
-    if (!loaded) {
-      session.exitStatus = Failed;
-      return;
-    }
+    TakeAtisCodeOption(session, *code);
     TransferResult result;
     session.exitStatus = RunTerminalTransfer(session, *options, TransferMode::Program, result);
   });

@@ -112,6 +112,14 @@ bool OpenInputFile(CliSession& session, const fs::path& in, const BaseOptions& b
   return TakeImageFile(session, in);
 }
 
+bool LoadDataToWrite(CliSession& session, const std::string& in, const BaseOptions& base) {
+  if (!InputKindAccepted(session, in)) return false;
+  const bool ownBase =
+      FileKindOf(in) != FileKind::DataFile && base.image.empty() && base.destination.empty();
+  return ownBase ? LoadBaseDataSet(session, {in, ""})
+                 : LoadBaseDataSet(session, base) && OpenFileOverBase(session, in);
+}
+
 bool SaveOutputFile(CliSession& session, const fs::path& out) {
   Context& ctx = session.ctx;
   switch (FileKindOf(out)) {

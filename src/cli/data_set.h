@@ -44,6 +44,10 @@ bool OpenInputFile(CliSession& session, const std::filesystem::path& in, const B
 // an image file with the region check against the base.
 bool OpenFileOverBase(CliSession& session, const std::filesystem::path& path);
 
+// Loads what a write sends: IN over the base; an image file is its own base unless the base
+// options name another. False (the user was told why) when it cannot be loaded.
+bool LoadDataToWrite(CliSession& session, const std::string& in, const BaseOptions& base);
+
 // Saves the data set as OUT: an image as a write to the radio would start from, a data file,
 // or the text report.
 bool SaveOutputFile(CliSession& session, const std::filesystem::path& out);

@@ -110,6 +110,8 @@ int main(int argc, char** argv) {
   AddClearAtisCommand(app, session);
   AddExportCsvCommand(app, session);
   AddImportCsvCommand(app, session);
+  AddCheckPortCommand(app, session);
+  AddFleetCommand(app, session);
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {

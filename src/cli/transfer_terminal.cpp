@@ -14,52 +14,40 @@ namespace tpw::cli {
 
 namespace {
 
-// Real time; a stop signal (Ctrl-C, SIGTERM, SIGHUP) is the transfer's cancel, and the first
-// one is remembered to tell why the transfer stopped.
-class TerminalHost : public Host {
- public:
-  explicit TerminalHost(InterruptWatch& interrupts) : interrupts_(interrupts) {}
-  void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
-  Clock::time_point now() override { return Clock::now(); }
-  void yield() override {}
-  void settleAfterFile() override {}
-  bool cancelled() override {
-    const std::optional<int> signal = interrupts_.taken();
-    if (signal && !stoppedBy) stoppedBy = signal;
-    return signal.has_value();
-  }
-
-  std::optional<int> stoppedBy;
-
- private:
-  InterruptWatch& interrupts_;
-};
-
-// Keeps the progress bar and the messages on separate lines.
-class BarAwarePrompter : public Prompter {
- public:
-  BarAwarePrompter(Prompter& inner, TerminalObserver& bar) : inner_(inner), bar_(bar) {}
-  void message(Icon icon, std::string_view title, std::string_view text) override {
-    bar_.breakLine();
-    inner_.message(icon, title, text);
-  }
-  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
-             Answer defaultAnswer) override {
-    bar_.breakLine();
-    return inner_.ask(icon, title, text, buttons, defaultAnswer);
-  }
-
- private:
-  Prompter& inner_;
-  TerminalObserver& bar_;
-};
-
 constexpr int BarWidth = 40;
 
 }  // namespace
 
+void PromptingBelow::message(Icon icon, std::string_view title, std::string_view text) {
+  makeRoom_();
+  inner_.message(icon, title, text);
+}
+
+Answer PromptingBelow::ask(Icon icon, std::string_view title, std::string_view text,
+                           Buttons buttons, Answer defaultAnswer) {
+  makeRoom_();
+  return inner_.ask(icon, title, text, buttons, defaultAnswer);
+}
+
+bool TerminalHost::cancelled() {
+  const std::optional<int> signal = interrupts_.taken();
+  if (signal && !stoppedBy) stoppedBy = signal;
+  return signal.has_value();
+}
+
 void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session,
                         PortOption port) {
+  if (port != PortOption::None) AddPortOption(command, options, port);
+  AddAnswerOptions(command, session);
+  command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
+  command.add_flag("--echo-check", options.echoCheck,
+                   "verify the echo of every byte sent, for cables that return it (/NT)");
+  command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
+  command.add_flag("--no-backup", options.noBackup,
+                   "keep no backup of the radio's data for this command");
+}
+
+void AddPortOption(CLI::App& command, TransferOptions& options, PortOption port) {
   command.add_option("--port", options.port, "serial port of the programming cable")
       ->required(port == PortOption::Required)
       ->check(CLI::Validator(
@@ -69,13 +57,12 @@ void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession&
                                  : "";
           },
           "PORT"));
-  AddAnswerOptions(command, session);
-  command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
-  command.add_flag("--echo-check", options.echoCheck,
-                   "verify the echo of every byte sent, for cables that return it (/NT)");
-  command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
-  command.add_flag("--no-backup", options.noBackup,
-                   "keep no backup of the radio's data for this command");
+}
+
+void ApplyLinkOptions(Workspace& ws, const TransferOptions& options) {
+  ws.options.LowSpeed = options.lowSpeed;
+  ws.options.EchoCheckSkip = !options.echoCheck;
+  ws.options.DebugMode = options.debug;
 }
 
 void AddVerifyOption(CLI::App& command, TransferOptions& options) {
@@ -118,14 +105,13 @@ void TerminalObserver::breakLine() {
 int RunTerminalTransfer(CliSession& session, const TransferOptions& options, TransferMode mode,
                         TransferResult& result) {
   Workspace& ws = session.ws;
-  ws.options.LowSpeed = options.lowSpeed;
-  ws.options.EchoCheckSkip = !options.echoCheck;
-  ws.options.DebugMode = options.debug;
+  ApplyLinkOptions(ws, options);
 
   serial::QtSerialPort port(options.port);
   InterruptWatch interrupts;
   TerminalObserver observer(std::cerr, IsTerminal(2), TranslatedUtf8(TransferCaption(mode)));
-  BarAwarePrompter prompter(session.prompter, observer);
+  // Keeps the progress bar and the messages on separate lines.
+  PromptingBelow prompter(session.prompter, [&observer] { observer.breakLine(); });
   TerminalHost host(interrupts);
   ErrorLog log(options.debug, session.folders.programLogFolder(), session.folders.userData);
   Context ctx{ws, prompter, host, log, session.files};

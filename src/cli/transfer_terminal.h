@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "cli/cli_session.h"
+#include "cli/console.h"
 #include "link/transfer.h"
 
 namespace tpw::cli {
@@ -19,10 +22,45 @@ struct TransferOptions {
   bool readFirst = false;  // --read-first (write): the radio is read and kept before it is written
   bool noVerify = false;   // --no-verify (write, clear-atis): nothing is read back afterwards
 };
-// A command that may work without the radio takes --port as an option.
-enum class PortOption { Required, Optional };
+// A command that may work without the radio takes --port as an option; one that names its
+// ports otherwise has none.
+enum class PortOption { Required, Optional, None };
 void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession& session,
                         PortOption port = PortOption::Required);
+void AddPortOption(CLI::App& command, TransferOptions& options, PortOption port);
+// The link's switches of the options: low speed, echo check, debug mode.
+void ApplyLinkOptions(Workspace& ws, const TransferOptions& options);
+
+// Messages and questions below what shows the progress, which first makes room for them.
+class PromptingBelow : public Prompter {
+ public:
+  PromptingBelow(Prompter& inner, std::function<void()> makeRoom)
+      : inner_(inner), makeRoom_(std::move(makeRoom)) {}
+  void message(Icon icon, std::string_view title, std::string_view text) override;
+  Answer ask(Icon icon, std::string_view title, std::string_view text, Buttons buttons,
+             Answer defaultAnswer) override;
+
+ private:
+  Prompter& inner_;
+  std::function<void()> makeRoom_;
+};
+
+// Real time; a stop signal (Ctrl-C, SIGTERM, SIGHUP) is the transfer's cancel, and the first
+// one is remembered to tell why the transfer stopped.
+class TerminalHost : public Host {
+ public:
+  explicit TerminalHost(InterruptWatch& interrupts) : interrupts_(interrupts) {}
+  void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }
+  Clock::time_point now() override { return Clock::now(); }
+  void yield() override {}
+  void settleAfterFile() override {}
+  bool cancelled() override;
+
+  std::optional<int> stoppedBy;
+
+ private:
+  InterruptWatch& interrupts_;
+};
 
 // --no-verify, for the commands that write.
 void AddVerifyOption(CLI::App& command, TransferOptions& options);

@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include "files/csv_text.h"
 #include "image/memory_map.h"
 #include "sim/pseudo_terminal.h"
 #include "support/child_process.h"
@@ -616,6 +617,251 @@ TEST_F(E2e, WhatIsNoPortIsExplained) {
                            "programming cable (\"tpw52-cli ports\" lists them)\n"))
       << none.err;
   EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
+}
+
+// The test of the cable and the port: the exact words for each kind of line, in bounded time;
+// the radio is told to leave the transfer, and nothing is written.
+TEST_F(E2e, CheckPortSaysWhatAnswers) {
+  const auto radio = [](const std::string& port) {
+    return "The radio on " + port +
+           " answered: a QZ815 (model words 012D and 012D), region BE.\nIt holds an ATIS code; "
+           "an ATIS code has been programmed into it 1 time.\nThe cable and the port work: "
+           "the radio can be read and programmed.\n";
+  };
+  const auto echo = [](const std::string& port) {
+    return "The cable on " + port +
+           " returns every byte it is sent (a cable with echo). Transfers through it need the "
+           "echo check: --echo-check on the command line, or start the desktop application "
+           "with /NT.\n";
+  };
+  const struct {
+    std::vector<std::string> options;
+    int status;
+    std::function<std::string(const std::string&)> said;
+  } radios[] = {
+      {{}, 0, radio},
+      {{"--echo"}, 0, [&](const std::string& port) { return echo(port) + radio(port); }},
+      {{"--busy", "100"},
+       1,
+       [](const std::string& port) {
+         return "The radio on " + port +
+                " answered but did not report ready (it may be busy). Wait until it shows PC "
+                "CONTROL, then test again.\n";
+       }},
+  };
+  MemoryImage held = RadioImage();
+  held.set(addr::AtisCount, 1);
+  for (const auto& r : radios) {
+    TempDir run;
+    Sim sim(run, r.options, held);
+    ChildProcess cli({TPW52_CLI, "check-port", sim.path()}, (run / "cli.err").string());
+    const Timed timed = RunTimed(cli);
+    EXPECT_EQ(timed.status, r.status);
+    EXPECT_EQ(ReadBytes(run / "cli.err"), r.said(sim.path()));
+    EXPECT_LT(timed.seconds, 10);
+    EXPECT_EQ(sim.stop(), 0);
+    const std::string log = ReadBytes(run / "log.jsonl");
+    EXPECT_EQ(log.find("#CEPWR"), std::string::npos);
+    EXPECT_NE(log.find("\"from\":\"radio\",\"bytes\":\"\\u0006\""), std::string::npos);
+    EXPECT_EQ(ReadBytes(run / "saved.hex"), ImageAsString(held));
+  }
+  sim::PseudoTerminal silent;
+  ChildProcess quiet({TPW52_CLI, "check-port", silent.path()}, file("quiet.err"));
+  const Timed nothing = RunTimed(quiet);
+  EXPECT_EQ(nothing.status, 1);
+  EXPECT_EQ(ReadBytes(dir / "quiet.err"),
+            "Nothing answered on " + silent.path() +
+                ". The radio is switched off, or it is not in PC-control mode (switch it on while "
+                "holding [PRESET] until it shows PC CONTROL), or its cable is on another port "
+                "than " +
+                silent.path() + ".\n");
+  EXPECT_LT(nothing.seconds, 8);
+  EXPECT_LT(nothing.cpuSeconds, 2);
+  const auto missing = RunCommand(Cli("check-port /dev/tpw52-no-such-port"));
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.err.starts_with("The port /dev/tpw52-no-such-port does not exist."))
+      << missing.err;
+}
+
+// ---- Programming a fleet ----
+
+// A radio of a fleet: no ATIS code yet (so it takes the plan's), twice programmed before.
+MemoryImage FleetRadioImage() {
+  MemoryImage radio = RadioImage();
+  for (int a = addr::AtisCode; a < addr::AtisCode + addr::AtisCodeLength; ++a) radio.set(a, 0xFF);
+  radio.set(addr::AtisCount, 2);
+  return radio;
+}
+
+struct FleetE2e : E2e {
+  // Simulated radios, each in its own folder, and the plan that names them with their codes.
+  std::vector<std::unique_ptr<TempDir>> folders;
+  std::vector<std::unique_ptr<Sim>> radios;
+  void startRadios(const std::vector<std::vector<std::string>>& faults) {
+    std::string plan = "label,port,atis_code\n";
+    for (const auto& options : faults) {
+      folders.push_back(std::make_unique<TempDir>());
+      radios.push_back(std::make_unique<Sim>(*folders.back(), options, FleetRadioImage()));
+      plan += label(radios.size() - 1) + "," + port(radios.size() - 1) + "," +
+              code(radios.size() - 1) + "\n";
+    }
+    WriteBytes(dir / "plan.csv", plan);
+  }
+  std::string label(std::size_t i) const { return "Boat " + std::to_string(i + 1); }
+  std::string port(std::size_t i) const { return radios[i]->path(); }
+  std::string code(std::size_t i) const { return "92112345" + std::to_string(10 + i); }
+  std::string saved(std::size_t i) const { return ReadBytes(*folders[i] / "saved.hex"); }
+  std::string log(std::size_t i) const { return ReadBytes(*folders[i] / "log.jsonl"); }
+  void stopRadios() {
+    for (auto& radio : radios) EXPECT_EQ(radio->stop(), 0);
+  }
+};
+
+// Four radios at once: two verify, one with a bad memory cell does not, one hangs up half way.
+// Each takes its own code and keeps its own backup; the summary and the report say so.
+TEST_F(FleetE2e, EveryRadioTakesItsOwnCodeAndOneFailureStopsNoOther) {
+  startRadios({{}, {}, {"--wrong-byte", "094"}, {"--hang-up", "400"}});
+  const auto fleet =
+      RunCommand(CliWithUserData("fleet " + file("plan.csv") + " " + file("base.hex") +
+                                 " --yes --report " + file("fleet.csv")));
+  EXPECT_EQ(fleet.status, 1) << fleet.err;
+  const std::vector<std::string> outcomes = {"verified", "verified",
+                                             "not verified: Common Setup: Resume Time",
+                                             "partly written \u2014 program again"};
+  CsvFault fault;
+  const CsvTable report = ParseCsv(ReadBytes(dir / "fleet.csv"), fault).value_or(CsvTable{});
+  ASSERT_EQ(report.rows.size(), radios.size() + 1) << fault.text;
+  EXPECT_EQ(report.rows[0].cells,
+            (std::vector<std::string>{"label", "port", "outcome", "atis_code", "backup"}));
+  for (std::size_t i = 0; i < radios.size(); ++i) {
+    SCOPED_TRACE(label(i));
+    const std::vector<std::string>& row = report.rows[i + 1].cells;
+    ASSERT_EQ(row.size(), 5u);
+    EXPECT_EQ(row[0], label(i));
+    EXPECT_EQ(row[1], port(i));
+    EXPECT_EQ(row[2], outcomes[i]);
+    EXPECT_EQ(row[3], i < 3 ? code(i) : "unknown");
+    EXPECT_TRUE(row[4].starts_with(backups().string() + "/")) << row[4];
+    EXPECT_TRUE(row[4].ends_with(".hex")) << row[4];
+    EXPECT_NE(fleet.out.find(label(i) + "  " + port(i) + "  " + outcomes[i]), std::string::npos)
+        << fleet.out;
+    EXPECT_NE(fleet.err.find(label(i) + " (" + port(i) + "):\nThe radio on " + port(i) +
+                             " has no ATIS code yet and will take the code " + code(i) + "."),
+              std::string::npos);
+  }
+  EXPECT_TRUE(fleet.out.starts_with("Label   Port")) << fleet.out;
+  // What went wrong follows the table, radio by radio; a plain completion is the table's.
+  EXPECT_EQ(fleet.err.find("): Complete!!"), std::string::npos) << fleet.err;
+  EXPECT_NE(fleet.err.find(label(2) + " (" + port(2) + "): Not verified: read back, the radio on " +
+                           port(2) + " holds other bytes than were sent at 0x094"),
+            std::string::npos)
+      << fleet.err;
+  EXPECT_NE(fleet.err.find(label(3) + " (" + port(3) + "): The radio on " + port(3) +
+                           " is only partly programmed"),
+            std::string::npos)
+      << fleet.err;
+  stopRadios();
+  for (std::size_t i = 0; i < 3; ++i) {
+    const std::string bcd = saved(i).substr(addr::AtisCode, addr::AtisCodeLength + 1);
+    EXPECT_EQ(bcd, std::string("\x92\x11\x23\x45") + char(0x10 + i) + '\x03');
+  }
+}
+
+// Ctrl-C cancels every radio, and each one's state is told.
+TEST_F(FleetE2e, CtrlCCancelsEveryRadio) {
+  startRadios({{}, {}});
+  ChildProcess cli({"/usr/bin/env", "XDG_DATA_HOME=" + file("home"), TPW52_CLI, "fleet",
+                    file("plan.csv"), file("base.hex"), "--yes"},
+                   file("cli.err"));
+  for (const auto& folder : folders) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (ReadBytes(*folder / "log.jsonl").find("#CEPWR\\u00090400") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  }
+  cli.signal(SIGINT);
+  EXPECT_EQ(cli.wait(), 130);
+  std::string out;
+  for (std::string line; !(line = cli.readLine()).empty();) out += line + "\n";
+  for (std::size_t i = 0; i < radios.size(); ++i) {
+    EXPECT_NE(
+        out.find(label(i) + "  " + port(i) + "  cancelled, partly written \u2014 program again"),
+        std::string::npos)
+        << out;
+  }
+  EXPECT_TRUE(
+      ReadBytes(dir / "cli.err").ends_with("The fleet was cancelled by Ctrl-C (SIGINT).\n"));
+  stopRadios();
+}
+
+// A plan that names a port twice, a code that is no ATIS code, or a port that is not there is
+// refused with its line before any radio hears a byte.
+TEST_F(FleetE2e, RefusedPlansTouchNoRadio) {
+  startRadios({{}});
+  const std::string p = port(0);
+  const std::vector<std::pair<std::string, std::string>> plans = {
+      {"port\n" + p + "\n" + p + "\n",
+       "line 3: the port " + p +
+           " is the port of line 2 as well. Each radio needs a cable and a "
+           "port of its own."},
+      {"port,atis_code\n" + p + ",12345\n",
+       "line 2: the ATIS code \"12345\" is not ten digits. Give the ten-digit code of the boat's "
+       "licence, or leave the field empty to program the data's own code."},
+      {"port\n" + p + "\n/dev/tpw52-no-such-port\n",
+       "line 3: the port /dev/tpw52-no-such-port does not exist. Check that the radio's cable is "
+       "plugged in (\"tpw52-cli ports\" lists the ports)."},
+  };
+  for (const auto& [plan, refusal] : plans) {
+    WriteBytes(dir / "plan.csv", plan);
+    const auto fleet =
+        RunCommand(Cli("fleet " + file("plan.csv") + " " + file("base.hex") + " --yes"));
+    EXPECT_EQ(fleet.status, 1);
+    EXPECT_EQ(fleet.err, file("plan.csv") + ", " + refusal + " No radio was touched.\n");
+  }
+  stopRadios();
+  EXPECT_EQ(log(0), "");
+  EXPECT_EQ(saved(0), ImageAsString(FleetRadioImage()));
+}
+
+// write --atis-code: a code that is no ATIS code is refused before the port opens, one that
+// does not look like one is kept only when confirmed, and the radio takes the code given.
+TEST_F(E2e, WriteWithAnAtisCodeOfItsOwn) {
+  Sim sim(dir, {}, FleetRadioImage());
+  const std::string write = "write --port " + sim.path() + " " + file("base.hex") + " --atis-code ";
+  const std::string notKept =
+      "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
+      "the country code (201 to 775) of the boat's country.\nKeep this code?\n-> refused\n"
+      "Nothing was written: the ATIS code 1234567890 was not kept. Give the boat's own code with "
+      "--atis-code.\n";
+  const struct {
+    std::string arguments;
+    int status;
+    std::string said;
+  } cases[] = {
+      {"12345 --yes", 2,
+       "Data Error!!\n--atis-code: \"12345\" is not an ATIS code, which is ten digits. Give the "
+       "code of the boat's licence, or leave --atis-code out to program the data's own code. "
+       "Nothing was written.\n"},
+      {"1234567890 --no", 1, notKept},
+      {"9211234567 --yes", 0,
+       "The radio on " + sim.path() +
+           " has no ATIS code yet and will take the code 9211234567.\nA radio takes its ATIS code "
+           "only once: afterwards only ATIS Clear removes it.\nProgram the radio with this code?\n"
+           "-> agreed\nComplete!!\nVerified: the radio on " +
+           sim.path() + " holds everything written.\n"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunCommand(Cli(write + c.arguments));
+    EXPECT_EQ(result.status, c.status) << c.arguments;
+    EXPECT_EQ(result.err, c.said);
+    if (c.status != 0) {
+      EXPECT_EQ(ReadBytes(dir / "log.jsonl"), "");
+    }
+  }
+  EXPECT_EQ(sim.stop(), 0);
+  EXPECT_EQ(ReadBytes(dir / "saved.hex").substr(addr::AtisCode, addr::AtisCodeLength + 1),
+            "\x92\x11\x23\x45\x67\x03");
 }
 
 }  // namespace

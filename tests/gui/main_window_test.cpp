@@ -54,8 +54,8 @@ class MainWindowTest : public QObject {
              "P&rint to File|-|||||||||-|E&xit");
     QVERIFY(!m.recentSeparator->isVisible());
     QVERIFY(!action("mnuFileSaveAsDefault")->isVisible());
-    QCOMPARE(Captions(m.transfer),
-             QStringList({"&Program to Radio", "&Read from Radio", "-", "&Compare With Radio"}));
+    QCOMPARE(Captions(m.transfer), QStringList({"&Program to Radio", "&Read from Radio", "-",
+                                                "&Compare With Radio", "&Test Connection"}));
     QCOMPARE(Captions(m.edit), QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-",
                                             "Mo&ve Up", "Move &Down", "-", "&Model"}));
     QCOMPARE(Captions(m.help), QStringList({"&Contents", "-", "Show &Backups Folder",
@@ -79,7 +79,7 @@ class MainWindowTest : public QObject {
              "mnuFileNew mnuFileOpen mnuFileCompare mnuFileExportChannels mnuFileImportChannels "
              "mnuFileSave mnuFileSaveAs "
              "mnuFilePrint mnuFilePrintPreview mnuFilePrintToFile mnuFileExit "
-             "mnuTransferProgram mnuTransferRead mnuTransferCompare "
+             "mnuTransferProgram mnuTransferRead mnuTransferCompare mnuTransferTestConnection "
              "mnuHelpContents mnuHelpBackups mnuHelpDiagnostics mnuHelpAbout");
     QCOMPARE(m.editModel->objectName(), QString("mnuEditModel"));
   }

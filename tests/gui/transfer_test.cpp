@@ -342,6 +342,24 @@ class TransferTest : public QObject {
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
   }
 
+  // Transfer > Test Connection on the simulated radio, then on a port where nothing answers:
+  // one message each, titled as the command.
+  void testConnectionSaysWhatAnswers() {
+    start(true);
+    f->window->menus().transferTestConnection->trigger();
+    QCOMPARE(f->prompter().boxes.size(), std::size_t{1});
+    QCOMPARE(LastBox(f->prompter()).title, std::string("Test Connection"));
+    QVERIFY2(LastBox(f->prompter())
+                     .text.find(" answered: a QZ815 (model words 012D and 012D), region UK.") !=
+                 std::string::npos,
+             LastBox(f->prompter()).text.c_str());
+    FindActions(*f->window, "mnuOptionsSerialPort1")[0]->trigger();
+    f->ports.silent = true;
+    f->window->menus().transferTestConnection->trigger();
+    QVERIFY(LastBox(f->prompter()).text.starts_with("Nothing answered on /dev/ttyUSB0. "));
+    QCOMPARE(LastBox(f->prompter()).icon, Icon::Critical);
+  }
+
   void noPortAtAll() {
     WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\n");
     f = std::make_unique<GuiFixture>(dir->path());

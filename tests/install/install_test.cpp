@@ -239,7 +239,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
        it != std::sregex_iterator(); ++it) {
     commands.insert((*it)[1]);
   }
-  ASSERT_EQ(commands.size(), 13u) << help.out;
+  ASSERT_EQ(commands.size(), 15u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   // Besides the commands, the options of the program itself (--help, --version, --lang).
   std::erase_if(first, [](const std::string& word) { return word.starts_with("--"); });

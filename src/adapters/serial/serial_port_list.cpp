@@ -1,6 +1,8 @@
 #include "adapters/serial/serial_port_list.h"
 
 #include <QSerialPortInfo>
+#include <filesystem>
+#include <optional>
 
 #include "link/port_selection.h"
 
@@ -39,6 +41,26 @@ std::vector<PortInfo> ListSerialPorts() {
 #endif
   SortNaturally(ports);
   return ports;
+}
+
+PortLookup SystemPortLookup() {
+  const auto listed = [](const std::string& name) -> std::optional<PortInfo> {
+    for (const PortInfo& port : ListSerialPorts()) {
+      if (NamesPort(port, name)) return port;
+    }
+    return std::nullopt;
+  };
+  const auto isFile = [](const std::string& name) {
+    std::error_code error;
+    return std::filesystem::exists(name, error);
+  };
+  return {[=](const std::string& name) { return isFile(name) || listed(name).has_value(); },
+          [=](const std::string& name) {
+            std::error_code error;
+            if (isFile(name)) return std::filesystem::canonical(name, error).string();
+            const std::optional<PortInfo> port = listed(name);
+            return port ? port->name : name;
+          }};
 }
 
 }  // namespace tpw::serial

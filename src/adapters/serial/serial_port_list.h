@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "link/port_list.h"
+#include "shell/fleet_plan.h"
 
 namespace tpw::serial {
 
@@ -10,5 +11,9 @@ namespace tpw::serial {
 // "COM12"), with what the system knows of each USB adapter; on Linux with the stable names of
 // /dev/serial/by-id. On Windows each is named "COMn".
 std::vector<PortInfo> ListSerialPorts();
+
+// Whether a port named by a plan is there (a device file, or a port the system lists), and
+// the device it is once links such as the stable by-id names are followed.
+PortLookup SystemPortLookup();
 
 }  // namespace tpw::serial

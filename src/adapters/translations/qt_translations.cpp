@@ -10,6 +10,7 @@
 #include "image/atis_code.h"
 #include "image/regions.h"
 #include "image/translatable.h"
+#include "link/port_check_messages.h"
 #include "link/transfer_messages.h"
 #include "session/workspace.h"
 
@@ -74,6 +75,7 @@ const std::vector<ComposedText>& ComposedTexts() {
   static const std::vector<ComposedText> composed = [] {
     std::vector<ComposedText> all;
     for (const char* source : TransferMessageTemplates()) all.push_back(Composed(source));
+    for (const char* source : PortCheckMessageTemplates()) all.push_back(Composed(source));
     for (const char* source :
          {NeverMixedAdviceTemplate, ImplausibleAtisCodeTemplate, MainTitleTemplate}) {
       all.push_back(Composed(source));

@@ -201,12 +201,12 @@ TransferResult WriteByPlan(RadioLink& link, MemoryImage& image, bool verify) {
     if (!outcome.isDone()) return EndWrite(link, TransferStep::AtisCount, std::move(outcome));
   }
   WriteVerification verification;
-  if (verify) {
-    outcome = VerifyAcknowledgedWrites(link, verification);
-    if (!outcome.isDone()) return EndWrite(link, TransferStep::Verifying, std::move(outcome));
-  }
-  TransferResult result = EndVerified(link, verification);
-  if (result.done()) result.keptAtisCode = KeptAtisCode(radio, image);
+  if (verify) outcome = VerifyAcknowledgedWrites(link, verification);
+  TransferResult result = outcome.isDone()
+                              ? EndVerified(link, verification)
+                              : EndWrite(link, TransferStep::Verifying, std::move(outcome));
+  // The plan ran to its end, so what the radio holds of its ATIS code is known, verified or not.
+  result.keptAtisCode = KeptAtisCode(radio, image);
   return result;
 }
 

@@ -349,7 +349,7 @@ Received RadioLink::waitForAcknowledgement() {
 
 // ---- Start-up and recovery ----
 
-bool RadioLink::pingRadio() {
+bool RadioLink::ping() {
   sendByte(protocol::Ping);
   if (waitForByte(protocol::Ping, Seconds(1)) != LinkResult::Ok) return false;
   sendByte(protocol::PingFollowUp);
@@ -386,7 +386,7 @@ LinkOutcome RadioLink::switchSpeed() {
 LinkOutcome RadioLink::startLink() {
   if (LinkOutcome opened = openAtStartSpeed(); !opened.isDone()) return opened;
   bool answered = false;
-  for (int attempt = 0; attempt < 3 && !answered && !lost_; ++attempt) answered = pingRadio();
+  for (int attempt = 0; attempt < 3 && !answered && !lost_; ++attempt) answered = ping();
   if (!answered) monitor("sync failed!!");
   if (lost_) return lostFailure();
 

@@ -105,6 +105,8 @@ class RadioLink {
   // Start-up and recovery. A start that went on after a garbled answer to the speed command is
   // done with that failure.
   LinkOutcome startLink();
+  // "P" answered by "P" within a second, then the follow-up "0".
+  bool ping();
   LinkOutcome synchronise();
   void sendAbort();
 
@@ -140,7 +142,6 @@ class RadioLink {
  private:
   class PatientWaits;
 
-  bool pingRadio();
   LinkOutcome openWith(const std::string& settings, std::string_view procedure);
   LinkResult send(std::string_view bytes);
   LinkResult checkEcho(std::string_view sent);

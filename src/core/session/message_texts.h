@@ -29,6 +29,8 @@ inline constexpr const char* InputCorrectData =
 inline constexpr const char* ReadCaption = TPW_TEXT("Messages", "Read from Radio");
 inline constexpr const char* ProgramCaption = TPW_TEXT("Messages", "Program to Radio");
 inline constexpr const char* ClearAtisCaption = TPW_TEXT("Messages", "Clear ATIS Data");
+// The test of the cable and the port, and the title of what it found.
+inline constexpr const char* TestConnectionCaption = TPW_TEXT("Messages", "Test Connection");
 // A failed ATIS clear is titled with the words the other way round from the dialog's caption.
 inline constexpr const char* ClearAtisFailureTitle = TPW_TEXT("Messages", "Clear Data ATIS");
 // The title of a failed read during the model and product-code checks.

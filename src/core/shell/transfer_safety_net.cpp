@@ -177,7 +177,10 @@ class SafetyNetObserver : public TransferObserver {
     if (!net_.backups || net_.userData.empty()) return true;
     const DatedFile saved =
         SaveImageBackup(ctx_.files, net_.userData, net_.clock(), BackupOperationName(kind), image);
-    if (!saved.error) return true;
+    if (!saved.error) {
+      if (net_.kept) net_.kept(kind, saved.path);
+      return true;
+    }
     if (kind != CapturedImage::BeforeWrite) {
       failures_.push_back({kind, saved});
       return true;

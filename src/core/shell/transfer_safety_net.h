@@ -21,6 +21,8 @@ struct SafetyNet {
   bool verify = false;  // a write or a clear reads back every block it wrote
   // Shows what a write read first would change; names the settings that did not verify.
   WriteReview* review = nullptr;
+  // Told of every backup saved, with its file.
+  std::function<void(CapturedImage, const std::filesystem::path&)> kept;
 };
 
 // Runs the transfer (RunTransfer) with its safety net: after a read the 2048 bytes read from

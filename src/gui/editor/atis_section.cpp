@@ -8,6 +8,7 @@
 #include "editor/common_options.h"
 #include "editor/editor_state.h"
 #include "editor/setup_edits.h"
+#include "editor/typed_atis_code.h"
 #include "gui/editor/option_box.h"
 #include "image/atis_code.h"
 #include "image/memory_map.h"
@@ -17,7 +18,6 @@ namespace tpw::gui {
 
 namespace {
 
-constexpr const char* kCodeRefusedTitle = "ATISNo";
 // The EXP group sends no ATIS identification: its box is never shown.
 constexpr int kShownAtisGroups = 3;
 
@@ -148,21 +148,15 @@ void AtisSection::codeEdited() {
 
 bool AtisSection::takeTypedCode(bool tellUser) {
   if (!codeTyped_) return true;
-  if (const std::optional<std::string> accepted = AcceptedAtisCode(code_->text().toStdString())) {
-    // A code the radio can hold but no administration issues is the user's to keep.
-    if (tellUser && !accepted->empty() && !IsPlausibleAtisCode(*accepted) &&
-        prompter_.ask(Icon::Exclamation, kCodeRefusedTitle,
-                      ImplausibleAtisCodeText(*accepted) + "\r\n" +
-                          QT_TRANSLATE_NOOP("Messages", "Keep this code?"),
-                      Buttons::YesNo, Answer::No) != Answer::Yes) {
-      return false;
-    }
-    SetAtisCode(ws_, *accepted);
-    showCode(*accepted);
+  const TypedAtisCode typed = CheckTypedAtisCode(code_->text().toStdString());
+  if (typed.verdict != TypedAtisCode::Verdict::Refused) {
+    if (tellUser && !MayKeepTypedAtisCode(prompter_, typed)) return false;
+    SetAtisCode(ws_, typed.code);
+    showCode(typed.code);
     return true;
   }
   if (tellUser) {
-    prompter_.message(Icon::Exclamation, kCodeRefusedTitle, msg::DataError);
+    prompter_.message(Icon::Exclamation, AtisCodeTitle, msg::DataError);
     return false;
   }
   showCode(ws_.model.atis.code);

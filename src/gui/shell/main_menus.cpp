@@ -82,6 +82,10 @@ void BuildTransferMenu(MainMenus& m, QMenuBar* bar) {
   m.transferCompare->setStatusTip(
       QObject::tr("Read the radio and show how it differs from this data set, which stays as "
                   "it is"));
+  m.transferTestConnection =
+      AddItem(m.transfer, QObject::tr("&Test Connection"), "mnuTransferTestConnection");
+  m.transferTestConnection->setStatusTip(
+      QObject::tr("Test the cable and the port: what answers, and what the radio is"));
 }
 
 void BuildRegionMenu(MainMenus& m, QMenuBar* bar) {

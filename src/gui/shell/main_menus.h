@@ -42,6 +42,7 @@ struct MainMenus {
   QAction* transferProgram = nullptr;
   QAction* transferRead = nullptr;
   QAction* transferCompare = nullptr;
+  QAction* transferTestConnection = nullptr;
 
   QMenu* destination = nullptr;
   std::array<QAction*, DestinationEntries> destinations{};

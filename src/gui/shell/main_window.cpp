@@ -124,6 +124,7 @@ void MainWindow::connectCommands() {
   connect(menus_.transferRead, &QAction::triggered, this, &MainWindow::transferRead);
   connect(menus_.transferProgram, &QAction::triggered, this, &MainWindow::transferProgram);
   connect(menus_.transferCompare, &QAction::triggered, this, &MainWindow::compareWithRadio);
+  connect(menus_.transferTestConnection, &QAction::triggered, this, &MainWindow::testConnection);
   connect(menus_.fileCompare, &QAction::triggered, this, &MainWindow::compareWithFile);
   connect(menus_.fileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
   connect(menus_.fileSave, &QAction::triggered, this, &MainWindow::fileSave);

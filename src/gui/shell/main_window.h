@@ -110,6 +110,7 @@ class MainWindow : public QMainWindow {
   // comparison window; the data set stays as it is.
   void compareWithFile();
   void compareWithRadio();
+  void testConnection();
   ComparisonWindow* comparisonWindow() const { return comparison_; }
   // Goes to the node and row of a setting, as a double click in the comparison asks.
   void goToSetting(const QString& nodeKey, int row);
@@ -118,6 +119,8 @@ class MainWindow : public QMainWindow {
   // Opens the transfer dialog in a mode on the chosen port and returns what it did. The
   // transfer works on the data set, or on target (a copy the comparison reads the radio into).
   TransferResult runTransfer(TransferMode mode);
+  // The port of the SerialPort menu: a device made into `device`, or the demo radio.
+  SerialPort& chosenPort(std::unique_ptr<SerialPort>& device);
   TransferResult runTransfer(TransferMode mode, Workspace& target);
   SerialPortMenu& portMenu() { return *portMenu_; }
   DemoRadio* demoRadio() const { return demo_.get(); }

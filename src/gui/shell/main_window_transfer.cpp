@@ -12,19 +12,21 @@ TransferResult MainWindow::runTransfer(TransferMode mode) {
   return runTransfer(mode, ws_);
 }
 
-TransferResult MainWindow::runTransfer(TransferMode mode, Workspace& target) {
+SerialPort& MainWindow::chosenPort(std::unique_ptr<SerialPort>& device) {
   const PortChoice chosen = portMenu_->choice();
-  std::unique_ptr<SerialPort> device;
-  SerialPort* port = nullptr;
-  if (chosen.demo) {
-    // The simulated radio is made once, from the factory data set of this start, and keeps
-    // what is written to it until the program ends.
-    if (!demo_) demo_ = std::make_unique<DemoRadio>(ws_.image);
-    port = &demo_->switchOn();
-  } else {
+  if (!chosen.demo) {
     device = services_.ports.make(chosen.device);
-    port = device.get();
+    return *device;
   }
+  // The simulated radio is made once, from the factory data set of this start, and keeps
+  // what is written to it until the program ends.
+  if (!demo_) demo_ = std::make_unique<DemoRadio>(ws_.image);
+  return demo_->switchOn();
+}
+
+TransferResult MainWindow::runTransfer(TransferMode mode, Workspace& target) {
+  std::unique_ptr<SerialPort> device;
+  SerialPort* port = &chosenPort(device);
   SafetyNet net{services_.userDataFolder, true,
                 mode == TransferMode::Program && menus_.readFirst->isChecked()};
   net.verify = menus_.verify->isChecked();
