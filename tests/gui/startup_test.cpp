@@ -94,7 +94,8 @@ class StartupTest : public QObject {
     QCOMPARE(f->ws().caps.ModelName, std::string("QZ815"));
     QVERIFY(f->ws().caps.AtisSupported);
     QVERIFY(f->ws().caps.WxSupported);
-    QVERIFY(!f->window->menus().edit->menuAction()->isVisible());
+    QVERIFY(f->window->menus().edit->menuAction()->isVisible());  // Undo and Redo
+    QVERIFY(!f->window->menus().editModel->menuAction()->isVisible());
     QVERIFY(!f->window->menus().hexdump->isVisible());
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK*", "QZ815_USA", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_UK"));
@@ -153,7 +154,7 @@ class StartupTest : public QObject {
   void modelChoiceAsksAndStartsANewDataSet() {
     start(kTwoModels);
     QVERIFY(f->window->load());
-    QVERIFY(f->window->menus().edit->menuAction()->isVisible());
+    QVERIFY(f->window->menus().editModel->menuAction()->isVisible());
     const QList<QAction*> models = FindActions(*f->window, "mnuEditModelType");
     QCOMPARE(models.size(), 10);
     QCOMPARE(Visible(models), QStringList({"QZ815*", "Unknown model"}));

@@ -158,7 +158,7 @@ void MainWindow::refreshTitle() {
 
 void MainWindow::showCurrentModel() {
   modelPanel_->setText(QString::fromStdString(ws_.caps.ModelName));
-  if (menus_.edit->menuAction()->isVisible()) {
+  if (menus_.editModel->menuAction()->isVisible()) {
     for (QAction* entry : menus_.modelTypes) {
       if (!entry->isEnabled()) entry->setVisible(false);
     }

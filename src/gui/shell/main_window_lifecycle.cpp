@@ -21,7 +21,7 @@ std::filesystem::path MainWindow::modelDefinitionFile() const {
 }
 
 bool MainWindow::load() {
-  menus_.edit->menuAction()->setVisible(false);
+  menus_.editModel->menuAction()->setVisible(false);
   BusyWindow busy(this);
   ws_.caps.ScrambleSupported = false;
   const std::vector<int> offered = OfferedModels(modelDefinitionFile());
@@ -72,7 +72,7 @@ void MainWindow::setUpModelMenu(const std::vector<int>& offered) {
     entry->setVisible(true);
     entry->setEnabled(true);
   }
-  menus_.edit->menuAction()->setVisible(offered.size() >= 2);
+  menus_.editModel->menuAction()->setVisible(offered.size() >= 2);
 }
 
 void MainWindow::chooseModel(int entry) {
