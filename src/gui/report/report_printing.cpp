@@ -28,6 +28,11 @@ QString TargetName(const QPrinter& printer) {
       .arg(printer.printerName());
 }
 
+// A printing message, translated and filled with what the report was sent to.
+QString AboutTarget(const QPrinter& printer, const char* text) {
+  return QCoreApplication::translate("ReportPrinting", text).arg(TargetName(printer));
+}
+
 std::string PrintFailure(const QPrinter& printer, const PaintResult& result) {
   if (!WritesFile(printer) && printer.printerName().isEmpty()) {
     return QCoreApplication::translate(
@@ -37,27 +42,25 @@ std::string PrintFailure(const QPrinter& printer, const PaintResult& result) {
                "Preview shows the pages without a printer.")
         .toStdString();
   }
-  if (result.outcome == PaintOutcome::NotStarted) {
-    if (WritesFile(printer)) {
-      return QCoreApplication::translate("ReportPrinting",
-                                         "The report was not printed: %1 could not be "
-                                         "written.\r\nChoose a folder you may write to, then "
-                                         "print again.")
-          .arg(TargetName(printer))
-          .toStdString();
-    }
-    return QCoreApplication::translate("ReportPrinting",
-                                       "The report was not printed: %1 could not be "
-                                       "started.\r\nCheck that it is switched on, connected and "
-                                       "ready, or choose another printer, then print again.")
-        .arg(TargetName(printer))
+  if (result.outcome == PaintOutcome::NotStarted && WritesFile(printer)) {
+    return AboutTarget(printer, QT_TRANSLATE_NOOP("ReportPrinting",
+                                                  "The report was not printed: %1 could not be "
+                                                  "written.\r\nChoose a folder you may write to, "
+                                                  "then print again."))
         .toStdString();
   }
-  return QCoreApplication::translate("ReportPrinting",
-                                     "Printing stopped on %1 after %2 sheet(s): the report is "
-                                     "not complete.\r\nCheck the printer, then print the report "
-                                     "again.")
-      .arg(TargetName(printer))
+  if (result.outcome == PaintOutcome::NotStarted) {
+    return AboutTarget(printer,
+                       QT_TRANSLATE_NOOP("ReportPrinting",
+                                         "The report was not printed: %1 could not be "
+                                         "started.\r\nCheck that it is switched on, connected "
+                                         "and ready, or choose another printer, then print again."))
+        .toStdString();
+  }
+  return AboutTarget(printer, QT_TRANSLATE_NOOP("ReportPrinting",
+                                                "Printing stopped on %1 after %2 sheet(s): the "
+                                                "report is not complete.\r\nCheck the printer, "
+                                                "then print the report again."))
       .arg(result.sheets)
       .toStdString();
 }
