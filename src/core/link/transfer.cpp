@@ -51,11 +51,18 @@ const char* ProcedureName(TransferMode mode) {
   return "";
 }
 
+// The PC's data as they were when the operation began: only the data set, not the session's
+// undo history or settings, which a read or a clear never changes.
+struct DataSetBefore {
+  MemoryImage image;
+  SettingsModel model;
+};
+
 // A failure nobody expected (the port's driver, the memory, a fault of the program) is logged,
 // with the block under way if there was one; a read or a clear leaves the PC's data as they
 // were.
 TransferResult Unexpected(Context& ctx, const RadioLink& link, TransferMode mode,
-                          const std::exception& failure, const Workspace& before) {
+                          const std::exception& failure, const DataSetBefore& before) {
   const auto* system = dynamic_cast<const std::system_error*>(&failure);
   // The library's own word for running out of memory means nothing to the user.
   const UnexpectedFailure unexpected{system ? system->code().value() : 0,
@@ -86,7 +93,7 @@ TransferResult StartAndRun(Context& ctx, RadioLink& link, TransferMode mode,
   // A garbled answer to the speed command is told at once; the transfer goes on.
   if (started.failure) ShowMessages(ctx.prompter, LinkFailureMessages(*started.failure, setting));
   link.monitor("sync ok");
-  const Workspace before = ctx.ws;
+  const DataSetBefore before{ctx.ws.image, ctx.ws.model};
   try {
     TransferResult result = RunOperation(link, mode, checks);
     if (result.done()) link.monitor("");
