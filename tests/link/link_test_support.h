@@ -30,7 +30,10 @@ class RecordingObserver : public TransferObserver {
     if (onMonitor) onMonitor(text);
   }
   void waiting(std::string_view text) override { waits.emplace_back(text); }
+  // Where in the progress the read-back began.
+  void verifying() override { verifyingAt.push_back(percents.size()); }
   std::vector<int> percents;
+  std::vector<std::size_t> verifyingAt;
   std::vector<std::string> monitors;
   std::vector<std::string> waits;
   std::function<void(std::string_view)> onMonitor;

@@ -2,6 +2,8 @@
 // changes a write read first shows for the user's consent.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "image/memory_map.h"
 #include "link/transfer.h"
 #include "link_test_support.h"
@@ -76,6 +78,13 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
       ++reads;
     }
     EXPECT_EQ(reads, c.mode == TransferMode::Program ? 113u : 1u);
+    // The read-back is announced once, and its progress climbs from 0 again.
+    const auto& percents = bench.observer.percents;
+    ASSERT_EQ(bench.observer.verifyingAt.size(), 1u);
+    const auto readBack = percents.begin() + std::ptrdiff_t(bench.observer.verifyingAt[0]);
+    ASSERT_NE(readBack, percents.end());
+    EXPECT_EQ(*readBack, 0);
+    EXPECT_TRUE(std::is_sorted(readBack, percents.end()));
   }
   // Without verification nothing is read back, and nothing is claimed.
   SimFaults faults;
@@ -85,6 +94,7 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
   const TransferResult result = unchecked.run(TransferMode::Program);
   EXPECT_TRUE(result.done());
   EXPECT_EQ(result.verification.state, VerificationState::NotChecked);
+  EXPECT_TRUE(unchecked.observer.verifyingAt.empty());
   EXPECT_EQ(Boxes(unchecked.t.prompter),
             (std::vector<Box>{{Icon::Information, "Program to Radio", "Complete!!"}}));
 }

@@ -41,6 +41,8 @@ class TransferObserver {
   // A wait has heard nothing from the radio for a while: what it still waits for. The command
   // line prints it; the dialog's instructions already say what to check.
   virtual void waiting(std::string_view text) = 0;
+  // The read-back of what was written begins; its progress runs from 0 again.
+  virtual void verifying() {}
   // Bytes sent, or received by one wait, and how that send or wait ended ("ok", "timed
   // out", ...).
   virtual void traffic(Traffic, std::string_view /*bytes*/, std::string_view /*result*/) {}

@@ -57,13 +57,13 @@ class RadioObserver : public SilentTransferObserver {
   RadioObserver(std::atomic<RadioStage>& stage, std::atomic<int>& percent)
       : stage_(stage), percent_(percent) {}
   void progress(int percent) override {
-    // Before the image to write is captured, only the read of a write that reads first moves;
-    // after the write, a pass that starts again from 0 is its read-back.
+    // Before the image to write is captured, only the read of a write that reads first moves.
     if (stage_ == RadioStage::Starting) stage_ = RadioStage::ReadingFirst;
-    if (stage_ == RadioStage::Writing && percent == 0 && percent_ > 0) {
-      stage_ = RadioStage::Verifying;
-    }
     percent_ = percent;
+  }
+  void verifying() override {
+    stage_ = RadioStage::Verifying;
+    percent_ = 0;
   }
   bool imageCaptured(CapturedImage image, const MemoryImage&) override {
     if (image == CapturedImage::ToWrite) {

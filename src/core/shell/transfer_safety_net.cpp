@@ -166,6 +166,7 @@ class SafetyNetObserver : public TransferObserver {
   void progress(int percent) override { shown_.progress(percent); }
   void monitor(std::string_view text) override { shown_.monitor(text); }
   void waiting(std::string_view text) override { shown_.waiting(text); }
+  void verifying() override { shown_.verifying(); }
   void traffic(Traffic direction, std::string_view bytes, std::string_view result) override {
     trace_.add(ctx_.host.now(), direction, bytes, result);
     shown_.traffic(direction, bytes, result);
