@@ -547,6 +547,23 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   EXPECT_EQ(Boxes(memory.t.prompter),
             (std::vector<Box>{
                 {Icon::Critical, "Read from Radio", "0\r\n\r\nThe computer ran out of memory."}}));
+
+  // A failure in the read-back of a whole clear leaves a radio that took it, only not verified.
+  SimBench readBack(WithAtisCode(RadioMemory()));
+  readBack.usePcImage(pc);
+  bool cleared = false;
+  readBack.radio.log = [&cleared](std::string_view from, std::string_view bytes) {
+    if (from != "pc") return;
+    if (bytes.starts_with("#CEPWR")) cleared = true;
+    if (cleared && bytes.starts_with("#CEPRD")) throw std::bad_alloc();
+  };
+  EXPECT_FALSE(readBack.run(TransferMode::ClearAtis, {false, true, nullptr}).done());
+  EXPECT_EQ(Boxes(readBack.t.prompter),
+            (std::vector<Box>{
+                {Icon::Critical, "Clear ATIS Data", "0\r\n\r\nThe computer ran out of memory."},
+                {Icon::Exclamation, "Clear ATIS Data",
+                 "The radio on /dev/ttyUSB0 took the whole clear, but reading it back failed, so "
+                 "it is not verified. Check the cable and the radio, then clear again."}}));
 }
 
 }  // namespace

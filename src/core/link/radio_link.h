@@ -130,6 +130,8 @@ class RadioLink {
   std::optional<Block> blockInProgress() const { return blockInProgress_; }
   // How far the write exchanges of this link got.
   const WriteProgress& writeProgress() const { return writes_; }
+  // Every write of the operation was taken; what follows reads it back.
+  void beginReadBack() { writes_.readingBack = true; }
   // Every byte the radio acknowledged in this link, by address, as last sent.
   const std::map<int, std::uint8_t>& acknowledgedBytes() const { return acknowledged_; }
 

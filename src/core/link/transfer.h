@@ -89,6 +89,8 @@ struct WriteProgress {
   std::optional<int> firstSent;
   std::optional<int> lastTaken;
   std::optional<int> stoppedAt;
+  // The radio took every write of the operation and its read-back began.
+  bool readingBack = false;
 };
 
 // The regions of a radio and of the PC's data set that are never mixed.

@@ -343,18 +343,23 @@ std::string NotVerifiedText(const TransferSetting& setting, const WriteVerificat
          AgainRemedy(setting.mode);
 }
 
+// The radio took the whole write or clear, but it could not be read back.
+std::string ReadBackFailedText(const TransferSetting& setting) {
+  const bool clear = setting.mode == TransferMode::ClearAtis;
+  return Fill(clear ? text::ClearReadBackFailed : text::WriteReadBackFailed,
+              {setting.port, TryAgain(setting.mode, setting.port)});
+}
+
 // The read-back after a whole write or clear did not complete.
 Message ReadBackUnfinished(const TransferResult& result, const TransferSetting& setting) {
-  const bool clear = setting.mode == TransferMode::ClearAtis;
   if (result.outcome == Outcome::Cancelled) {
+    const bool clear = setting.mode == TransferMode::ClearAtis;
     return {
         Icon::Exclamation, TransferCaption(setting.mode),
         Fill(clear ? text::ClearReadBackCancelled : text::WriteReadBackCancelled, {setting.port})};
   }
   return Critical(FailureTitle(setting.mode),
-                  std::string(msg::CommunicationError) + "\r\n" +
-                      Fill(clear ? text::ClearReadBackFailed : text::WriteReadBackFailed,
-                           {setting.port, TryAgain(setting.mode, setting.port)}));
+                  std::string(msg::CommunicationError) + "\r\n" + ReadBackFailedText(setting));
 }
 
 void AddVerifyingEnd(std::vector<Message>& shown, const TransferResult& result,
@@ -545,7 +550,9 @@ std::vector<Message> UnexpectedMessages(const TransferResult& result,
   const std::string caption = TransferCaption(setting.mode);
   std::vector<Message> shown = {Critical(caption, std::to_string(result.unexpected->number) +
                                                       "\r\n\r\n" + result.unexpected->description)};
-  const std::string left = Unfinished(setting, result.writes, false);
+  // A failure in the read-back leaves a radio that took everything, only not verified.
+  const std::string left = result.writes.readingBack ? ReadBackFailedText(setting)
+                                                     : Unfinished(setting, result.writes, false);
   if (!left.empty()) shown.push_back({Icon::Exclamation, caption, left});
   return shown;
 }

@@ -24,6 +24,7 @@ LinkOutcome VerifyAcknowledgedWrites(RadioLink& link, WriteVerification& verific
   const std::map<int, std::uint8_t>& sent = link.acknowledgedBytes();
   if (LinkOutcome opened = link.reopenPort(); !opened.isDone()) return opened;
   link.monitor("radio verifying...");
+  link.beginReadBack();
   link.observer().verifying();
   link.observer().progress(0);
   MemoryImage radio;
