@@ -49,12 +49,6 @@ int ShownProgress() {
   return progress != nullptr ? progress->percent() : -1;
 }
 
-// OK; when the transfer failed, the dialog is still open and Cancel closes it.
-void PressOk(TransferDialog* dialog) {
-  PressButton(dialog, "cmdOK");
-  if (dialog->isVisible()) PressButton(dialog, "cmdCancel");
-}
-
 }  // namespace
 
 class TransferTest : public QObject {
@@ -65,7 +59,7 @@ class TransferTest : public QObject {
   std::unique_ptr<GuiFixture> f;
 
   void start(bool demo, bool debug = false) {
-    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+    WriteBytes(*dir / "global.ini", kOneModel);
     MemoryImage image = sim::FactoryMemory(ValidImage(1));  // a template carries the product code
     image.set(addr::UsableGroups, 0x80);
     WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(image));
@@ -75,11 +69,7 @@ class TransferTest : public QObject {
     QVERIFY(f->window->load());
     f->window->show();
   }
-  // Runs a transfer, pressing OK once the dialog is open; the dialog closes on success.
-  TransferResult transfer(TransferMode mode) {
-    WhenModalOpens<TransferDialog>(PressOk);
-    return f->window->runTransfer(mode);
-  }
+  TransferResult transfer(TransferMode mode) { return TransferWithOk(*f->window, mode); }
   std::vector<std::string> texts() { return f->prompter().texts(); }
 
  private slots:
@@ -497,20 +487,6 @@ class TransferTest : public QObject {
     QCOMPARE(shown.size(), 2);
     QCOMPARE(texts().back(),
              "Nothing was written: " + demo + " already holds everything these data would write.");
-  }
-
-  void clearAtisThroughTheDialog() {
-    start(true);
-    f->ws().model.atis.code = "9211234567";
-    // The demo radio has no code yet: it takes this one once the user agrees.
-    f->prompter().plan(Answer::Yes);
-    transfer(TransferMode::Program);
-    QVERIFY(texts().back().starts_with("Complete!!\r\nVerified: "));
-    QCOMPARE(f->window->demoRadio()->memory().at(addr::AtisCode), 0x92);
-    const TransferResult result = transfer(TransferMode::ClearAtis);
-    QVERIFY(result.done());
-    QCOMPARE(f->ws().model.atis.code, std::string());
-    QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }
 
   void dialogLooksAsItsModeSays() {
