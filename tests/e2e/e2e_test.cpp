@@ -30,6 +30,24 @@ MemoryImage RadioImage() {
   return image;
 }
 
+// A radio without an ATIS code yet (so it takes the one written), twice programmed before.
+MemoryImage RadioWithoutCode() {
+  MemoryImage radio = RadioImage();
+  for (int a = addr::AtisCode; a < addr::AtisCode + addr::AtisCodeLength; ++a) radio.set(a, 0xFF);
+  radio.set(addr::AtisCount, 2);
+  return radio;
+}
+
+// What a write says of the base image's ATIS code, and asks before a radio takes a code.
+const std::string kUnlikelyCode =
+    "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
+    "the country code (201 to 775) of the boat's country.\n";
+std::string TakesTheCode(const std::string& port, const std::string& code) {
+  return "The radio on " + port + " has no ATIS code yet and will take the code " + code +
+         ".\nA radio takes its ATIS code only once: afterwards only ATIS Clear removes it.\n"
+         "Program the radio with this code?\n";
+}
+
 MemoryImage BaseImage() {
   MemoryImage image = RadioImage();
   for (int a = 0x300; a < 0x7F0; ++a) image.set(a, 0x00);
@@ -545,17 +563,9 @@ TEST_F(E2e, ReadFirstListsTheChangesToConfirm) {
 // A radio without an ATIS code takes a new one only when the user agrees: on a terminal, or
 // with --yes; without either nothing is written.
 TEST_F(E2e, ANewAtisCodeNeedsYes) {
-  MemoryImage radio = RadioImage();
-  for (int a = addr::AtisCode; a < addr::AtisCode + addr::AtisCodeLength; ++a) radio.set(a, 0xFF);
-  radio.set(addr::AtisCount, 2);
-  Sim sim(dir, {}, radio);
+  Sim sim(dir, {}, RadioWithoutCode());
   const std::string write = "write --port " + sim.path() + " " + file("base.hex");
-  const std::string question =
-      "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
-      "the country code (201 to 775) of the boat's country.\nThe radio on " +
-      sim.path() +
-      " has no ATIS code yet and will take the code 1234567890.\nA radio takes its ATIS code "
-      "only once: afterwards only ATIS Clear removes it.\nProgram the radio with this code?\n";
+  const std::string question = kUnlikelyCode + TakesTheCode(sim.path(), "1234567890");
   const std::string declined = "Nothing was written: the radio on " + sim.path() +
                                " is as it was. To program it without an ATIS code, empty the "
                                "ATIS code of the data, then program again.\n";
@@ -673,14 +683,6 @@ TEST_F(E2e, CheckPortSaysWhatAnswers) {
 
 // ---- Programming a fleet ----
 
-// A radio of a fleet: no ATIS code yet (so it takes the plan's), twice programmed before.
-MemoryImage FleetRadioImage() {
-  MemoryImage radio = RadioImage();
-  for (int a = addr::AtisCode; a < addr::AtisCode + addr::AtisCodeLength; ++a) radio.set(a, 0xFF);
-  radio.set(addr::AtisCount, 2);
-  return radio;
-}
-
 struct FleetE2e : E2e {
   // Simulated radios, each in its own folder, and the plan that names them with their codes.
   std::vector<std::unique_ptr<TempDir>> folders;
@@ -689,7 +691,7 @@ struct FleetE2e : E2e {
     std::string plan = "label,port,atis_code\n";
     for (const auto& options : faults) {
       folders.push_back(std::make_unique<TempDir>());
-      radios.push_back(std::make_unique<Sim>(*folders.back(), options, FleetRadioImage()));
+      radios.push_back(std::make_unique<Sim>(*folders.back(), options, RadioWithoutCode()));
       plan += label(radios.size() - 1) + "," + port(radios.size() - 1) + "," +
               code(radios.size() - 1) + "\n";
     }
@@ -804,17 +806,17 @@ TEST_F(FleetE2e, RefusedPlansTouchNoRadio) {
   }
   stopRadios();
   EXPECT_EQ(log(0), "");
-  EXPECT_EQ(saved(0), ImageAsString(FleetRadioImage()));
+  EXPECT_EQ(saved(0), ImageAsString(RadioWithoutCode()));
 }
 
 // write --atis-code: a code that is no ATIS code is refused before the port opens, one that
 // does not look like one is kept only when confirmed, and the radio takes the code given.
 TEST_F(E2e, WriteWithAnAtisCodeOfItsOwn) {
-  Sim sim(dir, {}, FleetRadioImage());
+  Sim sim(dir, {}, RadioWithoutCode());
   const std::string write = "write --port " + sim.path() + " " + file("base.hex") + " --atis-code ";
   const std::string notKept =
-      "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
-      "the country code (201 to 775) of the boat's country.\nKeep this code?\n-> refused\n"
+      kUnlikelyCode +
+      "Keep this code?\n-> refused\n"
       "Nothing was written: the ATIS code 1234567890 was not kept. Give the boat's own code with "
       "--atis-code.\n";
   const struct {
@@ -828,11 +830,7 @@ TEST_F(E2e, WriteWithAnAtisCodeOfItsOwn) {
        "Nothing was written.\n"},
       {"1234567890 --no", 1, notKept},
       {"9211234567 --yes", 0,
-       "The radio on " + sim.path() +
-           " has no ATIS code yet and will take the code 9211234567.\nA radio takes its ATIS code "
-           "only once: afterwards only ATIS Clear removes it.\nProgram the radio with this code?\n"
-           "-> agreed\nComplete!!\nVerified: the radio on " +
-           sim.path() + " holds everything written.\n"},
+       TakesTheCode(sim.path(), "9211234567") + "-> agreed\n" + CompleteAndVerified(sim.path())},
   };
   for (const auto& c : cases) {
     const auto result = RunCommand(Cli(write + c.arguments));
