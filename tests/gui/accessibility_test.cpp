@@ -340,9 +340,7 @@ class AccessibilityTest : public QObject {
   // Transfer > Compare With Radio, on the simulated radio: the comparison window.
   gui::ComparisonWindow* compareWithRadio() {
     if (window().comparisonWindow() == nullptr) {
-      WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-      });
+      WhenModalOpens<gui::TransferDialog>(PressOk);
       window().compareWithRadio();
     }
     return window().comparisonWindow();

@@ -36,12 +36,6 @@ ChannelRecord GroupRecord(int position, int duplex = 0) {
   return PlanRecord(position, duplex, true, false, false);
 }
 
-std::vector<int> Positions(const ChannelList& list) {
-  std::vector<int> positions;
-  for (const ChannelRecord& r : list) positions.push_back(r.position);
-  return positions;
-}
-
 // A destination template with every group usable, three USA channels and no others.
 MemoryImage TemplateImage() {
   MemoryImage image = sim::FactoryMemory(ValidImage(1));
@@ -112,7 +106,7 @@ class ChannelEditTest : public QObject {
   }
   std::vector<std::string> texts() { return f->prompter().texts(); }
   // A window started as the program starts, from a data folder with the template above.
-  void start(bool demo, const char* models = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n") {
+  void start(bool demo, const char* models = kOneModel) {
     WriteBytes(*dir / "global.ini", models);
     WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(TemplateImage()));
     f = std::make_unique<GuiFixture>(dir->path(), demo);
@@ -654,11 +648,7 @@ class ChannelEditTest : public QObject {
           QCOMPARE(saved.displayLeft, std::string(name == "txtCNN" ? b.good : "16"));
         }
         f->prompter().plan(Answer::Yes);  // the demo radio takes its first ATIS code
-        WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
-          if (auto* ok = dialog->findChild<QPushButton*>("cmdOK")) ok->click();
-          if (dialog->isVisible()) dialog->done(QDialog::Rejected);
-        });
-        QVERIFY(f->window->runTransfer(TransferMode::Program).done());
+        QVERIFY(TransferWithOk(*f->window, TransferMode::Program).done());
         for (int a = first; a < first + count; ++a) {
           QCOMPARE(f->window->demoRadio()->memory().at(a), image.at(a));
         }
@@ -679,10 +669,7 @@ class ChannelEditTest : public QObject {
       QCOMPARE(panel()->objectName(), QString("pictC"));
     };
     openAndCheck();
-    WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
-      if (auto* ok = dialog->findChild<QPushButton*>("cmdOK")) ok->click();
-      if (dialog->isVisible()) dialog->done(QDialog::Rejected);
-    });
+    WhenModalOpens<gui::TransferDialog>(PressOk);
     f->window->transferRead();
     QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
     QVERIFY(!control("pictC")->isEnabled());

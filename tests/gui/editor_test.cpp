@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "core/sample_records.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui_test_support.h"
 
@@ -20,26 +21,14 @@ QVariant CheckMark(QTableWidget* grid, int row, int column) {
 }
 
 ChannelRecord UsaRecord(int position) {
-  ChannelRecord r;
-  r.position = static_cast<std::int16_t>(position);
-  r.enabled = r.txEnabled = true;
-  return r;
+  return PlanRecord(position, 0, true, false, false);
 }
 
-ChannelRecord FreeRecord(const std::string& name, double rx) {
-  ChannelRecord r;
-  r.enabled = r.txEnabled = true;
-  r.displayLeft = name;
-  r.rxFrequency = rx;
-  r.txFrequency = rx;
+// A free channel of the INT group.
+ChannelRecord IntRecord(const std::string& name, double rx) {
+  ChannelRecord r = FreeRecord(name.c_str(), rx, rx);
   r.inIntGroup = true;
   return r;
-}
-
-QStringList TreeTexts(QTreeWidget* tree) {
-  QStringList texts;
-  for (QTreeWidgetItemIterator it(tree); *it; ++it) texts << (*it)->text(0);
-  return texts;
 }
 
 QStringList RowTexts(QTableWidget* grid, int row) {
@@ -172,9 +161,9 @@ class EditorTest : public QObject {
   void freeGridShowsLabelsAndCheckMarks() {
     useGroups(false, false, false, true);
     for (int k = 0; k < 12; ++k)
-      f->ws().model.CHRG.append(FreeRecord("R" + std::to_string(k), 156.5));
+      f->ws().model.CHRG.append(IntRecord("R" + std::to_string(k), 156.5));
     f->ws().model.CHRG[0].rxFrequency = 0;
-    f->ws().model.CHEXP.append(FreeRecord("EX", 157.0));
+    f->ws().model.CHEXP.append(IntRecord("EX", 157.0));
     select("PR");
     QCOMPARE(Headers(grid()), QStringList({"CH", "USA", "INT", "NL", "DISP", "RX[MHz]", "TX[MHz]",
                                            "LOW", "UP", "MEM"}));
@@ -195,7 +184,7 @@ class EditorTest : public QObject {
   void selectionIsKeptPerList() {
     useGroups(true, true, false, false);
     for (int k = 0; k < 8; ++k) {
-      f->ws().model.CHRG.append(FreeRecord("R", 156.5));
+      f->ws().model.CHRG.append(IntRecord("R", 156.5));
       f->ws().model.CHUSA.append(UsaRecord(k));
       f->ws().model.CHINT.append(UsaRecord(k));
     }

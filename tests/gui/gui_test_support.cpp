@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "gui/link/transfer_dialog.h"
 #include "link/memory_line.h"
 
 namespace tpw::test {
@@ -36,6 +37,34 @@ std::unique_ptr<QPrinter> ScriptedPrinters::PdfPrinter(const std::filesystem::pa
   printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
   if (!file.empty()) printer->setOutputFileName(QString::fromStdString(file.string()));
   return printer;
+}
+
+std::vector<int> Positions(const ChannelList& list) {
+  std::vector<int> positions;
+  for (const ChannelRecord& r : list) positions.push_back(r.position);
+  return positions;
+}
+
+QStringList TreeTexts(QTreeWidget* tree) {
+  QStringList texts;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) texts << (*it)->text(0);
+  return texts;
+}
+
+void PressOk(gui::TransferDialog* dialog) {
+  for (const char* name : {"cmdOK", "cmdCancel"}) {
+    if (!dialog->isVisible()) return;
+    if (auto* button = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+      button->click();
+    } else {
+      dialog->done(QDialog::Rejected);
+    }
+  }
+}
+
+TransferResult TransferWithOk(gui::MainWindow& window, TransferMode mode) {
+  WhenModalOpens<gui::TransferDialog>(PressOk);
+  return window.runTransfer(mode);
 }
 
 void EventLoopFakeHost::yield() {

@@ -13,7 +13,14 @@
 #include "gui/shell/main_window.h"
 #include "support/test_support.h"
 
+namespace tpw::gui {
+class TransferDialog;
+}
+
 namespace tpw::test {
+
+// The models file of a program folder with the one model QZ815, with ATIS and weather.
+inline constexpr const char* kOneModel = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n";
 
 // The common setup panel (pictCommon) refusing to be left, as a channel panel holding an
 // invalid frequency does: it shows "Data Error!!" and keeps the user there.
@@ -145,6 +152,18 @@ const RecordingPrompter::Box& LastBox(const RecordingPrompter& prompter);
 // list box names itself after its shown entry on some systems, so only a label names it
 // everywhere. Empty when nothing names the control.
 QString SpokenName(QWidget* control);
+
+// The channel positions of a list, in its order.
+std::vector<int> Positions(const ChannelList& list);
+
+// The texts of a tree's items, top to bottom.
+QStringList TreeTexts(QTreeWidget* tree);
+
+// The transfer dialog's OK; a transfer that failed leaves the dialog open, and Cancel closes
+// it. Only presses, never asserts: the test checks once the dialog has closed.
+void PressOk(gui::TransferDialog* dialog);
+// A transfer from the menu as the user runs it: OK pressed once the dialog is open.
+TransferResult TransferWithOk(gui::MainWindow& window, TransferMode mode);
 
 // The text of a tree item or of a grid cell, or "(none)" when there is no such item.
 QString TextOf(const QTreeWidgetItem* item);

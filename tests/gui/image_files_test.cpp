@@ -11,7 +11,6 @@ using namespace tpw::test;
 
 namespace {
 
-const char* kOneModel = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n";
 constexpr int kUninterpreted = 0x0A5;  // a byte no setting covers
 
 std::string FirstLine(const std::string& text) {
@@ -195,18 +194,6 @@ class ImageFilesTest : public QObject {
     QCOMPARE(RegionOf(f->ws().image), 3);
     QCOMPARE(checkedDestination(), QString("QZ815_NL"));
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - nl.hex"));
-  }
-
-  void aPanelHoldingABadValueStopsBothKeys() {
-    start(true);
-    f->window->editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
-    f->window->editor().selectNodeByKey("Common");
-    plan("x.hex");
-    press(Qt::Key_F2);
-    press(Qt::Key_F3);
-    QVERIFY(f->dialogs.asked.isEmpty());
-    QCOMPARE(f->prompter().texts(),
-             std::vector<std::string>(2, "Data Error!!\r\nPlease input correct data."));
   }
 };
 

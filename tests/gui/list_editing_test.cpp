@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/sample_records.h"
 #include "files/data_file.h"
 #include "gui/editor/channel_grid_widget.h"
 #include "gui_test_support.h"
@@ -16,30 +17,15 @@ using tpw::gui::ChannelGridWidget;
 
 namespace {
 
-ChannelRecord UsaRecord(int position) {
-  ChannelRecord r;
-  r.position = static_cast<std::int16_t>(position);
-  r.enabled = r.txEnabled = true;
-  r.duplex = 2;
-  return r;
-}
-
-ChannelRecord FreeRecord(const std::string& name, double rx) {
-  ChannelRecord r;
-  r.enabled = r.txEnabled = true;
-  r.displayLeft = name;
-  r.rxFrequency = r.txFrequency = rx;
-  return r;
-}
-
 // A window over a data set with five USA channels (the priority channel is 72, the fourth)
 // and three EXP channels, every group usable.
 std::unique_ptr<GuiFixture> WindowWithChannels() {
   auto f = std::make_unique<GuiFixture>();
   f->window->resetEditor(gui::MainWindow::EditorReset::NewDataSet);
   SettingsModel& m = f->ws().model;
-  for (int position : {6, 16, 22, 72, 88}) m.CHUSA.append(UsaRecord(position));
-  for (const char* name : {"A1", "B2", "C3"}) m.CHEXP.append(FreeRecord(name, 157.0));
+  for (int position : {6, 16, 22, 72, 88})
+    m.CHUSA.append(PlanRecord(position, 2, true, false, false));
+  for (const char* name : {"A1", "B2", "C3"}) m.CHEXP.append(FreeRecord(name, 157.0, 157.0));
   const char* labels[] = {"USA", "INT", "CAN", "EXP"};
   for (int g = 0; g < GroupCount; ++g) m.groups[g] = {true, g == 0 ? 4 : 65535, labels[g]};
   m.groups[3].priorityChannel = 2;
@@ -52,12 +38,6 @@ std::unique_ptr<GuiFixture> WindowWithChannels() {
 
 QString Text(QAction* action) {
   return action->text().remove('&');
-}
-
-std::vector<int> Positions(const ChannelList& list) {
-  std::vector<int> positions;
-  for (const ChannelRecord& r : list) positions.push_back(r.position);
-  return positions;
 }
 
 }  // namespace

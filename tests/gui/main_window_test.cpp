@@ -179,20 +179,28 @@ class MainWindowTest : public QObject {
     QVERIFY(f->window->isEnabled());
   }
 
-  void newIsRefusedByAPanelHoldingABadValue() {
+  // A panel holding a bad value refuses every command on the whole data set with its message,
+  // before a dialog opens or the data change.
+  void aPanelHoldingABadValueRefusesEveryDataSetCommand() {
     f->window->editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
     f->window->editor().selectNodeByKey("Common");
     f->ws().model.CHRG.append(ChannelRecord{});
-    action("mnuFileNew")->trigger();
+    f->ws().options.DebugMode = true;  // where the image files' commands run
+    const char* commands[] = {"mnuFileNew",   "mnuFileSaveAs",       "mnuTransferRead",
+                              "mnuFilePrint", "mnuFilePrintPreview", "mnuFilePrintToFile"};
+    for (const char* name : commands) {
+      action(name)->trigger();
+      QVERIFY2(QApplication::activeModalWidget() == nullptr, name);
+    }
+    f->window->menus().openImage->trigger();
+    f->window->menus().saveImage->trigger();
     QVERIFY(!f->window->newDataSetTimer()->isActive());
     QCOMPARE(f->prompter().texts(),
-             std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
+             std::vector<std::string>(std::size(commands) + 2,
+                                      "Data Error!!\r\nPlease input correct data."));
     QCOMPARE(f->ws().model.CHRG.size(), 1);
-    // The other commands on the whole data set ask the panel first as well.
-    action("mnuFileSaveAs")->trigger();
-    action("mnuTransferRead")->trigger();
-    QCOMPARE(f->prompter().boxes.size(), 3u);
-    QVERIFY(f->dialogs.folders.isEmpty());
+    QVERIFY(f->dialogs.asked.isEmpty());
+    QCOMPARE(f->printers.dialogs, 0);
   }
 
   void enterNeverReachesATextBoxAsALineBreak() {

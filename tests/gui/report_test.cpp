@@ -19,8 +19,6 @@ using namespace tpw::test;
 
 namespace {
 
-const char* kOneModel = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n";
-
 // A full USA group: longer than one A4 sheet.
 void FillUsaGroup(SettingsModel& model) {
   model.CHUSA.clear();
@@ -271,17 +269,6 @@ class ReportTest : public QObject {
     QCOMPARE(f->printers.dialogs, 1);
     // Common setup, USA, weather, RG: one sheet each.
     QCOMPARE(ReadPdfText(pdf).pages, 4);
-  }
-
-  void aPanelHoldingABadValueStopsEveryReportCommand() {
-    f->window->editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
-    f->window->editor().selectNodeByKey("Common");
-    for (const char* name : {"mnuFilePrint", "mnuFilePrintPreview", "mnuFilePrintToFile"}) {
-      action(name)->trigger();
-      QVERIFY2(QApplication::activeModalWidget() == nullptr, name);
-    }
-    QCOMPARE(f->prompter().boxes.size(), 3u);
-    QCOMPARE(f->printers.dialogs, 0);
   }
 };
 

@@ -43,9 +43,7 @@ void ShootTransfer(test::GuiFixture& f, const QDir& folder) {
     Save(*dialog, folder, QStringLiteral("transfer"));
     shot = true;
   };
-  test::WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  });
+  test::WhenModalOpens<gui::TransferDialog>(test::PressOk);
   f.window->transferRead();
   f.host.onYield = nullptr;
 }
@@ -78,9 +76,7 @@ void ShootComparison(test::GuiFixture& f, const QDir& folder) {
     model.CHUSA.erase(model.CHUSA.size() - 1);
   }
   model.CHWX[3].scanMemory = !model.CHWX[3].scanMemory;
-  test::WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  });
+  test::WhenModalOpens<gui::TransferDialog>(test::PressOk);
   f.window->compareWithRadio();
   if (gui::ComparisonWindow* comparison = f.window->comparisonWindow()) {
     Save(*comparison, folder, QStringLiteral("comparison"));
@@ -96,11 +92,7 @@ void ShootWriteChanges(test::GuiFixture& f, const QDir& folder) {
     Save(*changes, folder, QStringLiteral("write-changes"));
     changes->reject();
   });
-  test::WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    // Declined, nothing was written and the dialog stays open.
-    if (dialog->isVisible()) dialog->pressCancel();
-  });
+  test::WhenModalOpens<gui::TransferDialog>(test::PressOk);  // declined: Cancel closes it
   f.window->transferProgram();
   f.window->menus().readFirst->setChecked(false);
 }

@@ -72,18 +72,6 @@ bool AccessiblyChecked(QWidget* widget) {
   return face != nullptr && face->state().checked;
 }
 
-QStringList TreeTexts(QTreeWidget* tree) {
-  QStringList texts;
-  for (QTreeWidgetItemIterator it(tree); *it; ++it) texts << (*it)->text(0);
-  return texts;
-}
-
-// The dialog's OK; a transfer that failed leaves it open, and Cancel closes it.
-void PressOk(TransferDialog* dialog) {
-  dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  if (dialog->isVisible()) dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-}
-
 // What the setup pages edit, and what the radio keeps of it.
 struct SetupSettings {
   std::array<bool, GroupCount> usable{};
@@ -128,15 +116,12 @@ class SetupPanelsTest : public QObject {
   void focus(QWidget* widget, Qt::FocusReason reason = Qt::TabFocusReason) {
     widget->setFocus(reason);
   }
-  TransferResult transfer(TransferMode mode) {
-    WhenModalOpens<TransferDialog>(PressOk);
-    return window().runTransfer(mode);
-  }
+  TransferResult transfer(TransferMode mode) { return TransferWithOk(window(), mode); }
 
  private slots:
   void init() {
     dir = std::make_unique<TempDir>();
-    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+    WriteBytes(*dir / "global.ini", kOneModel);
     WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(UkTemplate()));
     MemoryImage usa = sim::FactoryMemory(ValidImage(0xFF));
     Fill(usa, addr::UsableGroups, {0x80});

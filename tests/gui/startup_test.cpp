@@ -13,7 +13,7 @@ using namespace tpw::test;
 
 namespace {
 
-const char* kOneModel = "[model1]\r\nuse=#1\r\natis=1\r\nwx=1\r\n";
+const char* kOneModelUsedByNumber = "[model1]\r\nuse=#1\r\natis=1\r\nwx=1\r\n";
 const char* kTwoModels = "[model1]\r\nuse=1\r\nwx=1\r\n[model2]\r\nuse=1\r\n";
 
 // A destination template: a valid image of the region, with one usable group holding a
@@ -88,7 +88,7 @@ class StartupTest : public QObject {
   }
 
   void startsWithTheFirstDestinationAndRemembersIt() {
-    start(kOneModel);
+    start(kOneModelUsedByNumber);
     QVERIFY(f->window->load());
     QVERIFY(f->prompter().boxes.empty());
     QCOMPARE(f->ws().caps.ModelName, std::string("QZ815"));
@@ -106,7 +106,7 @@ class StartupTest : public QObject {
   }
 
   void startsWithTheRememberedDestination() {
-    start(kOneModel);
+    start(kOneModelUsedByNumber);
     f->settings.write("IniFilePath", "IniFileName_1", "QZ815_USA");
     f->settings.write("Settings", "hexvisible", "1");
     f->ws().options.DebugMode = true;
@@ -119,7 +119,7 @@ class StartupTest : public QObject {
   }
 
   void destinationChoiceAsksAndReloads() {
-    start(kOneModel);
+    start(kOneModelUsedByNumber);
     QVERIFY(f->window->load());
     f->ws().flags.DataChanged = true;
     f->prompter().plan(Answer::Cancel);
@@ -180,7 +180,7 @@ class StartupTest : public QObject {
   }
 
   void saveOpenAndTheTitle() {
-    start(kOneModel);
+    start(kOneModelUsedByNumber);
     QVERIFY(f->window->load());
     f->ws().model.CHUSA.clear();
     f->ws().model.CHUSA.append(ChannelRecord{5, true});
@@ -218,7 +218,7 @@ class StartupTest : public QObject {
   }
 
   void unloadAsksToSaveAndRecordsTheWindow() {
-    start(kOneModel);
+    start(kOneModelUsedByNumber);
     QVERIFY(f->window->load());
     f->window->show();
     f->ws().flags.DataChanged = true;
