@@ -10,6 +10,7 @@
 #include "editor/channel_grid.h"
 #include "editor/common_options.h"
 #include "editor/navigation_tree.h"
+#include "image/translatable.h"
 #include "files/field_text.h"
 #include "image/display_text.h"
 #include "image/field_codec.h"
@@ -233,7 +234,8 @@ void AddRow(std::map<SettingKey, Difference>& found, const Setting& setting, Dif
   if (found.contains(row)) return;
   const bool added = kind == DifferenceKind::ChannelAdded;
   SettingName name = setting.name;
-  name.setting = added ? "Channel added" : "Channel removed";
+  name.setting =
+      added ? TPW_TEXT("Editor", "Channel added") : TPW_TEXT("Editor", "Channel removed");
   found[row] = {kind, std::move(name), added ? kNone : setting.channel,
                 added ? setting.channel : kNone};
   if (const std::optional<HeldBytes> slot = SlotOf(row)) Cover(covered, *slot);
