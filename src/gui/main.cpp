@@ -141,7 +141,8 @@ int main(int argc, char** argv) {
   LoadTranslations(argc, argv, asked.language.value_or(std::string()), translations);
   // Help and version need no window, so they work without a display.
   if (asked.help || asked.version) {
-    if (asked.help) std::fputs(translations.translate("Startup", kHelp).toLocal8Bit().constData(), stdout);
+    if (asked.help)
+      std::fputs(translations.translate("Startup", kHelp).toLocal8Bit().constData(), stdout);
     if (asked.version) std::printf("tpw52 %s\n", tpw::ProgramVersion);
     return 0;
   }

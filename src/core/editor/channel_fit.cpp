@@ -21,10 +21,10 @@ constexpr const char* NoStatusNumber =
     TPW_TEXT("Messages", "it has no status number the radio knows");
 constexpr const char* NoStatusIcon = TPW_TEXT("Messages", "it has no status icon the radio knows");
 // "%1" the frequency, "%2" and "%3" the band's ends.
-constexpr const char* RxOutside = TPW_TEXT(
-    "Messages", "its Rx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step");
-constexpr const char* TxOutside = TPW_TEXT(
-    "Messages", "its Tx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step");
+constexpr const char* RxOutside =
+    TPW_TEXT("Messages", "its Rx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step");
+constexpr const char* TxOutside =
+    TPW_TEXT("Messages", "its Tx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step");
 constexpr const char* NoDisplayName = TPW_TEXT("Messages", "it has no display name");
 constexpr const char* NameNotShown =
     TPW_TEXT("Messages", "the radio cannot show its display name \"%1\"");
@@ -52,8 +52,8 @@ std::optional<std::string> WhyNotFree(const ChannelRecord& r) {
            RoundHalfEven(value * 10000) / 10000 == value;
   };
   auto outside = [](const char* pattern, double value) {
-    return Fill(pattern, {FormatFreq4(value), FormatFreq4(LowestFrequency),
-                          FormatFreq4(HighestFrequency)});
+    return Fill(pattern,
+                {FormatFreq4(value), FormatFreq4(LowestFrequency), FormatFreq4(HighestFrequency)});
   };
   if (!fits(r.rxFrequency)) return outside(text::RxOutside, r.rxFrequency);
   if (!fits(r.txFrequency)) return outside(text::TxOutside, r.txFrequency);

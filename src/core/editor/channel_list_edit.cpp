@@ -71,10 +71,18 @@ constexpr const char* PasteTooMany =
 }  // namespace text
 
 // The whole messages first: a template that begins with a name ("Row %1") would take them all.
-constexpr const char* kTemplates[] = {
-    RowNotPastedTemplate, ClipboardNotPastedTemplate, text::PasteTooMany, text::New,
-    text::Edit,           text::Delete,               text::Cut,          text::CutMany,
-    text::Paste,          text::PasteMany,            text::NamedRow,     text::Row};
+constexpr const char* kTemplates[] = {RowNotPastedTemplate,
+                                      ClipboardNotPastedTemplate,
+                                      text::PasteTooMany,
+                                      text::New,
+                                      text::Edit,
+                                      text::Delete,
+                                      text::Cut,
+                                      text::CutMany,
+                                      text::Paste,
+                                      text::PasteMany,
+                                      text::NamedRow,
+                                      text::Row};
 
 std::string Step(const char* action, ListId list, int index, const ChannelRecord& record) {
   return Fill(action, {ChannelCaption(list, index, record)});
@@ -137,11 +145,11 @@ ListEditResult PasteChannels(Workspace& ws, ListId list, const std::vector<Paste
   const ListLayout& layout = Layout(list);
   if (records.empty() || !InsertsAt(present, currentRow)) return {ListEdit::NoRecord};
   if (present.size() + static_cast<int>(records.size()) > layout.limit) {
-    return {ListEdit::ListFull,
-            {},
-            Fill(text::PasteTooMany,
-                 {layout.name, std::to_string(layout.limit), std::to_string(present.size()),
-                  std::to_string(records.size())})};
+    return {
+        ListEdit::ListFull,
+        {},
+        Fill(text::PasteTooMany, {layout.name, std::to_string(layout.limit),
+                                  std::to_string(present.size()), std::to_string(records.size())})};
   }
   for (std::size_t k = 0; k < records.size(); ++k) {
     if (const auto why = WhyChannelDoesNotFit(list, records[k].record)) {

@@ -19,8 +19,7 @@ constexpr const char* NoGroupMark =
     TPW_TEXT("Messages", "its group mark \"%1\" is neither 1 nor 0");
 // "%1" is the switch's label (TX, LOW, UP, MEM), "%2" the cell.
 constexpr const char* NoSwitch = TPW_TEXT("Messages", "its %1 \"%2\" is neither %1 nor dashes");
-constexpr const char* NoScramblerCode =
-    TPW_TEXT("Messages", "its VS \"%1\" is no scrambler code");
+constexpr const char* NoScramblerCode = TPW_TEXT("Messages", "its VS \"%1\" is no scrambler code");
 }  // namespace text
 
 constexpr const char* kTemplates[] = {text::NoChannelName, text::NoDuplexMode, text::NoGroupMark,
@@ -211,7 +210,8 @@ GridRowsRead ReadGridRowsText(std::string_view text, ListId list, bool scrambleS
     const std::optional<ChannelRecord> record =
         IsGroupLayout(list) ? reader.group(why) : reader.free(why);
     if (!record) {
-      read.refusal = Fill(RowNotPastedTemplate, {PasteRowName(row - 1, shown), Layout(list).name, why});
+      read.refusal =
+          Fill(RowNotPastedTemplate, {PasteRowName(row - 1, shown), Layout(list).name, why});
       read.channels.clear();
       return read;
     }

@@ -23,9 +23,8 @@ constexpr const char* WeatherEnable = TPW_TEXT("Editor", "%1 Enable");
 constexpr const char* WeatherScan = TPW_TEXT("Editor", "%1 Scan");
 }  // namespace text
 
-constexpr const char* kTemplates[] = {text::Change,          text::UsableGroup,
-                                      text::UsableAtisGroup, text::Priority,
-                                      text::WeatherEnable,   text::WeatherScan};
+constexpr const char* kTemplates[] = {text::Change,   text::UsableGroup,   text::UsableAtisGroup,
+                                      text::Priority, text::WeatherEnable, text::WeatherScan};
 
 // A group as the pages name it: its label, or its node's name while it has none.
 std::string GroupName(const SettingsModel& model, int group) {
@@ -86,7 +85,8 @@ ChangeReport SetGroupUsable(Workspace& ws, int group, bool usable) {
 }
 
 ChangeReport SetPriorityChannel(Workspace& ws, int group, int priority) {
-  return EditSetting(ws, Step(Fill(text::Priority, {GroupName(ws.model, group)})), PrioritySetting(group),
+  return EditSetting(ws, Step(Fill(text::Priority, {GroupName(ws.model, group)})),
+                     PrioritySetting(group),
                      ws.model.groups.at(static_cast<std::size_t>(group)).priorityChannel, priority);
 }
 
@@ -115,15 +115,15 @@ ChangeReport SetAtisCode(Workspace& ws, const std::string& code) {
 ChangeReport SetWeatherEnable(Workspace& ws, int row, bool enable) {
   ChannelRecord* record = WeatherRecord(ws.model, row);
   if (record == nullptr) return {};
-  return EditSetting(ws, WeatherStep(row, text::WeatherEnable), ChannelSetting(ListId::CHWX, row, "Enable"),
-                     record->enabled, enable);
+  return EditSetting(ws, WeatherStep(row, text::WeatherEnable),
+                     ChannelSetting(ListId::CHWX, row, "Enable"), record->enabled, enable);
 }
 
 ChangeReport SetWeatherScan(Workspace& ws, int row, bool scan) {
   ChannelRecord* record = WeatherRecord(ws.model, row);
   if (record == nullptr) return {};
-  return EditSetting(ws, WeatherStep(row, text::WeatherScan), ChannelSetting(ListId::CHWX, row, "ScanMemory"),
-                     record->scanMemory, scan);
+  return EditSetting(ws, WeatherStep(row, text::WeatherScan),
+                     ChannelSetting(ListId::CHWX, row, "ScanMemory"), record->scanMemory, scan);
 }
 
 std::span<const char* const> SetupStepTemplates() {

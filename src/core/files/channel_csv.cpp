@@ -27,16 +27,14 @@ constexpr const char* NoListColumn =
     TPW_TEXT("Messages",
              "line %1: there is no column \"List\", which names the list of each row (CHUSA, "
              "CHINT, CHCAN, CHWX, CHRG or CHEXP)");
-constexpr const char* Missing =
-    TPW_TEXT("Messages", "it has no %1, which every channel of %2 has");
+constexpr const char* Missing = TPW_TEXT("Messages", "it has no %1, which every channel of %2 has");
 constexpr const char* NotValue = TPW_TEXT("Messages", "%1 \"%2\" is not %3");
 constexpr const char* NotEnabled =
     TPW_TEXT("Messages", "%1 is %2, but the channels of %3 are always enabled");
 constexpr const char* Empty = TPW_TEXT("Messages", "it holds no heading line and no channel");
-constexpr const char* NoList = TPW_TEXT(
-    "Messages", "\"%1\" is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)");
-constexpr const char* ListFull =
-    TPW_TEXT("Messages", "%1: the list holds at most %2 channels");
+constexpr const char* NoList =
+    TPW_TEXT("Messages", "\"%1\" is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)");
+constexpr const char* ListFull = TPW_TEXT("Messages", "%1: the list holds at most %2 channels");
 constexpr const char* OnLine = TPW_TEXT("Messages", "line %1: %2");
 constexpr const char* OnList = "%1: %2";  // the list, then why
 }  // namespace text
@@ -98,8 +96,8 @@ std::optional<Columns> ReadHeadings(const CsvRow& heading, const ModelCaps& caps
     if (!isKnown) {
       std::string all;
       for (const std::string& k : known) all += (all.empty() ? "" : ", ") + k;
-      fault = Fill(text::UnknownColumn, {std::to_string(heading.line),
-                                         heading.cells[static_cast<std::size_t>(c)], all});
+      fault = Fill(text::UnknownColumn,
+                   {std::to_string(heading.line), heading.cells[static_cast<std::size_t>(c)], all});
       return std::nullopt;
     }
     if ((name == NormalisedName(ListColumn) && columns.list >= 0) ||

@@ -32,7 +32,8 @@ inline constexpr const char* SectionsMissingNote =
              "The file has no %1, which every data file holds: it may have been cut short, and "
              "those settings were not read from it.");
 inline constexpr const char* CutInsideNote = TPW_TEXT(
-    "Messages", "The file ends inside [%1] (line %2), before its %3 line: it may have been cut short.");
+    "Messages",
+    "The file ends inside [%1] (line %2), before its %3 line: it may have been cut short.");
 
 // One note for each sign that the file was cut short, before the reader's other notes (line
 // 0); none for a whole file.

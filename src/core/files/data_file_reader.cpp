@@ -34,8 +34,7 @@ constexpr const char* Warning =
              "%1 was opened, but not everything in it was taken as written. Check these settings "
              "before you program the radio:");
 constexpr const char* More = TPW_TEXT("Messages", "... and %1 more.");
-constexpr const char* AlwaysEnabled =
-    TPW_TEXT("Messages", "the records of %1 are always enabled");
+constexpr const char* AlwaysEnabled = TPW_TEXT("Messages", "the records of %1 are always enabled");
 constexpr const char* TakenAsOne = TPW_TEXT("Messages", "taken as 1");
 constexpr const char* KeptEmpty = TPW_TEXT("Messages", "kept empty");
 constexpr const char* KeptAs = TPW_TEXT("Messages", "kept as %1");
@@ -44,8 +43,7 @@ constexpr const char* NotExpected = TPW_TEXT("Messages", "not %1");
 constexpr const char* HasNo = TPW_TEXT("Messages", "it has no %1");
 constexpr const char* IsZero = TPW_TEXT("Messages", "its %1 is 0");
 constexpr const char* EndsTheList = TPW_TEXT("Messages", "%1, which ends the list %2");
-constexpr const char* NoMoreRecords =
-    TPW_TEXT("Messages", "the list %1 holds no more records");
+constexpr const char* NoMoreRecords = TPW_TEXT("Messages", "the list %1 holds no more records");
 constexpr const char* EndsBefore = TPW_TEXT("Messages", "the list %1 ends before it");
 constexpr const char* SameNameFirst =
     TPW_TEXT("Messages", "a section of the same name comes first");
@@ -58,10 +56,11 @@ constexpr const char* KeyUnknown = TPW_TEXT("Messages", "not a key the program r
 // The whole notes first; the most general ("not %1") last.
 constexpr const char* kTemplates[] = {
     EndSectionMissingNote, SectionsMissingNote, CutInsideNote,
-    text::IgnoredRun,    text::IgnoredOne, text::Refused,  text::Skipped,  text::Warning,
-    text::More,          text::AlwaysEnabled, text::EndsTheList, text::NoMoreRecords,
-    text::EndsBefore,    text::NoAtis,     text::IsZero,   text::HasNo,    text::KeptAs,
-    text::NotExpected};
+    text::IgnoredRun,      text::IgnoredOne,    text::Refused,
+    text::Skipped,         text::Warning,       text::More,
+    text::AlwaysEnabled,   text::EndsTheList,   text::NoMoreRecords,
+    text::EndsBefore,      text::NoAtis,        text::IsZero,
+    text::HasNo,           text::KeptAs,        text::NotExpected};
 
 // How much of a refused value a note repeats.
 constexpr std::size_t kValueShown = 40;

@@ -107,7 +107,8 @@ std::string FieldExpectation(const FieldSpec& field, int entry) {
     case FieldKind::Frequency:
       return TPW_TEXT("Messages", "0 nor a frequency above 100 and below 200 MHz");
     case FieldKind::Text:
-      return TPW_TEXT("Messages", "a channel name the radio can show (two letters, digits or -+().*/,)");
+      return TPW_TEXT("Messages",
+                      "a channel name the radio can show (two letters, digits or -+().*/,)");
     case FieldKind::Digits:
       return TPW_TEXT("Messages", "an ATIS code (empty or ten digits)");
   }

@@ -18,17 +18,21 @@ using Channel = Field<ChannelRecord>;
 // The fields every channel list has, placed by each record shape below.
 constexpr Channel kEnable = {{.keys = {"Enable"}, .label = TPW_TEXT("Editor", "CH Enable")},
                              MemberOf<&ChannelRecord::enabled>()};
-constexpr Channel kLowPower = {{.keys = {"LowPower"}, .label = TPW_TEXT("Editor", "Low Power Only")},
-                               MemberOf<&ChannelRecord::lowPower>()};
+constexpr Channel kLowPower = {
+    {.keys = {"LowPower"}, .label = TPW_TEXT("Editor", "Low Power Only")},
+    MemberOf<&ChannelRecord::lowPower>()};
 constexpr Channel kPowerUp = {{.keys = {"PowUp"}, .label = TPW_TEXT("Editor", "Power Up")},
                               MemberOf<&ChannelRecord::powerUp>()};
 constexpr Channel kTxEnable = {{.keys = {"TxEnable"}, .label = TPW_TEXT("Editor", "Tx Enable")},
                                MemberOf<&ChannelRecord::txEnabled>()};
-constexpr Channel kScanMemory = {{.keys = {"ScanMemory"}, .label = TPW_TEXT("Editor", "Scan Memory")},
-                                 MemberOf<&ChannelRecord::scanMemory>()};
-constexpr Channel kScramble = {
-    {.keys = {"Scramble"}, .label = TPW_TEXT("Editor", "Scrambler"), .kind = FieldKind::Number, .scrambleOnly = true},
-    MemberOf<&ChannelRecord::scramble>()};
+constexpr Channel kScanMemory = {
+    {.keys = {"ScanMemory"}, .label = TPW_TEXT("Editor", "Scan Memory")},
+    MemberOf<&ChannelRecord::scanMemory>()};
+constexpr Channel kScramble = {{.keys = {"Scramble"},
+                                .label = TPW_TEXT("Editor", "Scrambler"),
+                                .kind = FieldKind::Number,
+                                .scrambleOnly = true},
+                               MemberOf<&ChannelRecord::scramble>()};
 
 constexpr Channel At(Channel field, Place place, SharedBits<ChannelRecord> shared = {}) {
   field.place = place;
@@ -118,7 +122,9 @@ constexpr Channel kFreeFields[] = {
       .kind = FieldKind::Text,
       .place = TextAt(long_slot::Display, long_slot::DisplayLength)},
      MemberOf<&ChannelRecord::displayLeft>()},
-    {{.keys = {"CHDisplayR"}, .label = TPW_TEXT("Editor", "CH Display (right)"), .kind = FieldKind::Text},
+    {{.keys = {"CHDisplayR"},
+      .label = TPW_TEXT("Editor", "CH Display (right)"),
+      .kind = FieldKind::Text},
      MemberOf<&ChannelRecord::displayRight>()},
     {{.keys = {"Rxfreq"},
       .label = TPW_TEXT("Editor", "Rx Frequency"),
@@ -182,7 +188,9 @@ constexpr Field<CommonSetup> kCommonFields[] = {
       .kind = FieldKind::Number,
       .place = Byte(addr::TxPoDisplay)},
      MemberOf<&CommonSetup::txPowerDisplay>()},
-    {{.keys = {"SCAN"}, .label = TPW_TEXT("Editor", "SCAN"), .place = Bit(addr::Scan, addr::ScanBit)},
+    {{.keys = {"SCAN"},
+      .label = TPW_TEXT("Editor", "SCAN"),
+      .place = Bit(addr::Scan, addr::ScanBit)},
      MemberOf<&CommonSetup::scan>()},
     {{.keys = {"Resume Time"},
       .label = TPW_TEXT("Editor", "Resume Time"),
@@ -190,7 +198,9 @@ constexpr Field<CommonSetup> kCommonFields[] = {
       .place = Byte(addr::ResumeTime)},
      MemberOf<&CommonSetup::resumeTime>()},
     // A whole byte, 0 or 1; any other value reads as on.
-    {{.keys = {"PTT SCAN Clear"}, .label = TPW_TEXT("Editor", "PTT SCAN Clear"), .place = Byte(addr::PttScanClear)},
+    {{.keys = {"PTT SCAN Clear"},
+      .label = TPW_TEXT("Editor", "PTT SCAN Clear"),
+      .place = Byte(addr::PttScanClear)},
      MemberOf<&CommonSetup::pttScanClear>()},
     {{.keys = {"DW/TW"}, .label = TPW_TEXT("Editor", "DW/TW"), .place = Byte(addr::DwTw)},
      MemberOf<&CommonSetup::dualWatch>()},
@@ -199,9 +209,12 @@ constexpr Field<CommonSetup> kCommonFields[] = {
       .kind = FieldKind::Number,
       .place = Byte(addr::ModeSelect)},
      MemberOf<&CommonSetup::modeSelect>()},
-    {{.keys = {"Offset Time"}, .label = TPW_TEXT("Editor", "Offset Time"), .kind = FieldKind::Number},
+    {{.keys = {"Offset Time"},
+      .label = TPW_TEXT("Editor", "Offset Time"),
+      .kind = FieldKind::Number},
      MemberOf<&CommonSetup::offsetTime>()},
-    {{.keys = {"Time Display"}, .label = TPW_TEXT("Editor", "Time Display")}, MemberOf<&CommonSetup::timeDisplay>()},
+    {{.keys = {"Time Display"}, .label = TPW_TEXT("Editor", "Time Display")},
+     MemberOf<&CommonSetup::timeDisplay>()},
     {{.keys = {"Weater"},
       .label = TPW_TEXT("Editor", "Weather Alert"),
       .kind = FieldKind::Number,

@@ -10,13 +10,13 @@
 #include "editor/channel_grid.h"
 #include "editor/common_options.h"
 #include "editor/navigation_tree.h"
-#include "image/translatable.h"
 #include "files/field_text.h"
 #include "image/display_text.h"
 #include "image/field_codec.h"
 #include "image/memory_map.h"
 #include "image/record_fields.h"
 #include "image/regions.h"
+#include "image/translatable.h"
 #include "report/report_rows.h"
 
 namespace tpw {
