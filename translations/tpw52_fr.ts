@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>SCAN</source>
-        <translation>BALAYAGE</translation>
+        <translation>SCAN</translation>
     </message>
     <message>
         <source>DW/TW</source>

@@ -15,10 +15,14 @@
 #include <QToolBar>
 
 #include "adapters/translations/qt_translations.h"
+#include "editor/channel_rows_text.h"
+#include "files/channel_csv.h"
+#include "files/data_file_reader.h"
 #include "files/file_failure.h"
 #include "gui/about/about_box.h"
 #include "gui/editor/connector_line.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/link/write_changes_dialog.h"
 #include "gui/report/comparison_window.h"
 #include "gui/report/print_preview.h"
 #include "gui/report/report_window.h"
@@ -197,6 +201,24 @@ class LanguagesTest : public QObject {
     LookAtNextDialog<gui::AboutBox>(
         [&audit](gui::AboutBox& about) { audit.look(QStringLiteral("frmAbout"), &about); });
     window().helpAbout();
+    // What a write read first would change, shown before the demo radio is programmed.
+    window().menus().readFirst->setChecked(true);
+    f->ws().model.common.resumeTime = 3;
+    LookAtNextDialog<gui::WriteChangesDialog>([&audit](gui::WriteChangesDialog& changes) {
+      audit.look(QStringLiteral("frmWriteChanges"), &changes);
+    });
+    WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+      RequiredControl<QPushButton>(*dialog, "cmdOK")->click();
+      if (dialog->isVisible()) dialog->pressCancel();
+    });
+    window().transferProgram();
+    window().menus().readFirst->setChecked(false);
+    // Test Connection's answer, in the message box that shows it.
+    window().testConnection();
+    LookAtNextDialog<QMessageBox>(
+        [&audit](QMessageBox& box) { audit.look(QStringLiteral("Test Connection"), &box); });
+    const RecordingPrompter::Box answer = f->prompter().boxes.back();
+    gui::MessageBoxPrompter().message(answer.icon, answer.title, answer.text);
   }
 
  private slots:
@@ -292,6 +314,33 @@ class LanguagesTest : public QObject {
       QCOMPARE(shown.mid(5, 1), QStringList{e.fileRefusal});
       QCOMPARE(shown.first(), QCoreApplication::translate("Messages", "Program to Radio"));
     }
+  }
+
+  // The texts the core composes reach the window in German, the names in them as they came: a
+  // step to undo, a refused paste and table row, a data file's warning, the window's title.
+  void composedTextsAreTranslated() {
+    start("de");
+    window().editor().selectNodeByKey(QStringLiteral("Common"));
+    auto* resume = RequiredControl<QComboBox>(window(), "cmbCommonResume");
+    resume->setCurrentIndex(2);
+    emit resume->activated(2);
+    const ChannelCsvRead table = ReadChannelsCsv("List\r\nCHXX\r\n", f->ws().caps);
+    QCOMPARE(
+        (QStringList{window().editActions().undo->text(),
+                     TranslatedText(*ReadGridRowsText("ZZ", ListId::CHUSA, false).refusal),
+                     TranslatedText(table.refused.at(0).text),
+                     TranslatedText(ReadingWarning("/x/boat.dat", {})), window().windowTitle()}),
+        (QStringList{
+            "&R\u00fcckg\u00e4ngig: Suchlauf-Pause \u00e4ndern",
+            "Zeile 1 (ZZ) kann nicht in CHUSA eingef\u00fcgt werden: ihr CH \u201eZZ\u201c ist "
+            "kein Kanalname der Tabelle. Es wurde nichts eingef\u00fcgt; berichtigen Sie diese "
+            "Zeile oder lassen Sie sie weg, und f\u00fcgen Sie dann erneut ein.",
+            "Zeile 2: \u201eCHXX\u201c ist keine Kanalliste (CHUSA, CHINT, CHCAN, CHWX, "
+            "CHRG, CHEXP)",
+            "/x/boat.dat wurde ge\u00f6ffnet, aber nicht alles darin wurde so \u00fcbernommen, "
+            "wie es geschrieben steht. Pr\u00fcfen Sie diese Einstellungen, bevor Sie das "
+            "Funkger\u00e4t programmieren:",
+            "TPW52  PC-Programm f\u00fcr QZ815"}));
   }
 
   // Options > Language keeps the choice for the next start and ticks it; the running window
