@@ -75,8 +75,10 @@ struct FitAudit {
   QString language;
   QStringList faults;
   int looked = 0;
+  QStringList places;
 
   void look(const QString& where, QWidget* window) {
+    places << where;
     // The layouts settle, those that texts set late asked for included.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -203,7 +205,7 @@ class LanguagesTest : public QObject {
     window().helpAbout();
     // What a write read first would change, shown before the demo radio is programmed.
     window().menus().readFirst->setChecked(true);
-    f->ws().model.common.resumeTime = 3;
+    f->ws().model.CHWX[3].scanMemory = !f->ws().model.CHWX[3].scanMemory;
     LookAtNextDialog<gui::WriteChangesDialog>([&audit](gui::WriteChangesDialog& changes) {
       audit.look(QStringLiteral("frmWriteChanges"), &changes);
     });
@@ -397,6 +399,7 @@ class LanguagesTest : public QObject {
       FitAudit audit{QString::fromLatin1(language), {}, 0};
       lookEverywhere(audit);
       QVERIFY(audit.looked > 300);
+      QVERIFY(audit.places.contains("frmWriteChanges") && audit.places.contains("Test Connection"));
       faults << audit.faults;
     }
     for (const QString& fault : faults) qWarning().noquote() << fault;
