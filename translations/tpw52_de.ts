@@ -750,6 +750,10 @@
         <source>Channel removed</source>
         <translation>Kanal entfernt</translation>
     </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1583,6 +1587,42 @@ Möchten Sie die Region wechseln?</translation>
     <message>
         <source>an ATIS code (empty or ten digits)</source>
         <translation>ein ATIS-Code (leer oder zehn Ziffern)</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>auch %1</translation>
+    </message>
+    <message>
+        <source>The channels were not imported.</source>
+        <translation>Die Kanäle wurden nicht importiert.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16 text. Save it from the spreadsheet as &quot;CSV UTF-8&quot; (or plain CSV), then import it again.</source>
+        <translation>sie ist als UTF-16-Text gespeichert. Speichern Sie sie aus der Tabellenkalkulation als „CSV UTF-8“ (oder einfaches CSV) und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>it is no channel table: %1. Export the channels once to see the table the program reads.</source>
+        <translation>sie ist keine Kanaltabelle: %1. Exportieren Sie die Kanäle einmal, um die Tabelle zu sehen, die das Programm liest.</translation>
+    </message>
+    <message>
+        <source>it holds a heading line but no channel under it. Add a row per channel, then import it again.</source>
+        <translation>sie enthält eine Kopfzeile, aber keinen Kanal darunter. Fügen Sie eine Zeile je Kanal hinzu und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rows cannot be imported:</source>
+        <translation>%1: %2 von %3 Zeilen können nicht importiert werden:</translation>
+    </message>
+    <message>
+        <source>The channels were not imported. Correct the rows, then import again.</source>
+        <translation>Die Kanäle wurden nicht importiert. Berichtigen Sie die Zeilen und importieren Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Import the other %1 rows? Each list they belong to is replaced by them; the other lists stay as they are.</source>
+        <translation>Die übrigen %1 Zeilen importieren? Jede Liste, zu der sie gehören, wird durch sie ersetzt; die anderen Listen bleiben, wie sie sind.</translation>
     </message>
 </context>
 <context>

@@ -750,6 +750,10 @@
         <source>Channel removed</source>
         <translation>Canal retiré</translation>
     </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importer %1</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1583,6 +1587,42 @@ Voulez-vous changer de région ?</translation>
     <message>
         <source>an ATIS code (empty or ten digits)</source>
         <translation>un code ATIS (vide ou dix chiffres)</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>n° de série %1</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>aussi %1</translation>
+    </message>
+    <message>
+        <source>The channels were not imported.</source>
+        <translation>Les canaux n&apos;ont pas été importés.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16 text. Save it from the spreadsheet as &quot;CSV UTF-8&quot; (or plain CSV), then import it again.</source>
+        <translation>il est enregistré en texte UTF-16. Enregistrez-le depuis le tableur en « CSV UTF-8 » (ou CSV simple), puis importez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>it is no channel table: %1. Export the channels once to see the table the program reads.</source>
+        <translation>ce n&apos;est pas un tableau de canaux : %1. Exportez une fois les canaux pour voir le tableau que lit le programme.</translation>
+    </message>
+    <message>
+        <source>it holds a heading line but no channel under it. Add a row per channel, then import it again.</source>
+        <translation>il contient une ligne d&apos;en-tête mais aucun canal en dessous. Ajoutez une ligne par canal, puis importez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rows cannot be imported:</source>
+        <translation>%1 : %2 lignes sur %3 ne peuvent pas être importées :</translation>
+    </message>
+    <message>
+        <source>The channels were not imported. Correct the rows, then import again.</source>
+        <translation>Les canaux n&apos;ont pas été importés. Corrigez les lignes, puis importez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Import the other %1 rows? Each list they belong to is replaced by them; the other lists stay as they are.</source>
+        <translation>Importer les %1 autres lignes ? Chaque liste à laquelle elles appartiennent est remplacée par elles ; les autres listes restent telles quelles.</translation>
     </message>
 </context>
 <context>

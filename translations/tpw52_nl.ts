@@ -750,6 +750,10 @@
         <source>Channel removed</source>
         <translation>Kanaal verwijderd</translation>
     </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importeren</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1583,6 +1587,42 @@ Wilt u de regio wijzigen?</translation>
     <message>
         <source>an ATIS code (empty or ten digits)</source>
         <translation>een ATIS-code (leeg of tien cijfers)</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>serienummer %1</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>ook %1</translation>
+    </message>
+    <message>
+        <source>The channels were not imported.</source>
+        <translation>De kanalen zijn niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16 text. Save it from the spreadsheet as &quot;CSV UTF-8&quot; (or plain CSV), then import it again.</source>
+        <translation>het is opgeslagen als UTF-16-tekst. Sla het in het rekenblad op als &quot;CSV UTF-8&quot; (of gewoon CSV) en importeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>it is no channel table: %1. Export the channels once to see the table the program reads.</source>
+        <translation>het is geen kanaaltabel: %1. Exporteer de kanalen een keer om de tabel te zien die het programma leest.</translation>
+    </message>
+    <message>
+        <source>it holds a heading line but no channel under it. Add a row per channel, then import it again.</source>
+        <translation>het bevat een kopregel maar geen kanaal eronder. Voeg een rij per kanaal toe en importeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rows cannot be imported:</source>
+        <translation>%1: %2 van %3 rijen kunnen niet worden geïmporteerd:</translation>
+    </message>
+    <message>
+        <source>The channels were not imported. Correct the rows, then import again.</source>
+        <translation>De kanalen zijn niet geïmporteerd. Corrigeer de rijen en importeer opnieuw.</translation>
+    </message>
+    <message>
+        <source>Import the other %1 rows? Each list they belong to is replaced by them; the other lists stay as they are.</source>
+        <translation>De overige %1 rijen importeren? Elke lijst waartoe ze behoren wordt door hen vervangen; de andere lijsten blijven zoals ze zijn.</translation>
     </message>
 </context>
 <context>

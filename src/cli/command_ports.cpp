@@ -14,7 +14,7 @@ void AddPortsCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = Failed;
       return;
     }
-    if (!PrintOut(session, PortListing(ports))) session.exitStatus = Failed;
+    if (!PrintOut(session, PortListing(ports, TranslatedUtf8))) session.exitStatus = Failed;
   });
 }
 

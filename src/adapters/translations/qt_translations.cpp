@@ -21,6 +21,7 @@
 #include "link/port_check_messages.h"
 #include "link/transfer_messages.h"
 #include "session/workspace.h"
+#include "shell/channel_table_file.h"
 
 namespace tpw {
 
@@ -92,7 +93,7 @@ const std::vector<ComposedText>& ComposedTexts() {
          {TransferMessageTemplates(), PortCheckMessageTemplates(), DataFileNoteTemplates(),
           ChannelEditTemplates(), ChannelCsvTemplates(), GridRowsTextTemplates(),
           ChannelFitTemplates(), FieldExpectationTemplates(), SetupStepTemplates(),
-          FileMessageTemplates()}) {
+          ChannelTableTemplates(), FileMessageTemplates()}) {
       sources.insert(sources.end(), unit.begin(), unit.end());
     }
     for (const char* source :
