@@ -1566,7 +1566,7 @@ Voulez-vous changer de région ?</translation>
     </message>
     <message>
         <source>a channel of %1 (1 to %2) nor none (-1 or 65535)</source>
-        <translation>ni un canal de %1 (1 à %2) ni aucun (-1 ou 65535)</translation>
+        <translation>un canal de %1 (1 à %2) ni aucun (-1 ou 65535)</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
@@ -1578,7 +1578,7 @@ Voulez-vous changer de région ?</translation>
     </message>
     <message>
         <source>0 nor a frequency above 100 and below 200 MHz</source>
-        <translation>ni 0 ni une fréquence au-dessus de 100 et au-dessous de 200 MHz</translation>
+        <translation>0 ni une fréquence au-dessus de 100 et au-dessous de 200 MHz</translation>
     </message>
     <message>
         <source>a channel name the radio can show (two letters, digits or -+().*/,)</source>

@@ -1566,7 +1566,7 @@ Wilt u de regio wijzigen?</translation>
     </message>
     <message>
         <source>a channel of %1 (1 to %2) nor none (-1 or 65535)</source>
-        <translation>een kanaal van %1 (1 tot %2) noch geen (-1 of 65535)</translation>
+        <translation>een kanaal van %1 (1 tot %2) of geen (-1 of 65535)</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
@@ -1578,7 +1578,7 @@ Wilt u de regio wijzigen?</translation>
     </message>
     <message>
         <source>0 nor a frequency above 100 and below 200 MHz</source>
-        <translation>0 noch een frequentie boven 100 en onder 200 MHz</translation>
+        <translation>0 of een frequentie boven 100 en onder 200 MHz</translation>
     </message>
     <message>
         <source>a channel name the radio can show (two letters, digits or -+().*/,)</source>
