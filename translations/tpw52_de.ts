@@ -419,6 +419,10 @@
         <source>The transfer was cancelled by %1.</source>
         <translation>Die Übertragung wurde abgebrochen durch %1.</translation>
     </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>Mit %1 erfahren Sie mehr.</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -419,6 +419,10 @@
         <source>The transfer was cancelled by %1.</source>
         <translation>Le transfert a été annulé par %1.</translation>
     </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>Lancez avec %1 pour plus d&apos;informations.</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -419,6 +419,10 @@
         <source>The transfer was cancelled by %1.</source>
         <translation>De overdracht is afgebroken door %1.</translation>
     </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>Gebruik %1 voor meer informatie.</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

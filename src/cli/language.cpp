@@ -43,6 +43,16 @@ void TranslateDescriptions(CLI::App& app) {
   }
 }
 
+// A usage error as CLI11 tells it, with the pointer to the help in the language of the run
+// (the program has no --help-all).
+std::string UsageFailure(const CLI::App* app, const CLI::Error& error) {
+  std::string text = std::string(error.what()) + "\n";
+  if (const CLI::Option* help = app->get_help_ptr()) {
+    text += Said(TPW_TEXT("Cli", "Run with %1 for more information."), {help->get_name()}) + "\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string Said(const char* pattern, std::initializer_list<std::string_view> names) {
@@ -51,6 +61,7 @@ std::string Said(const char* pattern, std::initializer_list<std::string_view> na
 
 void TranslateHelp(CLI::App& app) {
   for (const char* label : kHelpLabels) app.get_formatter()->label(label, Said(label));
+  app.failure_message(UsageFailure);
   TranslateDescriptions(app);
 }
 
