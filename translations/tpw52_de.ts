@@ -1485,8 +1485,8 @@ Möchten Sie die Region wechseln?</translation>
         <translation>[%1] bis [%2] (Zeilen %3 bis %4): %5; ihre Zeilen werden übergangen.</translation>
     </message>
     <message>
-        <source>[%1] %2=%3 (line %4): %5; %6.</source>
-        <translation>[%1] %2=%3 (Zeile %4): %5; %6.</translation>
+        <source>%1 (line %2): %3; %4.</source>
+        <translation>%1 (Zeile %2): %3; %4.</translation>
     </message>
     <message>
         <source>line %1: skipped, %2.</source>

@@ -1485,8 +1485,8 @@ Voulez-vous changer de région ?</translation>
         <translation>[%1] à [%2] (lignes %3 à %4) : %5 ; leurs lignes sont ignorées.</translation>
     </message>
     <message>
-        <source>[%1] %2=%3 (line %4): %5; %6.</source>
-        <translation>[%1] %2=%3 (ligne %4) : %5 ; %6.</translation>
+        <source>%1 (line %2): %3; %4.</source>
+        <translation>%1 (ligne %2) : %3 ; %4.</translation>
     </message>
     <message>
         <source>line %1: skipped, %2.</source>

@@ -1485,8 +1485,8 @@ Wilt u de regio wijzigen?</translation>
         <translation>[%1] tot [%2] (regels %3 tot %4): %5; de regels ervan worden genegeerd.</translation>
     </message>
     <message>
-        <source>[%1] %2=%3 (line %4): %5; %6.</source>
-        <translation>[%1] %2=%3 (regel %4): %5; %6.</translation>
+        <source>%1 (line %2): %3; %4.</source>
+        <translation>%1 (regel %2): %3; %4.</translation>
     </message>
     <message>
         <source>line %1: skipped, %2.</source>

@@ -327,11 +327,16 @@ class LanguagesTest : public QObject {
     resume->setCurrentIndex(2);
     emit resume->activated(2);
     const ChannelCsvRead table = ReadChannelsCsv("List\r\nCHXX\r\n", f->ws().caps);
+    // A key of the file keeps its name even where the window's label has the same words.
+    SettingsModel model = f->ws().model;
+    const std::vector<ReadingNote> notes = ReadDataFileSettings(
+        ParseSectionTable("[Common Setup]\r\nResume Time=abc\r\n"), f->ws().caps, model);
     QCOMPARE(
         (QStringList{window().editActions().undo->text(),
                      TranslatedText(*ReadGridRowsText("ZZ", ListId::CHUSA, false).refusal),
                      TranslatedText(table.refused.at(0).text),
-                     TranslatedText(ReadingWarning("/x/boat.dat", {})), window().windowTitle()}),
+                     TranslatedText(ReadingWarning("/x/boat.dat", {notes.back()})),
+                     window().windowTitle()}),
         (QStringList{
             "&R\u00fcckg\u00e4ngig: Suchlauf-Pause \u00e4ndern",
             "Zeile 1 (ZZ) kann nicht in CHUSA eingef\u00fcgt werden: ihr CH \u201eZZ\u201c ist "
@@ -341,7 +346,8 @@ class LanguagesTest : public QObject {
             "CHRG, CHEXP)",
             "/x/boat.dat wurde ge\u00f6ffnet, aber nicht alles darin wurde so \u00fcbernommen, "
             "wie es geschrieben steht. Pr\u00fcfen Sie diese Einstellungen, bevor Sie das "
-            "Funkger\u00e4t programmieren:",
+            "Funkger\u00e4t programmieren:\r\n[Common Setup] Resume Time=abc (Zeile 2): nicht eine "
+            "ganze Zahl von 0 bis 255; als 2 belassen.",
             "TPW52  PC-Programm f\u00fcr QZ815"}));
   }
 

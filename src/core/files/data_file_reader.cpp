@@ -26,8 +26,9 @@ constexpr const char* IgnoredOne =
     TPW_TEXT("Messages", "[%1] (line %2): %3; its lines are ignored.");
 constexpr const char* IgnoredRun =
     TPW_TEXT("Messages", "[%1] to [%2] (lines %3 to %4): %5; their lines are ignored.");
-// "[CHUSA3] RxFreq=abc (line 40): <why>; <outcome>."
-constexpr const char* Refused = TPW_TEXT("Messages", "[%1] %2=%3 (line %4): %5; %6.");
+// "[CHUSA3] RxFreq=abc (line 40): <why>; <outcome>.": the line as the file has it is one name,
+// so that no key or value of it is ever taken for a text to translate.
+constexpr const char* Refused = TPW_TEXT("Messages", "%1 (line %2): %3; %4.");
 constexpr const char* Skipped = TPW_TEXT("Messages", "line %1: skipped, %2.");
 constexpr const char* Warning =
     TPW_TEXT("Messages",
@@ -76,8 +77,9 @@ class Notes {
   // A value that was not taken: what it is not, and what the field holds instead.
   void refused(const SectionTable::Key& key, std::string_view section, std::string_view why,
                std::string_view outcome) {
-    add(key.line, Fill(text::Refused, {section, key.written, Shown(key.value),
-                                       std::to_string(key.line), why, outcome}));
+    const std::string written =
+        "[" + std::string(section) + "] " + key.written + "=" + Shown(key.value);
+    add(key.line, Fill(text::Refused, {written, std::to_string(key.line), why, outcome}));
   }
   std::vector<ReadingNote> take() && {
     std::stable_sort(notes_.begin(), notes_.end(),
