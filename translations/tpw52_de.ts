@@ -2,6 +2,429 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>answer every question with Yes, OK or Retry (the region question, a busy radio)</source>
+        <translation>jede Frage mit Ja, OK oder Wiederholen beantworten (die Frage nach der Region, ein belegtes Funkgerät)</translation>
+    </message>
+    <message>
+        <source>answer every question with No or Cancel (the default without a terminal)</source>
+        <translation>jede Frage mit Nein oder Abbrechen beantworten (ohne Terminal die Vorgabe)</translation>
+    </message>
+    <message>
+        <source>program this ten-digit ATIS code instead of the data&apos;s own (a radio takes its code only once)</source>
+        <translation>diesen zehnstelligen ATIS-Code statt des Codes der Daten programmieren (ein Funkgerät nimmt seinen Code nur einmal an)</translation>
+    </message>
+    <message>
+        <source>--atis-code: &quot;%1&quot; is not an ATIS code, which is ten digits. Give the code of the boat&apos;s licence, or leave --atis-code out to program the data&apos;s own code. Nothing was written.</source>
+        <translation>--atis-code: „%1“ ist kein ATIS-Code, der aus zehn Ziffern besteht. Geben Sie den Code aus der Frequenzzuteilung des Schiffs an, oder lassen Sie --atis-code weg, um den Code der Daten zu programmieren. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the ATIS code %1 was not kept. Give the boat&apos;s own code with --atis-code.</source>
+        <translation>Es wurde nichts geschrieben: der ATIS-Code %1 wurde nicht übernommen. Geben Sie den eigenen Code des Schiffs mit --atis-code an.</translation>
+    </message>
+    <message>
+        <source>List the backups of radio data that every read and write keeps, oldest first. Each is an image file (.hex): &quot;write IN.hex&quot; programs it back, &quot;convert&quot; turns it into a channel data file.</source>
+        <translation>Listet die Sicherungen der Funkgerätedaten, die jedes Lesen und Schreiben anlegt, die älteste zuerst. Jede ist eine Image-Datei (.hex): „write IN.hex“ schreibt sie zurück, „convert“ macht daraus eine Kanaldatendatei.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, and </source>
+        <translation>%1 ist eine Verknüpfung zu %2, und </translation>
+    </message>
+    <message>
+        <source>The backups cannot be listed, and no read or write of a radio can keep one: %1%2</source>
+        <translation>Die Sicherungen können nicht aufgelistet werden, und kein Lesen oder Schreiben eines Funkgeräts kann eine anlegen: %1%2</translation>
+    </message>
+    <message>
+        <source>There are no backups yet in %1. Every read and every write of a radio keeps one there.</source>
+        <translation>In %1 gibt es noch keine Sicherungen. Jedes Lesen und jedes Schreiben eines Funkgeräts legt dort eine ab.</translation>
+    </message>
+    <message>
+        <source>Test the cable and the port: open PORT, see whether the cable returns what it is sent, ping the radio and ask what it is (model, region, ATIS code). Reads nothing else and writes nothing.</source>
+        <translation>Kabel und Anschluss prüfen: PORT öffnen, sehen, ob das Kabel zurückgibt, was es erhält, das Funkgerät anpingen und fragen, was es ist (Modell, Region, ATIS-Code). Liest sonst nichts und schreibt nichts.</translation>
+    </message>
+    <message>
+        <source>serial port of the programming cable</source>
+        <translation>serieller Anschluss des Programmierkabels</translation>
+    </message>
+    <message>
+        <source>stay at 19200 baud (/E)</source>
+        <translation>bei 19200 Baud bleiben (/E)</translation>
+    </message>
+    <message>
+        <source>Erase the ATIS code in the radio, so that the next write can program a new one. The radio&apos;s ATIS counter takes the base&apos;s value.</source>
+        <translation>Den ATIS-Code im Funkgerät löschen, damit das nächste Schreiben einen neuen programmieren kann. Der ATIS-Zähler des Funkgeräts nimmt den Wert der Basis an.</translation>
+    </message>
+    <message>
+        <source>save the PC&apos;s data, without the code, to this image file</source>
+        <translation>die Daten des PCs ohne den Code in dieser Image-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Convert IN (.hex image or .dat data file) to OUT (.hex, .dat or .txt report). An image is decoded, encoded and corrected as before a write to the radio, so an OUT image holds exactly the bytes a write starts from. A data file is read over a base data set, with its model and region checks.</source>
+        <translation>IN (.hex-Image oder .dat-Datendatei) in OUT umwandeln (.hex, .dat oder .txt-Bericht). Ein Image wird wie vor dem Schreiben ins Funkgerät dekodiert, kodiert und berichtigt, so dass ein OUT-Image genau die Bytes enthält, mit denen ein Schreiben beginnt. Eine Datendatei wird über einen Basis-Datensatz gelesen, mit dessen Prüfung von Modell und Region.</translation>
+    </message>
+    <message>
+        <source>input: image file (.hex) or data file (.dat)</source>
+        <translation>Eingabe: Image-Datei (.hex) oder Datendatei (.dat)</translation>
+    </message>
+    <message>
+        <source>output: image (.hex), data file (.dat) or report (.txt)</source>
+        <translation>Ausgabe: Image (.hex), Datendatei (.dat) oder Bericht (.txt)</translation>
+    </message>
+    <message>
+        <source>OUT must end in .hex, .dat or .txt</source>
+        <translation>OUT muss auf .hex, .dat oder .txt enden</translation>
+    </message>
+    <message>
+        <source>%1 %2 must be a table of channels ending in .csv. Give a name ending in .csv.</source>
+        <translation>%1 %2 muss eine Kanaltabelle mit der Endung .csv sein. Geben Sie einen Namen an, der auf .csv endet.</translation>
+    </message>
+    <message>
+        <source>Save the channel lists of DATA (.hex image or .dat data file) as OUT.csv: a row per channel, its list in the column List, a column per field under its data-file key.</source>
+        <translation>Die Kanallisten von DATA (.hex-Image oder .dat-Datendatei) als OUT.csv speichern: eine Zeile je Kanal, seine Liste in der Spalte List, eine Spalte je Feld unter seinem Schlüssel der Datendatei.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or data file (.dat)</source>
+        <translation>Image-Datei (.hex) oder Datendatei (.dat)</translation>
+    </message>
+    <message>
+        <source>the table to save (.csv)</source>
+        <translation>die zu speichernde Tabelle (.csv)</translation>
+    </message>
+    <message>
+        <source>Replace the channel lists of DATA (.hex or .dat) that IN.csv holds rows for, and save the result as OUT (.hex or .dat). The other lists stay as they are. Refused rows are listed with their line; then nothing is imported unless --yes imports the other rows.</source>
+        <translation>Die Kanallisten von DATA (.hex oder .dat) ersetzen, für die IN.csv Zeilen enthält, und das Ergebnis als OUT (.hex oder .dat) speichern. Die anderen Listen bleiben, wie sie sind. Abgelehnte Zeilen werden mit ihrer Zeilennummer aufgeführt; dann wird nichts importiert, außer --yes importiert die übrigen Zeilen.</translation>
+    </message>
+    <message>
+        <source>the table of channels (.csv)</source>
+        <translation>die Kanaltabelle (.csv)</translation>
+    </message>
+    <message>
+        <source>where the result goes: image (.hex) or data file (.dat)</source>
+        <translation>wohin das Ergebnis geht: Image (.hex) oder Datendatei (.dat)</translation>
+    </message>
+    <message>
+        <source>give an image (.hex) or a data file (.dat).</source>
+        <translation>geben Sie ein Image (.hex) oder eine Datendatei (.dat) an.</translation>
+    </message>
+    <message>
+        <source>List the destination templates of the program&apos;s data folder: name, region and file, in the order of the destination menu.</source>
+        <translation>Die Zielvorlagen im Datenordner des Programms auflisten: Name, Region und Datei, in der Reihenfolge des Zielmenüs.</translation>
+    </message>
+    <message>
+        <source>No destination template in %1</source>
+        <translation>Keine Zielvorlage in %1</translation>
+    </message>
+    <message>
+        <source>bad file</source>
+        <translation>defekte Datei</translation>
+    </message>
+    <message>
+        <source>diff compares A with one other data set: give the file B, or --port PORT to compare A with the radio on that port (see tpw52-cli diff --help).</source>
+        <translation>diff vergleicht A mit einem anderen Datensatz: geben Sie die Datei B an oder --port PORT, um A mit dem Funkgerät an diesem Anschluss zu vergleichen (siehe tpw52-cli diff --help).</translation>
+    </message>
+    <message>
+        <source>Compare A with B, or with the radio on --port, setting by setting in the words of the desktop application: one difference a line (where, setting, A&apos;s value and the other&apos;s), channels only one side has, and runs of bytes no setting shows. A and B are image files (.hex) or channel data files (.dat); a data file A is read over the base, a data file B over A&apos;s image, each with the region it gives. The radio is read as the read command reads it, with its backup. Exit status 0 the same, 1 different, 2 trouble.</source>
+        <translation>A mit B oder mit dem Funkgerät an --port vergleichen, Einstellung für Einstellung in den Worten der Desktop-Anwendung: ein Unterschied je Zeile (Ort, Einstellung, Wert von A und der andere), Kanäle, die nur eine Seite hat, und Byte-Bereiche, die keine Einstellung zeigt. A und B sind Image-Dateien (.hex) oder Kanaldatendateien (.dat); eine Datendatei A wird über die Basis gelesen, eine Datendatei B über das Image von A, jede mit der Region, die sie angibt. Das Funkgerät wird gelesen wie mit dem Befehl read, mit seiner Sicherung. Rückgabewert 0 gleich, 1 verschieden, 2 Störung.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or channel data file (.dat)</source>
+        <translation>Image-Datei (.hex) oder Kanaldatendatei (.dat)</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or channel data file (.dat); instead of --port</source>
+        <translation>Image-Datei (.hex) oder Kanaldatendatei (.dat); statt --port</translation>
+    </message>
+    <message>
+        <source>print a list of objects with the keys where, setting, this and other</source>
+        <translation>eine Liste von Objekten mit den Schlüsseln where, setting, this und other ausgeben</translation>
+    </message>
+    <message>
+        <source>Cannot read the plan %1: %2 No radio was touched.</source>
+        <translation>Der Plan %1 kann nicht gelesen werden: %2 Kein Funkgerät wurde angesprochen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the ATIS code %3 was not kept. No radio was touched.</source>
+        <translation>%1, Zeile %2: der ATIS-Code %3 wurde nicht übernommen. Kein Funkgerät wurde angesprochen.</translation>
+    </message>
+    <message>
+        <source>The fleet was cancelled by %1.</source>
+        <translation>Die Flotte wurde abgebrochen durch %1.</translation>
+    </message>
+    <message>
+        <source>Program every radio of a plan at the same time with one data set, each on its own port with its own ATIS code, backups and trace. The plan is a CSV file with the heading port,atis_code,label and one radio a line. Prints one progress line per radio, then a summary; succeeds only when every radio verified.</source>
+        <translation>Jedes Funkgerät eines Plans gleichzeitig mit einem Datensatz programmieren, jedes an seinem eigenen Anschluss mit eigenem ATIS-Code, eigenen Sicherungen und eigener Aufzeichnung. Der Plan ist eine CSV-Datei mit der Kopfzeile port,atis_code,label und einem Funkgerät je Zeile. Gibt eine Fortschrittszeile je Funkgerät aus, dann eine Zusammenfassung; gelingt nur, wenn jedes Funkgerät geprüft wurde.</translation>
+    </message>
+    <message>
+        <source>read each radio&apos;s whole memory before programming it and keep that as its backup</source>
+        <translation>vor dem Programmieren den ganzen Speicher jedes Funkgeräts lesen und als seine Sicherung aufbewahren</translation>
+    </message>
+    <message>
+        <source>write the summary to this CSV file too</source>
+        <translation>die Zusammenfassung auch in diese CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>the plan (.csv): port,atis_code,label</source>
+        <translation>der Plan (.csv): port,atis_code,label</translation>
+    </message>
+    <message>
+        <source>Print the hex dump of any file of 2048 bytes, an image file (.hex) or not; model words that are not those of a QZ815 are reported, and the dump is printed all the same.</source>
+        <translation>Den Hex-Dump einer beliebigen Datei von 2048 Bytes ausgeben, ob Image-Datei (.hex) oder nicht; Modellkennungen, die nicht die eines QZ815 sind, werden gemeldet, und der Dump wird trotzdem ausgegeben.</translation>
+    </message>
+    <message>
+        <source>file of 2048 bytes</source>
+        <translation>Datei von 2048 Bytes</translation>
+    </message>
+    <message>
+        <source>List the serial ports a programming cable can use.</source>
+        <translation>Die seriellen Anschlüsse auflisten, die ein Programmierkabel nutzen kann.</translation>
+    </message>
+    <message>
+        <source>Write the printed report of IN (.hex image or .dat data file) as a PDF file: the pages that File &gt; Print puts on paper, one section per page, long channel lists continued on the next sheet.</source>
+        <translation>Den gedruckten Bericht von IN (.hex-Image oder .dat-Datendatei) als PDF-Datei schreiben: die Seiten, die Datei &gt; Drucken zu Papier bringt, ein Abschnitt je Seite, lange Kanallisten auf dem nächsten Blatt fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>the PDF file to write (.pdf)</source>
+        <translation>die zu schreibende PDF-Datei (.pdf)</translation>
+    </message>
+    <message>
+        <source>paper size: A4 (the default) or Letter</source>
+        <translation>Papierformat: A4 (Vorgabe) oder Letter</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file ending in .pdf</source>
+        <translation>--pdf muss eine Datei nennen, die auf .pdf endet</translation>
+    </message>
+    <message>
+        <source>Read the radio&apos;s memory into the PC&apos;s data set and save it as an image file (.hex), a channel data file (.dat), or both. The bytes the radio does not own (0x000-0x001, 0x290-0x2FF) and the region check come from the base.</source>
+        <translation>Den Speicher des Funkgeräts in den Datensatz des PCs lesen und als Image-Datei (.hex), Kanaldatendatei (.dat) oder beides speichern. Die Bytes, die nicht dem Funkgerät gehören (0x000-0x001, 0x290-0x2FF), und die Regionsprüfung kommen aus der Basis.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) to save what was read</source>
+        <translation>Image-Datei (.hex) für das Gelesene</translation>
+    </message>
+    <message>
+        <source>channel data file (.dat) to save what was read</source>
+        <translation>Kanaldatendatei (.dat) für das Gelesene</translation>
+    </message>
+    <message>
+        <source>--out or --dat is needed</source>
+        <translation>--out oder --dat ist nötig</translation>
+    </message>
+    <message>
+        <source>Print the text report of IN (.hex image or .dat data file). `convert IN OUT.txt` saves it as a file with CR LF line ends.</source>
+        <translation>Den Textbericht von IN (.hex-Image oder .dat-Datendatei) ausgeben. `convert IN OUT.txt` speichert ihn als Datei mit CR-LF-Zeilenenden.</translation>
+    </message>
+    <message>
+        <source>Program the radio from an image file (.hex) or a channel data file (.dat), as the desktop application does after opening that file and choosing Program to Radio. A data file is opened over the base (default: the first destination); an image file is its own base unless --base or --destination is given.</source>
+        <translation>Das Funkgerät aus einer Image-Datei (.hex) oder einer Kanaldatendatei (.dat) programmieren, wie es die Desktop-Anwendung tut, nachdem sie diese Datei geöffnet hat und Ins Funkgerät schreiben gewählt wurde. Eine Datendatei wird über der Basis geöffnet (Vorgabe: das erste Ziel); eine Image-Datei ist ihre eigene Basis, außer --base oder --destination ist angegeben.</translation>
+    </message>
+    <message>
+        <source>read the whole radio before programming it and keep that as a backup, so its exact prior state can be put back</source>
+        <translation>vor dem Programmieren das ganze Funkgerät lesen und als Sicherung aufbewahren, damit sein genauer vorheriger Zustand wiederhergestellt werden kann</translation>
+    </message>
+    <message>
+        <source>Ctrl-C (SIGINT)</source>
+        <translation>Strg-C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>a request to end the program (SIGTERM)</source>
+        <translation>eine Aufforderung, das Programm zu beenden (SIGTERM)</translation>
+    </message>
+    <message>
+        <source>Ctrl-Break (SIGBREAK)</source>
+        <translation>Strg-Pause (SIGBREAK)</translation>
+    </message>
+    <message>
+        <source>the terminal hanging up (SIGHUP)</source>
+        <translation>das Auflegen des Terminals (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>Signal %1</translation>
+    </message>
+    <message>
+        <source>image file (.hex) a data file is read over (default: a destination)</source>
+        <translation>Image-Datei (.hex), über die eine Datendatei gelesen wird (Vorgabe: ein Ziel)</translation>
+    </message>
+    <message>
+        <source>destination template a data file is read over, by name (see `destinations`; default: the first)</source>
+        <translation>Zielvorlage, über die eine Datendatei gelesen wird, nach Namen (siehe `destinations`; Vorgabe: die erste)</translation>
+    </message>
+    <message>
+        <source> Or give the image to start from with --base IMAGE.hex.</source>
+        <translation> Oder geben Sie das Ausgangs-Image mit --base IMAGE.hex an.</translation>
+    </message>
+    <message>
+        <source>No destination image was found in %1. Give the image to start from with --base IMAGE.hex.</source>
+        <translation>In %1 wurde kein Ziel-Image gefunden. Geben Sie das Ausgangs-Image mit --base IMAGE.hex an.</translation>
+    </message>
+    <message>
+        <source>There is no destination &quot;%1&quot;. The destinations are: %2.</source>
+        <translation>Es gibt kein Ziel „%1“. Die Ziele sind: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: by its name it is neither an image (.hex) nor a channel data file (.dat). Give one of those, or rename the file if it is one.</source>
+        <translation>%1 kann nicht gelesen werden: dem Namen nach ist es weder ein Image (.hex) noch eine Kanaldatendatei (.dat). Geben Sie eines davon an, oder benennen Sie die Datei um, wenn sie eines ist.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: give an image (.hex), a data file (.dat) or a report (.txt).</source>
+        <translation>%1 kann nicht geschrieben werden: geben Sie ein Image (.hex), eine Datendatei (.dat) oder einen Bericht (.txt) an.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes an image file (.hex). Give a name ending in .hex.</source>
+        <translation>%1 nimmt eine Image-Datei (.hex). Geben Sie einen Namen an, der auf .hex endet.</translation>
+    </message>
+    <message>
+        <source>%1 takes a channel data file (.dat). Give a name ending in .dat.</source>
+        <translation>%1 nimmt eine Kanaldatendatei (.dat). Geben Sie einen Namen an, der auf .dat endet.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s data were not saved to %1; run the command again once that file can be saved.</source>
+        <translation>Die Daten des Funkgeräts wurden nicht in %1 gespeichert; führen Sie den Befehl erneut aus, sobald diese Datei gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>startet</translation>
+    </message>
+    <message>
+        <source>reading first</source>
+        <translation>liest zuerst</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>schreibt</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>prüft</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Aufruf</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>BEFEHL</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>BEFEHLE</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>NÖTIG</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Argumente</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Braucht</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Schließt aus</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>The language of the messages: en, de, nl or fr (the system&apos;s by default)</source>
+        <translation>Die Sprache der Meldungen: en, de, nl oder fr (Vorgabe: die des Systems)</translation>
+    </message>
+    <message>
+        <source>%1 reads as an option. A file name that begins with a dash is given as ./%1, or after -- (tpw52-cli %2 ... -- %1).</source>
+        <translation>%1 gilt als Option. Ein Dateiname, der mit einem Bindestrich beginnt, wird als ./%1 angegeben, oder nach -- (tpw52-cli %2 ... -- %1).</translation>
+    </message>
+    <message>
+        <source>Programs the QZ815 marine VHF radio: image files, channel data files, reports.</source>
+        <translation>Programmiert das UKW-Seefunkgerät QZ815: Image-Dateien, Kanaldatendateien, Berichte.</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Diese Hilfe ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>Die Version ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>the program ran out of memory and stopped. Close other programs, then run the command again.</source>
+        <translation>dem Programm ging der Speicher aus, und es hat angehalten. Schließen Sie andere Programme und führen Sie den Befehl erneut aus.</translation>
+    </message>
+    <message>
+        <source>the program stopped on an unexpected failure: %1</source>
+        <translation>das Programm hat wegen eines unerwarteten Fehlers angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output: %1. Check where the output goes (a full disk, a closed pipe), then run the command again.</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1. Prüfen Sie, wohin die Ausgabe geht (ein volles Laufwerk, eine geschlossene Pipe), und führen Sie den Befehl erneut aus.</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>agreed</source>
+        <translation>zugestimmt</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source> (--yes agreed to this question %1 times already)</source>
+        <translation> (--yes hat dieser Frage schon %1 Mal zugestimmt)</translation>
+    </message>
+    <message>
+        <source>verify the echo of every byte sent, for cables that return it (/NT)</source>
+        <translation>das Echo jedes gesendeten Bytes prüfen, für Kabel, die es zurückgeben (/NT)</translation>
+    </message>
+    <message>
+        <source>show the protocol trace and keep the error log (/D)</source>
+        <translation>die Protokollaufzeichnung zeigen und das Fehlerprotokoll aufbewahren (/D)</translation>
+    </message>
+    <message>
+        <source>keep no backup of the radio&apos;s data for this command</source>
+        <translation>für diesen Befehl keine Sicherung der Funkgerätedaten anlegen</translation>
+    </message>
+    <message>
+        <source>no port given: give the serial port of the programming cable (&quot;tpw52-cli ports&quot; lists them)</source>
+        <translation>kein Anschluss angegeben: geben Sie den seriellen Anschluss des Programmierkabels an („tpw52-cli ports“ listet sie auf)</translation>
+    </message>
+    <message>
+        <source>do not read back what was written to check that the radio holds it</source>
+        <translation>das Geschriebene nicht zurücklesen, um zu prüfen, ob das Funkgerät es hält</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled by %1.</source>
+        <translation>Die Übertragung wurde abgebrochen durch %1.</translation>
+    </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>Mit %1 erfahren Sie mehr.</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>Reverse DUP</source>
@@ -162,6 +585,178 @@
     <message>
         <source>Programmable Channel</source>
         <translation>Programmierbare Kanäle</translation>
+    </message>
+    <message>
+        <source>New channel %1</source>
+        <translation>Neuer Kanal %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Kanal %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete channel %1</source>
+        <translation>Kanal %1 löschen</translation>
+    </message>
+    <message>
+        <source>Cut channel %1</source>
+        <translation>Kanal %1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut %1 channels</source>
+        <translation>%1 Kanäle ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste channel %1</source>
+        <translation>Kanal %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Paste %1 channels</source>
+        <translation>%1 Kanäle einfügen</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Usable Channel Group %1</source>
+        <translation>Nutzbare Kanalgruppe %1</translation>
+    </message>
+    <message>
+        <source>Priority CH %1</source>
+        <translation>Vorrangkanal %1</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group %1</source>
+        <translation>Nutzbare ATIS-Kanalgruppe %1</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-Code</translation>
+    </message>
+    <message>
+        <source>Correct the priority channels</source>
+        <translation>Vorrangkanäle berichtigen</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 aktiv</translation>
+    </message>
+    <message>
+        <source>%1 Scan</source>
+        <translation>%1 Suchlauf</translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanal aktiv</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Nur geringe Leistung</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Leistung erhöhen</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Senden erlaubt</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Suchlauf-Speicher</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Sprachverschleierung</translation>
+    </message>
+    <message>
+        <source>BASE CH No.</source>
+        <translation>Basiskanal-Nr.</translation>
+    </message>
+    <message>
+        <source>SIMP/DUP</source>
+        <translation>SIMP/DUP</translation>
+    </message>
+    <message>
+        <source>CH Status No.</source>
+        <translation>Kanalstatus-Nr.</translation>
+    </message>
+    <message>
+        <source>Status Icon</source>
+        <translation>Statussymbol</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanalanzeige</translation>
+    </message>
+    <message>
+        <source>CH Display (right)</source>
+        <translation>Kanalanzeige (rechts)</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>USA Group</source>
+        <translation>USA-Gruppe</translation>
+    </message>
+    <message>
+        <source>INT Group</source>
+        <translation>INT-Gruppe</translation>
+    </message>
+    <message>
+        <source>Region Group</source>
+        <translation>Regionsgruppe</translation>
+    </message>
+    <message>
+        <source>Usable CH Group</source>
+        <translation>Nutzbare Kanalgruppe</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Vorrangkanal</translation>
+    </message>
+    <message>
+        <source>TX Power Display</source>
+        <translation>Anzeige Sendeleistung</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>SCAN</translation>
+    </message>
+    <message>
+        <source>DW/TW</source>
+        <translation>DW/TW</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Zeitverschiebung</translation>
+    </message>
+    <message>
+        <source>Time Display</source>
+        <translation>Zeitanzeige</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Nutzbare ATIS-Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>Channel added</source>
+        <translation>Kanal hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Channel removed</source>
+        <translation>Kanal entfernt</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1348,286 @@ Möchten Sie die Region wechseln?</translation>
         <source>Test Connection</source>
         <translation>Verbindung testen</translation>
     </message>
+    <message>
+        <source>the group has no channel %1 (it has 00 to 99)</source>
+        <translation>die Gruppe hat keinen Kanal %1 (sie hat 00 bis 99)</translation>
+    </message>
+    <message>
+        <source>it has no duplex mode the radio knows</source>
+        <translation>er hat keine Duplexart, die das Funkgerät kennt</translation>
+    </message>
+    <message>
+        <source>it has no status number the radio knows</source>
+        <translation>er hat keine Statusnummer, die das Funkgerät kennt</translation>
+    </message>
+    <message>
+        <source>it has no status icon the radio knows</source>
+        <translation>er hat kein Statussymbol, das das Funkgerät kennt</translation>
+    </message>
+    <message>
+        <source>its Rx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step</source>
+        <translation>seine Empfangsfrequenz %1 liegt außerhalb von %2 bis %3 MHz oder nicht im 25-kHz-Raster</translation>
+    </message>
+    <message>
+        <source>its Tx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step</source>
+        <translation>seine Sendefrequenz %1 liegt außerhalb von %2 bis %3 MHz oder nicht im 25-kHz-Raster</translation>
+    </message>
+    <message>
+        <source>it has no display name</source>
+        <translation>er hat keinen Anzeigenamen</translation>
+    </message>
+    <message>
+        <source>the radio cannot show its display name &quot;%1&quot;</source>
+        <translation>das Funkgerät kann seinen Anzeigenamen „%1“ nicht anzeigen</translation>
+    </message>
+    <message>
+        <source>the weather channels are fixed</source>
+        <translation>die Wetterkanäle sind fest</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2 channels; it holds %3 and %4 are to be pasted. Nothing was pasted; delete channels or copy fewer, then paste again.</source>
+        <translation>%1 fasst höchstens %2 Kanäle; sie enthält %3, und %4 sollen eingefügt werden. Es wurde nichts eingefügt; löschen Sie Kanäle oder kopieren Sie weniger, und fügen Sie dann erneut ein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be pasted into %2: %3. Nothing was pasted; correct that row or leave it out, then paste again.</source>
+        <translation>%1 kann nicht in %2 eingefügt werden: %3. Es wurde nichts eingefügt; berichtigen Sie diese Zeile oder lassen Sie sie weg, und fügen Sie dann erneut ein.</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard cannot be pasted: %1. Nothing was pasted; correct that row or leave it out, then paste again.</source>
+        <translation>Die Kanäle in der Zwischenablage können nicht eingefügt werden: %1. Es wurde nichts eingefügt; berichtigen Sie diese Zeile oder lassen Sie sie weg, und fügen Sie dann erneut ein.</translation>
+    </message>
+    <message>
+        <source>its CH &quot;%1&quot; is no channel name of the grid</source>
+        <translation>ihr CH „%1“ ist kein Kanalname der Tabelle</translation>
+    </message>
+    <message>
+        <source>its DUP &quot;%1&quot; is no duplex mode</source>
+        <translation>ihr DUP „%1“ ist keine Duplexart</translation>
+    </message>
+    <message>
+        <source>its group mark &quot;%1&quot; is neither 1 nor 0</source>
+        <translation>ihre Gruppenmarke „%1“ ist weder 1 noch 0</translation>
+    </message>
+    <message>
+        <source>its %1 &quot;%2&quot; is neither %1 nor dashes</source>
+        <translation>ihr %1 „%2“ ist weder %1 noch Striche</translation>
+    </message>
+    <message>
+        <source>its VS &quot;%1&quot; is no scrambler code</source>
+        <translation>ihr VS „%1“ ist kein Verschleierungscode</translation>
+    </message>
+    <message>
+        <source>line %1: the column &quot;%2&quot; is no field of a channel; the headings are the keys of a channel data file: %3</source>
+        <translation>Zeile %1: die Spalte „%2“ ist kein Feld eines Kanals; die Überschriften sind die Schlüssel einer Kanaldatendatei: %3</translation>
+    </message>
+    <message>
+        <source>line %1: the column &quot;%2&quot; comes twice; keep one of them</source>
+        <translation>Zeile %1: die Spalte „%2“ kommt zweimal vor; behalten Sie eine davon</translation>
+    </message>
+    <message>
+        <source>line %1: there is no column &quot;List&quot;, which names the list of each row (CHUSA, CHINT, CHCAN, CHWX, CHRG or CHEXP)</source>
+        <translation>Zeile %1: es gibt keine Spalte „List“, die die Liste jeder Zeile nennt (CHUSA, CHINT, CHCAN, CHWX, CHRG oder CHEXP)</translation>
+    </message>
+    <message>
+        <source>it has no %1, which every channel of %2 has</source>
+        <translation>ihr fehlt %1, das jeder Kanal von %2 hat</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3</source>
+        <translation>%1 „%2“ ist nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the channels of %3 are always enabled</source>
+        <translation>%1 ist %2, aber die Kanäle von %3 sind immer aktiv</translation>
+    </message>
+    <message>
+        <source>it holds no heading line and no channel</source>
+        <translation>sie enthält keine Kopfzeile und keinen Kanal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)</source>
+        <translation>„%1“ ist keine Kanalliste (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)</translation>
+    </message>
+    <message>
+        <source>%1: the list holds at most %2 channels</source>
+        <translation>%1: die Liste fasst höchstens %2 Kanäle</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The file ends without the [%1] line this program writes last in every data file: it was cut short, so lists may be missing channels.</source>
+        <translation>Die Datei endet ohne die Zeile [%1], die dieses Programm als letzte in jede Datendatei schreibt: sie wurde abgeschnitten, daher können in Listen Kanäle fehlen.</translation>
+    </message>
+    <message>
+        <source>The file has no %1, which every data file holds: it may have been cut short, and those settings were not read from it.</source>
+        <translation>Der Datei fehlt %1, das jede Datendatei enthält: sie wurde vielleicht abgeschnitten, und diese Einstellungen wurden nicht aus ihr gelesen.</translation>
+    </message>
+    <message>
+        <source>The file ends inside [%1] (line %2), before its %3 line: it may have been cut short.</source>
+        <translation>Die Datei endet innerhalb von [%1] (Zeile %2), vor dessen Zeile %3: sie wurde vielleicht abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>[%1] (line %2): %3; its lines are ignored.</source>
+        <translation>[%1] (Zeile %2): %3; ihre Zeilen werden übergangen.</translation>
+    </message>
+    <message>
+        <source>[%1] to [%2] (lines %3 to %4): %5; their lines are ignored.</source>
+        <translation>[%1] bis [%2] (Zeilen %3 bis %4): %5; ihre Zeilen werden übergangen.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3; %4.</source>
+        <translation>%1 (Zeile %2): %3; %4.</translation>
+    </message>
+    <message>
+        <source>line %1: skipped, %2.</source>
+        <translation>Zeile %1: übersprungen, %2.</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but not everything in it was taken as written. Check these settings before you program the radio:</source>
+        <translation>%1 wurde geöffnet, aber nicht alles darin wurde so übernommen, wie es geschrieben steht. Prüfen Sie diese Einstellungen, bevor Sie das Funkgerät programmieren:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>the records of %1 are always enabled</source>
+        <translation>die Einträge von %1 sind immer aktiv</translation>
+    </message>
+    <message>
+        <source>taken as 1</source>
+        <translation>als 1 übernommen</translation>
+    </message>
+    <message>
+        <source>kept empty</source>
+        <translation>leer gelassen</translation>
+    </message>
+    <message>
+        <source>kept as %1</source>
+        <translation>als %1 belassen</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>übergangen</translation>
+    </message>
+    <message>
+        <source>not %1</source>
+        <translation>nicht %1</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <translation>ihr fehlt %1</translation>
+    </message>
+    <message>
+        <source>its %1 is 0</source>
+        <translation>ihr %1 ist 0</translation>
+    </message>
+    <message>
+        <source>%1, which ends the list %2</source>
+        <translation>%1, was die Liste %2 beendet</translation>
+    </message>
+    <message>
+        <source>the list %1 holds no more records</source>
+        <translation>die Liste %1 enthält keine weiteren Einträge</translation>
+    </message>
+    <message>
+        <source>the list %1 ends before it</source>
+        <translation>die Liste %1 endet davor</translation>
+    </message>
+    <message>
+        <source>a section of the same name comes first</source>
+        <translation>ein Abschnitt gleichen Namens kommt zuerst</translation>
+    </message>
+    <message>
+        <source>the model %1 has no ATIS</source>
+        <translation>das Modell %1 hat kein ATIS</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>kein solcher Abschnitt</translation>
+    </message>
+    <message>
+        <source>the same key comes earlier</source>
+        <translation>derselbe Schlüssel kommt früher</translation>
+    </message>
+    <message>
+        <source>not a key the program reads here</source>
+        <translation>kein Schlüssel, den das Programm hier liest</translation>
+    </message>
+    <message>
+        <source>a channel position from %1 to %2</source>
+        <translation>eine Kanalposition von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>a channel of %1 (1 to %2) nor none (-1 or 65535)</source>
+        <translation>ein Kanal von %1 (1 bis %2) oder keiner (-1 oder 65535)</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>0, 1, True or False</source>
+        <translation>0, 1, True oder False</translation>
+    </message>
+    <message>
+        <source>0 nor a frequency above 100 and below 200 MHz</source>
+        <translation>0 oder eine Frequenz über 100 und unter 200 MHz</translation>
+    </message>
+    <message>
+        <source>a channel name the radio can show (two letters, digits or -+().*/,)</source>
+        <translation>ein Kanalname, den das Funkgerät anzeigen kann (zwei Buchstaben, Ziffern oder -+().*/,)</translation>
+    </message>
+    <message>
+        <source>an ATIS code (empty or ten digits)</source>
+        <translation>ein ATIS-Code (leer oder zehn Ziffern)</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>auch %1</translation>
+    </message>
+    <message>
+        <source>The channels were not imported.</source>
+        <translation>Die Kanäle wurden nicht importiert.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16 text. Save it from the spreadsheet as &quot;CSV UTF-8&quot; (or plain CSV), then import it again.</source>
+        <translation>sie ist als UTF-16-Text gespeichert. Speichern Sie sie aus der Tabellenkalkulation als „CSV UTF-8“ (oder einfaches CSV) und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>it is no channel table: %1. Export the channels once to see the table the program reads.</source>
+        <translation>sie ist keine Kanaltabelle: %1. Exportieren Sie die Kanäle einmal, um die Tabelle zu sehen, die das Programm liest.</translation>
+    </message>
+    <message>
+        <source>it holds a heading line but no channel under it. Add a row per channel, then import it again.</source>
+        <translation>sie enthält eine Kopfzeile, aber keinen Kanal darunter. Fügen Sie eine Zeile je Kanal hinzu und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rows cannot be imported:</source>
+        <translation>%1: %2 von %3 Zeilen können nicht importiert werden:</translation>
+    </message>
+    <message>
+        <source>The channels were not imported. Correct the rows, then import again.</source>
+        <translation>Die Kanäle wurden nicht importiert. Berichtigen Sie die Zeilen und importieren Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Import the other %1 rows? Each list they belong to is replaced by them; the other lists stay as they are.</source>
+        <translation>Die übrigen %1 Zeilen importieren? Jede Liste, zu der sie gehören, wird durch sie ersetzt; die anderen Listen bleiben, wie sie sind.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1004,6 +1879,14 @@ Möchten Sie die Region wechseln?</translation>
         <source>Test the cable and the port: what answers, and what the radio is</source>
         <translation>Prüft Kabel und Schnittstelle: was antwortet, und welches Funkgerät es ist</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>
@@ -1051,6 +1934,38 @@ Prüfen Sie den Drucker und drucken Sie den Bericht dann erneut.</translation>
 Save your data under a new name, then restart the program.</source>
         <translation>Der Arbeitsspeicher des Computers ist erschöpft, der letzte Befehl wurde nicht beendet.
 Speichern Sie Ihre Daten unter einem neuen Namen und starten Sie das Programm dann neu.</translation>
+    </message>
+    <message>
+        <source>Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO] [--lang CODE]
+The PC programming tool of the QZ815 marine VHF radio: reads the radio&apos;s channels and
+settings over the programming cable, edits them, writes them back, keeps them in channel
+data files and prints them.
+
+  FILE       a channel data file (.dat) to open at start, as File &gt; Open does
+  /D         diagnostic mode: protocol trace, hex dump, image files, err.log
+  /E         low speed: the serial port stays at 19200 baud
+  /NT        check the echo of every byte sent, for cables that return it
+  /DEMO      offer a simulated radio as a serial port, to try the program
+  --lang CODE  the language of the window: en, de, nl or fr (Options &gt; Language
+             remembers one; the system&apos;s language otherwise)
+  --help     print this help and exit
+  --version  print the version and exit
+</source>
+        <translation>Aufruf: tpw52 [DATEI] [/D] [/E] [/NT] [/DEMO] [--lang CODE]
+Das PC-Programmierwerkzeug des UKW-Seefunkgeräts QZ815: liest die Kanäle und
+Einstellungen des Funkgeräts über das Programmierkabel, bearbeitet sie, schreibt sie
+zurück, bewahrt sie in Kanaldatendateien auf und druckt sie.
+
+  DATEI      eine Kanaldatendatei (.dat), die beim Start geöffnet wird, wie mit Datei &gt; Öffnen
+  /D         Diagnosemodus: Protokollaufzeichnung, Hex-Dump, Image-Dateien, err.log
+  /E         niedrige Geschwindigkeit: der serielle Anschluss bleibt bei 19200 Baud
+  /NT        das Echo jedes gesendeten Bytes prüfen, für Kabel, die es zurückgeben
+  /DEMO      ein simuliertes Funkgerät als seriellen Anschluss anbieten, zum Ausprobieren
+  --lang CODE  die Sprache des Fensters: en, de, nl oder fr (Optionen &gt; Sprache
+             merkt sich eine; sonst die Sprache des Systems)
+  --help     diese Hilfe ausgeben und beenden
+  --version  die Version ausgeben und beenden
+</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,429 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>answer every question with Yes, OK or Retry (the region question, a busy radio)</source>
+        <translation>répondre Oui, OK ou Réessayer à chaque question (la question de la région, une radio occupée)</translation>
+    </message>
+    <message>
+        <source>answer every question with No or Cancel (the default without a terminal)</source>
+        <translation>répondre Non ou Annuler à chaque question (le défaut sans terminal)</translation>
+    </message>
+    <message>
+        <source>program this ten-digit ATIS code instead of the data&apos;s own (a radio takes its code only once)</source>
+        <translation>programmer ce code ATIS à dix chiffres au lieu de celui des données (une radio ne prend son code qu&apos;une fois)</translation>
+    </message>
+    <message>
+        <source>--atis-code: &quot;%1&quot; is not an ATIS code, which is ten digits. Give the code of the boat&apos;s licence, or leave --atis-code out to program the data&apos;s own code. Nothing was written.</source>
+        <translation>--atis-code : « %1 » n&apos;est pas un code ATIS, qui compte dix chiffres. Donnez le code de la licence du bateau, ou omettez --atis-code pour programmer le code des données. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the ATIS code %1 was not kept. Give the boat&apos;s own code with --atis-code.</source>
+        <translation>Rien n&apos;a été écrit : le code ATIS %1 n&apos;a pas été gardé. Donnez le code propre du bateau avec --atis-code.</translation>
+    </message>
+    <message>
+        <source>List the backups of radio data that every read and write keeps, oldest first. Each is an image file (.hex): &quot;write IN.hex&quot; programs it back, &quot;convert&quot; turns it into a channel data file.</source>
+        <translation>Liste les sauvegardes des données de la radio que garde chaque lecture et écriture, la plus ancienne d&apos;abord. Chacune est un fichier image (.hex) : « write IN.hex » la reprogramme, « convert » en fait un fichier de canaux.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, and </source>
+        <translation>%1 est un lien vers %2, et </translation>
+    </message>
+    <message>
+        <source>The backups cannot be listed, and no read or write of a radio can keep one: %1%2</source>
+        <translation>Les sauvegardes ne peuvent pas être listées, et aucune lecture ou écriture d&apos;une radio ne peut en garder une : %1%2</translation>
+    </message>
+    <message>
+        <source>There are no backups yet in %1. Every read and every write of a radio keeps one there.</source>
+        <translation>Il n&apos;y a pas encore de sauvegarde dans %1. Chaque lecture et chaque écriture d&apos;une radio y en garde une.</translation>
+    </message>
+    <message>
+        <source>Test the cable and the port: open PORT, see whether the cable returns what it is sent, ping the radio and ask what it is (model, region, ATIS code). Reads nothing else and writes nothing.</source>
+        <translation>Tester le câble et le port : ouvrir PORT, voir si le câble renvoie ce qu&apos;il reçoit, interroger la radio et lui demander ce qu&apos;elle est (modèle, région, code ATIS). Ne lit rien d&apos;autre et n&apos;écrit rien.</translation>
+    </message>
+    <message>
+        <source>serial port of the programming cable</source>
+        <translation>port série du câble de programmation</translation>
+    </message>
+    <message>
+        <source>stay at 19200 baud (/E)</source>
+        <translation>rester à 19200 bauds (/E)</translation>
+    </message>
+    <message>
+        <source>Erase the ATIS code in the radio, so that the next write can program a new one. The radio&apos;s ATIS counter takes the base&apos;s value.</source>
+        <translation>Effacer le code ATIS de la radio, afin que la prochaine écriture puisse en programmer un nouveau. Le compteur ATIS de la radio prend la valeur de la base.</translation>
+    </message>
+    <message>
+        <source>save the PC&apos;s data, without the code, to this image file</source>
+        <translation>enregistrer les données du PC, sans le code, dans ce fichier image</translation>
+    </message>
+    <message>
+        <source>Convert IN (.hex image or .dat data file) to OUT (.hex, .dat or .txt report). An image is decoded, encoded and corrected as before a write to the radio, so an OUT image holds exactly the bytes a write starts from. A data file is read over a base data set, with its model and region checks.</source>
+        <translation>Convertir IN (image .hex ou fichier de données .dat) en OUT (.hex, .dat ou rapport .txt). Une image est décodée, encodée et corrigée comme avant une écriture dans la radio, de sorte qu&apos;une image OUT contient exactement les octets dont part une écriture. Un fichier de données est lu sur un jeu de données de base, avec ses contrôles de modèle et de région.</translation>
+    </message>
+    <message>
+        <source>input: image file (.hex) or data file (.dat)</source>
+        <translation>entrée : fichier image (.hex) ou fichier de données (.dat)</translation>
+    </message>
+    <message>
+        <source>output: image (.hex), data file (.dat) or report (.txt)</source>
+        <translation>sortie : image (.hex), fichier de données (.dat) ou rapport (.txt)</translation>
+    </message>
+    <message>
+        <source>OUT must end in .hex, .dat or .txt</source>
+        <translation>OUT doit se terminer par .hex, .dat ou .txt</translation>
+    </message>
+    <message>
+        <source>%1 %2 must be a table of channels ending in .csv. Give a name ending in .csv.</source>
+        <translation>%1 %2 doit être un tableau de canaux se terminant par .csv. Donnez un nom se terminant par .csv.</translation>
+    </message>
+    <message>
+        <source>Save the channel lists of DATA (.hex image or .dat data file) as OUT.csv: a row per channel, its list in the column List, a column per field under its data-file key.</source>
+        <translation>Enregistrer les listes de canaux de DATA (image .hex ou fichier de données .dat) sous OUT.csv : une ligne par canal, sa liste dans la colonne List, une colonne par champ sous sa clé du fichier de données.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or data file (.dat)</source>
+        <translation>fichier image (.hex) ou fichier de données (.dat)</translation>
+    </message>
+    <message>
+        <source>the table to save (.csv)</source>
+        <translation>le tableau à enregistrer (.csv)</translation>
+    </message>
+    <message>
+        <source>Replace the channel lists of DATA (.hex or .dat) that IN.csv holds rows for, and save the result as OUT (.hex or .dat). The other lists stay as they are. Refused rows are listed with their line; then nothing is imported unless --yes imports the other rows.</source>
+        <translation>Remplacer les listes de canaux de DATA (.hex ou .dat) pour lesquelles IN.csv contient des lignes, et enregistrer le résultat sous OUT (.hex ou .dat). Les autres listes restent telles quelles. Les lignes refusées sont listées avec leur numéro ; rien n&apos;est alors importé, sauf si --yes importe les autres lignes.</translation>
+    </message>
+    <message>
+        <source>the table of channels (.csv)</source>
+        <translation>le tableau des canaux (.csv)</translation>
+    </message>
+    <message>
+        <source>where the result goes: image (.hex) or data file (.dat)</source>
+        <translation>où va le résultat : image (.hex) ou fichier de données (.dat)</translation>
+    </message>
+    <message>
+        <source>give an image (.hex) or a data file (.dat).</source>
+        <translation>donnez une image (.hex) ou un fichier de données (.dat).</translation>
+    </message>
+    <message>
+        <source>List the destination templates of the program&apos;s data folder: name, region and file, in the order of the destination menu.</source>
+        <translation>Lister les modèles de destination du dossier de données du programme : nom, région et fichier, dans l&apos;ordre du menu des destinations.</translation>
+    </message>
+    <message>
+        <source>No destination template in %1</source>
+        <translation>Aucun modèle de destination dans %1</translation>
+    </message>
+    <message>
+        <source>bad file</source>
+        <translation>fichier défectueux</translation>
+    </message>
+    <message>
+        <source>diff compares A with one other data set: give the file B, or --port PORT to compare A with the radio on that port (see tpw52-cli diff --help).</source>
+        <translation>diff compare A avec un autre jeu de données : donnez le fichier B, ou --port PORT pour comparer A avec la radio sur ce port (voir tpw52-cli diff --help).</translation>
+    </message>
+    <message>
+        <source>Compare A with B, or with the radio on --port, setting by setting in the words of the desktop application: one difference a line (where, setting, A&apos;s value and the other&apos;s), channels only one side has, and runs of bytes no setting shows. A and B are image files (.hex) or channel data files (.dat); a data file A is read over the base, a data file B over A&apos;s image, each with the region it gives. The radio is read as the read command reads it, with its backup. Exit status 0 the same, 1 different, 2 trouble.</source>
+        <translation>Comparer A avec B, ou avec la radio sur --port, réglage par réglage dans les mots de l&apos;application de bureau : une différence par ligne (où, réglage, valeur de A et celle de l&apos;autre), les canaux qu&apos;un seul côté possède, et les suites d&apos;octets qu&apos;aucun réglage ne montre. A et B sont des fichiers image (.hex) ou des fichiers de canaux (.dat) ; un fichier de données A est lu sur la base, un fichier de données B sur l&apos;image de A, chacun avec la région qu&apos;il indique. La radio est lue comme la commande read la lit, avec sa sauvegarde. Code de sortie 0 identique, 1 différent, 2 problème.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or channel data file (.dat)</source>
+        <translation>fichier image (.hex) ou fichier de canaux (.dat)</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or channel data file (.dat); instead of --port</source>
+        <translation>fichier image (.hex) ou fichier de canaux (.dat) ; au lieu de --port</translation>
+    </message>
+    <message>
+        <source>print a list of objects with the keys where, setting, this and other</source>
+        <translation>afficher une liste d&apos;objets avec les clés where, setting, this et other</translation>
+    </message>
+    <message>
+        <source>Cannot read the plan %1: %2 No radio was touched.</source>
+        <translation>Impossible de lire le plan %1 : %2 Aucune radio n&apos;a été touchée.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the ATIS code %3 was not kept. No radio was touched.</source>
+        <translation>%1, ligne %2 : le code ATIS %3 n&apos;a pas été gardé. Aucune radio n&apos;a été touchée.</translation>
+    </message>
+    <message>
+        <source>The fleet was cancelled by %1.</source>
+        <translation>La flotte a été annulée par %1.</translation>
+    </message>
+    <message>
+        <source>Program every radio of a plan at the same time with one data set, each on its own port with its own ATIS code, backups and trace. The plan is a CSV file with the heading port,atis_code,label and one radio a line. Prints one progress line per radio, then a summary; succeeds only when every radio verified.</source>
+        <translation>Programmer en même temps chaque radio d&apos;un plan avec un jeu de données, chacune sur son propre port avec son propre code ATIS, ses sauvegardes et sa trace. Le plan est un fichier CSV avec l&apos;en-tête port,atis_code,label et une radio par ligne. Affiche une ligne de progression par radio, puis un résumé ; ne réussit que si chaque radio a été vérifiée.</translation>
+    </message>
+    <message>
+        <source>read each radio&apos;s whole memory before programming it and keep that as its backup</source>
+        <translation>lire toute la mémoire de chaque radio avant de la programmer et la garder comme sauvegarde</translation>
+    </message>
+    <message>
+        <source>write the summary to this CSV file too</source>
+        <translation>écrire aussi le résumé dans ce fichier CSV</translation>
+    </message>
+    <message>
+        <source>the plan (.csv): port,atis_code,label</source>
+        <translation>le plan (.csv) : port,atis_code,label</translation>
+    </message>
+    <message>
+        <source>Print the hex dump of any file of 2048 bytes, an image file (.hex) or not; model words that are not those of a QZ815 are reported, and the dump is printed all the same.</source>
+        <translation>Afficher le vidage hexadécimal de tout fichier de 2048 octets, fichier image (.hex) ou non ; les mots de modèle qui ne sont pas ceux d&apos;une QZ815 sont signalés, et le vidage est affiché quand même.</translation>
+    </message>
+    <message>
+        <source>file of 2048 bytes</source>
+        <translation>fichier de 2048 octets</translation>
+    </message>
+    <message>
+        <source>List the serial ports a programming cable can use.</source>
+        <translation>Lister les ports série qu&apos;un câble de programmation peut utiliser.</translation>
+    </message>
+    <message>
+        <source>Write the printed report of IN (.hex image or .dat data file) as a PDF file: the pages that File &gt; Print puts on paper, one section per page, long channel lists continued on the next sheet.</source>
+        <translation>Écrire le rapport imprimé de IN (image .hex ou fichier de données .dat) dans un fichier PDF : les pages que Fichier &gt; Imprimer met sur papier, une section par page, les longues listes de canaux continuées sur la feuille suivante.</translation>
+    </message>
+    <message>
+        <source>the PDF file to write (.pdf)</source>
+        <translation>le fichier PDF à écrire (.pdf)</translation>
+    </message>
+    <message>
+        <source>paper size: A4 (the default) or Letter</source>
+        <translation>format du papier : A4 (par défaut) ou Letter</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file ending in .pdf</source>
+        <translation>--pdf doit nommer un fichier se terminant par .pdf</translation>
+    </message>
+    <message>
+        <source>Read the radio&apos;s memory into the PC&apos;s data set and save it as an image file (.hex), a channel data file (.dat), or both. The bytes the radio does not own (0x000-0x001, 0x290-0x2FF) and the region check come from the base.</source>
+        <translation>Lire la mémoire de la radio dans le jeu de données du PC et l&apos;enregistrer comme fichier image (.hex), fichier de canaux (.dat), ou les deux. Les octets qui n&apos;appartiennent pas à la radio (0x000-0x001, 0x290-0x2FF) et le contrôle de région viennent de la base.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) to save what was read</source>
+        <translation>fichier image (.hex) où enregistrer ce qui a été lu</translation>
+    </message>
+    <message>
+        <source>channel data file (.dat) to save what was read</source>
+        <translation>fichier de canaux (.dat) où enregistrer ce qui a été lu</translation>
+    </message>
+    <message>
+        <source>--out or --dat is needed</source>
+        <translation>--out ou --dat est nécessaire</translation>
+    </message>
+    <message>
+        <source>Print the text report of IN (.hex image or .dat data file). `convert IN OUT.txt` saves it as a file with CR LF line ends.</source>
+        <translation>Afficher le rapport texte de IN (image .hex ou fichier de données .dat). `convert IN OUT.txt` l&apos;enregistre dans un fichier avec des fins de ligne CR LF.</translation>
+    </message>
+    <message>
+        <source>Program the radio from an image file (.hex) or a channel data file (.dat), as the desktop application does after opening that file and choosing Program to Radio. A data file is opened over the base (default: the first destination); an image file is its own base unless --base or --destination is given.</source>
+        <translation>Programmer la radio à partir d&apos;un fichier image (.hex) ou d&apos;un fichier de canaux (.dat), comme le fait l&apos;application de bureau après l&apos;ouverture de ce fichier et le choix de Programmer la radio. Un fichier de données est ouvert sur la base (par défaut : la première destination) ; un fichier image est sa propre base, sauf si --base ou --destination est donné.</translation>
+    </message>
+    <message>
+        <source>read the whole radio before programming it and keep that as a backup, so its exact prior state can be put back</source>
+        <translation>lire toute la radio avant de la programmer et la garder comme sauvegarde, pour pouvoir rétablir exactement son état antérieur</translation>
+    </message>
+    <message>
+        <source>Ctrl-C (SIGINT)</source>
+        <translation>Ctrl-C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>a request to end the program (SIGTERM)</source>
+        <translation>une demande de fin du programme (SIGTERM)</translation>
+    </message>
+    <message>
+        <source>Ctrl-Break (SIGBREAK)</source>
+        <translation>Ctrl-Pause (SIGBREAK)</translation>
+    </message>
+    <message>
+        <source>the terminal hanging up (SIGHUP)</source>
+        <translation>la fermeture du terminal (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>le signal %1</translation>
+    </message>
+    <message>
+        <source>image file (.hex) a data file is read over (default: a destination)</source>
+        <translation>fichier image (.hex) sur lequel un fichier de données est lu (par défaut : une destination)</translation>
+    </message>
+    <message>
+        <source>destination template a data file is read over, by name (see `destinations`; default: the first)</source>
+        <translation>modèle de destination sur lequel un fichier de données est lu, par son nom (voir `destinations` ; par défaut : le premier)</translation>
+    </message>
+    <message>
+        <source> Or give the image to start from with --base IMAGE.hex.</source>
+        <translation> Ou donnez l&apos;image de départ avec --base IMAGE.hex.</translation>
+    </message>
+    <message>
+        <source>No destination image was found in %1. Give the image to start from with --base IMAGE.hex.</source>
+        <translation>Aucune image de destination n&apos;a été trouvée dans %1. Donnez l&apos;image de départ avec --base IMAGE.hex.</translation>
+    </message>
+    <message>
+        <source>There is no destination &quot;%1&quot;. The destinations are: %2.</source>
+        <translation>Il n&apos;y a pas de destination « %1 ». Les destinations sont : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: by its name it is neither an image (.hex) nor a channel data file (.dat). Give one of those, or rename the file if it is one.</source>
+        <translation>Impossible de lire %1 : d&apos;après son nom, ce n&apos;est ni une image (.hex) ni un fichier de canaux (.dat). Donnez l&apos;un des deux, ou renommez le fichier s&apos;il en est un.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: give an image (.hex), a data file (.dat) or a report (.txt).</source>
+        <translation>Impossible d&apos;écrire %1 : donnez une image (.hex), un fichier de données (.dat) ou un rapport (.txt).</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 takes an image file (.hex). Give a name ending in .hex.</source>
+        <translation>%1 prend un fichier image (.hex). Donnez un nom se terminant par .hex.</translation>
+    </message>
+    <message>
+        <source>%1 takes a channel data file (.dat). Give a name ending in .dat.</source>
+        <translation>%1 prend un fichier de canaux (.dat). Donnez un nom se terminant par .dat.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s data were not saved to %1; run the command again once that file can be saved.</source>
+        <translation>Les données de la radio n&apos;ont pas été enregistrées dans %1 ; relancez la commande dès que ce fichier peut être enregistré.</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>démarrage</translation>
+    </message>
+    <message>
+        <source>reading first</source>
+        <translation>lecture préalable</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Utilisation</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>COMMANDE</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>COMMANDES</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>OBLIGATOIRE</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Arguments</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Requiert</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Exclut</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>The language of the messages: en, de, nl or fr (the system&apos;s by default)</source>
+        <translation>La langue des messages : en, de, nl ou fr (par défaut celle du système)</translation>
+    </message>
+    <message>
+        <source>%1 reads as an option. A file name that begins with a dash is given as ./%1, or after -- (tpw52-cli %2 ... -- %1).</source>
+        <translation>%1 est lu comme une option. Un nom de fichier qui commence par un tiret se donne sous la forme ./%1, ou après -- (tpw52-cli %2 ... -- %1).</translation>
+    </message>
+    <message>
+        <source>Programs the QZ815 marine VHF radio: image files, channel data files, reports.</source>
+        <translation>Programme la radio VHF marine QZ815 : fichiers image, fichiers de canaux, rapports.</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>Afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>the program ran out of memory and stopped. Close other programs, then run the command again.</source>
+        <translation>le programme a manqué de mémoire et s&apos;est arrêté. Fermez d&apos;autres programmes, puis relancez la commande.</translation>
+    </message>
+    <message>
+        <source>the program stopped on an unexpected failure: %1</source>
+        <translation>le programme s&apos;est arrêté sur une erreur inattendue : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output: %1. Check where the output goes (a full disk, a closed pipe), then run the command again.</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard : %1. Vérifiez où va la sortie (un disque plein, un tube fermé), puis relancez la commande.</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>agreed</source>
+        <translation>accepté</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source> (--yes agreed to this question %1 times already)</source>
+        <translation> (--yes a déjà accepté cette question %1 fois)</translation>
+    </message>
+    <message>
+        <source>verify the echo of every byte sent, for cables that return it (/NT)</source>
+        <translation>vérifier l&apos;écho de chaque octet envoyé, pour les câbles qui le renvoient (/NT)</translation>
+    </message>
+    <message>
+        <source>show the protocol trace and keep the error log (/D)</source>
+        <translation>montrer la trace du protocole et garder le journal des erreurs (/D)</translation>
+    </message>
+    <message>
+        <source>keep no backup of the radio&apos;s data for this command</source>
+        <translation>ne garder aucune sauvegarde des données de la radio pour cette commande</translation>
+    </message>
+    <message>
+        <source>no port given: give the serial port of the programming cable (&quot;tpw52-cli ports&quot; lists them)</source>
+        <translation>aucun port donné : donnez le port série du câble de programmation (« tpw52-cli ports » les liste)</translation>
+    </message>
+    <message>
+        <source>do not read back what was written to check that the radio holds it</source>
+        <translation>ne pas relire ce qui a été écrit pour vérifier que la radio le contient</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled by %1.</source>
+        <translation>Le transfert a été annulé par %1.</translation>
+    </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>Lancez avec %1 pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>Reverse DUP</source>
@@ -162,6 +585,178 @@
     <message>
         <source>Programmable Channel</source>
         <translation>Canaux programmables</translation>
+    </message>
+    <message>
+        <source>New channel %1</source>
+        <translation>Nouveau canal %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Modifier le canal %1</translation>
+    </message>
+    <message>
+        <source>Delete channel %1</source>
+        <translation>Supprimer le canal %1</translation>
+    </message>
+    <message>
+        <source>Cut channel %1</source>
+        <translation>Couper le canal %1</translation>
+    </message>
+    <message>
+        <source>Cut %1 channels</source>
+        <translation>Couper %1 canaux</translation>
+    </message>
+    <message>
+        <source>Paste channel %1</source>
+        <translation>Coller le canal %1</translation>
+    </message>
+    <message>
+        <source>Paste %1 channels</source>
+        <translation>Coller %1 canaux</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Usable Channel Group %1</source>
+        <translation>Groupe de canaux utilisable %1</translation>
+    </message>
+    <message>
+        <source>Priority CH %1</source>
+        <translation>Canal prioritaire %1</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group %1</source>
+        <translation>Groupe de canaux ATIS utilisable %1</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>Code ATIS</translation>
+    </message>
+    <message>
+        <source>Correct the priority channels</source>
+        <translation>Corriger les canaux prioritaires</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 actif</translation>
+    </message>
+    <message>
+        <source>%1 Scan</source>
+        <translation>%1 balayage</translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Canal actif</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Faible puissance seule</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Puissance augmentée</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Émission permise</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Mémoire de balayage</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Brouilleur</translation>
+    </message>
+    <message>
+        <source>BASE CH No.</source>
+        <translation>N° canal de base</translation>
+    </message>
+    <message>
+        <source>SIMP/DUP</source>
+        <translation>SIMP/DUP</translation>
+    </message>
+    <message>
+        <source>CH Status No.</source>
+        <translation>N° d&apos;état du canal</translation>
+    </message>
+    <message>
+        <source>Status Icon</source>
+        <translation>Icône d&apos;état</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Affichage du canal</translation>
+    </message>
+    <message>
+        <source>CH Display (right)</source>
+        <translation>Affichage du canal (droite)</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Fréquence de réception</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Fréquence d&apos;émission</translation>
+    </message>
+    <message>
+        <source>USA Group</source>
+        <translation>Groupe USA</translation>
+    </message>
+    <message>
+        <source>INT Group</source>
+        <translation>Groupe INT</translation>
+    </message>
+    <message>
+        <source>Region Group</source>
+        <translation>Groupe régional</translation>
+    </message>
+    <message>
+        <source>Usable CH Group</source>
+        <translation>Groupe de canaux utilisable</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Canal prioritaire</translation>
+    </message>
+    <message>
+        <source>TX Power Display</source>
+        <translation>Affichage puissance d&apos;émission</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>SCAN</translation>
+    </message>
+    <message>
+        <source>DW/TW</source>
+        <translation>DW/TW</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Décalage horaire</translation>
+    </message>
+    <message>
+        <source>Time Display</source>
+        <translation>Affichage de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Groupes de canaux ATIS utilisables</translation>
+    </message>
+    <message>
+        <source>Channel added</source>
+        <translation>Canal ajouté</translation>
+    </message>
+    <message>
+        <source>Channel removed</source>
+        <translation>Canal retiré</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importer %1</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1348,286 @@ Voulez-vous changer de région ?</translation>
         <source>Test Connection</source>
         <translation>Tester la liaison</translation>
     </message>
+    <message>
+        <source>the group has no channel %1 (it has 00 to 99)</source>
+        <translation>le groupe n&apos;a pas de canal %1 (il a 00 à 99)</translation>
+    </message>
+    <message>
+        <source>it has no duplex mode the radio knows</source>
+        <translation>il n&apos;a aucun mode duplex que la radio connaisse</translation>
+    </message>
+    <message>
+        <source>it has no status number the radio knows</source>
+        <translation>il n&apos;a aucun numéro d&apos;état que la radio connaisse</translation>
+    </message>
+    <message>
+        <source>it has no status icon the radio knows</source>
+        <translation>il n&apos;a aucune icône d&apos;état que la radio connaisse</translation>
+    </message>
+    <message>
+        <source>its Rx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step</source>
+        <translation>sa fréquence de réception %1 est hors de %2 à %3 MHz ou pas sur un pas de 25 kHz</translation>
+    </message>
+    <message>
+        <source>its Tx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step</source>
+        <translation>sa fréquence d&apos;émission %1 est hors de %2 à %3 MHz ou pas sur un pas de 25 kHz</translation>
+    </message>
+    <message>
+        <source>it has no display name</source>
+        <translation>il n&apos;a pas de nom d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>the radio cannot show its display name &quot;%1&quot;</source>
+        <translation>la radio ne peut pas afficher son nom « %1 »</translation>
+    </message>
+    <message>
+        <source>the weather channels are fixed</source>
+        <translation>les canaux météo sont fixes</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>La ligne %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>La ligne %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2 channels; it holds %3 and %4 are to be pasted. Nothing was pasted; delete channels or copy fewer, then paste again.</source>
+        <translation>%1 contient au plus %2 canaux ; elle en contient %3 et %4 sont à coller. Rien n&apos;a été collé ; supprimez des canaux ou copiez-en moins, puis collez à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be pasted into %2: %3. Nothing was pasted; correct that row or leave it out, then paste again.</source>
+        <translation>%1 ne peut pas être collée dans %2 : %3. Rien n&apos;a été collé ; corrigez cette ligne ou omettez-la, puis collez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard cannot be pasted: %1. Nothing was pasted; correct that row or leave it out, then paste again.</source>
+        <translation>Les canaux du presse-papiers ne peuvent pas être collés : %1. Rien n&apos;a été collé ; corrigez cette ligne ou omettez-la, puis collez à nouveau.</translation>
+    </message>
+    <message>
+        <source>its CH &quot;%1&quot; is no channel name of the grid</source>
+        <translation>son CH « %1 » n&apos;est pas un nom de canal de la grille</translation>
+    </message>
+    <message>
+        <source>its DUP &quot;%1&quot; is no duplex mode</source>
+        <translation>son DUP « %1 » n&apos;est pas un mode duplex</translation>
+    </message>
+    <message>
+        <source>its group mark &quot;%1&quot; is neither 1 nor 0</source>
+        <translation>sa marque de groupe « %1 » n&apos;est ni 1 ni 0</translation>
+    </message>
+    <message>
+        <source>its %1 &quot;%2&quot; is neither %1 nor dashes</source>
+        <translation>son %1 « %2 » n&apos;est ni %1 ni des tirets</translation>
+    </message>
+    <message>
+        <source>its VS &quot;%1&quot; is no scrambler code</source>
+        <translation>son VS « %1 » n&apos;est pas un code de brouillage</translation>
+    </message>
+    <message>
+        <source>line %1: the column &quot;%2&quot; is no field of a channel; the headings are the keys of a channel data file: %3</source>
+        <translation>ligne %1 : la colonne « %2 » n&apos;est pas un champ de canal ; les en-têtes sont les clés d&apos;un fichier de canaux : %3</translation>
+    </message>
+    <message>
+        <source>line %1: the column &quot;%2&quot; comes twice; keep one of them</source>
+        <translation>ligne %1 : la colonne « %2 » figure deux fois ; gardez-en une</translation>
+    </message>
+    <message>
+        <source>line %1: there is no column &quot;List&quot;, which names the list of each row (CHUSA, CHINT, CHCAN, CHWX, CHRG or CHEXP)</source>
+        <translation>ligne %1 : il n&apos;y a pas de colonne « List », qui nomme la liste de chaque ligne (CHUSA, CHINT, CHCAN, CHWX, CHRG ou CHEXP)</translation>
+    </message>
+    <message>
+        <source>it has no %1, which every channel of %2 has</source>
+        <translation>il n&apos;a pas de %1, que tout canal de %2 possède</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3</source>
+        <translation>%1 « %2 » n&apos;est pas %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the channels of %3 are always enabled</source>
+        <translation>%1 vaut %2, mais les canaux de %3 sont toujours actifs</translation>
+    </message>
+    <message>
+        <source>it holds no heading line and no channel</source>
+        <translation>il ne contient ni ligne d&apos;en-tête ni canal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)</source>
+        <translation>« %1 » n&apos;est pas une liste de canaux (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)</translation>
+    </message>
+    <message>
+        <source>%1: the list holds at most %2 channels</source>
+        <translation>%1 : la liste contient au plus %2 canaux</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file ends without the [%1] line this program writes last in every data file: it was cut short, so lists may be missing channels.</source>
+        <translation>Le fichier se termine sans la ligne [%1] que ce programme écrit en dernier dans chaque fichier de données : il a été tronqué, des listes peuvent donc manquer de canaux.</translation>
+    </message>
+    <message>
+        <source>The file has no %1, which every data file holds: it may have been cut short, and those settings were not read from it.</source>
+        <translation>Le fichier n&apos;a pas %1, que contient tout fichier de données : il a peut-être été tronqué, et ces réglages n&apos;en ont pas été lus.</translation>
+    </message>
+    <message>
+        <source>The file ends inside [%1] (line %2), before its %3 line: it may have been cut short.</source>
+        <translation>Le fichier se termine dans [%1] (ligne %2), avant sa ligne %3 : il a peut-être été tronqué.</translation>
+    </message>
+    <message>
+        <source>[%1] (line %2): %3; its lines are ignored.</source>
+        <translation>[%1] (ligne %2) : %3 ; ses lignes sont ignorées.</translation>
+    </message>
+    <message>
+        <source>[%1] to [%2] (lines %3 to %4): %5; their lines are ignored.</source>
+        <translation>[%1] à [%2] (lignes %3 à %4) : %5 ; leurs lignes sont ignorées.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3; %4.</source>
+        <translation>%1 (ligne %2) : %3 ; %4.</translation>
+    </message>
+    <message>
+        <source>line %1: skipped, %2.</source>
+        <translation>ligne %1 : sautée, %2.</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but not everything in it was taken as written. Check these settings before you program the radio:</source>
+        <translation>%1 a été ouvert, mais tout n&apos;a pas été repris tel qu&apos;écrit. Vérifiez ces réglages avant de programmer la radio :</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>the records of %1 are always enabled</source>
+        <translation>les enregistrements de %1 sont toujours actifs</translation>
+    </message>
+    <message>
+        <source>taken as 1</source>
+        <translation>pris comme 1</translation>
+    </message>
+    <message>
+        <source>kept empty</source>
+        <translation>laissé vide</translation>
+    </message>
+    <message>
+        <source>kept as %1</source>
+        <translation>gardé à %1</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>not %1</source>
+        <translation>pas %1</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <translation>il n&apos;a pas de %1</translation>
+    </message>
+    <message>
+        <source>its %1 is 0</source>
+        <translation>son %1 vaut 0</translation>
+    </message>
+    <message>
+        <source>%1, which ends the list %2</source>
+        <translation>%1, ce qui termine la liste %2</translation>
+    </message>
+    <message>
+        <source>the list %1 holds no more records</source>
+        <translation>la liste %1 ne contient plus d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>the list %1 ends before it</source>
+        <translation>la liste %1 se termine avant</translation>
+    </message>
+    <message>
+        <source>a section of the same name comes first</source>
+        <translation>une section du même nom vient d&apos;abord</translation>
+    </message>
+    <message>
+        <source>the model %1 has no ATIS</source>
+        <translation>le modèle %1 n&apos;a pas d&apos;ATIS</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>section inconnue</translation>
+    </message>
+    <message>
+        <source>the same key comes earlier</source>
+        <translation>la même clé vient plus tôt</translation>
+    </message>
+    <message>
+        <source>not a key the program reads here</source>
+        <translation>pas une clé que le programme lit ici</translation>
+    </message>
+    <message>
+        <source>a channel position from %1 to %2</source>
+        <translation>une position de canal de %1 à %2</translation>
+    </message>
+    <message>
+        <source>a channel of %1 (1 to %2) nor none (-1 or 65535)</source>
+        <translation>un canal de %1 (1 à %2) ni aucun (-1 ou 65535)</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>0, 1, True or False</source>
+        <translation>0, 1, True ou False</translation>
+    </message>
+    <message>
+        <source>0 nor a frequency above 100 and below 200 MHz</source>
+        <translation>0 ni une fréquence au-dessus de 100 et au-dessous de 200 MHz</translation>
+    </message>
+    <message>
+        <source>a channel name the radio can show (two letters, digits or -+().*/,)</source>
+        <translation>un nom de canal que la radio peut afficher (deux lettres, chiffres ou -+().*/,)</translation>
+    </message>
+    <message>
+        <source>an ATIS code (empty or ten digits)</source>
+        <translation>un code ATIS (vide ou dix chiffres)</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>n° de série %1</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>aussi %1</translation>
+    </message>
+    <message>
+        <source>The channels were not imported.</source>
+        <translation>Les canaux n&apos;ont pas été importés.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16 text. Save it from the spreadsheet as &quot;CSV UTF-8&quot; (or plain CSV), then import it again.</source>
+        <translation>il est enregistré en texte UTF-16. Enregistrez-le depuis le tableur en « CSV UTF-8 » (ou CSV simple), puis importez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>it is no channel table: %1. Export the channels once to see the table the program reads.</source>
+        <translation>ce n&apos;est pas un tableau de canaux : %1. Exportez une fois les canaux pour voir le tableau que lit le programme.</translation>
+    </message>
+    <message>
+        <source>it holds a heading line but no channel under it. Add a row per channel, then import it again.</source>
+        <translation>il contient une ligne d&apos;en-tête mais aucun canal en dessous. Ajoutez une ligne par canal, puis importez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rows cannot be imported:</source>
+        <translation>%1 : %2 lignes sur %3 ne peuvent pas être importées :</translation>
+    </message>
+    <message>
+        <source>The channels were not imported. Correct the rows, then import again.</source>
+        <translation>Les canaux n&apos;ont pas été importés. Corrigez les lignes, puis importez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Import the other %1 rows? Each list they belong to is replaced by them; the other lists stay as they are.</source>
+        <translation>Importer les %1 autres lignes ? Chaque liste à laquelle elles appartiennent est remplacée par elles ; les autres listes restent telles quelles.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1004,6 +1879,14 @@ Voulez-vous changer de région ?</translation>
         <source>Test the cable and the port: what answers, and what the radio is</source>
         <translation>Teste le câble et le port : ce qui répond, et quelle radio est branchée</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>
@@ -1051,6 +1934,38 @@ Vérifiez l&apos;imprimante, puis imprimez à nouveau le rapport.</translation>
 Save your data under a new name, then restart the program.</source>
         <translation>L&apos;ordinateur manque de mémoire et la dernière commande n&apos;a pas été terminée.
 Enregistrez vos données sous un nouveau nom, puis redémarrez le programme.</translation>
+    </message>
+    <message>
+        <source>Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO] [--lang CODE]
+The PC programming tool of the QZ815 marine VHF radio: reads the radio&apos;s channels and
+settings over the programming cable, edits them, writes them back, keeps them in channel
+data files and prints them.
+
+  FILE       a channel data file (.dat) to open at start, as File &gt; Open does
+  /D         diagnostic mode: protocol trace, hex dump, image files, err.log
+  /E         low speed: the serial port stays at 19200 baud
+  /NT        check the echo of every byte sent, for cables that return it
+  /DEMO      offer a simulated radio as a serial port, to try the program
+  --lang CODE  the language of the window: en, de, nl or fr (Options &gt; Language
+             remembers one; the system&apos;s language otherwise)
+  --help     print this help and exit
+  --version  print the version and exit
+</source>
+        <translation>Utilisation : tpw52 [FICHIER] [/D] [/E] [/NT] [/DEMO] [--lang CODE]
+L&apos;outil de programmation sur PC de la radio VHF marine QZ815 : lit les canaux et les
+réglages de la radio par le câble de programmation, les modifie, les réécrit, les garde
+dans des fichiers de canaux et les imprime.
+
+  FICHIER    un fichier de canaux (.dat) à ouvrir au démarrage, comme Fichier &gt; Ouvrir
+  /D         mode diagnostic : trace du protocole, vidage hexadécimal, fichiers image, err.log
+  /E         vitesse basse : le port série reste à 19200 bauds
+  /NT        vérifier l&apos;écho de chaque octet envoyé, pour les câbles qui le renvoient
+  /DEMO      proposer une radio simulée comme port série, pour essayer le programme
+  --lang CODE  la langue de la fenêtre : en, de, nl ou fr (Options &gt; Langue
+             en retient une ; sinon la langue du système)
+  --help     afficher cette aide et quitter
+  --version  afficher la version et quitter
+</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,429 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>answer every question with Yes, OK or Retry (the region question, a busy radio)</source>
+        <translation>elke vraag beantwoorden met Ja, OK of Opnieuw (de vraag naar de regio, een bezette marifoon)</translation>
+    </message>
+    <message>
+        <source>answer every question with No or Cancel (the default without a terminal)</source>
+        <translation>elke vraag beantwoorden met Nee of Annuleren (de standaard zonder terminal)</translation>
+    </message>
+    <message>
+        <source>program this ten-digit ATIS code instead of the data&apos;s own (a radio takes its code only once)</source>
+        <translation>deze ATIS-code van tien cijfers programmeren in plaats van die van de gegevens (een marifoon neemt zijn code maar één keer aan)</translation>
+    </message>
+    <message>
+        <source>--atis-code: &quot;%1&quot; is not an ATIS code, which is ten digits. Give the code of the boat&apos;s licence, or leave --atis-code out to program the data&apos;s own code. Nothing was written.</source>
+        <translation>--atis-code: &quot;%1&quot; is geen ATIS-code; die bestaat uit tien cijfers. Geef de code van de machtiging van het schip, of laat --atis-code weg om de code van de gegevens te programmeren. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the ATIS code %1 was not kept. Give the boat&apos;s own code with --atis-code.</source>
+        <translation>Er is niets geschreven: de ATIS-code %1 is niet behouden. Geef de eigen code van het schip met --atis-code.</translation>
+    </message>
+    <message>
+        <source>List the backups of radio data that every read and write keeps, oldest first. Each is an image file (.hex): &quot;write IN.hex&quot; programs it back, &quot;convert&quot; turns it into a channel data file.</source>
+        <translation>Toont de back-ups van marifoongegevens die elk lezen en schrijven bewaart, de oudste eerst. Elke is een imagebestand (.hex): &quot;write IN.hex&quot; schrijft hem terug, &quot;convert&quot; maakt er een kanaalgegevensbestand van.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, and </source>
+        <translation>%1 is een koppeling naar %2, en </translation>
+    </message>
+    <message>
+        <source>The backups cannot be listed, and no read or write of a radio can keep one: %1%2</source>
+        <translation>De back-ups kunnen niet worden getoond, en geen lezen of schrijven van een marifoon kan er een bewaren: %1%2</translation>
+    </message>
+    <message>
+        <source>There are no backups yet in %1. Every read and every write of a radio keeps one there.</source>
+        <translation>Er zijn nog geen back-ups in %1. Elk lezen en elk schrijven van een marifoon bewaart er daar een.</translation>
+    </message>
+    <message>
+        <source>Test the cable and the port: open PORT, see whether the cable returns what it is sent, ping the radio and ask what it is (model, region, ATIS code). Reads nothing else and writes nothing.</source>
+        <translation>De kabel en de poort testen: PORT openen, kijken of de kabel teruggeeft wat hij ontvangt, de marifoon pingen en vragen wat hij is (model, regio, ATIS-code). Leest verder niets en schrijft niets.</translation>
+    </message>
+    <message>
+        <source>serial port of the programming cable</source>
+        <translation>seriële poort van de programmeerkabel</translation>
+    </message>
+    <message>
+        <source>stay at 19200 baud (/E)</source>
+        <translation>op 19200 baud blijven (/E)</translation>
+    </message>
+    <message>
+        <source>Erase the ATIS code in the radio, so that the next write can program a new one. The radio&apos;s ATIS counter takes the base&apos;s value.</source>
+        <translation>De ATIS-code in de marifoon wissen, zodat de volgende keer schrijven een nieuwe kan programmeren. De ATIS-teller van de marifoon neemt de waarde van de basis aan.</translation>
+    </message>
+    <message>
+        <source>save the PC&apos;s data, without the code, to this image file</source>
+        <translation>de gegevens van de pc, zonder de code, in dit imagebestand opslaan</translation>
+    </message>
+    <message>
+        <source>Convert IN (.hex image or .dat data file) to OUT (.hex, .dat or .txt report). An image is decoded, encoded and corrected as before a write to the radio, so an OUT image holds exactly the bytes a write starts from. A data file is read over a base data set, with its model and region checks.</source>
+        <translation>IN (.hex-image of .dat-gegevensbestand) omzetten naar OUT (.hex, .dat of .txt-rapport). Een image wordt gedecodeerd, gecodeerd en gecorrigeerd zoals vóór het schrijven naar de marifoon, zodat een OUT-image precies de bytes bevat waarmee schrijven begint. Een gegevensbestand wordt over een basisgegevensset gelezen, met de controles van model en regio.</translation>
+    </message>
+    <message>
+        <source>input: image file (.hex) or data file (.dat)</source>
+        <translation>invoer: imagebestand (.hex) of gegevensbestand (.dat)</translation>
+    </message>
+    <message>
+        <source>output: image (.hex), data file (.dat) or report (.txt)</source>
+        <translation>uitvoer: image (.hex), gegevensbestand (.dat) of rapport (.txt)</translation>
+    </message>
+    <message>
+        <source>OUT must end in .hex, .dat or .txt</source>
+        <translation>OUT moet eindigen op .hex, .dat of .txt</translation>
+    </message>
+    <message>
+        <source>%1 %2 must be a table of channels ending in .csv. Give a name ending in .csv.</source>
+        <translation>%1 %2 moet een kanaaltabel zijn die eindigt op .csv. Geef een naam die eindigt op .csv.</translation>
+    </message>
+    <message>
+        <source>Save the channel lists of DATA (.hex image or .dat data file) as OUT.csv: a row per channel, its list in the column List, a column per field under its data-file key.</source>
+        <translation>De kanaallijsten van DATA (.hex-image of .dat-gegevensbestand) opslaan als OUT.csv: een rij per kanaal, zijn lijst in de kolom List, een kolom per veld onder zijn sleutel in het gegevensbestand.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or data file (.dat)</source>
+        <translation>imagebestand (.hex) of gegevensbestand (.dat)</translation>
+    </message>
+    <message>
+        <source>the table to save (.csv)</source>
+        <translation>de op te slaan tabel (.csv)</translation>
+    </message>
+    <message>
+        <source>Replace the channel lists of DATA (.hex or .dat) that IN.csv holds rows for, and save the result as OUT (.hex or .dat). The other lists stay as they are. Refused rows are listed with their line; then nothing is imported unless --yes imports the other rows.</source>
+        <translation>De kanaallijsten van DATA (.hex of .dat) vervangen waarvoor IN.csv rijen bevat, en het resultaat opslaan als OUT (.hex of .dat). De andere lijsten blijven zoals ze zijn. Geweigerde rijen worden met hun regel getoond; dan wordt niets geïmporteerd, tenzij --yes de overige rijen importeert.</translation>
+    </message>
+    <message>
+        <source>the table of channels (.csv)</source>
+        <translation>de kanaaltabel (.csv)</translation>
+    </message>
+    <message>
+        <source>where the result goes: image (.hex) or data file (.dat)</source>
+        <translation>waar het resultaat heen gaat: image (.hex) of gegevensbestand (.dat)</translation>
+    </message>
+    <message>
+        <source>give an image (.hex) or a data file (.dat).</source>
+        <translation>geef een image (.hex) of een gegevensbestand (.dat).</translation>
+    </message>
+    <message>
+        <source>List the destination templates of the program&apos;s data folder: name, region and file, in the order of the destination menu.</source>
+        <translation>De bestemmingssjablonen in de gegevensmap van het programma tonen: naam, regio en bestand, in de volgorde van het bestemmingsmenu.</translation>
+    </message>
+    <message>
+        <source>No destination template in %1</source>
+        <translation>Geen bestemmingssjabloon in %1</translation>
+    </message>
+    <message>
+        <source>bad file</source>
+        <translation>slecht bestand</translation>
+    </message>
+    <message>
+        <source>diff compares A with one other data set: give the file B, or --port PORT to compare A with the radio on that port (see tpw52-cli diff --help).</source>
+        <translation>diff vergelijkt A met één andere gegevensset: geef het bestand B, of --port PORT om A te vergelijken met de marifoon op die poort (zie tpw52-cli diff --help).</translation>
+    </message>
+    <message>
+        <source>Compare A with B, or with the radio on --port, setting by setting in the words of the desktop application: one difference a line (where, setting, A&apos;s value and the other&apos;s), channels only one side has, and runs of bytes no setting shows. A and B are image files (.hex) or channel data files (.dat); a data file A is read over the base, a data file B over A&apos;s image, each with the region it gives. The radio is read as the read command reads it, with its backup. Exit status 0 the same, 1 different, 2 trouble.</source>
+        <translation>A vergelijken met B, of met de marifoon op --port, instelling voor instelling in de woorden van de desktoptoepassing: één verschil per regel (waar, instelling, de waarde van A en die van de ander), kanalen die maar één kant heeft, en reeksen bytes die geen instelling toont. A en B zijn imagebestanden (.hex) of kanaalgegevensbestanden (.dat); een gegevensbestand A wordt over de basis gelezen, een gegevensbestand B over het image van A, elk met de regio die het aangeeft. De marifoon wordt gelezen zoals de opdracht read hem leest, met zijn back-up. Afsluitstatus 0 gelijk, 1 verschillend, 2 probleem.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or channel data file (.dat)</source>
+        <translation>imagebestand (.hex) of kanaalgegevensbestand (.dat)</translation>
+    </message>
+    <message>
+        <source>image file (.hex) or channel data file (.dat); instead of --port</source>
+        <translation>imagebestand (.hex) of kanaalgegevensbestand (.dat); in plaats van --port</translation>
+    </message>
+    <message>
+        <source>print a list of objects with the keys where, setting, this and other</source>
+        <translation>een lijst van objecten met de sleutels where, setting, this en other afdrukken</translation>
+    </message>
+    <message>
+        <source>Cannot read the plan %1: %2 No radio was touched.</source>
+        <translation>Het plan %1 kan niet worden gelezen: %2 Geen marifoon is aangeraakt.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the ATIS code %3 was not kept. No radio was touched.</source>
+        <translation>%1, regel %2: de ATIS-code %3 is niet behouden. Geen marifoon is aangeraakt.</translation>
+    </message>
+    <message>
+        <source>The fleet was cancelled by %1.</source>
+        <translation>De vloot is afgebroken door %1.</translation>
+    </message>
+    <message>
+        <source>Program every radio of a plan at the same time with one data set, each on its own port with its own ATIS code, backups and trace. The plan is a CSV file with the heading port,atis_code,label and one radio a line. Prints one progress line per radio, then a summary; succeeds only when every radio verified.</source>
+        <translation>Elke marifoon van een plan tegelijk programmeren met één gegevensset, elk op zijn eigen poort met zijn eigen ATIS-code, back-ups en trace. Het plan is een CSV-bestand met de kop port,atis_code,label en één marifoon per regel. Toont één voortgangsregel per marifoon, dan een samenvatting; slaagt alleen als elke marifoon gecontroleerd is.</translation>
+    </message>
+    <message>
+        <source>read each radio&apos;s whole memory before programming it and keep that as its backup</source>
+        <translation>het hele geheugen van elke marifoon lezen vóór het programmeren en dat als zijn back-up bewaren</translation>
+    </message>
+    <message>
+        <source>write the summary to this CSV file too</source>
+        <translation>de samenvatting ook naar dit CSV-bestand schrijven</translation>
+    </message>
+    <message>
+        <source>the plan (.csv): port,atis_code,label</source>
+        <translation>het plan (.csv): port,atis_code,label</translation>
+    </message>
+    <message>
+        <source>Print the hex dump of any file of 2048 bytes, an image file (.hex) or not; model words that are not those of a QZ815 are reported, and the dump is printed all the same.</source>
+        <translation>De hexdump van elk bestand van 2048 bytes afdrukken, imagebestand (.hex) of niet; modelwoorden die niet van een QZ815 zijn worden gemeld, en de dump wordt toch afgedrukt.</translation>
+    </message>
+    <message>
+        <source>file of 2048 bytes</source>
+        <translation>bestand van 2048 bytes</translation>
+    </message>
+    <message>
+        <source>List the serial ports a programming cable can use.</source>
+        <translation>De seriële poorten tonen die een programmeerkabel kan gebruiken.</translation>
+    </message>
+    <message>
+        <source>Write the printed report of IN (.hex image or .dat data file) as a PDF file: the pages that File &gt; Print puts on paper, one section per page, long channel lists continued on the next sheet.</source>
+        <translation>Het afgedrukte rapport van IN (.hex-image of .dat-gegevensbestand) als PDF-bestand schrijven: de pagina&apos;s die Bestand &gt; Afdrukken op papier zet, één onderdeel per pagina, lange kanaallijsten op het volgende blad vervolgd.</translation>
+    </message>
+    <message>
+        <source>the PDF file to write (.pdf)</source>
+        <translation>het te schrijven PDF-bestand (.pdf)</translation>
+    </message>
+    <message>
+        <source>paper size: A4 (the default) or Letter</source>
+        <translation>papierformaat: A4 (standaard) of Letter</translation>
+    </message>
+    <message>
+        <source>--pdf must name a file ending in .pdf</source>
+        <translation>--pdf moet een bestand noemen dat eindigt op .pdf</translation>
+    </message>
+    <message>
+        <source>Read the radio&apos;s memory into the PC&apos;s data set and save it as an image file (.hex), a channel data file (.dat), or both. The bytes the radio does not own (0x000-0x001, 0x290-0x2FF) and the region check come from the base.</source>
+        <translation>Het geheugen van de marifoon in de gegevensset van de pc lezen en opslaan als imagebestand (.hex), kanaalgegevensbestand (.dat) of beide. De bytes die niet van de marifoon zijn (0x000-0x001, 0x290-0x2FF) en de regiocontrole komen uit de basis.</translation>
+    </message>
+    <message>
+        <source>image file (.hex) to save what was read</source>
+        <translation>imagebestand (.hex) om het gelezene op te slaan</translation>
+    </message>
+    <message>
+        <source>channel data file (.dat) to save what was read</source>
+        <translation>kanaalgegevensbestand (.dat) om het gelezene op te slaan</translation>
+    </message>
+    <message>
+        <source>--out or --dat is needed</source>
+        <translation>--out of --dat is nodig</translation>
+    </message>
+    <message>
+        <source>Print the text report of IN (.hex image or .dat data file). `convert IN OUT.txt` saves it as a file with CR LF line ends.</source>
+        <translation>Het tekstrapport van IN (.hex-image of .dat-gegevensbestand) afdrukken. `convert IN OUT.txt` slaat het op als bestand met CR LF-regeleinden.</translation>
+    </message>
+    <message>
+        <source>Program the radio from an image file (.hex) or a channel data file (.dat), as the desktop application does after opening that file and choosing Program to Radio. A data file is opened over the base (default: the first destination); an image file is its own base unless --base or --destination is given.</source>
+        <translation>De marifoon programmeren vanuit een imagebestand (.hex) of een kanaalgegevensbestand (.dat), zoals de desktoptoepassing doet na het openen van dat bestand en het kiezen van Naar marifoon schrijven. Een gegevensbestand wordt over de basis geopend (standaard: de eerste bestemming); een imagebestand is zijn eigen basis, tenzij --base of --destination is gegeven.</translation>
+    </message>
+    <message>
+        <source>read the whole radio before programming it and keep that as a backup, so its exact prior state can be put back</source>
+        <translation>de hele marifoon lezen vóór het programmeren en dat als back-up bewaren, zodat zijn precieze vorige staat terug te zetten is</translation>
+    </message>
+    <message>
+        <source>Ctrl-C (SIGINT)</source>
+        <translation>Ctrl-C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>a request to end the program (SIGTERM)</source>
+        <translation>een verzoek om het programma te beëindigen (SIGTERM)</translation>
+    </message>
+    <message>
+        <source>Ctrl-Break (SIGBREAK)</source>
+        <translation>Ctrl-Break (SIGBREAK)</translation>
+    </message>
+    <message>
+        <source>the terminal hanging up (SIGHUP)</source>
+        <translation>het ophangen van de terminal (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>signaal %1</translation>
+    </message>
+    <message>
+        <source>image file (.hex) a data file is read over (default: a destination)</source>
+        <translation>imagebestand (.hex) waarover een gegevensbestand wordt gelezen (standaard: een bestemming)</translation>
+    </message>
+    <message>
+        <source>destination template a data file is read over, by name (see `destinations`; default: the first)</source>
+        <translation>bestemmingssjabloon waarover een gegevensbestand wordt gelezen, op naam (zie `destinations`; standaard: de eerste)</translation>
+    </message>
+    <message>
+        <source> Or give the image to start from with --base IMAGE.hex.</source>
+        <translation> Of geef het image om mee te beginnen met --base IMAGE.hex.</translation>
+    </message>
+    <message>
+        <source>No destination image was found in %1. Give the image to start from with --base IMAGE.hex.</source>
+        <translation>Er is geen bestemmingsimage gevonden in %1. Geef het image om mee te beginnen met --base IMAGE.hex.</translation>
+    </message>
+    <message>
+        <source>There is no destination &quot;%1&quot;. The destinations are: %2.</source>
+        <translation>Er is geen bestemming &quot;%1&quot;. De bestemmingen zijn: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: by its name it is neither an image (.hex) nor a channel data file (.dat). Give one of those, or rename the file if it is one.</source>
+        <translation>%1 kan niet worden gelezen: naar de naam is het geen image (.hex) en geen kanaalgegevensbestand (.dat). Geef een van beide, of hernoem het bestand als het er een is.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: give an image (.hex), a data file (.dat) or a report (.txt).</source>
+        <translation>%1 kan niet worden geschreven: geef een image (.hex), een gegevensbestand (.dat) of een rapport (.txt).</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kan niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes an image file (.hex). Give a name ending in .hex.</source>
+        <translation>%1 neemt een imagebestand (.hex). Geef een naam die eindigt op .hex.</translation>
+    </message>
+    <message>
+        <source>%1 takes a channel data file (.dat). Give a name ending in .dat.</source>
+        <translation>%1 neemt een kanaalgegevensbestand (.dat). Geef een naam die eindigt op .dat.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s data were not saved to %1; run the command again once that file can be saved.</source>
+        <translation>De gegevens van de marifoon zijn niet opgeslagen in %1; voer de opdracht opnieuw uit zodra dat bestand kan worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>starting</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>reading first</source>
+        <translation>leest eerst</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>schrijft</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>controleert</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beëindigd</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIES</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>OPDRACHT</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>OPDRACHTEN</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>VERPLICHT</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Argumenten</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Vereist</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Sluit uit</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Opdrachten</translation>
+    </message>
+    <message>
+        <source>The language of the messages: en, de, nl or fr (the system&apos;s by default)</source>
+        <translation>De taal van de meldingen: en, de, nl of fr (standaard die van het systeem)</translation>
+    </message>
+    <message>
+        <source>%1 reads as an option. A file name that begins with a dash is given as ./%1, or after -- (tpw52-cli %2 ... -- %1).</source>
+        <translation>%1 wordt als optie gelezen. Een bestandsnaam die met een streepje begint, geeft u als ./%1, of na -- (tpw52-cli %2 ... -- %1).</translation>
+    </message>
+    <message>
+        <source>Programs the QZ815 marine VHF radio: image files, channel data files, reports.</source>
+        <translation>Programmeert de QZ815 marifoon: imagebestanden, kanaalgegevensbestanden, rapporten.</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Deze hulp afdrukken en stoppen</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>De versie afdrukken en stoppen</translation>
+    </message>
+    <message>
+        <source>the program ran out of memory and stopped. Close other programs, then run the command again.</source>
+        <translation>het programma had geen geheugen meer en is gestopt. Sluit andere programma&apos;s en voer de opdracht opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>the program stopped on an unexpected failure: %1</source>
+        <translation>het programma is gestopt door een onverwachte fout: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to the standard output: %1. Check where the output goes (a full disk, a closed pipe), then run the command again.</source>
+        <translation>Kan niet naar de standaarduitvoer schrijven: %1. Controleer waar de uitvoer heen gaat (een volle schijf, een gesloten pipe) en voer de opdracht opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>schrijffout</translation>
+    </message>
+    <message>
+        <source>agreed</source>
+        <translation>akkoord</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>geweigerd</translation>
+    </message>
+    <message>
+        <source> (--yes agreed to this question %1 times already)</source>
+        <translation> (--yes stemde al %1 keer in met deze vraag)</translation>
+    </message>
+    <message>
+        <source>verify the echo of every byte sent, for cables that return it (/NT)</source>
+        <translation>de echo van elke verzonden byte controleren, voor kabels die hem teruggeven (/NT)</translation>
+    </message>
+    <message>
+        <source>show the protocol trace and keep the error log (/D)</source>
+        <translation>de protocoltrace tonen en het foutenlogboek bewaren (/D)</translation>
+    </message>
+    <message>
+        <source>keep no backup of the radio&apos;s data for this command</source>
+        <translation>voor deze opdracht geen back-up van de gegevens van de marifoon bewaren</translation>
+    </message>
+    <message>
+        <source>no port given: give the serial port of the programming cable (&quot;tpw52-cli ports&quot; lists them)</source>
+        <translation>geen poort gegeven: geef de seriële poort van de programmeerkabel (&quot;tpw52-cli ports&quot; toont ze)</translation>
+    </message>
+    <message>
+        <source>do not read back what was written to check that the radio holds it</source>
+        <translation>het geschrevene niet teruglezen om te controleren of de marifoon het bevat</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled by %1.</source>
+        <translation>De overdracht is afgebroken door %1.</translation>
+    </message>
+    <message>
+        <source>Run with %1 for more information.</source>
+        <translation>Gebruik %1 voor meer informatie.</translation>
+    </message>
+</context>
+<context>
     <name>Editor</name>
     <message>
         <source>Reverse DUP</source>
@@ -162,6 +585,178 @@
     <message>
         <source>Programmable Channel</source>
         <translation>Programmeerbare kanalen</translation>
+    </message>
+    <message>
+        <source>New channel %1</source>
+        <translation>Nieuw kanaal %1</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>Kanaal %1 bewerken</translation>
+    </message>
+    <message>
+        <source>Delete channel %1</source>
+        <translation>Kanaal %1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Cut channel %1</source>
+        <translation>Kanaal %1 knippen</translation>
+    </message>
+    <message>
+        <source>Cut %1 channels</source>
+        <translation>%1 kanalen knippen</translation>
+    </message>
+    <message>
+        <source>Paste channel %1</source>
+        <translation>Kanaal %1 plakken</translation>
+    </message>
+    <message>
+        <source>Paste %1 channels</source>
+        <translation>%1 kanalen plakken</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 wijzigen</translation>
+    </message>
+    <message>
+        <source>Usable Channel Group %1</source>
+        <translation>Bruikbare kanaalgroep %1</translation>
+    </message>
+    <message>
+        <source>Priority CH %1</source>
+        <translation>Voorrangskanaal %1</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group %1</source>
+        <translation>Bruikbare ATIS-kanaalgroep %1</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-code</translation>
+    </message>
+    <message>
+        <source>Correct the priority channels</source>
+        <translation>Voorrangskanalen corrigeren</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 actief</translation>
+    </message>
+    <message>
+        <source>%1 Scan</source>
+        <translation>%1 scan</translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanaal actief</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Alleen laag vermogen</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Vermogen verhogen</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Zenden toegestaan</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Scangeheugen</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Spraakvervormer</translation>
+    </message>
+    <message>
+        <source>BASE CH No.</source>
+        <translation>Basiskanaalnr.</translation>
+    </message>
+    <message>
+        <source>SIMP/DUP</source>
+        <translation>SIMP/DUP</translation>
+    </message>
+    <message>
+        <source>CH Status No.</source>
+        <translation>Kanaalstatusnr.</translation>
+    </message>
+    <message>
+        <source>Status Icon</source>
+        <translation>Statussymbool</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanaalweergave</translation>
+    </message>
+    <message>
+        <source>CH Display (right)</source>
+        <translation>Kanaalweergave (rechts)</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Ontvangstfrequentie</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Zendfrequentie</translation>
+    </message>
+    <message>
+        <source>USA Group</source>
+        <translation>USA-groep</translation>
+    </message>
+    <message>
+        <source>INT Group</source>
+        <translation>INT-groep</translation>
+    </message>
+    <message>
+        <source>Region Group</source>
+        <translation>Regiogroep</translation>
+    </message>
+    <message>
+        <source>Usable CH Group</source>
+        <translation>Bruikbare kanaalgroep</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Voorrangskanaal</translation>
+    </message>
+    <message>
+        <source>TX Power Display</source>
+        <translation>Weergave zendvermogen</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>SCAN</translation>
+    </message>
+    <message>
+        <source>DW/TW</source>
+        <translation>DW/TW</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Tijdverschil</translation>
+    </message>
+    <message>
+        <source>Time Display</source>
+        <translation>Tijdweergave</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Bruikbare ATIS-kanaalgroepen</translation>
+    </message>
+    <message>
+        <source>Channel added</source>
+        <translation>Kanaal toegevoegd</translation>
+    </message>
+    <message>
+        <source>Channel removed</source>
+        <translation>Kanaal verwijderd</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importeren</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1348,286 @@ Wilt u de regio wijzigen?</translation>
         <source>Test Connection</source>
         <translation>Verbinding testen</translation>
     </message>
+    <message>
+        <source>the group has no channel %1 (it has 00 to 99)</source>
+        <translation>de groep heeft geen kanaal %1 (hij heeft 00 tot 99)</translation>
+    </message>
+    <message>
+        <source>it has no duplex mode the radio knows</source>
+        <translation>het heeft geen duplexmodus die de marifoon kent</translation>
+    </message>
+    <message>
+        <source>it has no status number the radio knows</source>
+        <translation>het heeft geen statusnummer dat de marifoon kent</translation>
+    </message>
+    <message>
+        <source>it has no status icon the radio knows</source>
+        <translation>het heeft geen statuspictogram dat de marifoon kent</translation>
+    </message>
+    <message>
+        <source>its Rx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step</source>
+        <translation>zijn ontvangstfrequentie %1 ligt buiten %2 tot %3 MHz of niet op een stap van 25 kHz</translation>
+    </message>
+    <message>
+        <source>its Tx frequency %1 is outside %2 to %3 MHz or not on a 25 kHz step</source>
+        <translation>zijn zendfrequentie %1 ligt buiten %2 tot %3 MHz of niet op een stap van 25 kHz</translation>
+    </message>
+    <message>
+        <source>it has no display name</source>
+        <translation>het heeft geen weergavenaam</translation>
+    </message>
+    <message>
+        <source>the radio cannot show its display name &quot;%1&quot;</source>
+        <translation>de marifoon kan zijn weergavenaam &quot;%1&quot; niet tonen</translation>
+    </message>
+    <message>
+        <source>the weather channels are fixed</source>
+        <translation>de weerkanalen liggen vast</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rij %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Rij %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2 channels; it holds %3 and %4 are to be pasted. Nothing was pasted; delete channels or copy fewer, then paste again.</source>
+        <translation>%1 bevat hoogstens %2 kanalen; er zijn er %3 en %4 moeten worden geplakt. Er is niets geplakt; verwijder kanalen of kopieer er minder, en plak dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be pasted into %2: %3. Nothing was pasted; correct that row or leave it out, then paste again.</source>
+        <translation>%1 kan niet in %2 worden geplakt: %3. Er is niets geplakt; corrigeer die rij of laat hem weg, en plak dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard cannot be pasted: %1. Nothing was pasted; correct that row or leave it out, then paste again.</source>
+        <translation>De kanalen op het klembord kunnen niet worden geplakt: %1. Er is niets geplakt; corrigeer die rij of laat hem weg, en plak dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>its CH &quot;%1&quot; is no channel name of the grid</source>
+        <translation>zijn CH &quot;%1&quot; is geen kanaalnaam van het raster</translation>
+    </message>
+    <message>
+        <source>its DUP &quot;%1&quot; is no duplex mode</source>
+        <translation>zijn DUP &quot;%1&quot; is geen duplexmodus</translation>
+    </message>
+    <message>
+        <source>its group mark &quot;%1&quot; is neither 1 nor 0</source>
+        <translation>zijn groepsmarkering &quot;%1&quot; is 1 noch 0</translation>
+    </message>
+    <message>
+        <source>its %1 &quot;%2&quot; is neither %1 nor dashes</source>
+        <translation>zijn %1 &quot;%2&quot; is %1 noch streepjes</translation>
+    </message>
+    <message>
+        <source>its VS &quot;%1&quot; is no scrambler code</source>
+        <translation>zijn VS &quot;%1&quot; is geen versleutelingscode</translation>
+    </message>
+    <message>
+        <source>line %1: the column &quot;%2&quot; is no field of a channel; the headings are the keys of a channel data file: %3</source>
+        <translation>regel %1: de kolom &quot;%2&quot; is geen veld van een kanaal; de koppen zijn de sleutels van een kanaalgegevensbestand: %3</translation>
+    </message>
+    <message>
+        <source>line %1: the column &quot;%2&quot; comes twice; keep one of them</source>
+        <translation>regel %1: de kolom &quot;%2&quot; komt twee keer voor; houd er één van</translation>
+    </message>
+    <message>
+        <source>line %1: there is no column &quot;List&quot;, which names the list of each row (CHUSA, CHINT, CHCAN, CHWX, CHRG or CHEXP)</source>
+        <translation>regel %1: er is geen kolom &quot;List&quot;, die de lijst van elke rij noemt (CHUSA, CHINT, CHCAN, CHWX, CHRG of CHEXP)</translation>
+    </message>
+    <message>
+        <source>it has no %1, which every channel of %2 has</source>
+        <translation>het heeft geen %1, die elk kanaal van %2 heeft</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not %3</source>
+        <translation>%1 &quot;%2&quot; is niet %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the channels of %3 are always enabled</source>
+        <translation>%1 is %2, maar de kanalen van %3 zijn altijd actief</translation>
+    </message>
+    <message>
+        <source>it holds no heading line and no channel</source>
+        <translation>het bevat geen kopregel en geen kanaal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)</source>
+        <translation>&quot;%1&quot; is geen kanaallijst (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)</translation>
+    </message>
+    <message>
+        <source>%1: the list holds at most %2 channels</source>
+        <translation>%1: de lijst bevat hoogstens %2 kanalen</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>The file ends without the [%1] line this program writes last in every data file: it was cut short, so lists may be missing channels.</source>
+        <translation>Het bestand eindigt zonder de regel [%1] die dit programma als laatste in elk gegevensbestand schrijft: het is afgekapt, dus in lijsten kunnen kanalen ontbreken.</translation>
+    </message>
+    <message>
+        <source>The file has no %1, which every data file holds: it may have been cut short, and those settings were not read from it.</source>
+        <translation>Het bestand heeft geen %1, die elk gegevensbestand bevat: het is misschien afgekapt, en die instellingen zijn er niet uit gelezen.</translation>
+    </message>
+    <message>
+        <source>The file ends inside [%1] (line %2), before its %3 line: it may have been cut short.</source>
+        <translation>Het bestand eindigt binnen [%1] (regel %2), vóór de regel %3: het is misschien afgekapt.</translation>
+    </message>
+    <message>
+        <source>[%1] (line %2): %3; its lines are ignored.</source>
+        <translation>[%1] (regel %2): %3; de regels ervan worden genegeerd.</translation>
+    </message>
+    <message>
+        <source>[%1] to [%2] (lines %3 to %4): %5; their lines are ignored.</source>
+        <translation>[%1] tot [%2] (regels %3 tot %4): %5; de regels ervan worden genegeerd.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3; %4.</source>
+        <translation>%1 (regel %2): %3; %4.</translation>
+    </message>
+    <message>
+        <source>line %1: skipped, %2.</source>
+        <translation>regel %1: overgeslagen, %2.</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but not everything in it was taken as written. Check these settings before you program the radio:</source>
+        <translation>%1 is geopend, maar niet alles erin is overgenomen zoals het er staat. Controleer deze instellingen voordat u de marifoon programmeert:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
+    <message>
+        <source>the records of %1 are always enabled</source>
+        <translation>de records van %1 zijn altijd actief</translation>
+    </message>
+    <message>
+        <source>taken as 1</source>
+        <translation>als 1 overgenomen</translation>
+    </message>
+    <message>
+        <source>kept empty</source>
+        <translation>leeg gelaten</translation>
+    </message>
+    <message>
+        <source>kept as %1</source>
+        <translation>gelaten als %1</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>genegeerd</translation>
+    </message>
+    <message>
+        <source>not %1</source>
+        <translation>niet %1</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <translation>het heeft geen %1</translation>
+    </message>
+    <message>
+        <source>its %1 is 0</source>
+        <translation>zijn %1 is 0</translation>
+    </message>
+    <message>
+        <source>%1, which ends the list %2</source>
+        <translation>%1, wat de lijst %2 beëindigt</translation>
+    </message>
+    <message>
+        <source>the list %1 holds no more records</source>
+        <translation>de lijst %1 bevat geen records meer</translation>
+    </message>
+    <message>
+        <source>the list %1 ends before it</source>
+        <translation>de lijst %1 eindigt ervoor</translation>
+    </message>
+    <message>
+        <source>a section of the same name comes first</source>
+        <translation>een sectie met dezelfde naam komt eerst</translation>
+    </message>
+    <message>
+        <source>the model %1 has no ATIS</source>
+        <translation>het model %1 heeft geen ATIS</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>geen bekende sectie</translation>
+    </message>
+    <message>
+        <source>the same key comes earlier</source>
+        <translation>dezelfde sleutel komt eerder</translation>
+    </message>
+    <message>
+        <source>not a key the program reads here</source>
+        <translation>geen sleutel die het programma hier leest</translation>
+    </message>
+    <message>
+        <source>a channel position from %1 to %2</source>
+        <translation>een kanaalpositie van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>a channel of %1 (1 to %2) nor none (-1 or 65535)</source>
+        <translation>een kanaal van %1 (1 tot %2) of geen (-1 of 65535)</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>een geheel getal van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>0, 1, True or False</source>
+        <translation>0, 1, True of False</translation>
+    </message>
+    <message>
+        <source>0 nor a frequency above 100 and below 200 MHz</source>
+        <translation>0 of een frequentie boven 100 en onder 200 MHz</translation>
+    </message>
+    <message>
+        <source>a channel name the radio can show (two letters, digits or -+().*/,)</source>
+        <translation>een kanaalnaam die de marifoon kan tonen (twee letters, cijfers of -+().*/,)</translation>
+    </message>
+    <message>
+        <source>an ATIS code (empty or ten digits)</source>
+        <translation>een ATIS-code (leeg of tien cijfers)</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>serienummer %1</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>ook %1</translation>
+    </message>
+    <message>
+        <source>The channels were not imported.</source>
+        <translation>De kanalen zijn niet geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16 text. Save it from the spreadsheet as &quot;CSV UTF-8&quot; (or plain CSV), then import it again.</source>
+        <translation>het is opgeslagen als UTF-16-tekst. Sla het in het rekenblad op als &quot;CSV UTF-8&quot; (of gewoon CSV) en importeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>it is no channel table: %1. Export the channels once to see the table the program reads.</source>
+        <translation>het is geen kanaaltabel: %1. Exporteer de kanalen een keer om de tabel te zien die het programma leest.</translation>
+    </message>
+    <message>
+        <source>it holds a heading line but no channel under it. Add a row per channel, then import it again.</source>
+        <translation>het bevat een kopregel maar geen kanaal eronder. Voeg een rij per kanaal toe en importeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rows cannot be imported:</source>
+        <translation>%1: %2 van %3 rijen kunnen niet worden geïmporteerd:</translation>
+    </message>
+    <message>
+        <source>The channels were not imported. Correct the rows, then import again.</source>
+        <translation>De kanalen zijn niet geïmporteerd. Corrigeer de rijen en importeer opnieuw.</translation>
+    </message>
+    <message>
+        <source>Import the other %1 rows? Each list they belong to is replaced by them; the other lists stay as they are.</source>
+        <translation>De overige %1 rijen importeren? Elke lijst waartoe ze behoren wordt door hen vervangen; de andere lijsten blijven zoals ze zijn.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1004,6 +1879,14 @@ Wilt u de regio wijzigen?</translation>
         <source>Test the cable and the port: what answers, and what the radio is</source>
         <translation>Test de kabel en de poort: wat antwoordt er, en welke marifoon het is</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Herhalen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>
@@ -1051,6 +1934,38 @@ Controleer de printer en druk het rapport daarna opnieuw af.</translation>
 Save your data under a new name, then restart the program.</source>
         <translation>Het geheugen van de computer is vol en de laatste opdracht is niet afgemaakt.
 Sla uw gegevens op onder een nieuwe naam en start het programma daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO] [--lang CODE]
+The PC programming tool of the QZ815 marine VHF radio: reads the radio&apos;s channels and
+settings over the programming cable, edits them, writes them back, keeps them in channel
+data files and prints them.
+
+  FILE       a channel data file (.dat) to open at start, as File &gt; Open does
+  /D         diagnostic mode: protocol trace, hex dump, image files, err.log
+  /E         low speed: the serial port stays at 19200 baud
+  /NT        check the echo of every byte sent, for cables that return it
+  /DEMO      offer a simulated radio as a serial port, to try the program
+  --lang CODE  the language of the window: en, de, nl or fr (Options &gt; Language
+             remembers one; the system&apos;s language otherwise)
+  --help     print this help and exit
+  --version  print the version and exit
+</source>
+        <translation>Gebruik: tpw52 [BESTAND] [/D] [/E] [/NT] [/DEMO] [--lang CODE]
+Het pc-programmeerprogramma van de QZ815 marifoon: leest de kanalen en instellingen
+van de marifoon via de programmeerkabel, bewerkt ze, schrijft ze terug, bewaart ze in
+kanaalgegevensbestanden en drukt ze af.
+
+  BESTAND    een kanaalgegevensbestand (.dat) om bij de start te openen, zoals Bestand &gt; Openen
+  /D         diagnosemodus: protocoltrace, hexdump, imagebestanden, err.log
+  /E         lage snelheid: de seriële poort blijft op 19200 baud
+  /NT        de echo van elke verzonden byte controleren, voor kabels die hem teruggeven
+  /DEMO      een gesimuleerde marifoon als seriële poort aanbieden, om het programma te proberen
+  --lang CODE  de taal van het venster: en, de, nl of fr (Opties &gt; Taal
+             onthoudt er een; anders de taal van het systeem)
+  --help     deze hulp afdrukken en stoppen
+  --version  de versie afdrukken en stoppen
+</translation>
     </message>
 </context>
 <context>

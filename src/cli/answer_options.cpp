@@ -5,11 +5,13 @@ namespace tpw::cli {
 void AddAnswerOptions(CLI::App& command, CliSession& session) {
   auto* yes = command.add_flag_callback(
       "--yes", [&session] { session.prompter.setPolicy(AnswerPolicy::Yes); },
-      "answer every question with Yes, OK or Retry (the region question, a busy radio)");
+      TPW_TEXT("Cli",
+               "answer every question with Yes, OK or Retry (the region question, a busy radio)"));
   command
       .add_flag_callback(
           "--no", [&session] { session.prompter.setPolicy(AnswerPolicy::No); },
-          "answer every question with No or Cancel (the default without a terminal)")
+          TPW_TEXT("Cli",
+                   "answer every question with No or Cancel (the default without a terminal)"))
       ->excludes(yes);
 }
 

@@ -7,6 +7,7 @@
 
 #include "adapters/files/native_file_system.h"
 #include "adapters/translations/qt_translations.h"
+#include "cli/language.h"
 #include "cli/terminal_prompter.h"
 #include "session/workspace.h"
 #include "shell/program_folders.h"
@@ -37,13 +38,6 @@ void LoadModelDefinition(CliSession& session);
 // Writes text to the standard output; false, with a message saying why, when it cannot be
 // written (a full disk, a closed pipe).
 bool PrintOut(CliSession& session, std::string_view text);
-
-// The language of the run's messages (--lang, else the system's), its catalogues installed;
-// false, with a message, for a language the program does not speak.
-bool InstallLanguage(int argc, char** argv, const ProgramFolders& folders,
-                     ProgramTranslations& translations);
-// --lang, accepted before and after the command.
-void AddLanguageOption(CLI::App& app);
 
 // --yes and --no: how the questions of a command are answered without asking.
 void AddAnswerOptions(CLI::App& command, CliSession& session);

@@ -25,13 +25,16 @@ int ExitStatusOf(const PortCheckResult& result) {
 void AddCheckPortCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "check-port",
-      "Test the cable and the port: open PORT, see whether the cable returns what it is sent, "
-      "ping the radio and ask what it is (model, region, ATIS code). Reads nothing else and "
-      "writes nothing.");
+      TPW_TEXT(
+          "Cli",
+          "Test the cable and the port: open PORT, see whether the cable returns what it is sent, "
+          "ping the radio and ask what it is (model, region, ATIS code). Reads nothing else and "
+          "writes nothing."));
   auto port = std::make_shared<std::string>();
   auto options = std::make_shared<TransferOptions>();
-  command->add_option("PORT", *port, "serial port of the programming cable")->required();
-  command->add_flag("--low-speed", options->lowSpeed, "stay at 19200 baud (/E)");
+  command->add_option("PORT", *port, TPW_TEXT("Cli", "serial port of the programming cable"))
+      ->required();
+  command->add_flag("--low-speed", options->lowSpeed, TPW_TEXT("Cli", "stay at 19200 baud (/E)"));
   command->callback([&session, port, options] {
     ApplyLinkOptions(session.ws, *options);
     serial::QtSerialPort device(*port);

@@ -8,15 +8,17 @@ namespace tpw::cli {
 void AddClearAtisCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "clear-atis",
-      "Erase the ATIS code in the radio, so that the next write can program a new "
-      "one. The radio's ATIS counter takes the base's value.");
+      TPW_TEXT("Cli",
+               "Erase the ATIS code in the radio, so that the next write can program a new "
+               "one. The radio's ATIS counter takes the base's value."));
   auto options = std::make_shared<TransferOptions>();
   auto base = std::make_shared<BaseOptions>();
   auto out = std::make_shared<std::string>();
   AddTransferOptions(*command, *options, session);
   AddVerifyOption(*command, *options);
   AddBaseOptions(*command, *base);
-  command->add_option("--out", *out, "save the PC's data, without the code, to this image file");
+  command->add_option("--out", *out,
+                      TPW_TEXT("Cli", "save the PC's data, without the code, to this image file"));
   command->callback([&session, options, base, out] {
     if ((!out->empty() && !OutputCanBeSaved(session, *out, FileKind::Image, "--out")) ||
         !LoadBaseDataSet(session, *base)) {

@@ -17,9 +17,10 @@ bool TableNameAccepted(CliSession& session, const std::filesystem::path& path,
                        std::string_view role) {
   if (EndsInCsv(path)) return true;
   session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                           std::string(role) + " " + path.string() +
-                               " must be a table of channels ending in .csv. Give a name ending "
-                               "in .csv.");
+                           Said(TPW_TEXT("Cli",
+                                         "%1 %2 must be a table of channels ending in .csv. Give "
+                                         "a name ending in .csv."),
+                                {role, path.string()}));
   session.exitStatus = UsageError;
   return false;
 }
@@ -29,13 +30,16 @@ bool TableNameAccepted(CliSession& session, const std::filesystem::path& path,
 void AddExportCsvCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "export-csv",
-      "Save the channel lists of DATA (.hex image or .dat data file) as OUT.csv: a row per "
-      "channel, its list in the column List, a column per field under its data-file key.");
+      TPW_TEXT(
+          "Cli",
+          "Save the channel lists of DATA (.hex image or .dat data file) as OUT.csv: a row per "
+          "channel, its list in the column List, a column per field under its data-file key."));
   auto data = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
   auto base = std::make_shared<BaseOptions>();
-  command->add_option("DATA", *data, "image file (.hex) or data file (.dat)")->required();
-  command->add_option("OUT", *out, "the table to save (.csv)")->required();
+  command->add_option("DATA", *data, TPW_TEXT("Cli", "image file (.hex) or data file (.dat)"))
+      ->required();
+  command->add_option("OUT", *out, TPW_TEXT("Cli", "the table to save (.csv)"))->required();
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, data, out, base] {
@@ -51,16 +55,22 @@ void AddExportCsvCommand(CLI::App& app, CliSession& session) {
 void AddImportCsvCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "import-csv",
-      "Replace the channel lists of DATA (.hex or .dat) that IN.csv holds rows for, and save the "
-      "result as OUT (.hex or .dat). The other lists stay as they are. Refused rows are listed "
-      "with their line; then nothing is imported unless --yes imports the other rows.");
+      TPW_TEXT(
+          "Cli",
+          "Replace the channel lists of DATA (.hex or .dat) that IN.csv holds rows for, and save "
+          "the "
+          "result as OUT (.hex or .dat). The other lists stay as they are. Refused rows are listed "
+          "with their line; then nothing is imported unless --yes imports the other rows."));
   auto data = std::make_shared<std::string>();
   auto in = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
   auto base = std::make_shared<BaseOptions>();
-  command->add_option("DATA", *data, "image file (.hex) or data file (.dat)")->required();
-  command->add_option("IN", *in, "the table of channels (.csv)")->required();
-  command->add_option("OUT", *out, "where the result goes: image (.hex) or data file (.dat)")
+  command->add_option("DATA", *data, TPW_TEXT("Cli", "image file (.hex) or data file (.dat)"))
+      ->required();
+  command->add_option("IN", *in, TPW_TEXT("Cli", "the table of channels (.csv)"))->required();
+  command
+      ->add_option("OUT", *out,
+                   TPW_TEXT("Cli", "where the result goes: image (.hex) or data file (.dat)"))
       ->required();
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
@@ -68,7 +78,8 @@ void AddImportCsvCommand(CLI::App& app, CliSession& session) {
     if (!TableNameAccepted(session, *in, "IN")) return;
     const FileKind kind = FileKindOf(*out);
     if (kind != FileKind::Image && kind != FileKind::DataFile) {
-      RefuseOutput(session, *out, "give an image (.hex) or a data file (.dat).");
+      RefuseOutput(session, *out,
+                   Said(TPW_TEXT("Cli", "give an image (.hex) or a data file (.dat).")));
       session.exitStatus = UsageError;
       return;
     }

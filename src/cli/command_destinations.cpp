@@ -10,10 +10,11 @@
 namespace tpw::cli {
 
 void AddDestinationsCommand(CLI::App& app, CliSession& session) {
-  auto* command = app.add_subcommand("destinations",
-                                     "List the destination templates of the program's data folder: "
-                                     "name, region and file, in the order "
-                                     "of the destination menu.");
+  auto* command = app.add_subcommand(
+      "destinations", TPW_TEXT("Cli",
+                               "List the destination templates of the program's data folder: "
+                               "name, region and file, in the order "
+                               "of the destination menu."));
   command->callback([&session] {
     const int model = session.ws.caps.ModelType;
     const std::filesystem::path& data = session.folders.data;
@@ -24,7 +25,7 @@ void AddDestinationsCommand(CLI::App& app, CliSession& session) {
     }
     const auto names = ListDestinationNames(data, model);
     if (names.empty()) {
-      std::cerr << "No destination template in " << data.string() << '\n';
+      std::cerr << Said(TPW_TEXT("Cli", "No destination template in %1"), {data.string()}) << '\n';
       session.exitStatus = Failed;
       return;
     }
@@ -34,7 +35,8 @@ void AddDestinationsCommand(CLI::App& app, CliSession& session) {
       MemoryImage image;
       const bool good = ReadImageFile(path, model, image) == ImageFileStatus::Ok;
       list << std::left << std::setw(14) << name << std::setw(10)
-           << (good ? RegionName(RegionOf(image)) : "bad file") << path.string() << '\n';
+           << (good ? RegionName(RegionOf(image)) : Said(TPW_TEXT("Cli", "bad file")))
+           << path.string() << '\n';
     }
     if (!PrintOut(session, list.str())) session.exitStatus = Failed;
   });

@@ -105,9 +105,10 @@ void RunDiff(CliSession& session, const DiffOptions& options) {
   session.exitStatus = Trouble;
   if (options.second.empty() == options.transfer.port.empty()) {
     session.prompter.message(Icon::Critical, "",
-                             "diff compares A with one other data set: give the file B, or "
-                             "--port PORT to compare A with the radio on that port (see "
-                             "tpw52-cli diff --help).");
+                             Said(TPW_TEXT("Cli",
+                                           "diff compares A with one other data set: give the "
+                                           "file B, or --port PORT to compare A with the radio "
+                                           "on that port (see tpw52-cli diff --help).")));
     return;
   }
   if (!InputKindAccepted(session, options.first) ||
@@ -128,19 +129,25 @@ void RunDiff(CliSession& session, const DiffOptions& options) {
 void AddDiffCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "diff",
-      "Compare A with B, or with the radio on --port, setting by setting in the words of the "
-      "desktop application: one difference a line (where, setting, A's value and the other's), "
-      "channels only one side has, and runs of bytes no setting shows. A and B are image files "
-      "(.hex) or channel data files (.dat); a data file A is read over the base, a data file B "
-      "over A's image, each with the region it gives. The radio is read as the read command "
-      "reads it, with its backup. Exit status 0 the same, 1 different, 2 trouble.");
+      TPW_TEXT(
+          "Cli",
+          "Compare A with B, or with the radio on --port, setting by setting in the words of the "
+          "desktop application: one difference a line (where, setting, A's value and the other's), "
+          "channels only one side has, and runs of bytes no setting shows. A and B are image files "
+          "(.hex) or channel data files (.dat); a data file A is read over the base, a data file B "
+          "over A's image, each with the region it gives. The radio is read as the read command "
+          "reads it, with its backup. Exit status 0 the same, 1 different, 2 trouble."));
   auto options = std::make_shared<DiffOptions>();
-  command->add_option("A", options->first, "image file (.hex) or channel data file (.dat)")
+  command
+      ->add_option("A", options->first,
+                   TPW_TEXT("Cli", "image file (.hex) or channel data file (.dat)"))
       ->required();
-  command->add_option("B", options->second,
-                      "image file (.hex) or channel data file (.dat); instead of --port");
-  command->add_flag("--json", options->json,
-                    "print a list of objects with the keys where, setting, this and other");
+  command->add_option(
+      "B", options->second,
+      TPW_TEXT("Cli", "image file (.hex) or channel data file (.dat); instead of --port"));
+  command->add_flag(
+      "--json", options->json,
+      TPW_TEXT("Cli", "print a list of objects with the keys where, setting, this and other"));
   AddTransferOptions(*command, options->transfer, session, PortOption::Optional);
   AddBaseOptions(*command, options->base);
   command->callback([&session, options] { RunDiff(session, *options); });

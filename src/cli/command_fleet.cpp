@@ -41,9 +41,9 @@ void Refuse(CliSession& session, const std::string& text) {
 std::optional<FleetPlan> CheckedPlan(CliSession& session, const std::string& path) {
   std::string text;
   if (const std::error_code error = ReadWholeFile(path, text, PlanSizeLimit)) {
-    Refuse(session, "Cannot read the plan " + path + ": " +
-                        FileFailureFinding(path, error, FileAction::Read) +
-                        " No radio was touched.");
+    Refuse(session,
+           Said(TPW_TEXT("Cli", "Cannot read the plan %1: %2 No radio was touched."),
+                {path, TranslatedUtf8(FileFailureFinding(path, error, FileAction::Read))}));
     return std::nullopt;
   }
   FleetPlan plan = ReadFleetPlan(text, serial::SystemPortLookup());
@@ -53,8 +53,10 @@ std::optional<FleetPlan> CheckedPlan(CliSession& session, const std::string& pat
   }
   for (const FleetRadio& radio : plan.radios) {
     if (!MayKeepTypedAtisCode(session.prompter, radio.atisCode)) {
-      Refuse(session, path + ", line " + std::to_string(radio.line) + ": the ATIS code " +
-                          radio.atisCode.code + " was not kept. No radio was touched.");
+      Refuse(session, Said(TPW_TEXT("Cli",
+                                    "%1, line %2: the ATIS code %3 was not kept. No radio was "
+                                    "touched."),
+                           {path, std::to_string(radio.line), radio.atisCode.code}));
       return std::nullopt;
     }
   }
@@ -116,8 +118,9 @@ int ReportFleet(CliSession& session, const FleetOptions& options,
     }
   }
   if (stoppedBy) {
-    session.prompter.message(Icon::Exclamation, msg::ProgramCaption,
-                             "The fleet was cancelled by " + StopSignalName(*stoppedBy) + ".");
+    session.prompter.message(
+        Icon::Exclamation, msg::ProgramCaption,
+        Said(TPW_TEXT("Cli", "The fleet was cancelled by %1."), {StopSignalName(*stoppedBy)}));
     return Cancelled;
   }
   return reported && EveryRadioVerified(reports) ? Success : Failed;
@@ -140,20 +143,29 @@ void RunFleetCommand(CliSession& session, const FleetOptions& options) {
 void AddFleetCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "fleet",
-      "Program every radio of a plan at the same time with one data set, each on its own port "
-      "with its own ATIS code, backups and trace. The plan is a CSV file with the heading "
-      "port,atis_code,label and one radio a line. Prints one progress line per radio, then a "
-      "summary; succeeds only when every radio verified.");
+      TPW_TEXT(
+          "Cli",
+          "Program every radio of a plan at the same time with one data set, each on its own port "
+          "with its own ATIS code, backups and trace. The plan is a CSV file with the heading "
+          "port,atis_code,label and one radio a line. Prints one progress line per radio, then a "
+          "summary; succeeds only when every radio verified."));
   auto options = std::make_shared<FleetOptions>();
   AddTransferOptions(*command, options->transfer, session, PortOption::None);
-  command->add_flag("--read-first", options->transfer.readFirst,
-                    "read each radio's whole memory before programming it and keep that as its "
-                    "backup");
+  command->add_flag(
+      "--read-first", options->transfer.readFirst,
+      TPW_TEXT("Cli",
+               "read each radio's whole memory before programming it and keep that as its "
+               "backup"));
   AddVerifyOption(*command, options->transfer);
   AddBaseOptions(*command, options->base);
-  command->add_option("--report", options->report, "write the summary to this CSV file too");
-  command->add_option("PLAN", options->plan, "the plan (.csv): port,atis_code,label")->required();
-  command->add_option("DATA", options->data, "image file (.hex) or channel data file (.dat)")
+  command->add_option("--report", options->report,
+                      TPW_TEXT("Cli", "write the summary to this CSV file too"));
+  command
+      ->add_option("PLAN", options->plan, TPW_TEXT("Cli", "the plan (.csv): port,atis_code,label"))
+      ->required();
+  command
+      ->add_option("DATA", options->data,
+                   TPW_TEXT("Cli", "image file (.hex) or channel data file (.dat)"))
       ->required();
   command->callback([&session, options] { RunFleetCommand(session, *options); });
 }

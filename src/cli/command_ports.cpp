@@ -5,7 +5,8 @@
 namespace tpw::cli {
 
 void AddPortsCommand(CLI::App& app, CliSession& session) {
-  auto* command = app.add_subcommand("ports", "List the serial ports a programming cable can use.");
+  auto* command = app.add_subcommand(
+      "ports", TPW_TEXT("Cli", "List the serial ports a programming cable can use."));
   command->callback([&session] {
     const auto ports = serial::ListSerialPorts();
     if (ports.empty()) {
@@ -13,7 +14,7 @@ void AddPortsCommand(CLI::App& app, CliSession& session) {
       session.exitStatus = Failed;
       return;
     }
-    if (!PrintOut(session, PortListing(ports))) session.exitStatus = Failed;
+    if (!PrintOut(session, PortListing(ports, TranslatedUtf8))) session.exitStatus = Failed;
   });
 }
 

@@ -40,16 +40,19 @@ QByteArray PdfOfReport(const std::vector<PrintPage>& layout, const QPageSize& pa
 void AddPrintCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "print",
-      "Write the printed report of IN (.hex image or .dat data file) as a PDF file: the pages "
-      "that File > Print puts on paper, one section per page, long channel lists continued on "
-      "the next sheet.");
+      TPW_TEXT(
+          "Cli",
+          "Write the printed report of IN (.hex image or .dat data file) as a PDF file: the pages "
+          "that File > Print puts on paper, one section per page, long channel lists continued on "
+          "the next sheet."));
   auto in = std::make_shared<std::string>();
   auto pdf = std::make_shared<std::string>();
   auto paper = std::make_shared<std::string>("A4");
   auto base = std::make_shared<BaseOptions>();
-  command->add_option("IN", *in, "image file (.hex) or data file (.dat)")->required();
-  command->add_option("--pdf", *pdf, "the PDF file to write (.pdf)")->required();
-  command->add_option("--paper", *paper, "paper size: A4 (the default) or Letter")
+  command->add_option("IN", *in, TPW_TEXT("Cli", "image file (.hex) or data file (.dat)"))
+      ->required();
+  command->add_option("--pdf", *pdf, TPW_TEXT("Cli", "the PDF file to write (.pdf)"))->required();
+  command->add_option("--paper", *paper, TPW_TEXT("Cli", "paper size: A4 (the default) or Letter"))
       ->check(CLI::IsMember({"A4", "Letter"}, CLI::ignore_case));
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
@@ -60,7 +63,8 @@ void AddPrintCommand(CLI::App& app, CliSession& session) {
     }
     const std::filesystem::path out = *pdf;
     if (ToUpper(out.extension().string()) != ".PDF") {
-      session.prompter.message(Icon::Critical, "", "--pdf must name a file ending in .pdf");
+      session.prompter.message(Icon::Critical, "",
+                               Said(TPW_TEXT("Cli", "--pdf must name a file ending in .pdf")));
       session.exitStatus = UsageError;
       return;
     }

@@ -9,20 +9,22 @@ namespace tpw::cli {
 void AddReadCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "read",
-      "Read the radio's memory into the PC's data set and save it as an image file "
-      "(.hex), a channel data file (.dat), or both. The bytes the radio does not own "
-      "(0x000-0x001, 0x290-0x2FF) and the region check come from the base.");
+      TPW_TEXT("Cli",
+               "Read the radio's memory into the PC's data set and save it as an image file "
+               "(.hex), a channel data file (.dat), or both. The bytes the radio does not own "
+               "(0x000-0x001, 0x290-0x2FF) and the region check come from the base."));
   auto options = std::make_shared<TransferOptions>();
   auto base = std::make_shared<BaseOptions>();
   auto out = std::make_shared<std::string>();
   auto dat = std::make_shared<std::string>();
   AddTransferOptions(*command, *options, session);
   AddBaseOptions(*command, *base);
-  command->add_option("--out", *out, "image file (.hex) to save what was read");
-  command->add_option("--dat", *dat, "channel data file (.dat) to save what was read");
+  command->add_option("--out", *out, TPW_TEXT("Cli", "image file (.hex) to save what was read"));
+  command->add_option("--dat", *dat,
+                      TPW_TEXT("Cli", "channel data file (.dat) to save what was read"));
   command->callback([&session, options, base, out, dat] {
     if (out->empty() && dat->empty())
-      throw CLI::ValidationError("read", "--out or --dat is needed");
+      throw CLI::ValidationError("read", Said(TPW_TEXT("Cli", "--out or --dat is needed")));
     if ((!out->empty() && !OutputCanBeSaved(session, *out, FileKind::Image, "--out")) ||
         (!dat->empty() && !OutputCanBeSaved(session, *dat, FileKind::DataFile, "--dat"))) {
       session.exitStatus = Failed;

@@ -7,11 +7,14 @@ namespace tpw::cli {
 void AddReportCommand(CLI::App& app, CliSession& session) {
   auto* command = app.add_subcommand(
       "report",
-      "Print the text report of IN (.hex image or .dat data file). `convert IN OUT.txt` saves "
-      "it as a file with CR LF line ends.");
+      TPW_TEXT(
+          "Cli",
+          "Print the text report of IN (.hex image or .dat data file). `convert IN OUT.txt` saves "
+          "it as a file with CR LF line ends."));
   auto in = std::make_shared<std::string>();
   auto base = std::make_shared<BaseOptions>();
-  command->add_option("IN", *in, "image file (.hex) or data file (.dat)")->required();
+  command->add_option("IN", *in, TPW_TEXT("Cli", "image file (.hex) or data file (.dat)"))
+      ->required();
   AddBaseOptions(*command, *base);
   AddAnswerOptions(*command, session);
   command->callback([&session, in, base] {

@@ -9,6 +9,8 @@
 #include <atomic>
 #else
 #include <unistd.h>
+
+#include "cli/language.h"
 #endif
 
 namespace tpw::cli {
@@ -26,18 +28,18 @@ constexpr std::array kStopSignals = {SIGINT, SIGTERM, SIGHUP};
 std::string StopSignalName(int signal) {
   switch (signal) {
     case SIGINT:
-      return "Ctrl-C (SIGINT)";
+      return Said(TPW_TEXT("Cli", "Ctrl-C (SIGINT)"));
     case SIGTERM:
-      return "a request to end the program (SIGTERM)";
+      return Said(TPW_TEXT("Cli", "a request to end the program (SIGTERM)"));
 #if defined(_WIN32)
     case SIGBREAK:
-      return "Ctrl-Break (SIGBREAK)";
+      return Said(TPW_TEXT("Cli", "Ctrl-Break (SIGBREAK)"));
 #else
     case SIGHUP:
-      return "the terminal hanging up (SIGHUP)";
+      return Said(TPW_TEXT("Cli", "the terminal hanging up (SIGHUP)"));
 #endif
     default:
-      return "signal " + std::to_string(signal);
+      return Said(TPW_TEXT("Cli", "signal %1"), {std::to_string(signal)});
   }
 }
 

@@ -36,13 +36,15 @@ FileKind FileKindOf(const fs::path& path) {
 }
 
 void AddBaseOptions(CLI::App& command, BaseOptions& options) {
-  auto* image =
-      command.add_option("--base", options.image,
-                         "image file (.hex) a data file is read over (default: a destination)");
+  auto* image = command.add_option(
+      "--base", options.image,
+      TPW_TEXT("Cli", "image file (.hex) a data file is read over (default: a destination)"));
   command
-      .add_option("--destination", options.destination,
-                  "destination template a data file is read over, by name (see `destinations`; "
-                  "default: the first)")
+      .add_option(
+          "--destination", options.destination,
+          TPW_TEXT("Cli",
+                   "destination template a data file is read over, by name (see `destinations`; "
+                   "default: the first)"))
       ->excludes(image);
 }
 
@@ -64,8 +66,10 @@ bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
   const std::filesystem::path& data = session.folders.data;
   if (data.empty()) {
     ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps),
-                         NoDataFolderMessage(session.folders.searched) +
-                             " Or give the image to start from with --base IMAGE.hex.");
+                         TranslatedUtf8(NoDataFolderMessage(session.folders.searched)) +
+                             Said(TPW_TEXT("Cli",
+                                           " Or give the image to start from with --base "
+                                           "IMAGE.hex.")));
     return false;
   }
   DestinationMenu menu(data);
@@ -76,10 +80,15 @@ bool LoadBaseDataSet(CliSession& session, const BaseOptions& options) {
     std::string list;
     for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
     ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps),
-                         names.empty() ? "No destination image was found in " + data.string() +
-                                             ". Give the image to start from with --base IMAGE.hex."
-                                       : "There is no destination \"" + options.destination +
-                                             "\". The destinations are: " + list + ".");
+                         names.empty()
+                             ? Said(TPW_TEXT("Cli",
+                                             "No destination image was found in %1. Give the "
+                                             "image to start from with --base IMAGE.hex."),
+                                    {data.string()})
+                             : Said(TPW_TEXT("Cli",
+                                             "There is no destination \"%1\". The destinations "
+                                             "are: %2."),
+                                    {options.destination, list}));
     return false;
   }
   // The command line remembers nothing between runs.
@@ -99,9 +108,10 @@ bool InputKindAccepted(CliSession& session, const fs::path& in) {
   if (kind == FileKind::Image || kind == FileKind::DataFile) return true;
   session.prompter.message(
       Icon::Critical, MainTitle(session.ws.caps),
-      "Cannot read " + in.string() +
-          ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give one "
-          "of those, or rename the file if it is one.");
+      Said(TPW_TEXT("Cli",
+                    "Cannot read %1: by its name it is neither an image (.hex) nor a channel "
+                    "data file (.dat). Give one of those, or rename the file if it is one."),
+           {in.string()}));
   return false;
 }
 
@@ -133,14 +143,17 @@ bool SaveOutputFile(CliSession& session, const fs::path& out) {
       break;
   }
   ctx.prompter.message(Icon::Critical, MainTitle(ctx.ws.caps),
-                       "Cannot write " + out.string() +
-                           ": give an image (.hex), a data file (.dat) or a report (.txt).");
+                       Said(TPW_TEXT("Cli",
+                                     "Cannot write %1: give an image (.hex), a data file (.dat) "
+                                     "or a report (.txt)."),
+                            {out.string()}));
   return false;
 }
 
 void RefuseOutput(CliSession& session, const fs::path& out, const std::string& problem) {
-  session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                           "Cannot save " + out.string() + ": " + problem);
+  session.prompter.message(
+      Icon::Critical, MainTitle(session.ws.caps),
+      Said(TPW_TEXT("Cli", "Cannot save %1: %2"), {out.string(), TranslatedUtf8(problem)}));
 }
 
 bool OutputPlaceUsable(CliSession& session, const fs::path& out) {
@@ -153,10 +166,13 @@ bool OutputCanBeSaved(CliSession& session, const fs::path& out, FileKind kind,
                       std::string_view option) {
   if (FileKindOf(out) != kind) {
     const bool image = kind == FileKind::Image;
-    RefuseOutput(session, out,
-                 std::string(option) + " takes " +
-                     (image ? "an image file (.hex)" : "a channel data file (.dat)") +
-                     ". Give a name ending in " + (image ? ".hex." : ".dat."));
+    RefuseOutput(
+        session, out,
+        Said(image ? TPW_TEXT("Cli", "%1 takes an image file (.hex). Give a name ending in .hex.")
+                   : TPW_TEXT("Cli",
+                              "%1 takes a channel data file (.dat). Give a name ending "
+                              "in .dat."),
+             {option}));
     return false;
   }
   return OutputPlaceUsable(session, out);
@@ -165,8 +181,10 @@ bool OutputCanBeSaved(CliSession& session, const fs::path& out, FileKind kind,
 bool SavedAfterTransfer(CliSession& session, Outcome saved, const fs::path& path) {
   if (saved != Outcome::Done) {
     session.prompter.message(Icon::Critical, MainTitle(session.ws.caps),
-                             "The radio's data were not saved to " + path.string() +
-                                 "; run the command again once that file can be saved.");
+                             Said(TPW_TEXT("Cli",
+                                           "The radio's data were not saved to %1; run the "
+                                           "command again once that file can be saved."),
+                                  {path.string()}));
   }
   return saved == Outcome::Done;
 }

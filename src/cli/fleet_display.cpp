@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/language.h"
+
 namespace tpw::cli {
 
 namespace {
@@ -16,20 +18,20 @@ constexpr const char* ClearLine = "\r\x1b[K";
 
 }  // namespace
 
-const char* RadioStageName(RadioStage stage) {
+std::string RadioStageName(RadioStage stage) {
   switch (stage) {
     case RadioStage::Starting:
-      return "starting";
+      return Said(TPW_TEXT("Cli", "starting"));
     case RadioStage::ReadingFirst:
-      return "reading first";
+      return Said(TPW_TEXT("Cli", "reading first"));
     case RadioStage::Writing:
-      return "writing";
+      return Said(TPW_TEXT("Cli", "writing"));
     case RadioStage::Verifying:
-      return "verifying";
+      return Said(TPW_TEXT("Cli", "verifying"));
     case RadioStage::Ended:
-      return "ended";
+      return Said(TPW_TEXT("Cli", "ended"));
   }
-  return "";
+  return {};
 }
 
 FleetDisplay::FleetDisplay(std::ostream& err, bool terminal, std::vector<std::string> names)

@@ -30,6 +30,6 @@ class FleetDisplay {
 };
 
 // "writing", "reading first", ...
-const char* RadioStageName(RadioStage stage);
+std::string RadioStageName(RadioStage stage);
 
 }  // namespace tpw::cli

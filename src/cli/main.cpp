@@ -70,10 +70,12 @@ std::vector<DashedName> DashedFileNames(CLI::App& app, int argc, char** argv) {
 // Says how to give a file name that begins with a dash, after the usage error it caused.
 void ExplainDashedNames(const std::vector<DashedName>& names) {
   for (const DashedName& dashed : names) {
-    std::cerr << "tpw52-cli: " << dashed.name
-              << " reads as an option. A file name that begins with a dash is given as ./"
-              << dashed.name << ", or after -- (tpw52-cli " << dashed.command << " ... -- "
-              << dashed.name << ").\n";
+    std::cerr << "tpw52-cli: "
+              << Said(TPW_TEXT("Cli",
+                               "%1 reads as an option. A file name that begins with a dash is "
+                               "given as ./%1, or after -- (tpw52-cli %2 ... -- %1)."),
+                      {dashed.name, dashed.command})
+              << '\n';
   }
 }
 
@@ -90,13 +92,16 @@ int main(int argc, char** argv) {
   tpw::ProgramTranslations translations;
   if (!InstallLanguage(argc, argv, session.folders, translations)) return UsageError;
   LoadModelDefinition(session);
-  CLI::App app{"Programs the QZ815 marine VHF radio: image files, channel data files, reports.",
-               "tpw52-cli"};
+  CLI::App app{
+      TPW_TEXT("Cli",
+               "Programs the QZ815 marine VHF radio: image files, channel data files, reports."),
+      "tpw52-cli"};
+  app.set_help_flag("-h,--help", TPW_TEXT("Cli", "Print this help message and exit"));
   app.require_subcommand(1);
   app.fallthrough();
   AddLanguageOption(app);
   app.set_version_flag("--version", std::string("tpw52-cli ") + tpw::ProgramVersion,
-                       "Print the version and exit");
+                       TPW_TEXT("Cli", "Print the version and exit"));
   AddHexdumpCommand(app, session);
   AddConvertCommand(app, session);
   AddReportCommand(app, session);
@@ -112,6 +117,7 @@ int main(int argc, char** argv) {
   AddImportCsvCommand(app, session);
   AddCheckPortCommand(app, session);
   AddFleetCommand(app, session);
+  TranslateHelp(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {
@@ -121,11 +127,17 @@ int main(int argc, char** argv) {
     ExplainDashedNames(DashedFileNames(app, argc, argv));
     return UsageError;
   } catch (const std::bad_alloc&) {
-    std::cerr << "tpw52-cli: the program ran out of memory and stopped. Close other programs, "
-                 "then run the command again.\n";
+    std::cerr << "tpw52-cli: "
+              << Said(TPW_TEXT("Cli",
+                               "the program ran out of memory and stopped. Close other programs, "
+                               "then run the command again."))
+              << '\n';
     return Failed;
   } catch (const std::exception& e) {
-    std::cerr << "tpw52-cli: the program stopped on an unexpected failure: " << e.what() << '\n';
+    std::cerr << "tpw52-cli: "
+              << Said(TPW_TEXT("Cli", "the program stopped on an unexpected failure: %1"),
+                      {e.what()})
+              << '\n';
     return Failed;
   }
   return session.exitStatus;

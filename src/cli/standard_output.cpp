@@ -13,10 +13,11 @@ bool PrintOut(CliSession& session, std::string_view text) {
   const int number = errno;
   session.prompter.message(
       Icon::Critical, MainTitle(session.ws.caps),
-      "Cannot write to the standard output: " +
-          (number != 0 ? std::generic_category().message(number) : std::string("write error")) +
-          ". Check where the output goes (a full disk, a closed pipe), then run the command "
-          "again.");
+      Said(TPW_TEXT("Cli",
+                    "Cannot write to the standard output: %1. Check where the output goes (a "
+                    "full disk, a closed pipe), then run the command again."),
+           {number != 0 ? std::generic_category().message(number)
+                        : Said(TPW_TEXT("Cli", "write error"))}));
   return false;
 }
 

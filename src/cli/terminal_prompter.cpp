@@ -7,6 +7,7 @@
 #include <string>
 
 #include "adapters/translations/qt_translations.h"
+#include "cli/language.h"
 
 namespace tpw::cli {
 
@@ -65,10 +66,12 @@ Answer TerminalPrompter::ask(Icon, std::string_view, std::string_view text, Butt
   err_ << TerminalText(text) << '\n';
   if (policy_ != AnswerPolicy::Ask || !interactive_) {
     const auto decision = automatic_.answer(policy_, text, buttons);
-    err_ << "-> " << (decision.answer == AgreeingAnswer(buttons) ? "agreed" : "refused");
+    err_ << "-> "
+         << (decision.answer == AgreeingAnswer(buttons) ? Said(TPW_TEXT("Cli", "agreed"))
+                                                        : Said(TPW_TEXT("Cli", "refused")));
     if (decision.limitReached) {
-      err_ << " (--yes agreed to this question " << AutomaticAnswers::AgreementLimit
-           << " times already)";
+      err_ << Said(TPW_TEXT("Cli", " (--yes agreed to this question %1 times already)"),
+                   {std::to_string(AutomaticAnswers::AgreementLimit)});
     }
     err_ << '\n' << std::flush;
     return decision.answer;

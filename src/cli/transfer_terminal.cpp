@@ -39,22 +39,27 @@ void AddTransferOptions(CLI::App& command, TransferOptions& options, CliSession&
                         PortOption port) {
   if (port != PortOption::None) AddPortOption(command, options, port);
   AddAnswerOptions(command, session);
-  command.add_flag("--low-speed", options.lowSpeed, "stay at 19200 baud (/E)");
-  command.add_flag("--echo-check", options.echoCheck,
-                   "verify the echo of every byte sent, for cables that return it (/NT)");
-  command.add_flag("--debug", options.debug, "show the protocol trace and keep the error log (/D)");
+  command.add_flag("--low-speed", options.lowSpeed, TPW_TEXT("Cli", "stay at 19200 baud (/E)"));
+  command.add_flag(
+      "--echo-check", options.echoCheck,
+      TPW_TEXT("Cli", "verify the echo of every byte sent, for cables that return it (/NT)"));
+  command.add_flag("--debug", options.debug,
+                   TPW_TEXT("Cli", "show the protocol trace and keep the error log (/D)"));
   command.add_flag("--no-backup", options.noBackup,
-                   "keep no backup of the radio's data for this command");
+                   TPW_TEXT("Cli", "keep no backup of the radio's data for this command"));
 }
 
 void AddPortOption(CLI::App& command, TransferOptions& options, PortOption port) {
-  command.add_option("--port", options.port, "serial port of the programming cable")
+  command
+      .add_option("--port", options.port, TPW_TEXT("Cli", "serial port of the programming cable"))
       ->required(port == PortOption::Required)
       ->check(CLI::Validator(
           [](const std::string& given) {
-            return given.empty() ? "no port given: give the serial port of the programming "
-                                   "cable (\"tpw52-cli ports\" lists them)"
-                                 : "";
+            return given.empty() ? Said(TPW_TEXT("Cli",
+                                                 "no port given: give the serial port of the "
+                                                 "programming cable (\"tpw52-cli ports\" lists "
+                                                 "them)"))
+                                 : std::string();
           },
           "PORT"));
 }
@@ -66,8 +71,9 @@ void ApplyLinkOptions(Workspace& ws, const TransferOptions& options) {
 }
 
 void AddVerifyOption(CLI::App& command, TransferOptions& options) {
-  command.add_flag("--no-verify", options.noVerify,
-                   "do not read back what was written to check that the radio holds it");
+  command.add_flag(
+      "--no-verify", options.noVerify,
+      TPW_TEXT("Cli", "do not read back what was written to check that the radio holds it"));
 }
 
 TerminalObserver::TerminalObserver(std::ostream& err, bool terminal, std::string caption)
@@ -130,9 +136,9 @@ int RunTerminalTransfer(CliSession& session, const TransferOptions& options, Tra
   // A question declined (a new ATIS code) ends the transfer as the user wished; they were told.
   if (result.outcome != Outcome::Cancelled || !host.stoppedBy) return Failed;
   // The user learns why it stopped, whatever the transfer had to say about the radio.
-  session.prompter.message(
-      Icon::Exclamation, TransferCaption(mode),
-      "The transfer was cancelled by " + StopSignalName(*host.stoppedBy) + ".");
+  session.prompter.message(Icon::Exclamation, TransferCaption(mode),
+                           Said(TPW_TEXT("Cli", "The transfer was cancelled by %1."),
+                                {StopSignalName(*host.stoppedBy)}));
   return Cancelled;
 }
 

@@ -22,7 +22,8 @@
 
 namespace {
 
-constexpr const char* kHelp =
+constexpr const char* kHelp = QT_TRANSLATE_NOOP(
+    "Startup",
     "Usage: tpw52 [FILE] [/D] [/E] [/NT] [/DEMO] [--lang CODE]\n"
     "The PC programming tool of the QZ815 marine VHF radio: reads the radio's channels and\n"
     "settings over the programming cable, edits them, writes them back, keeps them in channel\n"
@@ -36,7 +37,7 @@ constexpr const char* kHelp =
     "  --lang CODE  the language of the window: en, de, nl or fr (Options > Language\n"
     "             remembers one; the system's language otherwise)\n"
     "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n";
+    "  --version  print the version and exit\n");
 
 constexpr const char* kNoDesktop = QT_TRANSLATE_NOOP(
     "Startup",
@@ -130,21 +131,21 @@ void LoadTranslations(int argc, char** argv, const std::string& asked,
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Help and version need no window, so they work without a display.
   const tpw::StartArguments asked =
       tpw::SplitStartArguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (asked.help || asked.version) {
-    if (asked.help) std::fputs(kHelp, stdout);
-    if (asked.version) std::printf("tpw52 %s\n", tpw::ProgramVersion);
-    return 0;
-  }
-
   if (asked.language && !tpw::KnownLanguage(*asked.language)) {
     std::fprintf(stderr, "tpw52: %s\n", tpw::UnknownLanguageMessage(*asked.language).c_str());
     return 2;
   }
   tpw::ProgramTranslations translations;
   LoadTranslations(argc, argv, asked.language.value_or(std::string()), translations);
+  // Help and version need no window, so they work without a display.
+  if (asked.help || asked.version) {
+    if (asked.help)
+      std::fputs(translations.translate("Startup", kHelp).toLocal8Bit().constData(), stdout);
+    if (asked.version) std::printf("tpw52 %s\n", tpw::ProgramVersion);
+    return 0;
+  }
   gNoDesktopLine = translations.translate("Startup", kNoDesktop).toLocal8Bit() + '\n';
   if (NoDisplayForThePlatform()) {
     std::fputs(gNoDesktopLine.constData(), stderr);

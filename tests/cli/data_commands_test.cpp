@@ -98,9 +98,15 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
               "The region is unmatched.\nDo you want to change the region?\n-> refused\n");
     EXPECT_FALSE(std::filesystem::exists(out));
   }
-  // In German the question is the catalogue's; a language without a catalogue is refused.
+  // In German the question, the answer and the help are the catalogue's; a language without a
+  // catalogue is refused.
   EXPECT_EQ(RunCommand(Cli("--lang de convert " + uk + " " + out)).err,
-            "Die Region passt nicht.\nMöchten Sie die Region wechseln?\n-> refused\n");
+            "Die Region passt nicht.\nMöchten Sie die Region wechseln?\n-> abgelehnt\n");
+  const std::string help = RunCommand(Cli("--lang de --help")).out;
+  for (const char* german : {"Aufruf: tpw52-cli [OPTIONEN] BEFEHL", "Befehle:",
+                             "Die Kanallisten von DATA (.hex-Image oder .dat-Datendatei)"}) {
+    EXPECT_NE(help.find(german), std::string::npos) << help;
+  }
   const auto klingon = RunCommand(Cli("convert " + uk + " " + out + " --lang tlh"));
   EXPECT_EQ(klingon.status, 2);
   EXPECT_EQ(klingon.err,

@@ -15,10 +15,14 @@
 #include <QToolBar>
 
 #include "adapters/translations/qt_translations.h"
+#include "editor/channel_rows_text.h"
+#include "files/channel_csv.h"
+#include "files/data_file_reader.h"
 #include "files/file_failure.h"
 #include "gui/about/about_box.h"
 #include "gui/editor/connector_line.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/link/write_changes_dialog.h"
 #include "gui/report/comparison_window.h"
 #include "gui/report/print_preview.h"
 #include "gui/report/report_window.h"
@@ -71,8 +75,10 @@ struct FitAudit {
   QString language;
   QStringList faults;
   int looked = 0;
+  QStringList places;
 
   void look(const QString& where, QWidget* window) {
+    places << where;
     // The layouts settle, those that texts set late asked for included.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -197,6 +203,24 @@ class LanguagesTest : public QObject {
     LookAtNextDialog<gui::AboutBox>(
         [&audit](gui::AboutBox& about) { audit.look(QStringLiteral("frmAbout"), &about); });
     window().helpAbout();
+    // What a write read first would change, shown before the demo radio is programmed.
+    window().menus().readFirst->setChecked(true);
+    f->ws().model.CHWX[3].scanMemory = !f->ws().model.CHWX[3].scanMemory;
+    LookAtNextDialog<gui::WriteChangesDialog>([&audit](gui::WriteChangesDialog& changes) {
+      audit.look(QStringLiteral("frmWriteChanges"), &changes);
+    });
+    WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+      RequiredControl<QPushButton>(*dialog, "cmdOK")->click();
+      if (dialog->isVisible()) dialog->pressCancel();
+    });
+    window().transferProgram();
+    window().menus().readFirst->setChecked(false);
+    // Test Connection's answer, in the message box that shows it.
+    window().testConnection();
+    LookAtNextDialog<QMessageBox>(
+        [&audit](QMessageBox& box) { audit.look(QStringLiteral("Test Connection"), &box); });
+    const RecordingPrompter::Box answer = f->prompter().boxes.back();
+    gui::MessageBoxPrompter().message(answer.icon, answer.title, answer.text);
   }
 
  private slots:
@@ -294,6 +318,39 @@ class LanguagesTest : public QObject {
     }
   }
 
+  // The texts the core composes reach the window in German, the names in them as they came: a
+  // step to undo, a refused paste and table row, a data file's warning, the window's title.
+  void composedTextsAreTranslated() {
+    start("de");
+    window().editor().selectNodeByKey(QStringLiteral("Common"));
+    auto* resume = RequiredControl<QComboBox>(window(), "cmbCommonResume");
+    resume->setCurrentIndex(2);
+    emit resume->activated(2);
+    const ChannelCsvRead table = ReadChannelsCsv("List\r\nCHXX\r\n", f->ws().caps);
+    // A key of the file keeps its name even where the window's label has the same words.
+    SettingsModel model = f->ws().model;
+    const std::vector<ReadingNote> notes = ReadDataFileSettings(
+        ParseSectionTable("[Common Setup]\r\nResume Time=abc\r\n"), f->ws().caps, model);
+    QCOMPARE(
+        (QStringList{window().editActions().undo->text(),
+                     TranslatedText(*ReadGridRowsText("ZZ", ListId::CHUSA, false).refusal),
+                     TranslatedText(table.refused.at(0).text),
+                     TranslatedText(ReadingWarning("/x/boat.dat", {notes.back()})),
+                     window().windowTitle()}),
+        (QStringList{
+            "&R\u00fcckg\u00e4ngig: Suchlauf-Pause \u00e4ndern",
+            "Zeile 1 (ZZ) kann nicht in CHUSA eingef\u00fcgt werden: ihr CH \u201eZZ\u201c ist "
+            "kein Kanalname der Tabelle. Es wurde nichts eingef\u00fcgt; berichtigen Sie diese "
+            "Zeile oder lassen Sie sie weg, und f\u00fcgen Sie dann erneut ein.",
+            "Zeile 2: \u201eCHXX\u201c ist keine Kanalliste (CHUSA, CHINT, CHCAN, CHWX, "
+            "CHRG, CHEXP)",
+            "/x/boat.dat wurde ge\u00f6ffnet, aber nicht alles darin wurde so \u00fcbernommen, "
+            "wie es geschrieben steht. Pr\u00fcfen Sie diese Einstellungen, bevor Sie das "
+            "Funkger\u00e4t programmieren:\r\n[Common Setup] Resume Time=abc (Zeile 2): nicht eine "
+            "ganze Zahl von 0 bis 255; als 2 belassen.",
+            "TPW52  PC-Programm f\u00fcr QZ815"}));
+  }
+
   // Options > Language keeps the choice for the next start and ticks it; the running window
   // keeps its language, as the menu says.
   void theLanguageMenuRemembersTheChoice() {
@@ -348,6 +405,7 @@ class LanguagesTest : public QObject {
       FitAudit audit{QString::fromLatin1(language), {}, 0};
       lookEverywhere(audit);
       QVERIFY(audit.looked > 300);
+      QVERIFY(audit.places.contains("frmWriteChanges") && audit.places.contains("Test Connection"));
       faults << audit.faults;
     }
     for (const QString& fault : faults) qWarning().noquote() << fault;

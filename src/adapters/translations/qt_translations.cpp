@@ -5,7 +5,15 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 
+#include "editor/channel_fit.h"
+#include "editor/channel_list_edit.h"
+#include "editor/channel_rows_text.h"
+#include "editor/setup_edits.h"
+#include "files/channel_csv.h"
+#include "files/data_file_reader.h"
+#include "files/field_text.h"
 #include "files/file_failure.h"
 #include "image/atis_code.h"
 #include "image/regions.h"
@@ -13,6 +21,7 @@
 #include "link/port_check_messages.h"
 #include "link/transfer_messages.h"
 #include "session/workspace.h"
+#include "shell/channel_table_file.h"
 
 namespace tpw {
 
@@ -71,17 +80,33 @@ ComposedText Composed(const char* source) {
   return composed;
 }
 
+// The literal part of a template: the more of it, the fewer texts the template makes.
+qsizetype LiteralLength(const char* source) {
+  static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+  return QString::fromUtf8(source).remove(placeholder).size();
+}
+
 const std::vector<ComposedText>& ComposedTexts() {
   static const std::vector<ComposedText> composed = [] {
-    std::vector<ComposedText> all;
-    for (const char* source : TransferMessageTemplates()) all.push_back(Composed(source));
-    for (const char* source : PortCheckMessageTemplates()) all.push_back(Composed(source));
+    std::vector<const char*> sources;
+    for (const auto& unit :
+         {TransferMessageTemplates(), PortCheckMessageTemplates(), DataFileNoteTemplates(),
+          ChannelEditTemplates(), ChannelCsvTemplates(), GridRowsTextTemplates(),
+          ChannelFitTemplates(), FieldExpectationTemplates(), SetupStepTemplates(),
+          ChannelTableTemplates(), FileMessageTemplates()}) {
+      sources.insert(sources.end(), unit.begin(), unit.end());
+    }
     for (const char* source :
          {NeverMixedAdviceTemplate, ImplausibleAtisCodeTemplate, MainTitleTemplate}) {
-      all.push_back(Composed(source));
+      sources.push_back(source);
     }
-    // Last: they hold the most general templates ("%1: %2").
-    for (const char* source : FileMessageTemplates()) all.push_back(Composed(source));
+    // A text two templates could have made ("line 3: skipped, ..." and "line %1: %2") is taken
+    // as made by the one with more words of its own.
+    std::stable_sort(sources.begin(), sources.end(), [](const char* a, const char* b) {
+      return LiteralLength(a) > LiteralLength(b);
+    });
+    std::vector<ComposedText> all;
+    for (const char* source : sources) all.push_back(Composed(source));
     return all;
   }();
   return composed;

@@ -54,8 +54,38 @@ ListEditResult Changed(Workspace& ws, ChangeReport report) {
   return {ListEdit::Done, CommitChange(ws, std::move(report))};
 }
 
+namespace text {
+constexpr const char* New = TPW_TEXT("Editor", "New channel %1");
+constexpr const char* Edit = TPW_TEXT("Editor", "Edit channel %1");
+constexpr const char* Delete = TPW_TEXT("Editor", "Delete channel %1");
+constexpr const char* Cut = TPW_TEXT("Editor", "Cut channel %1");
+constexpr const char* CutMany = TPW_TEXT("Editor", "Cut %1 channels");
+constexpr const char* Paste = TPW_TEXT("Editor", "Paste channel %1");
+constexpr const char* PasteMany = TPW_TEXT("Editor", "Paste %1 channels");
+constexpr const char* Row = TPW_TEXT("Messages", "Row %1");
+constexpr const char* NamedRow = TPW_TEXT("Messages", "Row %1 (%2)");
+constexpr const char* PasteTooMany =
+    TPW_TEXT("Messages",
+             "%1 holds at most %2 channels; it holds %3 and %4 are to be pasted. Nothing was "
+             "pasted; delete channels or copy fewer, then paste again.");
+}  // namespace text
+
+// The whole messages first: a template that begins with a name ("Row %1") would take them all.
+constexpr const char* kTemplates[] = {RowNotPastedTemplate,
+                                      ClipboardNotPastedTemplate,
+                                      text::PasteTooMany,
+                                      text::New,
+                                      text::Edit,
+                                      text::Delete,
+                                      text::Cut,
+                                      text::CutMany,
+                                      text::Paste,
+                                      text::PasteMany,
+                                      text::NamedRow,
+                                      text::Row};
+
 std::string Step(const char* action, ListId list, int index, const ChannelRecord& record) {
-  return std::string(action) + " channel " + ChannelCaption(list, index, record);
+  return Fill(action, {ChannelCaption(list, index, record)});
 }
 
 // True when currentRow names where a record goes: a record of the list, or -1 in an empty one.
@@ -98,14 +128,15 @@ ListEditResult InsertChannel(Workspace& ws, ListId list, const ChannelRecord& re
   if (records.size() >= Layout(list).limit) return {ListEdit::ListFull};
   if (!InsertsAt(records, currentRow)) return {ListEdit::NoRecord};
   const int index = currentRow + 1;
-  ChangeReport report{Step("New", list, index, record)};
+  ChangeReport report{Step(text::New, list, index, record)};
   PutRecord(ws.model, list, index, record, report);
   currentRow = static_cast<std::int16_t>(index);
   return Changed(ws, std::move(report));
 }
 
 std::string PasteRowName(int index, const std::string& name) {
-  return "Row " + std::to_string(index + 1) + (name.empty() ? "" : " (" + name + ")");
+  const std::string number = std::to_string(index + 1);
+  return name.empty() ? Fill(text::Row, {number}) : Fill(text::NamedRow, {number, name});
 }
 
 ListEditResult PasteChannels(Workspace& ws, ListId list, const std::vector<PastedChannel>& records,
@@ -114,25 +145,23 @@ ListEditResult PasteChannels(Workspace& ws, ListId list, const std::vector<Paste
   const ListLayout& layout = Layout(list);
   if (records.empty() || !InsertsAt(present, currentRow)) return {ListEdit::NoRecord};
   if (present.size() + static_cast<int>(records.size()) > layout.limit) {
-    return {ListEdit::ListFull,
-            {},
-            std::string(layout.name) + " holds at most " + std::to_string(layout.limit) +
-                " channels; it holds " + std::to_string(present.size()) + " and " +
-                std::to_string(records.size()) +
-                " are to be pasted. Nothing was pasted; delete channels or copy fewer, then paste "
-                "again."};
+    return {
+        ListEdit::ListFull,
+        {},
+        Fill(text::PasteTooMany, {layout.name, std::to_string(layout.limit),
+                                  std::to_string(present.size()), std::to_string(records.size())})};
   }
   for (std::size_t k = 0; k < records.size(); ++k) {
     if (const auto why = WhyChannelDoesNotFit(list, records[k].record)) {
       return {ListEdit::Refused,
               {},
-              PasteRowName(static_cast<int>(k), records[k].name) + " cannot be pasted into " +
-                  layout.name + ": " + *why + RowNotPasted};
+              Fill(RowNotPastedTemplate,
+                   {PasteRowName(static_cast<int>(k), records[k].name), layout.name, *why})};
     }
   }
   ChangeReport report{records.size() == 1 && !records[0].name.empty()
-                          ? "Paste channel " + records[0].name
-                          : "Paste " + std::to_string(records.size()) + " channels"};
+                          ? Fill(text::Paste, {records[0].name})
+                          : Fill(text::PasteMany, {std::to_string(records.size())})};
   for (const PastedChannel& pasted : records) {
     PutRecord(ws.model, list, ++currentRow, pasted.record, report);
   }
@@ -145,7 +174,7 @@ ListEditResult OverwriteChannel(Workspace& ws, ListId list, const ChannelRecord&
   if (currentRow < 0 || currentRow >= records.size()) return {ListEdit::NoRecord};
   const ChannelRecord before = records[currentRow];
   CopyChannelRecord(records[currentRow], record);
-  ChangeReport report{Step("Edit", list, currentRow, before)};
+  ChangeReport report{Step(text::Edit, list, currentRow, before)};
   if (records[currentRow] != before) {
     report.changes.push_back(RecordChange{list, currentRow, before, records[currentRow]});
   }
@@ -160,7 +189,7 @@ ListEditResult DeleteChannel(Workspace& ws, Prompter& prompter, ListId list, int
   const Answer answer =
       prompter.ask(Icon::Critical, AppTitle, DeleteQuestion, Buttons::YesNo, Answer::Yes);
   if (answer != Answer::Yes) return {ListEdit::Declined};
-  ChangeReport report{Step("Delete", list, index, records[index])};
+  ChangeReport report{Step(text::Delete, list, index, records[index])};
   TakeRecord(ws.model, list, index, report);
   return Changed(ws, std::move(report));
 }
@@ -172,12 +201,16 @@ ListEditResult CutChannels(Workspace& ws, ListId list, std::vector<int> rows) {
   if (rows.empty() || rows.front() < 0 || rows.back() >= records.size()) {
     return {ListEdit::NoRecord};
   }
-  ChangeReport report{rows.size() == 1 ? Step("Cut", list, rows[0], records[rows[0]])
-                                       : "Cut " + std::to_string(rows.size()) + " channels"};
+  ChangeReport report{rows.size() == 1 ? Step(text::Cut, list, rows[0], records[rows[0]])
+                                       : Fill(text::CutMany, {std::to_string(rows.size())})};
   // From the last row up, so that each row still names its record.
   for (auto row = rows.rbegin(); row != rows.rend(); ++row)
     TakeRecord(ws.model, list, *row, report);
   return Changed(ws, std::move(report));
+}
+
+std::span<const char* const> ChannelEditTemplates() {
+  return kTemplates;
 }
 
 }  // namespace tpw

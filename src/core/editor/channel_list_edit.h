@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,19 @@ struct PastedChannel {
   ChannelRecord record;
 };
 // What a refused row of a paste ends with: nothing was pasted, and what to do.
-inline constexpr const char* RowNotPasted =
-    ". Nothing was pasted; correct that row or leave it out, then paste again.";
+// "Row 2 (1078A) cannot be pasted into Group1: <why>. Nothing was pasted; ...".
+inline constexpr const char* RowNotPastedTemplate = TPW_TEXT(
+    "Messages",
+    "%1 cannot be pasted into %2: %3. Nothing was pasted; correct that row or leave it out, then "
+    "paste again.");
+// The same for clipboard contents that cannot be read at all.
+inline constexpr const char* ClipboardNotPastedTemplate = TPW_TEXT(
+    "Messages",
+    "The channels on the clipboard cannot be pasted: %1. Nothing was pasted; correct that row or "
+    "leave it out, then paste again.");
+// The templates of the paste refusals and of the steps' names ("Delete channel 16"), for the
+// programs that show them translated.
+std::span<const char* const> ChannelEditTemplates();
 // "Row 2 (1078A)": the row of the clipboard at index (from 0) for the messages about it; "Row 2"
 // when it has no name.
 std::string PasteRowName(int index, const std::string& name);

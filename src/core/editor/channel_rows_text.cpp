@@ -4,10 +4,26 @@
 #include "editor/channel_grid.h"
 #include "image/display_text.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
 namespace {
+
+// Why a row cannot be read; "%1" is the cell as it stands.
+namespace text {
+constexpr const char* NoChannelName =
+    TPW_TEXT("Messages", "its CH \"%1\" is no channel name of the grid");
+constexpr const char* NoDuplexMode = TPW_TEXT("Messages", "its DUP \"%1\" is no duplex mode");
+constexpr const char* NoGroupMark =
+    TPW_TEXT("Messages", "its group mark \"%1\" is neither 1 nor 0");
+// "%1" is the switch's label (TX, LOW, UP, MEM), "%2" the cell.
+constexpr const char* NoSwitch = TPW_TEXT("Messages", "its %1 \"%2\" is neither %1 nor dashes");
+constexpr const char* NoScramblerCode = TPW_TEXT("Messages", "its VS \"%1\" is no scrambler code");
+}  // namespace text
+
+constexpr const char* kTemplates[] = {text::NoChannelName, text::NoDuplexMode, text::NoGroupMark,
+                                      text::NoSwitch, text::NoScramblerCode};
 
 std::vector<std::string> SplitTabs(std::string_view line) {
   std::vector<std::string> cells;
@@ -80,9 +96,9 @@ class RowReader {
 
   std::optional<ChannelRecord> group(std::string& why) {
     std::optional<ChannelRecord> r = ReadChannelName(cell(0));
-    if (!r) return fail(why, "its CH \"" + cell(0) + "\" is no channel name of the grid");
+    if (!r) return fail(why, Fill(text::NoChannelName, {cell(0)}));
     const std::optional<std::int16_t> duplex = ReadDuplex(cell(6));
-    if (!duplex) return fail(why, "its DUP \"" + cell(6) + "\" is no duplex mode");
+    if (!duplex) return fail(why, Fill(text::NoDuplexMode, {cell(6)}));
     r->duplex = *duplex;
     if (!switches(*r, 3, why)) return std::nullopt;
     if (!scramble(*r, 8, why)) return std::nullopt;
@@ -96,7 +112,7 @@ class RowReader {
     bool* groups[] = {&r.inUsaGroup, &r.inIntGroup, &r.inRegionGroup};
     for (int g = 0; g < 3; ++g) {
       const std::optional<bool> in = ReadSwitch(cell(1 + g), "");
-      if (!in) return fail(why, "its group mark \"" + cell(1 + g) + "\" is neither 1 nor 0");
+      if (!in) return fail(why, Fill(text::NoGroupMark, {cell(1 + g)}));
       *groups[g] = *in;
     }
     r.displayLeft = PadRight(cell(4), DisplayNameLength);
@@ -133,8 +149,7 @@ class RowReader {
     for (const Switch& s : all) {
       const std::optional<bool> on = ReadSwitch(cell(s.column), s.label);
       if (!on) {
-        why = "its " + std::string(s.label) + " \"" + cell(s.column) + "\" is neither " + s.label +
-              " nor dashes";
+        why = Fill(text::NoSwitch, {s.label, cell(s.column)});
         return false;
       }
       *s.value = *on;
@@ -145,7 +160,7 @@ class RowReader {
   bool scramble(ChannelRecord& r, int column, std::string& why) const {
     if (!scramble_) return true;
     const std::optional<std::int16_t> value = ReadScramble(cell(column));
-    if (!value) why = "its VS \"" + cell(column) + "\" is no scrambler code";
+    if (!value) why = Fill(text::NoScramblerCode, {cell(column)});
     if (value) r.scramble = *value;
     return value.has_value();
   }
@@ -195,8 +210,8 @@ GridRowsRead ReadGridRowsText(std::string_view text, ListId list, bool scrambleS
     const std::optional<ChannelRecord> record =
         IsGroupLayout(list) ? reader.group(why) : reader.free(why);
     if (!record) {
-      read.refusal = PasteRowName(row - 1, shown) + " cannot be pasted into " + Layout(list).name +
-                     ": " + why + RowNotPasted;
+      read.refusal =
+          Fill(RowNotPastedTemplate, {PasteRowName(row - 1, shown), Layout(list).name, why});
       read.channels.clear();
       return read;
     }
@@ -209,6 +224,10 @@ GridRowsRead ReadGridRowsText(std::string_view text, ListId list, bool scrambleS
 
 std::string PastedName(ListId list, const ChannelRecord& record) {
   return IsGroupLayout(list) ? ChannelDisplayName(record) : Trim(record.displayLeft);
+}
+
+std::span<const char* const> GridRowsTextTemplates() {
+  return kTemplates;
 }
 
 }  // namespace tpw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,5 +31,8 @@ GridRowsRead ReadGridRowsText(std::string_view text, ListId list, bool scrambleS
 // The name of a record of a list for the messages about it: its channel in a group list
 // ("1078A"), its display name in a free list; empty when it has none.
 std::string PastedName(ListId list, const ChannelRecord& record);
+
+// The templates of the reasons a row cannot be read, for the programs that show them translated.
+std::span<const char* const> GridRowsTextTemplates();
 
 }  // namespace tpw

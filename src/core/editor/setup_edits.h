@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "editor/common_options.h"
@@ -24,5 +25,8 @@ ChangeReport SetAtisCode(Workspace& ws, const std::string& code);
 // The boxes of a row of the Weather page; a row the list holds no record for takes nothing.
 ChangeReport SetWeatherEnable(Workspace& ws, int row, bool enable);
 ChangeReport SetWeatherScan(Workspace& ws, int row, bool scan);
+
+// The templates of the steps' names, for the programs that show them translated.
+std::span<const char* const> SetupStepTemplates();
 
 }  // namespace tpw

@@ -7,12 +7,42 @@
 #include "image/channel_tables.h"
 #include "image/record_fields.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
 namespace {
 
 using ChannelField = Field<ChannelRecord>;
+
+// Why a table or one of its rows is refused; "%1" is mostly the line.
+namespace text {
+constexpr const char* UnknownColumn =
+    TPW_TEXT("Messages",
+             "line %1: the column \"%2\" is no field of a channel; the headings are the keys of a "
+             "channel data file: %3");
+constexpr const char* ColumnTwice =
+    TPW_TEXT("Messages", "line %1: the column \"%2\" comes twice; keep one of them");
+constexpr const char* NoListColumn =
+    TPW_TEXT("Messages",
+             "line %1: there is no column \"List\", which names the list of each row (CHUSA, "
+             "CHINT, CHCAN, CHWX, CHRG or CHEXP)");
+constexpr const char* Missing = TPW_TEXT("Messages", "it has no %1, which every channel of %2 has");
+constexpr const char* NotValue = TPW_TEXT("Messages", "%1 \"%2\" is not %3");
+constexpr const char* NotEnabled =
+    TPW_TEXT("Messages", "%1 is %2, but the channels of %3 are always enabled");
+constexpr const char* Empty = TPW_TEXT("Messages", "it holds no heading line and no channel");
+constexpr const char* NoList =
+    TPW_TEXT("Messages", "\"%1\" is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)");
+constexpr const char* ListFull = TPW_TEXT("Messages", "%1: the list holds at most %2 channels");
+constexpr const char* OnLine = TPW_TEXT("Messages", "line %1: %2");
+constexpr const char* OnList = "%1: %2";  // the list, then why
+}  // namespace text
+
+// The most general last: "line %1: %2" takes every refusal of a row.
+constexpr const char* kTemplates[] = {text::UnknownColumn, text::ColumnTwice, text::NoListColumn,
+                                      text::Missing,       text::NotEnabled,  text::NotValue,
+                                      text::NoList,        text::ListFull,    text::OnLine};
 
 constexpr RecordShape kShapes[] = {RecordShape::Plan, RecordShape::Free, RecordShape::Weather};
 
@@ -64,20 +94,16 @@ std::optional<Columns> ReadHeadings(const CsvRow& heading, const ModelCaps& caps
       return NormalisedName(k) == name;
     });
     if (!isKnown) {
-      fault =
-          "line " + std::to_string(heading.line) + ": the column \"" +
-          heading.cells[static_cast<std::size_t>(c)] +
-          "\" is no field of a channel; the headings are the keys of a channel data file: " + [&] {
-            std::string all;
-            for (const std::string& k : known) all += (all.empty() ? "" : ", ") + k;
-            return all;
-          }();
+      std::string all;
+      for (const std::string& k : known) all += (all.empty() ? "" : ", ") + k;
+      fault = Fill(text::UnknownColumn,
+                   {std::to_string(heading.line), heading.cells[static_cast<std::size_t>(c)], all});
       return std::nullopt;
     }
     if ((name == NormalisedName(ListColumn) && columns.list >= 0) ||
         columns.fields.contains(name)) {
-      fault = "line " + std::to_string(heading.line) + ": the column \"" +
-              heading.cells[static_cast<std::size_t>(c)] + "\" comes twice; keep one of them";
+      fault = Fill(text::ColumnTwice,
+                   {std::to_string(heading.line), heading.cells[static_cast<std::size_t>(c)]});
       return std::nullopt;
     }
     if (name == NormalisedName(ListColumn)) {
@@ -87,9 +113,7 @@ std::optional<Columns> ReadHeadings(const CsvRow& heading, const ModelCaps& caps
     }
   }
   if (columns.list < 0) {
-    fault = "line " + std::to_string(heading.line) +
-            ": there is no column \"List\", which names the list of each row (CHUSA, CHINT, "
-            "CHCAN, CHWX, CHRG or CHEXP)";
+    fault = Fill(text::NoListColumn, {std::to_string(heading.line)});
     return std::nullopt;
   }
   return columns;
@@ -108,8 +132,7 @@ std::optional<ChannelRecord> ReadRecord(const CsvRow& row, const Columns& column
                        !row.cells[static_cast<std::size_t>(column->second)].empty();
     if (!given) {
       if (field.endsList == EndsList::WhenMissing) {
-        why = "it has no " + std::string(field.keys[0]) + ", which every channel of " + listName +
-              " has";
+        why = Fill(text::Missing, {field.keys[0], listName});
         return std::nullopt;
       }
       field.set(record, 0, NewValue(field));
@@ -121,12 +144,11 @@ std::optional<ChannelRecord> ReadRecord(const CsvRow& row, const Columns& column
     }
     const std::optional<FieldValue> value = ParseFieldText(field, text, 0);
     if (!value) {
-      why = std::string(field.keys[0]) + " \"" + text + "\" is not " + FieldExpectation(field);
+      why = Fill(text::NotValue, {field.keys[0], text, FieldExpectation(field)});
       return std::nullopt;
     }
     if (AlwaysOn(field) && *value != FieldValue(true)) {
-      why = std::string(field.keys[0]) + " is " + text + ", but the channels of " + listName +
-            " are always enabled";
+      why = Fill(text::NotEnabled, {field.keys[0], text, listName});
       return std::nullopt;
     }
     field.set(record, 0, *value);
@@ -178,7 +200,7 @@ ChannelCsvRead ReadChannelsCsv(std::string_view text, const ModelCaps& caps) {
     return read;
   }
   if (table->rows.empty()) {
-    read.fault = "it holds no heading line and no channel";
+    read.fault = text::Empty;
     return read;
   }
   std::string why;
@@ -192,27 +214,26 @@ ChannelCsvRead ReadChannelsCsv(std::string_view text, const ModelCaps& caps) {
   for (std::size_t r = 1; r < table->rows.size(); ++r) {
     const CsvRow& row = table->rows[r];
     auto refuse = [&](const std::string& reason) {
-      read.refused.push_back({row.line, "line " + std::to_string(row.line) + ": " + reason});
+      read.refused.push_back({row.line, Fill(text::OnLine, {std::to_string(row.line), reason})});
     };
     const std::string listText =
         columns->list < static_cast<int>(row.cells.size()) ? row.cells[columns->list] : "";
     const std::optional<ListId> list = ListNamed(listText);
     if (!list) {
-      refuse("\"" + listText + "\" is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)");
+      refuse(Fill(text::NoList, {listText}));
       continue;
     }
     const ListLayout& layout = Layout(*list);
     const int limit = *list == ListId::CHWX ? WxChannelCount : layout.limit;
     if (std::optional<ChannelRecord> record = ReadRecord(row, *columns, *list, caps, why)) {
       if (taken[*list] >= limit) {
-        refuse(std::string(layout.name) + ": the list holds at most " + std::to_string(limit) +
-               " channels");
+        refuse(Fill(text::ListFull, {layout.name, std::to_string(limit)}));
         continue;
       }
       ++taken[*list];
       read.channels.push_back({row.line, *list, *std::move(record)});
     } else {
-      refuse(std::string(layout.name) + ": " + why);
+      refuse(Fill(text::OnList, {layout.name, why}));
     }
   }
   return read;
@@ -234,6 +255,10 @@ std::map<ListId, ChannelList> ListsOfRows(const std::vector<CsvChannel>& channel
     }
   }
   return lists;
+}
+
+std::span<const char* const> ChannelCsvTemplates() {
+  return kTemplates;
 }
 
 }  // namespace tpw

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,5 +60,8 @@ ChannelCsvRead ReadChannelsCsv(std::string_view text, const ModelCaps& caps);
 // The lists the rows make, each list with rows in their order. The weather list is always its
 // ten channels: the rows give the first ones, the others are as in a new data set.
 std::map<ListId, ChannelList> ListsOfRows(const std::vector<CsvChannel>& channels);
+
+// The templates of the refusals above, for the programs that show them translated.
+std::span<const char* const> ChannelCsvTemplates();
 
 }  // namespace tpw

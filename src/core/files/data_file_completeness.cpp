@@ -114,15 +114,11 @@ std::vector<ReadingNote> CompletenessNotes(const SectionTable& table, const Mode
   const SectionTable::Section* main = FindSection(table, "MAIN");
   const SectionTable::Section* end = FindSection(table, DataFileEndSection);
   if (main && HasKey(*main, DataFileWriterKey) && !end) {
-    notes.push_back({0, "The file ends without the [" + std::string(DataFileEndSection) +
-                            "] line this program writes last in every data file: it was cut "
-                            "short, so lists may be missing channels."});
+    notes.push_back({0, Fill(EndSectionMissingNote, {DataFileEndSection})});
   }
   const std::vector<std::string> missing = MissingSections(table, caps);
   if (!missing.empty()) {
-    notes.push_back({0, "The file has no " + AndList(missing) +
-                            ", which every data file holds: it may have been cut short, and "
-                            "those settings were not read from it."});
+    notes.push_back({0, Fill(SectionsMissingNote, {AndList(missing)})});
   }
   // The last section a writer wrote, cut before its last key.
   const SectionTable::Section* last = nullptr;
@@ -131,9 +127,8 @@ std::vector<ReadingNote> CompletenessNotes(const SectionTable& table, const Mode
   }
   const std::optional<std::string> lastKey = last ? LastKeyOf(last->name, caps) : std::nullopt;
   if (lastKey && !HasKey(*last, *lastKey)) {
-    notes.push_back({0, "The file ends inside [" + last->written + "] (line " +
-                            std::to_string(last->line) + "), before its " + *lastKey +
-                            " line: it may have been cut short."});
+    notes.push_back(
+        {0, Fill(CutInsideNote, {last->written, std::to_string(last->line), *lastKey})});
   }
   return notes;
 }

@@ -4,6 +4,7 @@
 
 #include "files/data_file_reader.h"
 #include "files/section_table.h"
+#include "image/translatable.h"
 #include "session/workspace.h"
 
 // Whether a channel data file is whole: a file cut short (a copy that stopped, a disk that
@@ -20,6 +21,19 @@ namespace tpw {
 inline constexpr const char* DataFileWriterKey = "PROGRAM";
 inline constexpr const char* DataFileWriterName = "tpw52";
 inline constexpr const char* DataFileEndSection = "END";
+
+// The notes' templates.
+inline constexpr const char* EndSectionMissingNote =
+    TPW_TEXT("Messages",
+             "The file ends without the [%1] line this program writes last in every data file: it "
+             "was cut short, so lists may be missing channels.");
+inline constexpr const char* SectionsMissingNote =
+    TPW_TEXT("Messages",
+             "The file has no %1, which every data file holds: it may have been cut short, and "
+             "those settings were not read from it.");
+inline constexpr const char* CutInsideNote = TPW_TEXT(
+    "Messages",
+    "The file ends inside [%1] (line %2), before its %3 line: it may have been cut short.");
 
 // One note for each sign that the file was cut short, before the reader's other notes (line
 // 0); none for a whole file.

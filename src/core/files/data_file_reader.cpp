@@ -11,6 +11,7 @@
 #include "image/encodings.h"
 #include "image/record_fields.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -19,6 +20,49 @@ namespace {
 // The [MAIN] keys: checked before the file is read, or written for whoever reads the file.
 constexpr std::array<const char*, 6> kMainKeys = {"MODEL",     "TYPE",   "VERSION",
                                                   "MODELTYPE", "REGION", DataFileWriterKey};
+// The notes on what was not taken as written.
+namespace text {
+constexpr const char* IgnoredOne =
+    TPW_TEXT("Messages", "[%1] (line %2): %3; its lines are ignored.");
+constexpr const char* IgnoredRun =
+    TPW_TEXT("Messages", "[%1] to [%2] (lines %3 to %4): %5; their lines are ignored.");
+// "[CHUSA3] RxFreq=abc (line 40): <why>; <outcome>.": the line as the file has it is one name,
+// so that no key or value of it is ever taken for a text to translate.
+constexpr const char* Refused = TPW_TEXT("Messages", "%1 (line %2): %3; %4.");
+constexpr const char* Skipped = TPW_TEXT("Messages", "line %1: skipped, %2.");
+constexpr const char* Warning =
+    TPW_TEXT("Messages",
+             "%1 was opened, but not everything in it was taken as written. Check these settings "
+             "before you program the radio:");
+constexpr const char* More = TPW_TEXT("Messages", "... and %1 more.");
+constexpr const char* AlwaysEnabled = TPW_TEXT("Messages", "the records of %1 are always enabled");
+constexpr const char* TakenAsOne = TPW_TEXT("Messages", "taken as 1");
+constexpr const char* KeptEmpty = TPW_TEXT("Messages", "kept empty");
+constexpr const char* KeptAs = TPW_TEXT("Messages", "kept as %1");
+constexpr const char* Ignored = TPW_TEXT("Messages", "ignored");
+constexpr const char* NotExpected = TPW_TEXT("Messages", "not %1");
+constexpr const char* HasNo = TPW_TEXT("Messages", "it has no %1");
+constexpr const char* IsZero = TPW_TEXT("Messages", "its %1 is 0");
+constexpr const char* EndsTheList = TPW_TEXT("Messages", "%1, which ends the list %2");
+constexpr const char* NoMoreRecords = TPW_TEXT("Messages", "the list %1 holds no more records");
+constexpr const char* EndsBefore = TPW_TEXT("Messages", "the list %1 ends before it");
+constexpr const char* SameNameFirst =
+    TPW_TEXT("Messages", "a section of the same name comes first");
+constexpr const char* NoAtis = TPW_TEXT("Messages", "the model %1 has no ATIS");
+constexpr const char* NoSuchSection = TPW_TEXT("Messages", "no such section");
+constexpr const char* KeyEarlier = TPW_TEXT("Messages", "the same key comes earlier");
+constexpr const char* KeyUnknown = TPW_TEXT("Messages", "not a key the program reads here");
+}  // namespace text
+
+// The whole notes first; the most general ("not %1") last.
+constexpr const char* kTemplates[] = {
+    EndSectionMissingNote, SectionsMissingNote, CutInsideNote,
+    text::IgnoredRun,      text::IgnoredOne,    text::Refused,
+    text::Skipped,         text::Warning,       text::More,
+    text::AlwaysEnabled,   text::EndsTheList,   text::NoMoreRecords,
+    text::EndsBefore,      text::NoAtis,        text::IsZero,
+    text::HasNo,           text::KeptAs,        text::NotExpected};
+
 // How much of a refused value a note repeats.
 constexpr std::size_t kValueShown = 40;
 
@@ -33,9 +77,9 @@ class Notes {
   // A value that was not taken: what it is not, and what the field holds instead.
   void refused(const SectionTable::Key& key, std::string_view section, std::string_view why,
                std::string_view outcome) {
-    add(key.line, "[" + std::string(section) + "] " + key.written + "=" + Shown(key.value) +
-                      " (line " + std::to_string(key.line) + "): " + std::string(why) + "; " +
-                      std::string(outcome) + ".");
+    const std::string written =
+        "[" + std::string(section) + "] " + key.written + "=" + Shown(key.value);
+    add(key.line, Fill(text::Refused, {written, std::to_string(key.line), why, outcome}));
   }
   std::vector<ReadingNote> take() && {
     std::stable_sort(notes_.begin(), notes_.end(),
@@ -73,7 +117,7 @@ class FieldReader {
 std::string RefusedOutcome(const FieldSpec& field, const FieldValue& kept) {
   if (field.whenRefused) return field.whenRefused;
   const std::string text = FieldFileText(kept);
-  return text.empty() ? "kept empty" : "kept as " + text;
+  return text.empty() ? text::KeptEmpty : Fill(text::KeptAs, {text});
 }
 
 // One entry of a field from its key, by the field's rule. `list` names the list of a channel
@@ -89,8 +133,7 @@ void ReadEntry(const FieldReader& in, const Field<Owner>& field, int entry, Owne
     case FileRule::AlwaysOn:
       field.set(owner, entry, true);
       if (found && ParseBoolean(found->value) != true) {
-        in.refuse(*found, "the records of " + std::string(list) + " are always enabled",
-                  "taken as 1");
+        in.refuse(*found, Fill(text::AlwaysEnabled, {list}), text::TakenAsOne);
       }
       return;
     case FileRule::NoneUnlessTaken:
@@ -103,7 +146,7 @@ void ReadEntry(const FieldReader& in, const Field<Owner>& field, int entry, Owne
   if (const std::optional<FieldValue> value = ParseFieldText(field, found->value, entry)) {
     field.set(owner, entry, *value);
   } else {
-    in.refuse(*found, "not " + FieldExpectation(field, entry),
+    in.refuse(*found, Fill(text::NotExpected, {FieldExpectation(field, entry)}),
               RefusedOutcome(field, field.get(owner, entry)));
   }
 }
@@ -139,10 +182,10 @@ std::optional<std::string> EndOfList(const FieldReader& in,
     if (field.endsList == EndsList::No) continue;
     const std::string key = field.keys[0];
     const std::string value = in.raw(key);
-    if (value.empty()) return "it has no " + key;
+    if (value.empty()) return Fill(text::HasNo, {key});
     const auto number = ParseDecimal(value);
     if (field.endsList == EndsList::WhenMissingOrZero && number && RoundHalfEven(*number) == 0) {
-      return "its " + key + " is 0";
+      return Fill(text::IsZero, {key});
     }
   }
   return std::nullopt;
@@ -206,11 +249,10 @@ std::optional<std::string> UnreadSection(const SectionTable& table,
     const ListEnd& end = ends.at(record->list);
     const std::string list = Layout(record->list).name;
     if (record->number == end.number && !end.why.empty()) {
-      return end.why + ", which ends the list " + list;
+      return Fill(text::EndsTheList, {end.why, list});
     }
     if (record->number >= end.number) {
-      return end.why.empty() ? "the list " + list + " holds no more records"
-                             : "the list " + list + " ends before it";
+      return Fill(end.why.empty() ? text::NoMoreRecords : text::EndsBefore, {list});
     }
   }
   if (std::any_of(section.keys.begin(), section.keys.end(),
@@ -219,12 +261,12 @@ std::optional<std::string> UnreadSection(const SectionTable& table,
   }
   for (const SectionTable::Section& s : table.sections) {
     if (&s == &section) break;
-    if (s.name == section.name) return "a section of the same name comes first";
+    if (s.name == section.name) return text::SameNameFirst;
   }
   if (section.name == NormalisedName(AtisSetupLayout().section) && !caps.AtisSupported) {
-    return "the model " + caps.ModelName + " has no ATIS";
+    return Fill(text::NoAtis, {caps.ModelName});
   }
-  return "no such section";
+  return text::NoSuchSection;
 }
 
 // True when a key of that name was taken before this one (the first of a name wins).
@@ -261,12 +303,10 @@ class IgnoredSections {
     const SectionTable::Section& first = *run_->first;
     const SectionTable::Section& last = *run_->last;
     const bool one = &first == &last;
-    notes_.add(first.line,
-               "[" + first.written + "]" +
-                   (one ? " (line " + std::to_string(first.line)
-                        : " to [" + last.written + "] (lines " + std::to_string(first.line) +
-                              " to " + std::to_string(last.line)) +
-                   "): " + run_->why + (one ? "; its" : "; their") + " lines are ignored.");
+    const std::string firstLine = std::to_string(first.line);
+    notes_.add(first.line, one ? Fill(text::IgnoredOne, {first.written, firstLine, run_->why})
+                               : Fill(text::IgnoredRun, {first.written, last.written, firstLine,
+                                                         std::to_string(last.line), run_->why}));
     run_.reset();
   }
 
@@ -295,9 +335,8 @@ void NoteWhatWasNotRead(const SectionTable& table, const ModelCaps& caps, const 
     for (const SectionTable::Key& key : section.keys) {
       if (key.taken) continue;
       notes.refused(key, section.written,
-                    TakenBefore(table, section, key) ? "the same key comes earlier"
-                                                     : "not a key the program reads here",
-                    "ignored");
+                    TakenBefore(table, section, key) ? text::KeyEarlier : text::KeyUnknown,
+                    text::Ignored);
     }
   }
 }
@@ -315,7 +354,7 @@ std::vector<ReadingNote> ReadDataFileSettings(const SectionTable& table, const M
   ListEnds ends;
   for (ListId id : AllLists) ends[id] = ReadList(table, id, caps, model.list(id), notes);
   for (const SectionTable::Skipped& line : table.skipped) {
-    notes.add(line.line, "line " + std::to_string(line.line) + ": skipped, " + line.why + ".");
+    notes.add(line.line, Fill(text::Skipped, {std::to_string(line.line), line.why}));
   }
   NoteWhatWasNotRead(table, caps, ends, notes);
   for (ReadingNote& note : CompletenessNotes(table, caps)) notes.add(note.line, note.text);
@@ -324,16 +363,18 @@ std::vector<ReadingNote> ReadDataFileSettings(const SectionTable& table, const M
 
 std::string ReadingWarning(const std::filesystem::path& path,
                            const std::vector<ReadingNote>& notes) {
-  std::string text = path.string() +
-                     " was opened, but not everything in it was taken as written. Check these "
-                     "settings before you program the radio:";
+  std::string text = Fill(text::Warning, {path.string()});
   for (std::size_t i = 0; i < notes.size() && i < NotesShown; ++i) {
     text += "\r\n" + notes[i].text;
   }
   if (notes.size() > NotesShown) {
-    text += "\r\n... and " + std::to_string(notes.size() - NotesShown) + " more.";
+    text += "\r\n" + Fill(text::More, {std::to_string(notes.size() - NotesShown)});
   }
   return text;
+}
+
+std::span<const char* const> DataFileNoteTemplates() {
+  return kTemplates;
 }
 
 }  // namespace tpw

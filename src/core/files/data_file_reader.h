@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,8 @@ std::vector<ReadingNote> ReadDataFileSettings(const SectionTable& table, const M
 inline constexpr std::size_t NotesShown = 20;
 std::string ReadingWarning(const std::filesystem::path& path,
                            const std::vector<ReadingNote>& notes);
+
+// The templates of the notes and of the warning, for the programs that show them translated.
+std::span<const char* const> DataFileNoteTemplates();
 
 }  // namespace tpw

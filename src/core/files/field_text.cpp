@@ -7,6 +7,7 @@
 #include "image/encodings.h"
 #include "image/settings_model.h"
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -43,21 +44,30 @@ std::optional<FieldValue> Convert(const FieldSpec& field, std::string_view text)
   return std::nullopt;
 }
 
+namespace text {
+constexpr const char* Position = TPW_TEXT("Messages", "a channel position from %1 to %2");
+constexpr const char* Priority =
+    TPW_TEXT("Messages", "a channel of %1 (1 to %2) nor none (-1 or 65535)");
+constexpr const char* Number = TPW_TEXT("Messages", "a whole number from %1 to %2");
+}  // namespace text
+
+constexpr const char* kTemplates[] = {text::Position, text::Priority, text::Number};
+
 std::string NumberExpectation(const FieldSpec& field, int entry) {
   const NumberBounds bounds = BoundsOf(field);
-  const std::string range = std::to_string(bounds.low) + " to " + std::to_string(bounds.high);
+  const std::string low = std::to_string(bounds.low);
+  const std::string high = std::to_string(bounds.high);
   switch (field.limit) {
     case Limit::ChannelPosition:
-      return "a channel position from " + range;
+      return Fill(text::Position, {low, high});
     case Limit::PriorityChannel: {
       const ListLayout& list = Layout(GroupList(entry));
-      return "a channel of " + std::string(list.name) + " (1 to " + std::to_string(list.limit) +
-             ") nor none (-1 or 65535)";
+      return Fill(text::Priority, {list.name, std::to_string(list.limit)});
     }
     case Limit::Held:
       break;
   }
-  return "a whole number from " + range;
+  return Fill(text::Number, {low, high});
 }
 
 }  // namespace
@@ -91,21 +101,26 @@ std::optional<FieldValue> ParseFieldText(const FieldSpec& field, std::string_vie
 std::string FieldExpectation(const FieldSpec& field, int entry) {
   switch (field.kind) {
     case FieldKind::Flag:
-      return "0, 1, True or False";
+      return TPW_TEXT("Messages", "0, 1, True or False");
     case FieldKind::Number:
       return NumberExpectation(field, entry);
     case FieldKind::Frequency:
-      return "0 nor a frequency above 100 and below 200 MHz";
+      return TPW_TEXT("Messages", "0 nor a frequency above 100 and below 200 MHz");
     case FieldKind::Text:
-      return "a channel name the radio can show (two letters, digits or -+().*/,)";
+      return TPW_TEXT("Messages",
+                      "a channel name the radio can show (two letters, digits or -+().*/,)");
     case FieldKind::Digits:
-      return "an ATIS code (empty or ten digits)";
+      return TPW_TEXT("Messages", "an ATIS code (empty or ten digits)");
   }
   return {};
 }
 
 bool InDataFile(const FieldSpec& field, const ModelCaps& caps) {
   return !field.scrambleOnly || caps.ScrambleSupported;
+}
+
+std::span<const char* const> FieldExpectationTemplates() {
+  return kTemplates;
 }
 
 }  // namespace tpw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,5 +33,8 @@ std::string FieldExpectation(const FieldSpec& field, int entry = 0);
 
 // True when data files of this model hold the field: the scrambler's only with a scrambler.
 bool InDataFile(const FieldSpec& field, const ModelCaps& caps);
+
+// The templates of the expectations above, for the programs that show them translated.
+std::span<const char* const> FieldExpectationTemplates();
 
 }  // namespace tpw

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "image/memory_map.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
@@ -15,19 +16,23 @@ using Channel = Field<ChannelRecord>;
 // ---- channel records ----
 
 // The fields every channel list has, placed by each record shape below.
-constexpr Channel kEnable = {{.keys = {"Enable"}, .label = "CH Enable"},
+constexpr Channel kEnable = {{.keys = {"Enable"}, .label = TPW_TEXT("Editor", "CH Enable")},
                              MemberOf<&ChannelRecord::enabled>()};
-constexpr Channel kLowPower = {{.keys = {"LowPower"}, .label = "Low Power Only"},
-                               MemberOf<&ChannelRecord::lowPower>()};
-constexpr Channel kPowerUp = {{.keys = {"PowUp"}, .label = "Power Up"},
+constexpr Channel kLowPower = {
+    {.keys = {"LowPower"}, .label = TPW_TEXT("Editor", "Low Power Only")},
+    MemberOf<&ChannelRecord::lowPower>()};
+constexpr Channel kPowerUp = {{.keys = {"PowUp"}, .label = TPW_TEXT("Editor", "Power Up")},
                               MemberOf<&ChannelRecord::powerUp>()};
-constexpr Channel kTxEnable = {{.keys = {"TxEnable"}, .label = "Tx Enable"},
+constexpr Channel kTxEnable = {{.keys = {"TxEnable"}, .label = TPW_TEXT("Editor", "Tx Enable")},
                                MemberOf<&ChannelRecord::txEnabled>()};
-constexpr Channel kScanMemory = {{.keys = {"ScanMemory"}, .label = "Scan Memory"},
-                                 MemberOf<&ChannelRecord::scanMemory>()};
-constexpr Channel kScramble = {
-    {.keys = {"Scramble"}, .label = "Scrambler", .kind = FieldKind::Number, .scrambleOnly = true},
-    MemberOf<&ChannelRecord::scramble>()};
+constexpr Channel kScanMemory = {
+    {.keys = {"ScanMemory"}, .label = TPW_TEXT("Editor", "Scan Memory")},
+    MemberOf<&ChannelRecord::scanMemory>()};
+constexpr Channel kScramble = {{.keys = {"Scramble"},
+                                .label = TPW_TEXT("Editor", "Scrambler"),
+                                .kind = FieldKind::Number,
+                                .scrambleOnly = true},
+                               MemberOf<&ChannelRecord::scramble>()};
 
 constexpr Channel At(Channel field, Place place, SharedBits<ChannelRecord> shared = {}) {
   field.place = place;
@@ -69,7 +74,7 @@ constexpr Place ShortField(int topBit) {
 
 constexpr Channel kPlanFields[] = {
     {{.keys = {"Position"},
-      .label = "BASE CH No.",
+      .label = TPW_TEXT("Editor", "BASE CH No."),
       .kind = FieldKind::Number,
       .place = Byte(short_slot::Position),
       .limit = Limit::ChannelPosition,
@@ -80,18 +85,18 @@ constexpr Channel kPlanFields[] = {
     At(kLowPower, kTxMode, kLowPowerMode),
     At(kPowerUp, kTxMode, kPowerUpMode),
     {{.keys = {"Duplex"},
-      .label = "SIMP/DUP",
+      .label = TPW_TEXT("Editor", "SIMP/DUP"),
       .kind = FieldKind::Number,
       .place = ShortField(short_slot::DuplexTopBit)},
      MemberOf<&ChannelRecord::duplex>()},
     At(kTxEnable, kTxMode, kTxEnabledMode),
     {{.keys = {"StatusNo"},
-      .label = "CH Status No.",
+      .label = TPW_TEXT("Editor", "CH Status No."),
       .kind = FieldKind::Number,
       .place = ShortField(short_slot::StatusNoTopBit)},
      MemberOf<&ChannelRecord::statusNo>()},
     {{.keys = {"StatusIcon"},
-      .label = "Status Icon",
+      .label = TPW_TEXT("Editor", "Status Icon"),
       .kind = FieldKind::Number,
       .place = ShortField(short_slot::StatusIconTopBit)},
      MemberOf<&ChannelRecord::statusIcon>()},
@@ -113,19 +118,21 @@ constexpr Channel FirstOfList(Channel field) {
 constexpr Channel kFreeFields[] = {
     FirstOfList(At(kEnable, InBitmap(ListBitmap::Enable))),
     {{.keys = {"CHDisplayL"},
-      .label = "CH Display",
+      .label = TPW_TEXT("Editor", "CH Display"),
       .kind = FieldKind::Text,
       .place = TextAt(long_slot::Display, long_slot::DisplayLength)},
      MemberOf<&ChannelRecord::displayLeft>()},
-    {{.keys = {"CHDisplayR"}, .label = "CH Display (right)", .kind = FieldKind::Text},
+    {{.keys = {"CHDisplayR"},
+      .label = TPW_TEXT("Editor", "CH Display (right)"),
+      .kind = FieldKind::Text},
      MemberOf<&ChannelRecord::displayRight>()},
     {{.keys = {"Rxfreq"},
-      .label = "Rx Frequency",
+      .label = TPW_TEXT("Editor", "Rx Frequency"),
       .kind = FieldKind::Frequency,
       .place = FrequencyAt(long_slot::RxFreq)},
      MemberOf<&ChannelRecord::rxFrequency>()},
     {{.keys = {"Txfreq"},
-      .label = "Tx Frequency",
+      .label = TPW_TEXT("Editor", "Tx Frequency"),
       .kind = FieldKind::Frequency,
       .place = FrequencyAt(long_slot::TxFreq)},
      MemberOf<&ChannelRecord::txFrequency>()},
@@ -136,15 +143,15 @@ constexpr Channel kFreeFields[] = {
     kScramble,
     // A group bit clear puts the channel in the group.
     {{.keys = {"ExpCB1"},
-      .label = "USA Group",
+      .label = TPW_TEXT("Editor", "USA Group"),
       .place = InvertedBit(long_slot::Flags, long_slot::NotExpCB1Bit)},
      MemberOf<&ChannelRecord::inUsaGroup>()},
     {{.keys = {"ExpCB2"},
-      .label = "INT Group",
+      .label = TPW_TEXT("Editor", "INT Group"),
       .place = InvertedBit(long_slot::Flags, long_slot::NotExpCB2Bit)},
      MemberOf<&ChannelRecord::inIntGroup>()},
     {{.keys = {"ExpCB3"},
-      .label = "Region Group",
+      .label = TPW_TEXT("Editor", "Region Group"),
       .place = InvertedBit(long_slot::Flags, long_slot::NotExpCB3Bit)},
      MemberOf<&ChannelRecord::inRegionGroup>()},
 };
@@ -163,12 +170,12 @@ constexpr RecordLayout<ChannelRecord> kFreeRecord = {"", long_slot::Size, kFreeF
 
 constexpr Field<ChannelGroups> kGroupFields[] = {
     {{.keys = {"Group1", "Group2", "Group3", "Exp CH"},
-      .label = "Usable CH Group",
+      .label = TPW_TEXT("Editor", "Usable CH Group"),
       .place = Bit(addr::UsableGroups, addr::UsableGroupBit(0))},
      ElementMemberOf<&ChannelGroup::usable, GroupCount>()},
     // The EXP group's priority channel is kept in data files only.
     {{.keys = {"Priority CH0", "Priority CH1", "Priority CH2", "Priority CH3"},
-      .label = "Priority CH",
+      .label = TPW_TEXT("Editor", "Priority CH"),
       .kind = FieldKind::Number,
       .place = Words(addr::PriorityChOf(0), addr::GroupStride, addr::PlanGroupCount),
       .limit = Limit::PriorityChannel},
@@ -177,32 +184,39 @@ constexpr Field<ChannelGroups> kGroupFields[] = {
 
 constexpr Field<CommonSetup> kCommonFields[] = {
     {{.keys = {"TX Po Display"},
-      .label = "TX Power Display",
+      .label = TPW_TEXT("Editor", "TX Power Display"),
       .kind = FieldKind::Number,
       .place = Byte(addr::TxPoDisplay)},
      MemberOf<&CommonSetup::txPowerDisplay>()},
-    {{.keys = {"SCAN"}, .label = "SCAN", .place = Bit(addr::Scan, addr::ScanBit)},
+    {{.keys = {"SCAN"},
+      .label = TPW_TEXT("Editor", "SCAN"),
+      .place = Bit(addr::Scan, addr::ScanBit)},
      MemberOf<&CommonSetup::scan>()},
     {{.keys = {"Resume Time"},
-      .label = "Resume Time",
+      .label = TPW_TEXT("Editor", "Resume Time"),
       .kind = FieldKind::Number,
       .place = Byte(addr::ResumeTime)},
      MemberOf<&CommonSetup::resumeTime>()},
     // A whole byte, 0 or 1; any other value reads as on.
-    {{.keys = {"PTT SCAN Clear"}, .label = "PTT SCAN Clear", .place = Byte(addr::PttScanClear)},
+    {{.keys = {"PTT SCAN Clear"},
+      .label = TPW_TEXT("Editor", "PTT SCAN Clear"),
+      .place = Byte(addr::PttScanClear)},
      MemberOf<&CommonSetup::pttScanClear>()},
-    {{.keys = {"DW/TW"}, .label = "DW/TW", .place = Byte(addr::DwTw)},
+    {{.keys = {"DW/TW"}, .label = TPW_TEXT("Editor", "DW/TW"), .place = Byte(addr::DwTw)},
      MemberOf<&CommonSetup::dualWatch>()},
     {{.keys = {"Mode Select"},
-      .label = "Mode Select",
+      .label = TPW_TEXT("Editor", "Mode Select"),
       .kind = FieldKind::Number,
       .place = Byte(addr::ModeSelect)},
      MemberOf<&CommonSetup::modeSelect>()},
-    {{.keys = {"Offset Time"}, .label = "Offset Time", .kind = FieldKind::Number},
+    {{.keys = {"Offset Time"},
+      .label = TPW_TEXT("Editor", "Offset Time"),
+      .kind = FieldKind::Number},
      MemberOf<&CommonSetup::offsetTime>()},
-    {{.keys = {"Time Display"}, .label = "Time Display"}, MemberOf<&CommonSetup::timeDisplay>()},
+    {{.keys = {"Time Display"}, .label = TPW_TEXT("Editor", "Time Display")},
+     MemberOf<&CommonSetup::timeDisplay>()},
     {{.keys = {"Weater"},
-      .label = "Weather Alert",
+      .label = TPW_TEXT("Editor", "Weather Alert"),
       .kind = FieldKind::Number,
       .place = Byte(addr::WeatherAlert)},
      MemberOf<&CommonSetup::weatherAlert>()},
@@ -211,12 +225,12 @@ constexpr Field<CommonSetup> kCommonFields[] = {
 constexpr Field<AtisSetup> kAtisFields[] = {
     {{.keys = {"Usable ATIS CH Group0", "Usable ATIS CH Group1", "Usable ATIS CH Group2",
                "Usable ATIS CH Group3"},
-      .label = "Usable ATIS CH Group",
+      .label = TPW_TEXT("Editor", "Usable ATIS CH Group"),
       .place = Bit(addr::AtisChGroup, addr::AtisChGroupBit(0)),
       .rule = FileRule::NonZeroNumber},
      EntryOf<&AtisSetup::groups>()},
     {{.keys = {"Atis Mode"},
-      .label = "ATIS Mode",
+      .label = TPW_TEXT("Editor", "ATIS Mode"),
       .kind = FieldKind::Number,
       .place = Byte(addr::AtisMode),
       .hashPrefix = true},
@@ -224,7 +238,7 @@ constexpr Field<AtisSetup> kAtisFields[] = {
     // A code the radio cannot hold would be programmed as garbage that only an ATIS clear
     // removes, and a code kept from before might be programmed for good: neither is kept.
     {{.keys = {"Atis Code"},
-      .label = "ATIS Code",
+      .label = TPW_TEXT("Editor", "ATIS Code"),
       .kind = FieldKind::Digits,
       .place = DigitsAt(addr::AtisCode),
       .rule = FileRule::NoneUnlessTaken,

@@ -4,12 +4,23 @@
 #include <cctype>
 
 #include "image/text_values.h"
+#include "image/translatable.h"
 
 namespace tpw {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// "%1" the serial number, the stable name.
+constexpr const char* kSerial = TPW_TEXT("Messages", "serial %1");
+constexpr const char* kAlso = TPW_TEXT("Messages", "also %1");
+
+// A word of the listing as the user reads it.
+std::string Shown(const char* pattern, std::string (*shown)(std::string_view),
+                  std::string_view name) {
+  return Fill(shown ? shown(pattern) : std::string(pattern), {name});
+}
 
 // The run of digits starting at i, its leading zeros left out.
 std::string_view DigitRun(std::string_view text, std::size_t& i) {
@@ -52,7 +63,7 @@ void SortNaturally(std::vector<PortInfo>& ports) {
   });
 }
 
-std::string PortDetails(const PortInfo& port) {
+std::string PortDetails(const PortInfo& port, std::string (*shown)(std::string_view)) {
   std::vector<std::string> parts;
   if (!port.description.empty()) parts.push_back(port.description);
   if (!port.manufacturer.empty() && port.manufacturer != port.description) {
@@ -66,7 +77,7 @@ std::string PortDetails(const PortInfo& port) {
     });
     parts.push_back(id);
   }
-  if (!port.serialNumber.empty()) parts.push_back("serial " + port.serialNumber);
+  if (!port.serialNumber.empty()) parts.push_back(Shown(kSerial, shown, port.serialNumber));
   std::string details;
   for (const std::string& part : parts) details += (details.empty() ? "" : " ") + part;
   return details;
@@ -94,16 +105,17 @@ bool NamesPort(const PortInfo& port, std::string_view name) {
   return !name.empty() && (name == port.name || name == port.stableName);
 }
 
-std::string PortListing(const std::vector<PortInfo>& ports) {
+std::string PortListing(const std::vector<PortInfo>& ports,
+                        std::string (*shown)(std::string_view)) {
   std::size_t width = 0;
   for (const PortInfo& port : ports) width = std::max(width, port.name.size());
   std::string listing;
   for (const PortInfo& port : ports) {
-    const std::string details = PortDetails(port);
+    const std::string details = PortDetails(port, shown);
     listing += port.name;
     if (!details.empty()) listing += std::string(width - port.name.size() + 2, ' ') + details;
     listing += '\n';
-    if (!port.stableName.empty()) listing += "  also " + port.stableName + '\n';
+    if (!port.stableName.empty()) listing += "  " + Shown(kAlso, shown, port.stableName) + '\n';
   }
   return listing;
 }

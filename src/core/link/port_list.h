@@ -28,8 +28,9 @@ bool NaturalLess(std::string_view a, std::string_view b);
 void SortNaturally(std::vector<PortInfo>& ports);
 
 // What is known about the port beyond its name: "FT232R USB UART (FTDI) 0403:6001 serial
-// A1B2C3"; empty when nothing is.
-std::string PortDetails(const PortInfo& port);
+// A1B2C3"; empty when nothing is. Its words are shown through `shown` (the user's language)
+// where one is given.
+std::string PortDetails(const PortInfo& port, std::string (*shown)(std::string_view) = nullptr);
 
 // Gives each port the name of the link in folder (such as /dev/serial/by-id) that points at
 // its device.
@@ -40,6 +41,7 @@ bool NamesPort(const PortInfo& port, std::string_view name);
 
 // The list "tpw52-cli ports" prints: the name, then the details; a stable name on a line of
 // its own below, as "--port" takes it too.
-std::string PortListing(const std::vector<PortInfo>& ports);
+std::string PortListing(const std::vector<PortInfo>& ports,
+                        std::string (*shown)(std::string_view) = nullptr);
 
 }  // namespace tpw

@@ -16,6 +16,7 @@
 #include "image/memory_map.h"
 #include "image/record_fields.h"
 #include "image/regions.h"
+#include "image/translatable.h"
 #include "report/report_rows.h"
 
 namespace tpw {
@@ -233,7 +234,8 @@ void AddRow(std::map<SettingKey, Difference>& found, const Setting& setting, Dif
   if (found.contains(row)) return;
   const bool added = kind == DifferenceKind::ChannelAdded;
   SettingName name = setting.name;
-  name.setting = added ? "Channel added" : "Channel removed";
+  name.setting =
+      added ? TPW_TEXT("Editor", "Channel added") : TPW_TEXT("Editor", "Channel removed");
   found[row] = {kind, std::move(name), added ? kNone : setting.channel,
                 added ? setting.channel : kNone};
   if (const std::optional<HeldBytes> slot = SlotOf(row)) Cover(covered, *slot);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 
 #include "session/outcome.h"
 #include "session/workspace.h"
@@ -18,5 +19,8 @@ Outcome ExportChannelsFile(Context& ctx, const std::filesystem::path& path);
 // Cancelled, nothing changed). A file that cannot be read or is no channel table changes
 // nothing (Failed).
 Outcome ImportChannelsFile(Context& ctx, const std::filesystem::path& path);
+
+// The templates of the import's messages and step, for the programs that show them translated.
+std::span<const char* const> ChannelTableTemplates();
 
 }  // namespace tpw

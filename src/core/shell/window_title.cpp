@@ -6,8 +6,10 @@
 
 namespace tpw {
 
-std::string WindowTitle(const ModelCaps& caps, const std::string& documentPath) {
-  std::string title = std::string(AppTitle) + "  " + MainTitle(caps);
+std::string WindowTitle(const ModelCaps& caps, const std::string& documentPath,
+                        std::string (*shown)(std::string_view)) {
+  const std::string mainTitle = MainTitle(caps);
+  std::string title = std::string(AppTitle) + "  " + (shown ? shown(mainTitle) : mainTitle);
   if (documentPath.empty()) return title;
   std::string name = std::filesystem::path(documentPath).filename().string();
   std::transform(name.begin(), name.end(), name.begin(),

@@ -27,8 +27,8 @@ GridRowsRead ClipboardChannels(const QMimeData& data, ListId list, const ModelCa
       ReadChannelsCsv(data.data(ChannelListCommands::MimeType).toStdString(), caps);
   GridRowsRead rows;
   if (read.fault || !read.refused.empty()) {
-    rows.refusal = "The channels on the clipboard cannot be pasted: " +
-                   (read.fault ? *read.fault : read.refused.front().text) + RowNotPasted;
+    rows.refusal =
+        Fill(ClipboardNotPastedTemplate, {read.fault ? *read.fault : read.refused.front().text});
     return rows;
   }
   for (const CsvChannel& channel : read.channels) {

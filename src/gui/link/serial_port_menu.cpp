@@ -1,5 +1,6 @@
 #include "gui/link/serial_port_menu.h"
 
+#include "adapters/translations/qt_translations.h"
 #include "link/port_help.h"
 #include "session/workspace.h"
 
@@ -26,7 +27,7 @@ int ComNumber(const std::string& device) {
 QString ItemCaption(const PortInfo& port) {
   if (kNumberedPorts) return QStringLiteral("COM %1").arg(ComNumber(port.name));
   QString caption = QString::fromStdString(port.name);
-  const std::string details = PortDetails(port);
+  const std::string details = PortDetails(port, TranslatedUtf8);
   if (!details.empty()) caption += QStringLiteral("  ") + QString::fromStdString(details);
   return caption;
 }

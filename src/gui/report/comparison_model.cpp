@@ -1,5 +1,7 @@
 #include "gui/report/comparison_model.h"
 
+#include "adapters/translations/qt_translations.h"
+
 namespace tpw::gui {
 
 ComparisonModel::ComparisonModel(std::vector<Difference> differences, QString otherName,
@@ -26,9 +28,9 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
   if (role == SortRole && index.column() == Where) return d.order;
   switch (index.column()) {
     case Where:
-      return QString::fromStdString(d.name.where);
+      return TranslatedText(d.name.where);
     case Setting:
-      return QString::fromStdString(d.name.setting);
+      return TranslatedText(d.name.setting);
     case ThisValue:
       return QString::fromStdString(d.thisValue);
     case OtherValue:

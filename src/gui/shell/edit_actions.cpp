@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "adapters/translations/qt_translations.h"
+
 namespace tpw::gui {
 
 namespace {
@@ -29,11 +31,13 @@ QAction* MakeButton(QToolBar* bar, QAction* command, const QString& key, const Q
   return button;
 }
 
-void NameStep(QAction* action, QAction* button, const QString& verb, const ChangeReport* step) {
-  const QString named = step ? verb + QLatin1Char(' ') + QString::fromStdString(step->step) : verb;
-  action->setText(QLatin1Char('&') + named);
+// "verb" names the command alone, "named" with the step ("Undo %1").
+void NameStep(QAction* action, QAction* button, const QString& verb, const QString& named,
+              const ChangeReport* step) {
+  const QString name = step ? named.arg(TranslatedText(step->step)) : verb;
+  action->setText(QLatin1Char('&') + name);
   action->setEnabled(step != nullptr);
-  button->setToolTip(named);
+  button->setToolTip(name);
   button->setEnabled(step != nullptr);
 }
 
@@ -83,8 +87,8 @@ EditActions EditActions::Build(const MainMenus& menus) {
 }
 
 void EditActions::nameSteps(const UndoHistory& history) {
-  NameStep(undo, undoButton, QObject::tr("Undo"), history.undoable());
-  NameStep(redo, redoButton, QObject::tr("Redo"), history.redoable());
+  NameStep(undo, undoButton, QObject::tr("Undo"), QObject::tr("Undo %1"), history.undoable());
+  NameStep(redo, redoButton, QObject::tr("Redo"), QObject::tr("Redo %1"), history.redoable());
 }
 
 }  // namespace tpw::gui

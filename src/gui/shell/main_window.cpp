@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "adapters/translations/qt_translations.h"
 #include "gui/about/about_box.h"
 #include "gui/shell/busy_window.h"
 #include "gui/shell/language_menu.h"
@@ -153,7 +154,7 @@ void MainWindow::setHint(const QString& hint) {
 }
 
 void MainWindow::refreshTitle() {
-  setWindowTitle(QString::fromStdString(WindowTitle(ws_.caps, ws_.documentPath)));
+  setWindowTitle(QString::fromStdString(WindowTitle(ws_.caps, ws_.documentPath, TranslatedUtf8)));
 }
 
 void MainWindow::showCurrentModel() {
