@@ -13,14 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::tm At(int year, int month, int day, int second = 0) {
-  std::tm time{};
-  time.tm_year = year - 1900;
-  time.tm_mon = month - 1;
-  time.tm_mday = day;
-  time.tm_hour = 14;
-  time.tm_min = 3;
-  time.tm_sec = second;
-  return time;
+  return LocalTime(year, month, day, 14, 3, second);
 }
 
 // Backups made on consecutive days from 1 January of year, oldest first, as the program
