@@ -98,6 +98,7 @@ MemoryImage WithoutAtisCode(MemoryImage image) {
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
   RefuseUnplannedQuestions(t.prompter);
+  usePcImage(RadioMemory(0xFF, 0x55));
   line.pc().portName = TestPort;
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
 }

@@ -93,7 +93,8 @@ MemoryImage RadioMemory(std::uint8_t region = 0xFF, std::uint8_t seed = 0x11);
 MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first = 0x92);
 MemoryImage WithoutAtisCode(MemoryImage image);
 
-// A transfer against the simulated radio, in-process on virtual time.
+// A transfer against the simulated radio, in-process on virtual time. The PC starts from
+// RadioMemory(0xFF, 0x55), which differs from the radio's memory in every byte it covers.
 struct SimBench {
   explicit SimBench(const MemoryImage& radioMemory, sim::SimFaults faults = {});
   TransferResult run(TransferMode mode, const WriteChecks& checks = {});

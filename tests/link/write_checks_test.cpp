@@ -57,9 +57,7 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
         "at 0x284 (ATIS: ATIS Code).\r\nClear the ATIS data again before you use the radio."}},
   };
   for (const auto& c : cases) {
-    SimFaults faults;
-    faults.wrongByteAddress = c.wrongByte;
-    SimBench bench(WithAtisCode(RadioMemory()), faults);
+    SimBench bench(WithAtisCode(RadioMemory()), SimFaults{.wrongByteAddress = c.wrongByte});
     bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
     ReviewBench reviewer;
     const TransferResult result = bench.run(c.mode, {false, true, &reviewer.review});
@@ -78,9 +76,7 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
     EXPECT_EQ(reads, c.mode == TransferMode::Program ? 113u : 1u);
   }
   // Without verification nothing is read back, and nothing is claimed.
-  SimFaults faults;
-  faults.wrongByteAddress = addr::ResumeTime;
-  SimBench unchecked(WithAtisCode(RadioMemory()), faults);
+  SimBench unchecked(WithAtisCode(RadioMemory()), SimFaults{.wrongByteAddress = addr::ResumeTime});
   unchecked.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
   const TransferResult result = unchecked.run(TransferMode::Program);
   EXPECT_TRUE(result.done());
