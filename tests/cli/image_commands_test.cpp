@@ -20,19 +20,6 @@ std::string Cli(const std::string& arguments) {
   return std::string(TPW52_CLI) + " " + arguments;
 }
 
-TEST(CliImageCommands, HexdumpPrintsTheDump) {
-  test::TempDir dir;
-  MemoryImage image = test::ValidImage(2);
-  image.set(0x010, 'A');
-  test::WriteBytes(dir / "in.hex", test::ImageAsString(image));
-  const auto result = RunCommand(Cli("hexdump " + (dir / "in.hex").string()));
-  EXPECT_EQ(result.status, 0);
-  std::string expected;
-  for (const std::string& line : HexDumpLines(image)) expected += line + "\n";
-  EXPECT_EQ(result.out, expected);
-  EXPECT_EQ(result.err, "");
-}
-
 TEST(CliImageCommands, ConvertWritesWhatAWriteToTheRadioStartsFrom) {
   test::TempDir dir;
   MemoryImage image = test::ValidImage(1);
@@ -60,72 +47,82 @@ TEST(CliImageCommands, ConvertWritesWhatAWriteToTheRadioStartsFrom) {
   EXPECT_EQ(expected.word(addr::CurrentChannel), 0);
 }
 
+// Any file of the image's size is dumped; one that holds no image of the QZ815 is named so.
 TEST(CliImageCommands, HexdumpShowsAnyFileOfTheImagesSize) {
   test::TempDir dir;
+  MemoryImage valid = test::ValidImage(2);
+  valid.set(0x010, 'A');
   MemoryImage foreign;  // all 0xFF: no model words at all
   foreign.set(0x020, 'Z');
-  test::WriteBytes(dir / "foreign.bin", test::ImageAsString(foreign));
-  const auto result = RunCommand(Cli("hexdump " + (dir / "foreign.bin").string()));
-  EXPECT_EQ(result.status, 0);
-  std::string expected;
-  for (const std::string& line : HexDumpLines(foreign)) expected += line + "\n";
-  EXPECT_EQ(result.out, expected);
-  EXPECT_EQ(result.err, "ModelType Error !!\n" + (dir / "foreign.bin").string() +
-                            ": the model words at 0x080 and 0x7FE hold 0xFFFF and 0xFFFF; an "
-                            "image of the QZ815 holds 0x012D in both.\n");
+  const std::string path = (dir / "in.bin").string();
+  for (const bool isValid : {true, false}) {
+    const MemoryImage& image = isValid ? valid : foreign;
+    test::WriteBytes(path, test::ImageAsString(image));
+    const auto result = RunCommand(Cli("hexdump " + path));
+    EXPECT_EQ(result.status, 0);
+    std::string expected;
+    for (const std::string& line : HexDumpLines(image)) expected += line + "\n";
+    EXPECT_EQ(result.out, expected);
+    EXPECT_EQ(result.err, isValid ? ""
+                                  : "ModelType Error !!\n" + path +
+                                        ": the model words at 0x080 and 0x7FE hold "
+                                        "0xFFFF and 0xFFFF; an image of the QZ815 holds "
+                                        "0x012D in both.\n");
+  }
 }
 
 TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   test::TempDir dir;
-  test::WriteBytes(dir / "short.hex", std::string(2047, '\xFF'));
-  auto result = RunCommand(Cli("hexdump " + (dir / "short.hex").string()));
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "bad file!!\n" + (dir / "short.hex").string() +
-                            ": expected 2048 bytes and found 2047, so it is no image of the "
-                            "radio's memory.\n");
-  EXPECT_EQ(result.out, "");
-
-  MemoryImage fresh;
-  test::WriteBytes(dir / "new.hex", test::ImageAsString(fresh));
-  result =
-      RunCommand(Cli("convert " + (dir / "new.hex").string() + " " + (dir / "out.hex").string()));
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "ModelType Error !!\n" + (dir / "new.hex").string() +
-                            ": the model words at 0x080 and 0x7FE hold 0xFFFF and 0xFFFF; an "
-                            "image of the QZ815 holds 0x012D in both.\n");
-  EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
-
-  result = RunCommand(
-      Cli("convert " + (dir / "missing.hex").string() + " " + (dir / "out.hex").string()));
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "FileRead Error!!\n" + (dir / "missing.hex").string() +
-                            ": the file does not exist. Check its name and folder.\n");
-
-  test::WriteBytes(dir / "in.hex", test::ImageAsString(test::ValidImage(1)));
-  // A file name that begins with a dash reads as an option: how to give it.
-  result = RunCommand(Cli("convert " + (dir / "in.hex").string() + " -x.dat"));
-  EXPECT_EQ(result.status, 2);
-  EXPECT_TRUE(result.err.ends_with(
-      "tpw52-cli: -x.dat reads as an option. A file name that begins with a dash is given as "
-      "./-x.dat, or after -- (tpw52-cli convert ... -- -x.dat).\n"))
-      << result.err;
+  const auto file = [&dir](const std::string& name) { return (dir / name).string(); };
+  test::WriteBytes(file("short.hex"), std::string(2047, '\xFF'));
+  test::WriteBytes(file("new.hex"), test::ImageAsString(MemoryImage{}));
+  test::WriteBytes(file("in.hex"), test::ImageAsString(test::ValidImage(1)));
   // A file where the backups folder should be is what keeps the backups from being listed.
   const fs::path backups = dir / "home" / "TPW52" / "backups";
   fs::create_directories(backups.parent_path());
   test::WriteBytes(backups, "");
-  result = RunCommand("env XDG_DATA_HOME=" + (dir / "home").string() + " " + Cli("backups"));
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err,
-            "The backups cannot be listed, and no read or write of a radio can keep one: " +
-                backups.string() + " is a file, not a folder. Move that file out of the way.\n");
-
-  EXPECT_EQ(RunCommand(Cli("convert only-one-argument")).status, 2);
-  EXPECT_EQ(RunCommand(Cli("no-such-command")).status, 2);
-  EXPECT_EQ(RunCommand(Cli("")).status, 2);
-  // --yes and --no exclude each other on every command that asks questions.
-  EXPECT_EQ(RunCommand(Cli("read --port /dev/null --out x.hex --yes --no")).status, 2);
-  EXPECT_EQ(RunCommand(Cli("--help")).status, 0);
-  EXPECT_EQ(RunCommand(Cli("convert --help")).status, 0);
+  const struct {
+    std::string command;
+    int status;
+    std::string err;  // empty: only the status counts
+  } cases[] = {
+      {"hexdump " + file("short.hex"), 1,
+       "bad file!!\n" + file("short.hex") +
+           ": expected 2048 bytes and found 2047, so it is no image of the radio's memory.\n"},
+      {"convert " + file("new.hex") + " " + file("out.hex"), 1,
+       "ModelType Error !!\n" + file("new.hex") +
+           ": the model words at 0x080 and 0x7FE hold 0xFFFF and 0xFFFF; an image of the QZ815 "
+           "holds 0x012D in both.\n"},
+      {"convert " + file("missing.hex") + " " + file("out.hex"), 1,
+       "FileRead Error!!\n" + file("missing.hex") +
+           ": the file does not exist. Check its name and folder.\n"},
+      {"backups", 1,
+       "The backups cannot be listed, and no read or write of a radio can keep one: " +
+           backups.string() + " is a file, not a folder. Move that file out of the way.\n"},
+      {"convert only-one-argument", 2, ""},
+      {"no-such-command", 2, ""},
+      {"", 2, ""},
+      // --yes and --no exclude each other on every command that asks questions.
+      {"read --port /dev/null --out x.hex --yes --no", 2, ""},
+      {"--help", 0, ""},
+      {"convert --help", 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    const auto result =
+        RunCommand("env XDG_DATA_HOME=" + (dir / "home").string() + " " + Cli(c.command));
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.err, c.err.empty() ? result.err : c.err);
+    EXPECT_EQ(result.out, c.status == 1 ? "" : result.out);  // a refusal prints nothing else
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
+  // A file name that begins with a dash reads as an option: how to give it.
+  const auto dashed = RunCommand(Cli("convert " + file("in.hex") + " -x.dat"));
+  EXPECT_EQ(dashed.status, 2);
+  EXPECT_TRUE(dashed.err.ends_with(
+      "tpw52-cli: -x.dat reads as an option. A file name that begins with a dash is given as "
+      "./-x.dat, or after -- (tpw52-cli convert ... -- -x.dat).\n"))
+      << dashed.err;
 }
 
 // Every command that reads IN tells its kind by its name, before anything else: a file of
