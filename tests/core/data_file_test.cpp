@@ -60,6 +60,11 @@ SettingsModel FullModel() {
   return m;
 }
 
+// Hand-made data files that a test reads as they are, line numbers and line ends included.
+std::filesystem::path DataFiles() {
+  return std::filesystem::path(TPW52_TEST_DATA) / "data-files";
+}
+
 constexpr const char* kMainUk = "[MAIN]\r\nMODELTYPE=1\r\nREGION=1\r\n";
 
 TEST(DataFileWriter, WritesTheExactTextForm) {
@@ -146,23 +151,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
 }
 
 TEST(DataFileParse, SectionTableRules) {
-  const SectionTable table = ParseSectionTable(
-      "free text before any section\r\n"
-      "[ main ] trailing words\r\n"
-      "  modelType = #1\r\n"
-      "=not a key\r\n"
-      "blank line follows\r\n"
-      "\r\n"
-      "Region= 7 \r\n"
-      "[MAIN]\r\n"
-      "Later=x\r\n"
-      "ModelType=2\r\n"
-      "[]\r\n"
-      "Orphan=1\r\n"
-      "[ATIS Setup]\n"
-      "Atis Code=#\n"
-      "Hash=##5\r"
-      "[X]\r\n");
+  const SectionTable table = ParseSectionTable(test::ReadBytes(DataFiles() / "sections.dat"));
   ASSERT_EQ(table.sections.size(), 4u);
   EXPECT_EQ(table.sections[0].name, "MAIN");
   // Values are not trimmed; a "#" is removed only as the very first character.
@@ -179,26 +168,11 @@ TEST(DataFileParse, SectionTableRules) {
 }
 
 TEST(DataFileParse, ReaderEdgeCases) {
-  TempDir dir;
   TestContext t;
   t.ws.image = test::ValidImage(1);
   t.ws.model = FullModel();
   const SettingsModel before = t.ws.model;
-  test::WriteBytes(
-      dir / "edge.dat",
-      std::string(kMainUk) +
-          "[usable ch group setup]\r\n  group1 = 0\r\nEXP CH=True\r\nPriority CH1= 2.5\r\n"
-          "[Common Setup]\r\n  scan = 0\r\nResume Time=1.5\r\nWeater=abc\r\n"
-          "[CHUSA1]\r\nposition=5\r\nduplex=2\r\nTxEnable=false\r\n"
-          "  [CHUSA2]\r\nPosition=6\r\n"
-          "[CHUSA3]\r\nPosition=7\r\n"
-          "[CHINT1]\r\nPosition=1\r\n[CHINT2]\r\nPosition=2\r\n[CHINT4]\r\nPosition=4\r\n"
-          "[CHEXP1]\r\nEnable=1\r\nRxfreq=156.5\r\n[CHEXP2]\r\nEnable=0\r\n"
-          "[CHEXP3]\r\nEnable=1\r\n"
-          "[CHRG1]\r\nEnable=yes\r\n[CHRG2]\r\nEnable=0.4\r\n"
-          "[CHWX2]\r\nEnable=0\r\n"
-          "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
-  ASSERT_EQ(OpenDataFile(t.ctx, dir / "edge.dat"), Outcome::Done);
+  ASSERT_EQ(OpenDataFile(t.ctx, DataFiles() / "edge.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
   ChannelGroups groups = before.groups;
   groups[0].usable = false;
@@ -243,15 +217,10 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   EXPECT_EQ(m.atis.code, "");
   EXPECT_EQ((m.atis.groups), (std::array<bool, 4>{}));
   EXPECT_EQ(m.CHWX, DefaultWeatherList());
-  // Every list emptied: the user is told what the file lacks.
-  EXPECT_EQ(t.prompter.texts(),
-            std::vector<std::string>{
-                (dir / "min.dat").string() +
-                " was opened, but not everything in it was taken as written. Check these "
-                "settings before you program the radio:\r\nThe file has no [Usable CH Group "
-                "Setup], [Common Setup], [ATIS Setup] and [CHWX0] to [CHWX9], which every data "
-                "file holds: it may have been cut short, and those settings were not read from "
-                "it."});
+  // Every list emptied: the user is told what the file lacks (the text: NotesAreShownInOneWarning).
+  ASSERT_EQ(t.prompter.boxes.size(), 1u);
+  EXPECT_NE(t.prompter.boxes[0].text.find("The file has no [Usable CH Group Setup]"),
+            std::string::npos);
 
   // Without ATIS the section is ignored even when present.
   TestContext n;
@@ -396,17 +365,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
 TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   SettingsModel m = FullModel();
   const SettingsModel before = m;
-  const std::string text =
-      "[Usable CH Group Setup]\r\nPriority CH0=65536\r\nPriority CH1=-2\r\nPriority CH2=1e3\r\n"
-      "[Common Setup]\r\nTX Po Display=256\r\nResume Time=-1\r\nMode Select=300\r\n"
-      "Weater=99999999999999999999\r\nOffset Time=40000\r\n"
-      "[ATIS Setup]\r\nAtis Mode=#256\r\nUsable ATIS CH Group0=1\r\n"
-      "[CHUSA1]\r\nPosition=256\r\nDuplex=4\r\nStatusNo=-1\r\nStatusIcon=70000\r\n"
-      "[CHUSA2]\r\nPosition=119\r\nDuplex=3\r\n"
-      "[CHRG1]\r\nEnable=1\r\nRxfreq=250\r\nTxfreq=100\r\n"
-      "[CHRG2]\r\nEnable=1\r\nRxfreq=199.99996\r\nTxfreq=100.00006\r\n"
-      "[CHRG3]\r\nEnable=1\r\nRxfreq=-156.8\r\nTxfreq=156,8\r\n"
-      "[CHRG4]\r\nEnable=1\r\nRxfreq= 199.99994 \r\nTxfreq=0.0\r\n";
+  const std::string text = test::ReadBytes(DataFiles() / "beyond-the-bytes.dat");
   const auto notes = ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
