@@ -52,13 +52,7 @@ TEST(ChannelCsv, ExportThenImportOfEveryShippedDestinationGivesTheSameImage) {
 // byte order mark, quoted cells, columns in an order of their own and some left out.
 TEST(ChannelCsv, AHandWrittenTableWithSemicolonsAndQuotesReplacesOnlyItsLists) {
   const std::string text =
-      "\xEF\xBB\xBF"
-      "list;Position;CHDisplayL;Rxfreq;Txfreq;TxEnable;\"ScanMemory\"\r\n"
-      "CHUSA;16;;;;1;1\r\n"
-      "\"CHINT\";\"6\";;;;True;0\n"
-      "\r\n"
-      "CHRG;;\"AB\";156,8;\"156.8\";1;0\r\n"
-      "CHRG;;\"A \";157.1;157.1;0;1\r\n";
+      test::ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "hand-written.csv");
   const ChannelCsvRead read = ReadChannelsCsv(text, ModelCaps{});
   ASSERT_FALSE(read.fault) << *read.fault;
   EXPECT_TRUE(read.refused.empty());
