@@ -97,6 +97,7 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
   const std::string nothing =
       "Nothing was written: the radio on /dev/ttyUSB0 already holds everything these data would "
       "write.";
+  const std::string program = "Program to Radio";
   const struct {
     MemoryImage radio;
     std::uint8_t pcCode;
@@ -105,27 +106,22 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
     int asked;
     Box shown;
   } cases[] = {
-      {radio,
-       0x92,
-       true,
-       true,
-       1,
-       {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
+      {radio, 0x92, true, true, 1, {Icon::Information, program, "Complete!!" + Verified}},
       {radio,
        0x92,
        false,
        false,
        1,
-       {Icon::Exclamation, "Program to Radio",
+       {Icon::Exclamation, program,
         "Nothing was written: the radio on /dev/ttyUSB0 is as it was."}},
-      {programmed, 0x92, true, false, 0, {Icon::Information, "Program to Radio", nothing}},
+      {programmed, 0x92, true, false, 0, {Icon::Information, program, nothing}},
       // The code is never written: the radio keeps its own, and the user learns it.
       {programmed,
        0x93,
        true,
        false,
        0,
-       {Icon::Exclamation, "Program to Radio",
+       {Icon::Exclamation, program,
         nothing + "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code 9211234567: a radio "
                   "takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
                   "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
