@@ -72,6 +72,14 @@ std::vector<Box> Boxes(const RecordingPrompter& prompter);
 // The name of the PC's end of the line in the benches' messages.
 inline constexpr const char* TestPort = "/dev/ttyUSB0";
 
+// A write that failed before its first frame reached the radio.
+inline const std::string NothingWritten =
+    "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
+    "Check the cable and the radio, then program again.";
+// What follows a write's first line when the radio kept its own ATIS code, radioCode, where the
+// PC's data hold 9311234567.
+std::string KeptAtisCodeNote(const std::string& radioCode);
+
 // A question nobody planned an answer for fails the test and is refused, so that a faulty
 // link cannot keep asking for ever.
 void RefuseUnplannedQuestions(RecordingPrompter& prompter);

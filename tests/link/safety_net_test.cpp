@@ -76,11 +76,7 @@ TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
     bool silentRadio;
     Box shown;
   } cases[] = {
-      {"the read fails",
-       true,
-       {Icon::Critical, "Program to Radio",
-        "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as "
-        "it was. Check the cable and the radio, then program again."}},
+      {"the read fails", true, {Icon::Critical, "Program to Radio", NothingWritten}},
       {"the backup cannot be saved",
        false,
        {Icon::Critical, "Program to Radio",

@@ -30,9 +30,6 @@ const Box ReadCommError{Icon::Critical, "Read from Radio",
                         "CommunicatiOn Error!!\r\nNothing was read: the data on the PC are as "
                         "they were. Check the cable and the radio on /dev/ttyUSB0, then read "
                         "again."};
-const std::string NothingWritten =
-    "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
-    "Check the cable and the radio, then program again.";
 
 // ---- Read ----
 
@@ -266,11 +263,7 @@ TEST(WritePlan, CountsAndNeverWrittenBytes) {
 // A partly cleared code is kept too, and shown as its bytes stand.
 TEST(CloneWrite, RadioWithACodeKeepsIt) {
   const auto kept = [](const std::string& radioCode) {
-    return "Complete!!\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code " + radioCode +
-           ": a radio takes its ATIS code only once, so the code 9311234567 shown on the PC "
-           "was not programmed.\r\nTo program 9311234567: clear the radio's code with ATIS "
-           "Clear (clear-atis on the command line), then program the radio again with data that "
-           "hold 9311234567 (the clear empties the code on the PC as well).";
+    return "Complete!!" + KeptAtisCodeNote(radioCode);
   };
   MemoryImage partlyCleared = WithAtisCode(RadioMemory());
   partlyCleared.set(addr::AtisCode, 0xFF);

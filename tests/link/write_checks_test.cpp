@@ -121,12 +121,7 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
        true,
        false,
        0,
-       {Icon::Exclamation, program,
-        nothing + "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code 9211234567: a radio "
-                  "takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
-                  "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
-                  "(clear-atis on the command line), then program the radio again with data that "
-                  "hold 9311234567 (the clear empties the code on the PC as well)."}},
+       {Icon::Exclamation, program, nothing + KeptAtisCodeNote("9211234567")}},
   };
   for (const auto& c : cases) {
     SimBench bench(c.radio);
