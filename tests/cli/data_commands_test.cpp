@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "files/data_file.h"
@@ -33,17 +34,10 @@ TEST(CliDataCommands, DestinationsListsTheSevenTemplates) {
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.err, "");
   std::string expected;
-  for (const auto& [name, region] :
-       std::vector<std::pair<std::string, std::string>>{{"BE", "BE"},
-                                                        {"GRMN", "GRMN"},
-                                                        {"INTL", "INTL"},
-                                                        {"NL", "NL"},
-                                                        {"SW", "SW"},
-                                                        {"UK", "UK"},
-                                                        {"USA", "USA"}}) {
+  for (const std::string name : {"BE", "GRMN", "INTL", "NL", "SW", "UK", "USA"}) {
     std::string line = "QZ815_" + name;
     line.resize(14, ' ');
-    line += region;
+    line += name;  // the region of each template is its name
     line.resize(24, ' ');
     expected += line + Template(name).string() + "\n";
   }
@@ -83,69 +77,65 @@ TEST(CliDataCommands, ConvertAndReportOnEveryTemplate) {
   EXPECT_EQ(RunCommand(Cli("report " + Template("UK").string())).out, expected);
 }
 
+// Over the first destination (BE) the region question comes; without a terminal the answer is
+// No, and --no says so too. Over the USA template there is no question: refused outright.
 TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
   test::TempDir dir;
   const std::string uk = (dir / "uk.dat").string();
   const std::string out = (dir / "out.hex").string();
   ASSERT_EQ(RunCommand(Cli("convert " + Template("UK").string() + " " + uk)).status, 0);
-
-  // Over the first destination (BE) the region question comes; without a terminal the answer
-  // is No, and --no says so too.
-  for (const char* answer : {"", " --no"}) {
-    const auto refused = RunCommand(Cli("convert " + uk + " " + out + answer));
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err,
-              "The region is unmatched.\nDo you want to change the region?\n-> refused\n");
+  test::WriteBytes(dir / "other.dat", "[MAIN]\r\nMODELTYPE=2\r\n");
+  const std::string refused =
+      "The region is unmatched.\nDo you want to change the region?\n-> refused\n";
+  const std::string convert = "convert " + uk + " " + out;
+  const struct {
+    std::string arguments;
+    int status;
+    std::optional<std::string> err;  // none: only the status counts
+  } cases[] = {
+      {convert, 1, refused},
+      {convert + " --no", 1, refused},
+      // In German the question and the answer are the catalogue's; a language without a
+      // catalogue is refused.
+      {"--lang de " + convert, 1,
+       "Die Region passt nicht.\nM\u00f6chten Sie die Region wechseln?\n-> abgelehnt\n"},
+      {convert + " --lang tlh", 2,
+       "tpw52-cli: --lang tlh: there is no such language; choose one of en, de, nl, fr.\n"},
+      {convert + " --destination qz815_usa", 1,
+       "Region Unmatched !!\n" + uk +
+           ": the file is for the region UK and the data set for USA, and the USA region is never "
+           "mixed with another. Choose the region UK first (the Region menu, or --destination UK "
+           "on the command line), then open the file again.\n"},
+      {convert + " --destination MARS", 1,
+       "There is no destination \"MARS\". The destinations are: QZ815_BE, QZ815_GRMN, "
+       "QZ815_INTL, QZ815_NL, QZ815_SW, QZ815_UK, QZ815_USA.\n"},
+      {"report " + (dir / "other.dat").string(), 1,
+       "ModelType Error !!\n" + (dir / "other.dat").string() +
+           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.\n"},
+      {"convert " + uk + " " + (dir / "out.bin").string(), 2, std::nullopt},
+      {convert + " --yes --no", 2, std::nullopt},
+      {"report", 2, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const auto result = RunCommand(Cli(c.arguments));
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.err, c.err.value_or(result.err));
+    EXPECT_EQ(result.out, c.status == 1 ? "" : result.out);  // a refusal prints nothing else
     EXPECT_FALSE(std::filesystem::exists(out));
   }
-  // In German the question, the answer and the help are the catalogue's; a language without a
-  // catalogue is refused.
-  EXPECT_EQ(RunCommand(Cli("--lang de convert " + uk + " " + out)).err,
-            "Die Region passt nicht.\nMöchten Sie die Region wechseln?\n-> abgelehnt\n");
+  // In German the help is the catalogue's too.
   const std::string help = RunCommand(Cli("--lang de --help")).out;
   for (const char* german : {"Aufruf: tpw52-cli [OPTIONEN] BEFEHL", "Befehle:",
                              "Die Kanallisten von DATA (.hex-Image oder .dat-Datendatei)"}) {
     EXPECT_NE(help.find(german), std::string::npos) << help;
   }
-  const auto klingon = RunCommand(Cli("convert " + uk + " " + out + " --lang tlh"));
-  EXPECT_EQ(klingon.status, 2);
-  EXPECT_EQ(klingon.err,
-            "tpw52-cli: --lang tlh: there is no such language; choose one of en, de, nl, fr.\n");
-  const auto accepted = RunCommand(Cli("convert " + uk + " " + out + " --yes"));
-  EXPECT_EQ(accepted.status, 0);
+  ASSERT_EQ(RunCommand(Cli(convert + " --yes")).status, 0);
   const std::string converted = test::ReadBytes(out);
   ASSERT_EQ(converted.size(), 2048u);
   EXPECT_EQ(converted[0xA0], 1);
-
-  // Over an image file, and over the USA template (no question: refused outright).
-  EXPECT_EQ(
-      RunCommand(Cli("convert " + uk + " " + out + " --base " + Template("UK").string())).status,
-      0);
-  const auto usa = RunCommand(Cli("convert " + uk + " " + out + " --destination qz815_usa"));
-  EXPECT_EQ(usa.status, 1);
-  EXPECT_EQ(usa.err,
-            "Region Unmatched !!\n" + uk +
-                ": the file is for the region UK and the data set for USA, and the USA "
-                "region is never mixed with another. Choose the region UK first (the Region menu, "
-                "or --destination UK on the command line), then open the file again.\n");
-
-  const auto unknown = RunCommand(Cli("convert " + uk + " " + out + " --destination MARS"));
-  EXPECT_EQ(unknown.status, 1);
-  EXPECT_EQ(unknown.err,
-            "There is no destination \"MARS\". The destinations are: QZ815_BE, QZ815_GRMN, "
-            "QZ815_INTL, QZ815_NL, QZ815_SW, QZ815_UK, QZ815_USA.\n");
-
-  EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + (dir / "out.bin").string())).status, 2);
-  EXPECT_EQ(RunCommand(Cli("convert " + uk + " " + out + " --yes --no")).status, 2);
-  EXPECT_EQ(RunCommand(Cli("report")).status, 2);
-
-  test::WriteBytes(dir / "other.dat", "[MAIN]\r\nMODELTYPE=2\r\n");
-  const auto model = RunCommand(Cli("report " + (dir / "other.dat").string()));
-  EXPECT_EQ(model.status, 1);
-  EXPECT_EQ(model.err, "ModelType Error !!\n" + (dir / "other.dat").string() +
-                           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has "
-                           "MODELTYPE=1.\n");
-  EXPECT_EQ(model.out, "");
+  // Over an image file of the file's own region.
+  EXPECT_EQ(RunCommand(Cli(convert + " --base " + Template("UK").string())).status, 0);
 }
 
 // diff: nothing and 0 for the same data set, a line or an object per difference and 1, 2 and
@@ -341,12 +331,6 @@ TEST(CliDataCommands, OutputThatCannotBeWrittenFails) {
     EXPECT_EQ(result.err, message) << command;
   }
 }
-
-}  // namespace
-}  // namespace tpw
-
-namespace tpw {
-namespace {
 
 // A table exported from a template imports back into the same image; refused rows are listed
 // with their lines, and only --yes imports the others.

@@ -52,13 +52,7 @@ TEST(ChannelCsv, ExportThenImportOfEveryShippedDestinationGivesTheSameImage) {
 // byte order mark, quoted cells, columns in an order of their own and some left out.
 TEST(ChannelCsv, AHandWrittenTableWithSemicolonsAndQuotesReplacesOnlyItsLists) {
   const std::string text =
-      "\xEF\xBB\xBF"
-      "list;Position;CHDisplayL;Rxfreq;Txfreq;TxEnable;\"ScanMemory\"\r\n"
-      "CHUSA;16;;;;1;1\r\n"
-      "\"CHINT\";\"6\";;;;True;0\n"
-      "\r\n"
-      "CHRG;;\"AB\";156,8;\"156.8\";1;0\r\n"
-      "CHRG;;\"A \";157.1;157.1;0;1\r\n";
+      test::ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "hand-written.csv");
   const ChannelCsvRead read = ReadChannelsCsv(text, ModelCaps{});
   ASSERT_FALSE(read.fault) << *read.fault;
   EXPECT_TRUE(read.refused.empty());
@@ -78,17 +72,9 @@ TEST(ChannelCsv, AHandWrittenTableWithSemicolonsAndQuotesReplacesOnlyItsLists) {
 // Every refusal names its line and why; a table that is none says so, and nothing changes
 // unless the user agrees to import the good rows.
 TEST(ChannelCsv, EveryRefusedRowIsListedWithItsLineAndNothingChangesUnlessAgreed) {
-  std::string rows =
-      "List,Position,Enable,CHDisplayL,Rxfreq\r\n"
-      "CHFOO,1\r\n"
-      "CHUSA,200\r\n"
-      "CHUSA,\r\n"
-      "CHUSA,5,0\r\n"
-      "CHRG,,,\"A\r\nB\",157\r\n"
-      "CHEXP,,,AB,250\r\n"
-      "CHUSA,7\r\n";
-  for (int k = 0; k < 13; ++k) rows += "CHRG,,1,AB,157\r\n";
-  const ChannelCsvRead read = ReadChannelsCsv(rows, ModelCaps{});
+  // Seven faulty rows, then thirteen good RG channels for twelve slots.
+  const std::filesystem::path csv = std::filesystem::path(TPW52_TEST_DATA) / "refused-rows.csv";
+  const ChannelCsvRead read = ReadChannelsCsv(test::ReadBytes(csv), ModelCaps{});
   std::vector<std::string> refused;
   for (const CsvRefusal& r : read.refused) refused.push_back(r.text);
   EXPECT_EQ(refused,
@@ -105,18 +91,17 @@ TEST(ChannelCsv, EveryRefusedRowIsListedWithItsLineAndNothingChangesUnlessAgreed
   EXPECT_EQ(read.channels.size(), 13u);
 
   test::TempDir dir;
-  test::WriteBytes(dir / "rows.csv", rows);
   test::TestContext t;
   t.ws = test::ShippedWorkspace("QZ815_UK");
   const SettingsModel before = t.ws.model;
-  EXPECT_EQ(ImportChannelsFile(t.ctx, dir / "rows.csv"), Outcome::Cancelled);  // No, the default
+  EXPECT_EQ(ImportChannelsFile(t.ctx, csv), Outcome::Cancelled);  // No, the default
   EXPECT_EQ(t.ws.model, before);
   ASSERT_EQ(t.prompter.boxes.size(), 1u);
   EXPECT_TRUE(t.prompter.boxes[0].text.starts_with(
-      (dir / "rows.csv").string() + ": 7 of 20 rows cannot be imported:\r\nline 2: "))
+      csv.string() + ": 7 of 20 rows cannot be imported:\r\nline 2: "))
       << t.prompter.boxes[0].text;
   t.prompter.plan(Answer::Yes);
-  EXPECT_EQ(ImportChannelsFile(t.ctx, dir / "rows.csv"), Outcome::Done);
+  EXPECT_EQ(ImportChannelsFile(t.ctx, csv), Outcome::Done);
   EXPECT_EQ(t.ws.model.CHUSA.size(), 1);
   EXPECT_EQ(t.ws.model.CHRG.size(), 12);
   EXPECT_EQ(t.ws.model.CHINT, before.CHINT);

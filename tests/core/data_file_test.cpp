@@ -13,6 +13,7 @@
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
 #include "sample_records.h"
+#include "session/region_question.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -59,8 +60,9 @@ SettingsModel FullModel() {
   return m;
 }
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  test::WriteBytes(path, text);
+// Hand-made data files that a test reads as they are, line numbers and line ends included.
+std::filesystem::path DataFiles() {
+  return std::filesystem::path(TPW52_TEST_DATA) / "data-files";
 }
 
 constexpr const char* kMainUk = "[MAIN]\r\nMODELTYPE=1\r\nREGION=1\r\n";
@@ -79,23 +81,8 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
   e1.inIntGroup = true;
   m.CHEXP.append(e1);
   const std::string text = DataFileText(m, ModelCaps{}, 0xFF);
-  EXPECT_EQ(text,
-            "[MAIN]\r\nMODEL=#QZ815\r\nTYPE=#KVX\r\nVERSION=#1.00\r\nMODELTYPE=1\r\nREGION=255\r\n"
-            "PROGRAM=#tpw52\r\n"
-            "[Usable CH Group Setup]\r\nGroup1=1\r\nGroup2=0\r\nGroup3=0\r\nExp CH=0\r\n"
-            "Priority CH0=1\r\nPriority CH1=0\r\nPriority CH2=0\r\nPriority CH3=65535\r\n"
-            "[Common Setup]\r\nTX Po Display=0\r\nSCAN=0\r\nResume Time=3\r\nPTT SCAN Clear=0\r\n"
-            "DW/TW=0\r\nMode Select=0\r\nOffset Time=0\r\nTime Display=0\r\nWeater=0\r\n"
-            "[ATIS Setup]\r\nUsable ATIS CH Group0=0\r\nUsable ATIS CH Group1=0\r\n"
-            "Usable ATIS CH Group2=0\r\nUsable ATIS CH Group3=0\r\nAtis Mode=#0\r\n"
-            "Atis Code=#12\r\n"
-            "[CHUSA1]\r\nPosition=16\r\nEnable=1\r\nLowPower=0\r\nPowUp=0\r\nDuplex=0\r\n"
-            "TxEnable=1\r\nStatusNo=0\r\nStatusIcon=0\r\nScanMemory=0\r\n"
-            "[CHWX0]\r\nEnable=1\r\nScanMemory=0\r\n"
-            "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=E1\r\nCHDisplayR=R\r\nRxfreq=156.8\r\n"
-            "Txfreq=0\r\nLowPower=0\r\nPowUp=0\r\nTxEnable=1\r\nScanMemory=0\r\nExpCB1=0\r\n"
-            "ExpCB2=1\r\nExpCB3=0\r\n"
-            "[END]\r\n");
+  // The whole form, byte for byte, as every other program that reads these files expects it.
+  EXPECT_EQ(text, test::ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "written.dat"));
 
   ModelCaps bare;
   bare.AtisSupported = false;
@@ -153,7 +140,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   for (const char c : text) {
     if (c != '\r') edited += c;
   }
-  WriteText(dir / "edited.dat", edited);
+  test::WriteBytes(dir / "edited.dat", edited);
   TestContext e;
   e.ws.image = test::ValidImage(1);
   e.ws.model = r.ws.model;
@@ -164,23 +151,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
 }
 
 TEST(DataFileParse, SectionTableRules) {
-  const SectionTable table = ParseSectionTable(
-      "free text before any section\r\n"
-      "[ main ] trailing words\r\n"
-      "  modelType = #1\r\n"
-      "=not a key\r\n"
-      "blank line follows\r\n"
-      "\r\n"
-      "Region= 7 \r\n"
-      "[MAIN]\r\n"
-      "Later=x\r\n"
-      "ModelType=2\r\n"
-      "[]\r\n"
-      "Orphan=1\r\n"
-      "[ATIS Setup]\n"
-      "Atis Code=#\n"
-      "Hash=##5\r"
-      "[X]\r\n");
+  const SectionTable table = ParseSectionTable(test::ReadBytes(DataFiles() / "sections.dat"));
   ASSERT_EQ(table.sections.size(), 4u);
   EXPECT_EQ(table.sections[0].name, "MAIN");
   // Values are not trimmed; a "#" is removed only as the very first character.
@@ -197,25 +168,11 @@ TEST(DataFileParse, SectionTableRules) {
 }
 
 TEST(DataFileParse, ReaderEdgeCases) {
-  TempDir dir;
   TestContext t;
   t.ws.image = test::ValidImage(1);
   t.ws.model = FullModel();
   const SettingsModel before = t.ws.model;
-  WriteText(dir / "edge.dat",
-            std::string(kMainUk) +
-                "[usable ch group setup]\r\n  group1 = 0\r\nEXP CH=True\r\nPriority CH1= 2.5\r\n"
-                "[Common Setup]\r\n  scan = 0\r\nResume Time=1.5\r\nWeater=abc\r\n"
-                "[CHUSA1]\r\nposition=5\r\nduplex=2\r\nTxEnable=false\r\n"
-                "  [CHUSA2]\r\nPosition=6\r\n"
-                "[CHUSA3]\r\nPosition=7\r\n"
-                "[CHINT1]\r\nPosition=1\r\n[CHINT2]\r\nPosition=2\r\n[CHINT4]\r\nPosition=4\r\n"
-                "[CHEXP1]\r\nEnable=1\r\nRxfreq=156.5\r\n[CHEXP2]\r\nEnable=0\r\n"
-                "[CHEXP3]\r\nEnable=1\r\n"
-                "[CHRG1]\r\nEnable=yes\r\n[CHRG2]\r\nEnable=0.4\r\n"
-                "[CHWX2]\r\nEnable=0\r\n"
-                "[ATIS Setup]\r\nAtis Code=#\r\nUsable ATIS CH Group3=1\r\n");
-  ASSERT_EQ(OpenDataFile(t.ctx, dir / "edge.dat"), Outcome::Done);
+  ASSERT_EQ(OpenDataFile(t.ctx, DataFiles() / "edge.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
   ChannelGroups groups = before.groups;
   groups[0].usable = false;
@@ -248,7 +205,7 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   t.ws.image = test::ValidImage(1);
   t.ws.model = FullModel();
   const SettingsModel before = t.ws.model;
-  WriteText(dir / "min.dat", kMainUk);
+  test::WriteBytes(dir / "min.dat", kMainUk);
   ASSERT_EQ(OpenDataFile(t.ctx, dir / "min.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
   for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
@@ -260,22 +217,17 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   EXPECT_EQ(m.atis.code, "");
   EXPECT_EQ((m.atis.groups), (std::array<bool, 4>{}));
   EXPECT_EQ(m.CHWX, DefaultWeatherList());
-  // Every list emptied: the user is told what the file lacks.
-  EXPECT_EQ(t.prompter.texts(),
-            std::vector<std::string>{
-                (dir / "min.dat").string() +
-                " was opened, but not everything in it was taken as written. Check these "
-                "settings before you program the radio:\r\nThe file has no [Usable CH Group "
-                "Setup], [Common Setup], [ATIS Setup] and [CHWX0] to [CHWX9], which every data "
-                "file holds: it may have been cut short, and those settings were not read from "
-                "it."});
+  // Every list emptied: the user is told what the file lacks (the text: NotesAreShownInOneWarning).
+  ASSERT_EQ(t.prompter.boxes.size(), 1u);
+  EXPECT_NE(t.prompter.boxes[0].text.find("The file has no [Usable CH Group Setup]"),
+            std::string::npos);
 
   // Without ATIS the section is ignored even when present.
   TestContext n;
   n.ws.image = test::ValidImage(1);
   n.ws.caps.AtisSupported = false;
   n.ws.model = FullModel();
-  WriteText(dir / "atis.dat", std::string(kMainUk) + "[ATIS Setup]\r\nAtis Code=#99\r\n");
+  test::WriteBytes(dir / "atis.dat", std::string(kMainUk) + "[ATIS Setup]\r\nAtis Code=#99\r\n");
   ASSERT_EQ(OpenDataFile(n.ctx, dir / "atis.dat"), Outcome::Done);
   EXPECT_EQ(n.ws.model.atis, before.atis);
 }
@@ -413,17 +365,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
 TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   SettingsModel m = FullModel();
   const SettingsModel before = m;
-  const std::string text =
-      "[Usable CH Group Setup]\r\nPriority CH0=65536\r\nPriority CH1=-2\r\nPriority CH2=1e3\r\n"
-      "[Common Setup]\r\nTX Po Display=256\r\nResume Time=-1\r\nMode Select=300\r\n"
-      "Weater=99999999999999999999\r\nOffset Time=40000\r\n"
-      "[ATIS Setup]\r\nAtis Mode=#256\r\nUsable ATIS CH Group0=1\r\n"
-      "[CHUSA1]\r\nPosition=256\r\nDuplex=4\r\nStatusNo=-1\r\nStatusIcon=70000\r\n"
-      "[CHUSA2]\r\nPosition=119\r\nDuplex=3\r\n"
-      "[CHRG1]\r\nEnable=1\r\nRxfreq=250\r\nTxfreq=100\r\n"
-      "[CHRG2]\r\nEnable=1\r\nRxfreq=199.99996\r\nTxfreq=100.00006\r\n"
-      "[CHRG3]\r\nEnable=1\r\nRxfreq=-156.8\r\nTxfreq=156,8\r\n"
-      "[CHRG4]\r\nEnable=1\r\nRxfreq= 199.99994 \r\nTxfreq=0.0\r\n";
+  const std::string text = test::ReadBytes(DataFiles() / "beyond-the-bytes.dat");
   const auto notes = ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
@@ -454,7 +396,7 @@ TEST(DataFileParse, NotesAreShownInOneWarning) {
   t.ws.image = test::ValidImage(1);
   std::string text = std::string(kMainUk) + "[CHUSA1]\r\nPosition=1\r\n";
   for (int i = 0; i < 22; ++i) text += "Junk" + std::to_string(i) + "=1\r\n";
-  WriteText(dir / "junk.dat", text);
+  test::WriteBytes(dir / "junk.dat", text);
   ASSERT_EQ(OpenDataFile(t.ctx, dir / "junk.dat"), Outcome::Done);
   ASSERT_EQ(t.prompter.boxes.size(), 1u);
   const auto& box = t.prompter.boxes[0];
@@ -523,7 +465,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
     t.ws.model.CHWX[0].enabled = false;
     t.ws.documentPath = "kept.dat";
     const MemoryImage image = t.ws.image;
-    WriteText(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
+    test::WriteBytes(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
     EXPECT_EQ(OpenDataFile(t.ctx, dir / "bad.dat"), Outcome::Failed) << c.text;
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
     EXPECT_EQ(t.prompter.boxes[0].text, c.box);
@@ -546,8 +488,8 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   std::filesystem::resize_file(dir / "large.dat", 3'000'000'000ULL);  // sparse: nothing written
   std::filesystem::create_directory(dir / "folder.dat");
   const std::string utf16 = std::string("[\0M\0A\0I\0N\0]\0", 12);
-  WriteText(dir / "utf16.dat", "\xFF\xFE" + utf16);
-  WriteText(dir / "utf16-plain.dat", utf16);
+  test::WriteBytes(dir / "utf16.dat", "\xFF\xFE" + utf16);
+  test::WriteBytes(dir / "utf16-plain.dat", utf16);
   const std::string savedAsUtf16 =
       ": it is saved as UTF-16 text, which is no channel data file. Save it as plain text (ANSI "
       "or UTF-8) in your editor, then open it again.";
@@ -593,7 +535,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   SettingsModel belgian = FullModel();
   belgian.CHUSA.clear();
   belgian.CHUSA.append(PlanRecord(9, 0, false, false, false));
-  WriteText(dir / "be.dat", DataFileText(belgian, ModelCaps{}, 2));
+  test::WriteBytes(dir / "be.dat", DataFileText(belgian, ModelCaps{}, 2));
   for (Answer answer : {Answer::No, Answer::Yes}) {
     TestContext t;
     t.ws.image = test::ValidImage(1);
@@ -602,12 +544,8 @@ TEST(DataFileRefusal, TheRegionQuestion) {
     EXPECT_EQ(OpenDataFile(t.ctx, dir / "be.dat"),
               answer == Answer::Yes ? Outcome::Done : Outcome::Cancelled);
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
-    const auto& box = t.prompter.boxes[0];
-    EXPECT_TRUE(box.question);
-    EXPECT_EQ(box.text, "The region is unmatched.\r\nDo you want to change the region?");
-    EXPECT_EQ(box.icon, Icon::Exclamation);
-    EXPECT_EQ(box.buttons, Buttons::YesNo);
-    EXPECT_EQ(box.defaultAnswer, Answer::No);
+    EXPECT_TRUE(t.prompter.boxes[0].question);
+    EXPECT_EQ(t.prompter.boxes[0].text, RegionQuestion);
     EXPECT_EQ(t.ws.image.at(addr::RegionCode), answer == Answer::Yes ? 2 : 1);
     EXPECT_EQ(t.ws.model.groups[2].label, answer == Answer::Yes ? "BE" : "UK");
     EXPECT_EQ(t.ws.model.CHUSA.size(), answer == Answer::Yes ? 1 : 2);
@@ -616,7 +554,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   // A file of an unknown region over a USA image is taken without a question.
   TestContext usa;
   usa.ws.image = test::ValidImage(0xFF);
-  WriteText(dir / "seven.dat", "[MAIN]\r\nMODELTYPE=#1\r\nREGION=7\r\n");
+  test::WriteBytes(dir / "seven.dat", "[MAIN]\r\nMODELTYPE=#1\r\nREGION=7\r\n");
   EXPECT_EQ(OpenDataFile(usa.ctx, dir / "seven.dat"), Outcome::Done);
   ASSERT_EQ(usa.prompter.boxes.size(), 1u);  // what the short file lacks, and no question
   EXPECT_FALSE(usa.prompter.boxes[0].question);
@@ -637,25 +575,6 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(t.diagnostics.errors.size(), 1u);
   EXPECT_EQ(t.diagnostics.errors[0].rfind("frmMain.SaveFileAs -> ", 0), 0u);
-
-  // A target that cannot be replaced keeps what it held, and no temporary file is left.
-  std::filesystem::create_directory(dir / "taken.dat");
-  WriteText(dir / "taken.dat" / "inside", "kept");
-  TestContext busy;
-  EXPECT_EQ(SaveDataFile(busy.ctx, dir / "taken.dat"), Outcome::Failed);
-  EXPECT_EQ(busy.prompter.texts(),
-            std::vector<std::string>{"FileSave Error!!\r\n" + (dir / "taken.dat").string() +
-                                     ": it is a folder, not a file. Give the name of a file."});
-  EXPECT_EQ(test::ReadBytes(dir / "taken.dat" / "inside"), "kept");
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
-  }
-
-  // Saving over an existing file replaces it whole.
-  WriteText(dir / "old.dat", "previous content that is longer than nothing");
-  TestContext s;
-  ASSERT_EQ(SaveDataFile(s.ctx, dir / "old.dat"), Outcome::Done);
-  EXPECT_EQ(test::ReadBytes(dir / "old.dat"), DataFileText(s.ws.model, s.ws.caps, 0xFF));
 }
 
 }  // namespace

@@ -10,14 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::tm At(int month, int day, int hour, int minute, int second) {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  return t;
+  return test::LocalTime(2026, month, day, hour, minute, second);
 }
 
 TEST(ErrorLogTest, NothingOutsideDebugMode) {

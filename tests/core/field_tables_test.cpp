@@ -11,11 +11,9 @@
 #include <stdexcept>
 
 #include "files/field_text.h"
-#include "files/hex_image_file.h"
 #include "image/field_codec.h"
 #include "image/image_codec.h"
 #include "image/memory_map.h"
-#include "shell/destinations.h"
 
 namespace tpw {
 namespace {
@@ -76,20 +74,6 @@ Kind MakeKind(const char* name, std::optional<RecordShape> slots, int testBase, 
           [decode](const MemoryImage& a, const MemoryImage& b, int base) {
             return decode(a, base) == decode(b, base);
           }};
-}
-
-// Where the model's records of a kind are: the setups at their addresses, the channel
-// records in the slots of every list of their shape.
-std::vector<int> Bases(const Kind& kind, const SettingsModel& model) {
-  if (!kind.slots) return {0};
-  std::vector<int> bases;
-  for (ListId id : AllLists) {
-    const ListLayout& list = Layout(id);
-    if (list.shape != *kind.slots) continue;
-    const int size = ChannelRecordLayout(id).slotSize;
-    for (int k = 0; k < model.list(id).size(); ++k) bases.push_back(list.recordsAddress + size * k);
-  }
-  return bases;
 }
 
 std::vector<Kind> Kinds() {
@@ -216,30 +200,6 @@ TEST(ImageCodec, RandomImagesRoundTripWithinTheBytesTheCodecOwns) {
     ASSERT_EQ(image, once) << "round " << round;
     ASSERT_NO_THROW(SanitiseForWrite(image, again, wx));
   }
-}
-
-TEST(FieldTables, ShippedTemplatesDecodeAndEncodeToThemselves) {
-  const std::filesystem::path data = TPW52_DATA_DIR;
-  const std::vector<Kind> kinds = Kinds();
-  std::vector<std::size_t> records(kinds.size());
-  for (const std::string& name : ListDestinationNames(data, QZ815ModelType)) {
-    SCOPED_TRACE(name);
-    MemoryImage image;
-    ASSERT_EQ(ReadImageFile(DestinationPath(data, name, 1), 1, image), ImageFileStatus::Ok);
-    SettingsModel model;
-    DecodeImage(image, model, true);
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-      SCOPED_TRACE(kinds[i].name);
-      MemoryImage again = image;
-      const std::vector<int> bases = Bases(kinds[i], model);
-      for (int base : bases) kinds[i].transplant(image, again, base);
-      EXPECT_EQ(again, image);
-      records[i] += bases.size();
-    }
-  }
-  // Every kind is there to be tried: the templates of the regions with RG channels hold long
-  // slots.
-  for (std::size_t i = 0; i < kinds.size(); ++i) EXPECT_GT(records[i], 0u) << kinds[i].name;
 }
 
 template <typename Owner>

@@ -40,10 +40,16 @@ struct OpenFixture : test::TestContext {
   }
 };
 
+// Every refused file leaves the data set as it was: the box names the file and what was found
+// in it, and only the system's failures are logged.
 TEST(OpenImageFile, RefusedFilesChangeNothing) {
   struct Case {
+    std::string name;  // folder.hex is made a folder, large.hex three sparse gigabytes
     std::string bytes;
-    std::string message;  // the first line; the second is the path and what was found
+    std::string message;  // "{}" stands for the file's path
+    Icon icon = Icon::Critical;
+    std::string logged;  // how the error log line starts, if one is logged
+    int modelType = 1;
   };
   const std::string good = ImageAsString(ValidImage(1));
   MemoryImage halfVersion = ValidImage(1);
@@ -52,48 +58,60 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
   MemoryImage newImage = ValidImage(1);
   newImage.set(0x081, 0x2C);
   newImage.set(0x7FF, 0x2C);
-  MemoryImage usa = ValidImage(7);
   const std::string size = "bad file!!\r\n{}: expected 2048 bytes and found ";
+  const std::string memory = ", so it is no image of the radio's memory.";
   const std::string words = "ModelType Error !!\r\n{}: the model words at 0x080 and 0x7FE hold ";
+  const std::string read = "FileRead Error!!\r\n{}: ";
   const Case cases[] = {
-      {good.substr(0, 2047), size + "2047, so it is no image of the radio's memory."},
-      {good + "x", size + "2049, so it is no image of the radio's memory."},
-      {"", size + "0, so it is no image of the radio's memory."},
-      {ImageAsString(halfVersion),
+      {"in.hex", good.substr(0, 2047), size + "2047" + memory},
+      {"in.hex", good + "x", size + "2049" + memory},
+      {"in.hex", "", size + "0" + memory},
+      {"large.hex", "", size + "3000000000" + memory},
+      {"in.hex", ImageAsString(halfVersion),
        words + "0x012D and 0x0000; an image of the QZ815 holds 0x012D in both."},
-      {ImageAsString(newImage),
+      {"in.hex", ImageAsString(newImage),
        words + "0x012C and 0x012C; an image of the QZ815 holds 0x012D in both."},
-      {ImageAsString(usa),
+      {"in.hex", ImageAsString(ValidImage(7)),
        "Region Unmatched !!\r\n{}: the file is for the region USA and the data set for UK, and "
        "the USA region is never mixed with another. Choose the region USA first (the Region menu, "
        "or --destination USA on the command line), then open the file again."},
+      {"in.hex", good,
+       "ModelType Error !!\r\n{}: the program is set to the model Unknown model, which has no "
+       "image files.",
+       Icon::Critical, "", 2},
+      {"missing.hex", "", read + "the file does not exist. Check its name and folder.",
+       Icon::Exclamation, "frmMain.ReadHexFileAs -> 2"},
+      {"folder.hex", "", read + "it is a folder, not a file. Give the name of a file.",
+       Icon::Exclamation,
+       "frmMain.ReadHexFileAs -> " +
+           NumberedDescription(std::make_error_code(std::errc::is_a_directory))},
   };
   for (Case c : cases) {
     OpenFixture f;
-    c.message.replace(c.message.find("{}"), 2, (f.dir / "in.hex").string());
+    const std::filesystem::path path = f.dir / c.name;
+    c.message.replace(c.message.find("{}"), 2, path.string());
+    SCOPED_TRACE(c.message);
+    f.ws.caps.ModelType = c.modelType;
+    if (c.name == "folder.hex") {
+      std::filesystem::create_directory(path);
+    } else if (c.name != "missing.hex") {
+      test::WriteBytes(path, c.bytes);
+      // Three gigabytes that take no room: a read of it would take the program's memory.
+      if (c.name == "large.hex") std::filesystem::resize_file(path, 3'000'000'000ULL);
+    }
     const MemoryImage image = f.ws.image;
     const SettingsModel model = f.ws.model;
-    test::WriteBytes(f.dir / "in.hex", c.bytes);
-    const ImageOpenResult result = OpenImageFile(f.ctx, f.dir / "in.hex");
-    EXPECT_EQ(result.outcome, Outcome::Failed);
-    ASSERT_EQ(f.prompter.boxes.size(), 1u) << c.message;
+    EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Failed);
+    ASSERT_EQ(f.prompter.boxes.size(), 1u);
     EXPECT_EQ(f.prompter.boxes[0].text, c.message);
     EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
-    EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Critical);
+    EXPECT_EQ(f.prompter.boxes[0].icon, c.icon);
     EXPECT_FALSE(f.prompter.boxes[0].question);
+    EXPECT_EQ(f.diagnostics.errors.size(), c.logged.empty() ? 0u : 1u);
+    for (const std::string& logged : f.diagnostics.errors)
+      EXPECT_TRUE(logged.starts_with(c.logged));
     f.expectUnchanged(image, model);
   }
-}
-
-TEST(OpenImageFile, AnotherModelRefusesEveryFile) {
-  OpenFixture f;
-  f.ws.caps.ModelType = 2;
-  const auto path = f.file(ValidImage(1));
-  EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Failed);
-  EXPECT_EQ(f.prompter.texts(),
-            std::vector<std::string>{"ModelType Error !!\r\n" + path.string() +
-                                     ": the program is set to the model Unknown model, which has "
-                                     "no image files."});
 }
 
 TEST(OpenImageFile, RegionQuestion) {
@@ -133,53 +151,6 @@ TEST(OpenImageFile, RegionsThatBothCountAsUsaNeedNoQuestion) {
   EXPECT_FALSE(result.regionChangeAccepted);
   EXPECT_TRUE(f.prompter.boxes.empty());
   EXPECT_EQ(f.ws.image.at(addr::RegionCode), 7);
-}
-
-TEST(OpenImageFile, MissingFileIsAReadError) {
-  OpenFixture f;
-  const MemoryImage image = f.ws.image;
-  const SettingsModel model = f.ws.model;
-  EXPECT_EQ(OpenImageFile(f.ctx, f.dir / "missing.hex").outcome, Outcome::Failed);
-  ASSERT_EQ(f.prompter.texts(),
-            std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "missing.hex").string() +
-                                     ": the file does not exist. Check its name and folder."});
-  EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
-  ASSERT_EQ(f.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(f.diagnostics.errors[0].rfind("frmMain.ReadHexFileAs -> 2", 0), 0u);
-  f.expectUnchanged(image, model);
-}
-
-TEST(OpenImageFile, AFolderNamedLikeAnImageIsAReadError) {
-  OpenFixture f;
-  const MemoryImage image = f.ws.image;
-  const SettingsModel model = f.ws.model;
-  std::filesystem::create_directory(f.dir / "folder.hex");
-  EXPECT_EQ(OpenImageFile(f.ctx, f.dir / "folder.hex").outcome, Outcome::Failed);
-  ASSERT_EQ(f.prompter.texts(),
-            std::vector<std::string>{"FileRead Error!!\r\n" + (f.dir / "folder.hex").string() +
-                                     ": it is a folder, not a file. Give the name of a file."});
-  EXPECT_EQ(f.prompter.boxes[0].icon, Icon::Exclamation);
-  EXPECT_EQ(f.prompter.boxes[0].title, kTitle);
-  EXPECT_EQ(f.diagnostics.errors, std::vector<std::string>{"frmMain.ReadHexFileAs -> " +
-                                                           NumberedDescription(std::make_error_code(
-                                                               std::errc::is_a_directory))});
-  f.expectUnchanged(image, model);
-}
-
-TEST(OpenImageFile, ALargeFileIsRefusedByItsSizeWithoutBeingRead) {
-  OpenFixture f;
-  const auto path = f.dir / "large.hex";
-  test::WriteBytes(path, "");
-  // Three gigabytes that take no room: a read of it would take the program's memory.
-  std::filesystem::resize_file(path, 3'000'000'000ULL);
-  const MemoryImage image = f.ws.image;
-  const SettingsModel model = f.ws.model;
-  EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Failed);
-  EXPECT_EQ(f.prompter.texts(),
-            std::vector<std::string>{"bad file!!\r\n" + path.string() +
-                                     ": expected 2048 bytes and found 3000000000, so it is no "
-                                     "image of the radio's memory."});
-  f.expectUnchanged(image, model);
 }
 
 TEST(SaveImageBytes, SavedImageReopensByteForByte) {

@@ -68,19 +68,5 @@ TEST(MemoryImage, VersionWordsAndTheirAddresses) {
   EXPECT_EQ(VersionAddresses(2), std::make_pair(0, 2046));
 }
 
-TEST(ChannelList, EmptyIsDistinctFromAllDisabled) {
-  ChannelList list;
-  EXPECT_TRUE(list.isEmpty());
-  EXPECT_EQ(FirstEnabledIndex(list), -1);
-  list.append({});
-  list.append({});
-  EXPECT_FALSE(list.isEmpty());
-  EXPECT_EQ(FirstEnabledIndex(list), -1);
-  list[1].enabled = true;
-  EXPECT_EQ(FirstEnabledIndex(list), 1);
-  list.clear();
-  EXPECT_TRUE(list.isEmpty());
-}
-
 }  // namespace
 }  // namespace tpw

@@ -58,32 +58,15 @@ TEST(PortList, NaturalOrderDetailsAndStableNames) {
 }
 
 TEST(PortHelp, WhatToCheckOnEachSystem) {
-  EXPECT_EQ(NoPortText(Platform::Linux),
-            "There is no port that can be used!!\r\n"
-            "Check that the programming cable is plugged in (lsusb lists it).\r\n"
-            "On Linux a port can also vanish, or never appear, when:\r\n"
-            "- a braille display service (brltty) takes USB serial adapters for itself: remove "
-            "it (sudo apt remove brltty), then plug the cable in again;\r\n"
-            "- a modem manager (ModemManager) probes the new port: wait half a minute after "
-            "plugging the cable in, or stop it (sudo systemctl stop ModemManager);\r\n"
-            "- you are not a member of the port's group (usually dialout): sudo usermod -aG "
-            "dialout $USER, then log out and in again.");
-  EXPECT_EQ(NoPortText(Platform::Windows),
-            "There is no port that can be used!!\r\n"
-            "Check that the programming cable is plugged in and that Device Manager lists it "
-            "under Ports (COM & LPT).\r\n"
-            "On Windows a port can also vanish, or never appear, when the adapter's driver "
-            "refuses a copied chip (cables with a Prolific PL2303 in particular); Device Manager "
-            "then shows the cable with a warning. Install the driver that came with the cable, "
-            "or use a cable with a genuine chip.");
-  EXPECT_EQ(NoPortText(Platform::MacOS),
-            "There is no port that can be used!!\r\n"
-            "Check that the programming cable is plugged in.\r\n"
-            "On macOS adapters with a CH340 or PL2303 chip need their maker's driver; use the "
-            "cable's port whose name begins with /dev/cu.");
-  EXPECT_EQ(NoPortText(Platform::Other),
-            "There is no port that can be used!!\r\nCheck that the programming cable is plugged "
-            "in.");
+  // What to check where no port is found, a text of several lines on each system.
+  const std::filesystem::path texts = std::filesystem::path(TPW52_TEST_DATA) / "no-port";
+  const std::pair<Platform, std::string> systems[] = {{Platform::Linux, "linux"},
+                                                      {Platform::Windows, "windows"},
+                                                      {Platform::MacOS, "macos"},
+                                                      {Platform::Other, "other"}};
+  for (const auto& [platform, name] : systems) {
+    EXPECT_EQ(NoPortText(platform), ReadBytes(texts / (name + ".txt"))) << name;
+  }
 
   // Windows: a driver that refuses a copied chip says so in the port's description.
   const std::string refused = "PL2303HXA PHASED OUT SINCE 2012. PLEASE CONTACT YOUR SUPPLIER.";

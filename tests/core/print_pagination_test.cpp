@@ -62,12 +62,7 @@ std::vector<int> ExpectWholePages(const std::vector<PrintPage>& pages, int lines
   return sheetsPerPage;
 }
 
-ModelCaps Caps(bool atis, bool wx) {
-  ModelCaps caps;
-  caps.AtisSupported = atis;
-  caps.WxSupported = wx;
-  return caps;
-}
+using test::Caps;
 
 SettingsModel FullModel() {
   SettingsModel m;

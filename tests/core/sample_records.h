@@ -1,8 +1,9 @@
 #pragma once
 
 #include "image/settings_model.h"
+#include "session/workspace.h"
 
-// Channel records for tests of the files and the report.
+// Channel records and model capabilities for tests of the files and the report.
 namespace tpw::test {
 
 // An enabled USA/INT/CAN record.
@@ -28,6 +29,14 @@ inline ChannelRecord FreeRecord(const char* display, double rx, double tx) {
   r.txFrequency = tx;
   r.txEnabled = tx > 0;
   return r;
+}
+
+// What a model offers besides its channels: the reports leave out what it lacks.
+inline ModelCaps Caps(bool atis, bool wx) {
+  ModelCaps caps;
+  caps.AtisSupported = atis;
+  caps.WxSupported = wx;
+  return caps;
 }
 
 }  // namespace tpw::test

@@ -58,6 +58,14 @@ std::vector<Box> Boxes(const RecordingPrompter& prompter) {
   return boxes;
 }
 
+std::string KeptAtisCodeNote(const std::string& radioCode) {
+  return "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code " + radioCode +
+         ": a radio takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
+         "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
+         "(clear-atis on the command line), then program the radio again with data that hold "
+         "9311234567 (the clear empties the code on the PC as well).";
+}
+
 void RefuseUnplannedQuestions(RecordingPrompter& prompter) {
   prompter.unplanned = [](const RecordingPrompter::Box& box) {
     ADD_FAILURE() << "a question no answer was planned for: " << box.text;
@@ -98,6 +106,7 @@ MemoryImage WithoutAtisCode(MemoryImage image) {
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
   RefuseUnplannedQuestions(t.prompter);
+  usePcImage(RadioMemory(0xFF, 0x55));
   line.pc().portName = TestPort;
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
 }

@@ -75,6 +75,14 @@ std::vector<Box> Boxes(const RecordingPrompter& prompter);
 // The name of the PC's end of the line in the benches' messages.
 inline constexpr const char* TestPort = "/dev/ttyUSB0";
 
+// A write that failed before its first frame reached the radio.
+inline const std::string NothingWritten =
+    "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
+    "Check the cable and the radio, then program again.";
+// What follows a write's first line when the radio kept its own ATIS code, radioCode, where the
+// PC's data hold 9311234567.
+std::string KeptAtisCodeNote(const std::string& radioCode);
+
 // A question nobody planned an answer for fails the test and is refused, so that a faulty
 // link cannot keep asking for ever.
 void RefuseUnplannedQuestions(RecordingPrompter& prompter);
@@ -96,7 +104,8 @@ MemoryImage RadioMemory(std::uint8_t region = 0xFF, std::uint8_t seed = 0x11);
 MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first = 0x92);
 MemoryImage WithoutAtisCode(MemoryImage image);
 
-// A transfer against the simulated radio, in-process on virtual time.
+// A transfer against the simulated radio, in-process on virtual time. The PC starts from
+// RadioMemory(0xFF, 0x55), which differs from the radio's memory in every byte it covers.
 struct SimBench {
   explicit SimBench(const MemoryImage& radioMemory, sim::SimFaults faults = {});
   TransferResult run(TransferMode mode, const WriteChecks& checks = {});

@@ -15,9 +15,7 @@ std::string Feed(sim::RadioSimulator& radio, std::string_view bytes) {
 }
 
 TEST(RadioSimulator, AnswersLikeTheRadio) {
-  sim::SimFaults faults;
-  faults.busyStatusReplies = 1;
-  sim::RadioSimulator radio(RadioMemory(), faults);
+  sim::RadioSimulator radio(RadioMemory(), sim::SimFaults{.busyStatusReplies = 1});
   EXPECT_EQ(Feed(radio, "P"), "P");
   EXPECT_EQ(Feed(radio, "0"), "");
   EXPECT_EQ(radio.baud(), 19200);
@@ -50,12 +48,11 @@ TEST(RadioSimulator, RejectsWhatItCannotServe) {
 }
 
 TEST(RadioSimulator, FaultsStrikeTheirAddressAsOftenAsAsked) {
-  sim::SimFaults faults;
-  faults.silentAddress = sim::AddressFault{0x010, 1};
-  faults.errorAddress = sim::AddressFault{0x020, 1};
-  faults.badChecksumAddress = 0x030;
-  faults.echo = true;
-  sim::RadioSimulator radio(RadioMemory(), faults);
+  sim::RadioSimulator radio(RadioMemory(),
+                            sim::SimFaults{.badChecksumAddress = 0x030,
+                                           .silentAddress = sim::AddressFault{0x010, 1},
+                                           .errorAddress = sim::AddressFault{0x020, 1},
+                                           .echo = true});
   const std::string read10 = BuildFrame("#CEPRD", "0010", "01");
   EXPECT_EQ(Feed(radio, read10), read10);  // only the echo
   EXPECT_EQ(Feed(radio, read10).substr(read10.size(), 8), "#CMDOK\r\n");

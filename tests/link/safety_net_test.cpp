@@ -18,14 +18,7 @@ constexpr std::uint8_t Uk = 1;
 
 // 7 December 2026, 14:03:22, local time.
 std::tm BackupTime() {
-  std::tm time{};
-  time.tm_year = 126;
-  time.tm_mon = 11;
-  time.tm_mday = 7;
-  time.tm_hour = 14;
-  time.tm_min = 3;
-  time.tm_sec = 22;
-  return time;
+  return LocalTime(2026, 12, 7, 14, 3, 22);
 }
 
 struct SafetyNetTest : ::testing::Test {
@@ -83,11 +76,7 @@ TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
     bool silentRadio;
     Box shown;
   } cases[] = {
-      {"the read fails",
-       true,
-       {Icon::Critical, "Program to Radio",
-        "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as "
-        "it was. Check the cable and the radio, then program again."}},
+      {"the read fails", true, {Icon::Critical, "Program to Radio", NothingWritten}},
       {"the backup cannot be saved",
        false,
        {Icon::Critical, "Program to Radio",
@@ -178,10 +167,9 @@ TEST_F(SafetyNetTest, TheTraceRecordsEachTransferAndTheLastTwentyStay) {
   EXPECT_NE(text.find(" > #CEPRD\\t07F0\\t10\\t"), std::string::npos);
   EXPECT_NE(text.find(" < #CMDOK\\r\\n#CEPDT\\t07F0\\t10\\t"), std::string::npos);
 
-  sim::SimFaults silent;
-  silent.silentAddress = sim::AddressFault{0x000, -1};
   for (int i = 0; i < 21; ++i) {
-    SimBench failing(RadioMemory(Uk), silent);
+    SimBench failing(RadioMemory(Uk),
+                     sim::SimFaults{.silentAddress = sim::AddressFault{0x000, -1}});
     failing.usePcImage(RadioMemory(Uk, 0x55));
     EXPECT_FALSE(failing.runProtected(TransferMode::Read, net).done());
   }

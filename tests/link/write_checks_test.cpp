@@ -59,9 +59,7 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
         "at 0x284 (ATIS: ATIS Code).\r\nClear the ATIS data again before you use the radio."}},
   };
   for (const auto& c : cases) {
-    SimFaults faults;
-    faults.wrongByteAddress = c.wrongByte;
-    SimBench bench(WithAtisCode(RadioMemory()), faults);
+    SimBench bench(WithAtisCode(RadioMemory()), SimFaults{.wrongByteAddress = c.wrongByte});
     bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
     ReviewBench reviewer;
     const TransferResult result = bench.run(c.mode, {false, true, &reviewer.review});
@@ -87,9 +85,7 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
     EXPECT_TRUE(std::is_sorted(readBack, percents.end()));
   }
   // Without verification nothing is read back, and nothing is claimed.
-  SimFaults faults;
-  faults.wrongByteAddress = addr::ResumeTime;
-  SimBench unchecked(WithAtisCode(RadioMemory()), faults);
+  SimBench unchecked(WithAtisCode(RadioMemory()), SimFaults{.wrongByteAddress = addr::ResumeTime});
   unchecked.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
   const TransferResult result = unchecked.run(TransferMode::Program);
   EXPECT_TRUE(result.done());
@@ -111,6 +107,7 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
   const std::string nothing =
       "Nothing was written: the radio on /dev/ttyUSB0 already holds everything these data would "
       "write.";
+  const std::string program = "Program to Radio";
   const struct {
     MemoryImage radio;
     std::uint8_t pcCode;
@@ -119,32 +116,22 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
     int asked;
     Box shown;
   } cases[] = {
-      {radio,
-       0x92,
-       true,
-       true,
-       1,
-       {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
+      {radio, 0x92, true, true, 1, {Icon::Information, program, "Complete!!" + Verified}},
       {radio,
        0x92,
        false,
        false,
        1,
-       {Icon::Exclamation, "Program to Radio",
+       {Icon::Exclamation, program,
         "Nothing was written: the radio on /dev/ttyUSB0 is as it was."}},
-      {programmed, 0x92, true, false, 0, {Icon::Information, "Program to Radio", nothing}},
+      {programmed, 0x92, true, false, 0, {Icon::Information, program, nothing}},
       // The code is never written: the radio keeps its own, and the user learns it.
       {programmed,
        0x93,
        true,
        false,
        0,
-       {Icon::Exclamation, "Program to Radio",
-        nothing + "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code 9211234567: a radio "
-                  "takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
-                  "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
-                  "(clear-atis on the command line), then program the radio again with data that "
-                  "hold 9311234567 (the clear empties the code on the PC as well)."}},
+       {Icon::Exclamation, program, nothing + KeptAtisCodeNote("9211234567")}},
   };
   for (const auto& c : cases) {
     SimBench bench(c.radio);

@@ -4,20 +4,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
+#include "support/test_support.h"
+
 namespace tpw::test {
-
-namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
 
 ProcessResult RunCommand(const std::string& commandLine) {
   std::random_device device;
@@ -28,8 +19,8 @@ ProcessResult RunCommand(const std::string& commandLine) {
   const int raw = std::system((commandLine + " >" + out + " 2>" + err + " </dev/null").c_str());
   ProcessResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = Slurp(out);
-  result.err = Slurp(err);
+  result.out = ReadBytes(out);
+  result.err = ReadBytes(err);
   std::filesystem::remove(out);
   std::filesystem::remove(err);
   return result;

@@ -96,6 +96,17 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::tm LocalTime(int year, int month, int day, int hour, int minute, int second) {
+  std::tm time{};
+  time.tm_year = year - 1900;
+  time.tm_mon = month - 1;
+  time.tm_mday = day;
+  time.tm_hour = hour;
+  time.tm_min = minute;
+  time.tm_sec = second;
+  return time;
+}
+
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -117,8 +128,10 @@ MemoryImage ValidImage(std::uint8_t region) {
 }
 
 MemoryImage ValidRadioImage(std::uint8_t region) {
-  MemoryImage image = ValidImage(region);
-  const std::string code = "TR381K";
+  return WithProductCode(ValidImage(region), "TR381K");
+}
+
+MemoryImage WithProductCode(MemoryImage image, const std::string& code) {
   for (int i = 0; i < addr::ProductCodeLength; ++i) {
     image.set(addr::ProductCode + i, static_cast<std::uint8_t>(code[static_cast<std::size_t>(i)]));
   }

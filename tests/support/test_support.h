@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <ctime>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -136,6 +137,9 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// A local time, as the program's clock gives it to what it dates.
+std::tm LocalTime(int year, int month, int day, int hour, int minute, int second);
+
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 std::string ReadBytes(const std::filesystem::path& path);
 
@@ -148,6 +152,8 @@ void Fill(MemoryImage& image, int address, std::initializer_list<int> bytes);
 std::vector<int> Bytes(const MemoryImage& image, int address, int count);
 // A valid image that also carries the product code "TR381K": what a radio holds.
 MemoryImage ValidRadioImage(std::uint8_t region = 0xFF);
+// The image with another product code of six characters.
+MemoryImage WithProductCode(MemoryImage image, const std::string& code);
 // The image with lists no longer than a radio holds (ten weather channels, no RG and no EXP
 // channels), where a blank image's bitmaps claim more records than the radio has room for.
 MemoryImage WithRadioListLengths(MemoryImage image);
