@@ -423,6 +423,10 @@
         <source>Run with %1 for more information.</source>
         <translation>Mit %1 erfahren Sie mehr.</translation>
     </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -423,6 +423,10 @@
         <source>Run with %1 for more information.</source>
         <translation>Lancez avec %1 pour plus d&apos;informations.</translation>
     </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -423,6 +423,10 @@
         <source>Run with %1 for more information.</source>
         <translation>Gebruik %1 voor meer informatie.</translation>
     </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Controleren</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

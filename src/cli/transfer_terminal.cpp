@@ -6,6 +6,7 @@
 #include "adapters/serial/qt_serial_port.h"
 #include "adapters/translations/qt_translations.h"
 #include "cli/console.h"
+#include "cli/language.h"
 #include "files/error_log.h"
 #include "report/write_review.h"
 #include "shell/transfer_safety_net.h"
@@ -99,6 +100,12 @@ void TerminalObserver::monitor(std::string_view text) {
 void TerminalObserver::waiting(std::string_view text) {
   breakLine();
   err_ << TranslatedUtf8(text) << '\n' << std::flush;
+}
+
+// The read-back gets a bar of its own, under the write's full one.
+void TerminalObserver::verifying() {
+  breakLine();
+  caption_ = Said(TPW_TEXT("Cli", "Verifying"));
 }
 
 void TerminalObserver::breakLine() {

@@ -73,6 +73,7 @@ class TerminalObserver : public TransferObserver {
   void progress(int percent) override;
   void monitor(std::string_view text) override;
   void waiting(std::string_view text) override;
+  void verifying() override;
   // Ends the bar's line so that the next text starts on its own line.
   void breakLine();
 
