@@ -8,7 +8,6 @@
 #include "files/hex_image_file.h"
 #include "image/image_codec.h"
 #include "report/report_rows.h"
-#include "report/text_report.h"
 #include "shell/destinations.h"
 #include "support/pdf_text.h"
 #include "support/process.h"
@@ -67,14 +66,8 @@ TEST(CliDataCommands, ConvertAndReportOnEveryTemplate) {
   std::string file = test::ReadBytes(txt);
   std::erase(file, '\r');
   EXPECT_EQ(RunCommand(Cli("report " + Template("SW").string())).out, file);
-  // The report is the report of the decoded template.
-  test::TestContext t;
-  MemoryImage image;
-  ASSERT_EQ(ReadImageFile(Template("UK"), 1, image), ImageFileStatus::Ok);
-  DecodeImage(image, t.ws.model, true);
-  std::string expected = BuildTextReport(t.ws.model, t.ws.caps) + "\n";
-  std::erase(expected, '\r');
-  EXPECT_EQ(RunCommand(Cli("report " + Template("UK").string())).out, expected);
+  // The report itself: TextReport.GoldenReports owns its text.
+  EXPECT_TRUE(file.starts_with("##### Common Setup #####\n")) << file;
 }
 
 // Over the first destination (BE) the region question comes; without a terminal the answer is
@@ -101,17 +94,12 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
        "Die Region passt nicht.\nM\u00f6chten Sie die Region wechseln?\n-> abgelehnt\n"},
       {convert + " --lang tlh", 2,
        "tpw52-cli: --lang tlh: there is no such language; choose one of en, de, nl, fr.\n"},
-      {convert + " --destination qz815_usa", 1,
-       "Region Unmatched !!\n" + uk +
-           ": the file is for the region UK and the data set for USA, and the USA region is never "
-           "mixed with another. Choose the region UK first (the Region menu, or --destination UK "
-           "on the command line), then open the file again.\n"},
+      // The refusals' wording is DataFileRefusal.ModelAndRegionChecksComeFirst's.
+      {convert + " --destination qz815_usa", 1, "Region Unmatched !!\n" + uk + ": the file is"},
       {convert + " --destination MARS", 1,
        "There is no destination \"MARS\". The destinations are: QZ815_BE, QZ815_GRMN, "
        "QZ815_INTL, QZ815_NL, QZ815_SW, QZ815_UK, QZ815_USA.\n"},
-      {"report " + (dir / "other.dat").string(), 1,
-       "ModelType Error !!\n" + (dir / "other.dat").string() +
-           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.\n"},
+      {"report " + (dir / "other.dat").string(), 1, "ModelType Error !!\n"},
       {"convert " + uk + " " + (dir / "out.bin").string(), 2, std::nullopt},
       {convert + " --yes --no", 2, std::nullopt},
       {"report", 2, std::nullopt},
@@ -120,7 +108,7 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
     SCOPED_TRACE(c.arguments);
     const auto result = RunCommand(Cli(c.arguments));
     EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.err, c.err.value_or(result.err));
+    EXPECT_TRUE(result.err.starts_with(c.err.value_or(""))) << result.err;
     EXPECT_EQ(result.out, c.status == 1 ? "" : result.out);  // a refusal prints nothing else
     EXPECT_FALSE(std::filesystem::exists(out));
   }
@@ -303,17 +291,9 @@ TEST(CliDataCommands, HandEditedFilesListWhatWasNotTaken) {
                    "[ATIS Setup]\r\nAtis Code=#12AB\r\n");
   const auto result = RunCommand(Cli("report " + edited + " --destination be"));
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.err,
-            edited +
-                " was opened, but not everything in it was taken as written. Check these "
-                "settings before you program the radio:\n"
-                "The file has no [Usable CH Group Setup], [Common Setup] and [CHWX0] to "
-                "[CHWX9], which every data file holds: it may have been cut short, and those "
-                "settings were not read from it.\n"
-                "[CHUSA1] Position=200 (line 5): not a channel position from 0 to 119; kept as "
-                "0.\n"
-                "[ATIS Setup] Atis Code=12AB (line 7): not an ATIS code (empty or ten digits); "
-                "read as no code, so none is programmed.\n");
+  // The notes' wording is DataFileParse.NotesAreShownInOneWarning's; here they reach stderr.
+  EXPECT_TRUE(result.err.starts_with(edited + " was opened, but not everything")) << result.err;
+  EXPECT_NE(result.err.find("[ATIS Setup] Atis Code=12AB (line 7)"), std::string::npos);
   EXPECT_NE(result.out.find("ATIS"), std::string::npos);
 }
 
