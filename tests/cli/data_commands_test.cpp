@@ -92,8 +92,7 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
       // catalogue is refused.
       {"--lang de " + convert, 1,
        "Die Region passt nicht.\nM\u00f6chten Sie die Region wechseln?\n-> abgelehnt\n"},
-      {convert + " --lang tlh", 2,
-       "tpw52-cli: --lang tlh: there is no such language; choose one of en, de, nl, fr.\n"},
+      {convert + " --lang tlh", 2, "tpw52-cli: --lang tlh: there is no such language"},
       // The refusals' wording is DataFileRefusal.ModelAndRegionChecksComeFirst's.
       {convert + " --destination qz815_usa", 1, "Region Unmatched !!\n" + uk + ": the file is"},
       {convert + " --destination MARS", 1,
@@ -165,21 +164,19 @@ TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
        "]\n",
        ""},
       {"diff " + uk + " " + uk + " --json", 0, "[]\n", ""},
-      {"diff " + uk + " " + missing, 2, "",
-       "FileRead Error!!\n" + missing + ": the file does not exist. Check its name and folder.\n"},
+      // The refusals' wording: OpenImageFile's and AnInputOfAnotherKindIsRefusedByItsName's.
+      {"diff " + uk + " " + missing, 2, "", "FileRead Error!!\n" + missing + ": "},
       {"diff " + uk, 2, "", oneOther},
       {"diff " + uk + " " + uk + " --port /dev/ttyUSB0", 2, "", oneOther},
       {"diff " + uk + " " + (dir / "b.txt").string(), 2, "",
-       "Cannot read " + (dir / "b.txt").string() +
-           ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give one "
-           "of those, or rename the file if it is one.\n"},
+       "Cannot read " + (dir / "b.txt").string() + ": by its name"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
     const auto result = RunCommand(Cli(c.arguments));
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.out, c.out);
-    EXPECT_EQ(result.err, c.err);
+    EXPECT_TRUE(c.err.empty() ? result.err.empty() : result.err.starts_with(c.err)) << result.err;
   }
 }
 
