@@ -257,9 +257,8 @@ TEST(CliPrint, PaperAndRefusals) {
   const std::filesystem::path missing = dir / "no" / "r.pdf";
   const auto folder = RunCommand(Cli("print " + in + " --pdf " + missing.string()));
   EXPECT_EQ(folder.status, 1);
-  EXPECT_EQ(folder.err, "Cannot save " + missing.string() + ": the folder " +
-                            (dir / "no").string() +
-                            " does not exist. Create it, or give a path in another folder.\n");
+  EXPECT_TRUE(folder.err.starts_with("Cannot save " + missing.string() + ": the folder "))
+      << folder.err;  // the reason's words: FileFailure's
 
   // A refused input writes nothing and keeps an older PDF as it was.
   test::WriteBytes(dir / "short.hex", std::string(2047, '\0'));
