@@ -219,7 +219,8 @@ TEST(CliImageCommands, SavesLeaveWhatTheProgramDidNotMake) {
       {"print " + in + " --pdf " + file("dev.pdf"),
        "Cannot save " + file("dev.pdf") + ": " + linkToDevice + "\n"},
       {"convert " + in + " " + file("fifo.hex"),
-       "FileSave Error!!\n" + file("fifo.hex") + ": it is a pipe, not a file"},
+       "FileSave Error!!\n" + file("fifo.hex") +
+           ": it is a pipe, not a file, so it is not replaced. Give the name of a file.\n"},
       {"convert " + in + " " + file("fifo.dat"),
        "FileSave Error!!\n" + file("fifo.dat") + ": " + linkToPipe + "\n"},
       {"read --port /dev/tpw52-no-such-port --out " + file("fifo.hex"),
