@@ -8,7 +8,6 @@
 #include "files/hex_image_file.h"
 #include "image/image_codec.h"
 #include "report/report_rows.h"
-#include "report/text_report.h"
 #include "shell/destinations.h"
 #include "support/pdf_text.h"
 #include "support/process.h"
@@ -44,37 +43,26 @@ TEST(CliDataCommands, DestinationsListsTheSevenTemplates) {
   EXPECT_EQ(result.out, expected);
 }
 
-// Every template converts to a data file and back, and reports the same either way.
-TEST(CliDataCommands, ConvertAndReportOnEveryTemplate) {
+// A template converts to a data file and back, and reports the same either way (that every
+// template survives a data file is ShippedData.TemplatesSurviveDecodeAndEncodeAndADataFile's).
+TEST(CliDataCommands, ConvertAndReportThroughADataFile) {
   test::TempDir dir;
-  for (const char* name : {"BE", "GRMN", "INTL", "NL", "SW", "UK", "USA"}) {
-    SCOPED_TRACE(name);
-    const std::string in = Template(name).string();
-    const std::string dat = (dir / "t.dat").string();
-    const std::string hex = (dir / "t.hex").string();
-    const std::string base = std::string(" --destination QZ815_") + name;
-    ASSERT_EQ(RunCommand(Cli("convert " + in + " " + dat)).status, 0);
-    ASSERT_EQ(RunCommand(Cli("convert " + dat + " " + hex + base)).status, 0);
-    // A template is already what a write starts from: through a data file it comes back whole.
-    EXPECT_EQ(test::ReadBytes(hex), test::ReadBytes(in));
-    const auto fromImage = RunCommand(Cli("report " + in));
-    const auto fromData = RunCommand(Cli("report " + dat + base));
-    EXPECT_EQ(fromImage.status, 0);
-    EXPECT_EQ(fromImage.out, fromData.out);
-  }
+  const std::string in = Template("SW").string();
+  const std::string dat = (dir / "t.dat").string();
+  const std::string hex = (dir / "t.hex").string();
+  ASSERT_EQ(RunCommand(Cli("convert " + in + " " + dat)).status, 0);
+  ASSERT_EQ(RunCommand(Cli("convert " + dat + " " + hex + " --destination QZ815_SW")).status, 0);
+  EXPECT_EQ(test::ReadBytes(hex), test::ReadBytes(in));
+  const auto fromImage = RunCommand(Cli("report " + in));
+  EXPECT_EQ(fromImage.status, 0);
+  EXPECT_EQ(fromImage.out, RunCommand(Cli("report " + dat + " --destination QZ815_SW")).out);
   const std::string txt = (dir / "t.txt").string();
-  ASSERT_EQ(RunCommand(Cli("convert " + Template("SW").string() + " " + txt)).status, 0);
+  ASSERT_EQ(RunCommand(Cli("convert " + in + " " + txt)).status, 0);
   std::string file = test::ReadBytes(txt);
   std::erase(file, '\r');
-  EXPECT_EQ(RunCommand(Cli("report " + Template("SW").string())).out, file);
-  // The report is the report of the decoded template.
-  test::TestContext t;
-  MemoryImage image;
-  ASSERT_EQ(ReadImageFile(Template("UK"), 1, image), ImageFileStatus::Ok);
-  DecodeImage(image, t.ws.model, true);
-  std::string expected = BuildTextReport(t.ws.model, t.ws.caps) + "\n";
-  std::erase(expected, '\r');
-  EXPECT_EQ(RunCommand(Cli("report " + Template("UK").string())).out, expected);
+  EXPECT_EQ(fromImage.out, file);
+  // The report itself: TextReport.GoldenReports owns its text.
+  EXPECT_TRUE(file.starts_with("##### Common Setup #####\n")) << file;
 }
 
 // Over the first destination (BE) the region question comes; without a terminal the answer is
@@ -99,19 +87,13 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
       // catalogue is refused.
       {"--lang de " + convert, 1,
        "Die Region passt nicht.\nM\u00f6chten Sie die Region wechseln?\n-> abgelehnt\n"},
-      {convert + " --lang tlh", 2,
-       "tpw52-cli: --lang tlh: there is no such language; choose one of en, de, nl, fr.\n"},
-      {convert + " --destination qz815_usa", 1,
-       "Region Unmatched !!\n" + uk +
-           ": the file is for the region UK and the data set for USA, and the USA region is never "
-           "mixed with another. Choose the region UK first (the Region menu, or --destination UK "
-           "on the command line), then open the file again.\n"},
+      {convert + " --lang tlh", 2, "tpw52-cli: --lang tlh: there is no such language"},
+      // The refusals' wording is DataFileRefusal.ModelAndRegionChecksComeFirst's.
+      {convert + " --destination qz815_usa", 1, "Region Unmatched !!\n" + uk + ": the file is"},
       {convert + " --destination MARS", 1,
        "There is no destination \"MARS\". The destinations are: QZ815_BE, QZ815_GRMN, "
        "QZ815_INTL, QZ815_NL, QZ815_SW, QZ815_UK, QZ815_USA.\n"},
-      {"report " + (dir / "other.dat").string(), 1,
-       "ModelType Error !!\n" + (dir / "other.dat").string() +
-           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.\n"},
+      {"report " + (dir / "other.dat").string(), 1, "ModelType Error !!\n"},
       {"convert " + uk + " " + (dir / "out.bin").string(), 2, std::nullopt},
       {convert + " --yes --no", 2, std::nullopt},
       {"report", 2, std::nullopt},
@@ -120,7 +102,7 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
     SCOPED_TRACE(c.arguments);
     const auto result = RunCommand(Cli(c.arguments));
     EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.err, c.err.value_or(result.err));
+    EXPECT_TRUE(result.err.starts_with(c.err.value_or(""))) << result.err;
     EXPECT_EQ(result.out, c.status == 1 ? "" : result.out);  // a refusal prints nothing else
     EXPECT_FALSE(std::filesystem::exists(out));
   }
@@ -177,21 +159,19 @@ TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
        "]\n",
        ""},
       {"diff " + uk + " " + uk + " --json", 0, "[]\n", ""},
-      {"diff " + uk + " " + missing, 2, "",
-       "FileRead Error!!\n" + missing + ": the file does not exist. Check its name and folder.\n"},
+      // The refusals' wording: OpenImageFile's and AnInputOfAnotherKindIsRefusedByItsName's.
+      {"diff " + uk + " " + missing, 2, "", "FileRead Error!!\n" + missing + ": "},
       {"diff " + uk, 2, "", oneOther},
       {"diff " + uk + " " + uk + " --port /dev/ttyUSB0", 2, "", oneOther},
       {"diff " + uk + " " + (dir / "b.txt").string(), 2, "",
-       "Cannot read " + (dir / "b.txt").string() +
-           ": by its name it is neither an image (.hex) nor a channel data file (.dat). Give one "
-           "of those, or rename the file if it is one.\n"},
+       "Cannot read " + (dir / "b.txt").string() + ": by its name"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
     const auto result = RunCommand(Cli(c.arguments));
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.out, c.out);
-    EXPECT_EQ(result.err, c.err);
+    EXPECT_TRUE(c.err.empty() ? result.err.empty() : result.err.starts_with(c.err)) << result.err;
   }
 }
 
@@ -277,9 +257,8 @@ TEST(CliPrint, PaperAndRefusals) {
   const std::filesystem::path missing = dir / "no" / "r.pdf";
   const auto folder = RunCommand(Cli("print " + in + " --pdf " + missing.string()));
   EXPECT_EQ(folder.status, 1);
-  EXPECT_EQ(folder.err, "Cannot save " + missing.string() + ": the folder " +
-                            (dir / "no").string() +
-                            " does not exist. Create it, or give a path in another folder.\n");
+  EXPECT_TRUE(folder.err.starts_with("Cannot save " + missing.string() + ": the folder "))
+      << folder.err;  // the reason's words: FileFailure's
 
   // A refused input writes nothing and keeps an older PDF as it was.
   test::WriteBytes(dir / "short.hex", std::string(2047, '\0'));
@@ -303,17 +282,9 @@ TEST(CliDataCommands, HandEditedFilesListWhatWasNotTaken) {
                    "[ATIS Setup]\r\nAtis Code=#12AB\r\n");
   const auto result = RunCommand(Cli("report " + edited + " --destination be"));
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.err,
-            edited +
-                " was opened, but not everything in it was taken as written. Check these "
-                "settings before you program the radio:\n"
-                "The file has no [Usable CH Group Setup], [Common Setup] and [CHWX0] to "
-                "[CHWX9], which every data file holds: it may have been cut short, and those "
-                "settings were not read from it.\n"
-                "[CHUSA1] Position=200 (line 5): not a channel position from 0 to 119; kept as "
-                "0.\n"
-                "[ATIS Setup] Atis Code=12AB (line 7): not an ATIS code (empty or ten digits); "
-                "read as no code, so none is programmed.\n");
+  // The notes' wording is DataFileParse.NotesAreShownInOneWarning's; here they reach stderr.
+  EXPECT_TRUE(result.err.starts_with(edited + " was opened, but not everything")) << result.err;
+  EXPECT_NE(result.err.find("[ATIS Setup] Atis Code=12AB (line 7)"), std::string::npos);
   EXPECT_NE(result.out.find("ATIS"), std::string::npos);
 }
 

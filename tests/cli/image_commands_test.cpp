@@ -63,11 +63,8 @@ TEST(CliImageCommands, HexdumpShowsAnyFileOfTheImagesSize) {
     std::string expected;
     for (const std::string& line : HexDumpLines(image)) expected += line + "\n";
     EXPECT_EQ(result.out, expected);
-    EXPECT_EQ(result.err, isValid ? ""
-                                  : "ModelType Error !!\n" + path +
-                                        ": the model words at 0x080 and 0x7FE hold "
-                                        "0xFFFF and 0xFFFF; an image of the QZ815 holds "
-                                        "0x012D in both.\n");
+    EXPECT_EQ(result.err.empty(), isValid) << result.err;  // the warning: OpenImageFile's
+    EXPECT_TRUE(result.err.starts_with(isValid ? "" : "ModelType Error !!\n" + path));
   }
 }
 
@@ -84,18 +81,12 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
   const struct {
     std::string command;
     int status;
-    std::string err;  // empty: only the status counts
+    std::string err;  // how it begins
   } cases[] = {
-      {"hexdump " + file("short.hex"), 1,
-       "bad file!!\n" + file("short.hex") +
-           ": expected 2048 bytes and found 2047, so it is no image of the radio's memory.\n"},
-      {"convert " + file("new.hex") + " " + file("out.hex"), 1,
-       "ModelType Error !!\n" + file("new.hex") +
-           ": the model words at 0x080 and 0x7FE hold 0xFFFF and 0xFFFF; an image of the QZ815 "
-           "holds 0x012D in both.\n"},
-      {"convert " + file("missing.hex") + " " + file("out.hex"), 1,
-       "FileRead Error!!\n" + file("missing.hex") +
-           ": the file does not exist. Check its name and folder.\n"},
+      // The refusals' wording is OpenImageFile.RefusedFilesChangeNothing's.
+      {"hexdump " + file("short.hex"), 1, "bad file!!\n" + file("short.hex") + ": expected"},
+      {"convert " + file("new.hex") + " " + file("out.hex"), 1, "ModelType Error !!\n"},
+      {"convert " + file("missing.hex") + " " + file("out.hex"), 1, "FileRead Error!!\n"},
       {"backups", 1,
        "The backups cannot be listed, and no read or write of a radio can keep one: " +
            backups.string() + " is a file, not a folder. Move that file out of the way.\n"},
@@ -112,7 +103,7 @@ TEST(CliImageCommands, RefusedFilesAndUsageErrors) {
     const auto result =
         RunCommand("env XDG_DATA_HOME=" + (dir / "home").string() + " " + Cli(c.command));
     EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.err, c.err.empty() ? result.err : c.err);
+    EXPECT_TRUE(result.err.starts_with(c.err)) << result.err;
     EXPECT_EQ(result.out, c.status == 1 ? "" : result.out);  // a refusal prints nothing else
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
@@ -166,15 +157,13 @@ TEST(CliImageCommands, AWriteOfDataWithAnotherProductCodeTouchesNoPort) {
   MemoryImage foreign = test::WithRadioListLengths(test::ValidRadioImage(1));
   foreign.set(addr::ProductCode + 5, 'X');
   test::WriteBytes(dir / "foreign.hex", test::ImageAsString(foreign));
-  const std::string expected =
-      "ModelType Error !!\nThe data to be written do not carry the product code TR381K at "
-      "0x270-0x275, and a radio that took them would refuse every later read and write. "
-      "Nothing was written. Start from the radio's own data or from a destination, then "
-      "program again.\n";
+  // The refusal's wording is ProductCode's (tests/link); here: before the port is opened.
+  const std::string expected = "ModelType Error !!\nThe data to be written do not carry";
   const std::string port = " --port /dev/tpw52-no-such-port ";
   auto result = RunCommand(Cli("write" + port + (dir / "foreign.hex").string()));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, expected);  // and nothing about the port, which was never opened
+  EXPECT_TRUE(result.err.starts_with(expected)) << result.err;
+  EXPECT_EQ(result.err.find("/dev/tpw52-no-such-port"), std::string::npos);  // never opened
 
   ASSERT_EQ(RunCommand(Cli("convert " + (dir / "foreign.hex").string() + " " +
                            (dir / "boat.dat").string()))
@@ -183,7 +172,7 @@ TEST(CliImageCommands, AWriteOfDataWithAnotherProductCodeTouchesNoPort) {
   result = RunCommand(Cli("write" + port + (dir / "boat.dat").string() + " --base " +
                           (dir / "foreign.hex").string()));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, expected);
+  EXPECT_TRUE(result.err.starts_with(expected)) << result.err;
 }
 
 // Every writer replaces only a regular file the user may write: a device, a pipe or a link to
@@ -216,17 +205,13 @@ TEST(CliImageCommands, SavesLeaveWhatTheProgramDidNotMake) {
       ", not to a file, so it is not replaced. Give the name of a file.";
   const std::string linkToPipe = "it is a link to the pipe " + file("fifo.hex") +
                                  ", not to a file, so it is not replaced. Give the name of a file.";
-  const std::string readOnly =
-      "the file is read-only, so it is not replaced. Make it writable first, or give another "
-      "file name.";
   const struct {
     std::string command;
     std::string err;
     bool asOrdinaryUser = false;
   } cases[] = {
       {"convert " + in + " " + file("dev.dat"),
-       "FileSave Error!!\n" + file("dev.dat") +
-           ": it is a device, not a file, so it is not replaced. Give the name of a file.\n"},
+       "FileSave Error!!\n" + file("dev.dat") + ": it is a device, not a file"},
       {"convert " + in + " " + file("dev.hex"),
        "FileSave Error!!\n" + file("dev.hex") + ": " + linkToDevice + "\n"},
       {"convert " + in + " " + file("dev.txt"),
@@ -239,23 +224,19 @@ TEST(CliImageCommands, SavesLeaveWhatTheProgramDidNotMake) {
       {"convert " + in + " " + file("fifo.dat"),
        "FileSave Error!!\n" + file("fifo.dat") + ": " + linkToPipe + "\n"},
       {"read --port /dev/tpw52-no-such-port --out " + file("fifo.hex"),
-       "Cannot save " + file("fifo.hex") +
-           ": it is a pipe, not a file, so it is not replaced. Give the name of a file.\n"},
+       "Cannot save " + file("fifo.hex") + ": it is a pipe, not a file"},
       {"convert " + in + " " + file("no/out.hex"),
-       "FileSave Error!!\n" + file("no/out.hex") + ": the folder " + file("no") +
-           " does not exist. Create it, or give a path in another folder.\n"},
+       "FileSave Error!!\n" + file("no/out.hex") + ": the folder " + file("no") + " does not"},
       {"convert " + in + " " + file("folder.dat"),
-       "FileSave Error!!\n" + file("folder.dat") +
-           ": it is a folder, not a file. Give the name of a file.\n"},
+       "FileSave Error!!\n" + file("folder.dat") + ": it is a folder, not a file."},
       {"convert " + in + " " + file("gone.dat"),
-       "FileSave Error!!\n" + file("gone.dat") + ": the folder " + file("no such folder") +
-           " does not exist. Create it, or give a path in another folder.\n"},
+       "FileSave Error!!\n" + file("gone.dat") + ": the folder " + file("no such folder")},
       {"convert " + in + " " + file("mine/ro.dat"),
-       "FileSave Error!!\n" + file("mine/ro.dat") + ": " + readOnly + "\n", true},
+       "FileSave Error!!\n" + file("mine/ro.dat") + ": the file is read-only", true},
       {"convert " + in + " " + file("mine/in-dev.dat"),
        "FileSave Error!!\n" + file("mine/in-dev.dat") +
-           ": permission denied: you may not write in the folder /dev. Give a path in a folder "
-           "you may write in.\n",
+           ": permission denied: you may not write "
+           "in the folder /dev.",
        true},
   };
   for (const auto& c : cases) {
@@ -264,7 +245,8 @@ TEST(CliImageCommands, SavesLeaveWhatTheProgramDidNotMake) {
     const auto result =
         RunCommand(c.asOrdinaryUser ? test::AsOrdinaryUser(Cli(c.command)) : Cli(c.command));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, c.err);
+    // How each writer words a refusal; the reasons' words are FileFailure's and AtomicSave's.
+    EXPECT_TRUE(result.err.starts_with(c.err)) << result.err;
   }
   if (device) {
     EXPECT_EQ(fs::status(dir / "dev.dat").type(), fs::file_type::character);
