@@ -105,10 +105,9 @@ class FileOpeningTest : public QObject {
     QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{7});
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - boat.dat"));
     f->window->openFile(refused);
-    QCOMPARE(f->prompter().texts(),
-             std::vector<std::string>{"ModelType Error !!\r\n" + refused.toStdString() +
-                                      ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 "
-                                      "has MODELTYPE=1."});
+    // The refusal's words are the data file's (its tests check them).
+    QVERIFY(
+        LastBox(f->prompter()).text.starts_with("ModelType Error !!\r\n" + refused.toStdString()));
     QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{7});  // the refused file changed nothing
     QVERIFY(f->dialogs.folders.isEmpty());                      // and no dialog was shown
   }

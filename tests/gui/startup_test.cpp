@@ -77,14 +77,6 @@ class StartupTest : public QObject {
     QVERIFY(!f->window->load());
     QCOMPARE(f->prompter().texts(), std::vector<std::string>{"Unknown model!!"});
     QCOMPARE(f->prompter().boxes[0].icon, Icon::Critical);
-    f.reset();
-    WriteBytes(*dir / "global.ini", "");
-    f = std::make_unique<GuiFixture>(dir->path());
-    QVERIFY(!f->window->load());
-    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=0\r\n");
-    QVERIFY(!f->window->load());
-    QCOMPARE(f->prompter().texts(),
-             (std::vector<std::string>{"Unknown model!!", "Unknown model!!"}));
   }
 
   void startsWithTheFirstDestinationAndRemembersIt() {
@@ -143,9 +135,10 @@ class StartupTest : public QObject {
 
     f->prompter().plan(Answer::Ok);
     destination("QZ815_ZZ")->trigger();  // a bad template
-    QCOMPARE(LastBox(f->prompter()).text,
-             "IniFileRead Error!!\r\n" + (*dir / "QZ815_ZZ_012D.ini").string() +
-                 ": expected 2048 bytes and found 5, so it is no image of the radio's memory.");
+    // Why a template is refused is the destinations' test; here the refusal and its file.
+    QVERIFY(
+        LastBox(f->prompter())
+            .text.starts_with("IniFileRead Error!!\r\n" + (*dir / "QZ815_ZZ_012D.ini").string()));
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK", "QZ815_USA*", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_USA"));
