@@ -255,15 +255,6 @@ class TransferTest : public QObject {
     QCOMPARE(f->ports.made, std::vector<std::string>{"/dev/ttyUSB1"});
     QVERIFY(!texts().empty());
     QVERIFY(f->ws().image == before);
-
-    // The remembered port is checked at the next start.
-    auto again = std::make_unique<GuiFixture>(dir->path());
-    again->settings.write("ComPath", "ComPort", "/dev/ttyUSB1");
-    again->ports.entries = f->ports.entries;
-    QVERIFY(again->window->load());
-    const QList<QAction*> itemsAgain = FindActions(*again->window, "mnuOptionsSerialPort1");
-    QVERIFY(itemsAgain[1]->isChecked());
-    QVERIFY(!itemsAgain[0]->isChecked());
   }
 
   // The menu shows what is known of each adapter, and remembers a cable by its stable name:
