@@ -105,9 +105,9 @@ class TransferTest : public QObject {
     f->host.onYield = [&] { maxProgress = std::max(maxProgress, ShownProgress()); };
     WhenModalOpens<TransferDialog>(PressOk);
     f->window->menus().transferProgram->trigger();
-    QCOMPARE(texts(), std::vector<std::string>{
-                          "Complete!!\r\nVerified: the radio on Simulated radio (demo) holds "
-                          "everything written."});
+    QCOMPARE(texts().size(), 1u);
+    QVERIFY(
+        texts()[0].starts_with("Complete!!\r\nVerified: "));  // the words: link WriteVerification
     QCOMPARE(f->prompter().boxes[0].title, std::string("Program to Radio"));
     QVERIFY(maxProgress >= 90);
     QVERIFY(f->window->demoRadio() != nullptr);
