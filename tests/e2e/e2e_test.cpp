@@ -411,10 +411,8 @@ TEST_F(E2e, DiffComparesAFileWithTheRadioAsAReadReadsIt) {
   EXPECT_EQ(same.err, "Complete!!\n");
   EXPECT_EQ(FolderNames(backups()).size(), 2u);
   const auto settings = RunCommand(Cli("diff " + file("radio.dat") + port + "--no-backup"));
-  EXPECT_EQ(settings.status, 1) << settings.err;
-  EXPECT_TRUE(settings.out.starts_with("0x1E2\u20130x1E7: 6 bytes that no setting shows\n"))
-      << settings.out;
-  EXPECT_EQ(settings.out.find("Channel"), std::string::npos);
+  EXPECT_EQ(settings.status, 1) << settings.err;  // the wording: core DataSetComparison
+  EXPECT_EQ(settings.out.find("Channel"), std::string::npos) << settings.out;
   const auto other = RunCommand(Cli("diff " + file("base.hex") + port + "--no-backup --json"));
   EXPECT_EQ(other.status, 1) << other.err;
   EXPECT_TRUE(other.out.starts_with("[\n  {\"where\": \"Group1(USA) ")) << other.out;

@@ -233,12 +233,8 @@ class SetupPanelsTest : public QObject {
     expected.modeSelect = 0;
     QCOMPARE(f->ws().model.common, expected);
 
-    // "Dual Watch" changes nothing at all.
+    // "Dual Watch" stores nothing: core SetupEdits.DualWatchAndRowsWithoutARecordStoreNothing.
     f->ws().flags.DataChanged = false;
-    const SettingsModel before = f->ws().model;
-    Choose(list("cmbCommonDual"), "On");
-    QVERIFY(!f->ws().flags.DataChanged);
-    QCOMPARE(f->ws().model, before);
 
     // A stored value without an entry leaves the list where it was and the value as it is.
     f->ws().model.common.resumeTime = 7;
