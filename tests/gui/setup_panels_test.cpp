@@ -235,13 +235,7 @@ class SetupPanelsTest : public QObject {
 
     // "Dual Watch" stores nothing: core SetupEdits.DualWatchAndRowsWithoutARecordStoreNothing.
     f->ws().flags.DataChanged = false;
-
-    // A stored value without an entry leaves the list where it was and the value as it is.
-    f->ws().model.common.resumeTime = 7;
-    editor().refreshCurrentNode();
-    QCOMPARE(list("cmbCommonResume")->currentText(), QString("5Sec"));
-    QCOMPARE(f->ws().model.common.resumeTime, 7);
-    QVERIFY(!f->ws().flags.DataChanged);
+    // A stored value without an entry: core CommonOptions.AStoredValueWithoutAnEntry...
   }
 
   void untickingAGroupTakesItFromTheTreeAndTheAtisSection() {
@@ -486,12 +480,7 @@ class SetupPanelsTest : public QObject {
              enables.mid(0, 5) + QStringList({scans[0], scans[1], scans[3], scans[4]}));
     QCOMPARE(CheckedOf(window(), enables),
              QStringList({enables[0], enables[1], enables[3], enables[4]}));
-    // No records: every row is empty.
-    f->ws().model.CHWX.clear();
-    editor().refreshCurrentNode();
-    QCOMPARE(EnabledOf(window(), enables), QStringList());
-    QCOMPARE(CheckedOf(window(), enables + scans), QStringList());
-    QVERIFY(f->ws().model.CHWX.isEmpty());
+    // Which rows show ticks: core WeatherRows.EveryRowShowsItsChannelAndOnlyHeldRecords...
   }
 
   void resetsKeepTheTemplatesAtisGroupsAndReportOneStep() {
