@@ -111,10 +111,8 @@ class ImageFilesTest : public QObject {
 
     plan("first.hex");
     press(Qt::Key_F3);
-    const std::string saved = ReadBytes(*dir / "first.hex");
-    QCOMPARE(saved.size(), std::size_t{2048});
+    const std::string saved = ReadBytes(*dir / "first.hex");  // byte for byte: core SaveImageBytes
     QCOMPARE(saved, ImageAsString(f->ws().image));
-    QCOMPARE(saved[kUninterpreted], '\x5A');
     // Saving an image is not saving the document.
     QVERIFY(f->ws().flags.DataChanged);
     QCOMPARE(f->window->windowTitle(), title);

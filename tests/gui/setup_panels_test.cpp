@@ -307,11 +307,9 @@ class SetupPanelsTest : public QObject {
     QCOMPARE(f->prompter().boxes.size(), 4u);
     QVERIFY(window().validateBeforeLeave());
 
-    // Only digits get in, typed, pasted or dropped; blanks around a pasted code are dropped.
+    // Only digits get in, pasted or dropped (typed: below; which ones: core AtisCode).
     focus(code());
     QTest::keyClick(code(), Qt::Key_Backspace);
-    type(code(), "ABCDEFGHIJ");
-    QCOMPARE(code()->text(), QString());
     QGuiApplication::clipboard()->setText(" 2359876543 ");
     code()->paste();
     QCOMPARE(code()->text(), QString("2359876543"));
