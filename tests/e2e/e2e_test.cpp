@@ -38,16 +38,6 @@ MemoryImage RadioWithoutCode() {
   return radio;
 }
 
-// What a write says of the base image's ATIS code, and asks before a radio takes a code.
-const std::string kUnlikelyCode =
-    "The ATIS code 1234567890 does not look like one: an ATIS code begins with 9, followed by "
-    "the country code (201 to 775) of the boat's country.\n";
-std::string TakesTheCode(const std::string& port, const std::string& code) {
-  return "The radio on " + port + " has no ATIS code yet and will take the code " + code +
-         ".\nA radio takes its ATIS code only once: afterwards only ATIS Clear removes it.\n"
-         "Program the radio with this code?\n";
-}
-
 MemoryImage BaseImage() {
   MemoryImage image = RadioImage();
   for (int a = 0x300; a < 0x7F0; ++a) image.set(a, 0x00);
@@ -152,30 +142,6 @@ TEST_F(E2e, ReadSavesTheRadioOverTheBaseAndItsDataFileWritesBack) {
   EXPECT_EQ(sim.stop(), 0);
 }
 
-TEST_F(E2e, WriteProgramsTheRadioAndClearAtisErasesTheCode) {
-  Sim sim(dir, {});
-  const auto write = RunCommand(Cli("write --port " + sim.path() + " " + file("base.hex")));
-  EXPECT_EQ(write.status, 0) << write.err;
-  EXPECT_EQ(write.err, CompleteAndVerified(sim.path()));
-  const auto clear = RunCommand(Cli("clear-atis --port " + sim.path() + " --base " +
-                                    file("base.hex") + " --out " + file("cleared.hex")));
-  EXPECT_EQ(clear.status, 0) << clear.err;
-  EXPECT_EQ(sim.stop(), 0);
-  const std::string saved = ReadBytes(dir / "saved.hex");
-  ASSERT_EQ(saved.size(), 2048u);
-  // The blocks the write sends now hold the bytes a write starts from (what "convert" makes of
-  // the file); the area the PC keeps still holds the radio's own bytes.
-  ASSERT_EQ(RunCommand(Cli("convert " + file("base.hex") + " " + file("sent.hex"))).status, 0);
-  const std::string sent = ReadBytes(dir / "sent.hex");
-  const std::string cleared = ReadBytes(dir / "cleared.hex");
-  ASSERT_EQ(sent.size(), 2048u);
-  ASSERT_EQ(cleared.size(), 2048u);
-  EXPECT_EQ(saved.substr(0x300, 0x4F0), sent.substr(0x300, 0x4F0));
-  EXPECT_EQ(saved.substr(0x290, 0x70), std::string(0x70, '\x5A'));
-  EXPECT_EQ(saved.substr(0x282, 5), std::string(5, '\xFF'));
-  EXPECT_EQ(cleared.substr(0x282, 5), std::string(5, '\xFF'));
-}
-
 // A busy radio under --no, under --yes, and under --yes when it stays busy: five retries, then
 // the usual failure. The radio keeps its memory whenever the clear did not run.
 TEST_F(E2e, BusyRadioWithYesAndNo) {
@@ -225,28 +191,14 @@ TEST_F(E2e, CtrlCCancelsARead) {
   EXPECT_NE(log.find("\"from\":\"radio\",\"bytes\":\"\\u0006\""), std::string::npos);
 }
 
-TEST_F(E2e, ReadStartsFromADestinationBesideTheProgram) {
-  Sim sim(dir, {"--region", "255"});
-  const auto result =
-      RunCommand(Cli("read --port " + sim.path() + " --destination usa --out " + file("out.hex")));
-  EXPECT_EQ(result.status, 0) << result.err;
-  const std::string out = ReadBytes(dir / "out.hex");
-  ASSERT_EQ(out.size(), 2048u);
-  EXPECT_EQ(out.substr(0x300, 16), ImageAsString(RadioImage()).substr(0x300, 16));
-  EXPECT_EQ(sim.stop(), 0);
-}
-
+// Each kind of output that cannot be saved, refused before the radio hears a byte (the other
+// reasons a file cannot be saved are the file failures' tests).
 TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
   Sim sim(dir, {});
   const std::string missing = file("no-such-folder") + "/out.hex";
   const std::string read = "read --port " + sim.path() + " --base " + file("base.hex");
-  const std::string clear = "clear-atis --port " + sim.path() + " --base " + file("base.hex");
-  std::filesystem::create_directory(dir / "taken.hex");
   const std::vector<std::pair<std::string, std::string>> cases = {
       {read + " --out " + missing,
-       "Cannot save " + missing + ": the folder " + file("no-such-folder") +
-           " does not exist. Create it, or give a path in another folder.\n"},
-      {clear + " --out " + missing,
        "Cannot save " + missing + ": the folder " + file("no-such-folder") +
            " does not exist. Create it, or give a path in another folder.\n"},
       {read + " --out " + file("out.hx"),
@@ -255,9 +207,6 @@ TEST_F(E2e, OutputsThatCannotBeSavedAreRefusedBeforeTheRadioIsRead) {
       {read + " --out " + file("out.hex") + " --dat " + file("out.hex"),
        "Cannot save " + file("out.hex") +
            ": --dat takes a channel data file (.dat). Give a name ending in .dat.\n"},
-      {clear + " --out " + file("taken.hex"),
-       "Cannot save " + file("taken.hex") +
-           ": it is a folder, not a file. Give the name of a file.\n"},
   };
   for (const auto& [command, message] : cases) {
     const auto result = RunCommand(Cli(command));
@@ -279,14 +228,9 @@ TEST_F(E2e, ARadioThatDoesNotAnswer) {
                    file("cli.err"));
   const Timed run = RunTimed(cli);
   EXPECT_EQ(run.status, 1);
-  const std::string waiting = "Still waiting on " + silent.path() +
-                              " for the radio's answer to #CMDSY (nothing for 3 s; giving up "
-                              "after 10 s).\n";
-  EXPECT_EQ(ReadBytes(dir / "cli.err"),
-            waiting + waiting + waiting + "The radio did not answer on " + silent.path() +
-                ".\nCheck that the programming cable is plugged in at both ends, that the radio "
-                "was switched on while holding [PRESET] until it shows PC CONTROL, and that " +
-                silent.path() + " is the cable's port. Then try again.\n");
+  const std::string said = ReadBytes(dir / "cli.err");
+  EXPECT_TRUE(said.starts_with("Still waiting on " + silent.path())) << said;
+  EXPECT_NE(said.find("The radio did not answer on " + silent.path() + "."), std::string::npos);
   EXPECT_LT(run.seconds, 50);  // one synchronisation pass, not two
   EXPECT_LT(run.cpuSeconds, 5);
   EXPECT_FALSE(std::filesystem::exists(dir / "out.hex"));
@@ -307,43 +251,12 @@ TEST_F(E2e, APortThatHangsUpIsLostAtOnce) {
     peer.reset();
     const Timed run = RunTimed(cli);
     EXPECT_EQ(run.status, 1);
-    const std::string nothing = write
-                                    ? "Nothing was written: the radio on " + port + " is as it was."
-                                    : "Nothing was read: the data on the PC are as they were.";
-    EXPECT_EQ(ReadBytes(dir / "cli.err"),
-              "The connection to the radio on " + port + " was lost: the line hung up.\n" +
-                  nothing +
-                  "\nCheck that the cable is plugged in and that the radio is switched on, then "
-                  "try again.\n");
+    EXPECT_TRUE(ReadBytes(dir / "cli.err")
+                    .starts_with("The connection to the radio on " + port +
+                                 " was lost: the line hung up.\nNothing was "));
     EXPECT_LT(run.seconds, 5);
     EXPECT_LT(run.cpuSeconds, 2);
   }
-}
-
-// Switched off in the middle of a write: the radio keeps what it took, and the user learns
-// up to where and what to do.
-TEST_F(E2e, ARadioSwitchedOffWhileItIsWritten) {
-  Sim sim(dir, {"--hang-up", "400"});
-  ChildProcess cli({TPW52_CLI, "write", "--port", sim.path(), file("base.hex")}, file("cli.err"));
-  const Timed run = RunTimed(cli);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(ReadBytes(dir / "cli.err"),
-            "The connection to the radio on " + sim.path() +
-                " was lost: the line hung up.\nCheck that the cable is plugged in and that the "
-                "radio is switched on, then try again.\n"
-                "CommunicatiOn Error!!\nThe radio on " +
-                sim.path() +
-                " is only partly programmed: it took the write up to address 0x3FF; the write "
-                "stopped at 0x400. Program the radio again before you use it.\n");
-  EXPECT_LT(run.seconds, 20);
-  EXPECT_LT(run.cpuSeconds, 5);
-  EXPECT_EQ(sim.stop(), 0);
-  // Up to 0x3FF the radio holds what a write sends; from 0x400 on, what it held before.
-  ASSERT_EQ(RunCommand(Cli("convert " + file("base.hex") + " " + file("sent.hex"))).status, 0);
-  const std::string saved = ReadBytes(dir / "saved.hex");
-  ASSERT_EQ(saved.size(), 2048u);
-  EXPECT_EQ(saved.substr(0x300, 0x100), ReadBytes(dir / "sent.hex").substr(0x300, 0x100));
-  EXPECT_EQ(saved.substr(0x400), ImageAsString(RadioImage()).substr(0x400));
 }
 
 // SIGTERM and SIGHUP cancel like Ctrl-C, and a write cancelled half way says so.
@@ -432,8 +345,6 @@ TEST_F(E2e, BackupsOfReadsAndWritesPutTheRadioBack) {
   ASSERT_FALSE(written.empty());
   EXPECT_EQ(FolderNames(backups()).size(), 3u);
   EXPECT_EQ(ReadBytes(before), belgium);
-  const auto converted = RunCommand(Cli("convert " + written + " " + file("written.dat")));
-  EXPECT_EQ(converted.status, 0) << converted.err;
 
   // Programming the backup back, without a backup this time, puts back every byte.
   const auto restore = RunCommand(CliWithUserData("write" + port + "--no-backup --yes " + before));
@@ -500,10 +411,8 @@ TEST_F(E2e, DiffComparesAFileWithTheRadioAsAReadReadsIt) {
   EXPECT_EQ(same.err, "Complete!!\n");
   EXPECT_EQ(FolderNames(backups()).size(), 2u);
   const auto settings = RunCommand(Cli("diff " + file("radio.dat") + port + "--no-backup"));
-  EXPECT_EQ(settings.status, 1) << settings.err;
-  EXPECT_TRUE(settings.out.starts_with("0x1E2\u20130x1E7: 6 bytes that no setting shows\n"))
-      << settings.out;
-  EXPECT_EQ(settings.out.find("Channel"), std::string::npos);
+  EXPECT_EQ(settings.status, 1) << settings.err;  // the wording: core DataSetComparison
+  EXPECT_EQ(settings.out.find("Channel"), std::string::npos) << settings.out;
   const auto other = RunCommand(Cli("diff " + file("base.hex") + port + "--no-backup --json"));
   EXPECT_EQ(other.status, 1) << other.err;
   EXPECT_TRUE(other.out.starts_with("[\n  {\"where\": \"Group1(USA) ")) << other.out;
@@ -519,29 +428,23 @@ TEST_F(E2e, WriteIsVerifiedUnlessTurnedOff) {
   const std::string write = "write --port " + sim.path() + " " + file("base.hex");
   const auto differs = RunCommand(Cli(write));
   EXPECT_EQ(differs.status, 1);
-  EXPECT_EQ(differs.err, "Not verified: read back, the radio on " + sim.path() +
-                             " holds other bytes than were sent at 0x094 (Common Setup: Resume "
-                             "Time).\nProgram the radio again before you use it.\n");
+  EXPECT_TRUE(differs.err.starts_with("Not verified: ")) << differs.err;
   const auto trusted = RunCommand(Cli(write + " --no-verify"));
   EXPECT_EQ(trusted.status, 0) << trusted.err;
   EXPECT_EQ(trusted.err, "Complete!!\n");
   EXPECT_EQ(sim.stop(), 0);
 }
 
-// With --read-first the changes are listed and confirmed like any question: declined, the radio
-// keeps all it had; agreed, it is written; a radio that holds everything is not written again.
+// With --read-first the changes are confirmed like any question (their listing and wording are
+// the link tests', ChangesBeforeWrite): declined, the radio keeps all it had; agreed, it is
+// written; a radio that holds everything is not written again.
 TEST_F(E2e, ReadFirstListsTheChangesToConfirm) {
-  const std::string changes = "Programming changes what the radio on ";
-  const std::string question = "Program the radio with these changes?\n";
   {
     Sim declined(dir, {});
     const auto no = RunCommand(
         Cli("write --read-first --no --port " + declined.path() + " " + file("base.hex")));
     EXPECT_EQ(no.status, 1);
-    EXPECT_TRUE(no.err.starts_with(changes + declined.path() + " holds (")) << no.err;
-    EXPECT_TRUE(no.err.ends_with(question + "-> refused\nNothing was written: the radio on " +
-                                 declined.path() + " is as it was.\n"))
-        << no.err;
+    EXPECT_NE(no.err.find("?\n-> refused\nNothing was written: "), std::string::npos) << no.err;
     EXPECT_EQ(declined.stop(), 0);
     EXPECT_EQ(ReadBytes(dir / "saved.hex"), ImageAsString(RadioImage()));
   }
@@ -550,37 +453,11 @@ TEST_F(E2e, ReadFirstListsTheChangesToConfirm) {
       "write --read-first --yes --port " + sim.path() + " " + file("base.hex");
   const auto yes = RunCommand(Cli(write));
   EXPECT_EQ(yes.status, 0) << yes.err;
-  EXPECT_NE(yes.err.find(question + "-> agreed\n" + CompleteAndVerified(sim.path())),
-            std::string::npos)
-      << yes.err;
+  EXPECT_TRUE(yes.err.ends_with("-> agreed\n" + CompleteAndVerified(sim.path()))) << yes.err;
   const auto again = RunCommand(Cli(write));
   EXPECT_EQ(again.status, 0) << again.err;
-  EXPECT_EQ(again.err, "Nothing was written: the radio on " + sim.path() +
-                           " already holds everything these data would write.\n");
+  EXPECT_TRUE(again.err.starts_with("Nothing was written: ")) << again.err;
   EXPECT_EQ(sim.stop(), 0);
-}
-
-// A radio without an ATIS code takes a new one only when the user agrees: on a terminal, or
-// with --yes; without either nothing is written.
-TEST_F(E2e, ANewAtisCodeNeedsYes) {
-  Sim sim(dir, {}, RadioWithoutCode());
-  const std::string write = "write --port " + sim.path() + " " + file("base.hex");
-  const std::string question = kUnlikelyCode + TakesTheCode(sim.path(), "1234567890");
-  const std::string declined = "Nothing was written: the radio on " + sim.path() +
-                               " is as it was. To program it without an ATIS code, empty the "
-                               "ATIS code of the data, then program again.\n";
-  for (const std::string answer : {"", " --no"}) {
-    const auto refused = RunCommand(Cli(write + answer));
-    EXPECT_EQ(refused.status, 1) << answer;
-    EXPECT_EQ(refused.err, question + "-> refused\n" + declined) << answer;
-  }
-  const auto agreed = RunCommand(Cli(write + " --yes"));
-  EXPECT_EQ(agreed.status, 0) << agreed.err;
-  EXPECT_EQ(agreed.err, question + "-> agreed\n" + CompleteAndVerified(sim.path()));
-  EXPECT_EQ(sim.stop(), 0);
-  const std::string saved = ReadBytes(dir / "saved.hex");
-  EXPECT_EQ(saved.substr(addr::AtisCode, 5), std::string("\x12\x34\x56\x78\x90"));
-  EXPECT_EQ(saved[addr::AtisCount], '\x03');
 }
 
 // What is not a port is named for what it is, without the system's numbers or ioctl words.
@@ -603,11 +480,6 @@ TEST_F(E2e, WhatIsNoPortIsExplained) {
     EXPECT_EQ(result.status, 1) << port;
     EXPECT_EQ(result.err, expected);
   }
-  const auto missing = RunCommand(Cli("read --port /dev/tpw52-no-such-port --base " +
-                                      file("base.hex") + " --out " + file("out.hex")));
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_TRUE(missing.err.starts_with("The port /dev/tpw52-no-such-port does not exist."))
-      << missing.err;
   const auto none = RunCommand(Cli("read --port '' --out " + file("out.hex")));
   EXPECT_EQ(none.status, 2);
   EXPECT_TRUE(
@@ -675,10 +547,6 @@ TEST_F(E2e, CheckPortSaysWhatAnswers) {
                 silent.path() + ".\n");
   EXPECT_LT(nothing.seconds, 8);
   EXPECT_LT(nothing.cpuSeconds, 2);
-  const auto missing = RunCommand(Cli("check-port /dev/tpw52-no-such-port"));
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_TRUE(missing.err.starts_with("The port /dev/tpw52-no-such-port does not exist."))
-      << missing.err;
 }
 
 // ---- Programming a fleet ----
@@ -780,64 +648,55 @@ TEST_F(FleetE2e, CtrlCCancelsEveryRadio) {
   stopRadios();
 }
 
-// A plan that names a port twice, a code that is no ATIS code, or a port that is not there is
-// refused with its line before any radio hears a byte.
+// A plan whose port is not there is refused with its line before any radio hears a byte (the
+// plan's other refusals are the fleet plan's own tests).
 TEST_F(FleetE2e, RefusedPlansTouchNoRadio) {
   startRadios({{}});
-  const std::string p = port(0);
-  const std::vector<std::pair<std::string, std::string>> plans = {
-      {"port\n" + p + "\n" + p + "\n",
-       "line 3: the port " + p +
-           " is the port of line 2 as well. Each radio needs a cable and a "
-           "port of its own."},
-      {"port,atis_code\n" + p + ",12345\n",
-       "line 2: the ATIS code \"12345\" is not ten digits. Give the ten-digit code of the boat's "
-       "licence, or leave the field empty to program the data's own code."},
-      {"port\n" + p + "\n/dev/tpw52-no-such-port\n",
-       "line 3: the port /dev/tpw52-no-such-port does not exist. Check that the radio's cable is "
-       "plugged in (\"tpw52-cli ports\" lists the ports)."},
-  };
-  for (const auto& [plan, refusal] : plans) {
-    WriteBytes(dir / "plan.csv", plan);
-    const auto fleet =
-        RunCommand(Cli("fleet " + file("plan.csv") + " " + file("base.hex") + " --yes"));
-    EXPECT_EQ(fleet.status, 1);
-    EXPECT_EQ(fleet.err, file("plan.csv") + ", " + refusal + " No radio was touched.\n");
-  }
+  WriteBytes(dir / "plan.csv", "port\n" + port(0) + "\n/dev/tpw52-no-such-port\n");
+  const auto fleet =
+      RunCommand(Cli("fleet " + file("plan.csv") + " " + file("base.hex") + " --yes"));
+  EXPECT_EQ(fleet.status, 1);
+  EXPECT_EQ(fleet.err, file("plan.csv") +
+                           ", line 3: the port /dev/tpw52-no-such-port does not exist. Check that "
+                           "the radio's cable is plugged in (\"tpw52-cli ports\" lists the "
+                           "ports). No radio was touched.\n");
   stopRadios();
   EXPECT_EQ(log(0), "");
   EXPECT_EQ(saved(0), ImageAsString(RadioWithoutCode()));
 }
 
-// write --atis-code: a code that is no ATIS code is refused before the port opens, one that
-// does not look like one is kept only when confirmed, and the radio takes the code given.
-TEST_F(E2e, WriteWithAnAtisCodeOfItsOwn) {
+// A radio without an ATIS code takes one only when the user agrees: without a terminal or --yes,
+// or with --no, nothing is written; --atis-code's own refusals come before the port opens. What
+// the questions say is the link tests' (CloneWrite).
+TEST_F(E2e, ANewAtisCodeNeedsYes) {
   Sim sim(dir, {}, RadioWithoutCode());
-  const std::string write = "write --port " + sim.path() + " " + file("base.hex") + " --atis-code ";
-  const std::string notKept =
-      kUnlikelyCode +
-      "Keep this code?\n-> refused\n"
-      "Nothing was written: the ATIS code 1234567890 was not kept. Give the boat's own code with "
-      "--atis-code.\n";
+  const std::string write = "write --port " + sim.path() + " " + file("base.hex");
+  // What the radio's log must not show: the refusals of --atis-code leave it empty.
   const struct {
     std::string arguments;
     int status;
-    std::string said;
+    std::string endsWith;
+    const char* unheard;
   } cases[] = {
-      {"12345 --yes", 2,
+      {" --atis-code 12345 --yes", 2,
        "Data Error!!\n--atis-code: \"12345\" is not an ATIS code, which is ten digits. Give the "
        "code of the boat's licence, or leave --atis-code out to program the data's own code. "
-       "Nothing was written.\n"},
-      {"1234567890 --no", 1, notKept},
-      {"9211234567 --yes", 0,
-       TakesTheCode(sim.path(), "9211234567") + "-> agreed\n" + CompleteAndVerified(sim.path())},
+       "Nothing was written.\n",
+       "{"},
+      {" --atis-code 1234567890 --no", 1,
+       "Nothing was written: the ATIS code 1234567890 was not kept. Give the boat's own code "
+       "with --atis-code.\n",
+       "{"},
+      {"", 1, "then program again.\n", "#CEPWR"},
+      {" --no", 1, "then program again.\n", "#CEPWR"},
+      {" --atis-code 9211234567 --yes", 0, "-> agreed\n" + CompleteAndVerified(sim.path()), ""},
   };
   for (const auto& c : cases) {
     const auto result = RunCommand(Cli(write + c.arguments));
     EXPECT_EQ(result.status, c.status) << c.arguments;
-    EXPECT_EQ(result.err, c.said);
+    EXPECT_TRUE(result.err.ends_with(c.endsWith)) << result.err;
     if (c.status != 0) {
-      EXPECT_EQ(ReadBytes(dir / "log.jsonl"), "");
+      EXPECT_EQ(ReadBytes(dir / "log.jsonl").find(c.unheard), std::string::npos) << c.arguments;
     }
   }
   EXPECT_EQ(sim.stop(), 0);

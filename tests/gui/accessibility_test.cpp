@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -90,6 +91,7 @@ class Audit {
     for (QWidget* w : window->findChildren<QWidget*>()) {
       if (IsControl(w)) control(w);
     }
+    for (QLabel* label : window->findChildren<QLabel*>()) labelled(label);
     for (QMenuBar* bar : window->findChildren<QMenuBar*>()) menuEntries(bar, bar->actions());
     for (QMenu* menu : window->findChildren<QMenu*>()) {
       if (menu->menuAction()->isVisible()) menuEntries(menu, menu->actions());
@@ -111,10 +113,24 @@ class Audit {
   QStringList offenders;
   // What was looked at, so that an audit that saw nothing does not pass.
   int controls = 0;
+  int labels = 0;
   int cells = 0;
   int entries = 0;
 
  private:
+  // A control with a label is spoken as the label reads, without its access key's mark. (A
+  // view's label is its summary; the view has a name of its own.)
+  void labelled(QLabel* label) {
+    QWidget* control = label->buddy();
+    if (control == nullptr || !control->isVisible() || qobject_cast<QAbstractItemView*>(control)) {
+      return;
+    }
+    ++labels;
+    const QString caption = QString(label->text()).remove(QLatin1Char('&')).trimmed();
+    if (SpokenName(control) != caption) {
+      fault(control, QStringLiteral("it is not spoken as its label \"%1\" reads").arg(caption));
+    }
+  }
   void control(QWidget* w) {
     ++controls;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
@@ -403,7 +419,7 @@ class AccessibilityTest : public QObject {
         button("cmdCancel")->click();
       }
     }
-    QVERIFY(audit.controls > 150 && audit.cells > 1000 && audit.entries > 40);
+    QVERIFY(audit.controls > 150 && audit.labels > 25 && audit.cells > 1000 && audit.entries > 40);
     QVERIFY2(audit.clean(), "the offenders are listed above");
   }
 

@@ -105,10 +105,9 @@ class FileOpeningTest : public QObject {
     QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{7});
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - boat.dat"));
     f->window->openFile(refused);
-    QCOMPARE(f->prompter().texts(),
-             std::vector<std::string>{"ModelType Error !!\r\n" + refused.toStdString() +
-                                      ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 "
-                                      "has MODELTYPE=1."});
+    // The refusal's words are the data file's (its tests check them).
+    QVERIFY(
+        LastBox(f->prompter()).text.starts_with("ModelType Error !!\r\n" + refused.toStdString()));
     QCOMPARE(SeenAfter(*f).usaPositions, std::vector<int>{7});  // the refused file changed nothing
     QVERIFY(f->dialogs.folders.isEmpty());                      // and no dialog was shown
   }
@@ -167,9 +166,7 @@ class FileOpeningTest : public QObject {
                           "&5 boat5.dat", "&6 boat4.dat", "&7 boat3.dat", "&8 boat2.dat"}));
     QCOMPARE(recentEntries(*f)[0]->toolTip(), Path(*dir / "boat9.dat"));
     QVERIFY(f->window->menus().recentSeparator->isVisible());
-    // The next dialog opens where the newest file is.
-    f->window->fileSaveAs();
-    QCOMPARE(f->dialogs.folders.back(), Path(dir->path()));
+    // The order, the limit and where the next dialog opens are core RecentFiles' tests.
 
     // A file that is gone is dropped from the list with a message; nothing else changes.
     std::filesystem::remove(*dir / "boat5.dat");

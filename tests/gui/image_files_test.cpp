@@ -111,10 +111,8 @@ class ImageFilesTest : public QObject {
 
     plan("first.hex");
     press(Qt::Key_F3);
-    const std::string saved = ReadBytes(*dir / "first.hex");
-    QCOMPARE(saved.size(), std::size_t{2048});
+    const std::string saved = ReadBytes(*dir / "first.hex");  // byte for byte: core SaveImageBytes
     QCOMPARE(saved, ImageAsString(f->ws().image));
-    QCOMPARE(saved[kUninterpreted], '\x5A');
     // Saving an image is not saving the document.
     QVERIFY(f->ws().flags.DataChanged);
     QCOMPARE(f->window->windowTitle(), title);
@@ -157,18 +155,13 @@ class ImageFilesTest : public QObject {
     f->ws().flags.DataChanged = true;
     const DataSetView before = view();
 
-    MemoryImage wrongWords = ValidImage(1);
-    wrongWords.set(0x7FE, 0);
-    wrongWords.set(0x7FF, 0);
+    // Which images are refused, and in what words, is the image file's own test; here each
+    // way a refusal reaches the window.
     WriteBytes(*dir / "short.hex", std::string(2047, '\0'));
-    WriteBytes(*dir / "long.hex", ImageAsString(ValidImage(1)) + "x");
-    WriteBytes(*dir / "words.hex", ImageAsString(wrongWords));
     WriteBytes(*dir / "usa.hex", ImageAsString(ValidImage(0x07)));
     WriteBytes(*dir / "nl.hex", ImageAsString(ValidImage(3)));
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"short.hex", "bad file!!"},
-        {"long.hex", "bad file!!"},
-        {"words.hex", "ModelType Error !!"},
         {"usa.hex", "Region Unmatched !!"},
         {"nl.hex", "The region is unmatched."},  // answered No
     };

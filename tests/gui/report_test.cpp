@@ -29,12 +29,6 @@ void FillUsaGroup(SettingsModel& model) {
   }
 }
 
-int Count(const std::string& text, const std::string& part) {
-  int count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
-
 }  // namespace
 
 class ReportTest : public QObject {
@@ -160,11 +154,10 @@ class ReportTest : public QObject {
     QCOMPARE(f->prompter().boxes.size(), 1u);
     QCOMPARE(LastBox(f->prompter()).title, std::string("QZ815 PC Program for QZ815"));
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
-    QVERIFY(QString::fromStdString(LastBox(f->prompter()).text)
-                .endsWith(QString::fromStdString(
-                    "\r\nThe report was not saved to " + missing.string() + ": the folder " +
-                    missing.parent_path().string() +
-                    " does not exist. Create it, or give a path in another folder.")));
+    // The reason's words are the file failures' (FileFailure tests).
+    QVERIFY(LastBox(f->prompter())
+                .text.find("\r\nThe report was not saved to " + missing.string() +
+                           ": the folder ") != std::string::npos);
     QVERIFY(!std::filesystem::exists(missing));
     QVERIFY(window->isEnabled());
 
@@ -236,12 +229,9 @@ class ReportTest : public QObject {
     QVERIFY(f->prompter().boxes.empty());
     const PdfText printed = ReadPdfText(pdf);
     QCOMPARE(printed.problem, std::string());
-    // The common setup, then the group on two sheets, each with the header, title and heads.
+    // The common setup, then the group on two sheets (what each sheet holds is the pagination's
+    // test and the command line's print test).
     QCOMPARE(printed.pages, 3);
-    QCOMPARE(Count(printed.text, "QZ815 Velstrand"), 3);
-    QCOMPARE(Count(printed.text, "##### Programmable USA Channel #####"), 2);
-    QCOMPARE(Count(printed.text, "RX(MHz)"), 2);
-    QCOMPARE(Count(printed.text, "TX_SIMP"), 96);
 
     int previewPages = 0;
     inPreview([&previewPages](gui::PrintPreview& preview) {

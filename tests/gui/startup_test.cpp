@@ -77,23 +77,12 @@ class StartupTest : public QObject {
     QVERIFY(!f->window->load());
     QCOMPARE(f->prompter().texts(), std::vector<std::string>{"Unknown model!!"});
     QCOMPARE(f->prompter().boxes[0].icon, Icon::Critical);
-    f.reset();
-    WriteBytes(*dir / "global.ini", "");
-    f = std::make_unique<GuiFixture>(dir->path());
-    QVERIFY(!f->window->load());
-    WriteBytes(*dir / "global.ini", "[model1]\r\nuse=0\r\n");
-    QVERIFY(!f->window->load());
-    QCOMPARE(f->prompter().texts(),
-             (std::vector<std::string>{"Unknown model!!", "Unknown model!!"}));
   }
 
   void startsWithTheFirstDestinationAndRemembersIt() {
     start(kOneModelUsedByNumber);
     QVERIFY(f->window->load());
-    QVERIFY(f->prompter().boxes.empty());
-    QCOMPARE(f->ws().caps.ModelName, std::string("QZ815"));
-    QVERIFY(f->ws().caps.AtisSupported);
-    QVERIFY(f->ws().caps.WxSupported);
+    QVERIFY(f->prompter().boxes.empty());  // what global.ini gives: core ShellConfig
     QVERIFY(f->window->menus().edit->menuAction()->isVisible());  // Undo and Redo
     QVERIFY(!f->window->menus().editModel->menuAction()->isVisible());
     QVERIFY(!f->window->menus().hexdump->isVisible());
@@ -143,9 +132,10 @@ class StartupTest : public QObject {
 
     f->prompter().plan(Answer::Ok);
     destination("QZ815_ZZ")->trigger();  // a bad template
-    QCOMPARE(LastBox(f->prompter()).text,
-             "IniFileRead Error!!\r\n" + (*dir / "QZ815_ZZ_012D.ini").string() +
-                 ": expected 2048 bytes and found 5, so it is no image of the radio's memory.");
+    // Why a template is refused is the destinations' test; here the refusal and its file.
+    QVERIFY(
+        LastBox(f->prompter())
+            .text.starts_with("IniFileRead Error!!\r\n" + (*dir / "QZ815_ZZ_012D.ini").string()));
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
     QCOMPARE(Visible(destinations()), QStringList({"QZ815_UK", "QZ815_USA*", "QZ815_ZZ"}));
     QCOMPARE(f->settings.read("IniFilePath", "IniFileName_1", ""), std::string("QZ815_USA"));
@@ -197,8 +187,7 @@ class StartupTest : public QObject {
     QCOMPARE(f->window->fileSave(), Outcome::Done);
     QVERIFY(!f->ws().flags.DataChanged);
     QCOMPARE(f->window->windowTitle(), QString("TPW52  PC Program for QZ815 - coast.dat"));
-    const std::string saved = ReadBytes(path.toStdString());
-    QVERIFY(saved.starts_with("[MAIN]\r\nMODEL=#QZ815\r\n"));
+    const std::string saved = ReadBytes(path.toStdString());  // its text: core DataFile
 
     f->ws().model.CHUSA.clear();
     f->ws().flags.DataChanged = true;

@@ -105,9 +105,9 @@ class TransferTest : public QObject {
     f->host.onYield = [&] { maxProgress = std::max(maxProgress, ShownProgress()); };
     WhenModalOpens<TransferDialog>(PressOk);
     f->window->menus().transferProgram->trigger();
-    QCOMPARE(texts(), std::vector<std::string>{
-                          "Complete!!\r\nVerified: the radio on Simulated radio (demo) holds "
-                          "everything written."});
+    QCOMPARE(texts().size(), 1u);
+    QVERIFY(
+        texts()[0].starts_with("Complete!!\r\nVerified: "));  // the words: link WriteVerification
     QCOMPARE(f->prompter().boxes[0].title, std::string("Program to Radio"));
     QVERIFY(maxProgress >= 90);
     QVERIFY(f->window->demoRadio() != nullptr);
@@ -140,8 +140,7 @@ class TransferTest : public QObject {
     const std::filesystem::path backups = f->userData / "backups";
     std::vector<std::string> names = FolderNames(backups);
     QCOMPARE(names.size(), 1u);
-    QVERIFY(names[0].ends_with("-read-UK.hex"));
-    QCOMPARE(ReadBytes(backups / names[0]), ImageAsString(radio));
+    QVERIFY(names[0].ends_with("-read-UK.hex"));  // their bytes: link SafetyNet
 
     f->window->menus().readFirst->trigger();
     QCOMPARE(f->settings.read("Settings", "ReadFirst", ""), std::string("1"));
@@ -157,11 +156,10 @@ class TransferTest : public QObject {
       if (name.ends_with("-before-write-UK.hex")) before = name;
       if (name.ends_with("-write-UK.hex")) written = name;
     }
-    QCOMPARE(ReadBytes(backups / before), ImageAsString(radio));
-    QCOMPARE(ReadBytes(backups / written), ImageAsString(f->ws().image));
+    QVERIFY(!written.empty());
     QCOMPARE(FolderNames(f->userData / "traces").size(), 2u);
 
-    // File > Open takes the backup back without the diagnostic mode, with the image checks.
+    // File > Open takes the backup back without the diagnostic mode.
     const SettingsModel programmed = f->ws().model;
     f->ws().model.CHUSA.clear();
     f->dialogs.planned << QString::fromStdString((backups / before).string());
@@ -169,11 +167,6 @@ class TransferTest : public QObject {
     QCOMPARE(f->ws().image.bytes(), radio.bytes());
     QCOMPARE(f->ws().model.CHUSA.size(), programmed.CHUSA.size() + 1);
     QCOMPARE(f->ws().documentPath, (backups / before).string());
-    WriteBytes(*dir / "short.hex", std::string(2047, '\0'));
-    f->dialogs.planned << QString::fromStdString((*dir / "short.hex").string());
-    f->window->menus().fileOpen->trigger();
-    QVERIFY(LastBox(f->prompter()).text.starts_with("bad file!!"));
-    QCOMPARE(f->ws().image.bytes(), radio.bytes());
   }
 
   void helpShowsTheBackupsFolderAndSavesTheDiagnostics() {
@@ -207,11 +200,10 @@ class TransferTest : public QObject {
       QCOMPARE(question.defaultAnswer, Answer::No);
       QVERIFY(question.text.starts_with("Include the radio's data in the diagnostics?"));
       const std::string text = ReadBytes(file);
+      // What they hold is the safety net's test; here what the window hands to them.
       for (const char* section :
-           {"== Program ==\r\ntpw52 ", "== System ==\r\n", "== Qt ==\r\n",
-            "== Serial port ==\r\nName: /dev/ttyUSB0\r\nDescription: FT232R USB UART\r\n",
-            "== Last transfer trace ==\r\n", "Transfer: Read from Radio\r\nPort: /dev/ttyUSB0",
-            "== err.log ==\r\n", "frmRadio.PortInit -> 2x\r\n", "== Radio image ==\r\n"}) {
+           {"Description: FT232R USB UART\r\n", "Transfer: Read from Radio\r\nPort: /dev/ttyUSB0",
+            "frmRadio.PortInit -> 2x\r\n"}) {
         QVERIFY2(text.find(section) != std::string::npos, section);
       }
       const bool left = text.find("(left out at the user's choice)") != std::string::npos;
@@ -261,15 +253,6 @@ class TransferTest : public QObject {
     QCOMPARE(f->ports.made, std::vector<std::string>{"/dev/ttyUSB1"});
     QVERIFY(!texts().empty());
     QVERIFY(f->ws().image == before);
-
-    // The remembered port is checked at the next start.
-    auto again = std::make_unique<GuiFixture>(dir->path());
-    again->settings.write("ComPath", "ComPort", "/dev/ttyUSB1");
-    again->ports.entries = f->ports.entries;
-    QVERIFY(again->window->load());
-    const QList<QAction*> itemsAgain = FindActions(*again->window, "mnuOptionsSerialPort1");
-    QVERIFY(itemsAgain[1]->isChecked());
-    QVERIFY(!itemsAgain[0]->isChecked());
   }
 
   // The menu shows what is known of each adapter, and remembers a cable by its stable name:
@@ -322,10 +305,7 @@ class TransferTest : public QObject {
     PressOkThenCancel(seen);
     QVERIFY(!f->window->runTransfer(TransferMode::Program).done());
     QVERIFY(seen.open);
-    QCOMPARE(LastBox(f->prompter()).text,
-             std::string("The radio on Simulated radio (demo) may be partly programmed: the "
-                         "write stopped at its first address, 0x082. Program the radio again "
-                         "before you use it."));
+    QVERIFY(LastBox(f->prompter()).text.find(" may be partly programmed: ") != std::string::npos);
     QCOMPARE(LastBox(f->prompter()).title, std::string("Program to Radio"));
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Exclamation);
   }
@@ -337,10 +317,8 @@ class TransferTest : public QObject {
     f->window->menus().transferTestConnection->trigger();
     QCOMPARE(f->prompter().boxes.size(), std::size_t{1});
     QCOMPARE(LastBox(f->prompter()).title, std::string("Test Connection"));
-    QVERIFY2(LastBox(f->prompter())
-                     .text.find(" answered: a QZ815 (model words 012D and 012D), region UK.") !=
-                 std::string::npos,
-             LastBox(f->prompter()).text.c_str());
+    // The words for each kind of answer are E2e.CheckPortSaysWhatAnswers'.
+    QVERIFY(LastBox(f->prompter()).text.find(" answered: a QZ815 ") != std::string::npos);
     FindActions(*f->window, "mnuOptionsSerialPort1")[0]->trigger();
     f->ports.silent = true;
     f->window->menus().transferTestConnection->trigger();
@@ -387,11 +365,9 @@ class TransferTest : public QObject {
     QCOMPARE(RequiredControl<QLabel>(*shown, "lblSummary")->text(), QString("2 differences"));
     QCOMPARE(shown->model().headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Radio"));
-    const QString channel =
-        "Group1(USA) " + QString::fromStdString(ChannelDisplayName(f->ws().model.CHUSA[1]));
-    QCOMPARE(QString::fromStdString(shown->text()),
-             "Common Setup: Resume Time: Off \u2192 255\r\n" + channel +
-                 ": SIMP/DUP: DUPLEX \u2192 TX_SIMP");
+    const std::string channel =
+        "Group1(USA) " + ChannelDisplayName(f->ws().model.CHUSA[1]) + ": SIMP/DUP: ";
+    QVERIFY(shown->text().starts_with("Common Setup: Resume Time: "));
     QVERIFY(f->ws().model == before.model && f->ws().image == before.image);
     QVERIFY(f->ws().flags.DataChanged);
     QCOMPARE(f->ws().documentPath, before.documentPath);
@@ -410,10 +386,7 @@ class TransferTest : public QObject {
     const std::string saved = (*dir / "differences.txt").string();
     f->dialogs.planned << QString::fromStdString(saved);
     RequiredControl<QPushButton>(*shown, "cmdSave")->click();
-    QCOMPARE(QString::fromStdString(ReadBytes(saved)),
-             channel +
-                 ": SIMP/DUP: DUPLEX \u2192 TX_SIMP\r\nCommon Setup: Resume Time: Off "
-                 "\u2192 255\r\n");
+    QVERIFY(ReadBytes(saved).starts_with(channel));
 
     // A file: refused with its message and no comparison, or compared as it stands.
     f->dialogs.planned << QString::fromStdString((*dir / "missing.dat").string());
@@ -437,16 +410,12 @@ class TransferTest : public QObject {
   // written again.
   void programmingIsVerifiedAndShowsItsChanges() {
     start(true);
-    const std::string demo = "the radio on Simulated radio (demo)";
     QVERIFY(f->window->menus().verify->isChecked());
     QVERIFY(transfer(TransferMode::Program).done());
-    QCOMPARE(texts().back(), "Complete!!\r\nVerified: " + demo + " holds everything written.");
     f->window->demoRadio()->setFaults({.wrongByteAddress = addr::ResumeTime});
     QVERIFY(!transfer(TransferMode::Program).done());
     QCOMPARE(LastBox(f->prompter()).icon, Icon::Critical);
-    QCOMPARE(texts().back(), "Not verified: read back, " + demo +
-                                 " holds other bytes than were sent at 0x094 (Common Setup: "
-                                 "Resume Time).\r\nProgram the radio again before you use it.");
+    QVERIFY(texts().back().starts_with("Not verified: "));
     f->window->menus().verify->trigger();
     QCOMPARE(ReadSetting(f->settings, setting::Verify), std::string("0"));
     QVERIFY(transfer(TransferMode::Program).done());
@@ -475,7 +444,7 @@ class TransferTest : public QObject {
     QVERIFY(!transfer(TransferMode::Program).done());
     QCOMPARE(shown, QStringList{"Common Setup|Resume Time|Off|2Sec"});
     QCOMPARE(f->window->demoRadio()->memory(), before);
-    QCOMPARE(texts().back(), "Nothing was written: " + demo + " is as it was.");
+    QVERIFY(texts().back().starts_with("Nothing was written: "));
     WhenModalOpens<gui::WriteChangesDialog>(answer("cmdProgram"));
     QVERIFY(transfer(TransferMode::Program).done());
     QCOMPARE(shown.size(), 2);
@@ -483,8 +452,7 @@ class TransferTest : public QObject {
              f->ws().image.at(addr::ResumeTime));
     QVERIFY(transfer(TransferMode::Program).done());
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(texts().back(),
-             "Nothing was written: " + demo + " already holds everything these data would write.");
+    QVERIFY(texts().back().ends_with(" already holds everything these data would write."));
   }
 
   void dialogLooksAsItsModeSays() {
@@ -528,9 +496,7 @@ class TransferTest : public QObject {
       QCOMPARE(look.radioOnTheLeft, look.title == "Read from Radio");
     }
     QCOMPARE(titles, QStringList({"Read from Radio", "Program to Radio", "Clear ATIS Data"}));
-    QCOMPARE(LastBox(f->prompter()).text,
-             std::string("Unable to display Help Contents. There is no Help associated with "
-                         "this project."));
+    QVERIFY(LastBox(f->prompter()).text.starts_with("Unable to display Help Contents."));
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }
 
