@@ -10,6 +10,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolBar>
@@ -168,15 +171,20 @@ class LanguagesTest : public QObject {
     QVERIFY(window().load());
     f->ws().caps.ScrambleSupported = true;
     f->ws().model.CHUSA.erase(0);  // room for NEW
-    window().resize(gui::MainWindowMinimum + QSize(0, 200));
+    window().resize(window().width(), gui::MainWindowMinimum.height() + 200);
     window().show();
   }
 
   // Every page of the main window, the channel panel of both forms, and every dialog.
   void lookEverywhere(FitAudit& audit) {
+    // The window opens wide enough that no page scrolls sideways, where the screen has room.
+    const QScrollBar* sideways =
+        RequiredControl<QScrollArea>(window(), "panelsArea")->horizontalScrollBar();
+    const bool room = window().width() < window().screen()->availableGeometry().width();
     for (const TreeNode& node : window().editor().treeData().nodes) {
       window().editor().selectNodeByKey(QString::fromStdString(node.key));
       audit.look(QString::fromStdString(node.key), &window());
+      if (room && sideways->maximum() > 0) audit.faults << audit.language + " scrolls sideways";
     }
     for (const char* key : {"PU", "PR"}) {
       for (const char* command : {"cmdBEdit", "cmdBNew"}) {

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -86,13 +88,21 @@ void MainWindow::buildPanes() {
   connect(editor_, &EditorPane::hintChanged, this, &MainWindow::setHint);
 }
 
-void MainWindow::fitTreePane() {
+void MainWindow::fitPanes() {
   // The splitter starts where the longest node text fits, and never left of the width each
   // pane keeps.
   QTreeWidget* tree = editor_->tree();
   tree->resizeColumnToContents(0);
   const int fitting = tree->columnWidth(0) + 2 * tree->frameWidth() + 4;
   const int left = std::max(SplitterMinimum, fitting);
+  // The longer words of a language can make a page wider than the window's minimum leaves it:
+  // the window then opens wide enough for its widest page beside a scroll bar, as far as the
+  // screen allows.
+  const int pages = editor_->panels()->minimumSizeHint().width();
+  const int needed =
+      left + splitter_->handleWidth() + pages + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int screenWidth = screen() ? screen()->availableGeometry().width() : needed;
+  if (needed > width()) resize(std::max(width(), std::min(needed, screenWidth)), height());
   splitter_->setSizes({left, std::max(SplitterMinimum, width() - left)});
 }
 

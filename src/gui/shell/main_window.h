@@ -154,7 +154,8 @@ class MainWindow : public QMainWindow {
   // The Common Setup and Weather pages in place of their empty pages.
   void installSetupPages();
   void buildStatusBar();
-  void fitTreePane();
+  // The tree pane as wide as its longest node, the window as wide as its widest page.
+  void fitPanes();
   void connectCommands();
   void connectEditCommands();
   // Shows the data set after Undo or Redo put a step's side back.

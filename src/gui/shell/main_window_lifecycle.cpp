@@ -54,7 +54,7 @@ bool MainWindow::load() {
   portMenu_->selectAtStart();
 
   resetEditor(EditorReset::NewDataSet);
-  fitTreePane();
+  fitPanes();
   // The dump is shown at start exactly when its menu entry carries the mark.
   hexView_->setVisible(ws_.options.DebugMode && hexChecked);
   hexView_->refresh(ws_.image);
