@@ -43,13 +43,14 @@ FieldValue Another(const FieldSpec& field, const FieldValue& value) {
   return value;
 }
 
-// A data set with two records at least in every list, their channels of different names.
-struct Sets {
+// Comparisons with a data set of two records at least in every list, their channels of
+// different names.
+struct DataSetComparison : ::testing::Test {
   MemoryImage baseImage;
   SettingsModel base;
   ModelCaps caps;
 
-  Sets() {
+  DataSetComparison() {
     const std::filesystem::path data = TPW52_DATA_DIR;
     EXPECT_EQ(ReadImageFile(DestinationPath(data, "QZ815_USA", 1), 1, baseImage),
               ImageFileStatus::Ok);
@@ -93,13 +94,13 @@ struct FieldChange {
 
 template <typename Owner>
 void AddSetupChanges(std::vector<FieldChange>& changes, const RecordLayout<Owner>& layout,
-                     Owner& (*owner)(SettingsModel&), const ModelCaps& caps) {
+                     Owner SettingsModel::*owner, const ModelCaps& caps) {
   for (const Field<Owner>& field : layout.fields) {
     if (!InDataFile(field, caps)) continue;
     for (int entry = 0; entry < field.entries(); ++entry) {
       changes.push_back({field.keys[static_cast<std::size_t>(entry)], field.label,
                          [&field, owner, entry](SettingsModel& model) {
-                           Owner& o = owner(model);
+                           Owner& o = model.*owner;
                            field.set(o, entry, Another(field, field.get(o, entry)));
                          }});
     }
@@ -108,14 +109,9 @@ void AddSetupChanges(std::vector<FieldChange>& changes, const RecordLayout<Owner
 
 std::vector<FieldChange> EveryFieldChange(const ModelCaps& caps) {
   std::vector<FieldChange> changes;
-  AddSetupChanges<ChannelGroups>(
-      changes, ChannelGroupsLayout(), [](SettingsModel& m) -> ChannelGroups& { return m.groups; },
-      caps);
-  AddSetupChanges<CommonSetup>(
-      changes, CommonSetupLayout(), [](SettingsModel& m) -> CommonSetup& { return m.common; },
-      caps);
-  AddSetupChanges<AtisSetup>(
-      changes, AtisSetupLayout(), [](SettingsModel& m) -> AtisSetup& { return m.atis; }, caps);
+  AddSetupChanges(changes, ChannelGroupsLayout(), &SettingsModel::groups, caps);
+  AddSetupChanges(changes, CommonSetupLayout(), &SettingsModel::common, caps);
+  AddSetupChanges(changes, AtisSetupLayout(), &SettingsModel::atis, caps);
   for (ListId id : AllLists) {
     for (const Field<ChannelRecord>& field : ChannelRecordLayout(id).fields) {
       if (!InDataFile(field, caps)) continue;
@@ -129,20 +125,18 @@ std::vector<FieldChange> EveryFieldChange(const ModelCaps& caps) {
   return changes;
 }
 
-TEST(DataSetComparison, EveryFieldChangedIsOneDifferenceHeldWhereItsBytesDiffer) {
-  const Sets sets;
-  const std::vector<FieldChange> changes = EveryFieldChange(sets.caps);
+TEST_F(DataSetComparison, EveryFieldChangedIsOneDifferenceHeldWhereItsBytesDiffer) {
+  const std::vector<FieldChange> changes = EveryFieldChange(caps);
   EXPECT_GT(changes.size(), 50u);
-  EXPECT_TRUE(
-      CompareDataSets({sets.baseImage, sets.base}, {sets.baseImage, sets.base}, sets.caps).empty());
+  EXPECT_TRUE(CompareDataSets({baseImage, base}, {baseImage, base}, caps).empty());
   for (const FieldChange& c : changes) {
     SCOPED_TRACE(c.name);
-    SettingsModel changed = sets.base;
+    SettingsModel changed = base;
     c.change(changed);
-    ASSERT_NE(changed, sets.base);
-    const MemoryImage image = sets.ImageOf(changed);
+    ASSERT_NE(changed, base);
+    const MemoryImage image = ImageOf(changed);
     const std::vector<Difference> found =
-        CompareDataSets({sets.baseImage, sets.base}, {image, changed}, sets.caps);
+        CompareDataSets({baseImage, base}, {image, changed}, caps);
     ASSERT_EQ(found.size(), 1u) << DifferenceLine(found.back());
     const Difference& d = found[0];
     EXPECT_EQ(d.kind, DifferenceKind::Setting);
@@ -152,18 +146,16 @@ TEST(DataSetComparison, EveryFieldChangedIsOneDifferenceHeldWhereItsBytesDiffer)
     // The addresses the change reached name the setting.
     std::set<int> addresses;
     for (int a = 0; a <= ImageLastIndex; ++a) {
-      if (image.at(a) != sets.baseImage.at(a)) addresses.insert(a);
+      if (image.at(a) != baseImage.at(a)) addresses.insert(a);
     }
     if (addresses.empty()) continue;  // kept in data files only, or bits the mode masks
-    const std::vector<SettingName> names =
-        SettingsAtAddresses({sets.baseImage, sets.base}, sets.caps, addresses);
+    const std::vector<SettingName> names = SettingsAtAddresses({baseImage, base}, caps, addresses);
     EXPECT_NE(std::find(names.begin(), names.end(), d.name), names.end()) << d.name.where;
   }
 }
 
 // The texts of a few settings as the panels show them, in their lines, with their places.
-TEST(DataSetComparison, ValuesReadAsThePanelsShowThem) {
-  const Sets sets;
+TEST_F(DataSetComparison, ValuesReadAsThePanelsShowThem) {
   struct Case {
     std::function<void(SettingsModel&)> change;
     const char* line;
@@ -196,10 +188,10 @@ TEST(DataSetComparison, ValuesReadAsThePanelsShowThem) {
        {"PW", 2}},
   };
   for (const Case& c : cases) {
-    SettingsModel changed = sets.base;
+    SettingsModel changed = base;
     c.change(changed);
     const std::vector<Difference> found =
-        CompareDataSets({sets.baseImage, sets.base}, {sets.ImageOf(changed), changed}, sets.caps);
+        CompareDataSets({baseImage, base}, {ImageOf(changed), changed}, caps);
     ASSERT_EQ(found.size(), 1u) << c.line;
     EXPECT_EQ(DifferenceLine(found[0]), c.line);
     EXPECT_EQ(found[0].name.place, c.place);
@@ -208,8 +200,7 @@ TEST(DataSetComparison, ValuesReadAsThePanelsShowThem) {
 
 // Channels only one side has, the region, and the bytes no setting shows, each as its lines:
 // the model is changed and encoded, then the image changed beyond the settings.
-TEST(DataSetComparison, ChannelsOfOneSideRegionAndBytesNoSettingShows) {
-  const Sets sets;
+TEST_F(DataSetComparison, ChannelsOfOneSideRegionAndBytesNoSettingShows) {
   struct Case {
     const char* name;
     std::function<void(SettingsModel&)> settings;
@@ -253,31 +244,28 @@ TEST(DataSetComparison, ChannelsOfOneSideRegionAndBytesNoSettingShows) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    SettingsModel model = sets.base;
+    SettingsModel model = base;
     c.settings(model);
-    MemoryImage image = sets.ImageOf(model);
+    MemoryImage image = ImageOf(model);
     c.bytes(image);
     std::vector<std::string> lines;
-    for (const Difference& d :
-         CompareDataSets({sets.baseImage, sets.base}, {image, model}, sets.caps)) {
+    for (const Difference& d : CompareDataSets({baseImage, base}, {image, model}, caps)) {
       lines.push_back(DifferenceLine(d));
     }
     EXPECT_EQ(lines, c.lines);
   }
   // The bytes themselves, for the table and for scripts.
-  MemoryImage image = sets.baseImage;
+  MemoryImage image = baseImage;
   fill(0x7A0, 0x7A1, 0x12)(image);
-  const std::vector<Difference> bytes =
-      CompareDataSets({sets.baseImage, sets.base}, {image, sets.base}, sets.caps);
+  const std::vector<Difference> bytes = CompareDataSets({baseImage, base}, {image, base}, caps);
   ASSERT_EQ(bytes.size(), 1u);
   EXPECT_EQ(bytes[0].kind, DifferenceKind::Bytes);
   EXPECT_EQ(bytes[0].thisValue, "FF FF");
   EXPECT_EQ(bytes[0].otherValue, "12 12");
   // Addresses named: the settings that hold them, then the runs no setting holds.
   std::vector<std::string> named;
-  for (const SettingName& name :
-       SettingsAtAddresses({sets.baseImage, sets.base}, sets.caps,
-                           {0x7A0, 0x7A1, 0x7A5, addr::RegionCode, addr::ResumeTime})) {
+  for (const SettingName& name : SettingsAtAddresses(
+           {baseImage, base}, caps, {0x7A0, 0x7A1, 0x7A5, addr::RegionCode, addr::ResumeTime})) {
     named.push_back(name.where + ": " + name.setting);
   }
   EXPECT_EQ(named, (std::vector<std::string>{"General: Region", "Common Setup: Resume Time",

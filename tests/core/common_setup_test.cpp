@@ -1,10 +1,13 @@
-#include "editor/common_options.h"
-
+// The boxes of the Common Setup page: the common options and the lists they make usable, the
+// priority channel of each group, and the ATIS code.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "editor/channel_groups.h"
+#include "editor/common_options.h"
 #include "editor/setup_edits.h"
+#include "image/atis_code.h"
 
 namespace tpw {
 namespace {
@@ -79,6 +82,47 @@ TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
   ChooseCommonOption(ws, CommonOption::DwTw, 0);
   EXPECT_EQ(model.common.resumeTime, 4);
   EXPECT_EQ(model.common.modeSelect, 1);
+}
+
+TEST(PriorityChannels, EntriesAreTheEnabledRecordsNumberedFromOne) {
+  SettingsModel model;
+  model.CHUSA.append({.position = 6, .enabled = true});
+  model.CHUSA.append({.position = 16});
+  model.CHUSA.append({.position = 78, .enabled = true, .statusIcon = 1, .statusNo = 1});
+  model.CHEXP.append({.enabled = true});
+  EXPECT_EQ(PriorityEntries(model, 0), (OptionList{{"06", 1}, {"1078A", 3}}));
+  EXPECT_TRUE(PriorityEntries(model, 1).empty());  // a list without records
+  EXPECT_TRUE(PriorityEntries(model, 3).empty());  // the EXP group has no priority channel
+  EXPECT_FALSE(HasPriorityChannel(3));
+  EXPECT_TRUE(HasPriorityChannel(2));
+}
+
+TEST(PriorityChannels, ANameOfNoEnabledRecordBecomesTheFirstEntry) {
+  SettingsModel model;
+  model.CHUSA.append({.position = 6, .enabled = true});
+  model.CHUSA.append({.position = 16, .enabled = true});
+  model.CHINT.append({.position = 9});  // no enabled record: the priority is kept
+  model.CHCAN.append({.position = 9, .enabled = true});
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 2), 2);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 3), 1);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 1), 1), std::nullopt);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 2), 65535), 1);
+}
+
+TEST(AtisCode, EmptyOrTenDigitsAreAcceptedTrimmedAndTheBoxTakesDigitsOnly) {
+  EXPECT_EQ(AcceptedAtisCode("3660000001"), "3660000001");
+  EXPECT_EQ(AcceptedAtisCode(" 1234567890 "), "1234567890");
+  EXPECT_EQ(AcceptedAtisCode(""), "");
+  EXPECT_EQ(AcceptedAtisCode("   "), "");
+  EXPECT_EQ(AcceptedAtisCode("12345"), std::nullopt);
+  EXPECT_EQ(AcceptedAtisCode("12345678901"), std::nullopt);
+  // Ten characters that the radio cannot hold as digits.
+  EXPECT_EQ(AcceptedAtisCode("ABCDEFGHIJ"), std::nullopt);
+  EXPECT_EQ(AcceptedAtisCode("12345 7890"), std::nullopt);
+  EXPECT_EQ(AcceptedAtisCode("-123456789"), std::nullopt);
+
+  for (char c : std::string("0123456789")) EXPECT_TRUE(IsAtisCodeCharacter(c)) << c;
+  for (char c : std::string(" -+.ABab\t\r\n\0", 12)) EXPECT_FALSE(IsAtisCodeCharacter(c)) << c;
 }
 
 }  // namespace

@@ -1,3 +1,6 @@
+// The files of a data set's channels: the channel data file, opened and saved whole, and the
+// CSV table of channels, exported and imported list by list.
+#include "files/channel_csv.h"
 #include "files/data_file.h"
 #include "files/data_file_reader.h"
 #include "files/field_text.h"
@@ -8,12 +11,15 @@
 #include <functional>
 #include <optional>
 
+#include "editor/list_arrangement.h"
 #include "files/atomic_file.h"
 #include "files/section_table.h"
 #include "image/channel_tables.h"
 #include "image/memory_map.h"
 #include "sample_records.h"
 #include "session/region_question.h"
+#include "shell/channel_table_file.h"
+#include "shipped_workspace.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -22,6 +28,7 @@ namespace {
 using test::TempDir;
 using test::TestContext;
 
+using test::Encoded;
 using test::FreeRecord;
 using test::PlanRecord;
 
@@ -35,10 +42,9 @@ SettingsModel FullModel() {
   m.common = {1, true, true, 4, true, -7, 2, true, 1};
   m.atis = {{true, false, true, false}, "0123456789", 1};
   m.CHUSA.append(PlanRecord(16, 0, true, false, false));
-  ChannelRecord reverse = PlanRecord(78, 3, true, true, true);
+  ChannelRecord reverse = PlanRecord(78, 3, true, true, true, true);
   reverse.statusNo = 1;
   reverse.statusIcon = 2;
-  reverse.scanMemory = true;
   m.CHUSA.append(reverse);
   m.CHINT.append(PlanRecord(1, 2, false, false, false));
   m.CHWX = DefaultWeatherList();
@@ -51,19 +57,24 @@ SettingsModel FullModel() {
   m.CHRG.append(m1);
   ChannelRecord exp = FreeRecord("7", 161.425, 0);
   exp.displayRight = "R";
-  exp.txEnabled = true;
-  exp.inUsaGroup = true;
-  exp.inRegionGroup = true;
-  exp.lowPower = true;
-  exp.scanMemory = true;
+  exp.txEnabled = exp.lowPower = exp.scanMemory = true;
+  exp.inUsaGroup = exp.inRegionGroup = true;
   m.CHEXP.append(exp);
   return m;
 }
 
-// Hand-made data files that a test reads as they are, line numbers and line ends included.
-std::filesystem::path DataFiles() {
-  return std::filesystem::path(TPW52_TEST_DATA) / "data-files";
+// A file that tests read as it is, line numbers and line ends included.
+std::filesystem::path TestFile(const std::string& name) {
+  return std::filesystem::path(TPW52_TEST_DATA) / name;
 }
+
+// A workspace over a valid image of a region that holds the full model, as files are opened.
+struct OverFullModel : TestContext {
+  explicit OverFullModel(std::uint8_t region = 1) {
+    ws.image = test::ValidImage(region);
+    ws.model = FullModel();
+  }
+};
 
 constexpr const char* kMainUk = "[MAIN]\r\nMODELTYPE=1\r\nREGION=1\r\n";
 
@@ -77,16 +88,13 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
   m.CHWX.append(DefaultWeatherList()[0]);
   ChannelRecord e1 = FreeRecord("E1", 156.8, 0);
   e1.displayRight = "R";
-  e1.txEnabled = true;
-  e1.inIntGroup = true;
+  e1.txEnabled = e1.inIntGroup = true;
   m.CHEXP.append(e1);
   const std::string text = DataFileText(m, ModelCaps{}, 0xFF);
   // The whole form, byte for byte, as every other program that reads these files expects it.
-  EXPECT_EQ(text, test::ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "written.dat"));
+  EXPECT_EQ(text, test::ReadBytes(TestFile("written.dat")));
 
-  ModelCaps bare;
-  bare.AtisSupported = false;
-  bare.WxSupported = false;
+  const ModelCaps bare = test::Caps(false, false);
   const std::string plain = DataFileText(m, bare, 3);
   EXPECT_NE(plain.find("REGION=3\r\n"), std::string::npos);
   EXPECT_EQ(plain.find("[ATIS Setup]"), std::string::npos);
@@ -108,9 +116,7 @@ TEST(DataFileWriter, FrequenciesInTheirShortestForm) {
 
 TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   TempDir dir;
-  TestContext t;
-  t.ws.image = test::ValidImage(1);
-  t.ws.model = FullModel();
+  OverFullModel t;
   ASSERT_EQ(SaveDataFile(t.ctx, dir / "full.dat"), Outcome::Done);
   const std::string text = test::ReadBytes(dir / "full.dat");
   EXPECT_NE(text.find("Priority CH0=65535\r\n"), std::string::npos);
@@ -136,10 +142,8 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   EXPECT_EQ(DataFileText(r.ws.model, r.ws.caps, 1), text);
 
   // The same file after a text editor saved it as UTF-8 with a byte order mark and LF ends.
-  std::string edited = "\xEF\xBB\xBF";
-  for (const char c : text) {
-    if (c != '\r') edited += c;
-  }
+  std::string edited = "\xEF\xBB\xBF" + text;
+  std::erase(edited, '\r');
   test::WriteBytes(dir / "edited.dat", edited);
   TestContext e;
   e.ws.image = test::ValidImage(1);
@@ -151,7 +155,8 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
 }
 
 TEST(DataFileParse, SectionTableRules) {
-  const SectionTable table = ParseSectionTable(test::ReadBytes(DataFiles() / "sections.dat"));
+  const SectionTable table =
+      ParseSectionTable(test::ReadBytes(TestFile("data-files/sections.dat")));
   ASSERT_EQ(table.sections.size(), 4u);
   EXPECT_EQ(table.sections[0].name, "MAIN");
   // Values are not trimmed; a "#" is removed only as the very first character.
@@ -168,11 +173,9 @@ TEST(DataFileParse, SectionTableRules) {
 }
 
 TEST(DataFileParse, ReaderEdgeCases) {
-  TestContext t;
-  t.ws.image = test::ValidImage(1);
-  t.ws.model = FullModel();
+  OverFullModel t;
   const SettingsModel before = t.ws.model;
-  ASSERT_EQ(OpenDataFile(t.ctx, DataFiles() / "edge.dat"), Outcome::Done);
+  ASSERT_EQ(OpenDataFile(t.ctx, TestFile("data-files/edge.dat")), Outcome::Done);
   const SettingsModel& m = t.ws.model;
   ChannelGroups groups = before.groups;
   groups[0].usable = false;
@@ -201,9 +204,7 @@ TEST(DataFileParse, ReaderEdgeCases) {
 
 TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   TempDir dir;
-  TestContext t;
-  t.ws.image = test::ValidImage(1);
-  t.ws.model = FullModel();
+  OverFullModel t;
   const SettingsModel before = t.ws.model;
   test::WriteBytes(dir / "min.dat", kMainUk);
   ASSERT_EQ(OpenDataFile(t.ctx, dir / "min.dat"), Outcome::Done);
@@ -223,10 +224,8 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
             std::string::npos);
 
   // Without ATIS the section is ignored even when present.
-  TestContext n;
-  n.ws.image = test::ValidImage(1);
+  OverFullModel n;
   n.ws.caps.AtisSupported = false;
-  n.ws.model = FullModel();
   test::WriteBytes(dir / "atis.dat", std::string(kMainUk) + "[ATIS Setup]\r\nAtis Code=#99\r\n");
   ASSERT_EQ(OpenDataFile(n.ctx, dir / "atis.dat"), Outcome::Done);
   EXPECT_EQ(n.ws.model.atis, before.atis);
@@ -365,7 +364,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
 TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   SettingsModel m = FullModel();
   const SettingsModel before = m;
-  const std::string text = test::ReadBytes(DataFiles() / "beyond-the-bytes.dat");
+  const std::string text = test::ReadBytes(TestFile("data-files/beyond-the-bytes.dat"));
   const auto notes = ReadDataFileSettings(ParseSectionTable(text), ModelCaps{}, m);
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
@@ -402,35 +401,34 @@ TEST(DataFileParse, NotesAreShownInOneWarning) {
   const auto& box = t.prompter.boxes[0];
   EXPECT_EQ(box.icon, Icon::Exclamation);
   EXPECT_EQ(box.title, "PC Program for QZ815");
-  std::string expected = (dir / "junk.dat").string() +
-                         " was opened, but not everything in it was taken as written. Check "
-                         "these settings before you program the radio:";
-  // What the file lacks of a whole one comes first.
-  expected +=
-      "\r\nThe file has no [Usable CH Group Setup], [Common Setup], [ATIS Setup] and [CHWX0] "
-      "to [CHWX9], which every data file holds: it may have been cut short, and those settings "
-      "were not read from it.\r\nThe file ends inside [CHUSA1] (line 4), before its ScanMemory "
-      "line: it may have been cut short.";
-  for (int i = 0; i < 18; ++i) {
-    expected += "\r\n[CHUSA1] Junk" + std::to_string(i) + "=1 (line " + std::to_string(i + 6) +
-                "): not a key the program reads here; ignored.";
-  }
-  EXPECT_EQ(box.text, expected + "\r\n... and 4 more.");
+  // What the file lacks of a whole one comes first, then the notes of its lines.
+  EXPECT_EQ(box.text, (dir / "junk.dat").string() +
+                          test::ReadBytes(TestFile("core-a/opened-with-notes.txt")));
   ASSERT_EQ(t.ws.model.CHUSA.size(), 1);
 }
 
-// A refused file changes nothing at all: settings, weather list, image, document path.
+// A refused file changes nothing at all: settings, weather list, image, document path. Its box
+// names the file and what was found in it; the system's failures to read it are logged.
 TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   TempDir dir;
-  struct Case {
-    std::string text;
-    std::uint8_t region;
-    std::string box;  // the first line, then the path and what was found
-    std::string title;
+  struct Box {
+    std::string heading, title;
+    Icon icon;
   };
-  const std::string path = (dir / "bad.dat").string();
+  const Box modelType{"ModelType Error !!", "PC Program for QZ815", Icon::Critical};
+  const Box regionUnmatched{"Region Unmatched !!", "Read Binary Data", Icon::Critical};
+  // A file that is no data file to read at all; nothing of one larger than any data file is
+  // read.
+  const Box fileRead{"FileRead Error!!", "PC Program for QZ815", Icon::Exclamation};
+  struct Case {
+    std::string name;
+    std::string text;  // its sections before a [Common Setup]; none: the file is made below
+    std::uint8_t region;
+    Box box;
+    std::string finding;
+    std::optional<std::errc> logged;
+  };
   const std::string noModel =
-      "ModelType Error !!\r\n" + path +
       ": it has no MODELTYPE in [MAIN], so it is no channel data file; a data file of the "
       "QZ815 has MODELTYPE=1.";
   const auto mixed = [](const std::string& region) {
@@ -438,49 +436,30 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
            " first (the Region menu, or --destination " + region +
            " on the command line), then open the file again.";
   };
+  const std::string savedAsUtf16 =
+      ": it is saved as UTF-16 text, which is no channel data file. Save it as plain text (ANSI "
+      "or UTF-8) in your editor, then open it again.";
   const std::vector<Case> cases = {
-      {"[CHUSA1]\r\nPosition=1\r\n", 1, noModel, "PC Program for QZ815"},
-      {"[MAIN]\r\nREGION=1\r\n", 1, noModel, "PC Program for QZ815"},
-      {"[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n", 1,
-       "ModelType Error !!\r\n" + path +
-           ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1.",
-       "PC Program for QZ815"},
-      {"[MAIN]\r\nMODELTYPE=one\r\n", 1,
-       "ModelType Error !!\r\n" + path +
-           ": it has MODELTYPE=one in [MAIN]; a data file of the QZ815 has MODELTYPE=1.",
-       "PC Program for QZ815"},
-      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=7\r\n", 1,
-       "Region Unmatched !!\r\n" + path +
-           ": the file is for the region USA and the data set for UK" + mixed("USA"),
-       "Read Binary Data"},
-      {"[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n", 0xFF,
-       "Region Unmatched !!\r\n" + path +
-           ": the file is for the region BE and the data set for USA" + mixed("BE"),
-       "Read Binary Data"},
+      {"no-main.dat", "[CHUSA1]\r\nPosition=1\r\n", 1, modelType, noModel},
+      {"no-model.dat", "[MAIN]\r\nREGION=1\r\n", 1, modelType, noModel},
+      {"model-2.dat", "[MAIN]\r\nMODELTYPE=2\r\nREGION=1\r\n", 1, modelType,
+       ": it has MODELTYPE=2 in [MAIN]; a data file of the QZ815 has MODELTYPE=1."},
+      {"model-one.dat", "[MAIN]\r\nMODELTYPE=one\r\n", 1, modelType,
+       ": it has MODELTYPE=one in [MAIN]; a data file of the QZ815 has MODELTYPE=1."},
+      {"usa.dat", "[MAIN]\r\nMODELTYPE=1\r\nREGION=7\r\n", 1, regionUnmatched,
+       ": the file is for the region USA and the data set for UK" + mixed("USA")},
+      {"be.dat", "[MAIN]\r\nMODELTYPE=1\r\nREGION=2\r\n", 0xFF, regionUnmatched,
+       ": the file is for the region BE and the data set for USA" + mixed("BE")},
+      {"none.dat", "", 1, fileRead, ": the file does not exist. Check its name and folder.",
+       std::errc::no_such_file_or_directory},
+      {"large.dat", "", 1, fileRead,
+       ": it holds 3000000000 bytes, more than any channel data file (at most 1048576), so it "
+       "is no channel data file."},
+      {"folder.dat", "", 1, fileRead, ": it is a folder, not a file. Give the name of a file.",
+       std::errc::is_a_directory},
+      {"utf16.dat", "", 1, fileRead, savedAsUtf16},
+      {"utf16-plain.dat", "", 1, fileRead, savedAsUtf16},
   };
-  for (const Case& c : cases) {
-    TestContext t;
-    t.ws.image = test::ValidImage(c.region);
-    t.ws.model = FullModel();
-    t.ws.model.CHWX[0].enabled = false;
-    t.ws.documentPath = "kept.dat";
-    const MemoryImage image = t.ws.image;
-    test::WriteBytes(dir / "bad.dat", c.text + "[Common Setup]\r\nSCAN=0\r\n");
-    EXPECT_EQ(OpenDataFile(t.ctx, dir / "bad.dat"), Outcome::Failed) << c.text;
-    ASSERT_EQ(t.prompter.boxes.size(), 1u);
-    EXPECT_EQ(t.prompter.boxes[0].text, c.box);
-    EXPECT_EQ(t.prompter.boxes[0].title, c.title);
-    EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Critical);
-    EXPECT_FALSE(t.ws.flags.TransferBusy);
-    SettingsModel expected = FullModel();
-    expected.CHWX[0].enabled = false;
-    EXPECT_EQ(t.ws.model, expected);
-    EXPECT_EQ(t.ws.image, image);
-    EXPECT_EQ(t.ws.documentPath, "kept.dat");
-  }
-
-  // Files that are no data file to read at all: "FileRead Error!!", which file and why;
-  // nothing of a file larger than any data file is read; the system's failures are logged.
   {
     std::ofstream large(dir / "large.dat", std::ios::binary);
     large << "[MAIN]\r\nMODELTYPE=1\r\n";
@@ -490,42 +469,27 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   const std::string utf16 = std::string("[\0M\0A\0I\0N\0]\0", 12);
   test::WriteBytes(dir / "utf16.dat", "\xFF\xFE" + utf16);
   test::WriteBytes(dir / "utf16-plain.dat", utf16);
-  const std::string savedAsUtf16 =
-      ": it is saved as UTF-16 text, which is no channel data file. Save it as plain text (ANSI "
-      "or UTF-8) in your editor, then open it again.";
-  const struct {
-    std::string name;
-    std::string finding;
-    std::optional<std::errc> logged;
-  } unreadable[] = {
-      {"none.dat", ": the file does not exist. Check its name and folder.",
-       std::errc::no_such_file_or_directory},
-      {"large.dat",
-       ": it holds 3000000000 bytes, more than any channel data file (at most 1048576), so it "
-       "is no channel data file.",
-       std::nullopt},
-      {"folder.dat", ": it is a folder, not a file. Give the name of a file.",
-       std::errc::is_a_directory},
-      {"utf16.dat", savedAsUtf16, std::nullopt},
-      {"utf16-plain.dat", savedAsUtf16, std::nullopt},
-  };
-  for (const auto& c : unreadable) {
-    TestContext t;
-    t.ws.model = FullModel();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (!c.text.empty()) test::WriteBytes(dir / c.name, c.text + "[Common Setup]\r\nSCAN=0\r\n");
+    OverFullModel t(c.region);
+    t.ws.model.CHWX[0].enabled = false;
     t.ws.documentPath = "kept.dat";
-    EXPECT_EQ(OpenDataFile(t.ctx, dir / c.name), Outcome::Failed) << c.name;
-    EXPECT_EQ(t.prompter.texts(), std::vector<std::string>{"FileRead Error!!\r\n" +
+    const Workspace before = t.ws;
+    EXPECT_EQ(OpenDataFile(t.ctx, dir / c.name), Outcome::Failed);
+    ASSERT_EQ(t.prompter.texts(), std::vector<std::string>{c.box.heading + "\r\n" +
                                                            (dir / c.name).string() + c.finding});
-    ASSERT_EQ(t.prompter.boxes.size(), 1u);
-    EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
-    EXPECT_EQ(t.prompter.boxes[0].title, "PC Program for QZ815");
-    const std::vector<std::string> logged =
-        c.logged ? std::vector<std::string>{"frmMain.FileRead2 -> " +
-                                            NumberedDescription(std::make_error_code(*c.logged))}
-                 : std::vector<std::string>{};
-    EXPECT_EQ(t.diagnostics.errors, logged) << c.name;
+    EXPECT_EQ(t.prompter.boxes[0].title, c.box.title);
+    EXPECT_EQ(t.prompter.boxes[0].icon, c.box.icon);
+    std::vector<std::string> logged;
+    if (c.logged) {
+      logged.push_back("frmMain.FileRead2 -> " +
+                       NumberedDescription(std::make_error_code(*c.logged)));
+    }
+    EXPECT_EQ(t.diagnostics.errors, logged);
     EXPECT_FALSE(t.ws.flags.TransferBusy);
-    EXPECT_EQ(t.ws.model, FullModel());
+    EXPECT_EQ(t.ws.model, before.model);
+    EXPECT_EQ(t.ws.image, before.image);
     EXPECT_EQ(t.ws.documentPath, "kept.dat");
   }
 }
@@ -537,9 +501,7 @@ TEST(DataFileRefusal, TheRegionQuestion) {
   belgian.CHUSA.append(PlanRecord(9, 0, false, false, false));
   test::WriteBytes(dir / "be.dat", DataFileText(belgian, ModelCaps{}, 2));
   for (Answer answer : {Answer::No, Answer::Yes}) {
-    TestContext t;
-    t.ws.image = test::ValidImage(1);
-    t.ws.model = FullModel();
+    OverFullModel t;
     t.prompter.plan(answer);
     EXPECT_EQ(OpenDataFile(t.ctx, dir / "be.dat"),
               answer == Answer::Yes ? Outcome::Done : Outcome::Cancelled);
@@ -575,6 +537,120 @@ TEST(DataFileSave, AFailedSaveIsReportedAndLogged) {
   EXPECT_EQ(t.prompter.boxes[0].icon, Icon::Exclamation);
   ASSERT_EQ(t.diagnostics.errors.size(), 1u);
   EXPECT_EQ(t.diagnostics.errors[0].rfind("frmMain.SaveFileAs -> ", 0), 0u);
+}
+
+ChannelList ListOf(std::initializer_list<ChannelRecord> records) {
+  ChannelList list;
+  for (const ChannelRecord& r : records) list.append(r);
+  return list;
+}
+
+// Exported and imported over a data set whose lists were changed, every shipped destination
+// comes back byte for byte, in one step that Undo takes back.
+TEST(ChannelCsv, ExportThenImportOfEveryShippedDestinationGivesTheSameImage) {
+  const std::vector<std::string> destinations = test::ShippedDestinations();
+  ASSERT_EQ(destinations.size(), 7u);
+  for (const std::string& name : destinations) {
+    SCOPED_TRACE(name);
+    test::TempDir dir;
+    test::TestContext t;
+    t.ws = test::ShippedWorkspace(name);
+    const Workspace shipped = t.ws;
+    ASSERT_EQ(ExportChannelsFile(t.ctx, dir / "all.csv"), Outcome::Done);
+
+    ChannelList reversed, weather = t.ws.model.CHWX;
+    for (int k = t.ws.model.CHUSA.size() - 1; k > 0; --k) reversed.append(t.ws.model.CHUSA[k]);
+    for (ChannelRecord& r : weather) r.scanMemory = !r.scanMemory;
+    ReplaceChannelLists(t.ws, "Change", {{ListId::CHUSA, reversed}, {ListId::CHWX, weather}});
+    const MemoryImage changed = Encoded(t.ws);
+    ASSERT_NE(changed, Encoded(shipped));
+
+    ASSERT_EQ(ImportChannelsFile(t.ctx, dir / "all.csv"), Outcome::Done);
+    EXPECT_EQ(Encoded(t.ws), Encoded(shipped));
+    EXPECT_EQ(t.ws.model, shipped.model);
+    EXPECT_TRUE(t.prompter.boxes.empty());
+    EXPECT_EQ(UndoLastStep(t.ws).step, "Import all.csv");
+    EXPECT_EQ(Encoded(t.ws), changed);
+  }
+}
+
+// What a person writes in a spreadsheet set to a language with a decimal comma: semicolons, a
+// byte order mark, quoted cells, columns in an order of their own and some left out.
+TEST(ChannelCsv, AHandWrittenTableWithSemicolonsAndQuotesReplacesOnlyItsLists) {
+  const std::string text = test::ReadBytes(TestFile("hand-written.csv"));
+  const ChannelCsvRead read = ReadChannelsCsv(text, ModelCaps{});
+  ASSERT_FALSE(read.fault) << *read.fault;
+  EXPECT_TRUE(read.refused.empty());
+  std::map<ListId, ChannelList> lists = ListsOfRows(read.channels);
+  ChannelRecord usa = test::PlanRecord(16, 0, true, false, false, true);
+  ChannelRecord intl = test::PlanRecord(6, 0, true, false, false);
+  ChannelRecord second = test::FreeRecord("A ", 157.1, 157.1);
+  second.txEnabled = false;
+  second.scanMemory = true;
+  ASSERT_EQ(lists.size(), 3u);
+  EXPECT_EQ(lists[ListId::CHUSA], ListOf({usa}));
+  EXPECT_EQ(lists[ListId::CHINT], ListOf({intl}));
+  EXPECT_EQ(lists[ListId::CHRG], ListOf({test::FreeRecord("AB", 156.8, 156.8), second}));
+  EXPECT_EQ(read.channels[2].line, 5);
+}
+
+// Every refusal names its line and why; a table that is none says so, and nothing changes
+// unless the user agrees to import the good rows.
+TEST(ChannelCsv, EveryRefusedRowIsListedWithItsLineAndNothingChangesUnlessAgreed) {
+  // Seven faulty rows, then thirteen good RG channels for twelve slots.
+  const std::filesystem::path csv = TestFile("refused-rows.csv");
+  const ChannelCsvRead read = ReadChannelsCsv(test::ReadBytes(csv), ModelCaps{});
+  std::vector<std::string> refused;
+  for (const CsvRefusal& r : read.refused) refused.push_back(r.text);
+  EXPECT_EQ(refused,
+            (std::vector<std::string>{
+                "line 2: \"CHFOO\" is no channel list (CHUSA, CHINT, CHCAN, CHWX, CHRG, CHEXP)",
+                "line 3: CHUSA: Position \"200\" is not a channel position from 0 to 119",
+                "line 4: CHUSA: it has no Position, which every channel of CHUSA has",
+                "line 5: CHUSA: Enable is 0, but the channels of CHUSA are always enabled",
+                "line 6: CHRG: CHDisplayL \"A\r\nB\" is not a channel name the radio can show "
+                "(two letters, digits or -+().*/,)",
+                "line 8: CHEXP: Rxfreq \"250\" is not 0 nor a frequency above 100 and below 200 "
+                "MHz",
+                "line 22: CHRG: the list holds at most 12 channels"}));
+  EXPECT_EQ(read.channels.size(), 13u);
+
+  test::TempDir dir;
+  test::TestContext t;
+  t.ws = test::ShippedWorkspace("QZ815_UK");
+  const SettingsModel before = t.ws.model;
+  EXPECT_EQ(ImportChannelsFile(t.ctx, csv), Outcome::Cancelled);  // No, the default
+  EXPECT_EQ(t.ws.model, before);
+  ASSERT_EQ(t.prompter.boxes.size(), 1u);
+  EXPECT_TRUE(t.prompter.boxes[0].text.starts_with(
+      csv.string() + ": 7 of 20 rows cannot be imported:\r\nline 2: "))
+      << t.prompter.boxes[0].text;
+  t.prompter.plan(Answer::Yes);
+  EXPECT_EQ(ImportChannelsFile(t.ctx, csv), Outcome::Done);
+  EXPECT_EQ(t.ws.model.CHUSA.size(), 1);
+  EXPECT_EQ(t.ws.model.CHRG.size(), 12);
+  EXPECT_EQ(t.ws.model.CHINT, before.CHINT);
+
+  struct Fault {
+    std::string text;
+    std::string finding;
+  };
+  const Fault faults[] = {
+      {"List,Colour\r\nCHUSA,red\r\n", "line 1: the column \"Colour\" is no field of a channel"},
+      {"Position\r\n16\r\n", "line 1: there is no column \"List\""},
+      {"List,Position,position\r\nCHUSA,1,2\r\n", "the column \"position\" comes twice"},
+      {"List,CHDisplayL\r\nCHRG,\"AB\r\n", "line 2: a quoted field is not closed"},
+      {"List,Position\r\n", "it holds a heading line but no channel under it"},
+  };
+  for (const Fault& fault : faults) {
+    test::WriteBytes(dir / "bad.csv", fault.text);
+    t.prompter.boxes.clear();
+    EXPECT_EQ(ImportChannelsFile(t.ctx, dir / "bad.csv"), Outcome::Failed);
+    ASSERT_EQ(t.prompter.boxes.size(), 1u);
+    EXPECT_NE(t.prompter.boxes[0].text.find(fault.finding), std::string::npos)
+        << t.prompter.boxes[0].text;
+    EXPECT_TRUE(t.prompter.boxes[0].text.starts_with("The channels were not imported.\r\n"));
+  }
 }
 
 }  // namespace
