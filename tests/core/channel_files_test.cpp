@@ -119,10 +119,9 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   OverFullModel t;
   ASSERT_EQ(SaveDataFile(t.ctx, dir / "full.dat"), Outcome::Done);
   const std::string text = test::ReadBytes(dir / "full.dat");
-  EXPECT_NE(text.find("Priority CH0=65535\r\n"), std::string::npos);
-  EXPECT_NE(text.find("Priority CH3=-1\r\n"), std::string::npos);
-  EXPECT_NE(text.find("Duplex=3\r\n"), std::string::npos);
-  EXPECT_NE(text.find("Rxfreq=156.08\r\n"), std::string::npos);
+  for (const char* line :
+       {"Priority CH0=65535\r\n", "Priority CH3=-1\r\n", "Duplex=3\r\n", "Rxfreq=156.08\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line;
 
   TestContext r;
   r.ws.image = test::ValidImage(1);
@@ -209,9 +208,8 @@ TEST(DataFileParse, MinimalFileEmptiesListsAndKeepsTheRest) {
   test::WriteBytes(dir / "min.dat", kMainUk);
   ASSERT_EQ(OpenDataFile(t.ctx, dir / "min.dat"), Outcome::Done);
   const SettingsModel& m = t.ws.model;
-  for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
+  for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP})
     EXPECT_TRUE(m.list(id).isEmpty());
-  }
   EXPECT_EQ(m.groups, before.groups);
   EXPECT_EQ(m.common, before.common);
   EXPECT_EQ(m.atis.mode, before.atis.mode);
@@ -552,8 +550,8 @@ TEST(ChannelCsv, ExportThenImportOfEveryShippedDestinationGivesTheSameImage) {
   ASSERT_EQ(destinations.size(), 7u);
   for (const std::string& name : destinations) {
     SCOPED_TRACE(name);
-    test::TempDir dir;
-    test::TestContext t;
+    TempDir dir;
+    TestContext t;
     t.ws = test::ShippedWorkspace(name);
     const Workspace shipped = t.ws;
     ASSERT_EQ(ExportChannelsFile(t.ctx, dir / "all.csv"), Outcome::Done);
@@ -582,15 +580,13 @@ TEST(ChannelCsv, AHandWrittenTableWithSemicolonsAndQuotesReplacesOnlyItsLists) {
   ASSERT_FALSE(read.fault) << *read.fault;
   EXPECT_TRUE(read.refused.empty());
   std::map<ListId, ChannelList> lists = ListsOfRows(read.channels);
-  ChannelRecord usa = test::PlanRecord(16, 0, true, false, false, true);
-  ChannelRecord intl = test::PlanRecord(6, 0, true, false, false);
-  ChannelRecord second = test::FreeRecord("A ", 157.1, 157.1);
+  ChannelRecord second = FreeRecord("A ", 157.1, 157.1);
   second.txEnabled = false;
   second.scanMemory = true;
   ASSERT_EQ(lists.size(), 3u);
-  EXPECT_EQ(lists[ListId::CHUSA], ListOf({usa}));
-  EXPECT_EQ(lists[ListId::CHINT], ListOf({intl}));
-  EXPECT_EQ(lists[ListId::CHRG], ListOf({test::FreeRecord("AB", 156.8, 156.8), second}));
+  EXPECT_EQ(lists[ListId::CHUSA], ListOf({PlanRecord(16, 0, true, false, false, true)}));
+  EXPECT_EQ(lists[ListId::CHINT], ListOf({PlanRecord(6, 0, true, false, false)}));
+  EXPECT_EQ(lists[ListId::CHRG], ListOf({FreeRecord("AB", 156.8, 156.8), second}));
   EXPECT_EQ(read.channels[2].line, 5);
 }
 
@@ -615,8 +611,8 @@ TEST(ChannelCsv, EveryRefusedRowIsListedWithItsLineAndNothingChangesUnlessAgreed
                 "line 22: CHRG: the list holds at most 12 channels"}));
   EXPECT_EQ(read.channels.size(), 13u);
 
-  test::TempDir dir;
-  test::TestContext t;
+  TempDir dir;
+  TestContext t;
   t.ws = test::ShippedWorkspace("QZ815_UK");
   const SettingsModel before = t.ws.model;
   EXPECT_EQ(ImportChannelsFile(t.ctx, csv), Outcome::Cancelled);  // No, the default
@@ -631,23 +627,19 @@ TEST(ChannelCsv, EveryRefusedRowIsListedWithItsLineAndNothingChangesUnlessAgreed
   EXPECT_EQ(t.ws.model.CHRG.size(), 12);
   EXPECT_EQ(t.ws.model.CHINT, before.CHINT);
 
-  struct Fault {
-    std::string text;
-    std::string finding;
-  };
-  const Fault faults[] = {
+  const std::pair<std::string, std::string> faults[] = {
       {"List,Colour\r\nCHUSA,red\r\n", "line 1: the column \"Colour\" is no field of a channel"},
       {"Position\r\n16\r\n", "line 1: there is no column \"List\""},
       {"List,Position,position\r\nCHUSA,1,2\r\n", "the column \"position\" comes twice"},
       {"List,CHDisplayL\r\nCHRG,\"AB\r\n", "line 2: a quoted field is not closed"},
       {"List,Position\r\n", "it holds a heading line but no channel under it"},
   };
-  for (const Fault& fault : faults) {
-    test::WriteBytes(dir / "bad.csv", fault.text);
+  for (const auto& [text, finding] : faults) {
+    test::WriteBytes(dir / "bad.csv", text);
     t.prompter.boxes.clear();
     EXPECT_EQ(ImportChannelsFile(t.ctx, dir / "bad.csv"), Outcome::Failed);
     ASSERT_EQ(t.prompter.boxes.size(), 1u);
-    EXPECT_NE(t.prompter.boxes[0].text.find(fault.finding), std::string::npos)
+    EXPECT_NE(t.prompter.boxes[0].text.find(finding), std::string::npos)
         << t.prompter.boxes[0].text;
     EXPECT_TRUE(t.prompter.boxes[0].text.starts_with("The channels were not imported.\r\n"));
   }

@@ -60,9 +60,8 @@ std::vector<PastedChannel> FromClipboard(const std::string& csv) {
 
 TEST(ChannelGrid, GroupLayoutCells) {
   SettingsModel model;
-  ChannelRecord duplex = PlanRecord(16, 2, false, false, false);
-  duplex.statusNo = duplex.statusIcon = 1;
-  model.CHUSA.append(duplex);
+  model.CHUSA.append(
+      {.position = 16, .enabled = true, .duplex = 2, .statusIcon = 1, .statusNo = 1});
   model.CHUSA.append(PlanRecord(6, 0, true, true, true, true));
   model.CHUSA.append(PlanRecord(6, 7, true, false, false));
   model.CHUSA.append(PlanRecord(200, 0, true, false, false));
@@ -79,9 +78,7 @@ TEST(ChannelGrid, GroupLayoutCells) {
   EXPECT_EQ(RowTexts(grid, 2), (Texts{"06", "", "", "TX", "---", "--", "TX_SIMP", "---"}));
   EXPECT_EQ(RowTexts(grid, 3), (Texts{"", "", "", "TX", "---", "--", "TX_SIMP", "---"}));
 
-  ChannelRecord scrambled = PlanRecord(6, 0, true, false, false);
-  scrambled.scramble = 6;
-  model.CHINT.append(scrambled);
+  model.CHINT.append({.position = 6, .enabled = true, .txEnabled = true, .scramble = 6});
   const ChannelGrid withVs = BuildChannelGrid(model, ListId::CHINT, true);
   ASSERT_EQ(withVs.columns.size(), 9u);
   EXPECT_EQ(withVs.columns.back().header, "VS");
@@ -96,14 +93,11 @@ TEST(ChannelGrid, SixteenByteLayoutCells) {
   model.groups[1].label = "INT";
   model.groups[2].label = "NL";
   for (int k = 0; k < 10; ++k) {
-    ChannelRecord r;
-    r.enabled = true;
-    r.displayLeft = "A" + std::to_string(k);
-    r.rxFrequency = k == 0 ? 0 : 156.0125;
+    ChannelRecord r{.enabled = true, .scanMemory = true, .displayLeft = "A" + std::to_string(k)};
     r.txFrequency = 157.1;
+    r.rxFrequency = k == 0 ? 0 : 156.0125;
     r.inUsaGroup = true;
     r.inRegionGroup = k == 9;
-    r.scanMemory = true;
     model.CHRG.append(r);
   }
   const ChannelGrid grid = BuildChannelGrid(model, ListId::CHRG, false);

@@ -56,20 +56,17 @@ struct DataSetComparison : ::testing::Test {
               ImageFileStatus::Ok);
     DecodeImage(baseImage, base, true);
     for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN}) {
-      for (int k = base.list(id).size(); k < 2; ++k) {
+      for (int k = base.list(id).size(); k < 2; ++k)
         base.list(id).append(test::PlanRecord(16 + k, 0, true, false, false));
-      }
     }
     for (ListId id : {ListId::CHRG, ListId::CHEXP}) {
-      for (int k = base.list(id).size(); k < 2; ++k) {
+      for (int k = base.list(id).size(); k < 2; ++k)
         base.list(id).append(test::FreeRecord("AC", 156.05 + k, 156.05 + k));
-      }
     }
     // Known values for the texts below.
     base.CHUSA[0] = test::PlanRecord(16, 0, true, false, false);
     base.CHUSA[1] = test::PlanRecord(78, 0, true, false, false);
-    base.CHUSA[1].statusNo = 1;
-    base.CHUSA[1].statusIcon = 1;
+    base.CHUSA[1].statusNo = base.CHUSA[1].statusIcon = 1;
     base.groups[0].priorityChannel = 1;
     base.common.resumeTime = 3;
     base.atis.code.clear();

@@ -1,10 +1,16 @@
-// The channel form's boxes, and the tables of marine and weather channels they read.
-#include "editor/channel_form.h"
-
+// What the boxes of the editor's forms take and show: the channel form, with the tables of
+// marine and weather channels it reads, and the Common Setup page, with the common options and
+// the lists they make usable, the priority channel of each group, and the ATIS code.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 
+#include "editor/channel_form.h"
+#include "editor/channel_groups.h"
+#include "editor/common_options.h"
+#include "editor/setup_edits.h"
+#include "image/atis_code.h"
 #include "image/channel_tables.h"
 #include "image/display_text.h"
 #include "image/encodings.h"
@@ -103,50 +109,33 @@ TEST(ChannelForm, GroupFormFrequenciesFollowTheTable) {
 
   // While the user chooses: a box without an item keeps the record's own value, and the
   // transmit text is masked while Tx Enable is unticked.
-  ChannelRecord shown;
-  shown.position = 16;
-  shown.duplex = 3;
+  const ChannelRecord shown{.position = 16, .duplex = 3};
   GroupFormEntry entry;
   EXPECT_EQ(ChosenFrequencies(shown, entry), (FrequencyTexts{"156.800", "---.---"}));
-  entry.positionItem = 1;
-  entry.duplexItem = 2;
-  entry.shared.txEnable = true;
+  entry = {.positionItem = 1, .duplexItem = 2, .shared = {.txEnable = true}};
   EXPECT_EQ(ChosenFrequencies(shown, entry), (FrequencyTexts{"160.650", "156.050"}));
 }
 
 TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
-  ChannelRecord shown;
-  shown.position = 105;
-  shown.enabled = true;
-  shown.duplex = 1;
-  shown.statusNo = 3;
-  shown.statusIcon = 3;
-  shown.scramble = 9;
+  ChannelRecord shown{.position = 105, .enabled = true, .duplex = 1, .scramble = 9};
   shown.displayRight = "note";
+  shown.statusNo = shown.statusIcon = 3;
 
   // Boxes without an item keep the record's own values; the ticks are taken.
-  GroupFormEntry unchanged;
-  unchanged.shared.txEnable = unchanged.shared.scanMemory = true;
+  const GroupFormEntry unchanged{.shared = {.txEnable = true, .scanMemory = true}};
   ChannelRecord expected = shown;
   expected.txEnabled = expected.scanMemory = true;
   EXPECT_EQ(GroupFormRecord(shown, unchanged), expected);
 
-  GroupFormEntry chosen;
-  chosen.positionItem = 16;
-  chosen.duplexItem = 3;
-  chosen.statusNoItem = 1;
+  GroupFormEntry chosen{.positionItem = 16, .duplexItem = 3, .statusNoItem = 1};
   chosen.statusIconItem = 2;
-  chosen.shared.scramblerItem = 0;
-  chosen.shared.txEnable = chosen.shared.lowPower = chosen.shared.powUp = true;
-  EXPECT_EQ(GroupFormRecord(shown, chosen), (ChannelRecord{.position = 16,
-                                                           .enabled = true,
-                                                           .lowPower = true,
-                                                           .powerUp = true,
-                                                           .duplex = 3,
-                                                           .txEnabled = true,
-                                                           .displayRight = "note",
-                                                           .statusIcon = 2,
-                                                           .statusNo = 1}));
+  chosen.shared = {.txEnable = true, .lowPower = true, .powUp = true, .scramblerItem = 0};
+  expected = {.position = 16, .enabled = true, .lowPower = true, .powerUp = true, .duplex = 3};
+  expected.txEnabled = true;
+  expected.displayRight = "note";
+  expected.statusIcon = 2;
+  expected.statusNo = 1;
+  EXPECT_EQ(GroupFormRecord(shown, chosen), expected);
 
   // The template's status number asks the box to keep its item; with none it is "None".
   EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).statusNo, 0);
@@ -155,13 +144,9 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
   EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), twenty).statusNo, 2);
 
   // A short slot holds one transmit mode: ticks of disabled boxes do not count.
-  GroupFormEntry receiveOnly;
-  receiveOnly.shared.lowPower = receiveOnly.shared.powUp = true;
-  const ChannelRecord rx = GroupFormRecord(shown, receiveOnly);
+  const ChannelRecord rx = GroupFormRecord(shown, {.shared = {.lowPower = true, .powUp = true}});
   EXPECT_FALSE(rx.txEnabled || rx.lowPower || rx.powerUp);
-  GroupFormEntry highPower;
-  highPower.shared.txEnable = highPower.shared.powUp = true;
-  const ChannelRecord high = GroupFormRecord(shown, highPower);
+  const ChannelRecord high = GroupFormRecord(shown, {.shared = {.txEnable = true, .powUp = true}});
   EXPECT_TRUE(high.txEnabled);
   EXPECT_FALSE(high.lowPower || high.powerUp);
 }
@@ -170,25 +155,20 @@ TEST(ChannelForm, FreeFormRecordAndItsCheck) {
   ChannelRecord shown = NewChannelTemplate();
   shown.displayRight = "kept";
   shown.scramble = 9;
-  FreeFormEntry entry;
-  entry.name = "7";
-  entry.rxText = "156.05";
-  entry.txText = "156.0500";
+  FreeFormEntry entry{.name = "7", .rxText = "156.05", .txText = "156.0500"};
   entry.groups = {true, false, true};
-  entry.shared.lowPower = entry.shared.powUp = entry.shared.scanMemory =
-      true;  // ticks stand, Tx Enable or not
+  // The ticks stand, Tx Enable or not.
+  entry.shared = {.lowPower = true, .powUp = true, .scanMemory = true};
 
   const FreeFormSave save = FreeFormRecord(shown, entry);
   EXPECT_TRUE(save.complete);
   EXPECT_EQ(save.rxShown, "156.0500");
-  ChannelRecord expected;
-  expected.enabled = true;
+  ChannelRecord expected{.enabled = true, .lowPower = true, .powerUp = true, .scanMemory = true};
+  expected.scramble = 9;
   expected.displayLeft = "7 ";
   expected.displayRight = "kept";
-  expected.scramble = 9;
   expected.rxFrequency = expected.txFrequency = 156.05;
   expected.inUsaGroup = expected.inRegionGroup = true;
-  expected.lowPower = expected.powerUp = expected.scanMemory = true;
   // The template's duplex mode and status number are no part of a free channel.
   EXPECT_EQ(save.record, expected);
 
@@ -252,13 +232,123 @@ TEST(ChannelTables, WeatherChannels) {
   const ChannelList list = DefaultWeatherList();
   ASSERT_EQ(list.size(), WxChannelCount);
   for (int k = 0; k < WxChannelCount; ++k) {
-    EXPECT_EQ(list[k], (ChannelRecord{.position = static_cast<std::int16_t>(k),
-                                      .enabled = true,
-                                      .lowPower = true,
-                                      .duplex = 0,
-                                      .txEnabled = false}))
-        << k;
+    ChannelRecord expected{.enabled = true, .lowPower = true};
+    expected.position = static_cast<std::int16_t>(k);
+    EXPECT_EQ(list[k], expected) << k;
   }
+}
+
+std::vector<std::string> Texts(CommonOption option) {
+  std::vector<std::string> texts;
+  for (const OptionEntry& entry : CommonOptionBoxOf(option).options.entries()) {
+    texts.emplace_back(entry.text);
+  }
+  return texts;
+}
+
+TEST(CommonOptions, ListsCarryTheirEntriesWithTheStoredValueInOrder) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Texts(CommonOption::Scan), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::ResumeTime), (V{"Off", "1Sec", "2Sec", "3Sec", "4Sec", "5Sec"}));
+  EXPECT_EQ(Texts(CommonOption::PttScanClear), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::DwTw), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::ModeSelect), (V{"DW", "TW"}));
+  EXPECT_EQ(Texts(CommonOption::WeatherAlert), (V{"Off", "On Wx", "On Scan", "Wx and Scan"}));
+  EXPECT_EQ(Texts(CommonOption::DualWatch), (V{"Off", "On"}));
+  EXPECT_EQ(Texts(CommonOption::AtisMode), (V{"Normal", "Special"}));
+  std::set<std::string_view> names;
+  for (const CommonOptionBox& box : CommonOptionBoxes()) {
+    for (int i = 0; i < box.options.size(); ++i) {
+      EXPECT_EQ(box.options.valueAt(i), i) << box.objectName;
+    }
+    names.insert(box.objectName);
+  }
+  EXPECT_EQ(names, (std::set<std::string_view>{
+                       "cmbCommonScan", "cmbCommonResume", "cmbCommonPTTSCAN", "cmbCommonDWTW",
+                       "cmbCommonModeSelect", "cmbCommonWeater", "cmbCommonDual", "cmbAtisMode"}));
+}
+
+TEST(CommonOptions, AStoredValueWithoutAnEntryKeepsTheListsSelection) {
+  SettingsModel model;
+  model.common.resumeTime = 7;
+  model.common.modeSelect = 2;
+  model.common.weatherAlert = -1;
+  model.atis.mode = 255;
+  for (CommonOption option : {CommonOption::ResumeTime, CommonOption::ModeSelect,
+                              CommonOption::WeatherAlert, CommonOption::AtisMode}) {
+    EXPECT_EQ(ShownValue(model, option), std::nullopt);
+  }
+  EXPECT_EQ(model.common.resumeTime, 7);
+}
+
+TEST(CommonOptions, ScanAndWatchMakeTheirDependentListsUsable) {
+  Workspace ws;
+  SettingsModel& model = ws.model;
+  model.common.resumeTime = 4;
+  model.common.modeSelect = 1;
+  for (CommonOption dependent : {CommonOption::ResumeTime, CommonOption::PttScanClear}) {
+    EXPECT_EQ(ControllingOption(dependent), CommonOption::Scan);
+    EXPECT_FALSE(IsOptionEnabled(model, dependent));
+  }
+  EXPECT_EQ(ControllingOption(CommonOption::ModeSelect), CommonOption::DwTw);
+  EXPECT_FALSE(IsOptionEnabled(model, CommonOption::ModeSelect));
+  for (CommonOption free : {CommonOption::Scan, CommonOption::DwTw, CommonOption::WeatherAlert,
+                            CommonOption::DualWatch, CommonOption::AtisMode}) {
+    EXPECT_EQ(ControllingOption(free), std::nullopt);
+    EXPECT_TRUE(IsOptionEnabled(model, free));
+  }
+  ChooseCommonOption(ws, CommonOption::Scan, 1);
+  EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ResumeTime));
+  EXPECT_TRUE(IsOptionEnabled(model, CommonOption::PttScanClear));
+  EXPECT_FALSE(IsOptionEnabled(model, CommonOption::ModeSelect));
+  ChooseCommonOption(ws, CommonOption::DwTw, 1);
+  EXPECT_TRUE(IsOptionEnabled(model, CommonOption::ModeSelect));
+  // Switching a function off keeps the values of its lists.
+  ChooseCommonOption(ws, CommonOption::Scan, 0);
+  ChooseCommonOption(ws, CommonOption::DwTw, 0);
+  EXPECT_EQ(model.common.resumeTime, 4);
+  EXPECT_EQ(model.common.modeSelect, 1);
+}
+
+TEST(PriorityChannels, EntriesAreTheEnabledRecordsNumberedFromOne) {
+  SettingsModel model;
+  model.CHUSA.append({.position = 6, .enabled = true});
+  model.CHUSA.append({.position = 16});
+  model.CHUSA.append({.position = 78, .enabled = true, .statusIcon = 1, .statusNo = 1});
+  model.CHEXP.append({.enabled = true});
+  EXPECT_EQ(PriorityEntries(model, 0), (OptionList{{"06", 1}, {"1078A", 3}}));
+  EXPECT_TRUE(PriorityEntries(model, 1).empty());  // a list without records
+  EXPECT_TRUE(PriorityEntries(model, 3).empty());  // the EXP group has no priority channel
+  EXPECT_FALSE(HasPriorityChannel(3));
+  EXPECT_TRUE(HasPriorityChannel(2));
+}
+
+TEST(PriorityChannels, ANameOfNoEnabledRecordBecomesTheFirstEntry) {
+  SettingsModel model;
+  model.CHUSA.append({.position = 6, .enabled = true});
+  model.CHUSA.append({.position = 16, .enabled = true});
+  model.CHINT.append({.position = 9});  // no enabled record: the priority is kept
+  model.CHCAN.append({.position = 9, .enabled = true});
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 2), 2);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 0), 3), 1);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 1), 1), std::nullopt);
+  EXPECT_EQ(ShownPriority(PriorityEntries(model, 2), 65535), 1);
+}
+
+TEST(AtisCode, EmptyOrTenDigitsAreAcceptedTrimmedAndTheBoxTakesDigitsOnly) {
+  EXPECT_EQ(AcceptedAtisCode("3660000001"), "3660000001");
+  EXPECT_EQ(AcceptedAtisCode(" 1234567890 "), "1234567890");
+  EXPECT_EQ(AcceptedAtisCode(""), "");
+  EXPECT_EQ(AcceptedAtisCode("   "), "");
+  EXPECT_EQ(AcceptedAtisCode("12345"), std::nullopt);
+  EXPECT_EQ(AcceptedAtisCode("12345678901"), std::nullopt);
+  // Ten characters that the radio cannot hold as digits.
+  EXPECT_EQ(AcceptedAtisCode("ABCDEFGHIJ"), std::nullopt);
+  EXPECT_EQ(AcceptedAtisCode("12345 7890"), std::nullopt);
+  EXPECT_EQ(AcceptedAtisCode("-123456789"), std::nullopt);
+
+  for (char c : std::string("0123456789")) EXPECT_TRUE(IsAtisCodeCharacter(c)) << c;
+  for (char c : std::string(" -+.ABab\t\r\n\0", 12)) EXPECT_FALSE(IsAtisCodeCharacter(c)) << c;
 }
 
 }  // namespace
