@@ -45,6 +45,14 @@ std::vector<int> Positions(const ChannelList& list) {
   return positions;
 }
 
+// Edits of a USA list of five records, its positions 10 to 14.
+struct ChannelListEdit : ::testing::Test {
+  Workspace ws;
+  RecordingPrompter prompter;
+  ChangeLog log{ws};
+  ChannelListEdit() { ws.model.CHUSA = NumberedList(5); }
+};
+
 // The change of group 0's priority channel, as the list edits report it.
 SettingChange UsaPriority(int before, int after) {
   return {{RecordKind::ChannelGroup, ListId::CHUSA, 0, "Priority CH0"}, before, after};
@@ -160,7 +168,7 @@ TEST(ChannelGrid, SelectionIsKeptPerListAndButtonsFollowTheLimits) {
   EXPECT_EQ(SelectInShownList(state, ListId::CHEXP, 2).selectedRecord, 0);
 }
 
-TEST(ChannelListEdit, NewAndEditOpenOnlyARecordOfTheList) {
+TEST_F(ChannelListEdit, NewAndEditOpenOnlyARecordOfTheList) {
   const ChannelList empty;
   EXPECT_EQ(RowToOpen(empty, -1, true), -1);  // NEW on an empty list: the first record
   EXPECT_EQ(RowToOpen(empty, 0, true), -1);
@@ -173,11 +181,7 @@ TEST(ChannelListEdit, NewAndEditOpenOnlyARecordOfTheList) {
   }
 }
 
-TEST(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows) {
-  Workspace ws;
-  RecordingPrompter prompter;
-  ChangeLog log(ws);
-  ws.model.CHUSA = NumberedList(5);
+TEST_F(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows) {
   ws.model.groups[0].priorityChannel = 4;  // the record at index 3
 
   std::int16_t row = 2;
@@ -226,11 +230,7 @@ TEST(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows) 
       "New channel RG01");
 }
 
-TEST(ChannelListEdit, AnEditThatCannotBeMadeChangesNothing) {
-  Workspace ws;
-  RecordingPrompter prompter;
-  ChangeLog log(ws);
-  ws.model.CHUSA = NumberedList(5);
+TEST_F(ChannelListEdit, AnEditThatCannotBeMadeChangesNothing) {
   ws.model.CHRG = NumberedList(12);
   const SettingsModel before = ws.model;
   const auto insertAt = [&](ListId list, std::int16_t at) {
@@ -266,33 +266,28 @@ TEST(ChannelListEdit, AnEditThatCannotBeMadeChangesNothing) {
   EXPECT_FALSE(ws.flags.DataChanged);
 }
 
-TEST(ChannelListEdit, InsertStopsAtEachListsSlots) {
+TEST_F(ChannelListEdit, InsertStopsAtEachListsSlots) {
   const std::pair<ListId, int> limits[] = {{ListId::CHUSA, 96},
                                            {ListId::CHINT, 96},
                                            {ListId::CHCAN, 96},
                                            {ListId::CHRG, 12},
                                            {ListId::CHEXP, 30}};
   for (const auto& [list, limit] : limits) {
-    Workspace ws;
+    SCOPED_TRACE(limit);
     ws.model.list(list) = NumberedList(limit - 1);
     std::int16_t row = 0;
     EXPECT_EQ(InsertChannel(ws, list, PlanRecord(1, 0, true, false, false), row).outcome,
-              ListEdit::Done)
-        << limit;
+              ListEdit::Done);
     const SettingsModel full = ws.model;
     EXPECT_EQ(InsertChannel(ws, list, PlanRecord(2, 0, true, false, false), row).outcome,
-              ListEdit::ListFull)
-        << limit;
+              ListEdit::ListFull);
     EXPECT_EQ(ws.model, full);
     EXPECT_EQ(row, 1);
   }
 }
 
-TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
-  Workspace ws;
-  RecordingPrompter prompter;
+TEST_F(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
   prompter.unplanned = [](const RecordingPrompter::Box&) { return Answer::Yes; };
-  ws.model.CHUSA = NumberedList(5);
   ws.model.groups[0].priorityChannel = 3;  // the record at index 2
   std::int16_t row = 0;
   InsertChannel(ws, ListId::CHUSA, PlanRecord(1, 0, true, false, false), row);  // at index 1
@@ -331,6 +326,7 @@ TEST(ChannelListEdit, PriorityChannelMovesWithItsRecord) {
   EXPECT_TRUE(ws.model.CHRG.isEmpty());
 }
 
+// Pasting checks every row as NEW would and pastes all of them in one step, or none.
 TEST(ChannelPaste, CopiedRowsGoAfterTheSelectedRowOnlyWhenEveryOneFits) {
   Workspace ws = test::ShippedWorkspace("QZ815_USA");
   const SettingsModel start = ws.model;
@@ -398,9 +394,8 @@ TEST(ChannelPaste, CopiedRowsGoAfterTheSelectedRowOnlyWhenEveryOneFits) {
 
 TEST(ChannelOrder, MovedRecordsTakeThePriorityChannelAlong) {
   Workspace ws;
-  for (const char* name : {"A1", "B2", "C3", "D4", "E5"}) {
+  for (const char* name : {"A1", "B2", "C3", "D4", "E5"})
     ws.model.CHEXP.append(test::FreeRecord(name, 157.0, 157.0));
-  }
   ws.model.groups[3].priorityChannel = 2;  // B2
   auto names = [&] {
     std::string all;
@@ -409,8 +404,7 @@ TEST(ChannelOrder, MovedRecordsTakeThePriorityChannelAlong) {
   };
   struct Case {
     int first, count, to;
-    std::string after;
-    std::string step;
+    std::string after, step;
   };
   const Case cases[] = {
       {1, 1, 0, "B2A1C3D4E5 1", "Move channel EXP02"},  // Move Up
