@@ -9,7 +9,9 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
+#include <sstream>
 
 #include "editor/list_arrangement.h"
 #include "files/atomic_file.h"
@@ -247,108 +249,84 @@ TEST(DataFileParse, TheReaderStopsAtItsLimits) {
   EXPECT_EQ(m.CHRG.size(), 12);
 }
 
-// Hand-edited lines, each read over the full model: the value is taken or refused (the field
-// keeps its value), and every line not taken as written is noted with its section, key or line
-// number and what was done with it.
+// The fragments of a file of cases, by name: each case is a line "== " and its name, the lines
+// of the fragment, a line "--" and the lines expected; the lines before the first case say what
+// the file holds, and empty lines end the lines expected.
+struct Fragment {
+  std::string text;
+  std::vector<std::string> expected;
+};
+std::map<std::string, Fragment> ReadFragments(const std::string& name) {
+  std::map<std::string, Fragment> fragments;
+  std::istringstream in(test::ReadBytes(TestFile(name)));
+  Fragment* fragment = nullptr;
+  bool expected = false;
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with("== ")) {
+      fragment = &fragments[line.substr(3)];
+      expected = false;
+    } else if (line == "--") {
+      expected = true;
+    } else if (fragment && !expected) {
+      fragment->text += line + "\n";
+    } else if (fragment && !line.empty()) {
+      fragment->expected.push_back(line);
+    }
+  }
+  return fragments;
+}
+
+// Hand-edited lines, each read over the full model, with the notes of their lines: the cases
+// are in hand-edited-lines.txt, what each leaves in the model is checked here.
 TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
-  using Check = std::function<void(const SettingsModel&)>;
-  struct Case {
-    std::string text;
-    Check check;
-    std::vector<std::string> notes;
-  };
   const SettingsModel full = FullModel();
-  const std::vector<Case> cases = {
-      {"[CHUSA1]\nPosition=200\n",
-       [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(0, 0, false, false, false)})); },
-       {"[CHUSA1] Position=200 (line 2): not a channel position from 0 to 119; kept as 0."}},
-      {"[CHUSA1]\nPosition=x\n[CHUSA2]\nPosition=119\n",
+  const std::map<std::string, std::function<void(const SettingsModel&)>> checks = {
+      {"a position beyond the channel table",
+       [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(0, 0, false, false, false)})); }},
+      {"a position that is no number, and the highest one",
        [](auto& m) {
          EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(0, 0, false, false, false),
                                     PlanRecord(119, 0, false, false, false)}));
-       },
-       {"[CHUSA1] Position=x (line 2): not a channel position from 0 to 119; kept as 0."}},
-      {"[ATIS Setup]\nAtis Code=#12345A7890\n",
-       [](auto& m) { EXPECT_EQ(m.atis.code, ""); },
-       {"[ATIS Setup] Atis Code=12345A7890 (line 2): not an ATIS code (empty or ten digits); "
-        "read as no code, so none is programmed."}},
-      {"[ATIS Setup]\nAtis Code=#123\n",
-       [](auto& m) { EXPECT_EQ(m.atis.code, ""); },
-       {"[ATIS Setup] Atis Code=123 (line 2): not an ATIS code (empty or ten digits); read as "
-        "no code, so none is programmed."}},
-      {"[ATIS Setup]\nAtis Code=#9876543210\n",
-       [](auto& m) { EXPECT_EQ(m.atis.code, "9876543210"); },
-       {}},
-      {"[Usable CH Group Setup]\nPriority CH0=32768\nPriority CH2=0\nPriority CH3=31\n",
-       [&full](auto& m) { EXPECT_EQ(m.groups, full.groups); },
-       {"[Usable CH Group Setup] Priority CH0=32768 (line 2): not a channel of CHUSA (1 to 96) "
-        "nor none (-1 or 65535); kept as 65535.",
-        "[Usable CH Group Setup] Priority CH2=0 (line 3): not a channel of CHCAN (1 to 96) nor "
-        "none (-1 or 65535); kept as -1.",
-        "[Usable CH Group Setup] Priority CH3=31 (line 4): not a channel of CHEXP (1 to 30) nor "
-        "none (-1 or 65535); kept as -1."}},
-      {"[Usable CH Group Setup]\nPriority CH0=96\nPriority CH1=-1\nPriority CH2=65535\n"
-       "Priority CH3=0\n",
+       }},
+      {"an ATIS code with a letter", [](auto& m) { EXPECT_EQ(m.atis.code, ""); }},
+      {"an ATIS code too short", [](auto& m) { EXPECT_EQ(m.atis.code, ""); }},
+      {"an ATIS code of ten digits", [](auto& m) { EXPECT_EQ(m.atis.code, "9876543210"); }},
+      {"priority channels beyond their lists",
+       [&full](auto& m) { EXPECT_EQ(m.groups, full.groups); }},
+      {"priority channels at the ends of what they may be",
        [](auto& m) {
          EXPECT_EQ(m.groups[0].priorityChannel, 96);
          EXPECT_EQ(m.groups[1].priorityChannel, -1);
          EXPECT_EQ(m.groups[2].priorityChannel, 65535);
          EXPECT_EQ(m.groups[3].priorityChannel, 0);
-       },
-       {}},
-      {"[CHUSA1]\nPosition=5\n  [CHUSA2]\nPosition=6\n",
-       [](auto& m) { EXPECT_EQ(m.CHUSA.size(), 1); },
-       {"line 3: skipped, not a section header (a header starts in the first column); it ends "
-        "[CHUSA1], and the lines up to the next header are skipped.",
-        "line 4: skipped, outside any section."}},
-      {"[CHUSA1]\nPosition=5\n; see [CHUSA2]\nLowPower=1\n",
-       [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(5, 0, false, false, false)})); },
-       {"line 3: skipped, not a section header; it ends [CHUSA1], and the lines up to the next "
-        "header are skipped.",
-        "line 4: skipped, outside any section."}},
-      {"[Common Setup]\n; the scan stays off\n\nSCAN=0\nSCAN=1\n",
-       [](auto& m) { EXPECT_FALSE(m.common.scan); },
-       {"line 2: skipped, not a key line.",
-        "[Common Setup] SCAN=1 (line 5): the same key comes earlier; ignored."}},
-      {"[Common Setup]\nSCAN=0\n[Common Setup]\nSCAN=1\n",
-       [](auto& m) { EXPECT_FALSE(m.common.scan); },
-       {"[Common Setup] (line 3): a section of the same name comes first; its lines are "
-        "ignored."}},
-      {"[Common Setup]\nSCAN=maybe\nResume Time=256\n",
-       [&full](auto& m) { EXPECT_EQ(m.common, full.common); },
-       {"[Common Setup] SCAN=maybe (line 2): not 0, 1, True or False; kept as 1.",
-        "[Common Setup] Resume Time=256 (line 3): not a whole number from 0 to 255; kept as 4."}},
-      {"[CHUSA1]\nPosition=5\nEnable=0\nPostion=6\n[CHUSA3]\nPosition=7\n",
-       [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(5, 0, false, false, false)})); },
-       {"[CHUSA1] Enable=0 (line 3): the records of CHUSA are always enabled; taken as 1.",
-        "[CHUSA1] Postion=6 (line 4): not a key the program reads here; ignored.",
-        "[CHUSA3] (line 5): the list CHUSA ends before it; its lines are ignored."}},
-      {"[CHEXP1]\nEnable=1\nCHDisplayL=ABC\nRxfreq=250\n[CHEXP2]\nEnable=0\nRxfreq=156.5\n"
-       "[CHWX10]\nEnable=0\n[CHWX11]\nEnable=0\n[Radio]\nColour=red\n",
+       }},
+      {"an indented section header", [](auto& m) { EXPECT_EQ(m.CHUSA.size(), 1); }},
+      {"a section header in a comment",
+       [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(5, 0, false, false, false)})); }},
+      {"a comment, an empty line and a key given twice",
+       [](auto& m) { EXPECT_FALSE(m.common.scan); }},
+      {"a section given twice", [](auto& m) { EXPECT_FALSE(m.common.scan); }},
+      {"values that are none of their keys",
+       [&full](auto& m) { EXPECT_EQ(m.common, full.common); }},
+      {"a USA record not enabled, a misspelt key and a record after a gap",
+       [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(5, 0, false, false, false)})); }},
+      {"refused values, the ends of two lists and an unknown section",
        [](auto& m) {
          EXPECT_EQ(m.CHEXP, ListOf({{.enabled = true}}));
          EXPECT_EQ(m.CHWX.size(), WxChannelCount);
-       },
-       {"[CHEXP1] CHDisplayL=ABC (line 3): not a channel name the radio can show (two letters, "
-        "digits or -+().*/,); kept empty.",
-        "[CHEXP1] Rxfreq=250 (line 4): not 0 nor a frequency above 100 and below 200 MHz; kept "
-        "as 0.",
-        "[CHEXP2] (line 5): its Enable is 0, which ends the list CHEXP; its lines are ignored.",
-        "[CHWX10] to [CHWX11] (lines 8 to 10): the list CHWX holds no more records; their "
-        "lines are ignored.",
-        "[Radio] (line 12): no such section; its lines are ignored."}},
+       }},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+  const std::map<std::string, Fragment> fragments = ReadFragments("core-a/hand-edited-lines.txt");
+  ASSERT_EQ(fragments.size(), checks.size());
+  for (const auto& [name, check] : checks) {
+    SCOPED_TRACE(name);
+    const Fragment& fragment = fragments.at(name);
     SettingsModel m = FullModel();
-    const std::vector<ReadingNote> notes = ReadDataFileSettings(ParseSectionTable(c.text), {}, m);
-    c.check(m);
-    // What a fragment lacks of a whole file is another test's.
-    std::vector<std::string> texts;
-    for (const ReadingNote& note : notes) {
-      if (note.line > 0) texts.push_back(note.text);
-    }
-    EXPECT_EQ(texts, c.notes);
+    std::vector<std::string> notes;
+    for (const ReadingNote& note : ReadDataFileSettings(ParseSectionTable(fragment.text), {}, m))
+      if (note.line > 0) notes.push_back(note.text);
+    check(m);
+    EXPECT_EQ(notes, fragment.expected);
   }
 }
 
