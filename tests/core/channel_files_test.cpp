@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -194,15 +193,12 @@ TEST(DataFileParse, ReaderEdgeCases) {
   common.resumeTime = 2;  // "abc" keeps the weather alert
   EXPECT_EQ(m.common, common);
   // The indented header ends CHUSA1 and its keys are skipped, so CHUSA ends after one record.
-  ASSERT_EQ(m.CHUSA.size(), 1);
-  EXPECT_EQ(m.CHUSA[0], (ChannelRecord{.position = 5, .enabled = true, .duplex = 2}));
+  EXPECT_EQ(m.CHUSA, ListOf({{.position = 5, .enabled = true, .duplex = 2}}));
   EXPECT_EQ(m.CHINT.size(), 2);
   EXPECT_TRUE(m.CHCAN.isEmpty());
-  ASSERT_EQ(m.CHEXP.size(), 1);
-  EXPECT_EQ(m.CHEXP[0], (ChannelRecord{.enabled = true, .rxFrequency = 156.5}));
+  EXPECT_EQ(m.CHEXP, ListOf({{.enabled = true, .rxFrequency = 156.5}}));
   // "yes" is neither a number that rounds to 0 nor a boolean: a record whose Enable stays false.
-  ASSERT_EQ(m.CHRG.size(), 1);
-  EXPECT_FALSE(m.CHRG[0].enabled);
+  EXPECT_EQ(m.CHRG, ListOf({{}}));
   ChannelList weather = DefaultWeatherList();
   weather[2].enabled = false;
   EXPECT_EQ(m.CHWX, weather);
@@ -295,10 +291,8 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
        [&full](auto& m) { EXPECT_EQ(m.groups, full.groups); }},
       {"priority channels at the ends of what they may be",
        [](auto& m) {
-         EXPECT_EQ(m.groups[0].priorityChannel, 96);
-         EXPECT_EQ(m.groups[1].priorityChannel, -1);
-         EXPECT_EQ(m.groups[2].priorityChannel, 65535);
-         EXPECT_EQ(m.groups[3].priorityChannel, 0);
+         for (int g = 0; g < GroupCount; ++g)
+           EXPECT_EQ(m.groups[g].priorityChannel, (std::array{96, -1, 65535, 0})[g]) << g;
        }},
       {"an indented section header", [](auto& m) { EXPECT_EQ(m.CHUSA.size(), 1); }},
       {"a section header in a comment",
@@ -341,12 +335,10 @@ TEST(DataFileParse, ValuesTheImageCannotHoldAreNotConvertible) {
   EXPECT_EQ(m.atis.mode, before.atis.mode);
   EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(0, 0, false, false, false),
                              PlanRecord(119, 3, false, false, false)}));
-  ASSERT_EQ(m.CHRG.size(), 4);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(m.CHRG[i].rxFrequency, 0) << i;
-    EXPECT_EQ(m.CHRG[i].txFrequency, i == 1 ? 100.00006 : 0) << i;
-  }
-  EXPECT_EQ(m.CHRG[3].rxFrequency, 199.99994);
+  EXPECT_EQ(m.CHRG, ListOf({{.enabled = true},
+                            {.enabled = true, .txFrequency = 100.00006},
+                            {.enabled = true},
+                            {.enabled = true, .rxFrequency = 199.99994}}));
   // Each refused value is noted, on its line.
   std::vector<int> lines;
   for (const ReadingNote& note : notes)
@@ -427,10 +419,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
       {"utf16.dat", "", 1, fileRead, savedAsUtf16},
       {"utf16-plain.dat", "", 1, fileRead, savedAsUtf16},
   };
-  {
-    std::ofstream large(dir / "large.dat", std::ios::binary);
-    large << "[MAIN]\r\nMODELTYPE=1\r\n";
-  }
+  test::WriteBytes(dir / "large.dat", "[MAIN]\r\nMODELTYPE=1\r\n");
   std::filesystem::resize_file(dir / "large.dat", 3'000'000'000ULL);  // sparse: nothing written
   std::filesystem::create_directory(dir / "folder.dat");
   const std::string utf16 = std::string("[\0M\0A\0I\0N\0]\0", 12);
@@ -464,8 +453,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
 TEST(DataFileRefusal, TheRegionQuestion) {
   TempDir dir;
   SettingsModel belgian = FullModel();
-  belgian.CHUSA.clear();
-  belgian.CHUSA.append(PlanRecord(9, 0, false, false, false));
+  belgian.CHUSA = ListOf({PlanRecord(9, 0, false, false, false)});
   test::WriteBytes(dir / "be.dat", DataFileText(belgian, ModelCaps{}, 2));
   for (Answer answer : {Answer::No, Answer::Yes}) {
     OverFullModel t;

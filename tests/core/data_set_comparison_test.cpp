@@ -132,8 +132,7 @@ TEST_F(DataSetComparison, EveryFieldChangedIsOneDifferenceHeldWhereItsBytesDiffe
     c.change(changed);
     ASSERT_NE(changed, base);
     const MemoryImage image = ImageOf(changed);
-    const std::vector<Difference> found =
-        CompareDataSets({baseImage, base}, {image, changed}, caps);
+    const auto found = CompareDataSets({baseImage, base}, {image, changed}, caps);
     ASSERT_EQ(found.size(), 1u) << DifferenceLine(found.back());
     const Difference& d = found[0];
     EXPECT_EQ(d.kind, DifferenceKind::Setting);
@@ -142,9 +141,8 @@ TEST_F(DataSetComparison, EveryFieldChangedIsOneDifferenceHeldWhereItsBytesDiffe
     EXPECT_FALSE(d.name.place.nodeKey.empty());
     // The addresses the change reached name the setting.
     std::set<int> addresses;
-    for (int a = 0; a <= ImageLastIndex; ++a) {
+    for (int a = 0; a <= ImageLastIndex; ++a)
       if (image.at(a) != baseImage.at(a)) addresses.insert(a);
-    }
     if (addresses.empty()) continue;  // kept in data files only, or bits the mode masks
     const std::vector<SettingName> names = SettingsAtAddresses({baseImage, base}, caps, addresses);
     EXPECT_NE(std::find(names.begin(), names.end(), d.name), names.end()) << d.name.where;
@@ -187,8 +185,7 @@ TEST_F(DataSetComparison, ValuesReadAsThePanelsShowThem) {
   for (const Case& c : cases) {
     SettingsModel changed = base;
     c.change(changed);
-    const std::vector<Difference> found =
-        CompareDataSets({baseImage, base}, {ImageOf(changed), changed}, caps);
+    const auto found = CompareDataSets({baseImage, base}, {ImageOf(changed), changed}, caps);
     ASSERT_EQ(found.size(), 1u) << c.line;
     EXPECT_EQ(DifferenceLine(found[0]), c.line);
     EXPECT_EQ(found[0].name.place, c.place);
