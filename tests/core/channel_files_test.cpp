@@ -85,7 +85,7 @@ struct OverFullModel : TestContext {
 
 constexpr const char* kMainUk = "[MAIN]\r\nMODELTYPE=1\r\nREGION=1\r\n";
 
-TEST(DataFileWriter, WritesTheExactTextForm) {
+TEST(DataFileWriter, WritesTheExactTextFormWithFrequenciesInTheirShortestForm) {
   SettingsModel m;
   m.groups[0] = {true, 1, "USA"};
   m.groups[3] = {false, 65535, "EXP"};
@@ -107,9 +107,7 @@ TEST(DataFileWriter, WritesTheExactTextForm) {
   EXPECT_EQ(plain.find("[ATIS Setup]"), std::string::npos);
   EXPECT_EQ(plain.find("[CHWX0]"), std::string::npos);
   EXPECT_EQ(DataFileText(m, bare, 9).find("REGION=255\r\n"), plain.find("REGION=3\r\n"));
-}
 
-TEST(DataFileWriter, FrequenciesInTheirShortestForm) {
   EXPECT_EQ(FormatFileFrequency(156.0 + 0.08), "156.08");
   EXPECT_EQ(FormatFileFrequency(156.8), "156.8");
   EXPECT_EQ(FormatFileFrequency(157.425), "157.425");
@@ -151,9 +149,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
   std::string edited = "\xEF\xBB\xBF" + text;
   std::erase(edited, '\r');
   test::WriteBytes(dir / "edited.dat", edited);
-  TestContext e;
-  e.ws.image = test::ValidImage(1);
-  e.ws.model = r.ws.model;
+  OverFullModel e;
   e.ws.model.CHUSA.clear();
   ASSERT_EQ(OpenDataFile(e.ctx, dir / "edited.dat"), Outcome::Done);
   EXPECT_TRUE(e.prompter.boxes.empty());
@@ -376,8 +372,7 @@ TEST(DataFileRefusal, ModelAndRegionChecksComeFirst) {
   };
   const Box modelType{"ModelType Error !!", "PC Program for QZ815", Icon::Critical};
   const Box regionUnmatched{"Region Unmatched !!", "Read Binary Data", Icon::Critical};
-  // A file that is no data file to read at all; nothing of one larger than any data file is
-  // read.
+  // No data file to read at all; nothing is read of one larger than any data file.
   const Box fileRead{"FileRead Error!!", "PC Program for QZ815", Icon::Exclamation};
   struct Case {
     std::string name;

@@ -200,7 +200,7 @@ TEST(ChannelForm, LeavingTheFreeForm) {
   EXPECT_EQ(FreeFormMissing("---.----", " "), MissingEntry::Name);
 }
 
-TEST(ChannelTables, MarineChannelsAndTheirFrequencies) {
+TEST(ChannelTables, MarineAndWeatherChannelsAndTheirFrequencies) {
   const MarineChannelTable& table = MarineChannels();
   EXPECT_EQ(table[16].ChName, "16");
   EXPECT_EQ(FormatFreq3(table[16].CoastFreq), "161.400");
@@ -216,16 +216,14 @@ TEST(ChannelTables, MarineChannelsAndTheirFrequencies) {
     EXPECT_EQ(FormatFreq3(table[static_cast<std::size_t>(n)].ShipTxFreq), expected) << n;
     EXPECT_TRUE(table[static_cast<std::size_t>(n)].Defined);
   }
-}
 
-TEST(ChannelTables, WeatherChannels) {
-  const WxChannelTable& table = WxChannels();
-  EXPECT_EQ(table[0].ChName, "WX01[162.550MHz]");
-  EXPECT_EQ(table[0].FrequencyLabel, "162.550MHZ");
-  EXPECT_EQ(table[9].ChName, "WX10[163.275MHz]");
-  EXPECT_DOUBLE_EQ(table[7].ShipRxFreq, 161.65);
-  EXPECT_DOUBLE_EQ(table[7].CoastFreq, 161.65);
-  EXPECT_EQ(table[7].ShipTxFreq, 0);
+  const WxChannelTable& weather = WxChannels();
+  EXPECT_EQ(weather[0].ChName, "WX01[162.550MHz]");
+  EXPECT_EQ(weather[0].FrequencyLabel, "162.550MHZ");
+  EXPECT_EQ(weather[9].ChName, "WX10[163.275MHz]");
+  EXPECT_DOUBLE_EQ(weather[7].ShipRxFreq, 161.65);
+  EXPECT_DOUBLE_EQ(weather[7].CoastFreq, 161.65);
+  EXPECT_EQ(weather[7].ShipTxFreq, 0);
 
   // A new weather list: every channel present, receive only on low power, out of the scan.
   const ChannelList list = DefaultWeatherList();
