@@ -157,8 +157,7 @@ TEST(DataFileRoundTrip, ReadingWhatWasWrittenReproducesEveryField) {
 }
 
 TEST(DataFileParse, SectionTableRules) {
-  const SectionTable table =
-      ParseSectionTable(test::ReadBytes(TestFile("data-files/sections.dat")));
+  const auto table = ParseSectionTable(test::ReadBytes(TestFile("data-files/sections.dat")));
   ASSERT_EQ(table.sections.size(), 4u);
   EXPECT_EQ(table.sections[0].name, "MAIN");
   // Values are not trimmed; a "#" is removed only as the very first character.
@@ -271,7 +270,6 @@ std::map<std::string, Fragment> ReadFragments(const std::string& name) {
 // Hand-edited lines, each read over the full model, with the notes of their lines: the cases
 // are in hand-edited-lines.txt, what each leaves in the model is checked here.
 TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
-  const SettingsModel full = FullModel();
   const std::map<std::string, std::function<void(const SettingsModel&)>> checks = {
       {"a position beyond the channel table",
        [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(0, 0, false, false, false)})); }},
@@ -284,7 +282,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
       {"an ATIS code too short", [](auto& m) { EXPECT_EQ(m.atis.code, ""); }},
       {"an ATIS code of ten digits", [](auto& m) { EXPECT_EQ(m.atis.code, "9876543210"); }},
       {"priority channels beyond their lists",
-       [&full](auto& m) { EXPECT_EQ(m.groups, full.groups); }},
+       [](auto& m) { EXPECT_EQ(m.groups, FullModel().groups); }},
       {"priority channels at the ends of what they may be",
        [](auto& m) {
          for (int g = 0; g < GroupCount; ++g)
@@ -297,7 +295,7 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
        [](auto& m) { EXPECT_FALSE(m.common.scan); }},
       {"a section given twice", [](auto& m) { EXPECT_FALSE(m.common.scan); }},
       {"values that are none of their keys",
-       [&full](auto& m) { EXPECT_EQ(m.common, full.common); }},
+       [](auto& m) { EXPECT_EQ(m.common, FullModel().common); }},
       {"a USA record not enabled, a misspelt key and a record after a gap",
        [](auto& m) { EXPECT_EQ(m.CHUSA, ListOf({PlanRecord(5, 0, false, false, false)})); }},
       {"refused values, the ends of two lists and an unknown section",

@@ -39,12 +39,6 @@ ChannelList NumberedList(int count) {
   return list;
 }
 
-std::vector<int> Positions(const ChannelList& list) {
-  std::vector<int> positions;
-  for (const ChannelRecord& r : list) positions.push_back(r.position);
-  return positions;
-}
-
 // Edits of a USA list of five records, its positions 10 to 14.
 struct ChannelListEdit : ::testing::Test {
   Workspace ws;
@@ -185,7 +179,9 @@ TEST_F(ChannelListEdit, NewEditAndDeleteReportTheRecordAndThePriorityThatFollows
   const ChannelRecord added = PlanRecord(16, 0, true, false, false);
   ListEditResult result = InsertChannel(ws, ListId::CHUSA, added, row);
   EXPECT_EQ(result.outcome, ListEdit::Done);
-  EXPECT_EQ(Positions(ws.model.CHUSA), (std::vector<int>{10, 11, 12, 16, 13, 14}));
+  std::vector<int> positions;
+  for (const ChannelRecord& r : ws.model.CHUSA) positions.push_back(r.position);
+  EXPECT_EQ(positions, (std::vector<int>{10, 11, 12, 16, 13, 14}));
   EXPECT_EQ(row, 3);
   EXPECT_EQ(
       result.change,
