@@ -139,8 +139,7 @@ TEST(ChannelForm, GroupFormRecordKeepsWhatThePanelDoesNotOffer) {
 
   // The template's status number asks the box to keep its item; with none it is "None".
   EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), unchanged).statusNo, 0);
-  GroupFormEntry twenty = unchanged;
-  twenty.statusNoItem = 2;
+  const GroupFormEntry twenty{.statusNoItem = 2, .shared = unchanged.shared};
   EXPECT_EQ(GroupFormRecord(NewChannelTemplate(), twenty).statusNo, 2);
 
   // A short slot holds one transmit mode: ticks of disabled boxes do not count.
