@@ -33,6 +33,7 @@ using test::Encoded;
 using test::FreeRecord;
 using test::PlanRecord;
 
+// A channel list of the records, in order.
 ChannelList ListOf(std::initializer_list<ChannelRecord> records) {
   ChannelList list;
   for (const ChannelRecord& r : records) list.append(r);

@@ -234,6 +234,7 @@ TEST(ChannelTables, MarineAndWeatherChannelsAndTheirFrequencies) {
   }
 }
 
+// The texts of a common option's list, in order.
 std::vector<std::string> Texts(CommonOption option) {
   std::vector<std::string> texts;
   for (const OptionEntry& entry : CommonOptionBoxOf(option).options.entries()) {
