@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "image/channel_tables.h"
+#include "image/encodings.h"
 #include "image/memory_map.h"
+#include "sample_records.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -11,6 +13,8 @@ namespace {
 
 using test::Bytes;
 using test::Fill;
+using test::PlanRecord;
+using test::WithStatus;
 
 TEST(DecodeImage, EnableBitmapIsARecordCount) {
   MemoryImage image;
@@ -66,22 +70,9 @@ TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {
 
   Fill(image, 0x300, {16, 0x9D, 17, 0x7E, 120, 0x00, 18, 0x00});
   DecodeImage(image, model, true);
-  EXPECT_EQ(model.CHUSA[0], (ChannelRecord{.position = 16,
-                                           .enabled = true,
-                                           .lowPower = true,
-                                           .duplex = 2,
-                                           .txEnabled = true,
-                                           .scanMemory = true,
-                                           .statusIcon = 3,
-                                           .statusNo = 1}));
+  EXPECT_EQ(model.CHUSA[0], WithStatus(PlanRecord(16, 2, true, true, false, true), 3, 1));
   // Power mode 3 is high power.
-  EXPECT_EQ(model.CHUSA[1], (ChannelRecord{.position = 17,
-                                           .enabled = true,
-                                           .duplex = 1,
-                                           .txEnabled = true,
-                                           .scanMemory = true,
-                                           .statusIcon = 3,
-                                           .statusNo = 2}));
+  EXPECT_EQ(model.CHUSA[1], WithStatus(PlanRecord(17, 1, true, false, false, true), 3, 2));
   // Slot 2 holds 120: the records from 2 on keep their defaults.
   EXPECT_EQ(model.CHUSA[2], (ChannelRecord{.enabled = true, .scanMemory = true}));
   EXPECT_EQ(model.CHUSA[3], model.CHUSA[2]);
@@ -238,20 +229,9 @@ TEST(EncodeImage, ListsBitmapsAndEmptySlots) {
 TEST(EncodeImage, TwoByteRecords) {
   MemoryImage image;
   SettingsModel model;
-  model.CHINT.append({.position = 16,
-                      .enabled = true,
-                      .lowPower = true,
-                      .duplex = 2,
-                      .txEnabled = true,
-                      .statusIcon = 1,
-                      .statusNo = 2});
+  model.CHINT.append(WithStatus(PlanRecord(16, 2, true, true, false), 1, 2));
   model.CHINT.append({.position = 20, .enabled = false, .txEnabled = true});
-  model.CHINT.append({.position = 21,
-                      .enabled = true,
-                      .lowPower = true,
-                      .powerUp = true,
-                      .txEnabled = true,
-                      .scanMemory = true});
+  model.CHINT.append(PlanRecord(21, 0, true, true, true, true));
   EncodeImage(model, image, true);
   EXPECT_EQ(Bytes(image, 0x3C0, 6), (std::vector<int>{16, 0x90 | 0x04 | 0x02, 20, 0x30, 21, 0x20}));
   // The disabled record ends the list for the next decode but keeps its slot.
@@ -332,6 +312,171 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
   // Resume time 300 does not fit: its byte (0x094) stays as it was.
   EXPECT_EQ(Bytes(image, 0x090, 7), (std::vector<int>{2, 0xFF, 0xFF, 1, 0xFF, 1, 1}));
   EXPECT_EQ(Bytes(image, 0x280, 5), (std::vector<int>{0x9A, 1, 0x12, 0x34, 0x5F}));
+}
+
+// An image and its model with the given records in each group's list, encoded.
+struct SanitiseFixture {
+  MemoryImage image;
+  SettingsModel model;
+
+  void add(ListId list, int count, bool enabled = true) {
+    for (int i = 0; i < count; ++i) model.list(list).append({.position = 16, .enabled = enabled});
+  }
+  // The radio's current group, and its mode: 0 a group's channel, 1 weather, 2 neither.
+  void encode(std::uint8_t usable, int group = 0, int mode = 0) {
+    EncodeImage(model, image, true);
+    image.set(addr::UsableGroups, usable);
+    image.set(addr::CurrentGroup, static_cast<std::uint8_t>(group));
+    image.set(addr::CurrentMode, static_cast<std::uint8_t>(mode));
+  }
+};
+
+TEST(SanitiseForWrite, CurrentGroupMovesToAUsableGroup) {
+  SanitiseFixture f;
+  f.add(ListId::CHUSA, 3);
+  f.add(ListId::CHINT, 6);
+  f.encode(0x40);  // only group 1 usable
+  WriteWordBE(f.image, addr::CurrentChannel, 5);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 1);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 5);  // record 5 of group 1 exists
+  EXPECT_EQ(f.image.word(addr::CurrentChannel2), 5);
+
+  // Group 2 not usable goes to group 0 when it is usable.
+  f.encode(0xC0, 2);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 0);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);  // 5 is past CHUSA: its first record
+}
+
+TEST(SanitiseForWrite, CurrentGroupCorrectionForEveryUsableSet) {
+  struct Case {
+    std::uint8_t usable;  // bit 7 group 0, bit 6 group 1, bit 5 group 2
+    int group;
+    int corrected;
+  };
+  const Case cases[] = {
+      // Group 0: group 1, else group 2, else itself.
+      {0x40, 0, 1},
+      {0x60, 0, 1},
+      {0x20, 0, 2},
+      {0x00, 0, 0},
+      // Group 1: group 2 if usable, else group 0 whether usable or not.
+      {0x20, 1, 2},
+      {0xA0, 1, 2},
+      {0x80, 1, 0},
+      {0x00, 1, 0},
+      // Group 2: group 0 if usable, else group 1 whether usable or not.
+      {0x80, 2, 0},
+      {0xC0, 2, 0},
+      {0x40, 2, 1},
+      {0x00, 2, 1},
+      // A usable group and a value outside 0..2 stay.
+      {0x20, 2, 2},
+      {0x00, 3, 3},
+      {0xE0, 0xFF, 0xFF},
+  };
+  for (const Case& c : cases) {
+    SanitiseFixture f;
+    f.encode(c.usable, c.group);
+    SanitiseForWrite(f.image, f.model, true);
+    EXPECT_EQ(f.image.at(addr::CurrentGroup), c.corrected)
+        << "usable " << int{c.usable} << " group " << c.group;
+  }
+}
+
+TEST(SanitiseForWrite, WithNoGroupUsableTheChannelIsCheckedAgainstTheNewGroup) {
+  SanitiseFixture f;
+  f.add(ListId::CHUSA, 3);
+  f.add(ListId::CHINT, 6, false);
+  f.model.CHINT[4].enabled = true;
+  f.encode(0x00, 2);
+  WriteWordBE(f.image, addr::CurrentChannel, 1);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 1);
+  // Group 1 is not usable, so no reference into it is valid: its first enabled record.
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 4);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel2), 4);
+
+  // Without any enabled record in the group or the EXP list the channel is left alone.
+  SanitiseFixture none;
+  none.encode(0x00, 1);
+  WriteWordBE(none.image, addr::CurrentChannel, 7);
+  WriteWordBE(none.image, addr::CurrentChannel2, 9);
+  SanitiseForWrite(none.image, none.model, true);
+  EXPECT_EQ(none.image.at(addr::CurrentGroup), 0);
+  EXPECT_EQ(none.image.word(addr::CurrentChannel), 7);
+  EXPECT_EQ(none.image.word(addr::CurrentChannel2), 9);
+}
+
+TEST(SanitiseForWrite, FallbackToTheExpListAndExpReferences) {
+  SanitiseFixture f;
+  f.add(ListId::CHCAN, 2, false);
+  f.add(ListId::CHEXP, 4);
+  f.encode(0x20, 2);
+  WriteWordBE(f.image, addr::CurrentChannel, 1);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);  // first enabled EXP record, as it is
+
+  WriteWordBE(f.image, addr::CurrentChannel, 163);  // EXP bitmap entry 4 is the fifth: unset
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);
+  WriteWordBE(f.image, addr::CurrentChannel, 162);  // entry 3 is set
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 162);
+}
+
+TEST(SanitiseForWrite, WeatherChannel) {
+  SanitiseFixture f;
+  f.add(ListId::CHWX, 3, false);
+  f.model.CHWX[2].enabled = true;
+  f.encode(0x80, 0, 1);
+  f.image.set(addr::CurrentWx, 1);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentWx), 2);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 2);
+
+  f.image.set(addr::CurrentWx, 0xFF);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentWx), 0xFF);
+
+  f.image.set(addr::CurrentWx, 1);
+  WriteWordBE(f.image, addr::CurrentChannel, 30);
+  SanitiseForWrite(f.image, f.model, false);  // without weather channels nothing moves
+  EXPECT_EQ(f.image.at(addr::CurrentWx), 1);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 30);
+}
+
+TEST(SanitiseForWrite, GroupChannelReferences) {
+  SanitiseFixture f;
+  f.add(ListId::CHUSA, 2);
+  f.add(ListId::CHEXP, 1);
+  f.encode(0x80, 0, 2);  // neither group nor weather: only the references
+  const int refs = addr::GroupChannelRefs;
+  WriteWordBE(f.image, refs + 0, 1);     // record 1 of CHUSA: kept
+  WriteWordBE(f.image, refs + 2, 2);     // no record 2: dropped
+  WriteWordBE(f.image, refs + 4, 150);   // never valid
+  WriteWordBE(f.image, refs + 6, -1);    // none stays none
+  WriteWordBE(f.image, refs + 8, 160);   // EXP entry 1: unset
+  WriteWordBE(f.image, refs + 0x20, 0);  // group 1 is not usable
+  WriteWordBE(f.image, refs + 0x40 + 2, 200);
+  const MemoryImage before = f.image;
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(refs + 0), 1);
+  EXPECT_EQ(f.image.word(refs + 2), 0xFFFF);
+  EXPECT_EQ(f.image.word(refs + 4), 0xFFFF);
+  EXPECT_EQ(f.image.word(refs + 6), 0xFFFF);
+  EXPECT_EQ(f.image.word(refs + 8), 0xFFFF);
+  EXPECT_EQ(f.image.word(refs + 0x20), 0xFFFF);
+  EXPECT_EQ(f.image.word(refs + 0x42), 0xFFFF);
+  for (int a = 0; a <= ImageLastIndex; ++a) {
+    if (a < refs || a >= refs + 0x60) {
+      ASSERT_EQ(f.image.at(a), before.at(a)) << a;
+    }
+  }
+  EXPECT_FALSE(IsValidRef(f.image, 159, 3));
+  EXPECT_FALSE(IsValidRef(f.image, 0, 3));  // the EXP group is not usable
+  EXPECT_TRUE(IsValidRef(f.image, 0, 0));
 }
 
 }  // namespace

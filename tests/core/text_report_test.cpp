@@ -1,3 +1,4 @@
+// The report of a data set: as text, and as the pages and sheets of a print.
 #include "report/text_report.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 
 #include "image/channel_tables.h"
 #include "report/print_layout.h"
+#include "report/print_pagination.h"
 #include "sample_records.h"
 #include "support/test_support.h"
 
@@ -35,24 +37,17 @@ SettingsModel UsaModel() {
   m.groups[3].usable = true;
   m.common = {0, true, false, 3, true, 0, 1, true, 1};
   m.atis = {{true, false, true, true}, "1234567890123", 1};
-  ChannelRecord a1078 = Plan(78, 0, true, false, false, true);
-  a1078.statusNo = 1;
-  a1078.statusIcon = 1;
   m.CHUSA.append(Plan(6, 0, true, false, false, false));
   m.CHUSA.append(Plan(16, 0, true, false, false, true));
-  m.CHUSA.append(a1078);
-  ChannelRecord disabled = Plan(9, 0, true, false, false, false);
-  disabled.enabled = false;
-  m.CHUSA.append(disabled);
+  m.CHUSA.append(test::WithStatus(Plan(78, 0, true, false, false, true), 1, 1));
+  m.CHUSA.append({.position = 9, .txEnabled = true});  // disabled
   m.CHUSA.append(Plan(13, 0, true, true, true, false));
   m.CHUSA.append(Plan(15, 1, false, false, false, false));
   m.CHINT.append(Plan(1, 2, true, false, false, false));
   m.CHINT.append(Plan(1, 2, false, false, false, false));
   m.CHINT.append(Plan(60, 3, true, true, false, true));
   m.CHINT.append(Plan(200, 0, true, false, false, false));  // not in the channel table
-  ChannelRecord b21 = Plan(21, 1, false, false, false, false);
-  b21.statusIcon = 2;
-  m.CHCAN.append(b21);
+  m.CHCAN.append(test::WithStatus(Plan(21, 1, false, false, false, false), 2, 0));
   m.CHWX = DefaultWeatherList();
   m.CHWX[1].enabled = false;
   m.CHWX[2].scanMemory = true;
@@ -123,15 +118,58 @@ TEST(TextReport, SavedFileEndsWithOneMoreLineEnd) {
   EXPECT_TRUE(t.diagnostics.errors.empty());
 }
 
-// The items of line n (from 0) of a page.
-std::vector<PrintItem> Line(const PrintPage& page, int n) {
-  std::vector<PrintItem> line;
-  int current = 0;
+using Lines = std::vector<std::vector<PrintItem>>;
+
+Lines LinesOf(const PrintPage& page) {
+  Lines lines(1);
   for (const PrintItem& item : page.items) {
-    if (current == n) line.push_back(item);
-    if (item.endsLine) ++current;
+    lines.back().push_back(item);
+    if (item.endsLine) lines.emplace_back();
   }
-  return line;
+  lines.pop_back();
+  return lines;
+}
+
+Lines Head(const PrintPage& page) {
+  Lines lines = LinesOf(page);
+  lines.resize(static_cast<std::size_t>(page.headLines));
+  return lines;
+}
+
+Lines Body(const PrintPage& page) {
+  Lines lines = LinesOf(page);
+  lines.erase(lines.begin(), lines.begin() + page.headLines);
+  return lines;
+}
+
+// Every page of the layout comes out as sheets that repeat its head, hold at most
+// linesPerSheet lines, and together carry the page's body once, in order. Returns the sheets
+// each page took.
+std::vector<int> ExpectWholePages(const std::vector<PrintPage>& pages, int linesPerSheet) {
+  const std::vector<PrintPage> sheets = PaginatePrintLayout(pages, linesPerSheet);
+  std::vector<int> sheetsPerPage;
+  std::size_t sheet = 0;
+  for (const PrintPage& page : pages) {
+    Lines body;
+    int taken = 0;
+    while (body.size() < Body(page).size() || taken == 0) {
+      if (sheet >= sheets.size()) {
+        ADD_FAILURE() << "the sheets end inside a page";
+        return sheetsPerPage;
+      }
+      const PrintPage& s = sheets[sheet++];
+      EXPECT_LE(s.lineCount(), linesPerSheet) << "sheet " << sheet;
+      EXPECT_EQ(Head(s), Head(page)) << "sheet " << sheet;
+      const Lines part = Body(s);
+      EXPECT_FALSE(part.empty() && !Body(page).empty()) << "sheet " << sheet;
+      body.insert(body.end(), part.begin(), part.end());
+      ++taken;
+    }
+    EXPECT_EQ(body, Body(page));
+    sheetsPerPage.push_back(taken);
+  }
+  EXPECT_EQ(sheet, sheets.size()) << "sheets left after the last page";
+  return sheetsPerPage;
 }
 
 std::vector<double> Positions(const std::vector<PrintItem>& line) {
@@ -168,12 +206,13 @@ TEST(PrintLayout, Pages) {
   EXPECT_EQ(row[6], (PrintItem{71, "TX_SIMP", false}));
   EXPECT_EQ(row[7], (PrintItem{91, "---", true}));
   // Plan heads stand at the running sums of 0, 12, 17, 17, 8, 9, 8, 20, 9, 8 millimetres.
-  EXPECT_EQ(Positions(Line(uk[1], 3)), (std::vector<double>{0, 12, 29, 46, 54, 63, 71, 91}));
-  EXPECT_EQ(Positions(Line(uk[1], 4)), Positions(Line(uk[1], 3)));  // the rules
+  EXPECT_EQ(Positions(LinesOf(uk[1])[3]), (std::vector<double>{0, 12, 29, 46, 54, 63, 71, 91}));
+  EXPECT_EQ(Positions(LinesOf(uk[1])[4]), Positions(LinesOf(uk[1])[3]));  // the rules
   // Region heads, rules and rows share one set of columns.
   const std::vector<double> free = {0, 16, 28, 40, 52, 66, 92, 118, 130, 140};
-  for (int n = 3; n < uk[3].lineCount(); ++n) EXPECT_EQ(Positions(Line(uk[3], n)), free) << n;
-  const std::vector<PrintItem> heads = Line(uk[3], 3);
+  const Lines region = LinesOf(uk[3]);
+  for (std::size_t n = 3; n < region.size(); ++n) EXPECT_EQ(Positions(region[n]), free) << n;
+  const std::vector<PrintItem>& heads = region[3];
   ASSERT_EQ(heads.size(), 10u);
   EXPECT_EQ(heads[3].text, "UK");
 
@@ -185,7 +224,7 @@ TEST(PrintLayout, Pages) {
   EXPECT_EQ(usa[1].lineCount(), 3 + 2 + 5);
   EXPECT_EQ(usa[4].items[2].text, "##### Programable WX Channel #####");
   EXPECT_EQ(usa[4].lineCount(), 3 + 2 + WxChannelCount);
-  EXPECT_EQ(Positions(Line(usa[4], 5)), (std::vector<double>{0, 9, 28}));
+  EXPECT_EQ(Positions(LinesOf(usa[4])[5]), (std::vector<double>{0, 9, 28}));
   EXPECT_EQ(usa[5].items[2].text, "##### Programmable EXP Channel #####");
   for (const PrintPage& page : usa) {
     double last = -1;
@@ -194,6 +233,78 @@ TEST(PrintLayout, Pages) {
       last = item.endsLine ? -1 : item.x;
     }
   }
+}
+
+SettingsModel FullModel() {
+  SettingsModel m;
+  for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN}) {
+    for (int i = 0; i < 96; ++i) {
+      m.list(id).append(test::PlanRecord(i % MarineChannelCount, i % 4, true, false, false));
+    }
+  }
+  m.CHWX = DefaultWeatherList();
+  for (int i = 0; i < 12; ++i) m.CHRG.append(test::FreeRecord("R", 156.0 + i * 0.025, 0));
+  for (int i = 0; i < 30; ++i) m.CHEXP.append(test::FreeRecord("E", 157.0, 161.6));
+  return m;
+}
+
+TEST(PrintPagination, LinesPerSheet) {
+  EXPECT_EQ(LinesPerSheet(100, 5, 5), 19);
+  EXPECT_EQ(LinesPerSheet(15, 5, 5), 2);  // the second line ends exactly on the bottom
+  EXPECT_EQ(LinesPerSheet(14.9, 5, 5), 1);
+  EXPECT_EQ(LinesPerSheet(9, 5, 5), 0);
+  EXPECT_EQ(LinesPerSheet(100, 5, 0), 0);
+  // An A4 sheet with 5 mm unprintable at each edge, 4.23 mm lines (12 points).
+  EXPECT_EQ(LinesPerSheet(287, 5, 4.23), 66);
+}
+
+TEST(PrintPagination, SheetsOfWholeDataSets) {
+  // All lists empty, no weather: the common setup on one sheet.
+  const auto empty = BuildPrintLayout(SettingsModel{}, Caps(false, false));
+  EXPECT_EQ(ExpectWholePages(empty, 60), std::vector<int>{1});
+  EXPECT_EQ(PaginatePrintLayout(empty, 60), empty);
+
+  // A 96-channel group is 101 lines: 55 and 41 rows under the same head.
+  SettingsModel group;
+  for (int i = 0; i < 96; ++i) group.CHUSA.append(test::PlanRecord(i, 0, true, false, false));
+  const auto groupLayout = BuildPrintLayout(group, Caps(false, false));
+  ASSERT_EQ(groupLayout.size(), 2u);
+  EXPECT_EQ(groupLayout[1].headLines, 5);
+  EXPECT_EQ(ExpectWholePages(groupLayout, 60), (std::vector<int>{1, 2}));
+  const auto sheets = PaginatePrintLayout(groupLayout, 60);
+  ASSERT_EQ(sheets.size(), 3u);
+  EXPECT_EQ(sheets[1].lineCount(), 60);
+  EXPECT_EQ(sheets[2].lineCount(), 5 + 41);
+  EXPECT_EQ(sheets[2].items[2].text, "##### Programmable USA Channel #####");
+
+  // Every list full: common setup, two sheets per group, weather, RG and EXP.
+  const auto full = BuildPrintLayout(FullModel(), Caps(true, true));
+  EXPECT_EQ(ExpectWholePages(full, 60), (std::vector<int>{1, 2, 2, 2, 1, 1, 1}));
+  // The same on a short sheet: 15 lines hold 10 rows under the head.
+  EXPECT_EQ(ExpectWholePages(full, 15), (std::vector<int>{2, 10, 10, 10, 1, 2, 3}));
+}
+
+TEST(PrintPagination, ShortSheetsStillEnd) {
+  SettingsModel m;
+  for (int i = 0; i < 3; ++i) m.CHRG.append(test::FreeRecord("R", 156.0, 0));
+  const auto layout = BuildPrintLayout(m, Caps(false, false));
+  ASSERT_EQ(layout.size(), 2u);
+  // The region page's head is 5 lines: on sheets of 4 lines each sheet carries one row.
+  const auto sheets = PaginatePrintLayout({layout[1]}, 4);
+  ASSERT_EQ(sheets.size(), 3u);
+  for (const PrintPage& sheet : sheets) EXPECT_EQ(sheet.lineCount(), 6);
+  EXPECT_EQ(PaginatePrintLayout({layout[1]}, 0).size(), 3u);
+}
+
+TEST(PrintPagination, EmptyLinesAtThePageEndStartNoSheet) {
+  // With ATIS the common page ends with an empty line.
+  const auto layout = BuildPrintLayout(SettingsModel{}, Caps(true, false));
+  ASSERT_EQ(layout.size(), 1u);
+  const int lines = layout[0].lineCount();
+  ASSERT_EQ(LinesOf(layout[0]).back(), (std::vector<PrintItem>{{0, "", true}}));
+  const auto sheets = PaginatePrintLayout(layout, lines - 1);
+  ASSERT_EQ(sheets.size(), 1u);
+  EXPECT_EQ(sheets[0].lineCount(), lines - 1);
 }
 
 }  // namespace
