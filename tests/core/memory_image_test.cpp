@@ -167,9 +167,7 @@ TEST(Frequencies, DecodeReadsTheHexDigitsAsADecimalText) {
 }
 
 TEST(Frequencies, EncodeRoundsToFourDecimalsAndPacksSixDigits) {
-  EXPECT_EQ(EncodeFreq(0), (FreqBytes{0x00, 0x00, 0x00}));
-  EXPECT_EQ(EncodeFreq(100), (FreqBytes{0x00, 0x00, 0x00}));
-  EXPECT_EQ(EncodeFreq(-5), (FreqBytes{0x00, 0x00, 0x00}));
+  for (double f : {0.0, 100.0, -5.0}) EXPECT_EQ(EncodeFreq(f), (FreqBytes{0x00, 0x00, 0x00})) << f;
   EXPECT_EQ(EncodeFreq(156.8), (FreqBytes{0x56, 0x80, 0x00}));
   EXPECT_EQ(EncodeFreq(156.025), (FreqBytes{0x56, 0x02, 0x50}));
   EXPECT_EQ(EncodeFreq(105), (FreqBytes{0x05, 0x00, 0x00}));
@@ -191,20 +189,12 @@ TEST(Frequencies, SnapKeepsChannelStepsAndRoundsOthersDown) {
 }
 
 TEST(Characters, TheEncoderAcceptsPunctuationTheDecoderDrops) {
-  EXPECT_EQ(CharCode('A'), 'A');
-  EXPECT_EQ(CharCode('z'), 'z');
-  EXPECT_EQ(CharCode('7'), '7');
-  for (char c : std::string("-+().*/ ,")) EXPECT_EQ(CharCode(c), static_cast<std::uint8_t>(c));
-  EXPECT_EQ(CharCode('#'), 255);
-  EXPECT_EQ(CharCode('_'), 255);
-  EXPECT_EQ(CharCode('\xE9'), 255);
+  for (char c : std::string("Az7-+().*/ ,")) EXPECT_EQ(CharCode(c), static_cast<std::uint8_t>(c));
+  for (char c : {'#', '_', '\xE9'}) EXPECT_EQ(CharCode(c), 255) << c;
 
-  EXPECT_EQ(CharFromCode(0xFF), " ");
-  EXPECT_EQ(CharFromCode('*'), "");
-  EXPECT_EQ(CharFromCode('-'), "");
-  EXPECT_EQ(CharFromCode(' '), " ");
-  EXPECT_EQ(CharFromCode('q'), "q");
-  EXPECT_EQ(CharFromCode(0x00), "");
+  const std::pair<std::uint8_t, const char*> decoded[] = {{0xFF, " "}, {'*', ""},  {'-', ""},
+                                                          {' ', " "},  {'q', "q"}, {0x00, ""}};
+  for (auto [code, text] : decoded) EXPECT_EQ(CharFromCode(code), text) << int{code};
 
   MemoryImage image;
   EncodeText(image, 0x541, "7", 2);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <tuple>
 
 #include "image/display_text.h"
 
@@ -12,11 +14,9 @@ namespace tpw {
 namespace {
 
 TEST(TextValues, PaddingTrimmingAndCase) {
-  EXPECT_EQ(HexPad(0x7F0, 4), "07F0");
-  EXPECT_EQ(HexPad(0x12345, 4), "2345");
-  EXPECT_EQ(HexPad(0xab, 2), "AB");
-  EXPECT_EQ(HexPad(0, 2), "00");
-  EXPECT_EQ(HexPad(-1, 2), "FF");
+  const std::tuple<int, int, const char*> hex[] = {
+      {0x7F0, 4, "07F0"}, {0x12345, 4, "2345"}, {0xab, 2, "AB"}, {0, 2, "00"}, {-1, 2, "FF"}};
+  for (auto [value, digits, text] : hex) EXPECT_EQ(HexPad(value, digits), text) << value;
   EXPECT_EQ(PadRight("abc", 2), "ab");
   EXPECT_EQ(PadRight("a", 3), "a  ");
   EXPECT_EQ(Trim(" \t x y  "), "x y");
@@ -25,37 +25,28 @@ TEST(TextValues, PaddingTrimmingAndCase) {
 }
 
 TEST(TextValues, LeadingNumbersReadLeniently) {
-  EXPECT_EQ(LeadingNumber(" 1"), 1);
-  EXPECT_EQ(LeadingNumber("12abc"), 12);
-  EXPECT_EQ(LeadingNumber("-3.5x"), -3.5);
-  EXPECT_EQ(LeadingNumber("+4"), 4);
-  EXPECT_EQ(LeadingNumber("abc"), 0);
-  EXPECT_EQ(LeadingNumber(""), 0);
-  EXPECT_EQ(LeadingNumber("-"), 0);
-  EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
-  EXPECT_EQ(LeadingNumber("1e3"), 1);
+  const std::pair<const char*, double> numbers[] = {{" 1", 1}, {"12abc", 12},  {"-3.5x", -3.5},
+                                                    {"+4", 4}, {"abc", 0},     {"", 0},
+                                                    {"-", 0},  {"1.2.3", 1.2}, {"1e3", 1}};
+  for (auto [text, value] : numbers) EXPECT_EQ(LeadingNumber(text), value) << text;
   EXPECT_FALSE(IsNonZeroText("0.0"));
   EXPECT_FALSE(IsNonZeroText("x"));
   EXPECT_TRUE(IsNonZeroText("2"));
 }
 
 TEST(TextValues, DecimalsAndBooleansReadStrictly) {
-  EXPECT_EQ(ParseDecimal(" -1.5 "), -1.5);
-  EXPECT_EQ(ParseDecimal("+7"), 7);
-  EXPECT_EQ(ParseDecimal(".5"), 0.5);
-  EXPECT_EQ(ParseDecimal("5."), 5);
+  for (auto [text, value] : {std::pair{" -1.5 ", -1.5}, {"+7", 7.0}, {".5", 0.5}, {"5.", 5.0}}) {
+    EXPECT_EQ(ParseDecimal(text), value) << text;
+  }
   for (const char* text : {"", " ", "+", "-", ".", "1.2.3", "1,5", "1e3", "12a", "+-1", "0x10"}) {
     EXPECT_FALSE(ParseDecimal(text)) << text;
   }
   EXPECT_TRUE(std::isinf(*ParseDecimal("1" + std::string(400, '0'))));
   EXPECT_EQ(ParseDecimal("0." + std::string(400, '0')), 0);
 
-  EXPECT_EQ(ParseBoolean(" True "), true);
-  EXPECT_EQ(ParseBoolean("FALSE"), false);
-  EXPECT_EQ(ParseBoolean("-1"), true);
-  EXPECT_EQ(ParseBoolean("0.0"), false);
-  EXPECT_FALSE(ParseBoolean("yes"));
-  EXPECT_FALSE(ParseBoolean(""));
+  const std::pair<const char*, std::optional<bool>> booleans[] = {
+      {" True ", true}, {"FALSE", false}, {"-1", true}, {"0.0", false}, {"yes", {}}, {"", {}}};
+  for (auto [text, value] : booleans) EXPECT_EQ(ParseBoolean(text), value) << text;
 }
 
 TEST(TextValues, LinesEndWithCrLfLfOrCr) {
@@ -68,11 +59,9 @@ TEST(TextValues, LinesEndWithCrLfLfOrCr) {
 }
 
 TEST(DisplayText, Frequencies) {
-  EXPECT_EQ(FormatFreq3(156.8), "156.800");
-  EXPECT_EQ(FormatFreq3(160.65), "160.650");
-  EXPECT_EQ(FormatFreq3(5.5), "005.500");
-  EXPECT_EQ(FormatFreq3(0), "---.---");
-  EXPECT_EQ(FormatFreq3(-1), "---.---");
+  const std::pair<double, const char*> threeDecimals[] = {
+      {156.8, "156.800"}, {160.65, "160.650"}, {5.5, "005.500"}, {0, "---.---"}, {-1, "---.---"}};
+  for (auto [frequency, text] : threeDecimals) EXPECT_EQ(FormatFreq3(frequency), text);
   EXPECT_EQ(FormatFreq3Masked(156.8, true), "---.---");
   EXPECT_EQ(FormatFreq3Masked(156.8, false), "156.800");
   EXPECT_EQ(FormatFreq4(0), "---.----");
