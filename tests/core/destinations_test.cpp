@@ -13,6 +13,7 @@
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "shell/model_definition.h"
+#include "shipped_workspace.h"
 #include "support/test_support.h"
 
 namespace tpw {
@@ -200,24 +201,20 @@ TEST(ShippedData, SevenTemplatesOneForEachRegion) {
   for (int region : {0, 1, 2, 3, 4, 5, 0xFF}) {
     const int index = DestinationForRegion(names, region);
     ASSERT_GE(index, 0) << region;
-    MemoryImage image;
-    ASSERT_EQ(ReadImageFile(DestinationPath(kData, names[index], 1), 1, image),
-              ImageFileStatus::Ok);
-    EXPECT_EQ(image.at(addr::RegionCode), region);
+    EXPECT_EQ(test::ShippedWorkspace(names[index]).image.at(addr::RegionCode), region);
   }
 }
 
 TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
   for (const std::string& name : ListDestinationNames(kData, QZ815ModelType)) {
     SCOPED_TRACE(name);
-    MemoryImage image;
-    ASSERT_EQ(ReadImageFile(DestinationPath(kData, name, 1), 1, image), ImageFileStatus::Ok);
+    const Workspace shipped = test::ShippedWorkspace(name);
+    const MemoryImage& image = shipped.image;
+    const SettingsModel& model = shipped.model;
     EXPECT_EQ(test::ImageAsString(image).substr(addr::ProductCode, 6), "TR381K");
     EXPECT_TRUE(image.allFF(addr::AtisCode, addr::AtisCodeLength));
 
-    SettingsModel model;
     MemoryImage again = image;
-    DecodeImage(again, model, true);
     EncodeImage(model, again, true);
     SanitiseForWrite(again, model, true);
     EXPECT_EQ(again, image);
@@ -238,8 +235,7 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     // Saved as a data file and read back over the template, nothing changes.
     test::TempDir dir;
     test::TestContext t;
-    t.ws.image = image;
-    t.ws.model = model;
+    t.ws = shipped;
     ASSERT_EQ(SaveDataFile(t.ctx, dir / "t.dat"), Outcome::Done);
     t.ws.model = SettingsModel{};
     DecodeHeader(image, t.ws.model);
@@ -262,11 +258,7 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
 // this program or by one that writes neither the PROGRAM line nor [END]. Of such a file only a
 // cut that leaves sections every data file holds missing, or a section unfinished, can be told.
 TEST(ShippedData, ADataFileCutShortIsNoted) {
-  MemoryImage image;
-  ASSERT_EQ(ReadImageFile(DestinationPath(kData, "QZ815_UK", 1), 1, image), ImageFileStatus::Ok);
-  SettingsModel model;
-  DecodeImage(image, model, true);
-  const std::string whole = DataFileText(model, ModelCaps{}, 1);
+  const std::string whole = DataFileText(test::ShippedWorkspace("QZ815_UK").model, ModelCaps{}, 1);
   std::string older = whole;
   for (const std::string line : {"PROGRAM=#tpw52\r\n", "[END]\r\n"}) {
     older.erase(older.find(line), line.size());

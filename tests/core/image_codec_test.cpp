@@ -98,13 +98,9 @@ TEST(DecodeImage, SixteenByteRecords) {
   SettingsModel model;
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHEXP.size(), 2);
-  EXPECT_EQ(model.CHEXP[0], (ChannelRecord{.enabled = true,
-                                           .powerUp = true,
-                                           .txEnabled = true,
-                                           .scanMemory = true,
-                                           .displayLeft = "A",
-                                           .rxFrequency = 156.025,
-                                           .inUsaGroup = true}));
+  ChannelRecord first = test::FreeRecord("A", 156.025, 0);
+  first.powerUp = first.txEnabled = first.scanMemory = first.inUsaGroup = true;
+  EXPECT_EQ(model.CHEXP[0], first);
   EXPECT_EQ(model.CHEXP[1], (ChannelRecord{.enabled = true,
                                            .lowPower = true,
                                            .scanMemory = true,
@@ -258,16 +254,9 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
   MemoryImage image;
   Fill(image, 0x540, {0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6});
   SettingsModel model;
-  model.CHRG.append({.enabled = true,
-                     .lowPower = false,
-                     .powerUp = true,
-                     .txEnabled = true,
-                     .displayLeft = "7",
-                     .txFrequency = 156.8,
-                     .rxFrequency = 161.4,
-                     .inUsaGroup = true,
-                     .inIntGroup = false,
-                     .inRegionGroup = true});
+  ChannelRecord record = test::FreeRecord("7", 161.4, 156.8);  // high power, not in INT
+  record.powerUp = record.inUsaGroup = record.inRegionGroup = true;
+  model.CHRG.append(record);
   EncodeImage(model, image, true);
   EXPECT_EQ(Bytes(image, 0x540, 16), (std::vector<int>{0xF4, '7', ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
                                                        0x80, 0x00, 1, 2, 3, 4, 5, 6}));
@@ -465,22 +454,21 @@ TEST(SanitiseForWrite, GroupChannelReferences) {
   f.add(ListId::CHEXP, 1);
   f.encode(0x80, 0, 2);  // neither group nor weather: only the references
   const int refs = addr::GroupChannelRefs;
-  WriteWordBE(f.image, refs + 0, 1);     // record 1 of CHUSA: kept
-  WriteWordBE(f.image, refs + 2, 2);     // no record 2: dropped
-  WriteWordBE(f.image, refs + 4, 150);   // never valid
-  WriteWordBE(f.image, refs + 6, -1);    // none stays none
-  WriteWordBE(f.image, refs + 8, 160);   // EXP entry 1: unset
-  WriteWordBE(f.image, refs + 0x20, 0);  // group 1 is not usable
-  WriteWordBE(f.image, refs + 0x40 + 2, 200);
+  const struct {
+    int offset, written, kept;
+  } words[] = {
+      {0, 1, 1},           // record 1 of CHUSA: kept
+      {2, 2, 0xFFFF},      // no record 2: dropped
+      {4, 150, 0xFFFF},    // never valid
+      {6, -1, 0xFFFF},     // none stays none
+      {8, 160, 0xFFFF},    // EXP entry 1: unset
+      {0x20, 0, 0xFFFF},   // group 1 is not usable
+      {0x42, 200, 0xFFFF}  // group 2 is not usable either
+  };
+  for (auto word : words) WriteWordBE(f.image, refs + word.offset, word.written);
   const MemoryImage before = f.image;
   SanitiseForWrite(f.image, f.model, true);
-  EXPECT_EQ(f.image.word(refs + 0), 1);
-  EXPECT_EQ(f.image.word(refs + 2), 0xFFFF);
-  EXPECT_EQ(f.image.word(refs + 4), 0xFFFF);
-  EXPECT_EQ(f.image.word(refs + 6), 0xFFFF);
-  EXPECT_EQ(f.image.word(refs + 8), 0xFFFF);
-  EXPECT_EQ(f.image.word(refs + 0x20), 0xFFFF);
-  EXPECT_EQ(f.image.word(refs + 0x42), 0xFFFF);
+  for (auto word : words) EXPECT_EQ(f.image.word(refs + word.offset), word.kept) << word.offset;
   for (int a = 0; a <= ImageLastIndex; ++a) {
     if (a < refs || a >= refs + 0x60) {
       ASSERT_EQ(f.image.at(a), before.at(a)) << a;

@@ -93,6 +93,7 @@ TEST(ProgramLanguage, TemplatesAreFilledByNumber) {
 }
 
 TEST(IniValue, ReadRules) {
+  using namespace std::string_literals;
   const std::string text =
       "; comment\r\n"
       "[Model1]\r\n"
@@ -103,13 +104,11 @@ TEST(IniValue, ReadRules) {
       "long=" +
       std::string(200, 'x') +
       "\r\n"
-      "nul=ab" +
-      std::string(1, '\0') +
-      "cd\r\n"
+      "nul=ab\0cd\r\n"
       "[model2]\n"
       "use=\n"
       "[MODEL1]\n"
-      "wx=0\n";
+      "wx=0\n"s;
   EXPECT_EQ(ReadIniValueFromText(text, "model1", "use"), "1");
   EXPECT_EQ(ReadIniValueFromText(text, "MODEL1", "ATIS"), "true");
   EXPECT_EQ(ReadIniValueFromText(text, "model1", "wx"), "0");

@@ -53,9 +53,7 @@ SettingsModel UsaModel() {
   m.CHWX[1].enabled = false;
   m.CHWX[2].scanMemory = true;
   ChannelRecord e = Free("E1", 157.1, 161.7);
-  e.inUsaGroup = true;
-  e.inRegionGroup = true;
-  e.lowPower = true;
+  e.inUsaGroup = e.inRegionGroup = e.lowPower = true;
   m.CHEXP.append(e);
   for (int i = 0; i < 10; ++i) m.CHEXP.append(Free("", 155.0 + i * 0.0125, 0));
   return m;
@@ -72,8 +70,7 @@ SettingsModel UkModel() {
   m.CHCAN.append(Plan(37, 0, true, false, false, true));
   m.CHCAN.append(Plan(80, 2, true, false, false, false));
   ChannelRecord m1 = Free("M1", 157.85, 157.85);
-  m1.inIntGroup = true;
-  m1.inRegionGroup = true;
+  m1.inIntGroup = m1.inRegionGroup = true;
   m.CHRG.append(m1);
   m.CHRG.append(Free("7", 161.425, 0));
   m.CHRG.append(Free("", 156.0 + 0.08, 156.0 + 0.08));
