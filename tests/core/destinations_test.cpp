@@ -55,14 +55,13 @@ TEST(Destinations, NamesPathsAndRegions) {
   EXPECT_EQ(DestinationForRegion(captions, 2), 0);
   EXPECT_EQ(DestinationForRegion(captions, 5), -1);
   EXPECT_EQ(DestinationQuestion("QZ815_UK"), "Do you want to change to QZ815_UK?");
-}
 
-TEST(Destinations, AtMostNineSortedWithoutRegardToCase) {
-  TempDir dir;
+  // At most nine, sorted without regard to case.
+  TempDir many;
   for (char c = 'a'; c <= 'j'; ++c) {
-    test::WriteBytes(dir / (std::string(1, c) + (c % 2 ? "_X_012D.ini" : "_x_012D.ini")), "x");
+    test::WriteBytes(many / (std::string(1, c) + (c % 2 ? "_X_012D.ini" : "_x_012D.ini")), "x");
   }
-  const auto names = ListDestinationNames(dir.path(), 1);
+  const auto names = ListDestinationNames(many.path(), 1);
   ASSERT_EQ(names.size(), 9u);
   EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
   for (const std::string& name : names) EXPECT_EQ(name.substr(1), "_X");
@@ -185,16 +184,15 @@ TEST(Destinations, NewDataSetAndRegionSync) {
 
 const std::filesystem::path kData = TPW52_DATA_DIR;
 
-TEST(ShippedData, GlobalIniOffersTheQz815WithAtisAndWeather) {
+TEST(ShippedData, GlobalIniOffersTheQz815AndSevenTemplatesTheRegions) {
   const auto ini = kData / ModelDefinitionFile;
   EXPECT_EQ(OfferedModels(ini), std::vector<int>{1});
   const ModelCaps caps = LoadModelCaps(ini, 1);
   EXPECT_TRUE(caps.AtisSupported);
   EXPECT_TRUE(caps.WxSupported);
   EXPECT_FALSE(caps.ScrambleSupported);
-}
 
-TEST(ShippedData, SevenTemplatesOneForEachRegion) {
+  // Seven templates, one for each region.
   const auto names = ListDestinationNames(kData, QZ815ModelType);
   ASSERT_EQ(names, (std::vector<std::string>{"QZ815_BE", "QZ815_GRMN", "QZ815_INTL", "QZ815_NL",
                                              "QZ815_SW", "QZ815_UK", "QZ815_USA"}));

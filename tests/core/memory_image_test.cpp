@@ -109,7 +109,7 @@ TEST(HexDump, HeaderRuleAndRows) {
             test::ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "core-b" / "hex-dump.txt"));
 }
 
-TEST(Bits, SingleBits) {
+TEST(Bits, SingleBitsAndTwoBitFields) {
   EXPECT_EQ(TestBit(0x80, 7), 1);
   EXPECT_EQ(TestBit(0x80, 6), 0);
   EXPECT_EQ(TestBit(0xFF, 8), 0);
@@ -122,16 +122,14 @@ TEST(Bits, SingleBits) {
   EXPECT_EQ(byte, 0x00);
   SetBit(byte, 1, 8);
   EXPECT_EQ(byte, 0x00);
-}
 
-TEST(Bits, TwoBitFields) {
   EXPECT_EQ(GetField(0xC0, 2, 7), 3);
   EXPECT_EQ(GetField(0x80, 2, 7), 2);
   EXPECT_EQ(GetField(0x40, 2, 7), 1);
   EXPECT_EQ(GetField(0x02, 2, 1), 2);
   EXPECT_EQ(GetField(0xFF, 0, 7), 0);
 
-  std::uint8_t byte = 0x10;
+  byte = 0x10;
   SetField(byte, 2, 5, 2);  // sets bit 5, clears bit 4
   EXPECT_EQ(byte, 0x20);
   SetField(byte, 2, 1, 7);  // only the low width bits are written
@@ -154,7 +152,7 @@ TEST(Words, BigEndian) {
   EXPECT_EQ(Bytes(image, 0x087, 2), (std::vector<int>{0x01, 0x2D}));
 }
 
-TEST(Frequencies, DecodeReadsTheHexDigitsAsADecimalText) {
+TEST(Frequencies, DecodedFromHexDigitsAsADecimalTextAndEncodedBack) {
   EXPECT_DOUBLE_EQ(DecodeFreq({0x56, 0x02, 0x50}), 156.025);
   EXPECT_DOUBLE_EQ(DecodeFreq({0x56, 0x80, 0x00}), 156.8);
   EXPECT_DOUBLE_EQ(DecodeFreq({0x99, 0x99, 0x99}), 199.9999);
@@ -164,9 +162,8 @@ TEST(Frequencies, DecodeReadsTheHexDigitsAsADecimalText) {
   EXPECT_DOUBLE_EQ(DecodeFreq({0x5A, 0x12, 0x34}), 105);
   EXPECT_DOUBLE_EQ(DecodeFreq({0x56, 0x0A, 0x00}), 156.0);
   EXPECT_DOUBLE_EQ(DecodeFreq({0x56, 0x10, 0xF0}), 156.1);
-}
 
-TEST(Frequencies, EncodeRoundsToFourDecimalsAndPacksSixDigits) {
+  // Encoded, a frequency is rounded to four decimals and its six digits packed.
   for (double f : {0.0, 100.0, -5.0}) EXPECT_EQ(EncodeFreq(f), (FreqBytes{0x00, 0x00, 0x00})) << f;
   EXPECT_EQ(EncodeFreq(156.8), (FreqBytes{0x56, 0x80, 0x00}));
   EXPECT_EQ(EncodeFreq(156.025), (FreqBytes{0x56, 0x02, 0x50}));

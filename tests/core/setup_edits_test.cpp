@@ -340,30 +340,16 @@ TEST(UndoHistory, AHundredRandomEditsUndoneGiveTheStartImage) {
                                ? test::FreeRecord("Q1", 156.0 + 0.025 * pick(40), 157.0)
                                : test::PlanRecord(pick(100), pick(4), pick(2), pick(2), false);
     std::int16_t current = static_cast<std::int16_t>(row);
-    ChangeReport report;
-    switch (pick(7)) {
-      case 0:
-        report = InsertChannel(ws, list, record, current).change;
-        break;
-      case 1:
-        if (row >= 0) report = OverwriteChannel(ws, list, record, row).change;
-        break;
-      case 2:
-        report = DeleteChannel(ws, yes, list, row).change;
-        break;
-      case 3:
-        report = ChooseCommonOption(ws, CommonOption::ResumeTime, pick(6));
-        break;
-      case 4:
-        report = SetPriorityChannel(ws, pick(3), 1 + pick(5));
-        break;
-      case 5:
-        report = SetWeatherScan(ws, pick(10), pick(2));
-        break;
-      default:
-        report = SetAtisGroup(ws, pick(4), pick(2));
-    }
-    if (!report.empty()) ++steps;
+    // An edit of each kind, one of them made.
+    const std::function<ChangeReport()> edits[] = {
+        [&] { return InsertChannel(ws, list, record, current).change; },
+        [&] { return row >= 0 ? OverwriteChannel(ws, list, record, row).change : ChangeReport{}; },
+        [&] { return DeleteChannel(ws, yes, list, row).change; },
+        [&] { return ChooseCommonOption(ws, CommonOption::ResumeTime, pick(6)); },
+        [&] { return SetPriorityChannel(ws, pick(3), 1 + pick(5)); },
+        [&] { return SetWeatherScan(ws, pick(10), pick(2)); },
+        [&] { return SetAtisGroup(ws, pick(4), pick(2)); }};
+    if (!edits[pick(7)]().empty()) ++steps;
   }
   const MemoryImage end = Encoded(ws);
   for (int i = 0; i < steps; ++i) ASSERT_FALSE(UndoLastStep(ws).empty()) << i;

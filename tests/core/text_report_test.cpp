@@ -128,16 +128,11 @@ Lines LinesOf(const PrintPage& page) {
   return lines;
 }
 
-Lines Head(const PrintPage& page) {
-  Lines lines = LinesOf(page);
-  lines.resize(static_cast<std::size_t>(page.headLines));
-  return lines;
-}
-
-Lines Body(const PrintPage& page) {
-  Lines lines = LinesOf(page);
-  lines.erase(lines.begin(), lines.begin() + page.headLines);
-  return lines;
+// A page's lines: those of its head, and those of its body.
+std::pair<Lines, Lines> HeadAndBody(const PrintPage& page) {
+  const Lines lines = LinesOf(page);
+  const auto cut = lines.begin() + page.headLines;
+  return {Lines(lines.begin(), cut), Lines(cut, lines.end())};
 }
 
 // Every page of the layout comes out as sheets that repeat its head, hold at most
@@ -148,22 +143,23 @@ std::vector<int> ExpectWholePages(const std::vector<PrintPage>& pages, int lines
   std::vector<int> sheetsPerPage;
   std::size_t sheet = 0;
   for (const PrintPage& page : pages) {
-    Lines body;
+    const auto [head, body] = HeadAndBody(page);
+    Lines printed;
     int taken = 0;
-    while (body.size() < Body(page).size() || taken == 0) {
+    while (printed.size() < body.size() || taken == 0) {
       if (sheet >= sheets.size()) {
         ADD_FAILURE() << "the sheets end inside a page";
         return sheetsPerPage;
       }
       const PrintPage& s = sheets[sheet++];
+      const auto [sheetHead, part] = HeadAndBody(s);
       EXPECT_LE(s.lineCount(), linesPerSheet) << "sheet " << sheet;
-      EXPECT_EQ(Head(s), Head(page)) << "sheet " << sheet;
-      const Lines part = Body(s);
-      EXPECT_FALSE(part.empty() && !Body(page).empty()) << "sheet " << sheet;
-      body.insert(body.end(), part.begin(), part.end());
+      EXPECT_EQ(sheetHead, head) << "sheet " << sheet;
+      EXPECT_FALSE(part.empty() && !body.empty()) << "sheet " << sheet;
+      printed.insert(printed.end(), part.begin(), part.end());
       ++taken;
     }
-    EXPECT_EQ(body, Body(page));
+    EXPECT_EQ(printed, body);
     sheetsPerPage.push_back(taken);
   }
   EXPECT_EQ(sheet, sheets.size()) << "sheets left after the last page";
