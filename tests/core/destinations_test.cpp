@@ -16,15 +16,12 @@
 #include "shipped_workspace.h"
 #include "support/test_support.h"
 
-namespace tpw {
+namespace tpw::test {
 namespace {
-
-using test::TempDir;
-using test::TestContext;
 
 // A template whose CHUSA list holds `channels` records, so tests can tell templates apart.
 void WriteTemplate(const TempDir& dir, const std::string& file, std::uint8_t region, int channels) {
-  MemoryImage image = test::ValidImage(region);
+  MemoryImage image = ValidImage(region);
   for (int k = 0; k < channels; ++k) {
     image.set(0x100 + k / 8, static_cast<std::uint8_t>(image.at(0x100 + k / 8) | 0x80 >> (k % 8)));
     image.set(0x300 + 2 * k, 16);
@@ -32,7 +29,7 @@ void WriteTemplate(const TempDir& dir, const std::string& file, std::uint8_t reg
   }
   for (int k = channels; k < 96; ++k)
     image.set(0x100 + k / 8, image.at(0x100 + k / 8) & ~(0x80 >> (k % 8)));
-  test::WriteBytes(dir / file, test::ImageAsString(image));
+  WriteBytes(dir / file, ImageAsString(image));
 }
 
 TEST(Destinations, NamesPathsAndRegions) {
@@ -41,7 +38,7 @@ TEST(Destinations, NamesPathsAndRegions) {
   TempDir dir;
   const char* files[] = {"qz815_usa_012d.ini", "QZ815_INTL_012D.INI", "QZ815_UK_012D.ini",
                          "_012D.ini",          "QZ815_BE_012D.txt",   "global.ini"};
-  for (const char* file : files) test::WriteBytes(dir / file, "x");
+  for (const char* file : files) WriteBytes(dir / file, "x");
   std::filesystem::create_directory(dir / "QZ815_DIR_012D.ini");
   EXPECT_EQ(ListDestinationNames(dir.path(), 1),
             (std::vector<std::string>{"QZ815_INTL", "QZ815_UK", "QZ815_USA"}));
@@ -59,7 +56,7 @@ TEST(Destinations, NamesPathsAndRegions) {
   // At most nine, sorted without regard to case.
   TempDir many;
   for (char c = 'a'; c <= 'j'; ++c) {
-    test::WriteBytes(many / (std::string(1, c) + (c % 2 ? "_X_012D.ini" : "_x_012D.ini")), "x");
+    WriteBytes(many / (std::string(1, c) + (c % 2 ? "_X_012D.ini" : "_x_012D.ini")), "x");
   }
   const auto names = ListDestinationNames(many.path(), 1);
   ASSERT_EQ(names.size(), 9u);
@@ -113,11 +110,11 @@ TEST(Destinations, BuildLoadsTheRememberedOrTheFirst) {
 TEST(Destinations, ABadTemplateChangesNothingAndRestoresTheCheck) {
   TempDir dir;
   WriteTemplate(dir, "QZ815_UK_012D.ini", 1, 2);
-  test::WriteBytes(dir / "QZ815_SHORT_012D.ini", std::string(2047, '\xFF'));
-  MemoryImage oldWords = test::ValidImage(0xFF);
+  WriteBytes(dir / "QZ815_SHORT_012D.ini", std::string(2047, '\xFF'));
+  MemoryImage oldWords = ValidImage(0xFF);
   oldWords.set(0x081, 0x2C);
   oldWords.set(0x7FF, 0x2C);
-  test::WriteBytes(dir / "QZ815_OLD_012D.ini", test::ImageAsString(oldWords));
+  WriteBytes(dir / "QZ815_OLD_012D.ini", ImageAsString(oldWords));
 
   TestContext t;
   MemorySettingsStore store;
@@ -173,11 +170,11 @@ TEST(Destinations, NewDataSetAndRegionSync) {
 
   // After reading a radio of region 1 the UK entry is checked; an unknown region checks none
   // unless a USA entry exists.
-  menu.syncToRegion(test::ValidImage(1));
+  menu.syncToRegion(ValidImage(1));
   EXPECT_EQ(menu.checked(), 0);
-  menu.syncToRegion(test::ValidImage(4));
+  menu.syncToRegion(ValidImage(4));
   EXPECT_EQ(menu.checked(), -1);
-  menu.syncToRegion(test::ValidImage(0x42));
+  menu.syncToRegion(ValidImage(0x42));
   EXPECT_EQ(menu.checked(), 1);
   EXPECT_EQ(menu.find("qz815_uk"), 0);
 }
@@ -199,17 +196,17 @@ TEST(ShippedData, GlobalIniOffersTheQz815AndSevenTemplatesTheRegions) {
   for (int region : {0, 1, 2, 3, 4, 5, 0xFF}) {
     const int index = DestinationForRegion(names, region);
     ASSERT_GE(index, 0) << region;
-    EXPECT_EQ(test::ShippedWorkspace(names[index]).image.at(addr::RegionCode), region);
+    EXPECT_EQ(ShippedWorkspace(names[index]).image.at(addr::RegionCode), region);
   }
 }
 
 TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
   for (const std::string& name : ListDestinationNames(kData, QZ815ModelType)) {
     SCOPED_TRACE(name);
-    const Workspace shipped = test::ShippedWorkspace(name);
+    const Workspace shipped = ShippedWorkspace(name);
     const MemoryImage& image = shipped.image;
     const SettingsModel& model = shipped.model;
-    EXPECT_EQ(test::ImageAsString(image).substr(addr::ProductCode, 6), "TR381K");
+    EXPECT_EQ(ImageAsString(image).substr(addr::ProductCode, 6), "TR381K");
     EXPECT_TRUE(image.allFF(addr::AtisCode, addr::AtisCodeLength));
 
     MemoryImage again = image;
@@ -231,8 +228,8 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
     EXPECT_EQ(model.CHWX.size(), WxChannelCount);
 
     // Saved as a data file and read back over the template, nothing changes.
-    test::TempDir dir;
-    test::TestContext t;
+    TempDir dir;
+    TestContext t;
     t.ws = shipped;
     ASSERT_EQ(SaveDataFile(t.ctx, dir / "t.dat"), Outcome::Done);
     t.ws.model = SettingsModel{};
@@ -256,7 +253,7 @@ TEST(ShippedData, TemplatesSurviveDecodeAndEncodeAndADataFile) {
 // this program or by one that writes neither the PROGRAM line nor [END]. Of such a file only a
 // cut that leaves sections every data file holds missing, or a section unfinished, can be told.
 TEST(ShippedData, ADataFileCutShortIsNoted) {
-  const std::string whole = DataFileText(test::ShippedWorkspace("QZ815_UK").model, ModelCaps{}, 1);
+  const std::string whole = DataFileText(ShippedWorkspace("QZ815_UK").model, ModelCaps{}, 1);
   std::string older = whole;
   for (const std::string line : {"PROGRAM=#tpw52\r\n", "[END]\r\n"}) {
     older.erase(older.find(line), line.size());
@@ -311,7 +308,7 @@ TEST(ShippedData, ADataFileCutShortIsNoted) {
 }
 
 TEST(ShippedData, RegionalChannelsOfTheEuropeanTemplates) {
-  test::TestContext t;
+  TestContext t;
   MemorySettingsStore store;
   DestinationMenu menu(kData);
   menu.build(t.ctx, store);
@@ -331,4 +328,4 @@ TEST(ShippedData, RegionalChannelsOfTheEuropeanTemplates) {
 }
 
 }  // namespace
-}  // namespace tpw
+}  // namespace tpw::test

@@ -20,13 +20,8 @@
 #include "sample_records.h"
 #include "support/test_support.h"
 
-namespace tpw {
+namespace tpw::test {
 namespace {
-
-using test::Bytes;
-using test::Fill;
-using test::PlanRecord;
-using test::WithStatus;
 
 TEST(DecodeImage, EnableBitmapIsARecordCount) {
   MemoryImage image;
@@ -98,7 +93,7 @@ TEST(DecodeImage, SixteenByteRecords) {
   SettingsModel model;
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHEXP.size(), 2);
-  ChannelRecord first = test::FreeRecord("A", 156.025, 0);
+  ChannelRecord first = FreeRecord("A", 156.025, 0);
   first.powerUp = first.txEnabled = first.scanMemory = first.inUsaGroup = true;
   EXPECT_EQ(model.CHEXP[0], first);
   EXPECT_EQ(model.CHEXP[1], (ChannelRecord{.enabled = true,
@@ -254,7 +249,7 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
   MemoryImage image;
   Fill(image, 0x540, {0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6});
   SettingsModel model;
-  ChannelRecord record = test::FreeRecord("7", 161.4, 156.8);  // high power, not in INT
+  ChannelRecord record = FreeRecord("7", 161.4, 156.8);  // high power, not in INT
   record.powerUp = record.inUsaGroup = record.inRegionGroup = true;
   model.CHRG.append(record);
   EncodeImage(model, image, true);
@@ -707,4 +702,4 @@ TEST(FieldTables, SingleValuesReadWithTheRangeTheRadioHolds) {
 }
 
 }  // namespace
-}  // namespace tpw
+}  // namespace tpw::test

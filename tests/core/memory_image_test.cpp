@@ -11,10 +11,8 @@
 #include "link/hex_dump.h"
 #include "support/test_support.h"
 
-namespace tpw {
+namespace tpw::test {
 namespace {
-
-using test::Bytes;
 
 TEST(MemoryImage, AddressOutsideTheRadioMemoryIsAProgramFault) {
   MemoryImage image;
@@ -102,11 +100,10 @@ TEST(Regions, NamesTheRegionByteAndHowTwoRegionsMeet) {
 // The whole dump, byte for byte: a letter, DEL, a control character and a blank in row 0010.
 TEST(HexDump, HeaderRuleAndRows) {
   MemoryImage image;
-  test::Fill(image, 0x010, {0x41, 0x7F, 0x1F, 0x20});
+  Fill(image, 0x010, {0x41, 0x7F, 0x1F, 0x20});
   std::string dump;
   for (const std::string& line : HexDumpLines(image)) dump += line + "\n";
-  EXPECT_EQ(dump,
-            test::ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "core-b" / "hex-dump.txt"));
+  EXPECT_EQ(dump, ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "core-b" / "hex-dump.txt"));
 }
 
 TEST(Bits, SingleBitsAndTwoBitFields) {
@@ -223,7 +220,7 @@ TEST(Digits, AtisCodes) {
   EXPECT_EQ(DecodeDigits(image, 0x282), "12");
   EXPECT_EQ(image.at(0x287), 0xFF);  // never beyond the five bytes
   // A radio's code ends at its first nibble that is no digit, A to F alike.
-  test::Fill(image, 0x282, {0x12, 0xA4, 0x56, 0x78, 0x90});
+  Fill(image, 0x282, {0x12, 0xA4, 0x56, 0x78, 0x90});
   EXPECT_EQ(DecodeDigits(image, 0x282), "12");
 }
 
@@ -234,4 +231,4 @@ TEST(Numbers, RoundHalfEven) {
 }
 
 }  // namespace
-}  // namespace tpw
+}  // namespace tpw::test

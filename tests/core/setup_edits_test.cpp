@@ -16,12 +16,8 @@
 #include "shipped_workspace.h"
 #include "support/test_support.h"
 
-namespace tpw {
+namespace tpw::test {
 namespace {
-
-using test::ChangeLog;
-using test::Encoded;
-using test::RecordingPrompter;
 
 SettingId Setting(RecordKind record, int index, std::string_view key, ListId list = ListId::CHUSA) {
   return {record, list, index, key};
@@ -247,7 +243,7 @@ TEST(UndoHistory, EachKindOfStepIsUndoneAndRedoneExactly) {
       {"New channel 23",
        [](Workspace& ws) {
          std::int16_t row = 4;
-         InsertChannel(ws, ListId::CHUSA, test::PlanRecord(23, 2, true, true, false), row);
+         InsertChannel(ws, ListId::CHUSA, PlanRecord(23, 2, true, true, false), row);
        }},
       {"Edit channel 16",
        [](Workspace& ws) {
@@ -265,7 +261,7 @@ TEST(UndoHistory, EachKindOfStepIsUndoneAndRedoneExactly) {
       {"Open boat.dat",
        [](Workspace& ws) {
          DataSetStep opening(ws, "Open boat.dat", StepKind::Load);
-         ws.model.CHRG.append(test::FreeRecord("AB", 157.0, 157.0));
+         ws.model.CHRG.append(FreeRecord("AB", 157.0, 157.0));
          ws.image.set(0x100, 0x12);
          opening.commit();
        },
@@ -273,7 +269,7 @@ TEST(UndoHistory, EachKindOfStepIsUndoneAndRedoneExactly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.step);
-    Workspace ws = test::ShippedWorkspace("QZ815_USA");
+    Workspace ws = ShippedWorkspace("QZ815_USA");
     const Workspace start = ws;
     c.edit(ws);
     const MemoryImage edited = Encoded(ws);
@@ -298,7 +294,7 @@ TEST(UndoHistory, EachKindOfStepIsUndoneAndRedoneExactly) {
 }
 
 TEST(UndoHistory, TheUnsavedStateIsClearExactlyAtTheSavedStep) {
-  Workspace ws = test::ShippedWorkspace("QZ815_USA");
+  Workspace ws = ShippedWorkspace("QZ815_USA");
   ChooseCommonOption(ws, CommonOption::ResumeTime, 1);
   ChooseCommonOption(ws, CommonOption::ResumeTime, 2);
   MarkDataSetSaved(ws);
@@ -325,7 +321,7 @@ TEST(UndoHistory, TheUnsavedStateIsClearExactlyAtTheSavedStep) {
 // A hundred random edits of every kind, undone one by one, give the start image; redone, the
 // end image.
 TEST(UndoHistory, AHundredRandomEditsUndoneGiveTheStartImage) {
-  Workspace ws = test::ShippedWorkspace("QZ815_USA");
+  Workspace ws = ShippedWorkspace("QZ815_USA");
   const MemoryImage start = Encoded(ws);
   RecordingPrompter yes;
   std::mt19937 random(815);
@@ -337,8 +333,8 @@ TEST(UndoHistory, AHundredRandomEditsUndoneGiveTheStartImage) {
     const int size = ws.model.list(list).size();
     const int row = size > 0 ? pick(size) : -1;
     ChannelRecord record = list == ListId::CHRG
-                               ? test::FreeRecord("Q1", 156.0 + 0.025 * pick(40), 157.0)
-                               : test::PlanRecord(pick(100), pick(4), pick(2), pick(2), false);
+                               ? FreeRecord("Q1", 156.0 + 0.025 * pick(40), 157.0)
+                               : PlanRecord(pick(100), pick(4), pick(2), pick(2), false);
     std::int16_t current = static_cast<std::int16_t>(row);
     // An edit of each kind, one of them made.
     const std::function<ChangeReport()> edits[] = {
@@ -361,4 +357,4 @@ TEST(UndoHistory, AHundredRandomEditsUndoneGiveTheStartImage) {
 }
 
 }  // namespace
-}  // namespace tpw
+}  // namespace tpw::test

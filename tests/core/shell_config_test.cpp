@@ -120,7 +120,7 @@ TEST(IniValue, ReadRules) {
   EXPECT_EQ(ReadIniValue("/nonexistent/global.ini", "model1", "use"), "");
 }
 
-TEST(ModelDefinition, ScanAndCapabilities) {
+TEST(ModelDefinition, ScanCapabilitiesAndTitles) {
   test::TempDir dir;
   const auto ini = dir / "global.ini";
   EXPECT_TRUE(OfferedModels(ini).empty());
@@ -148,6 +148,12 @@ TEST(ModelDefinition, ScanAndCapabilities) {
   EXPECT_FALSE(three.AtisSupported);
   EXPECT_TRUE(three.WxSupported);
   EXPECT_EQ(MainTitle(three), "PC Program for Unknown model");
+
+  // The window's title shows the document's name in lower case.
+  EXPECT_EQ(WindowTitle(ModelCaps{}, ""), "TPW52  PC Program for QZ815");
+  EXPECT_EQ(WindowTitle(ModelCaps{}, "/home/Skipper/Boats/COAST.Dat"),
+            "TPW52  PC Program for QZ815 - coast.dat");
+  EXPECT_EQ(WindowTitle(three, "a.dat"), "TPW52  PC Program for Unknown model - a.dat");
 }
 
 TEST(SettingsStoreTest, DefaultsAndConversions) {
@@ -166,15 +172,6 @@ TEST(SettingsStoreTest, DefaultsAndConversions) {
   EXPECT_TRUE(ReadFlagSetting(store, setting::HexVisible));
   EXPECT_EQ(DestinationSettingKey(1), "IniFileName_1");
   EXPECT_TRUE(store.contains("ComPath", "ComNum"));
-}
-
-TEST(WindowTitle, ShowsTheDocumentNameInLowerCase) {
-  ModelCaps caps;
-  EXPECT_EQ(WindowTitle(caps, ""), "TPW52  PC Program for QZ815");
-  EXPECT_EQ(WindowTitle(caps, "/home/Skipper/Boats/COAST.Dat"),
-            "TPW52  PC Program for QZ815 - coast.dat");
-  caps.ModelName = "Unknown model";
-  EXPECT_EQ(WindowTitle(caps, "a.dat"), "TPW52  PC Program for Unknown model - a.dat");
 }
 
 namespace fs = std::filesystem;

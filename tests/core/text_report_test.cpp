@@ -12,10 +12,8 @@
 #include "sample_records.h"
 #include "support/test_support.h"
 
-namespace tpw {
+namespace tpw::test {
 namespace {
-
-using test::Caps;
 
 SettingsModel Labelled(const char* groupTwo) {
   SettingsModel m;
@@ -26,8 +24,8 @@ SettingsModel Labelled(const char* groupTwo) {
   return m;
 }
 
-constexpr auto Plan = test::PlanRecord;
-constexpr auto Free = test::FreeRecord;
+constexpr auto Plan = PlanRecord;
+constexpr auto Free = FreeRecord;
 
 // A data set like a US radio's: three plan lists, weather, EXP channels, ATIS.
 SettingsModel UsaModel() {
@@ -40,7 +38,7 @@ SettingsModel UsaModel() {
   m.atis = {{true, false, true, true}, "1234567890123", 1};
   m.CHUSA.append(Plan(6, 0, true, false, false, false));
   m.CHUSA.append(Plan(16, 0, true, false, false, true));
-  m.CHUSA.append(test::WithStatus(Plan(78, 0, true, false, false, true), 1, 1));
+  m.CHUSA.append(WithStatus(Plan(78, 0, true, false, false, true), 1, 1));
   m.CHUSA.append({.position = 9, .txEnabled = true});  // disabled
   m.CHUSA.append(Plan(13, 0, true, true, true, false));
   m.CHUSA.append(Plan(15, 1, false, false, false, false));
@@ -48,7 +46,7 @@ SettingsModel UsaModel() {
   m.CHINT.append(Plan(1, 2, false, false, false, false));
   m.CHINT.append(Plan(60, 3, true, true, false, true));
   m.CHINT.append(Plan(200, 0, true, false, false, false));  // not in the channel table
-  m.CHCAN.append(test::WithStatus(Plan(21, 1, false, false, false, false), 2, 0));
+  m.CHCAN.append(WithStatus(Plan(21, 1, false, false, false, false), 2, 0));
   m.CHWX = DefaultWeatherList();
   m.CHWX[1].enabled = false;
   m.CHWX[2].scanMemory = true;
@@ -80,8 +78,8 @@ SettingsModel UkModel() {
 // Compares with the golden file; TPW52_UPDATE_GOLDEN=1 writes it instead (check it by eye).
 void ExpectGolden(const std::string& name, const std::string& report) {
   const std::filesystem::path path = std::filesystem::path(TPW52_TEST_DATA) / name;
-  if (std::getenv("TPW52_UPDATE_GOLDEN")) test::WriteBytes(path, report);
-  EXPECT_EQ(report, test::ReadBytes(path)) << path;
+  if (std::getenv("TPW52_UPDATE_GOLDEN")) WriteBytes(path, report);
+  EXPECT_EQ(report, ReadBytes(path)) << path;
 }
 
 // Byte for byte: the columns, the dashes of empty cells, the disabled records left out, and
@@ -94,12 +92,12 @@ TEST(TextReport, GoldenReports) {
 }
 
 TEST(TextReport, SavedFileEndsWithOneMoreLineEnd) {
-  test::TempDir dir;
-  test::TestContext t;
+  TempDir dir;
+  TestContext t;
   const std::string report = BuildTextReport(UkModel(), t.ws.caps);
   ASSERT_EQ(SaveReportAs(t.ctx, dir / "r.txt", report), Outcome::Done);
   ASSERT_EQ(SaveReportAs(t.ctx, dir / "r.txt", report), Outcome::Done);
-  EXPECT_EQ(test::ReadBytes(dir / "r.txt"), report + "\r\n");
+  EXPECT_EQ(ReadBytes(dir / "r.txt"), report + "\r\n");
 
   EXPECT_EQ(SaveReportAs(t.ctx, dir / "no" / "r.txt", report), Outcome::Failed);
   ASSERT_EQ(t.prompter.boxes.size(), 1u);
@@ -197,12 +195,12 @@ SettingsModel FullModel() {
   SettingsModel m;
   for (ListId id : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN}) {
     for (int i = 0; i < 96; ++i) {
-      m.list(id).append(test::PlanRecord(i % MarineChannelCount, i % 4, true, false, false));
+      m.list(id).append(PlanRecord(i % MarineChannelCount, i % 4, true, false, false));
     }
   }
   m.CHWX = DefaultWeatherList();
-  for (int i = 0; i < 12; ++i) m.CHRG.append(test::FreeRecord("R", 156.0 + i * 0.025, 0));
-  for (int i = 0; i < 30; ++i) m.CHEXP.append(test::FreeRecord("E", 157.0, 161.6));
+  for (int i = 0; i < 12; ++i) m.CHRG.append(FreeRecord("R", 156.0 + i * 0.025, 0));
+  for (int i = 0; i < 30; ++i) m.CHEXP.append(FreeRecord("E", 157.0, 161.6));
   return m;
 }
 
@@ -224,7 +222,7 @@ TEST(PrintPagination, SheetsOfWholeDataSets) {
 
   // A 96-channel group is 101 lines: 55 and 41 rows under the same head.
   SettingsModel group;
-  for (int i = 0; i < 96; ++i) group.CHUSA.append(test::PlanRecord(i, 0, true, false, false));
+  for (int i = 0; i < 96; ++i) group.CHUSA.append(PlanRecord(i, 0, true, false, false));
   const auto groupLayout = BuildPrintLayout(group, Caps(false, false));
   ASSERT_EQ(groupLayout.size(), 2u);
   EXPECT_EQ(groupLayout[1].headLines, 5);
@@ -244,7 +242,7 @@ TEST(PrintPagination, SheetsOfWholeDataSets) {
 
 TEST(PrintPagination, ShortSheetsStillEnd) {
   SettingsModel m;
-  for (int i = 0; i < 3; ++i) m.CHRG.append(test::FreeRecord("R", 156.0, 0));
+  for (int i = 0; i < 3; ++i) m.CHRG.append(FreeRecord("R", 156.0, 0));
   const auto layout = BuildPrintLayout(m, Caps(false, false));
   ASSERT_EQ(layout.size(), 2u);
   // The region page's head is 5 lines: on sheets of 4 lines each sheet carries one row.
@@ -266,4 +264,4 @@ TEST(PrintPagination, EmptyLinesAtThePageEndStartNoSheet) {
 }
 
 }  // namespace
-}  // namespace tpw
+}  // namespace tpw::test
