@@ -46,11 +46,9 @@ TEST(Destinations, NamesPathsAndRegions) {
   EXPECT_EQ(DestinationPath(dir.path(), "X", 2), dir / "X.ini");
 
   const std::vector<std::string> captions = {"QZ815_BE", "qz815_uk", "QZ815_USA", "UK"};
-  EXPECT_EQ(DestinationForRegion(captions, 1), 1);
-  EXPECT_EQ(DestinationForRegion(captions, 0xFF), 2);
-  EXPECT_EQ(DestinationForRegion(captions, 9), 2);
-  EXPECT_EQ(DestinationForRegion(captions, 2), 0);
-  EXPECT_EQ(DestinationForRegion(captions, 5), -1);
+  for (auto [region, index] : {std::pair{1, 1}, {0xFF, 2}, {9, 2}, {2, 0}, {5, -1}}) {
+    EXPECT_EQ(DestinationForRegion(captions, region), index) << region;
+  }
   EXPECT_EQ(DestinationQuestion("QZ815_UK"), "Do you want to change to QZ815_UK?");
 
   // At most nine, sorted without regard to case.

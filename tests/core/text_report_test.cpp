@@ -17,10 +17,8 @@ namespace {
 
 SettingsModel Labelled(const char* groupTwo) {
   SettingsModel m;
-  m.groups[0].label = "USA";
-  m.groups[1].label = "INT";
-  m.groups[2].label = groupTwo;
-  m.groups[3].label = "EXP";
+  const char* labels[] = {"USA", "INT", groupTwo, "EXP"};
+  for (int g = 0; g < GroupCount; ++g) m.groups[g].label = labels[g];
   return m;
 }
 
@@ -240,7 +238,7 @@ TEST(PrintPagination, SheetsOfWholeDataSets) {
   EXPECT_EQ(ExpectWholePages(full, 15), (std::vector<int>{2, 10, 10, 10, 1, 2, 3}));
 }
 
-TEST(PrintPagination, ShortSheetsStillEnd) {
+TEST(PrintPagination, ShortSheetsStillEndAndEmptyLinesStartNone) {
   SettingsModel m;
   for (int i = 0; i < 3; ++i) m.CHRG.append(FreeRecord("R", 156.0, 0));
   const auto layout = BuildPrintLayout(m, Caps(false, false));
@@ -250,17 +248,15 @@ TEST(PrintPagination, ShortSheetsStillEnd) {
   ASSERT_EQ(sheets.size(), 3u);
   for (const PrintPage& sheet : sheets) EXPECT_EQ(sheet.lineCount(), 6);
   EXPECT_EQ(PaginatePrintLayout({layout[1]}, 0).size(), 3u);
-}
 
-TEST(PrintPagination, EmptyLinesAtThePageEndStartNoSheet) {
-  // With ATIS the common page ends with an empty line.
-  const auto layout = BuildPrintLayout(SettingsModel{}, Caps(true, false));
-  ASSERT_EQ(layout.size(), 1u);
-  const int lines = layout[0].lineCount();
-  ASSERT_EQ(LinesOf(layout[0]).back(), (std::vector<PrintItem>{{0, "", true}}));
-  const auto sheets = PaginatePrintLayout(layout, lines - 1);
-  ASSERT_EQ(sheets.size(), 1u);
-  EXPECT_EQ(sheets[0].lineCount(), lines - 1);
+  // Empty lines at a page's end start no sheet: with ATIS the common page ends with one.
+  const auto common = BuildPrintLayout(SettingsModel{}, Caps(true, false));
+  ASSERT_EQ(common.size(), 1u);
+  const int lines = common[0].lineCount();
+  ASSERT_EQ(LinesOf(common[0]).back(), (std::vector<PrintItem>{{0, "", true}}));
+  const auto one = PaginatePrintLayout(common, lines - 1);
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0].lineCount(), lines - 1);
 }
 
 }  // namespace
