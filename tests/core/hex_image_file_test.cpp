@@ -266,6 +266,13 @@ std::vector<std::string> MakeBackups(const fs::path& folder, int count, int year
   return names;
 }
 
+// Backups and traces are their owner's alone, where the system has permissions of that kind.
+void ExpectPermissions(const fs::path& path, fs::perms perms) {
+#ifndef _WIN32
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, perms) << path;
+#endif
+}
+
 std::vector<std::string> Names(const std::vector<fs::path>& paths) {
   std::vector<std::string> names;
   for (const fs::path& path : paths) names.push_back(path.filename().string());
@@ -341,20 +348,14 @@ TEST(ImageBackups, NamesOfOneSecondNeverCollide) {
     ASSERT_FALSE(file.error) << file.error.message();
     saved.push_back(file.path.filename().string());
     EXPECT_EQ(ReadBytes(file.path)[0x300], static_cast<char>(radio));
-#ifndef _WIN32
-    EXPECT_EQ(fs::status(file.path).permissions() & fs::perms::mask,
-              fs::perms::owner_read | fs::perms::owner_write);
-#endif
+    ExpectPermissions(file.path, fs::perms::owner_read | fs::perms::owner_write);
   }
   std::vector<std::string> expected = {"2026-12-07T14-03-22-write-UK.hex"};
   for (int n = 2; n <= 6; ++n)
     expected.push_back("2026-12-07T14-03-22-write-UK-" + std::to_string(n) + ".hex");
   EXPECT_EQ(saved, expected);
   EXPECT_EQ(Names(ImageBackups(userData.path(), At(2026, 12, 7))), saved);
-#ifndef _WIN32
-  EXPECT_EQ(fs::status(BackupFolder(userData.path())).permissions() & fs::perms::mask,
-            fs::perms::owner_all);
-#endif
+  ExpectPermissions(BackupFolder(userData.path()), fs::perms::owner_all);
 }
 
 // A folder that cannot be made is said to be the reason, naming the place that is missing or
@@ -401,10 +402,7 @@ TEST(TransferTraces, TracesOfAClockThatWasAheadGoFirst) {
   EXPECT_EQ(std::count(names.begin(), names.end(), "2031-01-01T00-00-00-read.txt"), 1);
   EXPECT_EQ(std::count(names.begin(), names.end(), "2030-01-01T14-03-05-read.txt"), 0);
   EXPECT_EQ(LatestTransferTrace(userData.path(), At(2026, 12, 7, 5)), now.path);
-#ifndef _WIN32
-  EXPECT_EQ(fs::status(now.path).permissions() & fs::perms::mask,
-            fs::perms::owner_read | fs::perms::owner_write);
-#endif
+  ExpectPermissions(now.path, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(ErrorLogTest, LinesAppendedInTheProgramFolderInDebugModeOnly) {

@@ -161,11 +161,9 @@ TEST(WeatherList, OneRecordPerWeatherChannelFromItsOwnBits) {
   Fill(image, 0x1E0, {0xA0, 0x3F});
   SettingsModel model;
   DecodeImage(image, model, true);
-  std::vector<std::pair<bool, bool>> expected(WxChannelCount, {true, false});
-  expected[0] = {true, true};
-  expected[1] = {false, false};
-  expected[2] = {true, true};
-  expected[9] = {false, false};
+  const std::vector<std::pair<bool, bool>> expected = {
+      {true, true},  {false, false}, {true, true},  {true, false}, {true, false},
+      {true, false}, {true, false},  {true, false}, {true, false}, {false, false}};
   EXPECT_EQ(WeatherBits(model.CHWX), expected);
   // Apart from the two bits each record is that of a new data set.
   ChannelList defaults = DefaultWeatherList();
