@@ -60,7 +60,7 @@ TEST(CommandLine, StartArgumentsKeepFilePathsApartFromSwitches) {
 
 // The language of a run: --lang, else Options > Language, else the system's first language
 // with a catalogue; English when none fits (the C locale asks for none).
-TEST(ProgramLanguage, ChosenInOrder) {
+TEST(ProgramLanguage, ChosenInOrderAndTemplatesFilledByNumber) {
   struct Case {
     const char* asked;
     const char* remembered;
@@ -82,11 +82,9 @@ TEST(ProgramLanguage, ChosenInOrder) {
   EXPECT_EQ(KnownLanguage("es"), std::nullopt);
   EXPECT_EQ(UnknownLanguageMessage("es"),
             "--lang es: there is no such language; choose one of en, de, nl, fr.");
-}
 
-// A template takes its names by number, each as often as it asks for it; a placeholder
-// without a name stays as it is.
-TEST(ProgramLanguage, TemplatesAreFilledByNumber) {
+  // A template takes its names by number, each as often as it asks for it; a placeholder
+  // without a name stays as it is.
   EXPECT_EQ(Fill("%2 on %1, and %1 again; 100%", {"COM1", "the radio"}),
             "the radio on COM1, and COM1 again; 100%");
   EXPECT_EQ(Fill("%1 and %3", {"a"}), "a and %3");
@@ -223,7 +221,7 @@ TEST(ProgramFolders, FirstFolderWithTheDataInOrder) {
   EXPECT_TRUE(FindProgramFolders(other.path(), {}, {}).data.empty());
 }
 
-TEST(RecentFilesTest, NewestFirstOnceEachAtMostEightRemembered) {
+TEST(RecentFilesTest, NewestFirstAtMostEightAndTheirFolderForTheDialogs) {
   MemorySettingsStore store;
   RecentFiles recent(store);
   EXPECT_TRUE(recent.paths().empty());
@@ -245,9 +243,8 @@ TEST(RecentFilesTest, NewestFirstOnceEachAtMostEightRemembered) {
   EXPECT_EQ(nextRun.paths(), kept);
   EXPECT_EQ(nextRun.paths().size(), 7u);
   EXPECT_EQ(store.read("RecentFiles", "File8", "unset"), "");
-}
 
-TEST(RecentFilesTest, DialogsOpenOnlyInAFolderTheUserMayWrite) {
+  // The file dialogs open only in a folder the user may write.
   test::TempDir dir;
   const fs::path documents = dir / "Documents";
   const auto writable = [&dir](const fs::path& folder) { return folder == dir.path(); };
