@@ -38,9 +38,9 @@ struct OpenFixture : TestContext {
     WriteBytes(dir / name, ImageAsString(image));
     return dir / name;
   }
-  void expectUnchanged(const MemoryImage& imageBefore, const SettingsModel& modelBefore) {
-    EXPECT_EQ(ws.image, imageBefore);
-    EXPECT_EQ(ws.model, modelBefore);
+  void expectUnchanged(const Workspace& before) {
+    EXPECT_EQ(ws.image, before.image);
+    EXPECT_EQ(ws.model, before.model);
     EXPECT_EQ(ws.documentPath, "keep.dat");
     EXPECT_TRUE(ws.flags.DataChanged);
     EXPECT_FALSE(ws.flags.TransferBusy);
@@ -106,8 +106,7 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
       // Three gigabytes that take no room: a read of it would take the program's memory.
       if (c.name == "large.hex") fs::resize_file(path, 3'000'000'000ULL);
     }
-    const MemoryImage image = f.ws.image;
-    const SettingsModel model = f.ws.model;
+    const Workspace before = f.ws;
     EXPECT_EQ(OpenImageFile(f.ctx, path).outcome, Outcome::Failed);
     ASSERT_EQ(f.prompter.boxes.size(), 1u);
     EXPECT_EQ(f.prompter.boxes[0].text, c.message);
@@ -117,15 +116,14 @@ TEST(OpenImageFile, RefusedFilesChangeNothing) {
     EXPECT_EQ(f.diagnostics.errors.size(), c.logged.empty() ? 0u : 1u);
     for (const std::string& logged : f.diagnostics.errors)
       EXPECT_TRUE(logged.starts_with(c.logged));
-    f.expectUnchanged(image, model);
+    f.expectUnchanged(before);
   }
 }
 
 TEST(OpenImageFile, RegionQuestion) {
   OpenFixture f;
   f.ws.image.set(addr::RegionCode, 1);
-  const MemoryImage image = f.ws.image;
-  const SettingsModel model = f.ws.model;
+  const Workspace before = f.ws;
   const auto path = f.file(ValidImage(3));
 
   f.prompter.plan(Answer::No);
@@ -138,7 +136,7 @@ TEST(OpenImageFile, RegionQuestion) {
   EXPECT_EQ(box.buttons, Buttons::YesNo);
   EXPECT_EQ(box.defaultAnswer, Answer::No);
   EXPECT_EQ(box.title, kTitle);
-  f.expectUnchanged(image, model);
+  f.expectUnchanged(before);
 
   f.prompter.plan(Answer::Yes);
   const ImageOpenResult result = OpenImageFile(f.ctx, path);

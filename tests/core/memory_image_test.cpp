@@ -26,7 +26,7 @@ TEST(MemoryImage, AddressOutsideTheRadioMemoryIsAProgramFault) {
   EXPECT_NO_THROW(image.set(ImageLastIndex, 0));
 }
 
-TEST(MemoryImage, NewDefaultImageIsFFExceptTheDefaultBytes) {
+TEST(MemoryImage, NewDefaultImageIsFFExceptTheDefaultBytesAndTheVersionWords) {
   ImageBytes expected;
   expected.fill(0xFF);
   const std::pair<int, int> defaults[] = {
@@ -54,6 +54,12 @@ TEST(MemoryImage, NewDefaultImageIsFFExceptTheDefaultBytes) {
   EXPECT_EQ(model.CHUSA.size(), 1);
   // A new image carries 300 at both ends, which no radio accepts.
   EXPECT_FALSE(ImageVersionMatches(image, 1));
+  EXPECT_TRUE(VersionMatches(301, 301, 1));
+  EXPECT_FALSE(VersionMatches(300, 300, 1));
+  EXPECT_FALSE(VersionMatches(301, 300, 1));
+  EXPECT_FALSE(VersionMatches(301, 301, 2));
+  EXPECT_EQ(VersionAddresses(1), std::make_pair(128, 2046));
+  EXPECT_EQ(VersionAddresses(2), std::make_pair(0, 2046));
 
   // Of another model only the header is decoded.
   image.fill(0x00);
@@ -61,15 +67,6 @@ TEST(MemoryImage, NewDefaultImageIsFFExceptTheDefaultBytes) {
   NewDefaultImage(image, other, 2);
   EXPECT_EQ(image.at(0x100), 0x00);
   EXPECT_EQ(other.common.resumeTime, 0);
-}
-
-TEST(MemoryImage, VersionWordsAndTheirAddresses) {
-  EXPECT_TRUE(VersionMatches(301, 301, 1));
-  EXPECT_FALSE(VersionMatches(300, 300, 1));
-  EXPECT_FALSE(VersionMatches(301, 300, 1));
-  EXPECT_FALSE(VersionMatches(301, 301, 2));
-  EXPECT_EQ(VersionAddresses(1), std::make_pair(128, 2046));
-  EXPECT_EQ(VersionAddresses(2), std::make_pair(0, 2046));
 }
 
 TEST(Regions, NamesTheRegionByteAndHowTwoRegionsMeet) {

@@ -32,8 +32,7 @@ TEST(PortList, NaturalOrderDetailsAndStableNames) {
   // A fake /dev: two adapters, one with a stable name, and a link to something else.
   TempDir dir;
   fs::create_directories(dir / "dev" / "serial" / "by-id");
-  WriteBytes(dir / "dev" / "ttyUSB0", "");
-  WriteBytes(dir / "dev" / "ttyUSB1", "");
+  for (const char* adapter : {"ttyUSB0", "ttyUSB1"}) WriteBytes(dir / "dev" / adapter, "");
   const fs::path byId = dir / "dev" / "serial" / "by-id";
   fs::create_symlink("../../ttyUSB1", byId / "usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
   fs::create_symlink("../../ttyACM7", byId / "usb-Other_Modem-if00");

@@ -18,7 +18,7 @@
 namespace tpw {
 namespace {
 
-TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
+TEST(CommandLine, OptionsAfterSlashesAndFilePathsApartFromThem) {
   EXPECT_EQ(ParseCommandLine(""), CommandLineFlags{});
   const CommandLineFlags lower = ParseCommandLine("/d/nt");
   EXPECT_TRUE(lower.DebugMode);
@@ -32,9 +32,8 @@ TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
   EXPECT_TRUE(HasCommandLineOption({"/d", "/ demo "}, "DEMO"));
   EXPECT_FALSE(HasCommandLineOption({"demo", "/DEMOS"}, "DEMO"));
   EXPECT_EQ(ParseCommandLine("/DEMO"), CommandLineFlags{});
-}
 
-TEST(CommandLine, StartArgumentsKeepFilePathsApartFromSwitches) {
+  // The start arguments keep file paths apart from the switches.
   test::TempDir dir;
   const std::string existing = (dir / "E").string();  // a path made of switch-like pieces
   test::WriteBytes(existing, "");

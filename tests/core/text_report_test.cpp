@@ -22,9 +22,6 @@ SettingsModel Labelled(const char* groupTwo) {
   return m;
 }
 
-constexpr auto Plan = PlanRecord;
-constexpr auto Free = FreeRecord;
-
 // A data set like a US radio's: three plan lists, weather, EXP channels, ATIS.
 SettingsModel UsaModel() {
   SettingsModel m = Labelled("CAN");
@@ -34,24 +31,24 @@ SettingsModel UsaModel() {
   m.groups[3].usable = true;
   m.common = {0, true, false, 3, true, 0, 1, true, 1};
   m.atis = {{true, false, true, true}, "1234567890123", 1};
-  m.CHUSA.append(Plan(6, 0, true, false, false, false));
-  m.CHUSA.append(Plan(16, 0, true, false, false, true));
-  m.CHUSA.append(WithStatus(Plan(78, 0, true, false, false, true), 1, 1));
+  m.CHUSA.append(PlanRecord(6, 0, true, false, false, false));
+  m.CHUSA.append(PlanRecord(16, 0, true, false, false, true));
+  m.CHUSA.append(WithStatus(PlanRecord(78, 0, true, false, false, true), 1, 1));
   m.CHUSA.append({.position = 9, .txEnabled = true});  // disabled
-  m.CHUSA.append(Plan(13, 0, true, true, true, false));
-  m.CHUSA.append(Plan(15, 1, false, false, false, false));
-  m.CHINT.append(Plan(1, 2, true, false, false, false));
-  m.CHINT.append(Plan(1, 2, false, false, false, false));
-  m.CHINT.append(Plan(60, 3, true, true, false, true));
-  m.CHINT.append(Plan(200, 0, true, false, false, false));  // not in the channel table
-  m.CHCAN.append(WithStatus(Plan(21, 1, false, false, false, false), 2, 0));
+  m.CHUSA.append(PlanRecord(13, 0, true, true, true, false));
+  m.CHUSA.append(PlanRecord(15, 1, false, false, false, false));
+  m.CHINT.append(PlanRecord(1, 2, true, false, false, false));
+  m.CHINT.append(PlanRecord(1, 2, false, false, false, false));
+  m.CHINT.append(PlanRecord(60, 3, true, true, false, true));
+  m.CHINT.append(PlanRecord(200, 0, true, false, false, false));  // not in the channel table
+  m.CHCAN.append(WithStatus(PlanRecord(21, 1, false, false, false, false), 2, 0));
   m.CHWX = DefaultWeatherList();
   m.CHWX[1].enabled = false;
   m.CHWX[2].scanMemory = true;
-  ChannelRecord e = Free("E1", 157.1, 161.7);
+  ChannelRecord e = FreeRecord("E1", 157.1, 161.7);
   e.inUsaGroup = e.inRegionGroup = e.lowPower = true;
   m.CHEXP.append(e);
-  for (int i = 0; i < 10; ++i) m.CHEXP.append(Free("", 155.0 + i * 0.0125, 0));
+  for (int i = 0; i < 10; ++i) m.CHEXP.append(FreeRecord("", 155.0 + i * 0.0125, 0));
   return m;
 }
 
@@ -62,14 +59,14 @@ SettingsModel UkModel() {
   m.groups[2] = {true, 2, "UK"};
   m.common.resumeTime = 9;
   m.common.modeSelect = 4;
-  m.CHINT.append(Plan(16, 0, true, false, false, false));
-  m.CHCAN.append(Plan(37, 0, true, false, false, true));
-  m.CHCAN.append(Plan(80, 2, true, false, false, false));
-  ChannelRecord m1 = Free("M1", 157.85, 157.85);
+  m.CHINT.append(PlanRecord(16, 0, true, false, false, false));
+  m.CHCAN.append(PlanRecord(37, 0, true, false, false, true));
+  m.CHCAN.append(PlanRecord(80, 2, true, false, false, false));
+  ChannelRecord m1 = FreeRecord("M1", 157.85, 157.85);
   m1.inIntGroup = m1.inRegionGroup = true;
   m.CHRG.append(m1);
-  m.CHRG.append(Free("7", 161.425, 0));
-  m.CHRG.append(Free("", 156.0 + 0.08, 156.0 + 0.08));
+  m.CHRG.append(FreeRecord("7", 161.425, 0));
+  m.CHRG.append(FreeRecord("", 156.0 + 0.08, 156.0 + 0.08));
   return m;
 }
 

@@ -13,7 +13,7 @@
 namespace tpw {
 namespace {
 
-TEST(TextValues, PaddingTrimmingAndCase) {
+TEST(TextValues, PaddingTrimmingCaseAndLineEnds) {
   const std::tuple<int, int, const char*> hex[] = {
       {0x7F0, 4, "07F0"}, {0x12345, 4, "2345"}, {0xab, 2, "AB"}, {0, 2, "00"}, {-1, 2, "FF"}};
   for (auto [value, digits, text] : hex) EXPECT_EQ(HexPad(value, digits), text) << value;
@@ -22,6 +22,14 @@ TEST(TextValues, PaddingTrimmingAndCase) {
   EXPECT_EQ(Trim(" \t x y  "), "x y");
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(NormalisedName("  Common Setup "), "COMMON SETUP");
+
+  // Lines end with CR LF, LF or CR.
+  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string_view>{"a"}));
+  EXPECT_EQ(SplitLines("\n\r\n"), (std::vector<std::string_view>{"", ""}));
+  EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF[MAIN]\n"), std::vector<std::string_view>{"[MAIN]"});
+  EXPECT_TRUE(SplitLines("\xEF\xBB\xBF").empty());
 }
 
 TEST(TextValues, LeadingNumbersReadLeniently) {
@@ -49,16 +57,7 @@ TEST(TextValues, DecimalsAndBooleansReadStrictly) {
   for (auto [text, value] : booleans) EXPECT_EQ(ParseBoolean(text), value) << text;
 }
 
-TEST(TextValues, LinesEndWithCrLfLfOrCr) {
-  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string_view>{"a"}));
-  EXPECT_EQ(SplitLines("\n\r\n"), (std::vector<std::string_view>{"", ""}));
-  EXPECT_TRUE(SplitLines("").empty());
-  EXPECT_EQ(SplitLines("\xEF\xBB\xBF[MAIN]\n"), std::vector<std::string_view>{"[MAIN]"});
-  EXPECT_TRUE(SplitLines("\xEF\xBB\xBF").empty());
-}
-
-TEST(DisplayText, Frequencies) {
+TEST(DisplayText, FrequenciesAndTheNamesAndFrequenciesOfPlanRecords) {
   const std::pair<double, const char*> threeDecimals[] = {
       {156.8, "156.800"}, {160.65, "160.650"}, {5.5, "005.500"}, {0, "---.---"}, {-1, "---.---"}};
   for (auto [frequency, text] : threeDecimals) EXPECT_EQ(FormatFreq3(frequency), text);
@@ -67,9 +66,8 @@ TEST(DisplayText, Frequencies) {
   EXPECT_EQ(FormatFreq4(0), "---.----");
   EXPECT_EQ(FormatFreq4(156.0125), "156.0125");
   EXPECT_EQ(FormatFreq4(156.0137), "156.0100");  // shown on its 5 kHz step
-}
 
-TEST(DisplayText, NamesAndFrequencyTextsOfPlanRecords) {
+  // The names of plan records.
   EXPECT_EQ(ChannelDisplayName({.position = 78, .statusIcon = 1, .statusNo = 1}), "1078A");
   EXPECT_EQ(ChannelDisplayName({.position = 5, .statusNo = 1}), "1005");
   EXPECT_EQ(ChannelDisplayName({.position = 5, .statusIcon = 3}), "05");
