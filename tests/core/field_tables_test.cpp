@@ -213,11 +213,6 @@ const FieldSpec& Named(const RecordLayout<Owner>& layout, std::string_view key) 
 TEST(FieldTables, SingleValuesReadWithTheRangeTheRadioHolds) {
   const auto& plan = ChannelRecordLayout(RecordShape::Plan);
   const auto& free = ChannelRecordLayout(RecordShape::Free);
-  const FieldSpec& position = Named(plan, "Position");
-  const FieldSpec& duplex = Named(plan, "Duplex");
-  const FieldSpec& lowPower = Named(plan, "LowPower");
-  const FieldSpec& rx = Named(free, "Rxfreq");
-  const FieldSpec& display = Named(free, "CHDisplayL");
   const FieldSpec& priority = Named(ChannelGroupsLayout(), "Priority CH0");
   const FieldSpec& code = Named(AtisSetupLayout(), "Atis Code");
   struct Case {
@@ -227,13 +222,13 @@ TEST(FieldTables, SingleValuesReadWithTheRangeTheRadioHolds) {
     std::optional<FieldValue> value;
   };
   const Case cases[] = {
-      {position, 0, "119", 119},
-      {position, 0, "120", std::nullopt},
-      {duplex, 0, "2.5", 2},  // ties to even
-      {duplex, 0, "3.5", std::nullopt},
-      {lowPower, 0, " True ", true},
-      {rx, 0, "-0", 0.0},
-      {display, 0, "A*", std::string("A*")},
+      {Named(plan, "Position"), 0, "119", 119},
+      {Named(plan, "Position"), 0, "120", std::nullopt},
+      {Named(plan, "Duplex"), 0, "2.5", 2},  // ties to even
+      {Named(plan, "Duplex"), 0, "3.5", std::nullopt},
+      {Named(plan, "LowPower"), 0, " True ", true},
+      {Named(free, "Rxfreq"), 0, "-0", 0.0},
+      {Named(free, "CHDisplayL"), 0, "A*", std::string("A*")},
       {priority, 3, "0", 0},  // the EXP group nobody chose a priority for
       {priority, 0, "0", std::nullopt},
       {code, 0, " 9876543210 ", std::string("9876543210")},

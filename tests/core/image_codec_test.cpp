@@ -1,16 +1,17 @@
+// The image codec: the records and headers it decodes and encodes, and what it corrects
+// before a write.
 #include "image/image_codec.h"
 
 #include <gtest/gtest.h>
 
 #include "image/channel_tables.h"
+#include "image/encodings.h"
 #include "image/memory_map.h"
+#include "sample_records.h"
 #include "support/test_support.h"
 
-namespace tpw {
+namespace tpw::test {
 namespace {
-
-using test::Bytes;
-using test::Fill;
 
 TEST(DecodeImage, EnableBitmapIsARecordCount) {
   MemoryImage image;
@@ -66,22 +67,9 @@ TEST(DecodeImage, AnInvalidPositionEndsTheRecordsButNotTheList) {
 
   Fill(image, 0x300, {16, 0x9D, 17, 0x7E, 120, 0x00, 18, 0x00});
   DecodeImage(image, model, true);
-  EXPECT_EQ(model.CHUSA[0], (ChannelRecord{.position = 16,
-                                           .enabled = true,
-                                           .lowPower = true,
-                                           .duplex = 2,
-                                           .txEnabled = true,
-                                           .scanMemory = true,
-                                           .statusIcon = 3,
-                                           .statusNo = 1}));
+  EXPECT_EQ(model.CHUSA[0], WithStatus(PlanRecord(16, 2, true, true, false, true), 3, 1));
   // Power mode 3 is high power.
-  EXPECT_EQ(model.CHUSA[1], (ChannelRecord{.position = 17,
-                                           .enabled = true,
-                                           .duplex = 1,
-                                           .txEnabled = true,
-                                           .scanMemory = true,
-                                           .statusIcon = 3,
-                                           .statusNo = 2}));
+  EXPECT_EQ(model.CHUSA[1], WithStatus(PlanRecord(17, 1, true, false, false, true), 3, 2));
   // Slot 2 holds 120: the records from 2 on keep their defaults.
   EXPECT_EQ(model.CHUSA[2], (ChannelRecord{.enabled = true, .scanMemory = true}));
   EXPECT_EQ(model.CHUSA[3], model.CHUSA[2]);
@@ -95,13 +83,9 @@ TEST(DecodeImage, SixteenByteRecords) {
   SettingsModel model;
   DecodeImage(image, model, true);
   ASSERT_EQ(model.CHEXP.size(), 2);
-  EXPECT_EQ(model.CHEXP[0], (ChannelRecord{.enabled = true,
-                                           .powerUp = true,
-                                           .txEnabled = true,
-                                           .scanMemory = true,
-                                           .displayLeft = "A",
-                                           .rxFrequency = 156.025,
-                                           .inUsaGroup = true}));
+  ChannelRecord first = FreeRecord("A", 156.025, 0);
+  first.powerUp = first.txEnabled = first.scanMemory = first.inUsaGroup = true;
+  EXPECT_EQ(model.CHEXP[0], first);
   EXPECT_EQ(model.CHEXP[1], (ChannelRecord{.enabled = true,
                                            .lowPower = true,
                                            .scanMemory = true,
@@ -167,11 +151,9 @@ TEST(WeatherList, OneRecordPerWeatherChannelFromItsOwnBits) {
   Fill(image, 0x1E0, {0xA0, 0x3F});
   SettingsModel model;
   DecodeImage(image, model, true);
-  std::vector<std::pair<bool, bool>> expected(WxChannelCount, {true, false});
-  expected[0] = {true, true};
-  expected[1] = {false, false};
-  expected[2] = {true, true};
-  expected[9] = {false, false};
+  const std::vector<std::pair<bool, bool>> expected = {
+      {true, true},  {false, false}, {true, true},  {true, false}, {true, false},
+      {true, false}, {true, false},  {true, false}, {true, false}, {false, false}};
   EXPECT_EQ(WeatherBits(model.CHWX), expected);
   // Apart from the two bits each record is that of a new data set.
   ChannelList defaults = DefaultWeatherList();
@@ -238,20 +220,9 @@ TEST(EncodeImage, ListsBitmapsAndEmptySlots) {
 TEST(EncodeImage, TwoByteRecords) {
   MemoryImage image;
   SettingsModel model;
-  model.CHINT.append({.position = 16,
-                      .enabled = true,
-                      .lowPower = true,
-                      .duplex = 2,
-                      .txEnabled = true,
-                      .statusIcon = 1,
-                      .statusNo = 2});
+  model.CHINT.append(WithStatus(PlanRecord(16, 2, true, true, false), 1, 2));
   model.CHINT.append({.position = 20, .enabled = false, .txEnabled = true});
-  model.CHINT.append({.position = 21,
-                      .enabled = true,
-                      .lowPower = true,
-                      .powerUp = true,
-                      .txEnabled = true,
-                      .scanMemory = true});
+  model.CHINT.append(PlanRecord(21, 0, true, true, true, true));
   EncodeImage(model, image, true);
   EXPECT_EQ(Bytes(image, 0x3C0, 6), (std::vector<int>{16, 0x90 | 0x04 | 0x02, 20, 0x30, 21, 0x20}));
   // The disabled record ends the list for the next decode but keeps its slot.
@@ -266,16 +237,9 @@ TEST(EncodeImage, SixteenByteRecordKeepsTheRadiosBits) {
   MemoryImage image;
   Fill(image, 0x540, {0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6});
   SettingsModel model;
-  model.CHRG.append({.enabled = true,
-                     .lowPower = false,
-                     .powerUp = true,
-                     .txEnabled = true,
-                     .displayLeft = "7",
-                     .txFrequency = 156.8,
-                     .rxFrequency = 161.4,
-                     .inUsaGroup = true,
-                     .inIntGroup = false,
-                     .inRegionGroup = true});
+  ChannelRecord record = FreeRecord("7", 161.4, 156.8);  // high power, not in INT
+  record.powerUp = record.inUsaGroup = record.inRegionGroup = true;
+  model.CHRG.append(record);
   EncodeImage(model, image, true);
   EXPECT_EQ(Bytes(image, 0x540, 16), (std::vector<int>{0xF4, '7', ' ', 0xFF, 0x61, 0x40, 0x00, 0x56,
                                                        0x80, 0x00, 1, 2, 3, 4, 5, 6}));
@@ -334,5 +298,169 @@ TEST(EncodeImage, HeaderAndValuesABytesCannotHold) {
   EXPECT_EQ(Bytes(image, 0x280, 5), (std::vector<int>{0x9A, 1, 0x12, 0x34, 0x5F}));
 }
 
+// An image and its model with the given records in each group's list, encoded.
+struct SanitiseFixture {
+  MemoryImage image;
+  SettingsModel model;
+
+  void add(ListId list, int count, bool enabled = true) {
+    for (int i = 0; i < count; ++i) model.list(list).append({.position = 16, .enabled = enabled});
+  }
+  // The radio's current group, and its mode: 0 a group's channel, 1 weather, 2 neither.
+  void encode(std::uint8_t usable, int group = 0, int mode = 0) {
+    EncodeImage(model, image, true);
+    image.set(addr::UsableGroups, usable);
+    image.set(addr::CurrentGroup, static_cast<std::uint8_t>(group));
+    image.set(addr::CurrentMode, static_cast<std::uint8_t>(mode));
+  }
+};
+
+TEST(SanitiseForWrite, CurrentGroupMovesToAUsableGroup) {
+  SanitiseFixture f;
+  f.add(ListId::CHUSA, 3);
+  f.add(ListId::CHINT, 6);
+  f.encode(0x40);  // only group 1 usable
+  WriteWordBE(f.image, addr::CurrentChannel, 5);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 1);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 5);  // record 5 of group 1 exists
+  EXPECT_EQ(f.image.word(addr::CurrentChannel2), 5);
+
+  // Group 2 not usable goes to group 0 when it is usable.
+  f.encode(0xC0, 2);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 0);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);  // 5 is past CHUSA: its first record
+}
+
+TEST(SanitiseForWrite, CurrentGroupCorrectionForEveryUsableSet) {
+  struct Case {
+    std::uint8_t usable;  // bit 7 group 0, bit 6 group 1, bit 5 group 2
+    int group;
+    int corrected;
+  };
+  const Case cases[] = {
+      // Group 0: group 1, else group 2, else itself.
+      {0x40, 0, 1},
+      {0x60, 0, 1},
+      {0x20, 0, 2},
+      {0x00, 0, 0},
+      // Group 1: group 2 if usable, else group 0 whether usable or not.
+      {0x20, 1, 2},
+      {0xA0, 1, 2},
+      {0x80, 1, 0},
+      {0x00, 1, 0},
+      // Group 2: group 0 if usable, else group 1 whether usable or not.
+      {0x80, 2, 0},
+      {0xC0, 2, 0},
+      {0x40, 2, 1},
+      {0x00, 2, 1},
+      // A usable group and a value outside 0..2 stay.
+      {0x20, 2, 2},
+      {0x00, 3, 3},
+      {0xE0, 0xFF, 0xFF},
+  };
+  for (const Case& c : cases) {
+    SanitiseFixture f;
+    f.encode(c.usable, c.group);
+    SanitiseForWrite(f.image, f.model, true);
+    EXPECT_EQ(f.image.at(addr::CurrentGroup), c.corrected)
+        << "usable " << int{c.usable} << " group " << c.group;
+  }
+}
+
+TEST(SanitiseForWrite, WithNoGroupUsableTheChannelIsCheckedAgainstTheNewGroup) {
+  SanitiseFixture f;
+  f.add(ListId::CHUSA, 3);
+  f.add(ListId::CHINT, 6, false);
+  f.model.CHINT[4].enabled = true;
+  f.encode(0x00, 2);
+  WriteWordBE(f.image, addr::CurrentChannel, 1);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentGroup), 1);
+  // Group 1 is not usable, so no reference into it is valid: its first enabled record.
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 4);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel2), 4);
+
+  // Without any enabled record in the group or the EXP list the channel is left alone.
+  SanitiseFixture none;
+  none.encode(0x00, 1);
+  WriteWordBE(none.image, addr::CurrentChannel, 7);
+  WriteWordBE(none.image, addr::CurrentChannel2, 9);
+  SanitiseForWrite(none.image, none.model, true);
+  EXPECT_EQ(none.image.at(addr::CurrentGroup), 0);
+  EXPECT_EQ(none.image.word(addr::CurrentChannel), 7);
+  EXPECT_EQ(none.image.word(addr::CurrentChannel2), 9);
+}
+
+TEST(SanitiseForWrite, FallbackToTheExpListAndExpReferences) {
+  SanitiseFixture f;
+  f.add(ListId::CHCAN, 2, false);
+  f.add(ListId::CHEXP, 4);
+  f.encode(0x20, 2);
+  WriteWordBE(f.image, addr::CurrentChannel, 1);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);  // first enabled EXP record, as it is
+
+  WriteWordBE(f.image, addr::CurrentChannel, 163);  // EXP bitmap entry 4 is the fifth: unset
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 0);
+  WriteWordBE(f.image, addr::CurrentChannel, 162);  // entry 3 is set
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 162);
+}
+
+TEST(SanitiseForWrite, WeatherChannel) {
+  SanitiseFixture f;
+  f.add(ListId::CHWX, 3, false);
+  f.model.CHWX[2].enabled = true;
+  f.encode(0x80, 0, 1);
+  f.image.set(addr::CurrentWx, 1);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentWx), 2);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 2);
+
+  f.image.set(addr::CurrentWx, 0xFF);
+  SanitiseForWrite(f.image, f.model, true);
+  EXPECT_EQ(f.image.at(addr::CurrentWx), 0xFF);
+
+  f.image.set(addr::CurrentWx, 1);
+  WriteWordBE(f.image, addr::CurrentChannel, 30);
+  SanitiseForWrite(f.image, f.model, false);  // without weather channels nothing moves
+  EXPECT_EQ(f.image.at(addr::CurrentWx), 1);
+  EXPECT_EQ(f.image.word(addr::CurrentChannel), 30);
+}
+
+TEST(SanitiseForWrite, GroupChannelReferences) {
+  SanitiseFixture f;
+  f.add(ListId::CHUSA, 2);
+  f.add(ListId::CHEXP, 1);
+  f.encode(0x80, 0, 2);  // neither group nor weather: only the references
+  const int refs = addr::GroupChannelRefs;
+  const struct {
+    int offset, written, kept;
+  } words[] = {
+      {0, 1, 1},           // record 1 of CHUSA: kept
+      {2, 2, 0xFFFF},      // no record 2: dropped
+      {4, 150, 0xFFFF},    // never valid
+      {6, -1, 0xFFFF},     // none stays none
+      {8, 160, 0xFFFF},    // EXP entry 1: unset
+      {0x20, 0, 0xFFFF},   // group 1 is not usable
+      {0x42, 200, 0xFFFF}  // group 2 is not usable either
+  };
+  for (auto word : words) WriteWordBE(f.image, refs + word.offset, word.written);
+  const MemoryImage before = f.image;
+  SanitiseForWrite(f.image, f.model, true);
+  for (auto word : words) EXPECT_EQ(f.image.word(refs + word.offset), word.kept) << word.offset;
+  for (int a = 0; a <= ImageLastIndex; ++a) {
+    if (a < refs || a >= refs + 0x60) {
+      ASSERT_EQ(f.image.at(a), before.at(a)) << a;
+    }
+  }
+  EXPECT_FALSE(IsValidRef(f.image, 159, 3));
+  EXPECT_FALSE(IsValidRef(f.image, 0, 3));  // the EXP group is not usable
+  EXPECT_TRUE(IsValidRef(f.image, 0, 0));
+}
+
 }  // namespace
-}  // namespace tpw
+}  // namespace tpw::test

@@ -20,6 +20,13 @@ inline ChannelRecord PlanRecord(int position, int duplex, bool tx, bool low, boo
   return r;
 }
 
+// A plan record with the status its name shows: icon 1 "A", 2 "B", 3 none; number 1 "10", 2 "20".
+inline ChannelRecord WithStatus(ChannelRecord record, int icon, int number) {
+  record.statusIcon = static_cast<std::int16_t>(icon);
+  record.statusNo = static_cast<std::int16_t>(number);
+  return record;
+}
+
 // An enabled RG/EXP record, transmitting when it has a transmit frequency.
 inline ChannelRecord FreeRecord(const char* display, double rx, double tx) {
   ChannelRecord r;

@@ -1,18 +1,24 @@
-// Command line, model definition file, ini values and per-user settings.
+// Command line, model definition file, ini values, per-user settings and the window title.
+// The folders: where the programs find their data (beside the executable, in ../share/tpw52, or
+// in the system's data folders, and what the user is told when it is nowhere), the recent files
+// of the File menu and the folder the file dialogs open in.
 #include <gtest/gtest.h>
 
 #include "files/ini_file.h"
+#include "files/recent_files.h"
 #include "files/settings_store.h"
 #include "image/translatable.h"
 #include "shell/command_line.h"
 #include "shell/model_definition.h"
+#include "shell/program_folders.h"
 #include "shell/program_language.h"
+#include "shell/window_title.h"
 #include "support/test_support.h"
 
 namespace tpw {
 namespace {
 
-TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
+TEST(CommandLine, OptionsAfterSlashesAndFilePathsApartFromThem) {
   EXPECT_EQ(ParseCommandLine(""), CommandLineFlags{});
   const CommandLineFlags lower = ParseCommandLine("/d/nt");
   EXPECT_TRUE(lower.DebugMode);
@@ -26,9 +32,8 @@ TEST(CommandLine, OptionsAfterSlashesTrimmedAndUpperCased) {
   EXPECT_TRUE(HasCommandLineOption({"/d", "/ demo "}, "DEMO"));
   EXPECT_FALSE(HasCommandLineOption({"demo", "/DEMOS"}, "DEMO"));
   EXPECT_EQ(ParseCommandLine("/DEMO"), CommandLineFlags{});
-}
 
-TEST(CommandLine, StartArgumentsKeepFilePathsApartFromSwitches) {
+  // The start arguments keep file paths apart from the switches.
   test::TempDir dir;
   const std::string existing = (dir / "E").string();  // a path made of switch-like pieces
   test::WriteBytes(existing, "");
@@ -54,7 +59,7 @@ TEST(CommandLine, StartArgumentsKeepFilePathsApartFromSwitches) {
 
 // The language of a run: --lang, else Options > Language, else the system's first language
 // with a catalogue; English when none fits (the C locale asks for none).
-TEST(ProgramLanguage, ChosenInOrder) {
+TEST(ProgramLanguage, ChosenInOrderAndTemplatesFilledByNumber) {
   struct Case {
     const char* asked;
     const char* remembered;
@@ -76,17 +81,16 @@ TEST(ProgramLanguage, ChosenInOrder) {
   EXPECT_EQ(KnownLanguage("es"), std::nullopt);
   EXPECT_EQ(UnknownLanguageMessage("es"),
             "--lang es: there is no such language; choose one of en, de, nl, fr.");
-}
 
-// A template takes its names by number, each as often as it asks for it; a placeholder
-// without a name stays as it is.
-TEST(ProgramLanguage, TemplatesAreFilledByNumber) {
+  // A template takes its names by number, each as often as it asks for it; a placeholder
+  // without a name stays as it is.
   EXPECT_EQ(Fill("%2 on %1, and %1 again; 100%", {"COM1", "the radio"}),
             "the radio on COM1, and COM1 again; 100%");
   EXPECT_EQ(Fill("%1 and %3", {"a"}), "a and %3");
 }
 
 TEST(IniValue, ReadRules) {
+  using namespace std::string_literals;
   const std::string text =
       "; comment\r\n"
       "[Model1]\r\n"
@@ -97,13 +101,11 @@ TEST(IniValue, ReadRules) {
       "long=" +
       std::string(200, 'x') +
       "\r\n"
-      "nul=ab" +
-      std::string(1, '\0') +
-      "cd\r\n"
+      "nul=ab\0cd\r\n"
       "[model2]\n"
       "use=\n"
       "[MODEL1]\n"
-      "wx=0\n";
+      "wx=0\n"s;
   EXPECT_EQ(ReadIniValueFromText(text, "model1", "use"), "1");
   EXPECT_EQ(ReadIniValueFromText(text, "MODEL1", "ATIS"), "true");
   EXPECT_EQ(ReadIniValueFromText(text, "model1", "wx"), "0");
@@ -115,7 +117,7 @@ TEST(IniValue, ReadRules) {
   EXPECT_EQ(ReadIniValue("/nonexistent/global.ini", "model1", "use"), "");
 }
 
-TEST(ModelDefinition, ScanAndCapabilities) {
+TEST(ModelDefinition, ScanCapabilitiesAndTitles) {
   test::TempDir dir;
   const auto ini = dir / "global.ini";
   EXPECT_TRUE(OfferedModels(ini).empty());
@@ -143,6 +145,12 @@ TEST(ModelDefinition, ScanAndCapabilities) {
   EXPECT_FALSE(three.AtisSupported);
   EXPECT_TRUE(three.WxSupported);
   EXPECT_EQ(MainTitle(three), "PC Program for Unknown model");
+
+  // The window's title shows the document's name in lower case.
+  EXPECT_EQ(WindowTitle(ModelCaps{}, ""), "TPW52  PC Program for QZ815");
+  EXPECT_EQ(WindowTitle(ModelCaps{}, "/home/Skipper/Boats/COAST.Dat"),
+            "TPW52  PC Program for QZ815 - coast.dat");
+  EXPECT_EQ(WindowTitle(three, "a.dat"), "TPW52  PC Program for Unknown model - a.dat");
 }
 
 TEST(SettingsStoreTest, DefaultsAndConversions) {
@@ -161,6 +169,93 @@ TEST(SettingsStoreTest, DefaultsAndConversions) {
   EXPECT_TRUE(ReadFlagSetting(store, setting::HexVisible));
   EXPECT_EQ(DestinationSettingKey(1), "IniFileName_1");
   EXPECT_TRUE(store.contains("ComPath", "ComNum"));
+}
+
+namespace fs = std::filesystem;
+
+void MakeData(const fs::path& folder) {
+  fs::create_directories(folder);
+  test::WriteBytes(folder / "global.ini", "[model1]\r\nuse=1\r\n");
+}
+
+TEST(ProgramFolders, FirstFolderWithTheDataInOrder) {
+  test::TempDir root;
+  const fs::path bin = root / "usr" / "bin";
+  const fs::path shared = root / "usr" / "share";
+  const fs::path home = root / "home-data";
+  fs::create_directories(bin);
+  const std::vector<fs::path> system{home, shared, root / "opt"};
+
+  // Nowhere: every folder is named once, "../share/tpw52" and the system's copy of it included.
+  ProgramFolders found = FindProgramFolders(bin, system, root / "user");
+  EXPECT_TRUE(found.data.empty());
+  EXPECT_EQ(found.searched,
+            (std::vector<fs::path>{bin, shared / "tpw52", home / "tpw52", root / "opt" / "tpw52"}));
+  const std::string message = NoDataFolderMessage(found.searched);
+  for (const fs::path& folder : found.searched) {
+    EXPECT_NE(message.find(folder.string()), std::string::npos) << message;
+  }
+  EXPECT_NE(message.find("\"global.ini\""), std::string::npos);
+  EXPECT_EQ(found.programLogFolder(), fs::path());
+  EXPECT_EQ(found.userData, root / "user");
+
+  // A system data folder is the last resort; the installed tree wins over it.
+  MakeData(root / "opt" / "tpw52");
+  EXPECT_EQ(FindProgramFolders(bin, system, {}).data, root / "opt" / "tpw52");
+  MakeData(shared / "tpw52");
+  found = FindProgramFolders(bin, system, {});
+  EXPECT_EQ(found.data, shared / "tpw52");
+  EXPECT_FALSE(found.runsFromItsOwnFolder());
+  EXPECT_EQ(found.programLogFolder(), fs::path());  // never the installed bin/ folder
+
+  // Data beside the executable (a build, an unpacked copy) comes first; logs may go there.
+  MakeData(bin);
+  found = FindProgramFolders(bin, system, {});
+  EXPECT_EQ(found.data, bin);
+  EXPECT_EQ(found.programLogFolder(), bin);
+
+  // A folder without "global.ini" does not count, whatever else it holds.
+  test::TempDir other;
+  test::WriteBytes(other / "QZ815_UK_012D.ini", "");
+  EXPECT_TRUE(FindProgramFolders(other.path(), {}, {}).data.empty());
+}
+
+TEST(RecentFilesTest, NewestFirstAtMostEightAndTheirFolderForTheDialogs) {
+  MemorySettingsStore store;
+  RecentFiles recent(store);
+  EXPECT_TRUE(recent.paths().empty());
+  for (int i = 1; i <= 10; ++i) recent.add("/boats/" + std::to_string(i) + ".dat");
+  ASSERT_EQ(recent.paths().size(), 8u);
+  EXPECT_EQ(recent.paths().front(), "/boats/10.dat");
+  EXPECT_EQ(recent.paths().back(), "/boats/3.dat");
+
+  // Opening a listed file again moves it up instead of listing it twice, under any name.
+  recent.add("/boats/x/../5.dat");
+  EXPECT_EQ(recent.paths().size(), 8u);
+  EXPECT_EQ(recent.paths()[0], "/boats/5.dat");
+  EXPECT_EQ(recent.paths()[1], "/boats/10.dat");
+
+  // The list comes back in the next run, and a removed file stays removed.
+  recent.remove("/boats/10.dat");
+  const std::vector<std::string> kept = recent.paths();
+  RecentFiles nextRun(store);
+  EXPECT_EQ(nextRun.paths(), kept);
+  EXPECT_EQ(nextRun.paths().size(), 7u);
+  EXPECT_EQ(store.read("RecentFiles", "File8", "unset"), "");
+
+  // The file dialogs open only in a folder the user may write.
+  test::TempDir dir;
+  const fs::path documents = dir / "Documents";
+  const auto writable = [&dir](const fs::path& folder) { return folder == dir.path(); };
+  EXPECT_EQ(DialogStartFolder({}, documents, writable), documents);
+  // The folder of the newest file, while the user may write there.
+  const std::string boat = (dir / "boat.dat").string();
+  EXPECT_EQ(DialogStartFolder({boat}, documents, writable), dir.path());
+  // A folder the user may not write, or one that is gone, gives the documents folder.
+  EXPECT_EQ(DialogStartFolder({boat}, documents, [](const fs::path&) { return false; }), documents);
+  EXPECT_EQ(DialogStartFolder({(dir / "gone" / "boat.dat").string()}, documents,
+                              [](const fs::path&) { return true; }),
+            documents);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,7 +20,9 @@ inline std::vector<std::string> ShippedDestinations() {
 // A workspace holding a shipped template, decoded, with nothing to save.
 inline Workspace ShippedWorkspace(const std::string& destination) {
   Workspace ws;
-  ReadImageFile(DestinationPath(TPW52_DATA_DIR, destination, 1), 1, ws.image);
+  EXPECT_EQ(ReadImageFile(DestinationPath(TPW52_DATA_DIR, destination, 1), 1, ws.image),
+            ImageFileStatus::Ok)
+      << destination;
   DecodeImage(ws.image, ws.model, true);
   return ws;
 }
