@@ -23,23 +23,9 @@ namespace {
 
 // What runs inside the open dialog only looks and presses, and never asserts: a check that
 // returned early would leave the modal dialog open. The test checks after the dialog closed.
-// A button the dialog lacks closes it, so that the test fails instead of waiting.
+// A button the dialog lacks ends the suite with its name instead of leaving it waiting.
 void PressButton(TransferDialog* dialog, const char* name) {
-  if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name))) {
-    button->click();
-  } else {
-    dialog->done(QDialog::Rejected);
-  }
-}
-
-bool ButtonEnabled(TransferDialog* dialog, const char* name) {
-  auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
-  return button != nullptr && button->isEnabled();
-}
-
-QString LabelText(TransferDialog* dialog, const char* name) {
-  auto* label = dialog->findChild<QLabel*>(QString::fromLatin1(name));
-  return label != nullptr ? label->text() : QStringLiteral("(none)");
+  RequiredControl<QPushButton>(*dialog, name)->click();
 }
 
 // The progress of the open transfer dialog, or -1 when none is open.
@@ -58,7 +44,8 @@ struct AfterOk {
 void PressOkThenCancel(AfterOk& seen) {
   WhenModalOpens<TransferDialog>([&seen](TransferDialog* d) {
     PressButton(d, "cmdOK");
-    seen = {d->isVisible(), d->isVisible() && ButtonEnabled(d, "cmdOK")};
+    seen = {d->isVisible(),
+            d->isVisible() && RequiredControl<QPushButton>(*d, "cmdOK")->isEnabled()};
     PressButton(d, "cmdCancel");
   });
 }
@@ -455,47 +442,38 @@ class TransferTest : public QObject {
     QVERIFY(texts().back().ends_with(" already holds everything these data would write."));
   }
 
+  // Each mode's dialog: its title, its size, the monitor line of the debug mode, and the radio
+  // on the left only when reading, as the data flow from left to right.
   void dialogLooksAsItsModeSays() {
     start(true, true);
-    struct Look {
-      QString title;
-      QSize size;
-      QString instructions;
-      bool monitorShown = false;
-      QString monitor;
-      bool radioOnTheLeft = false;
-    };
-    std::vector<Look> looks;
+    QStringList looks, instructions;
     for (TransferMode mode : {TransferMode::Read, TransferMode::Program, TransferMode::ClearAtis}) {
       WhenModalOpens<TransferDialog>([&](TransferDialog* d) {
-        auto* monitor = d->findChild<QLabel*>("lblmon");
-        auto* radio = d->findChild<QWidget*>("pictHandy");
-        auto* pc = d->findChild<QWidget*>("pictB");
-        looks.push_back({d->windowTitle(), d->size(), LabelText(d, "lblmess"),
-                         monitor != nullptr && monitor->isVisible(), LabelText(d, "lblmon"),
-                         radio != nullptr && pc != nullptr && radio->x() < pc->x()});
+        const auto* monitor = RequiredControl<QLabel>(*d, "lblmon");
+        const bool radioLeft =
+            RequiredControl(*d, "pictHandy")->x() < RequiredControl(*d, "pictB")->x();
+        looks << QStringLiteral("%1 %2x%3 %4%5")
+                     .arg(d->windowTitle())
+                     .arg(d->width())
+                     .arg(d->height())
+                     .arg(monitor->isVisible() ? monitor->text() : QStringLiteral("(no monitor)"),
+                          radioLeft ? QStringLiteral(", radio left") : QString());
+        instructions << RequiredControl<QLabel>(*d, "lblmess")->text();
         PressButton(d, "cmdHelp");
         PressButton(d, "cmdCancel");
       });
       f->window->runTransfer(mode);
     }
-    QCOMPARE(looks.size(), 3u);
-    QStringList titles;
-    for (const Look& look : looks) {
-      titles << look.title;
-      QCOMPARE(look.size, QSize(465, 290));
-      QCOMPARE(look.instructions,
-               QString("1.Connect the KVX cable between the PC serial port and the radio.\n"
-                       "2.On the radio, press and hold [PRESET] keys while\n"
-                       "   turning the power on.\n"
-                       "   The Radio display will show PC CONTROL.\n"
-                       "3.Press the [OK] button to start."));
-      QVERIFY(look.monitorShown);
-      QCOMPARE(look.monitor, QString("starting at debug mode.."));
-      // The data flows from left to right: the radio is on the left only when reading.
-      QCOMPARE(look.radioOnTheLeft, look.title == "Read from Radio");
-    }
-    QCOMPARE(titles, QStringList({"Read from Radio", "Program to Radio", "Clear ATIS Data"}));
+    QCOMPARE(looks, (QStringList{"Read from Radio 465x290 starting at debug mode.., radio left",
+                                 "Program to Radio 465x290 starting at debug mode..",
+                                 "Clear ATIS Data 465x290 starting at debug mode.."}));
+    QCOMPARE(instructions,
+             QStringList(3,
+                         "1.Connect the KVX cable between the PC serial port and the radio.\n"
+                         "2.On the radio, press and hold [PRESET] keys while\n"
+                         "   turning the power on.\n"
+                         "   The Radio display will show PC CONTROL.\n"
+                         "3.Press the [OK] button to start."));
     QVERIFY(LastBox(f->prompter()).text.starts_with("Unable to display Help Contents."));
     QCOMPARE(LastBox(f->prompter()).title, std::string("Clear ATIS Data"));
   }

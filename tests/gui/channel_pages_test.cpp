@@ -1,11 +1,15 @@
-// The channel edit panel (pictC) with NEW, EDIT and DELETE of the list panel, on real widgets:
-// both forms, the enable chain, the frequency and name boxes, the checks before the panel is
-// left, and what SAVE and DELETE leave in the settings, the grid and the files.
+// The channel pages on real widgets: the tree of the usable groups, the list panel's grid, and
+// the channel edit panel (pictC) with NEW, EDIT and DELETE of the list panel: both forms, the
+// enable chain, the frequency and name boxes, the checks before the panel is left, and what
+// SAVE and DELETE leave in the settings, the grid and the files.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "core/sample_records.h"
 #include "gui/editor/channel_grid_widget.h"
@@ -26,10 +30,29 @@ const std::string kIncomplete = "Data Error!!\r\nPlease input correct data.";
 const QStringList kFormParts = {"txtCNN", "cmbBaseChNo", "fraCBExp", "fraCDUP", "cmbScramble"};
 const QStringList kTransmitBoxes = {"chkCEnable", "chkCTXEnable", "chkCTXOnly", "chkCTXPower",
                                     "chkCScan"};
+const QStringList kListButtons = {"cmdBNew", "cmdBEdit", "cmdBDELETE"};
 
 // A transmitting channel of the marine table.
 ChannelRecord GroupRecord(int position, int duplex = 0) {
   return PlanRecord(position, duplex, true, false, false);
+}
+
+// A free channel of the INT group.
+ChannelRecord IntRecord(const std::string& name, double rx) {
+  ChannelRecord r = FreeRecord(name.c_str(), rx, rx);
+  r.inIntGroup = true;
+  return r;
+}
+
+// The check mark a cell shows (Qt::Checked or Qt::Unchecked), or nothing for a text cell.
+QVariant CheckMark(QTableWidget* grid, int row, int column) {
+  return grid->model()->index(row, column).data(Qt::CheckStateRole);
+}
+
+QStringList RowTexts(QTableWidget* grid, int row) {
+  QStringList texts;
+  for (int c = 0; c < grid->columnCount(); ++c) texts << CellText(*grid, row, c);
+  return texts;
 }
 
 // A destination template with every group usable, three USA channels and no others.
@@ -54,7 +77,7 @@ MemoryImage TemplateImage() {
 
 }  // namespace
 
-class ChannelEditTest : public QObject {
+class ChannelPagesTest : public QObject {
   Q_OBJECT
 
  private:
@@ -76,12 +99,11 @@ class ChannelEditTest : public QObject {
   QWidget* panel() { return editor().panels()->currentWidget(); }
   void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
   void selectRow(int row) { grid()->setCurrentCell(row, 0); }
-  // Every group usable, so that each list has its node.
-  void useAllGroups() {
-    ws().model.groups[0] = {true, 65535, "USA"};
-    ws().model.groups[1] = {true, 65535, "INT"};
-    ws().model.groups[2] = {true, 65535, "UK"};
-    ws().model.groups[3] = {true, 65535, "EXP"};
+  // The usable groups, with the priority channel of each, and the tree they give.
+  void useGroups(bool usa, bool intl, bool can, bool exp, int priority = 0) {
+    const bool usable[] = {usa, intl, can, exp};
+    const char* labels[] = {"USA", "INT", "NL", "EXP"};
+    for (int g = 0; g < GroupCount; ++g) ws().model.groups[g] = {usable[g], priority, labels[g]};
     editor().rebuildTree();
   }
   // Types into a box as the user does: focus first, everything selected, then the keys.
@@ -119,11 +141,168 @@ class ChannelEditTest : public QObject {
     f->window->show();
     f->window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
-    useAllGroups();
+    useGroups(true, true, true, true, 65535);  // each list has its node
   }
   void cleanup() {
     f.reset();
     dir.reset();
+  }
+
+  void treeFollowsTheUsableGroups() {
+    // Which nodes there are is the navigation tree's test; here the widget shows them.
+    useGroups(true, true, false, true);
+    QCOMPARE(TreeTexts(editor().tree()),
+             QStringList({"General", "Common Setup", "Programmable Channel", "Group1(USA)",
+                          "Group2(INT)", "RG Channel", "Weather", "EXP Channel(EXP)"}));
+    QCOMPARE(editor().tree()->objectName(), QString("tvTreeView"));
+    // Each node shows its panel; the hint is the tree's.
+    const std::pair<const char*, const char*> expected[] = {{"General", "pictGeneral"},
+                                                            {"Common", "pictCommon"},
+                                                            {"Program", "pictGrey"},
+                                                            {"PU", "pictB"},
+                                                            {"PW", "pictD"},
+                                                            {"EXPCHANNEL", "pictB"}};
+    for (const auto& [key, panel] : expected) {
+      select(key);
+      QCOMPARE(editor().panels()->currentWidget()->objectName(), QString(panel));
+      QVERIFY(editor().panels()->currentWidget()->isEnabled());
+    }
+    QCOMPARE(f->window->hint(), QString("[Up]/[Down]/[Left]/[Right]:Change of a Selection item."));
+    int enabled = 0;
+    for (int i = 0; i < editor().panels()->count(); ++i) {
+      enabled += editor().panels()->widget(i)->isEnabled() ? 1 : 0;
+    }
+    QCOMPARE(enabled, 1);
+  }
+
+  void refusedNodeClickKeepsTheOldNode() {
+    useGroups(true, false, false, false);
+    editor().setPage(PanelId::Common, new RefusingPage(f->prompter()));
+    select("Common");
+    QCOMPARE(editor().state().currentNode, 2);
+    QTreeWidgetItem* program = editor().tree()->topLevelItem(1);
+    QVERIFY(program != nullptr);
+    QTreeWidgetItem* rg = program->child(1);
+    QCOMPARE(TextOf(rg), QString("RG Channel"));
+    editor().tree()->setCurrentItem(rg);  // as a click on the node does
+    QCOMPARE(f->prompter().texts(),
+             std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
+    QCOMPARE(editor().state().currentNode, 2);
+    QCOMPARE(TextOf(editor().tree()->currentItem()), QString("Common Setup"));
+    QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictCommon"));
+    // The already selected node is not validated again (keys: core NavigationTree).
+    select("Common");
+    QCOMPARE(f->prompter().boxes.size(), 1u);
+  }
+
+  void groupGridShowsEveryCellAndTheLimits() {
+    useGroups(true, true, false, false);
+    for (int k = 0; k < 96; ++k) ws().model.CHUSA.append(GroupRecord(k % 60));
+    ChannelRecord duplex = GroupRecord(16);
+    duplex.duplex = 2;
+    duplex.txEnabled = false;
+    ws().model.CHUSA[1] = duplex;
+    select("PU");
+    // The headings and cells are core ChannelGrid's (GroupLayoutCells); the widget shows them.
+    QCOMPARE(grid()->horizontalHeaderItem(7)->text(), QString("MEM"));
+    QCOMPARE(grid()->rowCount(), 96);
+    QCOMPARE(RowTexts(grid(), 1),
+             QStringList({"16", "161.400", "---.---", "--", "---", "--", "DUP", "---"}));
+    QCOMPARE(grid()->columnWidth(6), 106);  // 1600 twips
+    QCOMPARE(EnabledOf(*f->window, kListButtons), QStringList({"cmdBEdit", "cmdBDELETE"}));
+    QCOMPARE(grid()->currentRow(), 0);
+
+    select("PI");  // an empty list: only NEW
+    QCOMPARE(grid()->rowCount(), 0);
+    QCOMPARE(EnabledOf(*f->window, kListButtons), QStringList{"cmdBNew"});
+  }
+
+  void freeGridShowsLabelsAndCheckMarks() {
+    useGroups(false, false, false, true);
+    for (int k = 0; k < 12; ++k) ws().model.CHRG.append(IntRecord("R" + std::to_string(k), 156.5));
+    ws().model.CHRG[0].rxFrequency = 0;
+    ws().model.CHEXP.append(IntRecord("EX", 157.0));
+    select("PR");
+    QCOMPARE(grid()->horizontalHeaderItem(3)->text(), QString("NL"));  // the group's own label
+    QCOMPARE(CellText(*grid(), 9, 0), QString("RG10"));
+    QCOMPARE(CheckMark(grid(), 0, 1).toInt(), int(Qt::Unchecked));
+    QCOMPARE(CheckMark(grid(), 0, 2).toInt(), int(Qt::Checked));
+    QVERIFY(!CheckMark(grid(), 0, 4).isValid());
+    select("EXPCHANNEL");
+    QCOMPARE(CellText(*grid(), 0, 0), QString("EXP01"));
+    grid()->grab();  // the check-mark cells paint
+  }
+
+  void selectionIsKeptPerList() {
+    useGroups(true, true, false, false);
+    for (int k = 0; k < 8; ++k) ws().model.CHRG.append(IntRecord("R", 156.5));
+    select("PR");
+    grid()->setCurrentCell(5, 0);
+    QCOMPARE(editor().state().currentRow, 5);
+    select("General");
+    select("PR");
+    QCOMPARE(grid()->currentRow(), 5);
+    QVERIFY(grid()->selectionModel()->isRowSelected(5, {}));
+    // Each list's own row: core ChannelGrid.SelectionIsKeptPerListAndButtonsFollowTheLimits.
+  }
+
+  void enterAndDoubleClickOpenTheChannel() {
+    useGroups(true, false, false, false);
+    for (int k = 0; k < 5; ++k) ws().model.CHUSA.append(GroupRecord(k));
+    select("PU");
+    grid()->setFocus();
+    QCOMPARE(f->window->hint(), QString("[Double click],[Enter]:Jump the Setting screen."));
+    grid()->setCurrentCell(2, 0);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
+    QCOMPARE(editor().state().currentRow, 2);
+    QCOMPARE(editor().state().channelMode, ChannelEditMode::Edit);
+    auto* base = f->window->findChild<QComboBox*>("cmbBaseChNo");
+    QVERIFY(base != nullptr);
+    QCOMPARE(base->currentText(), QString("02"));
+
+    select("General");
+    select("PU");
+    QCOMPARE(grid()->currentRow(), 2);
+    const QRect cell = grid()->visualRect(grid()->model()->index(4, 1));
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
+    QCOMPARE(editor().state().currentRow, 4);
+    QCOMPARE(base->currentText(), QString("04"));
+
+    select("General");
+    select("PU");
+    button("cmdBNew")->click();
+    QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
+    QCOMPARE(editor().state().channelMode, ChannelEditMode::New);
+    QCOMPARE(base->currentText(), QString("00"));
+  }
+
+  void wheelScrollsOneLinePerStep() {
+    useGroups(true, false, false, false);
+    for (int k = 0; k < 96; ++k) ws().model.CHUSA.append(GroupRecord(k % 60));
+    select("PU");
+    QScrollBar* bar = grid()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 10);
+    auto wheel = [&](int delta) {
+      const QPointF at(10, 10);
+      QWheelEvent event(at, grid()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(grid()->viewport(), &event);
+    };
+    wheel(-120);
+    QCOMPARE(bar->value(), 1);
+    wheel(-240);
+    QCOMPARE(bar->value(), 3);
+    wheel(60);  // half a step moves nothing yet
+    QCOMPARE(bar->value(), 3);
+    wheel(60);
+    QCOMPARE(bar->value(), 2);
+
+    grid()->setOneLineWheel(false);  // debug mode keeps the usual scrolling
+    bar->setValue(0);
+    wheel(-120);
+    QVERIFY(bar->value() > 1);
   }
 
   void newOnAnEmptyRgListThenSave() {
@@ -589,5 +768,5 @@ class ChannelEditTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChannelEditTest)
-#include "channel_edit_test.moc"
+QTEST_MAIN(ChannelPagesTest)
+#include "channel_pages_test.moc"

@@ -1,37 +1,62 @@
-// Every window and page as screen readers and UI automation tools see it: each control has a
-// name, check marks are checked states, grids, lists and the tree expose their rows and cells
-// with the texts shown, and the keyboard alone reaches every control in reading order and
-// answers the dialogs' Enter and Escape. A failure names each offender: window, objectName,
-// class and what is wrong.
+// Every page and dialog of the desktop application, in each of its languages and as screen
+// readers and UI automation tools see them, at the scale the suite runs at (it runs at 1 and at
+// QT_SCALE_FACTOR=2). The catalogues are loaded and complete where the user looks (menus,
+// messages composed with a port or a code), access keys stay unique per menu, every text shows
+// whole in every language, and what is drawn by hand takes its colours from the palette. Each
+// control has a name, check marks are checked states, grids, lists and the tree expose their
+// rows and cells with the texts shown, and the keyboard alone reaches every control in reading
+// order and answers the dialogs' Enter and Escape. A failure names each offender: window,
+// objectName, class and what is wrong.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
+#include <QStyleFactory>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 
+#include "adapters/translations/qt_translations.h"
 #include "core/sample_records.h"
+#include "editor/channel_rows_text.h"
+#include "files/channel_csv.h"
+#include "files/data_file_reader.h"
+#include "files/file_failure.h"
+#include "files/section_table.h"
 #include "gui/about/about_box.h"
+#include "gui/editor/connector_line.h"
 #include "gui/link/transfer_dialog.h"
+#include "gui/link/write_changes_dialog.h"
 #include "gui/report/comparison_window.h"
 #include "gui/report/print_preview.h"
 #include "gui/report/report_window.h"
+#include "gui/shell/message_box_prompter.h"
+#include "gui/shell/secondary_text.h"
 #include "gui_test_support.h"
 #include "image/memory_map.h"
+#include "image/regions.h"
+#include "link/transfer_messages.h"
 #include "sim/radio_simulator.h"
 
 using namespace tpw;
 using namespace tpw::test;
 
 namespace {
+
+const char* const kLanguages[] = {"en", "de", "nl", "fr"};
 
 // "objectName (class)", with the index of a member of a control array.
 QString Describe(const QObject* object) {
@@ -45,6 +70,92 @@ QString Describe(const QObject* object) {
   if (index.isValid()) name += QStringLiteral("[%1]").arg(index.toInt());
   return name + QStringLiteral(" (") + QString::fromLatin1(object->metaObject()->className()) +
          QStringLiteral(")");
+}
+
+// The size a text needs beside the size it got, or nothing when it shows whole.
+std::optional<std::pair<QSize, QString>> Clipped(QWidget* w) {
+  QSize need;
+  QString text;
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    text = label->text();
+    need = label->wordWrap()
+               ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+               : label->sizeHint();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    text = button->text();
+    need = button->sizeHint();
+  } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+    text = frame->title();
+    need = frame->minimumSizeHint();
+  } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+    text = list->currentText();
+    need = list->sizeHint();
+  }
+  if (text.isEmpty() || (need.width() <= w->width() && need.height() <= w->height())) return {};
+  return std::pair{need, text};
+}
+
+// The texts of the windows looked at that do not show whole, one line each.
+struct FitAudit {
+  QString language;
+  QStringList faults;
+  int looked = 0;
+  QStringList places;
+
+  void look(const QString& where, QWidget* window) {
+    places << where;
+    // The layouts settle, those that texts set late asked for included.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      if (!w->isVisible()) continue;
+      ++looked;
+      if (const auto clipped = Clipped(w)) {
+        faults << QStringLiteral("%1 %2: %3 \"%4\" needs %5x%6, has %7x%8")
+                      .arg(language, where, Describe(w), clipped->second)
+                      .arg(clipped->first.width())
+                      .arg(clipped->first.height())
+                      .arg(w->width())
+                      .arg(w->height());
+      }
+    }
+  }
+};
+
+// The entries of a menu that share an access key, as "key: first, second".
+QStringList SharedAccessKeys(const QString& where, const QList<QAction*>& actions) {
+  QHash<QString, QString> taken;
+  QStringList shared;
+  for (const QAction* action : actions) {
+    if (!action->isVisible() || action->isSeparator()) continue;
+    const QString key = QKeySequence::mnemonic(action->text()).toString();
+    if (key.isEmpty()) continue;
+    if (taken.contains(key)) {
+      shared << QStringLiteral("%1: %2 shares %3 with %4")
+                    .arg(where, action->text(), key, taken.value(key));
+    }
+    taken.insert(key, action->text());
+  }
+  return shared;
+}
+
+// How far apart two colours are, summed over the channels.
+int Distance(QColor a, QColor b) {
+  return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+         std::abs(a.blue() - b.blue());
+}
+
+// The colour of an image closest to wanted.
+QColor Closest(const QImage& image, QColor wanted) {
+  QColor best = image.pixelColor(0, 0);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (Distance(image.pixelColor(x, y), wanted) < Distance(best, wanted)) {
+        best = image.pixelColor(x, y);
+      }
+    }
+  }
+  return best;
 }
 
 // A control the user works with: it takes the focus or it is pressed. Menus are looked at
@@ -204,21 +315,14 @@ class Audit {
     }
   }
 
-  // Each shown entry of a menu or a menu bar: named, its check mark exposed, its access key
-  // its own within the menu.
+  // Each shown entry of a menu or a menu bar: named, its check mark exposed. (Its access key
+  // its own within the menu: accessKeysStayUniquePerMenu, in every language.)
   void menuEntries(QWidget* menu, const QList<QAction*>& actions) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
-    QHash<QString, const QAction*> accessKeys;
     for (int i = 0; i < actions.size(); ++i) {
       QAction* action = actions[i];
       if (action->isSeparator() || !action->isVisible()) continue;
       ++entries;
-      const QString key = QKeySequence::mnemonic(action->text()).toString();
-      if (!key.isEmpty() && accessKeys.contains(key)) {
-        fault(action, QStringLiteral("shares its access key %1 with %2")
-                          .arg(key, Describe(accessKeys.value(key))));
-      }
-      accessKeys.insert(key, action);
       QAccessibleInterface* entry = face != nullptr ? face->child(i) : nullptr;
       if (entry == nullptr || entry->text(QAccessible::Name).trimmed().isEmpty()) {
         fault(action, QStringLiteral("menu entry without a name"));
@@ -341,13 +445,17 @@ void PressKey(QWidget* dialog, Qt::Key key) {
   QTest::keyClick(target, key);
 }
 
+// What the user is shown of a page or a dialog: where it is and the window that shows it.
+using Look = std::function<void(const QString& where, QWidget* window)>;
+
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class LanguagesAndAccessibilityTest : public QObject {
   Q_OBJECT
 
  private:
   std::unique_ptr<TempDir> dir;
+  std::unique_ptr<ProgramTranslations> translations;
   std::unique_ptr<GuiFixture> f;
 
   gui::MainWindow& window() { return *f->window; }
@@ -361,21 +469,18 @@ class AccessibilityTest : public QObject {
     }
     return window().comparisonWindow();
   }
-  // Lists with records: the USA list opens its channels in the group form, the RG list in the
-  // free form.
-  static constexpr const char* kChannelLists[] = {"PU", "PR"};
 
- private slots:
-  void init() {
-    dir = std::make_unique<TempDir>();
-    // Two models, so that Edit > Model is shown.
-    WriteBytes(*dir / "global.ini",
-               "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n[model2]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
-    MemoryImage image = sim::FactoryMemory(ValidImage(1));
-    image.set(addr::UsableGroups, 0xF0);  // every group: every list has its node
-    WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(image));
+  // A window of the whole program in language, as `--lang` starts it, with the hex dump and
+  // the monitor line of the diagnostic mode shown too.
+  void start(const char* language) {
+    f.reset();
+    translations = std::make_unique<ProgramTranslations>();
+    if (std::string_view(language) != "en") {
+      QVERIFY2(translations->load(TPW52_DATA_DIR, language), language);
+      translations->install();
+    }
     f = std::make_unique<GuiFixture>(dir->path(), true);
-    f->ws().options.DebugMode = true;  // the hex dump and the monitor line are shown too
+    f->ws().options.DebugMode = true;
     f->settings.write("Settings", "hexvisible", "1");
     f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}, {"/dev/ttyS0", ""}};
     QVERIFY(window().load());
@@ -385,89 +490,121 @@ class AccessibilityTest : public QObject {
     f->ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
     f->ws().model.CHRG[0].inIntGroup = true;
     // Tall enough for the channel panel above the hex dump.
-    window().resize(gui::MainWindowMinimum + QSize(0, 200));
+    window().resize(window().width(), gui::MainWindowMinimum.height() + 200);
     window().show();
     window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window()));
   }
-  void cleanup() {
-    f.reset();
-    dir.reset();
-  }
 
-  // Each node of the tree, and the channel panel in both forms for NEW and EDIT.
-  void everyPageOfTheMainWindowIsExposed() {
-    QVERIFY(window().hexView()->isVisible());
-    QVERIFY(window().hexView()->count() > 0);
-    Audit audit;
-    int nodes = 0;
+  // Every page of the main window in turn: each node of the tree, then the channel panel of
+  // the USA list (the group form) and the RG list (the free form) as each command opens it.
+  void onEveryPage(const Look& look, const QStringList& commands = {"cmdBEdit", "cmdBNew"}) {
     for (const TreeNode& node : editor().treeData().nodes) {
       editor().selectNodeByKey(QString::fromStdString(node.key));
-      audit.window(QStringLiteral("frmMain [%1]").arg(QString::fromStdString(node.text)),
-                   &window());
-      ++nodes;
+      look(QStringLiteral("frmMain [%1]").arg(QString::fromStdString(node.text)), &window());
     }
-    QVERIFY(nodes >= 8);
-    for (const char* key : kChannelLists) {
-      for (const char* command : {"cmdBEdit", "cmdBNew"}) {
+    for (const char* key : {"PU", "PR"}) {
+      for (const QString& command : commands) {
         editor().selectNodeByKey(QString::fromLatin1(key));
-        button(command)->click();
+        button(command.toLatin1().constData())->click();
         QCOMPARE(editor().panels()->currentWidget()->objectName(), QString("pictC"));
-        audit.window(QStringLiteral("frmMain [%1 %2]")
-                         .arg(QString::fromLatin1(key), QString::fromLatin1(command)),
-                     &window());
+        look(QStringLiteral("frmMain [%1 %2]").arg(QLatin1String(key), command), &window());
         button("cmdCancel")->click();
       }
     }
-    QVERIFY(audit.controls > 150 && audit.labels > 25 && audit.cells > 1000 && audit.entries > 40);
-    QVERIFY2(audit.clean(), "the offenders are listed above");
   }
 
-  void everyDialogIsExposed() {
-    Audit audit;
+  // Every dialog and window beside the main window in turn: the transfer dialog in its three
+  // modes, the report, the comparison with the radio, the print preview, About, what a write
+  // read first would change before the demo radio is programmed, and Test Connection's answer.
+  void onEveryDialog(const Look& look) {
     const std::pair<TransferMode, const char*> modes[] = {{TransferMode::Read, "read"},
                                                           {TransferMode::Program, "program"},
                                                           {TransferMode::ClearAtis, "clear"}};
     for (const auto& [mode, name] : modes) {
-      const QString where = QStringLiteral("frmRadio (%1)").arg(QString::fromLatin1(name));
+      const QString where = QStringLiteral("frmRadio (%1)").arg(QLatin1String(name));
       LookAtNextDialog<gui::TransferDialog>(
-          [&audit, where](gui::TransferDialog& dialog) { audit.window(where, &dialog); });
+          [&look, where](gui::TransferDialog& dialog) { look(where, &dialog); });
       window().runTransfer(mode);
     }
-    LookAtNextDialog<gui::ReportWindow>(
-        [&audit](gui::ReportWindow& report) { audit.window(QStringLiteral("frmPrn"), &report); });
+    LookAtNextDialog<gui::ReportWindow>([&look](gui::ReportWindow& w) { look("frmPrn", &w); });
     window().filePrintToFile();
-    // The comparison window beside the main window, with the differences from the radio.
     QVERIFY(compareWithRadio() != nullptr);
     QVERIFY(compareWithRadio()->model().rowCount() > 0);
-    audit.window(QStringLiteral("frmCompare"), compareWithRadio());
-    LookAtNextDialog<gui::PrintPreview>([&audit](gui::PrintPreview& preview) {
-      audit.window(QStringLiteral("frmPreview"), &preview);
-    });
+    look("frmCompare", compareWithRadio());
+    LookAtNextDialog<gui::PrintPreview>([&look](gui::PrintPreview& w) { look("frmPreview", &w); });
     window().filePrintPreview();
-    LookAtNextDialog<gui::AboutBox>(
-        [&audit](gui::AboutBox& about) { audit.window(QStringLiteral("frmAbout"), &about); });
+    LookAtNextDialog<gui::AboutBox>([&look](gui::AboutBox& w) { look("frmAbout", &w); });
     window().helpAbout();
+    window().menus().readFirst->setChecked(true);
+    f->ws().model.CHWX[3].scanMemory = !f->ws().model.CHWX[3].scanMemory;
+    LookAtNextDialog<gui::WriteChangesDialog>(
+        [&look](gui::WriteChangesDialog& w) { look("frmWriteChanges", &w); });
+    WhenModalOpens<gui::TransferDialog>([](gui::TransferDialog* dialog) {
+      RequiredControl<QPushButton>(*dialog, "cmdOK")->click();
+      if (dialog->isVisible()) dialog->pressCancel();
+    });
+    window().transferProgram();
+    window().menus().readFirst->setChecked(false);
+    window().testConnection();
+    LookAtNextDialog<QMessageBox>([&look](QMessageBox& box) { look("Test Connection", &box); });
+    const RecordingPrompter::Box answer = f->prompter().boxes.back();
+    gui::MessageBoxPrompter().message(answer.icon, answer.title, answer.text);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QVERIFY(audit.controls > 15 && audit.entries >= 3);
-    QVERIFY2(audit.clean(), "the offenders are listed above");
+  }
+
+  // An expected text of tests/data/gui/catalogues.ini, its "\n" and "\r" made line breaks.
+  static QString Expected(const std::string& section, const char* key) {
+    static const SectionTable table = ParseSectionTable(
+        ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "gui" / "catalogues.ini"));
+    return QString::fromStdString(table.value(section, key))
+        .replace("\\r", "\r")
+        .replace("\\n", "\n");
+  }
+
+ private slots:
+  void initTestCase() {
+    dir = std::make_unique<TempDir>();
+    // Two models, so that Edit > Model is shown.
+    WriteBytes(*dir / "global.ini",
+               "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n[model2]\r\nuse=1\r\natis=1\r\nwx=1\r\n");
+    MemoryImage image = sim::FactoryMemory(ValidImage(1));
+    image.set(addr::UsableGroups, 0xF0);  // every group: every list has its node
+    WriteBytes(*dir / "QZ815_UK_012D.ini", ImageAsString(image));
+  }
+  void init() { start("en"); }
+  void cleanup() {
+    f.reset();
+    translations.reset();
+  }
+
+  // Each node of the tree, the channel panel in both forms for NEW and EDIT, every dialog.
+  void everyPageAndDialogIsExposed() {
+    QVERIFY(window().hexView()->isVisible());
+    QVERIFY(window().hexView()->count() > 0);
+    Audit audit;
+    int pages = 0;
+    onEveryPage([&](const QString& where, QWidget* w) {
+      audit.window(where, w);
+      ++pages;
+    });
+    QVERIFY(pages >= 12);
+    QVERIFY(audit.controls > 150 && audit.labels > 25 && audit.cells > 1000 && audit.entries > 40);
+    Audit dialogs;
+    onEveryDialog([&dialogs](const QString& where, QWidget* w) { dialogs.window(where, w); });
+    QVERIFY(dialogs.controls > 15 && dialogs.entries >= 3);
+    QVERIFY2(audit.clean() && dialogs.clean(), "the offenders are listed above");
   }
 
   // From the tree, Tab visits every control of the page in reading order and comes back.
   void theKeyboardReachesEveryControlOfEveryPage() {
     Audit audit;
-    for (const TreeNode& node : editor().treeData().nodes) {
-      editor().selectNodeByKey(QString::fromStdString(node.key));
-      audit.at(QStringLiteral("frmMain [%1]").arg(QString::fromStdString(node.text)));
-      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
-    }
-    for (const char* key : kChannelLists) {
-      editor().selectNodeByKey(QString::fromLatin1(key));
-      button("cmdBEdit")->click();
-      audit.at(QStringLiteral("frmMain [%1 cmdBEdit]").arg(QString::fromLatin1(key)));
-      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
-      button("cmdCancel")->click();
-    }
+    onEveryPage(
+        [&](const QString& where, QWidget*) {
+          audit.at(where);
+          WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
+        },
+        {"cmdBEdit"});
     QVERIFY2(audit.clean(), "the offenders are listed above");
   }
 
@@ -552,7 +689,176 @@ class AccessibilityTest : public QObject {
     }
     QVERIFY2(audit.clean(), "the offenders are listed above");
   }
+
+  // German menus and messages, the names in them as they came; English exactly as written.
+  // A save into a folder that is not there names the path's folder inside the finding, its
+  // letters as the system spells them (UTF-8).
+  void eachCatalogueIsLoadedWhereTheUserLooks() {
+    const std::string code = "1234567890";
+    const std::string port = "/dev/ttyUSB0";
+    const std::string file = "/no/such/f\xC3\xB6lder/boat.dat";
+    const std::string missingFolder = FileMessage(
+        "FileSave Error!!", file,
+        FileFailureFinding(file, std::make_error_code(std::errc::no_such_file_or_directory),
+                           FileAction::Save));
+    for (const char* language : {"en", "de"}) {
+      start(language);
+      QStringList menus;
+      for (const QAction* menu : window().menuBar()->actions()) menus << menu->text();
+      QCOMPARE(menus, Expected(language, "menus").split('|'));
+
+      gui::MessageBoxPrompter prompter;
+      QStringList shown;
+      const auto read = [&shown](QMessageBox* box) {
+        shown << box->windowTitle() << box->text();
+        box->done(QMessageBox::No);
+      };
+      WhenModalOpens<QMessageBox>(read);
+      TransferQuestions(prompter, "Program to Radio", port).programNewAtisCode(code);
+      WhenModalOpens<QMessageBox>(read);
+      TransferResult refused{Outcome::Failed, TransferStep::Region};
+      refused.regions = RegionRefusal{UsaRegion, 1};
+      ShowMessages(prompter, TransferEndMessages(refused, {TransferMode::Read, port}));
+      WhenModalOpens<QMessageBox>(read);
+      prompter.message(Icon::Critical, "PC Program for QZ815", missingFolder);
+      QCOMPARE(shown.mid(1, 1), QStringList{Expected(language, "atis question")});
+      QCOMPARE(shown.mid(3, 1), QStringList{Expected(language, "region refusal")});
+      QCOMPARE(shown.mid(5, 1), QStringList{Expected(language, "file refusal")});
+      QCOMPARE(shown.first(), QCoreApplication::translate("Messages", "Program to Radio"));
+    }
+  }
+
+  // The texts the core composes reach the window in German, the names in them as they came: a
+  // step to undo, a refused paste and table row, a data file's warning, the window's title.
+  void composedTextsAreTranslated() {
+    start("de");
+    editor().selectNodeByKey(QStringLiteral("Common"));
+    auto* resume = RequiredControl<QComboBox>(window(), "cmbCommonResume");
+    resume->setCurrentIndex(2);
+    emit resume->activated(2);
+    const ChannelCsvRead table = ReadChannelsCsv("List\r\nCHXX\r\n", f->ws().caps);
+    // A key of the file keeps its name even where the window's label has the same words.
+    SettingsModel model = f->ws().model;
+    const std::vector<ReadingNote> notes = ReadDataFileSettings(
+        ParseSectionTable("[Common Setup]\r\nResume Time=abc\r\n"), f->ws().caps, model);
+    QCOMPARE((QStringList{window().editActions().undo->text(),
+                          TranslatedText(*ReadGridRowsText("ZZ", ListId::CHUSA, false).refusal),
+                          TranslatedText(table.refused.at(0).text),
+                          TranslatedText(ReadingWarning("/x/boat.dat", {notes.back()})),
+                          window().windowTitle()}),
+             (QStringList{Expected("de composed", "undo"), Expected("de composed", "paste"),
+                          Expected("de composed", "table row"),
+                          Expected("de composed", "reading warning"),
+                          Expected("de composed", "title")}));
+  }
+
+  // Options > Language keeps the choice for the next start and ticks it; the running window
+  // keeps its language, as the menu says.
+  void theLanguageMenuRemembersTheChoice() {
+    const QList<QAction*> entries =
+        FindActions(window(), QStringLiteral("mnuOptionsLanguageChild"));
+    QStringList captions, ticked;
+    for (const QAction* entry : entries) {
+      captions << entry->text();
+      if (entry->isChecked()) ticked << entry->text();
+    }
+    QCOMPARE(captions, (QStringList{"&System Language", "English", "Deutsch", "Nederlands",
+                                    "Fran\u00e7ais"}));
+    QCOMPARE(ticked, QStringList{"&System Language"});
+    QCOMPARE(FindAction(window(), QStringLiteral("mnuOptionsLanguageNote"))->text(),
+             QString("Takes effect after a restart"));
+    entries[2]->trigger();
+    QCOMPARE(f->settings.read("Settings", "Language", "?"), std::string("de"));
+    QVERIFY(entries[2]->isChecked() && !entries[0]->isChecked());
+    QCOMPARE(window().menuBar()->actions().first()->text(), QString("&File"));
+    entries[0]->trigger();
+    QCOMPARE(f->settings.read("Settings", "Language", "?"), std::string());
+  }
+
+  // Each menu's access keys are its own in every language: the menu bar's, each menu's, the
+  // report window's.
+  void accessKeysStayUniquePerMenu() {
+    for (const char* language : kLanguages) {
+      start(language);
+      QStringList shared =
+          SharedAccessKeys(QString::fromLatin1(language) + QStringLiteral(" menu bar"),
+                           window().menuBar()->actions());
+      for (const QMenu* menu : window().findChildren<QMenu*>()) {
+        shared << SharedAccessKeys(
+            QString::fromLatin1(language) + QLatin1Char(' ') + menu->objectName(), menu->actions());
+      }
+      gui::ReportWindow report(window().context(), f->dialogs, QString(), &window());
+      for (const QMenu* menu : report.findChildren<QMenu*>()) {
+        shared << SharedAccessKeys(QString::fromLatin1(language) + QStringLiteral(" frmPrn"),
+                                   menu->actions());
+      }
+      for (const QString& pair : shared) qWarning().noquote() << pair;
+      QCOMPARE(shared.size(), 0);
+    }
+  }
+
+  // No label, button, frame title or list needs more room than it got, and the window opens
+  // wide enough that no page scrolls sideways, where the screen has room.
+  void everyTextShowsWholeInEveryLanguage() {
+    QStringList faults;
+    for (const char* language : kLanguages) {
+      start(language);
+      FitAudit audit{QString::fromLatin1(language), {}, 0};
+      const QScrollBar* sideways =
+          RequiredControl<QScrollArea>(window(), "panelsArea")->horizontalScrollBar();
+      const bool room = window().width() < window().screen()->availableGeometry().width();
+      onEveryPage([&](const QString& where, QWidget* w) {
+        audit.look(where, w);
+        if (room && sideways->maximum() > 0) audit.faults << audit.language + " scrolls sideways";
+      });
+      onEveryDialog([&audit](const QString& where, QWidget* w) { audit.look(where, w); });
+      QVERIFY(audit.looked > 300);
+      QVERIFY(audit.places.contains("frmWriteChanges") && audit.places.contains("Test Connection"));
+      faults << audit.faults;
+    }
+    for (const QString& fault : faults) qWarning().noquote() << fault;
+    QCOMPARE(faults.size(), 0);
+  }
+
+  // Under a dark palette the connector lines, the grid's check marks and the softer texts are
+  // drawn in the palette's light text, never in a dark fixed colour; toolbar icons have
+  // pixels of their own at twice the size.
+  void handDrawnItemsTakeThePalettesColours() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette standard = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+    start("en");
+    editor().selectNodeByKey(QStringLiteral("Common"));
+    QCoreApplication::processEvents();
+    const QList<gui::ConnectorLine*> lines = window().findChildren<gui::ConnectorLine*>();
+    QVERIFY(!lines.isEmpty());
+    const QColor ink = DarkPalette().color(QPalette::WindowText);
+    for (gui::ConnectorLine* line : lines) {
+      if (!line->isVisible()) continue;
+      const QColor drawn = Closest(line->grab().toImage(), line->colour());
+      QVERIFY2(Distance(drawn, line->colour()) < 30, qPrintable(Describe(line)));
+      QVERIFY(Distance(line->colour(), DarkPalette().color(QPalette::Window)) > 150);
+    }
+    editor().selectNodeByKey(QStringLiteral("PU"));
+    QCoreApplication::processEvents();
+    const QImage cells = editor().listPanel()->grid()->viewport()->grab().toImage();
+    QVERIFY(Distance(Closest(cells, DarkPalette().color(QPalette::Text)), ink) < 30);
+    const QColor soft = gui::SecondaryTextColour(DarkPalette());
+    QVERIFY(Distance(soft, DarkPalette().color(QPalette::Window)) > 250);
+    const auto* toolbar = window().findChild<QToolBar*>(QStringLiteral("tbToolBar"));
+    for (QAction* button : toolbar->actions()) {
+      if (button->icon().isNull()) continue;
+      // A scalable icon lists no sizes; a pixmap icon needs one of twice the size.
+      const QSize size = toolbar->iconSize();
+      const QList<QSize> drawn = button->icon().availableSizes();
+      QVERIFY2(
+          drawn.isEmpty() || std::any_of(drawn.begin(), drawn.end(),
+                                         [size](QSize s) { return s.width() >= 2 * size.width(); }),
+          qPrintable(button->objectName()));
+    }
+    QApplication::setPalette(standard);
+  }
 };
 
-QTEST_MAIN(AccessibilityTest)
-#include "accessibility_test.moc"
+QTEST_MAIN(LanguagesAndAccessibilityTest)
+#include "languages_and_accessibility_test.moc"
