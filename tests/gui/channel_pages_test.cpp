@@ -98,6 +98,11 @@ class ChannelPagesTest : public QObject {
   ChannelGridWidget* grid() { return control<ChannelGridWidget>("MSFlexGrid1"); }
   QWidget* panel() { return editor().panels()->currentWidget(); }
   void select(const char* key) { editor().selectNodeByKey(QString::fromLatin1(key)); }
+  // The list of that node, and a command of its panel: cmdBNew, cmdBEdit or cmdBDELETE.
+  void open(const char* key, const char* command) {
+    select(key);
+    button(command)->click();
+  }
   void selectRow(int row) { grid()->setCurrentCell(row, 0); }
   // The usable groups, with the priority channel of each, and the tree they give.
   void useGroups(bool usa, bool intl, bool can, bool exp, int priority = 0) {
@@ -131,6 +136,8 @@ class ChannelPagesTest : public QObject {
     f->ports.entries = {{"/dev/ttyUSB0", "FT232R USB UART"}};
     QVERIFY(f->window->load());
     f->window->show();
+    f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
     QCOMPARE(texts(), std::vector<std::string>{});
   }
 
@@ -271,8 +278,7 @@ class ChannelPagesTest : public QObject {
     QCOMPARE(base->currentText(), QString("04"));
 
     select("General");
-    select("PU");
-    button("cmdBNew")->click();
+    open("PU", "cmdBNew");
     QCOMPARE(editor().activePanel(), PanelId::ChannelEdit);
     QCOMPARE(editor().state().channelMode, ChannelEditMode::New);
     QCOMPARE(base->currentText(), QString("00"));
@@ -453,8 +459,7 @@ class ChannelPagesTest : public QObject {
     ChannelRecord full = GroupRecord(6);
     full.lowPower = full.powerUp = true;
     ws().model.CHUSA.append(full);
-    select("PU");
-    button("cmdBEdit")->click();
+    open("PU", "cmdBEdit");
     const QStringList chain = {"chkCTXOnly", "chkCTXPower"};
     QCOMPARE(EnabledOf(*f->window, chain), chain);
     QVERIFY(line("linCTXPower")->isOn());
@@ -487,8 +492,7 @@ class ChannelPagesTest : public QObject {
 
   void unusableFrequencyKeepsTheUser() {
     ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
-    select("PR");
-    button("cmdBEdit")->click();
+    open("PR", "cmdBEdit");
     typeInto("txtCRF", "1x56.06");  // the letter is discarded as typed
     QCOMPARE(box("txtCRF")->text(), QString("156.06"));
     clickNode("General");
@@ -536,8 +540,7 @@ class ChannelPagesTest : public QObject {
 
   void freeFormChecksAndPasting() {
     ws().model.CHEXP.append(FreeRecord("16", 156.8, 156.8));
-    select("EXPCHANNEL");
-    button("cmdBEdit")->click();
+    open("EXPCHANNEL", "cmdBEdit");
     // EXP channels are checked by SAVE only: the box lets go and is rewritten.
     typeInto("txtCRF", "156.06");
     QTest::keyClick(box("txtCRF"), Qt::Key_Tab);
@@ -563,8 +566,7 @@ class ChannelPagesTest : public QObject {
   void cancelDropsTheEditWithoutChecks() {
     ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
     const SettingsModel before = ws().model;
-    select("PR");
-    button("cmdBEdit")->click();
+    open("PR", "cmdBEdit");
     typeInto("txtCRF", "1");
     QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
     QCOMPARE(texts(), std::vector<std::string>{});
@@ -579,8 +581,7 @@ class ChannelPagesTest : public QObject {
   void scramblerOnlyWhenTheModelHasIt() {
     ws().model.CHUSA.append(GroupRecord(1));
     ws().model.CHUSA[0].scramble = 6;
-    select("PU");
-    button("cmdBEdit")->click();
+    open("PU", "cmdBEdit");
     QCOMPARE(VisibleOf(*f->window, {"cmbScramble", "lblScramble"}), QStringList());
     button("cmdSave")->click();
     QCOMPARE(ws().model.CHUSA[0].scramble, 6);  // kept while hidden
@@ -596,16 +597,14 @@ class ChannelPagesTest : public QObject {
   void saveFileAndReopenGiveTheSameChannels() {
     start(false);
     ChangeLog log(ws());
-    select("PR");
-    button("cmdBNew")->click();
+    open("PR", "cmdBNew");
     typeInto("txtCNN", "7");
     typeInto("txtCRF", "161.975");
     typeInto("txtCTF", "161.975");
     check("chkCTXEnable")->click();
     check("chkCScan")->click();
     button("cmdSave")->click();
-    select("PU");
-    button("cmdBNew")->click();
+    open("PU", "cmdBNew");
     QCOMPARE(list("cmbStatusNo")->currentText(), QString("None"));  // what NEW will store
     list("cmbBaseChNo")->setCurrentIndex(72);
     list("cmbStatusIcon")->setCurrentIndex(1);
@@ -623,8 +622,7 @@ class ChannelPagesTest : public QObject {
     QVERIFY(!ws().flags.DataChanged);
     ws().model.CHRG.clear();
     ws().model.CHUSA.clear();
-    select("PU");
-    button("cmdBNew")->click();
+    open("PU", "cmdBNew");
     f->dialogs.planned << path;
     f->window->fileOpen();
     QCOMPARE(texts(), std::vector<std::string>{});
@@ -639,14 +637,11 @@ class ChannelPagesTest : public QObject {
 
   void aRegionOrModelChoiceAsksTheOpenChannelFirst() {
     start(false, "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\n[model2]\r\nuse=1\r\n");
-    f->window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
     QAction* region = f->window->menus().destinations[0];
     QAction* otherModel = f->window->menus().modelTypes[1];
     QVERIFY(region->isChecked());
     QVERIFY(otherModel->isEnabled());
-    select("PR");
-    button("cmdBNew")->click();
+    open("PR", "cmdBNew");
     typeInto("txtCNN", "7");  // no receive frequency yet
     const SettingsModel model = ws().model;
     auto nothingChanged = [&] {
@@ -696,11 +691,8 @@ class ChannelPagesTest : public QObject {
         const std::string name = b.box;
         if (name == "txtCNN" && leave == Leave::Tab) continue;
         start(true);
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
         ws().model.CHRG.append(FreeRecord("16", 156.8, 156.8));
-        select("PR");
-        button("cmdBEdit")->click();
+        open("PR", "cmdBEdit");
         const auto leaveBy = [&](Leave how) {
           if (how == Leave::Tab) QTest::keyClick(box(b.box), Qt::Key_Tab);
           if (how == Leave::Click) QTest::mouseClick(button("cmdSave"), Qt::LeftButton);
@@ -738,8 +730,7 @@ class ChannelPagesTest : public QObject {
     QVERIFY(usaRecords > 0);
 
     auto openAndCheck = [this] {
-      select("PU");
-      button("cmdBEdit")->click();
+      open("PU", "cmdBEdit");
       QCOMPARE(panel()->objectName(), QString("pictC"));
     };
     openAndCheck();
