@@ -121,10 +121,8 @@ GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);
-  if (!found.isEmpty()) return found.constFirst();
-  auto* placeholder =
-      new QAction(QStringLiteral("(missing ") + name + QStringLiteral(")"), &window);
-  return placeholder;
+  return found.isEmpty() ? new QAction(QStringLiteral("(missing %1)").arg(name), &window)
+                         : found.constFirst();
 }
 
 QList<QAction*> FindActions(QWidget& window, const QString& name) {

@@ -80,10 +80,8 @@ class MainWindowTest : public QObject {
   void cleanup() { f.reset(); }
 
   void menusCarryEveryItemWithItsAccessKey() {
+    // The menu bar's captions: LanguagesAndAccessibilityTest's English catalogue.
     const auto& m = f->window->menus();
-    QStringList bar;
-    for (QAction* a : f->window->menuBar()->actions()) bar << a->text();
-    QCOMPARE(bar, QStringList({"&File", "&Edit", "&Transfer", "&Region", "&Options", "&Help"}));
     // The eight recent files (hidden while unused) and their separator stand above Exit.
     QCOMPARE(Captions(m.file).join('|'),
              "&New|&Open|Compare With &File...|-|&Export Channels...|&Import Channels...|-|"
