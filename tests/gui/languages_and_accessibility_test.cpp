@@ -95,33 +95,6 @@ std::optional<std::pair<QSize, QString>> Clipped(QWidget* w) {
   return std::pair{need, text};
 }
 
-// The texts of the windows looked at that do not show whole, one line each.
-struct FitAudit {
-  QString language;
-  QStringList faults;
-  int looked = 0;
-  QStringList places;
-
-  void look(const QString& where, QWidget* window) {
-    places << where;
-    // The layouts settle, those that texts set late asked for included.
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-      if (!w->isVisible()) continue;
-      ++looked;
-      if (const auto clipped = Clipped(w)) {
-        faults << QStringLiteral("%1 %2: %3 \"%4\" needs %5x%6, has %7x%8")
-                      .arg(language, where, Describe(w), clipped->second)
-                      .arg(clipped->first.width())
-                      .arg(clipped->first.height())
-                      .arg(w->width())
-                      .arg(w->height());
-      }
-    }
-  }
-};
-
 // The entries of a menu that share an access key, as "key: first, second".
 QStringList SharedAccessKeys(const QString& where, const QList<QAction*>& actions) {
   QHash<QString, QString> taken;
@@ -189,19 +162,25 @@ QList<QModelIndex> ShownRows(const QAbstractItemView* view) {
   return rows;
 }
 
-// What assistive tools would stumble over in the windows looked at, one line per fault:
-// "where: objectName (class): what is wrong".
+// What assistive tools would stumble over in the windows looked at, and the texts that do not
+// show whole, one line per fault: "where: objectName (class): what is wrong".
 class Audit {
  public:
   // The window or page the next faults are found in.
   void at(const QString& where) { where_ = where; }
-  // Every visible control, view and menu entry of a window.
+  // Every visible control, text, view and menu entry of a window.
   void window(const QString& where, QWidget* window) {
     at(where);
-    QCoreApplication::processEvents();  // the views lay out their rows
+    places << where;
+    // The layouts settle, those that texts set late asked for included; the views lay out
+    // their rows.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (QWidget* w : window->findChildren<QWidget*>()) {
-      if (IsControl(w)) control(w);
+      if (!textsOnly && IsControl(w)) control(w);
+      if (w->isVisible()) shownWhole(w);
     }
+    if (textsOnly) return;
     for (QLabel* label : window->findChildren<QLabel*>()) labelled(label);
     for (QMenuBar* bar : window->findChildren<QMenuBar*>()) menuEntries(bar, bar->actions());
     for (QMenu* menu : window->findChildren<QMenu*>()) {
@@ -221,14 +200,31 @@ class Audit {
     return offenders.isEmpty();
   }
 
+  // Whether only the texts are looked at, not what assistive tools see: in the languages other
+  // than English, whose wider texts may hide a toolbar's buttons behind its extension button.
+  bool textsOnly = false;
   QStringList offenders;
+  QStringList places;
   // What was looked at, so that an audit that saw nothing does not pass.
+  int texts = 0;
   int controls = 0;
   int labels = 0;
   int cells = 0;
   int entries = 0;
 
  private:
+  // No label, button, frame title or list needs more room than it got.
+  void shownWhole(QWidget* w) {
+    ++texts;
+    if (const auto clipped = Clipped(w)) {
+      fault(w, QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
+                   .arg(clipped->second)
+                   .arg(clipped->first.width())
+                   .arg(clipped->first.height())
+                   .arg(w->width())
+                   .arg(w->height()));
+    }
+  }
   // A control with a label is spoken as the label reads, without its access key's mark. (A
   // view's label is its summary; the view has a name of its own.)
   void labelled(QLabel* label) {
@@ -316,7 +312,7 @@ class Audit {
   }
 
   // Each shown entry of a menu or a menu bar: named, its check mark exposed. (Its access key
-  // its own within the menu: everyTextShowsWholeAndAccessKeysStayUnique, in every language.)
+  // its own within the menu: everyPageAndDialogInEveryLanguage, in every language.)
   void menuEntries(QWidget* menu, const QList<QAction*>& actions) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
     for (int i = 0; i < actions.size(); ++i) {
@@ -579,24 +575,47 @@ class LanguagesAndAccessibilityTest : public QObject {
     translations.reset();
   }
 
-  // Each node of the tree, the channel panel in both forms for NEW and EDIT, every dialog. On
-  // each page Tab visits every control, from the tree, in reading order and comes back.
-  void everyPageAndDialogIsExposed() {
-    QVERIFY(window().hexView()->isVisible());
-    QVERIFY(window().hexView()->count() > 0);
-    Audit audit;
-    int pages = 0;
-    onEveryPage([&](const QString& where, QWidget* w) {
-      audit.window(where, w);
-      WalkTabs(audit, editor().tree(), editor().panels()->currentWidget(), &window());
-      ++pages;
-    });
-    QVERIFY(pages >= 12);
-    QVERIFY(audit.controls > 150 && audit.labels > 25 && audit.cells > 1000 && audit.entries > 40);
-    Audit dialogs;
-    onEveryDialog([&dialogs](const QString& where, QWidget* w) { dialogs.window(where, w); });
-    QVERIFY(dialogs.controls > 15 && dialogs.entries >= 3);
-    QVERIFY2(audit.clean() && dialogs.clean(), "the offenders are listed above");
+  // Every page and dialog in every language: each node of the tree, the channel panel in both
+  // forms for NEW and EDIT, every dialog. Their texts show whole, the window opens wide enough
+  // that no page scrolls sideways, where the screen has room, and each menu's access keys are
+  // its own: the menu bar's, each menu's, the report's. In English their controls are exposed
+  // and on each page Tab visits every control, from the tree, in reading order and comes back.
+  void everyPageAndDialogInEveryLanguage() {
+    for (const char* language : kLanguages) {
+      start(language);
+      QVERIFY(window().hexView()->isVisible());
+      QVERIFY(window().hexView()->count() > 0);
+      const QString in = QString::fromLatin1(language) + QLatin1Char(' ');
+      const bool english = in == "en ";
+      Audit pages, dialogs;
+      pages.textsOnly = dialogs.textsOnly = !english;
+      auto* panels = RequiredControl<QScrollArea>(window(), "panelsArea");
+      const bool room = window().width() < window().screen()->availableGeometry().width();
+      onEveryPage([&](const QString& where, QWidget* w) {
+        pages.window(in + where, w);
+        if (room && panels->horizontalScrollBar()->maximum() > 0) {
+          pages.fault(panels, QStringLiteral("scrolls sideways"));
+        }
+        if (english)
+          WalkTabs(pages, editor().tree(), editor().panels()->currentWidget(), &window());
+      });
+      QVERIFY(pages.places.size() >= 12);
+      onEveryDialog([&](const QString& where, QWidget* w) { dialogs.window(in + where, w); });
+      QVERIFY(pages.texts + dialogs.texts > 300);
+      QVERIFY(!english || (pages.controls > 150 && pages.labels > 25 && pages.cells > 1000 &&
+                           pages.entries > 40 && dialogs.controls > 15 && dialogs.entries >= 3));
+      QVERIFY(dialogs.places.contains(in + "frmWriteChanges") &&
+              dialogs.places.contains(in + "Test Connection"));
+      pages.offenders << SharedAccessKeys(in + "menu bar", window().menuBar()->actions());
+      for (const QMenu* menu : window().findChildren<QMenu*>()) {
+        pages.offenders << SharedAccessKeys(in + menu->objectName(), menu->actions());
+      }
+      gui::ReportWindow report(window().context(), f->dialogs, QString(), &window());
+      for (const QMenu* menu : report.findChildren<QMenu*>()) {
+        pages.offenders << SharedAccessKeys(in + "frmPrn", menu->actions());
+      }
+      QVERIFY2(pages.clean() && dialogs.clean(), "the offenders are listed above");
+    }
   }
 
   // In every dialog Tab goes round its controls, Escape closes it without doing anything, and
@@ -764,39 +783,6 @@ class LanguagesAndAccessibilityTest : public QObject {
     QCOMPARE(window().menuBar()->actions().first()->text(), QString("&File"));
     entries[0]->trigger();
     QCOMPARE(f->settings.read("Settings", "Language", "?"), std::string());
-  }
-
-  // In every language no label, button, frame title or list needs more room than it got, the
-  // window opens wide enough that no page scrolls sideways (where the screen has room), and
-  // each menu's access keys are its own: the menu bar's, each menu's, the report window's.
-  void everyTextShowsWholeAndAccessKeysStayUnique() {
-    QStringList faults;
-    for (const char* language : kLanguages) {
-      start(language);
-      FitAudit audit{QString::fromLatin1(language), {}, 0};
-      const QScrollBar* sideways =
-          RequiredControl<QScrollArea>(window(), "panelsArea")->horizontalScrollBar();
-      const bool room = window().width() < window().screen()->availableGeometry().width();
-      onEveryPage([&](const QString& where, QWidget* w) {
-        audit.look(where, w);
-        if (room && sideways->maximum() > 0) audit.faults << audit.language + " scrolls sideways";
-      });
-      onEveryDialog([&audit](const QString& where, QWidget* w) { audit.look(where, w); });
-      QVERIFY(audit.looked > 300);
-      QVERIFY(audit.places.contains("frmWriteChanges") && audit.places.contains("Test Connection"));
-      faults << audit.faults;
-      const QString in = audit.language + QLatin1Char(' ');
-      faults << SharedAccessKeys(in + "menu bar", window().menuBar()->actions());
-      for (const QMenu* menu : window().findChildren<QMenu*>()) {
-        faults << SharedAccessKeys(in + menu->objectName(), menu->actions());
-      }
-      gui::ReportWindow report(window().context(), f->dialogs, QString(), &window());
-      for (const QMenu* menu : report.findChildren<QMenu*>()) {
-        faults << SharedAccessKeys(in + "frmPrn", menu->actions());
-      }
-    }
-    for (const QString& fault : faults) qWarning().noquote() << fault;
-    QCOMPARE(faults.size(), 0);
   }
 
   // Under a dark palette the connector lines, the grid's check marks and the softer texts are

@@ -73,26 +73,6 @@ void Choose(QComboBox* box, const QString& text) {
   emit box->activated(index);
 }
 
-// What the setup pages edit, and what the radio keeps of it.
-struct SetupSettings {
-  std::array<bool, GroupCount> usable{};
-  std::array<std::int32_t, 3> priority{};
-  CommonSetup common;
-  AtisSetup atis;
-  std::vector<std::pair<bool, bool>> weather;
-  bool operator==(const SetupSettings&) const = default;
-};
-
-SetupSettings SetupOf(const SettingsModel& model) {
-  SetupSettings s;
-  for (int g = 0; g < GroupCount; ++g) s.usable[g] = model.groups[g].usable;
-  for (int g = 0; g < 3; ++g) s.priority[g] = model.groups[g].priorityChannel;
-  s.common = model.common;
-  s.atis = model.atis;
-  for (const ChannelRecord& r : model.CHWX) s.weather.emplace_back(r.enabled, r.scanMemory);
-  return s;
-}
-
 // What runs inside the open dialog only looks and presses, and never asserts: a check that
 // returned early would leave the modal dialog open. The test checks after the dialog closed.
 // A button the dialog lacks ends the suite with its name instead of leaving it waiting.
@@ -614,17 +594,17 @@ class SetupAndTransferTest : public QObject {
     box("chkDEnable", 1)->click();
     box("chkDScan", 4)->click();
     box("chkDScan", 9)->click();
-    const SetupSettings programmed = SetupOf(f->ws().model);
+    const SettingsModel programmed = f->ws().model;
     QCOMPARE(programmed.atis.code, std::string("9230000001"));
-    QCOMPARE(programmed.priority[0], 3);
+    QCOMPARE(programmed.groups[0].priorityChannel, 3);
     QCOMPARE(programmed.common.weatherAlert, 3);
 
     f->prompter().plan(Answer::Yes);  // the demo radio takes its first code
     QVERIFY(transfer(TransferMode::Program).done());
     window().resetEditor(gui::MainWindow::EditorReset::NewDataSet);
-    QVERIFY(SetupOf(f->ws().model) != programmed);
+    QVERIFY(f->ws().model != programmed);
     QVERIFY(transfer(TransferMode::Read).done());
-    QCOMPARE(SetupOf(f->ws().model), programmed);
+    QCOMPARE(f->ws().model, programmed);
     QCOMPARE(f->prompter().boxes.size(), 3u);
     QCOMPARE(f->prompter().texts()[1], std::string(kVerified));
     QCOMPARE(f->prompter().texts()[2], std::string("Complete!!"));
