@@ -728,29 +728,26 @@ class ChannelPagesTest : public QObject {
     ChangeLog log(ws());
     const int usaRecords = ws().model.CHUSA.size();
     QVERIFY(usaRecords > 0);
-
-    auto openAndCheck = [this] {
+    // A read from the radio, the region's data set again, New.
+    const std::function<void()> replacements[] = {
+        [&] {
+          WhenModalOpens<gui::TransferDialog>(PressOk);
+          f->window->transferRead();
+          QCOMPARE(ws().model.CHUSA.size(), usaRecords);
+        },
+        [this] { f->window->chooseDestination(0); },
+        [this] {
+          f->window->fileNew();
+          QTRY_VERIFY_WITH_TIMEOUT(!f->window->newDataSetTimer()->isActive(), 2000);
+        }};
+    for (const auto& replace : replacements) {
       open("PU", "cmdBEdit");
       QCOMPARE(panel()->objectName(), QString("pictC"));
-    };
-    openAndCheck();
-    WhenModalOpens<gui::TransferDialog>(PressOk);
-    f->window->transferRead();
-    QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
-    QVERIFY(!control("pictC")->isEnabled());
-    QCOMPARE(box("txtCRF")->text(), QString());
-    QCOMPARE(ws().model.CHUSA.size(), usaRecords);
-
-    openAndCheck();
-    f->window->chooseDestination(0);  // the region's data set again
-    QVERIFY(!control("pictC")->isEnabled());
-    QCOMPARE(box("txtCRF")->text(), QString());
-
-    openAndCheck();
-    f->window->fileNew();
-    QTRY_VERIFY_WITH_TIMEOUT(!f->window->newDataSetTimer()->isActive(), 2000);
-    QVERIFY(!control("pictC")->isEnabled());
-    QCOMPARE(box("txtCRF")->text(), QString());
+      replace();
+      QVERIFY(!control("pictC")->isEnabled());
+      QCOMPARE(box("txtCRF")->text(), QString());
+      QCOMPARE(texts(), std::vector<std::string>{"Complete!!"});
+    }
     QCOMPARE(panel()->objectName(), QString("pictGeneral"));
     // Each replacement is one step that leaves nothing to save; an edit dropped is none.
     QCOMPARE(log.steps(), (std::vector<std::string>{"Read from Radio", "Region QZ815_UK", "New"}));
