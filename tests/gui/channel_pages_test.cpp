@@ -205,10 +205,7 @@ class ChannelPagesTest : public QObject {
   void groupGridShowsEveryCellAndTheLimits() {
     useGroups(true, true, false, false);
     for (int k = 0; k < 96; ++k) ws().model.CHUSA.append(GroupRecord(k % 60));
-    ChannelRecord duplex = GroupRecord(16);
-    duplex.duplex = 2;
-    duplex.txEnabled = false;
-    ws().model.CHUSA[1] = duplex;
+    ws().model.CHUSA[1] = PlanRecord(16, 2, false, false, false);  // duplex, no transmit
     select("PU");
     // The headings and cells are core ChannelGrid's (GroupLayoutCells); the widget shows them.
     QCOMPARE(grid()->horizontalHeaderItem(7)->text(), QString("MEM"));
@@ -340,11 +337,8 @@ class ChannelPagesTest : public QObject {
 
     QCOMPARE(texts(), std::vector<std::string>{});
     QCOMPARE(ws().model.CHRG.size(), 1);
-    ChannelRecord expected;
-    expected.enabled = expected.txEnabled = expected.inUsaGroup = true;
-    expected.displayLeft = "1C";
-    expected.rxFrequency = 156.05;
-    expected.txFrequency = 156.1;
+    ChannelRecord expected = FreeRecord("1C", 156.05, 156.1);
+    expected.inUsaGroup = true;
     QCOMPARE(ws().model.CHRG[0], expected);
     QCOMPARE(panel()->objectName(), QString("pictB"));
     QCOMPARE(CellText(*grid(), 0, 0), QString("RG01"));
