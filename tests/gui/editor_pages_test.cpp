@@ -740,7 +740,7 @@ class EditorPagesTest : public QObject {
   // settings hold the correction, and programming the demo radio sends it. A channel reaches
   // the settings by SAVE (a tree click would leave the panel and drop its edit), so SAVE
   // follows the correction there; a name is checked by SAVE and by leaving the panel, not by
-  // Tab. (The ATIS code's refuse-correct-move-on is the setup panels' test.)
+  // Tab. (The ATIS code's refuse-correct-move-on: atisCodeIsTenDigitsOrNone.)
   void everyCorrectionReachesTheSettingsAndTheRadio() {
     enum class Leave { Tab, Click, Tree };
     const struct {
