@@ -12,8 +12,8 @@
 
 namespace tpw::test {
 
-QString ScriptedFileDialogs::next(const QString& dialog, const QString& folder) {
-  asked << dialog;
+QString ScriptedFileDialogs::next(const char* dialog, const QString& folder) {
+  asked << QString::fromLatin1(dialog);
   folders << folder;
   return planned.isEmpty() ? QString() : planned.takeFirst();
 }
@@ -77,48 +77,27 @@ void EventLoopFakeHost::yield() {
 
 namespace {
 
-// A port whose device is not there.
-class MissingPort : public SerialPort {
+// A port with nothing at the other end: it opens, its waits passing on the clock, or, when its
+// device is missing, it fails to open.
+class FakePort : public SerialPort {
  public:
-  explicit MissingPort(std::string device) : device_(std::move(device)) {}
-  std::string name() const override { return device_; }
-  std::optional<PortFailure> open(std::string_view) override {
-    return PortFailure{2, device_ + " does not exist."};
-  }
-  void close() override {}
-  bool isOpen() const override { return false; }
-  std::string settings() const override { return {}; }
-  std::optional<PortFailure> lost() const override { return std::nullopt; }
-  int bytesWaiting() override { return 0; }
-  std::optional<std::uint8_t> readByte(std::chrono::milliseconds) override { return {}; }
-  bool write(std::span<const std::uint8_t>) override { return false; }
-  void discardInput() override {}
-
- private:
-  std::string device_;
-};
-
-// A port that opens, with nothing at the other end.
-class SilentPort : public SerialPort {
- public:
-  SilentPort(std::string device, FakeHost* clock) {
+  FakePort(std::string device, FakeHost* clock, bool missing) {
     end_.portName = std::move(device);
     if (clock) end_.onWait = [clock](std::chrono::milliseconds d) { clock->advance(d); };
+    if (missing) end_.failOpens({2, end_.portName + " does not exist."});
   }
   std::string name() const override { return end_.name(); }
-  std::optional<PortFailure> open(std::string_view settings) override {
-    return end_.open(settings);
-  }
+  std::optional<PortFailure> open(std::string_view how) override { return end_.open(how); }
   void close() override { end_.close(); }
   bool isOpen() const override { return end_.isOpen(); }
   std::string settings() const override { return end_.settings(); }
-  std::optional<PortFailure> lost() const override { return std::nullopt; }
-  int bytesWaiting() override { return 0; }
+  std::optional<PortFailure> lost() const override { return end_.lost(); }
+  int bytesWaiting() override { return end_.bytesWaiting(); }
   std::optional<std::uint8_t> readByte(std::chrono::milliseconds slice) override {
     return end_.readByte(slice);
   }
   bool write(std::span<const std::uint8_t> bytes) override { return end_.write(bytes); }
-  void discardInput() override {}
+  void discardInput() override { end_.discardInput(); }
 
  private:
   MemoryLine line_;
@@ -129,8 +108,7 @@ class SilentPort : public SerialPort {
 
 std::unique_ptr<SerialPort> FakePortAccess::make(const std::string& device) {
   made.push_back(device);
-  if (silent) return std::make_unique<SilentPort>(device, clock);
-  return std::make_unique<MissingPort>(device);
+  return std::make_unique<FakePort>(device, clock, !silent);
 }
 
 GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
@@ -143,10 +121,8 @@ GuiFixture::GuiFixture(std::filesystem::path dataFolder, bool offerDemo)
 
 QAction* FindAction(QWidget& window, const QString& name) {
   const QList<QAction*> found = FindActions(window, name);
-  if (!found.isEmpty()) return found.constFirst();
-  auto* placeholder =
-      new QAction(QStringLiteral("(missing ") + name + QStringLiteral(")"), &window);
-  return placeholder;
+  return found.isEmpty() ? new QAction(QStringLiteral("(missing %1)").arg(name), &window)
+                         : found.constFirst();
 }
 
 QList<QAction*> FindActions(QWidget& window, const QString& name) {

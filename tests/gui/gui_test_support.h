@@ -41,30 +41,14 @@ class RefusingPage : public gui::EditorPage {
 // File dialogs that answer from a script: the next planned path, or cancel when none is left.
 class ScriptedFileDialogs : public gui::FileDialogs {
  public:
-  QString openDataFile(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("openDataFile"), folder);
-  }
-  QString saveDataFile(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("saveDataFile"), folder);
-  }
-  QString saveReportFile(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("saveReportFile"), folder);
-  }
-  QString openImageFile(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("openImageFile"), folder);
-  }
-  QString saveImageFile(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("saveImageFile"), folder);
-  }
-  QString saveDiagnosticsFile(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("saveDiagnosticsFile"), folder);
-  }
-  QString openChannelTable(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("openChannelTable"), folder);
-  }
-  QString saveChannelTable(QWidget*, const QString& folder) override {
-    return next(QStringLiteral("saveChannelTable"), folder);
-  }
+  QString openDataFile(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString saveDataFile(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString saveReportFile(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString openImageFile(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString saveImageFile(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString saveDiagnosticsFile(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString openChannelTable(QWidget*, const QString& in) override { return next(__func__, in); }
+  QString saveChannelTable(QWidget*, const QString& in) override { return next(__func__, in); }
   bool showFolder(const QString& folder) override {
     shownFolders << folder;
     return folderShown;
@@ -77,7 +61,8 @@ class ScriptedFileDialogs : public gui::FileDialogs {
   bool folderShown = true;  // whether the file manager shows a folder
 
  private:
-  QString next(const QString& dialog, const QString& folder);
+  // The dialog is named by its function.
+  QString next(const char* dialog, const QString& folder);
 };
 
 // Printers that a test hands over in place of the print dialog: the next planned one, or a
