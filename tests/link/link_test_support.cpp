@@ -104,9 +104,12 @@ MemoryImage WithoutAtisCode(MemoryImage image) {
 }
 
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
+    : SimBench(radioMemory, RadioMemory(0xFF, 0x55), std::move(faults)) {}
+
+SimBench::SimBench(const MemoryImage& radioMemory, const MemoryImage& pc, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
   RefuseUnplannedQuestions(t.prompter);
-  usePcImage(RadioMemory(0xFF, 0x55));
+  usePcImage(pc);
   line.pc().portName = TestPort;
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
 }
@@ -114,6 +117,7 @@ SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
 void SimBench::usePcImage(const MemoryImage& image) {
   t.ws.image = image;
   DecodeImage(t.ws.image, t.ws.model, t.ws.caps.WxSupported);
+  pcImage = t.ws.image;
 }
 
 void SimBench::cancelWhenRadioSees(std::string text) {

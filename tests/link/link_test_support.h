@@ -45,7 +45,10 @@ class RecordingObserver : public TransferObserver {
 class ScriptedRadio {
  public:
   explicit ScriptedRadio(MemoryLine& line, FakeHost* clock = nullptr);
-  void answer(std::string bytes) { answers_.push_back(std::move(bytes)); }
+  // Plans the answers to the next messages, in order.
+  void answer(const std::vector<std::string>& answers) {
+    answers_.insert(answers_.end(), answers.begin(), answers.end());
+  }
   // The messages received so far, CR LF included.
   const std::vector<std::string>& received() {
     answerPending();
@@ -87,11 +90,13 @@ std::string KeptAtisCodeNote(const std::string& radioCode);
 // link cannot keep asking for ever.
 void RefuseUnplannedQuestions(RecordingPrompter& prompter);
 
-// The PC end of an in-memory line on virtual time, with both ends at the working speed.
+// The PC end of an in-memory line on virtual time, with both ends at the working speed, and a
+// scripted radio at the other end (with no answers planned it only listens).
 struct LinkBench {
   LinkBench();
   TestContext t;
   MemoryLine line;
+  ScriptedRadio radio{line, &t.host};
   RecordingObserver observer;
   RadioLink link{t.ctx, line.pc(), observer, "Read from Radio"};
 };
@@ -105,14 +110,17 @@ MemoryImage WithAtisCode(MemoryImage image, std::uint8_t first = 0x92);
 MemoryImage WithoutAtisCode(MemoryImage image);
 
 // A transfer against the simulated radio, in-process on virtual time. The PC starts from
-// RadioMemory(0xFF, 0x55), which differs from the radio's memory in every byte it covers.
+// pcImage, by default RadioMemory(0xFF, 0x55), which differs from the radio's memory in every
+// byte it covers.
 struct SimBench {
   explicit SimBench(const MemoryImage& radioMemory, sim::SimFaults faults = {});
+  SimBench(const MemoryImage& radioMemory, const MemoryImage& pc, sim::SimFaults faults = {});
   TransferResult run(TransferMode mode, const WriteChecks& checks = {});
   // The same under the safety net, as the dialog and the command line run it.
   TransferResult runProtected(TransferMode mode, const SafetyNet& net);
   // The PC starts from this image, decoded as the desktop application would.
   void usePcImage(const MemoryImage& image);
+  std::vector<Box> boxes() const { return Boxes(t.prompter); }
   // Cancels the transfer (as the dialog's Cancel button does) when the radio sees a message
   // from the PC that starts with this text.
   void cancelWhenRadioSees(std::string text);
@@ -122,6 +130,8 @@ struct SimBench {
   sim::RadioSimulator radio;
   sim::InProcessRadio driver{line, radio};
   RecordingObserver observer;
+  // The image the PC started from: a transfer that fails or is cancelled leaves it unchanged.
+  MemoryImage pcImage;
 };
 
 }  // namespace tpw::test
