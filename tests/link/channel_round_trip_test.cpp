@@ -25,10 +25,7 @@ std::vector<ChannelRecord> GroupFormRecords() {
           entry.duplexItem = duplex;
           entry.statusNoItem = statusNo;
           entry.statusIconItem = icon;
-          entry.shared.txEnable = (ticks & 1) != 0;
-          entry.shared.lowPower = (ticks & 2) != 0;
-          entry.shared.powUp = (ticks & 4) != 0;
-          entry.shared.scanMemory = (ticks & 8) != 0;
+          entry.shared = {(ticks & 1) != 0, (ticks & 2) != 0, (ticks & 4) != 0, (ticks & 8) != 0};
           records.push_back(GroupFormRecord(NewChannelTemplate(), entry));
         }
       }
@@ -54,10 +51,7 @@ std::vector<ChannelRecord> FreeFormRecords() {
     entry.rxText = frequencies[k % frequencies.size()];
     entry.txText = frequencies[(k + 3) % frequencies.size()];
     entry.groups = {(k & 1) != 0, (k & 2) != 0, (k & 4) != 0};
-    entry.shared.txEnable = (k & 8) != 0;
-    entry.shared.lowPower = (k & 16) != 0;
-    entry.shared.powUp = (k & 32) != 0;
-    entry.shared.scanMemory = (k % 3) == 0;
+    entry.shared = {(k & 8) != 0, (k & 16) != 0, (k & 32) != 0, (k % 3) == 0};
     const FreeFormSave save = FreeFormRecord(NewChannelTemplate(), entry);
     EXPECT_TRUE(save.complete) << entry.name;
     records.push_back(save.record);
@@ -78,11 +72,11 @@ TEST(ChannelRoundTrip, EveryChannelOfThePanelSurvivesTheRadio) {
   const std::vector<ChannelRecord> group = GroupFormRecords();
   const std::vector<ChannelRecord> free = FreeFormRecords();
   ASSERT_EQ(group.size(), 576u);
+  const ListId lists[] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP};
   std::size_t nextGroup = 0;
   std::size_t nextFree = 0;
   while (nextGroup < group.size() || nextFree < free.size()) {
-    SimBench bench(RadioMemory());
-    bench.usePcImage(RadioMemory(0xFF, 0x33));
+    SimBench bench(RadioMemory(), RadioMemory(0xFF, 0x33));
     SettingsModel& model = bench.t.ws.model;
     for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN}) {
       model.list(list) = Take(group, nextGroup, list);
@@ -92,11 +86,9 @@ TEST(ChannelRoundTrip, EveryChannelOfThePanelSurvivesTheRadio) {
     }
     const SettingsModel programmed = model;
     ASSERT_TRUE(bench.run(TransferMode::Program).done());
-    for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
-      model.list(list).clear();
-    }
+    for (ListId list : lists) model.list(list).clear();
     ASSERT_TRUE(bench.run(TransferMode::Read).done());
-    for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP}) {
+    for (ListId list : lists) {
       const ChannelList& read = model.list(list);
       const ChannelList& sent = programmed.list(list);
       ASSERT_EQ(read.size(), sent.size()) << Layout(list).name;

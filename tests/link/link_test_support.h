@@ -82,6 +82,8 @@ inline constexpr const char* TestPort = "/dev/ttyUSB0";
 inline const std::string NothingWritten =
     "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
     "Check the cable and the radio, then program again.";
+// A write that completed with nothing to tell.
+inline const Box ProgramComplete{Icon::Information, "Program to Radio", "Complete!!"};
 // What follows a write's first line when the radio kept its own ATIS code, radioCode, where the
 // PC's data hold 9311234567.
 std::string KeptAtisCodeNote(const std::string& radioCode);

@@ -24,7 +24,10 @@ std::tm BackupTime() {
 struct SafetyNetTest : ::testing::Test {
   TempDir userData;
   SafetyNet net{userData.path(), true, false, BackupTime};
-  fs::path backup(const std::string& name) { return BackupFolder(userData.path()) / name; }
+  // The backup of this kind ("read-UK") taken at BackupTime.
+  fs::path backup(const std::string& kind) {
+    return BackupFolder(userData.path()) / ("2026-12-07T14-03-22-" + kind + ".hex");
+  }
   std::vector<std::string> backups() { return FolderNames(BackupFolder(userData.path())); }
 };
 
@@ -34,12 +37,10 @@ TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
   // The radio holds the ATIS code of the data written, so the write completes without a note.
   MemoryImage radioMemory = WithAtisCode(RadioMemory(Uk));
   for (int a = addr::KeptHighFirst; a <= addr::KeptHighLast; ++a) radioMemory.set(a, 0x3C);
-  SimBench bench(radioMemory);
-  bench.usePcImage(RadioMemory(Uk, 0x55));
+  SimBench bench(radioMemory, RadioMemory(Uk, 0x55));
   ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).done());
   EXPECT_EQ(backups(), std::vector<std::string>{"2026-12-07T14-03-22-read-UK.hex"});
-  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-read-UK.hex")),
-            std::string(ImageFileContent(radioMemory)));
+  EXPECT_EQ(ReadBytes(backup("read-UK")), std::string(ImageFileContent(radioMemory)));
 
   bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x77)));
   net.readFirst = true;
@@ -47,24 +48,19 @@ TEST_F(SafetyNetTest, ReadAndWriteKeepTheImagesByteForByte) {
   EXPECT_EQ(backups(), (std::vector<std::string>{"2026-12-07T14-03-22-before-write-UK.hex",
                                                  "2026-12-07T14-03-22-read-UK.hex",
                                                  "2026-12-07T14-03-22-write-UK.hex"}));
-  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-before-write-UK.hex")),
-            std::string(ImageFileContent(radioMemory)));
-  const MemoryImage written = bench.t.ws.image;
-  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-write-UK.hex")),
-            std::string(ImageFileContent(written)));
-  EXPECT_EQ(Boxes(bench.t.prompter).back(),
-            (Box{Icon::Information, "Program to Radio", "Complete!!"}));
+  EXPECT_EQ(ReadBytes(backup("before-write-UK")), std::string(ImageFileContent(radioMemory)));
+  EXPECT_EQ(ReadBytes(backup("write-UK")), std::string(ImageFileContent(bench.t.ws.image)));
+  EXPECT_EQ(bench.boxes().back(), ProgramComplete);
 
   // A second read in the same second keeps its own backup beside the first.
   ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).done());
-  EXPECT_EQ(ReadBytes(backup("2026-12-07T14-03-22-read-UK-2.hex")),
-            std::string(ImageFileContent(bench.radio.memory())));
+  EXPECT_EQ(ReadBytes(backup("read-UK-2")), std::string(ImageFileContent(bench.radio.memory())));
 }
 
 // With read-first the radio's memory is kept before anything is written: a read that fails,
 // or a backup of it that cannot be saved (a full disk), stops the write before its first frame.
 TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
-  const fs::path tried = backup("2026-12-07T14-03-22-before-write-UK.hex");
+  const fs::path tried = backup("before-write-UK");
   const struct {
     const char* name;
     bool silentRadio;
@@ -83,13 +79,12 @@ TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
     SCOPED_TRACE(c.name);
     sim::SimFaults faults;
     if (c.silentRadio) faults.silentAddress = sim::AddressFault{0x400, -1};
-    SimBench bench(RadioMemory(Uk), faults);
-    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x77)));
+    SimBench bench(RadioMemory(Uk), WithAtisCode(RadioMemory(Uk, 0x77)), faults);
     if (!c.silentRadio) bench.t.files.failing = FaultyFileSystem::Step::Write;
     net.readFirst = true;
     EXPECT_FALSE(bench.runProtected(TransferMode::Program, net).done());
     EXPECT_TRUE(bench.radio.writes().empty());
-    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
+    EXPECT_EQ(bench.boxes(), std::vector<Box>{c.shown});
     EXPECT_EQ(backups(), std::vector<std::string>{});
   }
 }
@@ -108,13 +103,12 @@ TEST_F(SafetyNetTest, ABackupThatCannotBeSavedIsReportedAndTheTransferGoesOn) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    SimBench bench(WithAtisCode(RadioMemory(Uk)));
-    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x55)));
+    SimBench bench(WithAtisCode(RadioMemory(Uk)), WithAtisCode(RadioMemory(Uk, 0x55)));
     bench.t.files.failing = FaultyFileSystem::Step::RenameToFreeName;
     bench.t.files.failure = std::make_error_code(std::errc::permission_denied);
     EXPECT_TRUE(bench.runProtected(c.mode, net).done());
-    const fs::path tried = backup(std::string("2026-12-07T14-03-22-") + c.file + "-UK.hex");
-    EXPECT_EQ(Boxes(bench.t.prompter),
+    const fs::path tried = backup(std::string(c.file) + "-UK");
+    EXPECT_EQ(bench.boxes(),
               (std::vector<Box>{
                   {Icon::Information, c.caption, "Complete!!"},
                   {Icon::Exclamation, c.caption,
@@ -133,8 +127,7 @@ TEST_F(SafetyNetTest, NoBackupKeepsNoneButTheTrace) {
   for (const TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
     TempDir folder;
     const SafetyNet withoutBackups{folder.path(), false, false, BackupTime};
-    SimBench bench(WithAtisCode(RadioMemory(Uk)));
-    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x55)));
+    SimBench bench(WithAtisCode(RadioMemory(Uk)), WithAtisCode(RadioMemory(Uk, 0x55)));
     ASSERT_TRUE(bench.runProtected(mode, withoutBackups).done());
     EXPECT_FALSE(fs::exists(BackupFolder(folder.path())));
     const auto trace = LatestTransferTrace(folder.path(), BackupTime());
@@ -146,8 +139,7 @@ TEST_F(SafetyNetTest, NoBackupKeepsNoneButTheTrace) {
 
 // Every transfer leaves its trace, a failed one too; the newest twenty stay.
 TEST_F(SafetyNetTest, TheTraceRecordsEachTransferAndTheLastTwentyStay) {
-  SimBench bench(RadioMemory(Uk));
-  bench.usePcImage(RadioMemory(Uk, 0x55));
+  SimBench bench(RadioMemory(Uk), RadioMemory(Uk, 0x55));
   ASSERT_TRUE(bench.runProtected(TransferMode::Read, net).done());
   const auto trace = LatestTransferTrace(userData.path(), BackupTime());
   ASSERT_TRUE(trace);
@@ -162,9 +154,8 @@ TEST_F(SafetyNetTest, TheTraceRecordsEachTransferAndTheLastTwentyStay) {
   EXPECT_NE(text.find(" < #CMDOK\\r\\n#CEPDT\\t07F0\\t10\\t"), std::string::npos);
 
   for (int i = 0; i < 21; ++i) {
-    SimBench failing(RadioMemory(Uk),
+    SimBench failing(RadioMemory(Uk), RadioMemory(Uk, 0x55),
                      sim::SimFaults{.silentAddress = sim::AddressFault{0x000, -1}});
-    failing.usePcImage(RadioMemory(Uk, 0x55));
     EXPECT_FALSE(failing.runProtected(TransferMode::Read, net).done());
   }
   const auto traces = FolderNames(userData / TraceFolderName);
@@ -198,8 +189,7 @@ TEST_F(SafetyNetTest, DiagnosticsWithoutTheRadiosDataHoldNoAtisCode) {
   };
   for (const auto& transfer : transfers) {
     SCOPED_TRACE(static_cast<int>(transfer.mode));
-    SimBench bench(transfer.radio);
-    bench.usePcImage(WithAtisCode(RadioMemory(Uk, 0x55)));
+    SimBench bench(transfer.radio, WithAtisCode(RadioMemory(Uk, 0x55)));
     bench.t.prompter.plan(Answer::Yes);  // the radio takes the new code
     ASSERT_TRUE(bench.runProtected(transfer.mode, net).done());
     SupportFacts facts;

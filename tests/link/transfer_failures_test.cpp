@@ -36,9 +36,7 @@ TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
       "Nothing was written. Start from the radio's own data or from a destination, then "
       "program again.";
   for (const bool debug : {false, true}) {
-    const MemoryImage radioMemory = RadioMemory();
-    SimBench bench(radioMemory);
-    bench.usePcImage(WithProductCode(RadioMemory(0xFF, 0x55), "TR38XK"));
+    SimBench bench(RadioMemory(), WithProductCode(RadioMemory(0xFF, 0x55), "TR38XK"));
     bench.t.ws.options.DebugMode = debug;
     EXPECT_EQ(bench.run(TransferMode::Program).outcome, Outcome::Failed);
     std::vector<Box> expected = {{Icon::Critical, "Read from Radio", refusal}};
@@ -46,10 +44,10 @@ TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
       expected.insert(expected.begin(),
                       {Icon::Critical, "Product Code Error!", "address: 0x274 -> 0x58"});
     }
-    EXPECT_EQ(Boxes(bench.t.prompter), expected);
+    EXPECT_EQ(bench.boxes(), expected);
     EXPECT_EQ(bench.line.pc().opens, 0);  // the port was never opened
     EXPECT_EQ(bench.line.pc().written, "");
-    EXPECT_EQ(bench.radio.memory(), radioMemory);
+    EXPECT_EQ(bench.radio.memory(), RadioMemory());
     EXPECT_FALSE(bench.t.ws.flags.TransferBusy);
   }
   // A write of the radio's own kind of data keeps its product code.
@@ -88,11 +86,10 @@ TEST(PartlyWrittenRadio, EveryEndAfterTheFirstWriteFrameSaysWhatTheRadioHolds) {
   // An ATIS clear cancelled while the third of the five code bytes is written: the radio takes
   // it and has lost part of its code; the PC keeps all of it.
   SimBench clear(RadioMemory());
-  const MemoryImage pc = clear.t.ws.image;
   clear.cancelWhenRadioSees("#CEPWR\t0284");
   EXPECT_EQ(clear.run(TransferMode::ClearAtis).outcome, Outcome::Cancelled);
-  EXPECT_EQ(clear.t.ws.image, pc);
-  EXPECT_EQ(Boxes(clear.t.prompter),
+  EXPECT_EQ(clear.t.ws.image, clear.pcImage);
+  EXPECT_EQ(clear.boxes(),
             (std::vector<Box>{{Icon::Exclamation, "Clear ATIS Data",
                                "The ATIS code in the radio on /dev/ttyUSB0 is only partly "
                                "cleared: it took the clear up to address 0x284, then the clear "
@@ -117,7 +114,7 @@ TEST(LostPort, AHangUpEndsTheTransferAtOnceAndSaysSo) {
   };
   const auto start = write.t.host.now();
   EXPECT_FALSE(write.run(TransferMode::Program).done());
-  EXPECT_EQ(Boxes(write.t.prompter),
+  EXPECT_EQ(write.boxes(),
             (std::vector<Box>{
                 {Icon::Critical, "Program to Radio", HungUp},
                 {Icon::Critical, "Program to Radio",
@@ -138,9 +135,8 @@ TEST(LostPort, AHangUpEndsTheTransferAtOnceAndSaysSo) {
   // In a read, the loss ends the read with the PC's data as they were; a cancel's abort does
   // not wait for a radio that is gone.
   SimBench read(RadioMemory(), SimFaults{.hangUpAddress = 0x3F0});
-  const MemoryImage pc = read.t.ws.image;
   EXPECT_FALSE(read.run(TransferMode::Read).done());
-  EXPECT_EQ(read.t.ws.image, pc);
+  EXPECT_EQ(read.t.ws.image, read.pcImage);
   ASSERT_EQ(read.t.prompter.boxes.size(), 2u);
   EXPECT_EQ(read.t.prompter.boxes[0].text, HungUp);
   EXPECT_TRUE(read.t.prompter.boxes[1].text.starts_with("CommunicatiOn Error!!\r\nNothing was "));
@@ -161,11 +157,10 @@ TEST(AutomaticAnswers, EndlessRetriesEndAfterFive) {
 
   // A block the radio always rejects: five resynchronisations, then the usual failure.
   SimBench rejected(RadioMemory(), SimFaults{.errorAddress = AddressFault{0x3F0, -1}});
-  const MemoryImage pc = rejected.t.ws.image;
   AutomaticAnswers others;
   AnswerYesAutomatically(rejected.t.prompter, others);
   EXPECT_FALSE(rejected.run(TransferMode::Read).done());
-  EXPECT_EQ(rejected.t.ws.image, pc);
+  EXPECT_EQ(rejected.t.ws.image, rejected.pcImage);
   const std::vector<std::string> shown = rejected.t.prompter.texts();
   ASSERT_EQ(shown.size(), 7u);
   EXPECT_EQ(

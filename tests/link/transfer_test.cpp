@@ -26,7 +26,6 @@ std::set<int> WrittenAddresses(const sim::RadioSimulator& radio) {
 }
 
 const Box ReadComplete{Icon::Information, "Read from Radio", "Complete!!"};
-const Box ProgramComplete{Icon::Information, "Program to Radio", "Complete!!"};
 const Box ReadCommError{Icon::Critical, "Read from Radio",
                         "CommunicatiOn Error!!\r\nNothing was read: the data on the PC are as "
                         "they were. Check the cable and the radio on /dev/ttyUSB0, then read "

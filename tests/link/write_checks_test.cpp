@@ -59,22 +59,20 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
         "at 0x284 (ATIS: ATIS Code).\r\nClear the ATIS data again before you use the radio."}},
   };
   for (const auto& c : cases) {
-    SimBench bench(WithAtisCode(RadioMemory()), SimFaults{.wrongByteAddress = c.wrongByte});
-    bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
+    SimBench bench(WithAtisCode(RadioMemory()), WithAtisCode(RadioMemory(0xFF, 0x55)),
+                   SimFaults{.wrongByteAddress = c.wrongByte});
     ReviewBench reviewer;
     const TransferResult result = bench.run(c.mode, {false, true, &reviewer.review});
     EXPECT_EQ(result.done(), !c.wrongByte);
     EXPECT_EQ(result.verification.state, c.state);
-    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
+    EXPECT_EQ(bench.boxes(), std::vector<Box>{c.shown});
     EXPECT_EQ(bench.t.ws.model.atis.code.empty(),
               c.mode == TransferMode::ClearAtis && !c.wrongByte);
     // A write reads back the 113 blocks it wrote into; a clear the one block of the code.
     const std::string sent = bench.line.pc().written;
     std::size_t reads = 0;
-    for (std::size_t at = sent.rfind("#CEPWR"); (at = sent.find("#CEPRD", at)) != std::string::npos;
-         ++at) {
+    for (auto at = sent.rfind("#CEPWR"); (at = sent.find("#CEPRD", at)) != std::string::npos; ++at)
       ++reads;
-    }
     EXPECT_EQ(reads, c.mode == TransferMode::Program ? 113u : 1u);
     // The read-back is announced once, and its progress climbs from 0 again.
     const auto& percents = bench.observer.percents;
@@ -85,22 +83,20 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
     EXPECT_TRUE(std::is_sorted(readBack, percents.end()));
   }
   // Without verification nothing is read back, and nothing is claimed.
-  SimBench unchecked(WithAtisCode(RadioMemory()), SimFaults{.wrongByteAddress = addr::ResumeTime});
-  unchecked.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
+  SimBench unchecked(WithAtisCode(RadioMemory()), WithAtisCode(RadioMemory(0xFF, 0x55)),
+                     SimFaults{.wrongByteAddress = addr::ResumeTime});
   const TransferResult result = unchecked.run(TransferMode::Program);
   EXPECT_TRUE(result.done());
   EXPECT_EQ(result.verification.state, VerificationState::NotChecked);
   EXPECT_TRUE(unchecked.observer.verifyingAt.empty());
-  EXPECT_EQ(Boxes(unchecked.t.prompter),
-            (std::vector<Box>{{Icon::Information, "Program to Radio", "Complete!!"}}));
+  EXPECT_EQ(unchecked.boxes(), std::vector<Box>{ProgramComplete});
 }
 
 // A write read first shows what it changes: confirmed it writes, declined it writes nothing,
 // and a radio that already holds everything is not written at all.
 TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
   const MemoryImage radio = WithAtisCode(RadioMemory());
-  SimBench first(radio);
-  first.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55)));
+  SimBench first(radio, WithAtisCode(RadioMemory(0xFF, 0x55)));
   ASSERT_TRUE(first.run(TransferMode::Program).done());
   const MemoryImage programmed = first.radio.memory();
 
@@ -134,13 +130,12 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
        {Icon::Exclamation, program, nothing + KeptAtisCodeNote("9211234567")}},
   };
   for (const auto& c : cases) {
-    SimBench bench(c.radio);
-    bench.usePcImage(WithAtisCode(RadioMemory(0xFF, 0x55), c.pcCode));
+    SimBench bench(c.radio, WithAtisCode(RadioMemory(0xFF, 0x55), c.pcCode));
     ReviewBench reviewer;
     reviewer.agree = c.agree;
     const TransferResult result = bench.run(TransferMode::Program, {true, true, &reviewer.review});
     EXPECT_EQ(result.outcome, c.agree ? Outcome::Done : Outcome::Cancelled);
-    EXPECT_EQ(Boxes(bench.t.prompter), std::vector<Box>{c.shown});
+    EXPECT_EQ(bench.boxes(), std::vector<Box>{c.shown});
     EXPECT_EQ(reviewer.asked, c.asked);
     EXPECT_EQ(bench.radio.writes().empty(), !c.written);
     EXPECT_EQ(bench.radio.memory(), c.written ? programmed : c.radio);
