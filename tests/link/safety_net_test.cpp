@@ -44,27 +44,20 @@ struct ReviewBench {
 TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
   const struct {
     TransferMode mode;
-    std::optional<int> wrongByte;
-    VerificationState state;
+    std::optional<int> wrongByte;  // without one, the read-back verifies
     Box shown;
   } cases[] = {
-      {TransferMode::Program,
-       std::nullopt,
-       VerificationState::Verified,
-       {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
+      {TransferMode::Program, {}, {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
       {TransferMode::Program,
        addr::ResumeTime,
-       VerificationState::Differs,
        {Icon::Critical, "Program to Radio",
         "Not verified: read back, the radio on /dev/ttyUSB0 holds other bytes than were sent "
         "at 0x094 (Common Setup: Resume Time).\r\nProgram the radio again before you use it."}},
       {TransferMode::ClearAtis,
-       std::nullopt,
-       VerificationState::Verified,
+       {},
        {Icon::Information, "Clear ATIS Data", "Complete!!" + Verified}},
       {TransferMode::ClearAtis,
        addr::AtisCode + 2,
-       VerificationState::Differs,
        {Icon::Critical, "Clear Data ATIS",
         "Not verified: read back, the radio on /dev/ttyUSB0 holds other bytes than were sent "
         "at 0x284 (ATIS: ATIS Code).\r\nClear the ATIS data again before you use the radio."}},
@@ -75,7 +68,8 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
     ReviewBench reviewer;
     const TransferResult result = bench.run(c.mode, {false, true, &reviewer.review});
     EXPECT_EQ(result.done(), !c.wrongByte);
-    EXPECT_EQ(result.verification.state, c.state);
+    EXPECT_EQ(result.verification.state,
+              c.wrongByte ? VerificationState::Differs : VerificationState::Verified);
     EXPECT_EQ(bench.boxes(), std::vector<Box>{c.shown});
     EXPECT_EQ(bench.t.ws.model.atis.code.empty(),
               c.mode == TransferMode::ClearAtis && !c.wrongByte);
@@ -115,6 +109,10 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
       "Nothing was written: the radio on /dev/ttyUSB0 already holds everything these data would "
       "write.";
   const std::string program = "Program to Radio";
+  const Box declined{Icon::Exclamation, program,
+                     "Nothing was written: the radio on /dev/ttyUSB0 is as it was."};
+  // The code is never written: the radio keeps its own, and the user learns it.
+  const Box keptCode{Icon::Exclamation, program, nothing + KeptAtisCodeNote("9211234567")};
   const struct {
     MemoryImage radio;
     std::uint8_t pcCode;
@@ -124,21 +122,9 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
     Box shown;
   } cases[] = {
       {radio, 0x92, true, true, 1, {Icon::Information, program, "Complete!!" + Verified}},
-      {radio,
-       0x92,
-       false,
-       false,
-       1,
-       {Icon::Exclamation, program,
-        "Nothing was written: the radio on /dev/ttyUSB0 is as it was."}},
+      {radio, 0x92, false, false, 1, declined},
       {programmed, 0x92, true, false, 0, {Icon::Information, program, nothing}},
-      // The code is never written: the radio keeps its own, and the user learns it.
-      {programmed,
-       0x93,
-       true,
-       false,
-       0,
-       {Icon::Exclamation, program, nothing + KeptAtisCodeNote("9211234567")}},
+      {programmed, 0x93, true, false, 0, keptCode},
   };
   for (const auto& c : cases) {
     SimBench bench(c.radio, WithAtisCode(RadioMemory(0xFF, 0x55), c.pcCode));
@@ -212,12 +198,14 @@ TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
   const fs::path tried = backup("before-write-UK");
   const struct {
     const char* name;
-    bool silentRadio;
+    SimFaults faults;  // a radio that goes silent, or else a full disk
     Box shown;
   } cases[] = {
-      {"the read fails", true, {Icon::Critical, "Program to Radio", NothingWritten}},
+      {"the read fails",
+       {.silentAddress = sim::AddressFault{0x400, -1}},
+       {Icon::Critical, "Program to Radio", NothingWritten}},
       {"the backup cannot be saved",
-       false,
+       {},
        {Icon::Critical, "Program to Radio",
         "Nothing was written: the radio's data as they were before programming could not be "
         "kept, and reading the radio first is for keeping them. The radio on /dev/ttyUSB0 is "
@@ -226,10 +214,8 @@ TEST_F(SafetyNetTest, AReadFirstThatCannotBeKeptWritesNothing) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    SimFaults faults;
-    if (c.silentRadio) faults.silentAddress = sim::AddressFault{0x400, -1};
-    SimBench bench(RadioMemory(Uk), WithAtisCode(RadioMemory(Uk, 0x77)), faults);
-    if (!c.silentRadio) bench.t.files.failing = FaultyFileSystem::Step::Write;
+    SimBench bench(RadioMemory(Uk), WithAtisCode(RadioMemory(Uk, 0x77)), c.faults);
+    if (!c.faults.silentAddress) bench.t.files.failing = FaultyFileSystem::Step::Write;
     net.readFirst = true;
     EXPECT_FALSE(bench.runProtected(TransferMode::Program, net).done());
     EXPECT_TRUE(bench.radio.writes().empty());

@@ -18,12 +18,13 @@ using namespace std::chrono_literals;
 using sim::AddressFault;
 using sim::SimFaults;
 
-std::set<int> WrittenAddresses(const sim::RadioSimulator& radio) {
-  std::set<int> written;
-  for (const auto& w : radio.writes()) {
-    for (int i = 0; i < w.length; ++i) written.insert(w.address + i);
+// The addresses that writes (planned or made) cover, added to covered.
+template <class Writes>
+std::set<int> Covered(const Writes& writes, std::set<int> covered = {}) {
+  for (const auto& w : writes) {
+    for (int i = 0; i < w.length; ++i) covered.insert(w.address + i);
   }
-  return written;
+  return covered;
 }
 
 const Box ReadComplete{Icon::Information, "Read from Radio", "Complete!!"};
@@ -252,10 +253,8 @@ TEST(WritePlan, CountsAndNeverWrittenBytes) {
     std::set<int> written;
     for (const PlanRow& row : WritePlan(atisNew)) {
       idleRows += row.writes.empty();
-      for (const PlannedWrite& w : row.writes) {
-        ++exchanges;
-        for (int i = 0; i < w.length; ++i) written.insert(w.address + i);
-      }
+      exchanges += static_cast<int>(row.writes.size());
+      written = Covered(row.writes, std::move(written));
     }
     EXPECT_EQ(exchanges, atisNew ? 167 : 162);  // the counter byte follows the plan
     EXPECT_EQ(idleRows, 15);
@@ -272,28 +271,25 @@ TEST(WritePlan, CountsAndNeverWrittenBytes) {
 // A partly cleared code is kept too, and shown as its bytes stand.
 TEST(CloneWrite, RadioWithACodeKeepsIt) {
   const auto kept = [](const std::string& radioCode) {
-    return "Complete!!" + KeptAtisCodeNote(radioCode);
+    return Box{Icon::Exclamation, "Program to Radio", "Complete!!" + KeptAtisCodeNote(radioCode)};
   };
-  MemoryImage partlyCleared = WithAtisCode(RadioMemory());
+  const MemoryImage coded = WithAtisCode(RadioMemory());
+  MemoryImage partlyCleared = coded;
   partlyCleared.set(addr::AtisCode, 0xFF);
   const struct {
     MemoryImage radio;
     MemoryImage pc;
     Box shown;
   } cases[] = {
-      {WithAtisCode(RadioMemory()),
-       WithAtisCode(RadioMemory(0xFF, 0x55), 0x93),
-       {Icon::Exclamation, "Program to Radio", kept("9211234567")}},
-      {WithAtisCode(RadioMemory()), WithAtisCode(RadioMemory(0xFF, 0x55)), ProgramComplete},
-      {WithAtisCode(RadioMemory()),
+      {coded, WithAtisCode(RadioMemory(0xFF, 0x55), 0x93), kept("9211234567")},
+      {coded, WithAtisCode(RadioMemory(0xFF, 0x55)), ProgramComplete},
+      {coded,
        WithoutAtisCode(RadioMemory(0xFF, 0x55)),
        {Icon::Exclamation, "Program to Radio",
         "Complete!!\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code 9211234567: a write "
         "never removes the ATIS code a radio holds, and these data hold none.\r\nTo remove it: "
         "clear the radio's code with ATIS Clear (clear-atis on the command line)."}},
-      {partlyCleared,
-       WithAtisCode(RadioMemory(0xFF, 0x55), 0x93),
-       {Icon::Exclamation, "Program to Radio", kept("FF11234567")}},
+      {partlyCleared, WithAtisCode(RadioMemory(0xFF, 0x55), 0x93), kept("FF11234567")},
   };
   for (const auto& c : cases) {
     SimBench bench(c.radio, c.pc);
@@ -301,7 +297,7 @@ TEST(CloneWrite, RadioWithACodeKeepsIt) {
     EXPECT_TRUE(bench.run(TransferMode::Program).done());
     EXPECT_EQ(bench.boxes(), std::vector<Box>{c.shown});
     EXPECT_EQ(bench.radio.writes().size(), 162u);
-    const std::set<int> written = WrittenAddresses(bench.radio);
+    const std::set<int> written = Covered(bench.radio.writes());
     for (int a = 0; a <= ImageLastIndex; ++a) {
       const MemoryImage& source = written.count(a) ? bench.t.ws.image : c.radio;
       ASSERT_EQ(bench.radio.memory().at(a), source.at(a)) << a;
@@ -413,7 +409,7 @@ TEST(CloneWrite, ASilentAddressStopsTheTransferAndSaysWhatTheRadioHolds) {
     SimBench bench(RadioMemory(), SimFaults{.silentAddress = AddressFault{c.address, -1}});
     const SettingsModel model = bench.t.ws.model;
     EXPECT_FALSE(bench.run(c.mode).done());
-    EXPECT_EQ(WrittenAddresses(bench.radio), c.written);
+    EXPECT_EQ(Covered(bench.radio.writes()), c.written);
     EXPECT_EQ(bench.boxes(), std::vector<Box>{c.shown});
     EXPECT_EQ(bench.t.diagnostics.errors, std::vector<std::string>{c.logged});
     EXPECT_EQ(bench.t.ws.model, model);
@@ -557,26 +553,22 @@ TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
 TEST(SilentRadio, TheUserLearnsWhatToCheckAndTheCommandLineWhatIsAwaited) {
   for (const TransferMode mode :
        {TransferMode::Read, TransferMode::Program, TransferMode::ClearAtis}) {
-    TestContext t;
-    t.ws.image = ValidRadioImage();
-    MemoryLine line;  // nothing at the other end
-    line.pc().portName = TestPort;
-    line.pc().onWait = [&t](std::chrono::milliseconds d) { t.host.advance(d); };
-    RecordingObserver observer;
-    const auto start = t.host.now();
-    const TransferResult result = RunTransfer(t.ctx, line.pc(), observer, mode);
+    LinkBench bench;  // its radio never answers
+    bench.t.ws.image = ValidRadioImage();
+    const auto start = bench.t.host.now();
+    const TransferResult result = RunTransfer(bench.t.ctx, bench.line.pc(), bench.observer, mode);
     EXPECT_EQ(result.outcome, Outcome::Failed);
-    EXPECT_EQ(Boxes(t.prompter),
+    EXPECT_EQ(Boxes(bench.t.prompter),
               (std::vector<Box>{{Icon::Critical, TransferCaption(mode), NoAnswer}}));
     // Three pings of a second, the speed command's second, the switch's second, and one pass
     // of three synchronisations of ten seconds each: the second pass could not succeed.
-    EXPECT_GE(t.host.now() - start, 35s);
-    EXPECT_LT(t.host.now() - start, 36s);
+    EXPECT_GE(bench.t.host.now() - start, 35s);
+    EXPECT_LT(bench.t.host.now() - start, 36s);
     const std::string waiting =
         "Still waiting on /dev/ttyUSB0 for the radio's answer to #CMDSY (nothing for 3 s; giving "
         "up after 10 s).";
-    EXPECT_EQ(observer.waits, std::vector<std::string>(3, waiting));
-    EXPECT_EQ(line.pc().written.find("#CEP"), std::string::npos);
+    EXPECT_EQ(bench.observer.waits, std::vector<std::string>(3, waiting));
+    EXPECT_EQ(bench.line.pc().written.find("#CEP"), std::string::npos);
   }
 }
 
