@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <stdexcept>
+
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "link/frame.h"
@@ -56,6 +59,23 @@ std::vector<Box> Boxes(const RecordingPrompter& prompter) {
   std::vector<Box> boxes;
   for (const auto& b : prompter.boxes) boxes.push_back({b.icon, b.title, b.text});
   return boxes;
+}
+
+std::string ShownText(std::string_view name) {
+  std::istringstream texts(
+      ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "link" / "shown-texts.txt"));
+  const std::string heading = "[" + std::string(name) + "]";
+  std::string text;
+  bool found = false;
+  for (std::string line; std::getline(texts, line);) {
+    if (line.starts_with('[') && found) break;
+    if (line == heading) found = true;
+    if (found && !line.starts_with('[') && !line.starts_with('#') && !line.empty()) {
+      text += (text.empty() ? "" : CrLf) + line;
+    }
+  }
+  if (!found) throw std::invalid_argument("no text named " + heading + " in shown-texts.txt");
+  return text;
 }
 
 std::string KeptAtisCodeNote(const std::string& radioCode) {

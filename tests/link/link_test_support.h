@@ -75,6 +75,9 @@ std::vector<std::string> FailureTexts(const LinkOutcome& outcome);
 using Box = Message;
 std::vector<Box> Boxes(const RecordingPrompter& prompter);
 
+// A long text a transfer shows, as tests/data/link/shown-texts.txt holds it under this name.
+std::string ShownText(std::string_view name);
+
 // The name of the PC's end of the line in the benches' messages.
 inline constexpr const char* TestPort = "/dev/ttyUSB0";
 

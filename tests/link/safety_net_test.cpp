@@ -50,17 +50,13 @@ TEST(WriteVerification, ReadBackFindsWhatTheRadioKept) {
       {TransferMode::Program, {}, {Icon::Information, "Program to Radio", "Complete!!" + Verified}},
       {TransferMode::Program,
        addr::ResumeTime,
-       {Icon::Critical, "Program to Radio",
-        "Not verified: read back, the radio on /dev/ttyUSB0 holds other bytes than were sent "
-        "at 0x094 (Common Setup: Resume Time).\r\nProgram the radio again before you use it."}},
+       {Icon::Critical, "Program to Radio", ShownText("not-verified-resume-time")}},
       {TransferMode::ClearAtis,
        {},
        {Icon::Information, "Clear ATIS Data", "Complete!!" + Verified}},
       {TransferMode::ClearAtis,
        addr::AtisCode + 2,
-       {Icon::Critical, "Clear Data ATIS",
-        "Not verified: read back, the radio on /dev/ttyUSB0 holds other bytes than were sent "
-        "at 0x284 (ATIS: ATIS Code).\r\nClear the ATIS data again before you use the radio."}},
+       {Icon::Critical, "Clear Data ATIS", ShownText("not-verified-atis-code")}},
   };
   for (const auto& c : cases) {
     SimBench bench(WithAtisCode(RadioMemory()), WithAtisCode(RadioMemory(0xFF, 0x55)),
@@ -105,9 +101,7 @@ TEST(ChangesBeforeWrite, ConfirmedDeclinedOrNothingToChange) {
   ASSERT_TRUE(first.run(TransferMode::Program).done());
   const MemoryImage programmed = first.radio.memory();
 
-  const std::string nothing =
-      "Nothing was written: the radio on /dev/ttyUSB0 already holds everything these data would "
-      "write.";
+  const std::string nothing = ShownText("nothing-to-write");
   const std::string program = "Program to Radio";
   const Box declined{Icon::Exclamation, program,
                      "Nothing was written: the radio on /dev/ttyUSB0 is as it was."};

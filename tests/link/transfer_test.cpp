@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "editor/channel_form.h"
 #include "image/memory_map.h"
 #include "image/text_values.h"
 #include "link/clone_write.h"
@@ -28,24 +29,13 @@ std::set<int> Covered(const Writes& writes, std::set<int> covered = {}) {
 }
 
 const Box ReadComplete{Icon::Information, "Read from Radio", "Complete!!"};
-const Box ReadCommError{Icon::Critical, "Read from Radio",
-                        "CommunicatiOn Error!!\r\nNothing was read: the data on the PC are as "
-                        "they were. Check the cable and the radio on /dev/ttyUSB0, then read "
-                        "again."};
+const Box ReadCommError{Icon::Critical, "Read from Radio", ShownText("nothing-read")};
 
 // A clear that stopped at the third byte of the code.
-const std::string PartlyCleared =
-    "The ATIS code in the radio on /dev/ttyUSB0 is only partly cleared: it took the clear up to "
-    "address 0x283; the clear stopped at 0x284. Clear the ATIS data again before you use the "
-    "radio.";
+const std::string PartlyCleared = ShownText("partly-cleared");
 
-const std::string NoAnswer =
-    "The radio did not answer on /dev/ttyUSB0.\r\nCheck that the programming cable is plugged "
-    "in at both ends, that the radio was switched on while holding [PRESET] until it shows PC "
-    "CONTROL, and that /dev/ttyUSB0 is the cable's port. Then try again.";
-const std::string HungUp =
-    "The connection to the radio on /dev/ttyUSB0 was lost: the line hung up.\r\nCheck that the "
-    "cable is plugged in and that the radio is switched on, then try again.";
+const std::string NoAnswer = ShownText("no-answer");
+const std::string HungUp = ShownText("hung-up");
 
 // Answers every question as --yes does.
 void AnswerYesAutomatically(RecordingPrompter& prompter, AutomaticAnswers& answers) {
@@ -109,18 +99,12 @@ TEST(CloneRead, BusyRadioIsRetriedAsTheUserChooses) {
   // The user refused to retry: the radio is not ready, nothing was cancelled, the dialog stays.
   EXPECT_EQ(refused.run(TransferMode::Read).outcome, Outcome::Failed);
   EXPECT_EQ(refused.t.prompter.texts(),
-            (std::vector<std::string>{
-                "Radio is busy!!",
-                "Radio not ready!!\r\nThe radio on /dev/ttyUSB0 did not report ready, so nothing "
-                "was read or written. Wait until the radio shows PC CONTROL, then try again."}));
+            (std::vector<std::string>{"Radio is busy!!", ShownText("not-ready")}));
   EXPECT_EQ(refused.t.ws.image, refused.pcImage);
 }
 
 TEST(CloneRead, IdentityChecksRefuseOtherRadios) {
-  const Box modelError{Icon::Critical, "Read from Radio",
-                       "ModelType Error !!\r\nThe radio on /dev/ttyUSB0 is no QZ815 (its model or "
-                       "product code differs), so nothing was read or written. Connect a QZ815, "
-                       "then try again."};
+  const Box modelError{Icon::Critical, "Read from Radio", ShownText("not-a-qz815")};
   const SimFaults product{.productCode = "TR381X"};
   for (const SimFaults& faults : {SimFaults{.modelWords = std::pair{0x012D, 0x012C}},
                                   SimFaults{.modelWords = std::pair{0x012C, 0x012C}}, product}) {
@@ -150,11 +134,7 @@ TEST(CloneRead, RegionsMustAgreeOrTheUserAcceptsTheRadios) {
     std::vector<std::string> texts;
   };
   const std::string question = "The region is unmatched.\r\nDo you want to change the region?";
-  const std::string refused =
-      "Region Unmatched !!\r\nThe radio on /dev/ttyUSB0 is of the region USA and the PC's data "
-      "set of the region BE, and the USA region is never mixed with another. Choose the region "
-      "USA first (the Region menu, or --destination USA on the command line), then try again. "
-      "Nothing was read or written.";
+  const std::string refused = ShownText("region-usa-unmatched");
   const std::vector<Case> cases = {
       {3, 3, {}, true, false, {"Complete!!"}},
       {1, 4, {Answer::Yes}, true, true, {question, "Complete!!"}},
@@ -285,10 +265,7 @@ TEST(CloneWrite, RadioWithACodeKeepsIt) {
       {coded, WithAtisCode(RadioMemory(0xFF, 0x55)), ProgramComplete},
       {coded,
        WithoutAtisCode(RadioMemory(0xFF, 0x55)),
-       {Icon::Exclamation, "Program to Radio",
-        "Complete!!\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code 9211234567: a write "
-        "never removes the ATIS code a radio holds, and these data hold none.\r\nTo remove it: "
-        "clear the radio's code with ATIS Clear (clear-atis on the command line)."}},
+       {Icon::Exclamation, "Program to Radio", ShownText("kept-code-data-hold-none")}},
       {partlyCleared, WithAtisCode(RadioMemory(0xFF, 0x55), 0x93), kept("FF11234567")},
   };
   for (const auto& c : cases) {
@@ -322,10 +299,7 @@ TEST(CloneWrite, NewCodeIsProgrammedAndCountedOnceTheUserAgrees) {
     EXPECT_EQ(question.buttons, Buttons::YesNo);
     EXPECT_EQ(question.defaultAnswer, Answer::No);
     EXPECT_EQ(question.title, "Program to Radio");
-    EXPECT_EQ(question.text,
-              "The radio on /dev/ttyUSB0 has no ATIS code yet and will take the code "
-              "9211234567.\r\nA radio takes its ATIS code only once: afterwards only ATIS Clear "
-              "removes it.\r\nProgram the radio with this code?");
+    EXPECT_EQ(question.text, ShownText("new-code-question"));
     ASSERT_EQ(bench.radio.writes().size(), 168u);
     const std::uint8_t expected = counter == 0xFF ? 0xFF : counter + 1;
     EXPECT_EQ(bench.radio.writes().back(), (sim::RadioSimulator::Write{addr::AtisCount, 1}));
@@ -352,27 +326,17 @@ TEST(CloneWrite, ANewCodeDeclinedWritesNothing) {
   EXPECT_TRUE(bench.radio.writes().empty());
   EXPECT_EQ(bench.radio.memory().bytes(), radioMemory.bytes());
   ASSERT_EQ(bench.t.prompter.boxes.size(), 2u);
-  EXPECT_TRUE(bench.t.prompter.boxes[0].text.starts_with(
-      "The ATIS code 1211234567 does not look like one: an ATIS code begins with 9, followed by "
-      "the country code (201 to 775) of the boat's country.\r\nThe radio on /dev/ttyUSB0 has no "
-      "ATIS code yet and will take the code 1211234567."))
+  EXPECT_TRUE(bench.t.prompter.boxes[0].text.starts_with(ShownText("not-an-atis-code")))
       << bench.t.prompter.boxes[0].text;
   EXPECT_EQ(bench.boxes()[1],
-            (Box{Icon::Exclamation, "Program to Radio",
-                 "Nothing was written: the radio on /dev/ttyUSB0 is as it was. To program it "
-                 "without an ATIS code, empty the ATIS code of the data, then program again."}));
+            (Box{Icon::Exclamation, "Program to Radio", ShownText("new-code-declined")}));
 }
 
 // A radio that stops answering at an address ends the write or the clear there: the message
 // says what the radio holds, the log names the block, and the PC keeps its settings.
 TEST(CloneWrite, ASilentAddressStopsTheTransferAndSaysWhatTheRadioHolds) {
-  const std::string partly =
-      "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 is only partly programmed: it took the "
-      "write up to address 0x084; the write stopped at 0x085. Program the radio again before "
-      "you use it.";
-  const std::string first =
-      "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 may be partly programmed: the write "
-      "stopped at its first address, 0x082. Program the radio again before you use it.";
+  const std::string partly = ShownText("partly-programmed-0x085");
+  const std::string first = ShownText("may-be-partly-programmed");
   const std::string silent = ": no acknowledgement after 3 attempts";
   const struct {
     TransferMode mode;
@@ -472,6 +436,98 @@ TEST(AtisClear, ChecksOnlyStatusAndModel) {
   EXPECT_TRUE(bench.run(TransferMode::ClearAtis).done());
 }
 
+// ---- Round trip ----
+// Every channel the channel edit panel can produce is programmed into the simulated radio,
+// read back and decoded unchanged: what the user saw in the grid is what the radio holds.
+
+// The group-form records of every choice the panel offers: each mode, status number, status
+// icon, the ticks of the four boxes, and every base channel.
+std::vector<ChannelRecord> GroupFormRecords() {
+  std::vector<ChannelRecord> records;
+  int k = 0;
+  for (int duplex = 0; duplex < static_cast<int>(DuplexOptions().size()); ++duplex) {
+    for (int statusNo = 0; statusNo < static_cast<int>(StatusNoOptions().size()); ++statusNo) {
+      for (int icon = 0; icon < static_cast<int>(StatusIconOptions().size()); ++icon) {
+        for (int ticks = 0; ticks < 16; ++ticks, ++k) {
+          GroupFormEntry entry;
+          entry.positionItem = k % static_cast<int>(BaseChannelOptions().size());
+          entry.duplexItem = duplex;
+          entry.statusNoItem = statusNo;
+          entry.statusIconItem = icon;
+          entry.shared = {(ticks & 1) != 0, (ticks & 2) != 0, (ticks & 4) != 0, (ticks & 8) != 0};
+          records.push_back(GroupFormRecord(NewChannelTemplate(), entry));
+        }
+      }
+    }
+  }
+  return records;
+}
+
+// Free-form records: every character the name box takes in either place (a single character
+// is padded), frequencies across the band, every combination of ticks and groups.
+std::vector<ChannelRecord> FreeFormRecords() {
+  const std::string characters = "0123456789ACEFHIJKLMPQSbdnorty ";
+  const std::vector<std::string> frequencies = {"137",     "137.025", "156.05",  "156.8",
+                                                "161.975", "162.55",  "173.975", "174"};
+  std::vector<ChannelRecord> records;
+  for (std::size_t k = 0; k < 2 * characters.size(); ++k) {
+    FreeFormEntry entry;
+    const char c = characters[k % characters.size()];
+    const char other = characters[(k * 7 + 3) % characters.size()];
+    entry.name = k < characters.size() ? std::string{c, other} : std::string{other, c};
+    if (k % 5 == 0) entry.name = std::string(1, c);
+    if (entry.name.find_first_not_of(' ') == std::string::npos) entry.name = "1 ";
+    entry.rxText = frequencies[k % frequencies.size()];
+    entry.txText = frequencies[(k + 3) % frequencies.size()];
+    entry.groups = {(k & 1) != 0, (k & 2) != 0, (k & 4) != 0};
+    entry.shared = {(k & 8) != 0, (k & 16) != 0, (k & 32) != 0, (k % 3) == 0};
+    const FreeFormSave save = FreeFormRecord(NewChannelTemplate(), entry);
+    EXPECT_TRUE(save.complete) << entry.name;
+    records.push_back(save.record);
+  }
+  return records;
+}
+
+// Takes the next records for a list, at most its slots.
+ChannelList Take(const std::vector<ChannelRecord>& records, std::size_t& next, ListId list) {
+  ChannelList taken;
+  while (next < records.size() && taken.size() < Layout(list).slotCount) {
+    taken.append(records[next++]);
+  }
+  return taken;
+}
+
+TEST(ChannelRoundTrip, EveryChannelOfThePanelSurvivesTheRadio) {
+  const std::vector<ChannelRecord> group = GroupFormRecords();
+  const std::vector<ChannelRecord> free = FreeFormRecords();
+  ASSERT_EQ(group.size(), 576u);
+  const ListId lists[] = {ListId::CHUSA, ListId::CHINT, ListId::CHCAN, ListId::CHRG, ListId::CHEXP};
+  std::size_t nextGroup = 0;
+  std::size_t nextFree = 0;
+  while (nextGroup < group.size() || nextFree < free.size()) {
+    SimBench bench(RadioMemory(), RadioMemory(0xFF, 0x33));
+    SettingsModel& model = bench.t.ws.model;
+    for (ListId list : {ListId::CHUSA, ListId::CHINT, ListId::CHCAN}) {
+      model.list(list) = Take(group, nextGroup, list);
+    }
+    for (ListId list : {ListId::CHRG, ListId::CHEXP}) {
+      model.list(list) = Take(free, nextFree, list);
+    }
+    const SettingsModel programmed = model;
+    ASSERT_TRUE(bench.run(TransferMode::Program).done());
+    for (ListId list : lists) model.list(list).clear();
+    ASSERT_TRUE(bench.run(TransferMode::Read).done());
+    for (ListId list : lists) {
+      const ChannelList& read = model.list(list);
+      const ChannelList& sent = programmed.list(list);
+      ASSERT_EQ(read.size(), sent.size()) << Layout(list).name;
+      for (int k = 0; k < sent.size(); ++k) {
+        ASSERT_EQ(read[k], sent[k]) << Layout(list).name << " record " << k;
+      }
+    }
+  }
+}
+
 // ---- Transfers that cannot finish ----
 // Each must leave the radio and the PC's data as safe as it can, and tell the user what
 // happened, on which port, and what to do next.
@@ -518,17 +574,11 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   EXPECT_EQ(readBack.boxes(),
             (std::vector<Box>{
                 {Icon::Critical, "Clear ATIS Data", "0\r\n\r\nThe computer ran out of memory."},
-                {Icon::Exclamation, "Clear ATIS Data",
-                 "The radio on /dev/ttyUSB0 took the whole clear, but reading it back failed, so "
-                 "it is not verified. Check the cable and the radio, then clear again."}}));
+                {Icon::Exclamation, "Clear ATIS Data", ShownText("clear-not-verified")}}));
 }
 
 TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
-  const std::string refusal =
-      "ModelType Error !!\r\nThe data to be written do not carry the product code TR381K at "
-      "0x270-0x275, and a radio that took them would refuse every later read and write. "
-      "Nothing was written. Start from the radio's own data or from a destination, then "
-      "program again.";
+  const std::string refusal = ShownText("foreign-product-code");
   for (const bool debug : {false, true}) {
     SimBench bench(RadioMemory(), WithProductCode(RadioMemory(0xFF, 0x55), "TR38XK"));
     bench.t.ws.options.DebugMode = debug;
@@ -564,9 +614,7 @@ TEST(SilentRadio, TheUserLearnsWhatToCheckAndTheCommandLineWhatIsAwaited) {
     // of three synchronisations of ten seconds each: the second pass could not succeed.
     EXPECT_GE(bench.t.host.now() - start, 35s);
     EXPECT_LT(bench.t.host.now() - start, 36s);
-    const std::string waiting =
-        "Still waiting on /dev/ttyUSB0 for the radio's answer to #CMDSY (nothing for 3 s; giving "
-        "up after 10 s).";
+    const std::string waiting = ShownText("still-waiting-sync");
     EXPECT_EQ(bench.observer.waits, std::vector<std::string>(3, waiting));
     EXPECT_EQ(bench.line.pc().written.find("#CEP"), std::string::npos);
   }
@@ -579,11 +627,8 @@ TEST(PartlyWrittenRadio, EveryEndAfterTheFirstWriteFrameSaysWhatTheRadioHolds) {
   clear.cancelWhenRadioSees("#CEPWR\t0284");
   EXPECT_EQ(clear.run(TransferMode::ClearAtis).outcome, Outcome::Cancelled);
   EXPECT_EQ(clear.t.ws.image, clear.pcImage);
-  EXPECT_EQ(clear.boxes(),
-            (std::vector<Box>{{Icon::Exclamation, "Clear ATIS Data",
-                               "The ATIS code in the radio on /dev/ttyUSB0 is only partly "
-                               "cleared: it took the clear up to address 0x284, then the clear "
-                               "stopped. Clear the ATIS data again before you use the radio."}}));
+  EXPECT_EQ(clear.boxes(), (std::vector<Box>{{Icon::Exclamation, "Clear ATIS Data",
+                                              ShownText("partly-cleared-cancelled")}}));
   EXPECT_EQ(clear.radio.memory().at(0x284), 0xFF);
   EXPECT_EQ(clear.radio.memory().at(0x285), RadioMemory().at(0x285));
 
@@ -604,13 +649,9 @@ TEST(LostPort, AHangUpEndsTheTransferAtOnceAndSaysSo) {
   };
   const auto start = write.t.host.now();
   EXPECT_FALSE(write.run(TransferMode::Program).done());
-  EXPECT_EQ(write.boxes(),
-            (std::vector<Box>{
-                {Icon::Critical, "Program to Radio", HungUp},
-                {Icon::Critical, "Program to Radio",
-                 "CommunicatiOn Error!!\r\nThe radio on /dev/ttyUSB0 is only partly "
-                 "programmed: it took the write up to address 0x3FF; the write stopped at 0x400. "
-                 "Program the radio again before you use it."}}));
+  EXPECT_EQ(write.boxes(), (std::vector<Box>{{Icon::Critical, "Program to Radio", HungUp},
+                                             {Icon::Critical, "Program to Radio",
+                                              ShownText("partly-programmed-0x400")}}));
   // No retry, no waiting: the loss ends the exchange on the first look at the line.
   ASSERT_GE(yieldsAtHangUp, 0);
   EXPECT_LE(write.t.host.yields - yieldsAtHangUp, 2);
