@@ -79,11 +79,8 @@ std::string ShownText(std::string_view name) {
 }
 
 std::string KeptAtisCodeNote(const std::string& radioCode) {
-  return "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code " + radioCode +
-         ": a radio takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
-         "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
-         "(clear-atis on the command line), then program the radio again with data that hold "
-         "9311234567 (the clear empties the code on the PC as well).";
+  std::string note = CrLf + ShownText("kept-atis-code");
+  return note.replace(note.find("{radio's code}"), 14, radioCode);
 }
 
 void RefuseUnplannedQuestions(RecordingPrompter& prompter) {

@@ -67,6 +67,12 @@ class ScriptedRadio {
   std::deque<std::string> answers_;
 };
 
+// The first count of these messages, or all when there are fewer.
+inline std::vector<std::string> FirstOf(const std::vector<std::string>& messages,
+                                        std::size_t count) {
+  return {messages.begin(), messages.begin() + static_cast<long>(std::min(count, messages.size()))};
+}
+
 // The messages a step's failure makes in a read on TestPort, and their texts.
 std::vector<Message> FailureMessages(const LinkOutcome& outcome);
 std::vector<std::string> FailureTexts(const LinkOutcome& outcome);
@@ -82,9 +88,7 @@ std::string ShownText(std::string_view name);
 inline constexpr const char* TestPort = "/dev/ttyUSB0";
 
 // A write that failed before its first frame reached the radio.
-inline const std::string NothingWritten =
-    "CommunicatiOn Error!!\r\nNothing was written: the radio on /dev/ttyUSB0 is as it was. "
-    "Check the cable and the radio, then program again.";
+inline const std::string NothingWritten = ShownText("nothing-written");
 // A write that completed with nothing to tell.
 inline const Box ProgramComplete{Icon::Information, "Program to Radio", "Complete!!"};
 // What follows a write's first line when the radio kept its own ATIS code, radioCode, where the

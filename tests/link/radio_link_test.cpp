@@ -20,10 +20,6 @@ void RadioSends(LinkBench& bench, std::string_view bytes) {
   bench.line.radio().write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
 }
 
-std::vector<std::string> FirstOf(const std::vector<std::string>& messages, std::size_t count) {
-  return {messages.begin(), messages.begin() + static_cast<long>(std::min(count, messages.size()))};
-}
-
 TEST(RadioLinkReceive, ReadCharactersStopsAtErrorAndAtDeadlines) {
   LinkBench bench;
   RadioSends(bench, "eRrOr\r\n");

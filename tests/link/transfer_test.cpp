@@ -34,7 +34,6 @@ const Box ReadCommError{Icon::Critical, "Read from Radio", ShownText("nothing-re
 // A clear that stopped at the third byte of the code.
 const std::string PartlyCleared = ShownText("partly-cleared");
 
-const std::string NoAnswer = ShownText("no-answer");
 const std::string HungUp = ShownText("hung-up");
 
 // Answers every question as --yes does.
@@ -70,10 +69,9 @@ TEST(CloneRead, DebugModeShowsTheMonitorTexts) {
   bench.t.ws.options.DebugMode = true;
   bench.run(TransferMode::Read);
   const auto& m = bench.observer.monitors;
-  ASSERT_GE(m.size(), 4u);
-  const std::vector<std::string> start(m.begin(), m.begin() + 4);
-  EXPECT_EQ(start, (std::vector<std::string>{"startsync...", "19200,N,8,1", "sending 'ACMD:002'...",
-                                             "sending '#CMDSY'...(1)"}));
+  EXPECT_EQ(FirstOf(m, 4),
+            (std::vector<std::string>{"startsync...", "19200,N,8,1", "sending 'ACMD:002'...",
+                                      "sending '#CMDSY'...(1)"}));
   for (const char* text : {"sync ok", "status check..", "status check.. OK", "model check...",
                            "product-code check...", "region check...", "radio reading...", ""}) {
     EXPECT_NE(std::find(m.begin(), m.end(), text), m.end()) << text;
@@ -134,12 +132,11 @@ TEST(CloneRead, RegionsMustAgreeOrTheUserAcceptsTheRadios) {
     std::vector<std::string> texts;
   };
   const std::string question = "The region is unmatched.\r\nDo you want to change the region?";
-  const std::string refused = ShownText("region-usa-unmatched");
   const std::vector<Case> cases = {
       {3, 3, {}, true, false, {"Complete!!"}},
       {1, 4, {Answer::Yes}, true, true, {question, "Complete!!"}},
       {1, 4, {Answer::No}, false, false, {question}},
-      {0xFF, 2, {}, false, false, {refused}},
+      {0xFF, 2, {}, false, false, {ShownText("region-usa-unmatched")}},
       {7, 0xFF, {}, true, false, {"Complete!!"}},
   };
   for (const Case& c : cases) {
@@ -335,8 +332,6 @@ TEST(CloneWrite, ANewCodeDeclinedWritesNothing) {
 // A radio that stops answering at an address ends the write or the clear there: the message
 // says what the radio holds, the log names the block, and the PC keeps its settings.
 TEST(CloneWrite, ASilentAddressStopsTheTransferAndSaysWhatTheRadioHolds) {
-  const std::string partly = ShownText("partly-programmed-0x085");
-  const std::string first = ShownText("may-be-partly-programmed");
   const std::string silent = ": no acknowledgement after 3 attempts";
   const struct {
     TransferMode mode;
@@ -348,13 +343,13 @@ TEST(CloneWrite, ASilentAddressStopsTheTransferAndSaysWhatTheRadioHolds) {
       {TransferMode::Program,
        0x085,
        {0x082, 0x083, 0x084},
-       {Icon::Critical, "Program to Radio", partly},
+       {Icon::Critical, "Program to Radio", ShownText("partly-programmed-0x085")},
        "frmRadio.WriteData -> block 0x085, 1 byte" + silent},
       // The first write frame goes unanswered: the radio may hold it.
       {TransferMode::Program,
        0x082,
        {},
-       {Icon::Critical, "Program to Radio", first},
+       {Icon::Critical, "Program to Radio", ShownText("may-be-partly-programmed")},
        "frmRadio.WriteData -> block 0x082, 1 byte" + silent},
       // The look at the radio's code comes before any write: "CommunicatiOn Error!!" once.
       {TransferMode::Program,
@@ -534,14 +529,13 @@ TEST(ChannelRoundTrip, EveryChannelOfThePanelSurvivesTheRadio) {
 
 TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
   SimBench bench(RadioMemory());
-  const MemoryImage pc = bench.pcImage;
   bench.radio.log = [&bench](std::string_view from, std::string_view bytes) {
     if (from == "pc" && bytes.starts_with("#CEPWR\t0284")) {
       throw std::system_error(std::make_error_code(std::errc::io_error), "cable");
     }
   };
   EXPECT_EQ(bench.run(TransferMode::ClearAtis).outcome, Outcome::Failed);
-  EXPECT_EQ(bench.t.ws.image, pc);
+  EXPECT_EQ(bench.t.ws.image, bench.pcImage);
   EXPECT_FALSE(bench.t.ws.flags.TransferBusy);
   const std::string description = std::system_error(EIO, std::generic_category(), "cable").what();
   EXPECT_EQ(bench.boxes(),
@@ -558,7 +552,7 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
     if (from == "pc" && bytes.starts_with("#CEPRD\t0400")) throw std::bad_alloc();
   };
   EXPECT_FALSE(memory.run(TransferMode::Read).done());
-  EXPECT_EQ(memory.t.ws.image, pc);
+  EXPECT_EQ(memory.t.ws.image, memory.pcImage);
   EXPECT_EQ(memory.boxes(), (std::vector<Box>{{Icon::Critical, "Read from Radio",
                                                "0\r\n\r\nThe computer ran out of memory."}}));
 
@@ -578,12 +572,12 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
 }
 
 TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
-  const std::string refusal = ShownText("foreign-product-code");
   for (const bool debug : {false, true}) {
     SimBench bench(RadioMemory(), WithProductCode(RadioMemory(0xFF, 0x55), "TR38XK"));
     bench.t.ws.options.DebugMode = debug;
     EXPECT_EQ(bench.run(TransferMode::Program).outcome, Outcome::Failed);
-    std::vector<Box> expected = {{Icon::Critical, "Read from Radio", refusal}};
+    std::vector<Box> expected = {
+        {Icon::Critical, "Read from Radio", ShownText("foreign-product-code")}};
     if (debug) {
       expected.insert(expected.begin(),
                       {Icon::Critical, "Product Code Error!", "address: 0x274 -> 0x58"});
@@ -609,13 +603,12 @@ TEST(SilentRadio, TheUserLearnsWhatToCheckAndTheCommandLineWhatIsAwaited) {
     const TransferResult result = RunTransfer(bench.t.ctx, bench.line.pc(), bench.observer, mode);
     EXPECT_EQ(result.outcome, Outcome::Failed);
     EXPECT_EQ(Boxes(bench.t.prompter),
-              (std::vector<Box>{{Icon::Critical, TransferCaption(mode), NoAnswer}}));
+              (std::vector<Box>{{Icon::Critical, TransferCaption(mode), ShownText("no-answer")}}));
     // Three pings of a second, the speed command's second, the switch's second, and one pass
     // of three synchronisations of ten seconds each: the second pass could not succeed.
     EXPECT_GE(bench.t.host.now() - start, 35s);
     EXPECT_LT(bench.t.host.now() - start, 36s);
-    const std::string waiting = ShownText("still-waiting-sync");
-    EXPECT_EQ(bench.observer.waits, std::vector<std::string>(3, waiting));
+    EXPECT_EQ(bench.observer.waits, std::vector<std::string>(3, ShownText("still-waiting-sync")));
     EXPECT_EQ(bench.line.pc().written.find("#CEP"), std::string::npos);
   }
 }
