@@ -9,7 +9,7 @@
 namespace tpw {
 namespace {
 
-// The status request and a write frame as sent: RadioLinkSend and RadioLinkWriteBlock.
+// The status request and a write frame as sent: RadioLinkSend and RadioLinkExchange.
 TEST(Frame, BuildsFramesWithTheirChecksums) {
   EXPECT_EQ(BuildFrame("#CEPRD", "0000", "10"), "#CEPRD\t0000\t10\t6B\r\n");
   EXPECT_EQ(BuildFrame("#CEPRD", "07F0", "10"), "#CEPRD\t07F0\t10\t1A\r\n");

@@ -41,7 +41,7 @@ TEST(RadioLinkReceive, ReadCharactersStopsAtErrorAndAtDeadlines) {
   EXPECT_EQ(bench.link.readCharacters(6, 10s).result, LinkResult::Cancelled);
 }
 
-TEST(RadioLinkReceive, LinesAndTheirEnds) {
+TEST(RadioLinkReceive, LinesAndAcknowledgementsNeedTheirEnds) {
   LinkBench bench;
   RadioSends(bench, "OK\rX\n");
   const Received lenient = bench.link.readLine(1s);
@@ -61,10 +61,9 @@ TEST(RadioLinkReceive, LinesAndTheirEnds) {
   RadioSends(bench, std::string(RadioLink::MaxLineLength + 1, 'x'));
   EXPECT_EQ(bench.link.readLine(10s).result, LinkResult::BadReply);
   EXPECT_LT(bench.t.host.now() - start, 1s);
-}
+  bench.line.pc().discardInput();
 
-TEST(RadioLinkReceive, AcknowledgementNeedsItsLineEnd) {
-  LinkBench bench;
+  // An acknowledgement needs its line end.
   for (const auto& [reply, result] : {std::pair{"#CMDOK\r\n", LinkResult::Ok},
                                       {"#CMDOKX", LinkResult::BadReply},
                                       {"#CMDOK", LinkResult::BadReply},
@@ -80,7 +79,7 @@ TEST(RadioLinkReceive, AcknowledgementNeedsItsLineEnd) {
   EXPECT_EQ(bench.link.waitForAcknowledgement().result, LinkResult::Ok);
 }
 
-TEST(RadioLinkSend, PausesAndSendsExactlyWhatIsAsked) {
+TEST(RadioLinkSend, PausesSendsExactlyWhatIsAskedAndChecksTheEcho) {
   LinkBench bench;
   bench.link.sendSpeedCommand();
   bench.link.sendFrame(BuildFrame("#CEPSR", "00"));
@@ -94,10 +93,8 @@ TEST(RadioLinkSend, PausesAndSendsExactlyWhatIsAsked) {
   // sendByte discards it first.
   bench.link.sendByte('P');
   EXPECT_EQ(bench.line.pc().bytesWaiting(), 0);
-}
 
-TEST(RadioLinkSend, EchoVerification) {
-  LinkBench bench;
+  // With echo verification, the line sent must come back.
   bench.t.ws.options.EchoCheckSkip = false;
   RadioSends(bench, "#CMDSY\r\n");
   EXPECT_EQ(bench.link.sendLine("#CMDSY"), LinkResult::Ok);
@@ -372,23 +369,21 @@ TEST(RadioLinkReadBlock, StoresAGoodReplyAndAcknowledgesIt) {
   EXPECT_EQ(bench.radio.received(),
             (std::vector<std::string>{BuildFrame("#CEPRD", "07F0", "02"), "#CMDOK\r\n"}));
   EXPECT_TRUE(bench.t.diagnostics.errors.empty());
-}
 
-TEST(RadioLinkReadBlock, AcknowledgementOfTheDataMustEchoWhenEchoesAreChecked) {
+  // When echoes are checked, the acknowledgement of the data must echo too.
   const std::string request = BuildFrame("#CEPRD", "07F0", "01");
   const std::string reply = "#CMDOK\r\n" + BuildFrame("#CEPDT", "07F0", "01", "AB");
   const std::vector<std::string> noEcho = {
       "frmRadio.ReadData -> block 0x7F0, 1 byte: the cable did not echo the acknowledgement of "
       "the data"};
   for (const std::string ackEcho : {"#CMDOK\r\n", "#CMDOX\r\n"}) {
-    LinkBench bench;
-    bench.t.ws.options.EchoCheckSkip = false;
-    bench.radio.answer({request + reply, ackEcho});
-    MemoryImage buffer;
+    LinkBench echoing;
+    echoing.t.ws.options.EchoCheckSkip = false;
+    echoing.radio.answer({request + reply, ackEcho});
     const bool echoed = ackEcho == "#CMDOK\r\n";
-    EXPECT_EQ(bench.link.readBlock(buffer, 0x7F0, 1, "frmRadio.ReadData").outcome,
+    EXPECT_EQ(echoing.link.readBlock(buffer, 0x7F0, 1, "frmRadio.ReadData").outcome,
               echoed ? Outcome::Done : Outcome::Failed);
-    EXPECT_EQ(bench.t.diagnostics.errors, echoed ? std::vector<std::string>{} : noEcho);
+    EXPECT_EQ(echoing.t.diagnostics.errors, echoed ? std::vector<std::string>{} : noEcho);
   }
 }
 

@@ -400,7 +400,7 @@ TEST(CloneWrite, CancelStopsAfterTheCurrentExchangeAndNamesTheLastBlockTaken) {
 
 // ---- ATIS clear ----
 
-TEST(AtisClear, ErasesTheCodeOnBothSides) {
+TEST(AtisClear, ErasesTheCodeOnBothSidesAfterStatusAndModel) {
   MemoryImage radioMemory = RadioMemory();
   radioMemory.set(addr::AtisCount, 9);
   MemoryImage pc = RadioMemory(0xFF, 0x55);
@@ -424,11 +424,10 @@ TEST(AtisClear, ErasesTheCodeOnBothSides) {
   EXPECT_EQ(bench.radio.writes().size(), 6u + 168u);
   EXPECT_EQ(bench.radio.memory().at(addr::AtisCount), 4);
   EXPECT_EQ(bench.radio.memory().at(addr::AtisCode), 0x12);
-}
 
-TEST(AtisClear, ChecksOnlyStatusAndModel) {
-  SimBench bench(RadioMemory(), SimFaults{.productCode = "XXXXXX", .region = 2});
-  EXPECT_TRUE(bench.run(TransferMode::ClearAtis).done());
+  // A clear checks only the status and the model: another product code and region pass.
+  SimBench foreign(RadioMemory(), SimFaults{.productCode = "XXXXXX", .region = 2});
+  EXPECT_TRUE(foreign.run(TransferMode::ClearAtis).done());
 }
 
 // ---- Round trip ----
@@ -572,16 +571,14 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
 }
 
 TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
+  const Box debugBox{Icon::Critical, "Product Code Error!", "address: 0x274 -> 0x58"};
   for (const bool debug : {false, true}) {
     SimBench bench(RadioMemory(), WithProductCode(RadioMemory(0xFF, 0x55), "TR38XK"));
     bench.t.ws.options.DebugMode = debug;
     EXPECT_EQ(bench.run(TransferMode::Program).outcome, Outcome::Failed);
     std::vector<Box> expected = {
         {Icon::Critical, "Read from Radio", ShownText("foreign-product-code")}};
-    if (debug) {
-      expected.insert(expected.begin(),
-                      {Icon::Critical, "Product Code Error!", "address: 0x274 -> 0x58"});
-    }
+    if (debug) expected.insert(expected.begin(), debugBox);
     EXPECT_EQ(bench.boxes(), expected);
     EXPECT_EQ(bench.line.pc().opens, 0);  // the port was never opened
     EXPECT_EQ(bench.line.pc().written, "");
