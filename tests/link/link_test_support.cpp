@@ -21,7 +21,7 @@ void PrintTo(const Message& box, std::ostream* out) {
 
 namespace tpw::test {
 
-ScriptedRadio::ScriptedRadio(MemoryLine& line, FakeHost* clock) : line_(line), clock_(clock) {
+ScriptedRadio::ScriptedRadio(MemoryLine& line, FakeHost& clock) : line_(line), clock_(clock) {
   line_.pc().onIdle = [this] { answerPending(); };
   line_.radio().anySpeed = true;
 }
@@ -36,7 +36,7 @@ void ScriptedRadio::answerPending() {
     const bool line = pending_.size() >= 2 && pending_.ends_with(CrLf);
     if (!single && !line) continue;
     received_.push_back(std::exchange(pending_, {}));
-    if (clock_) receivedAt_.push_back(clock_->now());
+    receivedAt_.push_back(clock_.now());
     if (answers_.empty()) continue;
     const std::string answer = answers_.front();
     answers_.pop_front();

@@ -40,11 +40,11 @@ class RecordingObserver : public TransferObserver {
 };
 
 // A radio that answers from a script: every message the PC completes (a CR LF line, or one of
-// the single bytes "P", "0", CAN) takes the next planned answer, which may be nothing. With a
-// host, it notes the time at which each message was complete.
+// the single bytes "P", "0", CAN) takes the next planned answer, which may be nothing. It notes
+// the time on the host's clock at which each message was complete.
 class ScriptedRadio {
  public:
-  explicit ScriptedRadio(MemoryLine& line, FakeHost* clock = nullptr);
+  ScriptedRadio(MemoryLine& line, FakeHost& clock);
   // Plans the answers to the next messages, in order.
   void answer(const std::vector<std::string>& answers) {
     answers_.insert(answers_.end(), answers.begin(), answers.end());
@@ -55,12 +55,11 @@ class ScriptedRadio {
     return received_;
   }
   const std::vector<Host::Clock::time_point>& receivedAt() const { return receivedAt_; }
-  void clear() { received_.clear(); }
 
  private:
   void answerPending();
   MemoryLine& line_;
-  FakeHost* clock_;
+  FakeHost& clock_;
   std::vector<std::string> received_;
   std::vector<Host::Clock::time_point> receivedAt_;
   std::string pending_;
@@ -105,7 +104,7 @@ struct LinkBench {
   LinkBench();
   TestContext t;
   MemoryLine line;
-  ScriptedRadio radio{line, &t.host};
+  ScriptedRadio radio{line, t.host};
   RecordingObserver observer;
   RadioLink link{t.ctx, line.pc(), observer, "Read from Radio"};
 };

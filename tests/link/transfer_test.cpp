@@ -546,14 +546,14 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
                                      description + "; block 0x284, 1 byte"});
 
   // Running out of memory in the middle of a read ends it with a message, not an abort.
+  const std::string outOfMemory = "0\r\n\r\nThe computer ran out of memory.";
   SimBench memory(RadioMemory());
   memory.radio.log = [](std::string_view from, std::string_view bytes) {
     if (from == "pc" && bytes.starts_with("#CEPRD\t0400")) throw std::bad_alloc();
   };
   EXPECT_FALSE(memory.run(TransferMode::Read).done());
   EXPECT_EQ(memory.t.ws.image, memory.pcImage);
-  EXPECT_EQ(memory.boxes(), (std::vector<Box>{{Icon::Critical, "Read from Radio",
-                                               "0\r\n\r\nThe computer ran out of memory."}}));
+  EXPECT_EQ(memory.boxes(), (std::vector<Box>{{Icon::Critical, "Read from Radio", outOfMemory}}));
 
   // A failure in the read-back of a whole clear leaves a radio that took it, only not verified.
   SimBench readBack(WithAtisCode(RadioMemory()));
@@ -564,10 +564,10 @@ TEST(Transfer, UnexpectedFailureIsReportedAndTheDataKept) {
     if (cleared && bytes.starts_with("#CEPRD")) throw std::bad_alloc();
   };
   EXPECT_FALSE(readBack.run(TransferMode::ClearAtis, {false, true, nullptr}).done());
-  EXPECT_EQ(readBack.boxes(),
-            (std::vector<Box>{
-                {Icon::Critical, "Clear ATIS Data", "0\r\n\r\nThe computer ran out of memory."},
-                {Icon::Exclamation, "Clear ATIS Data", ShownText("clear-not-verified")}}));
+  EXPECT_EQ(
+      readBack.boxes(),
+      (std::vector<Box>{{Icon::Critical, "Clear ATIS Data", outOfMemory},
+                        {Icon::Exclamation, "Clear ATIS Data", ShownText("clear-not-verified")}}));
 }
 
 TEST(ProductCode, AWriteOfForeignDataIsRefusedBeforeTheRadioIsTouched) {
