@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <stdexcept>
+
 #include "image/image_codec.h"
 #include "image/memory_map.h"
 #include "link/frame.h"
@@ -18,7 +21,7 @@ void PrintTo(const Message& box, std::ostream* out) {
 
 namespace tpw::test {
 
-ScriptedRadio::ScriptedRadio(MemoryLine& line, FakeHost* clock) : line_(line), clock_(clock) {
+ScriptedRadio::ScriptedRadio(MemoryLine& line, FakeHost& clock) : line_(line), clock_(clock) {
   line_.pc().onIdle = [this] { answerPending(); };
   line_.radio().anySpeed = true;
 }
@@ -33,7 +36,7 @@ void ScriptedRadio::answerPending() {
     const bool line = pending_.size() >= 2 && pending_.ends_with(CrLf);
     if (!single && !line) continue;
     received_.push_back(std::exchange(pending_, {}));
-    if (clock_) receivedAt_.push_back(clock_->now());
+    receivedAt_.push_back(clock_.now());
     if (answers_.empty()) continue;
     const std::string answer = answers_.front();
     answers_.pop_front();
@@ -58,12 +61,26 @@ std::vector<Box> Boxes(const RecordingPrompter& prompter) {
   return boxes;
 }
 
+std::string ShownText(std::string_view name) {
+  std::istringstream texts(
+      ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "link" / "shown-texts.txt"));
+  const std::string heading = "[" + std::string(name) + "]";
+  std::string text;
+  bool found = false;
+  for (std::string line; std::getline(texts, line);) {
+    if (line.starts_with('[') && found) break;
+    if (line == heading) found = true;
+    if (found && !line.starts_with('[') && !line.starts_with('#') && !line.empty()) {
+      text += (text.empty() ? "" : CrLf) + line;
+    }
+  }
+  if (!found) throw std::invalid_argument("no text named " + heading + " in shown-texts.txt");
+  return text;
+}
+
 std::string KeptAtisCodeNote(const std::string& radioCode) {
-  return "\r\nThe radio on /dev/ttyUSB0 kept its own ATIS code " + radioCode +
-         ": a radio takes its ATIS code only once, so the code 9311234567 shown on the PC was not "
-         "programmed.\r\nTo program 9311234567: clear the radio's code with ATIS Clear "
-         "(clear-atis on the command line), then program the radio again with data that hold "
-         "9311234567 (the clear empties the code on the PC as well).";
+  std::string note = CrLf + ShownText("kept-atis-code");
+  return note.replace(note.find("{radio's code}"), 14, radioCode);
 }
 
 void RefuseUnplannedQuestions(RecordingPrompter& prompter) {
@@ -104,9 +121,12 @@ MemoryImage WithoutAtisCode(MemoryImage image) {
 }
 
 SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
+    : SimBench(radioMemory, RadioMemory(0xFF, 0x55), std::move(faults)) {}
+
+SimBench::SimBench(const MemoryImage& radioMemory, const MemoryImage& pc, sim::SimFaults faults)
     : radio(radioMemory, std::move(faults)) {
   RefuseUnplannedQuestions(t.prompter);
-  usePcImage(RadioMemory(0xFF, 0x55));
+  usePcImage(pc);
   line.pc().portName = TestPort;
   line.pc().onWait = [this](std::chrono::milliseconds d) { t.host.advance(d); };
 }
@@ -114,6 +134,7 @@ SimBench::SimBench(const MemoryImage& radioMemory, sim::SimFaults faults)
 void SimBench::usePcImage(const MemoryImage& image) {
   t.ws.image = image;
   DecodeImage(t.ws.image, t.ws.model, t.ws.caps.WxSupported);
+  pcImage = t.ws.image;
 }
 
 void SimBench::cancelWhenRadioSees(std::string text) {

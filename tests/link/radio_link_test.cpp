@@ -1,3 +1,5 @@
+// Both ends of the radio link: the PC's RadioLink against a scripted radio, and the simulated
+// radio the transfer tests run against.
 #include "link/radio_link.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +7,7 @@
 #include "link/frame.h"
 #include "link/protocol.h"
 #include "link_test_support.h"
+#include "sim/radio_simulator.h"
 
 namespace tpw::test {
 namespace {
@@ -15,10 +18,6 @@ constexpr std::uint8_t ErasedByte[] = {0xFF};
 
 void RadioSends(LinkBench& bench, std::string_view bytes) {
   bench.line.radio().write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
-}
-
-std::vector<std::string> FirstOf(const std::vector<std::string>& messages, std::size_t count) {
-  return {messages.begin(), messages.begin() + static_cast<long>(std::min(count, messages.size()))};
 }
 
 TEST(RadioLinkReceive, ReadCharactersStopsAtErrorAndAtDeadlines) {
@@ -42,7 +41,7 @@ TEST(RadioLinkReceive, ReadCharactersStopsAtErrorAndAtDeadlines) {
   EXPECT_EQ(bench.link.readCharacters(6, 10s).result, LinkResult::Cancelled);
 }
 
-TEST(RadioLinkReceive, LinesAndTheirEnds) {
+TEST(RadioLinkReceive, LinesAndAcknowledgementsNeedTheirEnds) {
   LinkBench bench;
   RadioSends(bench, "OK\rX\n");
   const Received lenient = bench.link.readLine(1s);
@@ -62,21 +61,16 @@ TEST(RadioLinkReceive, LinesAndTheirEnds) {
   RadioSends(bench, std::string(RadioLink::MaxLineLength + 1, 'x'));
   EXPECT_EQ(bench.link.readLine(10s).result, LinkResult::BadReply);
   EXPECT_LT(bench.t.host.now() - start, 1s);
-}
+  bench.line.pc().discardInput();
 
-TEST(RadioLinkReceive, AcknowledgementNeedsItsLineEnd) {
-  LinkBench bench;
-  RadioSends(bench, "#CMDOK\r\n");
-  EXPECT_EQ(bench.link.waitForAcknowledgement().result, LinkResult::Ok);
-
-  RadioSends(bench, "#CMDOKX");
-  EXPECT_EQ(bench.link.waitForAcknowledgement().result, LinkResult::BadReply);
-
-  RadioSends(bench, "#CMDOK");
-  EXPECT_EQ(bench.link.waitForAcknowledgement().result, LinkResult::BadReply);
-
-  RadioSends(bench, "#CMDSM\r\n");
-  EXPECT_EQ(bench.link.waitForAcknowledgement().result, LinkResult::BadReply);
+  // An acknowledgement needs its line end.
+  for (const auto& [reply, result] : {std::pair{"#CMDOK\r\n", LinkResult::Ok},
+                                      {"#CMDOKX", LinkResult::BadReply},
+                                      {"#CMDOK", LinkResult::BadReply},
+                                      {"#CMDSM\r\n", LinkResult::BadReply}}) {
+    RadioSends(bench, reply);
+    EXPECT_EQ(bench.link.waitForAcknowledgement().result, result) << reply;
+  }
   bench.line.pc().discardInput();
 
   // After "ERROR" the rest of that reply is gone, so the next reply reads cleanly.
@@ -85,7 +79,7 @@ TEST(RadioLinkReceive, AcknowledgementNeedsItsLineEnd) {
   EXPECT_EQ(bench.link.waitForAcknowledgement().result, LinkResult::Ok);
 }
 
-TEST(RadioLinkSend, PausesAndSendsExactlyWhatIsAsked) {
+TEST(RadioLinkSend, PausesSendsExactlyWhatIsAskedAndChecksTheEcho) {
   LinkBench bench;
   bench.link.sendSpeedCommand();
   bench.link.sendFrame(BuildFrame("#CEPSR", "00"));
@@ -99,10 +93,8 @@ TEST(RadioLinkSend, PausesAndSendsExactlyWhatIsAsked) {
   // sendByte discards it first.
   bench.link.sendByte('P');
   EXPECT_EQ(bench.line.pc().bytesWaiting(), 0);
-}
 
-TEST(RadioLinkSend, EchoVerification) {
-  LinkBench bench;
+  // With echo verification, the line sent must come back.
   bench.t.ws.options.EchoCheckSkip = false;
   RadioSends(bench, "#CMDSY\r\n");
   EXPECT_EQ(bench.link.sendLine("#CMDSY"), LinkResult::Ok);
@@ -124,16 +116,16 @@ TEST(RadioLinkSend, EchoVerification) {
 
 TEST(RadioLinkExchange, SilentRadioFailsOnlyAfterEveryReplyTimeout) {
   LinkBench bench;
-  ScriptedRadio radio(bench.line, &bench.t.host);
   const auto start = bench.t.host.now();
   EXPECT_EQ(bench.link.writeBlock(0x282, ErasedByte, "frmRadio.WriteData").outcome,
             Outcome::Failed);
-  ASSERT_EQ(radio.received().size(), 3u);
+  // The image bytes, sent three times.
+  EXPECT_EQ(bench.radio.received(), std::vector<std::string>(3, "#CEPWR\t0282\t01\tFF\t79\r\n"));
   EXPECT_TRUE(bench.t.prompter.boxes.empty());  // the link itself has no words
-  ASSERT_EQ(radio.receivedAt().size(), 3u);
+  ASSERT_EQ(bench.radio.receivedAt().size(), 3u);
   // Each attempt waits the whole reply time-out of 10 s before the next one is sent, and the
   // exchange gives up only when the last one has waited as long.
-  const std::vector<Host::Clock::time_point> sent = radio.receivedAt();
+  const std::vector<Host::Clock::time_point> sent = bench.radio.receivedAt();
   const std::vector<Host::Clock::time_point> ends = {sent[1], sent[2], bench.t.host.now()};
   for (std::size_t i = 0; i < 3; ++i) {
     EXPECT_GE(ends[i] - sent[i], 10s) << i;
@@ -148,29 +140,27 @@ TEST(RadioLinkExchange, SilentRadioFailsOnlyAfterEveryReplyTimeout) {
 
 TEST(RadioLinkExchange, ThreeErrorsAskToResynchronise) {
   const std::string frame = BuildFrame("#CEPWR", "0282", "01", "FF");
-  for (Answer answer : {Answer::Ok, Answer::Cancel}) {
+  const std::string sync = "#CMDSY\r\n";
+  const struct {
+    Answer answer;
+    Outcome outcome;
+    std::vector<std::string> sent;
+  } cases[] = {{Answer::Ok, Outcome::Done, {frame, frame, frame, sync, sync, frame}},
+               {Answer::Cancel, Outcome::Failed, {frame, frame, frame}}};
+  for (const auto& c : cases) {
     LinkBench bench;
-    ScriptedRadio radio(bench.line);
-    for (int i = 0; i < 3; ++i) radio.answer("ERROR\r\n");
-    radio.answer("#CMDOK\r\n");  // #CMDSY, pass 1
-    radio.answer("#CMDOK\r\n");  // #CMDSY, pass 2
-    radio.answer("#CMDOK\r\n");  // the one more attempt
-    bench.t.prompter.plan(answer);
-    const Outcome outcome = bench.link.exchange(frame, RadioLink::Flush::BeforeEach).outcome;
+    // Three errors; then #CMDOK to both passes of #CMDSY and to the one more attempt.
+    bench.radio.answer(
+        {"ERROR\r\n", "ERROR\r\n", "ERROR\r\n", "#CMDOK\r\n", "#CMDOK\r\n", "#CMDOK\r\n"});
+    bench.t.prompter.plan(c.answer);
+    EXPECT_EQ(bench.link.exchange(frame, RadioLink::Flush::BeforeEach).outcome, c.outcome);
+    EXPECT_EQ(bench.radio.received(), c.sent);
     ASSERT_EQ(bench.t.prompter.boxes.size(), 1u);
     const auto& box = bench.t.prompter.boxes[0];
     EXPECT_EQ(box.text, "confirm the synchronization of the communication");
     EXPECT_EQ(box.title, "Read from Radio");
     EXPECT_EQ(box.icon, Icon::Question);
     EXPECT_EQ(box.buttons, Buttons::OkCancel);
-    if (answer == Answer::Ok) {
-      EXPECT_EQ(outcome, Outcome::Done);
-      EXPECT_EQ(radio.received(),
-                (std::vector<std::string>{frame, frame, frame, "#CMDSY\r\n", "#CMDSY\r\n", frame}));
-    } else {
-      EXPECT_EQ(outcome, Outcome::Failed);
-      EXPECT_EQ(radio.received(), std::vector<std::string>(3, frame));
-    }
   }
 }
 
@@ -192,11 +182,10 @@ TEST(RadioLinkExchange, AnswersDecideWhetherTheFrameIsSentAgain) {
   const std::string frame = BuildFrame("#CEPSR", "00");
   for (const auto& c : cases) {
     LinkBench bench;
-    ScriptedRadio radio(bench.line);
-    for (const std::string& answer : c.answers) radio.answer(answer);
+    bench.radio.answer(c.answers);
     if (c.cancel) bench.t.host.requestCancel();
     EXPECT_EQ(bench.link.exchange(frame, RadioLink::Flush::Never).outcome, c.outcome);
-    EXPECT_EQ(radio.received(), std::vector<std::string>(c.sent, frame));
+    EXPECT_EQ(bench.radio.received(), std::vector<std::string>(c.sent, frame));
   }
 }
 
@@ -204,10 +193,9 @@ TEST(RadioLinkSync, NeedsBothPasses) {
   // A second pass that times out three times fails the synchronisation.
   LinkBench bench;
   bench.t.ws.options.DebugMode = true;
-  ScriptedRadio radio(bench.line);
-  radio.answer("#CMDOK\r\n");
+  bench.radio.answer({"#CMDOK\r\n"});
   EXPECT_EQ(bench.link.synchronise().outcome, Outcome::Failed);
-  EXPECT_EQ(radio.received().size(), 4u);
+  EXPECT_EQ(bench.radio.received().size(), 4u);
   const std::vector<std::string> expected = {"sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)",
                                              "sending '#CMDSY'...(2)", "sending '#CMDSY'...(2)",
                                              "can'not Receive '#CMDOK' !!"};
@@ -216,32 +204,26 @@ TEST(RadioLinkSync, NeedsBothPasses) {
   // A first pass that fails ends it: the second could not make it succeed, so the radio is
   // not waited for another thirty seconds.
   LinkBench silent;
-  ScriptedRadio nothing(silent.line);
   const auto start = silent.t.host.now();
   EXPECT_EQ(silent.link.synchronise().outcome, Outcome::Failed);
-  EXPECT_EQ(nothing.received(), std::vector<std::string>(3, "#CMDSY\r\n"));
+  EXPECT_EQ(silent.radio.received(), std::vector<std::string>(3, "#CMDSY\r\n"));
   EXPECT_LT(silent.t.host.now() - start, 31s);
 
   // A reply that is neither silence nor "ERROR" ends both passes.
   LinkBench other;
-  ScriptedRadio garbled(other.line);
-  garbled.answer("#CMDOK\r\n");
-  garbled.answer("#CMDXX\r\n");
+  other.radio.answer({"#CMDOK\r\n", "#CMDXX\r\n"});
   EXPECT_EQ(other.link.synchronise().outcome, Outcome::Failed);
-  EXPECT_EQ(garbled.received().size(), 2u);
+  EXPECT_EQ(other.radio.received().size(), 2u);
 }
 
 TEST(RadioLinkSync, AnswerOnTheThirdTryOfAPassIsEnough) {
   for (int silentPass : {1, 2}) {
     LinkBench bench;
-    ScriptedRadio radio(bench.line);
-    if (silentPass == 2) radio.answer("#CMDOK\r\n");
-    radio.answer("");
-    radio.answer("ERROR\r\n");
-    radio.answer("#CMDOK\r\n");
-    if (silentPass == 1) radio.answer("#CMDOK\r\n");
+    if (silentPass == 2) bench.radio.answer({"#CMDOK\r\n"});
+    bench.radio.answer({"", "ERROR\r\n", "#CMDOK\r\n"});
+    if (silentPass == 1) bench.radio.answer({"#CMDOK\r\n"});
     EXPECT_EQ(bench.link.synchronise().outcome, Outcome::Done) << silentPass;
-    EXPECT_EQ(radio.received(), std::vector<std::string>(4, "#CMDSY\r\n")) << silentPass;
+    EXPECT_EQ(bench.radio.received(), std::vector<std::string>(4, "#CMDSY\r\n")) << silentPass;
     EXPECT_TRUE(bench.t.prompter.boxes.empty());
   }
 }
@@ -262,17 +244,13 @@ TEST(RadioLinkStart, SpeedCommandAnswers) {
   };
   for (const Case& c : cases) {
     LinkBench bench;
-    ScriptedRadio radio(bench.line);
-    radio.answer("P");
-    radio.answer("");  // "0"
-    radio.answer(c.answer);
-    radio.answer("#CMDOK\r\n");
-    radio.answer("#CMDOK\r\n");
+    bench.radio.answer({"P", "" /* to "0" */, c.answer, "#CMDOK\r\n", "#CMDOK\r\n"});
     const LinkOutcome started = bench.link.startLink();
     EXPECT_EQ(started.outcome, c.started) << c.answer;
     EXPECT_EQ(FailureTexts(started), c.messages) << c.answer;
     EXPECT_TRUE(bench.t.prompter.boxes.empty());  // the link itself shows nothing
-    EXPECT_EQ(FirstOf(radio.received(), 3), (std::vector<std::string>{"P", "0", "ACMD:002\r\n"}))
+    EXPECT_EQ(FirstOf(bench.radio.received(), 3),
+              (std::vector<std::string>{"P", "0", "ACMD:002\r\n"}))
         << c.answer;
     const bool switched = c.started == Outcome::Done;
     EXPECT_EQ(bench.line.pc().settings(), switched ? "57600,N,8,1" : "19200,N,8,1") << c.answer;
@@ -282,13 +260,10 @@ TEST(RadioLinkStart, SpeedCommandAnswers) {
 TEST(RadioLinkStart, LowSpeedStaysAt19200WithoutAskingTheRadio) {
   LinkBench bench;
   bench.t.ws.options.LowSpeed = true;
-  ScriptedRadio radio(bench.line);
-  radio.answer("P");
-  radio.answer("");
-  radio.answer("#CMDOK\r\n");
-  radio.answer("#CMDOK\r\n");
+  bench.radio.answer({"P", "", "#CMDOK\r\n", "#CMDOK\r\n"});
   EXPECT_EQ(bench.link.startLink().outcome, Outcome::Done);
-  EXPECT_EQ(radio.received(), (std::vector<std::string>{"P", "0", "#CMDSY\r\n", "#CMDSY\r\n"}));
+  EXPECT_EQ(bench.radio.received(),
+            (std::vector<std::string>{"P", "0", "#CMDSY\r\n", "#CMDSY\r\n"}));
   EXPECT_EQ(bench.line.pc().settings(), "19200,N,8,1");
 }
 
@@ -313,87 +288,70 @@ TEST(RadioLinkStart, PortThatCannotOpenIsExplained) {
                                       "frmRadio.PortOpen -> 2The port is busy."}));
 }
 
+// A radio slow to leave is waited for ten seconds; one that acknowledges ends the wait.
 TEST(RadioLinkAbort, WaitsForTheRadioWhateverTheCancel) {
-  LinkBench bench;
-  ScriptedRadio radio(bench.line);
-  radio.answer("");  // the radio is slow to leave
-  bench.t.host.requestCancel();
-  const auto start = bench.t.host.now();
-  bench.link.sendAbort();
-  EXPECT_GE(bench.t.host.now() - start, 10s);
-  EXPECT_TRUE(bench.link.cancelRequested());
-  EXPECT_EQ(radio.received(), std::vector<std::string>{std::string(1, protocol::Abort)});
-
-  LinkBench quick;
-  ScriptedRadio answering(quick.line);
-  answering.answer(std::string(1, protocol::AbortAcknowledged));
-  quick.t.host.requestCancel();
-  const auto begin = quick.t.host.now();
-  quick.link.sendAbort();
-  EXPECT_LT(quick.t.host.now() - begin, 1s);
-  EXPECT_TRUE(quick.link.cancelRequested());
+  for (const std::string& answer : {std::string(), std::string(1, protocol::AbortAcknowledged)}) {
+    LinkBench bench;
+    bench.radio.answer({answer});
+    bench.t.host.requestCancel();
+    const auto start = bench.t.host.now();
+    bench.link.sendAbort();
+    const auto waited = bench.t.host.now() - start;
+    EXPECT_TRUE(answer.empty() ? waited >= 10s : waited < 1s) << answer.empty();
+    EXPECT_TRUE(bench.link.cancelRequested());
+    EXPECT_EQ(bench.radio.received(), std::vector<std::string>{std::string(1, protocol::Abort)});
+  }
 }
 
 struct DataReplyCase {
-  std::string reply;  // what follows the acknowledgement
-  std::vector<std::string> messages;
-  std::string answer;  // the PC's answer to the reply, if any
+  std::string reply;   // what follows the acknowledgement
   std::string logged;  // why the block failed, in the error log
+  std::vector<std::string> messages = {};
+  std::string answer = "";  // the PC's answer to the reply, if any
 };
 
 TEST(RadioLinkReadBlock, RefusesEveryFaultyDataReply) {
   const std::string data16 = "00112233445566778899AABBCCDDEEFF";
+  const auto reply = [](std::string address, std::string length, std::string data) {
+    return BuildFrame("#CEPDT", address, length, data);
+  };
   // The log names what arrived.
   const auto wrongData = [](const std::string& data) {
     return "a data reply of another length or with other than hex digits (\"" + data + "\")";
   };
+  const std::vector<std::string> dataError = {"data error!!"}, timeOut = {"time out!!"};
   const std::vector<DataReplyCase> cases = {
-      {BuildFrame("#CEPDT", "0010", "10", data16),
-       {"address error!!"},
-       "",
-       "a data reply for another address (\"0010\")"},
-      {BuildFrame("#CEPDT", "0000", "10", data16.substr(0, 30)),
-       {"data error!!"},
-       "",
-       wrongData(data16.substr(0, 30))},
-      {BuildFrame("#CEPDT", "0000", "08", data16), {"data error!!"}, "", wrongData(data16)},
-      {BuildFrame("#CEPDT", "0000", "10", "ZZ" + data16.substr(2)),
-       {"data error!!"},
-       "",
-       wrongData("ZZ" + data16.substr(2))},
-      {BuildFrame("#CEPDT", "0000", "10", " 0" + data16.substr(2)),
-       {"data error!!"},
-       "",
-       wrongData(" 0" + data16.substr(2))},
+      {reply("0010", "10", data16),
+       "a data reply for another address (\"0010\")",
+       {"address error!!"}},
+      {reply("0000", "10", data16.substr(0, 30)), wrongData(data16.substr(0, 30)), dataError},
+      {reply("0000", "08", data16), wrongData(data16), dataError},
+      {reply("0000", "10", "ZZ" + data16.substr(2)), wrongData("ZZ" + data16.substr(2)), dataError},
+      {reply("0000", "10", " 0" + data16.substr(2)), wrongData(" 0" + data16.substr(2)), dataError},
       {"#CEPDT\t0000\t10\t" + data16 + "\t00\r\n",
+       "a data reply with a wrong checksum (\"#CEPDT\\x090000\\x0910\\x09" + data16 + "\\x0900\")",
        {},
-       "#CMDSM\r\n",
-       "a data reply with a wrong checksum (\"#CEPDT\\x090000\\x0910\\x09" + data16 + "\\x0900\")"},
+       "#CMDSM\r\n"},
       {BuildFrame("#CEPXX", "0000", "10", data16),
+       "another reply than data (\"#CEPXX\")",
        {},
-       "#CMDER\r\n",
-       "another reply than data (\"#CEPXX\")"},
-      {"ERROR\r\n", {}, "", "the radio answered ERROR instead of the data"},
-      {"", {"time out!!"}, "", "no data reply"},
-      {"#CEPDT\t0000",
-       {"time out!!"},
-       "",
-       "the data reply stopped before its end (\"#CEPDT\\x090000\")"},
+       "#CMDER\r\n"},
+      {"ERROR\r\n", "the radio answered ERROR instead of the data"},
+      {"", "no data reply", timeOut},
+      {"#CEPDT\t0000", "the data reply stopped before its end (\"#CEPDT\\x090000\")", timeOut},
   };
   for (const DataReplyCase& c : cases) {
     LinkBench bench;
-    ScriptedRadio radio(bench.line);
-    radio.answer("#CMDOK\r\n" + c.reply);
+    bench.radio.answer({"#CMDOK\r\n" + c.reply});
     MemoryImage buffer;
     const MemoryImage before = buffer;
     const LinkOutcome read = bench.link.readBlock(buffer, 0x000, 16, "frmRadio.ReadData");
     EXPECT_EQ(read.outcome, Outcome::Failed) << c.reply;
     EXPECT_EQ(buffer, before) << c.reply;
     EXPECT_EQ(FailureTexts(read), c.messages) << c.reply;
-    const std::vector<std::string> expected = {BuildFrame("#CEPRD", "0000", "10")};
-    std::vector<std::string> sent = expected;
+    std::vector<std::string> sent = {BuildFrame("#CEPRD", "0000", "10")};
     if (!c.answer.empty()) sent.push_back(c.answer);
-    EXPECT_EQ(radio.received(), sent) << c.reply;
+    EXPECT_EQ(bench.radio.received(), sent) << c.reply;
     EXPECT_EQ(bench.t.diagnostics.errors,
               std::vector<std::string>{"frmRadio.ReadData -> block 0x000, 16 bytes: " + c.logged})
         << c.reply;
@@ -402,47 +360,96 @@ TEST(RadioLinkReadBlock, RefusesEveryFaultyDataReply) {
 
 TEST(RadioLinkReadBlock, StoresAGoodReplyAndAcknowledgesIt) {
   LinkBench bench;
-  ScriptedRadio radio(bench.line);
-  radio.answer("#CMDOK\r\n" + BuildFrame("#CEPDT", "07F0", "02", "ABcd"));
+  bench.radio.answer({"#CMDOK\r\n" + BuildFrame("#CEPDT", "07F0", "02", "ABcd")});
   MemoryImage buffer;
   EXPECT_EQ(bench.link.readBlock(buffer, 0x7F0, 2, "frmRadio.ReadData").outcome, Outcome::Done);
   EXPECT_EQ(buffer.at(0x7F0), 0xAB);
   EXPECT_EQ(buffer.at(0x7F1), 0xCD);
   EXPECT_EQ(buffer.at(0x7F2), 0xFF);
-  EXPECT_EQ(radio.received(),
+  EXPECT_EQ(bench.radio.received(),
             (std::vector<std::string>{BuildFrame("#CEPRD", "07F0", "02"), "#CMDOK\r\n"}));
   EXPECT_TRUE(bench.t.diagnostics.errors.empty());
-}
 
-TEST(RadioLinkReadBlock, AcknowledgementOfTheDataMustEchoWhenEchoesAreChecked) {
+  // When echoes are checked, the acknowledgement of the data must echo too.
   const std::string request = BuildFrame("#CEPRD", "07F0", "01");
   const std::string reply = "#CMDOK\r\n" + BuildFrame("#CEPDT", "07F0", "01", "AB");
+  const std::vector<std::string> noEcho = {
+      "frmRadio.ReadData -> block 0x7F0, 1 byte: the cable did not echo the acknowledgement of "
+      "the data"};
   for (const std::string ackEcho : {"#CMDOK\r\n", "#CMDOX\r\n"}) {
-    LinkBench bench;
-    bench.t.ws.options.EchoCheckSkip = false;
-    ScriptedRadio radio(bench.line);
-    radio.answer(request + reply);
-    radio.answer(ackEcho);
-    MemoryImage buffer;
-    const Outcome outcome = bench.link.readBlock(buffer, 0x7F0, 1, "frmRadio.ReadData").outcome;
-    if (ackEcho == "#CMDOK\r\n") {
-      EXPECT_EQ(outcome, Outcome::Done);
-      EXPECT_TRUE(bench.t.diagnostics.errors.empty());
-    } else {
-      EXPECT_EQ(outcome, Outcome::Failed);
-      EXPECT_EQ(bench.t.diagnostics.errors,
-                std::vector<std::string>{"frmRadio.ReadData -> block 0x7F0, 1 byte: the cable "
-                                         "did not echo the acknowledgement of the data"});
-    }
+    LinkBench echoing;
+    echoing.t.ws.options.EchoCheckSkip = false;
+    echoing.radio.answer({request + reply, ackEcho});
+    const bool echoed = ackEcho == "#CMDOK\r\n";
+    EXPECT_EQ(echoing.link.readBlock(buffer, 0x7F0, 1, "frmRadio.ReadData").outcome,
+              echoed ? Outcome::Done : Outcome::Failed);
+    EXPECT_EQ(echoing.t.diagnostics.errors, echoed ? std::vector<std::string>{} : noEcho);
   }
 }
 
-TEST(RadioLinkWriteBlock, SendsTheImageBytes) {
-  LinkBench bench;
-  ScriptedRadio radio(bench.line);
-  radio.answer("#CMDOK\r\n");
-  EXPECT_EQ(bench.link.writeBlock(0x282, ErasedByte, "frmRadio.WriteData").outcome, Outcome::Done);
-  EXPECT_EQ(radio.received(), std::vector<std::string>{"#CEPWR\t0282\t01\tFF\t79\r\n"});
+// ---- The simulated radio ----
+
+std::string Feed(sim::RadioSimulator& radio, std::string_view bytes) {
+  for (char c : bytes) radio.feed(c);
+  return radio.takeOutput();
+}
+
+TEST(RadioSimulator, AnswersLikeTheRadio) {
+  sim::RadioSimulator radio(RadioMemory(), sim::SimFaults{.busyStatusReplies = 1});
+  EXPECT_EQ(Feed(radio, "P"), "P");
+  EXPECT_EQ(Feed(radio, "0"), "");
+  EXPECT_EQ(radio.baud(), 19200);
+  EXPECT_EQ(Feed(radio, "ACMD:002\r\n"), "OK\r\n");
+  EXPECT_EQ(radio.baud(), 57600);
+  EXPECT_EQ(Feed(radio, "#CMDSY\r\n"), "#CMDOK\r\n");
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPSR", "00")), "#CMDOK\r\n" + BuildFrame("#CEPSD", "01"));
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPSR", "00")), "#CMDOK\r\n" + BuildFrame("#CEPSD", "00"));
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPRD", "0080", "02")),
+            "#CMDOK\r\n" + BuildFrame("#CEPDT", "0080", "02", "012D"));
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPWR", "0100", "02", "A55A")), "#CMDOK\r\n");
+  EXPECT_EQ(radio.memory().at(0x100), 0xA5);
+  EXPECT_EQ(radio.memory().at(0x101), 0x5A);
+  EXPECT_EQ(Feed(radio, std::string(1, protocol::Abort)),
+            std::string(1, protocol::AbortAcknowledged));
+  EXPECT_EQ(radio.aborts(), 1);
+}
+
+TEST(RadioSimulator, RejectsWhatItCannotServe) {
+  sim::RadioSimulator radio(RadioMemory());
+  EXPECT_EQ(Feed(radio, "#CEPRD\t0000\t10\t00\r\n"), "ERROR\r\n");  // bad checksum
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPRD", "07F8", "10")), "ERROR\r\n");
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPRD", "0000", "11")), "ERROR\r\n");
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPWR", "0000", "02", "0G00")), "ERROR\r\n");
+  EXPECT_EQ(Feed(radio, BuildFrame("#CEPXX", "0000", "01")), "ERROR\r\n");
+  EXPECT_EQ(Feed(radio, "HELLO\r\n"), "ERROR\r\n");
+  EXPECT_EQ(Feed(radio, "#CMDOK\r\n"), "");
+  EXPECT_TRUE(radio.writes().empty());
+  EXPECT_EQ(radio.memory(), RadioMemory());
+}
+
+TEST(RadioSimulator, FaultsStrikeTheirAddressAsOftenAsAsked) {
+  sim::RadioSimulator radio(RadioMemory(),
+                            sim::SimFaults{.badChecksumAddress = 0x030,
+                                           .silentAddress = sim::AddressFault{0x010, 1},
+                                           .errorAddress = sim::AddressFault{0x020, 1},
+                                           .echo = true});
+  const std::string read10 = BuildFrame("#CEPRD", "0010", "01");
+  EXPECT_EQ(Feed(radio, read10), read10);  // only the echo
+  EXPECT_EQ(Feed(radio, read10).substr(read10.size(), 8), "#CMDOK\r\n");
+  const std::string read20 = BuildFrame("#CEPRD", "0020", "01");
+  EXPECT_EQ(Feed(radio, read20), read20 + "ERROR\r\n");
+  const std::string read30 = BuildFrame("#CEPRD", "0030", "01");
+  const std::string spoiled = Feed(radio, read30).substr(read30.size() + 8);
+  EXPECT_FALSE(VerifyFrame(spoiled.substr(0, spoiled.size() - 2)));
+  const std::string clean = Feed(radio, read30).substr(read30.size() + 8);
+  EXPECT_TRUE(VerifyFrame(clean.substr(0, clean.size() - 2)));
+}
+
+TEST(RadioSimulator, LogLinesAreJson) {
+  EXPECT_EQ(sim::JsonLogLine(1.5, 57600, "pc", "#CMDOK\r\n"),
+            R"({"ms":1.500,"baud":57600,"from":"pc","bytes":"#CMDOK\u000d\u000a"})");
+  EXPECT_EQ(sim::JsonLogLine(0, 19200, "radio", std::string("\"\\\x18\xFF", 4)),
+            R"({"ms":0.000,"baud":19200,"from":"radio","bytes":"\"\\\u0018\u00ff"})");
 }
 
 }  // namespace

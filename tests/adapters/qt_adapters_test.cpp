@@ -1,11 +1,13 @@
-#include "adapters/serial/qt_serial_port.h"
-
+// The Qt adapters, without a device: the serial port on a pseudo-terminal made by the
+// simulator's library, and the settings store in a folder of its own.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <memory>
 
 #include "adapters/serial/port_failure.h"
+#include "adapters/serial/qt_serial_port.h"
+#include "adapters/settings/qt_settings_store.h"
 #include "link/port_help.h"
 #include "sim/pseudo_terminal.h"
 #include "support/test_support.h"
@@ -116,11 +118,10 @@ TEST(QtSerialPort, NamesTheGroupThatMayUseTheDevice) {
   EXPECT_EQ(InspectDevice("/dev/tpw52-no-such-port").exists, false);
   test::TempDir dir;
   test::WriteBytes(dir / "device", "");
+  using enum std::filesystem::perms;
   for (const auto& [mode, groupMayUse] :
-       {std::pair{std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, false},
-        std::pair{std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                      std::filesystem::perms::group_read | std::filesystem::perms::group_write,
-                  true}}) {
+       {std::pair{owner_read | owner_write, false},
+        std::pair{owner_read | owner_write | group_read | group_write, true}}) {
     std::filesystem::permissions(dir / "device", mode);
     const DeviceAccess found = InspectDevice((dir / "device").string());
     EXPECT_TRUE(found.exists);
@@ -142,6 +143,26 @@ TEST(QtSerialPort, AVanishedDeviceSaysWhatElseToCheck) {
   const PortFailure missing =
       DescribeOpenFailure("/dev/ttyUSB7", QSerialPort::DeviceNotFoundError, "", {false});
   EXPECT_EQ(missing.checks, PortChecks(ThisPlatform(), {}));
+}
+
+// Values written by one store are read by the next run's (defaults: SettingsStoreTest).
+TEST(QtSettingsStoreTest, KeepsValuesBetweenRuns) {
+  test::TempDir dir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromStdString(dir.path().string()));
+  {
+    QtSettingsStore store;
+    EXPECT_TRUE(store.location().startsWith(QString::fromStdString(dir.path().string())));
+    WriteSetting(store, setting::ComNum, "4");
+    store.write(setting::DestinationSection, DestinationSettingKey(1), "QZ815_UK");
+    WriteSetting(store, setting::MainLeft, "1234.5");
+  }
+  QtSettingsStore next;
+  EXPECT_EQ(ReadNumberSetting(next, setting::ComNum), 4);
+  EXPECT_EQ(next.read("IniFilePath", "IniFileName_1", ""), "QZ815_UK");
+  EXPECT_EQ(ReadSetting(next, setting::MainLeft), "1234.5");
+  EXPECT_TRUE(next.location().endsWith("/TPW52.conf") || next.location().contains("TPW52"));
+  EXPECT_FALSE(next.location().contains("Unknown"));
 }
 
 }  // namespace
