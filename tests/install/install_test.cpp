@@ -1,6 +1,7 @@
 // The programs installed as a user or a distribution installs them: `cmake --install` into a
 // temporary prefix that is then moved, the files of the desktop integration, the manual pages
 // and the bash completion against the programs' own --help, and the Debian package.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,6 +14,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 using tpw::test::ProcessResult;
 using tpw::test::ReadBytes;
 using tpw::test::RunCommand;
@@ -82,9 +86,9 @@ TEST(InstalledTree, MovedPrefixFindsItsDataAndSaysWhereItLooked) {
   ASSERT_EQ(listed.status, 0) << listed.err;
   const std::vector<std::string> lines = Lines(listed.out);
   ASSERT_EQ(lines.size(), 7u) << listed.out;
-  EXPECT_TRUE(lines[5].starts_with("QZ815_UK")) << lines[5];
+  EXPECT_THAT(lines[5], StartsWith("QZ815_UK"));
   for (const std::string& line : lines) {
-    EXPECT_NE(line.find(data.string()), std::string::npos) << line;
+    EXPECT_THAT(line, HasSubstr(data.string()));
   }
 
   // A data file is read over a shipped template; the image equals the template's own.
@@ -111,21 +115,19 @@ TEST(InstalledTree, MovedPrefixFindsItsDataAndSaysWhereItLooked) {
   EXPECT_EQ(missing.status, 1);
   for (const fs::path& folder :
        {bin, data, dir / "home-data" / "tpw52", dir / "system-data" / "tpw52"}) {
-    EXPECT_NE(missing.err.find(folder.string() + "\n"), std::string::npos)
-        << folder << " missing in:\n"
-        << missing.err;
+    EXPECT_THAT(missing.err, HasSubstr(folder.string() + "\n"));
   }
   const ProcessResult noBase =
       RunCommand(cli + " convert " + Quoted(dir / "boat.dat") + " " + Quoted(dir / "again.hex"));
   EXPECT_EQ(noBase.status, 1);
-  EXPECT_NE(noBase.err.find(data.string()), std::string::npos) << noBase.err;
+  EXPECT_THAT(noBase.err, HasSubstr(data.string()));
 
   // The user's own data folder is looked in too.
   fs::create_directories(dir / "home-data");
   fs::rename(dir / "put-aside", dir / "home-data" / "tpw52");
   listed = RunCommand(cli + " destinations");
   ASSERT_EQ(listed.status, 0) << listed.err;
-  EXPECT_NE(listed.out.find((dir / "home-data" / "tpw52").string()), std::string::npos);
+  EXPECT_THAT(listed.out, HasSubstr((dir / "home-data" / "tpw52").string()));
 }
 
 TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
@@ -142,7 +144,7 @@ TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
   const ProcessResult help = RunCommand(noDisplay + Quoted(dir / "bin" / "tpw52") + " --help");
   EXPECT_EQ(help.status, 0) << help.err;
   for (const char* named : {"FILE", "/D", "/E", "/NT", "/DEMO", "--version"}) {
-    EXPECT_NE(help.out.find(named), std::string::npos) << named;
+    EXPECT_THAT(help.out, HasSubstr(named));
   }
 
   // Started for real, the window needs a desktop: one sentence says so and where to go.
@@ -180,10 +182,8 @@ TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
   }
   for (const char* page : {"tpw52.1", "tpw52-cli.1", "qz815-sim.1"}) {
     const std::string text = ReadBytes(share / "man/man1" / page);
-    EXPECT_NE(text.find("\"" + std::string(page).substr(0, std::string(page).size() - 2) + " " +
-                        kVersion + "\""),
-              std::string::npos)
-        << page << " does not carry the version";
+    EXPECT_THAT(text, HasSubstr("\"" + std::string(page).substr(0, std::string(page).size() - 2) +
+                                " " + kVersion + "\""));
   }
   EXPECT_TRUE(fs::is_regular_file(share / "bash-completion/completions/tpw52-cli"));
   EXPECT_TRUE(fs::is_regular_file(share / "doc/tpw52/README.md"));
@@ -199,7 +199,7 @@ void ExpectInManualPage(const std::string& page, const std::string& help) {
   const std::string text = ReadBytes(fs::path(TPW52_MAN_DIR) / page);
   for (std::string option : LongOptions(help)) {
     const std::string asWritten = std::regex_replace(option, std::regex("-"), "\\-");
-    EXPECT_NE(text.find(asWritten), std::string::npos) << option << " missing in " << page;
+    EXPECT_THAT(text, HasSubstr(asWritten)) << page;
   }
 }
 
@@ -299,13 +299,13 @@ TEST(DebianPackage, HoldsTheInstalledTreeAndItsDependencies) {
   }
   EXPECT_EQ(packaged, installed) << contents;
   // The serial port is reached through the dialout group, never through a shipped rule.
-  EXPECT_EQ(contents.find("udev"), std::string::npos);
+  EXPECT_THAT(contents, Not(HasSubstr("udev")));
 
   const std::string fields = RunCommand("dpkg-deb --field " + Quoted(deb)).out;
-  EXPECT_NE(fields.find("Package: tpw52\n"), std::string::npos) << fields;
-  EXPECT_NE(fields.find("Version: " + kVersion + "\n"), std::string::npos) << fields;
+  EXPECT_THAT(fields, HasSubstr("Package: tpw52\n"));
+  EXPECT_THAT(fields, HasSubstr("Version: " + kVersion + "\n"));
   for (const char* library : {"libqt6widgets6", "libqt6serialport6", "libc6"}) {
-    EXPECT_NE(fields.find(library), std::string::npos) << library << " not in\n" << fields;
+    EXPECT_THAT(fields, HasSubstr(library));
   }
 }
 
