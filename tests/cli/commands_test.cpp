@@ -47,18 +47,7 @@ void ExpectCommandCases(const std::string& file, const std::map<std::string, std
 }
 
 TEST(CliDataCommands, DestinationsListsTheSevenTemplates) {
-  const auto result = RunCli("destinations");
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, "");
-  std::string expected;
-  for (const std::string name : {"BE", "GRMN", "INTL", "NL", "SW", "UK", "USA"}) {
-    std::string line = "QZ815_" + name;
-    line.resize(14, ' ');
-    line += name;  // the region of each template is its name
-    line.resize(24, ' ');
-    expected += line + Template(name).string() + "\n";
-  }
-  EXPECT_EQ(result.out, expected);
+  ExpectCommandCases("destinations.txt", {{"bin", kBin.string()}});
 }
 
 // A template converts to a data file and back, and reports the same either way (that every
@@ -112,55 +101,21 @@ TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
 // the file named for trouble.
 TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
   test::TempDir dir;
-  const std::string uk = Template("UK").string();
   const std::string dat = (dir / "uk.dat").string();
-  const std::string edited = (dir / "edited.dat").string();
-  ASSERT_EQ(RunCli("convert " + uk + " " + dat).status, 0);
+  ASSERT_EQ(RunCli("convert " + Template("UK").string() + " " + dat).status, 0);
   std::string text = test::ReadBytes(dat);
   text.replace(text.find("Resume Time=3"), 13, "Resume Time=0");
   text.replace(text.find("CHDisplayR=\r\n"), 13, "CHDisplayR=\xE9\"\r\n");
-  test::WriteBytes(edited, text);
-  const std::string missing = (dir / "missing.dat").string();
-  const std::string oneOther =
-      "diff compares A with one other data set: give the file B, or --port PORT to compare A "
-      "with the radio on that port (see tpw52-cli diff --help).\n";
-  struct Case {
-    std::string arguments;
-    int status;
-    std::string out;
-    std::string err;
-  };
-  const Case cases[] = {
-      {"diff " + uk + " " + uk, 0, "", ""},
-      // A data file B is read over A's image, whatever the base.
-      {"diff " + uk + " " + dat, 0, "", ""},
-      {"diff " + dat + " " + edited + " --destination UK", 1,
-       "Common Setup: Resume Time: 3Sec \u2192 Off\n"
-       "RG Channel RG01: CH Display (right): (none) \u2192 \xE9\"\n",
-       ""},
-      {"diff " + dat + " " + edited + " --destination UK --json", 1,
-       "[\n"
-       "  {\"where\": \"Common Setup\", \"setting\": \"Resume Time\", \"this\": \"3Sec\", "
-       "\"other\": \"Off\"},\n"
-       "  {\"where\": \"RG Channel RG01\", \"setting\": \"CH Display (right)\", \"this\": "
-       "\"(none)\", \"other\": \"\\u00e9\\\"\"}\n"
-       "]\n",
-       ""},
-      {"diff " + uk + " " + uk + " --json", 0, "[]\n", ""},
-      // The refusals' wording: OpenImageFile's and AnInputOfAnotherKindIsRefusedByItsName's.
-      {"diff " + uk + " " + missing, 2, "", "FileRead Error!!\n" + missing + ": "},
-      {"diff " + uk, 2, "", oneOther},
-      {"diff " + uk + " " + uk + " --port /dev/ttyUSB0", 2, "", oneOther},
-      {"diff " + uk + " " + (dir / "b.txt").string(), 2, "",
-       "Cannot read " + (dir / "b.txt").string() + ": by its name"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments);
-    const auto result = RunCli(c.arguments);
-    EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.out, c.out);
-    EXPECT_TRUE(c.err.empty() ? result.err.empty() : result.err.starts_with(c.err)) << result.err;
-  }
+  test::WriteBytes(dir / "edited.dat", text);
+  ExpectCommandCases("diff.txt", {{"dir", dir.path().string()}, {"uk", Template("UK").string()}});
+  // A line per difference; a text of the radio's own characters is printed as its bytes.
+  const auto lines =
+      RunCli("diff " + dat + " " + (dir / "edited.dat").string() + " --destination UK");
+  EXPECT_EQ(lines.status, 1);
+  EXPECT_EQ(lines.out,
+            "Common Setup: Resume Time: 3Sec \u2192 Off\n"
+            "RG Channel RG01: CH Display (right): (none) \u2192 \xE9\"\n");
+  EXPECT_EQ(lines.err, "");
 }
 
 // Words separated by single blanks: a printed line as pdftotext gives it, or a row's cells.
@@ -176,8 +131,7 @@ std::string Words(const std::string& text) {
 std::map<std::string, int> LineCounts(const std::string& text) {
   std::map<std::string, int> counts;
   std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) ++counts[Words(line)];
+  for (std::string line; std::getline(in, line);) ++counts[Words(line)];
   return counts;
 }
 
@@ -231,33 +185,15 @@ TEST(CliPrint, EveryTemplateGivesAPdfWithEveryRow) {
 TEST(CliPrint, PaperAndRefusals) {
   test::TempDir dir;
   const std::string in = Template("USA").string();
-  const std::filesystem::path letter = dir / "letter.pdf";
+  const fs::path letter = dir / "letter.pdf";
   ASSERT_EQ(RunCli("print " + in + " --paper letter --pdf " + letter.string()).status, 0);
   // 8.5 by 11 inches, in points.
   const auto pageSize = [&letter] { return RunCommand("pdfinfo " + letter.string()).out; };
   EXPECT_THAT(pageSize(), HasSubstr("612 x 792 pts (letter)"));
-
-  const auto txt = RunCli("print " + in + " --pdf " + (dir / "r.txt").string());
-  EXPECT_EQ(txt.status, 2);
-  EXPECT_EQ(txt.err, "--pdf must name a file ending in .pdf\n");
-  EXPECT_FALSE(std::filesystem::exists(dir / "r.txt"));
-
-  const std::filesystem::path missing = dir / "no" / "r.pdf";
-  const auto folder = RunCli("print " + in + " --pdf " + missing.string());
-  EXPECT_EQ(folder.status, 1);
-  EXPECT_THAT(folder.err, StartsWith("Cannot save " + missing.string() +
-                                     ": the folder "));  // the reason's words: FileFailure's
-
-  // A refused input writes nothing and keeps an older PDF as it was.
   test::WriteBytes(dir / "short.hex", std::string(2047, '\0'));
-  const auto refused =
-      RunCli("print " + (dir / "short.hex").string() + " --pdf " + letter.string());
-  EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err.rfind("bad file!!", 0), 0u) << refused.err;
+  ExpectCommandCases("print-refusals.txt", {{"dir", dir.path().string()}, {"usa", in}});
+  EXPECT_FALSE(fs::exists(dir / "r.txt"));
   EXPECT_THAT(pageSize(), HasSubstr("612 x 792 pts (letter)"));
-
-  EXPECT_EQ(RunCli("print " + in).status, 2);  // --pdf is required
-  EXPECT_EQ(RunCli("print " + in + " --paper A3 --pdf " + letter.string()).status, 2);
 }
 
 // A hand-edited file opens as before, and each line not taken as written is listed on stderr.
@@ -324,8 +260,7 @@ TEST(CliImageCommands, ConvertWritesWhatAWriteToTheRadioStartsFrom) {
   MemoryImage image = test::ValidImage(1);
   for (int a = 0x100; a < 0x10C; ++a) image.set(a, 0x00);
   image.set(0x100, 0xC0);  // two USA channels, the second past its slots' valid data
-  image.set(0x300, 16);
-  image.set(0x301, 0x30);
+  test::Fill(image, 0x300, {16, 0x30});
   image.set(0x09E, 0x80);
   image.set(addr::CurrentMode, 0);
   image.set(addr::CurrentGroup, 0);
@@ -399,22 +334,17 @@ TEST(CliImageCommands, AWriteOfDataWithAnotherProductCodeTouchesNoPort) {
   test::TempDir dir;
   MemoryImage foreign = test::WithRadioListLengths(test::ValidRadioImage(1));
   foreign.set(addr::ProductCode + 5, 'X');
-  test::WriteBytes(dir / "foreign.hex", test::ImageAsString(foreign));
-  // The refusal's wording is ProductCode's (tests/link); here: before the port is opened.
-  const std::string expected = "ModelType Error !!\nThe data to be written do not carry";
-  const std::string port = " --port /dev/tpw52-no-such-port ";
-  auto result = RunCli("write" + port + (dir / "foreign.hex").string());
-  EXPECT_EQ(result.status, 1);
-  EXPECT_THAT(result.err, StartsWith(expected));
-  EXPECT_THAT(result.err, Not(HasSubstr("/dev/tpw52-no-such-port")));  // never opened
-
-  ASSERT_EQ(RunCli("convert " + (dir / "foreign.hex").string() + " " + (dir / "boat.dat").string())
-                .status,
-            0);
-  result = RunCli("write" + port + (dir / "boat.dat").string() + " --base " +
-                  (dir / "foreign.hex").string());
-  EXPECT_EQ(result.status, 1);
-  EXPECT_THAT(result.err, StartsWith(expected));
+  const std::string image = (dir / "foreign.hex").string();
+  const std::string dat = (dir / "boat.dat").string();
+  test::WriteBytes(image, test::ImageAsString(foreign));
+  ASSERT_EQ(RunCli("convert " + image + " " + dat).status, 0);
+  for (const std::string& data : {image, dat + " --base " + image}) {
+    const auto result = RunCli("write --port /dev/tpw52-no-such-port " + data);
+    EXPECT_EQ(result.status, 1);
+    // The refusal's wording is ProductCode's (tests/link); here: before the port is opened.
+    EXPECT_THAT(result.err, StartsWith("ModelType Error !!\nThe data to be written do not carry"));
+    EXPECT_THAT(result.err, Not(HasSubstr("/dev/tpw52-no-such-port")));  // never opened
+  }
 }
 
 // Every writer replaces only a regular file the user may write: a device, a pipe or a link to

@@ -16,7 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::Not;
-using ::testing::StartsWith;
 using tpw::test::ProcessResult;
 using tpw::test::ReadBytes;
 using tpw::test::RunCommand;
@@ -42,23 +41,21 @@ void Install(const fs::path& prefix) {
   ASSERT_EQ(result.status, 0) << result.out << result.err;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-// The long options a help text names: "--port", "--yes", ...
-std::set<std::string> LongOptions(const std::string& help) {
-  static const std::regex option("--[a-z][a-z-]*");
+// Every match of the pattern in the text, or of its first group when it has one.
+std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
+  const std::regex regex(pattern);
   std::set<std::string> found;
-  for (auto it = std::sregex_iterator(help.begin(), help.end(), option);
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), regex);
        it != std::sregex_iterator(); ++it) {
-    found.insert(it->str());
+    found.insert(it->size() > 1 ? (*it)[1].str() : it->str());
   }
   return found;
 }
+
+// The long options a help text names: "--port", "--yes", ...
+const std::string kLongOption = "--[a-z][a-z-]*";
+// The lines of a text that are not empty.
+const std::string kLine = "[^\n]+";
 
 // Width and height from a PNG's header.
 std::pair<int, int> PngSize(const fs::path& path) {
@@ -84,12 +81,11 @@ TEST(InstalledTree, MovedPrefixFindsItsDataAndSaysWhereItLooked) {
 
   ProcessResult listed = RunCommand(cli + " destinations");
   ASSERT_EQ(listed.status, 0) << listed.err;
-  const std::vector<std::string> lines = Lines(listed.out);
-  ASSERT_EQ(lines.size(), 7u) << listed.out;
-  EXPECT_THAT(lines[5], StartsWith("QZ815_UK"));
-  for (const std::string& line : lines) {
-    EXPECT_THAT(line, HasSubstr(data.string()));
-  }
+  const std::set<std::string> lines = Matches(listed.out, kLine);
+  EXPECT_EQ(lines.size(), 7u) << listed.out;
+  for (const std::string& line : lines) EXPECT_THAT(line, HasSubstr(data.string()));
+  EXPECT_THAT(listed.out,
+              HasSubstr("\nQZ815_UK      UK        " + (data / "QZ815_UK_012D.ini").string()));
 
   // A data file is read over a shipped template; the image equals the template's own.
   const std::string uk = Quoted(data / "QZ815_UK_012D.ini");
@@ -182,8 +178,7 @@ TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
   }
   for (const char* page : {"tpw52.1", "tpw52-cli.1", "qz815-sim.1"}) {
     const std::string text = ReadBytes(share / "man/man1" / page);
-    EXPECT_THAT(text, HasSubstr("\"" + std::string(page).substr(0, std::string(page).size() - 2) +
-                                " " + kVersion + "\""));
+    EXPECT_THAT(text, HasSubstr("\"" + fs::path(page).stem().string() + " " + kVersion + "\""));
   }
   EXPECT_TRUE(fs::is_regular_file(share / "bash-completion/completions/tpw52-cli"));
   EXPECT_TRUE(fs::is_regular_file(share / "doc/tpw52/README.md"));
@@ -197,7 +192,7 @@ TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
 // Every option the help of a program names is in its manual page (written "\-\-port").
 void ExpectInManualPage(const std::string& page, const std::string& help) {
   const std::string text = ReadBytes(fs::path(TPW52_MAN_DIR) / page);
-  for (std::string option : LongOptions(help)) {
+  for (std::string option : Matches(help, kLongOption)) {
     const std::string asWritten = std::regex_replace(option, std::regex("-"), "\\-");
     EXPECT_THAT(text, HasSubstr(asWritten)) << page;
   }
@@ -214,10 +209,7 @@ std::set<std::string> Completion(const std::string& words, const fs::path& folde
   const ProcessResult result =
       RunCommand("cd " + Quoted(folder) + " && bash " + Quoted(scriptDir / "complete.sh"));
   EXPECT_EQ(result.status, 0) << result.err;
-  const std::vector<std::string> lines = Lines(result.out);
-  std::set<std::string> offered(lines.begin(), lines.end());
-  offered.erase("");
-  return offered;
+  return Matches(result.out, kLine);
 }
 
 TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
@@ -232,13 +224,8 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
       "tpw52.1", RunCommand(Quoted(fs::path(TPW52_CLI).parent_path() / "tpw52") + " --help").out);
 
   // The commands are the lines under "Subcommands:" of the help.
-  std::set<std::string> commands;
-  const std::string list = help.out.substr(help.out.find("Subcommands:"));
-  static const std::regex command("\n  ([a-z-]+)");
-  for (auto it = std::sregex_iterator(list.begin(), list.end(), command);
-       it != std::sregex_iterator(); ++it) {
-    commands.insert((*it)[1]);
-  }
+  const std::set<std::string> commands =
+      Matches(help.out.substr(help.out.find("Subcommands:")), "\n  ([a-z-]+)");
   ASSERT_EQ(commands.size(), 15u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   // Besides the commands, the options of the program itself (--help, --version, --lang).
@@ -249,7 +236,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
     const std::string commandHelp = RunCommand(cli + " " + name + " --help").out;
     ExpectInManualPage("tpw52-cli.1", commandHelp);
     const std::set<std::string> offered = Completion(cli + " " + name + " --");
-    const std::set<std::string> options = LongOptions(commandHelp);
+    const std::set<std::string> options = Matches(commandHelp, kLongOption);
     for (const std::string& option : options) {
       EXPECT_TRUE(offered.contains(option)) << name << " " << option;
     }
@@ -293,10 +280,8 @@ TEST(DebianPackage, HoldsTheInstalledTreeAndItsDependencies) {
   }
   const std::string contents =
       RunCommand("{ dpkg-deb --fsys-tarfile " + Quoted(deb) + " | tar -t; }").out;
-  std::set<std::string> packaged;
-  for (const std::string& path : Lines(contents)) {
-    if (!path.ends_with("/")) packaged.insert(path);
-  }
+  std::set<std::string> packaged = Matches(contents, kLine);
+  std::erase_if(packaged, [](const std::string& path) { return path.ends_with("/"); });
   EXPECT_EQ(packaged, installed) << contents;
   // The serial port is reached through the dialout group, never through a shipped rule.
   EXPECT_THAT(contents, Not(HasSubstr("udev")));
