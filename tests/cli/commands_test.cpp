@@ -121,9 +121,8 @@ TEST(CliDataCommands, DiffTellsTheDifferencesAndExitsAsDiff) {
 // Words separated by single blanks: a printed line as pdftotext gives it, or a row's cells.
 std::string Words(const std::string& text) {
   std::istringstream in(text);
-  std::string word;
   std::string words;
-  while (in >> word) words += (words.empty() ? "" : " ") + word;
+  for (std::string word; in >> word;) words += (words.empty() ? "" : " ") + word;
   return words;
 }
 

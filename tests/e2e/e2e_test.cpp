@@ -441,32 +441,22 @@ TEST_F(E2e, ReadFirstListsTheChangesToConfirm) {
 // The test of the cable and the port: the exact words for each kind of line, in bounded time;
 // the radio is told to leave the transfer, and nothing is written.
 TEST_F(E2e, CheckPortSaysWhatAnswers) {
-  const auto radio = [](const std::string& port) {
-    return "The radio on " + port +
-           " answered: a QZ815 (model words 012D and 012D), region BE.\nIt holds an ATIS code; "
-           "an ATIS code has been programmed into it 1 time.\nThe cable and the port work: "
-           "the radio can be read and programmed.\n";
-  };
-  const auto echo = [](const std::string& port) {
-    return "The cable on " + port +
-           " returns every byte it is sent (a cable with echo). Transfers through it need the "
-           "echo check: --echo-check on the command line, or start the desktop application "
-           "with /NT.\n";
-  };
-  const auto busy = [](const std::string& port) {
-    return "The radio on " + port +
-           " answered but did not report ready (it may be busy). Wait until it shows PC CONTROL, "
-           "then test again.\n";
-  };
+  const std::string radio =
+      "The radio on {port} answered: a QZ815 (model words 012D and 012D), region BE.\nIt holds an "
+      "ATIS code; an ATIS code has been programmed into it 1 time.\nThe cable and the port work: "
+      "the radio can be read and programmed.\n";
+  const std::string echo =
+      "The cable on {port} returns every byte it is sent (a cable with echo). Transfers through it "
+      "need the echo check: --echo-check on the command line, or start the desktop application "
+      "with /NT.\n";
+  const std::string busy =
+      "The radio on {port} answered but did not report ready (it may be busy). Wait until it "
+      "shows PC CONTROL, then test again.\n";
   const struct {
     std::vector<std::string> options;
     int status;
-    std::function<std::string(const std::string&)> said;
-  } radios[] = {
-      {{}, 0, radio},
-      {{"--echo"}, 0, [&](const std::string& port) { return echo(port) + radio(port); }},
-      {{"--busy", "100"}, 1, busy},
-  };
+    std::string said;  // {port}: the radio's
+  } radios[] = {{{}, 0, radio}, {{"--echo"}, 0, echo + radio}, {{"--busy", "100"}, 1, busy}};
   MemoryImage held = RadioImage();
   held.set(addr::AtisCount, 1);
   for (const auto& r : radios) {
@@ -475,7 +465,7 @@ TEST_F(E2e, CheckPortSaysWhatAnswers) {
     ChildProcess cli = StartCli("check-port " + sim.path(), run / "cli.err");
     const Timed timed = RunTimed(cli);
     EXPECT_EQ(timed.status, r.status);
-    EXPECT_EQ(ReadBytes(run / "cli.err"), r.said(sim.path()));
+    EXPECT_EQ(ReadBytes(run / "cli.err"), WithNames(r.said, {{"port", sim.path()}}));
     EXPECT_LT(timed.seconds, 10);
     EXPECT_EQ(sim.stop(), 0);
     const std::string log = ReadBytes(run / "log.jsonl");
@@ -488,11 +478,10 @@ TEST_F(E2e, CheckPortSaysWhatAnswers) {
   const Timed nothing = RunTimed(quiet);
   EXPECT_EQ(nothing.status, 1);
   EXPECT_EQ(ReadBytes(dir / "quiet.err"),
-            "Nothing answered on " + silent.path() +
-                ". The radio is switched off, or it is not in PC-control mode (switch it on while "
-                "holding [PRESET] until it shows PC CONTROL), or its cable is on another port "
-                "than " +
-                silent.path() + ".\n");
+            WithNames("Nothing answered on {port}. The radio is switched off, or it is not in "
+                      "PC-control mode (switch it on while holding [PRESET] until it shows PC "
+                      "CONTROL), or its cable is on another port than {port}.\n",
+                      {{"port", silent.path()}}));
   EXPECT_LT(nothing.seconds, 8);
   EXPECT_LT(nothing.cpuSeconds, 2);
 }

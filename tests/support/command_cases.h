@@ -35,6 +35,16 @@ struct CommandCase {
   std::string err;
 };
 
+// The text with each {name} replaced by its value.
+inline std::string WithNames(std::string text, const std::map<std::string, std::string>& names) {
+  for (const auto& [name, value] : names) {
+    for (std::size_t at; (at = text.find("{" + name + "}")) != std::string::npos;) {
+      text.replace(at, name.size() + 2, value);
+    }
+  }
+  return text;
+}
+
 inline std::vector<CommandCase> ReadCommandCases(const std::filesystem::path& file,
                                                  const std::map<std::string, std::string>& names) {
   std::istringstream in(ReadBytes(file));
@@ -42,11 +52,7 @@ inline std::vector<CommandCase> ReadCommandCases(const std::filesystem::path& fi
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
-    for (const auto& [name, value] : names) {
-      for (std::size_t at; (at = line.find("{" + name + "}")) != std::string::npos;) {
-        line.replace(at, name.size() + 2, value);
-      }
-    }
+    line = WithNames(line, names);
     const auto after = [&line](std::size_t n) { return line.substr(std::min(n, line.size())); };
     if (line.starts_with("$") || line.starts_with("nobody$")) {
       cases.push_back({number, after(line.find('$') + 2), line.starts_with("nobody")});
