@@ -126,7 +126,9 @@ TEST(InstalledTree, MovedPrefixFindsItsDataAndSaysWhereItLooked) {
   EXPECT_THAT(listed.out, HasSubstr((dir / "home-data" / "tpw52").string()));
 }
 
-TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
+// Installed in place: the programs start without a display, beside the files of the desktop
+// integration, the manual pages and the documentation.
+TEST(InstalledTree, RunsWithoutADisplayAndCarriesItsDesktopFiles) {
   TempDir dir;
   Install(dir.path());
   // No display and a platform that needs one: --help and --version must not open a window.
@@ -161,11 +163,7 @@ TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
   EXPECT_EQ(german.err,
             "tpw52 braucht eine Desktop-Sitzung, um sein Fenster zu zeigen; tpw52-cli erledigt "
             "dieselbe Arbeit ohne eine (siehe tpw52-cli --help).\n");
-}
 
-TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
-  TempDir dir;
-  Install(dir.path());
   const fs::path share = dir / "share";
   EXPECT_TRUE(fs::is_regular_file(share / "applications" / (kDesktopId + ".desktop")));
   EXPECT_TRUE(fs::is_regular_file(share / "metainfo" / (kDesktopId + ".metainfo.xml")));
