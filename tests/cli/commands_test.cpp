@@ -76,10 +76,10 @@ TEST(CliDataCommands, ConvertAndReportThroughADataFile) {
 // No, and --no says so too. Over the USA template there is no question: refused outright.
 TEST(CliDataCommands, DataFilesAreCheckedAgainstTheirBase) {
   test::TempDir dir;
+  const std::string uk = (dir / "uk.dat").string();
   const std::string out = (dir / "out.hex").string();
-  const std::string convert = "convert " + (dir / "uk.dat").string() + " " + out;
-  ASSERT_EQ(RunCli("convert " + Template("UK").string() + " " + (dir / "uk.dat").string()).status,
-            0);
+  const std::string convert = "convert " + uk + " " + out;
+  ASSERT_EQ(RunCli("convert " + Template("UK").string() + " " + uk).status, 0);
   test::WriteBytes(dir / "other.dat", "[MAIN]\r\nMODELTYPE=2\r\n");
   ExpectCommandCases("data-file-refusals.txt", {{"dir", dir.path().string()}});
   EXPECT_FALSE(fs::exists(out));
