@@ -1,6 +1,7 @@
 // The programs installed as a user or a distribution installs them: `cmake --install` into a
 // temporary prefix that is then moved, the files of the desktop integration, the manual pages
 // and the bash completion against the programs' own --help, and the Debian package.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,6 +14,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
 using tpw::test::ProcessResult;
 using tpw::test::ReadBytes;
 using tpw::test::RunCommand;
@@ -38,23 +41,21 @@ void Install(const fs::path& prefix) {
   ASSERT_EQ(result.status, 0) << result.out << result.err;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-// The long options a help text names: "--port", "--yes", ...
-std::set<std::string> LongOptions(const std::string& help) {
-  static const std::regex option("--[a-z][a-z-]*");
+// Every match of the pattern in the text, or of its first group when it has one.
+std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
+  const std::regex regex(pattern);
   std::set<std::string> found;
-  for (auto it = std::sregex_iterator(help.begin(), help.end(), option);
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), regex);
        it != std::sregex_iterator(); ++it) {
-    found.insert(it->str());
+    found.insert(it->size() > 1 ? (*it)[1].str() : it->str());
   }
   return found;
 }
+
+// The long options a help text names: "--port", "--yes", ...
+const std::string kLongOption = "--[a-z][a-z-]*";
+// The lines of a text that are not empty.
+const std::string kLine = "[^\n]+";
 
 // Width and height from a PNG's header.
 std::pair<int, int> PngSize(const fs::path& path) {
@@ -80,12 +81,11 @@ TEST(InstalledTree, MovedPrefixFindsItsDataAndSaysWhereItLooked) {
 
   ProcessResult listed = RunCommand(cli + " destinations");
   ASSERT_EQ(listed.status, 0) << listed.err;
-  const std::vector<std::string> lines = Lines(listed.out);
-  ASSERT_EQ(lines.size(), 7u) << listed.out;
-  EXPECT_TRUE(lines[5].starts_with("QZ815_UK")) << lines[5];
-  for (const std::string& line : lines) {
-    EXPECT_NE(line.find(data.string()), std::string::npos) << line;
-  }
+  const std::set<std::string> lines = Matches(listed.out, kLine);
+  EXPECT_EQ(lines.size(), 7u) << listed.out;
+  for (const std::string& line : lines) EXPECT_THAT(line, HasSubstr(data.string()));
+  EXPECT_THAT(listed.out,
+              HasSubstr("\nQZ815_UK      UK        " + (data / "QZ815_UK_012D.ini").string()));
 
   // A data file is read over a shipped template; the image equals the template's own.
   const std::string uk = Quoted(data / "QZ815_UK_012D.ini");
@@ -111,24 +111,24 @@ TEST(InstalledTree, MovedPrefixFindsItsDataAndSaysWhereItLooked) {
   EXPECT_EQ(missing.status, 1);
   for (const fs::path& folder :
        {bin, data, dir / "home-data" / "tpw52", dir / "system-data" / "tpw52"}) {
-    EXPECT_NE(missing.err.find(folder.string() + "\n"), std::string::npos)
-        << folder << " missing in:\n"
-        << missing.err;
+    EXPECT_THAT(missing.err, HasSubstr(folder.string() + "\n"));
   }
   const ProcessResult noBase =
       RunCommand(cli + " convert " + Quoted(dir / "boat.dat") + " " + Quoted(dir / "again.hex"));
   EXPECT_EQ(noBase.status, 1);
-  EXPECT_NE(noBase.err.find(data.string()), std::string::npos) << noBase.err;
+  EXPECT_THAT(noBase.err, HasSubstr(data.string()));
 
   // The user's own data folder is looked in too.
   fs::create_directories(dir / "home-data");
   fs::rename(dir / "put-aside", dir / "home-data" / "tpw52");
   listed = RunCommand(cli + " destinations");
   ASSERT_EQ(listed.status, 0) << listed.err;
-  EXPECT_NE(listed.out.find((dir / "home-data" / "tpw52").string()), std::string::npos);
+  EXPECT_THAT(listed.out, HasSubstr((dir / "home-data" / "tpw52").string()));
 }
 
-TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
+// Installed in place: the programs start without a display, beside the files of the desktop
+// integration, the manual pages and the documentation.
+TEST(InstalledTree, RunsWithoutADisplayAndCarriesItsDesktopFiles) {
   TempDir dir;
   Install(dir.path());
   // No display and a platform that needs one: --help and --version must not open a window.
@@ -142,7 +142,7 @@ TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
   const ProcessResult help = RunCommand(noDisplay + Quoted(dir / "bin" / "tpw52") + " --help");
   EXPECT_EQ(help.status, 0) << help.err;
   for (const char* named : {"FILE", "/D", "/E", "/NT", "/DEMO", "--version"}) {
-    EXPECT_NE(help.out.find(named), std::string::npos) << named;
+    EXPECT_THAT(help.out, HasSubstr(named));
   }
 
   // Started for real, the window needs a desktop: one sentence says so and where to go.
@@ -163,11 +163,7 @@ TEST(InstalledTree, VersionAndHelpWithoutADisplay) {
   EXPECT_EQ(german.err,
             "tpw52 braucht eine Desktop-Sitzung, um sein Fenster zu zeigen; tpw52-cli erledigt "
             "dieselbe Arbeit ohne eine (siehe tpw52-cli --help).\n");
-}
 
-TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
-  TempDir dir;
-  Install(dir.path());
   const fs::path share = dir / "share";
   EXPECT_TRUE(fs::is_regular_file(share / "applications" / (kDesktopId + ".desktop")));
   EXPECT_TRUE(fs::is_regular_file(share / "metainfo" / (kDesktopId + ".metainfo.xml")));
@@ -180,10 +176,7 @@ TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
   }
   for (const char* page : {"tpw52.1", "tpw52-cli.1", "qz815-sim.1"}) {
     const std::string text = ReadBytes(share / "man/man1" / page);
-    EXPECT_NE(text.find("\"" + std::string(page).substr(0, std::string(page).size() - 2) + " " +
-                        kVersion + "\""),
-              std::string::npos)
-        << page << " does not carry the version";
+    EXPECT_THAT(text, HasSubstr("\"" + fs::path(page).stem().string() + " " + kVersion + "\""));
   }
   EXPECT_TRUE(fs::is_regular_file(share / "bash-completion/completions/tpw52-cli"));
   EXPECT_TRUE(fs::is_regular_file(share / "doc/tpw52/README.md"));
@@ -197,9 +190,9 @@ TEST(InstalledTree, DesktopEntryIconMetainfoManualPagesCompletion) {
 // Every option the help of a program names is in its manual page (written "\-\-port").
 void ExpectInManualPage(const std::string& page, const std::string& help) {
   const std::string text = ReadBytes(fs::path(TPW52_MAN_DIR) / page);
-  for (std::string option : LongOptions(help)) {
+  for (std::string option : Matches(help, kLongOption)) {
     const std::string asWritten = std::regex_replace(option, std::regex("-"), "\\-");
-    EXPECT_NE(text.find(asWritten), std::string::npos) << option << " missing in " << page;
+    EXPECT_THAT(text, HasSubstr(asWritten)) << page;
   }
 }
 
@@ -214,10 +207,7 @@ std::set<std::string> Completion(const std::string& words, const fs::path& folde
   const ProcessResult result =
       RunCommand("cd " + Quoted(folder) + " && bash " + Quoted(scriptDir / "complete.sh"));
   EXPECT_EQ(result.status, 0) << result.err;
-  const std::vector<std::string> lines = Lines(result.out);
-  std::set<std::string> offered(lines.begin(), lines.end());
-  offered.erase("");
-  return offered;
+  return Matches(result.out, kLine);
 }
 
 TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
@@ -232,13 +222,8 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
       "tpw52.1", RunCommand(Quoted(fs::path(TPW52_CLI).parent_path() / "tpw52") + " --help").out);
 
   // The commands are the lines under "Subcommands:" of the help.
-  std::set<std::string> commands;
-  const std::string list = help.out.substr(help.out.find("Subcommands:"));
-  static const std::regex command("\n  ([a-z-]+)");
-  for (auto it = std::sregex_iterator(list.begin(), list.end(), command);
-       it != std::sregex_iterator(); ++it) {
-    commands.insert((*it)[1]);
-  }
+  const std::set<std::string> commands =
+      Matches(help.out.substr(help.out.find("Subcommands:")), "\n  ([a-z-]+)");
   ASSERT_EQ(commands.size(), 15u) << help.out;
   std::set<std::string> first = Completion(cli + " \"\"");
   // Besides the commands, the options of the program itself (--help, --version, --lang).
@@ -249,7 +234,7 @@ TEST(InstalledTree, ManualPagesAndCompletionFollowTheHelp) {
     const std::string commandHelp = RunCommand(cli + " " + name + " --help").out;
     ExpectInManualPage("tpw52-cli.1", commandHelp);
     const std::set<std::string> offered = Completion(cli + " " + name + " --");
-    const std::set<std::string> options = LongOptions(commandHelp);
+    const std::set<std::string> options = Matches(commandHelp, kLongOption);
     for (const std::string& option : options) {
       EXPECT_TRUE(offered.contains(option)) << name << " " << option;
     }
@@ -293,19 +278,17 @@ TEST(DebianPackage, HoldsTheInstalledTreeAndItsDependencies) {
   }
   const std::string contents =
       RunCommand("{ dpkg-deb --fsys-tarfile " + Quoted(deb) + " | tar -t; }").out;
-  std::set<std::string> packaged;
-  for (const std::string& path : Lines(contents)) {
-    if (!path.ends_with("/")) packaged.insert(path);
-  }
+  std::set<std::string> packaged = Matches(contents, kLine);
+  std::erase_if(packaged, [](const std::string& path) { return path.ends_with("/"); });
   EXPECT_EQ(packaged, installed) << contents;
   // The serial port is reached through the dialout group, never through a shipped rule.
-  EXPECT_EQ(contents.find("udev"), std::string::npos);
+  EXPECT_THAT(contents, Not(HasSubstr("udev")));
 
   const std::string fields = RunCommand("dpkg-deb --field " + Quoted(deb)).out;
-  EXPECT_NE(fields.find("Package: tpw52\n"), std::string::npos) << fields;
-  EXPECT_NE(fields.find("Version: " + kVersion + "\n"), std::string::npos) << fields;
+  EXPECT_THAT(fields, HasSubstr("Package: tpw52\n"));
+  EXPECT_THAT(fields, HasSubstr("Version: " + kVersion + "\n"));
   for (const char* library : {"libqt6widgets6", "libqt6serialport6", "libc6"}) {
-    EXPECT_NE(fields.find(library), std::string::npos) << library << " not in\n" << fields;
+    EXPECT_THAT(fields, HasSubstr(library));
   }
 }
 

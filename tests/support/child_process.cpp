@@ -54,10 +54,6 @@ std::string ChildProcess::readLine() {
   return line;
 }
 
-void ChildProcess::signal(int number) {
-  kill(pid_, number);
-}
-
 int ChildProcess::wait(double* cpuSeconds) {
   int status = 0;
   rusage usage{};

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -20,7 +21,7 @@ class ChildProcess {
 
   // The next line the program prints (without its end); empty at the end of its output.
   std::string readLine();
-  void signal(int number);
+  void signal(int number) { kill(pid_, number); }
   // Waits for the end; the exit status, or -1 when the program did not exit normally.
   // cpuSeconds, when given, receives the user and system time the program used.
   int wait(double* cpuSeconds = nullptr);

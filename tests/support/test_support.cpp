@@ -74,7 +74,7 @@ std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     names.push_back(entry.path().filename().string());
   }
-  std::sort(names.begin(), names.end());
+  std::ranges::sort(names);
   return names;
 }
 
@@ -97,13 +97,9 @@ TempDir::~TempDir() {
 }
 
 std::tm LocalTime(int year, int month, int day, int hour, int minute, int second) {
-  std::tm time{};
-  time.tm_year = year - 1900;
+  std::tm time{.tm_sec = second, .tm_min = minute, .tm_hour = hour, .tm_mday = day};
   time.tm_mon = month - 1;
-  time.tm_mday = day;
-  time.tm_hour = hour;
-  time.tm_min = minute;
-  time.tm_sec = second;
+  time.tm_year = year - 1900;
   return time;
 }
 
@@ -119,10 +115,8 @@ std::string ReadBytes(const std::filesystem::path& path) {
 
 MemoryImage ValidImage(std::uint8_t region) {
   MemoryImage image;
-  image.set(addr::ModelVersionWord, 0x01);
-  image.set(addr::ModelVersionWord + 1, 0x2D);
-  image.set(addr::ModelVersionWord2, 0x01);
-  image.set(addr::ModelVersionWord2 + 1, 0x2D);
+  Fill(image, addr::ModelVersionWord, {0x01, 0x2D});
+  Fill(image, addr::ModelVersionWord2, {0x01, 0x2D});
   image.set(addr::RegionCode, region);
   return image;
 }
@@ -140,8 +134,7 @@ MemoryImage WithProductCode(MemoryImage image, const std::string& code) {
 
 MemoryImage WithRadioListLengths(MemoryImage image) {
   // From 0x160: the CHWX bitmap (2 bytes), CHEXP (4), CHRG (2).
-  const std::uint8_t bitmaps[] = {0xFF, 0xC0, 0, 0, 0, 0, 0, 0};
-  for (int i = 0; i < 8; ++i) image.set(0x160 + i, bitmaps[i]);
+  Fill(image, 0x160, {0xFF, 0xC0, 0, 0, 0, 0, 0, 0});
   return image;
 }
 
