@@ -40,7 +40,7 @@ fs::path Template(const std::string& name) {
   return DestinationPath(kBin, "QZ815_" + name, QZ815ModelType);
 }
 
-// Runs the commands of a case file of tests/data/rest (see CommandCase).
+// Runs the commands of a case file of tests/data/command-cases (see CommandCase).
 void ExpectCommandCases(const std::string& file, const std::map<std::string, std::string>& names,
                         const std::string& environment = "") {
   test::ExpectCommandCases(TPW52_CLI, fs::path(TPW52_TEST_DATA) / file, names, environment);

@@ -305,7 +305,8 @@ TEST(DataFileParse, HandEditedLinesAreTakenOrNoted) {
          EXPECT_EQ(m.CHWX.size(), WxChannelCount);
        }},
   };
-  const std::map<std::string, Fragment> fragments = ReadFragments("core-a/hand-edited-lines.txt");
+  const std::map<std::string, Fragment> fragments =
+      ReadFragments("data-files/hand-edited-lines.txt");
   ASSERT_EQ(fragments.size(), checks.size());
   for (const auto& [name, check] : checks) {
     SCOPED_TRACE(name);
@@ -357,7 +358,7 @@ TEST(DataFileParse, NotesAreShownInOneWarning) {
   EXPECT_EQ(box.title, "PC Program for QZ815");
   // What the file lacks of a whole one comes first, then the notes of its lines.
   EXPECT_EQ(box.text, (dir / "junk.dat").string() +
-                          test::ReadBytes(TestFile("core-a/opened-with-notes.txt")));
+                          test::ReadBytes(TestFile("data-files/opened-with-notes.txt")));
   ASSERT_EQ(t.ws.model.CHUSA.size(), 1);
 }
 

@@ -100,7 +100,7 @@ TEST(HexDump, HeaderRuleAndRows) {
   Fill(image, 0x010, {0x41, 0x7F, 0x1F, 0x20});
   std::string dump;
   for (const std::string& line : HexDumpLines(image)) dump += line + "\n";
-  EXPECT_EQ(dump, ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "core-b" / "hex-dump.txt"));
+  EXPECT_EQ(dump, ReadBytes(std::filesystem::path(TPW52_TEST_DATA) / "hex-dump.txt"));
 }
 
 TEST(Bits, SingleBitsAndTwoBitFields) {

@@ -178,11 +178,11 @@ std::string LayoutText(const std::vector<PrintPage>& pages) {
 // disabled records are left out of plan pages but printed in the weather page.
 TEST(PrintLayout, Pages) {
   const std::pair<const char*, std::vector<PrintPage>> layouts[] = {
-      {"print-empty.txt", BuildPrintLayout(Labelled("CAN"), Caps(false, false))},
-      {"print-uk.txt", BuildPrintLayout(UkModel(), Caps(true, false))},
-      {"print-usa.txt", BuildPrintLayout(UsaModel(), Caps(true, true))}};
+      {"empty.txt", BuildPrintLayout(Labelled("CAN"), Caps(false, false))},
+      {"uk.txt", BuildPrintLayout(UkModel(), Caps(true, false))},
+      {"usa.txt", BuildPrintLayout(UsaModel(), Caps(true, true))}};
   for (const auto& [name, layout] : layouts) {
-    ExpectGolden(std::string("core-b/") + name, LayoutText(layout));
+    ExpectGolden(std::string("print/") + name, LayoutText(layout));
   }
 }
 

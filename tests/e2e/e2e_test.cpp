@@ -81,7 +81,7 @@ ProcessResult RunCli(const std::string& arguments) {
   return RunCommand(std::string(TPW52_CLI) + " " + arguments);
 }
 
-// A case file of tests/data/rest (see CommandCase).
+// A case file of tests/data/command-cases (see CommandCase).
 std::filesystem::path Data(const std::string& name) {
   return std::filesystem::path(TPW52_TEST_DATA) / name;
 }

@@ -16,7 +16,7 @@
 
 namespace tpw::test {
 
-// A case file (tests/data/rest) lists commands and what each must give:
+// A case file (tests/data/command-cases) lists commands and what each must give:
 //
 //   # Why the case is there.
 //   $ convert {dir}/in.hex {dir}/out.dat     the arguments, each {name} replaced
