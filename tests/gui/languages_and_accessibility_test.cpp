@@ -200,8 +200,9 @@ class Audit {
     return offenders.isEmpty();
   }
 
-  // Whether only the texts are looked at, not what assistive tools see: in the languages other
-  // than English, whose wider texts may hide a toolbar's buttons behind its extension button.
+  // Whether only the texts are looked at, not what assistive tools see: the pages in the languages
+  // other than English, where at scale 2 the main window's toolbar may not find the room for its
+  // wider buttons and shows its extension button, which Qt leaves unnamed.
   bool textsOnly = false;
   QStringList offenders;
   QStringList places;
@@ -593,8 +594,10 @@ class LanguagesAndAccessibilityTest : public QObject {
   // Every page and dialog in every language: each node of the tree, the channel panel in both
   // forms for NEW and EDIT, every dialog. Their texts show whole, the window opens wide enough
   // that no page scrolls sideways, where the screen has room, and each menu's access keys are
-  // its own: the menu bar's, each menu's, the report's. In English their controls are exposed
-  // and on each page Tab visits every control, from the tree, in reading order and comes back.
+  // its own: the menu bar's, each menu's, the report's. The dialogs' controls are exposed to
+  // assistive tools in every language (the print preview's toolbar, once too narrow for its German
+  // buttons, hid them behind its unnamed extension button), the pages' in English, where on each
+  // page Tab visits every control, from the tree, in reading order and comes back.
   void everyPageAndDialogInEveryLanguage() {
     for (const char* language : kLanguages) {
       start(language);
@@ -603,7 +606,7 @@ class LanguagesAndAccessibilityTest : public QObject {
       const QString in = QString::fromLatin1(language) + QLatin1Char(' ');
       const bool english = in == "en ";
       Audit pages, dialogs;
-      pages.textsOnly = dialogs.textsOnly = !english;
+      pages.textsOnly = !english;
       auto* panels = RequiredControl<QScrollArea>(window(), "panelsArea");
       const bool room = window().width() < window().screen()->availableGeometry().width();
       onEveryPage([&](const QString& where, QWidget* w) {
@@ -618,7 +621,8 @@ class LanguagesAndAccessibilityTest : public QObject {
       onEveryDialog([&](const QString& where, QWidget* w) { dialogs.window(in + where, w); });
       QVERIFY(pages.texts + dialogs.texts > 300);
       QVERIFY(!english || (pages.controls > 150 && pages.labels > 25 && pages.cells > 1000 &&
-                           pages.entries > 40 && dialogs.controls > 15 && dialogs.entries >= 3));
+                           pages.entries > 40));
+      QVERIFY(dialogs.controls > 15 && dialogs.entries >= 3);
       QVERIFY(dialogs.places.contains(in + "frmWriteChanges") &&
               dialogs.places.contains(in + "Test Connection"));
       pages.offenders << SharedAccessKeys(in + "menu bar", window().menuBar()->actions());

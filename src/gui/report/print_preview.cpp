@@ -1,5 +1,7 @@
 #include "gui/report/print_preview.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QGraphicsView>
 #include <QToolBar>
@@ -51,6 +53,9 @@ PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWi
   pageNumber_ = new QLabel(this);
   pageNumber_->setObjectName(QStringLiteral("lblPage"));
   pageNumber_->setContentsMargins(8, 0, 8, 0);
+  // The number is set once the pages are laid out; the toolbar keeps room for two digits each.
+  pageNumber_->setMinimumWidth(
+      pageNumber_->fontMetrics().horizontalAdvance(pageNumberText(99, 99)) + 16);
   bar->addWidget(pageNumber_);
   bar->addSeparator();
   connect(AddButton(bar, tr("Zoom &In"), "cmdZoomIn", QKeySequence::ZoomIn), &QAction::triggered,
@@ -70,7 +75,9 @@ PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWi
   column->addWidget(bar);
   column->addWidget(view_, 1);
   view_->fitInView();
-  resize(720, 860);
+  // Wide enough for every button of the toolbar in the longer languages too, so that none hides
+  // behind the toolbar's extension button.
+  resize(std::max(720, bar->sizeHint().width()), 860);
   // The pages have the focus first: the arrow and page keys scroll them.
   if (pages != nullptr) pages->setFocus();
 }
@@ -81,7 +88,11 @@ void PrintPreview::showPage(int page) {
 }
 
 void PrintPreview::showPageNumber() {
-  pageNumber_->setText(tr("Page %1 of %2").arg(view_->currentPage()).arg(view_->pageCount()));
+  pageNumber_->setText(pageNumberText(view_->currentPage(), view_->pageCount()));
+}
+
+QString PrintPreview::pageNumberText(int page, int pages) const {
+  return tr("Page %1 of %2").arg(page).arg(pages);
 }
 
 }  // namespace tpw::gui

@@ -28,6 +28,7 @@ class PrintPreview : public QDialog {
   // Goes to a sheet (counted from 1) where there is one.
   void showPage(int page);
   void showPageNumber();
+  QString pageNumberText(int page, int pages) const;
 
   std::vector<PrintPage> layout_;
   QPrintPreviewWidget* view_ = nullptr;
