@@ -1891,6 +1891,10 @@ Möchten Sie die Region wechseln?</translation>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
+    <message>
+        <source>More Buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>

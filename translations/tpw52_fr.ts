@@ -1891,6 +1891,10 @@ Voulez-vous changer de région ?</translation>
         <source>Redo %1</source>
         <translation>Rétablir : %1</translation>
     </message>
+    <message>
+        <source>More Buttons</source>
+        <translation>Plus de boutons</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>

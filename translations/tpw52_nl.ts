@@ -1891,6 +1891,10 @@ Wilt u de regio wijzigen?</translation>
         <source>Redo %1</source>
         <translation>Herhalen: %1</translation>
     </message>
+    <message>
+        <source>More Buttons</source>
+        <translation>Meer knoppen</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrinting</name>

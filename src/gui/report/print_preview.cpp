@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "adapters/print/report_painter.h"
+#include "gui/shell/toolbar_extension.h"
 
 namespace tpw::gui {
 
@@ -33,6 +34,7 @@ PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWi
   auto* bar = new QToolBar(this);
   bar->setObjectName(QStringLiteral("tbPreview"));
   bar->setAccessibleName(tr("Print Preview"));
+  NameExtensionButton(*bar);
   view_ = new QPrintPreviewWidget(&printer, this);
   view_->setObjectName(QStringLiteral("pictPreview"));
   view_->setAccessibleName(tr("Pages"));

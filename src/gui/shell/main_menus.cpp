@@ -3,6 +3,8 @@
 #include <QMenuBar>
 #include <QStyle>
 
+#include "gui/shell/toolbar_extension.h"
+
 namespace tpw::gui {
 
 namespace {
@@ -151,6 +153,7 @@ void BuildToolBar(MainMenus& m, QMainWindow& window) {
   m.toolBar->setObjectName(QStringLiteral("tbToolBar"));
   m.toolBar->setMovable(false);
   m.toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  NameExtensionButton(*m.toolBar);
   QToolBar* bar = m.toolBar;
   AddToolButton(bar, m.fileNew, QStringLiteral("New"), QObject::tr("New"), QStyle::SP_FileIcon);
   AddToolButton(bar, m.fileOpen, QStringLiteral("Open"), QObject::tr("Open"),
