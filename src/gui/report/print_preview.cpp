@@ -56,8 +56,10 @@ PrintPreview::PrintPreview(QPrinter& printer, std::vector<PrintPage> layout, QWi
   pageNumber_->setObjectName(QStringLiteral("lblPage"));
   pageNumber_->setContentsMargins(8, 0, 8, 0);
   // The number is set once the pages are laid out; the toolbar keeps room for two digits each.
+  const QMargins margins = pageNumber_->contentsMargins();
   pageNumber_->setMinimumWidth(
-      pageNumber_->fontMetrics().horizontalAdvance(pageNumberText(99, 99)) + 16);
+      pageNumber_->fontMetrics().horizontalAdvance(pageNumberText(99, 99)) + margins.left() +
+      margins.right());
   bar->addWidget(pageNumber_);
   bar->addSeparator();
   connect(AddButton(bar, tr("Zoom &In"), "cmdZoomIn", QKeySequence::ZoomIn), &QAction::triggered,
